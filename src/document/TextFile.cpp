@@ -1,0 +1,127 @@
+#include "document/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tesselo {
+
+LineList SplitLines(std::string_view bytes) {
+    auto nul = bytes.find('\0');
+    if (nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+    LineList lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(bytes.substr(start, i - start));
+            i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < bytes.size())
+        lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+std::string JoinLinesCrLf(const LineList& lines) {
+    size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const auto& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadFailure{std::strerror(errno)};
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return ReadFailure{std::strerror(EISDIR)};
+    }
+    std::string bytes;
+    if (st.st_size > 0)
+        bytes.reserve(static_cast<size_t>(st.st_size));
+    char chunk[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int err = errno;
+            ::close(fd);
+            return ReadFailure{std::strerror(err)};
+        }
+        if (n == 0)
+            break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    out.Bytes = bytes.size();
+    out.Text = SplitLines(bytes);
+    return std::nullopt;
+}
+
+std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines) {
+    const std::string text = JoinLinesCrLf(lines);
+    std::string temp = path + ".XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return std::string(std::strerror(errno));
+    auto fail = [&](int err) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return std::optional<std::string>(std::strerror(err));
+    };
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        ::fchmod(fd, st.st_mode & 07777);
+    else
+        ::fchmod(fd, 0666 & ~[] { mode_t m = ::umask(0); ::umask(m); return m; }());
+    size_t done = 0;
+    while (done < text.size()) {
+        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0)
+        return fail(errno);
+    if (::close(fd) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return std::string(std::strerror(err));
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        ::unlink(temp.c_str());
+        return std::string(std::strerror(err));
+    }
+    return std::nullopt;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::string BackupCopyName(const std::string& path) { return path + ".ORIGINAL"; }
+
+} // namespace tesselo

@@ -1,0 +1,45 @@
+#pragma once
+
+// Text files as the editor reads and writes them: bytes as they are, no code page
+// conversion; lines end in CR LF, a lone CR or a lone LF on reading and in CR LF,
+// the last line included, on writing.
+
+#include "document/ByteText.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tesselo {
+
+// Splits bytes into lines. A last line without a line break is a line too; empty
+// text gives no lines; a NUL byte ends the text.
+LineList SplitLines(std::string_view bytes);
+
+// Joins lines, each followed by CR LF.
+std::string JoinLinesCrLf(const LineList& lines);
+
+struct TextFileContent {
+    LineList Text;
+    size_t Bytes = 0; // bytes read from disk, NUL and all
+};
+
+struct ReadFailure {
+    std::string Reason; // the system's message
+};
+
+// Reads a whole file; on failure returns the system's reason instead.
+std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out);
+
+// Writes the lines to a temporary file in the target's folder and renames it over
+// the target, so an interrupted write never leaves a truncated file. Keeps the
+// target's permissions when it exists. Returns the system's reason on failure, and
+// then the target is as it was.
+std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines);
+
+bool FileExists(const std::string& path);
+
+// The backup copy of a style sheet: the full name followed by ".ORIGINAL".
+std::string BackupCopyName(const std::string& path);
+
+} // namespace tesselo
