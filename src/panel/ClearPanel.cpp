@@ -1,1 +1,69 @@
-// placeholder
+#include "panel/ClearPanel.h"
+
+namespace tesselo {
+namespace {
+
+void ClearChoice(TextChoiceField& field, const LineList& items) {
+    field.ItemIndex = 0;
+    field.Text = items[0];
+    field.Set = false;
+}
+
+void ClearLength(PropertySet& panel, Length field) {
+    panel[field].Text.clear();
+    panel[field].Set = false;
+}
+
+} // namespace
+
+void ClearPanel(PropertySet& panel) {
+    ClearChoice(panel.FontType, panel.Items.FontType);
+    ClearChoice(panel.FontType2, panel.Items.FontType2);
+    ClearChoice(panel.FontWeight, panel.Items.FontWeight);
+    // The size box shows its first entry but keeps the entry last chosen.
+    panel.FontSize.Text = panel.Items.FontSize[0];
+    panel.FontSize.Set = false;
+
+    for (Length field : {Length::TextIndent, Length::LineHeight, Length::WordSpacing,
+                         Length::LetterSpacing})
+        ClearLength(panel, field);
+
+    panel.FontBold = false;
+    for (int group : {3, 2, 4, 1, 5})
+        panel.ReleaseGroup(group);
+
+    panel.FontColorCheck = false;
+    panel.FontColor = Color{0, 0, 0};
+    panel.BorderColorCheck = false;
+    panel.BorderColor = kButtonFaceColor;
+    panel.ReleaseGroup(9);
+    ClearLength(panel, Length::BorderWidth);
+
+    panel.BackGroundColorCheck = false;
+    panel.BackGroundColor = Color{0xFF, 0xFF, 0xFF};
+    panel.BackGroundTransparent = false;
+
+    for (int group : {6, 7, 8})
+        panel.ReleaseGroup(group);
+    panel.BackGroundAttCheck = false;
+    panel.BackGroundAttEnabled = false;
+    panel.BackGroundAttCaption = captions::NoPicture();
+
+    for (int group : {10, 11, 12})
+        panel.ReleaseGroup(group);
+    for (Length field : {Length::ClipTop, Length::ClipRight, Length::ClipBottom, Length::ClipLeft})
+        ClearLength(panel, field);
+
+    for (Length field : {Length::MarginTop, Length::MarginRight, Length::MarginBottom,
+                         Length::MarginLeft, Length::PaddingTop, Length::PaddingRight,
+                         Length::PaddingBottom, Length::PaddingLeft})
+        ClearLength(panel, field);
+
+    for (int group : {13, 14})
+        panel.ReleaseGroup(group);
+    for (Length field : {Length::BlockTop, Length::BlockRight, Length::BlockBottom,
+                         Length::BlockLeft, Length::BlockHeight, Length::BlockWidth})
+        ClearLength(panel, field);
+}
+
+} // namespace tesselo

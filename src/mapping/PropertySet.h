@@ -1,0 +1,160 @@
+#pragma once
+
+// The editor state: the values of the property panel's controls for the current
+// style, one field per control, named after it. The panel widgets show this record
+// and the declaration reader and writer translate between it and declaration text.
+
+#include "document/ByteText.h"
+#include "mapping/ColorNames.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tesselo {
+
+// The buttons of the keyword groups, in the order the writer emits them.
+enum class Keyword : uint8_t {
+    FontStyleNormal, FontStyleItalic, FontVariantNormal, FontVariantSmallCaps,
+    TextDecorUnderLine, TextDecorLineThrough, TextDecorOverLine, TextDecorBlink, TextDecorNone,
+    TextAlignLeft, TextAlignRight, TextAlignCenter, TextAlignJustify,
+    TextVerticalAlignBottom, TextVerticalAlignTextBottom, TextVerticalAlignSub,
+    TextVerticalAlignBaseline, TextVerticalAlignMiddle, TextVerticalAlignSuper,
+    TextVerticalAlignTextTop, TextVerticalAlignTop,
+    BorderSolid, BorderDotted, BorderDashed, BorderOutSet, BorderRidge, BorderDouble,
+    BorderInSet, BorderGroove, BorderNone,
+    BGrPosLT, BGrPosCT, BGrPosRT, BGrPosRC, BGrPosRB, BGrPosCB, BGrPosLB, BGrPosLC, BGrPosCC,
+    BGrAttFixed, BGrAttScroll,
+    BGrRepXY, BGrRepX, BGrRepY, BGrRepNone,
+    DisplayBlock, DisplayInLine, DisplayListItem, DisplayMarker, DisplayNone, DisplayTable,
+    DisplayInLineTable, DisplayTableCaption, DisplayTableHeaderGroup, DisplayTableFooterGroup,
+    DisplayTableCell, DisplayTableRow, DisplayTableRowGroup, DisplayTableColumn,
+    DisplayTableColumnGroup,
+    VisibilityVisible, VisibilityHidden, VisibilityCollapse,
+    OverflowVisible, OverflowHidden, OverflowScroll, OverflowAuto,
+    PositionStatic, PositionRelative, PositionAbsolute, PositionFixed,
+    FloatLeft, FloatRight,
+    Count
+};
+inline constexpr size_t kKeywordCount = static_cast<size_t>(Keyword::Count);
+
+struct KeywordInfo {
+    Keyword Button;
+    std::string_view Name;     // the control's name
+    int Group;                 // buttons of one group are mutually exclusive
+    std::string_view Property; // as written: "Text-align"
+    std::string_view Value;    // as written: "left"
+    int Line;                  // the writer line that carries it
+};
+const std::array<KeywordInfo, kKeywordCount>& KeywordTable();
+const KeywordInfo& Info(Keyword button);
+
+// The numeric length fields, in the order the reader takes the block offsets.
+enum class Length : uint8_t {
+    TextIndent, LineHeight, WordSpacing, LetterSpacing,
+    MarginTop, MarginRight, MarginBottom, MarginLeft,
+    PaddingTop, PaddingRight, PaddingBottom, PaddingLeft,
+    BorderWidth,
+    ClipTop, ClipRight, ClipBottom, ClipLeft,
+    BlockTop, BlockRight, BlockBottom, BlockLeft, BlockHeight, BlockWidth,
+    Count
+};
+inline constexpr size_t kLengthCount = static_cast<size_t>(Length::Count);
+
+struct LengthInfo {
+    Length Field;
+    std::string_view Name;     // the control's name; its unit button adds "_"
+    std::string_view Property; // as written: "Margin-top"; empty for the clip edges
+};
+const std::array<LengthInfo, kLengthCount>& LengthTable();
+const LengthInfo& Info(Length field);
+
+struct LengthField {
+    std::string Text;         // the number as typed
+    bool Set = false;         // the white background of the edit
+    std::string Unit = "px";  // the caption of the unit button
+    int32_t Whole = 0;        // the last whole number the field held
+    bool operator==(const LengthField&) const = default;
+};
+
+// A drop-down box with editable text; item 0 is the not-set label.
+struct TextChoiceField {
+    std::string Text;
+    bool Set = false;
+    int ItemIndex = 0; // the entry last chosen, -1 for typed text
+    bool operator==(const TextChoiceField&) const = default;
+};
+
+// The list entries of the four font boxes. The family lists end with the installed
+// font families, as the platform lists them.
+struct FontItems {
+    LineList FontType;
+    LineList FontType2;
+    LineList FontWeight;
+    LineList FontSize;
+    bool operator==(const FontItems&) const = default;
+};
+FontItems MakeFontItems(const LineList& installedFamilies);
+
+// The program's own texts in the document's code page.
+namespace captions {
+const std::string& FontSizeOff();  // "выкл."
+const std::string& NoPicture();    // "Рисунок не выбран"
+} // namespace captions
+
+struct PropertySet {
+    explicit PropertySet(const LineList& installedFamilies = {});
+
+    std::array<bool, kKeywordCount> Down{}; // keyword buttons
+    std::array<LengthField, kLengthCount> Lengths;
+
+    TextChoiceField FontType;
+    TextChoiceField FontType2;
+    TextChoiceField FontWeight;
+    TextChoiceField FontSize;
+    std::string FontSizeUnit = "px"; // FontSize_
+    bool FontType2Enabled = false;
+    bool FontBold = false;
+
+    bool FontColorCheck = false;
+    Color FontColor{};
+    bool BorderColorCheck = false;
+    Color BorderColor = kButtonFaceColor;
+    bool BackGroundColorCheck = false;
+    Color BackGroundColor{0xFF, 0xFF, 0xFF};
+    bool BackGroundTransparent = false;
+
+    // The background picture check box: checked = a picture is set; its hint holds
+    // the path, its caption the file-name part.
+    bool BackGroundAttCheck = false;
+    bool BackGroundAttEnabled = false;
+    std::string BackGroundAttPath;
+    std::string BackGroundAttCaption = captions::NoPicture();
+
+    FontItems Items;
+
+    LengthField& operator[](Length field) { return Lengths[static_cast<size_t>(field)]; }
+    const LengthField& operator[](Length field) const {
+        return Lengths[static_cast<size_t>(field)];
+    }
+    bool IsDown(Keyword button) const { return Down[static_cast<size_t>(button)]; }
+
+    // Puts the button down and the other buttons of its group up.
+    void PressDown(Keyword button);
+    // A click: a button that is down goes up, one that is up goes down.
+    void Toggle(Keyword button);
+    void ReleaseGroup(int group);
+
+    // The transparent box disables the colour box and hides the swatch.
+    bool BackGroundColorCheckEnabled() const { return !BackGroundTransparent; }
+    // The fifteen picture buttons are enabled exactly while a picture is set.
+    bool PictureButtonsEnabled() const { return BackGroundAttCheck; }
+
+    bool operator==(const PropertySet&) const = default;
+};
+
+// The file-name part of a picture path: the text after the last "\" or ":".
+std::string PictureCaption(std::string_view path);
+
+} // namespace tesselo

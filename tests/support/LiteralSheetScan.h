@@ -1,0 +1,41 @@
+#pragma once
+
+// The reader's rule scan written out step by step, as slowly and plainly as it is
+// described: to extract rule n the whole text is scanned from its start, and every
+// character goes through the same three steps. It is the reference that the
+// one-pass reader of src/document is compared with. Nothing here calls the reader.
+
+#include "document/ByteText.h"
+#include "document/StyleDocument.h"
+
+#include <cstddef>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesselo::testing {
+
+// Selector and declaration lines of rule n (from 0); nullopt when the text holds
+// fewer than n + 1 "{".
+std::optional<tesselo::StyleRecord> LiteralParseCSSRule(const tesselo::LineList& sheet, int n);
+
+// Rules 0, 1, 2 ... until one does not exist.
+std::vector<tesselo::StyleRecord> LiteralLoadStyles(const tesselo::LineList& sheet);
+
+// The selector trim of the scan: spaces and bytes above 127 off both ends.
+std::string LiteralTrimSelector(std::string_view text);
+
+// A random sheet-like text of at most maxLength bytes: braces, comments, lone "*"
+// and "/", CR, LF, CR LF, NUL, tabs, bytes 127-255, unclosed blocks, nested
+// "@media" blocks, selector words and declarations. The same generator state gives
+// the same text.
+std::string RandomSheetBytes(std::mt19937& rng, size_t maxLength);
+
+// The bytes as a C string literal body ("a\r\n\xC0"), for reproducing a failure.
+std::string EscapeBytes(std::string_view bytes);
+// The lines of a sheet or a rule, each escaped, for failure messages.
+std::string DescribeRules(const std::vector<tesselo::StyleRecord>& rules);
+
+} // namespace tesselo::testing
