@@ -15,6 +15,6 @@ inline constexpr std::string_view kUnsupportedComment =
 
 bool IsUnsupportedComment(std::string_view line);
 
-LineList ComposeSheet(const StyleDocument& document);
+SheetLines ComposeSheet(const StyleDocument& document);
 
 } // namespace tesselo

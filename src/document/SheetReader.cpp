@@ -2,11 +2,21 @@
 
 #include "document/TextFile.h"
 
+#include <array>
+
 namespace tesselo {
 namespace {
 
 constexpr bool IsBlank(unsigned char c) { return c < 33; }
 constexpr bool IsSelectorByte(unsigned char c) { return c >= 32 && c <= 126; }
+// The bytes that change the scanner's state: braces and the comment marks.
+constexpr auto kSpecial = [] {
+    std::array<bool, 256> table{};
+    for (unsigned char c : {'{', '}', '/', '*'})
+        table[c] = true;
+    return table;
+}();
+inline bool IsSpecial(char c) { return kSpecial[static_cast<unsigned char>(c)]; }
 
 // The scan keeps, for the rule in its block, a buffer of the current line with its
 // leading blanks stripped (a line of blanks keeps its last one). The rule's last
@@ -14,20 +24,30 @@ constexpr bool IsSelectorByte(unsigned char c) { return c >= 32 && c <= 126; }
 // when the line ends or a brace ends the tracking.
 class RuleScanner {
 public:
-    std::vector<StyleRecord> Scan(const LineList& text) {
-        for (const auto& line : text)
+    template <typename Lines> std::vector<StyleRecord> Scan(const Lines& text) {
+        for (std::string_view line : text)
             ScanLine(line);
         return std::move(rules_);
     }
 
 private:
-    void ScanLine(const std::string& line) {
+    void ScanLine(std::string_view line) {
         buffer_.clear();
-        const size_t last = line.size() - 1;
-        for (size_t p = 0; p < line.size(); ++p) {
-            const auto c = static_cast<unsigned char>(line[p]);
-            const bool hasNext = p < last;
-            const char next = hasNext ? line[p + 1] : '\0';
+        const size_t size = line.size();
+        size_t p = 0;
+        while (p < size) {
+            // Between braces and comment marks nothing changes state: take the run whole.
+            size_t special = p;
+            while (special < size && !IsSpecial(line[special]))
+                ++special;
+            if (special > p) {
+                TakeRun(line.substr(p, special - p));
+                closingSlash_ = false;
+                p = special;
+                continue;
+            }
+            const char c = line[p];
+            const char next = p + 1 < size ? line[p + 1] : '\0';
             const bool slashClosed = closingSlash_;
             closingSlash_ = false;
             switch (c) {
@@ -38,52 +58,68 @@ private:
                 } else {
                     AddToSelector(c);
                 }
+                AppendInBlock(line.substr(p, 1));
                 break;
             case '/':
                 if (next == '*')
                     inComment_ = true;
                 else if (!slashClosed)
                     AddToSelector(c);
+                AppendInBlock(line.substr(p, 1));
                 break;
             case '{':
                 FlushTrackedLine();
                 rules_.push_back({TrimSelectorText(selector_), {}});
+                rules_.back().Lines.reserve(4);
                 selector_.clear();
                 buffer_.clear();
                 inBlock_ = true;
+                StartTracking();
                 break;
-            case '}':
+            default: // '}'
                 FlushTrackedLine();
                 inBlock_ = false;
                 break;
-            default:
-                if (inBlock_)
-                    AppendToBuffer(c);
-                else
-                    AddToSelector(c);
-                break;
             }
-            if (inBlock_ && (c == '*' || c == '/'))
-                AppendToBuffer(c);
-            if (inBlock_ && !tracking_)
-                StartTracking();
+            ++p;
         }
-        if (tracking_) {
-            FlushTrackedLine();
-            if (!buffer_.empty())
-                rules_.back().Lines.emplace_back();
+        if (tracking_ && FlushTrackedLine())
+            rules_.back().Lines.emplace_back();
+    }
+
+    void TakeRun(std::string_view run) {
+        if (inBlock_) {
+            AppendInBlock(run);
+        } else if (!inComment_) {
+            for (char c : run)
+                if (IsSelectorByte(static_cast<unsigned char>(c)))
+                    selector_ += c;
         }
+    }
+
+    // Appends to the line of the rule in its block, keeping the buffer free of leading
+    // blanks (a line of blanks so far keeps its last one).
+    void AppendInBlock(std::string_view run) {
+        if (!inBlock_)
+            return;
+        if (!buffer_.empty() && !IsBlank(static_cast<unsigned char>(buffer_[0]))) {
+            buffer_.append(run);
+        } else {
+            size_t first = 0;
+            while (first < run.size() && IsBlank(static_cast<unsigned char>(run[first])))
+                ++first;
+            if (first == run.size())
+                buffer_.assign(1, run.back());
+            else
+                buffer_.assign(run.substr(first));
+        }
+        if (!tracking_)
+            StartTracking();
     }
 
     void AddToSelector(unsigned char c) {
         if (!inBlock_ && !inComment_ && IsSelectorByte(c))
             selector_ += char(c);
-    }
-
-    void AppendToBuffer(unsigned char c) {
-        buffer_ += char(c);
-        if (buffer_.size() == 2 && IsBlank(static_cast<unsigned char>(buffer_[0])))
-            buffer_.erase(0, 1);
     }
 
     // The first step of a line inside the block replaces the rule's last line.
@@ -95,11 +131,16 @@ private:
         tracking_ = true;
     }
 
-    void FlushTrackedLine() {
+    // Returns whether the line written out holds anything. The buffer is moved out:
+    // after a flush it is only ever refilled from empty.
+    bool FlushTrackedLine() {
         if (!tracking_)
-            return;
-        rules_.back().Lines.back() = buffer_;
+            return false;
+        const bool filled = !buffer_.empty();
+        rules_.back().Lines.back() = std::move(buffer_);
+        buffer_.clear();
         tracking_ = false;
+        return filled;
     }
 
     std::vector<StyleRecord> rules_;
@@ -112,6 +153,10 @@ private:
 };
 
 } // namespace
+
+std::vector<StyleRecord> LoadStylesFromSheet(const SheetLines& sheetText) {
+    return RuleScanner().Scan(sheetText);
+}
 
 std::vector<StyleRecord> LoadStylesFromSheet(const LineList& sheetText) {
     return RuleScanner().Scan(sheetText);

@@ -6,6 +6,7 @@
 // text after it up to the next "}", cut at the file's line ends.
 
 #include "document/ByteText.h"
+#include "document/SheetLines.h"
 #include "document/StyleDocument.h"
 
 #include <optional>
@@ -16,13 +17,14 @@
 namespace tesselo {
 
 // All rules of the text, in file order, in one pass.
+std::vector<StyleRecord> LoadStylesFromSheet(const SheetLines& sheetText);
 std::vector<StyleRecord> LoadStylesFromSheet(const LineList& sheetText);
 
 // Trims spaces and bytes above 127 from both ends.
 std::string TrimSelectorText(std::string_view text);
 
 struct SheetFile {
-    LineList Text;                  // the file as lines
+    SheetLines Text;                // the file as lines
     std::vector<StyleRecord> Rules; // at most kStyleCapacity
     size_t Bytes = 0;
 };

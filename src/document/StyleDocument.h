@@ -6,6 +6,7 @@
 // cannot disagree.
 
 #include "document/ByteText.h"
+#include "document/SheetLines.h"
 
 #include <array>
 #include <string>
@@ -57,7 +58,7 @@ public:
     bool Modified = false;
     int CurrentStyleIndex = -1;  // the record whose lines are in CSSMemo
     int SelectedRow = -1;        // the style list's selected item, -1 for none
-    LineList SheetText;          // the file as read, or the last composed sheet
+    SheetLines SheetText;        // the file as read, or the last composed sheet
     std::string Caption;         // the main window's caption
 
 private:

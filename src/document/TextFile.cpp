@@ -1,5 +1,6 @@
 #include "document/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -9,27 +10,7 @@
 
 namespace tesselo {
 
-LineList SplitLines(std::string_view bytes) {
-    auto nul = bytes.find('\0');
-    if (nul != std::string_view::npos)
-        bytes = bytes.substr(0, nul);
-    LineList lines;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(bytes.substr(start, i - start));
-            i += (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < bytes.size())
-        lines.emplace_back(bytes.substr(start));
-    return lines;
-}
+LineList SplitLines(std::string_view bytes) { return SheetLines::FromBytes(bytes).ToLineList(); }
 
 std::string JoinLinesCrLf(const LineList& lines) {
     size_t size = 0;
@@ -72,12 +53,18 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
     }
     ::close(fd);
     out.Bytes = bytes.size();
-    out.Text = SplitLines(bytes);
+    out.Text = SheetLines::FromBytes(bytes);
     return std::nullopt;
 }
 
-std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines) {
-    const std::string text = JoinLinesCrLf(lines);
+std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines,
+                                         WriteMode mode) {
+    return WriteSheetText(path, SheetLines::FromLines(lines), mode);
+}
+
+std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
+                                          WriteMode mode) {
+    const std::string& text = lines.CrLfText();
     std::string temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
@@ -102,7 +89,7 @@ std::optional<std::string> WriteTextFile(const std::string& path, const LineList
         }
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd) != 0)
+    if (mode == WriteMode::Durable && ::fsync(fd) != 0)
         return fail(errno);
     if (::close(fd) != 0) {
         int err = errno;

@@ -5,6 +5,7 @@
 // the last line included, on writing.
 
 #include "document/ByteText.h"
+#include "document/SheetLines.h"
 
 #include <optional>
 #include <string>
@@ -20,7 +21,7 @@ LineList SplitLines(std::string_view bytes);
 std::string JoinLinesCrLf(const LineList& lines);
 
 struct TextFileContent {
-    LineList Text;
+    SheetLines Text;
     size_t Bytes = 0; // bytes read from disk, NUL and all
 };
 
@@ -34,8 +35,13 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
 // Writes the lines to a temporary file in the target's folder and renames it over
 // the target, so an interrupted write never leaves a truncated file. Keeps the
 // target's permissions when it exists. Returns the system's reason on failure, and
-// then the target is as it was.
-std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines);
+// then the target is as it was. Saves also wait until the data is on the disk; the
+// preview's frequent rewrites of the working file rely on the rename alone.
+enum class WriteMode { Durable, Quick };
+std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
+                                          WriteMode mode = WriteMode::Durable);
+std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines,
+                                         WriteMode mode = WriteMode::Durable);
 
 bool FileExists(const std::string& path);
 

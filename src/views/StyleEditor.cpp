@@ -53,7 +53,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
         return LoadFailure{kind, failure->Reason};
     }
     if (writeBackup) {
-        if (auto error = WriteTextFile(BackupCopyName(path), sheet.Text))
+        if (auto error = WriteSheetText(BackupCopyName(path), sheet.Text))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 

@@ -1,1 +1,353 @@
-// placeholder
+#include "document/TextFile.h"
+
+#include "support/LiteralSheetScan.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace tesselo {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+using namespace std::string_literals;
+
+// ---------------------------------------------------------------------------
+// Splitting bytes into lines
+
+// The lines of the bytes; the whole-sheet buffer must split them the same way.
+LineList Split(std::string_view bytes) {
+    LineList lines = SplitLines(bytes);
+    EXPECT_EQ(SheetLines::FromBytes(bytes).ToLineList(), lines)
+        << "\"" << testing::EscapeBytes(bytes) << "\"";
+    return lines;
+}
+
+TEST(SplitLines, CrLfLoneCrAndLoneLfEachEndALine) {
+    EXPECT_EQ(Split("a\r\nb\r\nc"), (LineList{"a", "b", "c"}));
+    EXPECT_EQ(Split("a\rb\rc"), (LineList{"a", "b", "c"}));
+    EXPECT_EQ(Split("a\nb\nc"), (LineList{"a", "b", "c"}));
+}
+
+TEST(SplitLines, MixedLineEndsInOneText) {
+    EXPECT_EQ(Split("a\r\nb\rc\nd"), (LineList{"a", "b", "c", "d"}));
+}
+
+TEST(SplitLines, LfCrIsTwoLineEnds) {
+    // Only CR followed by LF is one line end; LF followed by CR is two.
+    EXPECT_EQ(Split("a\n\rb"), (LineList{"a", "", "b"}));
+}
+
+TEST(SplitLines, ConsecutiveLineEndsGiveEmptyLines) {
+    EXPECT_EQ(Split("a\r\n\r\nb"), (LineList{"a", "", "b"}));
+    EXPECT_EQ(Split("a\r\rb"), (LineList{"a", "", "b"}));
+    EXPECT_EQ(Split("a\n\nb"), (LineList{"a", "", "b"}));
+    EXPECT_EQ(Split("a\r\r\nb"), (LineList{"a", "", "b"}));
+}
+
+TEST(SplitLines, LastLineWithoutBreakIsALine) {
+    EXPECT_EQ(Split("a\nlast"), (LineList{"a", "last"}));
+    EXPECT_EQ(Split("only"), (LineList{"only"}));
+}
+
+TEST(SplitLines, BreakAfterTheLastLineAddsNoEmptyLine) {
+    EXPECT_EQ(Split("a\n"), (LineList{"a"}));
+    EXPECT_EQ(Split("a\r\n"), (LineList{"a"}));
+    EXPECT_EQ(Split("a\r"), (LineList{"a"}));
+}
+
+TEST(SplitLines, LoneLineEndIsOneEmptyLine) {
+    EXPECT_EQ(Split("\n"), (LineList{""}));
+    EXPECT_EQ(Split("\r\n"), (LineList{""}));
+    EXPECT_EQ(Split("\r"), (LineList{""}));
+    EXPECT_EQ(Split("\n\n"), (LineList{"", ""}));
+}
+
+TEST(SplitLines, EmptyTextGivesNoLines) {
+    EXPECT_TRUE(Split("").empty());
+}
+
+TEST(SplitLines, NulEndsTheText) {
+    EXPECT_EQ(Split("ab\0cd\nef"s), (LineList{"ab"}));
+    EXPECT_EQ(Split("a\nb\0\nc"s), (LineList{"a", "b"}));
+    EXPECT_TRUE(Split("\0abc"s).empty());
+}
+
+TEST(SplitLines, NulRightAfterCrLeavesTheCrAsLineEnd) {
+    EXPECT_EQ(Split("a\r\0\nb"s), (LineList{"a"}));
+}
+
+TEST(SplitLines, OtherBytesPassUnchanged) {
+    const std::string line = "\t\x01 \x7F\x80\xC0\xFF x"s;
+    EXPECT_EQ(Split(line + "\r\n"), (LineList{line}));
+}
+
+// ---------------------------------------------------------------------------
+// Joining lines
+
+TEST(JoinLinesCrLf, EveryLineIsFollowedByCrLf) {
+    EXPECT_EQ(JoinLinesCrLf({"a", "", "b"}), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(JoinLinesCrLf({""}), "\r\n");
+}
+
+TEST(JoinLinesCrLf, NoLinesGiveNoBytes) {
+    EXPECT_EQ(JoinLinesCrLf({}), "");
+}
+
+TEST(JoinLinesCrLf, SplittingTheJoinedTextGivesTheLinesBack) {
+    const LineList lines{"h1 {", "", "  color: red;", "\xC0\xFF", "}"};
+    EXPECT_EQ(SplitLines(JoinLinesCrLf(lines)), lines);
+}
+
+// ---------------------------------------------------------------------------
+// The whole-sheet line buffer
+
+TEST(SheetLinesBuffer, HoldsTheLinesAsTheFileTheyMake) {
+    const LineList lines{"h1 {", "", "  color: red;", "\xC0\xFF", "}"};
+    const SheetLines sheet = SheetLines::FromLines(lines);
+    EXPECT_EQ(sheet.size(), lines.size());
+    EXPECT_EQ(sheet.ToLineList(), lines);
+    EXPECT_EQ(sheet.CrLfText(), JoinLinesCrLf(lines));
+    EXPECT_EQ(sheet[1], "");
+    EXPECT_EQ(sheet[3], "\xC0\xFF");
+    EXPECT_TRUE(sheet == lines);
+    EXPECT_FALSE(sheet == (LineList{"h1 {", "", "  color: red;", "\xC0\xFF"}));
+    EXPECT_FALSE(sheet == (LineList{"h1 {", "", "  color: red;", "\xC0\xFF", "} "}));
+}
+
+TEST(SheetLinesBuffer, EmptyBufferAndEmptyLines) {
+    EXPECT_TRUE(SheetLines().empty());
+    EXPECT_EQ(SheetLines().CrLfText(), "");
+    const SheetLines one = SheetLines::FromLines({""});
+    EXPECT_FALSE(one.empty());
+    EXPECT_EQ(one.CrLfText(), "\r\n");
+    EXPECT_EQ(one.ToLineList(), LineList{""});
+}
+
+TEST(SheetLinesBuffer, AppendingTwoPartsMakesOneLine) {
+    SheetLines sheet;
+    sheet.push_back("body", " {");
+    sheet.push_back("}");
+    EXPECT_EQ(sheet.ToLineList(), (LineList{"body {", "}"}));
+    sheet.clear();
+    EXPECT_TRUE(sheet.empty());
+    EXPECT_EQ(sheet.CrLfText(), "");
+}
+
+TEST(SheetLinesBuffer, SplittingItsFileGivesItBack) {
+    const LineList lines{"a", "", "  b\t", "\x7F\x80"};
+    EXPECT_EQ(SheetLines::FromBytes(SheetLines::FromLines(lines).CrLfText()).ToLineList(), lines);
+}
+
+// ---------------------------------------------------------------------------
+// Reading a file
+
+TEST(ReadTextFile, ReadsLinesAndCountsEveryByte) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "a\r\nb\rc\nd\0tail"s);
+    TextFileContent content;
+    ASSERT_FALSE(ReadTextFile(path, content).has_value());
+    EXPECT_EQ(content.Text.ToLineList(), (LineList{"a", "b", "c", "d"}));
+    EXPECT_EQ(content.Bytes, 13u);
+}
+
+TEST(ReadTextFile, EmptyFileGivesNoLines) {
+    TempDir dir;
+    const std::string path = dir.File("empty.css");
+    WriteBytes(path, "");
+    TextFileContent content;
+    content.Text = SheetLines::FromLines({"stale"});
+    ASSERT_FALSE(ReadTextFile(path, content).has_value());
+    EXPECT_TRUE(content.Text.empty());
+    EXPECT_EQ(content.Bytes, 0u);
+}
+
+TEST(ReadTextFile, MissingFileFailsWithAReason) {
+    TempDir dir;
+    TextFileContent content;
+    const auto failure = ReadTextFile(dir.File("missing.css"), content);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->Reason.empty());
+}
+
+TEST(ReadTextFile, DirectoryFailsWithAReason) {
+    TempDir dir;
+    TextFileContent content;
+    const auto failure = ReadTextFile(dir.Path(), content);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->Reason.empty());
+}
+
+// ---------------------------------------------------------------------------
+// Writing a file
+
+std::vector<std::string> DirectoryEntries(const std::string& path) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t PermissionBits(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0);
+    return st.st_mode & 07777;
+}
+
+TEST(WriteTextFile, EveryLineIsFollowedByCrLfWithoutByteOrderMark) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    ASSERT_FALSE(WriteTextFile(path, {"h1 {", "color: red;", "", "}"}).has_value());
+    EXPECT_EQ(ReadBytes(path), "h1 {\r\ncolor: red;\r\n\r\n}\r\n");
+}
+
+TEST(WriteTextFile, BytesAreWrittenAsHeld) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    const std::string line = "\xC0\xE1\xFF \x80\t\x7F"s;
+    ASSERT_FALSE(WriteTextFile(path, {line}).has_value());
+    EXPECT_EQ(ReadBytes(path), line + "\r\n");
+}
+
+TEST(WriteTextFile, NoLinesGiveAnEmptyFile) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    ASSERT_FALSE(WriteTextFile(path, {}).has_value());
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_EQ(ReadBytes(path), "");
+}
+
+TEST(WriteTextFile, ReplacesAnExistingFileWhole) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    WriteBytes(path, std::string(5000, 'x'));
+    ASSERT_FALSE(WriteTextFile(path, {"a"}).has_value());
+    EXPECT_EQ(ReadBytes(path), "a\r\n");
+}
+
+TEST(WriteTextFile, KeepsThePermissionBitsOfAnExistingFile) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_FALSE(WriteTextFile(path, {"new"}).has_value());
+    EXPECT_EQ(PermissionBits(path), mode_t(0640));
+
+    ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
+    ASSERT_FALSE(WriteTextFile(path, {"newer"}).has_value());
+    EXPECT_EQ(PermissionBits(path), mode_t(0604));
+}
+
+TEST(WriteTextFile, NewFileGetsTheUsualPermissionsUnderTheUmask) {
+    TempDir dir;
+    const std::string path = dir.File("new.css");
+    const mode_t previous = ::umask(022);
+    const auto failure = WriteTextFile(path, {"x"});
+    ::umask(previous);
+    ASSERT_FALSE(failure.has_value());
+    EXPECT_EQ(PermissionBits(path), mode_t(0644));
+}
+
+TEST(WriteTextFile, LeavesNoTemporaryFileBehind) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    ASSERT_FALSE(WriteTextFile(path, {"a"}).has_value());
+    ASSERT_FALSE(WriteTextFile(path, {"b"}).has_value());
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"out.css"}));
+}
+
+TEST(WriteTextFile, IntoMissingFolderFailsWithAReason) {
+    TempDir dir;
+    const auto failure = WriteTextFile(dir.File("missing/out.css"), {"a"});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_TRUE(DirectoryEntries(dir.Path()).empty());
+}
+
+TEST(WriteTextFile, BelowARegularFileFailsAndLeavesThatFileAlone) {
+    TempDir dir;
+    const std::string parent = dir.File("plain");
+    WriteBytes(parent, "keep");
+    const auto failure = WriteTextFile(parent + "/out.css", {"a"});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_EQ(ReadBytes(parent), "keep");
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"plain"}));
+}
+
+TEST(WriteTextFile, OverADirectoryFailsAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    const std::string target = dir.File("folder");
+    std::filesystem::create_directory(target);
+    WriteBytes(target + "/inside.css", "keep");
+    const auto failure = WriteTextFile(target, {"a"});
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_TRUE(std::filesystem::is_directory(target));
+    EXPECT_EQ(ReadBytes(target + "/inside.css"), "keep");
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"folder"}));
+}
+
+TEST(WriteTextFile, QuickWriteGivesTheSameFile) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_FALSE(WriteTextFile(path, {"a", "", "b"}, WriteMode::Quick).has_value());
+    EXPECT_EQ(ReadBytes(path), "a\r\n\r\nb\r\n");
+    EXPECT_EQ(PermissionBits(path), mode_t(0640));
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"out.css"}));
+}
+
+TEST(WriteSheetText, WritesTheBufferAsItsFile) {
+    TempDir dir;
+    const std::string path = dir.File("out.css");
+    const SheetLines sheet = SheetLines::FromLines({"p {", "x: \xC0;", "}"});
+    ASSERT_FALSE(WriteSheetText(path, sheet).has_value());
+    EXPECT_EQ(ReadBytes(path), "p {\r\nx: \xC0;\r\n}\r\n");
+    ASSERT_FALSE(WriteSheetText(path, SheetLines(), WriteMode::Quick).has_value());
+    EXPECT_EQ(ReadBytes(path), "");
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"out.css"}));
+}
+
+TEST(WriteSheetText, IntoMissingFolderFailsWithAReason) {
+    TempDir dir;
+    const auto failure =
+        WriteSheetText(dir.File("missing/out.css"), SheetLines::FromLines({"a"}), WriteMode::Quick);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_FALSE(failure->empty());
+    EXPECT_TRUE(DirectoryEntries(dir.Path()).empty());
+}
+
+// ---------------------------------------------------------------------------
+// Names and existence
+
+TEST(BackupCopyName, AppendsOriginalToTheWholeName) {
+    EXPECT_EQ(BackupCopyName("/home/u/site/style.css"), "/home/u/site/style.css.ORIGINAL");
+    EXPECT_EQ(BackupCopyName("style"), "style.ORIGINAL");
+    EXPECT_EQ(BackupCopyName("/a.b/Main.CSS"), "/a.b/Main.CSS.ORIGINAL");
+}
+
+TEST(FileExists, TrueOnlyForAnExistingFile) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    EXPECT_FALSE(FileExists(path));
+    WriteBytes(path, "");
+    EXPECT_TRUE(FileExists(path));
+    EXPECT_FALSE(FileExists(dir.Path()));
+    EXPECT_FALSE(FileExists(dir.File("a.css/b")));
+}
+
+} // namespace
+} // namespace tesselo

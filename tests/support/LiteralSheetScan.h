@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <string_view>
@@ -39,3 +40,15 @@ std::string EscapeBytes(std::string_view bytes);
 std::string DescribeRules(const std::vector<tesselo::StyleRecord>& rules);
 
 } // namespace tesselo::testing
+
+namespace tesselo {
+
+// Lets the test framework show a record's bytes readably in failure messages.
+inline void PrintTo(const StyleRecord& record, std::ostream* os) {
+    *os << "{\"" << testing::EscapeBytes(record.Selector) << "\", {";
+    for (size_t i = 0; i < record.Lines.size(); ++i)
+        *os << (i ? ", \"" : "\"") << testing::EscapeBytes(record.Lines[i]) << "\"";
+    *os << "}}";
+}
+
+} // namespace tesselo

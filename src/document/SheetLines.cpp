@@ -1,0 +1,85 @@
+#include "document/SheetLines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tesselo {
+
+SheetLines SheetLines::FromBytes(std::string_view bytes) {
+    auto nul = bytes.find('\0');
+    if (nul != std::string_view::npos)
+        bytes = bytes.substr(0, nul);
+    SheetLines sheet;
+    sheet.reserve(bytes.size() + bytes.size() / 16 + 2,
+                  static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+    const char* const data = bytes.data();
+    const size_t size = bytes.size();
+    size_t start = 0;
+    while (start < size) {
+        // The next LF, then a CR before it, both found by the library's fast search.
+        const char* lf = static_cast<const char*>(std::memchr(data + start, '\n', size - start));
+        const size_t limit = lf ? static_cast<size_t>(lf - data) : size;
+        const char* cr = static_cast<const char*>(std::memchr(data + start, '\r', limit - start));
+        if (cr) {
+            const size_t at = static_cast<size_t>(cr - data);
+            sheet.push_back(std::string_view(data + start, at - start));
+            start = at + ((at + 1 < size && data[at + 1] == '\n') ? 2 : 1);
+        } else if (lf) {
+            sheet.push_back(std::string_view(data + start, limit - start));
+            start = limit + 1;
+        } else {
+            sheet.push_back(std::string_view(data + start, size - start));
+            start = size;
+        }
+    }
+    return sheet;
+}
+
+SheetLines SheetLines::FromLines(const LineList& lines) {
+    SheetLines sheet;
+    for (const auto& line : lines)
+        sheet.push_back(line);
+    return sheet;
+}
+
+void SheetLines::clear() {
+    text_.clear();
+    starts_.clear();
+}
+
+void SheetLines::reserve(size_t bytes, size_t lines) {
+    text_.reserve(bytes);
+    starts_.reserve(lines);
+}
+
+void SheetLines::push_back(std::string_view line) {
+    starts_.push_back(text_.size());
+    text_ += line;
+    text_ += "\r\n";
+}
+
+void SheetLines::push_back(std::string_view first, std::string_view second) {
+    starts_.push_back(text_.size());
+    text_ += first;
+    text_ += second;
+    text_ += "\r\n";
+}
+
+LineList SheetLines::ToLineList() const {
+    LineList lines;
+    lines.reserve(size());
+    for (auto line : *this)
+        lines.emplace_back(line);
+    return lines;
+}
+
+bool operator==(const SheetLines& sheet, const LineList& lines) {
+    if (sheet.size() != lines.size())
+        return false;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (sheet[i] != lines[i])
+            return false;
+    return true;
+}
+
+} // namespace tesselo

@@ -1,0 +1,75 @@
+#pragma once
+
+// The whole-sheet line buffer: the lines of a sheet held as the bytes of the file
+// they make (each line followed by CR LF) with the start of every line. Reading,
+// composing and writing a large sheet then need no allocation per line.
+
+#include "document/ByteText.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesselo {
+
+class SheetLines {
+public:
+    SheetLines() = default;
+
+    // Splits bytes at CR LF, a lone CR or a lone LF; a last line without a line break
+    // is a line too; empty text gives no lines; a NUL byte ends the text.
+    static SheetLines FromBytes(std::string_view bytes);
+    static SheetLines FromLines(const LineList& lines);
+
+    size_t size() const { return starts_.size(); }
+    bool empty() const { return starts_.empty(); }
+    std::string_view operator[](size_t i) const {
+        const size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
+        return std::string_view(text_).substr(starts_[i], end - 2 - starts_[i]);
+    }
+
+    void clear();
+    void reserve(size_t bytes, size_t lines);
+    void push_back(std::string_view line);
+    // Appends a line made of two parts, without building it first.
+    void push_back(std::string_view first, std::string_view second);
+
+    // The file these lines make: every line followed by CR LF.
+    const std::string& CrLfText() const { return text_; }
+    LineList ToLineList() const;
+
+    class Iterator {
+    public:
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        Iterator() = default;
+        Iterator(const SheetLines* lines, size_t i) : lines_(lines), i_(i) {}
+        std::string_view operator*() const { return (*lines_)[i_]; }
+        Iterator& operator++() {
+            ++i_;
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator old = *this;
+            ++i_;
+            return old;
+        }
+        bool operator==(const Iterator& other) const { return i_ == other.i_; }
+
+    private:
+        const SheetLines* lines_ = nullptr;
+        size_t i_ = 0;
+    };
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+    bool operator==(const SheetLines& other) const { return text_ == other.text_; }
+    friend bool operator==(const SheetLines& sheet, const LineList& lines);
+
+private:
+    std::string text_;
+    std::vector<size_t> starts_;
+};
+
+} // namespace tesselo
