@@ -42,7 +42,8 @@ bool SettlesInOneRead(const LineList& input, const TextView& written) {
 
 // A keyword declaration repeated beside another keyword of its group: the first read
 // consumes one copy of each and keeps the extra copy, which the next read consumes.
-// Known and reported.
+// An oblique face repeated counts too: it is written back as italic, which then
+// stands beside the kept copy. Known and reported.
 bool RepeatsKeywordBesideItsGroup(const std::string& text) {
     auto count = [&text](const std::string& key) {
         size_t n = 0;
@@ -50,16 +51,19 @@ bool RepeatsKeywordBesideItsGroup(const std::string& text) {
             ++n;
         return n;
     };
-    for (const auto& info : KeywordTable()) {
-        const std::string key = UpperAscii(info.Property) + ":" + UpperAscii(info.Value) + ";";
+    std::vector<std::pair<int, std::string>> keys;
+    for (const auto& info : KeywordTable())
+        keys.emplace_back(info.Group,
+                          UpperAscii(info.Property) + ":" + UpperAscii(info.Value) + ";");
+    keys.emplace_back(3, "FONT-STYLE:OBLIQUE;");
+    for (const auto& [group, key] : keys) {
         if (count(key) < 2)
             continue;
-        for (const auto& other : KeywordTable())
-            if (other.Group == info.Group && other.Button != info.Button &&
-                count(UpperAscii(other.Property) + ":" + UpperAscii(other.Value) + ";") > 0)
-                return true;
-        if (info.Group == 3 && count("FONT-STYLE:OBLIQUE;") > 0)
+        if (key == "FONT-STYLE:OBLIQUE;")
             return true;
+        for (const auto& [otherGroup, otherKey] : keys)
+            if (otherGroup == group && otherKey != key && count(otherKey) > 0)
+                return true;
     }
     return false;
 }
@@ -91,9 +95,10 @@ std::vector<std::string> SetProperties(const PropertySet& panel) {
 }
 
 // Cutting a declaration out of the middle of other text joins what stood on either
-// side, which can form a key that was not there before («FONT» + «BORDER-STYLE:X;» +
-// «-WEIGHT:BOLD;»). The next read finds it. Known and reported: the kept declarations,
-// read on their own, set a property that the first read did not.
+// side. That can form a key that was not there before («FONT» + «BORDER-STYLE:X;» +
+// «-WEIGHT:BOLD;»), which the next read finds, or blanks that normalising removes
+// («-» + « WIDTH:0PX;» + «:»). Known and reported: the kept declarations are not in
+// normal form, or, read on their own, set a property that the first read did not.
 bool KeptTextFormsNewDeclaration(const PropertySet& first, const TextView& written) {
     LineList kept;
     bool below = false;
@@ -102,6 +107,11 @@ bool KeptTextFormsNewDeclaration(const PropertySet& first, const TextView& writt
             kept.push_back(line);
         below = below || IsUnsupportedComment(line);
     }
+    std::string joined;
+    for (const auto& line : kept)
+        joined += line;
+    if (NormalizeDeclarationsKeepCase(kept) != joined + (joined.ends_with(';') ? "" : ";"))
+        return true;
     PropertySet alone;
     TextView view{kept, false};
     ReadDeclarations(alone, view);

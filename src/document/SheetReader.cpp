@@ -68,6 +68,7 @@ private:
                 AppendInBlock(line.substr(p, 1));
                 break;
             case '{':
+                nested_ = nested_ || inBlock_;
                 FlushTrackedLine();
                 rules_.push_back({TrimSelectorText(selector_), {}});
                 rules_.back().Lines.reserve(4);
@@ -143,6 +144,11 @@ private:
         return filled;
     }
 
+public:
+    // A "{" met inside a block (an @media or @supports block, say) started a rule.
+    bool nested_ = false;
+
+private:
     std::vector<StyleRecord> rules_;
     std::string selector_;
     std::string buffer_;
@@ -177,12 +183,14 @@ std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile
     TextFileContent content;
     if (auto failure = ReadTextFile(path, content))
         return SheetReadFailure{SheetReadFailure::Kind::CannotRead, failure->Reason};
-    auto rules = LoadStylesFromSheet(content.Text);
+    RuleScanner scanner;
+    auto rules = scanner.Scan(content.Text);
     if (rules.size() > static_cast<size_t>(kStyleCapacity))
         return SheetReadFailure{SheetReadFailure::Kind::TooManyRules, {}};
     out.Text = std::move(content.Text);
     out.Rules = std::move(rules);
     out.Bytes = content.Bytes;
+    out.NestedBlocks = scanner.nested_;
     return std::nullopt;
 }
 

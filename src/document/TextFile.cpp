@@ -62,10 +62,13 @@ std::optional<std::string> WriteTextFile(const std::string& path, const LineList
     return WriteSheetText(path, SheetLines::FromLines(lines), mode);
 }
 
-std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
-                                          WriteMode mode) {
-    const std::string& text = lines.CrLfText();
-    std::string temp = path + ".XXXXXX";
+namespace {
+
+// Writes the text to a new temporary file beside the target, with the target's
+// permissions when it exists. On success `temp` names the file.
+std::optional<std::string> WriteBeside(const std::string& path, const std::string& text,
+                                       WriteMode mode, std::string& temp) {
+    temp = path + ".XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return std::string(std::strerror(errno));
@@ -75,10 +78,13 @@ std::optional<std::string> WriteSheetText(const std::string& path, const SheetLi
         return std::optional<std::string>(std::strerror(err));
     };
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
+    if (::stat(path.c_str(), &st) == 0) {
         ::fchmod(fd, st.st_mode & 07777);
-    else
-        ::fchmod(fd, 0666 & ~[] { mode_t m = ::umask(0); ::umask(m); return m; }());
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
     size_t done = 0;
     while (done < text.size()) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
@@ -96,12 +102,45 @@ std::optional<std::string> WriteSheetText(const std::string& path, const SheetLi
         ::unlink(temp.c_str());
         return std::string(std::strerror(err));
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return std::string(std::strerror(err));
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths,
+                                           const SheetLines& lines, WriteMode mode) {
+    std::vector<std::string> temps;
+    auto discard = [&temps](size_t from) {
+        for (size_t i = from; i < temps.size(); ++i)
+            ::unlink(temps[i].c_str());
+    };
+    for (const auto& path : paths) {
+        std::string temp;
+        if (auto error = WriteBeside(path, lines.CrLfText(), mode, temp)) {
+            discard(0);
+            return error;
+        }
+        temps.push_back(temp);
+    }
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (::rename(temps[i].c_str(), paths[i].c_str()) != 0) {
+            int err = errno;
+            discard(i);
+            return std::string(std::strerror(err));
+        }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
+                                          WriteMode mode) {
+    return WriteSheetFiles({path}, lines, mode);
+}
+
+void DeleteFile(const std::string& path) { ::unlink(path.c_str()); }
+
+void RenameFile(const std::string& from, const std::string& to) {
+    ::rename(from.c_str(), to.c_str());
 }
 
 bool FileExists(const std::string& path) {

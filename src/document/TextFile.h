@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tesselo {
 
@@ -43,7 +44,17 @@ std::optional<std::string> WriteSheetText(const std::string& path, const SheetLi
 std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines,
                                          WriteMode mode = WriteMode::Durable);
 
+// Writes the same text to several files: every temporary file is written first and
+// only then renamed over its target, so a failed write changes none of them.
+std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths,
+                                           const SheetLines& lines,
+                                           WriteMode mode = WriteMode::Durable);
+
 bool FileExists(const std::string& path);
+
+// Failures of these two are not reported: the commands that use them go on.
+void DeleteFile(const std::string& path);
+void RenameFile(const std::string& from, const std::string& to);
 
 // The backup copy of a style sheet: the full name followed by ".ORIGINAL".
 std::string BackupCopyName(const std::string& path);

@@ -44,7 +44,8 @@ void StyleEditor::NewCSS() {
     ClearPanel(Panel);
 }
 
-std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
+std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup,
+                                                   bool* nestedBlocks) {
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet)) {
         auto kind = failure->What == SheetReadFailure::Kind::TooManyRules
@@ -57,6 +58,8 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 
+    if (nestedBlocks)
+        *nestedBlocks = sheet.NestedBlocks;
     Document.SheetText = std::move(sheet.Text);
     Document.ReplaceRecords(std::move(sheet.Rules));
     Document.FileName = path;

@@ -42,7 +42,9 @@ public:
     // success, so a failure leaves the open document exactly as it was. The backup
     // copy is written before the swap when asked for; a failed write also changes
     // nothing.
-    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
+    // nestedBlocks, when given, tells whether a "{" inside a block started a rule.
+    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true,
+                                           bool* nestedBlocks = nullptr);
 
     StyleDocument Document;
     TextView CSSMemo;

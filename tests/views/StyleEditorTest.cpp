@@ -1,1 +1,559 @@
-// placeholder
+#include "views/StyleEditor.h"
+
+#include "document/SheetComposer.h"
+#include "document/SheetReader.h"
+#include "document/TextFile.h"
+#include "mapping/DeclarationReader.h"
+#include "mapping/DeclarationWriter.h"
+#include "panel/ClearPanel.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+const std::string kComment = "/* Properties without support of this version Tesselo */";
+
+std::vector<StyleRecord> RecordsOf(const StyleDocument& doc) {
+    std::vector<StyleRecord> records;
+    for (int i = 0; i < doc.StyleCount(); ++i)
+        records.push_back(doc.Record(i));
+    return records;
+}
+
+std::vector<std::string> SelectorsOf(const StyleDocument& doc) {
+    std::vector<std::string> selectors;
+    for (const auto& record : RecordsOf(doc))
+        selectors.push_back(record.Selector);
+    return selectors;
+}
+
+// Everything a load must leave alone when it fails.
+struct Session {
+    std::vector<StyleRecord> Records;
+    LineList SheetText;
+    std::string FileName;
+    int CurrentStyleIndex;
+    int SelectedRow;
+    bool Modified;
+    std::string Caption;
+    TextView CSSMemo;
+    PropertySet Panel;
+};
+
+Session SessionOf(const StyleEditor& editor) {
+    const StyleDocument& d = editor.Document;
+    return Session{.Records = RecordsOf(d),
+                   .SheetText = d.SheetText.ToLineList(),
+                   .FileName = d.FileName,
+                   .CurrentStyleIndex = d.CurrentStyleIndex,
+                   .SelectedRow = d.SelectedRow,
+                   .Modified = d.Modified,
+                   .Caption = d.Caption,
+                   .CSSMemo = editor.CSSMemo,
+                   .Panel = editor.Panel};
+}
+
+void ExpectSameSession(const Session& now, const Session& before) {
+    EXPECT_EQ(now.Records, before.Records);
+    EXPECT_EQ(now.SheetText, before.SheetText);
+    EXPECT_EQ(now.FileName, before.FileName);
+    EXPECT_EQ(now.CurrentStyleIndex, before.CurrentStyleIndex);
+    EXPECT_EQ(now.SelectedRow, before.SelectedRow);
+    EXPECT_EQ(now.Modified, before.Modified);
+    EXPECT_EQ(now.Caption, before.Caption);
+    EXPECT_EQ(now.CSSMemo, before.CSSMemo);
+    EXPECT_TRUE(now.Panel == before.Panel);
+}
+
+// Every file and folder below the directory, as paths relative to it, sorted.
+std::vector<std::string> Listing(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+        names.push_back(std::filesystem::relative(entry.path(), dir).string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// The panel and view that reading these lines gives a panel in the given state.
+struct Expected {
+    PropertySet Panel;
+    LineList Lines;
+};
+
+Expected ReadFrom(PropertySet panel, const LineList& lines) {
+    TextView memo;
+    memo.Lines = lines;
+    ReadDeclarations(panel, memo);
+    return {panel, memo.Lines};
+}
+
+// Puts records in place of the open ones with none of them current yet, as opening
+// a file does, so that the next select commits nothing.
+void PutRecords(StyleEditor& editor, std::vector<StyleRecord> records) {
+    editor.Document.ReplaceRecords(std::move(records));
+    editor.Document.CurrentStyleIndex = -1;
+    editor.Document.SelectedRow = 0;
+}
+
+std::vector<StyleRecord> SevenRecords() {
+    return {
+        {"body", {}},
+        {"h1", {"font-size: 24px;"}},
+        {"h2", {"color: red;"}},
+        {"p", {"text-align: justify;"}},
+        {"a:hover", {"text-decoration: underline;"}},
+        {"div.box", {"margin-top: 5px;", "cursor: wait;"}},
+        {"#nav", {}},
+    };
+}
+
+const char kSiteSheet[] = "h1 { color: red; margin-top: 1in }\r\n"
+                          "p.note {\n"
+                          "  cursor: pointer;\r"
+                          "  font-size: 12px;\n"
+                          "}\n"
+                          "/* end */\n"
+                          "div{}";
+
+// ---------------------------------------------------------------------------
+// A new session
+
+TEST(StyleEditorNew, StartsWithTheNewDocument) {
+    StyleEditor editor({"Arial"});
+    EXPECT_EQ(RecordsOf(editor.Document), (std::vector<StyleRecord>{{"Body", {}}}));
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
+    EXPECT_EQ(editor.Document.FileName, "");
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+
+    PropertySet reset({"Arial"});
+    ClearPanel(reset);
+    EXPECT_TRUE(editor.Panel == reset);
+    EXPECT_EQ(editor.Panel.Items.FontType.back(), "Arial");
+}
+
+TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
+    TempDir dir;
+    const std::string path = dir.File("site.css");
+    WriteBytes(path, kSiteSheet);
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path, false));
+    editor.SelectRow(1);
+    editor.CSSMemo.Lines = {"zoom: 2;"};
+    editor.Document.Modified = true;
+
+    editor.NewCSS();
+    EXPECT_EQ(RecordsOf(editor.Document), (std::vector<StyleRecord>{{"Body", {}}}));
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.FileName, "");
+    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+    PropertySet panel = editor.Panel;
+    TextView memo;
+    WriteDeclarations(panel, memo);
+    EXPECT_EQ(memo.Lines, LineList{}) << "the panel holds nothing after a new document";
+}
+
+// ---------------------------------------------------------------------------
+// The select operation
+
+TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(2);
+    ASSERT_EQ(editor.Document.CurrentStyleIndex, 2);
+
+    const LineList typed = {"color: blue;", "Zoom: 2;", "", "; Old: line;"};
+    editor.CSSMemo.Lines = typed;
+    editor.CSSMemo.Edited = true;
+    editor.SelectRow(5);
+
+    EXPECT_EQ(editor.Document.Record(2).Lines, typed);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 5);
+    EXPECT_EQ(editor.Document.SelectedRow, 5);
+    EXPECT_EQ(editor.Document.Record(5).Lines, (LineList{"margin-top: 5px;", "cursor: wait;"}))
+        << "the newly selected record is not written by the select";
+    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"; Margin-top: 5px;", kComment, "cursor:wait;", ""}));
+    EXPECT_FALSE(editor.CSSMemo.Edited);
+    EXPECT_TRUE(editor.Panel[Length::MarginTop].Set);
+    EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "5");
+    EXPECT_FALSE(editor.Panel.FontColorCheck) << "the panel shows only the selected record";
+    EXPECT_FALSE(editor.Document.Modified);
+
+    // Back again: the record that was current now holds the view as the reader wrote it.
+    editor.SelectRow(2);
+    EXPECT_EQ(editor.Document.Record(5).Lines,
+              (LineList{"; Margin-top: 5px;", kComment, "cursor:wait;", ""}));
+    EXPECT_EQ(editor.CSSMemo.Lines,
+              (LineList{"; color: BLUE;", kComment, "Zoom:2;", "Old:line;", ""}));
+    EXPECT_TRUE(editor.Panel.FontColorCheck);
+    EXPECT_FALSE(editor.Panel[Length::MarginTop].Set);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(2);
+    editor.CSSMemo.Lines = {"zoom: 1;"};
+    editor.SelectRow(5);
+    const auto records = RecordsOf(editor.Document);
+    auto expected = SevenRecords();
+    expected[2].Lines = {"zoom: 1;"};
+    EXPECT_EQ(records, expected);
+}
+
+TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(1);
+    const Expected expected = ReadFrom(editor.Panel, {"font-size: 24px;"});
+    EXPECT_EQ(editor.CSSMemo.Lines, expected.Lines);
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; Font-size: 24px;"});
+    EXPECT_TRUE(editor.Panel == expected.Panel);
+}
+
+TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(3);
+    editor.Document.SelectedRow = -1;
+    editor.ListTagClick();
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(editor.Document.Record(3).Lines, LineList{"; Text-align: justify;"});
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+}
+
+TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
+    StyleEditor editor;
+    editor.CSSMemo.Lines = {"COLOR : red", ";", "cursor: wait"};
+    editor.ListTagClick();
+    EXPECT_EQ(editor.Document.Record(0).Lines, (LineList{"COLOR : red", ";", "cursor: wait"}));
+    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"; color: RED;", kComment, "cursor:wait;", ""}));
+    EXPECT_TRUE(editor.Panel.FontColorCheck);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+}
+
+TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(4);
+    editor.CSSMemo.Lines = {"a: b;"};
+    editor.CommitStep();
+    EXPECT_EQ(editor.Document.Record(4).Lines, LineList{"a: b;"});
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"a: b;"}) << "the commit does not read the view";
+
+    editor.Document.CurrentStyleIndex = -1;
+    editor.CSSMemo.Lines = {"c: d;"};
+    editor.CommitStep();
+    EXPECT_EQ(editor.Document.Record(4).Lines, LineList{"a: b;"});
+}
+
+// ---------------------------------------------------------------------------
+// Composing
+
+TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
+    StyleEditor editor;
+    editor.CSSMemo.Lines = {"color: red;"};
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: red;"});
+    EXPECT_EQ(editor.Document.SheetText.ToLineList(), (LineList{"Body {", "color: red;", "}"}));
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; color: RED;"});
+}
+
+TEST(StyleEditorCompose, HoldsEveryRecordWithTheCurrentOneAsTyped) {
+    StyleEditor editor;
+    PutRecords(editor, {{"h1", {"font-size: 24px;"}}, {"p", {"color: red;"}}});
+    editor.SelectRow(1);
+    editor.CSSMemo.Lines.push_back("cursor: wait;");
+    editor.ComposeCSS();
+    EXPECT_EQ(
+        editor.Document.SheetText.ToLineList(),
+        (LineList{"h1 {", "font-size: 24px;", "}", "p {", "; color: RED;", "cursor: wait;", "}"}));
+    EXPECT_EQ(
+        std::count(editor.Document.SheetText.begin(), editor.Document.SheetText.end(), kComment),
+        0);
+}
+
+// ---------------------------------------------------------------------------
+// Opening a file
+
+TEST(StyleEditorLoad, ReadsTheFileWritesTheBackupAndSelectsRecordZero) {
+    TempDir dir;
+    const std::string path = dir.File("site.css");
+    WriteBytes(path, kSiteSheet);
+    StyleEditor editor;
+
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+
+    const LineList sheet = {"h1 { color: red; margin-top: 1in }",
+                            "p.note {",
+                            "  cursor: pointer;",
+                            "  font-size: 12px;",
+                            "}",
+                            "/* end */",
+                            "div{}"};
+    EXPECT_EQ(editor.Document.SheetText.ToLineList(), sheet);
+    EXPECT_EQ(RecordsOf(editor.Document), LoadStylesFromSheet(sheet));
+    EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", "p.note", "div"}));
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red; margin-top: 1in }\r\n"
+                                             "p.note {\r\n"
+                                             "  cursor: pointer;\r\n"
+                                             "  font-size: 12px;\r\n"
+                                             "}\r\n"
+                                             "/* end */\r\n"
+                                             "div{}\r\n");
+    EXPECT_EQ(ReadBytes(path), kSiteSheet) << "the file itself is not written";
+
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - " + path);
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_FALSE(editor.Document.Modified);
+
+    const Expected expected = ReadFrom(PropertySet(), editor.Document.Record(0).Lines);
+    EXPECT_EQ(editor.CSSMemo.Lines, expected.Lines);
+    EXPECT_TRUE(editor.Panel == expected.Panel);
+    EXPECT_TRUE(editor.Panel.FontColorCheck);
+    EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "1");
+    EXPECT_EQ(editor.Panel[Length::MarginTop].Unit, "in");
+}
+
+TEST(StyleEditorLoad, ModifiedFlagIsCleared) {
+    TempDir dir;
+    const std::string path = dir.File("site.css");
+    WriteBytes(path, kSiteSheet);
+    StyleEditor editor;
+    editor.Document.Modified = true;
+    ASSERT_FALSE(editor.LoadCSSFile(path, false));
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST(StyleEditorLoad, NothingOfThePreviousDocumentIsCommittedIntoTheNewRecords) {
+    TempDir dir;
+    const std::string path = dir.File("site.css");
+    WriteBytes(path, kSiteSheet);
+    StyleEditor editor;
+    PutRecords(editor, SevenRecords());
+    editor.SelectRow(6);
+    editor.CSSMemo.Lines = {"cursor: wait;"};
+    editor.SelectRow(0);
+    editor.CSSMemo.Lines = {"zoom: 3;"};
+
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(RecordsOf(editor.Document),
+              LoadStylesFromSheet(editor.Document.SheetText.ToLineList()));
+    EXPECT_EQ(editor.Document.StyleCount(), 3);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+}
+
+TEST(StyleEditorLoad, ExistingBackupIsReplaced) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "a { color: red }\n");
+    WriteBytes(path + ".ORIGINAL", "something older and longer\r\nthan the new text\r\n");
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "a { color: red }\r\n");
+}
+
+TEST(StyleEditorLoad, BackupNameKeepsTheFileExtension) {
+    TempDir dir;
+    const std::string path = dir.File("style.sheet.css");
+    WriteBytes(path, "p{}");
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(Listing(dir.Path()),
+              (std::vector<std::string>{"style.sheet.css", "style.sheet.css.ORIGINAL"}));
+}
+
+TEST(StyleEditorLoad, NulByteEndsTheText) {
+    TempDir dir;
+    const std::string path = dir.File("nul.css");
+    WriteBytes(path, std::string("a{color:red}\r\n\0b{}\r\n", 20));
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"a{color:red}"});
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"a"});
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "a{color:red}\r\n");
+}
+
+TEST(StyleEditorLoad, WithoutBackupWritesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("site.css");
+    WriteBytes(path, kSiteSheet);
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path, false));
+    EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"site.css"});
+    EXPECT_EQ(ReadBytes(path), kSiteSheet);
+    EXPECT_EQ(editor.Document.StyleCount(), 3);
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+TEST(StyleEditorLoad, ThousandAndOneRulesAreAccepted) {
+    TempDir dir;
+    const std::string path = dir.File("big.css");
+    std::string text;
+    for (int i = 0; i < kStyleCapacity; ++i)
+        text += ".r" + std::to_string(i) + " { margin-top: " + std::to_string(i) + "px }\r\n";
+    WriteBytes(path, text);
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(editor.Document.StyleCount(), kStyleCapacity);
+    EXPECT_EQ(editor.Document.Record(1000).Selector, ".r1000");
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+}
+
+// ---------------------------------------------------------------------------
+// A document without rules
+
+TEST(StyleEditorEmptyDocument, FileWithoutRulesGivesNoRecords) {
+    TempDir dir;
+    const std::string path = dir.File("empty.css");
+    WriteBytes(path, "/* nothing here yet */\r\n");
+    StyleEditor editor;
+    editor.CSSMemo.Lines = {"color: red;"};
+
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(editor.Document.StyleCount(), 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, -1);
+    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"/* nothing here yet */"});
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - " + path);
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "/* nothing here yet */\r\n");
+}
+
+TEST(StyleEditorEmptyDocument, SelectingDoesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("empty.css");
+    WriteBytes(path, "");
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(editor.Document.StyleCount(), 0);
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "");
+
+    editor.CSSMemo.Lines = {"color: red"};
+    const Session before = SessionOf(editor);
+    editor.ListTagClick();
+    ExpectSameSession(SessionOf(editor), before);
+    editor.SelectRow(0);
+    editor.Document.SelectedRow = before.SelectedRow;
+    ExpectSameSession(SessionOf(editor), before);
+}
+
+TEST(StyleEditorEmptyDocument, ComposingGivesAnEmptySheet) {
+    TempDir dir;
+    const std::string path = dir.File("empty.css");
+    WriteBytes(path, "\r\n\r\n");
+    StyleEditor editor;
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    editor.CSSMemo.Lines = {"color: red;"};
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{});
+    EXPECT_EQ(editor.Document.StyleCount(), 0);
+}
+
+// ---------------------------------------------------------------------------
+// A load that fails leaves the open document as it was
+
+class StyleEditorLoadFailure : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string open = dir_.File("open.css");
+        WriteBytes(open, kSiteSheet);
+        ASSERT_FALSE(editor_.LoadCSSFile(open));
+        editor_.SelectRow(1);
+        editor_.CSSMemo.Lines.push_back("zoom: 2;");
+        editor_.CSSMemo.Edited = true;
+        editor_.Panel[Length::MarginTop].Unit = "mm";
+        editor_.Document.Modified = true;
+        before_.emplace(SessionOf(editor_));
+        listing_ = Listing(dir_.Path());
+    }
+
+    void ExpectUnchanged() {
+        ExpectSameSession(SessionOf(editor_), *before_);
+        EXPECT_EQ(Listing(dir_.Path()), listing_);
+    }
+
+    TempDir dir_;
+    StyleEditor editor_;
+    std::optional<Session> before_;
+    std::vector<std::string> listing_;
+};
+
+TEST_F(StyleEditorLoadFailure, MissingFile) {
+    auto failure = editor_.LoadCSSFile(dir_.File("missing.css"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->What, LoadFailure::Kind::CannotRead);
+    EXPECT_FALSE(failure->Reason.empty());
+    ExpectUnchanged();
+}
+
+TEST_F(StyleEditorLoadFailure, FolderInsteadOfAFile) {
+    std::filesystem::create_directory(dir_.File("folder.css"));
+    listing_ = Listing(dir_.Path());
+    auto failure = editor_.LoadCSSFile(dir_.File("folder.css"));
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->What, LoadFailure::Kind::CannotRead);
+    ExpectUnchanged();
+}
+
+TEST_F(StyleEditorLoadFailure, TooManyRules) {
+    const std::string path = dir_.File("huge.css");
+    std::string text;
+    for (int i = 0; i < kStyleCapacity + 1; ++i)
+        text += "r" + std::to_string(i) + "{}\n";
+    WriteBytes(path, text);
+    listing_ = Listing(dir_.Path());
+
+    auto failure = editor_.LoadCSSFile(path);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->What, LoadFailure::Kind::TooManyRules);
+    ExpectUnchanged();
+    EXPECT_EQ(ReadBytes(path), text);
+}
+
+TEST_F(StyleEditorLoadFailure, BackupCannotBeWritten) {
+    const std::string path = dir_.File("other.css");
+    WriteBytes(path, "q { color: blue }\r\n");
+    std::filesystem::create_directory(path + ".ORIGINAL");
+    listing_ = Listing(dir_.Path());
+
+    auto failure = editor_.LoadCSSFile(path);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->What, LoadFailure::Kind::CannotWriteBackup);
+    EXPECT_FALSE(failure->Reason.empty());
+    ExpectUnchanged();
+    EXPECT_TRUE(std::filesystem::is_directory(path + ".ORIGINAL"));
+}
+
+TEST_F(StyleEditorLoadFailure, OpenDocumentStillWorksAfterwards) {
+    ASSERT_TRUE(editor_.LoadCSSFile(dir_.File("missing.css")));
+    editor_.SelectRow(2);
+    EXPECT_EQ(editor_.Document.Record(1).Lines, before_->CSSMemo.Lines);
+    EXPECT_EQ(editor_.Document.CurrentStyleIndex, 2);
+}
+
+} // namespace
+} // namespace tesselo

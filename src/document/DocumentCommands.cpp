@@ -1,0 +1,269 @@
+#include "document/DocumentCommands.h"
+
+#include "document/TextFile.h"
+#include "mapping/DeclarationReader.h"
+
+namespace tesselo {
+
+namespace messages {
+
+std::string AskSave() { return "Текущий файл изменен. Сохранить изменения?"; }
+
+std::string Recovery() {
+    return "При попытке открытия файла обнаружена его начальная версия. \r"
+           "Это означает, что в предыдущий сеанс работы был аварийно завершен \r"
+           "или файл открыт в другом окне Tesselo (не рекомендуется)\r"
+           "\r"
+           "Хотите редактировать незавершенный файл?\r"
+           "\r"
+           "ДА-будет открыт запрошенный файл с последними изменениями\r"
+           "НЕТ-файл будет восстановлен из обнаруженной начальной версии\r"
+           "ОТМЕНА - прервать операцию";
+}
+
+std::string ReplaceExisting() { return "Такой файл уже существует.Заменить его?"; }
+
+std::string CannotRead(const std::string& path, const std::string& reason) {
+    return "Не удалось прочитать файл " + path + "\r" + reason;
+}
+
+std::string TooManyRules(const std::string& path) {
+    return "В файле " + path + " больше 1001 стиля.\rTesselo не может открыть такую таблицу "
+                               "стилей, файл оставлен без изменений.";
+}
+
+std::string CannotWrite(const std::string& path, const std::string& reason) {
+    return "Не удалось записать файл " + path + "\r" + reason;
+}
+
+std::string CannotWriteSettings(const std::string& reason) {
+    return "Не удалось сохранить настройки Tesselo\r" + reason;
+}
+
+std::string NestedBlocks(const std::string& path) {
+    return "В файле есть вложенные блоки (@media, @supports и подобные).\r"
+           "Tesselo считает каждую фигурную скобку началом нового стиля, поэтому при "
+           "сохранении вложенные блоки будут изменены.\r"
+           "Текст файла в том виде, в каком он был открыт, сохранен в " +
+           BackupCopyName(path);
+}
+
+} // namespace messages
+
+namespace {
+
+constexpr char kCaption[] = "Tesselo";
+
+} // namespace
+
+DocumentCommands::DocumentCommands(StyleEditor& editor, UserDialogs& dialogs,
+                                   SettingsStore& settings)
+    : editor_(editor), dialogs_(dialogs), settings_(settings) {}
+
+std::string DocumentCommands::BackupOfDocument() const {
+    // A new document has no file, so it has no backup copy either.
+    const std::string& file = editor_.Document.FileName;
+    return file.empty() ? std::string() : BackupCopyName(file);
+}
+
+void DocumentCommands::ShowError(const std::string& text) {
+    dialogs_.Show({kCaption, text, MessageIcon::Error, MessageButtons::Ok});
+}
+
+bool DocumentCommands::AskSaveCSS() {
+    ContinueCommand = true;
+    lastPrompt_ = Prompt::NotShown;
+    StyleDocument& document = editor_.Document;
+    if (document.Modified) {
+        Answer answer = dialogs_.Show(
+            {kCaption, messages::AskSave(), MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+        if (answer == Answer::Yes) {
+            lastPrompt_ = Prompt::Yes;
+            saveFailed_ = false;
+            SaveExecute();
+            // A write that failed keeps the changes open: the pending command would
+            // otherwise throw them away.
+            if (saveFailed_)
+                ContinueCommand = false;
+        } else if (answer == Answer::No) {
+            lastPrompt_ = Prompt::No;
+            const std::string backup = BackupOfDocument();
+            if (!backup.empty() && FileExists(backup)) {
+                if (FileExists(document.FileName))
+                    DeleteFile(document.FileName);
+                RenameFile(backup, document.FileName);
+            }
+        } else {
+            lastPrompt_ = Prompt::Cancel;
+            ContinueCommand = false;
+        }
+    }
+    const std::string backup = BackupOfDocument();
+    if (ContinueCommand && !backup.empty() && FileExists(backup))
+        DeleteFile(backup);
+    return ContinueCommand;
+}
+
+void DocumentCommands::NewExecute() {
+    if (AskSaveCSS())
+        editor_.NewCSS();
+}
+
+void DocumentCommands::OpenFileExecute() {
+    if (AskSaveCSS())
+        OpenCSSDialog();
+}
+
+void DocumentCommands::OpenCSSDialog() {
+    auto path = dialogs_.ChooseFileToOpen(editor_.Document.FileName);
+    if (path && OpenCSSFile(*path))
+        return;
+    ProtectOpenDocument();
+}
+
+void DocumentCommands::ProtectOpenDocument() {
+    const std::string& file = editor_.Document.FileName;
+    if (file.empty() || FileExists(BackupOfDocument()))
+        return;
+    if (lastPrompt_ == Prompt::No) {
+        // The file holds its last saved text again, the document the declined changes:
+        // the backup copy is made from the file, which keeps that text safe.
+        TextFileContent content;
+        if (!FileExists(file) || ReadTextFile(file, content))
+            return;
+        if (auto error = WriteSheetText(BackupOfDocument(), content.Text))
+            ShowError(messages::CannotWrite(BackupOfDocument(), *error));
+        return;
+    }
+    SaveExecute();
+}
+
+bool DocumentCommands::OpenCSSFile(const std::string& path) {
+    const std::string backup = BackupCopyName(path);
+    if (FileExists(backup)) {
+        Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(),
+                                       MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::Yes) {
+            DeleteFile(backup);
+        } else {
+            DeleteFile(path);
+            RenameFile(backup, path);
+        }
+    }
+    return LoadCSSFile(path);
+}
+
+bool DocumentCommands::LoadCSSFile(const std::string& path) {
+    bool nested = false;
+    if (auto failure = editor_.LoadCSSFile(path, true, &nested)) {
+        switch (failure->What) {
+        case LoadFailure::Kind::TooManyRules:
+            ShowError(messages::TooManyRules(path));
+            break;
+        case LoadFailure::Kind::CannotRead:
+            ShowError(messages::CannotRead(path, failure->Reason));
+            break;
+        case LoadFailure::Kind::CannotWriteBackup:
+            ShowError(messages::CannotWrite(BackupCopyName(path), failure->Reason));
+            break;
+        }
+        return false;
+    }
+    SaveLastFileNameCSS();
+    editor_.Document.Modified = false;
+    if (nested)
+        dialogs_.Show({kCaption, messages::NestedBlocks(path), MessageIcon::Exclamation,
+                       MessageButtons::Ok});
+    return true;
+}
+
+void DocumentCommands::SaveExecute() {
+    if (editor_.Document.FileName.empty())
+        SaveAsExecute();
+    else
+        SaveCSSproc();
+}
+
+void DocumentCommands::SaveAsExecute() {
+    StyleDocument& document = editor_.Document;
+    auto chosen = dialogs_.ChooseFileToSave(document.FileName);
+    if (!chosen) {
+        ContinueCommand = false;
+        return;
+    }
+    if (FileExists(*chosen) && *chosen != document.FileName) {
+        Answer answer = dialogs_.Show({kCaption, messages::ReplaceExisting(),
+                                       MessageIcon::Exclamation, MessageButtons::YesNo});
+        if (answer != Answer::Yes)
+            return;
+    }
+    const std::string backup = BackupOfDocument();
+    if (!backup.empty() && FileExists(backup)) {
+        if (FileExists(document.FileName))
+            DeleteFile(document.FileName);
+        RenameFile(backup, document.FileName);
+    }
+    document.FileName = *chosen;
+    SaveCSSproc();
+}
+
+bool DocumentCommands::SaveCSSproc() {
+    editor_.ComposeCSS();
+    StyleDocument& document = editor_.Document;
+    if (auto error = WriteSheetFiles({document.FileName, BackupCopyName(document.FileName)},
+                                     document.SheetText)) {
+        ShowError(messages::CannotWrite(document.FileName, *error));
+        saveFailed_ = true;
+        return false;
+    }
+    SaveLastFileNameCSS();
+    document.Modified = false;
+    return true;
+}
+
+void DocumentCommands::N25Click() {
+    editor_.CSSMemo.Lines.clear();
+    ReadDeclarations(editor_.Panel, editor_.CSSMemo);
+}
+
+bool DocumentCommands::FormClose() { return AskSaveCSS(); }
+
+void DocumentCommands::SaveLastFileNameCSS() {
+    StyleDocument& document = editor_.Document;
+    FileValues values;
+    values.Version = "1.0beta";
+    values.PathToLastFile = document.FileName;
+    const int row = document.SelectedRow;
+    if (row >= 0 && row < document.StyleCount())
+        values.LastNameStyle = document.Record(row).Selector;
+    values.PathToViewHTML = "test";
+    if (auto error = settings_.WriteFileValues(values))
+        ShowError(messages::CannotWriteSettings(*error));
+    document.Caption = WindowCaptionFor(document.FileName);
+}
+
+void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments) {
+    std::string path = "Нема на диске такого файла точно";
+    std::string style = "BODY";
+    if (auto values = settings_.ReadFileValues()) {
+        path = values->PathToLastFile;
+        style = values->LastNameStyle;
+    }
+    if (!arguments.empty() && FileExists(arguments[0]))
+        path = arguments[0];
+    if (!FileExists(path))
+        return;
+    OpenCSSFile(path);
+    StyleDocument& document = editor_.Document;
+    for (int i = 0; i < document.StyleCount(); ++i) {
+        if (document.Record(i).Selector == style) {
+            document.SelectedRow = i;
+            break;
+        }
+    }
+    editor_.ListTagClick();
+}
+
+} // namespace tesselo

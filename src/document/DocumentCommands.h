@@ -1,0 +1,73 @@
+#pragma once
+
+// The file commands New, Open, Save and Save As, the ask-to-save prompt, Clear style,
+// the start-up file logic and the settings of the last file. While a file is open its
+// last saved text waits beside it in the backup copy (the name followed by
+// ".ORIGINAL"): the preview rewrites the file itself, saving rewrites both, and
+// discarding the changes moves the backup copy back over the file.
+
+#include "document/SettingsStore.h"
+#include "document/UserDialogs.h"
+#include "views/StyleEditor.h"
+
+#include <string>
+#include <vector>
+
+namespace tesselo {
+
+class DocumentCommands {
+public:
+    DocumentCommands(StyleEditor& editor, UserDialogs& dialogs, SettingsStore& settings);
+
+    // The ask-to-save prompt; returns whether the pending command may go on.
+    bool AskSaveCSS();
+    void NewExecute();
+    void OpenFileExecute();
+    void OpenCSSDialog();
+    // The recovery question when a backup copy exists, then reading. Returns whether
+    // a file was read.
+    bool OpenCSSFile(const std::string& path);
+    void SaveExecute();
+    void SaveAsExecute();
+    // Writes the composed sheet to the file and to its backup copy. Returns false, with
+    // the file, the backup copy and Modified as they were, when the write fails.
+    bool SaveCSSproc();
+    void N25Click();
+    // The close request: true when the window may close.
+    bool FormClose();
+
+    void SaveLastFileNameCSS();
+    // Opens the command-line file or the last file and selects the remembered style.
+    void OpenLastFileCSS(const std::vector<std::string>& arguments);
+
+    bool ContinueCommand = true;
+
+private:
+    enum class Prompt { NotShown, Yes, No, Cancel };
+
+    bool LoadCSSFile(const std::string& path);
+    // After an open that did not happen, the still open document gets its backup copy
+    // back, so the protocol holds again and nothing is lost.
+    void ProtectOpenDocument();
+    std::string BackupOfDocument() const;
+    void ShowError(const std::string& text);
+
+    StyleEditor& editor_;
+    UserDialogs& dialogs_;
+    SettingsStore& settings_;
+    Prompt lastPrompt_ = Prompt::NotShown;
+    bool saveFailed_ = false;
+};
+
+namespace messages {
+std::string AskSave();
+std::string Recovery();
+std::string ReplaceExisting();
+std::string CannotRead(const std::string& path, const std::string& reason);
+std::string TooManyRules(const std::string& path);
+std::string CannotWrite(const std::string& path, const std::string& reason);
+std::string CannotWriteSettings(const std::string& reason);
+std::string NestedBlocks(const std::string& path);
+} // namespace messages
+
+} // namespace tesselo

@@ -1,0 +1,44 @@
+#pragma once
+
+// The settings kept between runs: the last file and its selected style, and the main
+// window's arrangement.
+
+#include <optional>
+#include <string>
+
+namespace tesselo {
+
+struct FileValues {
+    std::string Version;
+    std::string PathToLastFile;
+    std::string LastNameStyle;
+    std::string PathToViewHTML;
+    bool operator==(const FileValues&) const = default;
+};
+
+// Each value is absent when the store does not hold it.
+struct WindowValues {
+    std::optional<bool> Maximized;
+    std::optional<bool> FloatPanel;
+    std::optional<bool> AutoRefresh;
+    std::optional<int> Viewer;
+    std::optional<int> TabPanel;
+    std::optional<std::string> HomePage;
+    std::optional<int> PanelListWidth;
+    bool operator==(const WindowValues&) const = default;
+};
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Nothing when the file key does not exist; a missing value reads as empty.
+    virtual std::optional<FileValues> ReadFileValues() = 0;
+    // Returns the store's error message when the values could not be written.
+    virtual std::optional<std::string> WriteFileValues(const FileValues& values) = 0;
+    // Nothing when the window key does not exist.
+    virtual std::optional<WindowValues> ReadWindowValues() = 0;
+    // A store that cannot be written is skipped silently.
+    virtual void WriteWindowValues(const WindowValues& values) = 0;
+};
+
+} // namespace tesselo

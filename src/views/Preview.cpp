@@ -1,0 +1,45 @@
+#include "views/Preview.h"
+
+#include "document/DocumentCommands.h"
+#include "document/TextFile.h"
+
+namespace tesselo {
+
+Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
+    : editor_(editor), browser_(browser), dialogs_(dialogs) {}
+
+void Preview::RefreshViewExecute() {
+    editor_.CommitStep();
+    editor_.ComposeCSS();
+    const std::string& file = editor_.Document.FileName;
+    if (file.empty() || !FileExists(file))
+        return;
+    // Rewritten on every refresh, so it is not waited onto the disk like a save; the
+    // replacement is still atomic.
+    if (auto error = WriteSheetText(file, editor_.Document.SheetText, WriteMode::Quick)) {
+        dialogs_.Show({"Tesselo", messages::CannotWrite(file, *error), MessageIcon::Error,
+                       MessageButtons::Ok});
+        return;
+    }
+    if (PreviewShowing)
+        browser_.Reload();
+}
+
+void Preview::NotifyChange() {
+    if (AutoRefresh)
+        RefreshViewExecute();
+}
+
+void Preview::PreviewShown() {
+    PreviewShowing = true;
+    RefreshViewExecute();
+}
+
+void Preview::PreBrowserCommandStateChange(int command, bool enabled) {
+    if (command == kCommandForward)
+        ForwardEnabled = enabled;
+    else if (command == kCommandBack)
+        BackEnabled = enabled;
+}
+
+} // namespace tesselo

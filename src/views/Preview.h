@@ -1,0 +1,50 @@
+#pragma once
+
+// The preview: the user's own page in the embedded browser. A refresh writes the
+// composed sheet over the document's file, so a page that links the file shows the
+// styles as they are being edited, and reloads the page when the preview is showing.
+
+#include "document/UserDialogs.h"
+#include "views/Browser.h"
+#include "views/StyleEditor.h"
+
+#include <string>
+
+namespace tesselo {
+
+class Preview {
+public:
+    Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs);
+
+    void RefreshViewExecute();
+    // Change notification: refreshes when automatic refresh is on.
+    void NotifyChange();
+    void AutoRefreshActionExecute() { AutoRefresh = !AutoRefresh; }
+
+    void GotoBackClick() { browser_.GoBack(); }
+    void GotoForwardClick() { browser_.GoForward(); }
+    void StopNavigateClick() { browser_.Stop(); }
+    void GotoHomePageClick() { browser_.Navigate(HomePageAddress); }
+    void SaveHomePageClick() { HomePageAddress = LocationView; }
+    // Enter in the address box.
+    void LocationViewEnter() { browser_.Navigate(LocationView); }
+    // The preview page became the active page of the views.
+    void PreviewShown();
+
+    void PreBrowserDownloadComplete() { LocationView = browser_.Location(); }
+    void PreBrowserCommandStateChange(int command, bool enabled);
+
+    std::string HomePageAddress;
+    std::string LocationView = "about:blank"; // the address box's text
+    bool AutoRefresh = false;
+    bool PreviewShowing = false;
+    bool BackEnabled = true;
+    bool ForwardEnabled = true;
+
+private:
+    StyleEditor& editor_;
+    Browser& browser_;
+    UserDialogs& dialogs_;
+};
+
+} // namespace tesselo

@@ -1,0 +1,95 @@
+#pragma once
+
+// Fakes of the platform: a user who answers from a script, an in-memory settings
+// store and a browser that records what it was asked to do.
+
+#include "document/SettingsStore.h"
+#include "document/UserDialogs.h"
+#include "views/Browser.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tesselo::testing {
+
+class FakeDialogs : public UserDialogs {
+public:
+    Answer Show(const Message& message) override {
+        Shown.push_back(message);
+        if (Answers.empty())
+            return message.Buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+        Answer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> ChooseFileToOpen(const std::string& initialPath) override {
+        OpenDialogInitialPaths.push_back(initialPath);
+        return Take(OpenChoices);
+    }
+    std::optional<std::string> ChooseFileToSave(const std::string& initialPath) override {
+        SaveDialogInitialPaths.push_back(initialPath);
+        return Take(SaveChoices);
+    }
+
+    // Answers to the message boxes, in order; when they run out, Cancel (or Ok).
+    std::deque<Answer> Answers;
+    // Files chosen in the open and save dialogs, in order; nullopt cancels the dialog.
+    std::deque<std::optional<std::string>> OpenChoices;
+    std::deque<std::optional<std::string>> SaveChoices;
+
+    std::vector<Message> Shown;
+    std::vector<std::string> OpenDialogInitialPaths;
+    std::vector<std::string> SaveDialogInitialPaths;
+
+private:
+    static std::optional<std::string> Take(std::deque<std::optional<std::string>>& choices) {
+        if (choices.empty())
+            return std::nullopt;
+        auto choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+};
+
+class FakeSettings : public SettingsStore {
+public:
+    std::optional<FileValues> ReadFileValues() override { return File; }
+    std::optional<std::string> WriteFileValues(const FileValues& values) override {
+        ++FileWrites;
+        if (WriteError)
+            return WriteError;
+        File = values;
+        return std::nullopt;
+    }
+    std::optional<WindowValues> ReadWindowValues() override { return Window; }
+    void WriteWindowValues(const WindowValues& values) override {
+        ++WindowWrites;
+        Window = values;
+    }
+
+    std::optional<FileValues> File;
+    std::optional<WindowValues> Window;
+    std::optional<std::string> WriteError; // every file-values write fails with it
+    int FileWrites = 0;
+    int WindowWrites = 0;
+};
+
+class FakeBrowser : public Browser {
+public:
+    void Navigate(const std::string& address) override {
+        Calls.push_back("navigate " + address);
+        Current = address;
+    }
+    void GoBack() override { Calls.push_back("back"); }
+    void GoForward() override { Calls.push_back("forward"); }
+    void Reload() override { Calls.push_back("reload"); }
+    void Stop() override { Calls.push_back("stop"); }
+    std::string Location() const override { return Current; }
+
+    std::vector<std::string> Calls;
+    std::string Current = "about:blank";
+};
+
+} // namespace tesselo::testing
