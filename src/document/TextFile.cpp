@@ -25,16 +25,19 @@ std::string JoinLinesCrLf(const LineList& lines) {
     return out;
 }
 
-std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+namespace {
+
+// The whole file's bytes; false with errno set when it cannot be read.
+bool ReadBytes(const std::string& path, std::string& bytes) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return ReadFailure{std::strerror(errno)};
+        return false;
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return ReadFailure{std::strerror(EISDIR)};
+        errno = EISDIR;
+        return false;
     }
-    std::string bytes;
     if (st.st_size > 0)
         bytes.reserve(static_cast<size_t>(st.st_size));
     char chunk[65536];
@@ -45,13 +48,23 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
                 continue;
             int err = errno;
             ::close(fd);
-            return ReadFailure{std::strerror(err)};
+            errno = err;
+            return false;
         }
         if (n == 0)
             break;
         bytes.append(chunk, static_cast<size_t>(n));
     }
     ::close(fd);
+    return true;
+}
+
+} // namespace
+
+std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+    std::string bytes;
+    if (!ReadBytes(path, bytes))
+        return ReadFailure{std::strerror(errno)};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
     return std::nullopt;
@@ -68,7 +81,11 @@ namespace {
 // permissions when it exists. On success `temp` names the file.
 std::optional<std::string> WriteBeside(const std::string& path, const std::string& text,
                                        WriteMode mode, std::string& temp) {
-    temp = path + ".XXXXXX";
+    // A short name of its own in the target's folder: a target whose name is as long
+    // as the system allows still gets one.
+    const size_t slash = path.rfind('/');
+    temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
+           ".tesselo-XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return std::string(std::strerror(errno));
@@ -109,6 +126,12 @@ std::optional<std::string> WriteBeside(const std::string& path, const std::strin
 
 std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths,
                                            const SheetLines& lines, WriteMode mode) {
+    // A folder in a target's place would refuse the rename after the others were done.
+    for (const auto& path : paths) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            return std::string(std::strerror(EISDIR));
+    }
     std::vector<std::string> temps;
     auto discard = [&temps](size_t from) {
         for (size_t i = from; i < temps.size(); ++i)
@@ -122,10 +145,25 @@ std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths
         }
         temps.push_back(temp);
     }
+    // Until the last rename is done, the targets already replaced can be put back.
+    std::vector<std::optional<std::string>> previous;
+    if (paths.size() > 1) {
+        for (size_t i = 0; i + 1 < paths.size(); ++i) {
+            std::string bytes;
+            previous.push_back(ReadBytes(paths[i], bytes) ? std::optional(bytes) : std::nullopt);
+        }
+    }
     for (size_t i = 0; i < paths.size(); ++i) {
         if (::rename(temps[i].c_str(), paths[i].c_str()) != 0) {
             int err = errno;
             discard(i);
+            for (size_t j = 0; j < i; ++j) {
+                std::string temp;
+                if (!previous[j])
+                    ::unlink(paths[j].c_str());
+                else if (!WriteBeside(paths[j], *previous[j], mode, temp))
+                    ::rename(temp.c_str(), paths[j].c_str());
+            }
             return std::string(std::strerror(err));
         }
     }

@@ -1,0 +1,613 @@
+#include "app/EditCSS.h"
+
+#include "app/About.h"
+#include "app/ActionTable.h"
+#include "dialogs/CreateSelectorDlg.h"
+#include "document/TextFile.h"
+#include "platform/QtText.h"
+#include "platform/QtUserDialogs.h"
+#include "platform/SystemServices.h"
+#include "platform/WebEngineBrowser.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <ctime>
+#include <unistd.h>
+
+namespace tesselo {
+namespace {
+
+// For the start-up measurement (scripts/startup-time.sh): the wall-clock time of the
+// first showing, and with "exit" the program ends right there.
+void ReportFirstShow() {
+    const QByteArray mode = qgetenv("TESSELO_REPORT_FIRST_SHOW");
+    if (mode.isEmpty())
+        return;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::fprintf(stderr, "first-shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
+                 now.tv_nsec);
+    std::fflush(stderr);
+    if (mode == "exit")
+        ::_exit(0);
+}
+
+constexpr int kClientWidth = 663;
+constexpr int kClientHeight = 447;
+constexpr int kPanelListWidth = 145;
+
+QIcon Picture(std::string_view themeName, std::string_view ownName) {
+    QIcon own(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
+    if (themeName.empty())
+        return own;
+    return QIcon::fromTheme(FromUtf8(themeName), own);
+}
+
+// Tool tip and status line text of a control.
+void SetHint(QWidget* widget, std::string_view hint) {
+    HintParts parts = SplitHint(hint);
+    widget->setToolTip(FromUtf8(parts.Short));
+    widget->setStatusTip(FromUtf8(parts.Long));
+}
+
+QToolButton* BrowserButton(QWidget* parent, const char* name, std::string_view hint,
+                           std::string_view themeName, std::string_view ownName) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(Picture(themeName, ownName));
+    button->setAutoRaise(true);
+    SetHint(button, hint);
+    return button;
+}
+
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
+    auto* view = new QPlainTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setReadOnly(readOnly);
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFont(QStringLiteral("Monospace")));
+    return view;
+}
+
+} // namespace
+
+TMainForm::TMainForm(MainFormServices services, QWidget* parent)
+    : QMainWindow(parent), editor_(services.FontFamilies), settings_(services.Settings),
+      arguments_(std::move(services.Arguments)) {
+    setObjectName(QStringLiteral("MainForm"));
+    if (services.Dialogs) {
+        dialogs_ = services.Dialogs;
+    } else {
+        ownDialogs_ = std::make_unique<QtUserDialogs>(this);
+        dialogs_ = ownDialogs_.get();
+    }
+    commands_ = std::make_unique<DocumentCommands>(editor_, *dialogs_, *settings_);
+
+    BuildActions();
+    BuildRegions();
+    BuildToolBar();
+    BuildMenus();
+
+    if (services.PreviewBrowser) {
+        browser_ = services.PreviewBrowser;
+    } else {
+        webBrowser_ = new WebEngineBrowser(PreViewPage);
+        browser_ = webBrowser_;
+        connect(webBrowser_, &WebEngineBrowser::DownloadComplete, this, [this] {
+            preview_->PreBrowserDownloadComplete();
+            RenderBrowserBar();
+        });
+        connect(webBrowser_, &WebEngineBrowser::CommandStateChange, this,
+                [this](int command, bool enabled) {
+                    preview_->PreBrowserCommandStateChange(command, enabled);
+                    RenderBrowserBar();
+                });
+    }
+    preview_ = std::make_unique<Preview>(editor_, *browser_, *dialogs_);
+
+    qApp->installEventFilter(this);
+    InitMainForm();
+}
+
+TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+
+QAction* TMainForm::Action(const std::string& name) const {
+    auto found = actions_.find(name);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+template <typename F> void TMainForm::Run(F&& command) {
+    command();
+    Render();
+}
+
+void TMainForm::BuildActions() {
+    for (const ActionInfo& info : kActions) {
+        auto* action = new QAction(Picture(info.ThemeIcon, info.OwnIcon), FromUtf8(info.Caption),
+                                   this);
+        action->setObjectName(FromUtf8(info.Name));
+        HintParts hint = SplitHint(info.Hint);
+        action->setToolTip(FromUtf8(hint.Short));
+        action->setStatusTip(FromUtf8(hint.Long));
+        action->setProperty("category", FromUtf8(info.Category));
+        if (!info.Shortcut.empty())
+            action->setShortcut(QKeySequence(FromUtf8(info.Shortcut)));
+        action->setCheckable(info.Checkable);
+        actions_[std::string(info.Name)] = action;
+        addAction(action);
+    }
+
+    DocumentCommands& c = *commands_;
+    connect(Action("New"), &QAction::triggered, this, [this, &c] { Run([&c] { c.NewExecute(); }); });
+    connect(Action("OpenFile"), &QAction::triggered, this,
+            [this, &c] { Run([&c] { c.OpenFileExecute(); }); });
+    connect(Action("Save"), &QAction::triggered, this,
+            [this, &c] { Run([&c] { c.SaveExecute(); }); });
+    connect(Action("SaveAs"), &QAction::triggered, this,
+            [this, &c] { Run([&c] { c.SaveAsExecute(); }); });
+    connect(Action("N25"), &QAction::triggered, this, [this, &c] { Run([&c] { c.N25Click(); }); });
+    connect(Action("RefreshView"), &QAction::triggered, this, [this] { RefreshViewExecute(); });
+    connect(Action("AutoRefreshAction"), &QAction::toggled, this,
+            [this](bool checked) { preview_->AutoRefresh = checked; });
+    connect(Action("EditCut"), &QAction::triggered, this, [this] { CSSMemo->cut(); });
+    connect(Action("EditCopy"), &QAction::triggered, this, [] {
+        // The toolkit's copy of whichever text box has the focus.
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()))
+            edit->copy();
+        else if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+            line->copy();
+    });
+    connect(Action("EditPaste"), &QAction::triggered, this, [this] { CSSMemo->paste(); });
+    connect(Action("SendMailToAutor"), &QAction::triggered, this,
+            [] { ShellOpen(TAboutBox::MailAddress()); });
+    connect(Action("N32"), &QAction::triggered, this,
+            [] { ShellOpen(TAboutBox::HomePageAddress()); });
+    connect(Action("HelpAbout"), &QAction::triggered, this, [this] {
+        if (aboutBox_)
+            aboutBox_->exec();
+    });
+}
+
+void TMainForm::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    auto add = [bar](const QString& title, std::initializer_list<const char*> items,
+                     const TMainForm* self) {
+        QMenu* menu = bar->addMenu(title);
+        for (const char* item : items) {
+            if (std::string_view(item) == "-")
+                menu->addSeparator();
+            else
+                menu->addAction(self->Action(item));
+        }
+        return menu;
+    };
+    add(QStringLiteral("Файл"), {"New", "-", "OpenFile", "Save", "SaveAs"}, this);
+    add(QStringLiteral("Правка"), {"EditCut", "EditCopy", "EditPaste", "-", "N25"}, this);
+    add(QStringLiteral("Вид"), {"FloatPanel", "AutoRefreshAction", "-", "RefreshView"}, this);
+    add(QStringLiteral("Стиль"),
+        {"NewStyle", "StyleDelete", "StyleRename", "-", "StyleUp", "StyleDown", "StyleSorted"},
+        this);
+    add(QStringLiteral("Помощь"), {"SendMailToAutor", "N32", "-", "HelpAbout"}, this);
+}
+
+void TMainForm::BuildToolBar() {
+    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFixedHeight(29);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->addAction(Action("New"));
+    ToolBar1->addAction(Action("OpenFile"));
+    ToolBar1->addAction(Action("Save"));
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(Action("EditCut"));
+    ToolBar1->addAction(Action("EditCopy"));
+    ToolBar1->addAction(Action("EditPaste"));
+    ToolBar1->addSeparator();
+
+    GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "go-previous", "back");
+    GotoForward = BrowserButton(ToolBar1, "GotoForward", "Вперед", "go-next", "forward");
+    StopNavigate = BrowserButton(ToolBar1, "StopNavigate", "Стоп", "process-stop", "stop");
+    GotoHomePage =
+        BrowserButton(ToolBar1, "GotoHomePage", "На стартовую в Tesselo", "go-home", "home");
+    SaveHomePage = BrowserButton(ToolBar1, "SaveHomePage",
+                                 "Сделать текущую стартовой в рамках Tesselo", "", "save-home");
+    LocationView = new QLineEdit(QStringLiteral("about:blank"), ToolBar1);
+    LocationView->setObjectName(QStringLiteral("LocationView"));
+    LocationView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    ToolBar1->addWidget(GotoBack);
+    ToolBar1->addWidget(GotoForward);
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(StopNavigate);
+    ToolBar1->addAction(Action("RefreshView"));
+    ToolBar1->addSeparator();
+    ToolBar1->addWidget(GotoHomePage);
+    ToolBar1->addWidget(LocationView);
+    ToolBar1->addWidget(SaveHomePage);
+    ToolBar1->addSeparator();
+    ToolBar1->addAction(Action("FloatPanel"));
+    ToolBar1->addAction(Action("AutoRefreshAction"));
+
+    connect(GotoBack, &QToolButton::clicked, this, [this] { preview_->GotoBackClick(); });
+    connect(GotoForward, &QToolButton::clicked, this, [this] { preview_->GotoForwardClick(); });
+    connect(StopNavigate, &QToolButton::clicked, this, [this] { preview_->StopNavigateClick(); });
+    connect(GotoHomePage, &QToolButton::clicked, this, [this] { preview_->GotoHomePageClick(); });
+    connect(SaveHomePage, &QToolButton::clicked, this, [this] {
+        preview_->LocationView = LocationView->text().toStdString();
+        preview_->SaveHomePageClick();
+    });
+    connect(LocationView, &QLineEdit::returnPressed, this, [this] {
+        preview_->LocationView = LocationView->text().toStdString();
+        preview_->LocationViewEnter();
+    });
+}
+
+void TMainForm::BuildRegions() {
+    auto* central = new QWidget(this);
+    auto* centralLayout = new QHBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    SplitterList = new QSplitter(Qt::Horizontal, central);
+    SplitterList->setObjectName(QStringLiteral("SplitterList"));
+    SplitterList->setHandleWidth(3);
+    SplitterList->setChildrenCollapsible(false);
+    centralLayout->addWidget(SplitterList);
+    setCentralWidget(central);
+
+    // The style list panel.
+    PanelList = new QWidget(SplitterList);
+    PanelList->setObjectName(QStringLiteral("PanelList"));
+    PanelList->setMinimumWidth(30);
+    auto* listLayout = new QVBoxLayout(PanelList);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->setSpacing(0);
+    ToolBar5 = new QToolBar(QStringLiteral("ToolBar5"), PanelList);
+    ToolBar5->setObjectName(QStringLiteral("ToolBar5"));
+    ToolBar5->setIconSize(QSize(16, 16));
+    for (const char* name :
+         {"NewStyle", "StyleRename", "StyleDelete", "StyleUp", "StyleDown", "StyleSorted"})
+        ToolBar5->addAction(Action(name));
+    listLayout->addWidget(ToolBar5);
+    ListTag = new QListWidget(PanelList);
+    ListTag->setObjectName(QStringLiteral("ListTag"));
+    ListTag->setStyleSheet(QStringLiteral("QListWidget { background: silver; }"));
+    ListTag->viewport()->setCursor(Qt::PointingHandCursor);
+    SetHint(ListTag, "Список созданных селекторов (стилей)|Щелчок-открыть, двойной "
+                     "щелчек-переименовать, перетаскивание-изменение номера в списке");
+    listLayout->addWidget(ListTag);
+    RenameField = new QLineEdit(PanelList);
+    RenameField->setObjectName(QStringLiteral("RenameField"));
+    RenameField->hide();
+    SetHint(RenameField, "Переименование стиля");
+    connect(ListTag, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!rendering_ && row >= 0)
+            ListTagClick(row);
+    });
+
+    // The work area.
+    PanelALL = new QWidget(SplitterList);
+    PanelALL->setObjectName(QStringLiteral("PanelALL"));
+    PanelALL->setMinimumSize(300, 100);
+    auto* allLayout = new QVBoxLayout(PanelALL);
+    allLayout->setContentsMargins(0, 0, 0, 0);
+    allLayout->setSpacing(0);
+
+    PanelToolStyle = new QWidget(PanelALL);
+    PanelToolStyle->setObjectName(QStringLiteral("PanelToolStyle"));
+    PanelToolStyle->setFixedHeight(84);
+    auto* toolLayout = new QVBoxLayout(PanelToolStyle);
+    toolLayout->setContentsMargins(0, 0, 0, 0);
+    toolLayout->setSpacing(0);
+    for (auto [bar, name] : {std::pair{&ToolBar4, "ToolBar4"}, std::pair{&ToolBar3, "ToolBar3"},
+                             std::pair{&ToolBar2, "ToolBar2"}}) {
+        *bar = new QToolBar(QString::fromLatin1(name), PanelToolStyle);
+        (*bar)->setObjectName(QString::fromLatin1(name));
+        (*bar)->setFixedHeight(28);
+        toolLayout->addWidget(*bar);
+    }
+    allLayout->addWidget(PanelToolStyle);
+
+    auto* lower = new QWidget(PanelALL);
+    auto* lowerLayout = new QHBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(1);
+    allLayout->addWidget(lower, 1);
+
+    // The focus sink sits behind the views: never seen, never reached by Tab.
+    ZF = new QPushButton(QStringLiteral("ZF"), lower);
+    ZF->setObjectName(QStringLiteral("ZF"));
+    ZF->setFocusPolicy(Qt::ClickFocus);
+    ZF->setGeometry(0, 0, 20, 20);
+
+    Viewer = new QTabWidget(lower);
+    Viewer->setObjectName(QStringLiteral("Viewer"));
+    Viewer->setTabPosition(QTabWidget::South);
+    lowerLayout->addWidget(Viewer, 1);
+    ZF->lower();
+
+    auto* memoPage = new QWidget(Viewer);
+    memoPage->setObjectName(QStringLiteral("CssMemoView"));
+    auto* memoLayout = new QVBoxLayout(memoPage);
+    memoLayout->setContentsMargins(0, 0, 0, 0);
+    CSSMemo = MakeTextView(memoPage, "CSSMemo", false);
+    memoLayout->addWidget(CSSMemo);
+    BtnStyleUpdate = new QPushButton(memoPage);
+    BtnStyleUpdate->setObjectName(QStringLiteral("BtnStyleUpdate"));
+    BtnStyleUpdate->hide();
+    memoLayout->addWidget(BtnStyleUpdate);
+    connect(CSSMemo, &QPlainTextEdit::textChanged, this, [this] { CSSMemoChange(); });
+
+    auto* cssPage = new QWidget(Viewer);
+    cssPage->setObjectName(QStringLiteral("CSSView"));
+    auto* cssLayout = new QVBoxLayout(cssPage);
+    cssLayout->setContentsMargins(0, 0, 0, 0);
+    HCSSMemo = MakeTextView(cssPage, "HCSSMemo", true);
+    cssLayout->addWidget(HCSSMemo);
+
+    auto* diskPage = new QWidget(Viewer);
+    diskPage->setObjectName(QStringLiteral("CssDiskView"));
+    auto* diskLayout = new QVBoxLayout(diskPage);
+    diskLayout->setContentsMargins(0, 0, 0, 0);
+    HCssInDiskMemo = MakeTextView(diskPage, "HCssInDiskMemo", true);
+    diskLayout->addWidget(HCssInDiskMemo);
+
+    PreViewPage = new QWidget(Viewer);
+    PreViewPage->setObjectName(QStringLiteral("PreView"));
+    auto* previewLayout = new QVBoxLayout(PreViewPage);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+
+    Viewer->addTab(memoPage, QStringLiteral("Текущий стиль"));
+    Viewer->addTab(cssPage, QStringLiteral("Текущий CSS"));
+    Viewer->addTab(diskPage, QStringLiteral("Исходный CSS"));
+    Viewer->addTab(PreViewPage, QStringLiteral("Просмотр"));
+    connect(Viewer, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!rendering_)
+            ViewerChange(index);
+    });
+
+    TABPANEL = new QTabWidget(lower);
+    TABPANEL->setObjectName(QStringLiteral("TABPANEL"));
+    TABPANEL->setFixedWidth(171);
+    for (auto [name, caption] :
+         {std::pair{"BBColor", "Фон и цвет"}, std::pair{"MarginPadding", "Отступы"},
+          std::pair{"DisplayVis", "Блок"}, std::pair{"PositionFloat", "Положение и размер"}}) {
+        auto* page = new QWidget(TABPANEL);
+        page->setObjectName(QString::fromLatin1(name));
+        TABPANEL->addTab(page, QString::fromUtf8(caption));
+    }
+    lowerLayout->addWidget(TABPANEL, 0, Qt::AlignTop);
+    TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+
+    SplitterList->addWidget(PanelList);
+    SplitterList->addWidget(PanelALL);
+    SplitterList->setStretchFactor(0, 0);
+    SplitterList->setStretchFactor(1, 1);
+    SplitterList->setSizes({kPanelListWidth, kClientWidth - kPanelListWidth});
+
+    QStatusBar* status = statusBar();
+    status->setObjectName(QStringLiteral("StatusBar"));
+    status->setFixedHeight(21);
+    status->setStyleSheet(
+        QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
+                       "font-weight: bold; }"));
+    SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
+}
+
+void TMainForm::InitMainForm() {
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    rendering_ = true;
+    Viewer->setCurrentIndex(CssDiskView);
+    rendering_ = false;
+
+    ReadWindowValues();
+    preview_->LocationView = LocationView->text().toStdString();
+    preview_->HomePageAddress = preview_->LocationView;
+    browser_->Navigate(preview_->HomePageAddress);
+
+    editor_.NewCSS();
+    commands_->OpenLastFileCSS(arguments_);
+    editor_.Document.Caption = WindowCaptionFor(editor_.Document.FileName);
+    Render();
+    // The page shown at start is filled as if it had been chosen.
+    if (Viewer->currentIndex() != PreView)
+        ViewerChange(Viewer->currentIndex());
+}
+
+void TMainForm::ReadWindowValues() {
+    std::optional<WindowValues> values = settings_->ReadWindowValues();
+    if (!values)
+        return;
+    if (values->Maximized.value_or(false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    if (values->FloatPanel.value_or(false))
+        Action("FloatPanel")->setChecked(true);
+    if (values->AutoRefresh.value_or(false))
+        Action("AutoRefreshAction")->setChecked(true);
+    rendering_ = true;
+    if (values->Viewer && *values->Viewer >= 0 && *values->Viewer < Viewer->count())
+        Viewer->setCurrentIndex(*values->Viewer);
+    // Only the preview is restored; any other page opens as the current style.
+    if (Viewer->currentIndex() < PreView)
+        Viewer->setCurrentIndex(CssMemoView);
+    rendering_ = false;
+    if (values->HomePage)
+        LocationView->setText(QString::fromStdString(*values->HomePage));
+    if (values->PanelListWidth) {
+        const int width = std::max(*values->PanelListWidth, PanelList->minimumWidth());
+        SplitterList->setSizes({width, std::max(1, this->width() - width)});
+    }
+}
+
+WindowValues TMainForm::CurrentWindowValues() const {
+    WindowValues values;
+    values.Maximized = isMaximized();
+    values.FloatPanel = Action("FloatPanel")->isChecked();
+    values.AutoRefresh = Action("AutoRefreshAction")->isChecked();
+    values.Viewer = Viewer->currentIndex();
+    values.TabPanel = TABPANEL->currentIndex();
+    values.HomePage = preview_->HomePageAddress;
+    values.PanelListWidth = PanelList->width();
+    return values;
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    ReportFirstShow();
+    // The preview chosen at the last close is shown at once.
+    if (Viewer->currentIndex() == PreView)
+        ViewerChange(PreView);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!commands_->FormClose()) {
+        Render();
+        event->ignore();
+        return;
+    }
+    settings_->WriteWindowValues(CurrentWindowValues());
+    event->accept();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && (widget == this || isAncestorOf(widget) ||
+                       (createSelector_ && (widget == createSelector_ ||
+                                            createSelector_->isAncestorOf(widget))))) {
+            ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
+            return true;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && widget &&
+            widget->window() == this && widget == QApplication::focusWidget() &&
+            widget != CSSMemo && widget != ListTag)
+            FormKeyPress();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ApplicationEventsHint(const QString& hint) {
+    if (createSelector_) {
+        createSelector_->LabelHint()->setText(hint);
+        if (createSelector_->isVisible())
+            return;
+    }
+    statusBar()->showMessage(hint);
+}
+
+void TMainForm::FormKeyPress() {
+    // Enter ends the editing of a field: the change is announced and the field left.
+    preview_->NotifyChange();
+    ZF->setFocus();
+    RenderMemo();
+}
+
+void TMainForm::ListTagClick(int row) {
+    editor_.SelectRow(row);
+    RenderMemo();
+}
+
+void TMainForm::ViewerChange(int index) {
+    preview_->PreviewShowing = index == PreView;
+    switch (index) {
+    case CSSView:
+        editor_.ComposeCSS();
+        HCSSMemo->setPlainText(FromDocumentLines(editor_.Document.SheetText.ToLineList()));
+        RenderMemo();
+        break;
+    case CssDiskView: {
+        TextFileContent content;
+        const std::string& file = editor_.Document.FileName;
+        if (!file.empty() && !ReadTextFile(BackupCopyName(file), content))
+            HCssInDiskMemo->setPlainText(FromDocumentLines(content.Text.ToLineList()));
+        else
+            HCssInDiskMemo->clear();
+        break;
+    }
+    case PreView:
+        if (webBrowser_)
+            webBrowser_->EnsureView();
+        preview_->PreviewShown();
+        RenderMemo();
+        break;
+    default:
+        break;
+    }
+}
+
+void TMainForm::RefreshViewExecute() {
+    preview_->RefreshViewExecute();
+    RenderMemo();
+}
+
+void TMainForm::CSSMemoChange() {
+    if (rendering_)
+        return;
+    editor_.CSSMemo.Lines = ToDocumentLines(CSSMemo->toPlainText());
+    editor_.CSSMemo.Edited = true;
+}
+
+void TMainForm::RenderMemo() {
+    rendering_ = true;
+    const QString text = FromDocumentLines(editor_.CSSMemo.Lines);
+    if (CSSMemo->toPlainText() != text)
+        CSSMemo->setPlainText(text);
+    BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    const int row = editor_.Document.SelectedRow;
+    if (ListTag->currentRow() != row)
+        ListTag->setCurrentRow(row);
+    rendering_ = false;
+}
+
+void TMainForm::RenderBrowserBar() {
+    GotoBack->setEnabled(preview_->BackEnabled);
+    GotoForward->setEnabled(preview_->ForwardEnabled);
+    LocationView->setText(QString::fromStdString(preview_->LocationView));
+}
+
+void TMainForm::Render() {
+    rendering_ = true;
+    setWindowTitle(QString::fromStdString(editor_.Document.Caption));
+    const std::vector<std::string> items = editor_.Document.ListItems();
+    bool same = ListTag->count() == static_cast<int>(items.size());
+    for (int i = 0; same && i < ListTag->count(); ++i)
+        same = ListTag->item(i)->text() == FromDocumentText(items[static_cast<size_t>(i)]);
+    if (!same) {
+        ListTag->clear();
+        for (const auto& item : items)
+            ListTag->addItem(FromDocumentText(item));
+    }
+    rendering_ = false;
+    RenderMemo();
+    RenderBrowserBar();
+}
+
+} // namespace tesselo

@@ -1,0 +1,139 @@
+#pragma once
+
+// The main window: the composition root. It lays out the regions, builds the actions,
+// menus and tool bars, owns the editing session and its commands, forwards every
+// event to them and shows their state.
+
+#include "document/DocumentCommands.h"
+#include "views/Preview.h"
+#include "views/StyleEditor.h"
+
+#include <QMainWindow>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace tesselo {
+
+class QtUserDialogs;
+class TAboutBox;
+class TCreateSelector;
+class WebEngineBrowser;
+
+struct MainFormServices {
+    SettingsStore* Settings = nullptr;
+    UserDialogs* Dialogs = nullptr;      // none: the toolkit's dialogs
+    Browser* PreviewBrowser = nullptr;   // none: QtWebEngine in the preview page
+    LineList FontFamilies;               // installed font families
+    std::vector<std::string> Arguments;  // the command line, without the program
+};
+
+class TMainForm final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TMainForm)
+public:
+    // Creating the window reads the settings and opens the last or the command-line
+    // file, all before it is first shown.
+    explicit TMainForm(MainFormServices services, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    void SetSelectorBuilder(TCreateSelector* builder) { createSelector_ = builder; }
+    void SetAboutBox(TAboutBox* about) { aboutBox_ = about; }
+
+    StyleEditor& Editor() { return editor_; }
+    DocumentCommands& Commands() { return *commands_; }
+    Preview& PreviewState() { return *preview_; }
+    QAction* Action(const std::string& name) const;
+
+    // Viewer pages.
+    enum Page { CssMemoView = 0, CSSView = 1, CssDiskView = 2, PreView = 3 };
+
+    // The long hint of the control under the pointer goes to the status line, or to
+    // the selector builder's hint line while the builder is showing.
+    void ApplicationEventsHint(const QString& hint);
+
+    // Shows the whole state again: caption, style list, text views, browser bar.
+    void Render();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildRegions();
+    void InitMainForm();
+    void ReadWindowValues();
+    WindowValues CurrentWindowValues() const;
+
+    // Handlers.
+    void ListTagClick(int row);
+    void ViewerChange(int index);
+    void CSSMemoChange();
+    void RefreshViewExecute();
+    void RenderMemo();
+    void RenderBrowserBar();
+    void FormKeyPress();
+
+    template <typename F> void Run(F&& command);
+
+    StyleEditor editor_;
+    std::unique_ptr<QtUserDialogs> ownDialogs_;
+    UserDialogs* dialogs_;
+    SettingsStore* settings_;
+    std::vector<std::string> arguments_;
+    std::unique_ptr<DocumentCommands> commands_;
+    WebEngineBrowser* webBrowser_ = nullptr;
+    Browser* browser_ = nullptr;
+    std::unique_ptr<Preview> preview_;
+    TCreateSelector* createSelector_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    std::map<std::string, QAction*> actions_;
+    bool rendering_ = false;
+    bool shown_ = false;
+
+public:
+    // Controls, named as the rest of the program knows them.
+    QToolBar* ToolBar1 = nullptr;
+    QWidget* PanelList = nullptr;
+    QToolBar* ToolBar5 = nullptr;
+    QListWidget* ListTag = nullptr;
+    QLineEdit* RenameField = nullptr;
+    QSplitter* SplitterList = nullptr;
+    QWidget* PanelALL = nullptr;
+    QWidget* PanelToolStyle = nullptr;
+    QToolBar* ToolBar4 = nullptr;
+    QToolBar* ToolBar3 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QTabWidget* Viewer = nullptr;
+    QPlainTextEdit* CSSMemo = nullptr;
+    QPushButton* BtnStyleUpdate = nullptr;
+    QPlainTextEdit* HCSSMemo = nullptr;
+    QPlainTextEdit* HCssInDiskMemo = nullptr;
+    QWidget* PreViewPage = nullptr;
+    QTabWidget* TABPANEL = nullptr;
+    QPushButton* ZF = nullptr;
+    QToolButton* GotoBack = nullptr;
+    QToolButton* GotoForward = nullptr;
+    QToolButton* StopNavigate = nullptr;
+    QToolButton* GotoHomePage = nullptr;
+    QLineEdit* LocationView = nullptr;
+    QToolButton* SaveHomePage = nullptr;
+};
+
+} // namespace tesselo

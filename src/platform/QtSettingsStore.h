@@ -1,0 +1,35 @@
+#pragma once
+
+// The settings store over QSettings: on Windows the registry under
+// HKEY_LOCAL_MACHINE\Software\Velmor\Tesselo with its subkey "Init"; elsewhere the
+// native format in the user's scope (~/.config/Velmor/Tesselo.conf) with the group
+// "Init". Booleans are stored as the integers 0 and 1.
+
+#include "document/SettingsStore.h"
+
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace tesselo {
+
+class QtSettingsStore final : public SettingsStore {
+public:
+    QtSettingsStore();
+    // A settings file of its own, for tests.
+    explicit QtSettingsStore(const QString& iniFile);
+    ~QtSettingsStore() override;
+
+    std::optional<FileValues> ReadFileValues() override;
+    std::optional<std::string> WriteFileValues(const FileValues& values) override;
+    std::optional<WindowValues> ReadWindowValues() override;
+    void WriteWindowValues(const WindowValues& values) override;
+
+private:
+    std::optional<std::string> Flush();
+
+    std::unique_ptr<QSettings> settings_;
+};
+
+} // namespace tesselo

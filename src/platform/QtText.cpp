@@ -1,0 +1,52 @@
+#include "platform/QtText.h"
+
+#include "document/Cp1251.h"
+
+#include <QFile>
+
+namespace tesselo {
+
+QString FromDocumentText(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (char c : bytes)
+        text += QChar(static_cast<char16_t>(Cp1251ToUnicode(static_cast<unsigned char>(c))));
+    return text;
+}
+
+std::string ToDocumentText(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(text.size()));
+    for (QChar c : text) {
+        auto byte = UnicodeToCp1251(c.unicode());
+        bytes += byte ? char(*byte) : '?';
+    }
+    return bytes;
+}
+
+QString FromPath(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string ToPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+LineList ToDocumentLines(const QString& text) {
+    LineList lines;
+    if (text.isEmpty())
+        return lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines.push_back(ToDocumentText(line));
+    return lines;
+}
+
+QString FromDocumentLines(const LineList& lines) {
+    QStringList out;
+    out.reserve(static_cast<qsizetype>(lines.size()));
+    for (const auto& line : lines)
+        out.push_back(FromDocumentText(line));
+    return out.join(QLatin1Char('\n'));
+}
+
+} // namespace tesselo

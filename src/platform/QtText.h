@@ -1,0 +1,28 @@
+#pragma once
+
+// Between the core's byte strings and the toolkit's text. Document text (selectors,
+// declarations) is Windows-1251 and goes through the lossless table; file names are
+// the system's own bytes; the program's messages and addresses are UTF-8.
+
+#include "document/ByteText.h"
+
+#include <QString>
+#include <QStringList>
+#include <string>
+#include <string_view>
+
+namespace tesselo {
+
+QString FromDocumentText(std::string_view bytes);
+std::string ToDocumentText(const QString& text);
+
+QString FromPath(const std::string& path);
+std::string ToPath(const QString& path);
+
+QString FromUtf8(std::string_view text);
+
+// The lines of a text box as document lines, and back.
+LineList ToDocumentLines(const QString& text);
+QString FromDocumentLines(const LineList& lines);
+
+} // namespace tesselo

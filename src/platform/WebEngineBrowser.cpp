@@ -1,0 +1,73 @@
+#include "platform/WebEngineBrowser.h"
+
+#include <QLayout>
+#include <QUrl>
+#include <QWebEngineHistory>
+#include <QWebEngineView>
+#include <QWidget>
+
+namespace tesselo {
+namespace {
+
+QUrl UrlOf(const std::string& address) {
+    return QUrl::fromUserInput(QString::fromStdString(address), QString(),
+                               QUrl::AssumeLocalFile);
+}
+
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser(QWidget* page) : QObject(page), page_(page) {}
+
+void WebEngineBrowser::EnsureView() {
+    if (view_)
+        return;
+    view_ = new QWebEngineView(page_);
+    view_->setObjectName(QStringLiteral("PreBrowser"));
+    if (page_->layout())
+        page_->layout()->addWidget(view_);
+    connect(view_, &QWebEngineView::loadFinished, this, [this] {
+        emit DownloadComplete();
+        ReportHistory();
+    });
+    connect(view_, &QWebEngineView::urlChanged, this, [this] { ReportHistory(); });
+    view_->setUrl(UrlOf(pending_));
+}
+
+void WebEngineBrowser::ReportHistory() {
+    emit CommandStateChange(kCommandForward, view_->history()->canGoForward());
+    emit CommandStateChange(kCommandBack, view_->history()->canGoBack());
+}
+
+void WebEngineBrowser::Navigate(const std::string& address) {
+    pending_ = address;
+    if (view_)
+        view_->setUrl(UrlOf(address));
+}
+
+void WebEngineBrowser::GoBack() {
+    if (view_)
+        view_->back();
+}
+
+void WebEngineBrowser::GoForward() {
+    if (view_)
+        view_->forward();
+}
+
+void WebEngineBrowser::Reload() {
+    if (view_)
+        view_->reload();
+}
+
+void WebEngineBrowser::Stop() {
+    if (view_)
+        view_->stop();
+}
+
+std::string WebEngineBrowser::Location() const {
+    if (!view_)
+        return pending_;
+    return view_->url().toString().toStdString();
+}
+
+} // namespace tesselo

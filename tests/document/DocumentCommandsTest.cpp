@@ -1,0 +1,1363 @@
+#include "document/DocumentCommands.h"
+
+#include "document/TextFile.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+#include "views/Preview.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::FakeBrowser;
+using testing::FakeDialogs;
+using testing::FakeSettings;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+const std::string kCaptionPrefix = "Tesselo 1.0 beta - ";
+
+// A sheet as the user wrote it and the same sheet after the user typed "color: blue;"
+// into the view of its only rule.
+const std::string kSheet = "h1 { color: red }\r\n";
+const std::string kEdited = "h1 {\r\ncolor: blue;\r\n}\r\n";
+// A sheet that saving writes back byte for byte.
+const std::string kStable = "h1 {\r\n}\r\n";
+
+const std::string kRecoveryText =
+    "При попытке открытия файла обнаружена его начальная версия. \r"
+    "Это означает, что в предыдущий сеанс работы был аварийно завершен \r"
+    "или файл открыт в другом окне Tesselo (не рекомендуется)\r"
+    "\r"
+    "Хотите редактировать незавершенный файл?\r"
+    "\r"
+    "ДА-будет открыт запрошенный файл с последними изменениями\r"
+    "НЕТ-файл будет восстановлен из обнаруженной начальной версии\r"
+    "ОТМЕНА - прервать операцию";
+const std::string kAskSaveText = "Текущий файл изменен. Сохранить изменения?";
+const std::string kReplaceText = "Такой файл уже существует.Заменить его?";
+
+std::string Original(const std::string& path) {
+    return path + ".ORIGINAL";
+}
+
+// Every entry of a folder with its bytes; folders show as "<folder>".
+std::map<std::string, std::string> Listing(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        entries[name] = entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+    }
+    return entries;
+}
+
+// Whether a saved sheet holds the typed change rather than the text as opened, in
+// whatever layout the rule has been rewritten since.
+bool HoldsTheChange(const std::string& text) {
+    std::string lower = text;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower.find("blue") != std::string::npos && lower.find("red") == std::string::npos;
+}
+
+std::string ManyRules(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "r" + std::to_string(i) + " { color: red }\r\n";
+    return text;
+}
+
+// What the user sees of the open document.
+struct Session {
+    std::string FileName;
+    bool Modified = false;
+    std::string Caption;
+    std::vector<StyleRecord> Records;
+    LineList Memo;
+    int SelectedRow = -1;
+    int CurrentStyleIndex = -1;
+    std::string SheetText;
+    bool operator==(const Session&) const = default;
+};
+
+Session SessionOf(const StyleEditor& editor) {
+    Session session;
+    const StyleDocument& document = editor.Document;
+    session.FileName = document.FileName;
+    session.Modified = document.Modified;
+    session.Caption = document.Caption;
+    for (int i = 0; i < document.StyleCount(); ++i)
+        session.Records.push_back(document.Record(i));
+    session.Memo = editor.CSSMemo.Lines;
+    session.SelectedRow = document.SelectedRow;
+    session.CurrentStyleIndex = document.CurrentStyleIndex;
+    session.SheetText = document.SheetText.CrLfText();
+    return session;
+}
+
+std::vector<std::string> SelectorsOf(const StyleDocument& document) {
+    std::vector<std::string> selectors;
+    for (int i = 0; i < document.StyleCount(); ++i)
+        selectors.push_back(document.Record(i).Selector);
+    return selectors;
+}
+
+// Runs the test inside a folder of its own, so names relative to the current folder
+// land there.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder) : previous_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~CurrentFolder() { fs::current_path(previous_); }
+
+private:
+    fs::path previous_;
+};
+
+class CommandsFixture : public ::testing::Test {
+protected:
+    // Writes the bytes to a file of the folder and opens it; the messages of the
+    // opening are forgotten.
+    std::string Open(const std::string& name, const std::string& bytes) {
+        const std::string path = dir.File(name);
+        WriteBytes(path, bytes);
+        EXPECT_TRUE(commands.OpenCSSFile(path));
+        dialogs.Shown.clear();
+        return path;
+    }
+
+    // The user types into the view of the current rule.
+    void Edit(const std::string& line = "color: blue;") {
+        editor.CSSMemo.Lines = {line};
+        editor.Document.Modified = true;
+    }
+
+    bool IsNewDocument() const {
+        return editor.Document.FileName.empty() &&
+               SelectorsOf(editor.Document) == std::vector<std::string>{"Body"} &&
+               !editor.Document.Modified &&
+               editor.Document.Caption == kCaptionPrefix + "NoName.css";
+    }
+
+    void ExpectMessage(size_t index, const std::string& caption, const std::string& text,
+                       MessageIcon icon, MessageButtons buttons) {
+        ASSERT_LT(index, dialogs.Shown.size());
+        const Message& message = dialogs.Shown[index];
+        EXPECT_EQ(message.Caption, caption);
+        EXPECT_EQ(message.Text, text);
+        EXPECT_EQ(message.Icon, icon);
+        EXPECT_EQ(message.Buttons, buttons);
+    }
+
+    // An error box of the program whose text holds the given part.
+    void ExpectError(size_t index, const std::string& part) {
+        ASSERT_LT(index, dialogs.Shown.size());
+        const Message& message = dialogs.Shown[index];
+        EXPECT_EQ(message.Caption, "Tesselo");
+        EXPECT_EQ(message.Icon, MessageIcon::Error);
+        EXPECT_NE(message.Text.find(part), std::string::npos)
+            << "message: " << message.Text << "\nexpected to hold: " << part;
+    }
+
+    TempDir dir;
+    StyleEditor editor;
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    DocumentCommands commands{editor, dialogs, settings};
+    FakeBrowser browser;
+    Preview preview{editor, browser, dialogs};
+};
+
+// ---------------------------------------------------------------------------------
+// The backup copy over the life of a document with a file, event by event.
+
+class BackupCopyLifecycle : public CommandsFixture {};
+
+TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheTextAsReadInCrLf) {
+    // Lone LF, lone CR and a last line without a line break.
+    const std::string bytes = "h1 { color: red }\np { margin: 0 }\rem { }";
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, bytes);
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\r\np { margin: 0 }\r\nem { }\r\n");
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+TEST_F(BackupCopyLifecycle, PreviewRefresh_RewritesTheFile_BackupUnchanged) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(BackupCopyLifecycle, Save_RewritesTheFileAndTheBackupWithTheSameText) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+
+    commands.SaveExecute();
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kEdited);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(BackupCopyLifecycle, SaveAsToAnotherName_OldFileRestored_NewPairWritten) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute(); // the old file now holds the changes
+    Edit();
+    const std::string other = dir.File("b.css");
+    dialogs.SaveChoices = {other};
+
+    commands.SaveAsExecute();
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_EQ(ReadBytes(other), kEdited);
+    EXPECT_EQ(ReadBytes(Original(other)), kEdited);
+    EXPECT_EQ(editor.Document.FileName, other);
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + other);
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+TEST_F(BackupCopyLifecycle, PromptAnsweredYes_SavesThenDeletesTheBackup) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Yes};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(commands.ContinueCommand);
+}
+
+TEST_F(BackupCopyLifecycle, PromptAnsweredNo_MovesTheBackupCopyBackOverTheFile) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    ASSERT_EQ(ReadBytes(path), kEdited);
+    dialogs.Answers = {Answer::No};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_TRUE(commands.ContinueCommand);
+}
+
+TEST_F(BackupCopyLifecycle, PromptNotShown_FileUnchanged_BackupDeleted) {
+    const std::string path = Open("a.css", kSheet);
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::Cancel};
+
+    EXPECT_FALSE(commands.AskSaveCSS());
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_FALSE(commands.ContinueCommand);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(BackupCopyLifecycle, ProgramEndsWithoutPrompt_BackupStaysAndCausesTheRecoveryQuestion) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    // The run ends here without the prompt.
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+
+    StyleEditor nextEditor;
+    FakeDialogs nextDialogs;
+    FakeSettings nextSettings;
+    DocumentCommands nextRun(nextEditor, nextDialogs, nextSettings);
+    nextDialogs.Answers = {Answer::Yes};
+    EXPECT_TRUE(nextRun.OpenCSSFile(path));
+    ASSERT_EQ(nextDialogs.Shown.size(), 1u);
+    EXPECT_EQ(nextDialogs.Shown[0].Caption, "ВНИМАНИЕ!");
+}
+
+// ---------------------------------------------------------------------------------
+// Opening a file: the recovery question, reading, and files that cannot be opened.
+
+class OpenCSSFile : public CommandsFixture {};
+
+TEST_F(OpenCSSFile, ReadsTheFileAndClearsTheModifiedFlag) {
+    Edit();
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "h1 { color: red }\r\np { margin: 0 }\r\n");
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", "p"}));
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+}
+
+TEST_F(OpenCSSFile, RecordsTheFileAndItsFirstStyleInTheSettings) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "h1 { color: red }\r\np { margin: 0 }\r\n");
+
+    commands.OpenCSSFile(path);
+
+    ASSERT_TRUE(settings.File);
+    EXPECT_EQ(*settings.File, (FileValues{"1.0beta", path, "h1", "test"}));
+}
+
+TEST_F(OpenCSSFile, WithoutBackupCopy_AsksNothing) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+
+    commands.OpenCSSFile(path);
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+TEST_F(OpenCSSFile, BackupCopyFound_AsksTheRecoveryQuestion) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kEdited);
+    WriteBytes(Original(path), kSheet);
+    dialogs.Answers = {Answer::Yes};
+
+    commands.OpenCSSFile(path);
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectMessage(0, "ВНИМАНИЕ!", kRecoveryText, MessageIcon::Exclamation,
+                  MessageButtons::YesNoCancel);
+}
+
+TEST_F(OpenCSSFile, RecoveryAnsweredYes_OpensTheLatestChangesAndReplacesTheBackup) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kEdited);
+    WriteBytes(Original(path), kSheet);
+    dialogs.Answers = {Answer::Yes};
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kEdited);
+    EXPECT_EQ(editor.Document.Record(0).Lines.front(), "color: blue;");
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+TEST_F(OpenCSSFile, RecoveryAnsweredNo_RestoresTheFileFromTheBackupAndRecreatesIt) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kEdited);
+    WriteBytes(Original(path), "h2 { color: green }\r\n");
+    dialogs.Answers = {Answer::No};
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(ReadBytes(path), "h2 { color: green }\r\n");
+    EXPECT_EQ(ReadBytes(Original(path)), "h2 { color: green }\r\n");
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h2"});
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+TEST_F(OpenCSSFile, RecoveryAnsweredCancel_ChangesNothing) {
+    Open("current.css", kSheet);
+    Edit();
+    const Session before = SessionOf(editor);
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kEdited);
+    WriteBytes(Original(path), "h2 { color: green }\r\n");
+    const auto listing = Listing(dir.Path());
+    dialogs.Answers = {Answer::Cancel};
+
+    EXPECT_FALSE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(OpenCSSFile, MissingFile_ReportsIt_DocumentAndFolderUnchanged) {
+    Open("current.css", kSheet);
+    Edit();
+    const Session before = SessionOf(editor);
+    const auto listing = Listing(dir.Path());
+    const std::string path = dir.File("missing.css");
+
+    EXPECT_FALSE(commands.OpenCSSFile(path));
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, path);
+    ExpectError(0, std::strerror(ENOENT));
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(OpenCSSFile, FolderInsteadOfAFile_ReportsIt_NoBackupWritten) {
+    const Session before = SessionOf(editor);
+    const std::string path = dir.File("folder.css");
+    fs::create_directory(path);
+    const auto listing = Listing(dir.Path());
+
+    EXPECT_FALSE(commands.OpenCSSFile(path));
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, path);
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(OpenCSSFile, MoreThan1001Rules_ReportsIt_DocumentAndFolderUnchanged) {
+    Open("current.css", kSheet);
+    Edit();
+    const Session before = SessionOf(editor);
+    const std::string path = dir.File("huge.css");
+    WriteBytes(path, ManyRules(1002));
+    const auto listing = Listing(dir.Path());
+
+    EXPECT_FALSE(commands.OpenCSSFile(path));
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Tesselo");
+    EXPECT_NE(dialogs.Shown[0].Text.find(path), std::string::npos) << dialogs.Shown[0].Text;
+    EXPECT_NE(dialogs.Shown[0].Text.find("1001"), std::string::npos) << dialogs.Shown[0].Text;
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(OpenCSSFile, Exactly1001Rules_AreOpened) {
+    const std::string path = dir.File("full.css");
+    WriteBytes(path, ManyRules(1001));
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(editor.Document.StyleCount(), 1001);
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(Original(path)), ManyRules(1001));
+}
+
+TEST_F(OpenCSSFile, LongestNameWhoseBackupCopyFits_IsOpened) {
+    // 246 bytes: with ".ORIGINAL" the backup copy's name has the longest length a
+    // name may have.
+    const std::string name = std::string(242, 'n') + ".css";
+    const std::string path = dir.File(name);
+    WriteBytes(path, kSheet);
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+}
+
+TEST_F(OpenCSSFile, NestedBlocks_WarnOnceNamingTheBackupCopy) {
+    const std::string path = dir.File("media.css");
+    WriteBytes(path, "@media print {\r\np { color: red }\r\n}\r\nh1 { color: blue }\r\n");
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    const Message& warning = dialogs.Shown[0];
+    EXPECT_EQ(warning.Caption, "Tesselo");
+    EXPECT_EQ(warning.Icon, MessageIcon::Exclamation);
+    EXPECT_EQ(warning.Buttons, MessageButtons::Ok);
+    EXPECT_NE(warning.Text.find(Original(path)), std::string::npos) << warning.Text;
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(fs::exists(Original(path)));
+}
+
+TEST_F(OpenCSSFile, SettingsCannotBeWritten_ReportsIt_FileStillOpened) {
+    settings.WriteError = "Access denied";
+    Edit();
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, "Access denied");
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h1"});
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+}
+
+// ---------------------------------------------------------------------------------
+// The ask-to-save prompt.
+
+class AskSaveCSS : public CommandsFixture {};
+
+TEST_F(AskSaveCSS, Modified_AsksTheQuestion) {
+    Open("a.css", kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Cancel};
+
+    commands.AskSaveCSS();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectMessage(0, "Tesselo", kAskSaveText, MessageIcon::Exclamation,
+                  MessageButtons::YesNoCancel);
+}
+
+TEST_F(AskSaveCSS, AnsweredNo_WithoutBackupCopy_LeavesTheFileUntouched) {
+    const std::string path = Open("a.css", kSheet);
+    fs::remove(Original(path));
+    Edit();
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+TEST_F(AskSaveCSS, AnsweredNo_FileDeletedMeanwhile_BackupMovedIntoItsPlace) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    fs::remove(path);
+    dialogs.Answers = {Answer::No};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_RunsSaveAsInTheNewFile) {
+    Edit();
+    const std::string path = dir.File("new.css");
+    dialogs.Answers = {Answer::Yes};
+    dialogs.SaveChoices = {path};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    ASSERT_EQ(dialogs.SaveDialogInitialPaths.size(), 1u);
+    EXPECT_EQ(dialogs.SaveDialogInitialPaths[0], "");
+    EXPECT_EQ(ReadBytes(path), "Body {\r\ncolor: blue;\r\n}\r\n");
+    // Saved and then, as the prompt goes on, its backup copy removed.
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_SaveAsCancelled_StopsTheCommand) {
+    Edit();
+    dialogs.Answers = {Answer::Yes};
+    dialogs.SaveChoices = {std::nullopt};
+
+    EXPECT_FALSE(commands.AskSaveCSS());
+
+    EXPECT_FALSE(commands.ContinueCommand);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(AskSaveCSS, AnsweredYes_WriteFails_StopsTheCommandAndKeepsEverything) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    // The file's place is taken by a folder: the save cannot replace it.
+    fs::remove(path);
+    fs::create_directory(path);
+    const auto listing = Listing(dir.Path());
+    dialogs.Answers = {Answer::Yes};
+
+    EXPECT_FALSE(commands.AskSaveCSS());
+
+    EXPECT_FALSE(commands.ContinueCommand);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+    ASSERT_EQ(dialogs.Shown.size(), 2u);
+    ExpectError(1, std::strerror(EISDIR));
+}
+
+TEST_F(AskSaveCSS, NewDocument_NoBackupCopyInTheCurrentFolderIsTouched) {
+    TempDir current;
+    CurrentFolder inside(current.Path());
+    WriteBytes(current.File(".ORIGINAL"), "stranger\r\n");
+
+    EXPECT_TRUE(commands.AskSaveCSS()); // not modified
+    Edit();
+    dialogs.Answers = {Answer::No};
+    EXPECT_TRUE(commands.AskSaveCSS());
+    Edit();
+    dialogs.Answers = {Answer::Cancel};
+    EXPECT_FALSE(commands.AskSaveCSS());
+    dialogs.Answers = {Answer::Yes};
+    dialogs.SaveChoices = {std::nullopt};
+    EXPECT_FALSE(commands.AskSaveCSS());
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+    dialogs.OpenChoices = {std::nullopt};
+    commands.OpenFileExecute();
+    commands.NewExecute();
+
+    EXPECT_EQ(ReadBytes(current.File(".ORIGINAL")), "stranger\r\n");
+    EXPECT_EQ(Listing(current.Path()).size(), 1u);
+}
+
+// ---------------------------------------------------------------------------------
+// New.
+
+class NewExecute : public CommandsFixture {};
+
+TEST_F(NewExecute, FileWithoutChanges_NoQuestion_BackupDeleted_NewDocument) {
+    const std::string path = Open("a.css", kSheet);
+
+    commands.NewExecute();
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_TRUE(IsNewDocument());
+    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
+}
+
+TEST_F(NewExecute, ModifiedAnsweredCancel_NothingChanges) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    const Session before = SessionOf(editor);
+    const auto listing = Listing(dir.Path());
+    dialogs.Answers = {Answer::Cancel};
+
+    commands.NewExecute();
+
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+    EXPECT_TRUE(fs::exists(Original(path)));
+}
+
+TEST_F(NewExecute, ModifiedAnsweredNo_FileRestored_NewDocument) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+
+    commands.NewExecute();
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_TRUE(IsNewDocument());
+}
+
+TEST_F(NewExecute, NeverSavedAnsweredYes_SaveAsCancelled_DocumentStaysAsItWas) {
+    Edit();
+    const Session before = SessionOf(editor);
+    dialogs.Answers = {Answer::Yes};
+    dialogs.SaveChoices = {std::nullopt};
+
+    commands.NewExecute();
+
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"color: blue;"});
+}
+
+TEST_F(NewExecute, NeverSavedAnsweredYes_ExistingFileNotReplaced_NothingSavedAndNewDocument) {
+    const std::string existing = dir.File("taken.css");
+    WriteBytes(existing, kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Yes, Answer::No};
+    dialogs.SaveChoices = {existing};
+
+    commands.NewExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 2u);
+    ExpectMessage(1, "Tesselo", kReplaceText, MessageIcon::Exclamation, MessageButtons::YesNo);
+    EXPECT_EQ(ReadBytes(existing), kSheet);
+    EXPECT_EQ(Listing(dir.Path()).size(), 1u);
+    EXPECT_TRUE(IsNewDocument());
+}
+
+TEST_F(NewExecute, AnsweredYes_WriteFails_DocumentStaysOpen) {
+    const std::string folder = dir.File("sub");
+    fs::create_directory(folder);
+    const std::string path = folder + "/a.css";
+    WriteBytes(path, kSheet);
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    Edit();
+    fs::remove_all(folder);
+    dialogs.Answers = {Answer::Yes};
+
+    commands.NewExecute();
+
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: blue;"});
+    ASSERT_EQ(dialogs.Shown.size(), 2u);
+    ExpectError(1, std::strerror(ENOENT));
+}
+
+// ---------------------------------------------------------------------------------
+// Open through the dialog, and what protects the open document when nothing is opened.
+
+class OpenFileExecute : public CommandsFixture {};
+
+TEST_F(OpenFileExecute, DialogStartsAtTheCurrentFile) {
+    const std::string path = Open("a.css", kSheet);
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(dialogs.OpenDialogInitialPaths, std::vector<std::string>{path});
+}
+
+TEST_F(OpenFileExecute, NewDocument_DialogStartsEmpty_CancelSavesNothing) {
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(dialogs.OpenDialogInitialPaths, std::vector<std::string>{""});
+    EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_TRUE(IsNewDocument());
+    EXPECT_TRUE(Listing(dir.Path()).empty());
+}
+
+TEST_F(OpenFileExecute, ChosenFile_IsOpened_OldBackupDeleted) {
+    const std::string path = Open("a.css", kSheet);
+    const std::string other = dir.File("b.css");
+    WriteBytes(other, "h2 { color: green }\r\n");
+    dialogs.OpenChoices = {other};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(editor.Document.FileName, other);
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h2"});
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(other)), "h2 { color: green }\r\n");
+}
+
+TEST_F(OpenFileExecute, ModifiedAnsweredCancel_NoDialog) {
+    Open("a.css", kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Cancel};
+
+    commands.OpenFileExecute();
+
+    EXPECT_TRUE(dialogs.OpenDialogInitialPaths.empty());
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(OpenFileExecute, NotModified_DialogCancelled_DocumentSavedAgainWithFreshBackup) {
+    const std::string path = Open("a.css", kStable);
+    const int writesBefore = settings.FileWrites;
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(ReadBytes(path), kStable);
+    EXPECT_EQ(ReadBytes(Original(path)), kStable);
+    EXPECT_EQ(settings.FileWrites, writesBefore + 1);
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(OpenFileExecute, AnsweredYes_DialogCancelled_SavedTextIsInFileAndBackup) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Yes};
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
+    EXPECT_EQ(ReadBytes(Original(path)), ReadBytes(path));
+    EXPECT_EQ(ReadBytes(path), editor.Document.SheetText.CrLfText());
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_ChangesStayOpen_BackupFromTheFile) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: blue;"});
+    EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
+}
+
+TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_BackupIsWrittenInCrLf) {
+    const std::string path = Open("a.css", "h1 { color: red }\nh2 { }");
+    Edit();
+    dialogs.Answers = {Answer::No};
+    dialogs.OpenChoices = {std::nullopt};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(ReadBytes(path), "h1 { color: red }\r\nh2 { }\r\n");
+    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\r\nh2 { }\r\n");
+}
+
+TEST_F(OpenFileExecute, ChosenFileMissing_OpenDocumentGetsItsBackupBack) {
+    const std::string path = Open("a.css", kStable);
+    dialogs.OpenChoices = {dir.File("gone.css")};
+
+    commands.OpenFileExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, dir.File("gone.css"));
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(ReadBytes(path), kStable);
+    EXPECT_EQ(ReadBytes(Original(path)), kStable);
+    EXPECT_FALSE(fs::exists(Original(dir.File("gone.css"))));
+}
+
+TEST_F(OpenFileExecute, ChosenFileTooLarge_AfterNo_ChangesStayOpenWithBackupFromTheFile) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    const std::string huge = dir.File("huge.css");
+    WriteBytes(huge, ManyRules(1002));
+    dialogs.Answers = {Answer::No};
+    dialogs.OpenChoices = {huge};
+
+    commands.OpenFileExecute();
+
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: blue;"});
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_EQ(ReadBytes(huge), ManyRules(1002));
+    EXPECT_FALSE(fs::exists(Original(huge)));
+}
+
+TEST_F(OpenFileExecute, RecoveryCancelled_AfterYes_OpenDocumentSavedWithBackup) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    const std::string other = dir.File("b.css");
+    WriteBytes(other, "h2 { color: green }\r\n");
+    WriteBytes(Original(other), "h3 { }\r\n");
+    dialogs.Answers = {Answer::Yes, Answer::Cancel};
+    dialogs.OpenChoices = {other};
+
+    commands.OpenFileExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 2u);
+    EXPECT_EQ(dialogs.Shown[1].Caption, "ВНИМАНИЕ!");
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
+    EXPECT_EQ(ReadBytes(Original(path)), ReadBytes(path));
+    EXPECT_EQ(ReadBytes(other), "h2 { color: green }\r\n");
+    EXPECT_EQ(ReadBytes(Original(other)), "h3 { }\r\n");
+}
+
+TEST_F(OpenFileExecute, AnsweredYes_WriteFails_NoDialogAndNothingLost) {
+    const std::string folder = dir.File("sub");
+    fs::create_directory(folder);
+    const std::string path = folder + "/a.css";
+    WriteBytes(path, kSheet);
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    Edit();
+    fs::remove_all(folder);
+    dialogs.Answers = {Answer::Yes};
+
+    commands.OpenFileExecute();
+
+    EXPECT_TRUE(dialogs.OpenDialogInitialPaths.empty());
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+// ---------------------------------------------------------------------------------
+// Save.
+
+class SaveExecute : public CommandsFixture {};
+
+TEST_F(SaveExecute, WritesEveryLineWithCrLf_TheLastIncluded) {
+    const std::string path = Open("a.css", "h1 { color: red }\np { margin: 0 }");
+    Edit();
+
+    commands.SaveExecute();
+
+    const std::string saved = ReadBytes(path);
+    EXPECT_EQ(saved.substr(0, kEdited.size()), kEdited);
+    ASSERT_GE(saved.size(), 2u);
+    EXPECT_EQ(saved.substr(saved.size() - 2), "\r\n");
+    // No line ends in a lone LF or a lone CR.
+    for (size_t i = 0; i < saved.size(); ++i) {
+        if (saved[i] == '\n') {
+            EXPECT_TRUE(i > 0 && saved[i - 1] == '\r') << "lone LF at " << i;
+        }
+        if (saved[i] == '\r') {
+            EXPECT_TRUE(i + 1 < saved.size() && saved[i + 1] == '\n') << "lone CR at " << i;
+        }
+    }
+    EXPECT_EQ(ReadBytes(Original(path)), saved);
+}
+
+TEST_F(SaveExecute, RecordsTheFileTheSelectedStyleAndTheCaption) {
+    const std::string path = Open("a.css", "h1 { color: red }\r\np { margin: 0 }\r\n");
+    editor.SelectRow(1);
+    editor.Document.Modified = true;
+
+    commands.SaveExecute();
+
+    ASSERT_TRUE(settings.File);
+    EXPECT_EQ(*settings.File, (FileValues{"1.0beta", path, "p", "test"}));
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(SaveExecute, NeverSavedDocument_GoesThroughSaveAs) {
+    Edit();
+    const std::string path = dir.File("new.css");
+    dialogs.SaveChoices = {path};
+
+    commands.SaveExecute();
+
+    EXPECT_EQ(dialogs.SaveDialogInitialPaths, std::vector<std::string>{""});
+    EXPECT_EQ(ReadBytes(path), "Body {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(ReadBytes(Original(path)), "Body {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(SaveExecute, FolderMissing_ReportsTheSystemMessage_ModifiedStays) {
+    const std::string folder = dir.File("sub");
+    fs::create_directory(folder);
+    const std::string path = folder + "/a.css";
+    WriteBytes(path, kSheet);
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    const FileValues remembered = *settings.File;
+    const int writesBefore = settings.FileWrites;
+    Edit();
+    fs::remove_all(folder);
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(ENOENT));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_EQ(settings.FileWrites, writesBefore);
+    EXPECT_EQ(*settings.File, remembered);
+}
+
+TEST_F(SaveExecute, FileIsAFolder_FileAndBackupStayAsTheyWere) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    fs::remove(path);
+    fs::create_directory(path);
+    const auto listing = Listing(dir.Path());
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(EISDIR));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(SaveExecute, BackupIsAFolder_FileAndBackupStayAsTheyWere) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    Edit("color: green;");
+    fs::remove(Original(path));
+    fs::create_directory(Original(path));
+    const auto listing = Listing(dir.Path());
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(EISDIR));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(SaveExecute, SettingsCannotBeWritten_ReportsIt_SaveStillCompleted) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    settings.WriteError = "Permission denied on the machine key";
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, "Permission denied on the machine key");
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kEdited);
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
+    Open("a.css", kSheet);
+    Edit();
+
+    commands.SaveExecute();
+
+    const auto listing = Listing(dir.Path());
+    EXPECT_EQ(listing.size(), 2u);
+    EXPECT_TRUE(listing.count("a.css"));
+    EXPECT_TRUE(listing.count("a.css.ORIGINAL"));
+}
+
+// ---------------------------------------------------------------------------------
+// Save As.
+
+class SaveAsExecute : public CommandsFixture {};
+
+TEST_F(SaveAsExecute, DialogStartsAtTheCurrentFile) {
+    const std::string path = Open("a.css", kSheet);
+    dialogs.SaveChoices = {std::nullopt};
+
+    commands.SaveAsExecute();
+
+    EXPECT_EQ(dialogs.SaveDialogInitialPaths, std::vector<std::string>{path});
+}
+
+TEST_F(SaveAsExecute, ToItsOwnName_NoQuestion_SameAsSave) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    Edit();
+    dialogs.SaveChoices = {path};
+
+    commands.SaveAsExecute();
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(ReadBytes(Original(path)), kEdited);
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(Listing(dir.Path()).size(), 2u);
+}
+
+TEST_F(SaveAsExecute, Cancelled_StopsThePendingCommand_NothingChanges) {
+    Open("a.css", kSheet);
+    Edit();
+    const Session before = SessionOf(editor);
+    const auto listing = Listing(dir.Path());
+    dialogs.SaveChoices = {std::nullopt};
+
+    commands.SaveAsExecute();
+
+    EXPECT_FALSE(commands.ContinueCommand);
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(SaveAsExecute, ExistingFileAnsweredNo_NothingSaved_ContinueCommandKept) {
+    Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    const std::string other = dir.File("b.css");
+    WriteBytes(other, "h2 { }\r\n");
+    const Session before = SessionOf(editor);
+    const auto listing = Listing(dir.Path());
+    dialogs.Answers = {Answer::No};
+    dialogs.SaveChoices = {other};
+
+    commands.SaveAsExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectMessage(0, "Tesselo", kReplaceText, MessageIcon::Exclamation, MessageButtons::YesNo);
+    EXPECT_TRUE(commands.ContinueCommand);
+    EXPECT_EQ(SessionOf(editor), before);
+    EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+TEST_F(SaveAsExecute, ExistingFileAnsweredYes_IsReplaced) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    const std::string other = dir.File("b.css");
+    WriteBytes(other, "h2 { }\r\n");
+    dialogs.Answers = {Answer::Yes};
+    dialogs.SaveChoices = {other};
+
+    commands.SaveAsExecute();
+
+    EXPECT_EQ(ReadBytes(other), kEdited);
+    EXPECT_EQ(ReadBytes(Original(other)), kEdited);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+    EXPECT_EQ(editor.Document.FileName, other);
+}
+
+TEST_F(SaveAsExecute, NameDifferingOnlyInCase_IsAnotherFile) {
+    Open("a.css", kSheet);
+    Edit();
+    const std::string other = dir.File("A.css");
+    WriteBytes(other, "h2 { }\r\n");
+    dialogs.Answers = {Answer::No};
+    dialogs.SaveChoices = {other};
+
+    commands.SaveAsExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Text, kReplaceText);
+    EXPECT_EQ(ReadBytes(other), "h2 { }\r\n");
+}
+
+TEST_F(SaveAsExecute, FolderMissing_ReportsIt_OldFileKeepsItsSavedText) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    const std::string target = dir.File("missing/b.css");
+    dialogs.SaveChoices = {target};
+
+    commands.SaveAsExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(ENOENT));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(dir.File("missing")));
+}
+
+// ---------------------------------------------------------------------------------
+// Clear style and closing.
+
+class ClearStyle : public CommandsFixture {};
+
+TEST_F(ClearStyle, EmptiesTheViewAndThePanel_WithoutSettingModified) {
+    Open("a.css", "h1 { color: red; text-align: left }\r\n");
+    ASSERT_TRUE(editor.Panel.FontColorCheck);
+    ASSERT_TRUE(editor.Panel.IsDown(Keyword::TextAlignLeft));
+
+    commands.N25Click();
+
+    EXPECT_TRUE(editor.CSSMemo.Lines.empty());
+    EXPECT_FALSE(editor.Panel.FontColorCheck);
+    EXPECT_FALSE(editor.Panel.IsDown(Keyword::TextAlignLeft));
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(ClearStyle, EmptyTextReachesTheRecordAtTheNextComposition) {
+    Open("a.css", "h1 { color: red; text-align: left }\r\n");
+
+    commands.N25Click();
+    editor.ComposeCSS();
+
+    EXPECT_EQ(editor.Document.SheetText.CrLfText(), "h1 {\r\n}\r\n");
+}
+
+TEST_F(ClearStyle, ThenClosing_AsksNothing) {
+    const std::string path = Open("a.css", kSheet);
+
+    commands.N25Click();
+
+    EXPECT_TRUE(commands.FormClose());
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+class FormClose : public CommandsFixture {};
+
+TEST_F(FormClose, AnsweredCancel_RefusesTheClose) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    dialogs.Answers = {Answer::Cancel};
+
+    EXPECT_FALSE(commands.FormClose());
+
+    EXPECT_TRUE(fs::exists(Original(path)));
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(FormClose, AnsweredYes_WriteFails_RefusesTheClose) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    fs::remove(path);
+    fs::create_directory(path);
+    dialogs.Answers = {Answer::Yes};
+
+    EXPECT_FALSE(commands.FormClose());
+
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(FormClose, NeverSavedAnsweredNo_ClosesAndWritesNothing) {
+    Edit();
+    dialogs.Answers = {Answer::No};
+
+    EXPECT_TRUE(commands.FormClose());
+
+    EXPECT_TRUE(Listing(dir.Path()).empty());
+    EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
+}
+
+// ---------------------------------------------------------------------------------
+// Start-up: the command-line file or the last file, and the remembered style.
+
+class OpenLastFileCSS : public CommandsFixture {};
+
+TEST_F(OpenLastFileCSS, FirstRun_NothingOpened) {
+    commands.OpenLastFileCSS({});
+
+    EXPECT_TRUE(IsNewDocument());
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(settings.FileWrites, 0);
+}
+
+TEST_F(OpenLastFileCSS, OpensTheRememberedFile) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, kSheet);
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+}
+
+TEST_F(OpenLastFileCSS, CommandLineFileTakesPrecedence) {
+    const std::string last = dir.File("last.css");
+    const std::string given = dir.File("given.css");
+    WriteBytes(last, kSheet);
+    WriteBytes(given, "h2 { }\r\n");
+    settings.File = FileValues{"1.0beta", last, "h1", "test"};
+
+    commands.OpenLastFileCSS({given, last});
+
+    EXPECT_EQ(editor.Document.FileName, given);
+    EXPECT_FALSE(fs::exists(Original(last)));
+}
+
+TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {
+    const std::string last = dir.File("last.css");
+    WriteBytes(last, kSheet);
+    fs::create_directory(dir.File("folder.css"));
+    settings.File = FileValues{"1.0beta", last, "h1", "test"};
+
+    commands.OpenLastFileCSS({dir.File("nothing.css")});
+    EXPECT_EQ(editor.Document.FileName, last);
+
+    commands.NewExecute();
+    commands.OpenLastFileCSS({dir.File("folder.css")});
+    EXPECT_EQ(editor.Document.FileName, last);
+}
+
+TEST_F(OpenLastFileCSS, OnlySecondArgumentExists_RememberedFileOpened) {
+    const std::string last = dir.File("last.css");
+    const std::string second = dir.File("second.css");
+    WriteBytes(last, kSheet);
+    WriteBytes(second, "h2 { }\r\n");
+    settings.File = FileValues{"1.0beta", last, "h1", "test"};
+
+    commands.OpenLastFileCSS({dir.File("nothing.css"), second});
+
+    EXPECT_EQ(editor.Document.FileName, last);
+}
+
+TEST_F(OpenLastFileCSS, RememberedFileDeleted_NothingOpenedAndNoMessage) {
+    settings.File = FileValues{"1.0beta", dir.File("deleted.css"), "h1", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    EXPECT_TRUE(IsNewDocument());
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_TRUE(Listing(dir.Path()).empty());
+}
+
+TEST_F(OpenLastFileCSS, RememberedStyle_ExactCaseMatchIsSelected) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, "H1 { }\r\nh1 { color: red }\r\n");
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    EXPECT_EQ(editor.Document.SelectedRow, 1);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 1);
+    EXPECT_TRUE(editor.Panel.FontColorCheck);
+}
+
+TEST_F(OpenLastFileCSS, RememberedStyle_OnlyOtherCase_FirstStyleStaysSelected) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, "p { }\r\nH1 { color: red }\r\n");
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_FALSE(editor.Panel.FontColorCheck);
+}
+
+TEST_F(OpenLastFileCSS, NoSettings_CommandLineFile_SelectsUpperCaseBody) {
+    const std::string given = dir.File("given.css");
+    WriteBytes(given, "body { }\r\nBODY { color: red }\r\n");
+
+    commands.OpenLastFileCSS({given});
+
+    EXPECT_EQ(editor.Document.FileName, given);
+    EXPECT_EQ(editor.Document.SelectedRow, 1);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 1);
+}
+
+TEST_F(OpenLastFileCSS, BackupFound_AsksTheRecoveryQuestion) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, kEdited);
+    WriteBytes(Original(path), kSheet);
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+    dialogs.Answers = {Answer::No};
+
+    commands.OpenLastFileCSS({});
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectMessage(0, "ВНИМАНИЕ!", kRecoveryText, MessageIcon::Exclamation,
+                  MessageButtons::YesNoCancel);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(editor.Document.FileName, path);
+}
+
+TEST_F(OpenLastFileCSS, AfterReading_FirstSelectorIsRemembered) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, "H1 { }\r\nh1 { color: red }\r\n");
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    // Recorded while reading, before the remembered style was selected.
+    ASSERT_TRUE(settings.File);
+    EXPECT_EQ(settings.File->LastNameStyle, "H1");
+    EXPECT_EQ(settings.File->PathToLastFile, path);
+}
+
+} // namespace
+} // namespace tesselo

@@ -1,0 +1,342 @@
+#include "views/Preview.h"
+
+#include "document/TextFile.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::FakeBrowser;
+using testing::FakeDialogs;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+const std::string kSheet = "h1 { color: red }\r\np { margin: 0 }\r\n";
+// The same sheet after the user typed "color: blue;" into the view of its first rule.
+const std::string kEdited = "h1 {\r\ncolor: blue;\r\n}\r\np {\r\nmargin: 0 \r\n}\r\n";
+
+std::map<std::string, std::string> Listing(const std::string& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : fs::directory_iterator(folder))
+        entries[entry.path().filename().string()] =
+            entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+    return entries;
+}
+
+// Runs the test inside a folder of its own, so names relative to the current folder
+// land there.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder) : previous_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~CurrentFolder() { fs::current_path(previous_); }
+
+private:
+    fs::path previous_;
+};
+
+class PreviewFixture : public ::testing::Test {
+protected:
+    // Opens a sheet as reading a file does: the backup copy beside it holds the text.
+    std::string Open(const std::string& bytes) {
+        const std::string path = dir.File("site.css");
+        WriteBytes(path, bytes);
+        EXPECT_FALSE(editor.LoadCSSFile(path));
+        return path;
+    }
+
+    // The user types into the view of the current rule.
+    void Type(const std::string& line) { editor.CSSMemo.Lines = {line}; }
+
+    TempDir dir;
+    StyleEditor editor;
+    FakeBrowser browser;
+    FakeDialogs dialogs;
+    Preview preview{editor, browser, dialogs};
+};
+
+// ---------------------------------------------------------------------------------
+// Refreshing: the file on disk follows the edited sheet, the backup copy does not.
+
+class PreviewRefresh : public PreviewFixture {};
+
+TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInCrLf) {
+    // Lone LF line ends and no line end after the last line.
+    const std::string path = Open("h1 { color: red }\np { margin: 0 }");
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(editor.Document.SheetText.CrLfText(), kEdited);
+}
+
+TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
+    Open(kSheet);
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: blue;"});
+}
+
+TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
+    const std::string path = Open(kSheet);
+    Type("color: blue;");
+    editor.Document.Modified = true;
+
+    preview.RefreshViewExecute();
+    Type("color: green;");
+    preview.RefreshViewExecute();
+
+    EXPECT_NE(ReadBytes(path).find("color: green;"), std::string::npos);
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(PreviewRefresh, UnmodifiedDocumentStaysUnmodified) {
+    Open(kSheet);
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(PreviewRefresh, LeavesOnlyTheFileAndItsBackupInTheFolder) {
+    Open(kSheet);
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    const auto listing = Listing(dir.Path());
+    EXPECT_EQ(listing.size(), 2u);
+    EXPECT_TRUE(listing.count("site.css"));
+    EXPECT_TRUE(listing.count("site.css.ORIGINAL"));
+}
+
+TEST_F(PreviewRefresh, PreviewShowing_ReloadsOnceAfterWriting) {
+    Open(kSheet);
+    preview.PreviewShowing = true;
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+}
+
+TEST_F(PreviewRefresh, OtherPageShowing_WritesButDoesNotReload) {
+    const std::string path = Open(kSheet);
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_NE(ReadBytes(path).find("color: blue;"), std::string::npos);
+    EXPECT_TRUE(browser.Calls.empty());
+}
+
+TEST_F(PreviewRefresh, NeverSavedDocument_ComposesButWritesAndReloadsNothing) {
+    TempDir current;
+    CurrentFolder inside(current.Path());
+    WriteBytes(current.File(".ORIGINAL"), "stranger\r\n");
+    preview.PreviewShowing = true;
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(editor.Document.SheetText.CrLfText(), "Body {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_TRUE(browser.Calls.empty());
+    EXPECT_TRUE(Listing(dir.Path()).empty());
+    EXPECT_EQ(Listing(current.Path()),
+              (std::map<std::string, std::string>{{".ORIGINAL", "stranger\r\n"}}));
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+TEST_F(PreviewRefresh, FileRemovedMeanwhile_NotRecreatedAndNoReload) {
+    const std::string path = Open(kSheet);
+    fs::remove(path);
+    preview.PreviewShowing = true;
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
+    EXPECT_TRUE(browser.Calls.empty());
+    EXPECT_NE(editor.Document.SheetText.CrLfText().find("color: blue;"), std::string::npos);
+}
+
+TEST_F(PreviewRefresh, FolderInPlaceOfTheFile_NothingWrittenAndNoReload) {
+    const std::string path = Open(kSheet);
+    fs::remove(path);
+    fs::create_directory(path);
+    preview.PreviewShowing = true;
+
+    preview.RefreshViewExecute();
+
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_TRUE(fs::is_empty(path));
+    EXPECT_TRUE(browser.Calls.empty());
+}
+
+TEST_F(PreviewRefresh, KeepsTheFilesPermissions) {
+    const std::string path = Open(kSheet);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    Type("color: blue;");
+
+    preview.RefreshViewExecute();
+
+    EXPECT_EQ(fs::status(path).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// ---------------------------------------------------------------------------------
+// Automatic refresh and the preview page.
+
+class PreviewAutoRefresh : public PreviewFixture {};
+
+TEST_F(PreviewAutoRefresh, OffByDefault_ChangeNotificationWritesNothing) {
+    const std::string path = Open(kSheet);
+    preview.PreviewShowing = true;
+    Type("color: blue;");
+
+    EXPECT_FALSE(preview.AutoRefresh);
+    preview.NotifyChange();
+
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_TRUE(browser.Calls.empty());
+}
+
+TEST_F(PreviewAutoRefresh, ActionFlipsTheCheckedState) {
+    preview.AutoRefreshActionExecute();
+    EXPECT_TRUE(preview.AutoRefresh);
+    preview.AutoRefreshActionExecute();
+    EXPECT_FALSE(preview.AutoRefresh);
+}
+
+TEST_F(PreviewAutoRefresh, On_PreviewShowing_ChangeRewritesTheFileAndReloads) {
+    const std::string path = Open(kSheet);
+    preview.AutoRefreshActionExecute();
+    preview.PreviewShowing = true;
+    Type("color: blue;");
+
+    preview.NotifyChange();
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+}
+
+TEST_F(PreviewAutoRefresh, On_OtherPageShowing_ChangeRewritesTheFileWithoutReload) {
+    const std::string path = Open(kSheet);
+    preview.AutoRefreshActionExecute();
+    Type("color: blue;");
+
+    preview.NotifyChange();
+
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_TRUE(browser.Calls.empty());
+}
+
+TEST_F(PreviewAutoRefresh, ShowingThePreviewPageRefreshesEvenWhenOff) {
+    const std::string path = Open(kSheet);
+    Type("color: blue;");
+
+    preview.PreviewShown();
+
+    EXPECT_TRUE(preview.PreviewShowing);
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+}
+
+// ---------------------------------------------------------------------------------
+// The browser tool bar.
+
+class PreviewBrowserBar : public PreviewFixture {};
+
+TEST_F(PreviewBrowserBar, AddressBoxStartsBlank_ButtonsStartEnabled) {
+    EXPECT_EQ(preview.LocationView, "about:blank");
+    EXPECT_TRUE(preview.BackEnabled);
+    EXPECT_TRUE(preview.ForwardEnabled);
+}
+
+TEST_F(PreviewBrowserBar, BackForwardAndStopGoToTheBrowser) {
+    preview.GotoBackClick();
+    preview.GotoForwardClick();
+    preview.StopNavigateClick();
+
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"back", "forward", "stop"}));
+}
+
+TEST_F(PreviewBrowserBar, EnterNavigatesToTheTypedAddress) {
+    preview.LocationView = "file:///srv/site/index.html";
+
+    preview.LocationViewEnter();
+
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"navigate file:///srv/site/index.html"});
+}
+
+TEST_F(PreviewBrowserBar, SavedHomePageIsWhereTheHomeButtonGoes) {
+    preview.HomePageAddress = "about:blank";
+    preview.LocationView = "https://example.org/page.html";
+    preview.LocationViewEnter();
+
+    preview.SaveHomePageClick();
+    preview.LocationView = "something typed later";
+    preview.GotoHomePageClick();
+
+    EXPECT_EQ(preview.HomePageAddress, "https://example.org/page.html");
+    EXPECT_EQ(browser.Calls.back(), "navigate https://example.org/page.html");
+}
+
+TEST_F(PreviewBrowserBar, HomeButtonWithoutSavedPage_GoesToTheLoadedHomePage) {
+    preview.HomePageAddress = "/home/user/site/index.html";
+
+    preview.GotoHomePageClick();
+
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"navigate /home/user/site/index.html"});
+}
+
+TEST_F(PreviewBrowserBar, DownloadCompleteShowsTheBrowsersLocation) {
+    browser.Current = "https://example.org/other.html";
+
+    preview.PreBrowserDownloadComplete();
+
+    EXPECT_EQ(preview.LocationView, "https://example.org/other.html");
+}
+
+TEST_F(PreviewBrowserBar, CommandStateEnablesForwardAndBack) {
+    preview.PreBrowserCommandStateChange(1, false);
+    EXPECT_FALSE(preview.ForwardEnabled);
+    EXPECT_TRUE(preview.BackEnabled);
+
+    preview.PreBrowserCommandStateChange(2, false);
+    EXPECT_FALSE(preview.BackEnabled);
+    EXPECT_FALSE(preview.ForwardEnabled);
+
+    preview.PreBrowserCommandStateChange(1, true);
+    EXPECT_TRUE(preview.ForwardEnabled);
+    EXPECT_FALSE(preview.BackEnabled);
+}
+
+TEST_F(PreviewBrowserBar, OtherCommandCodesAreIgnored) {
+    for (int command : {-1, 0, 3, 0xFFFF})
+        preview.PreBrowserCommandStateChange(command, false);
+
+    EXPECT_TRUE(preview.BackEnabled);
+    EXPECT_TRUE(preview.ForwardEnabled);
+    EXPECT_TRUE(browser.Calls.empty());
+}
+
+} // namespace
+} // namespace tesselo
