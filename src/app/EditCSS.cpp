@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -33,6 +34,10 @@
 #include <ctime>
 #include <unistd.h>
 
+// The pictures live in this library, which the linker would otherwise leave out. The
+// resource's initialiser is declared outside any namespace.
+static void InitIconResource() { Q_INIT_RESOURCE(icons); }
+
 namespace tesselo {
 namespace {
 
@@ -53,7 +58,6 @@ void ReportFirstShow() {
 
 constexpr int kClientWidth = 663;
 constexpr int kClientHeight = 447;
-constexpr int kPanelListWidth = 145;
 
 QIcon Picture(std::string_view themeName, std::string_view ownName) {
     QIcon own(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
@@ -90,10 +94,19 @@ QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
 
 } // namespace
 
+void InitPictures() {
+    InitIconResource();
+    // Without a desktop icon theme the freedesktop names still find Adwaita's.
+    if ((QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) &&
+        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
+
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent), editor_(services.FontFamilies), settings_(services.Settings),
       arguments_(std::move(services.Arguments)) {
     setObjectName(QStringLiteral("MainForm"));
+    InitPictures();
     if (services.Dialogs) {
         dialogs_ = services.Dialogs;
     } else {
@@ -402,7 +415,6 @@ void TMainForm::BuildRegions() {
     SplitterList->addWidget(PanelALL);
     SplitterList->setStretchFactor(0, 0);
     SplitterList->setStretchFactor(1, 1);
-    SplitterList->setSizes({kPanelListWidth, kClientWidth - kPanelListWidth});
 
     QStatusBar* status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar"));
@@ -454,10 +466,8 @@ void TMainForm::ReadWindowValues() {
     rendering_ = false;
     if (values->HomePage)
         LocationView->setText(QString::fromStdString(*values->HomePage));
-    if (values->PanelListWidth) {
-        const int width = std::max(*values->PanelListWidth, PanelList->minimumWidth());
-        SplitterList->setSizes({width, std::max(1, this->width() - width)});
-    }
+    if (values->PanelListWidth)
+        panelListWidth_ = std::max(*values->PanelListWidth, PanelList->minimumWidth());
 }
 
 WindowValues TMainForm::CurrentWindowValues() const {
@@ -468,7 +478,7 @@ WindowValues TMainForm::CurrentWindowValues() const {
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;
-    values.PanelListWidth = PanelList->width();
+    values.PanelListWidth = shown_ ? PanelList->width() : panelListWidth_;
     return values;
 }
 
@@ -477,6 +487,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
+    // The splitter lays out its panels only now.
+    SplitterList->setSizes({panelListWidth_, std::max(1, SplitterList->width() - panelListWidth_)});
     ReportFirstShow();
     // The preview chosen at the last close is shown at once.
     if (Viewer->currentIndex() == PreView)

@@ -106,6 +106,7 @@ private:
     std::map<std::string, QAction*> actions_;
     bool rendering_ = false;
     bool shown_ = false;
+    int panelListWidth_ = 145; // the style list's width until the first showing
 
 public:
     // Controls, named as the rest of the program knows them.

@@ -8,7 +8,6 @@
 #include "platform/SystemServices.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -22,13 +21,6 @@ void AllowBrowserAsRoot() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
-// Without a desktop icon theme the freedesktop names still find the Adwaita pictures.
-void ChooseIconTheme() {
-    if ((QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) &&
-        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,8 +28,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The task bar names the program by this.
     QApplication::setApplicationName(QStringLiteral("Tesselo V1.0 beta"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
-    ChooseIconTheme();
 
     QTranslator translator; // the toolkit's own buttons in Russian
     if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -53,6 +43,7 @@ int main(int argc, char** argv) {
         services.Arguments.push_back(tesselo::ToPath(arguments[i]));
 
     tesselo::TMainForm mainForm(std::move(services));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
     tesselo::TCreateSelector createSelector(&mainForm);
     mainForm.SetSelectorBuilder(&createSelector);
     tesselo::TAboutBox aboutBox(&mainForm);

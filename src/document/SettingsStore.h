@@ -18,13 +18,13 @@ struct FileValues {
 
 // Each value is absent when the store does not hold it.
 struct WindowValues {
-    std::optional<bool> Maximized;
-    std::optional<bool> FloatPanel;
-    std::optional<bool> AutoRefresh;
-    std::optional<int> Viewer;
-    std::optional<int> TabPanel;
-    std::optional<std::string> HomePage;
-    std::optional<int> PanelListWidth;
+    std::optional<bool> Maximized{};
+    std::optional<bool> FloatPanel{};
+    std::optional<bool> AutoRefresh{};
+    std::optional<int> Viewer{};
+    std::optional<int> TabPanel{};
+    std::optional<std::string> HomePage{};
+    std::optional<int> PanelListWidth{};
     bool operator==(const WindowValues&) const = default;
 };
 

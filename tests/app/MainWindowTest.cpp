@@ -1,0 +1,347 @@
+#include "app/ActionTable.h"
+#include "app/EditCSS.h"
+#include "dialogs/CreateSelectorDlg.h"
+#include "document/TextFile.h"
+#include "platform/QtSettingsStore.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace tesselo {
+namespace {
+
+using testing::FakeBrowser;
+using testing::FakeDialogs;
+using testing::FakeSettings;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+class MainWindow : public ::testing::Test {
+protected:
+    std::unique_ptr<TMainForm> Make(std::vector<std::string> arguments = {},
+                                    SettingsStore* store = nullptr) {
+        MainFormServices services;
+        services.Settings = store ? store : &settings;
+        services.Dialogs = &dialogs;
+        services.PreviewBrowser = &browser;
+        services.Arguments = std::move(arguments);
+        return std::make_unique<TMainForm>(std::move(services));
+    }
+
+    std::string Sheet(const std::string& name, const std::string& text) {
+        const std::string path = dir.File(name);
+        WriteBytes(path, text);
+        return path;
+    }
+
+    static QStringList Items(const TMainForm& form) {
+        QStringList items;
+        for (int i = 0; i < form.ListTag->count(); ++i)
+            items << form.ListTag->item(i)->text();
+        return items;
+    }
+
+    TempDir dir;
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeBrowser browser;
+};
+
+TEST_F(MainWindow, FirstRun_ShowsTheNewDocumentOnTheSourcePage) {
+    auto form = Make();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - "));
+    EXPECT_EQ(Items(*form), QStringList{"Body"});
+    EXPECT_EQ(form->ListTag->currentRow(), 0);
+    EXPECT_EQ(form->Viewer->currentIndex(), TMainForm::CssDiskView);
+    EXPECT_EQ(form->LocationView->text(), QStringLiteral("about:blank"));
+    EXPECT_EQ(form->PreviewState().HomePageAddress, "about:blank");
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"navigate about:blank"}));
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
+TEST_F(MainWindow, CommandLineFile_IsOpenedBeforeTheWindowShowsAndItsFirstRuleSelected) {
+    const std::string path = Sheet("site.css", "h1 { color: red }\r\np { margin-top: 1in }\r\n");
+    settings.File = FileValues{"1.0beta", Sheet("other.css", "b { }"), "b", "test"};
+    auto form = Make({path});
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QString::fromStdString("Tesselo 1.0 beta - " + path));
+    EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
+    EXPECT_EQ(form->ListTag->currentRow(), 0);
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
+    EXPECT_TRUE(FileExists(path + ".ORIGINAL"));
+    EXPECT_EQ(settings.File->PathToLastFile, path);
+}
+
+TEST_F(MainWindow, RememberedStyle_IsSelectedByExactCase) {
+    const std::string path = Sheet("a.css", "H1 { x: 1 }\nh1 { color: red }\n");
+    settings.File = FileValues{"1.0beta", path, "h1", "test"};
+    auto form = Make();
+    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
+}
+
+TEST_F(MainWindow, BackupCopyAtStartUp_AsksFirstAndCancelKeepsTheNewDocument) {
+    const std::string path = Sheet("a.css", "h1 { }\n");
+    WriteBytes(path + ".ORIGINAL", "h1 { }\r\n");
+    dialogs.Answers = {Answer::Cancel};
+    auto form = Make({path});
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "ВНИМАНИЕ!");
+    EXPECT_EQ(Items(*form), QStringList{"Body"});
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - "));
+}
+
+TEST_F(MainWindow, ViewerSetting_OnlyThePreviewPageIsRestored) {
+    for (auto [stored, shown] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{3, 3}}) {
+        settings.Window = WindowValues{.Viewer = stored};
+        auto form = Make();
+        EXPECT_EQ(form->Viewer->currentIndex(), shown) << "stored " << stored;
+    }
+}
+
+TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
+    settings.Window = WindowValues{.AutoRefresh = true,
+                                   .HomePage = std::string("file:///tmp/index.html"),
+                                   .PanelListWidth = 220};
+    auto form = Make();
+    form->show();
+    EXPECT_TRUE(form->Action("AutoRefreshAction")->isChecked());
+    EXPECT_TRUE(form->PreviewState().AutoRefresh);
+    EXPECT_EQ(form->LocationView->text(), QStringLiteral("file:///tmp/index.html"));
+    EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
+    EXPECT_EQ(form->SplitterList->sizes().first(), 220);
+    EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/index.html");
+}
+
+TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
+    const QString ini = QString::fromStdString(dir.File("Tesselo.conf"));
+    {
+        QtSettingsStore store(ini);
+        auto form = Make({}, &store);
+        form->show();
+        form->Viewer->setCurrentIndex(TMainForm::CSSView);
+        form->TABPANEL->setCurrentIndex(2);
+        form->Action("AutoRefreshAction")->setChecked(true);
+        EXPECT_TRUE(form->close());
+    }
+    QtSettingsStore store(ini);
+    auto values = store.ReadWindowValues();
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->Maximized, false);
+    EXPECT_EQ(values->FloatPanel, false);
+    EXPECT_EQ(values->AutoRefresh, true);
+    EXPECT_EQ(values->Viewer, 1);
+    EXPECT_EQ(values->TabPanel, 2);
+    EXPECT_EQ(values->HomePage, "about:blank");
+    EXPECT_TRUE(values->PanelListWidth.has_value());
+}
+
+TEST_F(MainWindow, CloseWithChangesAnsweredCancel_StaysOpenAndWritesNothing) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->Editor().Document.Modified = true;
+    dialogs.Answers = {Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(settings.WindowWrites, 0);
+    EXPECT_TRUE(FileExists(path + ".ORIGINAL"));
+    ASSERT_FALSE(dialogs.Shown.empty());
+    EXPECT_EQ(dialogs.Shown.back().Text, "Текущий файл изменен. Сохранить изменения?");
+}
+
+TEST_F(MainWindow, CloseWithoutChanges_RemovesTheBackupCopy) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    EXPECT_TRUE(form->close());
+    EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
+    EXPECT_EQ(settings.WindowWrites, 1);
+}
+
+TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\np { color: blue }\n");
+    auto form = Make({path});
+    form->show();
+    form->CSSMemo->setPlainText(QStringLiteral("cursor: wait;"));
+    form->ListTag->setCurrentRow(1);
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
+    EXPECT_EQ(form->Editor().Document.Record(0).Lines, (LineList{"cursor: wait;"}));
+    form->ListTag->setCurrentRow(0);
+    EXPECT_EQ(form->CSSMemo->toPlainText(),
+              QStringLiteral("/* Properties without support of this version Tesselo */\n"
+                             "cursor:wait;\n"));
+}
+
+TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
+    const std::string path = Sheet("a.css", "p { content: \"\xCF\xF0\xE8\xE2\xE5\xF2\"; }\n");
+    auto form = Make({path});
+    EXPECT_TRUE(form->CSSMemo->toPlainText().contains(QStringLiteral("\"Привет\"")));
+}
+
+TEST_F(MainWindow, CurrentCssPage_ShowsTheComposedSheet) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 {\n; color: RED;\n}"));
+}
+
+TEST_F(MainWindow, SourcePage_ShowsTheBackupCopy) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+    EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+}
+
+TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
+    browser.Calls.clear();
+    form->Action("RefreshView")->trigger();
+    // The typed text is committed as typed; the panel re-reads it into the view.
+    EXPECT_EQ(ReadBytes(path), "h1 {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red }\r\n");
+    EXPECT_TRUE(browser.Calls.empty());
+
+    form->Viewer->setCurrentIndex(TMainForm::PreView);
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
+    form->Action("RefreshView")->trigger();
+    EXPECT_EQ(browser.Calls.back(), "reload");
+    EXPECT_TRUE(form->Editor().Document.Modified == false);
+}
+
+TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {
+    auto form = Make();
+    form->show();
+    form->LocationView->setFocus();
+    form->LocationView->setText(QStringLiteral("file:///tmp/page.html"));
+    QTest::keyClick(form->LocationView, Qt::Key_Return);
+    EXPECT_EQ(browser.Calls.back(), "navigate file:///tmp/page.html");
+    // Enter also ends the editing: the focus goes to the hidden sink.
+    EXPECT_FALSE(form->LocationView->hasFocus());
+    form->SaveHomePage->click();
+    EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/page.html");
+    form->GotoHomePage->click();
+    EXPECT_EQ(browser.Calls.back(), "navigate file:///tmp/page.html");
+    form->GotoBack->click();
+    form->GotoForward->click();
+    form->StopNavigate->click();
+    EXPECT_EQ(std::vector<std::string>(browser.Calls.end() - 3, browser.Calls.end()),
+              (std::vector<std::string>{"back", "forward", "stop"}));
+}
+
+TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
+    auto form = Make();
+    for (const ActionInfo& info : kActions) {
+        QAction* action = form->Action(std::string(info.Name));
+        ASSERT_NE(action, nullptr) << info.Name;
+        EXPECT_EQ(action->text(), QString::fromUtf8(info.Caption.data(), info.Caption.size()));
+        EXPECT_FALSE(action->icon().isNull()) << info.Name;
+    }
+    EXPECT_EQ(form->Action("New")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(form->Action("NewStyle")->shortcut(), QKeySequence(Qt::Key_Insert));
+    EXPECT_EQ(form->Action("StyleDelete")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Del")));
+    EXPECT_EQ(form->Action("RefreshView")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(form->Action("HelpAbout")->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(form->Action("New")->toolTip(), QStringLiteral("Новый"));
+    EXPECT_EQ(form->Action("New")->statusTip(), QStringLiteral("Создание новой таблицы стилей"));
+    // A hint without "|" is both.
+    EXPECT_EQ(form->Action("StyleSorted")->statusTip(), form->Action("StyleSorted")->toolTip());
+    EXPECT_TRUE(form->Action("FloatPanel")->isCheckable());
+    EXPECT_TRUE(form->Action("AutoRefreshAction")->isCheckable());
+}
+
+TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
+    auto form = Make();
+    QStringList menus;
+    QStringList style;
+    for (QAction* menu : form->menuBar()->actions()) {
+        menus << menu->text();
+        if (menu->text() == QStringLiteral("Стиль"))
+            for (QAction* item : menu->menu()->actions())
+                style << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+    }
+    EXPECT_EQ(menus, (QStringList{"Файл", "Правка", "Вид", "Стиль", "Помощь"}));
+    EXPECT_EQ(style, (QStringList{"NewStyle", "StyleDelete", "StyleRename", "-", "StyleUp",
+                                  "StyleDown", "StyleSorted"}));
+    QStringList bar;
+    for (QAction* item : form->ToolBar1->actions()) {
+        if (item->isSeparator())
+            bar << "-";
+        else if (QWidget* widget = form->ToolBar1->widgetForAction(item);
+                 widget && !qobject_cast<QToolButton*>(widget) == false &&
+                 !widget->objectName().isEmpty() && item->objectName().isEmpty())
+            bar << widget->objectName();
+        else if (!item->objectName().isEmpty())
+            bar << item->objectName();
+        else
+            bar << form->ToolBar1->widgetForAction(item)->objectName();
+    }
+    EXPECT_EQ(bar, (QStringList{"New", "OpenFile", "Save", "-", "EditCut", "EditCopy",
+                                "EditPaste", "-", "GotoBack", "GotoForward", "-", "StopNavigate",
+                                "RefreshView", "-", "GotoHomePage", "LocationView", "SaveHomePage",
+                                "-", "FloatPanel", "AutoRefreshAction"}));
+}
+
+TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
+    auto form = Make();
+    form->show();
+    EXPECT_EQ(form->ToolBar1->height(), 29);
+    EXPECT_EQ(form->PanelToolStyle->height(), 84);
+    EXPECT_EQ(form->TABPANEL->width(), 171);
+    EXPECT_EQ(form->statusBar()->height(), 21);
+    EXPECT_EQ(form->SplitterList->sizes().first(), 145);
+    EXPECT_EQ(form->Viewer->tabPosition(), QTabWidget::South);
+    QStringList pages;
+    for (int i = 0; i < form->Viewer->count(); ++i)
+        pages << form->Viewer->tabText(i);
+    EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр"}));
+    EXPECT_EQ(form->TABPANEL->count(), 4);
+    EXPECT_EQ(form->ZF->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
+    auto form = Make();
+    TCreateSelector builder(form.get());
+    form->SetSelectorBuilder(&builder);
+    form->show();
+    QWidget* newStyleButton = form->ToolBar5->widgetForAction(form->Action("NewStyle"));
+    QStatusTipEvent tip(form->Action("NewStyle")->statusTip());
+    QApplication::sendEvent(newStyleButton, &tip);
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              QStringLiteral("Вызов конструктора имени для нового стиля"));
+    EXPECT_EQ(builder.LabelHint()->text(),
+              QStringLiteral("Вызов конструктора имени для нового стиля"));
+
+    builder.show();
+    QStatusTipEvent builderTip(QStringLiteral("Завершение работы мастера"));
+    QApplication::sendEvent(builder.LabelHint(), &builderTip);
+    EXPECT_EQ(builder.LabelHint()->text(), QStringLiteral("Завершение работы мастера"));
+    EXPECT_EQ(form->statusBar()->currentMessage(),
+              QStringLiteral("Вызов конструктора имени для нового стиля"));
+    builder.hide();
+}
+
+} // namespace
+} // namespace tesselo

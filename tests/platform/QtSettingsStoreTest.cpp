@@ -1,0 +1,103 @@
+#include "platform/QtSettingsStore.h"
+#include "support/TempDir.h"
+
+#include <QSettings>
+#include <gtest/gtest.h>
+
+namespace tesselo {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+QString IniIn(const TempDir& dir) { return QString::fromStdString(dir.File("Tesselo.conf")); }
+
+TEST(QtSettingsStore, EmptyStore_HasNeitherKey) {
+    TempDir dir;
+    QtSettingsStore store(IniIn(dir));
+    EXPECT_FALSE(store.ReadFileValues().has_value());
+    EXPECT_FALSE(store.ReadWindowValues().has_value());
+}
+
+TEST(QtSettingsStore, FileValues_SurviveAStoreOfTheirOwn) {
+    TempDir dir;
+    FileValues written{"1.0beta", "/home/u/site/\xD0\xB0.css", "h1 \xC0\xFF", "test"};
+    {
+        QtSettingsStore store(IniIn(dir));
+        EXPECT_FALSE(store.WriteFileValues(written).has_value());
+    }
+    QtSettingsStore again(IniIn(dir));
+    auto read = again.ReadFileValues();
+    ASSERT_TRUE(read.has_value());
+    // The selector's Windows-1251 bytes and the path's own bytes come back unchanged.
+    EXPECT_EQ(*read, written);
+}
+
+TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne) {
+    TempDir dir;
+    WindowValues values;
+    values.Maximized = true;
+    values.FloatPanel = false;
+    values.AutoRefresh = true;
+    values.Viewer = 3;
+    values.TabPanel = 2;
+    values.HomePage = "file:///tmp/index.html";
+    values.PanelListWidth = 200;
+    {
+        QtSettingsStore store(IniIn(dir));
+        store.WriteWindowValues(values);
+    }
+    QSettings raw(IniIn(dir), QSettings::IniFormat);
+    raw.beginGroup("Init");
+    EXPECT_EQ(raw.value("Maximized").toString(), "1");
+    EXPECT_EQ(raw.value("FloatPanel").toString(), "0");
+    EXPECT_EQ(raw.value("AutoRefresh").toString(), "1");
+    EXPECT_EQ(raw.value("Viewer").toInt(), 3);
+    EXPECT_EQ(raw.value("HomePage").toString(), "file:///tmp/index.html");
+    raw.endGroup();
+
+    QtSettingsStore again(IniIn(dir));
+    EXPECT_EQ(again.ReadWindowValues(), values);
+}
+
+TEST(QtSettingsStore, MissingWindowValues_ReadAsAbsent) {
+    TempDir dir;
+    {
+        QSettings raw(IniIn(dir), QSettings::IniFormat);
+        raw.setValue("Init/Viewer", 1);
+    }
+    QtSettingsStore store(IniIn(dir));
+    auto values = store.ReadWindowValues();
+    ASSERT_TRUE(values.has_value());
+    EXPECT_EQ(values->Viewer, 1);
+    EXPECT_FALSE(values->Maximized.has_value());
+    EXPECT_FALSE(values->HomePage.has_value());
+    EXPECT_FALSE(values->PanelListWidth.has_value());
+}
+
+TEST(QtSettingsStore, WindowKeyAlone_StillOpensTheFileKeyWithEmptyValues) {
+    TempDir dir;
+    {
+        QtSettingsStore store(IniIn(dir));
+        store.WriteWindowValues(WindowValues{.Viewer = 0});
+    }
+    QtSettingsStore store(IniIn(dir));
+    auto file = store.ReadFileValues();
+    ASSERT_TRUE(file.has_value());
+    EXPECT_EQ(file->PathToLastFile, "");
+    EXPECT_EQ(file->LastNameStyle, "");
+}
+
+TEST(QtSettingsStore, UnwritableStore_ReportsWhyAndWindowValuesAreSkippedSilently) {
+    TempDir dir;
+    // The settings file's folder is a regular file, so nothing can be written there.
+    WriteBytes(dir.File("blocked"), "x");
+    QtSettingsStore store(QString::fromStdString(dir.File("blocked") + "/Tesselo.conf"));
+    auto error = store.WriteFileValues({"1.0beta", "/tmp/a.css", "h1", "test"});
+    ASSERT_TRUE(error.has_value());
+    EXPECT_FALSE(error->empty());
+    store.WriteWindowValues(WindowValues{.Viewer = 1});
+}
+
+} // namespace
+} // namespace tesselo

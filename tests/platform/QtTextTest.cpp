@@ -1,0 +1,38 @@
+#include "platform/QtText.h"
+
+#include <gtest/gtest.h>
+
+namespace tesselo {
+namespace {
+
+TEST(QtText, EveryDocumentByteSurvivesTheWindow) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    EXPECT_EQ(ToDocumentText(FromDocumentText(all)), all);
+    // 0x98, undefined in the code page, is kept as a character of its own.
+    EXPECT_EQ(FromDocumentText("\x98").size(), 1);
+    EXPECT_EQ(ToDocumentText(FromDocumentText("\x98")), "\x98");
+}
+
+TEST(QtText, CyrillicIsShownAsCyrillic) {
+    EXPECT_EQ(FromDocumentText("\xC7\xE0\xE3\xEE\xEB\xEE\xE2\xEE\xEA"), QStringLiteral("Заголовок"));
+    EXPECT_EQ(ToDocumentText(QStringLiteral("Ёё")), "\xA8\xB8");
+    // A character the code page has no byte for becomes "?".
+    EXPECT_EQ(ToDocumentText(QStringLiteral("日")), "?");
+}
+
+TEST(QtText, TextBoxLinesAndDocumentLines) {
+    EXPECT_TRUE(ToDocumentLines(QString()).empty());
+    EXPECT_EQ(ToDocumentLines(QStringLiteral("a\n\nb")), (LineList{"a", "", "b"}));
+    EXPECT_EQ(ToDocumentLines(QStringLiteral("a\n")), (LineList{"a", ""}));
+    EXPECT_EQ(FromDocumentLines({"a", "", "b"}), QStringLiteral("a\n\nb"));
+}
+
+TEST(QtText, PathsKeepTheirBytes) {
+    const std::string path = "/tmp/\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.css";
+    EXPECT_EQ(ToPath(FromPath(path)), path);
+}
+
+} // namespace
+} // namespace tesselo
