@@ -358,41 +358,33 @@ void TMainForm::BuildRegions() {
     lowerLayout->addWidget(Viewer, 1);
     ZF->lower();
 
-    auto* memoPage = new QWidget(Viewer);
-    memoPage->setObjectName(QStringLiteral("CssMemoView"));
-    auto* memoLayout = new QVBoxLayout(memoPage);
-    memoLayout->setContentsMargins(0, 0, 0, 0);
+    // A page of the views whose content fills it.
+    auto addPage = [this](const char* name, const QString& caption) {
+        auto* page = new QWidget(Viewer);
+        page->setObjectName(QString::fromLatin1(name));
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        Viewer->addTab(page, caption);
+        return page;
+    };
+    QWidget* memoPage = addPage("CssMemoView", QStringLiteral("Текущий стиль"));
     CSSMemo = MakeTextView(memoPage, "CSSMemo", false);
-    memoLayout->addWidget(CSSMemo);
     BtnStyleUpdate = new QPushButton(memoPage);
     BtnStyleUpdate->setObjectName(QStringLiteral("BtnStyleUpdate"));
     BtnStyleUpdate->hide();
-    memoLayout->addWidget(BtnStyleUpdate);
+    memoPage->layout()->addWidget(CSSMemo);
+    memoPage->layout()->addWidget(BtnStyleUpdate);
     connect(CSSMemo, &QPlainTextEdit::textChanged, this, [this] { CSSMemoChange(); });
 
-    auto* cssPage = new QWidget(Viewer);
-    cssPage->setObjectName(QStringLiteral("CSSView"));
-    auto* cssLayout = new QVBoxLayout(cssPage);
-    cssLayout->setContentsMargins(0, 0, 0, 0);
+    QWidget* cssPage = addPage("CSSView", QStringLiteral("Текущий CSS"));
     HCSSMemo = MakeTextView(cssPage, "HCSSMemo", true);
-    cssLayout->addWidget(HCSSMemo);
+    cssPage->layout()->addWidget(HCSSMemo);
 
-    auto* diskPage = new QWidget(Viewer);
-    diskPage->setObjectName(QStringLiteral("CssDiskView"));
-    auto* diskLayout = new QVBoxLayout(diskPage);
-    diskLayout->setContentsMargins(0, 0, 0, 0);
+    QWidget* diskPage = addPage("CssDiskView", QStringLiteral("Исходный CSS"));
     HCssInDiskMemo = MakeTextView(diskPage, "HCssInDiskMemo", true);
-    diskLayout->addWidget(HCssInDiskMemo);
+    diskPage->layout()->addWidget(HCssInDiskMemo);
 
-    PreViewPage = new QWidget(Viewer);
-    PreViewPage->setObjectName(QStringLiteral("PreView"));
-    auto* previewLayout = new QVBoxLayout(PreViewPage);
-    previewLayout->setContentsMargins(0, 0, 0, 0);
-
-    Viewer->addTab(memoPage, QStringLiteral("Текущий стиль"));
-    Viewer->addTab(cssPage, QStringLiteral("Текущий CSS"));
-    Viewer->addTab(diskPage, QStringLiteral("Исходный CSS"));
-    Viewer->addTab(PreViewPage, QStringLiteral("Просмотр"));
+    PreViewPage = addPage("PreView", QStringLiteral("Просмотр"));
     connect(Viewer, &QTabWidget::currentChanged, this, [this](int index) {
         if (!rendering_)
             ViewerChange(index);
@@ -506,14 +498,10 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::StatusTip) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && (widget == this || isAncestorOf(widget) ||
-                       (createSelector_ && (widget == createSelector_ ||
-                                            createSelector_->isAncestorOf(widget))))) {
-            ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
-            return true;
-        }
+    // The hints of the whole application, the dialogs' included, come here.
+    if (event->type() == QEvent::StatusTip && qobject_cast<QWidget*>(watched)) {
+        ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
