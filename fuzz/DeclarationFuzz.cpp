@@ -44,10 +44,11 @@ bool SettlesInOneRead(const LineList& input, const TextView& written) {
 // line of its group. That can form a declaration that was not there before («FONT» +
 // «BORDER-STYLE:X;» + «-WEIGHT:BOLD;»), which the next read takes, or blanks that
 // normalising removes («-» + « WIDTH:0PX;» + «:»). Known and reported: the kept
-// declarations, read on their own, do not come back as they are. (This also passes
-// over a plain repeated declaration, which the reader keeps, so it is wider than the
-// fault.)
-bool KeptTextIsReadable(const TextView& written) {
+// declarations, read on their own (beside the picture, when there is one, since the
+// picture's position and repeat are read only then), do not come back as they are.
+// This also passes over a plain repeated declaration, which the reader keeps, so it is
+// wider than the fault.
+bool KeptTextIsReadable(const PropertySet& first, const TextView& written) {
     LineList kept;
     bool below = false;
     for (const auto& line : written.Lines) {
@@ -57,8 +58,13 @@ bool KeptTextIsReadable(const TextView& written) {
     }
     if (kept.empty())
         return false;
+    LineList context;
+    if (first.BackGroundAttCheck)
+        context.push_back("background-image:url(" + first.BackGroundAttPath + ");");
+    context.push_back(std::string(kUnsupportedComment));
+    context.insert(context.end(), kept.begin(), kept.end());
     PropertySet alone;
-    TextView view{kept, false};
+    TextView view{context, false};
     ReadDeclarations(alone, view);
     LineList back;
     below = false;
@@ -70,16 +76,18 @@ bool KeptTextIsReadable(const TextView& written) {
     return back != kept;
 }
 
-// The same joining can leave a blank at either end of a font family or weight that the
-// reader takes up to the end of the text; written back, normalising drops it. Known
-// and reported.
-bool TextValueHasOuterBlank(const PropertySet& panel) {
-    for (const TextChoiceField* field : {&panel.FontType, &panel.FontType2, &panel.FontWeight}) {
-        const std::string& text = field->Text;
-        if (field->Set && !text.empty() && (text.front() == ' ' || text.back() == ' '))
+// The same joining can leave, inside a font family, a weight or a picture path, blanks
+// that normalising removes the next time (a blank in front of ":" or at the end of the
+// text). Known and reported.
+bool TextValueIsNotNormal(const PropertySet& panel) {
+    auto notNormal = [](const std::string& text) {
+        return !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
+                                 NormalizeDeclarationsKeepCase({text}) != text + ";");
+    };
+    for (const TextChoiceField* field : {&panel.FontType, &panel.FontType2, &panel.FontWeight})
+        if (field->Set && notNormal(field->Text))
             return true;
-    }
-    return false;
+    return panel.BackGroundAttCheck && notNormal(panel.BackGroundAttPath);
 }
 
 } // namespace
@@ -96,8 +104,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const PropertySet firstPanel = panel;
     const TextView firstMemo = memo;
     ReadDeclarations(panel, memo);
-    if (!SettlesInOneRead(input, firstMemo) || KeptTextIsReadable(firstMemo) ||
-        TextValueHasOuterBlank(firstPanel))
+    if (!SettlesInOneRead(input, firstMemo) || KeptTextIsReadable(firstPanel, firstMemo) ||
+        TextValueIsNotNormal(firstPanel))
         return 0;
     TESSELO_FUZZ_CHECK(memo == firstMemo);
     TESSELO_FUZZ_CHECK(panel == firstPanel);
