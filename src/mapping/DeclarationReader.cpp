@@ -108,6 +108,28 @@ private:
     std::string upper_;
 };
 
+// The keys the reader looks for, made once: "MARGIN-TOP:" and "TEXT-ALIGN:LEFT;".
+const std::string& LengthKey(Length field) {
+    static const auto keys = [] {
+        std::array<std::string, kLengthCount> made;
+        for (const auto& info : LengthTable())
+            made[static_cast<size_t>(info.Field)] = UpperAscii(info.Property) + ":";
+        return made;
+    }();
+    return keys[static_cast<size_t>(field)];
+}
+
+const std::string& KeywordKey(Keyword button) {
+    static const auto keys = [] {
+        std::array<std::string, kKeywordCount> made;
+        for (const auto& info : KeywordTable())
+            made[static_cast<size_t>(info.Button)] =
+                UpperAscii(info.Property) + ":" + UpperAscii(info.Value) + ";";
+        return made;
+    }();
+    return keys[static_cast<size_t>(button)];
+}
+
 const std::array<std::string_view, 9> kFontSizeKeywords = {
     "XX-SMALL", "X-SMALL", "SMALL", "MEDIUM", "LARGE", "X-LARGE", "XX-LARGE", "LARGER", "SMALLER"};
 
@@ -134,7 +156,7 @@ void SetLength(LengthField& field, const LengthParts& parts) {
 bool IsLengthValue(std::string_view text) { return ParseLength(text).has_value(); }
 
 void ReadLengthField(WorkingText& work, PropertySet& panel, Length field) {
-    const std::string key = UpperAscii(Info(field).Property) + ":";
+    const std::string& key = LengthKey(field);
     PropertyValue v = work.TakeValue(key, IsLengthValue);
     if (!v.Found)
         return;
@@ -200,8 +222,7 @@ void ReadKeywords(WorkingText& work, PropertySet& panel, std::initializer_list<i
         for (const auto& info : KeywordTable()) {
             if (info.Group != group)
                 continue;
-            std::string key = UpperAscii(info.Property) + ":" + UpperAscii(info.Value) + ";";
-            if (work.TakeProperty(key) >= 0)
+            if (work.TakeProperty(KeywordKey(info.Button)) >= 0)
                 panel.PressDown(info.Button);
             // An oblique face has no button of its own: it reads as italic.
             if (info.Button == Keyword::FontStyleItalic &&
