@@ -1,3 +1,4 @@
+#include "app/About.h"
 #include "app/ActionTable.h"
 #include "app/EditCSS.h"
 #include "dialogs/CreateSelectorDlg.h"
@@ -341,6 +342,36 @@ TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
     EXPECT_EQ(form->statusBar()->currentMessage(),
               QStringLiteral("Вызов конструктора имени для нового стиля"));
     builder.hide();
+}
+
+TEST_F(MainWindow, SavedHomePage_IsTheFirstPageAfterARestart) {
+    {
+        auto form = Make();
+        form->show();
+        form->LocationView->setText(QStringLiteral("file:///tmp/site/index.html"));
+        form->SaveHomePage->click();
+        EXPECT_TRUE(form->close());
+    }
+    browser.Calls.clear();
+    auto again = Make();
+    EXPECT_EQ(again->LocationView->text(), QStringLiteral("file:///tmp/site/index.html"));
+    EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/site/index.html");
+}
+
+TEST(AboutBox, ShowsTheProgramAndItsLinks) {
+    TAboutBox about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
+    EXPECT_TRUE(about.MailLink()->text().contains(QStringLiteral("e-mail: tesselo@velmor.org")));
+    EXPECT_EQ(about.MailLink()->toolTip(), QStringLiteral("Запуск вашей почтовой программы"));
+    EXPECT_TRUE(about.HomePageLink()->text().contains(QStringLiteral("https://velmor.org/tesselo")));
+    EXPECT_EQ(TAboutBox::MailAddress(), "mailto:tesselo@velmor.org?subject=Tesselo");
+    EXPECT_EQ(TAboutBox::HomePageAddress(), "https://velmor.org/tesselo");
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("OKButton"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    auto* name = about.findChild<QLabel*>(QStringLiteral("ProductName"));
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text(), QStringLiteral("Tesselo"));
 }
 
 } // namespace
