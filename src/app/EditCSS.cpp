@@ -312,9 +312,19 @@ void TMainForm::BuildRegions() {
     RenameField->setObjectName(QStringLiteral("RenameField"));
     RenameField->hide();
     SetHint(RenameField, "Переименование стиля");
+    // A click selects even the row that is already selected (the view is then read
+    // into the panel again); a click that changes the row selects once.
     connect(ListTag, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!rendering_ && row >= 0)
-            ListTagClick(row);
+        if (rendering_ || row < 0)
+            return;
+        rowChangedByPress_ = QApplication::mouseButtons() != Qt::NoButton;
+        ListTagClick(row);
+    });
+    connect(ListTag, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const bool changed = rowChangedByPress_;
+        rowChangedByPress_ = false;
+        if (!changed)
+            ListTagClick(ListTag->row(item));
     });
 
     // The work area.

@@ -106,6 +106,7 @@ private:
     std::map<std::string, QAction*> actions_;
     bool rendering_ = false;
     bool shown_ = false;
+    bool rowChangedByPress_ = false;
     int panelListWidth_ = 145; // the style list's width until the first showing
 
 public:

@@ -191,6 +191,23 @@ TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
                              "cursor:wait;\n"));
 }
 
+TEST_F(MainWindow, ClickOnTheSelectedRule_ReadsTheTypedTextIntoThePanel) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\np { color: blue }\n");
+    auto form = Make({path});
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    auto click = [&](int row) {
+        QRect rect = form->ListTag->visualItemRect(form->ListTag->item(row));
+        QTest::mouseClick(form->ListTag->viewport(), Qt::LeftButton, {}, rect.center());
+    };
+    click(1);
+    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
+    form->CSSMemo->setPlainText(QStringLiteral("color : lime"));
+    click(1);
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: LIME;"));
+    EXPECT_EQ(form->Editor().Panel.FontColor, (Color{0x00, 0xFF, 0x00}));
+}
+
 TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
     const std::string path = Sheet("a.css", "p { content: \"\xCF\xF0\xE8\xE2\xE5\xF2\"; }\n");
     auto form = Make({path});
