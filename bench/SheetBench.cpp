@@ -14,7 +14,9 @@ namespace {
 
 using namespace tesselo;
 
-LineList SheetLines(int rules) { return SplitLines(bench::GenerateSheetText(rules)); }
+LineList SheetLines(int rules) {
+    return SplitLines(bench::GenerateSheetText(rules));
+}
 
 void BM_ReadSheet(benchmark::State& state) {
     const std::string text = bench::GenerateSheetText(static_cast<int>(state.range(0)));

@@ -11,11 +11,14 @@ namespace tesselo::bench {
 
 inline std::string GenerateSheetText(int rules) {
     static const char* const kDeclarations[] = {
-        "  color: #336699;",          "  margin-top: 10px;",   "  padding-left: 1.5em;",
-        "  font-family: Arial, sans-serif;", "  font-size: 12px;", "  text-align: center;",
-        "  display: block;",          "  border-style: solid;", "  border-width: 1px;",
-        "  background-color: white;", "  cursor: pointer;",     "  -webkit-box-sizing: border-box;",
-        "  width: 100%;",             "  flex: 0 0 auto;",      "  line-height: 1.2;",
+        "  color: #336699;",      "  margin-top: 10px;",
+        "  padding-left: 1.5em;", "  font-family: Arial, sans-serif;",
+        "  font-size: 12px;",     "  text-align: center;",
+        "  display: block;",      "  border-style: solid;",
+        "  border-width: 1px;",   "  background-color: white;",
+        "  cursor: pointer;",     "  -webkit-box-sizing: border-box;",
+        "  width: 100%;",         "  flex: 0 0 auto;",
+        "  line-height: 1.2;",
     };
     std::string text;
     for (int i = 0; i < rules; ++i) {

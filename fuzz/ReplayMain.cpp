@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         }
         for (const auto& path : paths) {
             std::ifstream in(path, std::ios::binary);
-            std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            std::string bytes((std::istreambuf_iterator<char>(in)),
+                              std::istreambuf_iterator<char>());
             LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
             ++files;
         }

@@ -36,8 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const SheetLines again = ComposeSheet(second);
     StyleDocument third;
     TESSELO_FUZZ_CHECK(Load(again, third));
-    if (HasSplitCommentOpener(first) || HasSplitCommentOpener(second) ||
-        LeavesCommentOpen(first))
+    if (HasSplitCommentOpener(first) || HasSplitCommentOpener(second) || LeavesCommentOpen(first))
         return 0;
     TESSELO_FUZZ_CHECK(ComposeSheet(third) == again);
     TESSELO_FUZZ_CHECK(third.StyleCount() == first.StyleCount());

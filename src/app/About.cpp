@@ -13,8 +13,8 @@ namespace tesselo {
 namespace {
 
 // A label that opens its address on a click, as a link does.
-QLabel* MakeLink(QWidget* parent, const QString& name, const QString& caption,
-                 const QString& hint, std::string address) {
+QLabel* MakeLink(QWidget* parent, const QString& name, const QString& caption, const QString& hint,
+                 std::string address) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
@@ -25,8 +25,7 @@ QLabel* MakeLink(QWidget* parent, const QString& name, const QString& caption,
     label->setText(QStringLiteral("<a href=\"%1\" style=\"color: blue;\">%2</a>")
                        .arg(QString::fromStdString(address), caption.toHtmlEscaped()));
     label->setOpenExternalLinks(false);
-    QObject::connect(label, &QLabel::linkActivated, label,
-                     [address] { ShellOpen(address); });
+    QObject::connect(label, &QLabel::linkActivated, label, [address] { ShellOpen(address); });
     return label;
 }
 
@@ -36,7 +35,9 @@ std::string TAboutBox::MailAddress() {
     return "mailto:" + std::string(kAuthorMail) + "?subject=Tesselo";
 }
 
-std::string TAboutBox::HomePageAddress() { return std::string(kHomePage); }
+std::string TAboutBox::HomePageAddress() {
+    return std::string(kHomePage);
+}
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
@@ -54,9 +55,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     title->setFont(bold);
     productName->setFont(bold);
 
-    label2_ = MakeLink(this, QStringLiteral("Label2"),
-                       QStringLiteral("e-mail: ") + FromUtf8(kAuthorMail),
-                       QStringLiteral("Запуск вашей почтовой программы"), MailAddress());
+    label2_ =
+        MakeLink(this, QStringLiteral("Label2"), QStringLiteral("e-mail: ") + FromUtf8(kAuthorMail),
+                 QStringLiteral("Запуск вашей почтовой программы"), MailAddress());
     auto* label4 = new QLabel(QStringLiteral("Home Page Tesselo"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     label3_ = MakeLink(this, QStringLiteral("Label3"), FromUtf8(kHomePage),

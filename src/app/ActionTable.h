@@ -13,7 +13,7 @@ struct ActionInfo {
     std::string_view Category;
     std::string_view Caption;
     std::string_view Hint;
-    std::string_view Shortcut; // in the toolkit's portable form, empty for none
+    std::string_view Shortcut;  // in the toolkit's portable form, empty for none
     std::string_view ThemeIcon; // freedesktop icon name, empty when none fits
     std::string_view OwnIcon;   // our own picture, used when the theme has none
     bool Checkable = false;
@@ -31,8 +31,8 @@ inline constexpr std::array<ActionInfo, 20> kActions = {{
      "document-save-as", "save-as"},
     {"NewStyle", "Style", "Новый стиль", "Новый стиль|Вызов конструктора имени для нового стиля",
      "Ins", "list-add", "new-style"},
-    {"StyleRename", "Style", "Переименовать", "Переименовать|Переименовать текущий стиль", "F2",
-     "", "rename"},
+    {"StyleRename", "Style", "Переименовать", "Переименовать|Переименовать текущий стиль", "F2", "",
+     "rename"},
     {"StyleDelete", "Style", "Удалить", "Удалить|Удалить текущий стиль", "Ctrl+Del", "list-remove",
      "delete"},
     {"StyleUp", "Style", "Стиль вверх",
@@ -40,8 +40,8 @@ inline constexpr std::array<ActionInfo, 20> kActions = {{
     {"StyleDown", "Style", "Стиль вниз",
      "Вниз|Перемещение стиля вниз по списку. Можно просто перетащить.", "", "go-down", "down"},
     {"StyleSorted", "Style", "Сортировка",
-     "Сортировать по алфавиту (осторожно, смена порядка наследования)", "",
-     "view-sort-ascending", "sort"},
+     "Сортировать по алфавиту (осторожно, смена порядка наследования)", "", "view-sort-ascending",
+     "sort"},
     {"FloatPanel", "View", "Подвижные панели",
      "Подвижные панели|Рабочая область занимает максимум площади окна, а панели становятся "
      "выдвижными",
@@ -54,8 +54,8 @@ inline constexpr std::array<ActionInfo, 20> kActions = {{
      "refresh"},
     {"EditCut", "Edit", "Вырезать", "Вырезать|Вырезать выделенный фрагмент в буфер обмена",
      "Ctrl+X", "edit-cut", "cut"},
-    {"EditCopy", "Edit", "Копировать",
-     "Копировать|Копировать выделенный фрагмент в буфер обмена", "Ctrl+C", "edit-copy", "copy"},
+    {"EditCopy", "Edit", "Копировать", "Копировать|Копировать выделенный фрагмент в буфер обмена",
+     "Ctrl+C", "edit-copy", "copy"},
     {"EditPaste", "Edit", "Вставить", "Вставить|Вставить фрагмент из буфера обмена", "Ctrl+V",
      "edit-paste", "paste"},
     {"SendMailToAutor", "Help", "Письмо автору",

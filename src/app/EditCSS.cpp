@@ -36,7 +36,9 @@
 
 // The pictures live in this library, which the linker would otherwise leave out. The
 // resource's initialiser is declared outside any namespace.
-static void InitIconResource() { Q_INIT_RESOURCE(icons); }
+static void InitIconResource() {
+    Q_INIT_RESOURCE(icons);
+}
 
 namespace tesselo {
 namespace {
@@ -141,7 +143,9 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     InitMainForm();
 }
 
-TMainForm::~TMainForm() { qApp->removeEventFilter(this); }
+TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
+}
 
 QAction* TMainForm::Action(const std::string& name) const {
     auto found = actions_.find(name);
@@ -155,8 +159,8 @@ template <typename F> void TMainForm::Run(F&& command) {
 
 void TMainForm::BuildActions() {
     for (const ActionInfo& info : kActions) {
-        auto* action = new QAction(Picture(info.ThemeIcon, info.OwnIcon), FromUtf8(info.Caption),
-                                   this);
+        auto* action =
+            new QAction(Picture(info.ThemeIcon, info.OwnIcon), FromUtf8(info.Caption), this);
         action->setObjectName(FromUtf8(info.Name));
         HintParts hint = SplitHint(info.Hint);
         action->setToolTip(FromUtf8(hint.Short));
@@ -170,7 +174,8 @@ void TMainForm::BuildActions() {
     }
 
     DocumentCommands& c = *commands_;
-    connect(Action("New"), &QAction::triggered, this, [this, &c] { Run([&c] { c.NewExecute(); }); });
+    connect(Action("New"), &QAction::triggered, this,
+            [this, &c] { Run([&c] { c.NewExecute(); }); });
     connect(Action("OpenFile"), &QAction::triggered, this,
             [this, &c] { Run([&c] { c.OpenFileExecute(); }); });
     connect(Action("Save"), &QAction::triggered, this,

@@ -34,10 +34,10 @@ class WebEngineBrowser;
 
 struct MainFormServices {
     SettingsStore* Settings = nullptr;
-    UserDialogs* Dialogs = nullptr;      // none: the toolkit's dialogs
-    Browser* PreviewBrowser = nullptr;   // none: QtWebEngine in the preview page
-    LineList FontFamilies;               // installed font families
-    std::vector<std::string> Arguments;  // the command line, without the program
+    UserDialogs* Dialogs = nullptr;     // none: the toolkit's dialogs
+    Browser* PreviewBrowser = nullptr;  // none: QtWebEngine in the preview page
+    LineList FontFamilies;              // installed font families
+    std::vector<std::string> Arguments; // the command line, without the program
 };
 
 class TMainForm final : public QMainWindow {

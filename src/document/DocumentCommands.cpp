@@ -7,7 +7,9 @@ namespace tesselo {
 
 namespace messages {
 
-std::string AskSave() { return "Текущий файл изменен. Сохранить изменения?"; }
+std::string AskSave() {
+    return "Текущий файл изменен. Сохранить изменения?";
+}
 
 std::string Recovery() {
     return "При попытке открытия файла обнаружена его начальная версия. \r"
@@ -21,15 +23,18 @@ std::string Recovery() {
            "ОТМЕНА - прервать операцию";
 }
 
-std::string ReplaceExisting() { return "Такой файл уже существует.Заменить его?"; }
+std::string ReplaceExisting() {
+    return "Такой файл уже существует.Заменить его?";
+}
 
 std::string CannotRead(const std::string& path, const std::string& reason) {
     return "Не удалось прочитать файл " + path + "\r" + reason;
 }
 
 std::string TooManyRules(const std::string& path) {
-    return "В файле " + path + " больше 1001 стиля.\rTesselo не может открыть такую таблицу "
-                               "стилей, файл оставлен без изменений.";
+    return "В файле " + path +
+           " больше 1001 стиля.\rTesselo не может открыть такую таблицу "
+           "стилей, файл оставлен без изменений.";
 }
 
 std::string CannotWrite(const std::string& path, const std::string& reason) {
@@ -141,8 +146,8 @@ void DocumentCommands::ProtectOpenDocument() {
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
     const std::string backup = BackupCopyName(path);
     if (FileExists(backup)) {
-        Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(),
-                                       MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+        Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(), MessageIcon::Exclamation,
+                                       MessageButtons::YesNoCancel});
         if (answer == Answer::Cancel)
             return false;
         if (answer == Answer::Yes) {
@@ -174,8 +179,8 @@ bool DocumentCommands::LoadCSSFile(const std::string& path) {
     SaveLastFileNameCSS();
     editor_.Document.Modified = false;
     if (nested)
-        dialogs_.Show({kCaption, messages::NestedBlocks(path), MessageIcon::Exclamation,
-                       MessageButtons::Ok});
+        dialogs_.Show(
+            {kCaption, messages::NestedBlocks(path), MessageIcon::Exclamation, MessageButtons::Ok});
     return true;
 }
 
@@ -228,7 +233,9 @@ void DocumentCommands::N25Click() {
     ReadDeclarations(editor_.Panel, editor_.CSSMemo);
 }
 
-bool DocumentCommands::FormClose() { return AskSaveCSS(); }
+bool DocumentCommands::FormClose() {
+    return AskSaveCSS();
+}
 
 void DocumentCommands::SaveLastFileNameCSS() {
     StyleDocument& document = editor_.Document;

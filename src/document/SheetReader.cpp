@@ -7,8 +7,12 @@
 namespace tesselo {
 namespace {
 
-constexpr bool IsBlank(unsigned char c) { return c < 33; }
-constexpr bool IsSelectorByte(unsigned char c) { return c >= 32 && c <= 126; }
+constexpr bool IsBlank(unsigned char c) {
+    return c < 33;
+}
+constexpr bool IsSelectorByte(unsigned char c) {
+    return c >= 32 && c <= 126;
+}
 // The bytes that change the scanner's state: braces and the comment marks.
 constexpr auto kSpecial = [] {
     std::array<bool, 256> table{};
@@ -16,7 +20,9 @@ constexpr auto kSpecial = [] {
         table[c] = true;
     return table;
 }();
-inline bool IsSpecial(char c) { return kSpecial[static_cast<unsigned char>(c)]; }
+inline bool IsSpecial(char c) {
+    return kSpecial[static_cast<unsigned char>(c)];
+}
 
 // The scan keeps, for the rule in its block, a buffer of the current line with its
 // leading blanks stripped (a line of blanks keeps its last one). The rule's last

@@ -27,7 +27,7 @@ struct SheetFile {
     SheetLines Text;                // the file as lines
     std::vector<StyleRecord> Rules; // at most kStyleCapacity
     size_t Bytes = 0;
-    bool NestedBlocks = false;      // a "{" inside a block started a rule
+    bool NestedBlocks = false; // a "{" inside a block started a rule
 };
 
 struct SheetReadFailure {

@@ -54,12 +54,12 @@ public:
     // past them keep what they held.
     void ReplaceRecords(std::vector<StyleRecord> records);
 
-    std::string FileName;        // empty for a new, never saved document
+    std::string FileName; // empty for a new, never saved document
     bool Modified = false;
-    int CurrentStyleIndex = -1;  // the record whose lines are in CSSMemo
-    int SelectedRow = -1;        // the style list's selected item, -1 for none
-    SheetLines SheetText;        // the file as read, or the last composed sheet
-    std::string Caption;         // the main window's caption
+    int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
+    int SelectedRow = -1;       // the style list's selected item, -1 for none
+    SheetLines SheetText;       // the file as read, or the last composed sheet
+    std::string Caption;        // the main window's caption
 
 private:
     std::vector<StyleRecord> records_; // kStyleCapacity slots

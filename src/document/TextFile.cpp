@@ -10,7 +10,9 @@
 
 namespace tesselo {
 
-LineList SplitLines(std::string_view bytes) { return SheetLines::FromBytes(bytes).ToLineList(); }
+LineList SplitLines(std::string_view bytes) {
+    return SheetLines::FromBytes(bytes).ToLineList();
+}
 
 std::string JoinLinesCrLf(const LineList& lines) {
     size_t size = 0;
@@ -175,7 +177,9 @@ std::optional<std::string> WriteSheetText(const std::string& path, const SheetLi
     return WriteSheetFiles({path}, lines, mode);
 }
 
-void DeleteFile(const std::string& path) { ::unlink(path.c_str()); }
+void DeleteFile(const std::string& path) {
+    ::unlink(path.c_str());
+}
 
 void RenameFile(const std::string& from, const std::string& to) {
     ::rename(from.c_str(), to.c_str());
@@ -186,6 +190,8 @@ bool FileExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-std::string BackupCopyName(const std::string& path) { return path + ".ORIGINAL"; }
+std::string BackupCopyName(const std::string& path) {
+    return path + ".ORIGINAL";
+}
 
 } // namespace tesselo

@@ -39,7 +39,9 @@ int HexValue(char c) {
     return 0;
 }
 
-uint8_t Pair(char high, char low) { return uint8_t(16 * HexValue(high) + HexValue(low)); }
+uint8_t Pair(char high, char low) {
+    return uint8_t(16 * HexValue(high) + HexValue(low));
+}
 
 } // namespace
 

@@ -11,9 +11,15 @@
 namespace tesselo {
 namespace {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-constexpr bool IsUpperHex(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F'); }
-constexpr bool IsNumberChar(char c) { return IsDigit(c) || c == '-' || c == '.'; }
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+constexpr bool IsUpperHex(char c) {
+    return IsDigit(c) || (c >= 'A' && c <= 'F');
+}
+constexpr bool IsNumberChar(char c) {
+    return IsDigit(c) || c == '-' || c == '.';
+}
 constexpr bool IsUnitLetter(char c) {
     return c == '%' || c == 'C' || c == 'E' || c == 'H' || c == 'I' || c == 'M' || c == 'P' ||
            c == 'T' || c == 'X';
@@ -23,7 +29,7 @@ struct PropertyValue {
     std::string Text;     // upper case, as the working text holds it
     std::string Original; // the same characters in their original case
     std::string Number;
-    std::string Unit;     // the first two unit letters
+    std::string Unit; // the first two unit letters
     bool Found = false;
 };
 
@@ -153,7 +159,9 @@ void SetLength(LengthField& field, const LengthParts& parts) {
     field.Set = true;
 }
 
-bool IsLengthValue(std::string_view text) { return ParseLength(text).has_value(); }
+bool IsLengthValue(std::string_view text) {
+    return ParseLength(text).has_value();
+}
 
 void ReadLengthField(WorkingText& work, PropertySet& panel, Length field) {
     const std::string& key = LengthKey(field);
@@ -331,7 +339,8 @@ std::string NormalizeDeclarationsKeepCase(const LineList& lines) {
             return;
         }
         const char c = out.back();
-        if ((c == ' ' && n == ' ') || (c == ':' && n == ' ') || (c == ';' && (n == ' ' || n == ';')))
+        if ((c == ' ' && n == ' ') || (c == ':' && n == ' ') ||
+            (c == ';' && (n == ' ' || n == ';')))
             return;
         if (c == ' ' && (n == ';' || n == ':'))
             out.back() = n;
@@ -449,10 +458,10 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     ClearPanel(panel);
 
     ReadFontFields(work, panel);
-    for (Length field : {Length::TextIndent, Length::LineHeight, Length::WordSpacing,
-                         Length::LetterSpacing, Length::MarginTop, Length::MarginRight,
-                         Length::MarginBottom, Length::MarginLeft, Length::PaddingTop,
-                         Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
+    for (Length field :
+         {Length::TextIndent, Length::LineHeight, Length::WordSpacing, Length::LetterSpacing,
+          Length::MarginTop, Length::MarginRight, Length::MarginBottom, Length::MarginLeft,
+          Length::PaddingTop, Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
         ReadLengthField(work, panel, field);
     ReadKeywords(work, panel, {3, 2, 4, 1, 5, 9});
     ReadLengthField(work, panel, Length::BorderWidth);

@@ -27,8 +27,7 @@ constexpr std::array<KeywordInfo, kKeywordCount> kKeywords = {{
     {K::TextVerticalAlignTextBottom, "TextVerticalAlignTextBottom", 5, "Vertical-align",
      "text-bottom", 7},
     {K::TextVerticalAlignSub, "TextVerticalAlignSub", 5, "Vertical-align", "sub", 7},
-    {K::TextVerticalAlignBaseline, "TextVerticalAlignBaseline", 5, "Vertical-align", "baseline",
-     7},
+    {K::TextVerticalAlignBaseline, "TextVerticalAlignBaseline", 5, "Vertical-align", "baseline", 7},
     {K::TextVerticalAlignMiddle, "TextVerticalAlignMiddle", 5, "Vertical-align", "middle", 7},
     {K::TextVerticalAlignSuper, "TextVerticalAlignSuper", 5, "Vertical-align", "super", 7},
     {K::TextVerticalAlignTextTop, "TextVerticalAlignTextTop", 5, "Vertical-align", "text-top", 7},
@@ -138,10 +137,18 @@ LineList Cp1251List(std::initializer_list<std::string_view> utf8) {
 
 } // namespace
 
-const std::array<KeywordInfo, kKeywordCount>& KeywordTable() { return kKeywords; }
-const KeywordInfo& Info(Keyword button) { return kKeywords[static_cast<size_t>(button)]; }
-const std::array<LengthInfo, kLengthCount>& LengthTable() { return kLengths; }
-const LengthInfo& Info(Length field) { return kLengths[static_cast<size_t>(field)]; }
+const std::array<KeywordInfo, kKeywordCount>& KeywordTable() {
+    return kKeywords;
+}
+const KeywordInfo& Info(Keyword button) {
+    return kKeywords[static_cast<size_t>(button)];
+}
+const std::array<LengthInfo, kLengthCount>& LengthTable() {
+    return kLengths;
+}
+const LengthInfo& Info(Length field) {
+    return kLengths[static_cast<size_t>(field)];
+}
 
 namespace captions {
 const std::string& FontSizeOff() {
@@ -156,16 +163,15 @@ const std::string& NoPicture() {
 
 FontItems MakeFontItems(const LineList& installedFamilies) {
     FontItems items;
-    items.FontType = Cp1251List(
-        {"Шрифт выкл.", "serif", "sans-serif", "cursive", "fantasy", "monospace"});
-    items.FontType.insert(items.FontType.end(), installedFamilies.begin(),
-                          installedFamilies.end());
+    items.FontType =
+        Cp1251List({"Шрифт выкл.", "serif", "sans-serif", "cursive", "fantasy", "monospace"});
+    items.FontType.insert(items.FontType.end(), installedFamilies.begin(), installedFamilies.end());
     items.FontType2 = items.FontType;
     items.FontWeight = Cp1251List({"Толщина не задана", "normal", "bold", "bolder", "lighter",
                                    "100", "200", "300", "400", "500", "600", "700", "800", "900"});
-    items.FontSize = Cp1251List({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24",
-                                 "xx-small", "x-small", "small", "medium", "large", "x-large",
-                                 "xx-large", "larger", "smaller"});
+    items.FontSize =
+        Cp1251List({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24", "xx-small", "x-small",
+                    "small", "medium", "large", "x-large", "xx-large", "larger", "smaller"});
     return items;
 }
 

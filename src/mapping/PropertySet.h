@@ -15,6 +15,7 @@
 namespace tesselo {
 
 // The buttons of the keyword groups, in the order the writer emits them.
+// clang-format off
 enum class Keyword : uint8_t {
     FontStyleNormal, FontStyleItalic, FontVariantNormal, FontVariantSmallCaps,
     TextDecorUnderLine, TextDecorLineThrough, TextDecorOverLine, TextDecorBlink, TextDecorNone,
@@ -37,6 +38,7 @@ enum class Keyword : uint8_t {
     FloatLeft, FloatRight,
     Count
 };
+// clang-format on
 inline constexpr size_t kKeywordCount = static_cast<size_t>(Keyword::Count);
 
 struct KeywordInfo {
@@ -51,6 +53,7 @@ const std::array<KeywordInfo, kKeywordCount>& KeywordTable();
 const KeywordInfo& Info(Keyword button);
 
 // The numeric length fields, in the order the reader takes the block offsets.
+// clang-format off
 enum class Length : uint8_t {
     TextIndent, LineHeight, WordSpacing, LetterSpacing,
     MarginTop, MarginRight, MarginBottom, MarginLeft,
@@ -60,6 +63,7 @@ enum class Length : uint8_t {
     BlockTop, BlockRight, BlockBottom, BlockLeft, BlockHeight, BlockWidth,
     Count
 };
+// clang-format on
 inline constexpr size_t kLengthCount = static_cast<size_t>(Length::Count);
 
 struct LengthInfo {
@@ -71,10 +75,10 @@ const std::array<LengthInfo, kLengthCount>& LengthTable();
 const LengthInfo& Info(Length field);
 
 struct LengthField {
-    std::string Text;         // the number as typed
-    bool Set = false;         // the white background of the edit
-    std::string Unit = "px";  // the caption of the unit button
-    int32_t Whole = 0;        // the last whole number the field held
+    std::string Text;        // the number as typed
+    bool Set = false;        // the white background of the edit
+    std::string Unit = "px"; // the caption of the unit button
+    int32_t Whole = 0;       // the last whole number the field held
     bool operator==(const LengthField&) const = default;
 };
 
@@ -99,8 +103,8 @@ FontItems MakeFontItems(const LineList& installedFamilies);
 
 // The program's own texts in the document's code page.
 namespace captions {
-const std::string& FontSizeOff();  // "выкл."
-const std::string& NoPicture();    // "Рисунок не выбран"
+const std::string& FontSizeOff(); // "выкл."
+const std::string& NoPicture();   // "Рисунок не выбран"
 } // namespace captions
 
 struct PropertySet {

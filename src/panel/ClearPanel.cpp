@@ -24,8 +24,8 @@ void ClearPanel(PropertySet& panel) {
     panel.FontSize.Text = panel.Items.FontSize[0];
     panel.FontSize.Set = false;
 
-    for (Length field : {Length::TextIndent, Length::LineHeight, Length::WordSpacing,
-                         Length::LetterSpacing})
+    for (Length field :
+         {Length::TextIndent, Length::LineHeight, Length::WordSpacing, Length::LetterSpacing})
         ClearLength(panel, field);
 
     panel.FontBold = false;
@@ -54,9 +54,9 @@ void ClearPanel(PropertySet& panel) {
     for (Length field : {Length::ClipTop, Length::ClipRight, Length::ClipBottom, Length::ClipLeft})
         ClearLength(panel, field);
 
-    for (Length field : {Length::MarginTop, Length::MarginRight, Length::MarginBottom,
-                         Length::MarginLeft, Length::PaddingTop, Length::PaddingRight,
-                         Length::PaddingBottom, Length::PaddingLeft})
+    for (Length field :
+         {Length::MarginTop, Length::MarginRight, Length::MarginBottom, Length::MarginLeft,
+          Length::PaddingTop, Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
         ClearLength(panel, field);
 
     for (int group : {13, 14})

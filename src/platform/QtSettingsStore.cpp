@@ -121,8 +121,7 @@ std::optional<std::string> QtSettingsStore::Flush() {
     QFile file(s.fileName());
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return (s.fileName() + QStringLiteral(": ") + file.errorString()).toStdString();
-    return (s.fileName() + QStringLiteral(": ") +
-            QStringLiteral("Отказано в доступе"))
+    return (s.fileName() + QStringLiteral(": ") + QStringLiteral("Отказано в доступе"))
         .toStdString();
 }
 

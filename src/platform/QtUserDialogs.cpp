@@ -8,7 +8,9 @@
 namespace tesselo {
 namespace {
 
-QString Filter() { return QStringLiteral("Каскадные таблицы стилей CSS (*.css)"); }
+QString Filter() {
+    return QStringLiteral("Каскадные таблицы стилей CSS (*.css)");
+}
 
 } // namespace
 
@@ -62,8 +64,7 @@ std::optional<std::string> QtUserDialogs::ChooseFileToOpen(const std::string& in
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFileToSave(const std::string& initialPath) {
-    QFileDialog dialog(owner_, QStringLiteral("Сохранить как..."), FromPath(initialPath),
-                       Filter());
+    QFileDialog dialog(owner_, QStringLiteral("Сохранить как..."), FromPath(initialPath), Filter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("css"));

@@ -10,8 +10,7 @@ namespace tesselo {
 namespace {
 
 QUrl UrlOf(const std::string& address) {
-    return QUrl::fromUserInput(QString::fromStdString(address), QString(),
-                               QUrl::AssumeLocalFile);
+    return QUrl::fromUserInput(QString::fromStdString(address), QString(), QUrl::AssumeLocalFile);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ void StyleEditor::NewCSS() {
 }
 
 std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup,
-                                                   bool* nestedBlocks) {
+                                                    bool* nestedBlocks) {
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet)) {
         auto kind = failure->What == SheetReadFailure::Kind::TooManyRules

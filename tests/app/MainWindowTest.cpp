@@ -316,10 +316,26 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
         else
             bar << form->ToolBar1->widgetForAction(item)->objectName();
     }
-    EXPECT_EQ(bar, (QStringList{"New", "OpenFile", "Save", "-", "EditCut", "EditCopy",
-                                "EditPaste", "-", "GotoBack", "GotoForward", "-", "StopNavigate",
-                                "RefreshView", "-", "GotoHomePage", "LocationView", "SaveHomePage",
-                                "-", "FloatPanel", "AutoRefreshAction"}));
+    EXPECT_EQ(bar, (QStringList{"New",
+                                "OpenFile",
+                                "Save",
+                                "-",
+                                "EditCut",
+                                "EditCopy",
+                                "EditPaste",
+                                "-",
+                                "GotoBack",
+                                "GotoForward",
+                                "-",
+                                "StopNavigate",
+                                "RefreshView",
+                                "-",
+                                "GotoHomePage",
+                                "LocationView",
+                                "SaveHomePage",
+                                "-",
+                                "FloatPanel",
+                                "AutoRefreshAction"}));
 }
 
 TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
@@ -380,7 +396,8 @@ TEST(AboutBox, ShowsTheProgramAndItsLinks) {
     EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
     EXPECT_TRUE(about.MailLink()->text().contains(QStringLiteral("e-mail: tesselo@velmor.org")));
     EXPECT_EQ(about.MailLink()->toolTip(), QStringLiteral("Запуск вашей почтовой программы"));
-    EXPECT_TRUE(about.HomePageLink()->text().contains(QStringLiteral("https://velmor.org/tesselo")));
+    EXPECT_TRUE(
+        about.HomePageLink()->text().contains(QStringLiteral("https://velmor.org/tesselo")));
     EXPECT_EQ(TAboutBox::MailAddress(), "mailto:tesselo@velmor.org?subject=Tesselo");
     EXPECT_EQ(TAboutBox::HomePageAddress(), "https://velmor.org/tesselo");
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("OKButton"));

@@ -1,10 +1,10 @@
 #include "document/SheetComposer.h"
 
+#include "SheetKnownExceptions.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
 #include "support/LiteralSheetScan.h"
 #include "support/TempDir.h"
-#include "SheetKnownExceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,9 @@ namespace {
 using testing::TempDir;
 using testing::WriteBytes;
 
-QString IniIn(const TempDir& dir) { return QString::fromStdString(dir.File("Tesselo.conf")); }
+QString IniIn(const TempDir& dir) {
+    return QString::fromStdString(dir.File("Tesselo.conf"));
+}
 
 TEST(QtSettingsStore, EmptyStore_HasNeitherKey) {
     TempDir dir;

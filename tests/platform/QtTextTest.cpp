@@ -16,7 +16,8 @@ TEST(QtText, EveryDocumentByteSurvivesTheWindow) {
 }
 
 TEST(QtText, CyrillicIsShownAsCyrillic) {
-    EXPECT_EQ(FromDocumentText("\xC7\xE0\xE3\xEE\xEB\xEE\xE2\xEE\xEA"), QStringLiteral("Заголовок"));
+    EXPECT_EQ(FromDocumentText("\xC7\xE0\xE3\xEE\xEB\xEE\xE2\xEE\xEA"),
+              QStringLiteral("Заголовок"));
     EXPECT_EQ(ToDocumentText(QStringLiteral("Ёё")), "\xA8\xB8");
     // A character the code page has no byte for becomes "?".
     EXPECT_EQ(ToDocumentText(QStringLiteral("日")), "?");
