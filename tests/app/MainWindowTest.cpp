@@ -391,6 +391,35 @@ TEST_F(MainWindow, SavedHomePage_IsTheFirstPageAfterARestart) {
     EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/site/index.html");
 }
 
+TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
+    form->Editor().Document.Modified = true;
+    form->Action("Save")->trigger();
+    EXPECT_EQ(ReadBytes(path), "h1 {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), ReadBytes(path));
+    EXPECT_FALSE(form->Editor().Document.Modified);
+
+    form->Editor().Document.Modified = true;
+    dialogs.Answers = {Answer::No};
+    form->Action("New")->trigger();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - NoName.css"));
+    EXPECT_EQ(Items(*form), QStringList{"Body"});
+    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
+}
+
+TEST_F(MainWindow, ClearStyle_EmptiesTheViewWithoutMarkingTheDocument) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->Action("N25")->trigger();
+    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(form->Editor().Document.Modified);
+    EXPECT_FALSE(form->Editor().Panel.FontColorCheck);
+}
+
 TEST(AboutBox, ShowsTheProgramAndItsLinks) {
     TAboutBox about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе"));
