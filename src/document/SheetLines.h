@@ -64,7 +64,9 @@ public:
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
 
-    bool operator==(const SheetLines& other) const { return text_ == other.text_; }
+    bool operator==(const SheetLines& other) const {
+        return text_ == other.text_ && starts_ == other.starts_;
+    }
     friend bool operator==(const SheetLines& sheet, const LineList& lines);
 
 private:
