@@ -39,6 +39,18 @@ bool SettlesInOneRead(const LineList& input, const TextView& written) {
     return !(marker && !written.Lines.back().empty());
 }
 
+// The lines below the marker line.
+LineList KeptLines(const LineList& lines) {
+    LineList kept;
+    bool below = false;
+    for (const auto& line : lines) {
+        if (below)
+            kept.push_back(line);
+        below = below || IsUnsupportedComment(line);
+    }
+    return kept;
+}
+
 // Cutting a declaration out of the middle of other text joins what stood on either
 // side, and a repeated keyword declaration keeps its second copy beside the writer's
 // line of its group. That can form a declaration that was not there before («FONT» +
@@ -49,13 +61,7 @@ bool SettlesInOneRead(const LineList& input, const TextView& written) {
 // This also passes over a plain repeated declaration, which the reader keeps, so it is
 // wider than the fault.
 bool KeptTextIsReadable(const PropertySet& first, const TextView& written) {
-    LineList kept;
-    bool below = false;
-    for (const auto& line : written.Lines) {
-        if (below)
-            kept.push_back(line);
-        below = below || IsUnsupportedComment(line);
-    }
+    const LineList kept = KeptLines(written.Lines);
     if (kept.empty())
         return false;
     LineList context;
@@ -66,14 +72,7 @@ bool KeptTextIsReadable(const PropertySet& first, const TextView& written) {
     PropertySet alone;
     TextView view{context, false};
     ReadDeclarations(alone, view);
-    LineList back;
-    below = false;
-    for (const auto& line : view.Lines) {
-        if (below)
-            back.push_back(line);
-        below = below || IsUnsupportedComment(line);
-    }
-    return back != kept;
+    return KeptLines(view.Lines) != kept;
 }
 
 // The same joining can leave, inside a font family, a weight or a picture path, blanks

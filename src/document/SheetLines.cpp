@@ -1,6 +1,5 @@
 #include "document/SheetLines.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace tesselo {

@@ -1,6 +1,5 @@
 #include "document/TextFile.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,16 +14,7 @@ LineList SplitLines(std::string_view bytes) {
 }
 
 std::string JoinLinesCrLf(const LineList& lines) {
-    size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string out;
-    out.reserve(size);
-    for (const auto& line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-    return out;
+    return SheetLines::FromLines(lines).CrLfText();
 }
 
 namespace {

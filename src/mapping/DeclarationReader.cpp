@@ -28,8 +28,6 @@ constexpr bool IsUnitLetter(char c) {
 struct PropertyValue {
     std::string Text;     // upper case, as the working text holds it
     std::string Original; // the same characters in their original case
-    std::string Number;
-    std::string Unit; // the first two unit letters
     bool Found = false;
 };
 
@@ -69,8 +67,6 @@ public:
             return v;
         v.Text = std::string(text);
         v.Original = original_.substr(begin, end - begin);
-        v.Number = NumberChars(v.Text);
-        v.Unit = UpperAscii(UnitChars(v.Text).substr(0, 2));
         v.Found = true;
         Erase(static_cast<size_t>(p), end - static_cast<size_t>(p) + (semicolon ? 1 : 0));
         return v;
@@ -135,9 +131,6 @@ const std::string& KeywordKey(Keyword button) {
     }();
     return keys[static_cast<size_t>(button)];
 }
-
-const std::array<std::string_view, 9> kFontSizeKeywords = {
-    "XX-SMALL", "X-SMALL", "SMALL", "MEDIUM", "LARGE", "X-LARGE", "XX-LARGE", "LARGER", "SMALLER"};
 
 // The list entry that matches the text in upper case gives its spelling.
 void ShowChoice(TextChoiceField& field, const LineList& items, const std::string& text) {
@@ -206,10 +199,7 @@ void ReadFontFields(WorkingText& work, PropertySet& panel) {
     }
 
     auto isSize = [](std::string_view text) {
-        for (auto keyword : kFontSizeKeywords)
-            if (text == keyword)
-                return true;
-        return IsLengthValue(text);
+        return IsFontSizeKeyword(text) || IsLengthValue(text);
     };
     PropertyValue size = work.TakeValue("FONT-SIZE:", isSize);
     if (size.Found) {

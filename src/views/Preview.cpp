@@ -9,7 +9,7 @@ Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
     : editor_(editor), browser_(browser), dialogs_(dialogs) {}
 
 void Preview::RefreshViewExecute() {
-    editor_.CommitStep();
+    // Composing starts with the select operation, which commits the text view first.
     editor_.ComposeCSS();
     const std::string& file = editor_.Document.FileName;
     if (file.empty() || !FileExists(file))
