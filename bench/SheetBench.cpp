@@ -39,7 +39,8 @@ BENCHMARK(BM_ReadSheetLiteralScan)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark
 
 StyleDocument DocumentOf(int rules) {
     StyleDocument document;
-    document.ReplaceRecords(LoadStylesFromSheet(SheetLines(rules)));
+    auto sheet = LoadStylesFromSheet(SheetLines(rules));
+    document.ReplaceRecords(std::move(sheet.Records), std::move(sheet.Tail));
     return document;
 }
 

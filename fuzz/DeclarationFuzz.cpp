@@ -26,13 +26,9 @@ LineList LinesOf(std::string_view bytes) {
     }
 }
 
-// Two known cases do not settle in one read: a blank in front of the declarations,
-// which the second read no longer sees, and an unsupported rest that does not end
-// with ";", which runs into the marker line the next time.
-bool SettlesInOneRead(const LineList& input, const TextView& written) {
-    const std::string text = NormalizeDeclarations(input);
-    if (!text.empty() && text[0] == ' ')
-        return false;
+// A known case does not settle in one read: an unsupported rest that does not end
+// with ";" runs into the marker line the next time.
+bool SettlesInOneRead(const TextView& written) {
     bool marker = false;
     for (const auto& line : written.Lines)
         marker = marker || IsUnsupportedComment(line);
@@ -103,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const PropertySet firstPanel = panel;
     const TextView firstMemo = memo;
     ReadDeclarations(panel, memo);
-    if (!SettlesInOneRead(input, firstMemo) || KeptTextIsReadable(firstPanel, firstMemo) ||
+    if (!SettlesInOneRead(firstMemo) || KeptTextIsReadable(firstPanel, firstMemo) ||
         TextValueIsNotNormal(firstPanel))
         return 0;
     TESSELO_FUZZ_CHECK(memo == firstMemo);

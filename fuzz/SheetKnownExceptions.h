@@ -1,7 +1,7 @@
 #pragma once
 
-// Texts on which composing, reading and composing again does not settle, known and
-// accepted: both come from how the reader cuts rules and selectors.
+// Texts on which writing every rule anew, reading and writing again does not settle,
+// known and accepted.
 
 #include "document/StyleDocument.h"
 
@@ -9,31 +9,71 @@
 
 namespace tesselo::fuzz {
 
-// A selector split over two lines with "/" ending the first and "*" starting the
-// second keeps both; written on one line they open a comment. Known and accepted.
-inline bool HasSplitCommentOpener(const StyleDocument& document) {
+// A "/" and a "*" that a stray "}" or a dropped byte kept apart meet in the selector;
+// written on one line they open a comment.
+inline bool HasCommentOpenerInSelector(const StyleDocument& document) {
     for (int i = 0; i < document.StyleCount(); ++i)
         if (document.Record(i).Selector.find("/*") != std::string::npos)
             return true;
     return false;
 }
 
-// A "}" inside a comment inside a block ends the block, as the reader cuts rules, and
-// leaves the comment open past it; the selectors after it then depend on where the
-// composed text puts the comment's end. Known and reported. The comment marks are
-// followed as the reader follows them, line by line.
-inline bool LeavesCommentOpen(const StyleDocument& document) {
+// A quote in a selector that a line end closed: written on the selector's line, in
+// front of " {", the string no longer ends before the "{" and swallows it.
+inline bool HasOpenStringInSelector(const StyleDocument& document) {
     for (int i = 0; i < document.StyleCount(); ++i) {
-        bool open = false;
-        for (const auto& line : document.Record(i).Lines) {
-            for (size_t p = 0; p + 1 < line.size(); ++p) {
-                if (line[p] == '*' && line[p + 1] == '/' && open)
-                    open = false;
-                else if (line[p] == '/' && line[p + 1] == '*')
-                    open = true;
+        char quote = 0;
+        const std::string& selector = document.Record(i).Selector;
+        for (size_t p = 0; p < selector.size(); ++p) {
+            const char c = selector[p];
+            if (c == '\\')
+                ++p;
+            else if (quote && c == quote)
+                quote = 0;
+            else if (!quote && (c == '"' || c == '\''))
+                quote = c;
+        }
+        if (quote)
+            return true;
+    }
+    return false;
+}
+
+// A rule left open at the end of the text whose lines end inside a nested block or a
+// comment: the "}" written after its lines closes the nested block, or stays in the
+// comment, not closing the rule, so every writing adds one more line "}" to it.
+inline bool LinesLeaveTheBlockOpen(const StyleDocument& document) {
+    for (int i = 0; i < document.StyleCount(); ++i) {
+        std::string text;
+        for (const auto& line : document.Record(i).Lines())
+            text += line + '\n';
+        int depth = 0;
+        char quote = 0;
+        bool comment = false;
+        for (size_t p = 0; p < text.size(); ++p) {
+            const char c = text[p];
+            const char next = p + 1 < text.size() ? text[p + 1] : '\0';
+            if (comment) {
+                if (c == '*' && next == '/') {
+                    ++p;
+                    comment = p + 1 < text.size() && text[p + 1] == '*';
+                }
+            } else if (c == '\\') {
+                ++p;
+            } else if (quote) {
+                if (c == quote || c == '\n')
+                    quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '/' && next == '*') {
+                comment = true;
+            } else if (c == '{') {
+                ++depth;
+            } else if (c == '}' && depth > 0) {
+                --depth;
             }
         }
-        if (open)
+        if (depth > 0 || comment)
             return true;
     }
     return false;

@@ -596,6 +596,18 @@ void TMainForm::RenderMemo() {
     if (CSSMemo->toPlainText() != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    // A rule holding nested rules is edited as text only: the panel is out of use and
+    // the status line says why.
+    const bool nested = editor_.NestedCurrent;
+    PanelToolStyle->setEnabled(!nested);
+    TABPANEL->setEnabled(!nested);
+    if (nested != nestedShown_) {
+        nestedShown_ = nested;
+        if (nested)
+            statusBar()->showMessage(QString::fromStdString(NestedRulesHint()));
+        else
+            statusBar()->clearMessage();
+    }
     const int row = editor_.Document.SelectedRow;
     if (ListTag->currentRow() != row)
         ListTag->setCurrentRow(row);

@@ -107,6 +107,7 @@ private:
     bool rendering_ = false;
     bool shown_ = false;
     bool rowChangedByPress_ = false;
+    bool nestedShown_ = false; // the status line tells that the current rule is text only
     int panelListWidth_ = 145; // the style list's width until the first showing
 
 public:

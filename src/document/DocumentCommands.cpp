@@ -31,26 +31,12 @@ std::string CannotRead(const std::string& path, const std::string& reason) {
     return "Не удалось прочитать файл " + path + "\r" + reason;
 }
 
-std::string TooManyRules(const std::string& path) {
-    return "В файле " + path +
-           " больше 1001 стиля.\rTesselo не может открыть такую таблицу "
-           "стилей, файл оставлен без изменений.";
-}
-
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Не удалось записать файл " + path + "\r" + reason;
 }
 
 std::string CannotWriteSettings(const std::string& reason) {
     return "Не удалось сохранить настройки Tesselo\r" + reason;
-}
-
-std::string NestedBlocks(const std::string& path) {
-    return "В файле есть вложенные блоки (@media, @supports и подобные).\r"
-           "Tesselo считает каждую фигурную скобку началом нового стиля, поэтому при "
-           "сохранении вложенные блоки будут изменены.\r"
-           "Текст файла в том виде, в каком он был открыт, сохранен в " +
-           BackupCopyName(path);
 }
 
 } // namespace messages
@@ -161,12 +147,8 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
 }
 
 bool DocumentCommands::LoadCSSFile(const std::string& path) {
-    bool nested = false;
-    if (auto failure = editor_.LoadCSSFile(path, true, &nested)) {
+    if (auto failure = editor_.LoadCSSFile(path)) {
         switch (failure->What) {
-        case LoadFailure::Kind::TooManyRules:
-            ShowError(messages::TooManyRules(path));
-            break;
         case LoadFailure::Kind::CannotRead:
             ShowError(messages::CannotRead(path, failure->Reason));
             break;
@@ -178,9 +160,6 @@ bool DocumentCommands::LoadCSSFile(const std::string& path) {
     }
     SaveLastFileNameCSS();
     editor_.Document.Modified = false;
-    if (nested)
-        dialogs_.Show(
-            {kCaption, messages::NestedBlocks(path), MessageIcon::Exclamation, MessageButtons::Ok});
     return true;
 }
 
@@ -231,6 +210,12 @@ bool DocumentCommands::SaveCSSproc() {
 void DocumentCommands::N25Click() {
     editor_.CSSMemo.Lines.clear();
     ReadDeclarations(editor_.Panel, editor_.CSSMemo);
+    editor_.NestedCurrent = false;
+    // The style's text is gone: it is composed anew, though the command alone does
+    // not count as a change to save.
+    StyleDocument& document = editor_.Document;
+    if (document.CurrentStyleIndex >= 0 && document.CurrentStyleIndex < document.StyleCount())
+        document.MarkEdited(document.CurrentStyleIndex);
 }
 
 bool DocumentCommands::FormClose() {

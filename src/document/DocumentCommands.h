@@ -64,10 +64,8 @@ std::string AskSave();
 std::string Recovery();
 std::string ReplaceExisting();
 std::string CannotRead(const std::string& path, const std::string& reason);
-std::string TooManyRules(const std::string& path);
 std::string CannotWrite(const std::string& path, const std::string& reason);
 std::string CannotWriteSettings(const std::string& reason);
-std::string NestedBlocks(const std::string& path);
 } // namespace messages
 
 } // namespace tesselo

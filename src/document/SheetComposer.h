@@ -1,8 +1,10 @@
 #pragma once
 
-// Turns the records in use back into the text of a whole sheet: per record a line
-// "selector {", its lines unchanged, and "}". The marker line that stands above the
-// unsupported declarations in the current-style view never reaches the sheet.
+// Turns the records back into the text of a whole sheet. A record the user did not
+// change is written as it was read, its source exactly; an edited one is written
+// anew: the comments in front of it, a line "selector {", its lines and "}". The marker
+// line that stands above the unsupported declarations in the current-style view never
+// reaches the sheet.
 
 #include "document/ByteText.h"
 #include "document/StyleDocument.h"
@@ -15,6 +17,7 @@ inline constexpr std::string_view kUnsupportedComment =
 
 bool IsUnsupportedComment(std::string_view line);
 
+// The composed sheet, in the document's line end.
 SheetLines ComposeSheet(const StyleDocument& document);
 
 } // namespace tesselo

@@ -9,10 +9,11 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
     SheetLines sheet;
-    // Room for a CR LF per line of 16 bytes on average; more is found as it comes.
-    sheet.reserve(bytes.size() + bytes.size() / 8 + 2, bytes.size() / 16 + 1);
+    // One line per 16 bytes on average; more is found as it comes.
+    sheet.reserve(bytes.size() + 1, bytes.size() / 16 + 1);
     const char* const data = bytes.data();
     const size_t size = bytes.size();
+    bool lineEndFound = false;
     size_t start = 0;
     while (start < size) {
         // The next LF, then a CR before it, both found by the library's fast search.
@@ -21,9 +22,16 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
         const char* cr = static_cast<const char*>(std::memchr(data + start, '\r', limit - start));
         if (cr) {
             const size_t at = static_cast<size_t>(cr - data);
+            const bool crLf = at + 1 < size && data[at + 1] == '\n';
+            if (!lineEndFound)
+                sheet.lineEnd_ = crLf ? "\r\n" : "\r";
+            lineEndFound = true;
             sheet.push_back(std::string_view(data + start, at - start));
-            start = at + ((at + 1 < size && data[at + 1] == '\n') ? 2 : 1);
+            start = at + (crLf ? 2 : 1);
         } else if (lf) {
+            if (!lineEndFound)
+                sheet.lineEnd_ = "\n";
+            lineEndFound = true;
             sheet.push_back(std::string_view(data + start, limit - start));
             start = limit + 1;
         } else {
@@ -41,6 +49,26 @@ SheetLines SheetLines::FromLines(const LineList& lines) {
     return sheet;
 }
 
+SheetLines SheetLines::FromText(std::string text, std::string_view lineEnd) {
+    SheetLines sheet;
+    sheet.lineEnd_ = lineEnd;
+    if (text.empty())
+        return sheet;
+    if (text.back() != '\n')
+        text += '\n';
+    sheet.starts_.reserve(text.size() / 16 + 1);
+    const char* const data = text.data();
+    size_t start = 0;
+    while (start < text.size()) {
+        sheet.starts_.push_back(start);
+        const char* lf =
+            static_cast<const char*>(std::memchr(data + start, '\n', text.size() - start));
+        start = static_cast<size_t>(lf - data) + 1;
+    }
+    sheet.text_ = std::move(text);
+    return sheet;
+}
+
 void SheetLines::clear() {
     text_.clear();
     starts_.clear();
@@ -54,14 +82,29 @@ void SheetLines::reserve(size_t bytes, size_t lines) {
 void SheetLines::push_back(std::string_view line) {
     starts_.push_back(text_.size());
     text_ += line;
-    text_ += "\r\n";
+    text_ += '\n';
 }
 
 void SheetLines::push_back(std::string_view first, std::string_view second) {
     starts_.push_back(text_.size());
     text_ += first;
     text_ += second;
-    text_ += "\r\n";
+    text_ += '\n';
+}
+
+std::string SheetLines::Bytes() const {
+    if (lineEnd_ == "\n")
+        return text_;
+    std::string bytes;
+    bytes.reserve(text_.size() + starts_.size() * (lineEnd_.size() - 1));
+    size_t start = 0;
+    while (start < text_.size()) {
+        const size_t lf = text_.find('\n', start);
+        bytes.append(text_, start, lf - start);
+        bytes += lineEnd_;
+        start = lf + 1;
+    }
+    return bytes;
 }
 
 LineList SheetLines::ToLineList() const {

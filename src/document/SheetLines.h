@@ -1,8 +1,9 @@
 #pragma once
 
-// The whole-sheet line buffer: the lines of a sheet held as the bytes of the file
-// they make (each line followed by CR LF) with the start of every line. Reading,
-// composing and writing a large sheet then need no allocation per line.
+// The whole-sheet line buffer: the lines of a sheet held as one text in which every
+// line is followed by "\n", with the start of every line, and the line end the sheet
+// is written with. Reading, composing and writing a large sheet then need no
+// allocation per line.
 
 #include "document/ByteText.h"
 
@@ -13,20 +14,26 @@
 
 namespace tesselo {
 
+inline constexpr std::string_view kCrLf = "\r\n";
+
 class SheetLines {
 public:
     SheetLines() = default;
 
     // Splits bytes at CR LF, a lone CR or a lone LF; a last line without a line break
-    // is a line too; empty text gives no lines; a NUL byte ends the text.
+    // is a line too; empty text gives no lines; a NUL byte ends the text. The line end
+    // becomes the first line break of the text (CR LF when there is none).
     static SheetLines FromBytes(std::string_view bytes);
     static SheetLines FromLines(const LineList& lines);
+    // Lines from a text in which every line is followed by "\n" (a last line without
+    // one is a line too), as Text() holds them.
+    static SheetLines FromText(std::string text, std::string_view lineEnd = kCrLf);
 
     size_t size() const { return starts_.size(); }
     bool empty() const { return starts_.empty(); }
     std::string_view operator[](size_t i) const {
         const size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
-        return std::string_view(text_).substr(starts_[i], end - 2 - starts_[i]);
+        return std::string_view(text_).substr(starts_[i], end - 1 - starts_[i]);
     }
 
     void clear();
@@ -35,8 +42,12 @@ public:
     // Appends a line made of two parts, without building it first.
     void push_back(std::string_view first, std::string_view second);
 
-    // The file these lines make: every line followed by CR LF.
-    const std::string& CrLfText() const { return text_; }
+    // The lines, each followed by "\n".
+    const std::string& Text() const { return text_; }
+    // The file these lines make: every line followed by the line end.
+    std::string Bytes() const;
+    const std::string& LineEnd() const { return lineEnd_; }
+    void SetLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
     LineList ToLineList() const;
 
     class Iterator {
@@ -64,14 +75,15 @@ public:
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
 
-    bool operator==(const SheetLines& other) const {
-        return text_ == other.text_ && starts_ == other.starts_;
-    }
+    // Lines compare by their text; the line end is how they are written, not what
+    // they hold.
+    bool operator==(const SheetLines& other) const { return text_ == other.text_; }
     friend bool operator==(const SheetLines& sheet, const LineList& lines);
 
 private:
     std::string text_;
     std::vector<size_t> starts_;
+    std::string lineEnd_{kCrLf};
 };
 
 } // namespace tesselo

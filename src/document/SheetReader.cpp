@@ -3,6 +3,7 @@
 #include "document/TextFile.h"
 
 #include <array>
+#include <cstring>
 
 namespace tesselo {
 namespace {
@@ -10,177 +11,290 @@ namespace {
 constexpr bool IsBlank(unsigned char c) {
     return c < 33;
 }
-constexpr bool IsSelectorByte(unsigned char c) {
-    return c >= 32 && c <= 126;
-}
-// The bytes that change the scanner's state: braces and the comment marks.
-constexpr auto kSpecial = [] {
+
+// The bytes that change the scanner's state inside a block.
+constexpr auto kBlockSpecial = [] {
     std::array<bool, 256> table{};
-    for (unsigned char c : {'{', '}', '/', '*'})
+    for (unsigned char c : {'{', '}', '/', '"', '\'', '\\'})
         table[c] = true;
     return table;
 }();
-inline bool IsSpecial(char c) {
-    return kSpecial[static_cast<unsigned char>(c)];
-}
 
-// The scan keeps, for the rule in its block, a buffer of the current line with its
-// leading blanks stripped (a line of blanks keeps its last one). The rule's last
-// line tracks that buffer while the block is open on this line; it is written out
-// when the line ends or a brace ends the tracking.
+// One pass over the sheet's text (lines followed by "\n"). Outside blocks the bytes
+// build the selector; inside them only the depth of the braces is followed, since
+// the lines are cut from the rule's source when they are first needed.
 class RuleScanner {
 public:
-    template <typename Lines> std::vector<StyleRecord> Scan(const Lines& text) {
-        for (std::string_view line : text)
-            ScanLine(line);
-        return std::move(rules_);
+    explicit RuleScanner(std::string_view text) : text_(text) {}
+
+    SheetRules Scan() {
+        const size_t n = text_.size();
+        size_t i = 0;
+        while (i < n) {
+            if (inComment_)
+                i = SkipComment(i);
+            else if (quote_)
+                i = depth_ == 0 ? SelectorString(i) : SkipString(i);
+            else if (depth_ == 0)
+                i = SelectorByte(i);
+            else
+                i = BlockByte(i);
+        }
+        if (depth_ > 0) {
+            EndRule(n);
+            sourceStart_ = n;
+        }
+        result_.Tail = std::string(text_.substr(sourceStart_));
+        return std::move(result_);
     }
 
 private:
-    void ScanLine(std::string_view line) {
-        buffer_.clear();
-        const size_t size = line.size();
-        size_t p = 0;
-        while (p < size) {
-            // Between braces and comment marks nothing changes state: take the run whole.
-            size_t special = p;
-            while (special < size && !IsSpecial(line[special]))
-                ++special;
-            if (special > p) {
-                TakeRun(line.substr(p, special - p));
-                closingSlash_ = false;
-                p = special;
+    // In a comment only "*/" matters. The "/" that closes a comment can open the next
+    // one at once ("*/*"), as the reader has always read it.
+    size_t SkipComment(size_t i) {
+        for (;;) {
+            const void* star = std::memchr(text_.data() + i, '*', text_.size() - i);
+            if (!star)
+                return text_.size();
+            i = static_cast<size_t>(static_cast<const char*>(star) - text_.data());
+            if (i + 1 < text_.size() && text_[i + 1] == '/') {
+                inComment_ = false;
+                ++i; // the "/" enters no selector
+                if (i + 1 < text_.size() && text_[i + 1] == '*') {
+                    inComment_ = true;
+                    return i + 1;
+                }
+                return i + 1;
+            }
+            ++i;
+        }
+    }
+
+    // A string inside a block: its end, a backslash's escape and a line end that
+    // closes it are all that matter.
+    size_t SkipString(size_t i) {
+        const size_t n = text_.size();
+        while (i < n) {
+            const char c = text_[i];
+            if (c == '\\') {
+                i += 2;
                 continue;
             }
-            const char c = line[p];
-            const char next = p + 1 < size ? line[p + 1] : '\0';
-            const bool slashClosed = closingSlash_;
-            closingSlash_ = false;
-            switch (c) {
-            case '*':
-                if (next == '/' && inComment_) {
-                    inComment_ = false;
-                    closingSlash_ = true;
-                } else {
-                    AddToSelector(c);
-                }
-                AppendInBlock(line.substr(p, 1));
-                break;
-            case '/':
-                if (next == '*')
-                    inComment_ = true;
-                else if (!slashClosed)
-                    AddToSelector(c);
-                AppendInBlock(line.substr(p, 1));
-                break;
-            case '{':
-                nested_ = nested_ || inBlock_;
-                FlushTrackedLine();
-                rules_.push_back({TrimSelectorText(selector_), {}});
-                rules_.back().Lines.reserve(4);
-                selector_.clear();
-                buffer_.clear();
-                inBlock_ = true;
-                StartTracking();
-                break;
-            default: // '}'
-                FlushTrackedLine();
-                inBlock_ = false;
-                break;
+            if (c == '\n') {
+                quote_ = 0;
+                return i; // the line end is read again, outside the string
             }
-            ++p;
+            ++i;
+            if (c == quote_) {
+                quote_ = 0;
+                return i;
+            }
         }
-        if (tracking_ && FlushTrackedLine())
-            rules_.back().Lines.emplace_back();
+        return n;
     }
 
-    void TakeRun(std::string_view run) {
-        if (inBlock_) {
-            AppendInBlock(run);
-        } else if (!inComment_) {
-            for (char c : run)
-                if (IsSelectorByte(static_cast<unsigned char>(c)))
-                    selector_ += c;
+    size_t SelectorString(size_t i) {
+        const char c = text_[i];
+        if (c == '\\') {
+            AddToSelector(i);
+            if (i + 1 < text_.size())
+                AddToSelector(i + 1);
+            return i + 2;
+        }
+        if (c == '\n') {
+            quote_ = 0;
+            return i;
+        }
+        if (c == quote_)
+            quote_ = 0;
+        AddToSelector(i);
+        return i + 1;
+    }
+
+    size_t BlockByte(size_t i) {
+        const size_t n = text_.size();
+        while (i < n && !kBlockSpecial[static_cast<unsigned char>(text_[i])])
+            ++i;
+        if (i == n)
+            return n;
+        switch (text_[i]) {
+        case '{':
+            ++depth_;
+            return i + 1;
+        case '}':
+            if (--depth_ == 0) {
+                EndRule(i);
+                sourceStart_ = i + 1;
+            }
+            return i + 1;
+        case '/':
+            if (i + 1 < n && text_[i + 1] == '*') {
+                inComment_ = true;
+                return i + 1; // the "*" of "/*/" closes it again
+            }
+            return i + 1;
+        case '\\':
+            return i + 2;
+        default: // a quote
+            quote_ = text_[i];
+            return i + 1;
         }
     }
 
-    // Appends to the line of the rule in its block, keeping the buffer free of leading
-    // blanks (a line of blanks so far keeps its last one).
-    void AppendInBlock(std::string_view run) {
-        if (!inBlock_)
+    size_t SelectorByte(size_t i) {
+        const char c = text_[i];
+        switch (c) {
+        case '{':
+            StartRule(i);
+            return i + 1;
+        case '}':
+            return i + 1; // a "}" outside any block closes nothing and enters nothing
+        case '/':
+            if (i + 1 < text_.size() && text_[i + 1] == '*') {
+                inComment_ = true;
+                return i + 1;
+            }
+            AddToSelector(i);
+            return i + 1;
+        case '\\':
+            AddToSelector(i);
+            if (i + 1 < text_.size())
+                AddToSelector(i + 1);
+            return i + 2;
+        case '"':
+        case '\'':
+            quote_ = c;
+            AddToSelector(i);
+            return i + 1;
+        default:
+            AddToSelector(i);
+            return i + 1;
+        }
+    }
+
+    // Bytes from 32 to 126 and from 128 up enter the selector as they are; a line
+    // end, a tab or another control byte enters as one space where the selector does
+    // not already end with one.
+    void AddToSelector(size_t i) {
+        const auto c = static_cast<unsigned char>(text_[i]);
+        if (c < 32) {
+            if (!selector_.empty() && selector_.back() != ' ')
+                selector_ += ' ';
             return;
-        if (!buffer_.empty() && !IsBlank(static_cast<unsigned char>(buffer_[0]))) {
-            buffer_.append(run);
-        } else {
-            size_t first = 0;
-            while (first < run.size() && IsBlank(static_cast<unsigned char>(run[first])))
-                ++first;
-            if (first == run.size())
-                buffer_.assign(1, run.back());
-            else
-                buffer_.assign(run.substr(first));
         }
-        if (!tracking_)
-            StartTracking();
+        if (c == 127)
+            return;
+        if (c != ' ' && selectorStart_ == kNone)
+            selectorStart_ = i;
+        selector_ += static_cast<char>(c);
     }
 
-    void AddToSelector(unsigned char c) {
-        if (!inBlock_ && !inComment_ && IsSelectorByte(c))
-            selector_ += char(c);
+    void StartRule(size_t brace) {
+        if (selectorStart_ == kNone)
+            selectorStart_ = brace;
+        blockStart_ = brace + 1;
+        depth_ = 1;
     }
 
-    // The first step of a line inside the block replaces the rule's last line.
-    void StartTracking() {
-        auto& lines = rules_.back().Lines;
-        if (!lines.empty())
-            lines.pop_back();
-        lines.emplace_back();
-        tracking_ = true;
+    void EndRule(size_t blockEnd) {
+        const size_t sourceEnd = blockEnd < text_.size() ? blockEnd + 1 : blockEnd;
+        result_.Records.push_back(StyleRecord::FromSource(
+            TrimSelectorText(selector_),
+            std::string(text_.substr(sourceStart_, sourceEnd - sourceStart_)),
+            selectorStart_ - sourceStart_, blockStart_ - sourceStart_, blockEnd - sourceStart_));
+        selector_.clear();
+        selectorStart_ = kNone;
     }
 
-    // Returns whether the line written out holds anything. The buffer is moved out:
-    // after a flush it is only ever refilled from empty.
-    bool FlushTrackedLine() {
-        if (!tracking_)
-            return false;
-        const bool filled = !buffer_.empty();
-        rules_.back().Lines.back() = std::move(buffer_);
-        buffer_.clear();
-        tracking_ = false;
-        return filled;
-    }
+    static constexpr size_t kNone = static_cast<size_t>(-1);
 
-public:
-    // A "{" met inside a block (an @media or @supports block, say) started a rule.
-    bool nested_ = false;
-
-private:
-    std::vector<StyleRecord> rules_;
+    std::string_view text_;
+    SheetRules result_;
     std::string selector_;
-    std::string buffer_;
-    bool inBlock_ = false;
+    size_t selectorStart_ = kNone;
+    size_t sourceStart_ = 0;
+    size_t blockStart_ = 0;
+    int depth_ = 0;
+    char quote_ = 0;
     bool inComment_ = false;
-    bool closingSlash_ = false;
-    bool tracking_ = false;
 };
 
 } // namespace
 
-std::vector<StyleRecord> LoadStylesFromSheet(const SheetLines& sheetText) {
-    return RuleScanner().Scan(sheetText);
+SheetRules LoadStylesFromSheet(const SheetLines& sheetText) {
+    return RuleScanner(sheetText.Text()).Scan();
 }
 
-std::vector<StyleRecord> LoadStylesFromSheet(const LineList& sheetText) {
-    return RuleScanner().Scan(sheetText);
+SheetRules LoadStylesFromSheet(const LineList& sheetText) {
+    return LoadStylesFromSheet(SheetLines::FromLines(sheetText));
+}
+
+LineList CutBlockLines(std::string_view block) {
+    LineList lines(1);
+    std::string* line = &lines.back();
+    size_t i = 0;
+    const size_t n = block.size();
+    while (i < n) {
+        const void* lf = std::memchr(block.data() + i, '\n', n - i);
+        const size_t end =
+            lf ? static_cast<size_t>(static_cast<const char*>(lf) - block.data()) : n;
+        if (end > i) {
+            // Leading blanks go; a line of blanks keeps its last one.
+            size_t first = i;
+            while (first < end && IsBlank(static_cast<unsigned char>(block[first])))
+                ++first;
+            if (first == end)
+                first = end - 1;
+            line->assign(block.substr(first, end - first));
+            // A line that reaches its line end is followed by a new, empty one.
+            if (lf) {
+                lines.emplace_back();
+                line = &lines.back();
+            }
+        }
+        i = end + 1;
+    }
+    return lines;
+}
+
+bool HoldsNestedRules(const LineList& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    char quote = 0;
+    bool comment = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (comment) {
+            if (c == '*' && next == '/') {
+                ++i; // as the reader cuts: the closing "/" may open the next comment
+                comment = i + 1 < text.size() && text[i + 1] == '*';
+            }
+        } else if (c == '\\') {
+            ++i; // the next byte is escaped; a string goes on past an escaped line end
+        } else if (quote) {
+            if (c == quote || c == '\n')
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '/' && next == '*') {
+            comment = true; // the "*" is looked at again: "/*/" closes at once
+        } else if (c == '{') {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string TrimSelectorText(std::string_view text) {
-    auto trimmed = [](char c) { return c == ' ' || static_cast<unsigned char>(c) > 127; };
     size_t begin = 0;
-    while (begin < text.size() && trimmed(text[begin]))
+    while (begin < text.size() && text[begin] == ' ')
         ++begin;
     size_t end = text.size();
-    while (end - begin > 1 && trimmed(text[end - 1]))
+    while (end > begin && text[end - 1] == ' ')
         --end;
     return std::string(text.substr(begin, end - begin));
 }
@@ -188,15 +302,10 @@ std::string TrimSelectorText(std::string_view text) {
 std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out) {
     TextFileContent content;
     if (auto failure = ReadTextFile(path, content))
-        return SheetReadFailure{SheetReadFailure::Kind::CannotRead, failure->Reason};
-    RuleScanner scanner;
-    auto rules = scanner.Scan(content.Text);
-    if (rules.size() > static_cast<size_t>(kStyleCapacity))
-        return SheetReadFailure{SheetReadFailure::Kind::TooManyRules, {}};
+        return SheetReadFailure{failure->Reason};
+    out.Rules = LoadStylesFromSheet(content.Text);
     out.Text = std::move(content.Text);
-    out.Rules = std::move(rules);
     out.Bytes = content.Bytes;
-    out.NestedBlocks = scanner.nested_;
     return std::nullopt;
 }
 

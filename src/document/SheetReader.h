@@ -1,9 +1,10 @@
 #pragma once
 
 // Cuts a style sheet's text into rules. A forgiving scanner, not a CSS parser: it
-// knows braces and comments and nothing else. Every "{" starts a rule; the rule's
-// selector is the text before it (outside blocks and comments), its lines are the
-// text after it up to the next "}", cut at the file's line ends.
+// knows braces, comments and strings and nothing else. A "{" outside blocks starts a
+// rule whose selector is the text before it; a "{" inside a block opens a nested
+// block, so an @media rule stays one rule with its nested rules as its text. Strings
+// and comments are opaque: a brace inside them means nothing.
 
 #include "document/ByteText.h"
 #include "document/SheetLines.h"
@@ -16,26 +17,38 @@
 
 namespace tesselo {
 
-// All rules of the text, in file order, in one pass.
-std::vector<StyleRecord> LoadStylesFromSheet(const SheetLines& sheetText);
-std::vector<StyleRecord> LoadStylesFromSheet(const LineList& sheetText);
+struct SheetRules {
+    std::vector<StyleRecord> Records;
+    std::string Tail; // what follows the last rule's "}"
+};
 
-// Trims spaces and bytes above 127 from both ends.
+// All rules of the text, in file order, in one pass.
+SheetRules LoadStylesFromSheet(const SheetLines& sheetText);
+SheetRules LoadStylesFromSheet(const LineList& sheetText);
+
+// The declaration lines of a block's text ("\n" line breaks): cut at the line ends,
+// each line without its leading blanks (a line of blanks keeps its last one); a line
+// that reaches its line end is followed by an empty line.
+LineList CutBlockLines(std::string_view block);
+
+// Whether the lines, read as one text, hold a "{" outside strings and comments: the
+// record holds nested rules and is edited as text.
+bool HoldsNestedRules(const LineList& lines);
+
+// Trims spaces from both ends.
 std::string TrimSelectorText(std::string_view text);
 
 struct SheetFile {
-    SheetLines Text;                // the file as lines
-    std::vector<StyleRecord> Rules; // at most kStyleCapacity
+    SheetLines Text; // the file as lines
+    SheetRules Rules;
     size_t Bytes = 0;
-    bool NestedBlocks = false; // a "{" inside a block started a rule
 };
 
 struct SheetReadFailure {
-    enum class Kind { CannotRead, TooManyRules } What;
-    std::string Reason; // the system's message for CannotRead
+    std::string Reason; // the system's message
 };
 
-// Reads and cuts a file; a sheet of more rules than the document holds is refused.
+// Reads and cuts a file.
 std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out);
 
 } // namespace tesselo

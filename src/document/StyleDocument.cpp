@@ -1,30 +1,87 @@
 #include "document/StyleDocument.h"
 
-#include <algorithm>
+#include "document/SheetReader.h"
+
+#include <deque>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace tesselo {
 
-StyleDocument::StyleDocument() : records_(kStyleCapacity) {}
+StyleRecord::StyleRecord(std::string selector, LineList lines)
+    : Selector(std::move(selector)), lines_(std::move(lines)) {}
+
+StyleRecord StyleRecord::FromSource(std::string selector, std::string source, size_t selectorStart,
+                                    size_t blockStart, size_t blockEnd) {
+    StyleRecord record;
+    record.Selector = std::move(selector);
+    record.source_ = std::move(source);
+    record.selectorStart_ = selectorStart;
+    record.blockStart_ = blockStart;
+    record.blockEnd_ = blockEnd;
+    record.edited_ = false;
+    record.linesCut_ = false;
+    return record;
+}
+
+const LineList& StyleRecord::Lines() const {
+    if (!linesCut_) {
+        lines_ =
+            CutBlockLines(std::string_view(source_).substr(blockStart_, blockEnd_ - blockStart_));
+        linesCut_ = true;
+    }
+    return lines_;
+}
+
+void StyleRecord::SetLines(LineList lines) {
+    lines_ = std::move(lines);
+    linesCut_ = true;
+}
+
+void StyleRecord::PrependSource(std::string_view text) {
+    source_.insert(0, text);
+    if (source_.size() == text.size()) {
+        // A record without a source takes the text as the part in front of it.
+        selectorStart_ = text.size();
+        return;
+    }
+    selectorStart_ += text.size();
+    blockStart_ += text.size();
+    blockEnd_ += text.size();
+}
+
+bool StyleRecord::operator==(const StyleRecord& other) const {
+    return Selector == other.Selector && edited_ == other.edited_ && source_ == other.source_ &&
+           selectorStart_ == other.selectorStart_ && Lines() == other.Lines();
+}
+
+StyleDocument::StyleDocument() = default;
 
 const StyleRecord& StyleDocument::Record(int i) const {
-    if (i < 0 || i >= styleCount_)
+    if (i < 0 || i >= StyleCount())
         throw std::out_of_range("style index " + std::to_string(i) + " out of range");
-    return records_[i];
+    return records_[static_cast<size_t>(i)];
+}
+
+StyleRecord& StyleDocument::At(int i) {
+    Record(i);
+    return records_[static_cast<size_t>(i)];
 }
 
 std::vector<std::string> StyleDocument::ListItems() const {
     std::vector<std::string> items;
-    items.reserve(styleCount_);
-    for (int i = 0; i < styleCount_; ++i)
-        items.push_back(records_[i].Selector);
+    items.reserve(records_.size());
+    for (const auto& record : records_)
+        items.push_back(record.Selector);
     return items;
 }
 
 void StyleDocument::NewCSS() {
-    records_[0].Selector = "Body";
-    records_[0].Lines.clear();
-    styleCount_ = 1;
+    records_.clear();
+    records_.emplace_back("Body", LineList{});
+    tail_.clear();
+    SheetText.clear();
+    LineEnd = kCrLf;
     SelectedRow = 0;
     CurrentStyleIndex = 0;
     Caption = WindowCaptionFor("NoName.css");
@@ -32,54 +89,62 @@ void StyleDocument::NewCSS() {
     Modified = false;
 }
 
-bool StyleDocument::AddStyleRecord(const std::string& selector) {
-    if (styleCount_ >= kStyleCapacity)
-        return false;
-    records_[styleCount_].Selector = selector;
-    records_[styleCount_].Lines.clear();
-    ++styleCount_;
-    return true;
+void StyleDocument::AddStyleRecord(const std::string& selector) {
+    records_.emplace_back(selector, LineList{});
 }
 
 void StyleDocument::ReorderStylesByList(const std::vector<std::string>& items) {
-    const int count = std::min<int>(styleCount_, static_cast<int>(items.size()));
-    // One slot past the last record is searched too: after a removal it holds the
-    // former last record.
-    const int searchEnd = std::min(styleCount_, kStyleCapacity - 1);
-    for (int i = 0; i < count; ++i) {
-        for (int j = i; j <= searchEnd; ++j) {
-            if (records_[j].Selector == items[i]) {
-                if (j != i)
-                    std::swap(records_[i], records_[j]);
-                break;
-            }
-        }
+    if (items.size() != records_.size())
+        return;
+    // The records of each name in their present order; each item takes the first
+    // that remains.
+    std::unordered_map<std::string_view, std::deque<size_t>> byName;
+    for (size_t i = 0; i < records_.size(); ++i)
+        byName[records_[i].Selector].push_back(i);
+    std::vector<size_t> order;
+    order.reserve(items.size());
+    for (const auto& item : items) {
+        auto found = byName.find(item);
+        if (found == byName.end() || found->second.empty())
+            return; // the list names a selector the table does not hold
+        order.push_back(found->second.front());
+        found->second.pop_front();
     }
+    std::vector<StyleRecord> reordered;
+    reordered.reserve(records_.size());
+    for (size_t from : order)
+        reordered.push_back(std::move(records_[from]));
+    records_ = std::move(reordered);
 }
 
 void StyleDocument::SetSelector(int i, const std::string& selector) {
-    Record(i);
-    records_[i].Selector = selector;
+    StyleRecord& record = At(i);
+    record.Selector = selector;
+    record.MarkEdited();
 }
 
-void StyleDocument::ReplaceLines(int i, const LineList& lines) {
-    Record(i);
-    records_[i].Lines = lines;
+void StyleDocument::ReplaceLines(int i, LineList lines) {
+    At(i).SetLines(std::move(lines));
+}
+
+void StyleDocument::MarkEdited(int i) {
+    At(i).MarkEdited();
 }
 
 void StyleDocument::RemoveRecord(int i) {
-    Record(i);
-    // The removed record moves to the first slot past the new count, as a rotation.
-    std::rotate(records_.begin() + i, records_.begin() + i + 1, records_.begin() + styleCount_);
-    --styleCount_;
+    const std::string front(At(i).FrontPart());
+    records_.erase(records_.begin() + i);
+    if (front.empty())
+        return;
+    if (i < StyleCount())
+        records_[static_cast<size_t>(i)].PrependSource(front);
+    else
+        tail_.insert(0, front);
 }
 
-void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records) {
-    if (records.size() > static_cast<size_t>(kStyleCapacity))
-        throw std::out_of_range("too many style records");
-    for (size_t i = 0; i < records.size(); ++i)
-        records_[i] = std::move(records[i]);
-    styleCount_ = static_cast<int>(records.size());
+void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records, std::string tail) {
+    records_ = std::move(records);
+    tail_ = std::move(tail);
 }
 
 std::string WindowCaptionFor(const std::string& fileName) {

@@ -1,69 +1,115 @@
 #pragma once
 
-// The one open style sheet: a table of style records in sheet order, the file it
-// belongs to, the modified flag and the whole-sheet line buffer. The style list
-// shows the selectors of records 0 to StyleCount - 1, so the list and the table
-// cannot disagree.
+// The one open style sheet: its style records in sheet order, the text after the last
+// rule, the file it belongs to, the modified flag and the whole-sheet line buffer.
+// The style list shows the selectors of the records, so the list and the table cannot
+// disagree.
 
 #include "document/ByteText.h"
 #include "document/SheetLines.h"
 
-#include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tesselo {
 
-inline constexpr int kStyleCapacity = 1001;
+// One rule. A rule read from a file keeps its source, the sheet's text from just
+// after the previous rule's "}" up to and including its own "}" (line breaks as
+// "\n"), and is written back as that source until the user edits it. Its declaration
+// lines are cut from the source when first asked for.
+class StyleRecord {
+public:
+    StyleRecord() = default;
+    // A record made in the editor: no source, edited.
+    StyleRecord(std::string selector, LineList lines);
+    // A record as read: the selector's first byte and the block text (after "{", up
+    // to its "}" or the end of the source) are positions in the source.
+    static StyleRecord FromSource(std::string selector, std::string source, size_t selectorStart,
+                                  size_t blockStart, size_t blockEnd);
 
-struct StyleRecord {
     std::string Selector;
-    LineList Lines;
-    bool operator==(const StyleRecord&) const = default;
+
+    const LineList& Lines() const;
+    void SetLines(LineList lines);
+
+    // Changed by the user since it was read; a record without a source always is.
+    bool Edited() const { return edited_; }
+    void MarkEdited() { edited_ = true; }
+
+    const std::string& Source() const { return source_; }
+    // The source in front of the selector's first byte: the comments and blanks that
+    // stand before the rule.
+    std::string_view FrontPart() const {
+        return std::string_view(source_).substr(0, selectorStart_);
+    }
+    // Puts text in front of the source, as the front part of a removed record.
+    void PrependSource(std::string_view text);
+
+    // Records compare by what they show and write: selector, lines, source, edited.
+    bool operator==(const StyleRecord& other) const;
+
+private:
+    std::string source_;
+    size_t selectorStart_ = 0;
+    size_t blockStart_ = 0;
+    size_t blockEnd_ = 0;
+    bool edited_ = true;
+    mutable bool linesCut_ = true;
+    mutable LineList lines_;
 };
 
 class StyleDocument {
 public:
     StyleDocument();
 
-    int StyleCount() const { return styleCount_; }
+    int StyleCount() const { return static_cast<int>(records_.size()); }
 
     // Record i, 0 <= i < StyleCount; anything else throws std::out_of_range.
     const StyleRecord& Record(int i) const;
 
-    // The items of the style list: the selectors of the records in use.
+    // The items of the style list: the selectors of the records.
     std::vector<std::string> ListItems() const;
 
     // The new-document state: the single style "Body", selected and current.
     void NewCSS();
 
-    // Appends a record with no lines. Refuses (returns false, changes nothing) when
-    // the table is full.
-    bool AddStyleRecord(const std::string& selector);
+    // Appends a record with no lines and no source.
+    void AddStyleRecord(const std::string& selector);
 
     // Permutes the records so that record i carries the selector of items[i]; lines
-    // travel with their selector. With duplicates the first remaining record of a
-    // name is taken, so equal names keep their order.
+    // and sources travel with their selector. Equal names keep their order.
     void ReorderStylesByList(const std::vector<std::string>& items);
 
+    // Renaming: the record is edited from then on.
     void SetSelector(int i, const std::string& selector);
-    void ReplaceLines(int i, const LineList& lines);
+    // The write-back of the text view; whether the record counts as edited is the
+    // caller's to say.
+    void ReplaceLines(int i, LineList lines);
+    void MarkEdited(int i);
+    // The record leaves the table; the comments in front of it stay, in front of the
+    // next record or of the tail.
     void RemoveRecord(int i);
 
-    // Replaces the records in use by the given ones (at most kStyleCapacity); slots
-    // past them keep what they held.
-    void ReplaceRecords(std::vector<StyleRecord> records);
+    // Replaces the records and the tail by those of a sheet just read.
+    void ReplaceRecords(std::vector<StyleRecord> records, std::string tail = {});
+
+    // What follows the last rule's "}" in the text as read ("\n" line breaks).
+    const std::string& Tail() const { return tail_; }
 
     std::string FileName; // empty for a new, never saved document
     bool Modified = false;
     int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
     int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet
+    std::string LineEnd{kCrLf}; // the line end the sheet is written with
     std::string Caption;        // the main window's caption
 
 private:
-    std::vector<StyleRecord> records_; // kStyleCapacity slots
-    int styleCount_ = 0;
+    StyleRecord& At(int i);
+
+    std::vector<StyleRecord> records_;
+    std::string tail_;
 };
 
 std::string WindowCaptionFor(const std::string& fileName);

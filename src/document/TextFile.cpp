@@ -14,7 +14,7 @@ LineList SplitLines(std::string_view bytes) {
 }
 
 std::string JoinLinesCrLf(const LineList& lines) {
-    return SheetLines::FromLines(lines).CrLfText();
+    return SheetLines::FromLines(lines).Bytes();
 }
 
 namespace {
@@ -124,6 +124,7 @@ std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths
         if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
             return std::string(std::strerror(EISDIR));
     }
+    const std::string bytes = lines.Bytes();
     std::vector<std::string> temps;
     auto discard = [&temps](size_t from) {
         for (size_t i = from; i < temps.size(); ++i)
@@ -131,7 +132,7 @@ std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths
     };
     for (const auto& path : paths) {
         std::string temp;
-        if (auto error = WriteBeside(path, lines.CrLfText(), mode, temp)) {
+        if (auto error = WriteBeside(path, bytes, mode, temp)) {
             discard(0);
             return error;
         }
@@ -141,8 +142,8 @@ std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths
     std::vector<std::optional<std::string>> previous;
     if (paths.size() > 1) {
         for (size_t i = 0; i + 1 < paths.size(); ++i) {
-            std::string bytes;
-            previous.push_back(ReadBytes(paths[i], bytes) ? std::optional(bytes) : std::nullopt);
+            std::string old;
+            previous.push_back(ReadBytes(paths[i], old) ? std::optional(old) : std::nullopt);
         }
     }
     for (size_t i = 0; i < paths.size(); ++i) {

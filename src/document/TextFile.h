@@ -1,8 +1,9 @@
 #pragma once
 
 // Text files as the editor reads and writes them: bytes as they are, no code page
-// conversion; lines end in CR LF, a lone CR or a lone LF on reading and in CR LF,
-// the last line included, on writing.
+// conversion; lines end in CR LF, a lone CR or a lone LF on reading and, on writing,
+// in the sheet's own line end (the first line break of the file as read), the last
+// line included.
 
 #include "document/ByteText.h"
 #include "document/SheetLines.h"

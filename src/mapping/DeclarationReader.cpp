@@ -62,33 +62,47 @@ public:
         const bool semicolon = end != std::string::npos;
         if (!semicolon)
             end = upper_.size();
-        std::string_view text = std::string_view(upper_).substr(begin, end - begin);
+        // Blanks at the value's end are no part of it; they go with it.
+        size_t valueEnd = end;
+        while (valueEnd > begin && upper_[valueEnd - 1] == ' ')
+            --valueEnd;
+        std::string_view text = std::string_view(upper_).substr(begin, valueEnd - begin);
         if (accept && !accept(text))
             return v;
         v.Text = std::string(text);
-        v.Original = original_.substr(begin, end - begin);
+        v.Original = original_.substr(begin, valueEnd - begin);
         v.Found = true;
         Erase(static_cast<size_t>(p), end - static_cast<size_t>(p) + (semicolon ? 1 : 0));
         return v;
     }
 
+    // Removes every occurrence with the blank that follows it: the line end after a
+    // marker line.
     void RemoveEvery(std::string_view upperNeedle) {
         size_t from = 0;
         for (;;) {
             size_t at = upper_.find(upperNeedle, from);
             if (at == std::string::npos)
                 return;
-            Erase(at, upperNeedle.size());
+            const size_t blank =
+                at + upperNeedle.size() < upper_.size() && upper_[at + upperNeedle.size()] == ' ';
+            Erase(at, upperNeedle.size() + blank);
             // A new occurrence can only form across the join.
             from = at >= upperNeedle.size() ? at - upperNeedle.size() + 1 : 0;
         }
     }
 
-    void TrimLeadingSemicolons() {
+    // The rest's clean-up: ";" and blanks go from its front, and the blank that a cut
+    // left at its end goes too.
+    void TrimRest() {
         size_t n = 0;
-        while (n < upper_.size() && upper_[n] == ';')
+        while (n < upper_.size() && (upper_[n] == ';' || upper_[n] == ' '))
             ++n;
         Erase(0, n);
+        n = upper_.size();
+        while (n > 0 && upper_[n - 1] == ' ')
+            --n;
+        Erase(n, upper_.size() - n);
     }
 
     const std::string& Original() const { return original_; }
@@ -337,9 +351,14 @@ std::string NormalizeDeclarationsKeepCase(const LineList& lines) {
         else
             out += n;
     };
-    for (const auto& line : lines)
-        for (char c : line)
+    // A line end separates like a blank: a value written over two lines keeps the
+    // blank between its parts.
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            arrive(' ');
+        for (char c : lines[i])
             arrive(c);
+    }
     arrive(';');
     return out;
 }
@@ -469,7 +488,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         ReadLengthField(work, panel, field);
 
     work.RemoveEvery(UpperAscii(kUnsupportedComment));
-    work.TrimLeadingSemicolons();
+    work.TrimRest();
 
     memo.Lines.clear();
     WriteDeclarations(panel, memo);

@@ -19,8 +19,9 @@ namespace tesselo {
 
 void ReadDeclarations(PropertySet& panel, TextView& memo);
 
-// Joins the lines without separator, appends ";", turns control bytes into blanks and
-// drops the blanks around ":" and ";" and runs of blanks and of ";". The case is kept.
+// Joins the lines with one blank between them, appends ";", turns control bytes into
+// blanks and drops the blanks around ":" and ";" and runs of blanks and of ";". The
+// case is kept.
 std::string NormalizeDeclarationsKeepCase(const LineList& lines);
 // The same, upper-cased: the working text.
 std::string NormalizeDeclarations(const LineList& lines);

@@ -7,13 +7,22 @@
 
 namespace tesselo {
 
+std::string NestedRulesHint() {
+    return "Стиль содержит вложенные правила (@media, @supports и подобные): "
+           "его текст редактируется только в окне стиля";
+}
+
 StyleEditor::StyleEditor(const LineList& installedFamilies) : Panel(installedFamilies) {
     NewCSS();
 }
 
 void StyleEditor::CommitStep() {
-    if (Document.CurrentStyleIndex >= 0)
-        Document.ReplaceLines(Document.CurrentStyleIndex, CSSMemo.Lines);
+    const int current = Document.CurrentStyleIndex;
+    if (current < 0 || current >= Document.StyleCount())
+        return;
+    if (CSSMemo.Edited)
+        Document.MarkEdited(current);
+    Document.ReplaceLines(current, CSSMemo.Lines);
 }
 
 void StyleEditor::ListTagClick() {
@@ -23,14 +32,26 @@ void StyleEditor::ListTagClick() {
     if (Document.SelectedRow < 0 || Document.SelectedRow >= Document.StyleCount())
         Document.SelectedRow = 0;
     const int row = Document.SelectedRow;
-    CSSMemo.Lines = Document.Record(row).Lines;
+    CSSMemo.Lines = Document.Record(row).Lines();
     Document.CurrentStyleIndex = row;
-    ReadDeclarations(Panel, CSSMemo);
+    NestedCurrent = HoldsNestedRules(CSSMemo.Lines);
+    if (NestedCurrent) {
+        CSSMemo.Edited = false;
+        ClearPanel(Panel);
+    } else {
+        ReadDeclarations(Panel, CSSMemo);
+    }
 }
 
 void StyleEditor::SelectRow(int row) {
     Document.SelectedRow = row;
     ListTagClick();
+}
+
+void StyleEditor::UserChangedStyle() {
+    Document.Modified = true;
+    if (Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount())
+        Document.MarkEdited(Document.CurrentStyleIndex);
 }
 
 void StyleEditor::ComposeCSS() {
@@ -41,29 +62,26 @@ void StyleEditor::ComposeCSS() {
 void StyleEditor::NewCSS() {
     Document.NewCSS();
     CSSMemo.Lines.clear();
+    CSSMemo.Edited = false;
+    NestedCurrent = false;
     ClearPanel(Panel);
 }
 
-std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup,
-                                                    bool* nestedBlocks) {
+std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
     SheetFile sheet;
-    if (auto failure = ReadSheetFile(path, sheet)) {
-        auto kind = failure->What == SheetReadFailure::Kind::TooManyRules
-                        ? LoadFailure::Kind::TooManyRules
-                        : LoadFailure::Kind::CannotRead;
-        return LoadFailure{kind, failure->Reason};
-    }
+    if (auto failure = ReadSheetFile(path, sheet))
+        return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason};
     if (writeBackup) {
         if (auto error = WriteSheetText(BackupCopyName(path), sheet.Text))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 
-    if (nestedBlocks)
-        *nestedBlocks = sheet.NestedBlocks;
+    Document.LineEnd = sheet.Text.LineEnd();
     Document.SheetText = std::move(sheet.Text);
-    Document.ReplaceRecords(std::move(sheet.Rules));
+    Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;
     CSSMemo = TextView{};
+    NestedCurrent = false;
     // Nothing of the previous document may be committed into the new records.
     Document.SelectedRow = Document.StyleCount() > 0 ? 0 : -1;
     Document.CurrentStyleIndex = -1;

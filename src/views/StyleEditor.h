@@ -15,21 +15,28 @@
 namespace tesselo {
 
 struct LoadFailure {
-    enum class Kind { CannotRead, TooManyRules, CannotWriteBackup } What;
-    std::string Reason; // the system's message where there is one
+    enum class Kind { CannotRead, CannotWriteBackup } What;
+    std::string Reason; // the system's message
 };
 
 class StyleEditor {
 public:
     explicit StyleEditor(const LineList& installedFamilies = {});
 
-    // Stores the text view into the current record.
+    // Stores the text view into the current record. The record counts as edited when
+    // the user changed it: by hand in the text view or through the panel.
     void CommitStep();
 
     // The select operation: commit, load the selected row's lines into the text view,
-    // make it current and read it into the panel. Does nothing in an empty document.
+    // make it current and read it into the panel. A record that holds nested rules is
+    // shown as it is, with the panel reset and out of use. Does nothing in an empty
+    // document.
     void ListTagClick();
     void SelectRow(int row);
+
+    // The user changed the current style (a panel control, a text pushed into the
+    // panel): the document is modified and the current record edited.
+    void UserChangedStyle();
 
     // Composes the whole sheet into the document's SheetText, after the select
     // operation has stored the text view.
@@ -42,13 +49,16 @@ public:
     // success, so a failure leaves the open document exactly as it was. The backup
     // copy is written before the swap when asked for; a failed write also changes
     // nothing.
-    // nestedBlocks, when given, tells whether a "{" inside a block started a rule.
-    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true,
-                                           bool* nestedBlocks = nullptr);
+    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
 
     StyleDocument Document;
     TextView CSSMemo;
     PropertySet Panel;
+    // The current record holds nested rules: its text is edited as text only.
+    bool NestedCurrent = false;
 };
+
+// The status line's text while a record with nested rules is current.
+std::string NestedRulesHint();
 
 } // namespace tesselo

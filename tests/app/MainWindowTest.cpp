@@ -184,11 +184,29 @@ TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
     form->CSSMemo->setPlainText(QStringLiteral("cursor: wait;"));
     form->ListTag->setCurrentRow(1);
     EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
-    EXPECT_EQ(form->Editor().Document.Record(0).Lines, (LineList{"cursor: wait;"}));
+    EXPECT_EQ(form->Editor().Document.Record(0).Lines(), (LineList{"cursor: wait;"}));
     form->ListTag->setCurrentRow(0);
     EXPECT_EQ(form->CSSMemo->toPlainText(),
               QStringLiteral("/* Properties without support of this version Tesselo */\n"
                              "cursor:wait;\n"));
+}
+
+TEST_F(MainWindow, RuleWithNestedRules_IsShownAsTextWithThePanelOutOfUse) {
+    const std::string text = "@media print {\n  h1 { color: red }\n}\np { color: blue }\n";
+    const std::string path = Sheet("a.css", text);
+    auto form = Make({path});
+    form->show();
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("h1 { color: red }\n"));
+    EXPECT_FALSE(form->TABPANEL->isEnabled());
+    EXPECT_FALSE(form->PanelToolStyle->isEnabled());
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("вложенные правила")));
+
+    form->ListTag->setCurrentRow(1);
+    EXPECT_TRUE(form->TABPANEL->isEnabled());
+    EXPECT_TRUE(form->PanelToolStyle->isEnabled());
+    EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+    form->Action("Save")->trigger();
+    EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
 }
 
 TEST_F(MainWindow, ClickOnTheSelectedRule_ReadsTheTypedTextIntoThePanel) {
@@ -218,7 +236,12 @@ TEST_F(MainWindow, CurrentCssPage_ShowsTheComposedSheet) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 {\n; color: RED;\n}"));
+    // A rule only selected is written as it was read.
+    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
+    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 {\ncolor: blue;\n}"));
 }
 
 TEST_F(MainWindow, SourcePage_ShowsTheBackupCopy) {
@@ -237,9 +260,9 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     browser.Calls.clear();
     form->Action("RefreshView")->trigger();
     // The typed text is committed as typed; the panel re-reads it into the view.
-    EXPECT_EQ(ReadBytes(path), "h1 {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
-    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red }\r\n");
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red }\n");
     EXPECT_TRUE(browser.Calls.empty());
 
     form->Viewer->setCurrentIndex(TMainForm::PreView);
@@ -398,7 +421,7 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
     form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
     form->Editor().Document.Modified = true;
     form->Action("Save")->trigger();
-    EXPECT_EQ(ReadBytes(path), "h1 {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), ReadBytes(path));
     EXPECT_FALSE(form->Editor().Document.Modified);
 

@@ -1,6 +1,7 @@
 #include "document/StyleDocument.h"
 
 #include "document/SheetComposer.h"
+#include "document/SheetReader.h"
 
 #include <gtest/gtest.h>
 
@@ -13,135 +14,92 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-// A document holding the given records, each with one line naming it.
+// A document holding the given records, made in the editor, each with one line
+// naming it.
 StyleDocument DocumentWith(const Items& selectors) {
     StyleDocument doc;
     doc.NewCSS();
     std::vector<StyleRecord> records;
     for (const auto& s : selectors)
-        records.push_back({s, {"line of " + s}});
+        records.emplace_back(s, LineList{"line of " + s});
     doc.ReplaceRecords(records);
     return doc;
 }
 
-std::vector<StyleRecord> RecordsOf(const StyleDocument& doc) {
-    std::vector<StyleRecord> records;
-    for (int i = 0; i < doc.StyleCount(); ++i)
-        records.push_back(doc.Record(i));
-    return records;
+// A document as read from the text ("\n" line ends).
+StyleDocument DocumentRead(std::string_view text) {
+    StyleDocument doc;
+    auto sheet = LoadStylesFromSheet(SheetLines::FromBytes(text));
+    doc.ReplaceRecords(std::move(sheet.Records), std::move(sheet.Tail));
+    doc.LineEnd = "\n";
+    return doc;
+}
+
+std::string Composed(const StyleDocument& doc) {
+    return ComposeSheet(doc).Text();
+}
+
+// The first line of each record, the selector when it has none.
+Items FirstLines(const StyleDocument& doc) {
+    Items out;
+    for (int i = 0; i < doc.StyleCount(); ++i) {
+        const auto& lines = doc.Record(i).Lines();
+        out.push_back(lines.empty() ? doc.Record(i).Selector : lines[0]);
+    }
+    return out;
 }
 
 // ---------------------------------------------------------------------------
-// The new document
+// The new document and adding records
 
 TEST(StyleDocumentNew, HoldsTheSingleSelectedStyleBody) {
-    StyleDocument doc;
-    doc.NewCSS();
-    EXPECT_EQ(doc.StyleCount(), 1);
-    EXPECT_EQ(doc.Record(0).Selector, "Body");
-    EXPECT_TRUE(doc.Record(0).Lines.empty());
-    EXPECT_EQ(doc.ListItems(), Items{"Body"});
-    EXPECT_EQ(doc.SelectedRow, 0);
-    EXPECT_EQ(doc.CurrentStyleIndex, 0);
-    EXPECT_EQ(doc.FileName, "");
-    EXPECT_FALSE(doc.Modified);
-    EXPECT_EQ(doc.Caption, "Tesselo 1.0 beta - NoName.css");
-}
-
-TEST(StyleDocumentNew, ResetsAnOpenDocument) {
-    StyleDocument doc = DocumentWith({"h1", "p", "a:hover"});
+    StyleDocument doc = DocumentRead("h1 { x }\n/* tail */\n");
     doc.FileName = "/tmp/site/style.css";
     doc.Modified = true;
-    doc.CurrentStyleIndex = 2;
-    doc.SelectedRow = 2;
-    doc.Caption = "Tesselo 1.0 beta - /tmp/site/style.css";
+    doc.CurrentStyleIndex = doc.SelectedRow = 0;
 
     doc.NewCSS();
 
-    EXPECT_EQ(doc.StyleCount(), 1);
+    EXPECT_EQ(doc.ListItems(), Items{"Body"});
     EXPECT_EQ(doc.Record(0), (StyleRecord{"Body", {}}));
+    EXPECT_TRUE(doc.Record(0).Edited());
     EXPECT_EQ(doc.SelectedRow, 0);
     EXPECT_EQ(doc.CurrentStyleIndex, 0);
     EXPECT_EQ(doc.FileName, "");
     EXPECT_FALSE(doc.Modified);
+    EXPECT_EQ(doc.Tail(), "");
+    EXPECT_EQ(doc.LineEnd, "\r\n");
     EXPECT_EQ(doc.Caption, "Tesselo 1.0 beta - NoName.css");
-}
-
-TEST(StyleDocumentNew, AfterFiftyRecordsTheOldRecordsAreNeitherShownNorComposed) {
-    Items selectors;
-    for (int i = 0; i < 50; ++i)
-        selectors.push_back("s" + std::to_string(i));
-    StyleDocument doc = DocumentWith(selectors);
-    ASSERT_EQ(doc.StyleCount(), 50);
-
-    doc.NewCSS();
-
-    EXPECT_EQ(doc.StyleCount(), 1);
-    EXPECT_EQ(doc.ListItems(), Items{"Body"});
-    EXPECT_THROW(doc.Record(1), std::out_of_range);
-    EXPECT_THROW(doc.Record(49), std::out_of_range);
     EXPECT_EQ(ComposeSheet(doc).ToLineList(), (LineList{"Body {", "}"}));
-}
-
-TEST(StyleDocumentNew, RecordAddedAfterwardsStartsWithoutOldLines) {
-    StyleDocument doc = DocumentWith({"h1", "p", "div"});
-    doc.NewCSS();
-    ASSERT_TRUE(doc.AddStyleRecord("p"));
-    EXPECT_EQ(doc.Record(1), (StyleRecord{"p", {}}));
+    EXPECT_THROW(doc.Record(1), std::out_of_range);
 }
 
 TEST(WindowCaption, FollowsTheFileName) {
     EXPECT_EQ(WindowCaptionFor("/home/u/a.css"), "Tesselo 1.0 beta - /home/u/a.css");
 }
 
-// ---------------------------------------------------------------------------
-// Adding records
-
-TEST(StyleDocumentAdd, AppendsARecordWithoutLinesAndLeavesTheSelectionAlone) {
+TEST(StyleDocumentAdd, AppendsAnEditedRecordWithoutLinesAndLeavesTheSelectionAlone) {
     StyleDocument doc;
     doc.NewCSS();
-    doc.Modified = false;
-    ASSERT_TRUE(doc.AddStyleRecord("h1, h2"));
-    EXPECT_EQ(doc.StyleCount(), 2);
+    doc.AddStyleRecord("h1, h2");
+    doc.AddStyleRecord("");
+    doc.AddStyleRecord("Body");
+    EXPECT_EQ(doc.ListItems(), (Items{"Body", "h1, h2", "", "Body"}));
     EXPECT_EQ(doc.Record(1), (StyleRecord{"h1, h2", {}}));
-    EXPECT_EQ(doc.ListItems(), (Items{"Body", "h1, h2"}));
+    EXPECT_TRUE(doc.Record(1).Edited());
+    EXPECT_EQ(doc.Record(1).Source(), "");
     EXPECT_EQ(doc.SelectedRow, 0);
     EXPECT_EQ(doc.CurrentStyleIndex, 0);
     EXPECT_FALSE(doc.Modified);
 }
 
-TEST(StyleDocumentAdd, AcceptsEmptyAndDuplicateSelectors) {
+TEST(StyleDocumentAdd, HasNoFixedCapacity) {
     StyleDocument doc;
     doc.NewCSS();
-    ASSERT_TRUE(doc.AddStyleRecord(""));
-    ASSERT_TRUE(doc.AddStyleRecord("Body"));
-    ASSERT_TRUE(doc.AddStyleRecord("body"));
-    EXPECT_EQ(doc.ListItems(), (Items{"Body", "", "Body", "body"}));
-}
-
-TEST(StyleDocumentAdd, FillsTheTableUpTo1001Records) {
-    StyleDocument doc;
-    doc.NewCSS();
-    for (int i = 1; i < kStyleCapacity; ++i)
-        ASSERT_TRUE(doc.AddStyleRecord("s" + std::to_string(i))) << i;
-    EXPECT_EQ(doc.StyleCount(), 1001);
-    EXPECT_EQ(doc.Record(1000).Selector, "s1000");
-}
-
-TEST(StyleDocumentAdd, RefusesThe1002ndRecordAndChangesNothing) {
-    StyleDocument doc;
-    doc.NewCSS();
-    for (int i = 1; i < kStyleCapacity; ++i)
-        ASSERT_TRUE(doc.AddStyleRecord("s" + std::to_string(i)));
-    doc.ReplaceLines(1000, {"kept"});
-    const Items before = doc.ListItems();
-
-    EXPECT_FALSE(doc.AddStyleRecord("one too many"));
-
-    EXPECT_EQ(doc.StyleCount(), 1001);
-    EXPECT_EQ(doc.ListItems(), before);
-    EXPECT_EQ(doc.Record(1000), (StyleRecord{"s1000", {"kept"}}));
-    EXPECT_THROW(doc.Record(1001), std::out_of_range);
+    for (int i = 1; i < 2500; ++i)
+        doc.AddStyleRecord(std::to_string(i));
+    EXPECT_EQ(doc.StyleCount(), 2500);
+    EXPECT_EQ(doc.Record(2499).Selector, "2499");
 }
 
 // ---------------------------------------------------------------------------
@@ -149,116 +107,71 @@ TEST(StyleDocumentAdd, RefusesThe1002ndRecordAndChangesNothing) {
 
 TEST(StyleDocumentAccess, RecordOutsideTheRecordsInUseThrowsOutOfRange) {
     StyleDocument doc = DocumentWith({"a", "b", "c"});
-    EXPECT_NO_THROW(doc.Record(0));
     EXPECT_NO_THROW(doc.Record(2));
-    EXPECT_THROW(doc.Record(-1), std::out_of_range);
-    EXPECT_THROW(doc.Record(3), std::out_of_range);
-    EXPECT_THROW(doc.Record(1000), std::out_of_range);
-    EXPECT_THROW(doc.Record(1001), std::out_of_range);
+    for (int i : {-1, 3, 1000})
+        EXPECT_THROW(doc.Record(i), std::out_of_range) << i;
+    EXPECT_THROW(doc.ReplaceLines(3, {}), std::out_of_range);
+    EXPECT_THROW(doc.RemoveRecord(-1), std::out_of_range);
 }
 
-TEST(StyleDocumentAccess, SetSelectorRenamesRecordAndListItem) {
-    StyleDocument doc = DocumentWith({"a", "b"});
-    doc.SetSelector(1, "B:hover");
-    EXPECT_EQ(doc.Record(1), (StyleRecord{"B:hover", {"line of b"}}));
-    EXPECT_EQ(doc.ListItems(), (Items{"a", "B:hover"}));
-    doc.SetSelector(0, "");
-    EXPECT_EQ(doc.ListItems(), (Items{"", "B:hover"}));
-}
-
-TEST(StyleDocumentAccess, ReplaceLinesReplacesTheWholeList) {
-    StyleDocument doc = DocumentWith({"a", "b"});
+TEST(StyleDocumentAccess, RenamingMarksTheRecordEditedAndReplacingLinesDoesNot) {
+    StyleDocument doc = DocumentRead("a { x }\nb { y }\n");
     doc.ReplaceLines(0, {"x: 1;", "", "  y: 2;"});
-    EXPECT_EQ(doc.Record(0).Lines, (LineList{"x: 1;", "", "  y: 2;"}));
-    doc.ReplaceLines(0, {});
-    EXPECT_TRUE(doc.Record(0).Lines.empty());
-    EXPECT_EQ(doc.Record(1).Lines, LineList{"line of b"});
-}
+    EXPECT_EQ(doc.Record(0).Lines(), (LineList{"x: 1;", "", "  y: 2;"}));
+    EXPECT_FALSE(doc.Record(0).Edited());
+    EXPECT_EQ(Composed(doc), "a { x }\nb { y }\n");
 
-TEST(StyleDocumentAccess, ReplaceRecordsTakesTheGivenRecordsInOrder) {
-    StyleDocument doc = DocumentWith({"a", "b", "c", "d", "e"});
-    const std::vector<StyleRecord> fresh = {{"x", {"1"}}, {"", {}}, {"x", {"2", ""}}};
-    doc.ReplaceRecords(fresh);
-    EXPECT_EQ(doc.StyleCount(), 3);
-    EXPECT_EQ(RecordsOf(doc), fresh);
-    EXPECT_EQ(doc.ListItems(), (Items{"x", "", "x"}));
-    EXPECT_THROW(doc.Record(3), std::out_of_range);
-}
+    doc.SetSelector(1, "B:hover");
+    EXPECT_EQ(doc.ListItems(), (Items{"a", "B:hover"}));
+    EXPECT_TRUE(doc.Record(1).Edited());
+    EXPECT_EQ(Composed(doc), "a { x }\nB:hover {\ny \n}\n");
 
-TEST(StyleDocumentAccess, ReplaceRecordsWithNoneLeavesAnEmptyDocument) {
-    StyleDocument doc = DocumentWith({"a", "b"});
-    doc.ReplaceRecords({});
-    EXPECT_EQ(doc.StyleCount(), 0);
-    EXPECT_TRUE(doc.ListItems().empty());
-    EXPECT_THROW(doc.Record(0), std::out_of_range);
-    EXPECT_TRUE(ComposeSheet(doc).empty());
-}
-
-TEST(StyleDocumentAccess, ReplaceRecordsAcceptsAFullTable) {
-    std::vector<StyleRecord> records(kStyleCapacity);
-    for (int i = 0; i < kStyleCapacity; ++i)
-        records[i] = {"r" + std::to_string(i), {std::to_string(i)}};
-    StyleDocument doc;
-    doc.ReplaceRecords(records);
-    EXPECT_EQ(doc.StyleCount(), kStyleCapacity);
-    EXPECT_EQ(doc.Record(1000), records[1000]);
+    doc.MarkEdited(0);
+    EXPECT_EQ(Composed(doc), "a {\nx: 1;\n\n  y: 2;\n}\nB:hover {\ny \n}\n");
 }
 
 // ---------------------------------------------------------------------------
 // Reordering by the style list
 
-TEST(StyleDocumentReorder, MovedItemsCarryTheirLines) {
-    StyleDocument doc = DocumentWith({"A", "B", "C"});
-    doc.ReorderStylesByList({"C", "A", "B"});
-    EXPECT_EQ(RecordsOf(doc),
-              (std::vector<StyleRecord>{
-                  {"C", {"line of C"}}, {"A", {"line of A"}}, {"B", {"line of B"}}}));
-    EXPECT_EQ(doc.ListItems(), (Items{"C", "A", "B"}));
-}
+struct ReorderCase {
+    Items Before;
+    Items List;
+    Items After; // the first line of each record afterwards
+};
 
-TEST(StyleDocumentReorder, ReversedAndSortedOrders) {
-    StyleDocument doc = DocumentWith({"d", "b", "a", "c"});
-    doc.ReorderStylesByList({"a", "b", "c", "d"});
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"a", {"line of a"}},
-                                                        {"b", {"line of b"}},
-                                                        {"c", {"line of c"}},
-                                                        {"d", {"line of d"}}}));
-    doc.ReorderStylesByList({"d", "c", "b", "a"});
-    EXPECT_EQ(doc.ListItems(), (Items{"d", "c", "b", "a"}));
-    EXPECT_EQ(doc.Record(0).Lines, LineList{"line of d"});
-    EXPECT_EQ(doc.Record(3).Lines, LineList{"line of a"});
-}
+class StyleDocumentReorder : public ::testing::TestWithParam<ReorderCase> {};
 
-TEST(StyleDocumentReorder, UnchangedListKeepsDuplicatesInTheirOrder) {
+TEST_P(StyleDocumentReorder, RecordsFollowTheListWithTheirLines) {
+    const ReorderCase& c = GetParam();
     StyleDocument doc;
-    doc.ReplaceRecords({{"P", {"x"}}, {"P", {"y"}}});
-    doc.ReorderStylesByList({"P", "P"});
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"P", {"x"}}, {"P", {"y"}}}));
-}
-
-TEST(StyleDocumentReorder, MovingAroundDuplicatesKeepsTheirOrder) {
-    StyleDocument doc;
-    doc.ReplaceRecords({{"P", {"x"}}, {"A", {"a"}}, {"P", {"y"}}});
-    doc.ReorderStylesByList({"A", "P", "P"});
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"A", {"a"}}, {"P", {"x"}}, {"P", {"y"}}}));
-}
-
-TEST(StyleDocumentReorder, SelectorsAreComparedCaseSensitively) {
-    StyleDocument doc;
-    doc.ReplaceRecords({{"p", {"lower"}}, {"P", {"upper"}}});
-    doc.ReorderStylesByList({"P", "p"});
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"P", {"upper"}}, {"p", {"lower"}}}));
-}
-
-TEST(StyleDocumentReorder, LeavesSelectionAndCurrentStyleAlone) {
-    StyleDocument doc = DocumentWith({"A", "B", "C"});
-    doc.SelectedRow = 1;
-    doc.CurrentStyleIndex = 1;
-    doc.Modified = false;
-    doc.ReorderStylesByList({"B", "C", "A"});
+    std::vector<StyleRecord> records;
+    for (size_t i = 0; i < c.Before.size(); ++i)
+        records.emplace_back(c.Before[i], LineList{std::to_string(i)});
+    doc.ReplaceRecords(records);
+    doc.SelectedRow = doc.CurrentStyleIndex = 1;
+    doc.ReorderStylesByList(c.List);
+    EXPECT_EQ(doc.ListItems(), c.List);
+    EXPECT_EQ(FirstLines(doc), c.After);
     EXPECT_EQ(doc.SelectedRow, 1);
     EXPECT_EQ(doc.CurrentStyleIndex, 1);
-    EXPECT_FALSE(doc.Modified);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StyleDocumentReorder,
+    ::testing::Values(ReorderCase{{"A", "B", "C"}, {"C", "A", "B"}, {"2", "0", "1"}},
+                      ReorderCase{{"d", "b", "a", "c"}, {"a", "b", "c", "d"}, {"2", "1", "3", "0"}},
+                      // Equal names keep their order, however they move.
+                      ReorderCase{{"P", "P"}, {"P", "P"}, {"0", "1"}},
+                      ReorderCase{{"P", "A", "P"}, {"A", "P", "P"}, {"1", "0", "2"}},
+                      ReorderCase{{"A", "B", "A", "B"}, {"B", "B", "A", "A"}, {"1", "3", "0", "2"}},
+                      // Names are compared with their case.
+                      ReorderCase{{"p", "P"}, {"P", "p"}, {"1", "0"}}));
+
+TEST(StyleDocumentReorderSources, SourcesTravelAndStayUnedited) {
+    StyleDocument doc = DocumentRead("/* a */\na { x }\nb { y }\n");
+    doc.ReorderStylesByList({"b", "a"});
+    EXPECT_FALSE(doc.Record(0).Edited());
+    EXPECT_EQ(Composed(doc), "\nb { y }/* a */\na { x }\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -267,36 +180,40 @@ TEST(StyleDocumentReorder, LeavesSelectionAndCurrentStyleAlone) {
 TEST(StyleDocumentRemove, LaterRecordsMoveUpWithTheirLines) {
     StyleDocument doc = DocumentWith({"A", "B", "C", "D"});
     doc.RemoveRecord(1);
-    EXPECT_EQ(doc.StyleCount(), 3);
-    EXPECT_EQ(RecordsOf(doc),
-              (std::vector<StyleRecord>{
-                  {"A", {"line of A"}}, {"C", {"line of C"}}, {"D", {"line of D"}}}));
-}
-
-TEST(StyleDocumentRemove, FirstAndLastRecords) {
-    StyleDocument doc = DocumentWith({"A", "B", "C"});
+    EXPECT_EQ(FirstLines(doc), (Items{"line of A", "line of C", "line of D"}));
     doc.RemoveRecord(2);
-    EXPECT_EQ(doc.ListItems(), (Items{"A", "B"}));
     doc.RemoveRecord(0);
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"B", {"line of B"}}}));
+    EXPECT_EQ(doc.ListItems(), Items{"C"});
     doc.RemoveRecord(0);
     EXPECT_EQ(doc.StyleCount(), 0);
     EXPECT_TRUE(ComposeSheet(doc).empty());
 }
 
-TEST(StyleDocumentRemove, RemovesTheGivenOneOfTwoDuplicates) {
-    StyleDocument doc;
-    doc.ReplaceRecords({{"P", {"x"}}, {"P", {"y"}}, {"Q", {"q"}}});
+TEST(StyleDocumentRemove, TheCommentsInFrontStayInFrontOfTheNextRule) {
+    StyleDocument doc = DocumentRead("/* licence */\n\n/* a */ a { x }\n/* b */\nb { y }\n");
     doc.RemoveRecord(0);
-    EXPECT_EQ(RecordsOf(doc), (std::vector<StyleRecord>{{"P", {"y"}}, {"Q", {"q"}}}));
+    EXPECT_EQ(Composed(doc), "/* licence */\n\n/* a */ \n/* b */\nb { y }\n");
+    EXPECT_FALSE(doc.Record(0).Edited());
+    doc.MarkEdited(0);
+    EXPECT_EQ(Composed(doc), "/* licence */\n\n/* a */ \n/* b */\nb {\ny \n}\n");
 }
 
-TEST(StyleDocumentRemove, RemovedRecordIsGoneAfterAddingAgain) {
-    StyleDocument doc = DocumentWith({"A", "B", "C"});
+TEST(StyleDocumentRemove, TheCommentsInFrontOfTheLastRuleGoToTheTail) {
+    StyleDocument doc = DocumentRead("a { x }\n/* b */\nb { y }\n/* end */\n");
+    doc.RemoveRecord(1);
+    EXPECT_EQ(doc.Tail(), "\n/* b */\n\n/* end */\n");
+    EXPECT_EQ(Composed(doc), "a { x }\n/* b */\n\n/* end */\n");
+}
+
+TEST(StyleDocumentRemove, OntoARecordWithoutSourceTheCommentsBecomeItsSource) {
+    StyleDocument doc = DocumentRead("/* a */\na { x }\n");
+    doc.AddStyleRecord("new");
+    doc.ReorderStylesByList({"new", "a"});
+    doc.ReorderStylesByList({"a", "new"});
     doc.RemoveRecord(0);
-    ASSERT_TRUE(doc.AddStyleRecord("A"));
-    EXPECT_EQ(RecordsOf(doc),
-              (std::vector<StyleRecord>{{"B", {"line of B"}}, {"C", {"line of C"}}, {"A", {}}}));
+    EXPECT_TRUE(doc.Record(0).Edited());
+    EXPECT_EQ(doc.Record(0).Source(), "/* a */\n");
+    EXPECT_EQ(Composed(doc), "/* a */\nnew {\n}\n");
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 namespace tesselo {
 namespace {
 
+using testing::EscapeBytes;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -116,7 +117,7 @@ TEST(SheetLinesBuffer, HoldsTheLinesAsTheFileTheyMake) {
     const SheetLines sheet = SheetLines::FromLines(lines);
     EXPECT_EQ(sheet.size(), lines.size());
     EXPECT_EQ(sheet.ToLineList(), lines);
-    EXPECT_EQ(sheet.CrLfText(), JoinLinesCrLf(lines));
+    EXPECT_EQ(sheet.Bytes(), JoinLinesCrLf(lines));
     EXPECT_EQ(sheet[1], "");
     EXPECT_EQ(sheet[3], "\xC0\xFF");
     EXPECT_TRUE(sheet == lines);
@@ -126,10 +127,10 @@ TEST(SheetLinesBuffer, HoldsTheLinesAsTheFileTheyMake) {
 
 TEST(SheetLinesBuffer, EmptyBufferAndEmptyLines) {
     EXPECT_TRUE(SheetLines().empty());
-    EXPECT_EQ(SheetLines().CrLfText(), "");
+    EXPECT_EQ(SheetLines().Bytes(), "");
     const SheetLines one = SheetLines::FromLines({""});
     EXPECT_FALSE(one.empty());
-    EXPECT_EQ(one.CrLfText(), "\r\n");
+    EXPECT_EQ(one.Bytes(), "\r\n");
     EXPECT_EQ(one.ToLineList(), LineList{""});
 }
 
@@ -140,12 +141,43 @@ TEST(SheetLinesBuffer, AppendingTwoPartsMakesOneLine) {
     EXPECT_EQ(sheet.ToLineList(), (LineList{"body {", "}"}));
     sheet.clear();
     EXPECT_TRUE(sheet.empty());
-    EXPECT_EQ(sheet.CrLfText(), "");
+    EXPECT_EQ(sheet.Bytes(), "");
 }
 
 TEST(SheetLinesBuffer, SplittingItsFileGivesItBack) {
     const LineList lines{"a", "", "  b\t", "\x7F\x80"};
-    EXPECT_EQ(SheetLines::FromBytes(SheetLines::FromLines(lines).CrLfText()).ToLineList(), lines);
+    EXPECT_EQ(SheetLines::FromBytes(SheetLines::FromLines(lines).Bytes()).ToLineList(), lines);
+}
+
+// A sheet is written in its own line end: the first line break of the text as read
+// (after the cut at a NUL), CR LF when it has none.
+TEST(SheetLinesBuffer, KeepsTheLineEndOfTheTextAsRead) {
+    struct Case {
+        std::string Bytes, LineEnd, Written;
+    };
+    const std::vector<Case> cases = {{"a\nb\r\nc", "\n", "a\nb\nc\n"},
+                                     {"a\r\nb\nc\r", "\r\n", "a\r\nb\r\nc\r\n"},
+                                     {"a\rb\n", "\r", "a\rb\r"},
+                                     {"a", "\r\n", "a\r\n"},
+                                     {"", "\r\n", ""},
+                                     {"a\0\nb"s, "\r\n", "a\r\n"},
+                                     {"\n\n", "\n", "\n\n"},
+                                     {"x\r\r\n", "\r", "x\r\r"}};
+    for (const auto& c : cases) {
+        const SheetLines sheet = SheetLines::FromBytes(c.Bytes);
+        EXPECT_EQ(sheet.LineEnd(), c.LineEnd) << EscapeBytes(c.Bytes);
+        EXPECT_EQ(sheet.Bytes(), c.Written) << EscapeBytes(c.Bytes);
+        EXPECT_EQ(SheetLines::FromText(sheet.Text(), sheet.LineEnd()).Bytes(), c.Written);
+    }
+}
+
+TEST(SheetLinesBuffer, FromTextSplitsAtEveryLineBreak) {
+    EXPECT_TRUE(SheetLines::FromText("").empty());
+    EXPECT_EQ(SheetLines::FromText("a").ToLineList(), LineList{"a"});
+    EXPECT_EQ(SheetLines::FromText("a\n").ToLineList(), LineList{"a"});
+    EXPECT_EQ(SheetLines::FromText("\n").ToLineList(), LineList{""});
+    EXPECT_EQ(SheetLines::FromText("a\n\nb\n\n").ToLineList(), (LineList{"a", "", "b", ""}));
+    EXPECT_EQ(SheetLines::FromText("a\nb", "\n").Bytes(), "a\nb\n");
 }
 
 // ---------------------------------------------------------------------------

@@ -100,10 +100,14 @@ TEST(NormalizeDeclarations, BlanksAroundColonsAndSemicolonsVanish) {
     EXPECT_EQ(NormalizeDeclarations({"a  :  b  ;  c"}), "A:B;C;");
 }
 
-TEST(NormalizeDeclarations, LinesAreJoinedWithoutSeparator) {
-    EXPECT_EQ(NormalizeDeclarations({"color: red", "font-size: 12px"}), "COLOR:REDFONT-SIZE:12PX;");
+// A line end separates like a blank; where blanks go, it goes too.
+TEST(NormalizeDeclarations, LinesAreJoinedWithOneBlank) {
+    EXPECT_EQ(NormalizeDeclarations({"color: red", "font-size: 12px"}),
+              "COLOR:RED FONT-SIZE:12PX;");
     EXPECT_EQ(NormalizeDeclarations({"color: red;", "", "font-size: 12px;"}),
               "COLOR:RED;FONT-SIZE:12PX;");
+    EXPECT_EQ(NormalizeDeclarations({"width: calc(16px", "+ 1em);"}), "WIDTH:CALC(16PX + 1EM);");
+    EXPECT_EQ(NormalizeDeclarations({"a:", "b", ";"}), "A:B;");
 }
 
 TEST(NormalizeDeclarations, AlwaysEndsWithExactlyOneSemicolon) {
@@ -159,8 +163,8 @@ TEST(NormalizeDeclarations, KeepCaseVariantDiffersOnlyInCase) {
 // The scan as the normalisation describes it, one character pair at a time.
 std::string LiteralNormalize(const LineList& lines) {
     std::string s;
-    for (const auto& line : lines)
-        s += line;
+    for (size_t i = 0; i < lines.size(); ++i)
+        s += (i ? " " : "") + lines[i];
     s += ';';
     for (char& c : s)
         if (static_cast<unsigned char>(c) <= 32)
@@ -664,12 +668,14 @@ TEST(DeclarationReaderColors, TextColourInAnySpelling) {
     }
 }
 
-TEST(DeclarationReaderColors, BlankInFrontOfTheTextIsLeftOverAsTheRest) {
-    // The single blank that normalisation keeps at the start is not a declaration.
-    ReadResult r = Read({" color : red ;"});
-    EXPECT_TRUE(r.Panel.FontColorCheck);
-    EXPECT_EQ(r.Panel.FontColor, kRed);
-    EXPECT_EQ(r.Lines, (LineList{"; color: RED;", kComment, " "}));
+TEST(DeclarationReaderColors, BlanksInFrontOfTheTextAreNoDeclaration) {
+    // The single blank that normalisation keeps at the start goes with the clean-up.
+    for (const LineList& lines : {LineList{" color : red ;"}, LineList{" ", "color:red;", ""}}) {
+        ReadResult r = Read(lines);
+        EXPECT_TRUE(r.Panel.FontColorCheck);
+        EXPECT_EQ(r.Panel.FontColor, kRed);
+        EXPECT_EQ(r.Lines, LineList{"; color: RED;"});
+    }
 }
 
 TEST(DeclarationReaderColors, SwatchesTakeTheirDefaultsWhenNotNamed) {

@@ -31,7 +31,7 @@ std::string LiteralTrimSelector(std::string_view text) {
     return s;
 }
 
-std::optional<StyleRecord> LiteralParseCSSRule(const LineList& sheet, int n) {
+std::optional<LiteralRule> LiteralParseCSSRule(const LineList& sheet, int n) {
     // The scanning state, reset for every extraction and carried across line ends.
     int ruleNumber = -1;
     bool inBlock = false;
@@ -39,7 +39,7 @@ std::optional<StyleRecord> LiteralParseCSSRule(const LineList& sheet, int n) {
     std::string selectorAccumulator;
 
     bool ruleExists = false;
-    StyleRecord result;
+    LiteralRule result;
 
     for (const std::string& line : sheet) {
         std::string buffer; // emptied at the start of every line
@@ -125,8 +125,8 @@ std::optional<StyleRecord> LiteralParseCSSRule(const LineList& sheet, int n) {
     return result;
 }
 
-std::vector<StyleRecord> LiteralLoadStyles(const LineList& sheet) {
-    std::vector<StyleRecord> rules;
+std::vector<LiteralRule> LiteralLoadStyles(const LineList& sheet) {
+    std::vector<LiteralRule> rules;
     for (int n = 0;; ++n) {
         auto rule = LiteralParseCSSRule(sheet, n);
         if (!rule)
@@ -250,7 +250,14 @@ std::string EscapeBytes(std::string_view bytes) {
     return out;
 }
 
-std::string DescribeRules(const std::vector<StyleRecord>& rules) {
+std::vector<LiteralRule> RulesOf(const std::vector<StyleRecord>& records) {
+    std::vector<LiteralRule> rules;
+    for (const auto& record : records)
+        rules.push_back({record.Selector, record.Lines()});
+    return rules;
+}
+
+std::string DescribeRules(const std::vector<LiteralRule>& rules) {
     std::string out;
     for (size_t i = 0; i < rules.size(); ++i) {
         out += "  rule " + std::to_string(i) + " selector \"" + EscapeBytes(rules[i].Selector) +

@@ -18,12 +18,19 @@
 
 namespace tesselo::testing {
 
+// A rule as the scan gives it: the selector and the declaration lines.
+struct LiteralRule {
+    std::string Selector;
+    tesselo::LineList Lines;
+    bool operator==(const LiteralRule&) const = default;
+};
+
 // Selector and declaration lines of rule n (from 0); nullopt when the text holds
 // fewer than n + 1 "{".
-std::optional<tesselo::StyleRecord> LiteralParseCSSRule(const tesselo::LineList& sheet, int n);
+std::optional<LiteralRule> LiteralParseCSSRule(const tesselo::LineList& sheet, int n);
 
 // Rules 0, 1, 2 ... until one does not exist.
-std::vector<tesselo::StyleRecord> LiteralLoadStyles(const tesselo::LineList& sheet);
+std::vector<LiteralRule> LiteralLoadStyles(const tesselo::LineList& sheet);
 
 // The selector trim of the scan: spaces and bytes above 127 off both ends.
 std::string LiteralTrimSelector(std::string_view text);
@@ -37,7 +44,10 @@ std::string RandomSheetBytes(std::mt19937& rng, size_t maxLength);
 // The bytes as a C string literal body ("a\r\n\xC0"), for reproducing a failure.
 std::string EscapeBytes(std::string_view bytes);
 // The lines of a sheet or a rule, each escaped, for failure messages.
-std::string DescribeRules(const std::vector<tesselo::StyleRecord>& rules);
+std::string DescribeRules(const std::vector<LiteralRule>& rules);
+
+// The selector and the lines of each record.
+std::vector<LiteralRule> RulesOf(const std::vector<tesselo::StyleRecord>& records);
 
 } // namespace tesselo::testing
 
@@ -46,9 +56,21 @@ namespace tesselo {
 // Lets the test framework show a record's bytes readably in failure messages.
 inline void PrintTo(const StyleRecord& record, std::ostream* os) {
     *os << "{\"" << testing::EscapeBytes(record.Selector) << "\", {";
-    for (size_t i = 0; i < record.Lines.size(); ++i)
-        *os << (i ? ", \"" : "\"") << testing::EscapeBytes(record.Lines[i]) << "\"";
-    *os << "}}";
+    const LineList& lines = record.Lines();
+    for (size_t i = 0; i < lines.size(); ++i)
+        *os << (i ? ", \"" : "\"") << testing::EscapeBytes(lines[i]) << "\"";
+    *os << "}" << (record.Edited() ? ", edited" : "") << "}";
 }
 
 } // namespace tesselo
+
+namespace tesselo::testing {
+
+inline void PrintTo(const LiteralRule& rule, std::ostream* os) {
+    *os << "{\"" << EscapeBytes(rule.Selector) << "\", {";
+    for (size_t i = 0; i < rule.Lines.size(); ++i)
+        *os << (i ? ", \"" : "\"") << EscapeBytes(rule.Lines[i]) << "\"";
+    *os << "}}";
+}
+
+} // namespace tesselo::testing

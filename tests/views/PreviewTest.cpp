@@ -23,8 +23,9 @@ using testing::TempDir;
 using testing::WriteBytes;
 
 const std::string kSheet = "h1 { color: red }\r\np { margin: 0 }\r\n";
-// The same sheet after the user typed "color: blue;" into the view of its first rule.
-const std::string kEdited = "h1 {\r\ncolor: blue;\r\n}\r\np {\r\nmargin: 0 \r\n}\r\n";
+// The same sheet after the user typed "color: blue;" into the view of its first rule:
+// that rule is written anew, the other as it was read.
+const std::string kEdited = "h1 {\r\ncolor: blue;\r\n}\r\np { margin: 0 }\r\n";
 
 std::map<std::string, std::string> Listing(const std::string& folder) {
     std::map<std::string, std::string> entries;
@@ -58,7 +59,10 @@ protected:
     }
 
     // The user types into the view of the current rule.
-    void Type(const std::string& line) { editor.CSSMemo.Lines = {line}; }
+    void Type(const std::string& line) {
+        editor.CSSMemo.Lines = {line};
+        editor.CSSMemo.Edited = true;
+    }
 
     TempDir dir;
     StyleEditor editor;
@@ -72,15 +76,16 @@ protected:
 
 class PreviewRefresh : public PreviewFixture {};
 
-TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInCrLf) {
+TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
     // Lone LF line ends and no line end after the last line.
     const std::string path = Open("h1 { color: red }\np { margin: 0 }");
     Type("color: blue;");
 
     preview.RefreshViewExecute();
 
-    EXPECT_EQ(ReadBytes(path), kEdited);
-    EXPECT_EQ(editor.Document.SheetText.CrLfText(), kEdited);
+    const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }\n";
+    EXPECT_EQ(ReadBytes(path), edited);
+    EXPECT_EQ(editor.Document.SheetText.Bytes(), edited);
 }
 
 TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
@@ -89,7 +94,7 @@ TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
 
     preview.RefreshViewExecute();
 
-    EXPECT_EQ(editor.Document.Record(0).Lines, LineList{"color: blue;"});
+    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: blue;"});
 }
 
 TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
@@ -155,7 +160,7 @@ TEST_F(PreviewRefresh, NeverSavedDocument_ComposesButWritesAndReloadsNothing) {
 
     preview.RefreshViewExecute();
 
-    EXPECT_EQ(editor.Document.SheetText.CrLfText(), "Body {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(editor.Document.SheetText.Bytes(), "Body {\r\ncolor: blue;\r\n}\r\n");
     EXPECT_TRUE(browser.Calls.empty());
     EXPECT_TRUE(Listing(dir.Path()).empty());
     EXPECT_EQ(Listing(current.Path()),
@@ -174,7 +179,7 @@ TEST_F(PreviewRefresh, FileRemovedMeanwhile_NotRecreatedAndNoReload) {
     EXPECT_FALSE(fs::exists(path));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
     EXPECT_TRUE(browser.Calls.empty());
-    EXPECT_NE(editor.Document.SheetText.CrLfText().find("color: blue;"), std::string::npos);
+    EXPECT_NE(editor.Document.SheetText.Bytes().find("color: blue;"), std::string::npos);
 }
 
 TEST_F(PreviewRefresh, FolderInPlaceOfTheFile_NothingWrittenAndNoReload) {

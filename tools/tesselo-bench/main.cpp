@@ -50,10 +50,7 @@ int main(int argc, char** argv) {
     const auto writeMode = durable ? tesselo::WriteMode::Durable : tesselo::WriteMode::Quick;
     tesselo::StyleEditor editor;
     if (auto failure = editor.LoadCSSFile(path, /*writeBackup=*/false)) {
-        std::fprintf(stderr, "cannot read %s: %s\n", path.c_str(),
-                     failure->What == tesselo::LoadFailure::Kind::TooManyRules
-                         ? "too many rules"
-                         : failure->Reason.c_str());
+        std::fprintf(stderr, "cannot read %s: %s\n", path.c_str(), failure->Reason.c_str());
         return 1;
     }
     tesselo::TextFileContent content;
