@@ -54,10 +54,8 @@ inline bool LinesLeaveTheBlockOpen(const StyleDocument& document) {
             const char c = text[p];
             const char next = p + 1 < text.size() ? text[p + 1] : '\0';
             if (comment) {
-                if (c == '*' && next == '/') {
-                    ++p;
-                    comment = p + 1 < text.size() && text[p + 1] == '*';
-                }
+                if (c == '*' && next == '/')
+                    comment = false, ++p;
             } else if (c == '\\') {
                 ++p;
             } else if (quote) {
@@ -66,7 +64,7 @@ inline bool LinesLeaveTheBlockOpen(const StyleDocument& document) {
             } else if (c == '"' || c == '\'') {
                 quote = c;
             } else if (c == '/' && next == '*') {
-                comment = true;
+                comment = true, ++p;
             } else if (c == '{') {
                 ++depth;
             } else if (c == '}' && depth > 0) {

@@ -49,8 +49,8 @@ public:
     }
 
 private:
-    // In a comment only "*/" matters. The "/" that closes a comment can open the next
-    // one at once ("*/*"), as the reader has always read it.
+    // In a comment only "*/" matters; the "/" that closes it enters no selector and
+    // opens no comment.
     size_t SkipComment(size_t i) {
         for (;;) {
             const void* star = std::memchr(text_.data() + i, '*', text_.size() - i);
@@ -59,12 +59,7 @@ private:
             i = static_cast<size_t>(static_cast<const char*>(star) - text_.data());
             if (i + 1 < text_.size() && text_[i + 1] == '/') {
                 inComment_ = false;
-                ++i; // the "/" enters no selector
-                if (i + 1 < text_.size() && text_[i + 1] == '*') {
-                    inComment_ = true;
-                    return i + 1;
-                }
-                return i + 1;
+                return i + 2;
             }
             ++i;
         }
@@ -130,7 +125,7 @@ private:
         case '/':
             if (i + 1 < n && text_[i + 1] == '*') {
                 inComment_ = true;
-                return i + 1; // the "*" of "/*/" closes it again
+                return i + 2; // the "*" of "/*" closes nothing
             }
             return i + 1;
         case '\\':
@@ -152,7 +147,7 @@ private:
         case '/':
             if (i + 1 < text_.size() && text_[i + 1] == '*') {
                 inComment_ = true;
-                return i + 1;
+                return i + 2;
             }
             AddToSelector(i);
             return i + 1;
@@ -269,10 +264,8 @@ bool HoldsNestedRules(const LineList& lines) {
         const char c = text[i];
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
         if (comment) {
-            if (c == '*' && next == '/') {
-                ++i; // as the reader cuts: the closing "/" may open the next comment
-                comment = i + 1 < text.size() && text[i + 1] == '*';
-            }
+            if (c == '*' && next == '/')
+                comment = false, ++i;
         } else if (c == '\\') {
             ++i; // the next byte is escaped; a string goes on past an escaped line end
         } else if (quote) {
@@ -281,7 +274,7 @@ bool HoldsNestedRules(const LineList& lines) {
         } else if (c == '"' || c == '\'') {
             quote = c;
         } else if (c == '/' && next == '*') {
-            comment = true; // the "*" is looked at again: "/*/" closes at once
+            comment = true, ++i;
         } else if (c == '{') {
             return true;
         }

@@ -185,12 +185,14 @@ TEST(SheetReaderSelectors, CommentsVanishStarsAndSlashesStay) {
         {"p /* note */ { }", {{"p", {" "}}}},
         {"a/**/b {}", {{"ab", {""}}}},
         {"a /* x\n y */ b {}", {{"a  b", {""}}}},
-        {"a/*/b {}", {{"ab", {""}}}},
+        {"a/*/b {} */ c {}", {{"a c", {""}}}},
         {"*.note { }", {{"*.note", {" "}}}},
         {".row > * { }", {{".row > *", {" "}}}},
         {"[class*=\"col-\"] {}", {{"[class*=\"col-\"]", {""}}}},
         {"a*/b {}", {{"a*/b", {""}}}},
-        {"/* x */*/a {}", {{"a", {""}}}}, // "*/*" opens a new comment
+        // The "/" that closes a comment opens none, the "*" that opens one closes none.
+        {"/* x */*/a {}", {{"*/a", {""}}}},
+        {"/*!\n * licence\n */*,*::before{x}", {{"*,*::before", {"x"}}}},
         {"/* x */ */a {}", {{"*/a", {""}}}},
         {"a/\n*b {}", {{"a/ *b", {""}}}},
     });
