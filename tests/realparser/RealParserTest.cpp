@@ -1,0 +1,327 @@
+// The composed sheet, read by a real CSS parser: every sheet under tests/data/sheets is
+// opened and composed by tesselo-dump, then the browser reads the original and the
+// composed text. Every rule and declaration the browser finds in the original must come
+// back unchanged, under the same parent and in the same order.
+
+#include "support/TempDir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace tesselo {
+namespace {
+
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// The dump mode that marks every record edited, so every rule comes back in the
+// composer's own form.
+const QStringList kDumpArguments = {QStringLiteral("--edit-all")};
+constexpr int kWaitMs = 30000;
+
+// Every rule of the page's first sheet, nested rules inside their parent, as JSON:
+// [{head, decls: [[property, value, priority]...], rules: [...]}...].
+const QString kReadRules = QStringLiteral(R"JS(
+(function () {
+  function head(r) {
+    switch (r.type) {
+    case 1: return r.selectorText;
+    case 3: return ('@import ' + r.href + ' ' + r.media.mediaText).trim();
+    case 4: return '@media ' + r.media.mediaText;
+    case 5: return '@font-face';
+    case 6: return ('@page ' + r.selectorText).trim();
+    case 7: return '@keyframes ' + r.name;
+    case 8: return r.keyText;
+    case 12: return '@supports ' + r.conditionText;
+    }
+    return 'rule of type ' + r.type + ': ' + r.cssText.split('{')[0].trim();
+  }
+  function read(list) {
+    return Array.from(list, function (r) {
+      var rule = {head: head(r), decls: [], rules: r.cssRules ? read(r.cssRules) : []};
+      for (var i = 0; r.style && i < r.style.length; ++i) {
+        var p = r.style[i];
+        rule.decls.push([p, r.style.getPropertyValue(p), r.style.getPropertyPriority(p)]);
+      }
+      return rule;
+    });
+  }
+  try {
+    var sheet = document.styleSheets[0];
+    return JSON.stringify(sheet ? read(sheet.cssRules) : {error: 'the page has no style sheet'});
+  } catch (e) {
+    return JSON.stringify({error: String(e)});
+  }
+})()
+)JS");
+
+struct Declaration {
+    QString Value, Priority;
+};
+
+// One rule as the browser read it; the path names its parents ("@media print > .a"),
+// and the second rule of the same head under one parent gets " (#2)".
+struct RuleRead {
+    QString Path, Head;
+    std::map<QString, Declaration> Declarations;
+};
+using SheetRead = std::vector<RuleRead>; // parents before their rules, in sheet order
+
+void Flatten(const QJsonArray& rules, const QString& parent, SheetRead& out) {
+    std::map<QString, int> seen;
+    for (const auto& item : rules) {
+        const QJsonObject rule = item.toObject();
+        RuleRead read{parent, rule["head"].toString(), {}};
+        read.Path += (parent.isEmpty() ? "" : " > ") + read.Head;
+        if (const int n = ++seen[read.Head]; n > 1)
+            read.Path += QStringLiteral(" (#%1)").arg(n);
+        for (const auto& declaration : rule["decls"].toArray()) {
+            const QJsonArray d = declaration.toArray();
+            read.Declarations[d[0].toString()] = {d[1].toString(), d[2].toString()};
+        }
+        const QString path = read.Path; // out grows under the nested call
+        out.push_back(std::move(read));
+        Flatten(rule["rules"].toArray(), path, out);
+    }
+}
+
+// Two differences are forgiven, nothing else. Runs of blanks count as one blank and
+// blanks at either end count for nothing: CSS reads them so, and the editor folds
+// blanks when it rewrites a rule. Font family names are compared without regard to
+// ASCII letter case: CSS matches them so, and the editor shows recognised names in
+// upper case.
+QString FoldBlanks(const QString& value) {
+    QString folded;
+    bool blank = false;
+    for (const QChar c : value) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f') {
+            blank = true;
+            continue;
+        }
+        if (blank && !folded.isEmpty())
+            folded += ' ';
+        blank = false;
+        folded += c;
+    }
+    return folded;
+}
+
+QString Comparable(const QString& property, const QString& value) {
+    QString comparable = FoldBlanks(value);
+    if (property == "font-family")
+        for (QChar& c : comparable)
+            if (c >= 'A' && c <= 'Z')
+                c = QChar(c.unicode() + ('a' - 'A'));
+    return comparable;
+}
+
+QString Show(const QString& path, const QString& property, const Declaration& d) {
+    return path + " { " + property + ": " + FoldBlanks(d.Value) +
+           (d.Priority.isEmpty() ? "" : " !" + d.Priority) + " }";
+}
+
+void CompareDeclarations(const RuleRead& before, const RuleRead& after, QStringList& faults) {
+    for (const auto& [property, was] : before.Declarations) {
+        const auto now = after.Declarations.find(property);
+        if (now == after.Declarations.end())
+            faults << "declaration lost: " + Show(before.Path, property, was);
+        else if (Comparable(property, was.Value) != Comparable(property, now->second.Value) ||
+                 was.Priority != now->second.Priority)
+            faults << "declaration changed: " + Show(before.Path, property, was) + " became" +
+                          Show("", property, now->second);
+    }
+    for (const auto& [property, now] : after.Declarations)
+        if (!before.Declarations.contains(property))
+            faults << "declaration added: " + Show(after.Path, property, now);
+}
+
+QStringList Differences(const SheetRead& original, const SheetRead& composed) {
+    QStringList faults;
+    std::map<QString, size_t> composedAt;
+    for (size_t i = 0; i < composed.size(); ++i)
+        composedAt[composed[i].Path] = i;
+    std::set<QString> matched;
+    std::vector<const RuleRead*> lost, added;
+    const RuleRead* previous = nullptr;
+    for (const RuleRead& rule : original) {
+        const auto at = composedAt.find(rule.Path);
+        if (at == composedAt.end()) {
+            lost.push_back(&rule);
+            continue;
+        }
+        matched.insert(rule.Path);
+        CompareDeclarations(rule, composed[at->second], faults);
+        if (previous && at->second < composedAt[previous->Path])
+            faults << "rule out of order: " + rule.Path + " now comes before " + previous->Path;
+        previous = &rule;
+    }
+    for (const RuleRead& rule : composed)
+        if (!matched.contains(rule.Path))
+            added.push_back(&rule);
+    // A rule lost in one place and added in another under the same head has moved.
+    for (const RuleRead* rule : lost) {
+        const auto twin = std::find_if(added.begin(), added.end(),
+                                       [&](const RuleRead* a) { return a->Head == rule->Head; });
+        if (twin == added.end()) {
+            faults << "rule lost: " + rule->Path;
+            continue;
+        }
+        faults << "rule moved: " + rule->Path + " -> " + (*twin)->Path;
+        CompareDeclarations(*rule, **twin, faults);
+        added.erase(twin);
+    }
+    for (const RuleRead* rule : added)
+        faults << "rule added: " + rule->Path;
+    return faults;
+}
+
+// The sheet as tesselo-dump composes it: its "sheet" lines joined with LF.
+std::optional<std::string> Compose(const std::string& sheet) {
+    QProcess dump;
+    dump.start(QStringLiteral(TESSELO_DUMP), kDumpArguments + QStringList{sheet.c_str()});
+    const bool ran = dump.waitForFinished(kWaitMs) && dump.exitStatus() == QProcess::NormalExit;
+    if (!ran || dump.exitCode() != 0) {
+        ADD_FAILURE() << "tesselo-dump "
+                      << (ran ? "exited with " + std::to_string(dump.exitCode())
+                              : dump.errorString().toStdString())
+                      << ": " << dump.readAllStandardError().toStdString()
+                      << dump.readAllStandardOutput().toStdString();
+        return std::nullopt;
+    }
+    std::string composed;
+    for (const QByteArray& line : dump.readAllStandardOutput().split('\n'))
+        if (line.startsWith("sheet\t"))
+            composed += line.mid(6).toStdString() + "\n";
+    return composed;
+}
+
+class RealParserCheck : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { page_ = new QWebEnginePage; }
+    static void TearDownTestSuite() {
+        delete page_;
+        page_ = nullptr;
+    }
+
+    // Writes the text as NAME.css, loads a page NAME.html that links it and returns
+    // every rule the browser read from it.
+    static std::optional<SheetRead> Read(const TempDir& dir, const std::string& name,
+                                         const std::string& css) {
+        WriteBytes(dir.File(name + ".css"), css);
+        WriteBytes(dir.File(name + ".html"),
+                   "<!doctype html><html><head><meta charset=\"utf-8\"><link rel=\"stylesheet\""
+                   " href=\"" +
+                       name + ".css\"></head><body></body></html>");
+        // Shared with the callbacks, which may come after a time-out.
+        auto loaded = std::make_shared<std::optional<bool>>();
+        auto json = std::make_shared<std::optional<QString>>();
+        const auto connection = QObject::connect(page_, &QWebEnginePage::loadFinished,
+                                                 [loaded](bool ok) { *loaded = ok; });
+        page_->load(QUrl::fromLocalFile(QString::fromStdString(dir.File(name + ".html"))));
+        const bool finished = QTest::qWaitFor([&] { return loaded->has_value(); }, kWaitMs);
+        QObject::disconnect(connection);
+        if (!finished || !**loaded) {
+            ADD_FAILURE() << name << ".html: " << (finished ? "did not load" : "load timed out");
+            return std::nullopt;
+        }
+        page_->runJavaScript(kReadRules,
+                             [json](const QVariant& result) { *json = result.toString(); });
+        if (!QTest::qWaitFor([&] { return json->has_value(); }, kWaitMs)) {
+            ADD_FAILURE() << name << ".html: no answer from the page's script";
+            return std::nullopt;
+        }
+        const QJsonDocument document = QJsonDocument::fromJson((*json)->toUtf8());
+        if (!document.isArray()) {
+            ADD_FAILURE() << name << ".html: " << (*json)->toStdString();
+            return std::nullopt;
+        }
+        SheetRead read;
+        Flatten(document.array(), QString(), read);
+        return read;
+    }
+
+    static inline QWebEnginePage* page_ = nullptr;
+};
+
+// The comparison itself: it names every change and forgives only blanks and the case
+// of font family names.
+TEST_F(RealParserCheck, DifferencesNameEveryChangeButBlanksAndFamilyCase) {
+    TempDir dir;
+    const auto before = Read(dir, "before",
+                             "p { color: red; padding-top: 0 !important; --gap: 1px  2px;\n"
+                             "    --name: Abc; font-family: Arial, serif }\n"
+                             "@media print { .a { color: blue; width: calc(1px + 2em) }\n"
+                             "    .b { color: green } }\n"
+                             "h1 { margin: 0 } h2 { margin: 0 }\n");
+    const auto after = Read(dir, "after",
+                            "p { color: #f00; padding-top: 0; --gap:1px 2px; --name: abc;\n"
+                            "    font-family: ARIAL,  SERIF; top: 0 }\n"
+                            "@media print { .a { width: calc(1px +\n 2em) } }\n"
+                            ".b { color: green }\n"
+                            "h2 { margin: 0 } h1 { margin: 0 }\n");
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(Differences(*before, *after).join('\n').toStdString(),
+              "declaration changed: p { --name: Abc } became { --name: abc }\n"
+              "declaration changed: p { color: red } became { color: rgb(255, 0, 0) }\n"
+              "declaration changed: p { padding-top: 0px !important } became { padding-top: 0px }\n"
+              "declaration added: p { top: 0px }\n"
+              "declaration lost: @media print > .a { color: blue }\n"
+              "rule out of order: h2 now comes before h1\n"
+              "rule moved: @media print > .b -> .b");
+}
+
+class RealParserSheet : public RealParserCheck,
+                        public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(RealParserSheet, ComposedReadsAsTheOriginal) {
+    const std::string sheet = GetParam();
+    const auto composed = Compose(sheet);
+    ASSERT_TRUE(composed);
+    TempDir dir;
+    const auto original = Read(dir, "original", ReadBytes(sheet));
+    ASSERT_TRUE(original);
+    ASSERT_FALSE(original->empty()) << "the browser found no rule in " << sheet;
+    const auto read = Read(dir, "composed", *composed);
+    ASSERT_TRUE(read);
+    const QStringList faults = Differences(*original, *read);
+    EXPECT_TRUE(faults.isEmpty()) << faults.size() << " differences:\n"
+                                  << faults.join('\n').toStdString() << "\n\ncomposed sheet:\n"
+                                  << *composed;
+}
+
+// The sheets under tests/data/sheets, as CMake found them.
+std::vector<std::string> SheetFiles() {
+    std::vector<std::string> files;
+    for (const QString& file : QStringLiteral(TESSELO_SHEETS).split('|', Qt::SkipEmptyParts))
+        files.push_back(file.toStdString());
+    return files;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSheet, ::testing::ValuesIn(SheetFiles()),
+                         [](const auto& info) {
+                             std::string name = std::filesystem::path(info.param).stem();
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c)))
+                                     c = '_';
+                             return name;
+                         });
+
+} // namespace
+} // namespace tesselo
