@@ -5,8 +5,10 @@
 #include "panel/ClearPanel.h"
 
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <functional>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -32,6 +34,50 @@ struct PropertyValue {
 };
 
 using Acceptor = std::function<bool(std::string_view)>;
+
+// The property names whose declarations set, in part, what a property of the panel
+// sets: its shorthands and the logical properties for the same side.
+struct OverridingName {
+    std::string_view Name;
+    bool Prefix = false; // the name and every "NAME-..." property
+};
+
+std::vector<OverridingName> OverridingNames(std::string_view property) {
+    auto side = [&](std::string_view shorthand, std::string_view block, std::string_view inline_) {
+        return std::vector<OverridingName>{{shorthand}, {block, true}, {inline_, true}};
+    };
+    if (property.starts_with("MARGIN-"))
+        return side("MARGIN", "MARGIN-BLOCK", "MARGIN-INLINE");
+    if (property.starts_with("PADDING-"))
+        return side("PADDING", "PADDING-BLOCK", "PADDING-INLINE");
+    if (property == "TOP" || property == "RIGHT" || property == "BOTTOM" || property == "LEFT")
+        return side("INSET", "INSET-BLOCK", "INSET-INLINE");
+    if (property.starts_with("BORDER-"))
+        return {{"BORDER"},
+                {"BORDER-TOP", true},
+                {"BORDER-RIGHT", true},
+                {"BORDER-BOTTOM", true},
+                {"BORDER-LEFT", true},
+                {"BORDER-BLOCK", true},
+                {"BORDER-INLINE", true}};
+    if (property == "FONT-VARIANT")
+        return {{"FONT"}, {"FONT-VARIANT", true}};
+    if (property.starts_with("FONT-") || property == "LINE-HEIGHT")
+        return {{"FONT"}};
+    if (property == "BACKGROUND-POSITION")
+        return {{"BACKGROUND"}, {"BACKGROUND-POSITION", true}};
+    if (property.starts_with("BACKGROUND-"))
+        return {{"BACKGROUND"}};
+    if (property == "TEXT-DECORATION")
+        return {{"TEXT-DECORATION", true}};
+    if (property == "OVERFLOW")
+        return {{"OVERFLOW", true}};
+    if (property == "WIDTH")
+        return {{"INLINE-SIZE"}};
+    if (property == "HEIGHT")
+        return {{"BLOCK-SIZE"}};
+    return {};
+}
 
 // The working text in upper case and, position for position, in its original case.
 // Every deletion is made in both.
@@ -112,7 +158,29 @@ private:
         size_t p = upper_.find(key);
         if (p == std::string::npos || (p > 0 && upper_[p - 1] == '-'))
             return -1;
+        if (OverriddenIfMovedForward(key.substr(0, key.find(':')), p))
+            return -1;
         return static_cast<long>(p);
+    }
+
+    // The panel writes what it takes in front of what it keeps. A declaration that a
+    // kept one in front of it overrides in part (a shorthand, a logical property)
+    // must stay where it is, or moving it forward would change what the rule says:
+    // "margin: 0; margin-top: 5px" keeps both.
+    bool OverriddenIfMovedForward(std::string_view property, size_t at) const {
+        for (const auto& overriding : OverridingNames(property)) {
+            for (size_t p = upper_.find(overriding.Name); p < at;
+                 p = upper_.find(overriding.Name, p + 1)) {
+                const char before = p > 0 ? upper_[p - 1] : ';';
+                const size_t after = p + overriding.Name.size();
+                const char next = after < upper_.size() ? upper_[after] : ';';
+                const bool starts = !(std::isalnum(static_cast<unsigned char>(before)) ||
+                                      before == '-' || before == '_');
+                if (starts && (next == ':' || (overriding.Prefix && next == '-')))
+                    return true;
+            }
+        }
+        return false;
     }
 
     void Erase(size_t at, size_t count) {

@@ -1116,3 +1116,49 @@ TEST(DeclarationReaderRoundTrip, GeneratedPanelsAreReadBackAsWritten) {
 
 } // namespace
 } // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// What the panel takes is written in front of what it keeps, so a declaration that a
+// kept one in front of it overrides in part stays where it is.
+
+TEST(DeclarationOrder, ADeclarationOverriddenByAKeptOneInFrontIsKeptInPlace) {
+    const std::vector<std::pair<LineList, LineList>> cases = {
+        {{"margin: 0;", "margin-top: 5px;"}, {kComment, "margin:0;", "margin-top:5px;", ""}},
+        {{"margin-inline: 1px;", "margin-left: 2px;"},
+         {kComment, "margin-inline:1px;", "margin-left:2px;", ""}},
+        {{"inset: 0;", "top: 5px;"}, {kComment, "inset:0;", "top:5px;", ""}},
+        {{"border: 1px solid red;", "border-width: 2px;"},
+         {kComment, "border:1px solid red;", "border-width:2px;", ""}},
+        {{"border-top: 1px solid;", "border-style: dashed;"},
+         {kComment, "border-top:1px solid;", "border-style:dashed;", ""}},
+        {{"font: italic 12px serif;", "font-weight: bold;", "line-height: 2;"},
+         {kComment, "font:italic 12px serif;", "font-weight:bold;", "line-height:2;", ""}},
+        {{"background: url(a.png);", "background-color: #ffe;"},
+         {kComment, "background:url(a.png);", "background-color:#ffe;", ""}},
+        {{"text-decoration-line: none;", "text-decoration: underline;"},
+         {kComment, "text-decoration-line:none;", "text-decoration:underline;", ""}},
+        {{"overflow-x: auto;", "overflow: hidden;"},
+         {kComment, "overflow-x:auto;", "overflow:hidden;", ""}},
+        {{"inline-size: 1px;", "width: 2px;"}, {kComment, "inline-size:1px;", "width:2px;", ""}},
+    };
+    for (const auto& [input, expected] : cases)
+        EXPECT_EQ(Read(input).Lines, expected) << ::testing::PrintToString(input);
+}
+
+TEST(DeclarationOrder, NeighboursAndWhatComesAfterDoNotHoldADeclarationBack) {
+    // Other sides, other properties of a family, and shorthands after the declaration.
+    ReadResult r = Read({"margin-right: 1px;", "margin-top: 2px;", "border-radius: 3px;",
+                         "border-width: 4px;", "font-size: 5px;", "font: bold 6px serif;",
+                         "-webkit-margin-start: 7px;", "padding-left: 8px;"});
+    EXPECT_EQ(r.Panel[Length::MarginRight].Text, "1");
+    EXPECT_EQ(r.Panel[Length::MarginTop].Text, "2");
+    EXPECT_EQ(r.Panel[Length::BorderWidth].Text, "4");
+    EXPECT_TRUE(r.Panel.FontSize.Set);
+    EXPECT_EQ(r.Panel[Length::PaddingLeft].Text, "8");
+}
+
+} // namespace
+} // namespace tesselo
