@@ -5,8 +5,8 @@
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "editor/StyleEditor.h"
 #include "support/LiteralSheetScan.h"
-#include "views/StyleEditor.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 // menus and tool bars, owns the editing session and its commands, forwards every
 // event to them and shows their state.
 
-#include "document/DocumentCommands.h"
-#include "views/Preview.h"
-#include "views/StyleEditor.h"
+#include "editor/DocumentCommands.h"
+#include "editor/Preview.h"
+#include "editor/StyleEditor.h"
 
 #include <QMainWindow>
 #include <map>

@@ -1,8 +1,8 @@
 #include "mapping/DeclarationReader.h"
 
 #include "document/Cp1251.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationWriter.h"
-#include "panel/ClearPanel.h"
 
 #include <gtest/gtest.h>
 

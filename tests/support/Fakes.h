@@ -3,9 +3,9 @@
 // Fakes of the platform: a user who answers from a script, an in-memory settings
 // store and a browser that records what it was asked to do.
 
+#include "document/Browser.h"
 #include "document/SettingsStore.h"
 #include "document/UserDialogs.h"
-#include "views/Browser.h"
 
 #include <deque>
 #include <optional>

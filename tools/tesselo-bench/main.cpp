@@ -5,7 +5,7 @@
 
 #include "document/SheetComposer.h"
 #include "document/TextFile.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include <algorithm>
 #include <chrono>

@@ -3,7 +3,7 @@
 // nothing to disk.
 
 #include "document/SheetComposer.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include <cstdio>
 #include <string>

@@ -1,9 +1,9 @@
-#include "document/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "document/TextFile.h"
+#include "editor/Preview.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
-#include "views/Preview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
-#include "panel/ClearPanel.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

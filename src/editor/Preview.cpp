@@ -1,7 +1,7 @@
-#include "views/Preview.h"
+#include "editor/Preview.h"
 
-#include "document/DocumentCommands.h"
 #include "document/TextFile.h"
+#include "editor/DocumentCommands.h"
 
 namespace tesselo {
 

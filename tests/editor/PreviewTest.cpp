@@ -1,4 +1,4 @@
-#include "views/Preview.h"
+#include "editor/Preview.h"
 
 #include "document/TextFile.h"
 #include "support/Fakes.h"

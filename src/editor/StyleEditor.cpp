@@ -1,9 +1,9 @@
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include "document/SheetComposer.h"
 #include "document/TextFile.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationReader.h"
-#include "panel/ClearPanel.h"
 
 namespace tesselo {
 

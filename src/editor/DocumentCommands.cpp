@@ -1,4 +1,4 @@
-#include "document/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "document/TextFile.h"
 #include "mapping/DeclarationReader.h"
