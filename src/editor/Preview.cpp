@@ -16,7 +16,8 @@ void Preview::RefreshViewExecute() {
         return;
     // Rewritten on every refresh, so it is not waited onto the disk like a save; the
     // replacement is still atomic.
-    if (auto error = WriteSheetText(file, editor_.Document.SheetText, WriteMode::Quick)) {
+    if (auto error =
+            WriteSheetText(editor_.Files, file, editor_.Document.SheetText, WriteMode::Quick)) {
         dialogs_.Show({"Tesselo", messages::CannotWrite(file, *error), MessageIcon::Error,
                        MessageButtons::Ok});
         return;

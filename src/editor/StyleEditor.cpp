@@ -7,7 +7,8 @@
 
 namespace tesselo {
 
-StyleEditor::StyleEditor(const LineList& installedFamilies) : Panel(installedFamilies) {
+StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)
+    : Panel(installedFamilies), Files(files) {
     NewCSS();
 }
 
@@ -54,7 +55,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
         return LoadFailure{kind, failure->Reason};
     }
     if (writeBackup) {
-        if (auto error = WriteSheetText(BackupCopyName(path), sheet.Text))
+        if (auto error = WriteSheetText(Files, BackupCopyName(path), sheet.Text))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 

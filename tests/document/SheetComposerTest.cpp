@@ -3,8 +3,8 @@
 #include "SheetKnownExceptions.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "support/Fakes.h"
 #include "support/LiteralSheetScan.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -82,11 +82,12 @@ TEST(SheetComposer, RecordsFollowEachOtherWithoutEmptyLinesBetween) {
 }
 
 TEST(SheetComposer, WrittenToAFileEveryLineEndsInCrLf) {
-    testing::TempDir dir;
-    const std::string path = dir.File("out.css");
+    testing::FakeFiles files;
     const StyleDocument doc = DocumentOf({{"h1", {"color: red;", ""}}, {"p", {}}});
-    ASSERT_FALSE(WriteSheetText(path, ComposeSheet(doc)).has_value());
-    EXPECT_EQ(testing::ReadBytes(path), "h1 {\r\ncolor: red;\r\n\r\n}\r\np {\r\n}\r\n");
+    ASSERT_FALSE(WriteSheetText(files, "out.css", ComposeSheet(doc)).has_value());
+    ASSERT_EQ(files.Writes.size(), 1u);
+    EXPECT_EQ(files.Writes[0].Paths, std::vector<std::string>{"out.css"});
+    EXPECT_EQ(files.Writes[0].Bytes, "h1 {\r\ncolor: red;\r\n\r\n}\r\np {\r\n}\r\n");
 }
 
 TEST(SheetComposer, LinesAreWrittenUnchanged) {

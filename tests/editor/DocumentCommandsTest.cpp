@@ -2,6 +2,7 @@
 
 #include "document/TextFile.h"
 #include "editor/Preview.h"
+#include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::DiskFiles;
 using testing::FakeBrowser;
 using testing::FakeDialogs;
 using testing::FakeSettings;
@@ -174,7 +176,7 @@ protected:
     }
 
     TempDir dir;
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     FakeDialogs dialogs;
     FakeSettings settings;
     DocumentCommands commands{editor, dialogs, settings};
@@ -302,7 +304,7 @@ TEST_F(BackupCopyLifecycle, ProgramEndsWithoutPrompt_BackupStaysAndCausesTheReco
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 
-    StyleEditor nextEditor;
+    StyleEditor nextEditor{DiskFiles()};
     FakeDialogs nextDialogs;
     FakeSettings nextSettings;
     DocumentCommands nextRun(nextEditor, nextDialogs, nextSettings);
@@ -1032,6 +1034,34 @@ TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
     EXPECT_EQ(listing.size(), 2u);
     EXPECT_TRUE(listing.count("a.css"));
     EXPECT_TRUE(listing.count("a.css.ORIGINAL"));
+}
+
+// Saves and the backup copy wait until the data is on the disk; the preview's frequent
+// rewrites of the working file do not.
+TEST(WriteModes, OpenAndSaveAreDurable_RefreshIsQuick) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    testing::FakeFiles files;
+    StyleEditor editor{files};
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeBrowser browser;
+    DocumentCommands commands{editor, dialogs, settings};
+    Preview preview{editor, browser, dialogs};
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    preview.RefreshViewExecute();
+    commands.SaveExecute();
+
+    const std::string backup = path + ".ORIGINAL";
+    ASSERT_EQ(files.Writes.size(), 3u);
+    EXPECT_EQ(files.Writes[0].Paths, std::vector<std::string>{backup});
+    EXPECT_EQ(files.Writes[0].Mode, WriteMode::Durable);
+    EXPECT_EQ(files.Writes[1].Paths, std::vector<std::string>{path});
+    EXPECT_EQ(files.Writes[1].Mode, WriteMode::Quick);
+    EXPECT_EQ(files.Writes[2].Paths, (std::vector<std::string>{path, backup}));
+    EXPECT_EQ(files.Writes[2].Mode, WriteMode::Durable);
 }
 
 // ---------------------------------------------------------------------------------

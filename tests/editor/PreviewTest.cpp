@@ -1,6 +1,7 @@
 #include "editor/Preview.h"
 
 #include "document/TextFile.h"
+#include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::DiskFiles;
 using testing::FakeBrowser;
 using testing::FakeDialogs;
 using testing::ReadBytes;
@@ -61,7 +63,7 @@ protected:
     void Type(const std::string& line) { editor.CSSMemo.Lines = {line}; }
 
     TempDir dir;
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     FakeBrowser browser;
     FakeDialogs dialogs;
     Preview preview{editor, browser, dialogs};

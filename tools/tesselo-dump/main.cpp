@@ -4,6 +4,7 @@
 
 #include "document/SheetComposer.h"
 #include "editor/StyleEditor.h"
+#include "platform/PosixFileReplacer.h"
 
 #include <cstdio>
 #include <string>
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tesselo-dump FILE\n");
         return 2;
     }
-    tesselo::StyleEditor editor;
+    tesselo::PosixFileReplacer files;
+    tesselo::StyleEditor editor(files);
     if (auto failure = editor.LoadCSSFile(argv[1], /*writeBackup=*/false)) {
         if (failure->What == tesselo::LoadFailure::Kind::TooManyRules)
             Emit("error", "too many rules");
