@@ -310,7 +310,7 @@ TEST(ReadSheetFile, NulEndsTheFile) {
 std::string SheetOfRules(int count) {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += "r" + std::to_string(i) + " { x }\r\n";
+        text.append("r").append(std::to_string(i)).append(" { x }\r\n");
     return text;
 }
 

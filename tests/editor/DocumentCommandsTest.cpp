@@ -78,7 +78,7 @@ bool HoldsTheChange(const std::string& text) {
 std::string ManyRules(int count) {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += "r" + std::to_string(i) + " { color: red }\r\n";
+        text.append("r").append(std::to_string(i)).append(" { color: red }\r\n");
     return text;
 }
 

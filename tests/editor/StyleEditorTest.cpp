@@ -525,7 +525,7 @@ TEST_F(StyleEditorLoadFailure, TooManyRules) {
     const std::string path = dir_.File("huge.css");
     std::string text;
     for (int i = 0; i < kStyleCapacity + 1; ++i)
-        text += "r" + std::to_string(i) + "{}\n";
+        text.append("r").append(std::to_string(i)).append("{}\n");
     WriteBytes(path, text);
     listing_ = Listing(dir_.Path());
 
