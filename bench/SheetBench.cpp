@@ -5,8 +5,9 @@
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "editor/StyleEditor.h"
+#include "platform/PosixFileReplacer.h"
 #include "support/LiteralSheetScan.h"
-#include "views/StyleEditor.h"
 
 #include <benchmark/benchmark.h>
 
@@ -56,7 +57,8 @@ BENCHMARK(BM_ComposeSheet)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicro
 // Selecting every rule once: commit, load, read into the panel, write the view.
 void BM_MapEveryRule(benchmark::State& state) {
     const int rules = static_cast<int>(state.range(0));
-    StyleEditor editor;
+    PosixFileReplacer files;
+    StyleEditor editor(files);
     editor.Document = DocumentOf(rules);
     for (auto _ : state) {
         state.PauseTiming();

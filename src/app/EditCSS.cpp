@@ -105,7 +105,7 @@ void InitPictures() {
 }
 
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), editor_(services.FontFamilies), settings_(services.Settings),
+    : QMainWindow(parent), editor_(files_, services.FontFamilies), settings_(services.Settings),
       arguments_(std::move(services.Arguments)) {
     setObjectName(QStringLiteral("MainForm"));
     InitPictures();

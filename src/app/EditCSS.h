@@ -4,9 +4,10 @@
 // menus and tool bars, owns the editing session and its commands, forwards every
 // event to them and shows their state.
 
-#include "document/DocumentCommands.h"
-#include "views/Preview.h"
-#include "views/StyleEditor.h"
+#include "editor/DocumentCommands.h"
+#include "editor/Preview.h"
+#include "editor/StyleEditor.h"
+#include "platform/PosixFileReplacer.h"
 
 #include <QMainWindow>
 #include <map>
@@ -92,6 +93,7 @@ private:
 
     template <typename F> void Run(F&& command);
 
+    PosixFileReplacer files_;
     StyleEditor editor_;
     std::unique_ptr<QtUserDialogs> ownDialogs_;
     UserDialogs* dialogs_;

@@ -3,11 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <filesystem>
+#include <system_error>
 
 namespace tesselo {
+
+namespace fs = std::filesystem;
 
 LineList SplitLines(std::string_view bytes) {
     return SheetLines::FromBytes(bytes).ToLineList();
@@ -19,166 +20,73 @@ std::string JoinLinesCrLf(const LineList& lines) {
 
 namespace {
 
-// The whole file's bytes; false with errno set when it cannot be read.
-bool ReadBytes(const std::string& path, std::string& bytes) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        errno = EISDIR;
-        return false;
-    }
-    if (st.st_size > 0)
-        bytes.reserve(static_cast<size_t>(st.st_size));
+// The whole file's bytes; otherwise the system's reason.
+std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes) {
+    std::error_code ec;
+    // Some systems open a folder for reading; it must fail like a file that cannot be read.
+    if (fs::is_directory(path, ec))
+        return std::make_error_code(std::errc::is_a_directory).message();
+    errno = 0;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return std::string(std::strerror(errno));
+    const auto size = fs::file_size(path, ec);
+    if (!ec)
+        bytes.reserve(static_cast<size_t>(size));
     char chunk[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            int err = errno;
-            ::close(fd);
-            errno = err;
-            return false;
-        }
-        if (n == 0)
-            break;
-        bytes.append(chunk, static_cast<size_t>(n));
-    }
-    ::close(fd);
-    return true;
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        bytes.append(chunk, n);
+    const int err = std::ferror(file) ? errno : 0;
+    std::fclose(file);
+    if (err != 0)
+        return std::string(std::strerror(err));
+    return std::nullopt;
 }
 
 } // namespace
 
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
     std::string bytes;
-    if (!ReadBytes(path, bytes))
-        return ReadFailure{std::strerror(errno)};
+    if (auto reason = ReadBytes(path, bytes))
+        return ReadFailure{*reason};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
     return std::nullopt;
 }
 
-std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines,
-                                         WriteMode mode) {
-    return WriteSheetText(path, SheetLines::FromLines(lines), mode);
+std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
+                                          const SheetLines& lines, WriteMode mode) {
+    return files.ReplaceFiles({path}, lines.Bytes(), mode);
 }
 
-namespace {
-
-// Writes the text to a new temporary file beside the target, with the target's
-// permissions when it exists. On success `temp` names the file.
-std::optional<std::string> WriteBeside(const std::string& path, const std::string& text,
-                                       WriteMode mode, std::string& temp) {
-    // A short name of its own in the target's folder: a target whose name is as long
-    // as the system allows still gets one.
-    const size_t slash = path.rfind('/');
-    temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
-           ".tesselo-XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return std::string(std::strerror(errno));
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return std::optional<std::string>(std::strerror(err));
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
-    size_t done = 0;
-    while (done < text.size()) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (mode == WriteMode::Durable && ::fsync(fd) != 0)
-        return fail(errno);
-    if (::close(fd) != 0) {
-        int err = errno;
-        ::unlink(temp.c_str());
-        return std::string(std::strerror(err));
-    }
-    return std::nullopt;
+std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,
+                                         const LineList& lines, WriteMode mode) {
+    return WriteSheetText(files, path, SheetLines::FromLines(lines), mode);
 }
 
-} // namespace
-
-std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths,
+std::optional<std::string> WriteSheetFiles(FileReplacer& files,
+                                           const std::vector<std::string>& paths,
                                            const SheetLines& lines, WriteMode mode) {
-    // A folder in a target's place would refuse the rename after the others were done.
-    for (const auto& path : paths) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            return std::string(std::strerror(EISDIR));
-    }
-    const std::string bytes = lines.Bytes();
-    std::vector<std::string> temps;
-    auto discard = [&temps](size_t from) {
-        for (size_t i = from; i < temps.size(); ++i)
-            ::unlink(temps[i].c_str());
-    };
-    for (const auto& path : paths) {
-        std::string temp;
-        if (auto error = WriteBeside(path, bytes, mode, temp)) {
-            discard(0);
-            return error;
-        }
-        temps.push_back(temp);
-    }
-    // Until the last rename is done, the targets already replaced can be put back.
-    std::vector<std::optional<std::string>> previous;
-    if (paths.size() > 1) {
-        for (size_t i = 0; i + 1 < paths.size(); ++i) {
-            std::string old;
-            previous.push_back(ReadBytes(paths[i], old) ? std::optional(old) : std::nullopt);
-        }
-    }
-    for (size_t i = 0; i < paths.size(); ++i) {
-        if (::rename(temps[i].c_str(), paths[i].c_str()) != 0) {
-            int err = errno;
-            discard(i);
-            for (size_t j = 0; j < i; ++j) {
-                std::string temp;
-                if (!previous[j])
-                    ::unlink(paths[j].c_str());
-                else if (!WriteBeside(paths[j], *previous[j], mode, temp))
-                    ::rename(temp.c_str(), paths[j].c_str());
-            }
-            return std::string(std::strerror(err));
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
-                                          WriteMode mode) {
-    return WriteSheetFiles({path}, lines, mode);
+    return files.ReplaceFiles(paths, lines.Bytes(), mode);
 }
 
 void DeleteFile(const std::string& path) {
-    ::unlink(path.c_str());
+    std::error_code ec;
+    // Removing a file only: an empty folder of that name stays, as it always did.
+    if (!fs::is_directory(fs::symlink_status(path, ec)))
+        fs::remove(path, ec);
 }
 
 void RenameFile(const std::string& from, const std::string& to) {
-    ::rename(from.c_str(), to.c_str());
+    std::error_code ec;
+    fs::rename(from, to, ec);
 }
 
 bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    return fs::exists(status) && !fs::is_directory(status);
 }
 
 std::string BackupCopyName(const std::string& path) {

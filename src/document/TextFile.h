@@ -6,6 +6,7 @@
 // line included.
 
 #include "document/ByteText.h"
+#include "document/FileReplacer.h"
 #include "document/SheetLines.h"
 
 #include <optional>
@@ -34,20 +35,17 @@ struct ReadFailure {
 // Reads a whole file; on failure returns the system's reason instead.
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out);
 
-// Writes the lines to a temporary file in the target's folder and renames it over
-// the target, so an interrupted write never leaves a truncated file. Keeps the
-// target's permissions when it exists. Returns the system's reason on failure, and
-// then the target is as it was. Saves also wait until the data is on the disk; the
-// preview's frequent rewrites of the working file rely on the rename alone.
-enum class WriteMode { Durable, Quick };
-std::optional<std::string> WriteSheetText(const std::string& path, const SheetLines& lines,
+// Writes the lines through the atomic replace; the target is as it was when it fails.
+std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
+                                          const SheetLines& lines,
                                           WriteMode mode = WriteMode::Durable);
-std::optional<std::string> WriteTextFile(const std::string& path, const LineList& lines,
+std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,
+                                         const LineList& lines,
                                          WriteMode mode = WriteMode::Durable);
 
-// Writes the same text to several files: every temporary file is written first and
-// only then renamed over its target, so a failed write changes none of them.
-std::optional<std::string> WriteSheetFiles(const std::vector<std::string>& paths,
+// Writes the same text to several files: a failed write changes none of them.
+std::optional<std::string> WriteSheetFiles(FileReplacer& files,
+                                           const std::vector<std::string>& paths,
                                            const SheetLines& lines,
                                            WriteMode mode = WriteMode::Durable);
 

@@ -1,8 +1,8 @@
 #include "mapping/DeclarationReader.h"
 
 #include "document/SheetComposer.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationWriter.h"
-#include "panel/ClearPanel.h"
 
 #include <array>
 #include <cctype>

@@ -4,7 +4,7 @@
 // first shown, which keeps the browser's start out of the program's start; until
 // then it remembers the address it was sent to and has no history.
 
-#include "views/Browser.h"
+#include "document/Browser.h"
 
 #include <QObject>
 #include <string>

@@ -3,8 +3,8 @@
 #include "SheetKnownExceptions.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "support/Fakes.h"
 #include "support/LiteralSheetScan.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -150,14 +150,14 @@ TEST(SheetComposerAsRead, UneditedRecordsWriteTheTextAsRead) {
 }
 
 TEST(SheetComposerAsRead, SavingWritesTheFileBackWithItsOwnLineEnds) {
-    testing::TempDir dir;
-    const std::string path = dir.File("out.css");
     for (std::string text : {"a {\n  x: 1;\n}\n", "a {\r\n  x: 1;\r\n}\r\n", "a {\r  x: 1;\r}\r",
                              "a { x }\nb { y }"}) {
-        ASSERT_FALSE(WriteSheetText(path, ComposeSheet(DocumentRead(text))).has_value());
+        testing::FakeFiles files;
+        ASSERT_FALSE(WriteSheetText(files, "out.css", ComposeSheet(DocumentRead(text))));
         if (text.back() != '\n' && text.back() != '\r')
             text += "\n"; // a last line gains its line break
-        EXPECT_EQ(testing::ReadBytes(path), text);
+        ASSERT_EQ(files.Writes.size(), 1u);
+        EXPECT_EQ(files.Writes[0].Bytes, text);
     }
 }
 

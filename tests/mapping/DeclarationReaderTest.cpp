@@ -1,8 +1,8 @@
 #include "mapping/DeclarationReader.h"
 
 #include "document/Cp1251.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationWriter.h"
-#include "panel/ClearPanel.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,7 @@ PropertySet FullPanel(const LineList& families = {}) {
         panel.Down[i] = true;
     int whole = 1;
     for (auto& field : panel.Lengths) {
-        field.Text = "9";
+        field.Text = std::string("9"); // GCC 12 warns falsely (-Wrestrict) on = "9" at -O3
         field.Set = true;
         field.Unit = "em";
         field.Whole = whole++;

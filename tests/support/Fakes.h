@@ -1,15 +1,18 @@
 #pragma once
 
 // Fakes of the platform: a user who answers from a script, an in-memory settings
-// store and a browser that records what it was asked to do.
+// store, a browser that records what it was asked to do and files that keep what was
+// written to them in memory.
 
+#include "document/Browser.h"
+#include "document/FileReplacer.h"
 #include "document/SettingsStore.h"
 #include "document/UserDialogs.h"
-#include "views/Browser.h"
 
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tesselo::testing {
@@ -90,6 +93,23 @@ public:
 
     std::vector<std::string> Calls;
     std::string Current = "about:blank";
+};
+
+class FakeFiles : public FileReplacer {
+public:
+    struct Write {
+        std::vector<std::string> Paths;
+        std::string Bytes;
+        WriteMode Mode;
+    };
+
+    std::optional<std::string> ReplaceFiles(const std::vector<std::string>& paths,
+                                            std::string_view bytes, WriteMode mode) override {
+        Writes.push_back({paths, std::string(bytes), mode});
+        return std::nullopt;
+    }
+
+    std::vector<Write> Writes;
 };
 
 } // namespace tesselo::testing

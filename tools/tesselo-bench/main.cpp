@@ -5,7 +5,8 @@
 
 #include "document/SheetComposer.h"
 #include "document/TextFile.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
+#include "platform/PosixFileReplacer.h"
 
 #include <algorithm>
 #include <chrono>
@@ -48,7 +49,8 @@ int main(int argc, char** argv) {
     }
     const std::string path = argv[2];
     const auto writeMode = durable ? tesselo::WriteMode::Durable : tesselo::WriteMode::Quick;
-    tesselo::StyleEditor editor;
+    tesselo::PosixFileReplacer files;
+    tesselo::StyleEditor editor(files);
     if (auto failure = editor.LoadCSSFile(path, /*writeBackup=*/false)) {
         std::fprintf(stderr, "cannot read %s: %s\n", path.c_str(), failure->Reason.c_str());
         return 1;
@@ -69,12 +71,12 @@ int main(int argc, char** argv) {
     // previous run's document is put away before the clock starts.
     std::unique_ptr<tesselo::StyleEditor> fresh;
     double readMs = MedianMs(
-        warm, runs, [&] { fresh = std::make_unique<tesselo::StyleEditor>(); },
+        warm, runs, [&] { fresh = std::make_unique<tesselo::StyleEditor>(files); },
         [&] { fresh->LoadCSSFile(path, false); });
     fresh.reset();
     double composeMs = MedianMs(warm, runs, nothing, [&] {
         editor.ComposeCSS();
-        if (tesselo::WriteSheetText(target, editor.Document.SheetText, writeMode))
+        if (tesselo::WriteSheetText(files, target, editor.Document.SheetText, writeMode))
             std::exit(1);
     });
     double mapMs = MedianMs(

@@ -5,7 +5,8 @@
 // selected, so the composed sheet shows the editor's own form of every rule.
 
 #include "document/SheetComposer.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
+#include "platform/PosixFileReplacer.h"
 
 #include <cstdio>
 #include <string>
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: tesselo-dump [--edit-all] FILE\n");
         return 2;
     }
-    tesselo::StyleEditor editor;
+    tesselo::PosixFileReplacer files;
+    tesselo::StyleEditor editor(files);
     if (auto failure = editor.LoadCSSFile(argv[argc - 1], /*writeBackup=*/false)) {
         Emit("error", failure->Reason);
         return 1;

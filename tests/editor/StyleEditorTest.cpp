@@ -1,11 +1,12 @@
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
-#include "panel/ClearPanel.h"
+#include "support/DiskFiles.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 namespace tesselo {
 namespace {
 
+using testing::DiskFiles;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -131,7 +133,7 @@ const char kSiteSheet[] = "h1 { color: red; margin-top: 1in }\r\n"
 // A new session
 
 TEST(StyleEditorNew, StartsWithTheNewDocument) {
-    StyleEditor editor({"Arial"});
+    StyleEditor editor(DiskFiles(), {"Arial"});
     EXPECT_EQ(RecordsOf(editor.Document), (std::vector<StyleRecord>{{"Body", {}}}));
     EXPECT_EQ(editor.Document.SelectedRow, 0);
     EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
@@ -150,7 +152,7 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     editor.SelectRow(1);
     editor.CSSMemo.Lines = {"zoom: 2;"};
@@ -174,7 +176,7 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
 // The select operation
 
 TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(2);
     ASSERT_EQ(editor.Document.CurrentStyleIndex, 2);
@@ -208,7 +210,7 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
 }
 
 TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(2);
     editor.CSSMemo.Lines = {"zoom: 1;"};
@@ -220,7 +222,7 @@ TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
 }
 
 TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(1);
     const Expected expected = ReadFrom(editor.Panel, {"font-size: 24px;"});
@@ -230,7 +232,7 @@ TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
 }
 
 TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(3);
     editor.Document.SelectedRow = -1;
@@ -242,7 +244,7 @@ TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
 }
 
 TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     editor.CSSMemo.Lines = {"COLOR : red", ";", "cursor: wait"};
     editor.ListTagClick();
     EXPECT_EQ(editor.Document.Record(0).Lines(), (LineList{"COLOR : red", ";", "cursor: wait"}));
@@ -252,7 +254,7 @@ TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
 }
 
 TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(4);
     editor.CSSMemo.Lines = {"a: b;"};
@@ -270,7 +272,7 @@ TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
 // Composing
 
 TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     editor.CSSMemo.Lines = {"color: red;"};
     editor.ComposeCSS();
     EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: red;"});
@@ -279,7 +281,7 @@ TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
 }
 
 TEST(StyleEditorCompose, HoldsEveryRecordWithTheCurrentOneAsTyped) {
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, {{"h1", {"font-size: 24px;"}}, {"p", {"color: red;"}}});
     editor.SelectRow(1);
     editor.CSSMemo.Lines.push_back("cursor: wait;");
@@ -299,7 +301,7 @@ TEST(StyleEditorLoad, ReadsTheFileWritesTheBackupAndSelectsRecordZero) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
 
@@ -340,7 +342,7 @@ TEST(StyleEditorLoad, ModifiedFlagIsCleared) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     editor.Document.Modified = true;
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     EXPECT_FALSE(editor.Document.Modified);
@@ -350,7 +352,7 @@ TEST(StyleEditorLoad, NothingOfThePreviousDocumentIsCommittedIntoTheNewRecords) 
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.SelectRow(6);
     editor.CSSMemo.Lines = {"cursor: wait;"};
@@ -370,7 +372,7 @@ TEST(StyleEditorLoad, ExistingBackupIsReplaced) {
     const std::string path = dir.File("a.css");
     WriteBytes(path, "a { color: red }\n");
     WriteBytes(path + ".ORIGINAL", "something older and longer\r\nthan the new text\r\n");
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "a { color: red }\n");
 }
@@ -379,7 +381,7 @@ TEST(StyleEditorLoad, BackupNameKeepsTheFileExtension) {
     TempDir dir;
     const std::string path = dir.File("style.sheet.css");
     WriteBytes(path, "p{}");
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(Listing(dir.Path()),
               (std::vector<std::string>{"style.sheet.css", "style.sheet.css.ORIGINAL"}));
@@ -389,7 +391,7 @@ TEST(StyleEditorLoad, NulByteEndsTheText) {
     TempDir dir;
     const std::string path = dir.File("nul.css");
     WriteBytes(path, std::string("a{color:red}\r\n\0b{}\r\n", 20));
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"a{color:red}"});
     EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"a"});
@@ -400,7 +402,7 @@ TEST(StyleEditorLoad, WithoutBackupWritesNothing) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"site.css"});
     EXPECT_EQ(ReadBytes(path), kSiteSheet);
@@ -415,7 +417,7 @@ TEST(StyleEditorLoad, ThousandsOfRulesAreAccepted) {
     for (int i = 0; i < 2500; ++i)
         text += ".r" + std::to_string(i) + " { margin-top: " + std::to_string(i) + "px }\r\n";
     WriteBytes(path, text);
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Document.StyleCount(), 2500);
     EXPECT_EQ(editor.Document.Record(2499).Selector, ".r2499");
@@ -429,7 +431,7 @@ TEST(StyleEditorEmptyDocument, FileWithoutRulesGivesNoRecords) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "/* nothing here yet */\r\n");
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     editor.CSSMemo.Lines = {"color: red;"};
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
@@ -447,7 +449,7 @@ TEST(StyleEditorEmptyDocument, SelectingDoesNothing) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "");
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Document.StyleCount(), 0);
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "");
@@ -465,7 +467,7 @@ TEST(StyleEditorEmptyDocument, ComposingGivesAnEmptySheet) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "\r\n\r\n");
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     editor.CSSMemo.Lines = {"color: red;"};
     editor.ComposeCSS();
@@ -498,7 +500,7 @@ protected:
     }
 
     TempDir dir_;
-    StyleEditor editor_;
+    StyleEditor editor_{DiskFiles()};
     std::optional<Session> before_;
     std::vector<std::string> listing_;
 };

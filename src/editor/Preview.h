@@ -4,9 +4,9 @@
 // composed sheet over the document's file, so a page that links the file shows the
 // styles as they are being edited, and reloads the page when the preview is showing.
 
+#include "document/Browser.h"
 #include "document/UserDialogs.h"
-#include "views/Browser.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include <string>
 

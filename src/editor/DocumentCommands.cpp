@@ -1,4 +1,4 @@
-#include "document/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "document/TextFile.h"
 #include "mapping/DeclarationReader.h"
@@ -122,7 +122,7 @@ void DocumentCommands::ProtectOpenDocument() {
         TextFileContent content;
         if (!FileExists(file) || ReadTextFile(file, content))
             return;
-        if (auto error = WriteSheetText(BackupOfDocument(), content.Text))
+        if (auto error = WriteSheetText(editor_.Files, BackupOfDocument(), content.Text))
             ShowError(messages::CannotWrite(BackupOfDocument(), *error));
         return;
     }
@@ -196,8 +196,9 @@ void DocumentCommands::SaveAsExecute() {
 bool DocumentCommands::SaveCSSproc() {
     editor_.ComposeCSS();
     StyleDocument& document = editor_.Document;
-    if (auto error = WriteSheetFiles({document.FileName, BackupCopyName(document.FileName)},
-                                     document.SheetText)) {
+    if (auto error =
+            WriteSheetFiles(editor_.Files, {document.FileName, BackupCopyName(document.FileName)},
+                            document.SheetText)) {
         ShowError(messages::CannotWrite(document.FileName, *error));
         saveFailed_ = true;
         return false;

@@ -1,9 +1,9 @@
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include "document/SheetComposer.h"
 #include "document/TextFile.h"
+#include "mapping/ClearPanel.h"
 #include "mapping/DeclarationReader.h"
-#include "panel/ClearPanel.h"
 
 namespace tesselo {
 
@@ -12,7 +12,8 @@ std::string NestedRulesHint() {
            "его текст редактируется только в окне стиля";
 }
 
-StyleEditor::StyleEditor(const LineList& installedFamilies) : Panel(installedFamilies) {
+StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)
+    : Panel(installedFamilies), Files(files) {
     NewCSS();
 }
 
@@ -72,7 +73,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     if (auto failure = ReadSheetFile(path, sheet))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason};
     if (writeBackup) {
-        if (auto error = WriteSheetText(BackupCopyName(path), sheet.Text))
+        if (auto error = WriteSheetText(Files, BackupCopyName(path), sheet.Text))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 

@@ -1,9 +1,10 @@
-#include "document/DocumentCommands.h"
+#include "editor/DocumentCommands.h"
 
 #include "document/TextFile.h"
+#include "editor/Preview.h"
+#include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
-#include "views/Preview.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::DiskFiles;
 using testing::FakeBrowser;
 using testing::FakeDialogs;
 using testing::FakeSettings;
@@ -76,7 +78,7 @@ bool HoldsTheChange(const std::string& text) {
 std::string ManyRules(int count) {
     std::string text;
     for (int i = 0; i < count; ++i)
-        text += "r" + std::to_string(i) + " { color: red }\r\n";
+        text.append("r").append(std::to_string(i)).append(" { color: red }\r\n");
     return text;
 }
 
@@ -175,7 +177,7 @@ protected:
     }
 
     TempDir dir;
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     FakeDialogs dialogs;
     FakeSettings settings;
     DocumentCommands commands{editor, dialogs, settings};
@@ -304,7 +306,7 @@ TEST_F(BackupCopyLifecycle, ProgramEndsWithoutPrompt_BackupStaysAndCausesTheReco
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 
-    StyleEditor nextEditor;
+    StyleEditor nextEditor{DiskFiles()};
     FakeDialogs nextDialogs;
     FakeSettings nextSettings;
     DocumentCommands nextRun(nextEditor, nextDialogs, nextSettings);
@@ -1004,6 +1006,34 @@ TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
     EXPECT_EQ(listing.size(), 2u);
     EXPECT_TRUE(listing.count("a.css"));
     EXPECT_TRUE(listing.count("a.css.ORIGINAL"));
+}
+
+// Saves and the backup copy wait until the data is on the disk; the preview's frequent
+// rewrites of the working file do not.
+TEST(WriteModes, OpenAndSaveAreDurable_RefreshIsQuick) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    testing::FakeFiles files;
+    StyleEditor editor{files};
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeBrowser browser;
+    DocumentCommands commands{editor, dialogs, settings};
+    Preview preview{editor, browser, dialogs};
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    preview.RefreshViewExecute();
+    commands.SaveExecute();
+
+    const std::string backup = path + ".ORIGINAL";
+    ASSERT_EQ(files.Writes.size(), 3u);
+    EXPECT_EQ(files.Writes[0].Paths, std::vector<std::string>{backup});
+    EXPECT_EQ(files.Writes[0].Mode, WriteMode::Durable);
+    EXPECT_EQ(files.Writes[1].Paths, std::vector<std::string>{path});
+    EXPECT_EQ(files.Writes[1].Mode, WriteMode::Quick);
+    EXPECT_EQ(files.Writes[2].Paths, (std::vector<std::string>{path, backup}));
+    EXPECT_EQ(files.Writes[2].Mode, WriteMode::Durable);
 }
 
 // ---------------------------------------------------------------------------------

@@ -1,6 +1,7 @@
-#include "views/Preview.h"
+#include "editor/Preview.h"
 
 #include "document/TextFile.h"
+#include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -16,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using testing::DiskFiles;
 using testing::FakeBrowser;
 using testing::FakeDialogs;
 using testing::ReadBytes;
@@ -65,7 +67,7 @@ protected:
     }
 
     TempDir dir;
-    StyleEditor editor;
+    StyleEditor editor{DiskFiles()};
     FakeBrowser browser;
     FakeDialogs dialogs;
     Preview preview{editor, browser, dialogs};

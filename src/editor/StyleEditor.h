@@ -4,6 +4,7 @@
 // (CSSMemo) and the panel's editor state, with the operations that tie them together.
 // The window shows this state and forwards its events here.
 
+#include "document/FileReplacer.h"
 #include "document/SheetReader.h"
 #include "document/StyleDocument.h"
 #include "mapping/PropertySet.h"
@@ -21,7 +22,8 @@ struct LoadFailure {
 
 class StyleEditor {
 public:
-    explicit StyleEditor(const LineList& installedFamilies = {});
+    // Every write of the session and of its commands goes through `files`.
+    explicit StyleEditor(FileReplacer& files, const LineList& installedFamilies = {});
 
     // Stores the text view into the current record. The record counts as edited when
     // the user changed it: by hand in the text view or through the panel.
@@ -54,6 +56,7 @@ public:
     StyleDocument Document;
     TextView CSSMemo;
     PropertySet Panel;
+    FileReplacer& Files;
     // The current record holds nested rules: its text is edited as text only.
     bool NestedCurrent = false;
 };

@@ -1,4 +1,4 @@
-#include "panel/ClearPanel.h"
+#include "mapping/ClearPanel.h"
 
 namespace tesselo {
 namespace {

@@ -1,7 +1,7 @@
-#include "views/Preview.h"
+#include "editor/Preview.h"
 
-#include "document/DocumentCommands.h"
 #include "document/TextFile.h"
+#include "editor/DocumentCommands.h"
 
 namespace tesselo {
 
@@ -16,7 +16,8 @@ void Preview::RefreshViewExecute() {
         return;
     // Rewritten on every refresh, so it is not waited onto the disk like a save; the
     // replacement is still atomic.
-    if (auto error = WriteSheetText(file, editor_.Document.SheetText, WriteMode::Quick)) {
+    if (auto error =
+            WriteSheetText(editor_.Files, file, editor_.Document.SheetText, WriteMode::Quick)) {
         dialogs_.Show({"Tesselo", messages::CannotWrite(file, *error), MessageIcon::Error,
                        MessageButtons::Ok});
         return;

@@ -8,7 +8,7 @@
 
 #include "document/SettingsStore.h"
 #include "document/UserDialogs.h"
-#include "views/StyleEditor.h"
+#include "editor/StyleEditor.h"
 
 #include <string>
 #include <vector>
