@@ -43,6 +43,15 @@ static void InitIconResource() {
 namespace tesselo {
 namespace {
 
+// The style list's text for a selector. A row shows one line: a selector longer than
+// any list is wide is cut, or laying out the row would take seconds.
+QString ListItemText(const std::string& selector) {
+    constexpr size_t kShown = 400;
+    if (selector.size() <= kShown)
+        return FromDocumentText(selector);
+    return FromDocumentText(selector.substr(0, kShown)) + QStringLiteral("…");
+}
+
 // For the start-up measurement (scripts/startup-time.sh): the wall-clock time of the
 // first showing, and with "exit" the program ends right there.
 void ReportFirstShow() {
@@ -310,6 +319,8 @@ void TMainForm::BuildRegions() {
     ListTag->setObjectName(QStringLiteral("ListTag"));
     ListTag->setStyleSheet(QStringLiteral("QListWidget { background: silver; }"));
     ListTag->viewport()->setCursor(Qt::PointingHandCursor);
+    // Rows of one line each: thousands of rules are laid out without measuring each.
+    ListTag->setUniformItemSizes(true);
     SetHint(ListTag, "Список созданных селекторов (стилей)|Щелчок-открыть, двойной "
                      "щелчек-переименовать, перетаскивание-изменение номера в списке");
     listLayout->addWidget(ListTag);
@@ -626,11 +637,11 @@ void TMainForm::Render() {
     const std::vector<std::string> items = editor_.Document.ListItems();
     bool same = ListTag->count() == static_cast<int>(items.size());
     for (int i = 0; same && i < ListTag->count(); ++i)
-        same = ListTag->item(i)->text() == FromDocumentText(items[static_cast<size_t>(i)]);
+        same = ListTag->item(i)->text() == ListItemText(items[static_cast<size_t>(i)]);
     if (!same) {
         ListTag->clear();
         for (const auto& item : items)
-            ListTag->addItem(FromDocumentText(item));
+            ListTag->addItem(ListItemText(item));
     }
     rendering_ = false;
     RenderMemo();
