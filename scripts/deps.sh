@@ -7,6 +7,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth
+    libjs-bootstrap4 libjs-bootstrap5 libjs-jquery-ui node-normalize.css
 )
 missing=()
 for p in "${packages[@]}"; do

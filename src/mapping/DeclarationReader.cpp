@@ -255,8 +255,14 @@ void ReadLengthField(WorkingText& work, PropertySet& panel, Length field) {
     }
 }
 
+// Family and weight are shown and written in upper case. A value that calls a
+// function (var(--name), whose name keeps its case) is not taken.
+bool IsPlainText(std::string_view text) {
+    return text.find('(') == std::string_view::npos;
+}
+
 void ReadFontFields(WorkingText& work, PropertySet& panel) {
-    PropertyValue family = work.TakeValue("FONT-FAMILY:");
+    PropertyValue family = work.TakeValue("FONT-FAMILY:", IsPlainText);
     if (family.Found) {
         const std::string& f = family.Text;
         size_t comma = f.find(',');
@@ -271,7 +277,7 @@ void ReadFontFields(WorkingText& work, PropertySet& panel) {
         }
     }
 
-    PropertyValue weight = work.TakeValue("FONT-WEIGHT:");
+    PropertyValue weight = work.TakeValue("FONT-WEIGHT:", IsPlainText);
     if (weight.Found) {
         std::string w = weight.Text;
         if (!w.empty() && w[0] == ' ')

@@ -1148,6 +1148,15 @@ TEST(DeclarationOrder, ADeclarationOverriddenByAKeptOneInFrontIsKeptInPlace) {
         EXPECT_EQ(Read(input).Lines, expected) << ::testing::PrintToString(input);
 }
 
+TEST(DeclarationReaderFonts, FamilyAndWeightThatCallAFunctionAreKeptInTheirCase) {
+    ReadResult r =
+        Read({"font-family: var(--bs-font-sans-serif);", "font-weight: var(--Weight, 400);"});
+    EXPECT_FALSE(r.Panel.FontType.Set);
+    EXPECT_FALSE(r.Panel.FontWeight.Set);
+    EXPECT_EQ(r.Lines, (LineList{kComment, "font-family:var(--bs-font-sans-serif);",
+                                 "font-weight:var(--Weight, 400);", ""}));
+}
+
 TEST(DeclarationOrder, NeighboursAndWhatComesAfterDoNotHoldADeclarationBack) {
     // Other sides, other properties of a family, and shorthands after the declaration.
     ReadResult r = Read({"margin-right: 1px;", "margin-top: 2px;", "border-radius: 3px;",

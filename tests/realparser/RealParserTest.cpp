@@ -102,11 +102,12 @@ void Flatten(const QJsonArray& rules, const QString& parent, SheetRead& out) {
     }
 }
 
-// Two differences are forgiven, nothing else. Runs of blanks count as one blank and
+// Three differences are forgiven, nothing else. Runs of blanks count as one blank and
 // blanks at either end count for nothing: CSS reads them so, and the editor folds
 // blanks when it rewrites a rule. Font family names are compared without regard to
-// ASCII letter case: CSS matches them so, and the editor shows recognised names in
-// upper case.
+// ASCII letter case (unless they name a variable): CSS matches them so, and the editor
+// shows recognised names in upper case. The sixteen colour names count as the colours
+// they name: the editor writes a colour by its name where it has one.
 QString FoldBlanks(const QString& value) {
     QString folded;
     bool blank = false;
@@ -125,10 +126,23 @@ QString FoldBlanks(const QString& value) {
 
 QString Comparable(const QString& property, const QString& value) {
     QString comparable = FoldBlanks(value);
-    if (property == "font-family")
+    if (property == "font-family" && !comparable.contains('('))
         for (QChar& c : comparable)
             if (c >= 'A' && c <= 'Z')
                 c = QChar(c.unicode() + ('a' - 'A'));
+    static const std::pair<const char*, const char*> kNamed[] = {
+        {"black", "rgb(0, 0, 0)"},      {"silver", "rgb(192, 192, 192)"},
+        {"gray", "rgb(128, 128, 128)"}, {"white", "rgb(255, 255, 255)"},
+        {"maroon", "rgb(128, 0, 0)"},   {"red", "rgb(255, 0, 0)"},
+        {"purple", "rgb(128, 0, 128)"}, {"fuchsia", "rgb(255, 0, 255)"},
+        {"green", "rgb(0, 128, 0)"},    {"lime", "rgb(0, 255, 0)"},
+        {"olive", "rgb(128, 128, 0)"},  {"yellow", "rgb(255, 255, 0)"},
+        {"navy", "rgb(0, 0, 128)"},     {"blue", "rgb(0, 0, 255)"},
+        {"teal", "rgb(0, 128, 128)"},   {"aqua", "rgb(0, 255, 255)"}};
+    if (property.endsWith("color"))
+        for (const auto& [name, rgb] : kNamed)
+            if (comparable.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return QString::fromLatin1(rgb);
     return comparable;
 }
 
@@ -262,24 +276,28 @@ protected:
 
 // The comparison itself: it names every change and forgives only blanks and the case
 // of font family names.
-TEST_F(RealParserCheck, DifferencesNameEveryChangeButBlanksAndFamilyCase) {
+TEST_F(RealParserCheck, DifferencesNameEveryChangeButBlanksFamilyCaseAndColourNames) {
     TempDir dir;
     const auto before = Read(dir, "before",
                              "p { color: red; padding-top: 0 !important; --gap: 1px  2px;\n"
-                             "    --name: Abc; font-family: Arial, serif }\n"
+                             "    --name: Abc; font-family: Arial, serif; background-color: #fff;\n"
+                             "    outline-color: var(--Edge) }\n"
                              "@media print { .a { color: blue; width: calc(1px + 2em) }\n"
                              "    .b { color: green } }\n"
                              "h1 { margin: 0 } h2 { margin: 0 }\n");
     const auto after = Read(dir, "after",
-                            "p { color: #f00; padding-top: 0; --gap:1px 2px; --name: abc;\n"
-                            "    font-family: ARIAL,  SERIF; top: 0 }\n"
+                            "p { color: #f01; padding-top: 0; --gap:1px 2px; --name: abc;\n"
+                            "    font-family: ARIAL,  SERIF; top: 0; background-color: WHITE;\n"
+                            "    outline-color: VAR(--EDGE) }\n"
                             "@media print { .a { width: calc(1px +\n 2em) } }\n"
                             ".b { color: green }\n"
                             "h2 { margin: 0 } h1 { margin: 0 }\n");
     ASSERT_TRUE(before && after);
     EXPECT_EQ(Differences(*before, *after).join('\n').toStdString(),
               "declaration changed: p { --name: Abc } became { --name: abc }\n"
-              "declaration changed: p { color: red } became { color: rgb(255, 0, 0) }\n"
+              "declaration changed: p { color: red } became { color: rgb(255, 0, 17) }\n"
+              "declaration changed: p { outline-color: var(--Edge) } became { outline-color: "
+              "VAR(--EDGE) }\n"
               "declaration changed: p { padding-top: 0px !important } became { padding-top: 0px }\n"
               "declaration added: p { top: 0px }\n"
               "declaration lost: @media print > .a { color: blue }\n"
@@ -306,7 +324,8 @@ TEST_P(RealParserSheet, ComposedReadsAsTheOriginal) {
                                   << *composed;
 }
 
-// The sheets under tests/data/sheets, as CMake found them.
+// The sheets under tests/data/sheets and the real sheets of Debian's packages, as CMake
+// found them.
 std::vector<std::string> SheetFiles() {
     std::vector<std::string> files;
     for (const QString& file : QStringLiteral(TESSELO_SHEETS).split('|', Qt::SkipEmptyParts))
@@ -316,7 +335,15 @@ std::vector<std::string> SheetFiles() {
 
 INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSheet, ::testing::ValuesIn(SheetFiles()),
                          [](const auto& info) {
-                             std::string name = std::filesystem::path(info.param).stem();
+                             // A real sheet is named by its place under the packages'
+                             // folder, since two packages hold a "bootstrap.css".
+                             const std::string packages = "/usr/share/javascript/";
+                             std::string name =
+                                 info.param.starts_with(packages)
+                                     ? info.param.substr(packages.size())
+                                     : std::filesystem::path(info.param).stem().string();
+                             if (name.ends_with(".css"))
+                                 name.resize(name.size() - 4);
                              for (char& c : name)
                                  if (!std::isalnum(static_cast<unsigned char>(c)))
                                      c = '_';
