@@ -9,29 +9,25 @@
 
 namespace tesselo::fuzz {
 
-// A "/" and a "*" that a stray "}" or a dropped byte kept apart meet in the selector;
-// written on one line they open a comment.
-inline bool HasCommentOpenerInSelector(const StyleDocument& document) {
-    for (int i = 0; i < document.StyleCount(); ++i)
-        if (document.Record(i).Selector.find("/*") != std::string::npos)
-            return true;
-    return false;
-}
-
-// A quote in a selector that a line end closed: written on the selector's line, in
-// front of " {", the string no longer ends before the "{" and swallows it.
-inline bool HasOpenStringInSelector(const StyleDocument& document) {
+// A selector that reads otherwise once written on one line, in front of " {": line
+// ends that closed its strings are blanks there, and a "/" and a "*" that a stray "}"
+// or a dropped byte kept apart meet. So a quote left open, a brace outside its strings
+// or a "/*" outside them.
+inline bool SelectorReadsOtherwiseOnOneLine(const StyleDocument& document) {
     for (int i = 0; i < document.StyleCount(); ++i) {
-        char quote = 0;
         const std::string& selector = document.Record(i).Selector;
+        char quote = 0;
         for (size_t p = 0; p < selector.size(); ++p) {
             const char c = selector[p];
             if (c == '\\')
                 ++p;
-            else if (quote && c == quote)
-                quote = 0;
-            else if (!quote && (c == '"' || c == '\''))
+            else if (quote)
+                quote = c == quote ? 0 : quote;
+            else if (c == '"' || c == '\'')
                 quote = c;
+            else if (c == '{' || c == '}' ||
+                     (c == '/' && p + 1 < selector.size() && selector[p + 1] == '*'))
+                return true;
         }
         if (quote)
             return true;

@@ -256,9 +256,10 @@ void ReadLengthField(WorkingText& work, PropertySet& panel, Length field) {
 }
 
 // Family and weight are shown and written in upper case. A value that calls a
-// function (var(--name), whose name keeps its case) is not taken.
+// function (var(--name), whose name keeps its case) is not taken, nor one that ran
+// on into the next declaration for want of a ";".
 bool IsPlainText(std::string_view text) {
-    return text.find('(') == std::string_view::npos;
+    return text.find_first_of("(:") == std::string_view::npos;
 }
 
 void ReadFontFields(WorkingText& work, PropertySet& panel) {
