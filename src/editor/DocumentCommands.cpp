@@ -214,9 +214,7 @@ void DocumentCommands::N25Click() {
     editor_.NestedCurrent = false;
     // The style's text is gone: it is composed anew, though the command alone does
     // not count as a change to save.
-    StyleDocument& document = editor_.Document;
-    if (document.CurrentStyleIndex >= 0 && document.CurrentStyleIndex < document.StyleCount())
-        document.MarkEdited(document.CurrentStyleIndex);
+    editor_.MarkCurrentEdited();
 }
 
 bool DocumentCommands::FormClose() {

@@ -51,6 +51,10 @@ void StyleEditor::SelectRow(int row) {
 
 void StyleEditor::UserChangedStyle() {
     Document.Modified = true;
+    MarkCurrentEdited();
+}
+
+void StyleEditor::MarkCurrentEdited() {
     if (Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount())
         Document.MarkEdited(Document.CurrentStyleIndex);
 }

@@ -39,6 +39,9 @@ public:
     // The user changed the current style (a panel control, a text pushed into the
     // panel): the document is modified and the current record edited.
     void UserChangedStyle();
+    // The current record is written anew from now on, without the document counting
+    // as modified (a panel control whose change the ask-to-save prompt does not see).
+    void MarkCurrentEdited();
 
     // Composes the whole sheet into the document's SheetText, after the select
     // operation has stored the text view.

@@ -545,3 +545,68 @@ TEST_F(StyleEditorLoadFailure, OpenDocumentStillWorksAfterwards) {
 
 } // namespace
 } // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Which records are written anew: those the user changed
+
+struct EditedEditor : ::testing::Test {
+    void Open(const std::string& text) {
+        path = dir.File("a.css");
+        testing::WriteBytes(path, text);
+        ASSERT_FALSE(editor.LoadCSSFile(path));
+    }
+    std::string Composed() {
+        editor.ComposeCSS();
+        return editor.Document.SheetText.Text();
+    }
+    testing::TempDir dir;
+    std::string path;
+    StyleEditor editor{testing::DiskFiles()};
+};
+
+TEST_F(EditedEditor, SelectingEveryRuleChangesNothing) {
+    const std::string text = "/* a */\nh1 {\n  color: red;\n}\np { margin-top: 1px }\n";
+    Open(text);
+    editor.SelectRow(1);
+    editor.SelectRow(0);
+    EXPECT_EQ(Composed(), text);
+    EXPECT_FALSE(editor.Document.Record(0).Edited());
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(EditedEditor, WhatTheUserChangedIsWrittenAnew) {
+    Open("h1 { color: red }\np { margin-top: 1px }\nem { x: y }\n");
+    // A hand edit stored back by the next selection.
+    editor.CSSMemo.Lines = {"color: blue;"};
+    editor.CSSMemo.Edited = true;
+    editor.SelectRow(1);
+    // A change of the panel, which the prompt sees.
+    editor.UserChangedStyle();
+    EXPECT_TRUE(editor.Document.Modified);
+    // A change the prompt does not see is still written.
+    editor.SelectRow(2);
+    editor.MarkCurrentEdited();
+    // The marker line of the view never reaches the sheet.
+    EXPECT_EQ(Composed(), "h1 {\ncolor: blue;\n}\np {\n; Margin-top: 1px;\n}\nem {\nx:y;\n\n}\n");
+}
+
+TEST_F(EditedEditor, NestedRulesAreShownAsTextAndWrittenAsTheyStand) {
+    Open("@media print {\n  h1 { color: red }\n}\n");
+    EXPECT_TRUE(editor.NestedCurrent);
+    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"h1 { color: red }", ""}));
+    EXPECT_TRUE(editor.Panel == [] {
+        PropertySet reset;
+        ClearPanel(reset);
+        return reset;
+    }());
+    editor.CSSMemo.Lines = {"h1 { color: blue }"};
+    editor.CSSMemo.Edited = true;
+    EXPECT_EQ(Composed(), "@media print {\nh1 { color: blue }\n}\n");
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"h1 { color: blue }"}) << "no reading into the panel";
+}
+
+} // namespace
+} // namespace tesselo
