@@ -2,6 +2,7 @@
 
 #include "document/SheetReader.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 #include <unordered_map>
@@ -101,19 +102,41 @@ void StyleDocument::ReorderStylesByList(const std::vector<std::string>& items) {
     std::unordered_map<std::string_view, std::deque<size_t>> byName;
     for (size_t i = 0; i < records_.size(); ++i)
         byName[records_[i].Selector].push_back(i);
-    std::vector<size_t> order;
+    std::vector<int> order;
     order.reserve(items.size());
     for (const auto& item : items) {
         auto found = byName.find(item);
         if (found == byName.end() || found->second.empty())
             return; // the list names a selector the table does not hold
-        order.push_back(found->second.front());
+        order.push_back(static_cast<int>(found->second.front()));
         found->second.pop_front();
+    }
+    ApplyOrder(order);
+}
+
+void StyleDocument::MoveRecord(int from, int to) {
+    Record(from);
+    Record(to);
+    const auto first = records_.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else if (to < from)
+        std::rotate(first + to, first + from, first + from + 1);
+}
+
+void StyleDocument::ApplyOrder(const std::vector<int>& order) {
+    if (order.size() != records_.size())
+        throw std::invalid_argument("the order does not name every record");
+    std::vector<bool> taken(records_.size());
+    for (int from : order) {
+        if (from < 0 || from >= StyleCount() || taken[static_cast<size_t>(from)])
+            throw std::invalid_argument("the order does not name every record once");
+        taken[static_cast<size_t>(from)] = true;
     }
     std::vector<StyleRecord> reordered;
     reordered.reserve(records_.size());
-    for (size_t from : order)
-        reordered.push_back(std::move(records_[from]));
+    for (int from : order)
+        reordered.push_back(std::move(records_[static_cast<size_t>(from)]));
     records_ = std::move(reordered);
 }
 

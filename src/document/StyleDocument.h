@@ -81,6 +81,12 @@ public:
     // and sources travel with their selector. Equal names keep their order.
     void ReorderStylesByList(const std::vector<std::string>& items);
 
+    // Moves record `from` so that it ends at position `to`; the others keep their order.
+    void MoveRecord(int from, int to);
+    // Puts the records in the given order: record i becomes record order[i]. The order
+    // must hold every index once.
+    void ApplyOrder(const std::vector<int>& order);
+
     // Renaming: the record is edited from then on.
     void SetSelector(int i, const std::string& selector);
     // The write-back of the text view; whether the record counts as edited is the

@@ -1,0 +1,61 @@
+#pragma once
+
+// The commands of the style list: a new style from the selector builder, renaming in
+// place, deleting, moving up and down, dragging to another row and sorting. Rows and
+// records always move together; a record's source and edited mark travel with it, so
+// moving a rule never rewrites it.
+
+#include "document/UserDialogs.h"
+#include "editor/Preview.h"
+#include "editor/StyleEditor.h"
+
+#include <functional>
+#include <string>
+
+namespace tesselo {
+
+class StyleListCommands {
+public:
+    StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs);
+
+    // What the selector builder is given: a space in front of every row's name.
+    std::string StyleNameList() const;
+    // Ends the new-style command with the builder's result (empty: cancelled).
+    void NewStyleExecute(const std::string& selectorResult);
+
+    // Renames the selected row to the text as typed; refuses, with the error message,
+    // a name another row already has. Returns whether the name was taken.
+    bool RenameStyle(const std::string& text);
+
+    void StyleDeleteExecute();
+    void StyleUpExecute();
+    void StyleDownExecute();
+    // A drag dropped on a row: the current style moves to exactly that row. A row past
+    // the last moves nothing.
+    void DropOnRow(int row);
+    // Sorts by name, `less` ordering two names as the user's locale does without
+    // regard to case; names it finds equal keep their order.
+    void
+    StyleSortedExecute(const std::function<bool(const std::string&, const std::string&)>& less);
+
+private:
+    // The selection goes to the row without the text view being stored back.
+    void SelectWithoutCommit(int row);
+    void MoveCurrent(int to);
+    void Changed();
+
+    StyleEditor& editor_;
+    Preview& preview_;
+    UserDialogs& dialogs_;
+};
+
+// Name equality of the duplicate checks: ASCII letters without regard to case, every
+// other byte exactly.
+bool SameStyleName(std::string_view a, std::string_view b);
+
+namespace messages {
+std::string StyleExists(const std::string& name);
+std::string RenameExists(const std::string& name);
+} // namespace messages
+
+} // namespace tesselo

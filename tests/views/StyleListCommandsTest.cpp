@@ -1,0 +1,229 @@
+#include "views/StyleListCommands.h"
+
+#include "document/SheetComposer.h"
+#include "support/DiskFiles.h"
+#include "support/Fakes.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class StyleList : public ::testing::Test {
+protected:
+    // A document of styles made in the editor, each with one line naming it, the
+    // given row selected and current.
+    void Make(const Names& names, int current = 0) {
+        std::vector<StyleRecord> records;
+        for (const auto& name : names)
+            records.emplace_back(name, LineList{"line of " + name});
+        editor.Document.ReplaceRecords(records);
+        editor.Document.CurrentStyleIndex = -1;
+        editor.SelectRow(current);
+        editor.Document.Modified = false;
+    }
+    Names Rows() const { return editor.Document.ListItems(); }
+    // The first line of each record, which names the style it was made as.
+    Names FirstLines() const {
+        Names lines;
+        for (int i = 0; i < editor.Document.StyleCount(); ++i) {
+            const auto& record = editor.Document.Record(i);
+            lines.push_back(record.Lines().empty() ? "" : record.Lines()[0]);
+        }
+        return lines;
+    }
+    int Current() const { return editor.Document.CurrentStyleIndex; }
+    void Type(const std::string& line) {
+        editor.CSSMemo.Lines = {line};
+        editor.CSSMemo.Edited = true;
+    }
+
+    StyleEditor editor{testing::DiskFiles()};
+    testing::FakeBrowser browser;
+    testing::FakeDialogs dialogs;
+    Preview preview{editor, browser, dialogs};
+    StyleListCommands commands{editor, preview, dialogs};
+};
+
+// ---------------------------------------------------------------------------
+// New style
+
+TEST_F(StyleList, NameListHasASpaceInFrontOfEveryName) {
+    Make({"Body", "h1, h2"});
+    EXPECT_EQ(commands.StyleNameList(), " Body h1, h2");
+}
+
+TEST_F(StyleList, NewStyleTakesTheBuildersResultWithoutItsFirstAmpersand) {
+    struct Case {
+        std::string Result;
+        Names Rows;
+    };
+    for (const Case& c :
+         {Case{"h1", {"Body", "h1"}}, Case{"a&b", {"Body", "ab"}}, Case{"a&&b", {"Body", "a&b"}}}) {
+        Make({"Body"});
+        Type("color: red;");
+        commands.NewStyleExecute(c.Result);
+        EXPECT_EQ(Rows(), c.Rows);
+        EXPECT_EQ(Current(), 1);
+        EXPECT_TRUE(editor.Document.Modified);
+        EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: red;"}) << "committed";
+        EXPECT_TRUE(editor.Document.Record(1).Edited());
+    }
+}
+
+TEST_F(StyleList, NewStyleCancelledChangesNothing) {
+    Make({"Body", "p"}, 1);
+    Type("zoom: 1;");
+    commands.NewStyleExecute("");
+    EXPECT_EQ(Rows(), (Names{"Body", "p"}));
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"zoom: 1;"});
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(StyleList, NewStyleOfAnExistingNameSelectsItWithAMessage) {
+    Make({"P", "\xF0", "p2"}, 2); // "р", a Cyrillic small er, is not folded
+    commands.NewStyleExecute("p");
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Tesselo V1.0 beta");
+    EXPECT_EQ(dialogs.Shown[0].Text, "Стиль с именем p уже существует.");
+    EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::None);
+    EXPECT_EQ(Current(), 0);
+    EXPECT_FALSE(editor.Document.Modified);
+
+    commands.NewStyleExecute("\xD0"); // the capital Er
+    EXPECT_EQ(Rows(), (Names{"P", "\xF0", "p2", "\xD0"}));
+}
+
+// ---------------------------------------------------------------------------
+// Rename
+
+TEST_F(StyleList, RenameTakesTheTextAsTypedAndMarksTheStyleEdited) {
+    Make({"H1", "p"});
+    EXPECT_TRUE(commands.RenameStyle("h1"));
+    EXPECT_TRUE(commands.RenameStyle("a&b"));
+    EXPECT_EQ(Rows(), (Names{"a&b", "p"}));
+    EXPECT_TRUE(editor.Document.Record(0).Edited());
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(commands.RenameStyle(""));
+    EXPECT_EQ(Rows(), (Names{"", "p"}));
+}
+
+TEST_F(StyleList, RenameToAnotherStylesNameIsRefused) {
+    Make({"h1", "p"});
+    EXPECT_FALSE(commands.RenameStyle("P"));
+    EXPECT_EQ(Rows(), (Names{"h1", "p"}));
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
+    EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.Shown[0].Text, "Секундочку! Такой селектор (стиль) уже существует.\r"
+                                     "Замените имя \"P\" на другое.");
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+// ---------------------------------------------------------------------------
+// Delete
+
+TEST_F(StyleList, DeleteMakesTheNextStyleCurrentAndDiscardsTheWorkingText) {
+    struct Case {
+        int Deleted;
+        Names Rows;
+        int Current;
+    };
+    for (const Case& c : {Case{1, {"a", "c"}, 1}, Case{2, {"a", "b"}, 1}, Case{0, {"b", "c"}, 0}}) {
+        Make({"a", "b", "c"}, c.Deleted);
+        Type("typed: 1;");
+        commands.StyleDeleteExecute();
+        EXPECT_EQ(Rows(), c.Rows);
+        EXPECT_EQ(Current(), c.Current);
+        EXPECT_EQ(editor.Document.SelectedRow, c.Current);
+        EXPECT_TRUE(editor.Document.Modified);
+        for (const auto& line : FirstLines())
+            EXPECT_NE(line, "typed: 1;");
+    }
+}
+
+TEST_F(StyleList, TheLastStyleIsNeverDeleted) {
+    Make({"Body"});
+    commands.StyleDeleteExecute();
+    EXPECT_EQ(Rows(), Names{"Body"});
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(StyleList, DeleteKeepsTheCommentsInFront) {
+    const std::string text = "/* a */\na { x: 1 }\n/* b */\nb { y: 2 }\n";
+    testing::TempDir dir;
+    testing::WriteBytes(dir.File("s.css"), text);
+    ASSERT_FALSE(editor.LoadCSSFile(dir.File("s.css")));
+    commands.StyleDeleteExecute();
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.SheetText.Text(), "/* a */\n\n/* b */\nb { y: 2 }\n");
+}
+
+// ---------------------------------------------------------------------------
+// Up, down, drag and sort: the working text and the sources travel
+
+TEST_F(StyleList, UpThenDownRestoresTheOrderAndKeepsTheWorkingText) {
+    Make({"a", "b", "c"}, 1);
+    Type("typed: 1;");
+    commands.StyleUpExecute();
+    EXPECT_EQ(Rows(), (Names{"b", "a", "c"}));
+    EXPECT_EQ(Current(), 0);
+    EXPECT_TRUE(editor.Document.Modified);
+    commands.StyleDownExecute();
+    EXPECT_EQ(Rows(), (Names{"a", "b", "c"}));
+    EXPECT_EQ(Current(), 1);
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"typed: 1;"});
+    editor.SelectRow(0);
+    EXPECT_EQ(editor.Document.Record(1).Lines(), LineList{"typed: 1;"});
+}
+
+TEST_F(StyleList, UpOnTheFirstAndDownOnTheLastDoNothing) {
+    Make({"a", "b"}, 0);
+    commands.StyleUpExecute();
+    editor.SelectRow(1);
+    commands.StyleDownExecute();
+    EXPECT_EQ(Rows(), (Names{"a", "b"}));
+    EXPECT_FALSE(editor.Document.Modified);
+}
+
+TEST_F(StyleList, DropMovesTheCurrentStyleToExactlyThatRow) {
+    Make({"0", "1", "2", "3", "4"}, 0);
+    commands.DropOnRow(3);
+    EXPECT_EQ(Rows(), (Names{"1", "2", "3", "0", "4"}));
+    EXPECT_EQ(Current(), 3);
+    EXPECT_FALSE(editor.Document.Modified);
+    commands.DropOnRow(0);
+    EXPECT_EQ(Rows(), (Names{"0", "1", "2", "3", "4"}));
+    commands.DropOnRow(7);
+    EXPECT_EQ(Rows(), (Names{"0", "1", "2", "3", "4"}));
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+}
+
+TEST_F(StyleList, SortIgnoresCaseKeepsEqualNamesInOrderAndFollowsTheCurrentStyle) {
+    Make({"b", "A", "c", "a"}, 2);
+    auto less = [](const std::string& x, const std::string& y) {
+        return LowerAscii(x) < LowerAscii(y);
+    };
+    commands.StyleSortedExecute(less);
+    EXPECT_EQ(Rows(), (Names{"A", "a", "b", "c"}));
+    EXPECT_EQ(Current(), 3);
+    EXPECT_TRUE(editor.Document.Modified);
+}
+
+TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereRead) {
+    testing::TempDir dir;
+    testing::WriteBytes(dir.File("s.css"), "a {\n  x: 1;\n}\nb { y: 2 }\n");
+    ASSERT_FALSE(editor.LoadCSSFile(dir.File("s.css")));
+    commands.StyleDownExecute();
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.SheetText.Text(), "\nb { y: 2 }a {\n  x: 1;\n}\n");
+}
+
+} // namespace
+} // namespace tesselo
