@@ -24,13 +24,13 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
             const size_t at = static_cast<size_t>(cr - data);
             const bool crLf = at + 1 < size && data[at + 1] == '\n';
             if (!lineEndFound)
-                sheet.lineEnd_ = crLf ? "\r\n" : "\r";
+                sheet.lineEnd_ = crLf ? kCrLf : kCr;
             lineEndFound = true;
             sheet.push_back(std::string_view(data + start, at - start));
             start = at + (crLf ? 2 : 1);
         } else if (lf) {
             if (!lineEndFound)
-                sheet.lineEnd_ = "\n";
+                sheet.lineEnd_ = kLf;
             lineEndFound = true;
             sheet.push_back(std::string_view(data + start, limit - start));
             start = limit + 1;
@@ -51,7 +51,7 @@ SheetLines SheetLines::FromLines(const LineList& lines) {
 
 SheetLines SheetLines::FromText(std::string text, std::string_view lineEnd) {
     SheetLines sheet;
-    sheet.lineEnd_ = lineEnd;
+    sheet.lineEnd_ = KnownLineEnd(lineEnd);
     if (text.empty())
         return sheet;
     if (text.back() != '\n')
@@ -93,7 +93,7 @@ void SheetLines::push_back(std::string_view first, std::string_view second) {
 }
 
 std::string SheetLines::Bytes() const {
-    if (lineEnd_ == "\n")
+    if (lineEnd_ == kLf)
         return text_;
     std::string bytes;
     bytes.reserve(text_.size() + starts_.size() * (lineEnd_.size() - 1));

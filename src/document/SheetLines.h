@@ -15,6 +15,13 @@
 namespace tesselo {
 
 inline constexpr std::string_view kCrLf = "\r\n";
+inline constexpr std::string_view kLf = "\n";
+inline constexpr std::string_view kCr = "\r";
+
+// One of the three line ends, as a view of its constant: CR LF for anything else.
+constexpr std::string_view KnownLineEnd(std::string_view lineEnd) {
+    return lineEnd == kLf ? kLf : lineEnd == kCr ? kCr : kCrLf;
+}
 
 class SheetLines {
 public:
@@ -46,8 +53,8 @@ public:
     const std::string& Text() const { return text_; }
     // The file these lines make: every line followed by the line end.
     std::string Bytes() const;
-    const std::string& LineEnd() const { return lineEnd_; }
-    void SetLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
+    std::string_view LineEnd() const { return lineEnd_; }
+    void SetLineEnd(std::string_view lineEnd) { lineEnd_ = KnownLineEnd(lineEnd); }
     LineList ToLineList() const;
 
     class Iterator {
@@ -83,7 +90,7 @@ public:
 private:
     std::string text_;
     std::vector<size_t> starts_;
-    std::string lineEnd_{kCrLf};
+    std::string_view lineEnd_ = kCrLf;
 };
 
 } // namespace tesselo

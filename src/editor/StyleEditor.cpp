@@ -81,7 +81,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 
-    Document.LineEnd = sheet.Text.LineEnd();
+    Document.LineEnd = std::string(sheet.Text.LineEnd());
     Document.SheetText = std::move(sheet.Text);
     Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;
