@@ -304,7 +304,7 @@ TEST(ReadSheetFile, HasNoLimitOnTheNumberOfRules) {
     const std::string path = dir.File("big.css");
     std::string text;
     for (int i = 0; i < 3000; ++i)
-        text += "r" + std::to_string(i) + " { x }\r\n";
+        text.append("r").append(std::to_string(i)).append(" { x }\r\n");
     testing::WriteBytes(path, text);
     SheetFile sheet;
     ASSERT_FALSE(ReadSheetFile(path, sheet).has_value());

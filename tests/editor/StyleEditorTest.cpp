@@ -414,8 +414,10 @@ TEST(StyleEditorLoad, ThousandsOfRulesAreAccepted) {
     TempDir dir;
     const std::string path = dir.File("big.css");
     std::string text;
-    for (int i = 0; i < 2500; ++i)
-        text += ".r" + std::to_string(i) + " { margin-top: " + std::to_string(i) + "px }\r\n";
+    for (int i = 0; i < 2500; ++i) {
+        text.append(".r").append(std::to_string(i)).append(" { margin-top: ");
+        text.append(std::to_string(i)).append("px }\r\n");
+    }
     WriteBytes(path, text);
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
