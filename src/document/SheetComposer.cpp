@@ -64,7 +64,9 @@ SheetLines ComposeSheet(const StyleDocument& document) {
         }
     }
     AppendAfter(text, afterEdited, document.Tail());
-    return SheetLines::FromText(std::move(text), document.LineEnd);
+    SheetLines sheet = SheetLines::FromText(std::move(text), document.LineEnd);
+    sheet.SetByteOrderMark(document.ByteOrderMark);
+    return sheet;
 }
 
 } // namespace tesselo

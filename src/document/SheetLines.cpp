@@ -1,5 +1,7 @@
 #include "document/SheetLines.h"
 
+#include "document/SheetEncoding.h"
+
 #include <cstring>
 
 namespace tesselo {
@@ -9,6 +11,10 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
     SheetLines sheet;
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        sheet.byteOrderMark_ = true;
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
     // One line per 16 bytes on average; more is found as it comes.
     sheet.reserve(bytes.size() + 1, bytes.size() / 16 + 1);
     const char* const data = bytes.data();
@@ -93,10 +99,10 @@ void SheetLines::push_back(std::string_view first, std::string_view second) {
 }
 
 std::string SheetLines::Bytes() const {
+    std::string bytes(byteOrderMark_ ? kUtf8ByteOrderMark : std::string_view());
     if (lineEnd_ == kLf)
-        return text_;
-    std::string bytes;
-    bytes.reserve(text_.size() + starts_.size() * (lineEnd_.size() - 1));
+        return bytes + text_;
+    bytes.reserve(bytes.size() + text_.size() + starts_.size() * (lineEnd_.size() - 1));
     size_t start = 0;
     while (start < text_.size()) {
         const size_t lf = text_.find('\n', start);

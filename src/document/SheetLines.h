@@ -29,7 +29,9 @@ public:
 
     // Splits bytes at CR LF, a lone CR or a lone LF; a last line without a line break
     // is a line too; empty text gives no lines; a NUL byte ends the text. The line end
-    // becomes the first line break of the text (CR LF when there is none).
+    // becomes the first line break of the text (CR LF when there is none). A UTF-8
+    // byte-order mark at the start is no part of the first line: it is kept aside and
+    // written again in front of the text.
     static SheetLines FromBytes(std::string_view bytes);
     static SheetLines FromLines(const LineList& lines);
     // Lines from a text in which every line is followed by "\n" (a last line without
@@ -54,6 +56,8 @@ public:
     // The file these lines make: every line followed by the line end.
     std::string Bytes() const;
     std::string_view LineEnd() const { return lineEnd_; }
+    bool ByteOrderMark() const { return byteOrderMark_; }
+    void SetByteOrderMark(bool mark) { byteOrderMark_ = mark; }
     void SetLineEnd(std::string_view lineEnd) { lineEnd_ = KnownLineEnd(lineEnd); }
     LineList ToLineList() const;
 
@@ -91,6 +95,7 @@ private:
     std::string text_;
     std::vector<size_t> starts_;
     std::string_view lineEnd_ = kCrLf;
+    bool byteOrderMark_ = false;
 };
 
 } // namespace tesselo

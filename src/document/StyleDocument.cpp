@@ -83,6 +83,8 @@ void StyleDocument::NewCSS() {
     tail_.clear();
     SheetText.clear();
     LineEnd = kCrLf;
+    ByteOrderMark = false;
+    Encoding = SheetEncoding::Utf8;
     SelectedRow = 0;
     CurrentStyleIndex = 0;
     Caption = WindowCaptionFor("NoName.css");

@@ -6,6 +6,7 @@
 // disagree.
 
 #include "document/ByteText.h"
+#include "document/SheetEncoding.h"
 #include "document/SheetLines.h"
 
 #include <string>
@@ -109,7 +110,9 @@ public:
     int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet
     std::string LineEnd{kCrLf}; // the line end the sheet is written with
-    std::string Caption;        // the main window's caption
+    bool ByteOrderMark = false; // the sheet starts with a UTF-8 byte-order mark
+    SheetEncoding Encoding = SheetEncoding::Utf8;
+    std::string Caption; // the main window's caption
 
 private:
     StyleRecord& At(int i);

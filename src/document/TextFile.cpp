@@ -52,6 +52,7 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
         return ReadFailure{*reason};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
+    out.Encoding = DetectSheetEncoding(std::string_view(bytes).substr(0, bytes.find('\0')));
     return std::nullopt;
 }
 

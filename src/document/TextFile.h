@@ -7,6 +7,7 @@
 
 #include "document/ByteText.h"
 #include "document/FileReplacer.h"
+#include "document/SheetEncoding.h"
 #include "document/SheetLines.h"
 
 #include <optional>
@@ -26,6 +27,7 @@ std::string JoinLinesCrLf(const LineList& lines);
 struct TextFileContent {
     SheetLines Text;
     size_t Bytes = 0; // bytes read from disk, NUL and all
+    SheetEncoding Encoding = SheetEncoding::Utf8;
 };
 
 struct ReadFailure {

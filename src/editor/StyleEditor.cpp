@@ -82,6 +82,8 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     }
 
     Document.LineEnd = std::string(sheet.Text.LineEnd());
+    Document.ByteOrderMark = sheet.Text.ByteOrderMark();
+    Document.Encoding = sheet.Encoding;
     Document.SheetText = std::move(sheet.Text);
     Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;

@@ -595,6 +595,21 @@ TEST_F(EditedEditor, WhatTheUserChangedIsWrittenAnew) {
     EXPECT_EQ(Composed(), "h1 {\ncolor: blue;\n}\np {\n; Margin-top: 1px;\n}\nem {\nx:y;\n\n}\n");
 }
 
+TEST_F(EditedEditor, TheEncodingAndTheByteOrderMarkAreKeptFromTheOpen) {
+    Open("\xEF\xBB\xBF/* \xD0\x9F */\nh1 { color: red }\n");
+    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Utf8);
+    EXPECT_TRUE(editor.Document.ByteOrderMark);
+    editor.UserChangedStyle();
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.SheetText.Bytes(),
+              "\xEF\xBB\xBF/* \xD0\x9F */\nh1 {\n; color: RED;\n}\n");
+    Open("/* \xCF */ p { }");
+    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Windows1251);
+    EXPECT_FALSE(editor.Document.ByteOrderMark);
+    editor.NewCSS();
+    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Utf8);
+}
+
 TEST_F(EditedEditor, NestedRulesAreShownAsTextAndWrittenAsTheyStand) {
     Open("@media print {\n  h1 { color: red }\n}\n");
     EXPECT_TRUE(editor.NestedCurrent);
