@@ -1,7 +1,7 @@
 // The one-pass reader against the rule-by-rule reference scan, on hand-picked and
-// on generated texts. The reference cuts rules as the reader did before strings,
-// nested blocks and selector bytes were mended, so the two are compared on the texts
-// where the mends change nothing: no quote, no backslash, no brace inside a comment
+// on generated texts. The reference cuts rules as the reader did before it knew
+// strings and nested blocks and kept every selector byte, so the two are compared on
+// the texts where that changes nothing: no quote, no backslash, no brace inside a comment
 // and no "{" inside a block. There they must give the same rules and the same lines,
 // byte for byte, and the same selectors but for blanks and bytes the old scan dropped.
 
@@ -29,10 +29,10 @@ using testing::RulesOf;
 using Rules = std::vector<LiteralRule>;
 using namespace std::string_literals;
 
-// Whether the mends leave the text's cutting as it was (see the top of this file).
+// Whether the text is cut as the reference cuts it (see the top of this file).
 // The old scan let comment marks share a character ("/*/" closed at once, "*/*"
 // opened again); texts where they could are not compared either.
-bool MendsChangeNothing(std::string_view bytes) {
+bool CutAsBefore(std::string_view bytes) {
     const std::string text = SheetLines::FromBytes(bytes).Text();
     if (text.find("/*/") != std::string::npos || text.find("*/*") != std::string::npos)
         return false;
@@ -85,14 +85,14 @@ std::string Visible(std::string_view selector) {
     return failure;
 }
 
-// Runs `count` generated texts of at most maxLength bytes, those the mends leave as
-// they were; stops after a few mismatches so that the report stays readable.
+// Runs `count` generated texts of at most maxLength bytes, those cut as before; stops
+// after a few mismatches so that the report stays readable.
 void CompareOnGeneratedTexts(unsigned seed, int count, size_t maxLength) {
     std::mt19937 rng(seed);
     int mismatches = 0, compared = 0;
     for (int i = 0; i < count && mismatches < 5; ++i) {
         const std::string bytes = RandomSheetBytes(rng, maxLength);
-        if (!MendsChangeNothing(bytes))
+        if (!CutAsBefore(bytes))
             continue;
         ++compared;
         const auto result = ReadsLikeTheReference(bytes);
@@ -210,16 +210,16 @@ TEST(SheetReaderDifferential, HandPickedTexts) {
         "a {\n \n  \n   \n}", "a {\n\t\n x\t\n}", "a {\0 b }"s, "a { x }\r\n\0b { y }"s,
         "a\r\n{\rx\ny\r\n}", "a {\n\r}", "\r\n\r\n a {\r\r\r x \n\n\n}", "a {\r\n x\r\n\0"s};
     for (const auto& text : texts) {
-        ASSERT_TRUE(MendsChangeNothing(text)) << EscapeBytes(text);
+        ASSERT_TRUE(CutAsBefore(text)) << EscapeBytes(text);
         EXPECT_TRUE(ReadsLikeTheReference(text));
     }
 }
 
-TEST(SheetReaderDifferential, TextsTheMendsChangeAreNotCompared) {
+TEST(SheetReaderDifferential, TextsCutOtherwiseNowAreNotCompared) {
     for (std::string_view text :
          {"a { content: \"}\" }", "a*/*b {}", "a\\{ }", "@media x { a { } }", "a { /* } */ }",
           "/* { */ a { }", "a { x: 'y' }"})
-        EXPECT_FALSE(MendsChangeNothing(text)) << text;
+        EXPECT_FALSE(CutAsBefore(text)) << text;
 }
 
 // ---------------------------------------------------------------------------
