@@ -67,6 +67,8 @@ void TCreateSelector::BuildTagPages() {
                                          "ListBox3",    "ListBox4", "ListBox5"};
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    // Wide enough for the six page tabs and two columns of tags.
+    PageControl1->setMinimumWidth(420);
     for (size_t i = 0; i < TagLists().size(); ++i) {
         std::vector<std::string_view> rows{kNoTag};
         rows.insert(rows.end(), TagLists()[i].Tags.begin(), TagLists()[i].Tags.end());
