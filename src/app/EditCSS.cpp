@@ -8,11 +8,14 @@
 #include "platform/QtUserDialogs.h"
 #include "platform/SystemServices.h"
 #include "platform/WebEngineBrowser.h"
+#include "views/StyleListCommands.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCollator>
 #include <QDir>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -147,6 +150,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
                 });
     }
     preview_ = std::make_unique<Preview>(editor_, *browser_, *dialogs_);
+    BuildStyleList();
 
     qApp->installEventFilter(this);
     InitMainForm();
@@ -524,6 +528,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (listCommands_ && StyleListEvent(watched, event))
+        return true;
     // The hints of the whole application, the dialogs' included, come here.
     if (event->type() == QEvent::StatusTip && qobject_cast<QWidget*>(watched)) {
         ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
@@ -646,6 +652,121 @@ void TMainForm::Render() {
     rendering_ = false;
     RenderMemo();
     RenderBrowserBar();
+}
+
+// The style list's commands, renaming in place and reordering by dragging.
+void TMainForm::BuildStyleList() {
+    listCommands_ = std::make_unique<StyleListCommands>(editor_, *preview_, *dialogs_);
+    StyleListCommands& list = *listCommands_;
+    connect(Action("NewStyle"), &QAction::triggered, this, [this, &list] {
+        if (!createSelector_)
+            return;
+        const QString result = createSelector_->Execute(FromDocumentText(list.StyleNameList()));
+        Run([&] { list.NewStyleExecute(ToDocumentText(result)); });
+    });
+    connect(Action("StyleDelete"), &QAction::triggered, this,
+            [this, &list] { Run([&list] { list.StyleDeleteExecute(); }); });
+    connect(Action("StyleUp"), &QAction::triggered, this,
+            [this, &list] { Run([&list] { list.StyleUpExecute(); }); });
+    connect(Action("StyleDown"), &QAction::triggered, this,
+            [this, &list] { Run([&list] { list.StyleDownExecute(); }); });
+    connect(Action("StyleSorted"), &QAction::triggered, this, [this, &list] {
+        // The user's locale, without regard to case.
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        Run([&] {
+            list.StyleSortedExecute([&collator](const std::string& a, const std::string& b) {
+                return collator.compare(FromDocumentText(a), FromDocumentText(b)) < 0;
+            });
+        });
+    });
+    connect(Action("StyleRename"), &QAction::triggered, this, [this] { StyleRenameExecute(); });
+    connect(ListTag, &QListWidget::itemDoubleClicked, this, [this] { StyleRenameExecute(); });
+    RenameField->installEventFilter(this);
+
+    // A drag that starts in the list moves the current style to the row it is dropped on.
+    ListTag->setDragEnabled(true);
+    ListTag->setAcceptDrops(true);
+    ListTag->setDragDropMode(QAbstractItemView::DragDrop);
+    ListTag->setDefaultDropAction(Qt::MoveAction);
+    ListTag->viewport()->installEventFilter(this);
+}
+
+void TMainForm::StyleRenameExecute() {
+    const int row = editor_.Document.SelectedRow;
+    QListWidgetItem* item = ListTag->item(row);
+    if (!item)
+        return;
+    const QRect rect = ListTag->visualItemRect(item);
+    RenameField->setGeometry(4, ListTag->geometry().top() + rect.top() + 2, ListTag->width() - 4,
+                             ListTag->fontMetrics().height() + 3);
+    RenameField->setText(FromDocumentText(editor_.Document.Record(row).Selector));
+    RenameField->show();
+    RenameField->raise();
+    RenameField->setFocus();
+}
+
+// Events of the rename field and of the list's drag and drop; true when taken.
+bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
+    if (watched == RenameField) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape) {
+                RenameField->hide();
+                ListTag->setFocus();
+                return true;
+            }
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                const std::string text = ToDocumentText(RenameField->text());
+                bool taken = false;
+                Run([&] { taken = listCommands_->RenameStyle(text); });
+                if (taken) {
+                    RenameField->hide();
+                    ListTag->setFocus();
+                } else {
+                    RenameField->show();
+                    RenameField->setFocus();
+                }
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut && RenameField->isVisible() &&
+                   QApplication::activeModalWidget() == nullptr) {
+            RenameField->hide();
+        }
+        return false;
+    }
+    if (watched != ListTag->viewport())
+        return false;
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (drag->source() != ListTag) {
+            drag->ignore();
+            return true;
+        }
+        // The row under the pointer shows as selected; the current style stays.
+        rendering_ = true;
+        const int row = ListTag->indexAt(drag->position().toPoint()).row();
+        if (row >= 0)
+            ListTag->setCurrentRow(row);
+        rendering_ = false;
+        drag->setDropAction(Qt::MoveAction);
+        drag->accept();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (drop->source() != ListTag)
+            return false;
+        int row = ListTag->indexAt(drop->position().toPoint()).row();
+        if (row < 0)
+            row = ListTag->count(); // below the last row: nothing moves
+        // The list is shown again from the document; the view itself moves nothing.
+        drop->setDropAction(Qt::IgnoreAction);
+        drop->accept();
+        Run([&] { listCommands_->DropOnRow(row); });
+        return true;
+    }
+    return false;
 }
 
 } // namespace tesselo

@@ -29,6 +29,7 @@ class QToolButton;
 namespace tesselo {
 
 class QtUserDialogs;
+class StyleListCommands;
 class TAboutBox;
 class TCreateSelector;
 class WebEngineBrowser;
@@ -90,6 +91,9 @@ private:
     void RenderMemo();
     void RenderBrowserBar();
     void FormKeyPress();
+    void BuildStyleList();
+    void StyleRenameExecute();
+    bool StyleListEvent(QObject* watched, QEvent* event);
 
     template <typename F> void Run(F&& command);
 
@@ -103,6 +107,7 @@ private:
     WebEngineBrowser* webBrowser_ = nullptr;
     Browser* browser_ = nullptr;
     std::unique_ptr<Preview> preview_;
+    std::unique_ptr<StyleListCommands> listCommands_;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     std::map<std::string, QAction*> actions_;

@@ -20,6 +20,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -34,7 +35,7 @@ using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-class MainWindow : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test {
 protected:
     std::unique_ptr<TMainForm> Make(std::vector<std::string> arguments = {},
                                     SettingsStore* store = nullptr) {
@@ -64,6 +65,8 @@ protected:
     FakeSettings settings;
     FakeBrowser browser;
 };
+
+class MainWindow : public MainWindowFixture {};
 
 TEST_F(MainWindow, FirstRun_ShowsTheNewDocumentOnTheSourcePage) {
     auto form = Make();
@@ -458,6 +461,79 @@ TEST(AboutBox, ShowsTheProgramAndItsLinks) {
     auto* name = about.findChild<QLabel*>(QStringLiteral("ProductName"));
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->text(), QStringLiteral("Tesselo"));
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// The style list's commands in the window
+
+class StyleListWindow : public MainWindowFixture {};
+
+TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    TCreateSelector builder(form.get());
+    form->SetSelectorBuilder(&builder);
+    form->show();
+    QTimer::singleShot(0, [&] {
+        auto* tags = builder.findChild<QListWidget*>(QStringLiteral("ListTagHTML"));
+        ASSERT_NE(tags, nullptr);
+        tags->setCurrentRow(tags->row(tags->findItems(QStringLiteral("H2"), Qt::MatchExactly)[0]));
+        emit tags->itemClicked(tags->currentItem());
+        builder.findChild<QPushButton*>(QStringLiteral("Ok"))->click();
+    });
+    form->Action("NewStyle")->trigger();
+    EXPECT_EQ(Items(*form), (QStringList{"h1", "H2"}));
+    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    EXPECT_TRUE(form->Editor().Document.Modified);
+    form->Editor().Document.Modified = false;
+}
+
+TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\np { x: y }\n");
+    auto form = Make({path});
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->Action("StyleRename")->trigger();
+    ASSERT_TRUE(form->RenameField->isVisible());
+    EXPECT_EQ(form->RenameField->text(), QStringLiteral("h1"));
+    form->RenameField->setText(QStringLiteral("P"));
+    QTest::keyClick(form->RenameField, Qt::Key_Return);
+    EXPECT_TRUE(form->RenameField->isVisible()) << "another style has that name";
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
+    QTest::keyClick(form->RenameField, Qt::Key_Escape);
+    EXPECT_FALSE(form->RenameField->isVisible());
+    EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
+
+    form->Action("StyleRename")->trigger();
+    form->RenameField->setText(QStringLiteral("h1.title"));
+    QTest::keyClick(form->RenameField, Qt::Key_Return);
+    EXPECT_FALSE(form->RenameField->isVisible());
+    EXPECT_EQ(Items(*form), (QStringList{"h1.title", "p"}));
+    form->Action("Save")->trigger();
+    EXPECT_EQ(ReadBytes(path), "h1.title {\n; color: RED;\n}\np { x: y }\n");
+}
+
+TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
+    const std::string path = Sheet("a.css", "b { }\nA { }\nc { }\n");
+    auto form = Make({path});
+    form->show();
+    form->Action("StyleSorted")->trigger();
+    EXPECT_EQ(Items(*form), (QStringList{"A", "b", "c"}));
+    EXPECT_EQ(form->ListTag->currentRow(), 1) << "the current style b, moved";
+    form->Action("StyleDown")->trigger();
+    EXPECT_EQ(Items(*form), (QStringList{"A", "c", "b"}));
+    form->Action("StyleUp")->trigger();
+    form->Action("StyleDelete")->trigger();
+    EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
+    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    form->Editor().Document.Modified = false;
 }
 
 } // namespace
