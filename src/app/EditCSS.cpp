@@ -8,6 +8,7 @@
 #include "platform/QtUserDialogs.h"
 #include "platform/SystemServices.h"
 #include "platform/WebEngineBrowser.h"
+#include "views/SourceViews.h"
 #include "views/StyleListCommands.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -151,6 +153,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     }
     preview_ = std::make_unique<Preview>(editor_, *browser_, *dialogs_);
     BuildStyleList();
+    BuildSourceViews();
 
     qApp->installEventFilter(this);
     InitMainForm();
@@ -199,7 +202,11 @@ void TMainForm::BuildActions() {
     connect(Action("RefreshView"), &QAction::triggered, this, [this] { RefreshViewExecute(); });
     connect(Action("AutoRefreshAction"), &QAction::toggled, this,
             [this](bool checked) { preview_->AutoRefresh = checked; });
-    connect(Action("EditCut"), &QAction::triggered, this, [this] { CSSMemo->cut(); });
+    // Cut and paste act on the current style's text, and only on its page.
+    connect(Action("EditCut"), &QAction::triggered, this, [this] {
+        if (Viewer->currentIndex() == CssMemoView)
+            CSSMemo->cut();
+    });
     connect(Action("EditCopy"), &QAction::triggered, this, [] {
         // The toolkit's copy of whichever text box has the focus.
         if (auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()))
@@ -207,7 +214,10 @@ void TMainForm::BuildActions() {
         else if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
             line->copy();
     });
-    connect(Action("EditPaste"), &QAction::triggered, this, [this] { CSSMemo->paste(); });
+    connect(Action("EditPaste"), &QAction::triggered, this, [this] {
+        if (Viewer->currentIndex() == CssMemoView)
+            CSSMemo->paste();
+    });
     connect(Action("SendMailToAutor"), &QAction::triggered, this,
             [] { ShellOpen(TAboutBox::MailAddress()); });
     connect(Action("N32"), &QAction::triggered, this,
@@ -605,6 +615,7 @@ void TMainForm::CSSMemoChange() {
         return;
     editor_.CSSMemo.Lines = ToDocumentLines(CSSMemo->toPlainText());
     editor_.CSSMemo.Edited = true;
+    BtnStyleUpdate->show();
 }
 
 void TMainForm::RenderMemo() {
@@ -767,6 +778,23 @@ bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+// The current style's text: pushed into the panel by its button, and the property page
+// following the caret.
+void TMainForm::BuildSourceViews() {
+    BtnStyleUpdate->setText(QStringLiteral("Обновить панели инструменов >>>"));
+    BtnStyleUpdate->setStyleSheet(
+        QStringLiteral("QPushButton { color: blue; font-weight: bold; }"));
+    connect(BtnStyleUpdate, &QPushButton::clicked, this,
+            [this] { Run([this] { editor_.BtnStyleUpdateClick(); }); });
+    connect(CSSMemo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (rendering_)
+            return;
+        const int page = PropertyPageForLine(ToDocumentText(CSSMemo->textCursor().block().text()));
+        if (page >= 0)
+            TABPANEL->setCurrentIndex(page);
+    });
 }
 
 } // namespace tesselo

@@ -92,6 +92,7 @@ private:
     void RenderBrowserBar();
     void FormKeyPress();
     void BuildStyleList();
+    void BuildSourceViews();
     void StyleRenameExecute();
     bool StyleListEvent(QObject* watched, QEvent* event);
 

@@ -59,6 +59,11 @@ void StyleEditor::MarkCurrentEdited() {
         Document.MarkEdited(Document.CurrentStyleIndex);
 }
 
+void StyleEditor::BtnStyleUpdateClick() {
+    UserChangedStyle();
+    ListTagClick();
+}
+
 void StyleEditor::ComposeCSS() {
     ListTagClick();
     Document.SheetText = ComposeSheet(Document);

@@ -43,6 +43,10 @@ public:
     // as modified (a panel control whose change the ask-to-save prompt does not see).
     void MarkCurrentEdited();
 
+    // The text view pushed into the panel: the document is modified, the record edited,
+    // and the select operation stores the text and reads it back.
+    void BtnStyleUpdateClick();
+
     // Composes the whole sheet into the document's SheetText, after the select
     // operation has stored the text view.
     void ComposeCSS();

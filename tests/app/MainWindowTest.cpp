@@ -4,8 +4,10 @@
 #include "dialogs/CreateSelectorDlg.h"
 #include "document/TextFile.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/QtText.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
+#include "views/SourceViews.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -534,6 +537,70 @@ TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
     EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
     EXPECT_EQ(form->ListTag->currentRow(), 1);
     form->Editor().Document.Modified = false;
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+class SourceViewsWindow : public MainWindowFixture {};
+
+TEST_F(SourceViewsWindow, AHandEditIsPushedIntoThePanelWithTheButton) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    EXPECT_FALSE(form->BtnStyleUpdate->isVisible());
+    EXPECT_EQ(form->BtnStyleUpdate->text(), QStringLiteral("Обновить панели инструменов >>>"));
+    form->CSSMemo->setFocus();
+    form->CSSMemo->selectAll();
+    QTest::keyClicks(form->CSSMemo, "margin-top : 5px");
+    EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
+    QTest::mouseClick(form->BtnStyleUpdate, Qt::LeftButton);
+    EXPECT_FALSE(form->BtnStyleUpdate->isVisible());
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; Margin-top: 5px;"));
+    EXPECT_TRUE(form->Editor().Document.Modified);
+    form->Editor().Document.Modified = false;
+}
+
+TEST_F(SourceViewsWindow, TheCaretTurnsThePropertyPage) {
+    const std::string path =
+        Sheet("a.css", "h1 { color: red; margin-top: 1px; width: 3px; cursor: wait }\n");
+    auto form = Make({path});
+    form->show();
+    auto caretOn = [&](int line) {
+        QTextCursor cursor(form->CSSMemo->document()->findBlockByNumber(line));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        form->CSSMemo->setTextCursor(cursor);
+        return form->TABPANEL->currentIndex();
+    };
+    const QStringList lines = form->CSSMemo->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    for (int i = 0; i < lines.size(); ++i) {
+        const int page = PropertyPageForLine(ToDocumentText(lines[i]));
+        const int before = form->TABPANEL->currentIndex();
+        EXPECT_EQ(caretOn(i), page < 0 ? before : page) << lines[i].toStdString();
+    }
+}
+
+TEST_F(SourceViewsWindow, CutAndPasteActOnlyOnTheCurrentStylesPage) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    form->CSSMemo->selectAll();
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Action("EditCut")->trigger();
+    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    EXPECT_FALSE(form->CSSMemo->toPlainText().isEmpty());
+    form->CSSMemo->selectAll();
+    form->Action("EditCut")->trigger();
+    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
+    form->Action("EditPaste")->trigger();
+    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
 }
 
 } // namespace

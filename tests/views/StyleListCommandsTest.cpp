@@ -227,3 +227,37 @@ TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereRead) {
 
 } // namespace
 } // namespace tesselo
+
+#include "views/SourceViews.h"
+
+namespace tesselo {
+namespace {
+
+TEST(SourceViews, TheCaretsLineTurnsThePropertyPage) {
+    const std::vector<std::pair<std::string, int>> cases = {{"; Background-Color: #FFFFFF;", 0},
+                                                            {"; Margin-Top: 5px;", 1},
+                                                            {"; Width: 10px; Color: red;", 3},
+                                                            {"; Font-Size: 12pt;", -1},
+                                                            {"; Top: 5px;", 3},
+                                                            {"Border-Top: 1px;", 0},
+                                                            {"Margin-Left: 0;", 1},
+                                                            {"; display: none; color: red", 2},
+                                                            {"; Clip: rect(0, 0, 0, 0);", 2},
+                                                            {"", -1}};
+    for (const auto& [line, page] : cases)
+        EXPECT_EQ(PropertyPageForLine(line), page) << line;
+}
+
+TEST_F(StyleList, PushingTheTextIntoThePanelReadsItAndMarksTheStyleEdited) {
+    Make({"a", "b"});
+    Type("color : red");
+    editor.BtnStyleUpdateClick();
+    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; color: RED;"});
+    EXPECT_FALSE(editor.CSSMemo.Edited);
+    EXPECT_TRUE(editor.Panel.FontColorCheck);
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document.Record(0).Edited());
+}
+
+} // namespace
+} // namespace tesselo
