@@ -6,6 +6,7 @@
 #include "document/TextFile.h"
 #include "platform/QtText.h"
 #include "platform/QtUserDialogs.h"
+#include "platform/SheetCodec.h"
 #include "platform/SystemServices.h"
 #include "platform/WebEngineBrowser.h"
 #include "views/SourceViews.h"
@@ -50,11 +51,11 @@ namespace {
 
 // The style list's text for a selector. A row shows one line: a selector longer than
 // any list is wide is cut, or laying out the row would take seconds.
-QString ListItemText(const std::string& selector) {
+QString ListItemText(const SheetCodec& codec, const std::string& selector) {
     constexpr size_t kShown = 400;
     if (selector.size() <= kShown)
-        return FromDocumentText(selector);
-    return FromDocumentText(selector.substr(0, kShown)) + QStringLiteral("…");
+        return codec.Decode(selector);
+    return codec.Decode(std::string_view(selector).substr(0, kShown)) + QStringLiteral("…");
 }
 
 // For the start-up measurement (scripts/startup-time.sh): the wall-clock time of the
@@ -455,6 +456,9 @@ void TMainForm::BuildRegions() {
         QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
                        "font-weight: bold; }"));
     SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
+    encodingLabel_ = new QLabel(status);
+    encodingLabel_->setObjectName(QStringLiteral("EncodingLabel"));
+    status->addPermanentWidget(encodingLabel_);
 }
 
 void TMainForm::InitMainForm() {
@@ -582,14 +586,14 @@ void TMainForm::ViewerChange(int index) {
     switch (index) {
     case CSSView:
         editor_.ComposeCSS();
-        HCSSMemo->setPlainText(FromDocumentLines(editor_.Document.SheetText.ToLineList()));
+        HCSSMemo->setPlainText(Codec().DecodeLines(editor_.Document.SheetText.ToLineList()));
         RenderMemo();
         break;
     case CssDiskView: {
         TextFileContent content;
         const std::string& file = editor_.Document.FileName;
         if (!file.empty() && !ReadTextFile(BackupCopyName(file), content))
-            HCssInDiskMemo->setPlainText(FromDocumentLines(content.Text.ToLineList()));
+            HCssInDiskMemo->setPlainText(Codec().DecodeLines(content.Text.ToLineList()));
         else
             HCssInDiskMemo->clear();
         break;
@@ -613,14 +617,15 @@ void TMainForm::RefreshViewExecute() {
 void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
-    editor_.CSSMemo.Lines = ToDocumentLines(CSSMemo->toPlainText());
+    // The raw text: the plain text would turn every no-break space into a space.
+    editor_.CSSMemo.Lines = Codec().EncodeLines(CSSMemo->document()->toRawText());
     editor_.CSSMemo.Edited = true;
     BtnStyleUpdate->show();
 }
 
 void TMainForm::RenderMemo() {
     rendering_ = true;
-    const QString text = FromDocumentLines(editor_.CSSMemo.Lines);
+    const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
     if (CSSMemo->toPlainText() != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
@@ -651,14 +656,15 @@ void TMainForm::RenderBrowserBar() {
 void TMainForm::Render() {
     rendering_ = true;
     setWindowTitle(QString::fromStdString(editor_.Document.Caption));
+    encodingLabel_->setText(FromUtf8(EncodingName(editor_.Document.Encoding)));
     const std::vector<std::string> items = editor_.Document.ListItems();
     bool same = ListTag->count() == static_cast<int>(items.size());
     for (int i = 0; same && i < ListTag->count(); ++i)
-        same = ListTag->item(i)->text() == ListItemText(items[static_cast<size_t>(i)]);
+        same = ListTag->item(i)->text() == ListItemText(Codec(), items[static_cast<size_t>(i)]);
     if (!same) {
         ListTag->clear();
         for (const auto& item : items)
-            ListTag->addItem(ListItemText(item));
+            ListTag->addItem(ListItemText(Codec(), item));
     }
     rendering_ = false;
     RenderMemo();
@@ -667,13 +673,15 @@ void TMainForm::Render() {
 
 // The style list's commands, renaming in place and reordering by dragging.
 void TMainForm::BuildStyleList() {
-    listCommands_ = std::make_unique<StyleListCommands>(editor_, *preview_, *dialogs_);
+    listCommands_ = std::make_unique<StyleListCommands>(
+        editor_, *preview_, *dialogs_,
+        [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
     StyleListCommands& list = *listCommands_;
     connect(Action("NewStyle"), &QAction::triggered, this, [this, &list] {
         if (!createSelector_)
             return;
-        const QString result = createSelector_->Execute(FromDocumentText(list.StyleNameList()));
-        Run([&] { list.NewStyleExecute(ToDocumentText(result)); });
+        const QString result = createSelector_->Execute(Codec().Decode(list.StyleNameList()));
+        Run([&] { list.NewStyleExecute(Codec().Encode(result)); });
     });
     connect(Action("StyleDelete"), &QAction::triggered, this,
             [this, &list] { Run([&list] { list.StyleDeleteExecute(); }); });
@@ -685,9 +693,10 @@ void TMainForm::BuildStyleList() {
         // The user's locale, without regard to case.
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
+        const SheetCodec codec = Codec();
         Run([&] {
-            list.StyleSortedExecute([&collator](const std::string& a, const std::string& b) {
-                return collator.compare(FromDocumentText(a), FromDocumentText(b)) < 0;
+            list.StyleSortedExecute([&](const std::string& a, const std::string& b) {
+                return collator.compare(codec.Decode(a), codec.Decode(b)) < 0;
             });
         });
     });
@@ -711,7 +720,7 @@ void TMainForm::StyleRenameExecute() {
     const QRect rect = ListTag->visualItemRect(item);
     RenameField->setGeometry(4, ListTag->geometry().top() + rect.top() + 2, ListTag->width() - 4,
                              ListTag->fontMetrics().height() + 3);
-    RenameField->setText(FromDocumentText(editor_.Document.Record(row).Selector));
+    RenameField->setText(Codec().Decode(editor_.Document.Record(row).Selector));
     RenameField->show();
     RenameField->raise();
     RenameField->setFocus();
@@ -728,7 +737,7 @@ bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
                 return true;
             }
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                const std::string text = ToDocumentText(RenameField->text());
+                const std::string text = Codec().Encode(RenameField->text());
                 bool taken = false;
                 Run([&] { taken = listCommands_->RenameStyle(text); });
                 if (taken) {
@@ -791,7 +800,7 @@ void TMainForm::BuildSourceViews() {
     connect(CSSMemo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (rendering_)
             return;
-        const int page = PropertyPageForLine(ToDocumentText(CSSMemo->textCursor().block().text()));
+        const int page = PropertyPageForLine(Codec().Encode(CSSMemo->textCursor().block().text()));
         if (page >= 0)
             TABPANEL->setCurrentIndex(page);
     });

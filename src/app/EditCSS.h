@@ -8,6 +8,7 @@
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
 #include "platform/PosixFileReplacer.h"
+#include "platform/SheetCodec.h"
 
 #include <QMainWindow>
 #include <map>
@@ -92,6 +93,8 @@ private:
     void RenderBrowserBar();
     void FormKeyPress();
     void BuildStyleList();
+    // The sheet's text as the window shows it, in the sheet's encoding.
+    SheetCodec Codec() const { return SheetCodec(editor_.Document.Encoding); }
     void BuildSourceViews();
     void StyleRenameExecute();
     bool StyleListEvent(QObject* watched, QEvent* event);
@@ -115,8 +118,9 @@ private:
     bool rendering_ = false;
     bool shown_ = false;
     bool rowChangedByPress_ = false;
-    bool nestedShown_ = false; // the status line tells that the current rule is text only
-    int panelListWidth_ = 145; // the style list's width until the first showing
+    QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
+    bool nestedShown_ = false;        // the status line tells that the current rule is text only
+    int panelListWidth_ = 145;        // the style list's width until the first showing
 
 public:
     // Controls, named as the rest of the program knows them.

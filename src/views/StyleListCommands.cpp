@@ -22,8 +22,11 @@ bool SameStyleName(std::string_view a, std::string_view b) {
     return EqualsIgnoringAsciiCase(a, b);
 }
 
-StyleListCommands::StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs)
-    : editor_(editor), preview_(preview), dialogs_(dialogs) {}
+StyleListCommands::StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs,
+                                     NameConverter nameInMessages)
+    : editor_(editor), preview_(preview), dialogs_(dialogs),
+      nameInMessages_(nameInMessages ? std::move(nameInMessages)
+                                     : [](std::string_view name) { return std::string(name); }) {}
 
 std::string StyleListCommands::StyleNameList() const {
     std::string list;
@@ -48,8 +51,8 @@ void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
         document.SelectedRow = document.StyleCount() - 1;
         document.Modified = true;
     } else {
-        dialogs_.Show({"Tesselo V1.0 beta", messages::StyleExists(name), MessageIcon::None,
-                       MessageButtons::Ok});
+        dialogs_.Show({"Tesselo V1.0 beta", messages::StyleExists(nameInMessages_(name)),
+                       MessageIcon::None, MessageButtons::Ok});
         document.SelectedRow = equal;
     }
     editor_.ListTagClick();
@@ -62,8 +65,8 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
         return false;
     for (int i = 0; i < document.StyleCount(); ++i) {
         if (i != row && SameStyleName(document.Record(i).Selector, text)) {
-            dialogs_.Show(
-                {"Error", messages::RenameExists(text), MessageIcon::Error, MessageButtons::Ok});
+            dialogs_.Show({"Error", messages::RenameExists(nameInMessages_(text)),
+                           MessageIcon::Error, MessageButtons::Ok});
             return false;
         }
     }

@@ -16,7 +16,11 @@ namespace tesselo {
 
 class StyleListCommands {
 public:
-    StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs);
+    // Messages are UTF-8; `nameInMessages` turns a style's name, in the sheet's bytes,
+    // into UTF-8 for them.
+    using NameConverter = std::function<std::string(std::string_view)>;
+    StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs,
+                      NameConverter nameInMessages = {});
 
     // What the selector builder is given: a space in front of every row's name.
     std::string StyleNameList() const;
@@ -47,6 +51,7 @@ private:
     StyleEditor& editor_;
     Preview& preview_;
     UserDialogs& dialogs_;
+    NameConverter nameInMessages_;
 };
 
 // Name equality of the duplicate checks: ASCII letters without regard to case, every

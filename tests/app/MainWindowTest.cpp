@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -601,6 +602,91 @@ TEST_F(SourceViewsWindow, CutAndPasteActOnlyOnTheCurrentStylesPage) {
     EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
     form->Action("EditPaste")->trigger();
     EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+class EncodingWindow : public MainWindowFixture {
+protected:
+    // Types the text at the end of the current style's view and stores it by saving.
+    std::string TypeAndSave(TMainForm& form, const std::string& path, const QString& typed) {
+        form.Viewer->setCurrentIndex(TMainForm::CssMemoView);
+        form.CSSMemo->setFocus();
+        form.CSSMemo->moveCursor(QTextCursor::End);
+        // Each character as a key of its own, Cyrillic and arrows included.
+        for (const QChar c : typed) {
+            if (c == '\n') {
+                QTest::keyClick(form.CSSMemo, Qt::Key_Return);
+                continue;
+            }
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(form.CSSMemo, &press);
+        }
+        form.Action("Save")->trigger();
+        return ReadBytes(path);
+    }
+};
+
+TEST_F(EncodingWindow, AUtf8SheetIsShownAndWrittenAsUtf8) {
+    // A mark, a Cyrillic class name, an emoji and a no-break space in a string.
+    const std::string text =
+        "\xEF\xBB\xBF.\xD0\xBA\xD0\xBD { content: \"\xF0\x9F\x98\x80\xC2\xA0\" }\n"
+        "p { color: red }\n";
+    const std::string path = Sheet("u.css", text);
+    auto form = Make({path});
+    form->show();
+    EXPECT_EQ(Items(*form), (QStringList{".кн", "p"}));
+    // A message names a style in its own letters.
+    form->Action("StyleRename")->trigger();
+    form->RenameField->setText(QStringLiteral("P"));
+    QTest::keyClick(form->RenameField, Qt::Key_Return);
+    QTest::keyClick(form->RenameField, Qt::Key_Escape);
+    form->ListTag->setCurrentRow(1);
+    form->Action("StyleRename")->trigger();
+    form->RenameField->setText(QStringLiteral(".КН"));
+    QTest::keyClick(form->RenameField, Qt::Key_Return);
+    QTest::keyClick(form->RenameField, Qt::Key_Escape);
+    ASSERT_EQ(dialogs.Shown.size(), 1u) << "Cyrillic letters are not folded: .КН is new";
+    EXPECT_EQ(Items(*form), (QStringList{".кн", ".КН"}));
+    EXPECT_NE(dialogs.Shown[0].Text.find("\"P\""), std::string::npos);
+    form->ListTag->setCurrentRow(0);
+    EXPECT_TRUE(form->CSSMemo->toPlainText().contains(QStringLiteral("😀")));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("EncodingLabel"))->text(),
+              QStringLiteral("UTF-8"));
+    const std::string saved = TypeAndSave(*form, path, QStringLiteral("\nquotes: \"ё\";"));
+    EXPECT_EQ(saved, "\xEF\xBB\xBF.\xD0\xBA\xD0\xBD {\ncontent:\"\xF0\x9F\x98\x80\xC2\xA0\";\n\n"
+                     "quotes: \"\xD1\x91\";\n}\n.\xD0\x9A\xD0\x9D {\n; color: RED;\n}\n");
+}
+
+TEST_F(EncodingWindow, AWindows1251SheetEscapesWhatItCannotHold) {
+    // "Привет" in a comment, in Windows-1251.
+    const std::string path = Sheet("w.css", "/* \xCF\xF0\xE8\xE2\xE5\xF2 */\np { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("EncodingLabel"))->text(),
+              QStringLiteral("Windows-1251"));
+    const std::string saved = TypeAndSave(*form, path, QStringLiteral("\ncontent: \"→\";"));
+    EXPECT_EQ(saved,
+              "/* \xCF\xF0\xE8\xE2\xE5\xF2 */\np {\n; color: RED;\ncontent: \"\\2192 \";\n}\n");
+}
+
+TEST_F(EncodingWindow, StrayBytesSurviveAHandEditElsewhereInTheLine) {
+    // A UTF-8 sheet (it has the mark) with a byte that is no UTF-8.
+    const std::string path = Sheet("s.css", "\xEF\xBB\xBFp { content: \"\xD0\xB1\xFF\"; }\n");
+    auto form = Make({path});
+    form->show();
+    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    // The content line: the marker line stands above it.
+    QTextCursor cursor(form->CSSMemo->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    form->CSSMemo->setTextCursor(cursor);
+    QTest::keyClicks(form->CSSMemo, " zoom: 1;");
+    form->Action("Save")->trigger();
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFp {\ncontent:\"\xD0\xB1\xFF\"; zoom: 1;\n\n}\n");
 }
 
 } // namespace
