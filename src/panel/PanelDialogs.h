@@ -13,7 +13,7 @@ class PanelDialogs {
 public:
     virtual ~PanelDialogs() = default;
     virtual std::optional<Color> ChooseColor(Color initial) = 0;
-    // The full file name of an existing picture.
+    // The full file name of an existing picture, as document text (Windows-1251).
     virtual std::optional<std::string> ChooseBackgroundPicture() = 0;
 };
 
