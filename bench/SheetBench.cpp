@@ -5,9 +5,13 @@
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
+#include "editor/Preview.h"
 #include "editor/StyleEditor.h"
+#include "panel/PanelHandlers.h"
 #include "platform/PosixFileReplacer.h"
 #include "support/LiteralSheetScan.h"
+#include "support/PanelFakes.h"
+#include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,6 +76,49 @@ void BM_MapEveryRule(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MapEveryRule)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+// The road of one edit with automatic refresh on: a keyword button of the panel, the
+// writer, the notification, the commit, the composition and the sheet written over its
+// file (the browser's reload is a fake's and costs nothing).
+struct EditRoad {
+    explicit EditRoad(int rules) {
+        testing::WriteBytes(sheet, bench::GenerateSheetText(rules));
+        editor.LoadCSSFile(sheet, false);
+        editor.SelectRow(rules / 2);
+        preview.AutoRefresh = true;
+        handlers.OnNotifyChange = [this] { preview.NotifyChange(); };
+    }
+    testing::TempDir dir;
+    std::string sheet = dir.File("site.css");
+    PosixFileReplacer files;
+    StyleEditor editor{files};
+    testing::FakeBrowser browser;
+    testing::FakeDialogs dialogs;
+    testing::FakePanelDialogs choices;
+    Preview preview{editor, browser, dialogs};
+    PanelHandlers handlers{editor, dialogs, choices};
+};
+
+void BM_OneEditToDisk(benchmark::State& state) {
+    EditRoad road(static_cast<int>(state.range(0)));
+    for (auto _ : state)
+        road.handlers.AllSpButMouseClick(Keyword::TextAlignCenter); // down, up, down, ...
+    if (road.dialogs.Shown.size() != 0)
+        state.SkipWithError("the sheet could not be written");
+}
+BENCHMARK(BM_OneEditToDisk)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+// The baseline: the composed sheet written over the file, nothing else.
+void BM_WriteComposedSheetOnly(benchmark::State& state) {
+    EditRoad road(static_cast<int>(state.range(0)));
+    road.editor.ComposeCSS();
+    for (auto _ : state) {
+        auto error = WriteSheetText(road.files, road.sheet, road.editor.Document.SheetText,
+                                    WriteMode::Quick);
+        benchmark::DoNotOptimize(error);
+    }
+}
+BENCHMARK(BM_WriteComposedSheetOnly)->Arg(1001)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

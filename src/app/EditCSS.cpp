@@ -4,6 +4,7 @@
 #include "app/ActionTable.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "document/TextFile.h"
+#include "panel/PropertyPanel.h"
 #include "platform/QtText.h"
 #include "platform/QtUserDialogs.h"
 #include "platform/SheetCodec.h"
@@ -31,6 +32,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QToolBar>
@@ -121,7 +123,7 @@ void InitPictures() {
 
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent), editor_(files_, services.FontFamilies), settings_(services.Settings),
-      arguments_(std::move(services.Arguments)) {
+      arguments_(std::move(services.Arguments)), panelChoices_(services.PanelChoices) {
     setObjectName(QStringLiteral("MainForm"));
     InitPictures();
     if (services.Dialogs) {
@@ -162,6 +164,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
+    // The panel's controls go while the editing session they forward to is still there:
+    // closing the window takes the focus from a field, which is leaving it.
+    delete PanelToolStyle;
+    delete TABPANEL;
 }
 
 QAction* TMainForm::Action(const std::string& name) const {
@@ -366,19 +372,15 @@ void TMainForm::BuildRegions() {
     allLayout->setContentsMargins(0, 0, 0, 0);
     allLayout->setSpacing(0);
 
-    PanelToolStyle = new QWidget(PanelALL);
-    PanelToolStyle->setObjectName(QStringLiteral("PanelToolStyle"));
+    // The property panel: its tool bars across the top, its pages at the right.
+    panel_ = new PropertyPanel(editor_, *dialogs_, panelChoices_, this);
+    PanelToolStyle = panel_->ToolStyle();
     PanelToolStyle->setFixedHeight(84);
-    auto* toolLayout = new QVBoxLayout(PanelToolStyle);
-    toolLayout->setContentsMargins(0, 0, 0, 0);
-    toolLayout->setSpacing(0);
-    for (auto [bar, name] : {std::pair{&ToolBar4, "ToolBar4"}, std::pair{&ToolBar3, "ToolBar3"},
-                             std::pair{&ToolBar2, "ToolBar2"}}) {
-        *bar = new QToolBar(QString::fromLatin1(name), PanelToolStyle);
-        (*bar)->setObjectName(QString::fromLatin1(name));
-        (*bar)->setFixedHeight(28);
-        toolLayout->addWidget(*bar);
-    }
+    ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
+    ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
+    ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
+    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(); });
+    panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
     allLayout->addWidget(PanelToolStyle);
 
     auto* lower = new QWidget(PanelALL);
@@ -392,6 +394,7 @@ void TMainForm::BuildRegions() {
     ZF->setObjectName(QStringLiteral("ZF"));
     ZF->setFocusPolicy(Qt::ClickFocus);
     ZF->setGeometry(0, 0, 20, 20);
+    panel_->SetFocusTarget(ZF);
 
     Viewer = new QTabWidget(lower);
     Viewer->setObjectName(QStringLiteral("Viewer"));
@@ -431,16 +434,9 @@ void TMainForm::BuildRegions() {
             ViewerChange(index);
     });
 
-    TABPANEL = new QTabWidget(lower);
-    TABPANEL->setObjectName(QStringLiteral("TABPANEL"));
-    TABPANEL->setFixedWidth(171);
-    for (auto [name, caption] :
-         {std::pair{"BBColor", "Фон и цвет"}, std::pair{"MarginPadding", "Отступы"},
-          std::pair{"DisplayVis", "Блок"}, std::pair{"PositionFloat", "Положение и размер"}}) {
-        auto* page = new QWidget(TABPANEL);
-        page->setObjectName(QString::fromLatin1(name));
-        TABPANEL->addTab(page, QString::fromUtf8(caption));
-    }
+    TABPANEL = panel_->Pages();
+    // Wide enough for its four tabs without scroll arrows.
+    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
     lowerLayout->addWidget(TABPANEL, 0, Qt::AlignTop);
     TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
@@ -462,7 +458,14 @@ void TMainForm::BuildRegions() {
 }
 
 void TMainForm::InitMainForm() {
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // At the first start every tab and tool button shows without scroll arrows.
+    const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
+                               ToolBar2->sizeHint().width(),
+                               Viewer->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
+    const int height = ToolBar1->height() + PanelToolStyle->height() +
+                       TABPANEL->sizeHint().height() + statusBar()->height() + 16;
+    resize(std::max(kClientWidth, panelListWidth_ + SplitterList->handleWidth() + work + 8),
+           std::max(kClientHeight, height) + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     rendering_ = true;
@@ -571,8 +574,7 @@ void TMainForm::ApplicationEventsHint(const QString& hint) {
 
 void TMainForm::FormKeyPress() {
     // Enter ends the editing of a field: the change is announced and the field left.
-    preview_->NotifyChange();
-    ZF->setFocus();
+    panel_->Handlers().FormKeyPress(true, FocusOwner::Other);
     RenderMemo();
 }
 
@@ -634,6 +636,7 @@ void TMainForm::RenderMemo() {
     const bool nested = editor_.NestedCurrent;
     PanelToolStyle->setEnabled(!nested);
     TABPANEL->setEnabled(!nested);
+    panel_->Render();
     if (nested != nestedShown_) {
         nestedShown_ = nested;
         if (nested)

@@ -7,6 +7,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
+#include "panel/PanelDialogs.h"
 #include "platform/PosixFileReplacer.h"
 #include "platform/SheetCodec.h"
 
@@ -33,14 +34,16 @@ class QtUserDialogs;
 class StyleListCommands;
 class TAboutBox;
 class TCreateSelector;
+class PropertyPanel;
 class WebEngineBrowser;
 
 struct MainFormServices {
     SettingsStore* Settings = nullptr;
-    UserDialogs* Dialogs = nullptr;     // none: the toolkit's dialogs
-    Browser* PreviewBrowser = nullptr;  // none: QtWebEngine in the preview page
-    LineList FontFamilies;              // installed font families
-    std::vector<std::string> Arguments; // the command line, without the program
+    UserDialogs* Dialogs = nullptr;       // none: the toolkit's dialogs
+    Browser* PreviewBrowser = nullptr;    // none: QtWebEngine in the preview page
+    PanelDialogs* PanelChoices = nullptr; // none: the toolkit's colour and file dialogs
+    LineList FontFamilies;                // installed font families
+    std::vector<std::string> Arguments;   // the command line, without the program
 };
 
 class TMainForm final : public QMainWindow {
@@ -58,6 +61,7 @@ public:
     StyleEditor& Editor() { return editor_; }
     DocumentCommands& Commands() { return *commands_; }
     Preview& PreviewState() { return *preview_; }
+    PropertyPanel& Panel() { return *panel_; }
     QAction* Action(const std::string& name) const;
 
     // Viewer pages.
@@ -112,6 +116,8 @@ private:
     Browser* browser_ = nullptr;
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
+    PanelDialogs* panelChoices_ = nullptr;
+    PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     std::map<std::string, QAction*> actions_;

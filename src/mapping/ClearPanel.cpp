@@ -3,6 +3,8 @@
 namespace tesselo {
 namespace {
 
+using G = KeywordGroup;
+
 void ClearChoice(TextChoiceField& field, const LineList& items) {
     field.ItemIndex = 0;
     field.Text = items[0];
@@ -29,27 +31,28 @@ void ClearPanel(PropertySet& panel) {
         ClearLength(panel, field);
 
     panel.FontBold = false;
-    for (int group : {3, 2, 4, 1, 5})
+    for (KeywordGroup group :
+         {G::FontStyle, G::TextDecoration, G::FontVariant, G::TextAlign, G::VerticalAlign})
         panel.ReleaseGroup(group);
 
     panel.FontColorCheck = false;
     panel.FontColor = Color{0, 0, 0};
     panel.BorderColorCheck = false;
     panel.BorderColor = kButtonFaceColor;
-    panel.ReleaseGroup(9);
+    panel.ReleaseGroup(G::BorderStyle);
     ClearLength(panel, Length::BorderWidth);
 
     panel.BackGroundColorCheck = false;
     panel.BackGroundColor = Color{0xFF, 0xFF, 0xFF};
     panel.BackGroundTransparent = false;
 
-    for (int group : {6, 7, 8})
+    for (KeywordGroup group : {G::PicturePosition, G::PictureAttachment, G::PictureRepeat})
         panel.ReleaseGroup(group);
     panel.BackGroundAttCheck = false;
     panel.BackGroundAttEnabled = false;
     panel.BackGroundAttCaption = captions::NoPicture();
 
-    for (int group : {10, 11, 12})
+    for (KeywordGroup group : {G::Display, G::Visibility, G::Overflow})
         panel.ReleaseGroup(group);
     for (Length field : {Length::ClipTop, Length::ClipRight, Length::ClipBottom, Length::ClipLeft})
         ClearLength(panel, field);
@@ -59,7 +62,7 @@ void ClearPanel(PropertySet& panel) {
           Length::PaddingTop, Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
         ClearLength(panel, field);
 
-    for (int group : {13, 14})
+    for (KeywordGroup group : {G::Position, G::Float})
         panel.ReleaseGroup(group);
     for (Length field : {Length::BlockTop, Length::BlockRight, Length::BlockBottom,
                          Length::BlockLeft, Length::BlockHeight, Length::BlockWidth})

@@ -304,8 +304,9 @@ void ReadFontFields(WorkingText& work, PropertySet& panel) {
     }
 }
 
-void ReadKeywords(WorkingText& work, PropertySet& panel, std::initializer_list<int> groups) {
-    for (int group : groups) {
+void ReadKeywords(WorkingText& work, PropertySet& panel,
+                  std::initializer_list<KeywordGroup> groups) {
+    for (KeywordGroup group : groups) {
         for (const auto& info : KeywordTable()) {
             if (info.Group != group)
                 continue;
@@ -352,7 +353,9 @@ void ReadPicture(WorkingText& work, PropertySet& panel) {
     panel.BackGroundAttCheck = true;
     panel.BackGroundAttPath = path;
     panel.BackGroundAttCaption = PictureCaption(path);
-    ReadKeywords(work, panel, {6, 7, 8});
+    ReadKeywords(work, panel,
+                 {KeywordGroup::PicturePosition, KeywordGroup::PictureAttachment,
+                  KeywordGroup::PictureRepeat});
 }
 
 constexpr std::array<Length, 4> kClipEdges = {Length::ClipTop, Length::ClipRight,
@@ -547,17 +550,20 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
           Length::MarginTop, Length::MarginRight, Length::MarginBottom, Length::MarginLeft,
           Length::PaddingTop, Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
         ReadLengthField(work, panel, field);
-    ReadKeywords(work, panel, {3, 2, 4, 1, 5, 9});
+    ReadKeywords(work, panel,
+                 {KeywordGroup::FontStyle, KeywordGroup::TextDecoration, KeywordGroup::FontVariant,
+                  KeywordGroup::TextAlign, KeywordGroup::VerticalAlign, KeywordGroup::BorderStyle});
     ReadLengthField(work, panel, Length::BorderWidth);
     ReadColors(work, panel);
     ReadPicture(work, panel);
-    ReadKeywords(work, panel, {10, 11, 12});
+    ReadKeywords(work, panel,
+                 {KeywordGroup::Display, KeywordGroup::Visibility, KeywordGroup::Overflow});
 
     PropertyValue clip = work.TakeValue("CLIP:RECT(", IsClipValue);
     if (clip.Found)
         ReadClipRect(panel, clip.Text);
 
-    ReadKeywords(work, panel, {13, 14});
+    ReadKeywords(work, panel, {KeywordGroup::Position, KeywordGroup::Float});
     for (Length field : {Length::BlockTop, Length::BlockRight, Length::BlockBottom,
                          Length::BlockLeft, Length::BlockHeight, Length::BlockWidth})
         ReadLengthField(work, panel, field);

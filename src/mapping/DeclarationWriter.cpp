@@ -38,9 +38,9 @@ void AddLengths(LineBuilder& line, const PropertySet& panel, std::initializer_li
             line.Add(Info(field).Property, LengthText(panel, field));
 }
 
-void AddKeywords(LineBuilder& line, const PropertySet& panel, int lineNumber) {
+void AddKeywords(LineBuilder& line, const PropertySet& panel, WriterLine which) {
     for (const auto& info : KeywordTable())
-        if (info.Line == lineNumber && panel.IsDown(info.Button))
+        if (info.Line == which && panel.IsDown(info.Button))
             line.Add(info.Property, info.Value);
 }
 
@@ -94,15 +94,15 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     }
     line.Finish();
 
-    AddKeywords(line, panel, 3);
+    AddKeywords(line, panel, WriterLine::FontStyleVariant);
     line.Finish();
-    AddKeywords(line, panel, 4);
+    AddKeywords(line, panel, WriterLine::TextDecoration);
     line.Finish();
     AddLengths(line, panel, {Length::TextIndent, Length::LineHeight});
     line.Finish();
     AddLengths(line, panel, {Length::WordSpacing, Length::LetterSpacing});
     line.Finish();
-    AddKeywords(line, panel, 7);
+    AddKeywords(line, panel, WriterLine::Alignment);
     line.Finish();
     AddLengths(line, panel, {Length::MarginTop, Length::MarginRight});
     line.Finish();
@@ -119,7 +119,7 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         line.Add("Border-color", ColorToText(panel.BorderColor));
     line.Finish();
 
-    AddKeywords(line, panel, 13);
+    AddKeywords(line, panel, WriterLine::BorderStyle);
     line.Finish();
     AddLengths(line, panel, {Length::BorderWidth});
     line.Finish();
@@ -133,15 +133,16 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     if (panel.BackGroundAttCheck) { // lines 16 to 19
         line.Add("BackGround-Image", "url(" + panel.BackGroundAttPath + ")");
         line.Finish();
-        for (int number : {17, 18, 19}) {
-            AddKeywords(line, panel, number);
+        for (WriterLine which : {WriterLine::PicturePosition, WriterLine::PictureAttachment,
+                                 WriterLine::PictureRepeat}) {
+            AddKeywords(line, panel, which);
             line.Finish();
         }
     }
 
-    AddKeywords(line, panel, 20);
+    AddKeywords(line, panel, WriterLine::Display);
     line.Finish();
-    AddKeywords(line, panel, 21);
+    AddKeywords(line, panel, WriterLine::VisibilityOverflow);
     line.Finish();
 
     if (panel[Length::ClipTop].Set || panel[Length::ClipRight].Set ||
@@ -149,7 +150,7 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         line.Add("clip", ClipText(panel));
     line.Finish();
 
-    AddKeywords(line, panel, 23);
+    AddKeywords(line, panel, WriterLine::PositionFloat);
     line.Finish();
     AddLengths(line, panel, {Length::BlockTop, Length::BlockLeft});
     line.Finish();

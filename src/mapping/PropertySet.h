@@ -41,13 +41,52 @@ enum class Keyword : uint8_t {
 // clang-format on
 inline constexpr size_t kKeywordCount = static_cast<size_t>(Keyword::Count);
 
+// The keyword groups: the buttons of one group are mutually exclusive.
+enum class KeywordGroup : uint8_t {
+    TextAlign = 1,
+    TextDecoration,
+    FontStyle,
+    FontVariant,
+    VerticalAlign,
+    PicturePosition,
+    PictureAttachment,
+    PictureRepeat,
+    BorderStyle,
+    Display,
+    Visibility,
+    Overflow,
+    Position,
+    Float,
+};
+inline constexpr std::array<KeywordGroup, 14> kKeywordGroups = {
+    KeywordGroup::TextAlign,         KeywordGroup::TextDecoration, KeywordGroup::FontStyle,
+    KeywordGroup::FontVariant,       KeywordGroup::VerticalAlign,  KeywordGroup::PicturePosition,
+    KeywordGroup::PictureAttachment, KeywordGroup::PictureRepeat,  KeywordGroup::BorderStyle,
+    KeywordGroup::Display,           KeywordGroup::Visibility,     KeywordGroup::Overflow,
+    KeywordGroup::Position,          KeywordGroup::Float,
+};
+
+// The writer lines that carry keywords, numbered as the writer emits its lines.
+enum class WriterLine : uint8_t {
+    FontStyleVariant = 3,
+    TextDecoration = 4,
+    Alignment = 7,
+    BorderStyle = 13,
+    PicturePosition = 17,
+    PictureAttachment = 18,
+    PictureRepeat = 19,
+    Display = 20,
+    VisibilityOverflow = 21,
+    PositionFloat = 23,
+};
+
 struct KeywordInfo {
     Keyword Button;
-    std::string_view Name;     // the control's name
-    int Group;                 // buttons of one group are mutually exclusive
+    std::string_view Name; // the control's name
+    KeywordGroup Group;
     std::string_view Property; // as written: "Text-align"
     std::string_view Value;    // as written: "left"
-    int Line;                  // the writer line that carries it
+    WriterLine Line;
 };
 const std::array<KeywordInfo, kKeywordCount>& KeywordTable();
 const KeywordInfo& Info(Keyword button);
@@ -148,7 +187,7 @@ struct PropertySet {
     void PressDown(Keyword button);
     // A click: a button that is down goes up, one that is up goes down.
     void Toggle(Keyword button);
-    void ReleaseGroup(int group);
+    void ReleaseGroup(KeywordGroup group);
 
     // The transparent box disables the colour box and hides the swatch.
     bool BackGroundColorCheckEnabled() const { return !BackGroundTransparent; }

@@ -21,6 +21,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -373,7 +374,7 @@ TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     form->show();
     EXPECT_EQ(form->ToolBar1->height(), 29);
     EXPECT_EQ(form->PanelToolStyle->height(), 84);
-    EXPECT_EQ(form->TABPANEL->width(), 171);
+    EXPECT_GE(form->TABPANEL->width(), 171);
     EXPECT_EQ(form->statusBar()->height(), 21);
     EXPECT_EQ(form->SplitterList->sizes().first(), 145);
     EXPECT_EQ(form->Viewer->tabPosition(), QTabWidget::South);
@@ -383,6 +384,21 @@ TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр"}));
     EXPECT_EQ(form->TABPANEL->count(), 4);
     EXPECT_EQ(form->ZF->focusPolicy(), Qt::ClickFocus);
+}
+
+TEST_F(MainWindow, FirstStart_ShowsEveryTabAndToolButtonWithoutScrollArrows) {
+    auto form = Make();
+    form->show();
+    for (QTabWidget* tabs : {form->Viewer, form->TABPANEL})
+        EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width())
+            << tabs->objectName().toStdString();
+    for (QToolBar* bar : {form->ToolBar1, form->ToolBar4, form->ToolBar3, form->ToolBar2})
+        EXPECT_LE(bar->sizeHint().width(), bar->width()) << bar->objectName().toStdString();
+    for (int i = 0; i < form->TABPANEL->count(); ++i) {
+        form->TABPANEL->setCurrentIndex(i);
+        QWidget* page = form->TABPANEL->widget(i);
+        EXPECT_LE(page->sizeHint().height(), page->height()) << page->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {

@@ -1033,8 +1033,11 @@ PropertySet GeneratedPanel(std::mt19937& random) {
     panel.BackGroundAttEnabled = panel.BackGroundAttCheck;
     if (panel.BackGroundAttCheck)
         panel.BackGroundAttPath = pick(kPaths);
-    for (int group = 1; group <= 14; ++group) {
-        if ((group >= 6 && group <= 8 && !panel.BackGroundAttCheck) || !chance(40))
+    for (KeywordGroup group : kKeywordGroups) {
+        const bool pictureGroup = group == KeywordGroup::PicturePosition ||
+                                  group == KeywordGroup::PictureAttachment ||
+                                  group == KeywordGroup::PictureRepeat;
+        if ((pictureGroup && !panel.BackGroundAttCheck) || !chance(40))
             continue;
         std::vector<Keyword> buttons;
         for (const auto& info : KeywordTable())

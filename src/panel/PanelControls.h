@@ -1,0 +1,83 @@
+#pragma once
+
+// The small widgets of the panel that forward events a stock widget does not give:
+// the key filter and leave of a length field, the spinner that steps while held and
+// tells when it is let go, a swatch that is clicked, a button pressed (not clicked).
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+namespace tesselo {
+
+class LengthEdit final : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LengthEdit(QWidget* parent);
+
+    // Decides a printable key; true when it is taken as it stands.
+    std::function<bool(QKeyEvent*)> OnKeyPress;
+    std::function<void()> OnKeyRelease;
+    std::function<void()> OnLeave;
+    std::function<void()> OnClick;
+    std::function<void()> OnDoubleClick;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// One arrow of a spinner: a step at the press, then steps while it is held.
+class StepButton final : public QToolButton {
+    Q_OBJECT
+public:
+    StepButton(Qt::ArrowType arrow, QWidget* parent);
+    std::function<void()> OnStep;
+    std::function<void()> OnRelease;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QTimer repeat_;
+};
+
+// The up-down spinner of a length field: two arrows one above the other.
+class UpDownSpinner final : public QWidget {
+    Q_OBJECT
+public:
+    explicit UpDownSpinner(QWidget* parent);
+    StepButton* Up;
+    StepButton* Down;
+};
+
+class ColorSwatchFrame final : public QFrame {
+    Q_OBJECT
+public:
+    explicit ColorSwatchFrame(QWidget* parent);
+    void SetColor(const QColor& color);
+    QColor Color() const;
+    std::function<void()> OnClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// A unit button opens the chooser as the mouse button goes down.
+class UnitButton final : public QToolButton {
+    Q_OBJECT
+public:
+    explicit UnitButton(QWidget* parent);
+    std::function<void()> OnPress;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+} // namespace tesselo

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "mapping/ColorNames.h"
+
+#include <optional>
+#include <string>
+
+namespace tesselo {
+
+// The choices the panel asks of the user: a colour and a background picture. The
+// window answers through the platform's dialogs, the tests through a fake.
+class PanelDialogs {
+public:
+    virtual ~PanelDialogs() = default;
+    virtual std::optional<Color> ChooseColor(Color initial) = 0;
+    // The full file name of an existing picture, as document text (Windows-1251).
+    virtual std::optional<std::string> ChooseBackgroundPicture() = 0;
+};
+
+} // namespace tesselo

@@ -1,0 +1,98 @@
+#pragma once
+
+// What the property panel's controls do to the editor state, without a window: the
+// widgets forward their events here and then show the state again.
+
+#include "document/UserDialogs.h"
+#include "editor/StyleEditor.h"
+#include "panel/LengthText.h"
+#include "panel/PanelDialogs.h"
+#include "panel/UnitChooser.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tesselo {
+
+// The unit buttons: one per length field, in the fields' order, then FontSize_.
+inline constexpr int kUnitButtonCount = static_cast<int>(kLengthCount) + 1;
+inline constexpr int kFontSizeUnitButton = static_cast<int>(kLengthCount);
+std::string UnitButtonName(int index);
+
+enum class ColorSwatch { Font, BackGround, Border };
+
+// Who holds the keyboard focus when Enter is pressed.
+enum class FocusOwner { Other, CSSMemo, ListTag };
+
+class PanelHandlers {
+public:
+    PanelHandlers(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices);
+
+    // Change notification; the window refreshes the preview when automatic refresh is on.
+    std::function<void()> OnNotifyChange;
+    // Takes the keyboard focus away from the control being edited (to ZF).
+    std::function<void()> OnFocusAway;
+
+    // Length fields.
+    void TEditTextEdited(Length field, std::string text); // the text as typed, no effect
+    KeyVerdict TEditKeyPress(Length field, char key);
+    void TEditKeyUp(Length field);
+    // False when the part before the point is no 16-bit whole number: the user was told
+    // and the field keeps its text.
+    bool TEditExit(Length field);
+    void TEditDblClick(Length field);
+    void TEditClick(Length field);
+    void TEDitUpDownClick(Length field, bool up);
+    int SpinnerPosition(Length field) const { return spinners_[static_cast<size_t>(field)]; }
+
+    // The unit chooser.
+    void TButton_MouseDown(int unitButton, const Rect& button, int clientWidth, int clientHeight);
+    void Z_AnyRazmClick(const std::string& unit);
+    void Z_cancelClick() { Chooser.Close(); }
+    void Z_TimerTimer() { Chooser.Tick(); }
+    const std::string& UnitCaption(int unitButton) const;
+
+    // Font boxes; `item` is the entry chosen, -1 for typed text.
+    void FontTypeChange(int item, std::string text);
+    void FontType2Change(int item, std::string text);
+    void FontWeightChange(int item, std::string text);
+    void FontSizeChange(int item, std::string text);
+    void FontTypeDblClick();
+    void FontType2DblClick();
+    void FontOffOptionTimerTimer();
+    void FontBoldClick(bool down);
+
+    // Colours and the background picture.
+    void ColorClick(ColorSwatch swatch);
+    void ColorCheckClick(ColorSwatch swatch, bool checked);
+    void BackGroundTransparentClick(bool checked);
+    void OpenBackGroundClick();
+    void BackGroundAttCheckClick(bool checked);
+
+    // Shared: a keyword button clicked (toggled within its group), a spinner, chooser
+    // button or colour box released.
+    void AllSpButMouseClick(Keyword button);
+    void AllMouseUp();
+    void NotifyChange();
+    // True when the key was Enter and it moved the focus away.
+    bool FormKeyPress(bool enter, FocusOwner focus);
+
+    UnitChooser Chooser;
+    bool FontOffOptionTimerOn = false;
+    Color LastChosenColor{0, 0, 0};
+
+private:
+    // The one road of a change: the document modified (or the record only written anew),
+    // the writer, the notification. A record with nested rules is not the panel's.
+    void Changed(bool modified, bool write, bool notify);
+    PropertySet& Panel() { return editor_.Panel; }
+    void ShowNumberError(const std::string& text, WholeError error);
+
+    StyleEditor& editor_;
+    UserDialogs& dialogs_;
+    PanelDialogs& choices_;
+    std::array<int, kLengthCount> spinners_{};
+};
+
+} // namespace tesselo

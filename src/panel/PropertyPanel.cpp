@@ -1,0 +1,549 @@
+#include "panel/PropertyPanel.h"
+
+#include "document/Cp1251.h"
+#include "panel/PanelControls.h"
+#include "panel/PanelPages.h"
+#include "panel/QtPanelDialogs.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+static void InitPanelIcons() {
+    Q_INIT_RESOURCE(panel_icons);
+}
+
+namespace tesselo {
+namespace {
+
+QString FromText(const std::string& bytes) {
+    return QString::fromStdString(Cp1251ToUtf8(bytes));
+}
+std::string ToText(const QString& text) {
+    return Utf8ToCp1251(text.toStdString());
+}
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void SetHint(QWidget* widget, std::string_view hint) {
+    if (hint.empty())
+        return;
+    const auto bar = hint.find('|');
+    widget->setToolTip(FromUtf8(hint.substr(0, bar)));
+    widget->setStatusTip(FromUtf8(bar == std::string_view::npos ? hint : hint.substr(bar + 1)));
+}
+
+QIcon Picture(std::string_view themeName, std::string_view ownName) {
+    QIcon own(QStringLiteral(":/panel-icons/%1.svg").arg(FromUtf8(ownName)));
+    if (themeName.empty())
+        return own;
+    return QIcon::fromTheme(FromUtf8(themeName), own);
+}
+
+QColor ToQColor(Color c) {
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+// The set mark: a white field, or the button face's colour when not set.
+void ShowSetMark(QWidget* widget, bool set) {
+    QPalette palette = widget->palette();
+    const QColor wanted = set ? QColor(Qt::white) : QApplication::palette().color(QPalette::Button);
+    if (palette.color(QPalette::Base) == wanted)
+        return;
+    palette.setColor(QPalette::Base, wanted);
+    widget->setPalette(palette);
+}
+
+void SetTextIfChanged(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text)
+        edit->setText(text);
+}
+
+constexpr std::array<ColorSwatch, 3> kSwatches = {ColorSwatch::Font, ColorSwatch::BackGround,
+                                                  ColorSwatch::Border};
+size_t Index(ColorSwatch swatch) {
+    return static_cast<size_t>(swatch);
+}
+
+} // namespace
+
+PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs* choices,
+                             QWidget* window)
+    : QObject(window), editor_(editor), window_(window) {
+    InitPanelIcons();
+    if (!choices) {
+        ownChoices_ = std::make_unique<QtPanelDialogs>(window);
+        choices = ownChoices_.get();
+    }
+    handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, *choices);
+
+    BuildToolBars();
+
+    pages_ = new QTabWidget(window);
+    pages_->setObjectName(QStringLiteral("TABPANEL"));
+    for (const auto& row : PageRows()) {
+        QWidget* page = nullptr;
+        switch (row.Place) {
+        case PanelPlace::BBColor:
+            page = new BBColorPage(*this, pages_);
+            break;
+        case PanelPlace::MarginPadding:
+            page = new MarginPaddingPage(*this, pages_);
+            break;
+        case PanelPlace::DisplayVis:
+            page = new DisplayVisPage(*this, pages_);
+            break;
+        default:
+            page = new PositionFloatPage(*this, pages_);
+            break;
+        }
+        page->setObjectName(FromUtf8(row.Name));
+        pages_->addTab(page, FromUtf8(row.Caption));
+    }
+
+    BuildChooser();
+    // Children of the panel, so that they are found by name like its widgets.
+    chooserTimer_.setParent(this);
+    fontTimer_.setParent(this);
+    chooserTimer_.setObjectName(QStringLiteral("Z_Timer"));
+    chooserTimer_.setInterval(1000);
+    connect(&chooserTimer_, &QTimer::timeout, this,
+            [this] { Handle([this] { handlers_->Z_TimerTimer(); }); });
+    fontTimer_.setObjectName(QStringLiteral("FontOffOptionTimer"));
+    fontTimer_.setInterval(60);
+    fontTimer_.setSingleShot(true);
+    connect(&fontTimer_, &QTimer::timeout, this,
+            [this] { Handle([this] { handlers_->FontOffOptionTimerTimer(); }); });
+    Render();
+}
+
+PropertyPanel::~PropertyPanel() = default;
+
+void PropertyPanel::SetFocusTarget(QWidget* target) {
+    handlers_->OnFocusAway = [target] { target->setFocus(); };
+}
+
+void PropertyPanel::SetNotifyChange(std::function<void()> notify) {
+    handlers_->OnNotifyChange = std::move(notify);
+}
+
+template <typename F> void PropertyPanel::Handle(F&& handler) {
+    if (rendering_)
+        return;
+    handler();
+    Render();
+    emit Changed();
+}
+
+// ---------------------------------------------------------------------------
+// Building
+
+void PropertyPanel::BuildToolBars() {
+    toolStyle_ = new QWidget(window_);
+    toolStyle_->setObjectName(QStringLiteral("PanelToolStyle"));
+    auto* layout = new QVBoxLayout(toolStyle_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    std::array<QToolBar*, 3> bars{};
+    const std::array<const char*, 3> names = {"ToolBar4", "ToolBar3", "ToolBar2"};
+    for (size_t i = 0; i < bars.size(); ++i) {
+        bars[i] = new QToolBar(QString::fromLatin1(names[i]), toolStyle_);
+        bars[i]->setObjectName(QString::fromLatin1(names[i]));
+        bars[i]->setFixedHeight(28);
+        bars[i]->setIconSize(QSize(16, 16));
+        layout->addWidget(bars[i]);
+    }
+
+    // Fonts.
+    fontType_ = FontBox("FontType", "Тип шрифта|Выбор используемой гарнитуры шрифта", bars[0]);
+    fontType2_ = FontBox("FontType2",
+                         "Альтернативый тип шрифта|Этот тип шрифта будет использован если "
+                         "первый тип недоступен",
+                         bars[0]);
+    fontWeight_ = FontBox("FontWeight",
+                          "Толщина шрифта|Выбор \"жирности\" начертания шрифта. Только Normal и "
+                          "Bold поддерживают все браузеры ",
+                          bars[0]);
+    fontSize_ =
+        FontBox("FontSize", "Размер шрифта|Выбор или ввод с клавиатуры размера шрифта", bars[0]);
+    const FontItems& items = editor_.Panel.Items;
+    for (auto [box, list] :
+         {std::pair{fontType_, &items.FontType}, std::pair{fontType2_, &items.FontType2},
+          std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}})
+        for (const auto& item : *list)
+            box->addItem(FromText(item));
+    fontType_->setMinimumContentsLength(12);
+    fontType2_->setMinimumContentsLength(12);
+    fontWeight_->setMinimumContentsLength(16);
+    fontSize_->setMinimumContentsLength(6);
+    ConnectFontBox(fontType_, &PanelHandlers::FontTypeChange, &PanelHandlers::FontTypeDblClick);
+    ConnectFontBox(fontType2_, &PanelHandlers::FontType2Change, &PanelHandlers::FontType2DblClick);
+    ConnectFontBox(fontWeight_, &PanelHandlers::FontWeightChange, nullptr);
+    ConnectFontBox(fontSize_, &PanelHandlers::FontSizeChange, nullptr);
+    bars[0]->addWidget(MakeUnitButton(kFontSizeUnitButton, bars[0]));
+
+    // Text spacing.
+    for (const auto& row : LengthFieldRows()) {
+        if (row.Place != PanelPlace::ToolBar3)
+            continue;
+        bars[1]->addWidget(MakeLengthEdit(row.Field, bars[1]));
+        bars[1]->addWidget(MakeSpinner(row.Field, bars[1]));
+        bars[1]->addWidget(MakeUnitButton(static_cast<int>(row.Field), bars[1]));
+        bars[1]->addSeparator();
+    }
+
+    // Text style.
+    fontBold_ = new QToolButton(bars[2]);
+    fontBold_->setObjectName(QStringLiteral("FontBold"));
+    fontBold_->setCheckable(true);
+    fontBold_->setAutoRaise(true);
+    fontBold_->setIcon(Picture("format-text-bold", "font-bold"));
+    SetHint(fontBold_, "Полужирный|Полужирное начертание шрифт    (Font-weight: bold;)");
+    connect(fontBold_, &QToolButton::clicked, this,
+            [this](bool down) { Handle([this, down] { handlers_->FontBoldClick(down); }); });
+    bars[2]->addWidget(fontBold_);
+    std::optional<KeywordGroup> group;
+    for (const auto& row : KeywordButtonRows()) {
+        if (row.Place != PanelPlace::ToolBar2)
+            continue;
+        if (Info(row.Button).Group != group)
+            bars[2]->addSeparator();
+        group = Info(row.Button).Group;
+        bars[2]->addWidget(KeywordButton(row.Button, bars[2]));
+    }
+}
+
+QComboBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QToolBar* bar) {
+    auto* box = new QComboBox(bar);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(20);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    SetHint(box, hint);
+    bar->addWidget(box);
+    return box;
+}
+
+void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
+                                   void (PanelHandlers::*doubleClick)()) {
+    connect(box, &QComboBox::activated, this, [this, box, change](int index) {
+        Handle([&] { (handlers_.get()->*change)(index, ToText(box->itemText(index))); });
+    });
+    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, change](const QString& text) {
+        Handle([&] { (handlers_.get()->*change)(-1, ToText(text)); });
+    });
+    // A double click on a family box switches it off.
+    if (doubleClick)
+        box->lineEdit()->installEventFilter(this);
+}
+
+bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == fontType_->lineEdit())
+            Handle([this] { handlers_->FontTypeDblClick(); });
+        else if (watched == fontType2_->lineEdit())
+            Handle([this] { handlers_->FontType2DblClick(); });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+UnitButton* PropertyPanel::MakeUnitButton(int index, QWidget* parent) {
+    auto* button = new UnitButton(parent);
+    button->setObjectName(QString::fromStdString(UnitButtonName(index)));
+    SetHint(button, "Единица измерения|Нажмите, чтобы выбрать единицу измерения");
+    button->OnPress = [this, button, index] {
+        Handle([&] {
+            const QPoint corner = button->mapTo(window_, QPoint(0, 0));
+            handlers_->TButton_MouseDown(
+                index, {corner.x(), corner.y(), button->width(), button->height()},
+                window_->width(), window_->height());
+        });
+        chooserTimer_.start(); // opening again starts the countdown again
+    };
+    units_[static_cast<size_t>(index)] = button;
+    return button;
+}
+
+LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
+    auto* edit = new LengthEdit(parent);
+    edit->setObjectName(FromUtf8(Info(field).Name));
+    edit->setFixedWidth(40);
+    edit->setAutoFillBackground(true);
+    for (const auto& row : LengthFieldRows())
+        if (row.Field == field)
+            SetHint(edit, row.Hint);
+    edit->OnKeyPress = [this, edit, field](QKeyEvent* event) {
+        handlers_->TEditTextEdited(field, ToText(edit->text()));
+        const auto byte = UnicodeToCp1251(event->text()[0].unicode());
+        const char key = byte ? static_cast<char>(*byte) : '\x7f'; // refused like a letter
+        const std::string before = editor_.Panel[field].Text;
+        KeyVerdict verdict = handlers_->TEditKeyPress(field, key);
+        if (verdict.Retyped) {
+            rendering_ = true;
+            edit->setText(FromText(verdict.Text));
+            rendering_ = false;
+            // A new minus stands in front and the caret after it.
+            edit->setCursorPosition(verdict.Text.size() > before.size() ? 1 : 0);
+        }
+        if (verdict.Accepted && verdict.Key != key) {
+            edit->insert(QString(QChar(verdict.Key)));
+            return false;
+        }
+        return verdict.Accepted;
+    };
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        if (!rendering_)
+            handlers_->TEditTextEdited(field, ToText(text));
+    });
+    edit->OnKeyRelease = [this, edit, field] {
+        Handle([&] {
+            handlers_->TEditTextEdited(field, ToText(edit->text()));
+            handlers_->TEditKeyUp(field);
+        });
+    };
+    edit->OnLeave = [this, field] { Handle([&] { handlers_->TEditExit(field); }); };
+    edit->OnClick = [this, field] { Handle([&] { handlers_->TEditClick(field); }); };
+    edit->OnDoubleClick = [this, field] { Handle([&] { handlers_->TEditDblClick(field); }); };
+    edits_[static_cast<size_t>(field)] = edit;
+    return edit;
+}
+
+UpDownSpinner* PropertyPanel::MakeSpinner(Length field, QWidget* parent) {
+    auto* spinner = new UpDownSpinner(parent);
+    spinner->setObjectName(FromUtf8(Info(field).Name) + QStringLiteral("UpDown"));
+    for (const auto& row : LengthFieldRows()) {
+        if (row.Field == field) {
+            SetHint(spinner->Up, row.SpinnerHint);
+            SetHint(spinner->Down, row.SpinnerHint);
+            SetHint(spinner, row.SpinnerHint);
+        }
+    }
+    // Steps show at once; the text is written once, when the arrow is let go.
+    spinner->Up->OnStep = [this, field] {
+        Handle([&] { handlers_->TEDitUpDownClick(field, true); });
+    };
+    spinner->Down->OnStep = [this, field] {
+        Handle([&] { handlers_->TEDitUpDownClick(field, false); });
+    };
+    spinner->Up->OnRelease = [this] { Handle([this] { handlers_->AllMouseUp(); }); };
+    spinner->Down->OnRelease = spinner->Up->OnRelease;
+    return spinner;
+}
+
+void PropertyPanel::BuildChooser() {
+    chooser_ = new QFrame(window_);
+    chooser_->setObjectName(QStringLiteral("Z_Select"));
+    chooser_->setFixedSize(UnitChooser::kWidth, UnitChooser::kHeight);
+    chooser_->setAutoFillBackground(true);
+    QPalette palette = chooser_->palette();
+    palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0)); // silver
+    chooser_->setPalette(palette);
+    chooser_->hide();
+    for (const auto& b : ChooserButtons()) {
+        auto* button = new QToolButton(chooser_);
+        button->setObjectName(FromUtf8(b.Name));
+        button->setText(FromUtf8(b.Caption));
+        button->setGeometry(b.Left, b.Top, b.Width, 25);
+        button->setFocusPolicy(Qt::NoFocus);
+        SetHint(button, b.Hint);
+        if (b.Name == "Z_cancel") {
+            chooserCancel_ = button;
+            connect(button, &QToolButton::clicked, this,
+                    [this] { Handle([this] { handlers_->Z_cancelClick(); }); });
+            continue;
+        }
+        const std::string unit(b.Caption);
+        // The click applies the unit; letting the mouse go announces the change.
+        connect(button, &QToolButton::clicked, this, [this, unit] {
+            Handle([&] {
+                handlers_->Z_AnyRazmClick(unit);
+                handlers_->AllMouseUp();
+            });
+        });
+    }
+}
+
+// ---------------------------------------------------------------------------
+// PanelBuilder
+
+QToolButton* PropertyPanel::KeywordButton(Keyword button, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(FromUtf8(Info(button).Name));
+    b->setCheckable(true);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setFixedSize(22, 22);
+    b->setIconSize(QSize(16, 16));
+    for (const auto& row : KeywordButtonRows()) {
+        if (row.Button == button) {
+            b->setIcon(Picture(row.ThemeIcon, row.OwnIcon));
+            SetHint(b, row.Hint);
+        }
+    }
+    connect(b, &QToolButton::clicked, this,
+            [this, button] { Handle([&] { handlers_->AllSpButMouseClick(button); }); });
+    keywords_[static_cast<size_t>(button)] = b;
+    return b;
+}
+
+void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) {
+    for (const auto& r : LengthFieldRows())
+        if (r.Field == field && !r.Label.empty())
+            grid->addWidget(new QLabel(FromUtf8(r.Label), parent), row, 0);
+    grid->addWidget(MakeLengthEdit(field, parent), row, 1);
+    grid->addWidget(MakeSpinner(field, parent), row, 2);
+    grid->addWidget(MakeUnitButton(static_cast<int>(field), parent), row, 3);
+}
+
+QGroupBox* PropertyPanel::GroupBox(std::string_view caption, QWidget* parent) {
+    auto* box = new QGroupBox(FromUtf8(caption), parent);
+    for (const auto& row : GroupBoxRows())
+        if (row.Caption == caption)
+            SetHint(box, row.Hint);
+    return box;
+}
+
+ColorSwatchFrame* PropertyPanel::Swatch(ColorSwatch swatch, QWidget* parent) {
+    static constexpr std::array<const char*, 3> names = {"FontColor", "BackGroundColor",
+                                                         "BorderColor"};
+    static constexpr std::array<std::string_view, 3> hints = {"Цвет текста", "Цвет фона",
+                                                              "Цвет границ"};
+    auto* frame = new ColorSwatchFrame(parent);
+    frame->setObjectName(QString::fromLatin1(names[Index(swatch)]));
+    SetHint(frame, hints[Index(swatch)]);
+    frame->OnClick = [this, swatch] { Handle([&] { handlers_->ColorClick(swatch); }); };
+    swatches_[Index(swatch)] = frame;
+    return frame;
+}
+
+QCheckBox* PropertyPanel::ColorCheck(ColorSwatch swatch, QWidget* parent) {
+    static constexpr std::array<const char*, 3> names = {"FontColorCheck", "BackGroundColorCheck",
+                                                         "BorderColorCheck"};
+    static constexpr std::array<std::string_view, 3> captions = {"Цвет текста", "Фон", "Цвет"};
+    static constexpr std::array<std::string_view, 3> hints = {"Цвет текста", "Цвет фона",
+                                                              "Цвет границ"};
+    auto* check = new QCheckBox(FromUtf8(captions[Index(swatch)]), parent);
+    check->setObjectName(QString::fromLatin1(names[Index(swatch)]));
+    SetHint(check, hints[Index(swatch)]);
+    connect(check, &QCheckBox::clicked, this, [this, swatch](bool checked) {
+        Handle([&] { handlers_->ColorCheckClick(swatch, checked); });
+    });
+    colorChecks_[Index(swatch)] = check;
+    return check;
+}
+
+QCheckBox* PropertyPanel::TransparentCheck(QWidget* parent) {
+    transparent_ = new QCheckBox(QStringLiteral("Прозрачный"), parent);
+    transparent_->setObjectName(QStringLiteral("BackGroundTransparent"));
+    SetHint(transparent_, "Прозрачный фон");
+    connect(transparent_, &QCheckBox::clicked, this, [this](bool checked) {
+        Handle([&] { handlers_->BackGroundTransparentClick(checked); });
+    });
+    return transparent_;
+}
+
+QPushButton* PropertyPanel::OpenPictureButton(QWidget* parent) {
+    auto* button = new QPushButton(Picture("document-open", "open-picture"),
+                                   QStringLiteral("Выбрать"), parent);
+    button->setObjectName(QStringLiteral("OpenBackGround"));
+    button->setCursor(Qt::PointingHandCursor);
+    SetHint(button, "Выбор фонового рисунка");
+    connect(button, &QPushButton::clicked, this,
+            [this] { Handle([this] { handlers_->OpenBackGroundClick(); }); });
+    return button;
+}
+
+QCheckBox* PropertyPanel::PictureCheck(QWidget* parent) {
+    pictureCheck_ = new QCheckBox(parent);
+    pictureCheck_->setObjectName(QStringLiteral("BackGroundAttCheck"));
+    connect(pictureCheck_, &QCheckBox::clicked, this,
+            [this](bool checked) { Handle([&] { handlers_->BackGroundAttCheckClick(checked); }); });
+    return pictureCheck_;
+}
+
+// ---------------------------------------------------------------------------
+// Showing the state
+
+void PropertyPanel::Render() {
+    rendering_ = true;
+    const PropertySet& p = editor_.Panel;
+    for (size_t i = 0; i < kLengthCount; ++i) {
+        SetTextIfChanged(edits_[i], FromText(p.Lengths[i].Text));
+        ShowSetMark(edits_[i], p.Lengths[i].Set);
+    }
+    for (int i = 0; i < kUnitButtonCount; ++i)
+        units_[static_cast<size_t>(i)]->setText(FromText(handlers_->UnitCaption(i)));
+    for (size_t i = 0; i < kKeywordCount; ++i)
+        keywords_[i]->setChecked(p.Down[i]);
+    for (const auto& row : KeywordButtonRows()) {
+        const auto group = Info(row.Button).Group;
+        if (group == KeywordGroup::PicturePosition || group == KeywordGroup::PictureAttachment ||
+            group == KeywordGroup::PictureRepeat)
+            keywords_[static_cast<size_t>(row.Button)]->setEnabled(p.PictureButtonsEnabled());
+    }
+    fontBold_->setChecked(p.FontBold);
+
+    for (auto [box, field] :
+         {std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
+          std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}}) {
+        if (field->ItemIndex >= 0 && field->ItemIndex < box->count() &&
+            box->currentIndex() != field->ItemIndex)
+            box->setCurrentIndex(field->ItemIndex);
+        SetTextIfChanged(box->lineEdit(), FromText(field->Text));
+        ShowSetMark(box->lineEdit(), field->Set);
+    }
+    fontType2_->setEnabled(p.FontType2Enabled);
+
+    const std::array<const Color*, 3> colors = {&p.FontColor, &p.BackGroundColor, &p.BorderColor};
+    const std::array<bool, 3> checks = {p.FontColorCheck, p.BackGroundColorCheck,
+                                        p.BorderColorCheck};
+    for (ColorSwatch s : kSwatches) {
+        swatches_[Index(s)]->SetColor(ToQColor(*colors[Index(s)]));
+        colorChecks_[Index(s)]->setChecked(checks[Index(s)]);
+    }
+    transparent_->setChecked(p.BackGroundTransparent);
+    colorChecks_[Index(ColorSwatch::BackGround)]->setEnabled(p.BackGroundColorCheckEnabled());
+    swatches_[Index(ColorSwatch::BackGround)]->setVisible(!p.BackGroundTransparent);
+
+    pictureCheck_->setChecked(p.BackGroundAttCheck);
+    pictureCheck_->setEnabled(p.BackGroundAttEnabled);
+    pictureCheck_->setText(FromText(p.BackGroundAttCaption));
+    if (p.BackGroundAttPath.empty())
+        SetHint(pictureCheck_, "Фоновый рисунок");
+    else
+        pictureCheck_->setToolTip(FromText(p.BackGroundAttPath));
+
+    const UnitChooser& chooser = handlers_->Chooser;
+    if (chooser.Visible) {
+        chooser_->move(chooser.Bounds.Left, chooser.Bounds.Top);
+        chooserCancel_->setText(FromUtf8(chooser.CancelCaption));
+        chooser_->raise();
+        chooser_->show();
+        if (!chooserTimer_.isActive())
+            chooserTimer_.start();
+    } else {
+        chooser_->hide();
+        chooserTimer_.stop();
+    }
+    if (handlers_->FontOffOptionTimerOn && !fontTimer_.isActive())
+        fontTimer_.start();
+    else if (!handlers_->FontOffOptionTimerOn)
+        fontTimer_.stop();
+    rendering_ = false;
+}
+
+} // namespace tesselo

@@ -1,0 +1,124 @@
+#pragma once
+
+// The property panel: the tool bars of the font and text properties, the four
+// property pages and the floating unit chooser, built from the panel's layout rows.
+// Every event goes to PanelHandlers; after it the panel shows the editor state again
+// and says so, so that the window shows the rewritten text.
+
+#include "panel/PanelHandlers.h"
+#include "panel/PanelLayout.h"
+
+#include <QObject>
+#include <QTimer>
+#include <array>
+#include <memory>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGridLayout;
+class QGroupBox;
+class QPushButton;
+class QTabWidget;
+class QToolBar;
+class QToolButton;
+
+namespace tesselo {
+
+class ColorSwatchFrame;
+class LengthEdit;
+class UnitButton;
+class UpDownSpinner;
+
+// What the pages ask of the panel to make their controls.
+class PanelBuilder {
+public:
+    virtual ~PanelBuilder() = default;
+    virtual QToolButton* KeywordButton(Keyword button, QWidget* parent) = 0;
+    // Label, edit, spinner and unit button on one row of the grid.
+    virtual void LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) = 0;
+    virtual QGroupBox* GroupBox(std::string_view caption, QWidget* parent) = 0;
+    virtual ColorSwatchFrame* Swatch(ColorSwatch swatch, QWidget* parent) = 0;
+    virtual QCheckBox* ColorCheck(ColorSwatch swatch, QWidget* parent) = 0;
+    // The transparent box, the picture button and the picture box.
+    virtual QCheckBox* TransparentCheck(QWidget* parent) = 0;
+    virtual QPushButton* OpenPictureButton(QWidget* parent) = 0;
+    virtual QCheckBox* PictureCheck(QWidget* parent) = 0;
+};
+
+class PropertyPanel final : public QObject, private PanelBuilder {
+    Q_OBJECT
+public:
+    // `choices` may be null: the toolkit's colour and file dialogs answer. The unit
+    // chooser floats over `window`.
+    PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs* choices,
+                  QWidget* window);
+    ~PropertyPanel() override;
+
+    QWidget* ToolStyle() const { return toolStyle_; } // PanelToolStyle
+    QTabWidget* Pages() const { return pages_; }      // TABPANEL
+    PanelHandlers& Handlers() { return *handlers_; }
+
+    // Where the focus goes to leave a field; change notification.
+    void SetFocusTarget(QWidget* target);
+    void SetNotifyChange(std::function<void()> notify);
+
+    // Shows the editor state.
+    void Render();
+
+signals:
+    // A control changed the editor state (and maybe the text view).
+    void Changed();
+
+private:
+    template <typename F> void Handle(F&& handler);
+
+    void BuildToolBars();
+    void BuildChooser();
+    QComboBox* FontBox(const char* name, std::string_view hint, QToolBar* bar);
+    void ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
+                        void (PanelHandlers::*doubleClick)());
+    UnitButton* MakeUnitButton(int index, QWidget* parent);
+    LengthEdit* MakeLengthEdit(Length field, QWidget* parent);
+    UpDownSpinner* MakeSpinner(Length field, QWidget* parent);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // PanelBuilder
+    QToolButton* KeywordButton(Keyword button, QWidget* parent) override;
+    void LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) override;
+    QGroupBox* GroupBox(std::string_view caption, QWidget* parent) override;
+    ColorSwatchFrame* Swatch(ColorSwatch swatch, QWidget* parent) override;
+    QCheckBox* ColorCheck(ColorSwatch swatch, QWidget* parent) override;
+    QCheckBox* TransparentCheck(QWidget* parent) override;
+    QPushButton* OpenPictureButton(QWidget* parent) override;
+    QCheckBox* PictureCheck(QWidget* parent) override;
+
+    StyleEditor& editor_;
+    std::unique_ptr<PanelDialogs> ownChoices_;
+    std::unique_ptr<PanelHandlers> handlers_;
+    QWidget* window_;
+    QWidget* toolStyle_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    bool rendering_ = false;
+
+    std::array<LengthEdit*, kLengthCount> edits_{};
+    std::array<UnitButton*, kUnitButtonCount> units_{};
+    std::array<QToolButton*, kKeywordCount> keywords_{};
+    QToolButton* fontBold_ = nullptr;
+    QComboBox* fontType_ = nullptr;
+    QComboBox* fontType2_ = nullptr;
+    QComboBox* fontWeight_ = nullptr;
+    QComboBox* fontSize_ = nullptr;
+    std::array<ColorSwatchFrame*, 3> swatches_{};
+    std::array<QCheckBox*, 3> colorChecks_{};
+    QCheckBox* transparent_ = nullptr;
+    QCheckBox* pictureCheck_ = nullptr;
+
+    QFrame* chooser_ = nullptr; // Z_Select
+    QToolButton* chooserCancel_ = nullptr;
+    QTimer chooserTimer_; // Z_Timer
+    QTimer fontTimer_;    // FontOffOptionTimer
+};
+
+} // namespace tesselo

@@ -1,0 +1,39 @@
+#include "panel/QtPanelDialogs.h"
+
+#include "document/Cp1251.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+
+namespace tesselo {
+
+const char* QtPanelDialogs::PictureTitle() {
+    return "Выбор фонового рисунка";
+}
+
+const char* QtPanelDialogs::PictureFilter() {
+    return "Файлы  JPG, JPEG, GIF (*.jpg *.jpeg *.gif);;Файлы BMP ;-) (*.bmp);;Все файлы (*)";
+}
+
+std::optional<Color> QtPanelDialogs::ChooseColor(Color initial) {
+    const QColor chosen =
+        QColorDialog::getColor(QColor(initial.Red, initial.Green, initial.Blue), parent_);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return Color{static_cast<uint8_t>(chosen.red()), static_cast<uint8_t>(chosen.green()),
+                 static_cast<uint8_t>(chosen.blue())};
+}
+
+std::optional<std::string> QtPanelDialogs::ChooseBackgroundPicture() {
+    QFileDialog dialog(parent_, QString::fromUtf8(PictureTitle()));
+    dialog.setNameFilters(QString::fromUtf8(PictureFilter()).split(QStringLiteral(";;")));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    // The path goes into the declaration text, which is the document's code page.
+    return Utf8ToCp1251(dialog.selectedFiles().first().toStdString());
+}
+
+} // namespace tesselo

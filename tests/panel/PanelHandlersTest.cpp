@@ -1,0 +1,499 @@
+#include "panel/PanelHandlers.h"
+
+#include "document/Cp1251.h"
+#include "mapping/DeclarationWriter.h"
+#include "support/PanelFakes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tesselo {
+namespace {
+
+using testing::PanelEffects;
+using testing::PanelSession;
+using K = Keyword;
+using L = Length;
+
+// ---------------------------------------------------------------------------
+// Which handler raises the modified flag, runs the writer and notifies
+
+struct EffectCase {
+    const char* Name;
+    std::function<void(PanelSession&)> Prepare;
+    std::function<void(PanelSession&)> Act;
+    bool Modified;
+    bool Rewrote;
+    int Notified;
+};
+
+void PrintTo(const EffectCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+void Nothing(PanelSession&) {}
+
+class PanelChangeEffects : public ::testing::TestWithParam<EffectCase> {};
+
+TEST_P(PanelChangeEffects, AsEachHandlerPromises) {
+    const EffectCase& c = GetParam();
+    PanelSession s;
+    c.Prepare(s);
+    PanelEffects effects = s.Observe([&] { c.Act(s); });
+    EXPECT_EQ(effects.Modified, c.Modified);
+    EXPECT_EQ(effects.Rewrote, c.Rewrote);
+    EXPECT_EQ(effects.Notified, c.Notified);
+    // Whatever changes the text or the document must reach the file: the record is
+    // composed anew.
+    EXPECT_EQ(effects.RecordEdited, c.Modified || c.Rewrote);
+}
+
+TEST_P(PanelChangeEffects, LeaveARecordWithNestedRulesAlone) {
+    const EffectCase& c = GetParam();
+    PanelSession s;
+    c.Prepare(s);
+    s.editor.NestedCurrent = true;
+    PanelEffects effects = s.Observe([&] { c.Act(s); });
+    EXPECT_FALSE(effects.Modified);
+    EXPECT_FALSE(effects.Rewrote);
+    EXPECT_FALSE(effects.RecordEdited);
+}
+
+const auto kRed = Color{0xFF, 0, 0};
+
+INSTANTIATE_TEST_SUITE_P(
+    Handlers, PanelChangeEffects,
+    ::testing::Values(
+        EffectCase{"click", Nothing, [](auto& s) { s.handlers.TEditClick(L::MarginTop); }, true,
+                   false, 0},
+        EffectCase{"keyUp", Nothing, [](auto& s) { s.handlers.TEditKeyUp(L::MarginTop); }, false,
+                   true, 0},
+        EffectCase{"leave", Nothing, [](auto& s) { s.handlers.TEditExit(L::MarginTop); }, false,
+                   true, 0},
+        EffectCase{"doubleClickEmpty", Nothing,
+                   [](auto& s) { s.handlers.TEditDblClick(L::MarginTop); }, false, true, 1},
+        EffectCase{"doubleClickWithText",
+                   [](auto& s) { s.handlers.TEditTextEdited(L::MarginTop, "5"); },
+                   [](auto& s) { s.handlers.TEditDblClick(L::MarginTop); }, true, true, 1},
+        EffectCase{"spinnerStep", Nothing,
+                   [](auto& s) { s.handlers.TEDitUpDownClick(L::MarginTop, true); }, false, false,
+                   0},
+        EffectCase{"spinnerRelease", Nothing, [](auto& s) { s.handlers.AllMouseUp(); }, true, true,
+                   1},
+        EffectCase{"unitChosen",
+                   [](auto& s) {
+                       s.handlers.TButton_MouseDown(4, {400, 100, 21, 21}, 800, 600);
+                   },
+                   [](auto& s) { s.handlers.Z_AnyRazmClick("mm"); }, false, true, 0},
+        EffectCase{"unitCancelled",
+                   [](auto& s) {
+                       s.handlers.TButton_MouseDown(4, {400, 100, 21, 21}, 800, 600);
+                   },
+                   [](auto& s) { s.handlers.Z_cancelClick(); }, false, false, 0},
+        EffectCase{"fontFamily", Nothing, [](auto& s) { s.handlers.FontTypeChange(1, "serif"); },
+                   true, false, 0},
+        EffectCase{"fontFamily2", Nothing, [](auto& s) { s.handlers.FontType2Change(1, "serif"); },
+                   true, false, 0},
+        EffectCase{"fontWeight", Nothing, [](auto& s) { s.handlers.FontWeightChange(2, "bold"); },
+                   true, false, 0},
+        EffectCase{"fontSize", Nothing, [](auto& s) { s.handlers.FontSizeChange(3, "12"); }, true,
+                   true, 1},
+        EffectCase{"fontTimer", Nothing, [](auto& s) { s.handlers.FontOffOptionTimerTimer(); },
+                   false, true, 1},
+        EffectCase{"bold", Nothing, [](auto& s) { s.handlers.FontBoldClick(true); }, true, true, 1},
+        EffectCase{"colourChosen", [](auto& s) { s.choices.ColorChoices = {kRed}; },
+                   [](auto& s) { s.handlers.ColorClick(ColorSwatch::Font); }, true, true, 1},
+        EffectCase{"colourCancelled", Nothing,
+                   [](auto& s) { s.handlers.ColorClick(ColorSwatch::Border); }, false, false, 0},
+        EffectCase{"colourBox", Nothing,
+                   [](auto& s) { s.handlers.ColorCheckClick(ColorSwatch::BackGround, true); }, true,
+                   true, 1},
+        EffectCase{"transparent", Nothing,
+                   [](auto& s) { s.handlers.BackGroundTransparentClick(true); }, true, true, 1},
+        EffectCase{"pictureChosen", [](auto& s) { s.choices.PictureChoices = {"/p/a.gif"}; },
+                   [](auto& s) { s.handlers.OpenBackGroundClick(); }, false, true, 0},
+        EffectCase{"pictureCancelled", Nothing, [](auto& s) { s.handlers.OpenBackGroundClick(); },
+                   false, false, 0},
+        EffectCase{"pictureBox", Nothing,
+                   [](auto& s) { s.handlers.BackGroundAttCheckClick(false); }, false, true, 0},
+        EffectCase{"keyword", Nothing,
+                   [](auto& s) { s.handlers.AllSpButMouseClick(K::DisplayBlock); }, true, true, 1},
+        EffectCase{"enterInAField", Nothing,
+                   [](auto& s) { s.handlers.FormKeyPress(true, FocusOwner::Other); }, false, false,
+                   1},
+        EffectCase{"enterInTheTextView", Nothing,
+                   [](auto& s) { s.handlers.FormKeyPress(true, FocusOwner::CSSMemo); }, false,
+                   false, 0},
+        EffectCase{"enterInTheList", Nothing,
+                   [](auto& s) { s.handlers.FormKeyPress(true, FocusOwner::ListTag); }, false,
+                   false, 0},
+        EffectCase{"otherKey", Nothing,
+                   [](auto& s) { s.handlers.FormKeyPress(false, FocusOwner::Other); }, false, false,
+                   0}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// ---------------------------------------------------------------------------
+// Length fields, every one of them
+
+class LengthFieldHandlers : public ::testing::TestWithParam<LengthInfo> {
+protected:
+    void Type(const std::string& keys) {
+        for (char key : keys) {
+            KeyVerdict verdict = s.handlers.TEditKeyPress(field(), key);
+            if (verdict.Accepted)
+                s.handlers.TEditTextEdited(field(), Text() + verdict.Key);
+            s.handlers.TEditKeyUp(field());
+        }
+    }
+    Length field() const { return GetParam().Field; }
+    const std::string& Text() { return s.Panel()[field()].Text; }
+    bool IsSet() { return s.Panel()[field()].Set; }
+    PanelSession s;
+};
+
+TEST_P(LengthFieldHandlers, TypingTakesNumbersOnly) {
+    s.handlers.TEditClick(field());
+    Type("1,5.x");
+    EXPECT_EQ(Text(), "1.5");
+    Type("-");
+    EXPECT_EQ(Text(), "-1.5");
+    Type("-");
+    EXPECT_EQ(Text(), "1.5");
+    EXPECT_EQ(s.Panel()[field()].Whole, 2); // 1.5 rounds to the even 2
+}
+
+TEST_P(LengthFieldHandlers, SteppingAnEmptyFieldStartsFromNought) {
+    s.handlers.TEDitUpDownClick(field(), true);
+    EXPECT_EQ(Text(), "1");
+    EXPECT_TRUE(IsSet());
+    s.handlers.TEditDblClick(field());
+    s.handlers.TEDitUpDownClick(field(), false);
+    EXPECT_EQ(Text(), "-1");
+}
+
+TEST_P(LengthFieldHandlers, AFractionStepsFromItsWholeValue) {
+    Type("2.5");
+    s.handlers.TEDitUpDownClick(field(), true);
+    EXPECT_EQ(Text(), "2") << "no step is taken from a fraction";
+    s.handlers.TEDitUpDownClick(field(), true);
+    EXPECT_EQ(Text(), "3");
+    s.handlers.TEDitUpDownClick(field(), false);
+    s.handlers.TEDitUpDownClick(field(), false);
+    EXPECT_EQ(Text(), "1");
+}
+
+TEST_P(LengthFieldHandlers, LeavingCleansAndMovesTheSpinner) {
+    s.handlers.TEditTextEdited(field(), "3,75");
+    EXPECT_TRUE(s.handlers.TEditExit(field()));
+    EXPECT_EQ(Text(), "3.75");
+    EXPECT_EQ(s.handlers.SpinnerPosition(field()), 3);
+    s.handlers.TEditTextEdited(field(), "1a2");
+    s.handlers.TEditExit(field());
+    EXPECT_EQ(Text(), "12");
+}
+
+TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
+    s.handlers.TEditClick(field());
+    WriteDeclarations(s.Panel(), s.editor.CSSMemo);
+    EXPECT_FALSE(s.Memo().empty()) << "a set empty field writes its unit alone";
+    s.handlers.TEditExit(field());
+    EXPECT_FALSE(IsSet());
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+TEST_P(LengthFieldHandlers, DoubleClickErases) {
+    Type("12");
+    s.handlers.TEditClick(field());
+    s.handlers.TEditDblClick(field());
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(IsSet());
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFields, LengthFieldHandlers, ::testing::ValuesIn(LengthTable()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+struct BadLeave {
+    const char* Text;
+    const char* Says;
+};
+
+class LengthFieldErrors : public ::testing::TestWithParam<BadLeave> {};
+
+TEST_P(LengthFieldErrors, LeavingABadWholePartTellsAndKeepsTheText) {
+    PanelSession s;
+    s.handlers.TEditTextEdited(L::TextIndent, GetParam().Text);
+    PanelEffects effects = s.Observe([&] { EXPECT_FALSE(s.handlers.TEditExit(L::TextIndent)); });
+    EXPECT_EQ(s.Panel()[L::TextIndent].Text, GetParam().Text);
+    EXPECT_FALSE(effects.Rewrote);
+    ASSERT_EQ(s.dialogs.Shown.size(), 1u);
+    EXPECT_NE(s.dialogs.Shown[0].Text.find(GetParam().Says), std::string::npos)
+        << s.dialogs.Shown[0].Text;
+    EXPECT_EQ(s.dialogs.Shown[0].Icon, MessageIcon::Error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LengthFieldErrors,
+                         ::testing::Values(BadLeave{"-.5", "не целое число"},
+                                           BadLeave{"x1.5", "не целое число"},
+                                           BadLeave{"123456.5", "вне допустимых пределов"},
+                                           BadLeave{"32768.1", "вне допустимых пределов"}));
+
+TEST(LengthFieldStepping, ALoneMinusIsMarkedSetAndTold) {
+    PanelSession s;
+    s.handlers.TEditTextEdited(L::LineHeight, "-");
+    s.handlers.TEDitUpDownClick(L::LineHeight, true);
+    EXPECT_EQ(s.Panel()[L::LineHeight].Text, "-");
+    EXPECT_TRUE(s.Panel()[L::LineHeight].Set);
+    EXPECT_EQ(s.dialogs.Shown.size(), 1u);
+}
+
+TEST(LengthFieldStepping, StopsAtTheSpinnersBound) {
+    PanelSession s;
+    s.handlers.TEditTextEdited(L::BlockWidth, "20000.5");
+    ASSERT_TRUE(s.handlers.TEditExit(L::BlockWidth));
+    EXPECT_EQ(s.handlers.SpinnerPosition(L::BlockWidth), 10000);
+    s.handlers.TEditTextEdited(L::BlockWidth, "7");
+    s.handlers.TEDitUpDownClick(L::BlockWidth, true);
+    EXPECT_EQ(s.Panel()[L::BlockWidth].Text, "7");
+    s.handlers.TEDitUpDownClick(L::BlockWidth, false);
+    EXPECT_EQ(s.Panel()[L::BlockWidth].Text, "6");
+}
+
+TEST(LengthFieldStepping, TypedNumbersBeyondSixteenBitsStillStep) {
+    PanelSession s;
+    s.handlers.TEditTextEdited(L::BlockWidth, "99999");
+    s.handlers.TEDitUpDownClick(L::BlockWidth, true);
+    EXPECT_EQ(s.Panel()[L::BlockWidth].Text, "100000");
+    EXPECT_TRUE(s.dialogs.Shown.empty());
+}
+
+// ---------------------------------------------------------------------------
+// Unit chooser
+
+TEST(UnitChoice, SetsTheCaptionOfTheButtonItWasOpenedFor) {
+    PanelSession s;
+    s.handlers.TEditTextEdited(L::MarginTop, "10");
+    s.handlers.TEditClick(L::MarginTop);
+    const int marginTop = static_cast<int>(L::MarginTop);
+    EXPECT_EQ(UnitButtonName(marginTop), "MarginTop_");
+    s.handlers.TButton_MouseDown(marginTop, {400, 100, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("mm");
+    EXPECT_EQ(s.handlers.UnitCaption(marginTop), "mm");
+    EXPECT_FALSE(s.handlers.Chooser.Visible);
+    EXPECT_EQ(s.Memo(), LineList{"; Margin-top: 10mm;"});
+
+    s.handlers.TButton_MouseDown(marginTop, {400, 100, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("");
+    EXPECT_EQ(s.Memo(), LineList{"; Margin-top: 10;"});
+
+    s.handlers.TButton_MouseDown(marginTop, {400, 100, 21, 21}, 800, 600);
+    s.handlers.Z_cancelClick();
+    EXPECT_EQ(s.handlers.UnitCaption(marginTop), "");
+}
+
+TEST(UnitChoice, AnUnsetFieldKeepsTheUnitForLater) {
+    PanelSession s;
+    s.handlers.TButton_MouseDown(static_cast<int>(L::BorderWidth), {0, 0, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("em");
+    EXPECT_TRUE(s.Memo().empty());
+    s.handlers.TEDitUpDownClick(L::BorderWidth, true);
+    s.handlers.AllMouseUp();
+    EXPECT_EQ(s.Memo(), LineList{"; Border-width: 1em;"});
+}
+
+TEST(UnitChoice, TheFontSizeHasTheLastUnitButton) {
+    PanelSession s;
+    EXPECT_EQ(UnitButtonName(kFontSizeUnitButton), "FontSize_");
+    s.handlers.FontSizeChange(-1, "12");
+    s.handlers.TButton_MouseDown(kFontSizeUnitButton, {0, 0, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("pt");
+    EXPECT_EQ(s.Memo(), LineList{"; Font-size: 12pt;"});
+}
+
+// ---------------------------------------------------------------------------
+// Font boxes
+
+TEST(FontBoxes, AFamilyIsWrittenAtTheTimersTick) {
+    PanelSession s;
+    s.handlers.FontTypeChange(1, "serif");
+    EXPECT_TRUE(s.Panel().FontType2Enabled);
+    EXPECT_TRUE(s.handlers.FontOffOptionTimerOn);
+    EXPECT_TRUE(s.Memo().empty());
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_FALSE(s.handlers.FontOffOptionTimerOn);
+    EXPECT_EQ(s.focusMoves, 1);
+    EXPECT_EQ(s.Memo(), LineList{"; Font-Family: serif;"});
+
+    s.handlers.FontType2Change(5, "monospace");
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Memo(), LineList{"; Font-Family: serif, monospace;"});
+
+    s.handlers.FontTypeDblClick();
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_TRUE(s.Memo().empty());
+    EXPECT_FALSE(s.Panel().FontType2Enabled);
+    EXPECT_EQ(s.Panel().FontType2.Text, "monospace") << "it still shows its text";
+}
+
+TEST(FontBoxes, AnInstalledFamilyCountsOnlyWhenChosen) {
+    PanelSession s;
+    s.handlers.FontTypeChange(7, "Verdana");
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Memo(), LineList{"; Font-Family: Verdana;"});
+    s.handlers.FontTypeChange(-1, "Verdana Typed");
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+TEST(FontBoxes, TheSecondFamilyWaitsForTheFirst) {
+    PanelSession s;
+    s.handlers.FontType2Change(2, "sans-serif");
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_TRUE(s.Memo().empty());
+    s.handlers.FontTypeChange(1, "serif");
+    EXPECT_TRUE(s.Panel().FontType2.Set);
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Memo(), LineList{"; Font-Family: serif, sans-serif;"});
+}
+
+TEST(FontBoxes, WeightAndBoldFollowEachOther) {
+    PanelSession s;
+    s.handlers.FontWeightChange(2, "bold");
+    EXPECT_TRUE(s.Panel().FontBold);
+    s.handlers.FontWeightChange(3, "bolder");
+    EXPECT_FALSE(s.Panel().FontBold);
+    EXPECT_TRUE(s.Panel().FontWeight.Set);
+
+    s.handlers.FontBoldClick(true);
+    EXPECT_EQ(s.Memo(), LineList{"; Font-weight: bold;"});
+    s.handlers.FontBoldClick(false);
+    EXPECT_TRUE(s.Memo().empty());
+    EXPECT_EQ(s.Panel().FontWeight.Text, Utf8ToCp1251("Толщина не задана"));
+}
+
+TEST(FontBoxes, SizeKeywordsDropTheUnit) {
+    PanelSession s;
+    s.handlers.FontSizeChange(-1, "12");
+    EXPECT_EQ(s.Memo(), LineList{"; Font-size: 12px;"});
+    s.handlers.FontSizeChange(16, "larger");
+    EXPECT_EQ(s.Memo(), LineList{"; Font-size: larger;"});
+    EXPECT_EQ(s.Panel().FontSizeUnit, "");
+    s.handlers.FontSizeChange(3, "12");
+    EXPECT_EQ(s.Memo(), LineList{"; Font-size: 12;"});
+}
+
+TEST(FontBoxes, SwitchingTheSizeOffEndsShowingSize) {
+    PanelSession s;
+    s.handlers.FontSizeChange(-1, "12");
+    s.handlers.FontSizeChange(0, Utf8ToCp1251("выкл."));
+    EXPECT_TRUE(s.Memo().empty());
+    EXPECT_EQ(s.Panel().FontSize.Text, Utf8ToCp1251("Размер шрифта"));
+    EXPECT_TRUE(s.handlers.FontOffOptionTimerOn);
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Panel().FontSize.Text, Utf8ToCp1251("Размер"));
+}
+
+// ---------------------------------------------------------------------------
+// Colours and the background picture
+
+TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
+    PanelSession s;
+    s.choices.ColorChoices = {kRed, std::nullopt};
+    s.handlers.ColorClick(ColorSwatch::Font);
+    EXPECT_TRUE(s.Panel().FontColorCheck);
+    EXPECT_EQ(s.Panel().FontColor, kRed);
+    EXPECT_EQ(s.Memo(), LineList{"; color: RED;"});
+    s.handlers.ColorClick(ColorSwatch::Border); // cancelled
+    EXPECT_FALSE(s.Panel().BorderColorCheck);
+    EXPECT_EQ(s.Panel().BorderColor, kButtonFaceColor);
+    EXPECT_EQ(s.choices.ColorDialogInitial, (std::vector<Color>{Color{}, kRed}));
+
+    s.handlers.ColorCheckClick(ColorSwatch::Font, false);
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+TEST(ColourSwatches, TransparentWinsOverTheBackgroundColour) {
+    PanelSession s;
+    s.handlers.ColorCheckClick(ColorSwatch::BackGround, true);
+    s.handlers.BackGroundTransparentClick(true);
+    EXPECT_FALSE(s.Panel().BackGroundColorCheckEnabled());
+    EXPECT_EQ(s.Memo(), LineList{"; BackGround-color: transparent;"});
+    s.handlers.BackGroundTransparentClick(false);
+    EXPECT_EQ(s.Memo(), LineList{"; BackGround-color: WHITE;"});
+}
+
+TEST(BackgroundPicture, ChoosingEnablesTheButtonsAndWrites) {
+    PanelSession s;
+    s.choices.PictureChoices = {"/home/u/Pics/Sky.JPG", std::nullopt};
+    s.handlers.OpenBackGroundClick();
+    EXPECT_EQ(s.Panel().BackGroundAttCaption, "Sky.JPG");
+    EXPECT_TRUE(s.Panel().BackGroundAttEnabled);
+    EXPECT_TRUE(s.Panel().PictureButtonsEnabled());
+    EXPECT_EQ(s.Memo(), LineList{"; BackGround-Image: url(/home/u/Pics/Sky.JPG);"});
+    EXPECT_EQ(s.focusMoves, 1);
+
+    s.handlers.AllSpButMouseClick(K::BGrRepX);
+    s.handlers.BackGroundAttCheckClick(false);
+    EXPECT_TRUE(s.Memo().empty());
+    EXPECT_TRUE(s.Panel().IsDown(K::BGrRepX)) << "kept for when the picture comes back";
+    s.handlers.BackGroundAttCheckClick(true);
+    EXPECT_EQ(s.Memo().size(), 2u);
+
+    s.handlers.OpenBackGroundClick(); // cancelled: nothing changes, the focus still moves
+    EXPECT_EQ(s.Panel().BackGroundAttPath, "/home/u/Pics/Sky.JPG");
+    EXPECT_EQ(s.focusMoves, 2);
+}
+
+// ---------------------------------------------------------------------------
+// Keyword groups, every button
+
+class KeywordButtons : public ::testing::TestWithParam<KeywordInfo> {};
+
+TEST_P(KeywordButtons, PressingTwicePutsTheButtonUpAgain) {
+    PanelSession s;
+    s.choices.PictureChoices = {"a.gif"};
+    s.handlers.OpenBackGroundClick();
+    const LineList before = s.Memo();
+    s.handlers.AllSpButMouseClick(GetParam().Button);
+    EXPECT_TRUE(s.Panel().IsDown(GetParam().Button));
+    EXPECT_NE(s.Memo(), before);
+    s.handlers.AllSpButMouseClick(GetParam().Button);
+    EXPECT_FALSE(s.Panel().IsDown(GetParam().Button));
+    EXPECT_EQ(s.Memo(), before);
+}
+
+TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUp) {
+    PanelSession s;
+    for (const auto& other : KeywordTable())
+        if (other.Group == GetParam().Group && other.Button != GetParam().Button)
+            s.Panel().Down[static_cast<size_t>(other.Button)] = true;
+    s.handlers.AllSpButMouseClick(GetParam().Button);
+    for (const auto& other : KeywordTable())
+        if (other.Group == GetParam().Group) {
+            EXPECT_EQ(s.Panel().IsDown(other.Button), other.Button == GetParam().Button)
+                << other.Name;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(KeywordTable()),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+TEST(KeywordButtons, CentreReplacesLeftAndGoesAway) {
+    PanelSession s;
+    s.handlers.AllSpButMouseClick(K::TextAlignLeft);
+    s.handlers.AllSpButMouseClick(K::TextAlignCenter);
+    EXPECT_EQ(s.Memo(), LineList{"; Text-align: center;"});
+    s.handlers.AllSpButMouseClick(K::TextAlignCenter);
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+TEST(EnterKey, MovesTheFocusAwayOnlyFromTheFields) {
+    PanelSession s;
+    EXPECT_TRUE(s.handlers.FormKeyPress(true, FocusOwner::Other));
+    EXPECT_FALSE(s.handlers.FormKeyPress(true, FocusOwner::CSSMemo));
+    EXPECT_EQ(s.focusMoves, 1);
+}
+
+} // namespace
+} // namespace tesselo
