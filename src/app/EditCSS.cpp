@@ -508,9 +508,13 @@ void TMainForm::showEvent(QShowEvent* event) {
     // The splitter lays out its panels only now.
     SplitterList->setSizes({panelListWidth_, std::max(1, SplitterList->width() - panelListWidth_)});
     ReportFirstShow();
-    // The preview chosen at the last close is shown at once.
-    if (Viewer->currentIndex() == PreView)
-        ViewerChange(PreView);
+    // The preview chosen at the last close shows the home page; a refresh would write
+    // the sheet over the file before the user changed anything.
+    if (Viewer->currentIndex() == PreView) {
+        preview_->PreviewShowing = true;
+        if (webBrowser_)
+            webBrowser_->EnsureView();
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tesselo {
 namespace {
 
@@ -115,6 +117,22 @@ TEST_F(MainWindow, ViewerSetting_OnlyThePreviewPageIsRestored) {
         auto form = Make();
         EXPECT_EQ(form->Viewer->currentIndex(), shown) << "stored " << stored;
     }
+}
+
+TEST_F(MainWindow, PreviewPageAtStartUp_ShowsThePageWithoutWritingTheFile) {
+    // Without a line break at its end the composed sheet would differ from the file.
+    const std::string text = "h1 { color: red }";
+    const std::string path = Sheet("a.css", text);
+    settings.Window = WindowValues{.Viewer = TMainForm::PreView};
+    auto form = Make({path});
+    const auto before = std::filesystem::last_write_time(path);
+    form->show();
+    EXPECT_EQ(form->Viewer->currentIndex(), TMainForm::PreView);
+    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(std::filesystem::last_write_time(path), before);
+    // Showing the page is not a refresh; the next one reloads it.
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"navigate about:blank"}));
+    EXPECT_TRUE(form->PreviewState().PreviewShowing);
 }
 
 TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
