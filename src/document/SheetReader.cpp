@@ -299,6 +299,7 @@ std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile
     out.Rules = LoadStylesFromSheet(content.Text);
     out.Text = std::move(content.Text);
     out.Bytes = content.Bytes;
+    out.Raw = std::move(content.Raw);
     return std::nullopt;
 }
 

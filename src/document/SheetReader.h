@@ -42,6 +42,7 @@ struct SheetFile {
     SheetLines Text; // the file as lines
     SheetRules Rules;
     size_t Bytes = 0;
+    std::string Raw; // the file's bytes as read
 };
 
 struct SheetReadFailure {

@@ -87,6 +87,7 @@ void StyleDocument::NewCSS() {
     Caption = WindowCaptionFor("NoName.css");
     FileName.clear();
     Modified = false;
+    FileRewritten = false;
 }
 
 void StyleDocument::AddStyleRecord(const std::string& selector) {

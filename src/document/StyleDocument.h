@@ -99,6 +99,9 @@ public:
 
     std::string FileName; // empty for a new, never saved document
     bool Modified = false;
+    // A preview refresh wrote the file since it was read or saved: until then the
+    // file is the text as read, afterwards only the backup copy is.
+    bool FileRewritten = false;
     int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
     int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet

@@ -52,12 +52,18 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
         return ReadFailure{*reason};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
+    out.Raw = std::move(bytes);
     return std::nullopt;
 }
 
 std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
                                           const SheetLines& lines, WriteMode mode) {
     return files.ReplaceFiles({path}, lines.Bytes(), mode);
+}
+
+std::optional<std::string> WriteFileBytes(FileReplacer& files, const std::string& path,
+                                          std::string_view bytes, WriteMode mode) {
+    return files.ReplaceFiles({path}, bytes, mode);
 }
 
 std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,

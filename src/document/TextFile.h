@@ -26,6 +26,7 @@ std::string JoinLinesCrLf(const LineList& lines);
 struct TextFileContent {
     SheetLines Text;
     size_t Bytes = 0; // bytes read from disk, NUL and all
+    std::string Raw;  // those bytes, for copies that must match the file exactly
 };
 
 struct ReadFailure {
@@ -38,6 +39,10 @@ std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent
 // Writes the lines through the atomic replace; the target is as it was when it fails.
 std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
                                           const SheetLines& lines,
+                                          WriteMode mode = WriteMode::Durable);
+// Writes bytes as they are through the atomic replace.
+std::optional<std::string> WriteFileBytes(FileReplacer& files, const std::string& path,
+                                          std::string_view bytes,
                                           WriteMode mode = WriteMode::Durable);
 std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,
                                          const LineList& lines,

@@ -57,6 +57,17 @@ std::string DocumentCommands::BackupOfDocument() const {
     return file.empty() ? std::string() : BackupCopyName(file);
 }
 
+void DocumentCommands::RestoreFileFromBackup() {
+    StyleDocument& document = editor_.Document;
+    const std::string backup = BackupOfDocument();
+    if (backup.empty() || !FileExists(backup))
+        return;
+    if (FileExists(document.FileName))
+        DeleteFile(document.FileName);
+    RenameFile(backup, document.FileName);
+    document.FileRewritten = false;
+}
+
 void DocumentCommands::ShowError(const std::string& text) {
     dialogs_.Show({kCaption, text, MessageIcon::Error, MessageButtons::Ok});
 }
@@ -78,16 +89,15 @@ bool DocumentCommands::AskSaveCSS() {
                 ContinueCommand = false;
         } else if (answer == Answer::No) {
             lastPrompt_ = Prompt::No;
-            const std::string backup = BackupOfDocument();
-            if (!backup.empty() && FileExists(backup)) {
-                if (FileExists(document.FileName))
-                    DeleteFile(document.FileName);
-                RenameFile(backup, document.FileName);
-            }
+            RestoreFileFromBackup();
         } else {
             lastPrompt_ = Prompt::Cancel;
             ContinueCommand = false;
         }
+    } else if (document.FileRewritten) {
+        // Nothing to save, but a refresh left its text in the file: the text as
+        // opened or saved goes back before its only copy is deleted.
+        RestoreFileFromBackup();
     }
     const std::string backup = BackupOfDocument();
     if (ContinueCommand && !backup.empty() && FileExists(backup))
@@ -122,7 +132,7 @@ void DocumentCommands::ProtectOpenDocument() {
         TextFileContent content;
         if (!FileExists(file) || ReadTextFile(file, content))
             return;
-        if (auto error = WriteSheetText(editor_.Files, BackupOfDocument(), content.Text))
+        if (auto error = WriteFileBytes(editor_.Files, BackupOfDocument(), content.Raw))
             ShowError(messages::CannotWrite(BackupOfDocument(), *error));
         return;
     }
@@ -203,6 +213,7 @@ bool DocumentCommands::SaveCSSproc() {
         saveFailed_ = true;
         return false;
     }
+    document.FileRewritten = false;
     SaveLastFileNameCSS();
     document.Modified = false;
     return true;

@@ -50,6 +50,8 @@ private:
     // back, so the protocol holds again and nothing is lost.
     void ProtectOpenDocument();
     std::string BackupOfDocument() const;
+    // Discards what refreshes wrote: the backup copy moves back over the file.
+    void RestoreFileFromBackup();
     void ShowError(const std::string& text);
 
     StyleEditor& editor_;

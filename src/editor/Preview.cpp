@@ -22,6 +22,7 @@ void Preview::RefreshViewExecute() {
                        MessageButtons::Ok});
         return;
     }
+    editor_.Document.FileRewritten = true;
     if (PreviewShowing)
         browser_.Reload();
 }

@@ -73,7 +73,8 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     if (auto failure = ReadSheetFile(path, sheet))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason};
     if (writeBackup) {
-        if (auto error = WriteSheetText(Files, BackupCopyName(path), sheet.Text))
+        // Byte for byte: discarding changes puts this copy back as the file.
+        if (auto error = WriteFileBytes(Files, BackupCopyName(path), sheet.Raw))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 
@@ -81,6 +82,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     Document.SheetText = std::move(sheet.Text);
     Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;
+    Document.FileRewritten = false;
     CSSMemo = TextView{};
     NestedCurrent = false;
     // Nothing of the previous document may be committed into the new records.

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -190,9 +191,9 @@ protected:
 
 class BackupCopyLifecycle : public CommandsFixture {};
 
-TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheTextAsReadInItsLineEnd) {
-    // Lone LF, lone CR and a last line without a line break: the first line break is
-    // the sheet's line end.
+TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheFileByteForByte) {
+    // Lone LF, lone CR and a last line without a line break: the copy that discarding
+    // puts back over the file is the file itself.
     const std::string bytes = "h1 { color: red }\np { margin: 0 }\rem { }";
     const std::string path = dir.File("a.css");
     WriteBytes(path, bytes);
@@ -200,7 +201,7 @@ TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheTextAsReadInI
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
     EXPECT_EQ(ReadBytes(path), bytes);
-    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\np { margin: 0 }\nem { }\n");
+    EXPECT_EQ(ReadBytes(Original(path)), bytes);
     EXPECT_TRUE(dialogs.Shown.empty());
 }
 
@@ -281,6 +282,36 @@ TEST_F(BackupCopyLifecycle, PromptNotShown_FileUnchanged_BackupDeleted) {
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+// Leaving an unmodified document after a refresh: the file goes back to the text it
+// had when opened, whichever command leaves it.
+TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_FileBackAtTheTextAsOpened) {
+    // No line break at the end: the composed sheet differs from the file.
+    const std::string opened = "h1 { color: red }";
+    const std::map<std::string, std::function<void()>> leaving = {
+        {"close", [this] { EXPECT_TRUE(commands.FormClose()); }},
+        {"new", [this] { commands.NewExecute(); }},
+        {"open", [this] {
+             const std::string other = dir.File("other.css");
+             WriteBytes(other, kStable);
+             dialogs.OpenChoices = {other};
+             commands.OpenFileExecute();
+             EXPECT_EQ(editor.Document.FileName, other);
+         }}};
+    for (const auto& [name, leave] : leaving) {
+        SCOPED_TRACE(name);
+        const std::string path = Open("a.css", opened);
+        preview.RefreshViewExecute();
+        ASSERT_NE(ReadBytes(path), opened);
+        ASSERT_FALSE(editor.Document.Modified);
+
+        leave();
+
+        EXPECT_TRUE(dialogs.Shown.empty());
+        EXPECT_EQ(ReadBytes(path), opened);
+        EXPECT_FALSE(fs::exists(Original(path)));
+    }
 }
 
 TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
@@ -799,7 +830,7 @@ TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_ChangesStayOpen_BackupFromThe
     EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
 }
 
-TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_BackupIsWrittenInTheSheetsLineEnd) {
+TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_FileAndBackupHoldTheFileAsOpened) {
     const std::string path = Open("a.css", "h1 { color: red }\nh2 { }");
     Edit();
     dialogs.Answers = {Answer::No};
@@ -807,8 +838,8 @@ TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_BackupIsWrittenInTheSheetsLin
 
     commands.OpenFileExecute();
 
-    EXPECT_EQ(ReadBytes(path), "h1 { color: red }\nh2 { }\n");
-    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\nh2 { }\n");
+    EXPECT_EQ(ReadBytes(path), "h1 { color: red }\nh2 { }");
+    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\nh2 { }");
 }
 
 TEST_F(OpenFileExecute, ChosenFileMissing_OpenDocumentGetsItsBackupBack) {
