@@ -126,17 +126,15 @@ void DocumentCommands::ProtectOpenDocument() {
     const std::string& file = editor_.Document.FileName;
     if (file.empty() || FileExists(BackupOfDocument()))
         return;
-    if (lastPrompt_ == Prompt::No) {
-        // The file holds its last saved text again, the document the declined changes:
-        // the backup copy is made from the file, which keeps that text safe.
-        TextFileContent content;
-        if (!FileExists(file) || ReadTextFile(file, content))
-            return;
-        if (auto error = WriteFileBytes(editor_.Files, BackupOfDocument(), content.Raw))
-            ShowError(messages::CannotWrite(BackupOfDocument(), *error));
+    // The prompt left the file at its last saved text (saved, restored or untouched);
+    // the document may hold changes the user declined or has not saved. Only the
+    // backup copy is written, from the file, so that text stays safe and nothing is
+    // written over the file.
+    TextFileContent content;
+    if (!FileExists(file) || ReadTextFile(file, content))
         return;
-    }
-    SaveExecute();
+    if (auto error = WriteFileBytes(editor_.Files, BackupOfDocument(), content.Raw))
+        ShowError(messages::CannotWrite(BackupOfDocument(), *error));
 }
 
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
