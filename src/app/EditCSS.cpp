@@ -601,8 +601,7 @@ void TMainForm::RefreshViewExecute() {
 void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
-    editor_.CSSMemo.Lines = ToDocumentLines(CSSMemo->toPlainText());
-    editor_.CSSMemo.Edited = true;
+    editor_.CSSMemoTyped(ToDocumentLines(CSSMemo->toPlainText()));
 }
 
 void TMainForm::RenderMemo() {
@@ -611,6 +610,8 @@ void TMainForm::RenderMemo() {
     if (CSSMemo->toPlainText() != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    // Without a current rule there is no record to keep what would be typed.
+    CSSMemo->setReadOnly(!editor_.HasCurrentStyle());
     // A rule holding nested rules is edited as text only: the panel is out of use and
     // the status line says why.
     const bool nested = editor_.NestedCurrent;

@@ -21,8 +21,9 @@ void StyleEditor::CommitStep() {
     const int current = Document.CurrentStyleIndex;
     if (current < 0 || current >= Document.StyleCount())
         return;
+    // A hand edit stored into its record is a change to save.
     if (CSSMemo.Edited)
-        Document.MarkEdited(current);
+        UserChangedStyle();
     Document.ReplaceLines(current, CSSMemo.Lines);
 }
 
@@ -51,8 +52,20 @@ void StyleEditor::SelectRow(int row) {
 
 void StyleEditor::UserChangedStyle() {
     Document.Modified = true;
-    if (Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount())
+    if (HasCurrentStyle())
         Document.MarkEdited(Document.CurrentStyleIndex);
+}
+
+bool StyleEditor::HasCurrentStyle() const {
+    return Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount();
+}
+
+void StyleEditor::CSSMemoTyped(LineList lines) {
+    if (!HasCurrentStyle())
+        return;
+    CSSMemo.Lines = std::move(lines);
+    CSSMemo.Edited = true;
+    UserChangedStyle();
 }
 
 void StyleEditor::ComposeCSS() {

@@ -40,6 +40,12 @@ public:
     // panel): the document is modified and the current record edited.
     void UserChangedStyle();
 
+    // Whether a record is current: the text view then holds its text and takes typing.
+    bool HasCurrentStyle() const;
+    // The user typed into the text view: it holds the lines, and the change counts as
+    // any change of the style. Without a current record nothing is taken.
+    void CSSMemoTyped(LineList lines);
+
     // Composes the whole sheet into the document's SheetText, after the select
     // operation has stored the text view.
     void ComposeCSS();

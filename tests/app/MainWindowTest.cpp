@@ -287,7 +287,37 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
     form->Action("RefreshView")->trigger();
     EXPECT_EQ(browser.Calls.back(), "reload");
-    EXPECT_TRUE(form->Editor().Document.Modified == false);
+    EXPECT_TRUE(form->Editor().Document.Modified);
+}
+
+TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
+    const std::string text = "h1 { color: red }\n";
+    const std::string path = Sheet("a.css", text);
+    auto form = Make({path});
+    form->show();
+    ASSERT_FALSE(form->CSSMemo->isReadOnly());
+    QTest::keyClicks(form->CSSMemo, "x");
+    EXPECT_TRUE(form->Editor().Document.Modified);
+
+    dialogs.Answers = {Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Text, "Текущий файл изменен. Сохранить изменения?");
+    EXPECT_EQ(ReadBytes(path), text);
+}
+
+TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
+    const std::string text = "@import url(base.css);\n";
+    const std::string path = Sheet("a.css", text);
+    auto form = Make({path});
+    form->show();
+    EXPECT_TRUE(form->CSSMemo->isReadOnly());
+    QTest::keyClicks(form->CSSMemo, "color: red;");
+    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(form->Editor().Document.Modified);
+    form->Action("Save")->trigger();
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), text);
 }
 
 TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {

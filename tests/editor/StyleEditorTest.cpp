@@ -196,7 +196,8 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
     EXPECT_TRUE(editor.Panel[Length::MarginTop].Set);
     EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "5");
     EXPECT_FALSE(editor.Panel.FontColorCheck) << "the panel shows only the selected record";
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document.Modified) << "a hand edit stored into its record is a change";
+    EXPECT_TRUE(editor.Document.Record(2).Edited());
 
     // Back again: the record that was current now holds the view as the reader wrote it.
     editor.SelectRow(2);
@@ -206,7 +207,6 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
               (LineList{"; color: BLUE;", kComment, "Zoom:2;", "Old:line;", ""}));
     EXPECT_TRUE(editor.Panel.FontColorCheck);
     EXPECT_FALSE(editor.Panel[Length::MarginTop].Set);
-    EXPECT_FALSE(editor.Document.Modified);
 }
 
 TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
