@@ -9,6 +9,7 @@
 #include "document/ByteText.h"
 #include "document/SheetLines.h"
 #include "document/StyleDocument.h"
+#include "document/TextFile.h"
 
 #include <optional>
 #include <string>
@@ -47,6 +48,7 @@ struct SheetFile {
 
 struct SheetReadFailure {
     std::string Reason; // the system's message
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
 // Reads and cuts a file.

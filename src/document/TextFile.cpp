@@ -47,9 +47,23 @@ std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes
 } // namespace
 
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    // Decided before opening: opening a pipe waits for a writer.
+    if (fs::exists(status) && !fs::is_directory(status)) {
+        if (!fs::is_regular_file(status))
+            return ReadFailure{{}, ReadRefusal::NotARegularFile};
+        const auto size = fs::file_size(path, ec);
+        if (!ec && size > kMaxTextFileBytes)
+            return ReadFailure{{}, ReadRefusal::TooLarge};
+    }
     std::string bytes;
     if (auto reason = ReadBytes(path, bytes))
         return ReadFailure{*reason};
+    if (bytes.size() > kMaxTextFileBytes)
+        return ReadFailure{{}, ReadRefusal::TooLarge};
+    if (bytes.find('\0') != std::string::npos)
+        return ReadFailure{{}, ReadRefusal::HoldsNulByte};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
     out.Raw = std::move(bytes);

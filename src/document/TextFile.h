@@ -9,6 +9,7 @@
 #include "document/FileReplacer.h"
 #include "document/SheetLines.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,11 +30,21 @@ struct TextFileContent {
     std::string Raw;  // those bytes, for copies that must match the file exactly
 };
 
+// Why a file that could be read is still not taken as text: a pipe or a device could
+// block or never end, and a NUL byte means UTF-16 or binary data, which the lines
+// would cut short.
+enum class ReadRefusal { None, NotARegularFile, TooLarge, HoldsNulByte };
+
+// The largest file taken as a style sheet.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 64u * 1024 * 1024;
+
 struct ReadFailure {
-    std::string Reason; // the system's message
+    std::string Reason; // the system's message, when the system refused
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
-// Reads a whole file; on failure returns the system's reason instead.
+// Reads a whole regular file of text; on failure returns the system's reason or the
+// refusal instead.
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out);
 
 // Writes the lines through the atomic replace; the target is as it was when it fails.

@@ -31,6 +31,21 @@ std::string CannotRead(const std::string& path, const std::string& reason) {
     return "Не удалось прочитать файл " + path + "\r" + reason;
 }
 
+std::string Refused(ReadRefusal refusal) {
+    switch (refusal) {
+    case ReadRefusal::NotARegularFile:
+        return "Это не обычный файл (устройство, канал или сокет), а не таблица стилей.";
+    case ReadRefusal::TooLarge:
+        return "Файл больше 64 МБ: это не таблица стилей.";
+    case ReadRefusal::HoldsNulByte:
+        return "Файл содержит нулевые байты (текст UTF-16 или двоичные данные): "
+               "это не таблица стилей.";
+    case ReadRefusal::None:
+        break;
+    }
+    return {};
+}
+
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Не удалось записать файл " + path + "\r" + reason;
 }
@@ -144,9 +159,9 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
                                        MessageButtons::YesNoCancel});
         if (answer == Answer::Cancel)
             return false;
-        if (answer == Answer::Yes) {
-            DeleteFile(backup);
-        } else {
+        // Yes: reading writes a fresh backup copy over this one, so the old copy stays
+        // until the file was read (it may be refused).
+        if (answer == Answer::No) {
             DeleteFile(path);
             RenameFile(backup, path);
         }
@@ -158,7 +173,9 @@ bool DocumentCommands::LoadCSSFile(const std::string& path) {
     if (auto failure = editor_.LoadCSSFile(path)) {
         switch (failure->What) {
         case LoadFailure::Kind::CannotRead:
-            ShowError(messages::CannotRead(path, failure->Reason));
+            ShowError(messages::CannotRead(path, failure->Refusal == ReadRefusal::None
+                                                     ? failure->Reason
+                                                     : messages::Refused(failure->Refusal)));
             break;
         case LoadFailure::Kind::CannotWriteBackup:
             ShowError(messages::CannotWrite(BackupCopyName(path), failure->Reason));

@@ -7,6 +7,7 @@
 // discarding the changes moves the backup copy back over the file.
 
 #include "document/SettingsStore.h"
+#include "document/TextFile.h"
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
 
@@ -66,6 +67,7 @@ std::string AskSave();
 std::string Recovery();
 std::string ReplaceExisting();
 std::string CannotRead(const std::string& path, const std::string& reason);
+std::string Refused(ReadRefusal refusal);
 std::string CannotWrite(const std::string& path, const std::string& reason);
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages

@@ -84,7 +84,7 @@ void StyleEditor::NewCSS() {
 std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet))
-        return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason};
+        return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
     if (writeBackup) {
         // Byte for byte: discarding changes puts this copy back as the file.
         if (auto error = WriteFileBytes(Files, BackupCopyName(path), sheet.Raw))

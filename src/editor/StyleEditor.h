@@ -18,6 +18,7 @@ namespace tesselo {
 struct LoadFailure {
     enum class Kind { CannotRead, CannotWriteBackup } What;
     std::string Reason; // the system's message
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
 class StyleEditor {

@@ -15,6 +15,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace tesselo {
@@ -56,12 +58,15 @@ std::string Original(const std::string& path) {
     return path + ".ORIGINAL";
 }
 
-// Every entry of a folder with its bytes; folders show as "<folder>".
+// Every entry of a folder with its bytes; folders show as "<folder>", pipes and the
+// like as "<other>" (reading a pipe would wait).
 std::map<std::string, std::string> Listing(const std::string& folder) {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        entries[name] = entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+        entries[name] = entry.is_directory()      ? "<folder>"
+                        : entry.is_regular_file() ? ReadBytes(entry.path().string())
+                                                  : "<other>";
     }
     return entries;
 }
@@ -455,6 +460,44 @@ TEST_F(OpenCSSFile, MissingFile_ReportsIt_DocumentAndFolderUnchanged) {
     ExpectError(0, std::strerror(ENOENT));
     EXPECT_EQ(SessionOf(editor), before);
     EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+// A pipe, a device, UTF-16 text or a binary file is no style sheet: refused with the
+// reason, the open document, its file and the folder as they were. A backup copy
+// found beside such a file survives the recovery question answered Yes.
+TEST_F(OpenCSSFile, NoStyleSheet_RefusedWithTheReason_NothingChanges) {
+    const std::string open = Open("open.css", kSheet);
+    Edit();
+    const std::string fifo = dir.File("pipe.css");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << std::strerror(errno);
+    const std::string utf16 = dir.File("utf16.css");
+    WriteBytes(utf16, std::string("\xff\xfeh\0\x31\0{\0}\0", 10));
+    WriteBytes(Original(utf16), kSheet);
+    const std::string large = dir.File("large.css");
+    WriteBytes(large, kSheet);
+    fs::resize_file(large, kMaxTextFileBytes + 1);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {fifo, "не обычный файл"},
+        {"/dev/zero", "не обычный файл"},
+        {utf16, "нулевые байты"},
+        {large, "больше 64 МБ"}};
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        const Session before = SessionOf(editor);
+        const auto listing = Listing(dir.Path());
+        dialogs.Shown.clear();
+        dialogs.Answers = {Answer::Yes}; // the recovery question of utf16.css
+
+        EXPECT_FALSE(commands.OpenCSSFile(path));
+
+        ASSERT_FALSE(dialogs.Shown.empty());
+        ExpectError(dialogs.Shown.size() - 1, path);
+        ExpectError(dialogs.Shown.size() - 1, reason);
+        EXPECT_EQ(SessionOf(editor), before);
+        EXPECT_EQ(Listing(dir.Path()), listing);
+    }
+    EXPECT_EQ(editor.Document.FileName, open);
 }
 
 TEST_F(OpenCSSFile, FolderInsteadOfAFile_ReportsIt_NoBackupWritten) {

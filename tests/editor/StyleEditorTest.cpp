@@ -381,15 +381,16 @@ TEST(StyleEditorLoad, BackupNameKeepsTheFileExtension) {
               (std::vector<std::string>{"style.sheet.css", "style.sheet.css.ORIGINAL"}));
 }
 
-TEST(StyleEditorLoad, NulByteEndsTheText) {
+TEST(StyleEditorLoad, NulByteRefusesTheFile_NoBackupWritten) {
     TempDir dir;
     const std::string path = dir.File("nul.css");
     WriteBytes(path, std::string("a{color:red}\r\n\0b{}\r\n", 20));
     StyleEditor editor{DiskFiles()};
-    ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"a{color:red}"});
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"a"});
-    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), ReadBytes(path));
+    auto failure = editor.LoadCSSFile(path);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Refusal, ReadRefusal::HoldsNulByte);
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"Body"});
+    EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
 }
 
 TEST(StyleEditorLoad, WithoutBackupWritesNothing) {
