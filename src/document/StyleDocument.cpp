@@ -88,6 +88,7 @@ void StyleDocument::NewCSS() {
     FileName.clear();
     Modified = false;
     FileRewritten = false;
+    DiskStamp.reset();
 }
 
 void StyleDocument::AddStyleRecord(const std::string& selector) {

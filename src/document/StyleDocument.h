@@ -6,8 +6,10 @@
 // disagree.
 
 #include "document/ByteText.h"
+#include "document/FileStamp.h"
 #include "document/SheetLines.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +104,8 @@ public:
     // A preview refresh wrote the file since it was read or saved: until then the
     // file is the text as read, afterwards only the backup copy is.
     bool FileRewritten = false;
+    // The file as the editor last read or wrote it; none for a new document.
+    std::optional<FileStamp> DiskStamp;
     int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
     int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet

@@ -50,6 +50,10 @@ std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Не удалось записать файл " + path + "\r" + reason;
 }
 
+std::string ChangedOnDisk(const std::string& path) {
+    return "Файл " + path + " изменен другой программой.\rЗаписать поверх него?";
+}
+
 std::string CannotWriteSettings(const std::string& reason) {
     return "Не удалось сохранить настройки Tesselo\r" + reason;
 }
@@ -72,6 +76,16 @@ std::string DocumentCommands::BackupOfDocument() const {
     return file.empty() ? std::string() : BackupCopyName(file);
 }
 
+bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
+    if (document.FileName.empty() || !document.DiskStamp)
+        return true;
+    const std::optional<FileStamp> now = StampOf(document.FileName);
+    if (!now || *now == *document.DiskStamp)
+        return true;
+    return dialogs.Show({kCaption, messages::ChangedOnDisk(document.FileName),
+                         MessageIcon::Exclamation, MessageButtons::YesNo}) == Answer::Yes;
+}
+
 void DocumentCommands::RestoreFileFromBackup() {
     StyleDocument& document = editor_.Document;
     const std::string backup = BackupOfDocument();
@@ -81,6 +95,7 @@ void DocumentCommands::RestoreFileFromBackup() {
         DeleteFile(document.FileName);
     RenameFile(backup, document.FileName);
     document.FileRewritten = false;
+    document.DiskStamp = StampOf(document.FileName);
 }
 
 void DocumentCommands::ShowError(const std::string& text) {
@@ -208,12 +223,9 @@ void DocumentCommands::SaveAsExecute() {
         if (answer != Answer::Yes)
             return;
     }
-    const std::string backup = BackupOfDocument();
-    if (!backup.empty() && FileExists(backup)) {
-        if (FileExists(document.FileName))
-            DeleteFile(document.FileName);
-        RenameFile(backup, document.FileName);
-    }
+    RestoreFileFromBackup();
+    if (*chosen != document.FileName)
+        document.DiskStamp.reset(); // another file: the replace question was asked
     document.FileName = *chosen;
     SaveCSSproc();
 }
@@ -221,6 +233,10 @@ void DocumentCommands::SaveAsExecute() {
 bool DocumentCommands::SaveCSSproc() {
     editor_.ComposeCSS();
     StyleDocument& document = editor_.Document;
+    if (!MayWriteOverFile(document, dialogs_)) {
+        saveFailed_ = true;
+        return false;
+    }
     if (auto error =
             WriteSheetFiles(editor_.Files, {document.FileName, BackupCopyName(document.FileName)},
                             document.SheetText)) {
@@ -229,6 +245,7 @@ bool DocumentCommands::SaveCSSproc() {
         return false;
     }
     document.FileRewritten = false;
+    document.DiskStamp = StampOf(document.FileName);
     SaveLastFileNameCSS();
     document.Modified = false;
     return true;

@@ -62,6 +62,10 @@ private:
     bool saveFailed_ = false;
 };
 
+// Before the editor writes over its file: when another program changed the file since
+// the editor last read or wrote it, the user is asked; true when the write may go on.
+bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs);
+
 namespace messages {
 std::string AskSave();
 std::string Recovery();
@@ -69,6 +73,7 @@ std::string ReplaceExisting();
 std::string CannotRead(const std::string& path, const std::string& reason);
 std::string Refused(ReadRefusal refusal);
 std::string CannotWrite(const std::string& path, const std::string& reason);
+std::string ChangedOnDisk(const std::string& path);
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages
 

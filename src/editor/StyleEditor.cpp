@@ -96,6 +96,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;
     Document.FileRewritten = false;
+    Document.DiskStamp = StampOf(path);
     CSSMemo = TextView{};
     NestedCurrent = false;
     // Nothing of the previous document may be committed into the new records.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -1077,6 +1078,54 @@ TEST_F(SaveExecute, SettingsCannotBeWritten_ReportsIt_SaveStillCompleted) {
     EXPECT_EQ(ReadBytes(Original(path)), kEdited);
     EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
     EXPECT_FALSE(editor.Document.Modified);
+}
+
+// Another program wrote the file after Tesselo read it: Save, a refresh and the Yes of
+// the prompt ask before writing over that; No writes nothing and keeps the changes.
+TEST_F(SaveExecute, FileChangedByAnotherProgram_AsksFirst_NoWritesNothing) {
+    const std::string theirs = "h1 { color: green }\r\n/* by the build */\r\n";
+    const std::map<std::string, std::function<void()>> writers = {
+        {"save", [this] { commands.SaveExecute(); }},
+        {"refresh", [this] { preview.RefreshViewExecute(); }},
+        {"prompt", [this] {
+             dialogs.Answers.push_front(Answer::Yes);
+             EXPECT_FALSE(commands.AskSaveCSS());
+         }}};
+    for (const auto& [name, write] : writers) {
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            SCOPED_TRACE(name + (answer == Answer::Yes ? " yes" : " no"));
+            if (name == "prompt" && answer == Answer::Yes)
+                continue; // a save that went ahead: the prompt's own tests
+            const std::string path = Open(name + ".css", kSheet);
+            Edit();
+            WriteBytes(path, theirs);
+            fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+            dialogs.Answers = {answer};
+
+            write();
+
+            ASSERT_FALSE(dialogs.Shown.empty());
+            ExpectMessage(dialogs.Shown.size() - 1, "Tesselo",
+                          "Файл " + path + " изменен другой программой.\rЗаписать поверх него?",
+                          MessageIcon::Exclamation, MessageButtons::YesNo);
+            if (answer == Answer::No) {
+                EXPECT_EQ(ReadBytes(path), theirs);
+                EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+                EXPECT_TRUE(editor.Document.Modified);
+            } else {
+                EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
+            }
+
+            // Once written, the file is Tesselo's again: no further question.
+            dialogs.Shown.clear();
+            if (answer == Answer::Yes) {
+                preview.RefreshViewExecute();
+                EXPECT_TRUE(dialogs.Shown.empty());
+            }
+            fs::remove(Original(path));
+            editor.NewCSS();
+        }
+    }
 }
 
 TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
