@@ -86,16 +86,38 @@ bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
                          MessageIcon::Exclamation, MessageButtons::YesNo}) == Answer::Yes;
 }
 
-void DocumentCommands::RestoreFileFromBackup() {
+bool DocumentCommands::PutBackupBack(const std::string& path) {
+    const std::string backup = BackupCopyName(path);
+    TextFileContent saved;
+    TextFileContent now;
+    if (ReadTextFile(backup, saved)) {
+        // Not readable as text: moved as it is.
+        DeleteFile(path);
+        RenameFile(backup, path);
+        return true;
+    }
+    // Written through the file's own write, so a link, an owner or other hard links
+    // stay what they were; a file that already holds the text is left alone.
+    if (!FileExists(path) || ReadTextFile(path, now) || now.Raw != saved.Raw) {
+        if (auto error = WriteFileBytes(editor_.Files, path, saved.Raw)) {
+            ShowError(messages::CannotWrite(path, *error));
+            return false;
+        }
+    }
+    DeleteFile(backup);
+    return true;
+}
+
+bool DocumentCommands::RestoreFileFromBackup() {
     StyleDocument& document = editor_.Document;
     const std::string backup = BackupOfDocument();
     if (backup.empty() || !FileExists(backup))
-        return;
-    if (FileExists(document.FileName))
-        DeleteFile(document.FileName);
-    RenameFile(backup, document.FileName);
+        return true;
+    if (!PutBackupBack(document.FileName))
+        return false;
     document.FileRewritten = false;
     document.DiskStamp = StampOf(document.FileName);
+    return true;
 }
 
 void DocumentCommands::ShowError(const std::string& text) {
@@ -119,7 +141,9 @@ bool DocumentCommands::AskSaveCSS() {
                 ContinueCommand = false;
         } else if (answer == Answer::No) {
             lastPrompt_ = Prompt::No;
-            RestoreFileFromBackup();
+            // Until the file holds its saved text again, its backup copy is all of it.
+            if (!RestoreFileFromBackup())
+                ContinueCommand = false;
         } else {
             lastPrompt_ = Prompt::Cancel;
             ContinueCommand = false;
@@ -127,7 +151,8 @@ bool DocumentCommands::AskSaveCSS() {
     } else if (document.FileRewritten) {
         // Nothing to save, but a refresh left its text in the file: the text as
         // opened or saved goes back before its only copy is deleted.
-        RestoreFileFromBackup();
+        if (!RestoreFileFromBackup())
+            ContinueCommand = false;
     }
     const std::string backup = BackupOfDocument();
     if (ContinueCommand && !backup.empty() && FileExists(backup))
@@ -177,8 +202,8 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
         // Yes: reading writes a fresh backup copy over this one, so the old copy stays
         // until the file was read (it may be refused).
         if (answer == Answer::No) {
-            DeleteFile(path);
-            RenameFile(backup, path);
+            if (!PutBackupBack(path))
+                return false;
         }
     }
     return LoadCSSFile(path);
@@ -223,7 +248,8 @@ void DocumentCommands::SaveAsExecute() {
         if (answer != Answer::Yes)
             return;
     }
-    RestoreFileFromBackup();
+    if (!RestoreFileFromBackup())
+        return;
     if (*chosen != document.FileName)
         document.DiskStamp.reset(); // another file: the replace question was asked
     document.FileName = *chosen;

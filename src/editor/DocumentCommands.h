@@ -51,8 +51,12 @@ private:
     // back, so the protocol holds again and nothing is lost.
     void ProtectOpenDocument();
     std::string BackupOfDocument() const;
-    // Discards what refreshes wrote: the backup copy moves back over the file.
-    void RestoreFileFromBackup();
+    // Discards what refreshes wrote: the backup copy moves back over the file. False,
+    // with the copy kept, when the file cannot be written.
+    bool RestoreFileFromBackup();
+    // Moves the backup copy of the path back over it; when that cannot be written the
+    // copy stays and the user is told.
+    bool PutBackupBack(const std::string& path);
     void ShowError(const std::string& text);
 
     StyleEditor& editor_;

@@ -1128,6 +1128,53 @@ TEST_F(SaveExecute, FileChangedByAnotherProgram_AsksFirst_NoWritesNothing) {
     }
 }
 
+// Saving a sheet opened through a symbolic link writes the file it links to; the
+// backup copy stands beside the name the user opened.
+TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays) {
+    const std::string real = dir.File("real.css");
+    WriteBytes(real, kSheet);
+    const std::string link = dir.File("link.css");
+    fs::create_symlink("real.css", link);
+    ASSERT_TRUE(commands.OpenCSSFile(link));
+    Edit();
+
+    preview.RefreshViewExecute();
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    Edit();
+    commands.SaveExecute();
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Original(link))));
+    EXPECT_EQ(ReadBytes(Original(link)), kEdited);
+    EXPECT_FALSE(editor.Document.Modified);
+
+    // Discarding later changes puts the saved text back through the link too.
+    Edit("color: green;");
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+    EXPECT_TRUE(commands.AskSaveCSS());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    EXPECT_FALSE(fs::exists(Original(link)));
+}
+
+TEST_F(SaveExecute, ReadOnlyFile_RefusedWithTheSystemsMessage_ModifiedStays) {
+    const std::string path = Open("a.css", kSheet);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    Edit();
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(EACCES));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+}
+
 TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
     Open("a.css", kSheet);
     Edit();
