@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace tesselo {
 
@@ -111,6 +112,52 @@ bool FileExists(const std::string& path) {
 
 std::string BackupCopyName(const std::string& path) {
     return path + ".ORIGINAL";
+}
+
+std::string TemporaryNamePrefix(const std::string& path) {
+    const std::string name = fs::path(path).filename().string();
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (unsigned char c : name) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    return ".tesselo-" + std::string(hex) + "-";
+}
+
+namespace {
+
+void RemoveTemporaryFilesOf(const fs::path& file) {
+    const std::string prefix = TemporaryNamePrefix(file.string());
+    constexpr size_t kRandomPart = 6;
+    std::error_code ec;
+    fs::path folder = file.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + kRandomPart && name.starts_with(prefix) &&
+            it->is_regular_file(ec) && !it->is_symlink(ec))
+            leftovers.push_back(it->path());
+    }
+    for (const auto& leftover : leftovers)
+        fs::remove(leftover, ec);
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaryFiles(const std::string& path) {
+    for (const std::string& file : {path, BackupCopyName(path)})
+        RemoveTemporaryFilesOf(file);
+    // A link is written beside its target.
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::canonical(path, ec);
+        if (!ec)
+            RemoveTemporaryFilesOf(target);
+    }
 }
 
 } // namespace tesselo

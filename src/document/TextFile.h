@@ -74,4 +74,13 @@ void RenameFile(const std::string& from, const std::string& to);
 // The backup copy of a style sheet: the full name followed by ".ORIGINAL".
 std::string BackupCopyName(const std::string& path);
 
+// The start of the name of a temporary file written beside the file at path, six
+// random characters follow. It names the file it belongs to by a short hash, so a
+// name as long as the system allows still gets a temporary file.
+std::string TemporaryNamePrefix(const std::string& path);
+
+// Removes the temporary files that a write of the file at path (or of its backup
+// copy) left behind when the program ended in the middle of it.
+void RemoveLeftoverTemporaryFiles(const std::string& path);
+
 } // namespace tesselo

@@ -85,6 +85,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
+    RemoveLeftoverTemporaryFiles(path);
     if (writeBackup) {
         // Byte for byte: discarding changes puts this copy back as the file.
         if (auto error = WriteFileBytes(Files, BackupCopyName(path), sheet.Raw))

@@ -1,5 +1,7 @@
 #include "platform/PosixFileReplacer.h"
 
+#include "document/TextFile.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -99,9 +101,8 @@ struct Target {
 // Writes the text to a new temporary file beside the target, with the target's
 // permissions, owner and group when it exists. On success `target.Temp` names it.
 std::optional<std::string> WriteBeside(Target& target, std::string_view text, WriteMode mode) {
-    // A short name of its own in the target's folder: a target whose name is as long
-    // as the system allows still gets one.
-    std::string temp = FolderOf(target.Path) + ".tesselo-XXXXXX";
+    // A name that the next opening of the file recognises as left over by a crash.
+    std::string temp = FolderOf(target.Path) + TemporaryNamePrefix(target.Path) + "XXXXXX";
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return Reason(errno);

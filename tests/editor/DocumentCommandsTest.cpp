@@ -501,6 +501,28 @@ TEST_F(OpenCSSFile, NoStyleSheet_RefusedWithTheReason_NothingChanges) {
     EXPECT_EQ(editor.Document.FileName, open);
 }
 
+// A save cut short by a crash leaves its temporary file beside the sheet; the next
+// opening of that sheet removes those of the sheet and of its backup copy, and no
+// other file's.
+TEST_F(OpenCSSFile, RemovesTheTemporaryFilesACrashLeftBesideTheSheet) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    const std::string other = dir.File("b.css");
+    const std::string ours = dir.File(TemporaryNamePrefix(path) + "Xy12Ab");
+    const std::string ofBackup = dir.File(TemporaryNamePrefix(Original(path)) + "q1W2e3");
+    const std::string ofOther = dir.File(TemporaryNamePrefix(other) + "Xy12Ab");
+    const std::string longer = ours + "7"; // not a name the write makes
+    for (const std::string& leftover : {ours, ofBackup, ofOther, longer})
+        WriteBytes(leftover, "h1 {");
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_FALSE(fs::exists(ours));
+    EXPECT_FALSE(fs::exists(ofBackup));
+    EXPECT_TRUE(fs::exists(ofOther));
+    EXPECT_TRUE(fs::exists(longer));
+}
+
 TEST_F(OpenCSSFile, FolderInsteadOfAFile_ReportsIt_NoBackupWritten) {
     const Session before = SessionOf(editor);
     const std::string path = dir.File("folder.css");

@@ -282,6 +282,19 @@ TEST(FileIdentity, HardLinkedFile_IsWrittenInPlaceForEveryName) {
               (std::vector<std::string>{"a.css", "a.css.ORIGINAL", "b.css"}));
 }
 
+// Temporary files are named after the file they belong to, so the next opening of
+// that sheet finds what a crash left of them.
+TEST(TemporaryFiles, CarryTheNameOfTheFileTheyBelongTo) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    const std::string prefix = TemporaryNamePrefix(path);
+    EXPECT_TRUE(prefix.starts_with(".tesselo-"));
+    EXPECT_NE(prefix, TemporaryNamePrefix(dir.File("b.css")));
+    EXPECT_EQ(prefix, TemporaryNamePrefix("elsewhere/a.css")) << "the name, not the folder";
+    // A name as long as the system allows still leaves room for the temporary one.
+    EXPECT_LE(TemporaryNamePrefix(dir.File(std::string(255, 'n'))).size() + 6, 255u);
+}
+
 TEST(FileIdentity, OwnerGroupAndMode_AreKept) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving a file another owner needs the superuser";
