@@ -181,8 +181,8 @@ void DocumentCommands::ProtectOpenDocument() {
     const std::string& file = editor_.Document.FileName;
     if (file.empty() || FileExists(BackupOfDocument()))
         return;
-    // The prompt left the file at its last saved text (saved, restored or untouched);
-    // the document may hold changes the user declined or has not saved. Only the
+    // The prompt or a failed Save As left the file at its last saved text (saved,
+    // restored or untouched); the document may hold changes not saved. Only the
     // backup copy is written, from the file, so that text stays safe and nothing is
     // written over the file.
     TextFileContent content;
@@ -250,10 +250,18 @@ void DocumentCommands::SaveAsExecute() {
     }
     if (!RestoreFileFromBackup())
         return;
+    const std::string previous = document.FileName;
+    const std::optional<FileStamp> previousStamp = document.DiskStamp;
     if (*chosen != document.FileName)
         document.DiskStamp.reset(); // another file: the replace question was asked
     document.FileName = *chosen;
-    SaveCSSproc();
+    if (!SaveCSSproc()) {
+        // The document stays where the caption says it is, and its file, back at the
+        // last saved text, gets its backup copy again.
+        document.FileName = previous;
+        document.DiskStamp = previousStamp;
+        ProtectOpenDocument();
+    }
 }
 
 bool DocumentCommands::SaveCSSproc() {

@@ -1334,10 +1334,14 @@ TEST_F(SaveAsExecute, NameDifferingOnlyInCase_IsAnotherFile) {
     EXPECT_EQ(ReadBytes(other), "h2 { }\r\n");
 }
 
-TEST_F(SaveAsExecute, FolderMissing_ReportsIt_OldFileKeepsItsSavedText) {
+// A Save As that fails leaves the document on its old name, as the caption shows
+// it, with that file at its saved text and its backup copy in place: the next Save
+// goes where the user expects.
+TEST_F(SaveAsExecute, FolderMissing_ReportsIt_DocumentStaysOnItsOldFile) {
     const std::string path = Open("a.css", kSheet);
     Edit();
     preview.RefreshViewExecute();
+    const std::string caption = editor.Document.Caption;
     const std::string target = dir.File("missing/b.css");
     dialogs.SaveChoices = {target};
 
@@ -1346,8 +1350,16 @@ TEST_F(SaveAsExecute, FolderMissing_ReportsIt_OldFileKeepsItsSavedText) {
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(ENOENT));
     EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, caption);
     EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
     EXPECT_FALSE(fs::exists(dir.File("missing")));
+
+    Edit();
+    commands.SaveExecute();
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(dialogs.Shown.size(), 1u);
 }
 
 // ---------------------------------------------------------------------------------
