@@ -11,6 +11,7 @@ TCreateSelector::TCreateSelector(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     labelHint_ = new QLabel(this);
     labelHint_->setObjectName(QStringLiteral("LabelHint"));
+    labelHint_->setTextFormat(Qt::PlainText);
     layout->addStretch();
     layout->addWidget(labelHint_);
 }

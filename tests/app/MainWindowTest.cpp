@@ -443,6 +443,7 @@ TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
     QStatusTipEvent builderTip(QStringLiteral("Завершение работы мастера"));
     QApplication::sendEvent(builder.LabelHint(), &builderTip);
     EXPECT_EQ(builder.LabelHint()->text(), QStringLiteral("Завершение работы мастера"));
+    EXPECT_EQ(builder.LabelHint()->textFormat(), Qt::PlainText);
     EXPECT_EQ(form->statusBar()->currentMessage(),
               QStringLiteral("Вызов конструктора имени для нового стиля"));
     builder.hide();
