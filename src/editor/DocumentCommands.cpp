@@ -3,6 +3,9 @@
 #include "document/TextFile.h"
 #include "mapping/DeclarationReader.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tesselo {
 
 namespace messages {
@@ -321,8 +324,13 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
         path = values->PathToLastFile;
         style = values->LastNameStyle;
     }
-    if (!arguments.empty() && FileExists(arguments[0]))
-        path = arguments[0];
+    if (!arguments.empty() && FileExists(arguments[0])) {
+        // Remembered as a full path: a later start in another folder must not open
+        // that folder's file of the same name.
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(arguments[0], ec);
+        path = ec ? arguments[0] : absolute.lexically_normal().string();
+    }
     if (!FileExists(path))
         return;
     OpenCSSFile(path);

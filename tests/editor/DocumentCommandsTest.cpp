@@ -1474,6 +1474,22 @@ TEST_F(OpenLastFileCSS, CommandLineFileTakesPrecedence) {
     EXPECT_FALSE(fs::exists(Original(last)));
 }
 
+TEST_F(OpenLastFileCSS, RelativeCommandLinePath_IsOpenedAndRememberedAsAFullPath) {
+    const std::string full = dir.File("dash.css");
+    WriteBytes(full, kSheet);
+    fs::create_directory(dir.File("sub"));
+    for (const char* given : {"dash.css", "./dash.css", "sub/../dash.css"}) {
+        SCOPED_TRACE(given);
+        CurrentFolder here(dir.Path());
+        commands.OpenLastFileCSS({given});
+        EXPECT_EQ(editor.Document.FileName, full);
+        ASSERT_TRUE(settings.File.has_value());
+        EXPECT_EQ(settings.File->PathToLastFile, full);
+        EXPECT_TRUE(fs::exists(Original(full)));
+        fs::remove(Original(full));
+    }
+}
+
 TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {
     const std::string last = dir.File("last.css");
     WriteBytes(last, kSheet);
