@@ -335,7 +335,8 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
         return;
     OpenCSSFile(path);
     StyleDocument& document = editor_.Document;
-    for (int i = 0; i < document.StyleCount(); ++i) {
+    // No remembered name matches nothing, not a rule with an empty selector.
+    for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
         if (document.Record(i).Selector == style) {
             document.SelectedRow = i;
             break;

@@ -1490,6 +1490,18 @@ TEST_F(OpenLastFileCSS, RelativeCommandLinePath_IsOpenedAndRememberedAsAFullPath
     }
 }
 
+TEST_F(OpenLastFileCSS, NoRememberedStyle_RuleWithAnEmptySelectorIsNotChosen) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "h1 { color: red }\r\n{ color: blue }\r\n");
+    settings.File = FileValues{"1.0beta", path, "", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    ASSERT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", ""}));
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+}
+
 TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {
     const std::string last = dir.File("last.css");
     WriteBytes(last, kSheet);
