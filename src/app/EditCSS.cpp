@@ -98,6 +98,12 @@ QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setReadOnly(readOnly);
+    if (readOnly) {
+        // The button-face colour tells a view that only shows from one that takes typing.
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        view->setPalette(palette);
+    }
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setFont(QFont(QStringLiteral("Monospace")));
     return view;
@@ -460,9 +466,9 @@ void TMainForm::InitMainForm() {
     commands_->OpenLastFileCSS(arguments_);
     editor_.Document.Caption = WindowCaptionFor(editor_.Document.FileName);
     Render();
-    // The page shown at start is filled as if it had been chosen.
-    if (Viewer->currentIndex() != PreView)
-        ViewerChange(Viewer->currentIndex());
+    // The page shown at start shows what there is, quietly: the program chose it.
+    if (Viewer->currentIndex() == CssDiskView)
+        FillSourceView(false);
 }
 
 void TMainForm::ReadWindowValues() {
@@ -573,15 +579,9 @@ void TMainForm::ViewerChange(int index) {
         HCSSMemo->setPlainText(FromDocumentLines(editor_.Document.SheetText.ToLineList()));
         RenderMemo();
         break;
-    case CssDiskView: {
-        TextFileContent content;
-        const std::string& file = editor_.Document.FileName;
-        if (!file.empty() && !ReadTextFile(BackupCopyName(file), content))
-            HCssInDiskMemo->setPlainText(FromDocumentLines(content.Text.ToLineList()));
-        else
-            HCssInDiskMemo->clear();
+    case CssDiskView:
+        FillSourceView(true);
         break;
-    }
     case PreView:
         if (webBrowser_)
             webBrowser_->EnsureView();
@@ -591,6 +591,19 @@ void TMainForm::ViewerChange(int index) {
     default:
         break;
     }
+}
+
+void TMainForm::FillSourceView(bool reportMissing) {
+    TextFileContent content;
+    const std::string& file = editor_.Document.FileName;
+    if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
+        HCssInDiskMemo->setPlainText(FromDocumentLines(content.Text.ToLineList()));
+        return;
+    }
+    // Nothing saved to show: the view keeps what it showed and the user learns why.
+    if (reportMissing)
+        dialogs_->Show(
+            {"Error", messages::SaveBeforeViewing(), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void TMainForm::RefreshViewExecute() {

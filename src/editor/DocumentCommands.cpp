@@ -57,6 +57,11 @@ std::string ChangedOnDisk(const std::string& path) {
     return "Файл " + path + " изменен другой программой.\rЗаписать поверх него?";
 }
 
+std::string SaveBeforeViewing() {
+    return "Для возможности просмотра файл должен быть \rпредварительно сохранен на диске."
+           "\rИспользуйте команду меню \"Файл-Сохранить\"";
+}
+
 std::string CannotWriteSettings(const std::string& reason) {
     return "Не удалось сохранить настройки Tesselo\r" + reason;
 }

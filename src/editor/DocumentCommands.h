@@ -78,6 +78,7 @@ std::string CannotRead(const std::string& path, const std::string& reason);
 std::string Refused(ReadRefusal refusal);
 std::string CannotWrite(const std::string& path, const std::string& reason);
 std::string ChangedOnDisk(const std::string& path);
+std::string SaveBeforeViewing();
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages
 

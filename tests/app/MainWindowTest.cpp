@@ -270,6 +270,39 @@ TEST_F(MainWindow, SourcePage_ShowsTheBackupCopy) {
     EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
 }
 
+TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+    ASSERT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    ASSERT_TRUE(dialogs.Shown.empty());
+
+    form->Action("New")->trigger();
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
+    EXPECT_EQ(dialogs.Shown[0].Text, "Для возможности просмотра файл должен быть \r"
+                                     "предварительно сохранен на диске.\r"
+                                     "Используйте команду меню \"Файл-Сохранить\"");
+    EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.Shown[0].Buttons, MessageButtons::Ok);
+    EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+}
+
+TEST_F(MainWindow, ReadOnlyViews_HaveTheButtonFaceColour) {
+    auto form = Make();
+    const QColor face = form->palette().color(QPalette::Button);
+    EXPECT_EQ(form->HCSSMemo->palette().color(QPalette::Base), face);
+    EXPECT_EQ(form->HCssInDiskMemo->palette().color(QPalette::Base), face);
+    EXPECT_NE(form->CSSMemo->palette().color(QPalette::Base), face);
+    // The first run shows the source page of a new document without a message.
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
 TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
