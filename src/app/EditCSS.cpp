@@ -106,6 +106,12 @@ QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setReadOnly(readOnly);
+    if (readOnly) {
+        // The button-face colour tells a view that only shows from one that takes typing.
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        view->setPalette(palette);
+    }
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setFont(QFont(QStringLiteral("Monospace")));
     return view;
@@ -481,9 +487,9 @@ void TMainForm::InitMainForm() {
     commands_->OpenLastFileCSS(arguments_);
     editor_.Document.Caption = WindowCaptionFor(editor_.Document.FileName);
     Render();
-    // The page shown at start is filled as if it had been chosen.
-    if (Viewer->currentIndex() != PreView)
-        ViewerChange(Viewer->currentIndex());
+    // The page shown at start shows what there is, quietly: the program chose it.
+    if (Viewer->currentIndex() == CssDiskView)
+        FillSourceView(false);
 }
 
 void TMainForm::ReadWindowValues() {
@@ -529,9 +535,13 @@ void TMainForm::showEvent(QShowEvent* event) {
     // The splitter lays out its panels only now.
     SplitterList->setSizes({panelListWidth_, std::max(1, SplitterList->width() - panelListWidth_)});
     ReportFirstShow();
-    // The preview chosen at the last close is shown at once.
-    if (Viewer->currentIndex() == PreView)
-        ViewerChange(PreView);
+    // The preview chosen at the last close shows the home page; a refresh would write
+    // the sheet over the file before the user changed anything.
+    if (Viewer->currentIndex() == PreView) {
+        preview_->PreviewShowing = true;
+        if (webBrowser_)
+            webBrowser_->EnsureView();
+    }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -591,15 +601,9 @@ void TMainForm::ViewerChange(int index) {
         HCSSMemo->setPlainText(Codec().DecodeLines(editor_.Document.SheetText.ToLineList()));
         RenderMemo();
         break;
-    case CssDiskView: {
-        TextFileContent content;
-        const std::string& file = editor_.Document.FileName;
-        if (!file.empty() && !ReadTextFile(BackupCopyName(file), content))
-            HCssInDiskMemo->setPlainText(Codec().DecodeLines(content.Text.ToLineList()));
-        else
-            HCssInDiskMemo->clear();
+    case CssDiskView:
+        FillSourceView(true);
         break;
-    }
     case PreView:
         if (webBrowser_)
             webBrowser_->EnsureView();
@@ -611,6 +615,19 @@ void TMainForm::ViewerChange(int index) {
     }
 }
 
+void TMainForm::FillSourceView(bool reportMissing) {
+    TextFileContent content;
+    const std::string& file = editor_.Document.FileName;
+    if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
+        HCssInDiskMemo->setPlainText(Codec().DecodeLines(content.Text.ToLineList()));
+        return;
+    }
+    // Nothing saved to show: the view keeps what it showed and the user learns why.
+    if (reportMissing)
+        dialogs_->Show(
+            {"Error", messages::SaveBeforeViewing(), MessageIcon::Error, MessageButtons::Ok});
+}
+
 void TMainForm::RefreshViewExecute() {
     preview_->RefreshViewExecute();
     RenderMemo();
@@ -620,9 +637,8 @@ void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
     // The raw text: the plain text would turn every no-break space into a space.
-    editor_.CSSMemo.Lines = Codec().EncodeLines(CSSMemo->document()->toRawText());
-    editor_.CSSMemo.Edited = true;
-    BtnStyleUpdate->show();
+    editor_.CSSMemoTyped(Codec().EncodeLines(CSSMemo->document()->toRawText()));
+    BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
 }
 
 void TMainForm::RenderMemo() {
@@ -631,6 +647,8 @@ void TMainForm::RenderMemo() {
     if (CSSMemo->toPlainText() != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    // Without a current rule there is no record to keep what would be typed.
+    CSSMemo->setReadOnly(!editor_.HasCurrentStyle());
     // A rule holding nested rules is edited as text only: the panel is out of use and
     // the status line says why.
     const bool nested = editor_.NestedCurrent;

@@ -93,6 +93,8 @@ private:
     void ViewerChange(int index);
     void CSSMemoChange();
     void RefreshViewExecute();
+    // The source page: the backup copy's text; a missing one reported when asked.
+    void FillSourceView(bool reportMissing);
     void RenderMemo();
     void RenderBrowserBar();
     void FormKeyPress();

@@ -295,11 +295,12 @@ std::string TrimSelectorText(std::string_view text) {
 std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out) {
     TextFileContent content;
     if (auto failure = ReadTextFile(path, content))
-        return SheetReadFailure{failure->Reason};
+        return SheetReadFailure{failure->Reason, failure->Refusal};
     out.Rules = LoadStylesFromSheet(content.Text);
     out.Text = std::move(content.Text);
     out.Bytes = content.Bytes;
     out.Encoding = content.Encoding;
+    out.Raw = std::move(content.Raw);
     return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include "document/ByteText.h"
 #include "document/SheetLines.h"
 #include "document/StyleDocument.h"
+#include "document/TextFile.h"
 
 #include <optional>
 #include <string>
@@ -43,10 +44,12 @@ struct SheetFile {
     SheetRules Rules;
     size_t Bytes = 0;
     SheetEncoding Encoding = SheetEncoding::Utf8;
+    std::string Raw; // the file's bytes as read
 };
 
 struct SheetReadFailure {
     std::string Reason; // the system's message
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
 // Reads and cuts a file.

@@ -90,6 +90,8 @@ void StyleDocument::NewCSS() {
     Caption = WindowCaptionFor("NoName.css");
     FileName.clear();
     Modified = false;
+    FileRewritten = false;
+    DiskStamp.reset();
 }
 
 void StyleDocument::AddStyleRecord(const std::string& selector) {

@@ -7,8 +7,10 @@
 
 #include "document/ByteText.h"
 #include "document/SheetEncoding.h"
+#include "document/FileStamp.h"
 #include "document/SheetLines.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,6 +108,11 @@ public:
 
     std::string FileName; // empty for a new, never saved document
     bool Modified = false;
+    // A preview refresh wrote the file since it was read or saved: until then the
+    // file is the text as read, afterwards only the backup copy is.
+    bool FileRewritten = false;
+    // The file as the editor last read or wrote it; none for a new document.
+    std::optional<FileStamp> DiskStamp;
     int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
     int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace tesselo {
 
@@ -47,18 +48,38 @@ std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes
 } // namespace
 
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    // Decided before opening: opening a pipe waits for a writer.
+    if (fs::exists(status) && !fs::is_directory(status)) {
+        if (!fs::is_regular_file(status))
+            return ReadFailure{{}, ReadRefusal::NotARegularFile};
+        const auto size = fs::file_size(path, ec);
+        if (!ec && size > kMaxTextFileBytes)
+            return ReadFailure{{}, ReadRefusal::TooLarge};
+    }
     std::string bytes;
     if (auto reason = ReadBytes(path, bytes))
         return ReadFailure{*reason};
+    if (bytes.size() > kMaxTextFileBytes)
+        return ReadFailure{{}, ReadRefusal::TooLarge};
+    if (bytes.find('\0') != std::string::npos)
+        return ReadFailure{{}, ReadRefusal::HoldsNulByte};
     out.Bytes = bytes.size();
     out.Text = SheetLines::FromBytes(bytes);
     out.Encoding = DetectSheetEncoding(std::string_view(bytes).substr(0, bytes.find('\0')));
+    out.Raw = std::move(bytes);
     return std::nullopt;
 }
 
 std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
                                           const SheetLines& lines, WriteMode mode) {
     return files.ReplaceFiles({path}, lines.Bytes(), mode);
+}
+
+std::optional<std::string> WriteFileBytes(FileReplacer& files, const std::string& path,
+                                          std::string_view bytes, WriteMode mode) {
+    return files.ReplaceFiles({path}, bytes, mode);
 }
 
 std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,
@@ -92,6 +113,52 @@ bool FileExists(const std::string& path) {
 
 std::string BackupCopyName(const std::string& path) {
     return path + ".ORIGINAL";
+}
+
+std::string TemporaryNamePrefix(const std::string& path) {
+    const std::string name = fs::path(path).filename().string();
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (unsigned char c : name) {
+        hash ^= c;
+        hash *= 16777619u;
+    }
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", static_cast<unsigned>(hash));
+    return ".tesselo-" + std::string(hex) + "-";
+}
+
+namespace {
+
+void RemoveTemporaryFilesOf(const fs::path& file) {
+    const std::string prefix = TemporaryNamePrefix(file.string());
+    constexpr size_t kRandomPart = 6;
+    std::error_code ec;
+    fs::path folder = file.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() == prefix.size() + kRandomPart && name.starts_with(prefix) &&
+            it->is_regular_file(ec) && !it->is_symlink(ec))
+            leftovers.push_back(it->path());
+    }
+    for (const auto& leftover : leftovers)
+        fs::remove(leftover, ec);
+}
+
+} // namespace
+
+void RemoveLeftoverTemporaryFiles(const std::string& path) {
+    for (const std::string& file : {path, BackupCopyName(path)})
+        RemoveTemporaryFilesOf(file);
+    // A link is written beside its target.
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::canonical(path, ec);
+        if (!ec)
+            RemoveTemporaryFilesOf(target);
+    }
 }
 
 } // namespace tesselo

@@ -10,6 +10,7 @@
 #include "document/SheetEncoding.h"
 #include "document/SheetLines.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,18 +29,33 @@ struct TextFileContent {
     SheetLines Text;
     size_t Bytes = 0; // bytes read from disk, NUL and all
     SheetEncoding Encoding = SheetEncoding::Utf8;
+    std::string Raw;  // those bytes, for copies that must match the file exactly
 };
+
+// Why a file that could be read is still not taken as text: a pipe or a device could
+// block or never end, and a NUL byte means UTF-16 or binary data, which the lines
+// would cut short.
+enum class ReadRefusal { None, NotARegularFile, TooLarge, HoldsNulByte };
+
+// The largest file taken as a style sheet.
+inline constexpr std::uintmax_t kMaxTextFileBytes = 64u * 1024 * 1024;
 
 struct ReadFailure {
-    std::string Reason; // the system's message
+    std::string Reason; // the system's message, when the system refused
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
-// Reads a whole file; on failure returns the system's reason instead.
+// Reads a whole regular file of text; on failure returns the system's reason or the
+// refusal instead.
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out);
 
 // Writes the lines through the atomic replace; the target is as it was when it fails.
 std::optional<std::string> WriteSheetText(FileReplacer& files, const std::string& path,
                                           const SheetLines& lines,
+                                          WriteMode mode = WriteMode::Durable);
+// Writes bytes as they are through the atomic replace.
+std::optional<std::string> WriteFileBytes(FileReplacer& files, const std::string& path,
+                                          std::string_view bytes,
                                           WriteMode mode = WriteMode::Durable);
 std::optional<std::string> WriteTextFile(FileReplacer& files, const std::string& path,
                                          const LineList& lines,
@@ -59,5 +75,14 @@ void RenameFile(const std::string& from, const std::string& to);
 
 // The backup copy of a style sheet: the full name followed by ".ORIGINAL".
 std::string BackupCopyName(const std::string& path);
+
+// The start of the name of a temporary file written beside the file at path, six
+// random characters follow. It names the file it belongs to by a short hash, so a
+// name as long as the system allows still gets a temporary file.
+std::string TemporaryNamePrefix(const std::string& path);
+
+// Removes the temporary files that a write of the file at path (or of its backup
+// copy) left behind when the program ended in the middle of it.
+void RemoveLeftoverTemporaryFiles(const std::string& path);
 
 } // namespace tesselo

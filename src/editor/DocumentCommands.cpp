@@ -3,6 +3,9 @@
 #include "document/TextFile.h"
 #include "mapping/DeclarationReader.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace tesselo {
 
 namespace messages {
@@ -31,8 +34,32 @@ std::string CannotRead(const std::string& path, const std::string& reason) {
     return "Не удалось прочитать файл " + path + "\r" + reason;
 }
 
+std::string Refused(ReadRefusal refusal) {
+    switch (refusal) {
+    case ReadRefusal::NotARegularFile:
+        return "Это не обычный файл (устройство, канал или сокет), а не таблица стилей.";
+    case ReadRefusal::TooLarge:
+        return "Файл больше 64 МБ: это не таблица стилей.";
+    case ReadRefusal::HoldsNulByte:
+        return "Файл содержит нулевые байты (текст UTF-16 или двоичные данные): "
+               "это не таблица стилей.";
+    case ReadRefusal::None:
+        break;
+    }
+    return {};
+}
+
 std::string CannotWrite(const std::string& path, const std::string& reason) {
     return "Не удалось записать файл " + path + "\r" + reason;
+}
+
+std::string ChangedOnDisk(const std::string& path) {
+    return "Файл " + path + " изменен другой программой.\rЗаписать поверх него?";
+}
+
+std::string SaveBeforeViewing() {
+    return "Для возможности просмотра файл должен быть \rпредварительно сохранен на диске."
+           "\rИспользуйте команду меню \"Файл-Сохранить\"";
 }
 
 std::string CannotWriteSettings(const std::string& reason) {
@@ -57,6 +84,50 @@ std::string DocumentCommands::BackupOfDocument() const {
     return file.empty() ? std::string() : BackupCopyName(file);
 }
 
+bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
+    if (document.FileName.empty() || !document.DiskStamp)
+        return true;
+    const std::optional<FileStamp> now = StampOf(document.FileName);
+    if (!now || *now == *document.DiskStamp)
+        return true;
+    return dialogs.Show({kCaption, messages::ChangedOnDisk(document.FileName),
+                         MessageIcon::Exclamation, MessageButtons::YesNo}) == Answer::Yes;
+}
+
+bool DocumentCommands::PutBackupBack(const std::string& path) {
+    const std::string backup = BackupCopyName(path);
+    TextFileContent saved;
+    TextFileContent now;
+    if (ReadTextFile(backup, saved)) {
+        // Not readable as text: moved as it is.
+        DeleteFile(path);
+        RenameFile(backup, path);
+        return true;
+    }
+    // Written through the file's own write, so a link, an owner or other hard links
+    // stay what they were; a file that already holds the text is left alone.
+    if (!FileExists(path) || ReadTextFile(path, now) || now.Raw != saved.Raw) {
+        if (auto error = WriteFileBytes(editor_.Files, path, saved.Raw)) {
+            ShowError(messages::CannotWrite(path, *error));
+            return false;
+        }
+    }
+    DeleteFile(backup);
+    return true;
+}
+
+bool DocumentCommands::RestoreFileFromBackup() {
+    StyleDocument& document = editor_.Document;
+    const std::string backup = BackupOfDocument();
+    if (backup.empty() || !FileExists(backup))
+        return true;
+    if (!PutBackupBack(document.FileName))
+        return false;
+    document.FileRewritten = false;
+    document.DiskStamp = StampOf(document.FileName);
+    return true;
+}
+
 void DocumentCommands::ShowError(const std::string& text) {
     dialogs_.Show({kCaption, text, MessageIcon::Error, MessageButtons::Ok});
 }
@@ -78,16 +149,18 @@ bool DocumentCommands::AskSaveCSS() {
                 ContinueCommand = false;
         } else if (answer == Answer::No) {
             lastPrompt_ = Prompt::No;
-            const std::string backup = BackupOfDocument();
-            if (!backup.empty() && FileExists(backup)) {
-                if (FileExists(document.FileName))
-                    DeleteFile(document.FileName);
-                RenameFile(backup, document.FileName);
-            }
+            // Until the file holds its saved text again, its backup copy is all of it.
+            if (!RestoreFileFromBackup())
+                ContinueCommand = false;
         } else {
             lastPrompt_ = Prompt::Cancel;
             ContinueCommand = false;
         }
+    } else if (document.FileRewritten) {
+        // Nothing to save, but a refresh left its text in the file: the text as
+        // opened or saved goes back before its only copy is deleted.
+        if (!RestoreFileFromBackup())
+            ContinueCommand = false;
     }
     const std::string backup = BackupOfDocument();
     if (ContinueCommand && !backup.empty() && FileExists(backup))
@@ -116,17 +189,15 @@ void DocumentCommands::ProtectOpenDocument() {
     const std::string& file = editor_.Document.FileName;
     if (file.empty() || FileExists(BackupOfDocument()))
         return;
-    if (lastPrompt_ == Prompt::No) {
-        // The file holds its last saved text again, the document the declined changes:
-        // the backup copy is made from the file, which keeps that text safe.
-        TextFileContent content;
-        if (!FileExists(file) || ReadTextFile(file, content))
-            return;
-        if (auto error = WriteSheetText(editor_.Files, BackupOfDocument(), content.Text))
-            ShowError(messages::CannotWrite(BackupOfDocument(), *error));
+    // The prompt or a failed Save As left the file at its last saved text (saved,
+    // restored or untouched); the document may hold changes not saved. Only the
+    // backup copy is written, from the file, so that text stays safe and nothing is
+    // written over the file.
+    TextFileContent content;
+    if (!FileExists(file) || ReadTextFile(file, content))
         return;
-    }
-    SaveExecute();
+    if (auto error = WriteFileBytes(editor_.Files, BackupOfDocument(), content.Raw))
+        ShowError(messages::CannotWrite(BackupOfDocument(), *error));
 }
 
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
@@ -136,11 +207,11 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
                                        MessageButtons::YesNoCancel});
         if (answer == Answer::Cancel)
             return false;
-        if (answer == Answer::Yes) {
-            DeleteFile(backup);
-        } else {
-            DeleteFile(path);
-            RenameFile(backup, path);
+        // Yes: reading writes a fresh backup copy over this one, so the old copy stays
+        // until the file was read (it may be refused).
+        if (answer == Answer::No) {
+            if (!PutBackupBack(path))
+                return false;
         }
     }
     return LoadCSSFile(path);
@@ -150,7 +221,9 @@ bool DocumentCommands::LoadCSSFile(const std::string& path) {
     if (auto failure = editor_.LoadCSSFile(path)) {
         switch (failure->What) {
         case LoadFailure::Kind::CannotRead:
-            ShowError(messages::CannotRead(path, failure->Reason));
+            ShowError(messages::CannotRead(path, failure->Refusal == ReadRefusal::None
+                                                     ? failure->Reason
+                                                     : messages::Refused(failure->Refusal)));
             break;
         case LoadFailure::Kind::CannotWriteBackup:
             ShowError(messages::CannotWrite(BackupCopyName(path), failure->Reason));
@@ -183,19 +256,29 @@ void DocumentCommands::SaveAsExecute() {
         if (answer != Answer::Yes)
             return;
     }
-    const std::string backup = BackupOfDocument();
-    if (!backup.empty() && FileExists(backup)) {
-        if (FileExists(document.FileName))
-            DeleteFile(document.FileName);
-        RenameFile(backup, document.FileName);
-    }
+    if (!RestoreFileFromBackup())
+        return;
+    const std::string previous = document.FileName;
+    const std::optional<FileStamp> previousStamp = document.DiskStamp;
+    if (*chosen != document.FileName)
+        document.DiskStamp.reset(); // another file: the replace question was asked
     document.FileName = *chosen;
-    SaveCSSproc();
+    if (!SaveCSSproc()) {
+        // The document stays where the caption says it is, and its file, back at the
+        // last saved text, gets its backup copy again.
+        document.FileName = previous;
+        document.DiskStamp = previousStamp;
+        ProtectOpenDocument();
+    }
 }
 
 bool DocumentCommands::SaveCSSproc() {
     editor_.ComposeCSS();
     StyleDocument& document = editor_.Document;
+    if (!MayWriteOverFile(document, dialogs_)) {
+        saveFailed_ = true;
+        return false;
+    }
     if (auto error =
             WriteSheetFiles(editor_.Files, {document.FileName, BackupCopyName(document.FileName)},
                             document.SheetText)) {
@@ -203,6 +286,8 @@ bool DocumentCommands::SaveCSSproc() {
         saveFailed_ = true;
         return false;
     }
+    document.FileRewritten = false;
+    document.DiskStamp = StampOf(document.FileName);
     SaveLastFileNameCSS();
     document.Modified = false;
     return true;
@@ -242,13 +327,19 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
         path = values->PathToLastFile;
         style = values->LastNameStyle;
     }
-    if (!arguments.empty() && FileExists(arguments[0]))
-        path = arguments[0];
+    if (!arguments.empty() && FileExists(arguments[0])) {
+        // Remembered as a full path: a later start in another folder must not open
+        // that folder's file of the same name.
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(arguments[0], ec);
+        path = ec ? arguments[0] : absolute.lexically_normal().string();
+    }
     if (!FileExists(path))
         return;
     OpenCSSFile(path);
     StyleDocument& document = editor_.Document;
-    for (int i = 0; i < document.StyleCount(); ++i) {
+    // No remembered name matches nothing, not a rule with an empty selector.
+    for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
         if (document.Record(i).Selector == style) {
             document.SelectedRow = i;
             break;

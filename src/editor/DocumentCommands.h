@@ -7,6 +7,7 @@
 // discarding the changes moves the backup copy back over the file.
 
 #include "document/SettingsStore.h"
+#include "document/TextFile.h"
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
 
@@ -50,6 +51,12 @@ private:
     // back, so the protocol holds again and nothing is lost.
     void ProtectOpenDocument();
     std::string BackupOfDocument() const;
+    // Discards what refreshes wrote: the backup copy moves back over the file. False,
+    // with the copy kept, when the file cannot be written.
+    bool RestoreFileFromBackup();
+    // Moves the backup copy of the path back over it; when that cannot be written the
+    // copy stays and the user is told.
+    bool PutBackupBack(const std::string& path);
     void ShowError(const std::string& text);
 
     StyleEditor& editor_;
@@ -59,12 +66,19 @@ private:
     bool saveFailed_ = false;
 };
 
+// Before the editor writes over its file: when another program changed the file since
+// the editor last read or wrote it, the user is asked; true when the write may go on.
+bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs);
+
 namespace messages {
 std::string AskSave();
 std::string Recovery();
 std::string ReplaceExisting();
 std::string CannotRead(const std::string& path, const std::string& reason);
+std::string Refused(ReadRefusal refusal);
 std::string CannotWrite(const std::string& path, const std::string& reason);
+std::string ChangedOnDisk(const std::string& path);
+std::string SaveBeforeViewing();
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages
 

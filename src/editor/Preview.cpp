@@ -14,6 +14,8 @@ void Preview::RefreshViewExecute() {
     const std::string& file = editor_.Document.FileName;
     if (file.empty() || !FileExists(file))
         return;
+    if (!MayWriteOverFile(editor_.Document, dialogs_))
+        return;
     // Rewritten on every refresh, so it is not waited onto the disk like a save; the
     // replacement is still atomic.
     if (auto error =
@@ -22,6 +24,8 @@ void Preview::RefreshViewExecute() {
                        MessageButtons::Ok});
         return;
     }
+    editor_.Document.FileRewritten = true;
+    editor_.Document.DiskStamp = StampOf(file);
     if (PreviewShowing)
         browser_.Reload();
 }

@@ -21,8 +21,9 @@ void StyleEditor::CommitStep() {
     const int current = Document.CurrentStyleIndex;
     if (current < 0 || current >= Document.StyleCount())
         return;
+    // A hand edit stored into its record is a change to save.
     if (CSSMemo.Edited)
-        Document.MarkEdited(current);
+        UserChangedStyle();
     Document.ReplaceLines(current, CSSMemo.Lines);
 }
 
@@ -55,8 +56,20 @@ void StyleEditor::UserChangedStyle() {
 }
 
 void StyleEditor::MarkCurrentEdited() {
-    if (Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount())
+    if (HasCurrentStyle())
         Document.MarkEdited(Document.CurrentStyleIndex);
+}
+
+bool StyleEditor::HasCurrentStyle() const {
+    return Document.CurrentStyleIndex >= 0 && Document.CurrentStyleIndex < Document.StyleCount();
+}
+
+void StyleEditor::CSSMemoTyped(LineList lines) {
+    if (!HasCurrentStyle())
+        return;
+    CSSMemo.Lines = std::move(lines);
+    CSSMemo.Edited = true;
+    UserChangedStyle();
 }
 
 void StyleEditor::BtnStyleUpdateClick() {
@@ -80,9 +93,11 @@ void StyleEditor::NewCSS() {
 std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet))
-        return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason};
+        return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
+    RemoveLeftoverTemporaryFiles(path);
     if (writeBackup) {
-        if (auto error = WriteSheetText(Files, BackupCopyName(path), sheet.Text))
+        // Byte for byte: discarding changes puts this copy back as the file.
+        if (auto error = WriteFileBytes(Files, BackupCopyName(path), sheet.Raw))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};
     }
 
@@ -92,6 +107,8 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     Document.SheetText = std::move(sheet.Text);
     Document.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));
     Document.FileName = path;
+    Document.FileRewritten = false;
+    Document.DiskStamp = StampOf(path);
     CSSMemo = TextView{};
     NestedCurrent = false;
     // Nothing of the previous document may be committed into the new records.

@@ -18,6 +18,7 @@ namespace tesselo {
 struct LoadFailure {
     enum class Kind { CannotRead, CannotWriteBackup } What;
     std::string Reason; // the system's message
+    ReadRefusal Refusal = ReadRefusal::None;
 };
 
 class StyleEditor {
@@ -46,6 +47,12 @@ public:
     // The text view pushed into the panel: the document is modified, the record edited,
     // and the select operation stores the text and reads it back.
     void BtnStyleUpdateClick();
+
+    // Whether a record is current: the text view then holds its text and takes typing.
+    bool HasCurrentStyle() const;
+    // The user typed into the text view: it holds the lines, and the change counts as
+    // any change of the style. Without a current record nothing is taken.
+    void CSSMemoTyped(LineList lines);
 
     // Composes the whole sheet into the document's SheetText, after the select
     // operation has stored the text view.

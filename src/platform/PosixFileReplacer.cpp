@@ -1,6 +1,9 @@
 #include "platform/PosixFileReplacer.h"
 
+#include "document/TextFile.h"
+
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -10,6 +13,10 @@
 namespace tesselo {
 
 namespace {
+
+std::string Reason(int err) {
+    return std::strerror(err);
+}
 
 // The whole file's bytes; false when it cannot be read.
 bool ReadBytes(const std::string& path, std::string& bytes) {
@@ -33,94 +40,196 @@ bool ReadBytes(const std::string& path, std::string& bytes) {
     return true;
 }
 
-// Writes the text to a new temporary file beside the target, with the target's
-// permissions when it exists. On success `temp` names the file.
-std::optional<std::string> WriteBeside(const std::string& path, std::string_view text,
-                                       WriteMode mode, std::string& temp) {
-    // A short name of its own in the target's folder: a target whose name is as long
-    // as the system allows still gets one.
-    const size_t slash = path.rfind('/');
-    temp = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) +
-           ".tesselo-XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return std::string(std::strerror(errno));
-    auto fail = [&](int err) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        return std::optional<std::string>(std::strerror(err));
-    };
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        ::fchmod(fd, st.st_mode & 07777);
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd, 0666 & ~mask);
-    }
+// Writes all of the text to an open file; 0 or the error.
+int WriteAll(int fd, std::string_view text) {
     size_t done = 0;
     while (done < text.size()) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return fail(errno);
+            return errno;
         }
         done += static_cast<size_t>(n);
     }
+    return 0;
+}
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The file a path names in the end: a symbolic link is written through to its
+// target, so the link stays a link. Nothing when the links run in a loop.
+std::optional<std::string> FinalTarget(const std::string& path) {
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return current;
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(current.c_str(), target, sizeof target);
+        if (n < 0)
+            return current;
+        std::string next(target, static_cast<size_t>(n));
+        current = next.starts_with('/') ? next : FolderOf(current) + next;
+    }
+    return std::nullopt;
+}
+
+// Whether the user may write the file, as the user would judge from its mode: the
+// superuser may write anything, yet a file without any write bit is read-only to
+// them too.
+bool MayWrite(const std::string& path, const struct stat& st) {
+    if (::geteuid() == 0)
+        return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+// One file to write: its final name and, when it exists, what it is.
+struct Target {
+    std::string Path;
+    bool Exists = false;
+    struct stat Status {};
+    // Other hard links see the new text only when it is written into the file itself.
+    bool InPlace = false;
+    std::string Temp;
+    std::optional<std::string> Previous;
+};
+
+// Writes the text to a new temporary file beside the target, with the target's
+// permissions, owner and group when it exists. On success `target.Temp` names it.
+std::optional<std::string> WriteBeside(Target& target, std::string_view text, WriteMode mode) {
+    // A name that the next opening of the file recognises as left over by a crash.
+    std::string temp = FolderOf(target.Path) + TemporaryNamePrefix(target.Path) + "XXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0)
+        return Reason(errno);
+    auto fail = [&](const std::string& reason) {
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return std::optional<std::string>(reason);
+    };
+    if (target.Exists) {
+        const struct stat& st = target.Status;
+        struct stat own {};
+        ::fstat(fd, &own);
+        // A file of another user or group stays theirs; when it cannot, nothing is
+        // written rather than taking the file over.
+        if ((own.st_uid != st.st_uid || own.st_gid != st.st_gid) &&
+            ::fchown(fd, st.st_uid, st.st_gid) != 0)
+            return fail("Нельзя сохранить владельца и группу файла (" + Reason(errno) + ")");
+        ::fchmod(fd, st.st_mode & 07777);
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd, 0666 & ~mask);
+    }
+    if (int err = WriteAll(fd, text))
+        return fail(Reason(err));
     if (mode == WriteMode::Durable && ::fsync(fd) != 0)
-        return fail(errno);
+        return fail(Reason(errno));
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(temp.c_str());
-        return std::string(std::strerror(err));
+        return Reason(err);
     }
+    target.Temp = temp;
     return std::nullopt;
+}
+
+// Writes the text into the file itself; 0 or the error.
+int WriteInPlace(const std::string& path, std::string_view text, WriteMode mode) {
+    int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int err = WriteAll(fd, text);
+    if (!err && mode == WriteMode::Durable && ::fsync(fd) != 0)
+        err = errno;
+    if (::close(fd) != 0 && !err)
+        err = errno;
+    return err;
+}
+
+// Puts a target back at its previous bytes, or removes it when it did not exist.
+void PutBack(Target& target, WriteMode mode) {
+    if (!target.Previous) {
+        // What could not be read is left as it is now, never removed.
+        if (!target.Exists)
+            ::unlink(target.Path.c_str());
+        return;
+    }
+    if (target.InPlace) {
+        WriteInPlace(target.Path, *target.Previous, mode);
+        return;
+    }
+    Target again = target;
+    if (!WriteBeside(again, *target.Previous, mode))
+        ::rename(again.Temp.c_str(), target.Path.c_str());
 }
 
 } // namespace
 
 std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std::string>& paths,
                                                            std::string_view bytes, WriteMode mode) {
-    // A folder in a target's place would refuse the rename after the others were done.
+    if (paths.empty())
+        return std::nullopt;
+    std::vector<Target> targets;
     for (const auto& path : paths) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            return std::string(std::strerror(EISDIR));
+        Target target;
+        auto final = FinalTarget(path);
+        if (!final)
+            return Reason(ELOOP);
+        target.Path = *final;
+        target.Exists = ::stat(target.Path.c_str(), &target.Status) == 0;
+        if (target.Exists) {
+            // A folder in a target's place would refuse the rename after the others
+            // were done.
+            if (S_ISDIR(target.Status.st_mode))
+                return Reason(EISDIR);
+            if (!MayWrite(target.Path, target.Status))
+                return Reason(EACCES);
+            target.InPlace = S_ISREG(target.Status.st_mode) && target.Status.st_nlink > 1;
+        }
+        targets.push_back(std::move(target));
     }
-    std::vector<std::string> temps;
-    auto discard = [&temps](size_t from) {
-        for (size_t i = from; i < temps.size(); ++i)
-            ::unlink(temps[i].c_str());
+    auto discard = [&targets] {
+        for (auto& target : targets)
+            if (!target.Temp.empty())
+                ::unlink(target.Temp.c_str());
     };
-    for (const auto& path : paths) {
-        std::string temp;
-        if (auto error = WriteBeside(path, bytes, mode, temp)) {
-            discard(0);
+    for (auto& target : targets) {
+        if (target.InPlace)
+            continue;
+        if (auto error = WriteBeside(target, bytes, mode)) {
+            discard();
             return error;
         }
-        temps.push_back(temp);
     }
-    // Until the last rename is done, the targets already replaced can be put back.
-    std::vector<std::optional<std::string>> previous;
-    if (paths.size() > 1) {
-        for (size_t i = 0; i + 1 < paths.size(); ++i) {
-            std::string old;
-            previous.push_back(ReadBytes(paths[i], old) ? std::optional(old) : std::nullopt);
-        }
+    // Until the last target is done, the targets already replaced can be put back.
+    const bool mayNeedPutBack = targets.size() > 1 || targets.front().InPlace;
+    for (auto& target : targets) {
+        std::string old;
+        if (mayNeedPutBack && target.Exists && ReadBytes(target.Path, old))
+            target.Previous = std::move(old);
     }
-    for (size_t i = 0; i < paths.size(); ++i) {
-        if (::rename(temps[i].c_str(), paths[i].c_str()) != 0) {
-            int err = errno;
-            discard(i);
-            for (size_t j = 0; j < i; ++j) {
-                std::string temp;
-                if (!previous[j])
-                    ::unlink(paths[j].c_str());
-                else if (!WriteBeside(paths[j], *previous[j], mode, temp))
-                    ::rename(temp.c_str(), paths[j].c_str());
-            }
-            return std::string(std::strerror(err));
+    for (size_t i = 0; i < targets.size(); ++i) {
+        Target& target = targets[i];
+        int err = 0;
+        if (target.InPlace)
+            err = WriteInPlace(target.Path, bytes, mode);
+        else if (::rename(target.Temp.c_str(), target.Path.c_str()) != 0)
+            err = errno;
+        else
+            target.Temp.clear();
+        if (err != 0) {
+            discard();
+            for (size_t j = 0; j < i; ++j)
+                PutBack(targets[j], mode);
+            if (target.InPlace)
+                PutBack(target, mode);
+            return Reason(err);
         }
     }
     return std::nullopt;

@@ -32,24 +32,44 @@ bool HasGroup(QSettings& s, const char* group) {
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
+    : make_([] {
 #ifdef Q_OS_WIN
-    : settings_(std::make_unique<QSettings>(
-          QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Velmor\\Tesselo"), QSettings::NativeFormat))
+          return std::make_unique<QSettings>(
+              QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Velmor\\Tesselo"),
+              QSettings::NativeFormat);
 #else
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Velmor"), QStringLiteral("Tesselo")))
+          return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             QStringLiteral("Velmor"), QStringLiteral("Tesselo"));
 #endif
-{
+      }),
+      settings_(make_()) {
+    SetAsideIfCorrupt();
 }
 
 QtSettingsStore::QtSettingsStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : make_([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }),
+      settings_(make_()) {
+    SetAsideIfCorrupt();
+}
+
+void QtSettingsStore::SetAsideIfCorrupt() {
+    settings_->sync();
+    if (settings_->status() != QSettings::FormatError)
+        return;
+    const QString file = settings_->fileName();
+    settings_.reset();
+    const QString aside = file + QStringLiteral(".bad");
+    QFile::remove(aside);
+    if (!QFile::rename(file, aside))
+        QFile::remove(file);
+    settings_ = make_();
+}
 
 QtSettingsStore::~QtSettingsStore() = default;
 
 std::optional<FileValues> QtSettingsStore::ReadFileValues() {
+    SetAsideIfCorrupt();
     QSettings& s = *settings_;
-    s.sync();
     // The key exists once anything was written under it, its subkey included.
     if (s.allKeys().isEmpty())
         return std::nullopt;
@@ -62,6 +82,7 @@ std::optional<FileValues> QtSettingsStore::ReadFileValues() {
 }
 
 std::optional<std::string> QtSettingsStore::WriteFileValues(const FileValues& values) {
+    SetAsideIfCorrupt();
     QSettings& s = *settings_;
     s.setValue("Version", FromDocumentText(values.Version));
     s.setValue("PathToLastFile", FromPath(values.PathToLastFile));
@@ -71,8 +92,8 @@ std::optional<std::string> QtSettingsStore::WriteFileValues(const FileValues& va
 }
 
 std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
+    SetAsideIfCorrupt();
     QSettings& s = *settings_;
-    s.sync();
     if (!HasGroup(s, kInit))
         return std::nullopt;
     s.beginGroup(kInit);
@@ -90,6 +111,7 @@ std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
 }
 
 void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
+    SetAsideIfCorrupt();
     QSettings& s = *settings_;
     s.beginGroup(kInit);
     auto put = [&s](const char* key, const auto& value) {
@@ -115,13 +137,15 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
 std::optional<std::string> QtSettingsStore::Flush() {
     QSettings& s = *settings_;
     s.sync();
-    if (s.status() == QSettings::NoError)
+    // Only a failed write is reported; a format error is the file's, not the write's.
+    if (s.status() != QSettings::AccessError)
         return std::nullopt;
-    // QSettings does not say why; the file itself does.
+    // QSettings does not say why; the file itself, or its folder, does.
     QFile file(s.fileName());
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return (s.fileName() + QStringLiteral(": ") + file.errorString()).toStdString();
-    return (s.fileName() + QStringLiteral(": ") + QStringLiteral("Отказано в доступе"))
+    return (s.fileName() + QStringLiteral(": ") +
+            QStringLiteral("не удалось записать файл настроек"))
         .toStdString();
 }
 

@@ -8,6 +8,7 @@
 #include "document/SettingsStore.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QSettings;
@@ -28,7 +29,11 @@ public:
 
 private:
     std::optional<std::string> Flush();
+    // A settings file that cannot be parsed is set aside as NAME.bad and the store
+    // starts again from the defaults; it is no reason to refuse later writes.
+    void SetAsideIfCorrupt();
 
+    std::function<std::unique_ptr<QSettings>()> make_;
     std::unique_ptr<QSettings> settings_;
 };
 

@@ -17,6 +17,8 @@ QString Filter() {
 Answer QtUserDialogs::Show(const Message& message) {
     QMessageBox box(owner_);
     box.setWindowTitle(FromUtf8(message.Caption));
+    // Messages carry file names and selectors: shown as typed, never as markup.
+    box.setTextFormat(Qt::PlainText);
     // Messages break their lines with a single CR.
     box.setText(FromUtf8(message.Text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (message.Icon) {

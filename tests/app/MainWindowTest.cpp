@@ -30,6 +30,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tesselo {
 namespace {
 
@@ -123,6 +125,22 @@ TEST_F(MainWindow, ViewerSetting_OnlyThePreviewPageIsRestored) {
         auto form = Make();
         EXPECT_EQ(form->Viewer->currentIndex(), shown) << "stored " << stored;
     }
+}
+
+TEST_F(MainWindow, PreviewPageAtStartUp_ShowsThePageWithoutWritingTheFile) {
+    // Without a line break at its end the composed sheet would differ from the file.
+    const std::string text = "h1 { color: red }";
+    const std::string path = Sheet("a.css", text);
+    settings.Window = WindowValues{.Viewer = TMainForm::PreView};
+    auto form = Make({path});
+    const auto before = std::filesystem::last_write_time(path);
+    form->show();
+    EXPECT_EQ(form->Viewer->currentIndex(), TMainForm::PreView);
+    EXPECT_EQ(ReadBytes(path), text);
+    EXPECT_EQ(std::filesystem::last_write_time(path), before);
+    // Showing the page is not a refresh; the next one reloads it.
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"navigate about:blank"}));
+    EXPECT_TRUE(form->PreviewState().PreviewShowing);
 }
 
 TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
@@ -260,6 +278,39 @@ TEST_F(MainWindow, SourcePage_ShowsTheBackupCopy) {
     EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
 }
 
+TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
+    const std::string path = Sheet("a.css", "h1 { color: red }\n");
+    auto form = Make({path});
+    form->show();
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+    ASSERT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    ASSERT_TRUE(dialogs.Shown.empty());
+
+    form->Action("New")->trigger();
+    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
+    EXPECT_EQ(dialogs.Shown[0].Text, "Для возможности просмотра файл должен быть \r"
+                                     "предварительно сохранен на диске.\r"
+                                     "Используйте команду меню \"Файл-Сохранить\"");
+    EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.Shown[0].Buttons, MessageButtons::Ok);
+    EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+}
+
+TEST_F(MainWindow, ReadOnlyViews_HaveTheButtonFaceColour) {
+    auto form = Make();
+    const QColor face = form->palette().color(QPalette::Button);
+    EXPECT_EQ(form->HCSSMemo->palette().color(QPalette::Base), face);
+    EXPECT_EQ(form->HCssInDiskMemo->palette().color(QPalette::Base), face);
+    EXPECT_NE(form->CSSMemo->palette().color(QPalette::Base), face);
+    // The first run shows the source page of a new document without a message.
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
 TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
@@ -277,7 +328,37 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
     form->Action("RefreshView")->trigger();
     EXPECT_EQ(browser.Calls.back(), "reload");
-    EXPECT_TRUE(form->Editor().Document.Modified == false);
+    EXPECT_TRUE(form->Editor().Document.Modified);
+}
+
+TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
+    const std::string text = "h1 { color: red }\n";
+    const std::string path = Sheet("a.css", text);
+    auto form = Make({path});
+    form->show();
+    ASSERT_FALSE(form->CSSMemo->isReadOnly());
+    QTest::keyClicks(form->CSSMemo, "x");
+    EXPECT_TRUE(form->Editor().Document.Modified);
+
+    dialogs.Answers = {Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Text, "Текущий файл изменен. Сохранить изменения?");
+    EXPECT_EQ(ReadBytes(path), text);
+}
+
+TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
+    const std::string text = "@import url(base.css);\n";
+    const std::string path = Sheet("a.css", text);
+    auto form = Make({path});
+    form->show();
+    EXPECT_TRUE(form->CSSMemo->isReadOnly());
+    QTest::keyClicks(form->CSSMemo, "color: red;");
+    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_FALSE(form->Editor().Document.Modified);
+    form->Action("Save")->trigger();
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), text);
 }
 
 TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {
@@ -418,6 +499,7 @@ TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
     QStatusTipEvent builderTip(QStringLiteral("Завершение работы мастера"));
     QApplication::sendEvent(builder.LabelHint(), &builderTip);
     EXPECT_EQ(builder.LabelHint()->text(), QStringLiteral("Завершение работы мастера"));
+    EXPECT_EQ(builder.LabelHint()->textFormat(), Qt::PlainText);
     EXPECT_EQ(form->statusBar()->currentMessage(),
               QStringLiteral("Вызов конструктора имени для нового стиля"));
     builder.hide();

@@ -290,13 +290,15 @@ TEST(ReadSheetFile, LoneCrFileReadsLikeCrLfFile) {
               (Rules{{"h1, h2", {"color: red;", " ", ""}}, {"p", {"a: b "}}}));
 }
 
-TEST(ReadSheetFile, NulEndsTheFile) {
+TEST(ReadSheetFile, NulByteRefusesTheFile) {
     testing::TempDir dir;
     const std::string path = dir.File("nul.css");
     testing::WriteBytes(path, "a { x }\r\n\0b { y }"s);
     SheetFile sheet;
-    ASSERT_FALSE(ReadSheetFile(path, sheet).has_value());
-    EXPECT_EQ(RulesOf(sheet.Rules.Records), (Rules{{"a", {"x "}}}));
+    auto failure = ReadSheetFile(path, sheet);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Refusal, ReadRefusal::HoldsNulByte);
+    EXPECT_TRUE(sheet.Rules.Records.empty());
 }
 
 TEST(ReadSheetFile, HasNoLimitOnTheNumberOfRules) {

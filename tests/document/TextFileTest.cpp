@@ -5,7 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <string>
+#include <sys/stat.h>
+#include <utility>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -180,11 +186,47 @@ TEST(SheetLinesBuffer, FromTextSplitsAtEveryLineBreak) {
 TEST(ReadTextFile, ReadsLinesAndCountsEveryByte) {
     TempDir dir;
     const std::string path = dir.File("a.css");
-    WriteBytes(path, "a\r\nb\rc\nd\0tail"s);
+    WriteBytes(path, "a\r\nb\rc\nd");
     TextFileContent content;
     ASSERT_FALSE(ReadTextFile(path, content).has_value());
     EXPECT_EQ(content.Text.ToLineList(), (LineList{"a", "b", "c", "d"}));
-    EXPECT_EQ(content.Bytes, 13u);
+    EXPECT_EQ(content.Bytes, 8u);
+    EXPECT_EQ(content.Raw, "a\r\nb\rc\nd");
+}
+
+// Files that are no style sheet are refused before anything is made of them: a pipe
+// is not even opened (that would wait for a writer), a device is not read.
+TEST(ReadTextFile, RefusesWhatIsNoStyleSheet) {
+    TempDir dir;
+    const std::string fifo = dir.File("pipe.css");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << std::strerror(errno);
+    const std::string nul = dir.File("nul.css");
+    WriteBytes(nul, "a { x }\r\n\0b { y }"s);
+    const std::string utf16 = dir.File("utf16.css");
+    WriteBytes(utf16, "\xff\xfeh\0001\0 \0{\0}\0"s);
+    const std::string large = dir.File("large.css");
+    WriteBytes(large, "");
+    std::filesystem::resize_file(large, kMaxTextFileBytes + 1);
+    const std::string limit = dir.File("limit.css");
+    WriteBytes(limit, "");
+    std::filesystem::resize_file(limit, kMaxTextFileBytes);
+
+    const std::vector<std::pair<std::string, ReadRefusal>> cases = {
+        {fifo, ReadRefusal::NotARegularFile},
+        {"/dev/zero", ReadRefusal::NotARegularFile},
+        {nul, ReadRefusal::HoldsNulByte},
+        {utf16, ReadRefusal::HoldsNulByte},
+        {large, ReadRefusal::TooLarge},
+        // Exactly at the limit it is read, and then refused for its zero bytes.
+        {limit, ReadRefusal::HoldsNulByte}};
+    for (const auto& [path, refusal] : cases) {
+        SCOPED_TRACE(path);
+        TextFileContent content;
+        auto failure = ReadTextFile(path, content);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->Refusal, refusal);
+        EXPECT_TRUE(content.Raw.empty());
+    }
 }
 
 TEST(ReadTextFile, EmptyFileGivesNoLines) {

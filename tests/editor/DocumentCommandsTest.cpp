@@ -9,11 +9,15 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace tesselo {
@@ -55,12 +59,15 @@ std::string Original(const std::string& path) {
     return path + ".ORIGINAL";
 }
 
-// Every entry of a folder with its bytes; folders show as "<folder>".
+// Every entry of a folder with its bytes; folders show as "<folder>", pipes and the
+// like as "<other>" (reading a pipe would wait).
 std::map<std::string, std::string> Listing(const std::string& folder) {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
-        entries[name] = entry.is_directory() ? "<folder>" : ReadBytes(entry.path().string());
+        entries[name] = entry.is_directory()      ? "<folder>"
+                        : entry.is_regular_file() ? ReadBytes(entry.path().string())
+                                                  : "<other>";
     }
     return entries;
 }
@@ -190,9 +197,9 @@ protected:
 
 class BackupCopyLifecycle : public CommandsFixture {};
 
-TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheTextAsReadInItsLineEnd) {
-    // Lone LF, lone CR and a last line without a line break: the first line break is
-    // the sheet's line end.
+TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheFileByteForByte) {
+    // Lone LF, lone CR and a last line without a line break: the copy that discarding
+    // puts back over the file is the file itself.
     const std::string bytes = "h1 { color: red }\np { margin: 0 }\rem { }";
     const std::string path = dir.File("a.css");
     WriteBytes(path, bytes);
@@ -200,7 +207,7 @@ TEST_F(BackupCopyLifecycle, FileOpened_FileUnchanged_BackupHoldsTheTextAsReadInI
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
     EXPECT_EQ(ReadBytes(path), bytes);
-    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\np { margin: 0 }\nem { }\n");
+    EXPECT_EQ(ReadBytes(Original(path)), bytes);
     EXPECT_TRUE(dialogs.Shown.empty());
 }
 
@@ -281,6 +288,36 @@ TEST_F(BackupCopyLifecycle, PromptNotShown_FileUnchanged_BackupDeleted) {
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+// Leaving an unmodified document after a refresh: the file goes back to the text it
+// had when opened, whichever command leaves it.
+TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_FileBackAtTheTextAsOpened) {
+    // No line break at the end: the composed sheet differs from the file.
+    const std::string opened = "h1 { color: red }";
+    const std::map<std::string, std::function<void()>> leaving = {
+        {"close", [this] { EXPECT_TRUE(commands.FormClose()); }},
+        {"new", [this] { commands.NewExecute(); }},
+        {"open", [this] {
+             const std::string other = dir.File("other.css");
+             WriteBytes(other, kStable);
+             dialogs.OpenChoices = {other};
+             commands.OpenFileExecute();
+             EXPECT_EQ(editor.Document.FileName, other);
+         }}};
+    for (const auto& [name, leave] : leaving) {
+        SCOPED_TRACE(name);
+        const std::string path = Open("a.css", opened);
+        preview.RefreshViewExecute();
+        ASSERT_NE(ReadBytes(path), opened);
+        ASSERT_FALSE(editor.Document.Modified);
+
+        leave();
+
+        EXPECT_TRUE(dialogs.Shown.empty());
+        EXPECT_EQ(ReadBytes(path), opened);
+        EXPECT_FALSE(fs::exists(Original(path)));
+    }
 }
 
 TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
@@ -424,6 +461,66 @@ TEST_F(OpenCSSFile, MissingFile_ReportsIt_DocumentAndFolderUnchanged) {
     ExpectError(0, std::strerror(ENOENT));
     EXPECT_EQ(SessionOf(editor), before);
     EXPECT_EQ(Listing(dir.Path()), listing);
+}
+
+// A pipe, a device, UTF-16 text or a binary file is no style sheet: refused with the
+// reason, the open document, its file and the folder as they were. A backup copy
+// found beside such a file survives the recovery question answered Yes.
+TEST_F(OpenCSSFile, NoStyleSheet_RefusedWithTheReason_NothingChanges) {
+    const std::string open = Open("open.css", kSheet);
+    Edit();
+    const std::string fifo = dir.File("pipe.css");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << std::strerror(errno);
+    const std::string utf16 = dir.File("utf16.css");
+    WriteBytes(utf16, std::string("\xff\xfeh\0\x31\0{\0}\0", 10));
+    WriteBytes(Original(utf16), kSheet);
+    const std::string large = dir.File("large.css");
+    WriteBytes(large, kSheet);
+    fs::resize_file(large, kMaxTextFileBytes + 1);
+
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {fifo, "не обычный файл"},
+        {"/dev/zero", "не обычный файл"},
+        {utf16, "нулевые байты"},
+        {large, "больше 64 МБ"}};
+    for (const auto& [path, reason] : cases) {
+        SCOPED_TRACE(path);
+        const Session before = SessionOf(editor);
+        const auto listing = Listing(dir.Path());
+        dialogs.Shown.clear();
+        dialogs.Answers = {Answer::Yes}; // the recovery question of utf16.css
+
+        EXPECT_FALSE(commands.OpenCSSFile(path));
+
+        ASSERT_FALSE(dialogs.Shown.empty());
+        ExpectError(dialogs.Shown.size() - 1, path);
+        ExpectError(dialogs.Shown.size() - 1, reason);
+        EXPECT_EQ(SessionOf(editor), before);
+        EXPECT_EQ(Listing(dir.Path()), listing);
+    }
+    EXPECT_EQ(editor.Document.FileName, open);
+}
+
+// A save cut short by a crash leaves its temporary file beside the sheet; the next
+// opening of that sheet removes those of the sheet and of its backup copy, and no
+// other file's.
+TEST_F(OpenCSSFile, RemovesTheTemporaryFilesACrashLeftBesideTheSheet) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    const std::string other = dir.File("b.css");
+    const std::string ours = dir.File(TemporaryNamePrefix(path) + "Xy12Ab");
+    const std::string ofBackup = dir.File(TemporaryNamePrefix(Original(path)) + "q1W2e3");
+    const std::string ofOther = dir.File(TemporaryNamePrefix(other) + "Xy12Ab");
+    const std::string longer = ours + "7"; // not a name the write makes
+    for (const std::string& leftover : {ours, ofBackup, ofOther, longer})
+        WriteBytes(leftover, "h1 {");
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_FALSE(fs::exists(ours));
+    EXPECT_FALSE(fs::exists(ofBackup));
+    EXPECT_TRUE(fs::exists(ofOther));
+    EXPECT_TRUE(fs::exists(longer));
 }
 
 TEST_F(OpenCSSFile, FolderInsteadOfAFile_ReportsIt_NoBackupWritten) {
@@ -753,18 +850,27 @@ TEST_F(OpenFileExecute, ModifiedAnsweredCancel_NoDialog) {
     EXPECT_TRUE(editor.Document.Modified);
 }
 
-TEST_F(OpenFileExecute, NotModified_DialogCancelled_DocumentSavedAgainWithFreshBackup) {
-    const std::string path = Open("a.css", kStable);
-    const int writesBefore = settings.FileWrites;
-    dialogs.OpenChoices = {std::nullopt};
+TEST_F(OpenFileExecute, NotModified_DialogCancelled_FileAsOpenedAndItsBackupWrittenAgain) {
+    // Composing would change this sheet (no line break at its end): nothing composed
+    // may reach the file or its backup copy, refreshed before or not.
+    const std::string opened = "h1 { color: red }";
+    for (bool refreshed : {false, true}) {
+        SCOPED_TRACE(refreshed ? "after a refresh" : "without a refresh");
+        const std::string path = Open(refreshed ? "b.css" : "a.css", opened);
+        if (refreshed)
+            preview.RefreshViewExecute();
+        const int writesBefore = settings.FileWrites;
+        dialogs.OpenChoices = {std::nullopt};
 
-    commands.OpenFileExecute();
+        commands.OpenFileExecute();
 
-    EXPECT_EQ(ReadBytes(path), kStable);
-    EXPECT_EQ(ReadBytes(Original(path)), kStable);
-    EXPECT_EQ(settings.FileWrites, writesBefore + 1);
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_FALSE(editor.Document.Modified);
+        EXPECT_EQ(ReadBytes(path), opened);
+        EXPECT_EQ(ReadBytes(Original(path)), opened);
+        EXPECT_EQ(settings.FileWrites, writesBefore);
+        EXPECT_EQ(editor.Document.FileName, path);
+        EXPECT_FALSE(editor.Document.Modified);
+        EXPECT_TRUE(dialogs.Shown.empty());
+    }
 }
 
 TEST_F(OpenFileExecute, AnsweredYes_DialogCancelled_SavedTextIsInFileAndBackup) {
@@ -799,7 +905,7 @@ TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_ChangesStayOpen_BackupFromThe
     EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
 }
 
-TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_BackupIsWrittenInTheSheetsLineEnd) {
+TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_FileAndBackupHoldTheFileAsOpened) {
     const std::string path = Open("a.css", "h1 { color: red }\nh2 { }");
     Edit();
     dialogs.Answers = {Answer::No};
@@ -807,8 +913,8 @@ TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_BackupIsWrittenInTheSheetsLin
 
     commands.OpenFileExecute();
 
-    EXPECT_EQ(ReadBytes(path), "h1 { color: red }\nh2 { }\n");
-    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\nh2 { }\n");
+    EXPECT_EQ(ReadBytes(path), "h1 { color: red }\nh2 { }");
+    EXPECT_EQ(ReadBytes(Original(path)), "h1 { color: red }\nh2 { }");
 }
 
 TEST_F(OpenFileExecute, ChosenFileMissing_OpenDocumentGetsItsBackupBack) {
@@ -996,6 +1102,101 @@ TEST_F(SaveExecute, SettingsCannotBeWritten_ReportsIt_SaveStillCompleted) {
     EXPECT_FALSE(editor.Document.Modified);
 }
 
+// Another program wrote the file after Tesselo read it: Save, a refresh and the Yes of
+// the prompt ask before writing over that; No writes nothing and keeps the changes.
+TEST_F(SaveExecute, FileChangedByAnotherProgram_AsksFirst_NoWritesNothing) {
+    const std::string theirs = "h1 { color: green }\r\n/* by the build */\r\n";
+    const std::map<std::string, std::function<void()>> writers = {
+        {"save", [this] { commands.SaveExecute(); }},
+        {"refresh", [this] { preview.RefreshViewExecute(); }},
+        {"prompt", [this] {
+             dialogs.Answers.push_front(Answer::Yes);
+             EXPECT_FALSE(commands.AskSaveCSS());
+         }}};
+    for (const auto& [name, write] : writers) {
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            SCOPED_TRACE(name + (answer == Answer::Yes ? " yes" : " no"));
+            if (name == "prompt" && answer == Answer::Yes)
+                continue; // a save that went ahead: the prompt's own tests
+            const std::string path = Open(name + ".css", kSheet);
+            Edit();
+            WriteBytes(path, theirs);
+            fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+            dialogs.Answers = {answer};
+
+            write();
+
+            ASSERT_FALSE(dialogs.Shown.empty());
+            ExpectMessage(dialogs.Shown.size() - 1, "Tesselo",
+                          "Файл " + path + " изменен другой программой.\rЗаписать поверх него?",
+                          MessageIcon::Exclamation, MessageButtons::YesNo);
+            if (answer == Answer::No) {
+                EXPECT_EQ(ReadBytes(path), theirs);
+                EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+                EXPECT_TRUE(editor.Document.Modified);
+            } else {
+                EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
+            }
+
+            // Once written, the file is Tesselo's again: no further question.
+            dialogs.Shown.clear();
+            if (answer == Answer::Yes) {
+                preview.RefreshViewExecute();
+                EXPECT_TRUE(dialogs.Shown.empty());
+            }
+            fs::remove(Original(path));
+            editor.NewCSS();
+        }
+    }
+}
+
+// Saving a sheet opened through a symbolic link writes the file it links to; the
+// backup copy stands beside the name the user opened.
+TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays) {
+    const std::string real = dir.File("real.css");
+    WriteBytes(real, kSheet);
+    const std::string link = dir.File("link.css");
+    fs::create_symlink("real.css", link);
+    ASSERT_TRUE(commands.OpenCSSFile(link));
+    Edit();
+
+    preview.RefreshViewExecute();
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    Edit();
+    commands.SaveExecute();
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Original(link))));
+    EXPECT_EQ(ReadBytes(Original(link)), kEdited);
+    EXPECT_FALSE(editor.Document.Modified);
+
+    // Discarding later changes puts the saved text back through the link too.
+    Edit("color: green;");
+    preview.RefreshViewExecute();
+    dialogs.Answers = {Answer::No};
+    EXPECT_TRUE(commands.AskSaveCSS());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), kEdited);
+    EXPECT_FALSE(fs::exists(Original(link)));
+}
+
+TEST_F(SaveExecute, ReadOnlyFile_RefusedWithTheSystemsMessage_ModifiedStays) {
+    const std::string path = Open("a.css", kSheet);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    Edit();
+
+    commands.SaveExecute();
+
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    ExpectError(0, std::strerror(EACCES));
+    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+}
+
 TEST_F(SaveExecute, LeavesNoTemporaryFilesBehind) {
     Open("a.css", kSheet);
     Edit();
@@ -1133,10 +1334,14 @@ TEST_F(SaveAsExecute, NameDifferingOnlyInCase_IsAnotherFile) {
     EXPECT_EQ(ReadBytes(other), "h2 { }\r\n");
 }
 
-TEST_F(SaveAsExecute, FolderMissing_ReportsIt_OldFileKeepsItsSavedText) {
+// A Save As that fails leaves the document on its old name, as the caption shows
+// it, with that file at its saved text and its backup copy in place: the next Save
+// goes where the user expects.
+TEST_F(SaveAsExecute, FolderMissing_ReportsIt_DocumentStaysOnItsOldFile) {
     const std::string path = Open("a.css", kSheet);
     Edit();
     preview.RefreshViewExecute();
+    const std::string caption = editor.Document.Caption;
     const std::string target = dir.File("missing/b.css");
     dialogs.SaveChoices = {target};
 
@@ -1145,8 +1350,16 @@ TEST_F(SaveAsExecute, FolderMissing_ReportsIt_OldFileKeepsItsSavedText) {
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(ENOENT));
     EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document.Caption, caption);
     EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
     EXPECT_FALSE(fs::exists(dir.File("missing")));
+
+    Edit();
+    commands.SaveExecute();
+    EXPECT_EQ(ReadBytes(path), kEdited);
+    EXPECT_EQ(dialogs.Shown.size(), 1u);
 }
 
 // ---------------------------------------------------------------------------------
@@ -1259,6 +1472,34 @@ TEST_F(OpenLastFileCSS, CommandLineFileTakesPrecedence) {
 
     EXPECT_EQ(editor.Document.FileName, given);
     EXPECT_FALSE(fs::exists(Original(last)));
+}
+
+TEST_F(OpenLastFileCSS, RelativeCommandLinePath_IsOpenedAndRememberedAsAFullPath) {
+    const std::string full = dir.File("dash.css");
+    WriteBytes(full, kSheet);
+    fs::create_directory(dir.File("sub"));
+    for (const char* given : {"dash.css", "./dash.css", "sub/../dash.css"}) {
+        SCOPED_TRACE(given);
+        CurrentFolder here(dir.Path());
+        commands.OpenLastFileCSS({given});
+        EXPECT_EQ(editor.Document.FileName, full);
+        ASSERT_TRUE(settings.File.has_value());
+        EXPECT_EQ(settings.File->PathToLastFile, full);
+        EXPECT_TRUE(fs::exists(Original(full)));
+        fs::remove(Original(full));
+    }
+}
+
+TEST_F(OpenLastFileCSS, NoRememberedStyle_RuleWithAnEmptySelectorIsNotChosen) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, "h1 { color: red }\r\n{ color: blue }\r\n");
+    settings.File = FileValues{"1.0beta", path, "", "test"};
+
+    commands.OpenLastFileCSS({});
+
+    ASSERT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", ""}));
+    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
 }
 
 TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {

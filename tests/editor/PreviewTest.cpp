@@ -113,13 +113,14 @@ TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
     EXPECT_TRUE(editor.Document.Modified);
 }
 
-TEST_F(PreviewRefresh, UnmodifiedDocumentStaysUnmodified) {
+TEST_F(PreviewRefresh, OnlyTypedTextMarksTheDocumentModified) {
     Open(kSheet);
-    Type("color: blue;");
-
     preview.RefreshViewExecute();
-
     EXPECT_FALSE(editor.Document.Modified);
+
+    Type("color: blue;");
+    preview.RefreshViewExecute();
+    EXPECT_TRUE(editor.Document.Modified) << "the typed text now lives only in the record";
 }
 
 TEST_F(PreviewRefresh, LeavesOnlyTheFileAndItsBackupInTheFolder) {

@@ -196,7 +196,8 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
     EXPECT_TRUE(editor.Panel[Length::MarginTop].Set);
     EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "5");
     EXPECT_FALSE(editor.Panel.FontColorCheck) << "the panel shows only the selected record";
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document.Modified) << "a hand edit stored into its record is a change";
+    EXPECT_TRUE(editor.Document.Record(2).Edited());
 
     // Back again: the record that was current now holds the view as the reader wrote it.
     editor.SelectRow(2);
@@ -206,7 +207,6 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
               (LineList{"; color: BLUE;", kComment, "Zoom:2;", "Old:line;", ""}));
     EXPECT_TRUE(editor.Panel.FontColorCheck);
     EXPECT_FALSE(editor.Panel[Length::MarginTop].Set);
-    EXPECT_FALSE(editor.Document.Modified);
 }
 
 TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
@@ -315,13 +315,7 @@ TEST(StyleEditorLoad, ReadsTheFileWritesTheBackupAndSelectsRecordZero) {
     EXPECT_EQ(editor.Document.SheetText.ToLineList(), sheet);
     EXPECT_EQ(RecordsOf(editor.Document), LoadStylesFromSheet(sheet).Records);
     EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", "p.note", "div"}));
-    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red; margin-top: 1in }\r\n"
-                                             "p.note {\r\n"
-                                             "  cursor: pointer;\r\n"
-                                             "  font-size: 12px;\r\n"
-                                             "}\r\n"
-                                             "/* end */\r\n"
-                                             "div{}\r\n");
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSiteSheet);
     EXPECT_EQ(ReadBytes(path), kSiteSheet) << "the file itself is not written";
 
     EXPECT_EQ(editor.Document.FileName, path);
@@ -387,15 +381,16 @@ TEST(StyleEditorLoad, BackupNameKeepsTheFileExtension) {
               (std::vector<std::string>{"style.sheet.css", "style.sheet.css.ORIGINAL"}));
 }
 
-TEST(StyleEditorLoad, NulByteEndsTheText) {
+TEST(StyleEditorLoad, NulByteRefusesTheFile_NoBackupWritten) {
     TempDir dir;
     const std::string path = dir.File("nul.css");
     WriteBytes(path, std::string("a{color:red}\r\n\0b{}\r\n", 20));
     StyleEditor editor{DiskFiles()};
-    ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"a{color:red}"});
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"a"});
-    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "a{color:red}\r\n");
+    auto failure = editor.LoadCSSFile(path);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Refusal, ReadRefusal::HoldsNulByte);
+    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"Body"});
+    EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
 }
 
 TEST(StyleEditorLoad, WithoutBackupWritesNothing) {

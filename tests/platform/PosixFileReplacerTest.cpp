@@ -7,12 +7,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace tesselo {
 namespace {
@@ -195,6 +200,158 @@ TEST(ReplaceFiles, OneTargetThatCannotBeWrittenChangesNone) {
         EXPECT_EQ(ReadBytes(a), "old");
         EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"a.css", "folder"}));
     }
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// What a file is survives its replacement: a link stays a link, an owner stays the
+// owner, other hard links see the new text, a read-only file is not written.
+
+struct stat StatusOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
+    return st;
+}
+
+// The user nobody, the usual stranger on Debian.
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+
+// Acts as another user until it goes out of scope; only the superuser can.
+class AsOtherUser {
+public:
+    AsOtherUser() { ok_ = ::setegid(kNogroup) == 0 && ::seteuid(kNobody) == 0; }
+    ~AsOtherUser() {
+        if (::seteuid(0) != 0 || ::setegid(0) != 0)
+            std::abort(); // the rest of the run would be someone else's
+    }
+    bool Ok() const { return ok_; }
+
+private:
+    bool ok_ = false;
+};
+
+TEST(FileIdentity, SymbolicLinks_AreWrittenThroughToTheirTarget) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("real"));
+    const std::string real = dir.File("real/site.css");
+    WriteBytes(real, "old");
+    // A relative link, an absolute one, and a link to a link.
+    const std::string relative = dir.File("relative.css");
+    std::filesystem::create_symlink("real/site.css", relative);
+    const std::string absolute = dir.File("absolute.css");
+    std::filesystem::create_symlink(real, absolute);
+    const std::string chain = dir.File("chain.css");
+    std::filesystem::create_symlink("relative.css", chain);
+
+    for (const std::string& link : {relative, absolute, chain}) {
+        SCOPED_TRACE(link);
+        const std::string text = "through " + link;
+        ASSERT_FALSE(DiskFiles().ReplaceFiles({link}, text, WriteMode::Durable));
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(ReadBytes(real), text);
+    }
+    EXPECT_EQ(DirectoryEntries(dir.File("real")), std::vector<std::string>{"site.css"});
+
+    const std::string loop = dir.File("loop.css");
+    std::filesystem::create_symlink("loop.css", loop);
+    EXPECT_TRUE(DiskFiles().ReplaceFiles({loop}, "x", WriteMode::Durable).has_value());
+    EXPECT_TRUE(std::filesystem::is_symlink(loop));
+}
+
+TEST(FileIdentity, HardLinkedFile_IsWrittenInPlaceForEveryName) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    const std::string other = dir.File("b.css");
+    WriteBytes(path, "old");
+    std::filesystem::create_hard_link(path, other);
+    const ino_t inode = StatusOf(path).st_ino;
+
+    ASSERT_FALSE(DiskFiles().ReplaceFiles({path, path + ".ORIGINAL"}, "new", WriteMode::Durable));
+
+    EXPECT_EQ(StatusOf(path).st_ino, inode);
+    EXPECT_EQ(StatusOf(path).st_nlink, nlink_t(2));
+    EXPECT_EQ(ReadBytes(other), "new");
+    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "new");
+    EXPECT_EQ(DirectoryEntries(dir.Path()),
+              (std::vector<std::string>{"a.css", "a.css.ORIGINAL", "b.css"}));
+}
+
+// Temporary files are named after the file they belong to, so the next opening of
+// that sheet finds what a crash left of them.
+TEST(TemporaryFiles, CarryTheNameOfTheFileTheyBelongTo) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    const std::string prefix = TemporaryNamePrefix(path);
+    EXPECT_TRUE(prefix.starts_with(".tesselo-"));
+    EXPECT_NE(prefix, TemporaryNamePrefix(dir.File("b.css")));
+    EXPECT_EQ(prefix, TemporaryNamePrefix("elsewhere/a.css")) << "the name, not the folder";
+    // A name as long as the system allows still leaves room for the temporary one.
+    EXPECT_LE(TemporaryNamePrefix(dir.File(std::string(255, 'n'))).size() + 6, 255u);
+}
+
+TEST(FileIdentity, OwnerGroupAndMode_AreKept) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a file another owner needs the superuser";
+    TempDir dir;
+    const std::string path = dir.File("theirs.css");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chown(path.c_str(), kNobody, kNogroup), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0664), 0);
+
+    ASSERT_FALSE(DiskFiles().ReplaceFiles({path}, "new", WriteMode::Durable));
+
+    const struct stat st = StatusOf(path);
+    EXPECT_EQ(st.st_uid, kNobody);
+    EXPECT_EQ(st.st_gid, kNogroup);
+    EXPECT_EQ(st.st_mode & 07777, mode_t(0664));
+    EXPECT_EQ(ReadBytes(path), "new");
+}
+
+TEST(FileIdentity, OwnerThatCannotBeKept_RefusedAndNothingWritten) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "acting as a user who may write another user's file, in a folder "
+                        "they may write, needs the superuser to switch users";
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string path = dir.File("roots.css");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0666), 0);
+
+    std::optional<std::string> error;
+    {
+        AsOtherUser nobody;
+        ASSERT_TRUE(nobody.Ok());
+        error = DiskFiles().ReplaceFiles({path}, "new", WriteMode::Durable);
+    }
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("владельца"), std::string::npos) << *error;
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(StatusOf(path).st_uid, uid_t(0));
+    EXPECT_EQ(DirectoryEntries(dir.Path()), std::vector<std::string>{"roots.css"});
+}
+
+// Decided by the mode, as the user sees it: even the superuser, who could write
+// anything, is refused a file without any write bit.
+TEST(FileIdentity, ReadOnlyFile_RefusedWithTheSystemsMessage) {
+    TempDir dir;
+    const std::string path = dir.File("locked.css");
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+
+    auto error = DiskFiles().ReplaceFiles({path, path + ".ORIGINAL"}, "new", WriteMode::Durable);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, std::strerror(EACCES));
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_EQ(PermissionBits(path), mode_t(0444));
+    EXPECT_EQ(DirectoryEntries(dir.Path()), std::vector<std::string>{"locked.css"});
 }
 
 } // namespace

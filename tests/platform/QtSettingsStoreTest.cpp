@@ -4,9 +4,13 @@
 #include <QSettings>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace tesselo {
 namespace {
 
+using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -88,6 +92,25 @@ TEST(QtSettingsStore, WindowKeyAlone_StillOpensTheFileKeyWithEmptyValues) {
     ASSERT_TRUE(file.has_value());
     EXPECT_EQ(file->PathToLastFile, "");
     EXPECT_EQ(file->LastNameStyle, "");
+}
+
+// A file that cannot be parsed is set aside as NAME.bad, byte for byte, and the store
+// goes on from the defaults: writing it succeeds and reports nothing.
+TEST(QtSettingsStore, CorruptFile_SetAsideAsBad_WritesSucceedSilently) {
+    const std::vector<std::string> corrupt = {"[General\nPathToLastFile=/a.css\n",
+                                              "no equals sign here\n",
+                                              std::string("\xff\xfe\0\x01garbage", 11)};
+    for (const std::string& bytes : corrupt) {
+        TempDir dir;
+        WriteBytes(dir.File("Tesselo.conf"), bytes);
+        QtSettingsStore store(IniIn(dir));
+        EXPECT_FALSE(store.ReadFileValues().has_value());
+        const FileValues written{"1.0beta", "/tmp/a.css", "h1", "test"};
+        EXPECT_EQ(store.WriteFileValues(written), std::nullopt);
+        EXPECT_EQ(store.ReadFileValues(), written);
+        EXPECT_EQ(ReadBytes(dir.File("Tesselo.conf.bad")), bytes);
+        EXPECT_EQ(QtSettingsStore(IniIn(dir)).ReadFileValues(), written);
+    }
 }
 
 TEST(QtSettingsStore, UnwritableStore_ReportsWhyAndWindowValuesAreSkippedSilently) {
