@@ -505,6 +505,8 @@ WindowValues TMainForm::CurrentWindowValues() const {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    panel_->Handlers().FormShow();
+    panel_->Render();
     if (shown_)
         return;
     shown_ = true;
