@@ -208,5 +208,19 @@ TEST_F(PanelWiring, ThePictureButtonsFollowThePicture) {
     EXPECT_EQ(Memo(), QStringLiteral("; BackGround-Image: url(/tmp/Sky.JPG);"));
 }
 
+TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
+    form->Editor().CSSMemo.Lines = {"margin-top: 5mm;", "text-align: right;"};
+    form->Editor().CSSMemo.Edited = true;
+    form->Editor().SelectRow(0); // commits the text and reads it back into the panel
+    form->Render();
+    auto* margin = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    EXPECT_EQ(margin->text(), QStringLiteral("5"));
+    EXPECT_EQ(margin->palette().color(QPalette::Base), QColor(Qt::white)) << "the set mark";
+    EXPECT_EQ(Find<QToolButton>(QStringLiteral("MarginTop_"))->text(), QStringLiteral("mm"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("TextAlignRight"))->isChecked());
+    EXPECT_NE(Find<QLineEdit>(QStringLiteral("MarginLeft"))->palette().color(QPalette::Base),
+              QColor(Qt::white));
+}
+
 } // namespace
 } // namespace tesselo
