@@ -129,7 +129,9 @@ TEST_F(PanelWiring, ASpinnerStepsWhileHeldAndWritesWhenLetGo) {
     QTest::mousePress(up, Qt::LeftButton);
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("TextIndent"))->text(), QStringLiteral("1"));
     EXPECT_EQ(Memo(), QString()) << "not written per step";
-    QTest::qWait(600);
+    auto* edit = Find<QLineEdit>(QStringLiteral("TextIndent"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->text().toInt() > 2; }, 5000)) << "repeats";
+    EXPECT_EQ(Memo(), QString()) << "still not written while held";
     QTest::mouseRelease(up, Qt::LeftButton);
     const int steps = Find<QLineEdit>(QStringLiteral("TextIndent"))->text().toInt();
     EXPECT_GT(steps, 1);
