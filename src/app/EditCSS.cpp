@@ -465,6 +465,7 @@ void TMainForm::BuildRegions() {
 
 void TMainForm::InitMainForm() {
     // At the first start every tab and tool button shows without scroll arrows.
+    panelListWidth_ = std::max(panelListWidth_, ToolBar5->sizeHint().width() + 4);
     const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
                                ToolBar2->sizeHint().width(),
                                Viewer->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
@@ -529,6 +530,8 @@ WindowValues TMainForm::CurrentWindowValues() const {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    panel_->Handlers().FormShow();
+    panel_->Render();
     if (shown_)
         return;
     shown_ = true;

@@ -1,5 +1,6 @@
 #include "panel/PanelControls.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -23,7 +24,9 @@ void LengthEdit::keyReleaseEvent(QKeyEvent* event) {
 
 void LengthEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (OnLeave)
+    // A dialog or a menu over the window does not leave the field; the user does.
+    if (OnLeave && event->reason() != Qt::ActiveWindowFocusReason &&
+        event->reason() != Qt::PopupFocusReason)
         OnLeave();
 }
 

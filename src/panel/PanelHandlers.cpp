@@ -98,6 +98,12 @@ bool PanelHandlers::TEditExit(Length field) {
     return true;
 }
 
+void PanelHandlers::FormShow() {
+    for (LengthField& field : Panel().Lengths)
+        if (!field.Set)
+            field.Text.clear();
+}
+
 void PanelHandlers::TEditDblClick(Length field) {
     LengthField& f = Panel()[field];
     const bool heldText = !f.Text.empty();

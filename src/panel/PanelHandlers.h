@@ -45,6 +45,8 @@ public:
     void TEditClick(Length field);
     void TEDitUpDownClick(Length field, bool up);
     int SpinnerPosition(Length field) const { return spinners_[static_cast<size_t>(field)]; }
+    // The window is shown: a field that is not set shows no text.
+    void FormShow();
 
     // The unit chooser.
     void TButton_MouseDown(int unitButton, const Rect& button, int clientWidth, int clientHeight);

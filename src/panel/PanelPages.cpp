@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace tesselo {
 namespace {
@@ -46,9 +47,14 @@ void RowsPage::FillBox(PanelPlace place, std::string_view box, PanelBuilder& bui
     auto* buttons = new QGridLayout;
     buttons->setSpacing(1);
     int count = 0;
+    std::optional<KeywordGroup> group;
     for (const auto& b : KeywordButtonRows()) {
         if (b.Place != place || b.Box != box)
             continue;
+        // Each group starts a row of its own.
+        if (group && Info(b.Button).Group != *group && count % kButtonsPerRow != 0)
+            count += kButtonsPerRow - count % kButtonsPerRow;
+        group = Info(b.Button).Group;
         buttons->addWidget(builder.KeywordButton(b.Button, boxWidget), count / kButtonsPerRow,
                            count % kButtonsPerRow);
         ++count;

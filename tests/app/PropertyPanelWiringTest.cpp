@@ -129,7 +129,9 @@ TEST_F(PanelWiring, ASpinnerStepsWhileHeldAndWritesWhenLetGo) {
     QTest::mousePress(up, Qt::LeftButton);
     EXPECT_EQ(Find<QLineEdit>(QStringLiteral("TextIndent"))->text(), QStringLiteral("1"));
     EXPECT_EQ(Memo(), QString()) << "not written per step";
-    QTest::qWait(600);
+    auto* edit = Find<QLineEdit>(QStringLiteral("TextIndent"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->text().toInt() > 2; }, 5000)) << "repeats";
+    EXPECT_EQ(Memo(), QString()) << "still not written while held";
     QTest::mouseRelease(up, Qt::LeftButton);
     const int steps = Find<QLineEdit>(QStringLiteral("TextIndent"))->text().toInt();
     EXPECT_GT(steps, 1);
@@ -206,6 +208,20 @@ TEST_F(PanelWiring, ThePictureButtonsFollowThePicture) {
     EXPECT_EQ(Find<QCheckBox>(QStringLiteral("BackGroundAttCheck"))->text(),
               QStringLiteral("Sky.JPG"));
     EXPECT_EQ(Memo(), QStringLiteral("; BackGround-Image: url(/tmp/Sky.JPG);"));
+}
+
+TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
+    form->Editor().CSSMemo.Lines = {"margin-top: 5mm;", "text-align: right;"};
+    form->Editor().CSSMemo.Edited = true;
+    form->Editor().SelectRow(0); // commits the text and reads it back into the panel
+    form->Render();
+    auto* margin = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    EXPECT_EQ(margin->text(), QStringLiteral("5"));
+    EXPECT_EQ(margin->palette().color(QPalette::Base), QColor(Qt::white)) << "the set mark";
+    EXPECT_EQ(Find<QToolButton>(QStringLiteral("MarginTop_"))->text(), QStringLiteral("mm"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("TextAlignRight"))->isChecked());
+    EXPECT_NE(Find<QLineEdit>(QStringLiteral("MarginLeft"))->palette().color(QPalette::Base),
+              QColor(Qt::white));
 }
 
 } // namespace

@@ -202,6 +202,16 @@ TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
     EXPECT_TRUE(s.Memo().empty());
 }
 
+TEST_P(LengthFieldHandlers, ShowingTheWindowEmptiesItOnlyWhenNotSet) {
+    s.handlers.TEditTextEdited(field(), "7");
+    s.handlers.FormShow();
+    EXPECT_EQ(Text(), "");
+    s.handlers.TEditTextEdited(field(), "7");
+    s.handlers.TEditClick(field());
+    s.handlers.FormShow();
+    EXPECT_EQ(Text(), "7");
+}
+
 TEST_P(LengthFieldHandlers, DoubleClickErases) {
     Type("12");
     s.handlers.TEditClick(field());
