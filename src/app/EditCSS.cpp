@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -750,6 +751,15 @@ void TMainForm::StyleRenameExecute() {
     RenameField->setFocus();
 }
 
+// A drag of the style list's own rows: from the list itself, or, when the system does
+// not tell where a drag comes from, carrying the list's own kind of data.
+bool TMainForm::FromStyleList(const QDropEvent& event) const {
+    if (event.source())
+        return event.source() == ListTag;
+    const QStringList own = ListTag->model()->mimeTypes();
+    return event.mimeData() && !own.isEmpty() && event.mimeData()->hasFormat(own.first());
+}
+
 // Events of the rename field and of the list's drag and drop; true when taken.
 bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
     if (watched == RenameField) {
@@ -783,7 +793,7 @@ bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
         return false;
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDropEvent*>(event);
-        if (drag->source() != ListTag) {
+        if (!FromStyleList(*drag)) {
             drag->ignore();
             return true;
         }
@@ -799,7 +809,7 @@ bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::Drop) {
         auto* drop = static_cast<QDropEvent*>(event);
-        if (drop->source() != ListTag)
+        if (!FromStyleList(*drop))
             return false;
         int row = ListTag->indexAt(drop->position().toPoint()).row();
         if (row < 0)

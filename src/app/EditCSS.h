@@ -18,6 +18,7 @@
 #include <vector>
 
 class QAction;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -104,6 +105,7 @@ private:
     void BuildSourceViews();
     void StyleRenameExecute();
     bool StyleListEvent(QObject* watched, QEvent* event);
+    bool FromStyleList(const QDropEvent& event) const;
 
     template <typename F> void Run(F&& command);
 

@@ -11,11 +11,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragMoveEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -621,6 +623,36 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     EXPECT_EQ(Items(*form), (QStringList{"h1.title", "p"}));
     form->Action("Save")->trigger();
     EXPECT_EQ(ReadBytes(path), "h1.title {\n; color: RED;\n}\np { x: y }\n");
+}
+
+TEST_F(StyleListWindow, DraggingMovesTheCurrentStyleToTheRowDroppedOn) {
+    const std::string path = Sheet("a.css", "r0 { }\nr1 { }\nr2 { }\nr3 { }\nr4 { }\n");
+    auto form = Make({path});
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QWidget* viewport = form->ListTag->viewport();
+    const QPoint onRow3 = form->ListTag->visualItemRect(form->ListTag->item(3)).center();
+    QMimeData data;
+    data.setData(form->ListTag->model()->mimeTypes().first(), QByteArray());
+    QDragEnterEvent enter(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_TRUE(move.isAccepted());
+    EXPECT_EQ(form->ListTag->currentRow(), 3) << "the row under the pointer is highlighted";
+    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 0);
+    QDropEvent drop(QPointF(onRow3), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(Items(*form), (QStringList{"r1", "r2", "r3", "r0", "r4"}));
+    EXPECT_EQ(form->ListTag->currentRow(), 3);
+    EXPECT_FALSE(form->Editor().Document.Modified);
+
+    // Text dragged from elsewhere is refused.
+    QMimeData text;
+    text.setText(QStringLiteral("r9 { }"));
+    QDragMoveEvent foreign(onRow3, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &foreign);
+    EXPECT_FALSE(foreign.isAccepted());
 }
 
 TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
