@@ -614,13 +614,13 @@ void TMainForm::RefreshViewExecute() {
 void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
-    editor_.CSSMemoTyped(ToDocumentLines(CSSMemo->toPlainText()));
+    editor_.CSSMemoTyped(ToDocumentLines(TextOf(*CSSMemo->document())));
 }
 
 void TMainForm::RenderMemo() {
     rendering_ = true;
     const QString text = FromDocumentLines(editor_.CSSMemo.Lines);
-    if (CSSMemo->toPlainText() != text)
+    if (TextOf(*CSSMemo->document()) != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
     // Without a current rule there is no record to keep what would be typed.
