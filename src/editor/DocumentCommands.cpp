@@ -84,6 +84,16 @@ std::string DocumentCommands::BackupOfDocument() const {
     return file.empty() ? std::string() : BackupCopyName(file);
 }
 
+namespace {
+
+// True also for a file that is gone: nobody else's text is in its place.
+bool FileIsAsLastWritten(const StyleDocument& document) {
+    const std::optional<FileStamp> now = StampOf(document.FileName);
+    return !now || now == document.DiskStamp;
+}
+
+} // namespace
+
 bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
     if (document.FileName.empty() || !document.DiskStamp)
         return true;
@@ -156,9 +166,10 @@ bool DocumentCommands::AskSaveCSS() {
             lastPrompt_ = Prompt::Cancel;
             ContinueCommand = false;
         }
-    } else if (document.FileRewritten) {
+    } else if (document.FileRewritten && FileIsAsLastWritten(document)) {
         // Nothing to save, but a refresh left its text in the file: the text as
-        // opened or saved goes back before its only copy is deleted.
+        // opened or saved goes back before its only copy is deleted. A file another
+        // program wrote since is theirs and stays.
         if (!RestoreFileFromBackup())
             ContinueCommand = false;
     }
