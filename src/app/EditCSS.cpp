@@ -641,14 +641,14 @@ void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
     // The raw text: the plain text would turn every no-break space into a space.
-    editor_.CSSMemoTyped(Codec().EncodeLines(CSSMemo->document()->toRawText()));
+    editor_.CSSMemoTyped(Codec().EncodeLines(TextOf(*CSSMemo->document())));
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
 }
 
 void TMainForm::RenderMemo() {
     rendering_ = true;
     const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
-    if (CSSMemo->toPlainText() != text)
+    if (TextOf(*CSSMemo->document()) != text)
         CSSMemo->setPlainText(text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
     // Without a current rule there is no record to keep what would be typed.

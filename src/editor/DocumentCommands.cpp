@@ -37,7 +37,8 @@ std::string CannotRead(const std::string& path, const std::string& reason) {
 std::string Refused(ReadRefusal refusal) {
     switch (refusal) {
     case ReadRefusal::NotARegularFile:
-        return "Это не обычный файл (устройство, канал или сокет), а не таблица стилей.";
+        return "Это не обычный файл, а устройство, канал или сокет: открываются только таблицы "
+               "стилей.";
     case ReadRefusal::TooLarge:
         return "Файл больше 64 МБ: это не таблица стилей.";
     case ReadRefusal::HoldsNulByte:
@@ -83,6 +84,16 @@ std::string DocumentCommands::BackupOfDocument() const {
     const std::string& file = editor_.Document.FileName;
     return file.empty() ? std::string() : BackupCopyName(file);
 }
+
+namespace {
+
+// True also for a file that is gone: nobody else's text is in its place.
+bool FileIsAsLastWritten(const StyleDocument& document) {
+    const std::optional<FileStamp> now = StampOf(document.FileName);
+    return !now || now == document.DiskStamp;
+}
+
+} // namespace
 
 bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
     if (document.FileName.empty() || !document.DiskStamp)
@@ -134,13 +145,11 @@ void DocumentCommands::ShowError(const std::string& text) {
 
 bool DocumentCommands::AskSaveCSS() {
     ContinueCommand = true;
-    lastPrompt_ = Prompt::NotShown;
     StyleDocument& document = editor_.Document;
     if (document.Modified) {
         Answer answer = dialogs_.Show(
             {kCaption, messages::AskSave(), MessageIcon::Exclamation, MessageButtons::YesNoCancel});
         if (answer == Answer::Yes) {
-            lastPrompt_ = Prompt::Yes;
             saveFailed_ = false;
             SaveExecute();
             // A write that failed keeps the changes open: the pending command would
@@ -148,17 +157,16 @@ bool DocumentCommands::AskSaveCSS() {
             if (saveFailed_)
                 ContinueCommand = false;
         } else if (answer == Answer::No) {
-            lastPrompt_ = Prompt::No;
             // Until the file holds its saved text again, its backup copy is all of it.
             if (!RestoreFileFromBackup())
                 ContinueCommand = false;
         } else {
-            lastPrompt_ = Prompt::Cancel;
             ContinueCommand = false;
         }
-    } else if (document.FileRewritten) {
+    } else if (document.FileRewritten && FileIsAsLastWritten(document)) {
         // Nothing to save, but a refresh left its text in the file: the text as
-        // opened or saved goes back before its only copy is deleted.
+        // opened or saved goes back before its only copy is deleted. A file another
+        // program wrote since is theirs and stays.
         if (!RestoreFileFromBackup())
             ContinueCommand = false;
     }

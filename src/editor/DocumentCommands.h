@@ -44,11 +44,10 @@ public:
     bool ContinueCommand = true;
 
 private:
-    enum class Prompt { NotShown, Yes, No, Cancel };
-
     bool LoadCSSFile(const std::string& path);
-    // After an open that did not happen, the still open document gets its backup copy
-    // back, so the protocol holds again and nothing is lost.
+    // After an open or a Save As that did not happen, the still open document gets its
+    // backup copy back, made from its file, so the protocol holds again and nothing is
+    // lost.
     void ProtectOpenDocument();
     std::string BackupOfDocument() const;
     // Discards what refreshes wrote: the backup copy moves back over the file. False,
@@ -62,7 +61,6 @@ private:
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     SettingsStore& settings_;
-    Prompt lastPrompt_ = Prompt::NotShown;
     bool saveFailed_ = false;
 };
 

@@ -94,8 +94,9 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
     SheetFile sheet;
     if (auto failure = ReadSheetFile(path, sheet))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
-    RemoveLeftoverTemporaryFiles(path);
     if (writeBackup) {
+        // Opening for editing: what a crashed write left beside the sheet goes.
+        RemoveLeftoverTemporaryFiles(path);
         // Byte for byte: discarding changes puts this copy back as the file.
         if (auto error = WriteFileBytes(Files, BackupCopyName(path), sheet.Raw))
             return LoadFailure{LoadFailure::Kind::CannotWriteBackup, *error};

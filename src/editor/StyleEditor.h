@@ -63,8 +63,9 @@ public:
 
     // Opens a style sheet: reads it into a new document first and swaps it in only on
     // success, so a failure leaves the open document exactly as it was. The backup
-    // copy is written before the swap when asked for; a failed write also changes
-    // nothing.
+    // copy is written before the swap when asked for, after the temporary files a
+    // crashed write left of the sheet are removed; a failed write also changes
+    // nothing. Without the backup copy nothing on disk is touched.
     std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
 
     StyleDocument Document;

@@ -36,6 +36,14 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+QString TextOf(const QTextDocument& document) {
+    QString text = document.toRawText();
+    for (QChar& c : text)
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+            c = QLatin1Char('\n');
+    return text;
+}
+
 LineList ToDocumentLines(const QString& text) {
     LineList lines;
     if (text.isEmpty())

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,10 @@ QString FromPath(const std::string& path);
 std::string ToPath(const QString& path);
 
 QString FromUtf8(std::string_view text);
+
+// The text of a text box's document as the user sees it, every character as it is:
+// toPlainText() would turn no-break spaces into spaces.
+QString TextOf(const QTextDocument& document);
 
 // The lines of a text box as document lines, and back.
 LineList ToDocumentLines(const QString& text);

@@ -349,6 +349,20 @@ TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
     EXPECT_EQ(ReadBytes(path), text);
 }
 
+// A UTF-8 sheet seen through the code page: typing elsewhere in the rule leaves its
+// no-break spaces (C2 A0) as they were.
+TEST_F(MainWindow, TypingInTheStyleView_KeepsNoBreakSpacesItDidNotTouch) {
+    const std::string path = Sheet("a.css", "h1 { content: \"\xC2\xA0\xC2\xA0\" }\n");
+    auto form = Make({path});
+    form->show();
+    QTest::keyClicks(form->CSSMemo, "x");
+    std::string typed;
+    for (const auto& line : form->Editor().CSSMemo.Lines)
+        typed += line + "\n";
+    EXPECT_NE(typed.find("\"\xC2\xA0\xC2\xA0\""), std::string::npos) << typed;
+    EXPECT_EQ(typed.find("\xC2 "), std::string::npos) << typed;
+}
+
 TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
     const std::string text = "@import url(base.css);\n";
     const std::string path = Sheet("a.css", text);

@@ -320,6 +320,20 @@ TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_FileBackAtTheTextAsOpened
     }
 }
 
+TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_AnotherProgramsTextStays) {
+    const std::string path = Open("a.css", "h1 { color: red }");
+    preview.RefreshViewExecute();
+    const std::string theirs = "h1 { color: green }\n/* by the build */\n";
+    WriteBytes(path, theirs);
+    fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+
+    EXPECT_TRUE(commands.FormClose());
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(path), theirs);
+    EXPECT_FALSE(fs::exists(Original(path)));
+}
+
 TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
     const std::string path = Open("a.css", kSheet);
     Edit();

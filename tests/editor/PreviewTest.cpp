@@ -113,6 +113,22 @@ TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
     EXPECT_TRUE(editor.Document.Modified);
 }
 
+// A sheet of @import lines alone has no rule to show: all of it is the text after the
+// last rule, and a refresh writes it back whole.
+TEST_F(PreviewRefresh, SheetWithoutAnyRule_KeepsItsText) {
+    for (const std::string text : {"@import url(base.css);\r\n@import url(print.css) print;\r\n",
+                                   "@charset \"utf-8\";\n/* nothing else */\n"}) {
+        SCOPED_TRACE(text);
+        const std::string path = Open(text);
+        ASSERT_EQ(editor.Document.StyleCount(), 0);
+
+        preview.RefreshViewExecute();
+
+        EXPECT_EQ(ReadBytes(path), text);
+        EXPECT_FALSE(editor.Document.Modified);
+    }
+}
+
 TEST_F(PreviewRefresh, OnlyTypedTextMarksTheDocumentModified) {
     Open(kSheet);
     preview.RefreshViewExecute();

@@ -30,6 +30,17 @@ TEST(QtText, TextBoxLinesAndDocumentLines) {
     EXPECT_EQ(FromDocumentLines({"a", "", "b"}), QStringLiteral("a\n\nb"));
 }
 
+// What the user did not touch comes back byte for byte: a no-break space (0xA0 in
+// the code page, the second byte of C2 A0 in a UTF-8 sheet) stays one.
+TEST(QtText, TextBoxTextKeepsNoBreakSpaces) {
+    const LineList lines = {"content: \"a\xA0"
+                            "b\";",
+                            "font-family: \"\xC2\xA0X\";", ""};
+    QTextDocument document;
+    document.setPlainText(FromDocumentLines(lines));
+    EXPECT_EQ(ToDocumentLines(TextOf(document)), lines);
+}
+
 TEST(QtText, PathsKeepTheirBytes) {
     const std::string path = "/tmp/\xD0\xBF\xD1\x80\xD0\xB8\xD0\xBC\xD0\xB5\xD1\x80.css";
     EXPECT_EQ(ToPath(FromPath(path)), path);
