@@ -29,6 +29,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -762,6 +763,13 @@ bool TMainForm::FromStyleList(const QDropEvent& event) const {
 
 // Events of the rename field and of the list's drag and drop; true when taken.
 bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
+    if (watched == ListTag && event->type() == QEvent::Resize) {
+        // The rename field stays as wide as the list when the panel is resized.
+        QRect field = RenameField->geometry();
+        field.setWidth(static_cast<QResizeEvent*>(event)->size().width() - 4);
+        RenameField->setGeometry(field);
+        return false;
+    }
     if (watched == RenameField) {
         if (event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();

@@ -631,6 +631,10 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
 
     form->Action("StyleRename")->trigger();
+    EXPECT_EQ(form->RenameField->width(), form->ListTag->width() - 4);
+    form->PanelList->resize(form->PanelList->width() + 30, form->PanelList->height());
+    QApplication::processEvents();
+    EXPECT_EQ(form->RenameField->width(), form->ListTag->width() - 4);
     form->RenameField->setText(QStringLiteral("h1.title"));
     QTest::keyClick(form->RenameField, Qt::Key_Return);
     EXPECT_FALSE(form->RenameField->isVisible());
