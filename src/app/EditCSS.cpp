@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -35,6 +37,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -213,6 +216,7 @@ void TMainForm::BuildActions() {
             [this, &c] { Run([&c] { c.SaveAsExecute(); }); });
     connect(Action("N25"), &QAction::triggered, this, [this, &c] { Run([&c] { c.N25Click(); }); });
     connect(Action("RefreshView"), &QAction::triggered, this, [this] { RefreshViewExecute(); });
+    connect(Action("FloatPanel"), &QAction::triggered, this, [this] { FloatPanelExecute(); });
     connect(Action("AutoRefreshAction"), &QAction::toggled, this,
             [this](bool checked) { preview_->AutoRefresh = checked; });
     // Cut and paste act on the current style's text, and only on its page.
@@ -301,6 +305,9 @@ void TMainForm::BuildToolBar() {
     ToolBar1->addWidget(SaveHomePage);
     ToolBar1->addSeparator();
     ToolBar1->addAction(Action("FloatPanel"));
+    ToolButtonFullView =
+        qobject_cast<QToolButton*>(ToolBar1->widgetForAction(Action("FloatPanel")));
+    ToolButtonFullView->setObjectName(QStringLiteral("ToolButtonFullView"));
     ToolBar1->addAction(Action("AutoRefreshAction"));
 
     connect(GotoBack, &QToolButton::clicked, this, [this] { preview_->GotoBackClick(); });
@@ -374,6 +381,12 @@ void TMainForm::BuildRegions() {
     PanelALL = new QWidget(SplitterList);
     PanelALL->setObjectName(QStringLiteral("PanelALL"));
     PanelALL->setMinimumSize(300, 100);
+    // Floating, the pointer over the margin around the views brings the panels in.
+    PanelALL->setMouseTracking(true);
+    TimerFloat = new QTimer(this);
+    TimerFloat->setObjectName(QStringLiteral("TimerFloat"));
+    TimerFloat->setInterval(600);
+    connect(TimerFloat, &QTimer::timeout, this, [this] { TimerFloatTimer(QCursor::pos()); });
     auto* allLayout = new QVBoxLayout(PanelALL);
     allLayout->setContentsMargins(0, 0, 0, 0);
     allLayout->setSpacing(0);
@@ -390,6 +403,7 @@ void TMainForm::BuildRegions() {
     allLayout->addWidget(PanelToolStyle);
 
     auto* lower = new QWidget(PanelALL);
+    lower_ = lower;
     auto* lowerLayout = new QHBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->setSpacing(1);
@@ -500,7 +514,7 @@ void TMainForm::ReadWindowValues() {
     if (values->Maximized.value_or(false))
         setWindowState(windowState() | Qt::WindowMaximized);
     if (values->FloatPanel.value_or(false))
-        Action("FloatPanel")->setChecked(true);
+        FloatPanelExecute();
     if (values->AutoRefresh.value_or(false))
         Action("AutoRefreshAction")->setChecked(true);
     rendering_ = true;
@@ -535,8 +549,17 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
-    // The splitter lays out its panels only now.
-    SplitterList->setSizes({panelListWidth_, std::max(1, SplitterList->width() - panelListWidth_)});
+    // The splitter lays out its panels only now; panels floating since the start get the
+    // list's width here, and the splitter the sizes to dock back to.
+    const int across = floating_.Floating() ? width() : SplitterList->width();
+    const QList<int> sizes{panelListWidth_, std::max(1, across - panelListWidth_)};
+    if (floating_.Floating()) {
+        dockedSizes_ = sizes;
+        PanelList->resize(panelListWidth_, PanelList->height());
+        PlaceFloatingPanels();
+    } else {
+        SplitterList->setSizes(sizes);
+    }
     ReportFirstShow();
     // The preview chosen at the last close shows the home page; a refresh would write
     // the sheet over the file before the user changed anything.
@@ -558,6 +581,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PanelALL && floating_.Floating()) {
+        if (event->type() == QEvent::MouseMove)
+            PanelALLMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        else if (event->type() == QEvent::Resize)
+            PlaceFloatingPanels();
+    }
     if (listCommands_ && StyleListEvent(watched, event))
         return true;
     // The hints of the whole application, the dialogs' included, come here.
@@ -828,6 +857,89 @@ void TMainForm::BuildSourceViews() {
         if (page >= 0)
             TABPANEL->setCurrentIndex(page);
     });
+}
+
+// The floating layout takes the three panels out of the layouts and places them by
+// hand; docking puts them back where they were, in the same order.
+void TMainForm::FloatPanelExecute() {
+    if (floating_.FloatPanelExecute())
+        FloatLayout();
+    else
+        DockLayout();
+    Action("FloatPanel")->setChecked(floating_.Floating());
+}
+
+void TMainForm::FloatLayout() {
+    dockedSizes_ = SplitterList->sizes();
+    QWidget* central = centralWidget();
+    PanelList->setParent(central);
+    PanelALL->setParent(central);
+    SplitterList->hide();
+    central->layout()->addWidget(PanelALL);
+    PanelALL->layout()->removeWidget(PanelToolStyle);
+    lower_->layout()->removeWidget(TABPANEL);
+    TABPANEL->setParent(PanelALL);
+    PanelALL->layout()->setContentsMargins(FloatingPanels::kBand, FloatingPanels::kBand,
+                                           FloatingPanels::kBand, 0);
+    for (QWidget* panel : {PanelALL, PanelList, PanelToolStyle, static_cast<QWidget*>(TABPANEL)}) {
+        panel->show();
+        panel->raise();
+    }
+    PanelALL->layout()->activate();
+    PlaceFloatingPanels();
+}
+
+void TMainForm::DockLayout() {
+    centralWidget()->layout()->removeWidget(PanelALL);
+    SplitterList->insertWidget(0, PanelList);
+    SplitterList->insertWidget(1, PanelALL);
+    SplitterList->show();
+    PanelALL->layout()->setContentsMargins(0, 0, 0, 0);
+    static_cast<QVBoxLayout*>(PanelALL->layout())->insertWidget(0, PanelToolStyle);
+    TABPANEL->setParent(lower_);
+    static_cast<QHBoxLayout*>(lower_->layout())->addWidget(TABPANEL, 0, Qt::AlignTop);
+    for (QWidget* panel : {PanelList, PanelALL, PanelToolStyle, static_cast<QWidget*>(TABPANEL)})
+        panel->show();
+    SplitterList->setSizes(dockedSizes_);
+}
+
+FloatMeasures TMainForm::MeasureFloating() const {
+    FloatMeasures m;
+    m.PanelALL = {PanelALL->x(), PanelALL->y(), PanelALL->width(), PanelALL->height()};
+    m.PanelListWidth = PanelList->width();
+    m.ToolStyleHeight = PanelToolStyle->height();
+    m.PagesWidth = TABPANEL->width();
+    m.PagesHeight = TABPANEL->sizeHint().height();
+    m.PreViewHeight = PreViewPage->height();
+    return m;
+}
+
+void TMainForm::PlaceFloatingPanels() {
+    if (floating_.Floating()) {
+        const FloatPlaces places = floating_.Places(MeasureFloating());
+        auto place = [](QWidget* widget, const PanelBox& box) {
+            widget->setGeometry(box.Left, box.Top, box.Width, box.Height);
+        };
+        place(PanelList, places.PanelList);
+        place(PanelToolStyle, places.PanelToolStyle);
+        place(TABPANEL, places.TABPANEL);
+    }
+    if (floating_.TimerFloat() && !TimerFloat->isActive())
+        TimerFloat->start();
+    else if (!floating_.TimerFloat())
+        TimerFloat->stop();
+}
+
+void TMainForm::PanelALLMouseMove(QPoint pointer) {
+    const QPoint at = centralWidget()->mapFromGlobal(pointer);
+    floating_.PanelALLMouseMove({at.x(), at.y()}, MeasureFloating());
+    PlaceFloatingPanels();
+}
+
+void TMainForm::TimerFloatTimer(QPoint pointer) {
+    const QPoint at = centralWidget()->mapFromGlobal(pointer);
+    floating_.TimerFloatTimer({at.x(), at.y()}, MeasureFloating());
+    PlaceFloatingPanels();
 }
 
 } // namespace tesselo

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSplitter>
@@ -574,6 +575,124 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // The style list's commands in the window
+
+class FloatingWindow : public MainWindowFixture {
+protected:
+    std::unique_ptr<TMainForm> Shown() {
+        auto form = Make();
+        form->resize(900, 600);
+        form->show();
+        Settle();
+        return form;
+    }
+    static void Settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    // The pointer moves over the work area, at a point given in `widget`'s frame.
+    static void MoveOver(TMainForm& form, QWidget* widget, QPoint at) {
+        const QPoint global = widget->mapToGlobal(at);
+        QMouseEvent move(QEvent::MouseMove, form.PanelALL->mapFromGlobal(QPointF(global)),
+                         QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.PanelALL, &move);
+        Settle();
+    }
+    static std::vector<QRect> Docked(const TMainForm& form) {
+        return {form.PanelList->geometry(),
+                form.SplitterList->geometry(),
+                form.PanelALL->geometry(),
+                form.PanelToolStyle->geometry(),
+                form.TABPANEL->geometry(),
+                QRect(form.Viewer->mapTo(form.PanelALL, QPoint(0, 0)), form.Viewer->size())};
+    }
+};
+
+TEST_F(FloatingWindow, SwitchingTwiceRestoresTheDockedLayoutExactly) {
+    auto form = Shown();
+    const std::vector<QRect> docked = Docked(*form);
+    // The views end one pixel left of the property pages.
+    EXPECT_EQ(docked[5].right() + 2, docked[4].left());
+    QAction* action = form->Action("FloatPanel");
+    action->trigger();
+    Settle();
+    EXPECT_TRUE(action->isChecked());
+    EXPECT_TRUE(form->ToolButtonFullView->isChecked());
+    EXPECT_TRUE(form->Floating().Floating());
+    EXPECT_FALSE(form->SplitterList->isVisible());
+    // The views fill the work area but for a margin; the panels wait outside it.
+    const QRect all = form->PanelALL->rect();
+    EXPECT_EQ(QRect(form->Viewer->mapTo(form->PanelALL, QPoint(0, 0)), form->Viewer->size()),
+              all.adjusted(6, 6, -6, 0));
+    EXPECT_EQ(form->PanelList->geometry().right(), -1);
+    EXPECT_EQ(form->TABPANEL->x(), all.width());
+    EXPECT_EQ(form->PanelToolStyle->geometry().bottom(), -1);
+    action->trigger();
+    Settle();
+    EXPECT_FALSE(form->ToolButtonFullView->isChecked());
+    EXPECT_TRUE(form->SplitterList->isVisible());
+    EXPECT_EQ(form->SplitterList->indexOf(form->PanelList), 0);
+    EXPECT_EQ(form->SplitterList->indexOf(form->PanelALL), 1);
+    EXPECT_EQ(Docked(*form), docked);
+}
+
+TEST_F(FloatingWindow, EachBandSlidesItsPanelInAndATickElsewhereSlidesAllOut) {
+    auto form = Shown();
+    form->Action("FloatPanel")->trigger();
+    Settle();
+    QWidget* all = form->PanelALL;
+    const int listWidth = form->PanelList->width();
+    struct Band {
+        const char* Name;
+        QPoint At; // in the work area
+        QWidget* Panel;
+        QRect In; // where the panel comes, in its parent
+    };
+    const std::vector<Band> bands{
+        {"top", QPoint(form->PanelToolStyle->x() + 10, 3), form->PanelToolStyle,
+         QRect(listWidth, 0, all->width(), 84)},
+        {"right", QPoint(all->width() - 3, form->TABPANEL->y() + 10), form->TABPANEL,
+         QRect(all->width() - form->TABPANEL->width(), form->TABPANEL->y(), form->TABPANEL->width(),
+               form->TABPANEL->height())},
+        {"left", QPoint(3, form->PanelList->y() + 10), form->PanelList,
+         QRect(0, form->PanelList->y(), listWidth, form->PreViewPage->height())},
+    };
+    const QPoint views = form->Viewer->rect().center();
+    for (const Band& band : bands) {
+        SCOPED_TRACE(band.Name);
+        const QRect out = band.Panel->geometry();
+        MoveOver(*form, all, band.At);
+        EXPECT_EQ(band.Panel->geometry(), band.In);
+        EXPECT_TRUE(form->TimerFloat->isActive());
+        EXPECT_EQ(form->TimerFloat->interval(), 600);
+        // On the panel it stays; elsewhere a tick takes it out and stops the timer.
+        form->TimerFloatTimer(band.Panel->mapToGlobal(QPoint(5, 5)));
+        EXPECT_EQ(band.Panel->geometry(), band.In);
+        form->TimerFloatTimer(form->Viewer->mapToGlobal(views));
+        EXPECT_EQ(band.Panel->geometry().topLeft(), out.topLeft());
+        EXPECT_FALSE(form->TimerFloat->isActive());
+    }
+    // Over the views nothing comes in.
+    MoveOver(*form, form->Viewer, views);
+    EXPECT_FALSE(form->TimerFloat->isActive());
+}
+
+TEST_F(FloatingWindow, TheSettingIsRestoredAtStartAndWrittenAtClose) {
+    settings.Window = WindowValues{.FloatPanel = true, .PanelListWidth = 200};
+    auto form = Make();
+    form->show();
+    Settle();
+    EXPECT_TRUE(form->Action("FloatPanel")->isChecked());
+    EXPECT_FALSE(form->SplitterList->isVisible());
+    EXPECT_EQ(form->PanelList->geometry(), QRect(-200, 6, 200, form->PanelALL->height()));
+    form->Action("FloatPanel")->trigger();
+    Settle();
+    EXPECT_EQ(form->SplitterList->sizes().first(), 200);
+    form->Action("FloatPanel")->trigger();
+    EXPECT_TRUE(form->close());
+    ASSERT_TRUE(settings.Window.has_value());
+    EXPECT_EQ(settings.Window->FloatPanel, true);
+    EXPECT_EQ(settings.Window->PanelListWidth, 200);
+}
 
 class StyleListWindow : public MainWindowFixture {};
 
