@@ -12,6 +12,7 @@
 #include "platform/WebEngineBrowser.h"
 #include "views/SourceViews.h"
 #include "views/StyleListCommands.h"
+#include "views/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -485,10 +486,12 @@ void TMainForm::InitMainForm() {
                                Viewer->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
     const int height = ToolBar1->height() + PanelToolStyle->height() +
                        TABPANEL->sizeHint().height() + statusBar()->height() + 16;
-    resize(std::max(kClientWidth, panelListWidth_ + SplitterList->handleWidth() + work + 8),
-           std::max(kClientHeight, height) + menuBar()->sizeHint().height());
+    QRect first(0, 0,
+                std::max(kClientWidth, panelListWidth_ + SplitterList->handleWidth() + work + 8),
+                std::max(kClientHeight, height) + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        first.moveCenter(screen->availableGeometry().center());
+    PlaceWindow(first);
     rendering_ = true;
     Viewer->setCurrentIndex(CssDiskView);
     rendering_ = false;
@@ -511,6 +514,8 @@ void TMainForm::ReadWindowValues() {
     std::optional<WindowValues> values = settings_->ReadWindowValues();
     if (!values)
         return;
+    if (values->Left && values->Top && values->Width && values->Height)
+        PlaceWindow(QRect(*values->Left, *values->Top, *values->Width, *values->Height));
     if (values->Maximized.value_or(false))
         setWindowState(windowState() | Qt::WindowMaximized);
     if (values->FloatPanel.value_or(false))
@@ -539,7 +544,34 @@ WindowValues TMainForm::CurrentWindowValues() const {
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;
     values.PanelListWidth = shown_ ? PanelList->width() : panelListWidth_;
+    // Maximised, the place to come back to is the one before.
+    const QRect normal = normalGeometry();
+    if (normal.isValid()) {
+        values.Left = normal.left();
+        values.Top = normal.top();
+        values.Width = normal.width();
+        values.Height = normal.height();
+    }
     return values;
+}
+
+void TMainForm::PlaceWindow(const QRect& wanted) {
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        setGeometry(wanted);
+        return;
+    }
+    // The frame has to fit too; its size is known only once the window has been shown.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect free = screen->availableGeometry();
+    const QRect framed = wanted.marginsAdded(frame);
+    const PanelBox fitted = FitToScreen({framed.x(), framed.y(), framed.width(), framed.height()},
+                                        {free.x(), free.y(), free.width(), free.height()});
+    setGeometry(QRect(fitted.Left, fitted.Top, fitted.Width, fitted.Height).marginsRemoved(frame));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -549,6 +581,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
+    if (!isMaximized())
+        PlaceWindow(geometry());
     // The splitter lays out its panels only now; panels floating since the start get the
     // list's width here, and the splitter the sizes to dock back to.
     const int across = floating_.Floating() ? width() : SplitterList->width();

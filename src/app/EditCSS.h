@@ -95,6 +95,8 @@ private:
     void BuildRegions();
     void InitMainForm();
     void ReadWindowValues();
+    // Puts the window at `wanted`, made to fit the free area of the screen it is on.
+    void PlaceWindow(const QRect& wanted);
     FloatMeasures MeasureFloating() const;
     void FloatLayout();
     void DockLayout();

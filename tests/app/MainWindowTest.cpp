@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -156,6 +157,60 @@ TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
     EXPECT_EQ(form->SplitterList->sizes().first(), 220);
     EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/index.html");
+}
+
+TEST_F(MainWindow, WindowPlace_IsRememberedAndAlwaysFitsTheScreen) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* Name;
+        QRect Stored;
+        QRect Expected; // of the frame, where the window's own place is not kept
+    };
+    for (const Case& c : {Case{"inside", QRect(100, 80, 700, 500), QRect()},
+                          Case{"too large", free.adjusted(-50, -50, 400, 300), free},
+                          Case{"on a screen that is gone", QRect(-3000, 90, 700, 500),
+                               QRect(free.left(), 90, 700, 500)}}) {
+        SCOPED_TRACE(c.Name);
+        settings.Window = WindowValues{.Left = c.Stored.left(),
+                                       .Top = c.Stored.top(),
+                                       .Width = c.Stored.width(),
+                                       .Height = c.Stored.height()};
+        auto form = Make();
+        form->show();
+        const QRect shown = form->geometry();
+        EXPECT_TRUE(free.contains(form->frameGeometry()));
+        if (c.Expected.isNull())
+            EXPECT_EQ(shown, c.Stored);
+        else if (c.Expected == free)
+            EXPECT_EQ(form->frameGeometry(), free);
+        else
+            EXPECT_EQ(form->frameGeometry().left(), free.left());
+        EXPECT_TRUE(form->close());
+        ASSERT_TRUE(settings.Window.has_value());
+        EXPECT_EQ(QRect(settings.Window->Left.value_or(0), settings.Window->Top.value_or(0),
+                        settings.Window->Width.value_or(0), settings.Window->Height.value_or(0)),
+                  shown);
+    }
+}
+
+TEST_F(MainWindow, WindowPlace_OfAMaximisedWindowIsTheOneToComeBackTo) {
+    settings.Window =
+        WindowValues{.Maximized = true, .Left = 100, .Top = 80, .Width = 700, .Height = 500};
+    auto form = Make();
+    form->show();
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(settings.Window->Maximized, true);
+    EXPECT_EQ(QRect(*settings.Window->Left, *settings.Window->Top, *settings.Window->Width,
+                    *settings.Window->Height),
+              QRect(100, 80, 700, 500));
+}
+
+TEST_F(MainWindow, FirstStart_IsCentredOnTheScreen) {
+    auto form = Make();
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(free.contains(form->geometry()));
+    EXPECT_LE(std::abs(form->geometry().center().x() - free.center().x()), 1);
 }
 
 TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
