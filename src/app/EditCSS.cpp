@@ -82,11 +82,10 @@ void ReportFirstShow() {
 constexpr int kClientWidth = 663;
 constexpr int kClientHeight = 447;
 
-QIcon Picture(std::string_view themeName, std::string_view ownName) {
-    QIcon own(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
-    if (themeName.empty())
-        return own;
-    return QIcon::fromTheme(FromUtf8(themeName), own);
+// Our own pictures, not the desktop theme's: one coloured set whose disabled pictures
+// the toolkit greys, where themes often draw every state in the same pale grey.
+QIcon Picture(std::string_view ownName) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
 }
 
 // Tool tip and status line text of a control.
@@ -97,10 +96,10 @@ void SetHint(QWidget* widget, std::string_view hint) {
 }
 
 QToolButton* BrowserButton(QWidget* parent, const char* name, std::string_view hint,
-                           std::string_view themeName, std::string_view ownName) {
+                           std::string_view ownName) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(Picture(themeName, ownName));
+    button->setIcon(Picture(ownName));
     button->setAutoRaise(true);
     SetHint(button, hint);
     return button;
@@ -192,8 +191,7 @@ template <typename F> void TMainForm::Run(F&& command) {
 
 void TMainForm::BuildActions() {
     for (const ActionInfo& info : kActions) {
-        auto* action =
-            new QAction(Picture(info.ThemeIcon, info.OwnIcon), FromUtf8(info.Caption), this);
+        auto* action = new QAction(Picture(info.OwnIcon), FromUtf8(info.Caption), this);
         action->setObjectName(FromUtf8(info.Name));
         HintParts hint = SplitHint(info.Hint);
         action->setToolTip(FromUtf8(hint.Short));
@@ -284,13 +282,12 @@ void TMainForm::BuildToolBar() {
     ToolBar1->addAction(Action("EditPaste"));
     ToolBar1->addSeparator();
 
-    GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "go-previous", "back");
-    GotoForward = BrowserButton(ToolBar1, "GotoForward", "Вперед", "go-next", "forward");
-    StopNavigate = BrowserButton(ToolBar1, "StopNavigate", "Стоп", "process-stop", "stop");
-    GotoHomePage =
-        BrowserButton(ToolBar1, "GotoHomePage", "На стартовую в Tesselo", "go-home", "home");
+    GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "back");
+    GotoForward = BrowserButton(ToolBar1, "GotoForward", "Вперед", "forward");
+    StopNavigate = BrowserButton(ToolBar1, "StopNavigate", "Стоп", "stop");
+    GotoHomePage = BrowserButton(ToolBar1, "GotoHomePage", "На стартовую в Tesselo", "home");
     SaveHomePage = BrowserButton(ToolBar1, "SaveHomePage",
-                                 "Сделать текущую стартовой в рамках Tesselo", "", "save-home");
+                                 "Сделать текущую стартовой в рамках Tesselo", "save-home");
     LocationView = new QLineEdit(QStringLiteral("about:blank"), ToolBar1);
     LocationView->setObjectName(QStringLiteral("LocationView"));
     LocationView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

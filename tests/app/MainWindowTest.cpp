@@ -30,6 +30,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -504,6 +505,37 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "-",
                                 "FloatPanel",
                                 "AutoRefreshAction"}));
+}
+
+// Some pixel is clearly coloured: neither grey nor close to transparent.
+bool Coloured(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() > 128 && c.hsvSaturation() > 100)
+                return true;
+        }
+    return false;
+}
+
+TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
+    auto form = Make();
+    std::vector<std::pair<QString, QIcon>> pictures;
+    for (QToolBar* bar : {form->ToolBar1, form->ToolBar5})
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
+                pictures.emplace_back(action->objectName(), action->icon());
+    for (QToolButton* button : {form->GotoBack, form->GotoForward, form->StopNavigate,
+                                form->GotoHomePage, form->SaveHomePage})
+        pictures.emplace_back(button->objectName(), button->icon());
+    EXPECT_EQ(pictures.size(), 20u);
+    for (const auto& [name, icon] : pictures) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();
+        const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage();
+        EXPECT_TRUE(Coloured(normal));
+        EXPECT_FALSE(Coloured(disabled));
+    }
 }
 
 TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
