@@ -941,7 +941,8 @@ FloatMeasures TMainForm::MeasureFloating() const {
     m.ToolStyleHeight = PanelToolStyle->height();
     m.PagesWidth = TABPANEL->width();
     m.PagesHeight = TABPANEL->sizeHint().height();
-    m.PreViewHeight = PreViewPage->height();
+    // Every page of the views is as tall as the preview's; only the one showing is laid out.
+    m.PreViewHeight = Viewer->currentWidget()->height();
     return m;
 }
 
