@@ -913,6 +913,8 @@ void TMainForm::FloatLayout() {
     PanelALL->layout()->setContentsMargins(FloatingPanels::kBand, FloatingPanels::kBand,
                                            FloatingPanels::kBand, 0);
     for (QWidget* panel : {PanelALL, PanelList, PanelToolStyle, static_cast<QWidget*>(TABPANEL)}) {
+        // A panel slid in over the views hides what is below it.
+        panel->setAutoFillBackground(true);
         panel->show();
         panel->raise();
     }
