@@ -33,6 +33,8 @@ cleanup() {
 }
 trap cleanup EXIT
 trap 'fail "a command failed (line $LINENO)"' ERR
+# The tests' offscreen platform would show nothing to the X server.
+unset QT_QPA_PLATFORM
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
 mkdir -p "$XDG_CONFIG_HOME/Velmor" "$XDG_RUNTIME_DIR" "$work/site" && chmod 700 "$XDG_RUNTIME_DIR"
