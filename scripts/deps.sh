@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-webengine-dev libqt6svg6 qt6-translations-l10n adwaita-icon-theme
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth xdotool x11-utils imagemagick python3
     libjs-bootstrap4 libjs-bootstrap5 libjs-jquery-ui node-normalize.css
 )
 missing=()

@@ -12,11 +12,13 @@
 #include "platform/WebEngineBrowser.h"
 #include "views/SourceViews.h"
 #include "views/StyleListCommands.h"
+#include "views/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QCursor>
 #include <QDir>
 #include <QDropEvent>
 #include <QHBoxLayout>
@@ -27,6 +29,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -37,6 +40,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,11 +84,10 @@ void ReportFirstShow() {
 constexpr int kClientWidth = 663;
 constexpr int kClientHeight = 447;
 
-QIcon Picture(std::string_view themeName, std::string_view ownName) {
-    QIcon own(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
-    if (themeName.empty())
-        return own;
-    return QIcon::fromTheme(FromUtf8(themeName), own);
+// Our own pictures, not the desktop theme's: one coloured set whose disabled pictures
+// the toolkit greys, where themes often draw every state in the same pale grey.
+QIcon Picture(std::string_view ownName) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
 }
 
 // Tool tip and status line text of a control.
@@ -95,10 +98,10 @@ void SetHint(QWidget* widget, std::string_view hint) {
 }
 
 QToolButton* BrowserButton(QWidget* parent, const char* name, std::string_view hint,
-                           std::string_view themeName, std::string_view ownName) {
+                           std::string_view ownName) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(Picture(themeName, ownName));
+    button->setIcon(Picture(ownName));
     button->setAutoRaise(true);
     SetHint(button, hint);
     return button;
@@ -190,8 +193,7 @@ template <typename F> void TMainForm::Run(F&& command) {
 
 void TMainForm::BuildActions() {
     for (const ActionInfo& info : kActions) {
-        auto* action =
-            new QAction(Picture(info.ThemeIcon, info.OwnIcon), FromUtf8(info.Caption), this);
+        auto* action = new QAction(Picture(info.OwnIcon), FromUtf8(info.Caption), this);
         action->setObjectName(FromUtf8(info.Name));
         HintParts hint = SplitHint(info.Hint);
         action->setToolTip(FromUtf8(hint.Short));
@@ -215,6 +217,7 @@ void TMainForm::BuildActions() {
             [this, &c] { Run([&c] { c.SaveAsExecute(); }); });
     connect(Action("N25"), &QAction::triggered, this, [this, &c] { Run([&c] { c.N25Click(); }); });
     connect(Action("RefreshView"), &QAction::triggered, this, [this] { RefreshViewExecute(); });
+    connect(Action("FloatPanel"), &QAction::triggered, this, [this] { FloatPanelExecute(); });
     connect(Action("AutoRefreshAction"), &QAction::toggled, this,
             [this](bool checked) { preview_->AutoRefresh = checked; });
     // Cut and paste act on the current style's text, and only on its page.
@@ -281,13 +284,12 @@ void TMainForm::BuildToolBar() {
     ToolBar1->addAction(Action("EditPaste"));
     ToolBar1->addSeparator();
 
-    GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "go-previous", "back");
-    GotoForward = BrowserButton(ToolBar1, "GotoForward", "Вперед", "go-next", "forward");
-    StopNavigate = BrowserButton(ToolBar1, "StopNavigate", "Стоп", "process-stop", "stop");
-    GotoHomePage =
-        BrowserButton(ToolBar1, "GotoHomePage", "На стартовую в Tesselo", "go-home", "home");
+    GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "back");
+    GotoForward = BrowserButton(ToolBar1, "GotoForward", "Вперед", "forward");
+    StopNavigate = BrowserButton(ToolBar1, "StopNavigate", "Стоп", "stop");
+    GotoHomePage = BrowserButton(ToolBar1, "GotoHomePage", "На стартовую в Tesselo", "home");
     SaveHomePage = BrowserButton(ToolBar1, "SaveHomePage",
-                                 "Сделать текущую стартовой в рамках Tesselo", "", "save-home");
+                                 "Сделать текущую стартовой в рамках Tesselo", "save-home");
     LocationView = new QLineEdit(QStringLiteral("about:blank"), ToolBar1);
     LocationView->setObjectName(QStringLiteral("LocationView"));
     LocationView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -303,6 +305,9 @@ void TMainForm::BuildToolBar() {
     ToolBar1->addWidget(SaveHomePage);
     ToolBar1->addSeparator();
     ToolBar1->addAction(Action("FloatPanel"));
+    ToolButtonFullView =
+        qobject_cast<QToolButton*>(ToolBar1->widgetForAction(Action("FloatPanel")));
+    ToolButtonFullView->setObjectName(QStringLiteral("ToolButtonFullView"));
     ToolBar1->addAction(Action("AutoRefreshAction"));
 
     connect(GotoBack, &QToolButton::clicked, this, [this] { preview_->GotoBackClick(); });
@@ -376,6 +381,12 @@ void TMainForm::BuildRegions() {
     PanelALL = new QWidget(SplitterList);
     PanelALL->setObjectName(QStringLiteral("PanelALL"));
     PanelALL->setMinimumSize(300, 100);
+    // Floating, the pointer over the margin around the views brings the panels in.
+    PanelALL->setMouseTracking(true);
+    TimerFloat = new QTimer(this);
+    TimerFloat->setObjectName(QStringLiteral("TimerFloat"));
+    TimerFloat->setInterval(600);
+    connect(TimerFloat, &QTimer::timeout, this, [this] { TimerFloatTimer(QCursor::pos()); });
     auto* allLayout = new QVBoxLayout(PanelALL);
     allLayout->setContentsMargins(0, 0, 0, 0);
     allLayout->setSpacing(0);
@@ -392,6 +403,7 @@ void TMainForm::BuildRegions() {
     allLayout->addWidget(PanelToolStyle);
 
     auto* lower = new QWidget(PanelALL);
+    lower_ = lower;
     auto* lowerLayout = new QHBoxLayout(lower);
     lowerLayout->setContentsMargins(0, 0, 0, 0);
     lowerLayout->setSpacing(1);
@@ -473,10 +485,12 @@ void TMainForm::InitMainForm() {
                                Viewer->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
     const int height = ToolBar1->height() + PanelToolStyle->height() +
                        TABPANEL->sizeHint().height() + statusBar()->height() + 16;
-    resize(std::max(kClientWidth, panelListWidth_ + SplitterList->handleWidth() + work + 8),
-           std::max(kClientHeight, height) + menuBar()->sizeHint().height());
+    QRect first(0, 0,
+                std::max(kClientWidth, panelListWidth_ + SplitterList->handleWidth() + work + 8),
+                std::max(kClientHeight, height) + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        first.moveCenter(screen->availableGeometry().center());
+    PlaceWindow(first);
     rendering_ = true;
     Viewer->setCurrentIndex(CssDiskView);
     rendering_ = false;
@@ -499,10 +513,12 @@ void TMainForm::ReadWindowValues() {
     std::optional<WindowValues> values = settings_->ReadWindowValues();
     if (!values)
         return;
+    if (values->Left && values->Top && values->Width && values->Height)
+        PlaceWindow(QRect(*values->Left, *values->Top, *values->Width, *values->Height));
     if (values->Maximized.value_or(false))
         setWindowState(windowState() | Qt::WindowMaximized);
     if (values->FloatPanel.value_or(false))
-        Action("FloatPanel")->setChecked(true);
+        FloatPanelExecute();
     if (values->AutoRefresh.value_or(false))
         Action("AutoRefreshAction")->setChecked(true);
     rendering_ = true;
@@ -527,7 +543,34 @@ WindowValues TMainForm::CurrentWindowValues() const {
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;
     values.PanelListWidth = shown_ ? PanelList->width() : panelListWidth_;
+    // Maximised, the place to come back to is the one before.
+    const QRect normal = normalGeometry();
+    if (normal.isValid()) {
+        values.Left = normal.left();
+        values.Top = normal.top();
+        values.Width = normal.width();
+        values.Height = normal.height();
+    }
     return values;
+}
+
+void TMainForm::PlaceWindow(const QRect& wanted) {
+    QScreen* screen = QGuiApplication::screenAt(wanted.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        setGeometry(wanted);
+        return;
+    }
+    // The frame has to fit too; its size is known only once the window has been shown.
+    const QRect outer = frameGeometry(), inner = geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect free = screen->availableGeometry();
+    const QRect framed = wanted.marginsAdded(frame);
+    const PanelBox fitted = FitToScreen({framed.x(), framed.y(), framed.width(), framed.height()},
+                                        {free.x(), free.y(), free.width(), free.height()});
+    setGeometry(QRect(fitted.Left, fitted.Top, fitted.Width, fitted.Height).marginsRemoved(frame));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -537,8 +580,19 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (shown_)
         return;
     shown_ = true;
-    // The splitter lays out its panels only now.
-    SplitterList->setSizes({panelListWidth_, std::max(1, SplitterList->width() - panelListWidth_)});
+    if (!isMaximized())
+        PlaceWindow(geometry());
+    // The splitter lays out its panels only now; panels floating since the start get the
+    // list's width here, and the splitter the sizes to dock back to.
+    const int across = floating_.Floating() ? width() : SplitterList->width();
+    const QList<int> sizes{panelListWidth_, std::max(1, across - panelListWidth_)};
+    if (floating_.Floating()) {
+        dockedSizes_ = sizes;
+        PanelList->resize(panelListWidth_, PanelList->height());
+        PlaceFloatingPanels();
+    } else {
+        SplitterList->setSizes(sizes);
+    }
     ReportFirstShow();
     // The preview chosen at the last close shows the home page; a refresh would write
     // the sheet over the file before the user changed anything.
@@ -560,6 +614,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PanelALL && floating_.Floating()) {
+        if (event->type() == QEvent::MouseMove)
+            PanelALLMouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        else if (event->type() == QEvent::Resize)
+            PlaceFloatingPanels();
+    }
     if (listCommands_ && StyleListEvent(watched, event))
         return true;
     // The hints of the whole application, the dialogs' included, come here.
@@ -846,6 +906,92 @@ void TMainForm::BuildSourceViews() {
         if (page >= 0)
             TABPANEL->setCurrentIndex(page);
     });
+}
+
+// The floating layout takes the three panels out of the layouts and places them by
+// hand; docking puts them back where they were, in the same order.
+void TMainForm::FloatPanelExecute() {
+    if (floating_.FloatPanelExecute())
+        FloatLayout();
+    else
+        DockLayout();
+    Action("FloatPanel")->setChecked(floating_.Floating());
+}
+
+void TMainForm::FloatLayout() {
+    dockedSizes_ = SplitterList->sizes();
+    QWidget* central = centralWidget();
+    PanelList->setParent(central);
+    PanelALL->setParent(central);
+    SplitterList->hide();
+    central->layout()->addWidget(PanelALL);
+    PanelALL->layout()->removeWidget(PanelToolStyle);
+    lower_->layout()->removeWidget(TABPANEL);
+    TABPANEL->setParent(PanelALL);
+    PanelALL->layout()->setContentsMargins(FloatingPanels::kBand, FloatingPanels::kBand,
+                                           FloatingPanels::kBand, 0);
+    for (QWidget* panel : {PanelALL, PanelList, PanelToolStyle, static_cast<QWidget*>(TABPANEL)}) {
+        // A panel slid in over the views hides what is below it.
+        panel->setAutoFillBackground(true);
+        panel->show();
+        panel->raise();
+    }
+    PanelALL->layout()->activate();
+    PlaceFloatingPanels();
+}
+
+void TMainForm::DockLayout() {
+    centralWidget()->layout()->removeWidget(PanelALL);
+    SplitterList->insertWidget(0, PanelList);
+    SplitterList->insertWidget(1, PanelALL);
+    SplitterList->show();
+    PanelALL->layout()->setContentsMargins(0, 0, 0, 0);
+    static_cast<QVBoxLayout*>(PanelALL->layout())->insertWidget(0, PanelToolStyle);
+    TABPANEL->setParent(lower_);
+    static_cast<QHBoxLayout*>(lower_->layout())->addWidget(TABPANEL, 0, Qt::AlignTop);
+    for (QWidget* panel : {PanelList, PanelALL, PanelToolStyle, static_cast<QWidget*>(TABPANEL)})
+        panel->show();
+    SplitterList->setSizes(dockedSizes_);
+}
+
+FloatMeasures TMainForm::MeasureFloating() const {
+    FloatMeasures m;
+    m.PanelALL = {PanelALL->x(), PanelALL->y(), PanelALL->width(), PanelALL->height()};
+    m.PanelListWidth = PanelList->width();
+    m.ToolStyleHeight = PanelToolStyle->height();
+    m.PagesWidth = TABPANEL->width();
+    m.PagesHeight = TABPANEL->sizeHint().height();
+    // Every page of the views is as tall as the preview's; only the one showing is laid out.
+    m.PreViewHeight = Viewer->currentWidget()->height();
+    return m;
+}
+
+void TMainForm::PlaceFloatingPanels() {
+    if (floating_.Floating()) {
+        const FloatPlaces places = floating_.Places(MeasureFloating());
+        auto place = [](QWidget* widget, const PanelBox& box) {
+            widget->setGeometry(box.Left, box.Top, box.Width, box.Height);
+        };
+        place(PanelList, places.PanelList);
+        place(PanelToolStyle, places.PanelToolStyle);
+        place(TABPANEL, places.TABPANEL);
+    }
+    if (floating_.TimerFloat() && !TimerFloat->isActive())
+        TimerFloat->start();
+    else if (!floating_.TimerFloat())
+        TimerFloat->stop();
+}
+
+void TMainForm::PanelALLMouseMove(QPoint pointer) {
+    const QPoint at = centralWidget()->mapFromGlobal(pointer);
+    floating_.PanelALLMouseMove({at.x(), at.y()}, MeasureFloating());
+    PlaceFloatingPanels();
+}
+
+void TMainForm::TimerFloatTimer(QPoint pointer) {
+    const QPoint at = centralWidget()->mapFromGlobal(pointer);
+    floating_.TimerFloatTimer({at.x(), at.y()}, MeasureFloating());
+    PlaceFloatingPanels();
 }
 
 } // namespace tesselo

@@ -10,6 +10,7 @@
 #include "panel/PanelDialogs.h"
 #include "platform/PosixFileReplacer.h"
 #include "platform/SheetCodec.h"
+#include "views/FloatingPanels.h"
 
 #include <QMainWindow>
 #include <map>
@@ -26,6 +27,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 class QToolButton;
 
@@ -75,6 +77,13 @@ public:
     // Shows the whole state again: caption, style list, text views, browser bar.
     void Render();
 
+    // The floating panels: the switch, and the pointer's screen position given to the
+    // slide-in bands and to the timer's tick.
+    void FloatPanelExecute();
+    void PanelALLMouseMove(QPoint pointer);
+    void TimerFloatTimer(QPoint pointer);
+    const FloatingPanels& Floating() const { return floating_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -87,6 +96,13 @@ private:
     void BuildRegions();
     void InitMainForm();
     void ReadWindowValues();
+    // Puts the window at `wanted`, made to fit the free area of the screen it is on.
+    void PlaceWindow(const QRect& wanted);
+    FloatMeasures MeasureFloating() const;
+    void FloatLayout();
+    void DockLayout();
+    // Moves the panels to their floating places and runs the timer as they need.
+    void PlaceFloatingPanels();
     WindowValues CurrentWindowValues() const;
 
     // Handlers.
@@ -131,6 +147,9 @@ private:
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
     bool nestedShown_ = false;        // the status line tells that the current rule is text only
     int panelListWidth_ = 145;        // the style list's width until the first showing
+    FloatingPanels floating_;
+    QList<int> dockedSizes_;   // the splitter's sizes when the panels began to float
+    QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
 
 public:
     // Controls, named as the rest of the program knows them.
@@ -159,6 +178,8 @@ public:
     QToolButton* GotoHomePage = nullptr;
     QLineEdit* LocationView = nullptr;
     QToolButton* SaveHomePage = nullptr;
+    QToolButton* ToolButtonFullView = nullptr;
+    QTimer* TimerFloat = nullptr;
 };
 
 } // namespace tesselo

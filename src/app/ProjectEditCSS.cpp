@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The task bar names the program by this.
     QApplication::setApplicationName(QStringLiteral("Tesselo V1.0 beta"));
+    // The desktop finds the program's entry, and with it its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tesselo"));
 
     QTranslator translator; // the toolkit's own buttons in Russian
     if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -25,6 +25,11 @@ struct WindowValues {
     std::optional<int> TabPanel{};
     std::optional<std::string> HomePage{};
     std::optional<int> PanelListWidth{};
+    // The window's client area on the desktop when it is neither maximised nor minimised.
+    std::optional<int> Left{};
+    std::optional<int> Top{};
+    std::optional<int> Width{};
+    std::optional<int> Height{};
     bool operator==(const WindowValues&) const = default;
 };
 

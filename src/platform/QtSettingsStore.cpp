@@ -106,6 +106,10 @@ std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
     if (s.contains("HomePage"))
         values.HomePage = s.value("HomePage").toString().toStdString();
     values.PanelListWidth = ReadInt(s, "PanelListWidth");
+    values.Left = ReadInt(s, "Left");
+    values.Top = ReadInt(s, "Top");
+    values.Width = ReadInt(s, "Width");
+    values.Height = ReadInt(s, "Height");
     s.endGroup();
     return values;
 }
@@ -130,6 +134,10 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
     if (values.HomePage)
         s.setValue("HomePage", QString::fromStdString(*values.HomePage));
     put("PanelListWidth", values.PanelListWidth);
+    put("Left", values.Left);
+    put("Top", values.Top);
+    put("Width", values.Width);
+    put("Height", values.Height);
     s.endGroup();
     Flush(); // the window values are skipped silently when the store cannot be written
 }

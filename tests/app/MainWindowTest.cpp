@@ -18,8 +18,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -30,6 +32,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWidgetAction>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -157,6 +160,60 @@ TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
     EXPECT_EQ(form->SplitterList->sizes().first(), 220);
     EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/index.html");
+}
+
+TEST_F(MainWindow, WindowPlace_IsRememberedAndAlwaysFitsTheScreen) {
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        const char* Name;
+        QRect Stored;
+        QRect Expected; // of the frame, where the window's own place is not kept
+    };
+    for (const Case& c : {Case{"inside", QRect(100, 80, 700, 500), QRect()},
+                          Case{"too large", free.adjusted(-50, -50, 400, 300), free},
+                          Case{"on a screen that is gone", QRect(-3000, 90, 700, 500),
+                               QRect(free.left(), 90, 700, 500)}}) {
+        SCOPED_TRACE(c.Name);
+        settings.Window = WindowValues{.Left = c.Stored.left(),
+                                       .Top = c.Stored.top(),
+                                       .Width = c.Stored.width(),
+                                       .Height = c.Stored.height()};
+        auto form = Make();
+        form->show();
+        const QRect shown = form->geometry();
+        EXPECT_TRUE(free.contains(form->frameGeometry()));
+        if (c.Expected.isNull())
+            EXPECT_EQ(shown, c.Stored);
+        else if (c.Expected == free)
+            EXPECT_EQ(form->frameGeometry(), free);
+        else
+            EXPECT_EQ(form->frameGeometry().left(), free.left());
+        EXPECT_TRUE(form->close());
+        ASSERT_TRUE(settings.Window.has_value());
+        EXPECT_EQ(QRect(settings.Window->Left.value_or(0), settings.Window->Top.value_or(0),
+                        settings.Window->Width.value_or(0), settings.Window->Height.value_or(0)),
+                  shown);
+    }
+}
+
+TEST_F(MainWindow, WindowPlace_OfAMaximisedWindowIsTheOneToComeBackTo) {
+    settings.Window =
+        WindowValues{.Maximized = true, .Left = 100, .Top = 80, .Width = 700, .Height = 500};
+    auto form = Make();
+    form->show();
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(settings.Window->Maximized, true);
+    EXPECT_EQ(QRect(*settings.Window->Left, *settings.Window->Top, *settings.Window->Width,
+                    *settings.Window->Height),
+              QRect(100, 80, 700, 500));
+}
+
+TEST_F(MainWindow, FirstStart_IsCentredOnTheScreen) {
+    auto form = Make();
+    const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_TRUE(free.contains(form->geometry()));
+    EXPECT_LE(std::abs(form->geometry().center().x() - free.center().x()), 1);
 }
 
 TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
@@ -466,6 +523,37 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "AutoRefreshAction"}));
 }
 
+// Some pixel is clearly coloured: neither grey nor close to transparent.
+bool Coloured(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() > 128 && c.hsvSaturation() > 100)
+                return true;
+        }
+    return false;
+}
+
+TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
+    auto form = Make();
+    std::vector<std::pair<QString, QIcon>> pictures;
+    for (QToolBar* bar : {form->ToolBar1, form->ToolBar5})
+        for (QAction* action : bar->actions())
+            if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
+                pictures.emplace_back(action->objectName(), action->icon());
+    for (QToolButton* button : {form->GotoBack, form->GotoForward, form->StopNavigate,
+                                form->GotoHomePage, form->SaveHomePage})
+        pictures.emplace_back(button->objectName(), button->icon());
+    EXPECT_EQ(pictures.size(), 20u);
+    for (const auto& [name, icon] : pictures) {
+        SCOPED_TRACE(name.toStdString());
+        const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();
+        const QImage disabled = icon.pixmap(16, QIcon::Disabled).toImage();
+        EXPECT_TRUE(Coloured(normal));
+        EXPECT_FALSE(Coloured(disabled));
+    }
+}
+
 TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     auto form = Make();
     form->show();
@@ -590,6 +678,126 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // The style list's commands in the window
+
+class FloatingWindow : public MainWindowFixture {
+protected:
+    std::unique_ptr<TMainForm> Shown() {
+        auto form = Make();
+        form->resize(900, 600);
+        form->show();
+        Settle();
+        return form;
+    }
+    static void Settle() {
+        for (int i = 0; i < 3; ++i)
+            QApplication::processEvents();
+    }
+    // The pointer moves over the work area, at a point given in `widget`'s frame.
+    static void MoveOver(TMainForm& form, QWidget* widget, QPoint at) {
+        const QPoint global = widget->mapToGlobal(at);
+        QMouseEvent move(QEvent::MouseMove, form.PanelALL->mapFromGlobal(QPointF(global)),
+                         QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.PanelALL, &move);
+        Settle();
+    }
+    static std::vector<QRect> Docked(const TMainForm& form) {
+        return {form.PanelList->geometry(),
+                form.SplitterList->geometry(),
+                form.PanelALL->geometry(),
+                form.PanelToolStyle->geometry(),
+                form.TABPANEL->geometry(),
+                QRect(form.Viewer->mapTo(form.PanelALL, QPoint(0, 0)), form.Viewer->size())};
+    }
+};
+
+TEST_F(FloatingWindow, SwitchingTwiceRestoresTheDockedLayoutExactly) {
+    auto form = Shown();
+    const std::vector<QRect> docked = Docked(*form);
+    // The views end one pixel left of the property pages.
+    EXPECT_EQ(docked[5].right() + 2, docked[4].left());
+    QAction* action = form->Action("FloatPanel");
+    action->trigger();
+    Settle();
+    EXPECT_TRUE(action->isChecked());
+    EXPECT_TRUE(form->ToolButtonFullView->isChecked());
+    EXPECT_TRUE(form->Floating().Floating());
+    EXPECT_FALSE(form->SplitterList->isVisible());
+    // The views fill the work area but for a margin; the panels wait outside it.
+    const QRect all = form->PanelALL->rect();
+    EXPECT_EQ(QRect(form->Viewer->mapTo(form->PanelALL, QPoint(0, 0)), form->Viewer->size()),
+              all.adjusted(6, 6, -6, 0));
+    EXPECT_EQ(form->PanelList->geometry().right(), -1);
+    EXPECT_EQ(form->TABPANEL->x(), all.width());
+    EXPECT_EQ(form->PanelToolStyle->geometry().bottom(), -1);
+    action->trigger();
+    Settle();
+    EXPECT_FALSE(form->ToolButtonFullView->isChecked());
+    EXPECT_TRUE(form->SplitterList->isVisible());
+    EXPECT_EQ(form->SplitterList->indexOf(form->PanelList), 0);
+    EXPECT_EQ(form->SplitterList->indexOf(form->PanelALL), 1);
+    EXPECT_EQ(Docked(*form), docked);
+}
+
+TEST_F(FloatingWindow, EachBandSlidesItsPanelInAndATickElsewhereSlidesAllOut) {
+    auto form = Shown();
+    form->Action("FloatPanel")->trigger();
+    Settle();
+    QWidget* all = form->PanelALL;
+    const int listWidth = form->PanelList->width();
+    struct Band {
+        const char* Name;
+        QPoint At; // in the work area
+        QWidget* Panel;
+        QRect In; // where the panel comes, in its parent
+    };
+    const std::vector<Band> bands{
+        {"top", QPoint(form->PanelToolStyle->x() + 10, 3), form->PanelToolStyle,
+         QRect(listWidth, 0, all->width(), 84)},
+        {"right", QPoint(all->width() - 3, form->TABPANEL->y() + 10), form->TABPANEL,
+         QRect(all->width() - form->TABPANEL->width(), form->TABPANEL->y(), form->TABPANEL->width(),
+               form->TABPANEL->height())},
+        {"left", QPoint(3, form->PanelList->y() + 10), form->PanelList,
+         QRect(0, form->PanelList->y(), listWidth, form->Viewer->currentWidget()->height())},
+    };
+    const QPoint views = form->Viewer->rect().center();
+    // The list comes as tall as the pages of the views, whichever is showing.
+    EXPECT_GT(bands[2].In.height(), form->Viewer->height() / 2);
+    for (const Band& band : bands) {
+        SCOPED_TRACE(band.Name);
+        const QRect out = band.Panel->geometry();
+        MoveOver(*form, all, band.At);
+        EXPECT_EQ(band.Panel->geometry(), band.In);
+        EXPECT_TRUE(form->TimerFloat->isActive());
+        EXPECT_EQ(form->TimerFloat->interval(), 600);
+        // On the panel it stays; elsewhere a tick takes it out and stops the timer.
+        form->TimerFloatTimer(band.Panel->mapToGlobal(QPoint(5, 5)));
+        EXPECT_EQ(band.Panel->geometry(), band.In);
+        form->TimerFloatTimer(form->Viewer->mapToGlobal(views));
+        EXPECT_EQ(band.Panel->geometry().topLeft(), out.topLeft());
+        EXPECT_FALSE(form->TimerFloat->isActive());
+    }
+    // Over the views nothing comes in.
+    MoveOver(*form, form->Viewer, views);
+    EXPECT_FALSE(form->TimerFloat->isActive());
+}
+
+TEST_F(FloatingWindow, TheSettingIsRestoredAtStartAndWrittenAtClose) {
+    settings.Window = WindowValues{.FloatPanel = true, .PanelListWidth = 200};
+    auto form = Make();
+    form->show();
+    Settle();
+    EXPECT_TRUE(form->Action("FloatPanel")->isChecked());
+    EXPECT_FALSE(form->SplitterList->isVisible());
+    EXPECT_EQ(form->PanelList->geometry(), QRect(-200, 6, 200, form->PanelALL->height()));
+    form->Action("FloatPanel")->trigger();
+    Settle();
+    EXPECT_EQ(form->SplitterList->sizes().first(), 200);
+    form->Action("FloatPanel")->trigger();
+    EXPECT_TRUE(form->close());
+    ASSERT_TRUE(settings.Window.has_value());
+    EXPECT_EQ(settings.Window->FloatPanel, true);
+    EXPECT_EQ(settings.Window->PanelListWidth, 200);
+}
 
 class StyleListWindow : public MainWindowFixture {};
 

@@ -49,6 +49,10 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     values.TabPanel = 2;
     values.HomePage = "file:///tmp/index.html";
     values.PanelListWidth = 200;
+    values.Left = -1200; // on a screen left of the primary one
+    values.Top = 40;
+    values.Width = 900;
+    values.Height = 640;
     {
         QtSettingsStore store(IniIn(dir));
         store.WriteWindowValues(values);
@@ -60,6 +64,8 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     EXPECT_EQ(raw.value("AutoRefresh").toString(), "1");
     EXPECT_EQ(raw.value("Viewer").toInt(), 3);
     EXPECT_EQ(raw.value("HomePage").toString(), "file:///tmp/index.html");
+    EXPECT_EQ(raw.value("Left").toInt(), -1200);
+    EXPECT_EQ(raw.value("Height").toInt(), 640);
     raw.endGroup();
 
     QtSettingsStore again(IniIn(dir));
@@ -79,6 +85,7 @@ TEST(QtSettingsStore, MissingWindowValues_ReadAsAbsent) {
     EXPECT_FALSE(values->Maximized.has_value());
     EXPECT_FALSE(values->HomePage.has_value());
     EXPECT_FALSE(values->PanelListWidth.has_value());
+    EXPECT_FALSE(values->Width.has_value());
 }
 
 TEST(QtSettingsStore, WindowKeyAlone_StillOpensTheFileKeyWithEmptyValues) {

@@ -1,0 +1,187 @@
+#!/usr/bin/env bash
+# The whole program tried as a new user would: the real tesselo under Xvfb, with a
+# home of its own, driven by real mouse and keyboard events through the X server
+# (xdotool), on a small site of our own whose page links its style sheet. After each
+# change, with automatic refresh on, the sheet on disk must hold the new declaration
+# and the preview's page must show it (its computed style, read through QtWebEngine's
+# remote debugging port). Then a new style through the selector builder, save, close,
+# a start that finds the same file and rule, and a kill in the middle of an edit that
+# brings the recovery question at the next start.
+# Usage: scripts/e2e.sh [BUILD_DIR]   (default build/; keeps the screens on failure)
+set -Eeuo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+if [ -z "${TESSELO_E2E_INSIDE:-}" ]; then
+    missing=()
+    command -v xdotool >/dev/null || missing+=(xdotool)
+    command -v xwininfo >/dev/null || missing+=(x11-utils)
+    command -v import >/dev/null || missing+=(imagemagick)
+    command -v xvfb-run >/dev/null || missing+=(xvfb xauth)
+    if [ ${#missing[@]} -gt 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+    TESSELO_E2E_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
+fi
+
+helper="$root/scripts/e2e-helper.py"
+work=$(mktemp -d)
+app=
+cleanup() {
+    [ -n "$app" ] && kill -9 "$app" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'fail "a command failed (line $LINENO)"' ERR
+# The tests' offscreen platform would show nothing to the X server.
+unset QT_QPA_PLATFORM
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---disable-gpu}"
+mkdir -p "$XDG_CONFIG_HOME/Velmor" "$XDG_RUNTIME_DIR" "$work/site" && chmod 700 "$XDG_RUNTIME_DIR"
+port=$((20000 + RANDOM % 20000))
+site="$work/site"
+sheet="$site/site.css"
+cat >"$site/index.html" <<'HTML'
+<!doctype html>
+<html><head><meta charset="utf-8"><title>e2e</title>
+<link rel="stylesheet" href="site.css"></head>
+<body><h1>Heading</h1><p>Text.</p></body></html>
+HTML
+printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n' >"$sheet"
+printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
+    "$sheet" "file://$site/index.html" >"$XDG_CONFIG_HOME/Velmor/Tesselo.conf"
+
+step=0
+fail() {
+    echo "FAILED at step $step: $*" >&2
+    [ -n "${id:-}" ] && import -window root "/tmp/tesselo-e2e-failure.png" 2>/dev/null &&
+        echo "the screen: /tmp/tesselo-e2e-failure.png" >&2
+    exit 1
+}
+# window NAME: the id of the top-level window whose name starts with NAME, waiting for it.
+window() {
+    local found=
+    for _ in $(seq 75); do
+        found=$(xwininfo -root -tree 2>/dev/null | awk -v name="\"$1" 'index($0, name) {print $1; exit}')
+        [ -n "$found" ] && { echo "$found"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+start() {
+    QTWEBENGINE_REMOTE_DEBUGGING=$port "$build/bin/tesselo" >>"$work/log" 2>&1 &
+    app=$!
+}
+main_window() {
+    width=
+    for _ in $(seq 5); do
+        id=$(window "Tesselo 1.0 beta") || fail "the main window did not come"
+        sleep 2
+        # The name may first stand on a window that goes again at once.
+        width=$(xwininfo -id "$id" 2>/dev/null | awk '/Width:/ {print $2}' || true)
+        [ -n "$width" ] && break
+    done
+    [ -n "$width" ] || fail "the main window did not stay"
+    xdotool windowfocus --sync "$id" 2>/dev/null || true
+}
+click() { xdotool mousemove --window "$id" "$1" "$2" click 1; sleep 0.4; }
+# expect PATTERN SELECTOR PROPERTY VALUE: the sheet on disk matches PATTERN (extended,
+# any case) and the preview's computed PROPERTY of SELECTOR becomes VALUE.
+expect() {
+    local shown=
+    for _ in $(seq 25); do
+        if grep -Eqi "$1" "$sheet"; then
+            shown=$("$helper" style "$port" "$2" "$3" 2>/dev/null || true)
+            [ "$shown" = "$4" ] && return 0
+        fi
+        sleep 0.2
+    done
+    fail "expected /$1/ on disk and $2 { $3: $4 } in the page, found '$shown' in: $(cat "$sheet")"
+}
+# The list's rows, from the top, and the property pages' tabs, from the right edge.
+row() { echo $((87 + 14 * $1)); }
+
+step=1 # a rule chosen from the list
+start
+main_window
+"$helper" style "$port" h1 font-size >/dev/null 2>&1 || sleep 3
+click 30 "$(row 1)"
+
+step=2 # a font size typed into its box
+click 670 61
+xdotool key ctrl+a
+xdotool type 28
+xdotool key Return
+expect 'font-size: *28px' h1 font-size 28px
+
+step=3 # a keyword button
+click 461 118
+expect 'text-align: *center' h1 text-align center
+
+step=4 # a margin with its spinner, on the margins page
+click $((width - 257)) 145
+click $((width - 45)) 190
+margin=$(grep -Eio 'margin-top: *[0-9.]+px' "$sheet" | head -1 | grep -Eo '[0-9.]+px' || true)
+[ -n "$margin" ] || fail "no margin on disk: $(cat "$sheet")"
+expect "margin-top: *$margin" h1 margin-top "$margin"
+
+step=5 # a colour through the colour dialog: its HTML field, then OK
+click $((width - 344)) 145
+click $((width - 272)) 170
+sleep 1
+xdotool key alt+h
+xdotool key ctrl+a
+xdotool type '#cc0000'
+xdotool key Return
+expect '(^|[ ;{])color: *#cc0000' h1 color 'rgb(204, 0, 0)'
+
+step=6 # a new style through the selector builder: the tag H2, added, done
+click 16 63 # the "+" above the style list
+builder=$(window CreateSelector) || fail "the selector builder did not come"
+sleep 1
+for at in "25 145" "1054 254" "1047 367"; do
+    xdotool mousemove --window "$builder" $at click 1
+    sleep 0.4
+done
+sleep 0.5
+
+step=7 # saved with the tool bar's button
+click 66 33
+for _ in $(seq 25); do
+    grep -Eq '^H2 *\{' "$sheet" && break
+    sleep 0.2
+done
+grep -Eq '^H2 *\{' "$sheet" || fail "the new style is not on disk: $(cat "$sheet")"
+
+step=8 # closed as the window manager would; a clean close takes the backup copy away
+"$helper" close "$id"
+for _ in $(seq 50); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$app" 2>/dev/null && fail "the program did not end on close"
+app=
+[ -e "$sheet.ORIGINAL" ] && fail "the backup copy was left behind"
+
+step=9 # the next start opens the same file with the new style selected
+start
+main_window
+xwininfo -id "$id" | grep -q "site.css" || fail "the caption does not name the file"
+# A row shows the list's silver unless it is the selected one.
+pixel() { import -window "$id" -crop "1x1+120+$(row "$1")" -depth 8 txt:- | grep -Eo '#[0-9A-F]{6}' | head -1; }
+[ "$(pixel 1)" = "#C0C0C0" ] && [ "$(pixel 3)" != "#C0C0C0" ] ||
+    fail "the fourth row is not the selected one"
+grep -Eqi 'font-size: *28px' "$sheet" || fail "the edits did not stay: $(cat "$sheet")"
+
+step=10 # killed in the middle of an edit: the next start asks about the backup copy
+click 30 "$(row 1)"
+click 438 118
+expect 'text-align: *left' h1 text-align left
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+app=
+[ -e "$sheet.ORIGINAL" ] || fail "no backup copy after the kill"
+start
+window "ВНИМАНИЕ" >/dev/null || fail "no recovery question after the kill"
+
+echo "e2e passed"
