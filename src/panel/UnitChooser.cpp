@@ -1,5 +1,7 @@
 #include "panel/UnitChooser.h"
 
+#include <cstdio>
+
 namespace tesselo {
 
 const std::array<ChooserButton, 11>& ChooserButtons() {
@@ -45,7 +47,10 @@ void UnitChooser::Tick() {
     if (!Visible)
         return;
     if (Countdown != 0) {
-        CancelCaption = "(" + std::to_string(Countdown) + ")";
+        // Formatted into a buffer: GCC 12 warns falsely on building it from literals.
+        char caption[16];
+        std::snprintf(caption, sizeof caption, "(%d)", Countdown);
+        CancelCaption = caption;
         --Countdown;
     } else {
         Visible = false;
