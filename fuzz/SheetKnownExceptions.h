@@ -3,6 +3,7 @@
 // Texts on which writing every rule anew, reading and writing again does not settle,
 // known and accepted.
 
+#include "document/SheetReader.h"
 #include "document/StyleDocument.h"
 
 #include <string>
@@ -40,34 +41,8 @@ inline bool SelectorReadsOtherwiseOnOneLine(const StyleDocument& document) {
 // comment, not closing the rule, so every writing adds one more line "}" to it.
 inline bool LinesLeaveTheBlockOpen(const StyleDocument& document) {
     for (int i = 0; i < document.StyleCount(); ++i) {
-        std::string text;
-        for (const auto& line : document.Record(i).Lines())
-            text += line + '\n';
-        int depth = 0;
-        char quote = 0;
-        bool comment = false;
-        for (size_t p = 0; p < text.size(); ++p) {
-            const char c = text[p];
-            const char next = p + 1 < text.size() ? text[p + 1] : '\0';
-            if (comment) {
-                if (c == '*' && next == '/')
-                    comment = false, ++p;
-            } else if (c == '\\') {
-                ++p;
-            } else if (quote) {
-                if (c == quote || c == '\n')
-                    quote = 0;
-            } else if (c == '"' || c == '\'') {
-                quote = c;
-            } else if (c == '/' && next == '*') {
-                comment = true, ++p;
-            } else if (c == '{') {
-                ++depth;
-            } else if (c == '}' && depth > 0) {
-                --depth;
-            }
-        }
-        if (depth > 0 || comment)
+        const LineNesting nesting = ScanNesting(document.Record(i).Lines());
+        if (nesting.OpenBlocks > 0 || nesting.InComment)
             return true;
     }
     return false;

@@ -3,6 +3,8 @@
 // The actions of the main window: name, caption, hint ("short|long"), shortcut,
 // category and picture. Texts are UTF-8.
 
+#include "document/Hint.h"
+
 #include <array>
 #include <string_view>
 
@@ -59,18 +61,6 @@ inline constexpr std::array<ActionInfo, 20> kActions = {{
     {"N25", "Edit", "Очистить стиль", "Очистить стиль", "", "clear-style"},
     {"N32", "Help", "Домашняя страница", "Домашняя страница", "", "web"},
 }};
-
-// The short hint (the tool tip) and the long hint (the status line) of a hint text.
-struct HintParts {
-    std::string_view Short;
-    std::string_view Long;
-};
-constexpr HintParts SplitHint(std::string_view hint) {
-    auto bar = hint.find('|');
-    if (bar == std::string_view::npos)
-        return {hint, hint};
-    return {hint.substr(0, bar), hint.substr(bar + 1)};
-}
 
 // Our addresses.
 inline constexpr std::string_view kAuthorMail = "tesselo@velmor.org";

@@ -1,5 +1,7 @@
 #include "dialogs/CreateSelectorDlg.h"
 
+#include "document/Hint.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -22,9 +24,9 @@ QString Text(std::string_view utf8) {
 
 // "short|long": the short text is the tool tip, the long one goes to the hint line.
 void SetHint(QWidget* widget, std::string_view hint) {
-    const size_t bar = hint.find('|');
-    widget->setToolTip(Text(hint.substr(0, bar)));
-    widget->setStatusTip(Text(bar == std::string_view::npos ? hint : hint.substr(bar + 1)));
+    const HintParts parts = SplitHint(hint);
+    widget->setToolTip(Text(parts.Short));
+    widget->setStatusTip(Text(parts.Long));
 }
 
 QListWidget* ListOf(QWidget* parent, const char* name, const std::vector<std::string_view>& rows) {

@@ -252,20 +252,20 @@ LineList CutBlockLines(std::string_view block) {
     return lines;
 }
 
-bool HoldsNestedRules(const LineList& lines) {
+LineNesting ScanNesting(const LineList& lines) {
     std::string text;
     for (const auto& line : lines) {
         text += line;
         text += '\n';
     }
+    LineNesting nesting;
     char quote = 0;
-    bool comment = false;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (comment) {
+        if (nesting.InComment) {
             if (c == '*' && next == '/')
-                comment = false, ++i;
+                nesting.InComment = false, ++i;
         } else if (c == '\\') {
             ++i; // the next byte is escaped; a string goes on past an escaped line end
         } else if (quote) {
@@ -274,12 +274,15 @@ bool HoldsNestedRules(const LineList& lines) {
         } else if (c == '"' || c == '\'') {
             quote = c;
         } else if (c == '/' && next == '*') {
-            comment = true, ++i;
+            nesting.InComment = true, ++i;
         } else if (c == '{') {
-            return true;
+            nesting.OpensBlock = true;
+            ++nesting.OpenBlocks;
+        } else if (c == '}' && nesting.OpenBlocks > 0) {
+            --nesting.OpenBlocks;
         }
     }
-    return false;
+    return nesting;
 }
 
 std::string TrimSelectorText(std::string_view text) {

@@ -32,9 +32,20 @@ SheetRules LoadStylesFromSheet(const LineList& sheetText);
 // that reaches its line end is followed by an empty line.
 LineList CutBlockLines(std::string_view block);
 
-// Whether the lines, read as one text, hold a "{" outside strings and comments: the
-// record holds nested rules and is edited as text.
-bool HoldsNestedRules(const LineList& lines);
+// How the lines of a rule, read as one text with the reader's rules for strings and
+// comments, use braces.
+struct LineNesting {
+    bool OpensBlock = false; // a "{" outside strings and comments
+    int OpenBlocks = 0;      // the blocks still open at the end
+    bool InComment = false;  // the text ends inside a comment
+};
+LineNesting ScanNesting(const LineList& lines);
+
+// Whether the lines hold a "{" outside strings and comments: the record holds nested
+// rules and is edited as text.
+inline bool HoldsNestedRules(const LineList& lines) {
+    return ScanNesting(lines).OpensBlock;
+}
 
 // Trims spaces from both ends.
 std::string TrimSelectorText(std::string_view text);

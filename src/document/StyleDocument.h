@@ -6,8 +6,8 @@
 // disagree.
 
 #include "document/ByteText.h"
-#include "document/SheetEncoding.h"
 #include "document/FileStamp.h"
+#include "document/SheetEncoding.h"
 #include "document/SheetLines.h"
 
 #include <optional>

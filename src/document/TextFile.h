@@ -29,7 +29,7 @@ struct TextFileContent {
     SheetLines Text;
     size_t Bytes = 0; // bytes read from disk, NUL and all
     SheetEncoding Encoding = SheetEncoding::Utf8;
-    std::string Raw;  // those bytes, for copies that must match the file exactly
+    std::string Raw; // those bytes, for copies that must match the file exactly
 };
 
 // Why a file that could be read is still not taken as text: a pipe or a device could

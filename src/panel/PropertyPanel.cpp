@@ -1,6 +1,7 @@
 #include "panel/PropertyPanel.h"
 
 #include "document/Cp1251.h"
+#include "document/Hint.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
 #include "panel/QtPanelDialogs.h"
@@ -41,9 +42,9 @@ QString FromUtf8(std::string_view text) {
 void SetHint(QWidget* widget, std::string_view hint) {
     if (hint.empty())
         return;
-    const auto bar = hint.find('|');
-    widget->setToolTip(FromUtf8(hint.substr(0, bar)));
-    widget->setStatusTip(FromUtf8(bar == std::string_view::npos ? hint : hint.substr(bar + 1)));
+    const HintParts parts = SplitHint(hint);
+    widget->setToolTip(FromUtf8(parts.Short));
+    widget->setStatusTip(FromUtf8(parts.Long));
 }
 
 QIcon Picture(std::string_view themeName, std::string_view ownName) {

@@ -38,36 +38,6 @@ void AppendUtf8(std::string& bytes, char32_t code) {
     }
 }
 
-// The valid UTF-8 sequence at the start of the bytes: its code point and length, or a
-// length of 0.
-std::pair<char32_t, size_t> Utf8Sequence(std::string_view bytes) {
-    const auto c = static_cast<unsigned char>(bytes[0]);
-    if (c < 0x80)
-        return {c, 1};
-    size_t length;
-    char32_t code;
-    if (c >= 0xC2 && c <= 0xDF)
-        length = 2, code = c & 0x1F;
-    else if (c >= 0xE0 && c <= 0xEF)
-        length = 3, code = c & 0x0F;
-    else if (c >= 0xF0 && c <= 0xF4)
-        length = 4, code = c & 0x07;
-    else
-        return {0, 0};
-    if (bytes.size() < length)
-        return {0, 0};
-    for (size_t k = 1; k < length; ++k) {
-        const auto next = static_cast<unsigned char>(bytes[k]);
-        if ((next & 0xC0) != 0x80)
-            return {0, 0};
-        code = (code << 6) | (next & 0x3F);
-    }
-    if ((length == 3 && code < 0x800) || (length == 4 && code < 0x10000) ||
-        (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
-        return {0, 0};
-    return {code, length};
-}
-
 // The code point at position i of the text and how many UTF-16 units it takes; a
 // lone surrogate half is a code point of its own.
 std::pair<char32_t, qsizetype> CodePointAt(const QString& text, qsizetype i) {
@@ -90,7 +60,7 @@ QString SheetCodec::Decode(std::string_view bytes) const {
     }
     size_t i = 0;
     while (i < bytes.size()) {
-        const auto [code, length] = Utf8Sequence(bytes.substr(i));
+        const auto [code, length] = FirstUtf8Sequence(bytes.substr(i));
         if (length == 0) {
             text +=
                 QChar(static_cast<char16_t>(kStrayByteBase + static_cast<unsigned char>(bytes[i])));
