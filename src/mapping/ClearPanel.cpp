@@ -31,6 +31,11 @@ void ClearPanel(PropertySet& panel) {
         ClearLength(panel, field);
 
     panel.FontBold = false;
+    for (auto& text : panel.GroupText)
+        text.clear();
+    panel.FontColorText.clear();
+    panel.BorderColorText.clear();
+    panel.BackGroundColorText.clear();
     for (KeywordGroup group :
          {G::FontStyle, G::TextDecoration, G::FontVariant, G::TextAlign, G::VerticalAlign})
         panel.ReleaseGroup(group);

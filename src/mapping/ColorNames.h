@@ -13,6 +13,7 @@ struct Color {
     uint8_t Red = 0;
     uint8_t Green = 0;
     uint8_t Blue = 0;
+    uint8_t Alpha = 255; // 255 is opaque
     bool operator==(const Color&) const = default;
 };
 

@@ -32,9 +32,11 @@ enum class Keyword : uint8_t {
     DisplayInLineTable, DisplayTableCaption, DisplayTableHeaderGroup, DisplayTableFooterGroup,
     DisplayTableCell, DisplayTableRow, DisplayTableRowGroup, DisplayTableColumn,
     DisplayTableColumnGroup,
+    DisplayInLineBlock, DisplayFlex, DisplayInLineFlex, DisplayGrid, DisplayInLineGrid,
+    DisplayFlowRoot, DisplayContents,
     VisibilityVisible, VisibilityHidden, VisibilityCollapse,
     OverflowVisible, OverflowHidden, OverflowScroll, OverflowAuto,
-    PositionStatic, PositionRelative, PositionAbsolute, PositionFixed,
+    PositionStatic, PositionRelative, PositionAbsolute, PositionFixed, PositionSticky,
     FloatLeft, FloatRight,
     Count
 };
@@ -160,6 +162,14 @@ struct PropertySet {
     bool FontType2Enabled = false;
     bool FontBold = false;
 
+    // A value of a keyword group that no button stands for (inherit, var(--x), start):
+    // written as it stands while every button of the group is up. Indexed by group.
+    std::array<std::string, kKeywordGroups.size() + 1> GroupText;
+    std::string& Text(KeywordGroup group) { return GroupText[static_cast<size_t>(group)]; }
+    const std::string& Text(KeywordGroup group) const {
+        return GroupText[static_cast<size_t>(group)];
+    }
+
     bool FontColorCheck = false;
     Color FontColor{};
     bool BorderColorCheck = false;
@@ -167,6 +177,12 @@ struct PropertySet {
     bool BackGroundColorCheck = false;
     Color BackGroundColor{0xFF, 0xFF, 0xFF};
     bool BackGroundTransparent = false;
+    // A colour the swatch cannot show as one colour (currentColor, var(--x), inherit):
+    // its text, written as it stands while the check box is checked. Empty otherwise;
+    // choosing a colour empties it.
+    std::string FontColorText;
+    std::string BorderColorText;
+    std::string BackGroundColorText;
 
     // The background picture check box: checked = a picture is set; its hint holds
     // the path, its caption the file-name part.
