@@ -56,6 +56,7 @@ void ClearPanel(PropertySet& panel) {
     panel.BackGroundAttCheck = false;
     panel.BackGroundAttEnabled = false;
     panel.BackGroundAttCaption = captions::NoPicture();
+    panel.BackGroundImageText.clear();
 
     for (KeywordGroup group : {G::Display, G::Visibility, G::Overflow})
         panel.ReleaseGroup(group);

@@ -189,6 +189,9 @@ struct PropertySet {
     bool BackGroundAttCheck = false;
     bool BackGroundAttEnabled = false;
     std::string BackGroundAttPath;
+    // A picture that is no file (a gradient, none, var(--x)): its text, written as it
+    // stands while the box is checked. Empty for a picture path.
+    std::string BackGroundImageText;
     std::string BackGroundAttCaption = captions::NoPicture();
 
     FontItems Items;
