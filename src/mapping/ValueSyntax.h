@@ -15,9 +15,14 @@
 
 namespace tesselo {
 
+// The parts of a value between blanks (or between commas), outside strings, comments
+// and parentheses; each part without the blanks around it, empty parts left out.
+std::vector<std::string_view> SplitValue(std::string_view text, char separator = ' ');
+
 // The units a length takes, in lower case ("q" is CSS's quarter-millimetre), in the
 // order the unit chooser offers them.
 std::span<const std::string_view> LengthUnits();
+// Also the units the chooser does not offer (dvh, lh, ...), in any case.
 bool IsLengthUnit(std::string_view unit);
 
 // inherit, initial, unset, revert, revert-layer.
@@ -36,6 +41,15 @@ struct NumberAndUnit {
     std::string Unit;   // in lower case, empty without unit
 };
 std::optional<NumberAndUnit> SplitNumberAndUnit(std::string_view text);
+// A length, a percentage, 0, or a function that gives one.
+bool IsLengthLike(std::string_view text);
+// An identifier that starts with a vendor's prefix: -webkit-box, -moz-available.
+bool IsVendorKeyword(std::string_view text);
+
+// Whether the text is a value of the field's property: a length (or a plain number
+// where the property takes one), a keyword the property takes, a function, a CSS-wide
+// keyword; border-width takes up to four widths.
+bool IsLengthFieldValue(Length field, std::string_view text);
 
 // What a length field makes of the text the user typed and confirmed.
 struct TypedLength {
@@ -59,8 +73,11 @@ std::optional<Color> ParseColor(std::string_view text);
 // How a colour was written, so that a changed colour is written the same way.
 enum class ColorNotation { Name, Hex, Rgb, Hsl };
 ColorNotation NotationOf(std::string_view text);
-// The colour in that notation; where no name exists for the colour, or it is not
-// opaque, a name falls back to hex.
+// A colour value the swatch cannot show as one colour but the property takes:
+// currentColor, transparent, a CSS-wide keyword, var(), color-mix(), lab() and the like.
+bool IsColorText(std::string_view text);
+// The colour in that notation. A name is one of the sixteen upper-case names where the
+// colour has one, else "#RRGGBB", and rgba() for a colour that is not opaque.
 std::string WriteColor(Color color, ColorNotation notation);
 
 } // namespace tesselo

@@ -1,0 +1,29 @@
+#pragma once
+
+// A rule's declaration text cut into its declarations. A declaration begins where a
+// name stands at the start of the text or after a ";", and ends at the next ";" that
+// stands outside strings, comments and parentheses: a name inside a longer name, a
+// string, a url() or a comment is no declaration of its own.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesselo {
+
+struct Declaration {
+    size_t Begin = 0;       // where its name starts in the text
+    size_t End = 0;         // just past its ";", or the end of the text
+    std::string_view Name;  // as written
+    std::string Property;   // the name in lower case
+    std::string_view Value; // as written, without the blanks around it and the priority
+    bool Important = false;
+    std::string_view Priority; // "!important" as written, or empty
+};
+
+// Comments and blanks in front of a declaration are no part of it. A part without a
+// ":", or whose name is no identifier ("*display", a hack for old browsers), is no
+// declaration and is passed over.
+std::vector<Declaration> ParseDeclarations(std::string_view text);
+
+} // namespace tesselo
