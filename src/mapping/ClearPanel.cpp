@@ -19,6 +19,7 @@ void ClearLength(PropertySet& panel, Length field) {
 } // namespace
 
 void ClearPanel(PropertySet& panel) {
+    panel.Origins = {};
     ClearChoice(panel.FontType, panel.Items.FontType);
     ClearChoice(panel.FontType2, panel.Items.FontType2);
     ClearChoice(panel.FontWeight, panel.Items.FontWeight);

@@ -17,6 +17,9 @@ struct Color {
     bool operator==(const Color&) const = default;
 };
 
+// How a colour was written, so that a changed colour is written the same way.
+enum class ColorNotation : uint8_t { Name, Hex, Rgb, Hsl };
+
 // What an unreadable colour text turns into; written back as "#123456".
 inline constexpr Color kFallbackColor{0x12, 0x34, 0x56};
 

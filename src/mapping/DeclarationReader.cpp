@@ -2,12 +2,15 @@
 
 #include "document/SheetComposer.h"
 #include "mapping/ClearPanel.h"
+#include "mapping/DeclarationList.h"
 #include "mapping/DeclarationWriter.h"
+#include "mapping/ValueSyntax.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <functional>
+#include <map>
 #include <vector>
 
 namespace tesselo {
@@ -27,381 +30,536 @@ constexpr bool IsUnitLetter(char c) {
            c == 'T' || c == 'X';
 }
 
-struct PropertyValue {
-    std::string Text;     // upper case, as the working text holds it
-    std::string Original; // the same characters in their original case
-    bool Found = false;
-};
+using S = Slot;
+using G = KeywordGroup;
 
-using Acceptor = std::function<bool(std::string_view)>;
-
-// The property names whose declarations set, in part, what a property of the panel
-// sets: its shorthands and the logical properties for the same side.
-struct OverridingName {
-    std::string_view Name;
-    bool Prefix = false; // the name and every "NAME-..." property
-};
-
-std::vector<OverridingName> OverridingNames(std::string_view property) {
-    auto side = [&](std::string_view shorthand, std::string_view block, std::string_view inline_) {
-        return std::vector<OverridingName>{{shorthand}, {block, true}, {inline_, true}};
-    };
-    if (property.starts_with("MARGIN-"))
-        return side("MARGIN", "MARGIN-BLOCK", "MARGIN-INLINE");
-    if (property.starts_with("PADDING-"))
-        return side("PADDING", "PADDING-BLOCK", "PADDING-INLINE");
-    if (property == "TOP" || property == "RIGHT" || property == "BOTTOM" || property == "LEFT")
-        return side("INSET", "INSET-BLOCK", "INSET-INLINE");
-    if (property.starts_with("BORDER-"))
-        return {{"BORDER"},
-                {"BORDER-TOP", true},
-                {"BORDER-RIGHT", true},
-                {"BORDER-BOTTOM", true},
-                {"BORDER-LEFT", true},
-                {"BORDER-BLOCK", true},
-                {"BORDER-INLINE", true}};
-    if (property == "FONT-VARIANT")
-        return {{"FONT"}, {"FONT-VARIANT", true}};
-    if (property.starts_with("FONT-") || property == "LINE-HEIGHT")
-        return {{"FONT"}};
-    if (property == "BACKGROUND-POSITION")
-        return {{"BACKGROUND"}, {"BACKGROUND-POSITION", true}};
-    if (property.starts_with("BACKGROUND-"))
-        return {{"BACKGROUND"}};
-    if (property == "TEXT-DECORATION")
-        return {{"TEXT-DECORATION", true}};
-    if (property == "OVERFLOW")
-        return {{"OVERFLOW", true}};
-    if (property == "WIDTH")
-        return {{"INLINE-SIZE"}};
-    if (property == "HEIGHT")
-        return {{"BLOCK-SIZE"}};
-    return {};
+bool IsOneOf(std::string_view text, std::initializer_list<std::string_view> words) {
+    for (auto word : words)
+        if (EqualsIgnoringAsciiCase(text, word))
+            return true;
+    return false;
 }
 
-// The working text in upper case and, position for position, in its original case.
-// Every deletion is made in both.
-class WorkingText {
-public:
-    explicit WorkingText(const LineList& lines)
-        : original_(NormalizeDeclarationsKeepCase(lines)), upper_(UpperAscii(original_)) {}
-
-    // Looks for the key; a first occurrence preceded by "-" belongs to a longer name
-    // and counts as absent. Removes the key and returns where it stood, or -1.
-    long TakeProperty(std::string_view key) {
-        long p = Find(key);
-        if (p >= 0)
-            Erase(static_cast<size_t>(p), key.size());
-        return p;
-    }
-
-    // The key and its value up to the next ";" (or the end of the text), which are
-    // removed with that ";" when the value is accepted. A value that is not accepted
-    // leaves the text exactly as it was.
-    PropertyValue TakeValue(std::string_view key, const Acceptor& accept = nullptr) {
-        PropertyValue v;
-        long p = Find(key);
-        if (p < 0)
-            return v;
-        const size_t begin = static_cast<size_t>(p) + key.size();
-        size_t end = upper_.find(';', begin);
-        const bool semicolon = end != std::string::npos;
-        if (!semicolon)
-            end = upper_.size();
-        // Blanks at the value's end are no part of it; they go with it.
-        size_t valueEnd = end;
-        while (valueEnd > begin && upper_[valueEnd - 1] == ' ')
-            --valueEnd;
-        std::string_view text = std::string_view(upper_).substr(begin, valueEnd - begin);
-        if (accept && !accept(text))
-            return v;
-        v.Text = std::string(text);
-        v.Original = original_.substr(begin, valueEnd - begin);
-        v.Found = true;
-        Erase(static_cast<size_t>(p), end - static_cast<size_t>(p) + (semicolon ? 1 : 0));
-        return v;
-    }
-
-    // Removes every occurrence with the blank that follows it: the line end after a
-    // marker line.
-    void RemoveEvery(std::string_view upperNeedle) {
-        size_t from = 0;
-        for (;;) {
-            size_t at = upper_.find(upperNeedle, from);
-            if (at == std::string::npos)
-                return;
-            const size_t blank =
-                at + upperNeedle.size() < upper_.size() && upper_[at + upperNeedle.size()] == ' ';
-            Erase(at, upperNeedle.size() + blank);
-            // A new occurrence can only form across the join.
-            from = at >= upperNeedle.size() ? at - upperNeedle.size() + 1 : 0;
-        }
-    }
-
-    // The rest's clean-up: ";" and blanks go from its front, and the blank that a cut
-    // left at its end goes too.
-    void TrimRest() {
-        size_t n = 0;
-        while (n < upper_.size() && (upper_[n] == ';' || upper_[n] == ' '))
-            ++n;
-        Erase(0, n);
-        n = upper_.size();
-        while (n > 0 && upper_[n - 1] == ' ')
-            --n;
-        Erase(n, upper_.size() - n);
-    }
-
-    const std::string& Original() const { return original_; }
-
-private:
-    long Find(std::string_view key) const {
-        size_t p = upper_.find(key);
-        if (p == std::string::npos || (p > 0 && upper_[p - 1] == '-'))
-            return -1;
-        if (OverriddenIfMovedForward(key.substr(0, key.find(':')), p))
-            return -1;
-        return static_cast<long>(p);
-    }
-
-    // The panel writes what it takes in front of what it keeps. A declaration that a
-    // kept one in front of it overrides in part (a shorthand, a logical property)
-    // must stay where it is, or moving it forward would change what the rule says:
-    // "margin: 0; margin-top: 5px" keeps both.
-    bool OverriddenIfMovedForward(std::string_view property, size_t at) const {
-        for (const auto& overriding : OverridingNames(property)) {
-            for (size_t p = upper_.find(overriding.Name); p < at;
-                 p = upper_.find(overriding.Name, p + 1)) {
-                const char before = p > 0 ? upper_[p - 1] : ';';
-                const size_t after = p + overriding.Name.size();
-                const char next = after < upper_.size() ? upper_[after] : ';';
-                const bool starts = !(std::isalnum(static_cast<unsigned char>(before)) ||
-                                      before == '-' || before == '_');
-                if (starts && (next == ':' || (overriding.Prefix && next == '-')))
-                    return true;
-            }
-        }
-        return false;
-    }
-
-    void Erase(size_t at, size_t count) {
-        original_.erase(at, count);
-        upper_.erase(at, count);
-    }
-
-    std::string original_;
-    std::string upper_;
-};
-
-// The keys the reader looks for, made once: "MARGIN-TOP:" and "TEXT-ALIGN:LEFT;".
-const std::string& LengthKey(Length field) {
-    static const auto keys = [] {
-        std::array<std::string, kLengthCount> made;
-        for (const auto& info : LengthTable())
-            made[static_cast<size_t>(info.Field)] = UpperAscii(info.Property) + ":";
-        return made;
-    }();
-    return keys[static_cast<size_t>(field)];
-}
-
-const std::string& KeywordKey(Keyword button) {
-    static const auto keys = [] {
-        std::array<std::string, kKeywordCount> made;
-        for (const auto& info : KeywordTable())
-            made[static_cast<size_t>(info.Button)] =
-                UpperAscii(info.Property) + ":" + UpperAscii(info.Value) + ";";
-        return made;
-    }();
-    return keys[static_cast<size_t>(button)];
-}
-
-// The list entry that matches the text in upper case gives its spelling.
-void ShowChoice(TextChoiceField& field, const LineList& items, const std::string& text) {
-    field.Text = text;
-    field.ItemIndex = -1;
-    for (size_t i = 0; i < items.size(); ++i) {
-        if (UpperAscii(items[i]) == text) {
-            field.Text = items[i];
-            field.ItemIndex = static_cast<int>(i);
-            break;
-        }
-    }
-    field.Set = true;
-}
-
-void SetLength(LengthField& field, const LengthParts& parts) {
-    field.Text = parts.Number;
-    field.Unit = parts.Unit;
-    field.Set = true;
-}
-
-bool IsLengthValue(std::string_view text) {
-    return ParseLength(text).has_value();
-}
-
-void ReadLengthField(WorkingText& work, PropertySet& panel, Length field) {
-    const std::string& key = LengthKey(field);
-    PropertyValue v = work.TakeValue(key, IsLengthValue);
-    if (!v.Found)
-        return;
-    LengthParts parts = *ParseLength(v.Text);
-    SetLength(panel[field], parts);
-    // The whole value follows only a whole number within 32 bits.
-    const std::string& n = parts.Number;
-    if (!n.empty() && n.find('.') == std::string::npos && n != "-") {
-        int32_t whole = 0;
-        auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), whole);
-        if (ec == std::errc() && end == n.data() + n.size())
-            panel[field].Whole = whole;
-    }
-}
-
-// Family and weight are shown and written in upper case. A value that calls a
-// function (var(--name), whose name keeps its case) is not taken, nor one that ran
-// on into the next declaration for want of a ";".
-bool IsPlainText(std::string_view text) {
-    return text.find_first_of("(:") == std::string_view::npos;
-}
-
-void ReadFontFields(WorkingText& work, PropertySet& panel) {
-    PropertyValue family = work.TakeValue("FONT-FAMILY:", IsPlainText);
-    if (family.Found) {
-        const std::string& f = family.Text;
-        size_t comma = f.find(',');
-        if (comma == std::string::npos) {
-            ShowChoice(panel.FontType, panel.Items.FontType, f);
-        } else {
-            std::string alternative = f.substr(comma + 1);
-            if (!alternative.empty() && alternative[0] == ' ')
-                alternative.erase(0, 1);
-            ShowChoice(panel.FontType, panel.Items.FontType, f.substr(0, comma));
-            ShowChoice(panel.FontType2, panel.Items.FontType2, alternative);
-        }
-    }
-
-    PropertyValue weight = work.TakeValue("FONT-WEIGHT:", IsPlainText);
-    if (weight.Found) {
-        std::string w = weight.Text;
-        if (!w.empty() && w[0] == ' ')
-            w.erase(0, 1);
-        ShowChoice(panel.FontWeight, panel.Items.FontWeight, w);
-        panel.FontBold = (w == "BOLD");
-    }
-
-    auto isSize = [](std::string_view text) {
-        return IsFontSizeKeyword(text) || IsLengthValue(text);
-    };
-    PropertyValue size = work.TakeValue("FONT-SIZE:", isSize);
-    if (size.Found) {
-        if (IsFontSizeKeyword(size.Text)) {
-            panel.FontSize.Text = LowerAscii(size.Text);
-            panel.FontSizeUnit.clear();
-        } else {
-            LengthParts parts = *ParseLength(size.Text);
-            panel.FontSize.Text = parts.Number;
-            panel.FontSizeUnit = parts.Unit;
-        }
-        panel.FontSize.Set = true;
-    }
-}
-
-void ReadKeywords(WorkingText& work, PropertySet& panel,
-                  std::initializer_list<KeywordGroup> groups) {
-    for (KeywordGroup group : groups) {
-        for (const auto& info : KeywordTable()) {
-            if (info.Group != group)
-                continue;
-            if (work.TakeProperty(KeywordKey(info.Button)) >= 0)
-                panel.PressDown(info.Button);
-            // An oblique face has no button of its own: it reads as italic.
-            if (info.Button == Keyword::FontStyleItalic &&
-                work.TakeProperty("FONT-STYLE:OBLIQUE;") >= 0)
-                panel.PressDown(Keyword::FontStyleItalic);
-        }
-    }
-}
-
-void ReadColors(WorkingText& work, PropertySet& panel) {
-    PropertyValue background = work.TakeValue("BACKGROUND-COLOR:", [](std::string_view t) {
-        return t == "TRANSPARENT" || IsColorValue(t);
-    });
-    if (!background.Found) {
-        panel.BackGroundColor = TextToColor("WHITE");
-    } else if (background.Text == "TRANSPARENT") {
-        panel.BackGroundTransparent = true;
-    } else {
-        panel.BackGroundColorCheck = true;
-        panel.BackGroundColor = TextToColor(background.Text);
-    }
-
-    PropertyValue border = work.TakeValue("BORDER-COLOR:", IsColorValue);
-    panel.BorderColorCheck = border.Found;
-    panel.BorderColor = TextToColor(border.Found ? border.Text : "GRAY");
-
-    PropertyValue text = work.TakeValue("COLOR:", IsColorValue);
-    panel.FontColorCheck = text.Found;
-    panel.FontColor = TextToColor(text.Found ? text.Text : "BLACK");
-}
-
-void ReadPicture(WorkingText& work, PropertySet& panel) {
-    PropertyValue v = work.TakeValue("BACKGROUND-IMAGE:URL(", [](std::string_view t) {
-        return !t.empty() && t.back() == ')' && t.find(')') == t.size() - 1;
-    });
-    if (!v.Found)
-        return;
-    const std::string path = v.Original.substr(0, v.Original.size() - 1);
-    panel.BackGroundAttEnabled = true;
-    panel.BackGroundAttCheck = true;
-    panel.BackGroundAttPath = path;
-    panel.BackGroundAttCaption = PictureCaption(path);
-    ReadKeywords(work, panel,
-                 {KeywordGroup::PicturePosition, KeywordGroup::PictureAttachment,
-                  KeywordGroup::PictureRepeat});
-}
-
-constexpr std::array<Length, 4> kClipEdges = {Length::ClipTop, Length::ClipRight,
-                                              Length::ClipBottom, Length::ClipLeft};
-
-// The four parts of "top, right, bottom, left)", blanks at either end stripped;
-// nothing unless there are exactly four and the text ends with ")".
-std::optional<std::array<std::string_view, 4>> ClipParts(std::string_view text) {
-    if (text.empty() || text.back() != ')')
-        return std::nullopt;
-    text.remove_suffix(1);
-    std::array<std::string_view, 4> parts;
-    for (size_t i = 0; i < 4; ++i) {
-        size_t comma = text.find(',');
-        if ((comma == std::string_view::npos) != (i == 3))
-            return std::nullopt;
-        std::string_view part = text.substr(0, comma);
-        while (!part.empty() && part.front() == ' ')
-            part.remove_prefix(1);
-        while (!part.empty() && part.back() == ' ')
-            part.remove_suffix(1);
-        parts[i] = part;
-        if (i < 3)
-            text.remove_prefix(comma + 1);
-    }
-    return parts;
-}
-
-bool IsClipValue(std::string_view text) {
-    auto parts = ClipParts(text);
-    if (!parts)
-        return false;
-    for (auto part : *parts)
-        if (part != "AUTO" && !ParseLength(part))
+bool AllParts(std::string_view value, size_t most, const std::function<bool(std::string_view)>& ok,
+              bool layers = false) {
+    for (auto layer : layers ? SplitValue(value, ',') : std::vector<std::string_view>{value}) {
+        auto parts = SplitValue(layer);
+        if (parts.empty() || parts.size() > most)
             return false;
+        for (auto part : parts)
+            if (!ok(part))
+                return false;
+    }
     return true;
 }
 
-void ReadClipRect(PropertySet& panel, std::string_view text) {
-    auto parts = ClipParts(text);
-    for (size_t i = 0; i < kClipEdges.size(); ++i) {
-        if ((*parts)[i] == "AUTO")
-            continue;
-        SetLength(panel[kClipEdges[i]], *ParseLength((*parts)[i]));
+bool IsIdentifier(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '-';
+    });
+}
+
+// Values of a keyword group that no button stands for, but the property takes.
+bool IsGroupText(KeywordGroup group, std::string_view value) {
+    if (IsCssWideKeyword(value) || HoldsVariable(value) || IsVendorKeyword(value))
+        return true;
+    switch (group) {
+    case G::TextAlign:
+        return IsOneOf(value, {"start", "end", "match-parent", "justify-all"});
+    case G::TextDecoration:
+        return AllParts(value, 4, [](std::string_view part) {
+            return IsOneOf(part, {"none", "underline", "overline", "line-through", "blink", "solid",
+                                  "double", "dotted", "dashed", "wavy", "auto", "from-font"}) ||
+                   ParseColor(part) || IsColorText(part) || IsLengthLike(part);
+        });
+    case G::FontStyle:
+        return AllParts(value, 2, [](std::string_view part) {
+            return IsOneOf(part, {"oblique"}) || part.ends_with("deg");
+        });
+    case G::FontVariant:
+    case G::Display:
+        return AllParts(value, 3, IsIdentifier);
+    case G::VerticalAlign:
+        return IsLengthLike(value);
+    case G::BorderStyle:
+        return AllParts(value, 4, [](std::string_view part) {
+            return IsOneOf(part, {"none", "hidden", "dotted", "dashed", "solid", "double", "groove",
+                                  "ridge", "inset", "outset"});
+        });
+    case G::PicturePosition:
+        return AllParts(
+            value, 4,
+            [](std::string_view part) {
+                return IsOneOf(part, {"left", "right", "top", "bottom", "center"}) ||
+                       IsLengthLike(part);
+            },
+            true);
+    case G::PictureAttachment:
+        return AllParts(
+            value, 1,
+            [](std::string_view part) {
+                return IsOneOf(part, {"scroll", "fixed", "local"});
+            },
+            true);
+    case G::PictureRepeat:
+        return AllParts(
+            value, 2,
+            [](std::string_view part) {
+                return IsOneOf(part,
+                               {"repeat", "repeat-x", "repeat-y", "no-repeat", "space", "round"});
+            },
+            true);
+    case G::Visibility:
+        return false;
+    case G::Overflow:
+        return AllParts(value, 2, [](std::string_view part) {
+            return IsOneOf(part, {"visible", "hidden", "clip", "scroll", "auto", "overlay"});
+        });
+    case G::Position:
+        return false;
+    case G::Float:
+        return IsOneOf(value, {"none", "inline-start", "inline-end"});
+    }
+    return false;
+}
+
+// The button a value stands for: the keyword itself, oblique as italic, a position
+// pair in either order.
+std::optional<Keyword> ButtonFor(KeywordGroup group, std::string_view value) {
+    std::string wanted = LowerAscii(value);
+    if (group == G::FontStyle && wanted == "oblique")
+        return Keyword::FontStyleItalic;
+    if (group == G::PicturePosition) {
+        auto parts = SplitValue(value);
+        if (parts.size() != 2)
+            return std::nullopt;
+        auto horizontal = [](std::string_view p) { return IsOneOf(p, {"left", "right"}); };
+        auto vertical = [](std::string_view p) { return IsOneOf(p, {"top", "bottom"}); };
+        if (horizontal(parts[1]) || vertical(parts[0]))
+            std::swap(parts[0], parts[1]);
+        wanted = LowerAscii(parts[0]) + " " + LowerAscii(parts[1]);
+    }
+    for (const auto& info : KeywordTable())
+        if (info.Group == group && info.Value == wanted)
+            return info.Button;
+    return std::nullopt;
+}
+
+// What a property of the panel is in the rule's text.
+struct SlotInfo {
+    Slot Which;
+    std::string_view Property; // lower case
+};
+
+constexpr std::array<SlotInfo, kSlotCount> kSlotProperties = {{
+    {S::FontFamily, "font-family"},
+    {S::FontWeight, "font-weight"},
+    {S::FontSize, "font-size"},
+    {S::FontStyle, "font-style"},
+    {S::FontVariant, "font-variant"},
+    {S::TextDecoration, "text-decoration"},
+    {S::TextIndent, "text-indent"},
+    {S::LineHeight, "line-height"},
+    {S::WordSpacing, "word-spacing"},
+    {S::LetterSpacing, "letter-spacing"},
+    {S::TextAlign, "text-align"},
+    {S::VerticalAlign, "vertical-align"},
+    {S::MarginTop, "margin-top"},
+    {S::MarginRight, "margin-right"},
+    {S::MarginBottom, "margin-bottom"},
+    {S::MarginLeft, "margin-left"},
+    {S::PaddingTop, "padding-top"},
+    {S::PaddingRight, "padding-right"},
+    {S::PaddingBottom, "padding-bottom"},
+    {S::PaddingLeft, "padding-left"},
+    {S::FontColor, "color"},
+    {S::BorderColor, "border-color"},
+    {S::BorderStyle, "border-style"},
+    {S::BorderWidth, "border-width"},
+    {S::BackGroundColor, "background-color"},
+    {S::BackGroundImage, "background-image"},
+    {S::PicturePosition, "background-position"},
+    {S::PictureAttachment, "background-attachment"},
+    {S::PictureRepeat, "background-repeat"},
+    {S::Display, "display"},
+    {S::Visibility, "visibility"},
+    {S::Overflow, "overflow"},
+    {S::Clip, "clip"},
+    {S::Position, "position"},
+    {S::Float, "float"},
+    {S::BlockTop, "top"},
+    {S::BlockRight, "right"},
+    {S::BlockBottom, "bottom"},
+    {S::BlockLeft, "left"},
+    {S::BlockHeight, "height"},
+    {S::BlockWidth, "width"},
+}};
+
+using SlotMask = std::array<bool, kSlotCount>;
+
+void Cover(SlotMask& mask, std::initializer_list<Slot> slots) {
+    for (Slot slot : slots)
+        mask[static_cast<size_t>(slot)] = true;
+}
+
+constexpr std::array<Slot, 4> kMargin = {S::MarginTop, S::MarginRight, S::MarginBottom,
+                                         S::MarginLeft};
+constexpr std::array<Slot, 4> kPadding = {S::PaddingTop, S::PaddingRight, S::PaddingBottom,
+                                          S::PaddingLeft};
+constexpr std::array<Slot, 4> kOffsets = {S::BlockTop, S::BlockRight, S::BlockBottom, S::BlockLeft};
+
+// The panel's properties a declaration sets, in whole or in part: its own, those of a
+// shorthand, of a logical property for the same side (in either writing direction)
+// and of the longhands a panel property is itself a shorthand of.
+SlotMask Covered(std::string_view property) {
+    SlotMask mask{};
+    for (const auto& info : kSlotProperties)
+        if (info.Property == property)
+            mask[static_cast<size_t>(info.Which)] = true;
+    auto box = [&](std::string_view name, const std::array<Slot, 4>& sides) {
+        if (property == name) {
+            Cover(mask, {sides[0], sides[1], sides[2], sides[3]});
+            return;
+        }
+        if (!property.starts_with(name) || property.size() <= name.size() ||
+            property[name.size()] != '-')
+            return;
+        std::string_view rest = property.substr(name.size() + 1);
+        if (rest.starts_with("block"))
+            Cover(mask, {sides[0], sides[2]});
+        else if (rest.starts_with("inline"))
+            Cover(mask, {sides[1], sides[3]});
+    };
+    box("margin", kMargin);
+    box("padding", kPadding);
+    box("inset", kOffsets);
+    if (property == "border" || property.starts_with("border-top") ||
+        property.starts_with("border-right") || property.starts_with("border-bottom") ||
+        property.starts_with("border-left") || property.starts_with("border-block") ||
+        property.starts_with("border-inline")) {
+        if (property.ends_with("-width"))
+            Cover(mask, {S::BorderWidth});
+        else if (property.ends_with("-style"))
+            Cover(mask, {S::BorderStyle});
+        else if (property.ends_with("-color"))
+            Cover(mask, {S::BorderColor});
+        else if (!property.ends_with("radius"))
+            Cover(mask, {S::BorderWidth, S::BorderStyle, S::BorderColor});
+    }
+    if (property == "background" || property.starts_with("background-position-"))
+        Cover(mask, {S::BackGroundColor, S::BackGroundImage, S::PicturePosition,
+                     S::PictureAttachment, S::PictureRepeat});
+    if (property == "font")
+        Cover(mask, {S::FontFamily, S::FontWeight, S::FontSize, S::FontStyle, S::FontVariant,
+                     S::LineHeight});
+    if (property.starts_with("font-variant-"))
+        Cover(mask, {S::FontVariant});
+    if (property.starts_with("text-decoration-"))
+        Cover(mask, {S::TextDecoration});
+    if (property.starts_with("overflow-"))
+        Cover(mask, {S::Overflow});
+    if (property == "inline-size")
+        Cover(mask, {S::BlockWidth});
+    if (property == "block-size")
+        Cover(mask, {S::BlockHeight});
+    if (property == "all")
+        mask.fill(true);
+    return mask;
+}
+
+// The list entry that matches the text in any case gives its spelling; other plain
+// names are shown in upper case, values with a function or a string as written.
+void ShowChoice(TextChoiceField& field, const LineList& items, std::string_view value) {
+    field.ItemIndex = -1;
+    field.Set = true;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(items[i], value)) {
+            field.Text = items[i];
+            field.ItemIndex = static_cast<int>(i);
+            return;
+        }
+    }
+    const bool plain = value.find_first_of("(\"'") == std::string_view::npos;
+    field.Text = plain ? UpperAscii(value) : std::string(value);
+}
+
+void SetLength(LengthField& field, std::string_view value) {
+    if (auto parts = SplitNumberAndUnit(value)) {
+        field.Text = parts->Number;
+        field.Unit = parts->Unit;
+        const std::string& n = parts->Number;
+        int32_t whole = 0;
+        auto [end, ec] = std::from_chars(n.data(), n.data() + n.size(), whole);
+        if (ec == std::errc() && end == n.data() + n.size())
+            field.Whole = whole;
+    } else {
+        field.Text = std::string(value);
+        field.Unit.clear();
+    }
+    field.Set = true;
+}
+
+std::optional<Length> LengthFieldOf(Slot slot) {
+    static const std::map<Slot, Length> fields = {
+        {S::TextIndent, Length::TextIndent},       {S::LineHeight, Length::LineHeight},
+        {S::WordSpacing, Length::WordSpacing},     {S::LetterSpacing, Length::LetterSpacing},
+        {S::MarginTop, Length::MarginTop},         {S::MarginRight, Length::MarginRight},
+        {S::MarginBottom, Length::MarginBottom},   {S::MarginLeft, Length::MarginLeft},
+        {S::PaddingTop, Length::PaddingTop},       {S::PaddingRight, Length::PaddingRight},
+        {S::PaddingBottom, Length::PaddingBottom}, {S::PaddingLeft, Length::PaddingLeft},
+        {S::BorderWidth, Length::BorderWidth},     {S::BlockTop, Length::BlockTop},
+        {S::BlockRight, Length::BlockRight},       {S::BlockBottom, Length::BlockBottom},
+        {S::BlockLeft, Length::BlockLeft},         {S::BlockHeight, Length::BlockHeight},
+        {S::BlockWidth, Length::BlockWidth},
+    };
+    auto found = fields.find(slot);
+    if (found == fields.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::optional<KeywordGroup> KeywordGroupOf(Slot slot) {
+    for (const auto& info : KeywordTable()) {
+        for (const auto& property : kSlotProperties) {
+            if (property.Which == slot && EqualsIgnoringAsciiCase(info.Property, property.Property))
+                return info.Group;
+        }
+    }
+    return std::nullopt;
+}
+
+// The four edges of "rect(top, right, bottom, left)" (commas or blanks between them).
+std::optional<std::array<std::string_view, 4>> ClipParts(std::string_view value) {
+    if (value.size() < 6 || !EqualsIgnoringAsciiCase(value.substr(0, 5), "rect(") ||
+        value.back() != ')')
+        return std::nullopt;
+    std::string_view inner = value.substr(5, value.size() - 6);
+    auto parts =
+        inner.find(',') != std::string_view::npos ? SplitValue(inner, ',') : SplitValue(inner);
+    if (parts.size() != 4)
+        return std::nullopt;
+    for (auto part : parts)
+        if (!IsOneOf(part, {"auto"}) && !IsLengthLike(part) && !SplitNumberAndUnit(part))
+            return std::nullopt;
+    return std::array<std::string_view, 4>{parts[0], parts[1], parts[2], parts[3]};
+}
+
+// The path of url(path) or url("path"); nothing for a data: address or anything else.
+std::optional<std::string_view> PicturePath(std::string_view value) {
+    if (value.size() < 5 || !EqualsIgnoringAsciiCase(value.substr(0, 4), "url(") ||
+        value.back() != ')' || value.find(')') != value.size() - 1)
+        return std::nullopt;
+    std::string_view path = value.substr(4, value.size() - 5);
+    if (path.size() >= 5 && EqualsIgnoringAsciiCase(path.substr(0, 5), "data:"))
+        return std::nullopt;
+    return path;
+}
+
+bool IsImageText(std::string_view value) {
+    if (IsCssWideKeyword(value) || HoldsVariable(value) || IsOneOf(value, {"none"}))
+        return true;
+    return AllParts(
+        value, 1,
+        [](std::string_view part) {
+            const size_t open = part.find('(');
+            if (open == std::string_view::npos || part.back() != ')')
+                return false;
+            std::string_view name = part.substr(0, open);
+            return IsOneOf(name,
+                           {"url", "image-set", "-webkit-image-set", "image", "cross-fade"}) ||
+                   LowerAscii(name).find("gradient") != std::string::npos;
+        },
+        true);
+}
+
+// Whether the panel can hold the value for the property, and if so, puts it there.
+bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
+    if (auto field = LengthFieldOf(slot)) {
+        if (!IsLengthFieldValue(*field, value))
+            return false;
+        if (apply)
+            SetLength(panel[*field], value);
+        return true;
+    }
+    if (auto group = KeywordGroupOf(slot)) {
+        auto button = ButtonFor(*group, value);
+        if (!button && !IsGroupText(*group, value))
+            return false;
+        if (apply) {
+            panel.ReleaseGroup(*group);
+            panel.Text(*group).clear();
+            if (button)
+                panel.PressDown(*button);
+            else
+                panel.Text(*group) = std::string(value);
+        }
+        return true;
+    }
+    switch (slot) {
+    case S::FontFamily: {
+        if (value.empty() || value.find(';') != std::string_view::npos)
+            return false;
+        if (!apply)
+            return true;
+        if (value.find('(') != std::string_view::npos) {
+            panel.FontType.Text = std::string(value);
+            panel.FontType.ItemIndex = -1;
+            panel.FontType.Set = true;
+            return true;
+        }
+        auto families = SplitValue(value, ',');
+        if (families.empty())
+            return false;
+        ShowChoice(panel.FontType, panel.Items.FontType, families[0]);
+        const size_t comma = value.find(',');
+        if (comma != std::string_view::npos) {
+            std::string_view alternative = value.substr(comma + 1);
+            if (!alternative.empty() && alternative[0] == ' ')
+                alternative.remove_prefix(1);
+            ShowChoice(panel.FontType2, panel.Items.FontType2, alternative);
+        }
+        return true;
+    }
+    case S::FontWeight: {
+        const bool number = value.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!number && !IsOneOf(value, {"normal", "bold", "bolder", "lighter"}) &&
+            !IsCssWideKeyword(value) && !HoldsVariable(value) && !IsMathOrVarFunction(value))
+            return false;
+        if (apply) {
+            ShowChoice(panel.FontWeight, panel.Items.FontWeight, value);
+            panel.FontBold = EqualsIgnoringAsciiCase(value, "bold");
+        }
+        return true;
+    }
+    case S::FontSize: {
+        const bool keyword = IsFontSizeKeyword(UpperAscii(value));
+        const bool length = SplitNumberAndUnit(value).has_value();
+        if (!keyword && !length && !IsCssWideKeyword(value) && !IsMathOrVarFunction(value) &&
+            !HoldsVariable(value) && !IsOneOf(value, {"math"}))
+            return false;
+        if (!apply)
+            return true;
+        panel.FontSize.Set = true;
+        panel.FontSize.ItemIndex = -1;
+        if (keyword) {
+            panel.FontSize.Text = LowerAscii(value);
+            panel.FontSizeUnit.clear();
+        } else if (length) {
+            auto parts = SplitNumberAndUnit(value);
+            panel.FontSize.Text = parts->Number;
+            panel.FontSizeUnit = parts->Unit;
+        } else {
+            panel.FontSize.Text = std::string(value);
+            panel.FontSizeUnit.clear();
+        }
+        return true;
+    }
+    case S::FontColor:
+    case S::BorderColor:
+    case S::BackGroundColor: {
+        if (slot == S::BorderColor && SplitValue(value).size() > 1)
+            return AllParts(value, 4,
+                            [](std::string_view part) {
+                                return ParseColor(part) || IsColorText(part);
+                            }) &&
+                   (!apply || (panel.BorderColorCheck = true, panel.BorderColorText = value, true));
+        auto color = ParseColor(value);
+        if (!color && !IsColorText(value))
+            return false;
+        if (!apply)
+            return true;
+        if (slot == S::BackGroundColor && EqualsIgnoringAsciiCase(value, "transparent")) {
+            panel.BackGroundTransparent = true;
+            return true;
+        }
+        bool& check = slot == S::FontColor     ? panel.FontColorCheck
+                      : slot == S::BorderColor ? panel.BorderColorCheck
+                                               : panel.BackGroundColorCheck;
+        Color& swatch = slot == S::FontColor     ? panel.FontColor
+                        : slot == S::BorderColor ? panel.BorderColor
+                                                 : panel.BackGroundColor;
+        std::string& text = slot == S::FontColor     ? panel.FontColorText
+                            : slot == S::BorderColor ? panel.BorderColorText
+                                                     : panel.BackGroundColorText;
+        check = true;
+        if (color) {
+            swatch = *color;
+            text.clear();
+        } else {
+            text = std::string(value);
+        }
+        return true;
+    }
+    case S::BackGroundImage: {
+        auto path = PicturePath(value);
+        if (!path && !IsImageText(value))
+            return false;
+        if (!apply)
+            return true;
+        panel.BackGroundAttEnabled = true;
+        panel.BackGroundAttCheck = true;
+        if (path) {
+            panel.BackGroundAttPath = std::string(*path);
+            panel.BackGroundAttCaption = PictureCaption(*path);
+            panel.BackGroundImageText.clear();
+        } else {
+            panel.BackGroundImageText = std::string(value);
+            panel.BackGroundAttCaption = std::string(value.substr(0, 40));
+        }
+        return true;
+    }
+    case S::Clip: {
+        auto parts = ClipParts(value);
+        if (!parts)
+            return false;
+        if (apply) {
+            const std::array<Length, 4> edges = {Length::ClipTop, Length::ClipRight,
+                                                 Length::ClipBottom, Length::ClipLeft};
+            for (size_t i = 0; i < 4; ++i)
+                if (!IsOneOf((*parts)[i], {"auto"}))
+                    SetLength(panel[edges[i]], (*parts)[i]);
+        }
+        return true;
+    }
+    default:
+        return false;
     }
 }
+
+// The four values of a margin or padding shorthand, or nothing.
+std::optional<std::array<std::string, 4>> BoxParts(std::string_view value, Length sample) {
+    if (HoldsVariable(value))
+        return std::nullopt; // how many values a variable holds is known only later
+    auto parts = SplitValue(value);
+    if (parts.empty() || parts.size() > 4)
+        return std::nullopt;
+    for (auto part : parts)
+        if (!IsLengthFieldValue(sample, part) || IsCssWideKeyword(part))
+            return std::nullopt;
+    if (parts.size() == 1 && IsCssWideKeyword(value))
+        return std::nullopt;
+    std::array<std::string, 4> out;
+    out[0] = std::string(parts[0]);
+    out[1] = std::string(parts.size() > 1 ? parts[1] : parts[0]);
+    out[2] = std::string(parts.size() > 2 ? parts[2] : parts[0]);
+    out[3] = std::string(parts.size() > 3 ? parts[3] : out[1]);
+    return out;
+}
+
+std::string WithoutBlanks(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ')
+            out += LowerAscii(c);
+    return out;
+}
+
+struct Candidate {
+    const Declaration* Source;
+    SlotMask Covers{};
+    bool Takeable = false;
+    std::optional<std::array<std::string, 4>> Box; // a margin or padding shorthand
+};
 
 } // namespace
 
@@ -412,8 +570,22 @@ std::string NormalizeDeclarationsKeepCase(const LineList& lines) {
         size += line.size();
     out.reserve(size);
     // The scan keeps the output's last character as the one under examination, so a
-    // character that arrives is its successor.
-    auto arrive = [&out](char n) {
+    // character that arrives is its successor. Inside a string nothing is folded.
+    char quote = 0;
+    bool escaped = false;
+    auto arrive = [&out, &quote, &escaped](char n) {
+        if (quote) {
+            out += n;
+            if (escaped)
+                escaped = false;
+            else if (n == '\\')
+                escaped = true;
+            else if (n == quote)
+                quote = 0;
+            return;
+        }
+        if (n == '"' || n == '\'')
+            quote = n;
         if (static_cast<unsigned char>(n) <= 32)
             n = ' ';
         if (out.empty()) {
@@ -541,40 +713,183 @@ LineList SplitUnsupported(std::string_view rest) {
 
 void ReadDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
-    WorkingText work(memo.Lines);
+    std::string text = NormalizeDeclarationsKeepCase(memo.Lines);
+    // Every copy of the marker goes, with the blank its line end became.
+    for (size_t at = 0;;) {
+        at = UpperAscii(text).find(UpperAscii(kUnsupportedComment), at);
+        if (at == std::string::npos)
+            break;
+        const size_t after = at + kUnsupportedComment.size();
+        text.erase(at, kUnsupportedComment.size() + (after < text.size() && text[after] == ' '));
+    }
     ClearPanel(panel);
 
-    ReadFontFields(work, panel);
-    for (Length field :
-         {Length::TextIndent, Length::LineHeight, Length::WordSpacing, Length::LetterSpacing,
-          Length::MarginTop, Length::MarginRight, Length::MarginBottom, Length::MarginLeft,
-          Length::PaddingTop, Length::PaddingRight, Length::PaddingBottom, Length::PaddingLeft})
-        ReadLengthField(work, panel, field);
-    ReadKeywords(work, panel,
-                 {KeywordGroup::FontStyle, KeywordGroup::TextDecoration, KeywordGroup::FontVariant,
-                  KeywordGroup::TextAlign, KeywordGroup::VerticalAlign, KeywordGroup::BorderStyle});
-    ReadLengthField(work, panel, Length::BorderWidth);
-    ReadColors(work, panel);
-    ReadPicture(work, panel);
-    ReadKeywords(work, panel,
-                 {KeywordGroup::Display, KeywordGroup::Visibility, KeywordGroup::Overflow});
+    const std::vector<Declaration> declarations = ParseDeclarations(text);
+    std::vector<Candidate> candidates;
+    candidates.reserve(declarations.size());
+    for (const Declaration& d : declarations) {
+        Candidate c{&d, Covered(d.Property), false, std::nullopt};
+        if (std::none_of(c.Covers.begin(), c.Covers.end(), [](bool b) { return b; }))
+            continue; // no property of the panel's
+        if (d.Property == "margin" || d.Property == "padding") {
+            c.Box =
+                BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
+            c.Takeable = c.Box.has_value();
+        } else {
+            for (const auto& info : kSlotProperties)
+                if (info.Property == d.Property)
+                    c.Takeable = Apply(panel, info.Which, d.Value, false);
+        }
+        candidates.push_back(std::move(c));
+    }
 
-    PropertyValue clip = work.TakeValue("CLIP:RECT(", IsClipValue);
-    if (clip.Found)
-        ReadClipRect(panel, clip.Text);
+    // A property that a declaration the panel cannot take sets in part is not the
+    // panel's: all its declarations stay where they are, and so do shorthands that
+    // set it along with others.
+    SlotMask blocked{};
+    for (bool again = true; again;) {
+        again = false;
+        for (Candidate& c : candidates) {
+            bool touches = false;
+            for (size_t s = 0; s < kSlotCount; ++s)
+                touches = touches || (c.Covers[s] && blocked[s]);
+            if (c.Takeable && touches)
+                c.Takeable = false;
+            if (!c.Takeable)
+                for (size_t s = 0; s < kSlotCount; ++s)
+                    if (c.Covers[s] && !blocked[s])
+                        blocked[s] = true, again = true;
+        }
+    }
 
-    ReadKeywords(work, panel, {KeywordGroup::Position, KeywordGroup::Float});
-    for (Length field : {Length::BlockTop, Length::BlockRight, Length::BlockBottom,
-                         Length::BlockLeft, Length::BlockHeight, Length::BlockWidth})
-        ReadLengthField(work, panel, field);
+    // The picture's position, attachment and repeat belong to a picture in the rule.
+    auto taken = [&](Slot slot) {
+        return !blocked[static_cast<size_t>(slot)] &&
+               std::any_of(candidates.begin(), candidates.end(),
+                           [&](const Candidate& c) { return c.Covers[static_cast<size_t>(slot)]; });
+    };
+    if (!taken(S::BackGroundImage))
+        for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat})
+            blocked[static_cast<size_t>(slot)] = true;
 
-    work.RemoveEvery(UpperAscii(kUnsupportedComment));
-    work.TrimRest();
+    // The declaration that wins: the last one, or the last with "!important".
+    std::vector<bool> removed(declarations.size(), false);
+    std::array<int, kSlotCount> winners{};
+    for (const auto& info : kSlotProperties) {
+        const size_t s = static_cast<size_t>(info.Which);
+        if (blocked[s])
+            continue;
+        const Candidate* winner = nullptr;
+        SlotOrigin& origin = panel.Origins[info.Which];
+        winners[s] = -1;
+        for (const Candidate& c : candidates) {
+            if (!c.Covers[s])
+                continue;
+            if (!winner || c.Source->Important || !winner->Source->Important) {
+                winner = &c;
+                winners[s] = c.Box ? -1 : static_cast<int>(origin.Values.size());
+            }
+            if (!c.Box)
+                origin.Values.push_back(
+                    std::string(c.Source->Value) +
+                    (c.Source->Important ? " " + std::string(c.Source->Priority) : ""));
+            removed[static_cast<size_t>(c.Source - declarations.data())] = true;
+        }
+        if (!winner)
+            continue;
+        origin.Read = true;
+        origin.Important = winner->Source->Important;
+        origin.Notation = NotationOf(winner->Source->Value);
+        if (winner->Box) {
+            const auto& sides = info.Property.starts_with("margin") ? kMargin : kPadding;
+            const size_t side = static_cast<size_t>(
+                std::find(sides.begin(), sides.end(), info.Which) - sides.begin());
+            Apply(panel, info.Which, (*winner->Box)[side], true);
+        } else {
+            Apply(panel, info.Which, winner->Source->Value, true);
+        }
+    }
+
+    // Swatches of colours the rule does not set show their defaults.
+    if (!panel.BackGroundColorCheck && !panel.BackGroundTransparent)
+        panel.BackGroundColor = TextToColor("WHITE");
+    if (!panel.BorderColorCheck)
+        panel.BorderColor = TextToColor("GRAY");
+    if (!panel.FontColorCheck)
+        panel.FontColor = TextToColor("BLACK");
+
+    // A group read with a shorthand is written back in the order read.
+    for (auto [name, group] :
+         {std::pair<std::string_view, std::vector<BoxEntry>*>{"margin", &panel.Origins.Margin},
+          {"padding", &panel.Origins.Padding}}) {
+        const auto& sides = name == "margin" ? kMargin : kPadding;
+        const bool any = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) {
+            return c.Box && c.Source->Property == name && c.Takeable;
+        });
+        if (!any || blocked[static_cast<size_t>(sides[0])])
+            continue;
+        for (const Candidate& c : candidates) {
+            BoxEntry entry;
+            entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
+            if (c.Box && c.Source->Property == name) {
+                entry.Parts = *c.Box;
+            } else {
+                auto side = std::find_if(sides.begin(), sides.end(), [&](Slot slot) {
+                    return c.Covers[static_cast<size_t>(slot)];
+                });
+                if (side == sides.end() || c.Box)
+                    continue;
+                entry.Side = static_cast<int>(side - sides.begin());
+                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
+            }
+            group->push_back(std::move(entry));
+        }
+    }
+    for (const auto& info : kSlotProperties) {
+        SlotOrigin& origin = panel.Origins[info.Which];
+        if (!origin.Read)
+            continue;
+        auto shown = SlotValue(panel, info.Which);
+        if (!shown) {
+            origin = {};
+            continue;
+        }
+        origin.Shown = *shown;
+        // A value that differs from the panel's only in case and blanks is written in
+        // the panel's spelling: "red" as RED, "Bold" as bold.
+        const int winner = winners[static_cast<size_t>(info.Which)];
+        if (winner >= 0) {
+            std::string& value = origin.Values[static_cast<size_t>(winner)];
+            const std::string priority = origin.Important ? value.substr(value.rfind('!')) : "";
+            std::string bare = value.substr(0, value.size() - priority.size());
+            while (!bare.empty() && bare.back() == ' ')
+                bare.pop_back();
+            if (WithoutBlanks(bare) == WithoutBlanks(*shown))
+                value = priority.empty() ? *shown : *shown + " " + priority;
+        }
+    }
+
+    // What the panel did not take stays, in its order, below the marker.
+    std::string rest;
+    size_t from = 0;
+    for (size_t i = 0; i < declarations.size(); ++i) {
+        if (!removed[i])
+            continue;
+        rest.append(text, from, declarations[i].Begin - from);
+        from = declarations[i].End;
+    }
+    rest.append(text, from, std::string::npos);
+    size_t front = 0;
+    while (front < rest.size() && (rest[front] == ';' || rest[front] == ' '))
+        ++front;
+    rest.erase(0, front);
+    while (!rest.empty() && rest.back() == ' ')
+        rest.pop_back();
+    if (rest == ";")
+        rest.clear();
 
     memo.Lines.clear();
     WriteDeclarations(panel, memo);
-
-    const std::string& rest = work.Original();
     if (!rest.empty()) {
         memo.Lines.emplace_back(kUnsupportedComment);
         for (auto& line : SplitUnsupported(rest))

@@ -1,9 +1,13 @@
 #include "mapping/DeclarationWriter.h"
 
+#include "mapping/ValueSyntax.h"
+
 #include <array>
 
 namespace tesselo {
 namespace {
+
+using S = Slot;
 
 class LineBuilder {
 public:
@@ -28,32 +32,276 @@ private:
     std::string buffer_;
 };
 
-std::string LengthText(const PropertySet& panel, Length field) {
-    return panel[field].Text + panel[field].Unit;
+Slot SlotOf(Length field) {
+    switch (field) {
+    case Length::TextIndent:
+        return S::TextIndent;
+    case Length::LineHeight:
+        return S::LineHeight;
+    case Length::WordSpacing:
+        return S::WordSpacing;
+    case Length::LetterSpacing:
+        return S::LetterSpacing;
+    case Length::MarginTop:
+        return S::MarginTop;
+    case Length::MarginRight:
+        return S::MarginRight;
+    case Length::MarginBottom:
+        return S::MarginBottom;
+    case Length::MarginLeft:
+        return S::MarginLeft;
+    case Length::PaddingTop:
+        return S::PaddingTop;
+    case Length::PaddingRight:
+        return S::PaddingRight;
+    case Length::PaddingBottom:
+        return S::PaddingBottom;
+    case Length::PaddingLeft:
+        return S::PaddingLeft;
+    case Length::BorderWidth:
+        return S::BorderWidth;
+    case Length::BlockTop:
+        return S::BlockTop;
+    case Length::BlockRight:
+        return S::BlockRight;
+    case Length::BlockBottom:
+        return S::BlockBottom;
+    case Length::BlockLeft:
+        return S::BlockLeft;
+    case Length::BlockHeight:
+        return S::BlockHeight;
+    case Length::BlockWidth:
+        return S::BlockWidth;
+    default:
+        return S::Clip;
+    }
 }
 
-void AddLengths(LineBuilder& line, const PropertySet& panel, std::initializer_list<Length> fields) {
-    for (Length field : fields)
-        if (panel[field].Set)
-            line.Add(Info(field).Property, LengthText(panel, field));
+std::optional<Length> FieldOf(Slot slot) {
+    for (const auto& info : LengthTable())
+        if (!info.Property.empty() && SlotOf(info.Field) == slot)
+            return info.Field;
+    return std::nullopt;
 }
 
-void AddKeywords(LineBuilder& line, const PropertySet& panel, WriterLine which) {
-    for (const auto& info : KeywordTable())
-        if (info.Line == which && panel.IsDown(info.Button))
-            line.Add(info.Property, info.Value);
+std::optional<KeywordGroup> GroupOf(Slot slot) {
+    switch (slot) {
+    case S::FontStyle:
+        return KeywordGroup::FontStyle;
+    case S::FontVariant:
+        return KeywordGroup::FontVariant;
+    case S::TextDecoration:
+        return KeywordGroup::TextDecoration;
+    case S::TextAlign:
+        return KeywordGroup::TextAlign;
+    case S::VerticalAlign:
+        return KeywordGroup::VerticalAlign;
+    case S::BorderStyle:
+        return KeywordGroup::BorderStyle;
+    case S::PicturePosition:
+        return KeywordGroup::PicturePosition;
+    case S::PictureAttachment:
+        return KeywordGroup::PictureAttachment;
+    case S::PictureRepeat:
+        return KeywordGroup::PictureRepeat;
+    case S::Display:
+        return KeywordGroup::Display;
+    case S::Visibility:
+        return KeywordGroup::Visibility;
+    case S::Overflow:
+        return KeywordGroup::Overflow;
+    case S::Position:
+        return KeywordGroup::Position;
+    case S::Float:
+        return KeywordGroup::Float;
+    default:
+        return std::nullopt;
+    }
 }
 
-std::string ClipText(const PropertySet& panel) {
-    std::string text = "rect(";
+// A number takes its unit; a keyword or function stands alone; anything else, an
+// empty text or a lone "-" among them, is no value and writes nothing.
+std::optional<std::string> LengthValue(const LengthField& field, Length which) {
+    if (auto parts = SplitNumberAndUnit(field.Text); parts && parts->Unit.empty()) {
+        const std::string text = field.Text + field.Unit;
+        if (which == Length::ClipTop || which == Length::ClipRight || which == Length::ClipBottom ||
+            which == Length::ClipLeft || IsLengthFieldValue(which, text))
+            return text;
+        return std::nullopt;
+    }
+    if (IsLengthFieldValue(which, field.Text))
+        return field.Text;
+    return std::nullopt;
+}
+
+std::optional<std::string> ColorValue(const PropertySet& panel, bool check, const Color& color,
+                                      const std::string& text, Slot slot) {
+    if (!check)
+        return std::nullopt;
+    if (!text.empty())
+        return text;
+    const SlotOrigin& origin = panel.Origins[slot];
+    return WriteColor(color, origin.Read ? origin.Notation : ColorNotation::Name);
+}
+
+std::optional<std::string> ClipValue(const PropertySet& panel) {
     const std::array<Length, 4> edges = {Length::ClipTop, Length::ClipRight, Length::ClipBottom,
                                          Length::ClipLeft};
+    bool any = false;
+    std::string text = "rect(";
     for (size_t i = 0; i < edges.size(); ++i) {
-        text += panel[edges[i]].Set ? LengthText(panel, edges[i]) : "auto";
+        std::optional<std::string> edge;
+        if (panel[edges[i]].Set)
+            edge = LengthValue(panel[edges[i]], edges[i]);
+        any = any || edge;
+        text += edge ? *edge : "auto";
         text += i + 1 < edges.size() ? ", " : ")";
     }
+    if (!any)
+        return std::nullopt;
     return text;
 }
+
+const std::array<std::string_view, 4> kSideNames = {"top", "right", "bottom", "left"};
+
+std::string Capitalised(std::string_view property) {
+    std::string name(property);
+    if (!name.empty())
+        name[0] = UpperAscii(name[0]);
+    return name;
+}
+
+// The four values of a box shorthand in their shortest form.
+std::string BoxText(std::array<std::string, 4> parts) {
+    size_t count = 4;
+    if (parts[3] == parts[1]) {
+        count = 3;
+        if (parts[2] == parts[0]) {
+            count = 2;
+            if (parts[1] == parts[0])
+                count = 1;
+        }
+    }
+    std::string text = parts[0];
+    for (size_t i = 1; i < count; ++i)
+        text += " " + parts[i];
+    return text;
+}
+
+std::string WithPriority(std::string value, std::string_view priority) {
+    if (!priority.empty()) {
+        value += ' ';
+        value += priority;
+    }
+    return value;
+}
+
+class Writer {
+public:
+    Writer(const PropertySet& panel, LineBuilder& line) : panel_(panel), line_(line) {}
+
+    // A property: as read while the user did not change it, else its value now.
+    void Emit(Slot slot, std::string_view name) {
+        const SlotOrigin& origin = panel_.Origins[slot];
+        std::optional<std::string> value = SlotValue(panel_, slot);
+        if (origin.Read && value && *value == origin.Shown) {
+            for (const auto& read : origin.Values)
+                line_.Add(name, read);
+            return;
+        }
+        if (value)
+            line_.Add(name, WithPriority(*value, origin.Important ? "!important" : ""));
+    }
+
+    // The margin or padding group read with a shorthand: its declarations in the order
+    // read, each part the user changed written where it applies.
+    void EmitBox(std::string_view property, const std::vector<BoxEntry>& entries,
+                 std::array<Slot, 4> sides) {
+        std::array<std::optional<std::string>, 4> now;
+        std::array<bool, 4> changed{};
+        std::array<int, 4> source{-1, -1, -1, -1};
+        for (size_t s = 0; s < 4; ++s) {
+            now[s] = SlotValue(panel_, sides[s]);
+            const SlotOrigin& origin = panel_.Origins[sides[s]];
+            changed[s] = !(now[s] && origin.Read && *now[s] == origin.Shown);
+            for (size_t e = 0; e < entries.size(); ++e) {
+                const BoxEntry& entry = entries[e];
+                if (entry.Side != -1 && entry.Side != static_cast<int>(s))
+                    continue;
+                const bool important = !entry.Priority.empty();
+                const bool wins =
+                    source[s] < 0 || important || entries[size_t(source[s])].Priority.empty();
+                if (wins)
+                    source[s] = static_cast<int>(e);
+            }
+        }
+        const std::string shorthand = Capitalised(property);
+        std::array<bool, 4> written{};
+        for (size_t e = 0; e < entries.size(); ++e) {
+            const BoxEntry& entry = entries[e];
+            if (entry.Side >= 0) {
+                const size_t s = static_cast<size_t>(entry.Side);
+                if (!changed[s])
+                    line_.Add(shorthand + "-" + std::string(kSideNames[s]),
+                              WithPriority(entry.Parts[s], entry.Priority));
+                continue;
+            }
+            std::array<std::string, 4> parts = entry.Parts;
+            bool expand = false;
+            for (size_t s = 0; s < 4; ++s) {
+                if (!changed[s])
+                    continue;
+                if (!now[s])
+                    expand = true; // a part cleared: the shorthand cannot say "not set"
+                else if (source[s] == static_cast<int>(e))
+                    parts[s] = *now[s], written[s] = true;
+            }
+            if (!expand) {
+                line_.Add(shorthand, WithPriority(BoxText(parts), entry.Priority));
+                continue;
+            }
+            for (size_t s = 0; s < 4; ++s)
+                if (source[s] == static_cast<int>(e) && now[s])
+                    line_.Add(shorthand + "-" + std::string(kSideNames[s]),
+                              WithPriority(parts[s], entry.Priority)),
+                        written[s] = true;
+        }
+        for (size_t s = 0; s < 4; ++s) {
+            if (changed[s] && now[s] && !written[s]) {
+                const bool important =
+                    source[s] >= 0 && !entries[size_t(source[s])].Priority.empty();
+                line_.Add(shorthand + "-" + std::string(kSideNames[s]),
+                          WithPriority(*now[s], important ? "!important" : ""));
+            }
+        }
+    }
+
+    void Keywords(std::initializer_list<Slot> slots) {
+        for (Slot slot : slots) {
+            // The writer's own spelling of the property: that of the group's buttons.
+            for (const auto& info : KeywordTable()) {
+                if (info.Group == *GroupOf(slot)) {
+                    Emit(slot, info.Property);
+                    break;
+                }
+            }
+        }
+    }
+
+    void Lengths(std::initializer_list<Length> fields) {
+        for (Length field : fields)
+            Emit(SlotOf(field), Info(field).Property);
+    }
+
+private:
+    const PropertySet& panel_;
+    LineBuilder& line_;
+};
+
+constexpr std::array<Slot, 4> kMarginSlots = {S::MarginTop, S::MarginRight, S::MarginBottom,
+                                              S::MarginLeft};
+constexpr std::array<Slot, 4> kPaddingSlots = {S::PaddingTop, S::PaddingRight, S::PaddingBottom,
+                                               S::PaddingLeft};
 
 } // namespace
 
@@ -65,6 +313,66 @@ bool IsFontSizeKeyword(std::string_view upperText) {
     return false;
 }
 
+std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
+    if (auto field = FieldOf(slot)) {
+        if (!panel[*field].Set)
+            return std::nullopt;
+        return LengthValue(panel[*field], *field);
+    }
+    if (auto group = GroupOf(slot)) {
+        for (const auto& info : KeywordTable())
+            if (info.Group == *group && panel.IsDown(info.Button))
+                return std::string(info.Value);
+        const std::string& text = panel.Text(*group);
+        if (!text.empty())
+            return text;
+        return std::nullopt;
+    }
+    switch (slot) {
+    case S::FontFamily:
+        if (!panel.FontType.Set)
+            return std::nullopt;
+        return panel.FontType2.Set ? panel.FontType.Text + ", " + panel.FontType2.Text
+                                   : panel.FontType.Text;
+    case S::FontWeight:
+        if (!panel.FontWeight.Set)
+            return std::nullopt;
+        return panel.FontWeight.Text;
+    case S::FontSize: {
+        if (!panel.FontSize.Set)
+            return std::nullopt;
+        const std::string& text = panel.FontSize.Text;
+        if (IsFontSizeKeyword(UpperAscii(text)))
+            return text;
+        if (auto parts = SplitNumberAndUnit(text); parts && parts->Unit.empty())
+            return text + panel.FontSizeUnit;
+        if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text))
+            return text;
+        return std::nullopt; // no size: "1.2rem" typed goes through the box's handler
+    }
+    case S::FontColor:
+        return ColorValue(panel, panel.FontColorCheck, panel.FontColor, panel.FontColorText, slot);
+    case S::BorderColor:
+        return ColorValue(panel, panel.BorderColorCheck, panel.BorderColor, panel.BorderColorText,
+                          slot);
+    case S::BackGroundColor:
+        if (panel.BackGroundTransparent)
+            return "transparent";
+        return ColorValue(panel, panel.BackGroundColorCheck, panel.BackGroundColor,
+                          panel.BackGroundColorText, slot);
+    case S::BackGroundImage:
+        if (!panel.BackGroundAttCheck)
+            return std::nullopt;
+        if (!panel.BackGroundImageText.empty())
+            return panel.BackGroundImageText;
+        return "url(" + panel.BackGroundAttPath + ")";
+    case S::Clip:
+        return ClipValue(panel);
+    default:
+        return std::nullopt;
+    }
+}
+
 void WriteDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
 
@@ -73,90 +381,76 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         if (!line.empty() && line[0] != ';')
             kept.push_back(std::move(line));
 
+    if (panel.FontSize.Set && IsFontSizeKeyword(UpperAscii(panel.FontSize.Text)))
+        panel.FontSizeUnit.clear();
+
     LineList out;
     LineBuilder line(out);
+    Writer w(panel, line);
 
-    if (panel.FontType.Set) // line 1
-        line.Add("Font-Family", panel.FontType2.Set
-                                    ? panel.FontType.Text + ", " + panel.FontType2.Text
-                                    : panel.FontType.Text);
+    w.Emit(S::FontFamily, "Font-Family"); // line 1
     line.Finish();
-
-    if (panel.FontWeight.Set) // line 2
-        line.Add("Font-weight", panel.FontWeight.Text);
-    if (panel.FontSize.Set) {
-        if (IsFontSizeKeyword(UpperAscii(panel.FontSize.Text))) {
-            panel.FontSizeUnit.clear();
-            line.Add("Font-size", panel.FontSize.Text);
-        } else {
-            line.Add("Font-size", panel.FontSize.Text + panel.FontSizeUnit);
-        }
-    }
+    w.Emit(S::FontWeight, "Font-weight");
+    w.Emit(S::FontSize, "Font-size");
     line.Finish();
-
-    AddKeywords(line, panel, WriterLine::FontStyleVariant);
+    w.Keywords({S::FontStyle, S::FontVariant});
     line.Finish();
-    AddKeywords(line, panel, WriterLine::TextDecoration);
+    w.Keywords({S::TextDecoration});
     line.Finish();
-    AddLengths(line, panel, {Length::TextIndent, Length::LineHeight});
+    w.Lengths({Length::TextIndent, Length::LineHeight});
     line.Finish();
-    AddLengths(line, panel, {Length::WordSpacing, Length::LetterSpacing});
+    w.Lengths({Length::WordSpacing, Length::LetterSpacing});
     line.Finish();
-    AddKeywords(line, panel, WriterLine::Alignment);
+    w.Keywords({S::TextAlign, S::VerticalAlign});
     line.Finish();
-    AddLengths(line, panel, {Length::MarginTop, Length::MarginRight});
-    line.Finish();
-    AddLengths(line, panel, {Length::MarginBottom, Length::MarginLeft});
-    line.Finish();
-    AddLengths(line, panel, {Length::PaddingTop, Length::PaddingRight});
-    line.Finish();
-    AddLengths(line, panel, {Length::PaddingBottom, Length::PaddingLeft});
-    line.Finish();
-
-    if (panel.FontColorCheck) // line 12
-        line.Add("color", ColorToText(panel.FontColor));
-    if (panel.BorderColorCheck)
-        line.Add("Border-color", ColorToText(panel.BorderColor));
-    line.Finish();
-
-    AddKeywords(line, panel, WriterLine::BorderStyle);
-    line.Finish();
-    AddLengths(line, panel, {Length::BorderWidth});
-    line.Finish();
-
-    if (panel.BackGroundTransparent) // line 15
-        line.Add("BackGround-color", "transparent");
-    else if (panel.BackGroundColorCheck)
-        line.Add("BackGround-color", ColorToText(panel.BackGroundColor));
-    line.Finish();
-
-    if (panel.BackGroundAttCheck) { // lines 16 to 19
-        line.Add("BackGround-Image", "url(" + panel.BackGroundAttPath + ")");
+    if (!panel.Origins.Margin.empty()) { // lines 8 and 9
+        w.EmitBox("margin", panel.Origins.Margin, kMarginSlots);
         line.Finish();
-        for (WriterLine which : {WriterLine::PicturePosition, WriterLine::PictureAttachment,
-                                 WriterLine::PictureRepeat}) {
-            AddKeywords(line, panel, which);
+    } else {
+        w.Lengths({Length::MarginTop, Length::MarginRight});
+        line.Finish();
+        w.Lengths({Length::MarginBottom, Length::MarginLeft});
+        line.Finish();
+    }
+    if (!panel.Origins.Padding.empty()) { // lines 10 and 11
+        w.EmitBox("padding", panel.Origins.Padding, kPaddingSlots);
+        line.Finish();
+    } else {
+        w.Lengths({Length::PaddingTop, Length::PaddingRight});
+        line.Finish();
+        w.Lengths({Length::PaddingBottom, Length::PaddingLeft});
+        line.Finish();
+    }
+    w.Emit(S::FontColor, "color"); // line 12
+    w.Emit(S::BorderColor, "Border-color");
+    line.Finish();
+    w.Keywords({S::BorderStyle});
+    line.Finish();
+    w.Lengths({Length::BorderWidth});
+    line.Finish();
+    w.Emit(S::BackGroundColor, "BackGround-color");
+    line.Finish();
+    if (panel.BackGroundAttCheck) { // lines 16 to 19
+        w.Emit(S::BackGroundImage, "BackGround-Image");
+        line.Finish();
+        for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat}) {
+            w.Keywords({slot});
             line.Finish();
         }
     }
-
-    AddKeywords(line, panel, WriterLine::Display);
+    w.Keywords({S::Display});
     line.Finish();
-    AddKeywords(line, panel, WriterLine::VisibilityOverflow);
+    w.Keywords({S::Visibility, S::Overflow});
     line.Finish();
-
-    if (panel[Length::ClipTop].Set || panel[Length::ClipRight].Set ||
-        panel[Length::ClipBottom].Set || panel[Length::ClipLeft].Set) // line 22
-        line.Add("clip", ClipText(panel));
+    w.Emit(S::Clip, "clip");
     line.Finish();
-
-    AddKeywords(line, panel, WriterLine::PositionFloat);
+    w.Keywords({S::Position, S::Float});
     line.Finish();
-    AddLengths(line, panel, {Length::BlockTop, Length::BlockLeft});
+    w.Lengths({Length::BlockTop, Length::BlockLeft});
     line.Finish();
-    AddLengths(line, panel, {Length::BlockRight, Length::BlockBottom});
+    w.Lengths({Length::BlockRight, Length::BlockBottom});
     line.Finish();
-    AddLengths(line, panel, {Length::BlockHeight, Length::BlockWidth});
+    w.Lengths({Length::BlockHeight, Length::BlockWidth});
     line.Finish();
 
     for (auto& keptLine : kept)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tesselo {
 
@@ -142,6 +143,53 @@ struct FontItems {
 };
 FontItems MakeFontItems(const LineList& installedFamilies);
 
+// The panel's properties, each written by the writer as one declaration.
+// clang-format off
+enum class Slot : uint8_t {
+    FontFamily, FontWeight, FontSize, FontStyle, FontVariant, TextDecoration,
+    TextIndent, LineHeight, WordSpacing, LetterSpacing, TextAlign, VerticalAlign,
+    MarginTop, MarginRight, MarginBottom, MarginLeft,
+    PaddingTop, PaddingRight, PaddingBottom, PaddingLeft,
+    FontColor, BorderColor, BorderStyle, BorderWidth, BackGroundColor, BackGroundImage,
+    PicturePosition, PictureAttachment, PictureRepeat, Display, Visibility, Overflow, Clip,
+    Position, Float, BlockTop, BlockRight, BlockBottom, BlockLeft, BlockHeight, BlockWidth,
+    Count
+};
+// clang-format on
+inline constexpr size_t kSlotCount = static_cast<size_t>(Slot::Count);
+
+// How a property was written in the rule when it was read, so that what the user does
+// not change is written back as it was read.
+struct SlotOrigin {
+    bool Read = false;
+    // The values of its declarations as read, each with its "!important": the ones in
+    // front of the one that wins (fallbacks for older browsers) first.
+    LineList Values;
+    std::string Shown; // the value the panel held for it right after reading
+    bool Important = false;
+    ColorNotation Notation = ColorNotation::Name;
+    bool operator==(const SlotOrigin&) const = default;
+};
+
+// A declaration of the margin or padding group read when the group holds a shorthand:
+// the group is written back in the order read, its parts changed where the user
+// changed them.
+struct BoxEntry {
+    int Side = -1;                    // 0 top, 1 right, 2 bottom, 3 left; -1 for the shorthand
+    std::array<std::string, 4> Parts; // the shorthand's four values, or Parts[Side]
+    std::string Priority;             // "!important" as written, or empty
+    bool operator==(const BoxEntry&) const = default;
+};
+
+struct ReadOrigins {
+    std::array<SlotOrigin, kSlotCount> Slots;
+    std::vector<BoxEntry> Margin; // empty unless a margin shorthand was read
+    std::vector<BoxEntry> Padding;
+    SlotOrigin& operator[](Slot slot) { return Slots[static_cast<size_t>(slot)]; }
+    const SlotOrigin& operator[](Slot slot) const { return Slots[static_cast<size_t>(slot)]; }
+    bool operator==(const ReadOrigins&) const = default;
+};
+
 // The program's own texts in the document's code page.
 namespace captions {
 const std::string& FontSizeOff(); // "выкл."
@@ -195,6 +243,7 @@ struct PropertySet {
     std::string BackGroundAttCaption = captions::NoPicture();
 
     FontItems Items;
+    ReadOrigins Origins;
 
     LengthField& operator[](Length field) { return Lengths[static_cast<size_t>(field)]; }
     const LengthField& operator[](Length field) const {

@@ -70,8 +70,6 @@ std::optional<TypedLength> ReadTypedLength(Length field, std::string_view text);
 // var(): those the swatch cannot show as one colour.
 std::optional<Color> ParseColor(std::string_view text);
 
-// How a colour was written, so that a changed colour is written the same way.
-enum class ColorNotation { Name, Hex, Rgb, Hsl };
 ColorNotation NotationOf(std::string_view text);
 // A colour value the swatch cannot show as one colour but the property takes:
 // currentColor, transparent, a CSS-wide keyword, var(), color-mix(), lab() and the like.
