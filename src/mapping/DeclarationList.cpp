@@ -48,6 +48,14 @@ PartEnds ScanPart(std::string_view text, size_t from) {
             --depth;
         } else if (depth == 0 && c == ':' && colon == std::string_view::npos) {
             colon = i;
+        } else if (depth == 0 && IsBlank(c) && colon != std::string_view::npos) {
+            // A line that ended without ";" runs into the next one after a blank: a name
+            // and ":" there begin the next declaration.
+            size_t k = i + 1;
+            while (k < text.size() && IsNameChar(text[k]))
+                ++k;
+            if (k > i + 1 && k < text.size() && text[k] == ':')
+                return {i, colon};
         } else if (depth == 0 && c == ';') {
             return {i, colon};
         }
