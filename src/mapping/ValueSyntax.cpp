@@ -529,7 +529,7 @@ bool IsColorText(std::string_view text) {
         return true;
     auto name = FunctionName(text);
     return name && IsOneOf(*name, {"color-mix", "color", "lab", "lch", "oklab", "oklch", "hwb",
-                                   "light-dark", "rgb", "rgba", "hsl", "hsla"});
+                                   "light-dark"});
 }
 
 std::string WriteColor(Color color, ColorNotation notation) {

@@ -357,13 +357,6 @@ TEST(DeclarationWriterKeywords, SharedLinesHoldBothGroupsInTableOrder) {
                             }));
 }
 
-TEST(DeclarationWriterKeywords, EveryButtonThatIsDownIsWritten) {
-    // The panel keeps a group exclusive; the writer itself does not check.
-    PropertySet panel;
-    panel.Down[static_cast<size_t>(K::TextAlignCenter)] = true;
-    panel.Down[static_cast<size_t>(K::TextAlignLeft)] = true;
-    EXPECT_EQ(Write(panel), LineList{"; Text-align: left; Text-align: center;"});
-}
 
 // ---------------------------------------------------------------------------
 // Length fields: every property name
@@ -417,11 +410,6 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(Info(info.param.Field).Name);
     });
 
-TEST(DeclarationWriterLengths, SetFieldWithEmptyTextWritesTheUnitAlone) {
-    PropertySet panel;
-    SetLength(panel, L::TextIndent, "", "px");
-    EXPECT_EQ(Write(panel), LineList{"; Text-indent: px;"});
-}
 
 TEST(DeclarationWriterLengths, EmptyUnitWritesTheNumberAlone) {
     PropertySet panel;
@@ -493,13 +481,6 @@ TEST(DeclarationWriterFont, NumericSizeTakesTheUnitAndKeepsIt) {
     EXPECT_EQ(panel.FontSizeUnit, "pt");
 }
 
-TEST(DeclarationWriterFont, WordThatOnlyLooksLikeASizeKeywordTakesTheUnit) {
-    PropertySet panel;
-    SetChoice(panel.FontSize, "largest");
-    panel.FontSizeUnit = "em";
-    EXPECT_EQ(Write(panel), LineList{"; Font-size: largestem;"});
-    EXPECT_EQ(panel.FontSizeUnit, "em");
-}
 
 TEST(DeclarationWriterFont, SizeNotSetLeavesTheUnitCaptionAlone) {
     PropertySet panel;

@@ -1,0 +1,306 @@
+// Today's CSS through the panel: every value kind is read into its control, the
+// declaration that wins is the one shown, what is not changed is written back as it
+// was read, and a change is the declaration that applies.
+
+#include "mapping/DeclarationReader.h"
+#include "mapping/DeclarationWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace tesselo {
+namespace {
+
+using K = Keyword;
+using L = Length;
+
+const std::string kComment = "/* Properties without support of this version Tesselo */";
+
+LineList ReadLines(PropertySet& panel, const std::string& text) {
+    TextView memo;
+    memo.Lines = {text};
+    ReadDeclarations(panel, memo);
+    return memo.Lines;
+}
+
+LineList Rewrite(PropertySet& panel, LineList lines) {
+    TextView memo;
+    memo.Lines = std::move(lines);
+    WriteDeclarations(panel, memo);
+    return memo.Lines;
+}
+
+struct ReadCase {
+    const char* Name;
+    const char* Text;
+    LineList Lines; // after reading
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.Text;
+}
+
+// Reading gives these lines; reading them again gives the same lines and panel; and
+// writing with nothing changed gives them too.
+class ReadTable : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadTable, TakenAsShownSettledAndWrittenBackUnchanged) {
+    PropertySet panel;
+    LineList lines = ReadLines(panel, GetParam().Text);
+    EXPECT_EQ(lines, GetParam().Lines);
+    PropertySet again;
+    TextView memo;
+    memo.Lines = lines;
+    ReadDeclarations(again, memo);
+    EXPECT_EQ(memo.Lines, lines);
+    EXPECT_TRUE(again == panel);
+    LineList written = lines;
+    std::erase(written, std::string()); // the writer drops empty lines
+    EXPECT_EQ(Rewrite(panel, lines), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Units, ReadTable,
+    ::testing::Values(
+        ReadCase{"Rem",
+                 "font-size: 1rem; margin-top: 1.5REM",
+                 {"; Font-size: 1rem;", "; Margin-top: 1.5rem;"}},
+        ReadCase{"Viewport",
+                 "width: 100vw; height: 50vh; top: 1vmin; left: 2vmax",
+                 {"; Top: 1vmin; Left: 2vmax;", "; Height: 50vh; Width: 100vw;"}},
+        ReadCase{"OtherUnits",
+                 "text-indent: 2ch; word-spacing: 1Q; letter-spacing: .1em; padding-left: 1dvh",
+                 {"; Text-indent: 2ch;", "; Word-spacing: 1q; Letter-spacing: .1em;",
+                  "; Padding-left: 1dvh;"}},
+        ReadCase{"PlainNumberLineHeight", "line-height: 1.5", {"; Line-height: 1.5;"}},
+        ReadCase{"Inch", "margin-left: 1in", {"; Margin-left: 1in;"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Keywords, ReadTable,
+    ::testing::Values(
+        ReadCase{
+            "Auto", "margin-left: auto; width: auto", {"; Margin-left: auto;", "; Width: auto;"}},
+        ReadCase{"Normal",
+                 "line-height: normal; letter-spacing: normal",
+                 {"; Line-height: normal;", "; Letter-spacing: normal;"}},
+        ReadCase{
+            "CssWide",
+            "color: inherit; display: initial; float: unset; height: revert",
+            {"; color: inherit;", "; Display: initial;", "; Float: unset;", "; Height: revert;"}},
+        ReadCase{"ModernButtons",
+                 "display: inline-flex; position: sticky",
+                 {"; Display: inline-flex;", "; Position: sticky;"}},
+        ReadCase{"NoButton",
+                 "text-align: start; vertical-align: -.125em; float: none",
+                 {"; Text-align: start; Vertical-align: -.125em;", "; Float: none;"}},
+        ReadCase{"SeveralWords",
+                 "text-decoration: underline dotted; overflow: hidden auto",
+                 {"; Text-decoration: underline dotted;", "; Overflow: hidden auto;"}},
+        ReadCase{"VendorValue", "display: -webkit-box", {"; Display: -webkit-box;"}},
+        ReadCase{"Oblique", "font-style: oblique", {"; Font-style: oblique;"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Functions, ReadTable,
+    ::testing::Values(
+        ReadCase{"Calc", "width: calc(100% - 2rem)", {"; Width: calc(100% - 2rem);"}},
+        ReadCase{"Var",
+                 "padding-top: var(--Gap); font-size: var(--Size, 1rem)",
+                 {"; Font-size: var(--Size, 1rem);", "; Padding-top: var(--Gap);"}},
+        ReadCase{"MinMaxClamp",
+                 "height: min(10px, 5vh); top: max(1px, 2%); font-size: clamp(1rem, 2vw, 3rem)",
+                 {"; Font-size: clamp(1rem, 2vw, 3rem);", "; Top: max(1px, 2%);",
+                  "; Height: min(10px, 5vh);"}},
+        ReadCase{"Env",
+                 "padding-bottom: env(safe-area-inset-bottom)",
+                 {"; Padding-bottom: env(safe-area-inset-bottom);"}},
+        ReadCase{
+            "FamilyFromAVariable", "font-family: var(--Font)", {"; Font-Family: var(--Font);"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, ReadTable,
+    ::testing::Values(
+        ReadCase{"Rgba", "color: rgba(0, 0, 0, .5)", {"; color: rgba(0, 0, 0, .5);"}},
+        ReadCase{"RgbBlanks", "color: rgb(0 0 0 / 50%)", {"; color: rgb(0 0 0 / 50%);"}},
+        ReadCase{"Hsl",
+                 "background-color: hsl(120, 100%, 25%)",
+                 {"; BackGround-color: hsl(120, 100%, 25%);"}},
+        ReadCase{"ShortHexKept", "color: #FFF", {"; color: #FFF;"}},
+        ReadCase{"HexWithAlpha",
+                 "border-color: #0008; color: #11223344",
+                 {"; color: #11223344; Border-color: #0008;"}},
+        ReadCase{"ExtendedName", "color: rebeccapurple", {"; color: rebeccapurple;"}},
+        ReadCase{"TableNameInUpperCase", "color: red", {"; color: RED;"}},
+        ReadCase{"CurrentColor", "border-color: currentColor", {"; Border-color: currentColor;"}},
+        ReadCase{"TransparentText", "color: transparent", {"; color: transparent;"}},
+        ReadCase{"ColourVariable", "color: var(--Brand)", {"; color: var(--Brand);"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Importance, ReadTable,
+    ::testing::Values(ReadCase{"Important",
+                               "margin-top: 10px !important; text-align: left!important",
+                               {"; Text-align: left !important;",
+                                "; Margin-top: 10px !important;"}},
+                      ReadCase{"ImportantWinsOverALaterOne",
+                               "color: red !important; color: blue",
+                               {"; color: RED !important; color: blue;"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Shorthands, ReadTable,
+    ::testing::Values(
+        ReadCase{"MarginTwoValues", "margin: 0 auto", {"; Margin: 0 auto;"}},
+        ReadCase{"PaddingFour", "padding: 1px 2px 3px 4px", {"; Padding: 1px 2px 3px 4px;"}},
+        ReadCase{
+            "ShorthandThenSide", "margin: 0; margin-top: 5px", {"; Margin: 0; Margin-top: 5px;"}},
+        ReadCase{"SideThenShorthand",
+                 "padding-left: 1px; padding: 2px",
+                 {"; Padding-left: 1px; Padding: 2px;"}},
+        ReadCase{"VariableShorthandIsKept",
+                 "margin: var(--M); margin-top: 1px",
+                 {kComment, "margin:var(--M);", "margin-top:1px;", ""}},
+        ReadCase{"LogicalPropertyKeepsItsSides",
+                 "margin: 0; margin-inline: auto",
+                 {kComment, "margin:0;", "margin-inline:auto;", ""}},
+        ReadCase{"LogicalPropertyLeavesOtherSides",
+                 "margin-inline: auto; margin-top: 2px",
+                 {"; Margin-top: 2px;", kComment, "margin-inline:auto;", ""}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Fallbacks, ReadTable,
+    ::testing::Values(ReadCase{"SameProperty",
+                               "width: 100%; width: -webkit-fill-available",
+                               {"; Width: 100%; Width: -webkit-fill-available;"}},
+                      ReadCase{"ColourFallback",
+                               "color: #fff; color: rgba(255, 255, 255, .8)",
+                               {"; color: #fff; color: rgba(255, 255, 255, .8);"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+INSTANTIATE_TEST_SUITE_P(
+    Opaque, ReadTable,
+    ::testing::Values(ReadCase{"LongerName",
+                               "-moz-border-radius-topleft: 3px",
+                               {kComment, "-moz-border-radius-topleft:3px;", ""}},
+                      ReadCase{"Hack", "*display: inline", {kComment, "*display:inline;", ""}},
+                      ReadCase{"String",
+                               "content: \"; margin-top:5px\"",
+                               {kComment, "content:\"; margin-top:5px\";", ""}},
+                      ReadCase{"Url",
+                               "background-image: url(\"x;color:red;y.png\")",
+                               {"; BackGround-Image: url(\"x;color:red;y.png\");"}},
+                      ReadCase{"Comment",
+                               "/* color: red; */ cursor: wait",
+                               {kComment, "/* color:red;*/ cursor:wait;", ""}},
+                      ReadCase{"DataUrl",
+                               "background-image: url(data:image/png;base64,iVBO=)",
+                               {"; BackGround-Image: url(data:image/png;base64,iVBO=);"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// ---------------------------------------------------------------------------
+// A change in the panel is the declaration that applies
+
+struct ChangeCase {
+    const char* Name;
+    const char* Text;
+    std::function<void(PropertySet&)> Change;
+    LineList Lines; // after the change
+};
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.Name;
+}
+
+class ChangeTable : public ::testing::TestWithParam<ChangeCase> {};
+
+TEST_P(ChangeTable, WritesTheChangeInTheFormReadAndNothingThatOverridesIt) {
+    PropertySet panel;
+    LineList lines = ReadLines(panel, GetParam().Text);
+    GetParam().Change(panel);
+    EXPECT_EQ(Rewrite(panel, lines), GetParam().Lines);
+}
+
+void SetLengthTo(PropertySet& p, Length field, const char* text, const char* unit) {
+    p[field].Text = text;
+    p[field].Unit = unit;
+    p[field].Set = true;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panel, ChangeTable,
+    ::testing::Values(ChangeCase{"FallbacksGoWithTheChange",
+                                 "font-size: 14px; font-size: 1rem",
+                                 [](PropertySet& p) {
+                                     p.FontSize.Text = "20";
+                                     p.FontSizeUnit = "px";
+                                 },
+                                 {"; Font-size: 20px;"}},
+                      ChangeCase{"ImportantStays",
+                                 "margin-top: 1rem !important",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "2", "rem"); },
+                                 {"; Margin-top: 2rem !important;"}},
+                      ChangeCase{"ShorthandPartChanged",
+                                 "margin: 0 auto",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "5", "px"); },
+                                 {"; Margin: 5px auto 0;"}},
+                      ChangeCase{"SideAfterTheShorthandChanged",
+                                 "margin: 0; margin-top: 5px",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "7", "px"); },
+                                 {"; Margin: 0; Margin-top: 7px;"}},
+                      ChangeCase{"ShorthandPartCleared",
+                                 "padding: 1px 2px",
+                                 [](PropertySet& p) { p[L::PaddingTop].Set = false; },
+                                 {"; Padding-right: 2px; Padding-bottom: 1px; Padding-left: 2px;"}},
+                      ChangeCase{"HexStaysHex",
+                                 "color: #abc",
+                                 [](PropertySet& p) {
+                                     p.FontColor = {0x11, 0x22, 0x33, 255};
+                                 },
+                                 {"; color: #112233;"}},
+                      ChangeCase{"RgbStaysRgb",
+                                 "color: rgba(0, 0, 0, .5)",
+                                 [](PropertySet& p) {
+                                     p.FontColor = {255, 0, 0, 64};
+                                 },
+                                 {"; color: rgba(255, 0, 0, 0.25);"}},
+                      ChangeCase{"HslStaysHsl",
+                                 "background-color: hsl(0, 0%, 0%)",
+                                 [](PropertySet& p) {
+                                     p.BackGroundColor = {0, 128, 0, 255};
+                                 },
+                                 {"; BackGround-color: hsl(120, 100%, 25%);"}},
+                      ChangeCase{"ButtonReplacesText",
+                                 "text-align: start",
+                                 [](PropertySet& p) {
+                                     p.Text(KeywordGroup::TextAlign).clear();
+                                     p.PressDown(K::TextAlignCenter);
+                                 },
+                                 {"; Text-align: center;"}},
+                      ChangeCase{"TextValueReplacedByANumber",
+                                 "width: calc(100% - 1rem)",
+                                 [](PropertySet& p) { SetLengthTo(p, L::BlockWidth, "50", "%"); },
+                                 {"; Width: 50%;"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// Nothing half-made is written: an empty number, a lone "-", a text that is no value.
+TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {
+    for (const char* text : {"", "-", ".", "abc", "1a2px"}) {
+        PropertySet panel;
+        panel[L::MarginBottom] = {text, true, "px", 0};
+        panel.FontSize.Set = true;
+        panel.FontSize.Text = text;
+        EXPECT_EQ(Rewrite(panel, {}), LineList{}) << text;
+    }
+}
+
+TEST(Strings, BlanksInsideAStringAreNotFolded) {
+    EXPECT_EQ(NormalizeDeclarationsKeepCase({"content:  \"a  ;  b\" ;  "}), "content:\"a  ;  b\";");
+}
+
+} // namespace
+} // namespace tesselo
