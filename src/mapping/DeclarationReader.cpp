@@ -554,6 +554,38 @@ std::string WithoutBlanks(std::string_view text) {
     return out;
 }
 
+constexpr std::array<Slot, 3> kBorder = {S::BorderWidth, S::BorderStyle, S::BorderColor};
+
+bool IsBorderStyle(std::string_view part) {
+    return IsOneOf(part, {"none", "hidden", "dotted", "dashed", "solid", "double", "groove",
+                          "ridge", "inset", "outset"});
+}
+
+// Width, style and colour of a border shorthand, each at most once, in any order.
+std::optional<std::array<std::string, 4>> BorderParts(std::string_view value) {
+    if (HoldsVariable(value) || IsCssWideKeyword(value))
+        return std::nullopt;
+    std::array<std::string, 4> out;
+    auto parts = SplitValue(value);
+    if (parts.empty() || parts.size() > 3)
+        return std::nullopt;
+    for (auto part : parts) {
+        size_t which = 0;
+        if (IsLengthLike(part) || IsOneOf(part, {"thin", "medium", "thick"}))
+            which = 0;
+        else if (IsBorderStyle(part))
+            which = 1;
+        else if (ParseColor(part) || IsColorText(part))
+            which = 2;
+        else
+            return std::nullopt;
+        if (!out[which].empty())
+            return std::nullopt;
+        out[which] = std::string(part);
+    }
+    return out;
+}
+
 struct Candidate {
     const Declaration* Source;
     SlotMask Covers{};
@@ -735,6 +767,9 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box =
                 BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
             c.Takeable = c.Box.has_value();
+        } else if (d.Property == "border") {
+            c.Box = BorderParts(d.Value);
+            c.Takeable = c.Box.has_value();
         } else {
             for (const auto& info : kSlotProperties)
                 if (info.Property == d.Property)
@@ -800,7 +835,12 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         origin.Read = true;
         origin.Important = winner->Source->Important;
         origin.Notation = NotationOf(winner->Source->Value);
-        if (winner->Box) {
+        if (winner->Box && winner->Source->Property == "border") {
+            const size_t part = static_cast<size_t>(
+                std::find(kBorder.begin(), kBorder.end(), info.Which) - kBorder.begin());
+            if (!(*winner->Box)[part].empty())
+                Apply(panel, info.Which, (*winner->Box)[part], true);
+        } else if (winner->Box) {
             const auto& sides = info.Property.starts_with("margin") ? kMargin : kPadding;
             const size_t side = static_cast<size_t>(
                 std::find(sides.begin(), sides.end(), info.Which) - sides.begin());
@@ -843,6 +883,28 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                 entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
             }
             group->push_back(std::move(entry));
+        }
+    }
+    if (std::any_of(candidates.begin(), candidates.end(),
+                    [](const Candidate& c) {
+                        return c.Box && c.Source->Property == "border" && c.Takeable;
+                    }) &&
+        !blocked[static_cast<size_t>(S::BorderWidth)]) {
+        for (const Candidate& c : candidates) {
+            BoxEntry entry;
+            entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
+            if (c.Box && c.Source->Property == "border") {
+                entry.Parts = *c.Box;
+            } else {
+                auto part = std::find_if(kBorder.begin(), kBorder.end(), [&](Slot slot) {
+                    return c.Covers[static_cast<size_t>(slot)];
+                });
+                if (part == kBorder.end() || c.Box)
+                    continue;
+                entry.Side = static_cast<int>(part - kBorder.begin());
+                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
+            }
+            panel.Origins.Border.push_back(std::move(entry));
         }
     }
     for (const auto& info : kSlotProperties) {

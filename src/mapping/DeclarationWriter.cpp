@@ -276,6 +276,53 @@ public:
         }
     }
 
+    // The border group read with a "border" shorthand, in the order read: a changed
+    // part is put into the shorthand that sets it, or written after it.
+    void EmitBorder(const std::vector<BoxEntry>& entries) {
+        constexpr std::array<Slot, 3> parts = {S::BorderWidth, S::BorderStyle, S::BorderColor};
+        constexpr std::array<std::string_view, 3> names = {"Border-width", "Border-style",
+                                                           "Border-color"};
+        std::array<std::optional<std::string>, 3> now;
+        std::array<bool, 3> changed{};
+        std::array<int, 3> source{-1, -1, -1};
+        for (size_t p = 0; p < 3; ++p) {
+            now[p] = SlotValue(panel_, parts[p]);
+            const SlotOrigin& origin = panel_.Origins[parts[p]];
+            changed[p] = origin.Read ? !(now[p] && *now[p] == origin.Shown) : now[p].has_value();
+            for (size_t e = 0; e < entries.size(); ++e) {
+                const BoxEntry& entry = entries[e];
+                if (entry.Side != -1 && entry.Side != static_cast<int>(p))
+                    continue;
+                if (source[p] < 0 || !entry.Priority.empty() ||
+                    entries[size_t(source[p])].Priority.empty())
+                    source[p] = static_cast<int>(e);
+            }
+        }
+        std::array<bool, 3> written{};
+        for (size_t e = 0; e < entries.size(); ++e) {
+            const BoxEntry& entry = entries[e];
+            if (entry.Side >= 0) {
+                const size_t p = static_cast<size_t>(entry.Side);
+                if (!changed[p])
+                    line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority));
+                continue;
+            }
+            std::array<std::string, 4> tokens = entry.Parts;
+            for (size_t p = 0; p < 3; ++p)
+                if (changed[p] && source[p] == static_cast<int>(e))
+                    tokens[p] = now[p].value_or(""), written[p] = true;
+            std::string value;
+            for (size_t p = 0; p < 3; ++p)
+                if (!tokens[p].empty())
+                    value += (value.empty() ? "" : " ") + tokens[p];
+            if (!value.empty())
+                line_.Add("Border", WithPriority(value, entry.Priority));
+        }
+        for (size_t p = 0; p < 3; ++p)
+            if (changed[p] && now[p] && !written[p])
+                line_.Add(names[p], *now[p]);
+    }
+
     void Keywords(std::initializer_list<Slot> slots) {
         for (Slot slot : slots) {
             // The writer's own spelling of the property: that of the group's buttons.
@@ -421,13 +468,18 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         w.Lengths({Length::PaddingBottom, Length::PaddingLeft});
         line.Finish();
     }
-    w.Emit(S::FontColor, "color"); // line 12
-    w.Emit(S::BorderColor, "Border-color");
-    line.Finish();
-    w.Keywords({S::BorderStyle});
-    line.Finish();
-    w.Lengths({Length::BorderWidth});
-    line.Finish();
+    w.Emit(S::FontColor, "color");       // line 12
+    if (!panel.Origins.Border.empty()) { // lines 12 to 14
+        w.EmitBorder(panel.Origins.Border);
+        line.Finish();
+    } else {
+        w.Emit(S::BorderColor, "Border-color");
+        line.Finish();
+        w.Keywords({S::BorderStyle});
+        line.Finish();
+        w.Lengths({Length::BorderWidth});
+        line.Finish();
+    }
     w.Emit(S::BackGroundColor, "BackGround-color");
     line.Finish();
     if (panel.BackGroundAttCheck) { // lines 16 to 19

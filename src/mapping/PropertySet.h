@@ -185,6 +185,10 @@ struct ReadOrigins {
     std::array<SlotOrigin, kSlotCount> Slots;
     std::vector<BoxEntry> Margin; // empty unless a margin shorthand was read
     std::vector<BoxEntry> Padding;
+    // The border group read with a "border" shorthand: Parts are width, style and
+    // colour ("" where the shorthand leaves the part to its initial value); Side 0, 1
+    // and 2 are border-width, border-style and border-color.
+    std::vector<BoxEntry> Border;
     SlotOrigin& operator[](Slot slot) { return Slots[static_cast<size_t>(slot)]; }
     const SlotOrigin& operator[](Slot slot) const { return Slots[static_cast<size_t>(slot)]; }
     bool operator==(const ReadOrigins&) const = default;
