@@ -622,3 +622,33 @@ TEST_F(EditedEditor, NestedRulesAreShownAsTextAndWrittenAsTheyStand) {
 
 } // namespace
 } // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// The panel's change is the one that applies: the composed rule holds the new size
+// and no old declaration after it, and what was not changed keeps its text.
+TEST(StyleEditorPanelChange, NewValueReplacesTheOldAndTheRestKeepsItsText) {
+    TempDir dir;
+    const std::string path = dir.File("btn.css");
+    WriteBytes(path, ".btn { font-size: 1rem; color: rgba(0, 0, 0, .5); cursor: pointer }\n");
+    StyleEditor editor{DiskFiles()};
+    ASSERT_FALSE(editor.LoadCSSFile(path));
+    EXPECT_EQ(editor.Panel.FontSize.Text, "1");
+    EXPECT_EQ(editor.Panel.FontSizeUnit, "rem");
+
+    editor.Panel.FontSize.Text = "20";
+    editor.Panel.FontSizeUnit = "px";
+    editor.UserChangedStyle();
+    WriteDeclarations(editor.Panel, editor.CSSMemo);
+    editor.ComposeCSS();
+
+    const std::string sheet = editor.Document.SheetText.Text();
+    EXPECT_NE(sheet.find("Font-size: 20px;"), std::string::npos) << sheet;
+    EXPECT_EQ(sheet.find("1rem"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("color: rgba(0, 0, 0, .5);"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("cursor:pointer"), std::string::npos) << sheet;
+}
+
+} // namespace
+} // namespace tesselo
