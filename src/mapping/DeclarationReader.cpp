@@ -11,6 +11,7 @@
 #include <charconv>
 #include <functional>
 #include <map>
+#include <span>
 #include <vector>
 
 namespace tesselo {
@@ -527,7 +528,7 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
 }
 
 // The four values of a margin or padding shorthand, or nothing.
-std::optional<std::array<std::string, 4>> BoxParts(std::string_view value, Length sample) {
+std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
     if (HoldsVariable(value))
         return std::nullopt; // how many values a variable holds is known only later
     auto parts = SplitValue(value);
@@ -538,7 +539,7 @@ std::optional<std::array<std::string, 4>> BoxParts(std::string_view value, Lengt
             return std::nullopt;
     if (parts.size() == 1 && IsCssWideKeyword(value))
         return std::nullopt;
-    std::array<std::string, 4> out;
+    ShorthandParts out;
     out[0] = std::string(parts[0]);
     out[1] = std::string(parts.size() > 1 ? parts[1] : parts[0]);
     out[2] = std::string(parts.size() > 2 ? parts[2] : parts[0]);
@@ -562,10 +563,10 @@ bool IsBorderStyle(std::string_view part) {
 }
 
 // Width, style and colour of a border shorthand, each at most once, in any order.
-std::optional<std::array<std::string, 4>> BorderParts(std::string_view value) {
+std::optional<ShorthandParts> BorderParts(std::string_view value) {
     if (HoldsVariable(value) || IsCssWideKeyword(value))
         return std::nullopt;
-    std::array<std::string, 4> out;
+    ShorthandParts out;
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 3)
         return std::nullopt;
@@ -586,11 +587,92 @@ std::optional<std::array<std::string, 4>> BorderParts(std::string_view value) {
     return out;
 }
 
+constexpr std::array<Slot, 5> kBackground = {S::BackGroundColor, S::BackGroundImage,
+                                             S::PicturePosition, S::PictureAttachment,
+                                             S::PictureRepeat};
+
+bool IsBox(std::string_view part) {
+    return IsOneOf(part, {"border-box", "padding-box", "content-box", "text"});
+}
+
+// Colour, picture, position, attachment and repeat of a one-layer background
+// shorthand; its boxes go to the rest. Nothing for several layers, a size ("/") or a
+// variable.
+std::optional<ShorthandParts> BackgroundParts(std::string_view value) {
+    if (HoldsVariable(value) || IsCssWideKeyword(value) || SplitValue(value, ',').size() != 1)
+        return std::nullopt;
+    ShorthandParts out;
+    auto add = [&](size_t which, std::string_view part) {
+        if (!out[which].empty() && which != 2 && which != 4)
+            return false;
+        out[which] += (out[which].empty() ? "" : " ") + std::string(part);
+        return true;
+    };
+    size_t last = 9;
+    for (auto part : SplitValue(value)) {
+        size_t which = 9;
+        if (part.find('/') != std::string_view::npos && !PicturePath(part) && !IsImageText(part))
+            return std::nullopt;
+        if (IsOneOf(part, {"left", "right", "top", "bottom", "center"}) || IsLengthLike(part))
+            which = 2;
+        else if (IsOneOf(part, {"repeat", "repeat-x", "repeat-y", "no-repeat", "space", "round"}))
+            which = 4;
+        else if (IsOneOf(part, {"scroll", "fixed", "local"}))
+            which = 3;
+        else if (PicturePath(part) || IsImageText(part))
+            which = 1;
+        else if (ParseColor(part) || IsColorText(part))
+            which = 0;
+        else if (IsBox(part))
+            continue;
+        else
+            return std::nullopt;
+        // The words of a position or a repeat stand together.
+        if (which == last && (which == 2 || which == 4)) {
+            out[which] += " " + std::string(part);
+            continue;
+        }
+        if (!out[which].empty() || !add(which, part))
+            return std::nullopt;
+        last = which;
+    }
+    return out;
+}
+
+std::string BackgroundRest(std::string_view value) {
+    std::string rest;
+    for (auto part : SplitValue(value))
+        if (IsBox(part))
+            rest += (rest.empty() ? "" : " ") + std::string(part);
+    return rest;
+}
+
+struct ShorthandGroup {
+    std::string_view Name;
+    std::span<const Slot> Slots;
+    std::vector<BoxEntry>& (*Entries)(ReadOrigins&);
+};
+
+const std::array<ShorthandGroup, 4> kShorthandGroups = {{
+    {"margin", kMargin, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Margin; }},
+    {"padding", kPadding, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Padding; }},
+    {"border", kBorder, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Border; }},
+    {"background", kBackground,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Background; }},
+}};
+
+const ShorthandGroup& GroupNamed(std::string_view name) {
+    for (const auto& group : kShorthandGroups)
+        if (group.Name == name)
+            return group;
+    return kShorthandGroups[0];
+}
+
 struct Candidate {
     const Declaration* Source;
     SlotMask Covers{};
     bool Takeable = false;
-    std::optional<std::array<std::string, 4>> Box; // a margin or padding shorthand
+    std::optional<ShorthandParts> Box; // a margin or padding shorthand
 };
 
 } // namespace
@@ -770,6 +852,19 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         } else if (d.Property == "border") {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
+        } else if (d.Property == "background") {
+            c.Box = BackgroundParts(d.Value);
+            // A background longhand the panel has no control for, in front of the
+            // shorthand, would come after it once the shorthand is written forward.
+            const bool resetsAKeptOne =
+                std::any_of(declarations.data(), &d, [](const Declaration& earlier) {
+                    return earlier.Property.starts_with("background-") &&
+                           std::none_of(kSlotProperties.begin(), kSlotProperties.end(),
+                                        [&](const SlotInfo& info) {
+                                            return info.Property == earlier.Property;
+                                        });
+                });
+            c.Takeable = c.Box.has_value() && !resetsAKeptOne;
         } else {
             for (const auto& info : kSlotProperties)
                 if (info.Property == d.Property)
@@ -835,16 +930,13 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         origin.Read = true;
         origin.Important = winner->Source->Important;
         origin.Notation = NotationOf(winner->Source->Value);
-        if (winner->Box && winner->Source->Property == "border") {
-            const size_t part = static_cast<size_t>(
-                std::find(kBorder.begin(), kBorder.end(), info.Which) - kBorder.begin());
+        if (winner->Box) {
+            const ShorthandGroup& group = GroupNamed(winner->Source->Property);
+            const size_t part =
+                static_cast<size_t>(std::find(group.Slots.begin(), group.Slots.end(), info.Which) -
+                                    group.Slots.begin());
             if (!(*winner->Box)[part].empty())
                 Apply(panel, info.Which, (*winner->Box)[part], true);
-        } else if (winner->Box) {
-            const auto& sides = info.Property.starts_with("margin") ? kMargin : kPadding;
-            const size_t side = static_cast<size_t>(
-                std::find(sides.begin(), sides.end(), info.Which) - sides.begin());
-            Apply(panel, info.Which, (*winner->Box)[side], true);
         } else {
             Apply(panel, info.Which, winner->Source->Value, true);
         }
@@ -859,52 +951,31 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         panel.FontColor = TextToColor("BLACK");
 
     // A group read with a shorthand is written back in the order read.
-    for (auto [name, group] :
-         {std::pair<std::string_view, std::vector<BoxEntry>*>{"margin", &panel.Origins.Margin},
-          {"padding", &panel.Origins.Padding}}) {
-        const auto& sides = name == "margin" ? kMargin : kPadding;
+    for (const ShorthandGroup& group : kShorthandGroups) {
+        std::vector<BoxEntry>& entries = group.Entries(panel.Origins);
         const bool any = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) {
-            return c.Box && c.Source->Property == name && c.Takeable;
+            return c.Box && c.Source->Property == group.Name && c.Takeable;
         });
-        if (!any || blocked[static_cast<size_t>(sides[0])])
+        if (!any || blocked[static_cast<size_t>(group.Slots[0])])
             continue;
         for (const Candidate& c : candidates) {
             BoxEntry entry;
             entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
-            if (c.Box && c.Source->Property == name) {
+            if (c.Box && c.Source->Property == group.Name) {
                 entry.Parts = *c.Box;
+                entry.Raw = std::string(c.Source->Value);
+                if (group.Name == "background")
+                    entry.Rest = BackgroundRest(c.Source->Value);
             } else {
-                auto side = std::find_if(sides.begin(), sides.end(), [&](Slot slot) {
+                auto part = std::find_if(group.Slots.begin(), group.Slots.end(), [&](Slot slot) {
                     return c.Covers[static_cast<size_t>(slot)];
                 });
-                if (side == sides.end() || c.Box)
+                if (part == group.Slots.end() || c.Box)
                     continue;
-                entry.Side = static_cast<int>(side - sides.begin());
+                entry.Side = static_cast<int>(part - group.Slots.begin());
                 entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
             }
-            group->push_back(std::move(entry));
-        }
-    }
-    if (std::any_of(candidates.begin(), candidates.end(),
-                    [](const Candidate& c) {
-                        return c.Box && c.Source->Property == "border" && c.Takeable;
-                    }) &&
-        !blocked[static_cast<size_t>(S::BorderWidth)]) {
-        for (const Candidate& c : candidates) {
-            BoxEntry entry;
-            entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
-            if (c.Box && c.Source->Property == "border") {
-                entry.Parts = *c.Box;
-            } else {
-                auto part = std::find_if(kBorder.begin(), kBorder.end(), [&](Slot slot) {
-                    return c.Covers[static_cast<size_t>(slot)];
-                });
-                if (part == kBorder.end() || c.Box)
-                    continue;
-                entry.Side = static_cast<int>(part - kBorder.begin());
-                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
-            }
-            panel.Origins.Border.push_back(std::move(entry));
+            entries.push_back(std::move(entry));
         }
     }
     for (const auto& info : kSlotProperties) {

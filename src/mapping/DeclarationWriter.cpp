@@ -3,6 +3,7 @@
 #include "mapping/ValueSyntax.h"
 
 #include <array>
+#include <span>
 
 namespace tesselo {
 namespace {
@@ -172,7 +173,7 @@ std::string Capitalised(std::string_view property) {
 }
 
 // The four values of a box shorthand in their shortest form.
-std::string BoxText(std::array<std::string, 4> parts) {
+std::string BoxText(ShorthandParts parts) {
     size_t count = 4;
     if (parts[3] == parts[1]) {
         count = 3;
@@ -246,7 +247,7 @@ public:
                               WithPriority(entry.Parts[s], entry.Priority));
                 continue;
             }
-            std::array<std::string, 4> parts = entry.Parts;
+            ShorthandParts parts = entry.Parts;
             bool expand = false;
             for (size_t s = 0; s < 4; ++s) {
                 if (!changed[s])
@@ -257,7 +258,8 @@ public:
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
-                line_.Add(shorthand, WithPriority(BoxText(parts), entry.Priority));
+                line_.Add(shorthand, WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts),
+                                                  entry.Priority));
                 continue;
             }
             for (size_t s = 0; s < 4; ++s)
@@ -276,16 +278,15 @@ public:
         }
     }
 
-    // The border group read with a "border" shorthand, in the order read: a changed
-    // part is put into the shorthand that sets it, or written after it.
-    void EmitBorder(const std::vector<BoxEntry>& entries) {
-        constexpr std::array<Slot, 3> parts = {S::BorderWidth, S::BorderStyle, S::BorderColor};
-        constexpr std::array<std::string_view, 3> names = {"Border-width", "Border-style",
-                                                           "Border-color"};
-        std::array<std::optional<std::string>, 3> now;
-        std::array<bool, 3> changed{};
-        std::array<int, 3> source{-1, -1, -1};
-        for (size_t p = 0; p < 3; ++p) {
+    // A group read with a "border" or "background" shorthand, in the order read: a
+    // changed part is put into the shorthand that sets it, or written after it.
+    void EmitTokens(const std::vector<BoxEntry>& entries, std::span<const Slot> parts,
+                    std::span<const std::string_view> names, std::string_view shorthand) {
+        const size_t count = parts.size();
+        std::array<std::optional<std::string>, 5> now;
+        std::array<bool, 5> changed{};
+        std::array<int, 5> source{-1, -1, -1, -1, -1};
+        for (size_t p = 0; p < count; ++p) {
             now[p] = SlotValue(panel_, parts[p]);
             const SlotOrigin& origin = panel_.Origins[parts[p]];
             changed[p] = origin.Read ? !(now[p] && *now[p] == origin.Shown) : now[p].has_value();
@@ -298,7 +299,7 @@ public:
                     source[p] = static_cast<int>(e);
             }
         }
-        std::array<bool, 3> written{};
+        std::array<bool, 5> written{};
         for (size_t e = 0; e < entries.size(); ++e) {
             const BoxEntry& entry = entries[e];
             if (entry.Side >= 0) {
@@ -307,18 +308,23 @@ public:
                     line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority));
                 continue;
             }
-            std::array<std::string, 4> tokens = entry.Parts;
-            for (size_t p = 0; p < 3; ++p)
+            ShorthandParts tokens = entry.Parts;
+            bool touched = false;
+            for (size_t p = 0; p < count; ++p)
                 if (changed[p] && source[p] == static_cast<int>(e))
-                    tokens[p] = now[p].value_or(""), written[p] = true;
+                    tokens[p] = now[p].value_or(""), written[p] = true, touched = true;
             std::string value;
-            for (size_t p = 0; p < 3; ++p)
+            for (size_t p = 0; p < count; ++p)
                 if (!tokens[p].empty())
                     value += (value.empty() ? "" : " ") + tokens[p];
+            if (!entry.Rest.empty())
+                value += (value.empty() ? "" : " ") + entry.Rest;
+            if (!touched)
+                value = entry.Raw;
             if (!value.empty())
-                line_.Add("Border", WithPriority(value, entry.Priority));
+                line_.Add(shorthand, WithPriority(value, entry.Priority));
         }
-        for (size_t p = 0; p < 3; ++p)
+        for (size_t p = 0; p < count; ++p)
             if (changed[p] && now[p] && !written[p])
                 line_.Add(names[p], *now[p]);
     }
@@ -470,7 +476,10 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     }
     w.Emit(S::FontColor, "color");       // line 12
     if (!panel.Origins.Border.empty()) { // lines 12 to 14
-        w.EmitBorder(panel.Origins.Border);
+        constexpr std::array<Slot, 3> parts = {S::BorderWidth, S::BorderStyle, S::BorderColor};
+        constexpr std::array<std::string_view, 3> names = {"Border-width", "Border-style",
+                                                           "Border-color"};
+        w.EmitTokens(panel.Origins.Border, parts, names, "Border");
         line.Finish();
     } else {
         w.Emit(S::BorderColor, "Border-color");
@@ -480,14 +489,25 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         w.Lengths({Length::BorderWidth});
         line.Finish();
     }
-    w.Emit(S::BackGroundColor, "BackGround-color");
-    line.Finish();
-    if (panel.BackGroundAttCheck) { // lines 16 to 19
-        w.Emit(S::BackGroundImage, "BackGround-Image");
+    if (!panel.Origins.Background.empty()) { // lines 15 to 19
+        constexpr std::array<Slot, 5> parts = {S::BackGroundColor, S::BackGroundImage,
+                                               S::PicturePosition, S::PictureAttachment,
+                                               S::PictureRepeat};
+        constexpr std::array<std::string_view, 5> names = {
+            "BackGround-color", "BackGround-Image", "BackGround-position", "BackGround-Attachment",
+            "BackGround-Repeat"};
+        w.EmitTokens(panel.Origins.Background, parts, names, "BackGround");
         line.Finish();
-        for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat}) {
-            w.Keywords({slot});
+    } else {
+        w.Emit(S::BackGroundColor, "BackGround-color");
+        line.Finish();
+        if (panel.BackGroundAttCheck) { // lines 16 to 19
+            w.Emit(S::BackGroundImage, "BackGround-Image");
             line.Finish();
+            for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat}) {
+                w.Keywords({slot});
+                line.Finish();
+            }
         }
     }
     w.Keywords({S::Display});

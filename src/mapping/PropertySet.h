@@ -174,10 +174,13 @@ struct SlotOrigin {
 // A declaration of the margin or padding group read when the group holds a shorthand:
 // the group is written back in the order read, its parts changed where the user
 // changed them.
+using ShorthandParts = std::array<std::string, 5>;
 struct BoxEntry {
-    int Side = -1;                    // 0 top, 1 right, 2 bottom, 3 left; -1 for the shorthand
-    std::array<std::string, 4> Parts; // the shorthand's four values, or Parts[Side]
-    std::string Priority;             // "!important" as written, or empty
+    int Side = -1;        // 0 top, 1 right, 2 bottom, 3 left; -1 for the shorthand
+    ShorthandParts Parts; // the shorthand's values, or Parts[Side]
+    std::string Raw;      // the shorthand's value as read, written while no part changed
+    std::string Rest;     // what a background shorthand sets that is no part of the panel's
+    std::string Priority; // "!important" as written, or empty
     bool operator==(const BoxEntry&) const = default;
 };
 
@@ -189,6 +192,9 @@ struct ReadOrigins {
     // colour ("" where the shorthand leaves the part to its initial value); Side 0, 1
     // and 2 are border-width, border-style and border-color.
     std::vector<BoxEntry> Border;
+    // The background group read with a "background" shorthand: Parts are colour,
+    // picture, position, attachment and repeat; Side 0 to 4 the longhands.
+    std::vector<BoxEntry> Background;
     SlotOrigin& operator[](Slot slot) { return Slots[static_cast<size_t>(slot)]; }
     const SlotOrigin& operator[](Slot slot) const { return Slots[static_cast<size_t>(slot)]; }
     bool operator==(const ReadOrigins&) const = default;

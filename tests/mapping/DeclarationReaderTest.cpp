@@ -208,7 +208,6 @@ TEST(NormalizeDeclarations, AgreesWithThePairwiseScanOnGeneratedTexts) {
     }
 }
 
-
 // ---------------------------------------------------------------------------
 // The empty view and the layout of what is read
 
@@ -235,7 +234,6 @@ TEST(DeclarationReader, UnsupportedDeclarationsFollowTheMarkerLine) {
                                                            }));
 }
 
-
 TEST(DeclarationReader, EveryCopyOfTheMarkerIsReplacedByOne) {
     EXPECT_EQ(Read({kComment, "cursor: wait;", kComment,
                     "/* PROPERTIES WITHOUT SUPPORT OF THIS VERSION TESSELO */", "zoom: 1;"})
@@ -256,7 +254,6 @@ TEST(DeclarationReader, HidesTheRefreshButton) {
     ReadDeclarations(panel, memo);
     EXPECT_FALSE(memo.Edited);
 }
-
 
 // ---------------------------------------------------------------------------
 // Keys found inside longer names
@@ -306,8 +303,6 @@ TEST(DeclarationReaderOrder, BackgroundAndBorderColourBeforeTextColour) {
               (LineList{"; color: BLUE; Border-color: RED;", "; BackGround-color: LIME;"}));
 }
 
-
-
 // ---------------------------------------------------------------------------
 // Fonts
 
@@ -319,7 +314,6 @@ TEST(DeclarationReaderFont, InstalledFamilyTakesTheListSpelling) {
     EXPECT_TRUE(r.Panel.FontType2.Set);
     EXPECT_EQ(r.Lines, LineList{"; Font-Family: Arial, HELVETICA, SANS-SERIF;"});
 }
-
 
 TEST(DeclarationReaderFont, SingleFamilyLeavesTheAlternativeNotSet) {
     ReadResult r = Read({"font-family: serif"});
@@ -365,7 +359,6 @@ TEST(DeclarationReaderFont, BoldWeightPutsTheBoldButtonDown) {
         EXPECT_EQ(r.Lines, LineList{"; Font-weight: bold;"}) << text;
     }
 }
-
 
 TEST(DeclarationReaderFont, SizeKeywordIsShownInLowerCaseWithoutUnit) {
     PropertySet panel;
@@ -572,19 +565,14 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(Info(info.param.Button).Name);
     });
 
-
 TEST(DeclarationReaderKeywords, BlanksAndCaseDoNotMatter) {
     ReadResult r = Read({"TEXT-ALIGN : Left ;"});
     EXPECT_TRUE(r.Panel.IsDown(K::TextAlignLeft));
     EXPECT_EQ(r.Lines, LineList{"; Text-align: left;"});
 }
 
-
-
-
 // ---------------------------------------------------------------------------
 // Colours
-
 
 TEST(DeclarationReaderColors, BlanksInFrontOfTheTextAreNoDeclaration) {
     // The single blank that normalisation keeps at the start goes with the clean-up.
@@ -616,7 +604,6 @@ TEST(DeclarationReaderColors, TransparentBackgroundDisablesTheColourBox) {
     EXPECT_EQ(r.Panel.BackGroundColor, kWhite);
     EXPECT_EQ(r.Lines, LineList{"; BackGround-color: transparent;"});
 }
-
 
 // ---------------------------------------------------------------------------
 // The background picture
@@ -672,7 +659,6 @@ TEST(DeclarationReaderPicture, EveryPictureKeywordIsRead) {
         EXPECT_EQ(r.Lines.size(), 2u) << text;
     }
 }
-
 
 TEST(DeclarationReaderPicture, CaptionIsTheTextAfterTheLastBackslashOrColon) {
     ReadResult windows = Read({"background-image: url(C:\\Img\\Back.GIF)"});
@@ -1032,9 +1018,6 @@ namespace {
 // ---------------------------------------------------------------------------
 // What the panel takes is written in front of what it keeps, so a declaration that a
 // kept one in front of it overrides in part stays where it is.
-
-
-
 
 } // namespace
 } // namespace tesselo

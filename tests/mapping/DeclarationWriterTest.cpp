@@ -357,7 +357,6 @@ TEST(DeclarationWriterKeywords, SharedLinesHoldBothGroupsInTableOrder) {
                             }));
 }
 
-
 // ---------------------------------------------------------------------------
 // Length fields: every property name
 
@@ -409,7 +408,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<LengthCase>& info) {
         return std::string(Info(info.param.Field).Name);
     });
-
 
 TEST(DeclarationWriterLengths, EmptyUnitWritesTheNumberAlone) {
     PropertySet panel;
@@ -480,7 +478,6 @@ TEST(DeclarationWriterFont, NumericSizeTakesTheUnitAndKeepsIt) {
     EXPECT_EQ(Write(panel), LineList{"; Font-size: 12pt;"});
     EXPECT_EQ(panel.FontSizeUnit, "pt");
 }
-
 
 TEST(DeclarationWriterFont, SizeNotSetLeavesTheUnitCaptionAlone) {
     PropertySet panel;
