@@ -1,14 +1,17 @@
 // The composed sheet, read by a real CSS parser: every sheet under tests/data/sheets is
 // opened and composed by tesselo-dump, then the browser reads the original and the
 // composed text. Every rule and declaration the browser finds in the original must come
-// back unchanged, under the same parent and in the same order.
+// back unchanged, under the same parent and in the same order. A panel edit of every
+// rule must change the edited property of that rule alone.
 
+#include "support/GeneratedRules.h"
 #include "support/TempDir.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -206,10 +209,23 @@ QStringList Differences(const SheetRead& original, const SheetRead& composed) {
     return faults;
 }
 
-// The sheet as tesselo-dump composes it: its "sheet" lines joined with LF.
-std::optional<std::string> Compose(const std::string& sheet) {
+// One change the dump made in the panel: the record, the property and the value it
+// must now have, and the record's lines before and after.
+struct DumpEdit {
+    int Record = -1;
+    QString Property, Value, Control;
+    std::string Old, New;
+};
+
+struct DumpOutput {
+    std::vector<std::string> Selectors; // of every record, in sheet order
+    std::vector<DumpEdit> Edits;
+    std::string Sheet; // the composed sheet, lines joined with LF
+};
+
+std::optional<DumpOutput> RunDump(const QString& mode, const std::string& sheet) {
     QProcess dump;
-    dump.start(QStringLiteral(TESSELO_DUMP), kDumpArguments + QStringList{sheet.c_str()});
+    dump.start(QStringLiteral(TESSELO_DUMP), QStringList{mode, sheet.c_str()});
     const bool ran = dump.waitForFinished(kWaitMs) && dump.exitStatus() == QProcess::NormalExit;
     if (!ran || dump.exitCode() != 0) {
         ADD_FAILURE() << "tesselo-dump "
@@ -219,11 +235,35 @@ std::optional<std::string> Compose(const std::string& sheet) {
                       << dump.readAllStandardOutput().toStdString();
         return std::nullopt;
     }
-    std::string composed;
-    for (const QByteArray& line : dump.readAllStandardOutput().split('\n'))
-        if (line.startsWith("sheet\t"))
-            composed += line.mid(6).toStdString() + "\n";
-    return composed;
+    DumpOutput out;
+    for (const QByteArray& line : dump.readAllStandardOutput().split('\n')) {
+        const qsizetype tab = line.indexOf('\t');
+        const QByteArray tag = line.left(tab);
+        const std::string text = line.mid(tab + 1).toStdString();
+        if (tag == "sheet") {
+            out.Sheet += text + "\n";
+        } else if (tag == "rule") {
+            out.Selectors.push_back(text);
+        } else if (tag == "edit") {
+            const QList<QByteArray> f = line.mid(tab + 1).split('\t');
+            if (f.size() == 4)
+                out.Edits.push_back({f[0].toInt(),
+                                     QString::fromUtf8(f[1]),
+                                     QString::fromUtf8(f[2]),
+                                     QString::fromUtf8(f[3]),
+                                     {},
+                                     {}});
+        } else if ((tag == "old" || tag == "new") && !out.Edits.empty()) {
+            (tag == "old" ? out.Edits.back().Old : out.Edits.back().New) += text + "\n";
+        }
+    }
+    return out;
+}
+
+// The sheet as tesselo-dump composes it, every rule written anew.
+std::optional<std::string> Compose(const std::string& sheet) {
+    auto out = RunDump(kDumpArguments[0], sheet);
+    return out ? std::optional<std::string>(out->Sheet) : std::nullopt;
 }
 
 class RealParserCheck : public ::testing::Test {
@@ -324,6 +364,129 @@ TEST_P(RealParserSheet, ComposedReadsAsTheOriginal) {
                                   << *composed;
 }
 
+// What a panel edit should leave: the original rules with the edited property of
+// each edited rule as the browser reads the new value, and nothing else changed.
+// The browser itself says which rule a record is and what the value means: a probe
+// sheet holds, for every record, its selector with the new declaration, each behind a
+// marker rule of its own.
+class RealParserEdit : public RealParserCheck, public ::testing::WithParamInterface<std::string> {
+public:
+    // The faults of the panel edit of every rule of the sheet, each with the edit it
+    // concerns; empty when every edit took and nothing else changed.
+    static QStringList EditFaults(const std::string& sheet) {
+        const auto dump = RunDump(QStringLiteral("--edit-one"), sheet);
+        if (!dump)
+            return {"tesselo-dump failed"};
+        TempDir dir;
+        const auto original = Read(dir, "original", ReadBytes(sheet));
+        const auto edited = Read(dir, "edited", dump->Sheet);
+        std::map<int, const DumpEdit*> edits;
+        std::string probe;
+        for (const DumpEdit& edit : dump->Edits)
+            edits[edit.Record] = &edit;
+        for (size_t i = 0; i < dump->Selectors.size(); ++i) {
+            probe += "#tesselo-probe-" + std::to_string(i) + " {}\n" + dump->Selectors[i] + " { ";
+            if (const auto e = edits.find(static_cast<int>(i)); e != edits.end())
+                probe += (e->second->Property + ": " + e->second->Value).toStdString();
+            probe += " }\n";
+        }
+        const auto probed = Read(dir, "probe", probe);
+        if (!original || !edited || !probed)
+            return {"the browser did not read the sheets"};
+
+        // Each record's rule as the browser names it, and its reading of the new value.
+        std::vector<const RuleRead*> ofRecord(dump->Selectors.size(), nullptr);
+        int record = -1;
+        for (const RuleRead& rule : *probed) {
+            if (rule.Path != rule.Head)
+                continue; // inside an @media probe
+            if (rule.Head.startsWith("#tesselo-probe-"))
+                record = rule.Head.mid(15).toInt();
+            else if (record >= 0 && record < static_cast<int>(ofRecord.size()))
+                ofRecord[static_cast<size_t>(record)] = &rule;
+        }
+        std::map<QString, int> seen;
+        SheetRead expected = *original;
+        QStringList faults;
+        std::map<QString, const DumpEdit*> editAt;
+        for (size_t i = 0; i < ofRecord.size(); ++i) {
+            if (!ofRecord[i])
+                continue;
+            QString path = ofRecord[i]->Head;
+            if (const int n = ++seen[path]; n > 1)
+                path += QStringLiteral(" (#%1)").arg(n);
+            const auto e = edits.find(static_cast<int>(i));
+            if (e == edits.end())
+                continue;
+            const auto rule = std::find_if(expected.begin(), expected.end(),
+                                           [&](const RuleRead& r) { return r.Path == path; });
+            if (rule == expected.end())
+                continue; // the browser reads no such rule: nothing can change
+            editAt[path] = e->second;
+            if (ofRecord[i]->Declarations.empty())
+                faults << "new value refused: " + path + " { " + e->second->Property + ": " +
+                              e->second->Value + " }";
+            for (const auto& [property, value] : ofRecord[i]->Declarations) {
+                const auto was = rule->Declarations.find(property);
+                rule->Declarations[property] = {value.Value, was == rule->Declarations.end()
+                                                                 ? QString()
+                                                                 : was->second.Priority};
+            }
+        }
+        faults += Differences(expected, *edited);
+
+        // Each fault with the edit of its rule: the property, the old and the new text.
+        QStringList report;
+        std::set<QString> shown;
+        for (const QString& fault : faults) {
+            report << fault;
+            for (const auto& [path, edit] : editAt) {
+                if (!fault.contains(": " + path + " {") || !shown.insert(path).second)
+                    continue;
+                report << "    edit: " + edit->Control + " -> " + edit->Property + ": " +
+                              edit->Value;
+                report << "    old:  " + QString::fromStdString(edit->Old).trimmed().replace(
+                                             "\n", "\n          ");
+                report << "    new:  " + QString::fromStdString(edit->New).trimmed().replace(
+                                             "\n", "\n          ");
+            }
+        }
+        return report;
+    }
+};
+
+TEST_P(RealParserEdit, OneControlSetInEveryRuleChangesThatPropertyAlone) {
+    const QStringList faults = EditFaults(GetParam());
+    EXPECT_TRUE(faults.isEmpty()) << faults.filter(QRegularExpression("^\\S")).size()
+                                  << " differences:\n"
+                                  << faults.join('\n').toStdString();
+}
+
+// Rules as today's sheets write them, made from a fixed seed, keep their meaning when
+// every rule is written anew, and take a panel edit of each.
+TEST_F(RealParserCheck, GeneratedRulesKeepTheirMeaningWrittenAnew) {
+    TempDir dir;
+    const std::string sheet = dir.File("generated.css");
+    WriteBytes(sheet, testing::GenerateRules(20240611, 300));
+    const auto composed = Compose(sheet);
+    ASSERT_TRUE(composed);
+    const auto original = Read(dir, "original", ReadBytes(sheet));
+    const auto read = Read(dir, "composed", *composed);
+    ASSERT_TRUE(original && read);
+    ASSERT_GE(original->size(), 300u);
+    const QStringList faults = Differences(*original, *read);
+    EXPECT_TRUE(faults.isEmpty()) << faults.size() << " differences:\n"
+                                  << faults.join('\n').toStdString();
+}
+
+TEST_F(RealParserCheck, GeneratedRulesTakeAPanelEditOfEachRule) {
+    TempDir dir;
+    const std::string sheet = dir.File("generated.css");
+    WriteBytes(sheet, testing::GenerateRules(20240611, 300));
+    const QStringList faults = RealParserEdit::EditFaults(sheet);
+    EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
+}
+
 // The sheets under tests/data/sheets and the real sheets of Debian's packages, as CMake
 // found them.
 std::vector<std::string> SheetFiles() {
@@ -333,22 +496,23 @@ std::vector<std::string> SheetFiles() {
     return files;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSheet, ::testing::ValuesIn(SheetFiles()),
-                         [](const auto& info) {
-                             // A real sheet is named by its place under the packages'
-                             // folder, since two packages hold a "bootstrap.css".
-                             const std::string packages = "/usr/share/javascript/";
-                             std::string name =
-                                 info.param.starts_with(packages)
-                                     ? info.param.substr(packages.size())
-                                     : std::filesystem::path(info.param).stem().string();
-                             if (name.ends_with(".css"))
-                                 name.resize(name.size() - 4);
-                             for (char& c : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(c)))
-                                     c = '_';
-                             return name;
-                         });
+// A real sheet is named by its place under the packages' folder, since two packages
+// hold a "bootstrap.css".
+std::string SheetTestName(const ::testing::TestParamInfo<std::string>& info) {
+    const std::string packages = "/usr/share/javascript/";
+    std::string name = info.param.starts_with(packages)
+                           ? info.param.substr(packages.size())
+                           : std::filesystem::path(info.param).stem().string();
+    if (name.ends_with(".css"))
+        name.resize(name.size() - 4);
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSheet, ::testing::ValuesIn(SheetFiles()), SheetTestName);
+INSTANTIATE_TEST_SUITE_P(Sheets, RealParserEdit, ::testing::ValuesIn(SheetFiles()), SheetTestName);
 
 } // namespace
 } // namespace tesselo

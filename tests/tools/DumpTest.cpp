@@ -58,5 +58,45 @@ TEST(TesseloDump, EditAllWritesEveryRuleAnewWithItsCommentsInFront) {
               "/* links */\na:hover, a:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
 }
 
+// The measure counts the declarations of the panel's properties (not a longer name
+// that ends in one, not an old browser's "*display" hack), leaves nested rules out and
+// names the causes of what the panel keeps.
+TEST(TesseloDump, CoverageCountsThePanelsPropertiesAndTheCausesOfTheRest) {
+    testing::TempDir dir;
+    const std::string path = dir.File("site.css");
+    testing::WriteBytes(path, "/* header */\n"
+                              "a { color: red; width: 10 px; cursor: pointer;\n"
+                              "    -moz-border-radius-topleft: 3px; *display: inline }\n"
+                              "@media print { b { color: red } }\n"
+                              "c { margin-top: 5px; width: 10 px /* note */ }\n");
+    const std::string counts =
+        "rules 2\tnested left out 1\ttaken 2/4 50.0 %\tlonghands 2/4 50.0 %\n";
+    const std::string arguments = "--coverage " + path + " " + path;
+    EXPECT_EQ(Tagged(arguments, "sheet"), path + "\t" + counts + path + "\t" + counts);
+    EXPECT_EQ(Tagged(arguments, "all"),
+              "2 sheets\trules 4\tnested left out 2\ttaken 4/8 50.0 %\tlonghands 4/8 50.0 %\n");
+    // Groups of equal size in the order of their names.
+    EXPECT_EQ(Tagged(arguments, "kind"), "comment\t2\twidth: 10 px /* note */ x2\n"
+                                         "several values\t2\twidth: 10 px x2\n");
+    EXPECT_EQ(Tagged(arguments, "property"),
+              "width\t4\twidth: 10 px x2 | width: 10 px /* note */ x2\n");
+}
+
+// Each rule gets one of its set controls changed, a different one from rule to rule,
+// and the dump says which, with the value the rule must now have.
+TEST(TesseloDump, EditOneChangesOneSetControlOfEveryRule) {
+    testing::TempDir dir;
+    const std::string path = dir.File("site.css");
+    testing::WriteBytes(path, "p { margin-top: 5px; color: red }\n"
+                              "q { color: red; display: block }\n"
+                              "r { cursor: pointer }\n"
+                              "@media print { s { color: red } }\n");
+    EXPECT_EQ(Tagged("--edit-one " + path, "edit"), "0\tmargin-top\t17px\tMarginTop\n"
+                                                    "1\tcolor\t#12abcd\tFontColor\n");
+    const std::string sheet = Tagged("--edit-one " + path, "sheet");
+    EXPECT_NE(sheet.find("17px"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("@media print {\ns { color: red }"), std::string::npos) << sheet;
+}
+
 } // namespace
 } // namespace tesselo

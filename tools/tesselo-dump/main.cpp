@@ -1,14 +1,25 @@
-// tesselo-dump [--edit-all] FILE: the sheet as read, as mapped and as composed, one
-// tagged line per output line ("tag<TAB>bytes<LF>"). Reads FILE as the editor opens it
-// and writes nothing to disk. Selecting a record leaves it as read, so the composed
-// sheet is the text as read; with --edit-all every record counts as edited once
-// selected, so the composed sheet shows the editor's own form of every rule.
+// tesselo-dump [--edit-all | --edit-one] FILE: the sheet as read, as mapped and as
+// composed, one tagged line per output line ("tag<TAB>bytes<LF>"). Reads FILE as the
+// editor opens it and writes nothing to disk. Selecting a record leaves it as read, so
+// the composed sheet is the text as read; with --edit-all every record counts as
+// edited once selected, so the composed sheet shows the editor's own form of every
+// rule. With --edit-one every rule the panel reads also gets one of its set controls
+// changed, as a user changes it, and the change is written: "edit" names the record,
+// the property and its new value, "old" and "new" give the record's lines before and
+// after.
+//
+// tesselo-dump --coverage FILE...: how many declarations of the panel's properties
+// the panel takes into a control, per sheet and in all, and why it keeps the rest.
 
+#include "Coverage.h"
+#include "PanelEdit.h"
 #include "document/SheetComposer.h"
 #include "editor/StyleEditor.h"
+#include "mapping/DeclarationWriter.h"
 #include "platform/PosixFileReplacer.h"
 
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <string_view>
 
@@ -21,14 +32,43 @@ void Emit(std::string_view tag, std::string_view text) {
     std::fputc('\n', stdout);
 }
 
+void EmitLines(std::string_view tag, const tesselo::LineList& lines) {
+    for (const auto& line : lines)
+        Emit(tag, line);
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: tesselo-dump [--edit-all | --edit-one] FILE\n"
+                         "       tesselo-dump --coverage FILE...\n");
+    return 2;
+}
+
+int Coverage(int files, char** paths) {
+    tesselo::PosixFileReplacer replacer;
+    tesselo::StyleEditor editor(replacer);
+    tesselo::dump::CoverageCount count;
+    for (int i = 0; i < files; ++i) {
+        if (auto failure = editor.LoadCSSFile(paths[i], /*writeBackup=*/false)) {
+            Emit("error", std::string(paths[i]) + ": " + failure->Reason);
+            return 1;
+        }
+        count.AddSheet(paths[i], editor);
+    }
+    count.Report(std::cout);
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool editAll = argc == 3 && std::string_view(argv[1]) == "--edit-all";
-    if (argc != 2 && !editAll) {
-        std::fprintf(stderr, "usage: tesselo-dump [--edit-all] FILE\n");
-        return 2;
-    }
+    const std::string_view mode = argc > 1 ? argv[1] : "";
+    if (mode == "--coverage")
+        return argc > 2 ? Coverage(argc - 2, argv + 2) : Usage();
+    const bool editAll = mode == "--edit-all";
+    const bool editOne = mode == "--edit-one";
+    if (argc != ((editAll || editOne) ? 3 : 2))
+        return Usage();
     tesselo::PosixFileReplacer files;
     tesselo::StyleEditor editor(files);
     if (auto failure = editor.LoadCSSFile(argv[argc - 1], /*writeBackup=*/false)) {
@@ -38,7 +78,7 @@ int main(int argc, char** argv) {
     tesselo::StyleDocument& document = editor.Document;
     const int count = document.StyleCount();
     // Opening selected record 0 without printing it.
-    if (editAll && count > 0)
+    if ((editAll || editOne) && count > 0)
         document.MarkEdited(0);
 
     // The records still hold the text as read until the next selection commits the
@@ -46,19 +86,30 @@ int main(int argc, char** argv) {
     for (int i = 0; i < count; ++i) {
         const tesselo::StyleRecord& record = document.Record(i);
         Emit("rule", record.Selector);
-        for (const auto& line : record.Lines())
-            Emit("line", line);
+        EmitLines("line", record.Lines());
     }
     for (int i = 0; i < count; ++i) {
         Emit("select", std::to_string(i));
+        const tesselo::LineList old = document.Record(i).Lines();
         editor.SelectRow(i);
-        if (editAll)
+        if (editAll || editOne)
             document.MarkEdited(i);
-        for (const auto& line : editor.CSSMemo.Lines)
-            Emit("memo", line);
+        if (!editOne) {
+            EmitLines("memo", editor.CSSMemo.Lines);
+            continue;
+        }
+        if (editor.NestedCurrent)
+            continue;
+        const auto edit = tesselo::dump::EditOneControl(editor.Panel, i);
+        if (!edit)
+            continue;
+        tesselo::WriteDeclarations(editor.Panel, editor.CSSMemo);
+        Emit("edit",
+             std::to_string(i) + "\t" + edit->Property + "\t" + edit->Value + "\t" + edit->Control);
+        EmitLines("old", old);
+        EmitLines("new", editor.CSSMemo.Lines);
     }
     editor.ComposeCSS();
-    for (const auto& line : document.SheetText)
-        Emit("sheet", line);
+    EmitLines("sheet", document.SheetText.ToLineList());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

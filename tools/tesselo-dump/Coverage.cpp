@@ -1,0 +1,229 @@
+#include "Coverage.h"
+
+#include "DeclarationScan.h"
+#include "document/SheetComposer.h"
+#include "document/SheetReader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace tesselo::dump {
+namespace {
+
+constexpr std::array<std::string_view, 41> kLonghands = {
+    "font-family",
+    "font-weight",
+    "font-size",
+    "font-style",
+    "font-variant",
+    "text-decoration",
+    "text-align",
+    "vertical-align",
+    "text-indent",
+    "line-height",
+    "word-spacing",
+    "letter-spacing",
+    "margin-top",
+    "margin-right",
+    "margin-bottom",
+    "margin-left",
+    "padding-top",
+    "padding-right",
+    "padding-bottom",
+    "padding-left",
+    "color",
+    "background-color",
+    "background-image",
+    "background-position",
+    "background-attachment",
+    "background-repeat",
+    "border-style",
+    "border-width",
+    "border-color",
+    "display",
+    "visibility",
+    "overflow",
+    "clip",
+    "position",
+    "float",
+    "top",
+    "right",
+    "bottom",
+    "left",
+    "height",
+    "width",
+};
+
+constexpr std::array<std::string_view, 9> kShorthands = {
+    "margin",        "padding",     "border",     "border-top", "border-right",
+    "border-bottom", "border-left", "background", "font",
+};
+
+bool StartsWithFunction(std::string_view value, std::initializer_list<std::string_view> names) {
+    for (std::string_view name : names)
+        if (value.size() > name.size() && value.substr(0, name.size()) == name &&
+            value[name.size()] == '(')
+            return true;
+    return false;
+}
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + ('a' - 'A'));
+    return out;
+}
+
+bool IsNumberStart(std::string_view value) {
+    size_t i = value[0] == '-' || value[0] == '+' ? 1 : 0;
+    if (i < value.size() && value[i] == '.')
+        ++i;
+    return i < value.size() && value[i] >= '0' && value[i] <= '9';
+}
+
+bool IsIdentifier(std::string_view value) {
+    for (char c : value)
+        if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_'))
+            return false;
+    return !value.empty() && !(value[0] >= '0' && value[0] <= '9');
+}
+
+std::string Percent(const Share& share) {
+    if (share.Total == 0)
+        return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f %%",
+                  100.0 * static_cast<double>(share.Taken) / static_cast<double>(share.Total));
+    return text;
+}
+
+std::string ShareText(const Share& share) {
+    return std::to_string(share.Taken) + "/" + std::to_string(share.Total) + " " + Percent(share);
+}
+
+} // namespace
+
+bool IsPanelLonghand(std::string_view property) {
+    return std::find(kLonghands.begin(), kLonghands.end(), property) != kLonghands.end();
+}
+
+bool IsPanelShorthand(std::string_view property) {
+    return std::find(kShorthands.begin(), kShorthands.end(), property) != kShorthands.end();
+}
+
+std::string ValueKind(const ScannedDeclaration& d) {
+    const std::string lower = Lower(d.Value);
+    const std::string_view property = d.Property;
+    if (d.HasComment)
+        return "comment";
+    if (d.Important)
+        return "!important";
+    if (lower.find("var(") != std::string::npos)
+        return "var()";
+    if (IsPanelShorthand(property))
+        return "shorthand";
+    const auto parts = ValueParts(lower);
+    if (parts.size() > 1)
+        return "several values";
+    if (parts.empty())
+        return "other";
+    const std::string_view only = parts[0];
+    if (StartsWithFunction(only, {"rgb", "rgba", "hsl", "hsla", "hwb", "lab", "lch", "oklab",
+                                  "oklch", "color", "color-mix"}))
+        return "colour function";
+    if (only.find('(') != std::string_view::npos)
+        return "function";
+    if (IsNumberStart(only))
+        return "unit";
+    if (IsIdentifier(only))
+        return "keyword";
+    return "other";
+}
+
+void CoverageCount::AddRest(std::map<std::string, Rest>& groups, const std::string& key,
+                            const std::string& example) {
+    Rest& rest = groups[key];
+    ++rest.Count;
+    ++rest.Examples[example];
+}
+
+void CoverageCount::AddSheet(const std::string& name, StyleEditor& editor) {
+    SheetCount sheet;
+    sheet.Name = name;
+    StyleDocument& document = editor.Document;
+    for (int i = 0; i < document.StyleCount(); ++i) {
+        const LineList lines = document.Record(i).Lines();
+        if (HoldsNestedRules(lines)) {
+            ++sheet.Nested;
+            continue;
+        }
+        ++sheet.Rules;
+        editor.SelectRow(i);
+        const LineList& memo = editor.CSSMemo.Lines;
+        const auto marker = std::find_if(memo.begin(), memo.end(), IsUnsupportedComment);
+        const LineList keptLines(marker == memo.end() ? memo.end() : marker + 1, memo.end());
+
+        std::map<std::string, long> declared;
+        for (const auto& d : ScanDeclarations(lines))
+            if (IsPanelLonghand(d.Property) || IsPanelShorthand(d.Property))
+                ++declared[d.Property];
+        std::map<std::string, long> kept;
+        for (const auto& d : ScanDeclarations(keptLines)) {
+            const auto found = declared.find(d.Property);
+            if (found == declared.end() || kept[d.Property] >= found->second)
+                continue; // a kept declaration the rule did not hold counts for nothing
+            ++kept[d.Property];
+            AddRest(byProperty_, d.Property, d.Written);
+            AddRest(byKind_, ValueKind(d), d.Written);
+        }
+        for (const auto& [property, count] : declared) {
+            const Share share{count - kept[property], count};
+            sheet.All.Add(share);
+            if (IsPanelLonghand(property))
+                sheet.Longhands.Add(share);
+        }
+    }
+    sheets_.push_back(std::move(sheet));
+}
+
+void CoverageCount::Report(std::ostream& out) const {
+    SheetCount all;
+    all.Name = std::to_string(sheets_.size()) + " sheets";
+    auto line = [&out](std::string_view tag, const SheetCount& s) {
+        out << tag << '\t' << s.Name << "\trules " << s.Rules << "\tnested left out " << s.Nested
+            << "\ttaken " << ShareText(s.All) << "\tlonghands " << ShareText(s.Longhands) << '\n';
+    };
+    for (const SheetCount& sheet : sheets_) {
+        line("sheet", sheet);
+        all.Rules += sheet.Rules;
+        all.Nested += sheet.Nested;
+        all.All.Add(sheet.All);
+        all.Longhands.Add(sheet.Longhands);
+    }
+    line("all", all);
+
+    auto groups = [&out](std::string_view tag, const std::map<std::string, Rest>& byKey) {
+        std::vector<std::pair<std::string, const Rest*>> sorted;
+        for (const auto& [key, rest] : byKey)
+            sorted.emplace_back(key, &rest);
+        std::stable_sort(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
+            return a.second->Count > b.second->Count;
+        });
+        for (const auto& [key, rest] : sorted) {
+            std::vector<std::pair<std::string, long>> examples(rest->Examples.begin(),
+                                                               rest->Examples.end());
+            std::stable_sort(examples.begin(), examples.end(),
+                             [](const auto& a, const auto& b) { return a.second > b.second; });
+            out << tag << '\t' << key << '\t' << rest->Count;
+            for (size_t i = 0; i < examples.size() && i < 3; ++i)
+                out << (i ? " | " : "\t") << examples[i].first << " x" << examples[i].second;
+            out << '\n';
+        }
+    };
+    groups("kind", byKind_);
+    groups("property", byProperty_);
+}
+
+} // namespace tesselo::dump
