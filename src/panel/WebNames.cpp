@@ -52,10 +52,12 @@ std::string_view Trim(std::string_view text) {
 
 std::string CssFamilyName(std::string_view typed) {
     const std::string_view name = Trim(typed);
+    if (name.empty())
+        return {};
     if (name.size() >= 2 && (name.front() == '"' || name.front() == '\'') &&
         name.back() == name.front())
         return std::string(name);
-    bool identifiers = !name.empty();
+    bool identifiers = true;
     size_t start = 0;
     while (identifiers && start <= name.size()) {
         size_t end = name.find(' ', start);
