@@ -50,25 +50,21 @@ def letter(s, extra="", **kw):
 
 
 def vertical(kind):
-    base = line(1, 11.5, 15, 11.5, LIGHT)
-    boxes = {
-        "bottom": rect(6.5, 11.5, 4, 3, MARK, MARK),
-        "text-bottom": rect(6.5, 9.5, 4, 3, MARK, MARK),
-        "sub": rect(6.5, 10.5, 3, 3, MARK, MARK),
-        "baseline": rect(6.5, 8.5, 4, 3, MARK, MARK),
-        "middle": rect(6.5, 6.5, 4, 3, MARK, MARK),
-        "super": rect(6.5, 3.5, 3, 3, MARK, MARK),
-        "text-top": rect(6.5, 3.5, 4, 3, MARK, MARK),
-        "top": rect(6.5, 1.5, 4, 3, MARK, MARK),
-    }
-    guide = ""
-    if kind in ("top", "bottom"):
-        guide = line(1, 1.5 if kind == "top" else 14.5, 15, 1.5 if kind == "top" else 14.5, INK)
-    if kind in ("text-top", "text-bottom"):
-        guide = text(3.5, 11, "T", size=9)
+    # A letter on its line box (the two light rules) and a blue box aligned by the
+    # blue guide: each keyword has its own height, so the eight read apart.
     if kind in ("sub", "super"):
-        guide = text(4, 11, "x", size=9)
-    return svg(base + guide + boxes[kind])
+        index = text(13, 6.5 if kind == "super" else 15, "2", size=8, weight="bold", color=MARK)
+        return svg(line(1, 11.5, 15, 11.5, LIGHT) + text(6, 11.5, "x", size=13) + index)
+    guide = {"top": 1.5, "text-top": 4.5, "middle": 8, "baseline": 11.5,
+             "text-bottom": 13.5, "bottom": 14.5}[kind]
+    top = {"top": 1.5, "text-top": 4.5, "middle": 6, "baseline": 7.5,
+           "text-bottom": 9.5, "bottom": 10.5}[kind]
+    rules = line(1, 1.5, 15, 1.5, LIGHT) + line(1, 14.5, 15, 14.5, LIGHT)
+    if kind in ("top", "bottom"):
+        rules = line(1, guide, 15, guide, INK, 1.5) + rules
+    glyph = text(4.5, 11.5, "A", size=10)
+    return svg(rules + glyph + line(1, guide, 15, guide, MARK, dash="1 1")
+               + rect(9.5, top, 4, 4, MARK, MARK))
 
 
 def border(kind):
@@ -162,7 +158,32 @@ def display(kind):
         return svg(grid([(c, r) for c in range(3) for r in (1, 2)]))
     if kind == "table-column":
         return svg(grid([(1, 0), (1, 1), (1, 2)]))
-    return svg(grid([(c, r) for c in (1, 2) for r in range(3)]))  # table-column-group
+    if kind == "table-column-group":
+        return svg(grid([(c, r) for c in (1, 2) for r in range(3)]))
+    if kind == "inline-block":
+        return svg(line(1, 2.5, 15, 2.5, LIGHT) + line(1, 8, 4, 8, LIGHT) + rect(5.5, 4.5, 5, 7, MARK)
+                   + line(7, 6.5, 9, 6.5) + line(7, 9.5, 9, 9.5) + line(12, 8, 15, 8, LIGHT)
+                   + line(1, 13.5, 15, 13.5, LIGHT))
+    if kind in ("flex", "inline-flex"):
+        if kind == "flex":
+            return svg(rect(1.5, 3.5, 13, 9) + "".join(rect(x, 5.5, 2, 5, MARK, MARK)
+                                                         for x in (3.5, 7.5, 11)))
+        return svg(line(0, 8, 3, 8, LIGHT) + rect(4.5, 4.5, 7, 7)
+                   + rect(6, 6, 1, 4, MARK, MARK) + rect(9, 6, 1, 4, MARK, MARK)
+                   + line(13, 8, 16, 8, LIGHT))
+    if kind == "grid":
+        return svg(rect(1.5, 1.5, 13, 13) + "".join(rect(x, y, 4, 4, None, MARK)
+                                                   for x in (3.5, 8.5) for y in (3.5, 8.5)))
+    if kind == "inline-grid":
+        return svg(line(0, 8, 3, 8, LIGHT) + rect(4.5, 4.5, 7, 7)
+                   + "".join(rect(x, y, 2, 2, None, MARK) for x in (6, 8.5) for y in (6, 8.5))
+                   + line(13, 8, 16, 8, LIGHT))
+    if kind == "flow-root":
+        return svg(rect(1.5, 1.5, 13, 13) + rect(3, 3, 5, 6, None, MARK) + line(9.5, 4, 13, 4)
+                   + line(9.5, 7, 13, 7) + line(3, 11.5, 13, 11.5))
+    # contents: the box itself is not made, its children stay
+    return svg(rect(1.5, 2.5, 13, 11, LIGHT, dash="2 2") + rect(3.5, 5.5, 4, 5, None, MARK)
+               + rect(9, 5.5, 4, 5, None, MARK))
 
 
 def eye(slash=False):
@@ -193,6 +214,12 @@ def position(kind):
         return svg(flow + rect(3.5, 6.5, 7, 5, LIGHT, dash="1 1") + rect(6.5, 4.5, 7, 5, MARK))
     if kind == "absolute":
         return svg(rect(1.5, 1.5, 13, 13, LIGHT) + rect(7.5, 3.5, 5, 4, MARK) + line(1.5, 1.5, 7, 3, INK))
+    if kind == "sticky":
+        # held at the top edge while the lines below scroll up under it
+        return svg(line(1, 1.5, 15, 1.5, INK, 1.5) + rect(3.5, 2.5, 9, 4, MARK, MARK)
+                   + line(3, 9.5, 13, 9.5, LIGHT) + line(3, 12.5, 13, 12.5, LIGHT)
+                   + line(14, 13.5, 14, 9, INK) + line(12.5, 10.5, 14, 9, INK)
+                   + line(15.5, 10.5, 14, 9, INK))
     return svg(rect(1.5, 1.5, 13, 13) + rect(7.5, 3.5, 5, 4, None, MARK)
                + line(10, 7.5, 10, 12.5, INK))  # fixed: pinned
 
@@ -235,14 +262,15 @@ for k in ("xy", "x", "y", "none"):
     ICONS["repeat-" + k] = repeat(k)
 for k in ("block", "inline", "list-item", "marker", "none", "table", "inline-table",
           "table-caption", "table-header-group", "table-footer-group", "table-cell",
-          "table-row", "table-row-group", "table-column", "table-column-group"):
+          "table-row", "table-row-group", "table-column", "table-column-group",
+          "inline-block", "flex", "inline-flex", "grid", "inline-grid", "flow-root", "contents"):
     ICONS["display-" + k] = display(k)
 ICONS["visibility-visible"] = eye()
 ICONS["visibility-hidden"] = eye(True)
 ICONS["visibility-collapse"] = svg(grid([(0, 1), (1, 1), (2, 1)]) + line(1, 14, 15, 2, INK, 1.5))
 for k in ("visible", "hidden", "scroll", "auto"):
     ICONS["overflow-" + k] = overflow(k)
-for k in ("static", "relative", "absolute", "fixed"):
+for k in ("static", "relative", "absolute", "fixed", "sticky"):
     ICONS["position-" + k] = position(k)
 for k in ("left", "right"):
     ICONS["float-" + k] = floating(k)

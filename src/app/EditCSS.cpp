@@ -400,6 +400,9 @@ void TMainForm::BuildRegions() {
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
     connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(); });
     panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
+    // The panel shows and takes its texts through the sheet's codec, as the views do.
+    panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
+                         [this](const QString& text) { return Codec().Encode(text); });
     allLayout->addWidget(PanelToolStyle);
 
     auto* lower = new QWidget(PanelALL);
@@ -719,6 +722,8 @@ void TMainForm::RenderMemo() {
     const bool nested = editor_.NestedCurrent;
     PanelToolStyle->setEnabled(!nested);
     TABPANEL->setEnabled(!nested);
+    // The panel's own texts follow the sheet's encoding (open, new).
+    editor_.Panel.UseEncoding(editor_.Document.Encoding);
     panel_->Render();
     if (nested != nestedShown_) {
         nestedShown_ = nested;

@@ -56,7 +56,7 @@ void ClearPanel(PropertySet& panel) {
         panel.ReleaseGroup(group);
     panel.BackGroundAttCheck = false;
     panel.BackGroundAttEnabled = false;
-    panel.BackGroundAttCaption = captions::NoPicture();
+    panel.BackGroundAttCaption = captions::NoPicture(panel.Encoding);
     panel.BackGroundImageText.clear();
 
     for (KeywordGroup group : {G::Display, G::Visibility, G::Overflow})

@@ -2,6 +2,7 @@
 
 #include "document/Cp1251.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace tesselo {
@@ -177,12 +178,15 @@ constexpr bool TablesInEnumOrder() {
 }
 static_assert(TablesInEnumOrder());
 
-LineList Cp1251List(std::initializer_list<std::string_view> utf8) {
+LineList EncodedList(std::initializer_list<std::string_view> utf8, SheetEncoding encoding) {
     LineList out;
     for (auto item : utf8)
-        out.push_back(Utf8ToCp1251(item));
+        out.push_back(captions::InEncoding(item, encoding));
     return out;
 }
+
+// The captions a switched-off size box shows on its way to "Размер".
+constexpr std::array<std::string_view, 2> kSizeOffCaptions = {"Размер шрифта", "Размер"};
 
 } // namespace
 
@@ -208,28 +212,74 @@ const std::string& NoPicture() {
     static const std::string text = Utf8ToCp1251("Рисунок не выбран");
     return text;
 }
+std::string NoPicture(SheetEncoding encoding) {
+    return InEncoding("Рисунок не выбран", encoding);
+}
+std::string InEncoding(std::string_view utf8, SheetEncoding encoding) {
+    return encoding == SheetEncoding::Utf8 ? std::string(utf8) : Utf8ToCp1251(utf8);
+}
+std::string ToUtf8(std::string_view text, SheetEncoding encoding) {
+    return encoding == SheetEncoding::Utf8 ? std::string(text) : Cp1251ToUtf8(text);
+}
 } // namespace captions
 
-FontItems MakeFontItems(const LineList& installedFamilies) {
+FontItems MakeFontItems(const LineList& installedFamilies, SheetEncoding encoding) {
     FontItems items;
-    items.FontType =
-        Cp1251List({"Шрифт выкл.", "serif", "sans-serif", "cursive", "fantasy", "monospace"});
-    items.FontType.insert(items.FontType.end(), installedFamilies.begin(), installedFamilies.end());
+    items.FontType = EncodedList(
+        {"Шрифт выкл.", "serif", "sans-serif", "cursive", "fantasy", "monospace"}, encoding);
+    for (const auto& family : installedFamilies) {
+        std::string text = captions::InEncoding(family, encoding);
+        if (captions::ToUtf8(text, encoding) == family)
+            items.FontType.push_back(std::move(text));
+    }
     items.FontType2 = items.FontType;
-    items.FontWeight = Cp1251List({"Толщина не задана", "normal", "bold", "bolder", "lighter",
-                                   "100", "200", "300", "400", "500", "600", "700", "800", "900"});
-    items.FontSize =
-        Cp1251List({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24", "xx-small", "x-small",
-                    "small", "medium", "large", "x-large", "xx-large", "larger", "smaller"});
+    items.FontWeight =
+        EncodedList({"Толщина не задана", "normal", "bold", "bolder", "lighter", "100", "200",
+                     "300", "400", "500", "600", "700", "800", "900"},
+                    encoding);
+    items.FontSize = EncodedList({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24",
+                                  "xx-small", "x-small", "small", "medium", "large", "x-large",
+                                  "xx-large", "larger", "smaller"},
+                                 encoding);
     return items;
 }
 
 PropertySet::PropertySet(const LineList& installedFamilies)
-    : Items(MakeFontItems(installedFamilies)) {
+    : InstalledFamilies(installedFamilies), Items(MakeFontItems(installedFamilies)) {
     FontType.Text = Items.FontType[0];
     FontType2.Text = Items.FontType2[0];
     FontWeight.Text = Items.FontWeight[0];
     FontSize.Text = Items.FontSize[0];
+}
+
+void PropertySet::UseEncoding(SheetEncoding encoding) {
+    if (encoding == Encoding)
+        return;
+    const SheetEncoding old = Encoding;
+    const FontItems oldItems = std::move(Items);
+    Items = MakeFontItems(InstalledFamilies, encoding);
+    Encoding = encoding;
+    // A box showing one of the program's entries shows it in the new encoding.
+    auto recode = [&](TextChoiceField& field, const LineList& before, const LineList& after,
+                      bool keepIndex) {
+        auto own = std::find(before.begin(), before.end(), field.Text);
+        bool ownText = own != before.end();
+        for (auto caption : kSizeOffCaptions)
+            ownText = ownText || field.Text == captions::InEncoding(caption, old);
+        if (!ownText)
+            return;
+        field.Text = captions::InEncoding(captions::ToUtf8(field.Text, old), encoding);
+        if (!keepIndex) {
+            auto now = std::find(after.begin(), after.end(), field.Text);
+            field.ItemIndex = now == after.end() ? -1 : static_cast<int>(now - after.begin());
+        }
+    };
+    recode(FontType, oldItems.FontType, Items.FontType, false);
+    recode(FontType2, oldItems.FontType2, Items.FontType2, false);
+    recode(FontWeight, oldItems.FontWeight, Items.FontWeight, false);
+    recode(FontSize, oldItems.FontSize, Items.FontSize, true); // keeps the entry last chosen
+    if (BackGroundAttCaption == captions::NoPicture(old))
+        BackGroundAttCaption = captions::NoPicture(encoding);
 }
 
 void PropertySet::ReleaseGroup(KeywordGroup group) {

@@ -5,6 +5,7 @@
 // and the declaration reader and writer translate between it and declaration text.
 
 #include "document/ByteText.h"
+#include "document/SheetEncoding.h"
 #include "mapping/ColorNames.h"
 
 #include <array>
@@ -132,8 +133,9 @@ struct TextChoiceField {
     bool operator==(const TextChoiceField&) const = default;
 };
 
-// The list entries of the four font boxes. The family lists end with the installed
-// font families, as the platform lists them.
+// The list entries of the four font boxes, in the sheet's encoding. The family lists
+// end with the installed font families (given in UTF-8), as the platform lists them;
+// a family that the encoding cannot hold is left out.
 struct FontItems {
     LineList FontType;
     LineList FontType2;
@@ -141,7 +143,8 @@ struct FontItems {
     LineList FontSize;
     bool operator==(const FontItems&) const = default;
 };
-FontItems MakeFontItems(const LineList& installedFamilies);
+FontItems MakeFontItems(const LineList& installedFamilies,
+                        SheetEncoding encoding = SheetEncoding::Windows1251);
 
 // The panel's properties, each written by the writer as one declaration.
 // clang-format off
@@ -200,14 +203,26 @@ struct ReadOrigins {
     bool operator==(const ReadOrigins&) const = default;
 };
 
-// The program's own texts in the document's code page.
+// The program's own texts, in Windows-1251 or in the encoding asked for.
 namespace captions {
 const std::string& FontSizeOff(); // "выкл."
 const std::string& NoPicture();   // "Рисунок не выбран"
+std::string NoPicture(SheetEncoding encoding);
+// A UTF-8 text in the sheet's encoding, and back.
+std::string InEncoding(std::string_view utf8, SheetEncoding encoding);
+std::string ToUtf8(std::string_view text, SheetEncoding encoding);
 } // namespace captions
 
 struct PropertySet {
+    // The installed families in UTF-8.
     explicit PropertySet(const LineList& installedFamilies = {});
+
+    // The encoding of the texts held here: the sheet's. The program's own texts (the
+    // font boxes' entries, the not-set captions) follow a change; texts read from a
+    // sheet are the sheet's bytes already.
+    SheetEncoding Encoding = SheetEncoding::Windows1251;
+    void UseEncoding(SheetEncoding encoding);
+    LineList InstalledFamilies; // UTF-8
 
     std::array<bool, kKeywordCount> Down{}; // keyword buttons
     std::array<LengthField, kLengthCount> Lengths;

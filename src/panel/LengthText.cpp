@@ -32,11 +32,37 @@ int32_t RoundHalfEven(double value) {
     return static_cast<int32_t>(rounded);
 }
 
+bool IsNumberText(std::string_view text) {
+    return text.find_first_not_of("0123456789.,-") == std::string_view::npos;
+}
+
+namespace {
+
+// What a CSS value of a length field is made of besides digits: unit and keyword
+// letters, "%", and the parentheses, blanks, commas and operators of calc(), var(),
+// min(), max() and clamp().
+bool IsValueCharacter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           std::string_view("%() ,*/+-._").find(c) != std::string_view::npos;
+}
+
+} // namespace
+
 KeyVerdict FilterLengthKey(std::string_view text, char key) {
     KeyVerdict verdict;
     const auto code = static_cast<unsigned char>(key);
     if (code < 32) {
         verdict.Accepted = true;
+        verdict.Key = key;
+        return verdict;
+    }
+    const bool number = IsNumberText(text);
+    const bool numberKey = (key >= '0' && key <= '9') || key == ',' || key == '.' || key == '-';
+    if (!number || !numberKey) {
+        // Text beyond a number (a unit, a keyword, a function) is typed as it stands;
+        // a number already too long takes nothing more.
+        verdict.Accepted = IsValueCharacter(key) &&
+                           !(number && std::fabs(ReadDecimal(text)) > kLargestTyped);
         verdict.Key = key;
         return verdict;
     }
@@ -54,7 +80,7 @@ KeyVerdict FilterLengthKey(std::string_view text, char key) {
         }
         verdict.Text = "-" + before;
         before = verdict.Text;
-    } else if (key >= '0' && key <= '9') {
+    } else {
         verdict.Accepted = before.find('-', 1) == std::string::npos;
         verdict.Key = key;
     }

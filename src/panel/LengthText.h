@@ -18,8 +18,13 @@ struct KeyVerdict {
     std::string Text;     // the new text when retyped; the caret goes after a new minus
 };
 
-// `text` is the field's text before the key.
+// `text` is the field's text before the key. While the text is a number, digits, the
+// point and the minus follow the number's rules; past it (a unit, a keyword, calc())
+// the characters of a CSS value are taken as typed.
 KeyVerdict FilterLengthKey(std::string_view text, char key);
+
+// Digits, points, commas and minus signs only: what the field has always held.
+bool IsNumberText(std::string_view text);
 
 // The text as a decimal number; an empty text, a lone "-" or anything unreadable is 0.
 double ReadDecimal(std::string_view text);

@@ -3,7 +3,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace tesselo {
 
@@ -58,9 +60,16 @@ void StepButton::mousePressEvent(QMouseEvent* event) {
     QToolButton::mousePressEvent(event);
     if (event->button() != Qt::LeftButton)
         return;
-    if (OnStep)
-        OnStep();
+    held_ = true;
     repeat_.start(400); // the first repeat waits, as the keyboard's does
+    if (OnStep)
+        OnStep(); // may stop the press at once, with an error box
+}
+
+void StepButton::Stop() {
+    held_ = false;
+    repeat_.stop();
+    setDown(false);
 }
 
 void StepButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -68,7 +77,8 @@ void StepButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     repeat_.stop();
-    if (OnRelease)
+    // A press stopped by an error box was answered there: nothing more to write.
+    if (std::exchange(held_, false) && OnRelease)
         OnRelease();
 }
 
@@ -85,19 +95,37 @@ UpDownSpinner::UpDownSpinner(QWidget* parent)
 
 ColorSwatchFrame::ColorSwatchFrame(QWidget* parent) : QFrame(parent) {
     setFrameShape(QFrame::Box);
-    setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
     setFixedSize(22, 22);
 }
 
-void ColorSwatchFrame::SetColor(const QColor& color) {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, color);
-    setPalette(palette);
+void ColorSwatchFrame::SetColor(const QColor& color, const QString& valueText) {
+    if (color == color_ && valueText == valueText_)
+        return;
+    color_ = color;
+    valueText_ = valueText;
+    update();
 }
 
-QColor ColorSwatchFrame::Color() const {
-    return palette().color(QPalette::Window);
+void ColorSwatchFrame::paintEvent(QPaintEvent* event) {
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        if (!valueText_.isEmpty()) {
+            painter.fillRect(area, QColor(0xE4, 0xE4, 0xE4));
+            painter.fillRect(area, QBrush(QColor(0x90, 0x90, 0x90), Qt::BDiagPattern));
+        } else {
+            constexpr int cell = 5;
+            for (int y = area.top(); y <= area.bottom(); y += cell)
+                for (int x = area.left(); x <= area.right(); x += cell) {
+                    const bool dark = ((x - area.left()) / cell + (y - area.top()) / cell) % 2;
+                    painter.fillRect(QRect(x, y, cell, cell).intersected(area),
+                                     dark ? QColor(0xB0, 0xB0, 0xB0) : QColor(Qt::white));
+                }
+            painter.fillRect(area, color_);
+        }
+    }
+    QFrame::paintEvent(event); // the frame over it
 }
 
 void ColorSwatchFrame::mousePressEvent(QMouseEvent* event) {

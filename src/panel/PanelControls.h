@@ -39,6 +39,8 @@ public:
     StepButton(Qt::ArrowType arrow, QWidget* parent);
     std::function<void()> OnStep;
     std::function<void()> OnRelease;
+    // Ends the press where it stands: no more steps, and no release to announce.
+    void Stop();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,6 +48,7 @@ protected:
 
 private:
     QTimer repeat_;
+    bool held_ = false;
 };
 
 // The up-down spinner of a length field: two arrows one above the other.
@@ -57,16 +60,24 @@ public:
     StepButton* Down;
 };
 
+// A colour over a checkerboard, so that its alpha shows; a colour held as text
+// (currentColor, var(--x)) shows as a neutral hatching instead.
 class ColorSwatchFrame final : public QFrame {
     Q_OBJECT
 public:
     explicit ColorSwatchFrame(QWidget* parent);
-    void SetColor(const QColor& color);
-    QColor Color() const;
+    void SetColor(const QColor& color, const QString& valueText = {});
+    QColor Color() const { return color_; }
+    QString ValueText() const { return valueText_; }
     std::function<void()> OnClick;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor color_;
+    QString valueText_;
 };
 
 // A unit button opens the chooser as the mouse button goes down.

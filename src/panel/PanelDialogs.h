@@ -12,8 +12,9 @@ namespace tesselo {
 class PanelDialogs {
 public:
     virtual ~PanelDialogs() = default;
+    // A colour with its alpha.
     virtual std::optional<Color> ChooseColor(Color initial) = 0;
-    // The full file name of an existing picture, as document text (Windows-1251).
+    // The full file name of an existing picture, in UTF-8 as the system names it.
     virtual std::optional<std::string> ChooseBackgroundPicture() = 0;
 };
 

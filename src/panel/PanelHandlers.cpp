@@ -1,7 +1,8 @@
 #include "panel/PanelHandlers.h"
 
-#include "document/Cp1251.h"
 #include "mapping/DeclarationWriter.h"
+#include "mapping/ValueSyntax.h"
+#include "panel/WebNames.h"
 
 #include <algorithm>
 #include <charconv>
@@ -13,13 +14,14 @@ constexpr int kSpinnerMin = -10000;
 constexpr int kSpinnerMax = 10000;
 
 // What a switched-off size box shows: first at once, then after the timer's tick.
-const std::string& SizeOffCaption() {
-    static const std::string text = Utf8ToCp1251("Размер шрифта");
-    return text;
-}
-const std::string& SizeOffCaptionShort() {
-    static const std::string text = Utf8ToCp1251("Размер");
-    return text;
+constexpr std::string_view kSizeOffCaption = "Размер шрифта";
+constexpr std::string_view kSizeOffCaptionShort = "Размер";
+
+bool SameAsciiCase(std::string_view a, std::string_view b) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
+               return lower(x) == lower(y);
+           });
 }
 
 } // namespace
@@ -54,51 +56,110 @@ void PanelHandlers::NotifyChange() {
 // ---------------------------------------------------------------------------
 // Length fields
 
+std::string PanelHandlers::ShownText(Length field) const {
+    const auto& typed = typed_[static_cast<size_t>(field)];
+    return typed ? *typed : editor_.Panel[field].Text;
+}
+
 void PanelHandlers::TEditTextEdited(Length field, std::string text) {
-    Panel()[field].Text = std::move(text);
+    auto& typed = typed_[static_cast<size_t>(field)];
+    if (IsNumberText(text)) {
+        typed.reset();
+        Panel()[field].Text = std::move(text);
+    } else {
+        typed = std::move(text); // a unit, keyword or function on its way
+    }
 }
 
 KeyVerdict PanelHandlers::TEditKeyPress(Length field, char key) {
-    KeyVerdict verdict = FilterLengthKey(Panel()[field].Text, key);
+    KeyVerdict verdict = FilterLengthKey(ShownText(field), key);
     if (verdict.Retyped)
-        Panel()[field].Text = verdict.Text;
+        TEditTextEdited(field, verdict.Text);
     return verdict;
 }
 
+void PanelHandlers::TakeTyped(Length field, const TypedLength& typed) {
+    LengthField& f = Panel()[field];
+    f.Text = typed.Text;
+    if (typed.What != TypedLength::Kind::Number)
+        f.Unit = typed.Unit; // a keyword or function has no unit
+    f.Whole = typed.What == TypedLength::Kind::Text ? 0 : RoundHalfEven(ReadDecimal(f.Text));
+    f.Set = true;
+}
+
 void PanelHandlers::TEditKeyUp(Length field) {
+    if (const auto& typed = typed_[static_cast<size_t>(field)]) {
+        // Only a whole value is written while typing: "1.2r" is not yet "1.2rem".
+        std::optional<TypedLength> value = ReadTypedLength(field, *typed);
+        if (!value || value->What == TypedLength::Kind::Number)
+            return;
+        TakeTyped(field, *value);
+        Changed(false, true, false);
+        return;
+    }
     Panel()[field].Whole = RoundHalfEven(ReadDecimal(Panel()[field].Text));
     Changed(false, true, false);
 }
 
 void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
-    const std::string shown = Cp1251ToUtf8(text);
+    // The box stops the gesture that led to it: a held spinner would step on behind it
+    // and open the next box.
+    if (OnStopGesture)
+        OnStopGesture();
+    const std::string shown = captions::ToUtf8(text, Panel().Encoding);
     std::string message =
         error == WholeError::OutOfRange
             ? "Число «" + shown + "» вне допустимых пределов (от -32768 до 32767)."
             : "«" + shown + "» — не целое число.";
     message += "\rТекст поля оставлен как был.";
+    errorShowing_ = true;
     dialogs_.Show({"Tesselo", message, MessageIcon::Error, MessageButtons::Ok});
+    errorShowing_ = false;
 }
 
 bool PanelHandlers::TEditExit(Length field) {
     LengthField& f = Panel()[field];
-    LeaveResult left = NormaliseOnLeave(f.Text);
+    auto& typed = typed_[static_cast<size_t>(field)];
+    const std::string text = typed ? *typed : f.Text;
+    if (!IsNumberText(text)) {
+        if (auto value = ReadTypedLength(field, text);
+            value && value->What != TypedLength::Kind::Number) {
+            typed.reset();
+            TakeTyped(field, *value);
+            if (value->What == TypedLength::Kind::NumberWithUnit) {
+                const LeaveResult left = NormaliseOnLeave(value->Text);
+                if (WholeReading whole = ReadWhole16(left.WholePart);
+                    !left.WholePart.empty() && whole.Error == WholeError::None)
+                    spinners_[static_cast<size_t>(field)] =
+                        std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
+            }
+            Changed(false, true, false);
+            return true;
+        }
+    }
+    // Anything else is cleaned to the number it holds.
+    LeaveResult left = NormaliseOnLeave(text);
     if (!left.WholePart.empty()) {
         WholeReading whole = ReadWhole16(left.WholePart);
         if (whole.Error != WholeError::None) {
             ShowNumberError(left.WholePart, whole.Error);
-            return false;
+            return false; // the field keeps its text, typed or not
         }
         spinners_[static_cast<size_t>(field)] = std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
     }
+    typed.reset();
     f.Text = std::move(left.Text);
-    if (f.Text.empty())
+    // Nothing half-made is written: empty, a lone "-", "1.2.3" are no value.
+    if (f.Text.empty() || !ReadTypedLength(field, f.Text)) {
+        f.Text.clear();
         f.Set = false;
+    }
     Changed(false, true, false);
     return true;
 }
 
 void PanelHandlers::FormShow() {
+    typed_ = {};
     for (LengthField& field : Panel().Lengths)
         if (!field.Set)
             field.Text.clear();
@@ -106,7 +167,9 @@ void PanelHandlers::FormShow() {
 
 void PanelHandlers::TEditDblClick(Length field) {
     LengthField& f = Panel()[field];
-    const bool heldText = !f.Text.empty();
+    auto& typed = typed_[static_cast<size_t>(field)];
+    const bool heldText = !f.Text.empty() || (typed && !typed->empty());
+    typed.reset();
     f.Text.clear();
     f.Set = false;
     Changed(heldText, true, true);
@@ -118,16 +181,26 @@ void PanelHandlers::TEditClick(Length field) {
 }
 
 void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
+    if (errorShowing_)
+        return; // nothing steps behind a message box
     int& position = spinners_[static_cast<size_t>(field)];
     if ((up && position >= kSpinnerMax) || (!up && position <= kSpinnerMin))
         return; // the spinner is at its bound: no step
     position += up ? 1 : -1;
 
     LengthField& f = Panel()[field];
+    typed_[static_cast<size_t>(field)].reset();
+    if (!IsNumberText(f.Text)) {
+        // A keyword or function steps as a number from nought, in pixels unless a
+        // unit was chosen.
+        f.Text.clear();
+        if (f.Unit.empty())
+            f.Unit = "px";
+    }
     if (f.Text.empty())
         f.Text.assign(1, '0'); // not = "0": a false -Wrestrict of GCC 12
     f.Set = true;
-    if (f.Text.find('.') != std::string::npos) {
+    if (f.Text.find_first_of(".,") != std::string::npos) {
         // A fraction steps from its whole value, from the next click on.
         f.Text = std::to_string(f.Whole);
         return;
@@ -161,10 +234,16 @@ const std::string& PanelHandlers::UnitCaption(int unitButton) const {
 
 void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
     const int target = Chooser.Target;
-    if (target == kFontSizeUnitButton)
+    if (target == kFontSizeUnitButton) {
         Panel().FontSizeUnit = unit;
-    else if (target >= 0 && target < kFontSizeUnitButton)
-        Panel().Lengths[static_cast<size_t>(target)].Unit = unit;
+    } else if (target >= 0 && target < kFontSizeUnitButton) {
+        LengthField& f = Panel().Lengths[static_cast<size_t>(target)];
+        typed_[static_cast<size_t>(target)].reset();
+        // A unit makes a keyword or function a number again: "auto" takes no "px".
+        if (!IsNumberText(f.Text))
+            f.Text = std::to_string(f.Whole);
+        f.Unit = unit;
+    }
     Chooser.Close();
     Changed(false, true, false);
 }
@@ -215,7 +294,7 @@ void PanelHandlers::FontSizeChange(int item, std::string text) {
     p.FontSize.Text = std::move(text);
     if (item == 0) {
         p.FontSize.Set = false;
-        p.FontSize.Text = SizeOffCaption();
+        p.FontSize.Text = captions::InEncoding(kSizeOffCaption, p.Encoding);
         FontOffOptionTimerOn = true;
     } else {
         p.FontSize.Set = true;
@@ -223,17 +302,66 @@ void PanelHandlers::FontSizeChange(int item, std::string text) {
     Changed(true, true, true);
 }
 
+std::string PanelHandlers::ShownFamily(int box) const {
+    const auto& typed = familyTyped_[static_cast<size_t>(box)];
+    if (typed)
+        return *typed;
+    return box == 0 ? editor_.Panel.FontType.Text : editor_.Panel.FontType2.Text;
+}
+
+void PanelHandlers::FontFamilyTyped(int box, std::string text) {
+    familyTyped_[static_cast<size_t>(box)] = std::move(text);
+}
+
+void PanelHandlers::FontFamilyConfirmed(int box) {
+    auto& typed = familyTyped_[static_cast<size_t>(box)];
+    if (!typed)
+        return; // nothing typed since the last choice
+    const std::string text = *typed;
+    typed.reset();
+    PropertySet& p = Panel();
+    TextChoiceField& field = box == 0 ? p.FontType : p.FontType2;
+    const LineList& items = box == 0 ? p.Items.FontType : p.Items.FontType2;
+    auto change = box == 0 ? &PanelHandlers::FontTypeChange : &PanelHandlers::FontType2Change;
+    const std::string family = CssFamilyName(text);
+    if (family.empty()) {
+        (this->*change)(0, items[0]);
+        return;
+    }
+    // A name of the list is that entry, chosen.
+    for (size_t i = 0; i < items.size(); ++i)
+        if (SameAsciiCase(items[i], family) || SameAsciiCase(items[i], text)) {
+            if (field.ItemIndex != static_cast<int>(i) || field.Set != (i >= 1))
+                (this->*change)(static_cast<int>(i), items[i]);
+            else
+                field.Text = items[i];
+            return;
+        }
+    // A web font the system does not have: taken as written.
+    if (field.Set && field.ItemIndex == -1 && field.Text == family)
+        return;
+    field.ItemIndex = -1;
+    field.Text = family;
+    field.Set = true;
+    if (box == 0)
+        p.FontType2Enabled = true;
+    FontOffOptionTimerOn = true;
+    Changed(true, false, false);
+}
+
 void PanelHandlers::FontTypeDblClick() {
+    familyTyped_[0].reset();
     FontTypeChange(0, Panel().Items.FontType[0]);
 }
 
 void PanelHandlers::FontType2DblClick() {
+    familyTyped_[1].reset();
     FontType2Change(0, Panel().Items.FontType2[0]);
 }
 
 void PanelHandlers::FontOffOptionTimerTimer() {
     if (!Panel().FontSize.Set)
-        Panel().FontSize.Text = SizeOffCaptionShort();
+        Panel().FontSize.Text = captions::InEncoding(kSizeOffCaptionShort, Panel().Encoding);
     if (OnFocusAway)
         OnFocusAway();
     FontOffOptionTimerOn = false;
@@ -257,18 +385,19 @@ namespace {
 struct SwatchFields {
     Color& Swatch;
     bool& Check;
+    std::string& Text; // a colour held as text: currentColor, var(--x)
 };
 
 SwatchFields Fields(PropertySet& p, ColorSwatch swatch) {
     switch (swatch) {
     case ColorSwatch::Font:
-        return {p.FontColor, p.FontColorCheck};
+        return {p.FontColor, p.FontColorCheck, p.FontColorText};
     case ColorSwatch::BackGround:
-        return {p.BackGroundColor, p.BackGroundColorCheck};
+        return {p.BackGroundColor, p.BackGroundColorCheck, p.BackGroundColorText};
     case ColorSwatch::Border:
         break;
     }
-    return {p.BorderColor, p.BorderColorCheck};
+    return {p.BorderColor, p.BorderColorCheck, p.BorderColorText};
 }
 
 } // namespace
@@ -282,6 +411,7 @@ void PanelHandlers::ColorClick(ColorSwatch swatch) {
     SwatchFields fields = Fields(Panel(), swatch);
     fields.Swatch = *chosen;
     fields.Check = true;
+    fields.Text.clear(); // the colour chosen replaces a colour written as text
     Changed(true, true, true);
 }
 
@@ -298,9 +428,11 @@ void PanelHandlers::BackGroundTransparentClick(bool checked) {
 void PanelHandlers::OpenBackGroundClick() {
     if (std::optional<std::string> path = choices_.ChooseBackgroundPicture()) {
         PropertySet& p = Panel();
-        p.BackGroundAttPath = *path;
-        // The dialog gives a path of this system: its folders end at "/" too.
-        const std::string caption = PictureCaption(*path);
+        // The page finds the picture beside its sheet, wherever the site is served.
+        const std::string written = PicturePathForSheet(*path, editor_.Document.FileName);
+        p.BackGroundAttPath = captions::InEncoding(written, p.Encoding);
+        p.BackGroundImageText.clear();
+        const std::string caption = PictureCaption(p.BackGroundAttPath);
         p.BackGroundAttCaption = caption.substr(caption.find_last_of('/') + 1);
         p.BackGroundAttEnabled = true;
         BackGroundAttCheckClick(true);
@@ -320,6 +452,7 @@ void PanelHandlers::BackGroundAttCheckClick(bool checked) {
 
 void PanelHandlers::AllSpButMouseClick(Keyword button) {
     Panel().Toggle(button);
+    Panel().Text(Info(button).Group).clear(); // a button's keyword replaces the text
     Changed(true, true, true);
 }
 

@@ -5,12 +5,14 @@
 
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
+#include "mapping/ValueSyntax.h"
 #include "panel/LengthText.h"
 #include "panel/PanelDialogs.h"
 #include "panel/UnitChooser.h"
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tesselo {
@@ -33,9 +35,13 @@ public:
     std::function<void()> OnNotifyChange;
     // Takes the keyboard focus away from the control being edited (to ZF).
     std::function<void()> OnFocusAway;
+    // Ends what the mouse is doing (a held spinner) before a message box opens.
+    std::function<void()> OnStopGesture;
 
     // Length fields.
     void TEditTextEdited(Length field, std::string text); // the text as typed, no effect
+    // What the field shows: its value, or the text being typed that is no value yet.
+    std::string ShownText(Length field) const;
     KeyVerdict TEditKeyPress(Length field, char key);
     void TEditKeyUp(Length field);
     // False when the part before the point is no 16-bit whole number: the user was told
@@ -60,6 +66,12 @@ public:
     void FontType2Change(int item, std::string text);
     void FontWeightChange(int item, std::string text);
     void FontSizeChange(int item, std::string text);
+    // Text typed into a family box (0 FontType, 1 FontType2), shown until confirmed
+    // by Enter or by leaving the box: then a name of the list is that entry, and any
+    // other is a family taken as written, quoted where CSS needs it.
+    void FontFamilyTyped(int box, std::string text);
+    void FontFamilyConfirmed(int box);
+    std::string ShownFamily(int box) const;
     void FontTypeDblClick();
     void FontType2DblClick();
     void FontOffOptionTimerTimer();
@@ -90,11 +102,17 @@ private:
     void Changed(bool modified, bool write, bool notify);
     PropertySet& Panel() { return editor_.Panel; }
     void ShowNumberError(const std::string& text, WholeError error);
+    void TakeTyped(Length field, const TypedLength& typed);
 
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     PanelDialogs& choices_;
     std::array<int, kLengthCount> spinners_{};
+    // Text typed into a field that is not a plain number ("1.2r", "calc(1"): shown
+    // while typed, taken when it is a value.
+    std::array<std::optional<std::string>, kLengthCount> typed_;
+    bool errorShowing_ = false;
+    std::array<std::optional<std::string>, 2> familyTyped_;
 };
 
 } // namespace tesselo

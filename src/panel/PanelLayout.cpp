@@ -172,6 +172,14 @@ std::span<const LengthFieldRow> LengthFieldRows() {
 std::span<const GroupBoxRow> GroupBoxRows() {
     return kBoxRows;
 }
+std::string_view GroupName(KeywordGroup group) {
+    static constexpr std::array<std::string_view, kKeywordGroups.size()> names = {
+        "TextAlign",         "TextDecoration", "FontStyle",   "FontVariant", "VerticalAlign",
+        "PicturePosition",   "PictureAttachment", "PictureRepeat", "BorderStyle", "Display",
+        "Visibility",        "Overflow",       "Position",    "Float"};
+    return names[static_cast<size_t>(group) - 1];
+}
+
 std::span<const PageRow> PageRows() {
     return kPageRows;
 }

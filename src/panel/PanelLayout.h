@@ -50,6 +50,9 @@ struct GroupBoxRow {
 // The group boxes of the pages, in their order from the top.
 std::span<const GroupBoxRow> GroupBoxRows();
 
+// The group's name, as its value label is named ("Display" gives "DisplayText").
+std::string_view GroupName(KeywordGroup group);
+
 struct PageRow {
     PanelPlace Place;
     std::string_view Name;

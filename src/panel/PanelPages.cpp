@@ -3,6 +3,7 @@
 #include "panel/PanelControls.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -62,6 +63,14 @@ void RowsPage::FillBox(PanelPlace place, std::string_view box, PanelBuilder& bui
     if (count > 0) {
         buttons->setColumnStretch(kButtonsPerRow, 1);
         grid->addLayout(buttons, row++, 0, 1, 4);
+    }
+    // Under the buttons, the value of a group that none of them stands for.
+    std::optional<KeywordGroup> labelled;
+    for (const auto& b : KeywordButtonRows()) {
+        if (b.Place != place || b.Box != box || Info(b.Button).Group == labelled)
+            continue;
+        labelled = Info(b.Button).Group;
+        grid->addWidget(builder.GroupTextLabel(*labelled, boxWidget), row++, 0, 1, 4);
     }
     for (const auto& f : LengthFieldRows())
         if (f.Place == place && f.Box == box)
@@ -130,6 +139,9 @@ BBColorPage::BBColorPage(PanelBuilder& builder, QWidget* parent)
     open->setGeometry(82, 81, 75, 21);
     pictureLayout->addWidget(area);
     pictureLayout->addWidget(builder.PictureCheck(picture));
+    for (KeywordGroup group : {KeywordGroup::PicturePosition, KeywordGroup::PictureAttachment,
+                               KeywordGroup::PictureRepeat})
+        pictureLayout->addWidget(builder.GroupTextLabel(group, picture));
     layout->addWidget(picture);
     layout->addStretch(1);
 }

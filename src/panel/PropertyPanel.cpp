@@ -1,11 +1,12 @@
 #include "panel/PropertyPanel.h"
 
-#include "document/Cp1251.h"
 #include "document/Hint.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
 #include "panel/QtPanelDialogs.h"
 
+#include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,6 +22,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 static void InitPanelIcons() {
     Q_INIT_RESOURCE(panel_icons);
@@ -29,12 +31,6 @@ static void InitPanelIcons() {
 namespace tesselo {
 namespace {
 
-QString FromText(const std::string& bytes) {
-    return QString::fromStdString(Cp1251ToUtf8(bytes));
-}
-std::string ToText(const QString& text) {
-    return Utf8ToCp1251(text.toStdString());
-}
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -55,8 +51,18 @@ QIcon Picture(std::string_view themeName, std::string_view ownName) {
 }
 
 QColor ToQColor(Color c) {
-    return QColor(c.Red, c.Green, c.Blue);
+    return QColor(c.Red, c.Green, c.Blue, c.Alpha);
 }
+
+// The down state of a keyword button at a glance: sunken and tinted.
+constexpr const char* kKeywordButtonStyle =
+    "QToolButton[keyword=\"true\"]:checked { background-color: #c6dbf7;"
+    " border: 2px inset #4a78c0; border-radius: 2px; }"
+    "QToolButton[keyword=\"true\"]:checked:disabled { background-color: #e2e2e2;"
+    " border: 2px inset #a0a0a0; }";
+
+constexpr std::array<std::string_view, 3> kSwatchHints = {"Цвет текста", "Цвет фона",
+                                                          "Цвет границ"};
 
 // The set mark: a white field, or the button face's colour when not set.
 void ShowSetMark(QWidget* widget, bool set) {
@@ -90,6 +96,17 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
         choices = ownChoices_.get();
     }
     handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, *choices);
+    handlers_->OnStopGesture = [this] {
+        for (StepButton* button : stepButtons_)
+            button->Stop();
+    };
+    // Until the window gives the sheet's codec: the encoding the property set holds.
+    decode_ = [this](std::string_view bytes) {
+        return FromUtf8(captions::ToUtf8(bytes, editor_.Panel.Encoding));
+    };
+    encode_ = [this](const QString& text) {
+        return captions::InEncoding(text.toStdString(), editor_.Panel.Encoding);
+    };
 
     BuildToolBars();
 
@@ -115,6 +132,8 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
         pages_->addTab(page, FromUtf8(row.Caption));
     }
 
+    toolStyle_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
+    pages_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     BuildChooser();
     // Children of the panel, so that they are found by name like its widgets.
     chooserTimer_.setParent(this);
@@ -139,6 +158,13 @@ void PropertyPanel::SetFocusTarget(QWidget* target) {
 
 void PropertyPanel::SetNotifyChange(std::function<void()> notify) {
     handlers_->OnNotifyChange = std::move(notify);
+}
+
+void PropertyPanel::SetTextCodec(Decoder decode, Encoder encode) {
+    decode_ = std::move(decode);
+    encode_ = std::move(encode);
+    itemsEncoding_.reset(); // the entries are shown anew
+    Render();
 }
 
 template <typename F> void PropertyPanel::Handle(F&& handler) {
@@ -180,18 +206,14 @@ void PropertyPanel::BuildToolBars() {
                           bars[0]);
     fontSize_ =
         FontBox("FontSize", "Размер шрифта|Выбор или ввод с клавиатуры размера шрифта", bars[0]);
-    const FontItems& items = editor_.Panel.Items;
-    for (auto [box, list] :
-         {std::pair{fontType_, &items.FontType}, std::pair{fontType2_, &items.FontType2},
-          std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}})
-        for (const auto& item : *list)
-            box->addItem(FromText(item));
+    FillFontBoxes();
     fontType_->setMinimumContentsLength(12);
     fontType2_->setMinimumContentsLength(12);
     fontWeight_->setMinimumContentsLength(16);
     fontSize_->setMinimumContentsLength(6);
-    ConnectFontBox(fontType_, &PanelHandlers::FontTypeChange, &PanelHandlers::FontTypeDblClick);
-    ConnectFontBox(fontType2_, &PanelHandlers::FontType2Change, &PanelHandlers::FontType2DblClick);
+    ConnectFontBox(fontType_, &PanelHandlers::FontTypeChange, &PanelHandlers::FontTypeDblClick, 0);
+    ConnectFontBox(fontType2_, &PanelHandlers::FontType2Change, &PanelHandlers::FontType2DblClick,
+                   1);
     ConnectFontBox(fontWeight_, &PanelHandlers::FontWeightChange, nullptr);
     ConnectFontBox(fontSize_, &PanelHandlers::FontSizeChange, nullptr);
     bars[0]->addWidget(MakeUnitButton(kFontSizeUnitButton, bars[0]));
@@ -215,16 +237,45 @@ void PropertyPanel::BuildToolBars() {
     SetHint(fontBold_, "Полужирный|Полужирное начертание шрифт    (Font-weight: bold;)");
     connect(fontBold_, &QToolButton::clicked, this,
             [this](bool down) { Handle([this, down] { handlers_->FontBoldClick(down); }); });
+    fontBold_->setProperty("keyword", true);
     bars[2]->addWidget(fontBold_);
     std::optional<KeywordGroup> group;
+    auto endGroup = [&] {
+        if (group)
+            groupTextActions_[static_cast<size_t>(*group)] =
+                bars[2]->addWidget(GroupTextLabel(*group, bars[2]));
+    };
     for (const auto& row : KeywordButtonRows()) {
         if (row.Place != PanelPlace::ToolBar2)
             continue;
-        if (Info(row.Button).Group != group)
+        if (Info(row.Button).Group != group) {
+            endGroup();
             bars[2]->addSeparator();
+        }
         group = Info(row.Button).Group;
         bars[2]->addWidget(KeywordButton(row.Button, bars[2]));
     }
+    endGroup();
+}
+
+void PropertyPanel::FillFontBoxes() {
+    const FontItems& items = editor_.Panel.Items;
+    rendering_ = true;
+    for (auto [box, list] :
+         {std::pair{fontType_, &items.FontType}, std::pair{fontType2_, &items.FontType2},
+          std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}}) {
+        box->clear();
+        int widest = 0;
+        for (const auto& item : *list) {
+            box->addItem(FromText(item));
+            widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(
+                                          box->itemText(box->count() - 1)));
+        }
+        // The list drops down as wide as its longest name, whatever the box's width.
+        box->view()->setMinimumWidth(widest + 2 * box->view()->frameWidth() + 24);
+    }
+    rendering_ = false;
+    itemsEncoding_ = editor_.Panel.Encoding;
 }
 
 QComboBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QToolBar* bar) {
@@ -240,13 +291,24 @@ QComboBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QTool
 }
 
 void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
-                                   void (PanelHandlers::*doubleClick)()) {
+                                   void (PanelHandlers::*doubleClick)(), int familyBox) {
     connect(box, &QComboBox::activated, this, [this, box, change](int index) {
         Handle([&] { (handlers_.get()->*change)(index, ToText(box->itemText(index))); });
     });
-    connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, change](const QString& text) {
-        Handle([&] { (handlers_.get()->*change)(-1, ToText(text)); });
-    });
+    if (familyBox >= 0) {
+        // A family is typed in full and then confirmed: Enter, or leaving the box.
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                [this, familyBox](const QString& text) {
+                    Handle([&] { handlers_->FontFamilyTyped(familyBox, ToText(text)); });
+                });
+        connect(box->lineEdit(), &QLineEdit::editingFinished, this,
+                [this, familyBox] { Handle([&] { handlers_->FontFamilyConfirmed(familyBox); }); });
+    } else {
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                [this, change](const QString& text) {
+                    Handle([&] { (handlers_.get()->*change)(-1, ToText(text)); });
+                });
+    }
     // A double click on a family box switches it off.
     if (doubleClick)
         box->lineEdit()->installEventFilter(this);
@@ -289,9 +351,10 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
             SetHint(edit, row.Hint);
     edit->OnKeyPress = [this, edit, field](QKeyEvent* event) {
         handlers_->TEditTextEdited(field, ToText(edit->text()));
-        const auto byte = UnicodeToCp1251(event->text()[0].unicode());
-        const char key = byte ? static_cast<char>(*byte) : '\x7f'; // refused like a letter
-        const std::string before = editor_.Panel[field].Text;
+        const char16_t typed = event->text()[0].unicode();
+        // A CSS value is ASCII: anything else is refused like a stray sign.
+        const char key = typed < 0x80 ? static_cast<char>(typed) : '\x7f';
+        const std::string before = handlers_->ShownText(field);
         KeyVerdict verdict = handlers_->TEditKeyPress(field, key);
         if (verdict.Retyped) {
             rendering_ = true;
@@ -342,6 +405,8 @@ UpDownSpinner* PropertyPanel::MakeSpinner(Length field, QWidget* parent) {
     };
     spinner->Up->OnRelease = [this] { Handle([this] { handlers_->AllMouseUp(); }); };
     spinner->Down->OnRelease = spinner->Up->OnRelease;
+    stepButtons_.push_back(spinner->Up);
+    stepButtons_.push_back(spinner->Down);
     return spinner;
 }
 
@@ -358,7 +423,7 @@ void PropertyPanel::BuildChooser() {
         auto* button = new QToolButton(chooser_);
         button->setObjectName(FromUtf8(b.Name));
         button->setText(FromUtf8(b.Caption));
-        button->setGeometry(b.Left, b.Top, b.Width, 25);
+        button->setGeometry(b.Left, b.Top, b.Width, UnitChooser::kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
         SetHint(button, b.Hint);
         if (b.Name == "Z_cancel") {
@@ -387,6 +452,7 @@ QToolButton* PropertyPanel::KeywordButton(Keyword button, QWidget* parent) {
     b->setCheckable(true);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setProperty("keyword", true);
     b->setFixedSize(22, 22);
     b->setIconSize(QSize(16, 16));
     for (const auto& row : KeywordButtonRows()) {
@@ -410,6 +476,18 @@ void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget*
     grid->addWidget(MakeUnitButton(static_cast<int>(field), parent), row, 3);
 }
 
+QLabel* PropertyPanel::GroupTextLabel(KeywordGroup group, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(FromUtf8(GroupName(group)) + QStringLiteral("Text"));
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0x1d, 0x4f, 0x99));
+    label->setPalette(palette);
+    label->setVisible(false);
+    groupTexts_[static_cast<size_t>(group)] = label;
+    return label;
+}
+
 QGroupBox* PropertyPanel::GroupBox(std::string_view caption, QWidget* parent) {
     auto* box = new QGroupBox(FromUtf8(caption), parent);
     for (const auto& row : GroupBoxRows())
@@ -421,11 +499,9 @@ QGroupBox* PropertyPanel::GroupBox(std::string_view caption, QWidget* parent) {
 ColorSwatchFrame* PropertyPanel::Swatch(ColorSwatch swatch, QWidget* parent) {
     static constexpr std::array<const char*, 3> names = {"FontColor", "BackGroundColor",
                                                          "BorderColor"};
-    static constexpr std::array<std::string_view, 3> hints = {"Цвет текста", "Цвет фона",
-                                                              "Цвет границ"};
     auto* frame = new ColorSwatchFrame(parent);
     frame->setObjectName(QString::fromLatin1(names[Index(swatch)]));
-    SetHint(frame, hints[Index(swatch)]);
+    SetHint(frame, kSwatchHints[Index(swatch)]);
     frame->OnClick = [this, swatch] { Handle([&] { handlers_->ColorClick(swatch); }); };
     swatches_[Index(swatch)] = frame;
     return frame;
@@ -480,10 +556,12 @@ QCheckBox* PropertyPanel::PictureCheck(QWidget* parent) {
 // Showing the state
 
 void PropertyPanel::Render() {
-    rendering_ = true;
     const PropertySet& p = editor_.Panel;
+    if (itemsEncoding_ != p.Encoding)
+        FillFontBoxes();
+    rendering_ = true;
     for (size_t i = 0; i < kLengthCount; ++i) {
-        SetTextIfChanged(edits_[i], FromText(p.Lengths[i].Text));
+        SetTextIfChanged(edits_[i], FromText(handlers_->ShownText(static_cast<Length>(i))));
         ShowSetMark(edits_[i], p.Lengths[i].Set);
     }
     for (int i = 0; i < kUnitButtonCount; ++i)
@@ -497,14 +575,34 @@ void PropertyPanel::Render() {
             keywords_[static_cast<size_t>(row.Button)]->setEnabled(p.PictureButtonsEnabled());
     }
     fontBold_->setChecked(p.FontBold);
+    for (KeywordGroup group : kKeywordGroups) {
+        const std::string& text = p.Text(group);
+        QLabel* label = groupTexts_[static_cast<size_t>(group)];
+        if (!label)
+            continue;
+        const QString shown =
+            text.empty() ? QString() : QStringLiteral("значение: ") + FromText(text);
+        label->setText(shown);
+        label->setToolTip(shown);
+        if (QAction* action = groupTextActions_[static_cast<size_t>(group)])
+            action->setVisible(!text.empty());
+        else
+            label->setVisible(!text.empty());
+    }
 
-    for (auto [box, field] :
-         {std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
-          std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}}) {
+    const std::array<const std::string*, 4> shownText = {
+        nullptr, nullptr, &p.FontWeight.Text, &p.FontSize.Text};
+    const std::array<std::pair<QComboBox*, const TextChoiceField*>, 4> boxes = {
+        std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
+        std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}};
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        auto [box, field] = boxes[i];
         if (field->ItemIndex >= 0 && field->ItemIndex < box->count() &&
             box->currentIndex() != field->ItemIndex)
             box->setCurrentIndex(field->ItemIndex);
-        SetTextIfChanged(box->lineEdit(), FromText(field->Text));
+        const std::string text =
+            shownText[i] ? *shownText[i] : handlers_->ShownFamily(static_cast<int>(i));
+        SetTextIfChanged(box->lineEdit(), FromText(text));
         ShowSetMark(box->lineEdit(), field->Set);
     }
     fontType2_->setEnabled(p.FontType2Enabled);
@@ -512,8 +610,15 @@ void PropertyPanel::Render() {
     const std::array<const Color*, 3> colors = {&p.FontColor, &p.BackGroundColor, &p.BorderColor};
     const std::array<bool, 3> checks = {p.FontColorCheck, p.BackGroundColorCheck,
                                         p.BorderColorCheck};
+    const std::array<const std::string*, 3> colorTexts = {&p.FontColorText, &p.BackGroundColorText,
+                                                          &p.BorderColorText};
     for (ColorSwatch s : kSwatches) {
-        swatches_[Index(s)]->SetColor(ToQColor(*colors[Index(s)]));
+        const QString text = FromText(*colorTexts[Index(s)]);
+        ColorSwatchFrame* swatch = swatches_[Index(s)];
+        swatch->SetColor(ToQColor(*colors[Index(s)]), text);
+        // A colour the swatch cannot show tells what it is.
+        const QString hint = FromUtf8(SplitHint(kSwatchHints[Index(s)]).Short);
+        swatch->setToolTip(text.isEmpty() ? hint : hint + QStringLiteral(": ") + text);
         colorChecks_[Index(s)]->setChecked(checks[Index(s)]);
     }
     transparent_->setChecked(p.BackGroundTransparent);

@@ -12,13 +12,17 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string_view>
+#include <vector>
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolBar;
@@ -28,6 +32,7 @@ namespace tesselo {
 
 class ColorSwatchFrame;
 class LengthEdit;
+class StepButton;
 class UnitButton;
 class UpDownSpinner;
 
@@ -45,6 +50,8 @@ public:
     virtual QCheckBox* TransparentCheck(QWidget* parent) = 0;
     virtual QPushButton* OpenPictureButton(QWidget* parent) = 0;
     virtual QCheckBox* PictureCheck(QWidget* parent) = 0;
+    // What the group's value is when no button of it stands for it ("inherit").
+    virtual QLabel* GroupTextLabel(KeywordGroup group, QWidget* parent) = 0;
 };
 
 class PropertyPanel final : public QObject, private PanelBuilder {
@@ -63,6 +70,11 @@ public:
     // Where the focus goes to leave a field; change notification.
     void SetFocusTarget(QWidget* target);
     void SetNotifyChange(std::function<void()> notify);
+    // How the panel's texts, held in the sheet's encoding, become the widgets' text and
+    // back: the window gives the sheet's codec, as its text views use.
+    using Decoder = std::function<QString(std::string_view)>;
+    using Encoder = std::function<std::string(const QString&)>;
+    void SetTextCodec(Decoder decode, Encoder encode);
 
     // Shows the editor state.
     void Render();
@@ -74,11 +86,15 @@ signals:
 private:
     template <typename F> void Handle(F&& handler);
 
+    QString FromText(std::string_view bytes) const { return decode_(bytes); }
+    std::string ToText(const QString& text) const { return encode_(text); }
+    void FillFontBoxes();
     void BuildToolBars();
     void BuildChooser();
     QComboBox* FontBox(const char* name, std::string_view hint, QToolBar* bar);
+    // `familyBox`: 0 or 1 for the two family boxes, whose typed text is confirmed.
     void ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
-                        void (PanelHandlers::*doubleClick)());
+                        void (PanelHandlers::*doubleClick)(), int familyBox = -1);
     UnitButton* MakeUnitButton(int index, QWidget* parent);
     LengthEdit* MakeLengthEdit(Length field, QWidget* parent);
     UpDownSpinner* MakeSpinner(Length field, QWidget* parent);
@@ -93,8 +109,12 @@ private:
     QCheckBox* TransparentCheck(QWidget* parent) override;
     QPushButton* OpenPictureButton(QWidget* parent) override;
     QCheckBox* PictureCheck(QWidget* parent) override;
+    QLabel* GroupTextLabel(KeywordGroup group, QWidget* parent) override;
 
     StyleEditor& editor_;
+    Decoder decode_;
+    Encoder encode_;
+    std::optional<SheetEncoding> itemsEncoding_; // of the font boxes' entries
     std::unique_ptr<PanelDialogs> ownChoices_;
     std::unique_ptr<PanelHandlers> handlers_;
     QWidget* window_;
@@ -105,6 +125,9 @@ private:
     std::array<LengthEdit*, kLengthCount> edits_{};
     std::array<UnitButton*, kUnitButtonCount> units_{};
     std::array<QToolButton*, kKeywordCount> keywords_{};
+    std::array<QLabel*, kKeywordGroups.size() + 1> groupTexts_{}; // by group
+    std::array<QAction*, kKeywordGroups.size() + 1> groupTextActions_{}; // on a tool bar
+    std::vector<StepButton*> stepButtons_;
     QToolButton* fontBold_ = nullptr;
     QComboBox* fontType_ = nullptr;
     QComboBox* fontType2_ = nullptr;

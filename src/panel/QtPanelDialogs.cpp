@@ -1,7 +1,5 @@
 #include "panel/QtPanelDialogs.h"
 
-#include "document/Cp1251.h"
-
 #include <QColorDialog>
 #include <QFileDialog>
 
@@ -17,11 +15,12 @@ const char* QtPanelDialogs::PictureFilter() {
 
 std::optional<Color> QtPanelDialogs::ChooseColor(Color initial) {
     const QColor chosen =
-        QColorDialog::getColor(QColor(initial.Red, initial.Green, initial.Blue), parent_);
+        QColorDialog::getColor(QColor(initial.Red, initial.Green, initial.Blue, initial.Alpha),
+                               parent_, QString(), QColorDialog::ShowAlphaChannel);
     if (!chosen.isValid())
         return std::nullopt;
     return Color{static_cast<uint8_t>(chosen.red()), static_cast<uint8_t>(chosen.green()),
-                 static_cast<uint8_t>(chosen.blue())};
+                 static_cast<uint8_t>(chosen.blue()), static_cast<uint8_t>(chosen.alpha())};
 }
 
 std::optional<std::string> QtPanelDialogs::ChooseBackgroundPicture() {
@@ -32,8 +31,7 @@ std::optional<std::string> QtPanelDialogs::ChooseBackgroundPicture() {
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    // The path goes into the declaration text, which is the document's code page.
-    return Utf8ToCp1251(dialog.selectedFiles().first().toStdString());
+    return dialog.selectedFiles().first().toStdString();
 }
 
 } // namespace tesselo

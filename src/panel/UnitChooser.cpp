@@ -4,20 +4,55 @@
 
 namespace tesselo {
 
-const std::array<ChooserButton, 11>& ChooserButtons() {
-    static const std::array<ChooserButton, 11> buttons = {{
-        {"Z_1", 4, 4, 25, "pc", "пики (12 pt)"},
-        {"Z_3", 28, 4, 25, "pt", "точка (1/72 дюйма)"},
-        {"Z_2", 52, 4, 25, "in", "дюйм (2.54 cm)"},
-        {"Z_4", 4, 28, 25, "mm", "миллиметр"},
-        {"Z_5", 28, 28, 25, "px", "пиксель (экранная точка)"},
-        {"Z_6", 52, 28, 25, "%", "процент"},
-        {"Z_7", 4, 52, 25, "cm", "сантиметр"},
-        {"Z_8", 28, 52, 25, "em", "коэффициент от текущего размера"},
-        {"Z_9", 52, 52, 25, "ex", "коэффициент от единичного размера"},
-        {"Z_cancel", 4, 76, 49, "Отмена", "Оставить старую единицу"},
-        {"Z_off", 52, 76, 25, "", "без размера (не рекомендуется)"},
-    }};
+namespace {
+
+struct UnitButtonRow {
+    std::string_view Name;
+    std::string_view Unit;
+    std::string_view Hint;
+};
+// In the order of LengthUnits(), four to a row.
+constexpr std::array<UnitButtonRow, kChooserUnitCount> kUnits = {{
+    {"Z_5", "px", "пиксель (экранная точка)"},
+    {"Z_3", "pt", "точка (1/72 дюйма)"},
+    {"Z_1", "pc", "пики (12 pt)"},
+    {"Z_2", "in", "дюйм (2.54 cm)"},
+    {"Z_4", "mm", "миллиметр"},
+    {"Z_7", "cm", "сантиметр"},
+    {"Z_q", "q", "четверть миллиметра"},
+    {"Z_8", "em", "коэффициент от текущего размера"},
+    {"Z_9", "ex", "коэффициент от единичного размера"},
+    {"Z_ch", "ch", "коэффициент от ширины цифры \"0\" текущего шрифта"},
+    {"Z_rem", "rem", "коэффициент от размера шрифта корневого элемента"},
+    {"Z_vw", "vw", "процент ширины окна"},
+    {"Z_vh", "vh", "процент высоты окна"},
+    {"Z_vmin", "vmin", "процент меньшей стороны окна"},
+    {"Z_vmax", "vmax", "процент большей стороны окна"},
+    {"Z_6", "%", "процент"},
+}};
+
+constexpr int kMargin = 4;
+constexpr int kStepX = UnitChooser::kButtonWidth + 2;
+constexpr int kStepY = UnitChooser::kButtonHeight + 2;
+
+} // namespace
+
+const std::array<ChooserButton, kChooserButtonCount>& ChooserButtons() {
+    static const std::array<ChooserButton, kChooserButtonCount> buttons = [] {
+        std::array<ChooserButton, kChooserButtonCount> out{};
+        for (size_t i = 0; i < kUnits.size(); ++i) {
+            const int column = static_cast<int>(i % 4);
+            const int row = static_cast<int>(i / 4);
+            out[i] = {kUnits[i].Name, kMargin + column * kStepX, kMargin + row * kStepY,
+                      UnitChooser::kButtonWidth, kUnits[i].Unit, kUnits[i].Hint};
+        }
+        const int lastRow = kMargin + 4 * kStepY;
+        out[kChooserCancel] = {"Z_cancel", kMargin, lastRow,
+                               3 * kStepX - 2, "Отмена", "Оставить старую единицу"};
+        out[kChooserCancel + 1] = {"Z_off", kMargin + 3 * kStepX, lastRow,
+                                   UnitChooser::kButtonWidth, "", "без размера (не рекомендуется)"};
+        return out;
+    }();
     return buttons;
 }
 
@@ -40,7 +75,7 @@ void UnitChooser::Open(int target, const Rect& button, int clientWidth, int clie
     Bounds = Placement(button, clientWidth, clientHeight);
     Visible = true;
     Countdown = kCountdown;
-    CancelCaption = std::string(ChooserButtons()[9].Caption);
+    CancelCaption = std::string(ChooserButtons()[kChooserCancel].Caption);
 }
 
 void UnitChooser::Tick() {

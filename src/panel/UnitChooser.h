@@ -17,8 +17,12 @@ struct ChooserButton {
     std::string_view Caption; // the unit it writes; the cancel button's first caption
     std::string_view Hint;    // UTF-8
 };
-// The nine units, the cancel button (Z_cancel, index 9) and "no unit" (Z_off).
-const std::array<ChooserButton, 11>& ChooserButtons();
+// One button per unit of LengthUnits(), then the cancel button (Z_cancel) and "no
+// unit" (Z_off).
+inline constexpr size_t kChooserUnitCount = 16;
+inline constexpr size_t kChooserCancel = kChooserUnitCount;
+inline constexpr size_t kChooserButtonCount = kChooserUnitCount + 2;
+const std::array<ChooserButton, kChooserButtonCount>& ChooserButtons();
 
 struct Rect {
     int Left = 0;
@@ -30,8 +34,11 @@ struct Rect {
 
 class UnitChooser {
 public:
-    static constexpr int kWidth = 81;
-    static constexpr int kHeight = 103;
+    // Four columns of units, wide enough for "vmax"; below them cancel and "no unit".
+    static constexpr int kButtonWidth = 38;
+    static constexpr int kButtonHeight = 23;
+    static constexpr int kWidth = 4 + 4 * (kButtonWidth + 2) + 2;
+    static constexpr int kHeight = 4 + 5 * (kButtonHeight + 2) + 2;
     static constexpr int kCountdown = 5;
 
     // Centred on the button, 10 pixels lower, and kept one pixel inside the client area.

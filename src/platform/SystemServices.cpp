@@ -1,7 +1,5 @@
 #include "platform/SystemServices.h"
 
-#include "platform/QtText.h"
-
 #include <QDesktopServices>
 #include <QFontDatabase>
 #include <QUrl>
@@ -12,11 +10,8 @@ LineList InstalledFontFamilies() {
     QStringList families = QFontDatabase::families();
     families.sort(Qt::CaseInsensitive);
     LineList out;
-    for (const QString& family : families) {
-        std::string bytes = ToDocumentText(family);
-        if (FromDocumentText(bytes) == family)
-            out.push_back(std::move(bytes));
-    }
+    for (const QString& family : families)
+        out.push_back(family.toStdString()); // UTF-8: the panel puts it in the sheet's encoding
     return out;
 }
 

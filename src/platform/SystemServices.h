@@ -6,8 +6,8 @@
 
 namespace tesselo {
 
-// The installed font families, sorted, as the font boxes list them (those whose
-// names the document's code page can hold).
+// The installed font families, sorted, in UTF-8; the font boxes offer those that the
+// sheet's encoding can hold.
 LineList InstalledFontFamilies();
 
 // Opens a web or "mailto:" address with the user's default program; a failure is not

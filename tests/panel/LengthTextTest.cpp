@@ -43,13 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"12", '-', false, 0, "-12"}, KeyCase{"-12", '-', false, 0, "12"},
         KeyCase{"", '-', false, 0, "-"}, KeyCase{"-12", '3', true, '3', nullptr},
         KeyCase{"5-", '1', false, 0, nullptr},
-        // everything else printable is dropped; control keys always pass
-        KeyCase{"1", 'a', false, 0, nullptr}, KeyCase{"1", ' ', false, 0, nullptr},
-        KeyCase{"1", '+', false, 0, nullptr}, KeyCase{"99999", '\b', true, '\b', nullptr},
+        // past the number, what a CSS value is made of is typed as it stands
+        KeyCase{"1", 'a', true, 'a', nullptr}, KeyCase{"1", ' ', true, ' ', nullptr},
+        KeyCase{"1", '+', true, '+', nullptr}, KeyCase{"1.2re", 'm', true, 'm', nullptr},
+        KeyCase{"calc(100% ", '-', true, '-', nullptr},
+        KeyCase{"clamp(1rem", ',', true, ',', nullptr},
+        KeyCase{"calc(1.5", '.', true, '.', nullptr}, KeyCase{"var(--a", ')', true, ')', nullptr},
+        // anything else printable is dropped; control keys always pass
+        KeyCase{"1", '#', false, 0, nullptr}, KeyCase{"1", ';', false, 0, nullptr},
+        KeyCase{"1", '\x7f', false, 0, nullptr}, KeyCase{"99999", '\b', true, '\b', nullptr},
         // beyond 9999 in magnitude nothing printable is taken
         KeyCase{"9999", '9', true, '9', nullptr}, KeyCase{"99999", '1', false, 0, nullptr},
         KeyCase{"-99999", '1', false, 0, nullptr}, KeyCase{"99999", '.', false, 0, nullptr},
-        KeyCase{"99999", '-', false, 0, "99999"}, KeyCase{"9999.5", '1', false, 0, nullptr}));
+        KeyCase{"99999", '-', false, 0, "99999"}, KeyCase{"9999.5", '1', false, 0, nullptr},
+        KeyCase{"99999", 'p', false, 0, nullptr}));
 
 TEST(LengthNumbers, ReadAndRoundHalvesToEven) {
     EXPECT_EQ(ReadDecimal(""), 0);

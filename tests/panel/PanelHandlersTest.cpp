@@ -138,23 +138,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 class LengthFieldHandlers : public ::testing::TestWithParam<LengthInfo> {
 protected:
-    void Type(const std::string& keys) {
-        for (char key : keys) {
-            KeyVerdict verdict = s.handlers.TEditKeyPress(field(), key);
-            if (verdict.Accepted)
-                s.handlers.TEditTextEdited(field(), Text() + verdict.Key);
-            s.handlers.TEditKeyUp(field());
-        }
-    }
+    void Type(const std::string& keys) { testing::TypeInto(s, field(), keys); }
     Length field() const { return GetParam().Field; }
     const std::string& Text() { return s.Panel()[field()].Text; }
     bool IsSet() { return s.Panel()[field()].Set; }
     PanelSession s;
 };
 
-TEST_P(LengthFieldHandlers, TypingTakesNumbersOnly) {
+TEST_P(LengthFieldHandlers, TypingKeepsTheNumbersRules) {
     s.handlers.TEditClick(field());
-    Type("1,5.x");
+    Type("1,5.");
     EXPECT_EQ(Text(), "1.5");
     Type("-");
     EXPECT_EQ(Text(), "-1.5");
@@ -191,6 +184,9 @@ TEST_P(LengthFieldHandlers, LeavingCleansAndMovesTheSpinner) {
     s.handlers.TEditTextEdited(field(), "1a2");
     s.handlers.TEditExit(field());
     EXPECT_EQ(Text(), "12");
+    testing::Leave(s, field(), "1.2,3"); // pasted: two points make no number
+    EXPECT_EQ(Text(), "");
+    EXPECT_FALSE(IsSet());
 }
 
 TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
@@ -235,7 +231,7 @@ TEST_P(LengthFieldErrors, LeavingABadWholePartTellsAndKeepsTheText) {
     PanelSession s;
     s.handlers.TEditTextEdited(L::TextIndent, GetParam().Text);
     PanelEffects effects = s.Observe([&] { EXPECT_FALSE(s.handlers.TEditExit(L::TextIndent)); });
-    EXPECT_EQ(s.Panel()[L::TextIndent].Text, GetParam().Text);
+    EXPECT_EQ(s.handlers.ShownText(L::TextIndent), GetParam().Text);
     EXPECT_FALSE(effects.Rewrote);
     ASSERT_EQ(s.dialogs.Shown.size(), 1u);
     EXPECT_NE(s.dialogs.Shown[0].Text.find(GetParam().Says), std::string::npos)
@@ -249,13 +245,116 @@ INSTANTIATE_TEST_SUITE_P(Texts, LengthFieldErrors,
                                            BadLeave{"123456.5", "вне допустимых пределов"},
                                            BadLeave{"32768.1", "вне допустимых пределов"}));
 
-TEST(LengthFieldStepping, ALoneMinusIsMarkedSetAndTold) {
+TEST(LengthFieldStepping, ALoneMinusIsToldOnceWithTheGestureStoppedFirst) {
     PanelSession s;
+    int stops = 0;
+    s.handlers.OnStopGesture = [&] {
+        ++stops;
+        EXPECT_TRUE(s.dialogs.Shown.empty()) << "stopped before the box shows";
+    };
     s.handlers.TEditTextEdited(L::LineHeight, "-");
     s.handlers.TEDitUpDownClick(L::LineHeight, true);
     EXPECT_EQ(s.Panel()[L::LineHeight].Text, "-");
     EXPECT_TRUE(s.Panel()[L::LineHeight].Set);
     EXPECT_EQ(s.dialogs.Shown.size(), 1u);
+    EXPECT_EQ(stops, 1);
+    // Leaving it then writes nothing: a lone minus is no value.
+    s.handlers.TEditExit(L::LineHeight);
+    EXPECT_FALSE(s.Panel()[L::LineHeight].Set);
+    EXPECT_TRUE(s.Memo().empty());
+}
+
+TEST(LengthFieldStepping, NoStepIsTakenWhileAnErrorBoxIsOpen) {
+    PanelSession s;
+    // The box's own loop delivers the held spinner's next repeat.
+    s.dialogs.OnShow = [&] { s.handlers.TEDitUpDownClick(L::BlockTop, true); };
+    s.handlers.TEditTextEdited(L::BlockTop, "-");
+    s.handlers.TEDitUpDownClick(L::BlockTop, true);
+    EXPECT_EQ(s.dialogs.Shown.size(), 1u);
+    EXPECT_EQ(s.Panel()[L::BlockTop].Text, "-");
+}
+
+TEST(LengthFieldStepping, AKeywordOrFunctionStepsFromNoughtInPixels) {
+    for (const char* value : {"auto", "calc(100% - 2rem)"}) {
+        PanelSession s;
+        testing::Leave(s, L::MarginTop, value);
+        ASSERT_EQ(s.Panel()[L::MarginTop].Unit, "");
+        s.handlers.TEDitUpDownClick(L::MarginTop, true);
+        EXPECT_EQ(s.Panel()[L::MarginTop].Text, "1") << value;
+        EXPECT_EQ(s.Panel()[L::MarginTop].Unit, "px") << value;
+        EXPECT_TRUE(s.dialogs.Shown.empty()) << value;
+    }
+}
+
+// What a text typed into a field and confirmed becomes.
+struct TypedCase {
+    Length Field;
+    const char* Typed;
+    const char* Text; // the field's value afterwards
+    const char* Unit;
+    bool Set;
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << Info(c.Field).Name << " \"" << c.Typed << '"';
+}
+
+class TypedLengthValues : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedLengthValues, AreTakenOrCleanedOnLeaving) {
+    const TypedCase& c = GetParam();
+    PanelSession s;
+    s.handlers.TEditClick(c.Field);
+    testing::TypeInto(s, c.Field, c.Typed);
+    EXPECT_TRUE(s.handlers.TEditExit(c.Field));
+    const LengthField& f = s.Panel()[c.Field];
+    EXPECT_EQ(f.Text, c.Text);
+    EXPECT_EQ(f.Unit, c.Unit);
+    EXPECT_EQ(f.Set, c.Set);
+    EXPECT_EQ(s.handlers.ShownText(c.Field), c.Text) << "nothing typed is left behind";
+    if (!c.Set) {
+        EXPECT_TRUE(s.Memo().empty()) << s.Memo()[0];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypedLengthValues,
+    ::testing::Values(TypedCase{L::MarginTop, "1.2rem", "1.2", "rem", true},
+                      TypedCase{L::MarginTop, "-0.5EM", "-0.5", "em", true},
+                      TypedCase{L::LineHeight, "150%", "150", "%", true},
+                      TypedCase{L::MarginTop, "auto", "auto", "", true},
+                      TypedCase{L::BlockWidth, "calc(100% - 2rem)", "calc(100% - 2rem)", "", true},
+                      TypedCase{L::PaddingLeft, "var(--gap)", "var(--gap)", "", true},
+                      TypedCase{L::LineHeight, "normal", "normal", "", true},
+                      TypedCase{L::TextIndent, " inherit ", "inherit", "", true},
+                      TypedCase{L::MarginTop, "12", "12", "px", true},
+                      // no value: cleaned to its number as ever, or not set at all
+                      TypedCase{L::MarginTop, "1a2", "12", "px", true},
+                      TypedCase{L::MarginTop, "calc(1", "1", "px", true},
+                      TypedCase{L::MarginTop, "normal", "", "px", false},
+                      TypedCase{L::MarginBottom, "abc", "", "px", false},
+                      TypedCase{L::PaddingTop, "-", "", "px", false},
+                      TypedCase{L::PaddingTop, "", "", "px", false}));
+
+TEST(TypedLengthValues, OnlyAWholeValueIsWrittenWhileTyping) {
+    PanelSession s;
+    s.handlers.TEditClick(L::MarginTop);
+    testing::TypeInto(s, L::MarginTop, "1.2re");
+    EXPECT_EQ(s.handlers.ShownText(L::MarginTop), "1.2re");
+    EXPECT_EQ(s.Panel()[L::MarginTop].Unit, "px") << "\"1.2re\" is no value yet";
+    testing::TypeInto(s, L::MarginTop, "m");
+    EXPECT_EQ(s.Panel()[L::MarginTop].Text, "1.2");
+    EXPECT_EQ(s.Panel()[L::MarginTop].Unit, "rem");
+    EXPECT_EQ(s.handlers.ShownText(L::MarginTop), "1.2rem") << "shown as typed";
+}
+
+TEST(TypedLengthValues, AUnitChosenForAKeywordMakesANumberOfIt) {
+    PanelSession s;
+    testing::Leave(s, L::MarginTop, "auto");
+    s.handlers.TButton_MouseDown(static_cast<int>(L::MarginTop), {0, 0, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("em");
+    EXPECT_EQ(s.Panel()[L::MarginTop].Text, "0");
+    EXPECT_EQ(s.Panel()[L::MarginTop].Unit, "em");
 }
 
 TEST(LengthFieldStepping, StopsAtTheSpinnersBound) {
@@ -346,14 +445,53 @@ TEST(FontBoxes, AFamilyIsWrittenAtTheTimersTick) {
     EXPECT_EQ(s.Panel().FontType2.Text, "monospace") << "it still shows its text";
 }
 
-TEST(FontBoxes, AnInstalledFamilyCountsOnlyWhenChosen) {
+TEST(FontBoxes, AnInstalledFamilyIsChosenFromTheList) {
     PanelSession s;
     s.handlers.FontTypeChange(7, "Verdana");
     s.handlers.FontOffOptionTimerTimer();
     EXPECT_EQ(s.Memo(), LineList{"; Font-Family: Verdana;"});
-    s.handlers.FontTypeChange(-1, "Verdana Typed");
+}
+
+struct TypedFamily {
+    const char* Typed;
+    const char* Written; // the family line, empty for none
+    int Item;
+};
+
+class TypedFamilies : public ::testing::TestWithParam<TypedFamily> {};
+
+TEST_P(TypedFamilies, AreTakenWhenConfirmed) {
+    PanelSession s;
+    s.handlers.FontFamilyTyped(0, GetParam().Typed);
+    EXPECT_EQ(s.handlers.ShownFamily(0), GetParam().Typed);
+    EXPECT_FALSE(s.Panel().FontType.Set) << "not before it is confirmed";
+    PanelEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(0); });
+    EXPECT_TRUE(effects.Modified);
     s.handlers.FontOffOptionTimerTimer();
-    EXPECT_TRUE(s.Memo().empty());
+    const std::string written = GetParam().Written;
+    EXPECT_EQ(s.Memo(), written.empty() ? LineList{} : LineList{"; Font-Family: " + written + ";"});
+    EXPECT_EQ(s.Panel().FontType.ItemIndex, GetParam().Item);
+    EXPECT_EQ(s.Panel().FontType2Enabled, !written.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, TypedFamilies,
+                         ::testing::Values(TypedFamily{"Inter", "Inter", -1},
+                                           TypedFamily{"Font Awesome 6", "\"Font Awesome 6\"", -1},
+                                           TypedFamily{"verdana", "Verdana", 7},
+                                           TypedFamily{"MONOSPACE", "monospace", 5},
+                                           TypedFamily{"", "", 0}));
+
+TEST(FontBoxes, ATypedSecondFamilyFollowsTheFirst) {
+    PanelSession s;
+    s.handlers.FontTypeChange(1, "serif");
+    s.handlers.FontFamilyTyped(1, "Roboto Slab");
+    s.handlers.FontFamilyConfirmed(1);
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Memo(), LineList{"; Font-Family: serif, Roboto Slab;"});
+    // Confirming again without typing changes nothing.
+    PanelEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(1); });
+    EXPECT_FALSE(effects.Modified);
+    EXPECT_FALSE(effects.Rewrote);
 }
 
 TEST(FontBoxes, TheSecondFamilyWaitsForTheFirst) {
@@ -393,6 +531,32 @@ TEST(FontBoxes, SizeKeywordsDropTheUnit) {
     EXPECT_EQ(s.Memo(), LineList{"; Font-size: 12;"});
 }
 
+TEST(SheetEncoding, TheProgramsOwnTextsFollowTheSheet) {
+    PanelSession s;
+    s.Panel().FontSize.Text = s.Panel().Items.FontSize[0];
+    s.Panel().UseEncoding(SheetEncoding::Utf8);
+    EXPECT_EQ(s.Panel().FontType.Text, "Шрифт выкл.");
+    EXPECT_EQ(s.Panel().FontWeight.Text, "Толщина не задана");
+    EXPECT_EQ(s.Panel().FontSize.Text, "выкл.");
+    EXPECT_EQ(s.Panel().BackGroundAttCaption, "Рисунок не выбран");
+    EXPECT_EQ(s.Panel().Items.FontWeight[0], "Толщина не задана");
+    s.handlers.FontSizeChange(0, s.Panel().Items.FontSize[0]);
+    s.handlers.FontOffOptionTimerTimer();
+    EXPECT_EQ(s.Panel().FontSize.Text, "Размер");
+    s.Panel().UseEncoding(SheetEncoding::Windows1251);
+    EXPECT_EQ(s.Panel().FontSize.Text, Utf8ToCp1251("Размер"));
+    EXPECT_EQ(s.Panel().FontType.Text, Utf8ToCp1251("Шрифт выкл."));
+}
+
+TEST(SheetEncoding, AFamilyReadFromTheSheetIsLeftAsItsBytes) {
+    PanelSession s;
+    s.Panel().FontType.Text = "Шрифт";
+    s.Panel().FontType.ItemIndex = -1;
+    s.Panel().UseEncoding(SheetEncoding::Utf8);
+    EXPECT_EQ(s.Panel().FontType.Text, "Шрифт");
+    EXPECT_EQ(s.Panel().FontType.ItemIndex, -1);
+}
+
 TEST(FontBoxes, SwitchingTheSizeOffEndsShowingSize) {
     PanelSession s;
     s.handlers.FontSizeChange(-1, "12");
@@ -423,6 +587,25 @@ TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
     EXPECT_TRUE(s.Memo().empty());
 }
 
+TEST(ColourSwatches, AChosenColourKeepsItsAlphaAndReplacesAColourText) {
+    for (ColorSwatch swatch : {ColorSwatch::Font, ColorSwatch::BackGround, ColorSwatch::Border}) {
+        PanelSession s;
+        s.Panel().FontColorText = s.Panel().BackGroundColorText = s.Panel().BorderColorText =
+            "var(--brand)";
+        const Color halfBlack{0, 0, 0, 128};
+        s.choices.ColorChoices = {halfBlack};
+        s.handlers.ColorClick(swatch);
+        const PropertySet& p = s.Panel();
+        const auto [color, text] =
+            swatch == ColorSwatch::Font         ? std::pair{p.FontColor, p.FontColorText}
+            : swatch == ColorSwatch::BackGround ? std::pair{p.BackGroundColor, p.BackGroundColorText}
+                                                : std::pair{p.BorderColor, p.BorderColorText};
+        EXPECT_EQ(color, halfBlack);
+        EXPECT_EQ(text, "");
+        EXPECT_EQ(s.handlers.LastChosenColor, halfBlack) << "offered next time, alpha and all";
+    }
+}
+
 TEST(ColourSwatches, TransparentWinsOverTheBackgroundColour) {
     PanelSession s;
     s.handlers.ColorCheckClick(ColorSwatch::BackGround, true);
@@ -431,6 +614,20 @@ TEST(ColourSwatches, TransparentWinsOverTheBackgroundColour) {
     EXPECT_EQ(s.Memo(), LineList{"; BackGround-color: transparent;"});
     s.handlers.BackGroundTransparentClick(false);
     EXPECT_EQ(s.Memo(), LineList{"; BackGround-color: WHITE;"});
+}
+
+TEST(BackgroundPicture, IsWrittenRelativeToTheSheetInItsEncoding) {
+    for (SheetEncoding encoding : {SheetEncoding::Utf8, SheetEncoding::Windows1251}) {
+        PanelSession s;
+        s.Panel().UseEncoding(encoding);
+        s.editor.Document.FileName = "/site/css/site.css";
+        s.Panel().BackGroundImageText = "linear-gradient(red, blue)";
+        s.choices.PictureChoices = {"/site/img/Фон.jpg"};
+        s.handlers.OpenBackGroundClick();
+        EXPECT_EQ(s.Panel().BackGroundAttPath, captions::InEncoding("../img/Фон.jpg", encoding));
+        EXPECT_EQ(s.Panel().BackGroundAttCaption, captions::InEncoding("Фон.jpg", encoding));
+        EXPECT_EQ(s.Panel().BackGroundImageText, "") << "the picture replaces the gradient";
+    }
 }
 
 TEST(BackgroundPicture, ChoosingEnablesTheButtonsAndWrites) {
@@ -488,6 +685,17 @@ TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUp) {
 
 INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(KeywordTable()),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
+    PanelSession s;
+    s.Panel().Text(GetParam().Group) = "inherit";
+    s.handlers.AllSpButMouseClick(GetParam().Button);
+    EXPECT_EQ(s.Panel().Text(GetParam().Group), "");
+    for (KeywordGroup other : kKeywordGroups)
+        if (other != GetParam().Group) {
+            EXPECT_EQ(s.Panel().Text(other), "");
+        }
+}
 
 TEST(KeywordButtons, CentreReplacesLeftAndGoesAway) {
     PanelSession s;

@@ -1,5 +1,7 @@
 #include "panel/UnitChooser.h"
 
+#include "mapping/ValueSyntax.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -21,14 +23,15 @@ TEST_P(UnitChooserPlacement, CentresOnTheButtonAndStaysInside) {
               (Rect{c.Left, c.Top, UnitChooser::kWidth, UnitChooser::kHeight}));
 }
 
+// The chooser is 166 by 131: half of it is 83 by 65.
 INSTANTIATE_TEST_SUITE_P(
     Buttons, UnitChooserPlacement,
-    ::testing::Values(PlacementCase{{400, 100, 21, 21}, 370, 69},  // 400+10-40, 100+10+10-51
+    ::testing::Values(PlacementCase{{400, 100, 21, 21}, 327, 55},  // 400+10-83, 100+10+10-65
                       PlacementCase{{0, 0, 21, 21}, 1, 1},         // at the top left corner
-                      PlacementCase{{790, 590, 21, 21}, 718, 496}, // one pixel inside
-                      PlacementCase{{749, 100, 21, 21}, 718, 69},  // exactly at the edge
-                      PlacementCase{{748, 100, 21, 21}, 718, 69},  // just short of it
-                      PlacementCase{{40, 31, 20, 20}, 10, 1}));    // top exactly 0
+                      PlacementCase{{790, 590, 21, 21}, 633, 468}, // one pixel inside
+                      PlacementCase{{707, 100, 21, 21}, 633, 55},  // exactly at the edge
+                      PlacementCase{{706, 100, 21, 21}, 633, 55},  // just short of it
+                      PlacementCase{{100, 45, 20, 20}, 27, 1}));   // top exactly 0
 
 TEST(UnitChooserCountdown, ShowsTheSecondsAndClosesAtTheSixthTick) {
     UnitChooser chooser;
@@ -52,23 +55,41 @@ TEST(UnitChooserCountdown, OpeningAgainMovesItAndStartsOver) {
     chooser.Tick();
     chooser.Open(7, {100, 300, 21, 21}, 800, 600);
     EXPECT_EQ(chooser.Target, 7);
-    EXPECT_EQ(chooser.Bounds.Left, 70);
+    EXPECT_EQ(chooser.Bounds.Left, 27);
     EXPECT_EQ(chooser.CancelCaption, "Отмена");
     EXPECT_EQ(chooser.Countdown, UnitChooser::kCountdown);
 }
 
-TEST(UnitChooserButtons, ElevenDistinctButtonsInsideThePanel) {
+TEST(UnitChooserButtons, EveryCssUnitNoUnitAndCancelInsideThePanel) {
     std::set<std::string_view> names, captions;
     for (const auto& b : ChooserButtons()) {
         names.insert(b.Name);
         captions.insert(b.Caption);
-        EXPECT_LE(b.Left + b.Width, UnitChooser::kWidth) << b.Name;
-        EXPECT_LE(b.Top + 25, UnitChooser::kHeight) << b.Name;
+        EXPECT_LE(b.Left + b.Width, UnitChooser::kWidth - 2) << b.Name;
+        EXPECT_LE(b.Top + UnitChooser::kButtonHeight, UnitChooser::kHeight - 2) << b.Name;
+        EXPECT_FALSE(b.Hint.empty()) << b.Name;
+        for (const auto& other : ChooserButtons()) { // no two overlap
+            if (&other == &b)
+                continue;
+            EXPECT_TRUE(b.Left + b.Width <= other.Left || other.Left + other.Width <= b.Left ||
+                        b.Top + UnitChooser::kButtonHeight <= other.Top ||
+                        other.Top + UnitChooser::kButtonHeight <= b.Top)
+                << b.Name << " " << other.Name;
+        }
     }
-    EXPECT_EQ(names.size(), 11u);
-    EXPECT_EQ(captions.size(), 11u);
-    EXPECT_EQ(ChooserButtons()[2].Name, "Z_2");
-    EXPECT_EQ(ChooserButtons()[2].Caption, "in"); // the inch as CSS spells it
+    std::set<std::string_view> expected(LengthUnits().begin(), LengthUnits().end());
+    expected.insert({"", "Отмена"});
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(names.size(), ChooserButtons().size());
+    auto named = [](std::string_view name) {
+        for (const auto& b : ChooserButtons())
+            if (b.Name == name)
+                return b;
+        return ChooserButton{};
+    };
+    EXPECT_EQ(named("Z_2").Caption, "in"); // the inch as CSS spells it
+    EXPECT_EQ(named("Z_rem").Hint, "коэффициент от размера шрифта корневого элемента");
+    EXPECT_EQ(named("Z_vw").Hint, "процент ширины окна");
 }
 
 } // namespace

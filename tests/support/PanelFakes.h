@@ -8,8 +8,10 @@
 #include "support/Fakes.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tesselo::testing {
@@ -49,6 +51,17 @@ struct PanelEffects {
     bool operator==(const PanelEffects&) const = default;
 };
 
+// Message boxes that can act inside their own loop, as a held spinner's repeat does.
+class PanelFakeDialogs : public FakeDialogs {
+public:
+    Answer Show(const Message& message) override {
+        if (OnShow)
+            OnShow();
+        return FakeDialogs::Show(message);
+    }
+    std::function<void()> OnShow;
+};
+
 inline constexpr const char* kStaleWriterLine = "; stale: line;";
 
 struct PanelSession {
@@ -85,11 +98,27 @@ struct PanelSession {
 
     FakeFiles files;
     StyleEditor editor{files, {"DejaVu Sans", "Verdana"}};
-    FakeDialogs dialogs;
+    PanelFakeDialogs dialogs;
     FakePanelDialogs choices;
     PanelHandlers handlers;
     int notified = 0;
     int focusMoves = 0;
 };
+
+// Keys typed into a length field as its widget passes them on, each released.
+inline void TypeInto(PanelSession& s, Length field, std::string_view keys) {
+    for (char key : keys) {
+        KeyVerdict verdict = s.handlers.TEditKeyPress(field, key);
+        if (verdict.Accepted)
+            s.handlers.TEditTextEdited(field, s.handlers.ShownText(field) + verdict.Key);
+        s.handlers.TEditKeyUp(field);
+    }
+}
+
+// A text put into a field (typed or pasted) and the field left.
+inline bool Leave(PanelSession& s, Length field, const std::string& text) {
+    s.handlers.TEditTextEdited(field, text);
+    return s.handlers.TEditExit(field);
+}
 
 } // namespace tesselo::testing
