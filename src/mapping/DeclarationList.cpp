@@ -5,14 +5,6 @@
 namespace tesselo {
 namespace {
 
-constexpr bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-constexpr bool IsNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '_' || static_cast<unsigned char>(c) >= 0x80;
-}
-
 // The index of the next ";" outside strings, comments and parentheses, and of the
 // first ":" outside them before it (npos when there is none).
 struct PartEnds {
@@ -48,11 +40,11 @@ PartEnds ScanPart(std::string_view text, size_t from) {
             --depth;
         } else if (depth == 0 && c == ':' && colon == std::string_view::npos) {
             colon = i;
-        } else if (depth == 0 && IsBlank(c) && colon != std::string_view::npos) {
+        } else if (depth == 0 && IsCssBlank(c) && colon != std::string_view::npos) {
             // A line that ended without ";" runs into the next one after a blank: a name
             // and ":" there begin the next declaration.
             size_t k = i + 1;
-            while (k < text.size() && IsNameChar(text[k]))
+            while (k < text.size() && IsCssNameChar(text[k]))
                 ++k;
             if (k > i + 1 && k < text.size() && text[k] == ':')
                 return {i, colon};
@@ -66,7 +58,7 @@ PartEnds ScanPart(std::string_view text, size_t from) {
 // Blanks and comments from `at` on.
 size_t SkipBlanksAndComments(std::string_view text, size_t at, size_t end) {
     while (at < end) {
-        if (IsBlank(text[at])) {
+        if (IsCssBlank(text[at])) {
             ++at;
         } else if (text.substr(at, 2) == "/*") {
             size_t close = text.find("*/", at + 2);
@@ -79,7 +71,7 @@ size_t SkipBlanksAndComments(std::string_view text, size_t at, size_t end) {
 }
 
 std::string_view TrimEnd(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsCssBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -97,7 +89,7 @@ std::vector<Declaration> ParseDeclarations(std::string_view text) {
             std::string_view name = TrimEnd(text.substr(nameBegin, part.Colon - nameBegin));
             bool valid = !name.empty();
             for (char c : name)
-                valid = valid && IsNameChar(c);
+                valid = valid && IsCssNameChar(c);
             if (valid) {
                 Declaration d;
                 d.Begin = nameBegin;
@@ -106,14 +98,14 @@ std::vector<Declaration> ParseDeclarations(std::string_view text) {
                 d.Property = LowerAscii(name);
                 std::string_view value =
                     text.substr(part.Colon + 1, part.Semicolon - part.Colon - 1);
-                while (!value.empty() && IsBlank(value.front()))
+                while (!value.empty() && IsCssBlank(value.front()))
                     value.remove_prefix(1);
                 value = TrimEnd(value);
                 // "!important", also with blanks after the "!".
                 size_t bang = value.rfind('!');
                 if (bang != std::string_view::npos) {
                     std::string_view word = value.substr(bang + 1);
-                    while (!word.empty() && IsBlank(word.front()))
+                    while (!word.empty() && IsCssBlank(word.front()))
                         word.remove_prefix(1);
                     if (EqualsIgnoringAsciiCase(word, "important")) {
                         d.Important = true;

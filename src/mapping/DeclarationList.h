@@ -11,6 +11,16 @@
 
 namespace tesselo {
 
+// The characters of CSS's blanks and of its names (non-ASCII bytes count as name
+// characters, as CSS counts every non-ASCII character).
+constexpr bool IsCssBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+constexpr bool IsCssNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
+           c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
+
 struct Declaration {
     size_t Begin = 0;       // where its name starts in the text
     size_t End = 0;         // just past its ";", or the end of the text

@@ -1,6 +1,7 @@
 #include "mapping/ValueSyntax.h"
 
 #include "document/ByteText.h"
+#include "mapping/DeclarationList.h"
 
 #include <algorithm>
 #include <array>
@@ -13,18 +14,11 @@ namespace {
 constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
-constexpr bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-constexpr bool IsNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '-' || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && IsCssBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && IsCssBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
@@ -51,7 +45,7 @@ std::optional<std::string_view> FunctionName(std::string_view text) {
     if (open == std::string_view::npos || open == 0 || text.back() != ')')
         return std::nullopt;
     for (size_t i = 0; i < open; ++i)
-        if (!IsNameChar(text[i]))
+        if (!IsCssNameChar(text[i]))
             return std::nullopt;
     int depth = 0;
     char quote = 0;
@@ -355,7 +349,7 @@ std::vector<std::string_view> SplitValue(std::string_view text, char separator) 
             ++depth;
         } else if (c == ')') {
             depth = std::max(0, depth - 1);
-        } else if (depth == 0 && (separator == ' ' ? IsBlank(c) : c == separator)) {
+        } else if (depth == 0 && (separator == ' ' ? IsCssBlank(c) : c == separator)) {
             cut(i);
         }
     }
@@ -393,7 +387,7 @@ bool HoldsVariable(std::string_view text) {
     const std::string lower = LowerAscii(text);
     for (std::string_view call : {"var(", "env("}) {
         for (size_t at = lower.find(call); at != std::string::npos; at = lower.find(call, at + 1))
-            if (at == 0 || !IsNameChar(lower[at - 1]))
+            if (at == 0 || !IsCssNameChar(lower[at - 1]))
                 return true;
     }
     return false;
@@ -429,7 +423,7 @@ bool IsVendorKeyword(std::string_view text) {
     for (std::string_view prefix : {"-webkit-", "-moz-", "-ms-", "-o-"})
         if (text.size() > prefix.size() &&
             EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix))
-            return std::all_of(text.begin(), text.end(), IsNameChar);
+            return std::all_of(text.begin(), text.end(), IsCssNameChar);
     return false;
 }
 
