@@ -56,6 +56,7 @@ void ClearPanel(PropertySet& panel) {
         panel.ReleaseGroup(group);
     panel.BackGroundAttCheck = false;
     panel.BackGroundAttEnabled = false;
+    panel.PicturePlacementAlone = false;
     panel.BackGroundAttCaption = captions::NoPicture(panel.Encoding);
     panel.BackGroundImageText.clear();
 

@@ -668,6 +668,67 @@ const ShorthandGroup& GroupNamed(std::string_view name) {
     return kShorthandGroups[0];
 }
 
+// The author's comments that go with a declaration: those inside its value, and those
+// right after its ";" (blanks between them), up to what comes next.
+struct DeclarationNotes {
+    std::string Bare;    // the value without its comments
+    std::string Inside;  // the comments inside the value, as written
+    std::string Trailer; // the comments after the ";"
+    size_t CutEnd = 0;   // where the declaration with its trailing comments ends
+};
+
+DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
+    DeclarationNotes notes;
+    const std::string_view value = d.Value;
+    char quote = 0;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (quote) {
+            notes.Bare += c;
+            if (c == '\\' && i + 1 < value.size())
+                notes.Bare += value[++i];
+            else if (c == quote)
+                quote = 0;
+            continue;
+        }
+        if (c == '/' && i + 1 < value.size() && value[i + 1] == '*') {
+            const size_t close = value.find("*/", i + 2);
+            const size_t end = close == std::string_view::npos ? value.size() : close + 2;
+            // The first comment is written as it stood: right after the value or after
+            // a blank.
+            if (notes.Inside.empty())
+                notes.Inside = i > 0 && value[i - 1] == ' ' ? " " : "";
+            else
+                notes.Inside += ' ';
+            notes.Inside += value.substr(i, end - i);
+            if (!notes.Bare.empty() && notes.Bare.back() != ' ')
+                notes.Bare += ' ';
+            i = end - 1;
+            continue;
+        }
+        if (c == '"' || c == '\'')
+            quote = c;
+        if (c != ' ' || (!notes.Bare.empty() && notes.Bare.back() != ' '))
+            notes.Bare += c;
+    }
+    while (!notes.Bare.empty() && notes.Bare.back() == ' ')
+        notes.Bare.pop_back();
+    notes.CutEnd = d.End;
+    for (size_t at = d.End; at < text.size();) {
+        if (IsCssBlank(text[at])) {
+            ++at;
+            continue;
+        }
+        if (!text.substr(at).starts_with("/*"))
+            break;
+        const size_t close = text.find("*/", at + 2);
+        const size_t end = close == std::string_view::npos ? text.size() : close + 2;
+        notes.Trailer += (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
+        notes.CutEnd = at = end;
+    }
+    return notes;
+}
+
 struct Candidate {
     const Declaration* Source;
     SlotMask Covers{};
@@ -817,11 +878,31 @@ LineList SplitUnsupported(std::string_view rest) {
         else if (c == ')' && depth > 0)
             --depth;
         else if (c == ';' && depth == 0) {
-            lines.emplace_back(rest.substr(start, i + 1 - start));
-            start = i + 1;
+            // The comments right after the ";" stay on its line.
+            size_t end = i + 1;
+            for (size_t at = end; at < rest.size();) {
+                if (rest[at] == ' ') {
+                    ++at;
+                    continue;
+                }
+                const size_t close = rest.substr(at).starts_with("/*") ? rest.find("*/", at + 2)
+                                                                       : std::string_view::npos;
+                if (close == std::string_view::npos)
+                    break;
+                end = at = close + 2;
+            }
+            lines.emplace_back(rest.substr(start, end - start));
+            start = end;
+            i = end - 1;
         }
     }
     lines.emplace_back(rest.substr(start));
+    // A ";" left after a declaration's comments is the one that closes the text.
+    if (lines.size() >= 3 &&
+        lines[lines.size() - 2].find_first_not_of(' ') == lines[lines.size() - 2].size() - 1 &&
+        lines[lines.size() - 2].back() == ';' && lines.back().empty() &&
+        lines[lines.size() - 3].ends_with("*/"))
+        lines.erase(lines.end() - 2);
     return lines;
 }
 
@@ -839,9 +920,20 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     ClearPanel(panel);
 
     const std::vector<Declaration> declarations = ParseDeclarations(text);
+    // The panel reads the values without their comments; the comments go with them.
+    std::vector<DeclarationNotes> notes;
+    notes.reserve(declarations.size());
+    for (const Declaration& d : declarations)
+        notes.push_back(NotesOf(text, d));
+    std::vector<Declaration> bare = declarations;
+    for (size_t i = 0; i < bare.size(); ++i)
+        bare[i].Value = notes[i].Bare;
+    auto indexOf = [&](const Candidate& c) { return static_cast<size_t>(c.Source - bare.data()); };
+    auto raw = [&](const Candidate& c) { return declarations[indexOf(c)].Value; };
+
     std::vector<Candidate> candidates;
-    candidates.reserve(declarations.size());
-    for (const Declaration& d : declarations) {
+    candidates.reserve(bare.size());
+    for (const Declaration& d : bare) {
         Candidate c{&d, Covered(d.Property), false, std::nullopt};
         if (std::none_of(c.Covers.begin(), c.Covers.end(), [](bool b) { return b; }))
             continue; // no property of the panel's
@@ -857,7 +949,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             // A background longhand the panel has no control for, in front of the
             // shorthand, would come after it once the shorthand is written forward.
             const bool resetsAKeptOne =
-                std::any_of(declarations.data(), &d, [](const Declaration& earlier) {
+                std::any_of(static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
                     return earlier.Property.starts_with("background-") &&
                            std::none_of(kSlotProperties.begin(), kSlotProperties.end(),
                                         [&](const SlotInfo& info) {
@@ -892,7 +984,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         }
     }
 
-    // The picture's position, attachment and repeat belong to a picture in the rule.
+    // A picture's position, attachment or repeat without the picture places a picture
+    // that another rule sets, as sprites do: its buttons stay enabled without one.
     auto taken = [&](Slot slot) {
         return !blocked[static_cast<size_t>(slot)] &&
                std::any_of(candidates.begin(), candidates.end(),
@@ -900,7 +993,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     };
     if (!taken(S::BackGroundImage))
         for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat})
-            blocked[static_cast<size_t>(slot)] = true;
+            panel.PicturePlacementAlone = panel.PicturePlacementAlone || taken(slot);
 
     // The declaration that wins: the last one, or the last with "!important".
     std::vector<bool> removed(declarations.size(), false);
@@ -919,17 +1012,23 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                 winner = &c;
                 winners[s] = c.Box ? -1 : static_cast<int>(origin.Values.size());
             }
-            if (!c.Box)
+            if (!c.Box) {
                 origin.Values.push_back(
-                    std::string(c.Source->Value) +
+                    std::string(raw(c)) +
                     (c.Source->Important ? " " + std::string(c.Source->Priority) : ""));
-            removed[static_cast<size_t>(c.Source - declarations.data())] = true;
+                const std::string& trailer = notes[indexOf(c)].Trailer;
+                if (!trailer.empty())
+                    origin.Trailer += (origin.Trailer.empty() ? "" : " ") + trailer;
+            }
+            removed[indexOf(c)] = true;
         }
         if (!winner)
             continue;
         origin.Read = true;
         origin.Important = winner->Source->Important;
         origin.Notation = NotationOf(winner->Source->Value);
+        if (!winner->Box)
+            origin.Note = notes[indexOf(*winner)].Inside;
         if (winner->Box) {
             const ShorthandGroup& group = GroupNamed(winner->Source->Property);
             const size_t part =
@@ -961,9 +1060,11 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         for (const Candidate& c : candidates) {
             BoxEntry entry;
             entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
+            entry.Note = notes[indexOf(c)].Inside;
+            entry.Trailer = notes[indexOf(c)].Trailer;
             if (c.Box && c.Source->Property == group.Name) {
                 entry.Parts = *c.Box;
-                entry.Raw = std::string(c.Source->Value);
+                entry.Raw = std::string(raw(c));
                 if (group.Name == "background")
                     entry.Rest = BackgroundRest(c.Source->Value);
             } else {
@@ -973,7 +1074,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                 if (part == group.Slots.end() || c.Box)
                     continue;
                 entry.Side = static_cast<int>(part - group.Slots.begin());
-                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
+                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(raw(c));
             }
             entries.push_back(std::move(entry));
         }
@@ -1009,7 +1110,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         if (!removed[i])
             continue;
         rest.append(text, from, declarations[i].Begin - from);
-        from = declarations[i].End;
+        from = notes[i].CutEnd;
     }
     rest.append(text, from, std::string::npos);
     size_t front = 0;

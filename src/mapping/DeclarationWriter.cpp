@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 namespace tesselo {
 namespace {
@@ -14,12 +15,17 @@ class LineBuilder {
 public:
     explicit LineBuilder(LineList& out) : out_(out) {}
 
-    void Add(std::string_view property, std::string_view value) {
+    // The trailer is the author's comments after the declaration's ";".
+    void Add(std::string_view property, std::string_view value, std::string_view trailer = {}) {
         buffer_ += ' ';
         buffer_ += property;
         buffer_ += ": ";
         buffer_ += value;
         buffer_ += ';';
+        if (!trailer.empty()) {
+            buffer_ += ' ';
+            buffer_ += trailer;
+        }
     }
 
     void Finish() {
@@ -206,12 +212,14 @@ public:
         const SlotOrigin& origin = panel_.Origins[slot];
         std::optional<std::string> value = SlotValue(panel_, slot);
         if (origin.Read && value && *value == origin.Shown) {
-            for (const auto& read : origin.Values)
-                line_.Add(name, read);
+            for (size_t i = 0; i < origin.Values.size(); ++i)
+                line_.Add(name, origin.Values[i],
+                          i + 1 == origin.Values.size() ? origin.Trailer : std::string());
             return;
         }
         if (value)
-            line_.Add(name, WithPriority(*value, origin.Important ? "!important" : ""));
+            line_.Add(name, WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
+                      origin.Trailer);
     }
 
     // The margin or padding group read with a shorthand: its declarations in the order
@@ -244,7 +252,7 @@ public:
                 const size_t s = static_cast<size_t>(entry.Side);
                 if (!changed[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
-                              WithPriority(entry.Parts[s], entry.Priority));
+                              WithPriority(entry.Parts[s], entry.Priority), entry.Trailer);
                 continue;
             }
             ShorthandParts parts = entry.Parts;
@@ -258,14 +266,20 @@ public:
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
-                line_.Add(shorthand, WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts),
-                                                  entry.Priority));
+                line_.Add(shorthand,
+                          WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
+                                       entry.Priority),
+                          entry.Trailer);
                 continue;
             }
+            std::string notes = entry.Note.empty() ? entry.Trailer
+                                                   : entry.Note.substr(entry.Note[0] == ' ') +
+                                                         (entry.Trailer.empty() ? "" : " ") +
+                                                         entry.Trailer;
             for (size_t s = 0; s < 4; ++s)
                 if (source[s] == static_cast<int>(e) && now[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
-                              WithPriority(parts[s], entry.Priority)),
+                              WithPriority(parts[s], entry.Priority), std::exchange(notes, {})),
                         written[s] = true;
         }
         for (size_t s = 0; s < 4; ++s) {
@@ -305,7 +319,8 @@ public:
             if (entry.Side >= 0) {
                 const size_t p = static_cast<size_t>(entry.Side);
                 if (!changed[p])
-                    line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority));
+                    line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority),
+                              entry.Trailer);
                 continue;
             }
             ShorthandParts tokens = entry.Parts;
@@ -321,8 +336,10 @@ public:
                 value += (value.empty() ? "" : " ") + entry.Rest;
             if (!touched)
                 value = entry.Raw;
+            else if (!value.empty())
+                value += entry.Note;
             if (!value.empty())
-                line_.Add(shorthand, WithPriority(value, entry.Priority));
+                line_.Add(shorthand, WithPriority(value, entry.Priority), entry.Trailer);
         }
         for (size_t p = 0; p < count; ++p)
             if (changed[p] && now[p] && !written[p])
@@ -501,7 +518,7 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     } else {
         w.Emit(S::BackGroundColor, "BackGround-color");
         line.Finish();
-        if (panel.BackGroundAttCheck) { // lines 16 to 19
+        if (panel.PictureButtonsEnabled()) { // lines 16 to 19
             w.Emit(S::BackGroundImage, "BackGround-Image");
             line.Finish();
             for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat}) {

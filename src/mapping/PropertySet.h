@@ -169,6 +169,10 @@ struct SlotOrigin {
     // front of the one that wins (fallbacks for older browsers) first.
     LineList Values;
     std::string Shown; // the value the panel held for it right after reading
+    // The author's comments: those inside the winning value, written after a changed
+    // value, and those after its declarations' ";", written after its last one.
+    std::string Note;
+    std::string Trailer;
     bool Important = false;
     ColorNotation Notation = ColorNotation::Name;
     bool operator==(const SlotOrigin&) const = default;
@@ -184,6 +188,8 @@ struct BoxEntry {
     std::string Raw;      // the shorthand's value as read, written while no part changed
     std::string Rest;     // what a background shorthand sets that is no part of the panel's
     std::string Priority; // "!important" as written, or empty
+    std::string Note;     // comments inside its value, and after its ";"
+    std::string Trailer;
     bool operator==(const BoxEntry&) const = default;
 };
 
@@ -266,6 +272,9 @@ struct PropertySet {
     // stands while the box is checked. Empty for a picture path.
     std::string BackGroundImageText;
     std::string BackGroundAttCaption = captions::NoPicture();
+    // The rule places a picture that another rule sets (a sprite's position): its
+    // position, attachment and repeat are shown and written without a picture.
+    bool PicturePlacementAlone = false;
 
     FontItems Items;
     ReadOrigins Origins;
@@ -284,8 +293,9 @@ struct PropertySet {
 
     // The transparent box disables the colour box and hides the swatch.
     bool BackGroundColorCheckEnabled() const { return !BackGroundTransparent; }
-    // The fifteen picture buttons are enabled exactly while a picture is set.
-    bool PictureButtonsEnabled() const { return BackGroundAttCheck; }
+    // The fifteen picture buttons are enabled while a picture is set, or while the rule
+    // places a picture it does not set.
+    bool PictureButtonsEnabled() const { return BackGroundAttCheck || PicturePlacementAlone; }
 
     bool operator==(const PropertySet&) const = default;
 };

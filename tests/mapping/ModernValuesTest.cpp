@@ -218,6 +218,27 @@ INSTANTIATE_TEST_SUITE_P(
                                {"; BackGround-Image: url(data:image/png;base64,iVBO=);"}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+// An author's comment stays with the declaration it follows, or stands in.
+INSTANTIATE_TEST_SUITE_P(
+    Comments, ReadTable,
+    ::testing::Values(ReadCase{"AfterTheSemicolon",
+                               "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
+                               {"; Line-height: 1.15; /* 1 */", kComment,
+                                "-webkit-text-size-adjust:100%;/* 2 */", ""}},
+                      ReadCase{"InsideTheValue",
+                               "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
+                               {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
+                      ReadCase{"InsideAShorthand",
+                               "border: 1px solid #c5c5c5/*{border}*/",
+                               {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
+                      ReadCase{"CommentMarkersInAString",
+                               "font-family: \"/*x*/\"",
+                               {"; Font-Family: \"/*x*/\";"}},
+                      ReadCase{"OnlyCommentsInTheValue",
+                               "color: /*{fc}*/",
+                               {kComment, "color:/*{fc}*/;", ""}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 // ---------------------------------------------------------------------------
 // A change in the panel is the declaration that applies
 
@@ -320,6 +341,21 @@ INSTANTIATE_TEST_SUITE_P(
                                      p.PressDown(K::TextAlignCenter);
                                  },
                                  {"; Text-align: center;"}},
+                      ChangeCase{"CommentInTheValueFollowsTheChange",
+                                 "color: #5f3f3f/*{fcError}*/; /* note */",
+                                 [](PropertySet& p) {
+                                     p.FontColor = {0x11, 0x22, 0x33, 255};
+                                 },
+                                 {"; color: #112233/*{fcError}*/; /* note */"}},
+                      ChangeCase{"CommentOfAChangedShorthand",
+                                 "margin: 0 auto /*m*/; /* centred */",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "5", "px"); },
+                                 {"; Margin: 5px auto 0 /*m*/; /* centred */"}},
+                      ChangeCase{"CommentOfAnExpandedShorthand",
+                                 "padding: 1px 2px; /* p */",
+                                 [](PropertySet& p) { p[L::PaddingTop].Set = false; },
+                                 {"; Padding-right: 2px; /* p */ Padding-bottom: 1px; "
+                                  "Padding-left: 2px;"}},
                       ChangeCase{"TextValueReplacedByANumber",
                                  "width: calc(100% - 1rem)",
                                  [](PropertySet& p) { SetLengthTo(p, L::BlockWidth, "50", "%"); },
