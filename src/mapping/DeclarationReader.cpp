@@ -528,9 +528,15 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
 }
 
 // The four values of a margin or padding shorthand, or nothing.
+// A variable standing alone in a shorthand is taken as one value, as sheets write them
+// ("padding: var(--y) var(--x)"); how many it holds is known only in the browser, so a
+// shorthand with a variable is never rewritten: a changed part is written after it.
+bool IsBareVariable(std::string_view part) {
+    return part.size() > 5 && EqualsIgnoringAsciiCase(part.substr(0, 4), "var(") &&
+           part.back() == ')';
+}
+
 std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
-    if (HoldsVariable(value))
-        return std::nullopt; // how many values a variable holds is known only later
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 4)
         return std::nullopt;
@@ -563,15 +569,22 @@ bool IsBorderStyle(std::string_view part) {
 }
 
 // Width, style and colour of a border shorthand, each at most once, in any order.
+// A variable takes the first part no other value takes, in the order width, style and
+// colour; a variable alone is the whole border and is not taken.
 std::optional<ShorthandParts> BorderParts(std::string_view value) {
-    if (HoldsVariable(value) || IsCssWideKeyword(value))
+    if (IsCssWideKeyword(value))
         return std::nullopt;
     ShorthandParts out;
     auto parts = SplitValue(value);
-    if (parts.empty() || parts.size() > 3)
+    if (parts.empty() || parts.size() > 3 || (parts.size() == 1 && IsBareVariable(parts[0])))
         return std::nullopt;
+    std::vector<std::string_view> variables;
     for (auto part : parts) {
         size_t which = 0;
+        if (IsBareVariable(part)) {
+            variables.push_back(part);
+            continue;
+        }
         if (IsLengthLike(part) || IsOneOf(part, {"thin", "medium", "thick"}))
             which = 0;
         else if (IsBorderStyle(part))
@@ -583,6 +596,10 @@ std::optional<ShorthandParts> BorderParts(std::string_view value) {
         if (!out[which].empty())
             return std::nullopt;
         out[which] = std::string(part);
+    }
+    for (auto variable : variables) {
+        auto free = std::find_if(out.begin(), out.begin() + 3, [](const std::string& p) { return p.empty(); });
+        *free = std::string(variable); // three parts at most, so one is free
     }
     return out;
 }

@@ -257,12 +257,14 @@ public:
             }
             ShorthandParts parts = entry.Parts;
             bool expand = false;
+            // A shorthand with a variable stays as read; a changed part follows it.
+            const bool variable = HoldsVariable(entry.Raw);
             for (size_t s = 0; s < 4; ++s) {
                 if (!changed[s])
                     continue;
                 if (!now[s])
                     expand = true; // a part cleared: the shorthand cannot say "not set"
-                else if (source[s] == static_cast<int>(e))
+                else if (source[s] == static_cast<int>(e) && !variable)
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
@@ -326,7 +328,7 @@ public:
             ShorthandParts tokens = entry.Parts;
             bool touched = false;
             for (size_t p = 0; p < count; ++p)
-                if (changed[p] && source[p] == static_cast<int>(e))
+                if (changed[p] && source[p] == static_cast<int>(e) && !HoldsVariable(entry.Raw))
                     tokens[p] = now[p].value_or(""), written[p] = true, touched = true;
             std::string value;
             for (size_t p = 0; p < count; ++p)
