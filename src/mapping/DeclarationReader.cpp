@@ -194,7 +194,63 @@ constexpr std::array<SlotInfo, kSlotCount> kSlotProperties = {{
     {S::BlockLeft, "left"},
     {S::BlockHeight, "height"},
     {S::BlockWidth, "width"},
+    {S::BorderTopWidth, "border-top-width"},
+    {S::BorderTopStyle, "border-top-style"},
+    {S::BorderTopColor, "border-top-color"},
+    {S::BorderRightWidth, "border-right-width"},
+    {S::BorderRightStyle, "border-right-style"},
+    {S::BorderRightColor, "border-right-color"},
+    {S::BorderBottomWidth, "border-bottom-width"},
+    {S::BorderBottomStyle, "border-bottom-style"},
+    {S::BorderBottomColor, "border-bottom-color"},
+    {S::BorderLeftWidth, "border-left-width"},
+    {S::BorderLeftStyle, "border-left-style"},
+    {S::BorderLeftColor, "border-left-color"},
 }};
+
+// The border properties by the side they set: "border" and "border-width" set all
+// four, "border-top" and "border-top-color" the top; the logical ones
+// ("border-block-start") set a side that depends on the writing mode.
+enum class BorderReach { None, All, Side, Logical };
+struct BorderProperty {
+    BorderReach Reach = BorderReach::None;
+    BorderSide Side = BorderSide::All;
+    std::array<bool, 3> Parts{}; // width, style, colour
+};
+
+BorderProperty BorderPropertyOf(std::string_view property) {
+    BorderProperty out;
+    if (!property.starts_with("border") || property.ends_with("radius"))
+        return out;
+    std::string_view rest = property.substr(6);
+    constexpr std::array<std::string_view, 4> sides = {"-top", "-right", "-bottom", "-left"};
+    out.Reach = BorderReach::All;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        if (rest.starts_with(sides[i])) {
+            out.Reach = BorderReach::Side;
+            out.Side = kBorderSides[i];
+            rest.remove_prefix(sides[i].size());
+        }
+    }
+    for (std::string_view logical :
+         {"-block-start", "-block-end", "-inline-start", "-inline-end", "-block", "-inline"}) {
+        if (out.Reach == BorderReach::All && rest.starts_with(logical)) {
+            out.Reach = BorderReach::Logical;
+            rest.remove_prefix(logical.size());
+        }
+    }
+    if (rest.empty())
+        out.Parts = {true, true, true};
+    else if (rest == "-width")
+        out.Parts[0] = true;
+    else if (rest == "-style")
+        out.Parts[1] = true;
+    else if (rest == "-color")
+        out.Parts[2] = true;
+    else
+        out.Reach = BorderReach::None; // border-image, border-collapse, border-spacing
+    return out;
+}
 
 using SlotMask = std::array<bool, kSlotCount>;
 
@@ -234,18 +290,22 @@ SlotMask Covered(std::string_view property) {
     box("margin", kMargin);
     box("padding", kPadding);
     box("inset", kOffsets);
-    if (property == "border" || property.starts_with("border-top") ||
-        property.starts_with("border-right") || property.starts_with("border-bottom") ||
-        property.starts_with("border-left") || property.starts_with("border-block") ||
-        property.starts_with("border-inline")) {
-        if (property.ends_with("-width"))
-            Cover(mask, {S::BorderWidth});
-        else if (property.ends_with("-style"))
-            Cover(mask, {S::BorderStyle});
-        else if (property.ends_with("-color"))
-            Cover(mask, {S::BorderColor});
-        else if (!property.ends_with("radius"))
-            Cover(mask, {S::BorderWidth, S::BorderStyle, S::BorderColor});
+    // A border property for all four sides sets each side too; a logical one may set
+    // any side.
+    if (const BorderProperty border = BorderPropertyOf(property); border.Reach != BorderReach::None) {
+        auto cover = [&](BorderSide side) {
+            const BorderSlots slots = SlotsOf(side);
+            for (int part = 0; part < 3; ++part)
+                if (border.Parts[static_cast<size_t>(part)])
+                    Cover(mask, {part == 0 ? slots.Width : part == 1 ? slots.Style : slots.Color});
+        };
+        if (border.Reach == BorderReach::Side) {
+            cover(border.Side);
+        } else {
+            cover(BorderSide::All);
+            for (BorderSide side : kBorderSides)
+                cover(side);
+        }
     }
     if (property == "background" || property.starts_with("background-position-"))
         Cover(mask, {S::BackGroundColor, S::BackGroundImage, S::PicturePosition,
@@ -375,6 +435,21 @@ bool IsImageText(std::string_view value) {
 
 // Whether the panel can hold the value for the property, and if so, puts it there.
 bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
+    // A side's border goes through the border controls, shown for that side a moment.
+    if (auto border = BorderPartOf(slot); border && border->Side != BorderSide::All) {
+        if (border->Part != 1 && SplitValue(value).size() > 1)
+            return false; // one width or colour for one side
+        const BorderSide shown = panel.ShownBorderSide;
+        const BorderSlots all = SlotsOf(BorderSide::All);
+        panel.ShowBorderSide(border->Side);
+        const bool ok = Apply(panel,
+                              border->Part == 0   ? all.Width
+                              : border->Part == 1 ? all.Style
+                                                  : all.Color,
+                              value, apply);
+        panel.ShowBorderSide(shown);
+        return ok;
+    }
     if (auto field = LengthFieldOf(slot)) {
         if (!IsLengthFieldValue(*field, value))
             return false;
@@ -670,13 +745,45 @@ struct ShorthandGroup {
     std::vector<BoxEntry>& (*Entries)(ReadOrigins&);
 };
 
-const std::array<ShorthandGroup, 4> kShorthandGroups = {{
+constexpr std::array<Slot, 3> kBorderTop = {S::BorderTopWidth, S::BorderTopStyle,
+                                            S::BorderTopColor};
+constexpr std::array<Slot, 3> kBorderRight = {S::BorderRightWidth, S::BorderRightStyle,
+                                              S::BorderRightColor};
+constexpr std::array<Slot, 3> kBorderBottom = {S::BorderBottomWidth, S::BorderBottomStyle,
+                                               S::BorderBottomColor};
+constexpr std::array<Slot, 3> kBorderLeft = {S::BorderLeftWidth, S::BorderLeftStyle,
+                                             S::BorderLeftColor};
+
+const std::array<ShorthandGroup, 8> kShorthandGroups = {{
     {"margin", kMargin, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Margin; }},
     {"padding", kPadding, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Padding; }},
     {"border", kBorder, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Border; }},
     {"background", kBackground,
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Background; }},
+    {"border-top", kBorderTop,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[0]; }},
+    {"border-right", kBorderRight,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[1]; }},
+    {"border-bottom", kBorderBottom,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[2]; }},
+    {"border-left", kBorderLeft,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[3]; }},
 }};
+
+bool IsBorderShorthand(std::string_view property) {
+    return property == "border" || property == "border-top" || property == "border-right" ||
+           property == "border-bottom" || property == "border-left";
+}
+
+// A declaration for all four sides sets a side's border too, but only the side's own
+// declarations are the side's in the panel.
+bool IsOwnDeclaration(Slot slot, std::string_view property) {
+    const auto part = BorderPartOf(slot);
+    if (!part || part->Side == BorderSide::All)
+        return true;
+    const BorderProperty border = BorderPropertyOf(property);
+    return border.Reach == BorderReach::Side && border.Side == part->Side;
+}
 
 const ShorthandGroup& GroupNamed(std::string_view name) {
     for (const auto& group : kShorthandGroups)
@@ -925,6 +1032,10 @@ LineList SplitUnsupported(std::string_view rest) {
 
 void ReadDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
+    // The rule is read with the border controls on all four sides; they go back to the
+    // side the user chose after.
+    const BorderSide shownSide = panel.ShownBorderSide;
+    panel.ShowBorderSide(BorderSide::All);
     std::string text = NormalizeDeclarationsKeepCase(memo.Lines);
     // Every copy of the marker goes, with the blank its line end became.
     for (size_t at = 0;;) {
@@ -958,7 +1069,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box =
                 BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
             c.Takeable = c.Box.has_value();
-        } else if (d.Property == "border") {
+        } else if (IsBorderShorthand(d.Property)) {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
         } else if (d.Property == "background") {
@@ -980,6 +1091,22 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                     c.Takeable = Apply(panel, info.Which, d.Value, false);
         }
         candidates.push_back(std::move(c));
+    }
+
+    // A side's border in front of a border for all four sides that sets a part of it
+    // would come after that one once written, the sides following the four: both stay
+    // where they are.
+    for (auto side = candidates.begin(); side != candidates.end(); ++side) {
+        const BorderProperty own = BorderPropertyOf(side->Source->Property);
+        if (own.Reach != BorderReach::Side)
+            continue;
+        for (auto later = side + 1; later != candidates.end(); ++later) {
+            const BorderProperty all = BorderPropertyOf(later->Source->Property);
+            if (all.Reach == BorderReach::All &&
+                ((own.Parts[0] && all.Parts[0]) || (own.Parts[1] && all.Parts[1]) ||
+                 (own.Parts[2] && all.Parts[2])))
+                side->Takeable = later->Takeable = false;
+        }
     }
 
     // A property that a declaration the panel cannot take sets in part is not the
@@ -1023,7 +1150,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         SlotOrigin& origin = panel.Origins[info.Which];
         winners[s] = -1;
         for (const Candidate& c : candidates) {
-            if (!c.Covers[s])
+            if (!c.Covers[s] || !IsOwnDeclaration(info.Which, c.Source->Property))
                 continue;
             if (!winner || c.Source->Important || !winner->Source->Important) {
                 winner = &c;
@@ -1063,6 +1190,11 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         panel.BackGroundColor = TextToColor("WHITE");
     if (!panel.BorderColorCheck)
         panel.BorderColor = TextToColor("GRAY");
+    for (BorderSide side : kBorderSides) {
+        BorderValues& values = panel.BorderSides[static_cast<size_t>(side)];
+        if (!values.ColorCheck)
+            values.Swatch = TextToColor("GRAY");
+    }
     if (!panel.FontColorCheck)
         panel.FontColor = TextToColor("BLACK");
 
@@ -1086,7 +1218,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                     entry.Rest = BackgroundRest(c.Source->Value);
             } else {
                 auto part = std::find_if(group.Slots.begin(), group.Slots.end(), [&](Slot slot) {
-                    return c.Covers[static_cast<size_t>(slot)];
+                    return c.Covers[static_cast<size_t>(slot)] &&
+                           IsOwnDeclaration(slot, c.Source->Property);
                 });
                 if (part == group.Slots.end() || c.Box)
                     continue;
@@ -1139,6 +1272,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     if (rest == ";")
         rest.clear();
 
+    panel.ShowBorderSide(shownSide);
     memo.Lines.clear();
     WriteDeclarations(panel, memo);
     if (!rest.empty()) {

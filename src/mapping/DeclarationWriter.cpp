@@ -386,6 +386,26 @@ bool IsFontSizeKeyword(std::string_view upperText) {
 }
 
 std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
+    if (auto border = BorderPartOf(slot)) {
+        const BorderValues values = panel.BorderOf(border->Side);
+        switch (border->Part) {
+        case 0:
+            if (!values.Width.Set)
+                return std::nullopt;
+            return LengthValue(values.Width, Length::BorderWidth);
+        case 1:
+            for (size_t i = 0; i < values.Style.size(); ++i)
+                if (values.Style[i])
+                    return std::string(
+                        Info(static_cast<Keyword>(static_cast<size_t>(Keyword::BorderSolid) + i))
+                            .Value);
+            if (!values.StyleText.empty())
+                return values.StyleText;
+            return std::nullopt;
+        default:
+            return ColorValue(panel, values.ColorCheck, values.Swatch, values.ColorText, slot);
+        }
+    }
     if (auto field = FieldOf(slot)) {
         if (!panel[*field].Set)
             return std::nullopt;
@@ -424,9 +444,6 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
     }
     case S::FontColor:
         return ColorValue(panel, panel.FontColorCheck, panel.FontColor, panel.FontColorText, slot);
-    case S::BorderColor:
-        return ColorValue(panel, panel.BorderColorCheck, panel.BorderColor, panel.BorderColorText,
-                          slot);
     case S::BackGroundColor:
         if (panel.BackGroundTransparent)
             return "transparent";
@@ -506,6 +523,23 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         w.Keywords({S::BorderStyle});
         line.Finish();
         w.Lengths({Length::BorderWidth});
+        line.Finish();
+    }
+    // Each side's own border, after the border of all four.
+    for (size_t i = 0; i < kBorderSides.size(); ++i) {
+        constexpr std::array<std::string_view, 4> shorthands = {"Border-top", "Border-right",
+                                                                "Border-bottom", "Border-left"};
+        const BorderSlots slots = SlotsOf(kBorderSides[i]);
+        const std::array<Slot, 3> parts = {slots.Width, slots.Style, slots.Color};
+        const std::string shorthand(shorthands[i]);
+        const std::array<std::string, 3> longhands = {shorthand + "-width", shorthand + "-style",
+                                                      shorthand + "-color"};
+        const std::array<std::string_view, 3> names = {longhands[0], longhands[1], longhands[2]};
+        if (!panel.Origins.BorderSides[i].empty())
+            w.EmitTokens(panel.Origins.BorderSides[i], parts, names, shorthand);
+        else
+            for (size_t p = 0; p < parts.size(); ++p)
+                w.Emit(parts[p], names[p]);
         line.Finish();
     }
     if (!panel.Origins.Background.empty()) { // lines 15 to 19

@@ -218,6 +218,8 @@ TEST(DeclarationReader, EmptyViewResetsThePanelWithDefaultSwatches) {
     expected.FontColor = kBlack;
     expected.BorderColor = kGray;
     expected.BackGroundColor = kWhite;
+    for (BorderSide side : kBorderSides)
+        expected.BorderSides[static_cast<size_t>(side)].Swatch = kGray;
 
     EXPECT_EQ(ReadInto(panel, {}), LineList{});
     EXPECT_EQ(panel, expected);

@@ -172,9 +172,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BorderThenColour",
                  "border: 0; border-color: red",
                  {"; Border: 0; Border-color: red;"}},
-        ReadCase{"BorderSideKeepsTheBorder",
+        ReadCase{"BorderSideAfterTheBorder",
                  "border: 1px solid; border-bottom: 0",
-                 {kComment, "border:1px solid;", "border-bottom:0;", ""}},
+                 {"; Border: 1px solid;", "; Border-bottom: 0;"}},
+        ReadCase{"BorderSideInFrontOfTheBorderIsKept",
+                 "border-top-color: red; border-color: blue",
+                 {kComment, "border-top-color:red;", "border-color:blue;", ""}},
+        ReadCase{"BorderSideLonghands",
+                 "border-width: 1px; border-left-width: 2px; border-left-style: dashed",
+                 {"; Border-width: 1px;", "; Border-left-width: 2px; Border-left-style: dashed;"}},
+        ReadCase{"LogicalBorderSideKeepsTheBorder",
+                 "border: 1px solid; border-inline-start: 0",
+                 {kComment, "border:1px solid;", "border-inline-start:0;", ""}},
         ReadCase{"Background",
                  "background: #fff url(img/a.png) no-repeat center top",
                  {"; BackGround: #fff url(img/a.png) no-repeat center top;"}},
@@ -316,6 +325,25 @@ INSTANTIATE_TEST_SUITE_P(
                                      p.BorderColor = {255, 0, 0, 255};
                                  },
                                  {"; Border: 1px solid RED;"}},
+                      ChangeCase{"SideBorderChangedOnItsSide",
+                                 "border: 0; border-top: 1px solid #ccc",
+                                 [](PropertySet& p) {
+                                     p.ShowBorderSide(BorderSide::Top);
+                                     p.PressDown(K::BorderDashed);
+                                 },
+                                 {"; Border: 0;", "; Border-top: 1px dashed #ccc;"}},
+                      ChangeCase{"SideBorderAddedWhereNoneWas",
+                                 "border: 1px solid",
+                                 [](PropertySet& p) {
+                                     p.ShowBorderSide(BorderSide::Bottom);
+                                     SetLengthTo(p, L::BorderWidth, "3", "px");
+                                     p.ShowBorderSide(BorderSide::All);
+                                 },
+                                 {"; Border: 1px solid;", "; Border-bottom-width: 3px;"}},
+                      ChangeCase{"AllSidesChangedBesideASide",
+                                 "border: 1px solid; border-left: 0",
+                                 [](PropertySet& p) { p.PressDown(K::BorderDotted); },
+                                 {"; Border: 1px dotted;", "; Border-left: 0;"}},
                       ChangeCase{"BorderPartAfterTheShorthandChanged",
                                  "border: 0; border-width: 1px",
                                  [](PropertySet& p) { SetLengthTo(p, L::BorderWidth, "2", "px"); },
@@ -383,6 +411,30 @@ TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {
         panel.FontSize.Text = text;
         EXPECT_EQ(Rewrite(panel, {}), LineList{}) << text;
     }
+}
+
+// The border controls show all four sides or one; the side chosen stays chosen while
+// the rule is read again after each change.
+TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
+    const std::string rule = "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
+    PropertySet p;
+    ReadLines(p, rule);
+    EXPECT_EQ(p[L::BorderWidth].Text, "1");
+    EXPECT_TRUE(p.IsDown(K::BorderSolid) && p.BorderColorCheck);
+    p.ShowBorderSide(BorderSide::Top);
+    EXPECT_EQ(p[L::BorderWidth].Text, "2");
+    EXPECT_TRUE(p.IsDown(K::BorderDashed) && !p.IsDown(K::BorderSolid));
+    EXPECT_FALSE(p.BorderColorCheck);
+    const LineList lines = ReadLines(p, rule);
+    EXPECT_EQ(p.ShownBorderSide, BorderSide::Top);
+    EXPECT_EQ(p[L::BorderWidth].Text, "2");
+    EXPECT_EQ(lines, (LineList{"; Border: 1px solid red;", "; Border-top: 2px dashed;",
+                               "; Border-left-color: BLUE;"}));
+    p.ShowBorderSide(BorderSide::Left);
+    EXPECT_TRUE(p.BorderColorCheck && !p[L::BorderWidth].Set);
+    EXPECT_EQ(p.BorderColor, (Color{0, 0, 255, 255}));
+    p.ShowBorderSide(BorderSide::All);
+    EXPECT_EQ(p[L::BorderWidth].Text, "1");
 }
 
 TEST(Strings, BlanksInsideAStringAreNotFolded) {
