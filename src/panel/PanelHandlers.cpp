@@ -456,6 +456,10 @@ void PanelHandlers::AllSpButMouseClick(Keyword button) {
     Changed(true, true, true);
 }
 
+void PanelHandlers::BorderSideClick(BorderSide side) {
+    Panel().ShowBorderSide(side);
+}
+
 void PanelHandlers::AllMouseUp() {
     Changed(true, true, true);
 }
