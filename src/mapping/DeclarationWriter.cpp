@@ -171,6 +171,24 @@ std::optional<std::string> ClipValue(const PropertySet& panel) {
 
 const std::array<std::string_view, 4> kSideNames = {"top", "right", "bottom", "left"};
 
+// A picture's path in url(): quoted where a blank, a quote or a parenthesis would end or
+// break it; a path read with its quotes stays as it is.
+std::string PictureUrl(std::string_view path) {
+    if (path.empty() || path.front() == '"' || path.front() == '\'' ||
+        path.find_first_of(" \t\n\r\f\"'()") == std::string_view::npos)
+        return "url(" + std::string(path) + ")";
+    std::string text = "url(\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\')
+            text += '\\';
+        if (c == '\n' || c == '\r' || c == '\f')
+            text += "\\a ";
+        else
+            text += c;
+    }
+    return text + "\")";
+}
+
 std::string Capitalised(std::string_view property) {
     std::string name(property);
     if (!name.empty())
@@ -438,6 +456,8 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return text;
         if (auto parts = SplitNumberAndUnit(text); parts && parts->Unit.empty())
             return text + panel.FontSizeUnit;
+        else if (parts && IsLengthUnit(parts->Unit))
+            return text; // typed with its unit
         if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text))
             return text;
         return std::nullopt; // no size: "1.2rem" typed goes through the box's handler
@@ -454,7 +474,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return std::nullopt;
         if (!panel.BackGroundImageText.empty())
             return panel.BackGroundImageText;
-        return "url(" + panel.BackGroundAttPath + ")";
+        return PictureUrl(panel.BackGroundAttPath);
     case S::Clip:
         return ClipValue(panel);
     default:

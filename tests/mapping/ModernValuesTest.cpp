@@ -437,6 +437,32 @@ TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
     EXPECT_EQ(p[L::BorderWidth].Text, "1");
 }
 
+// A picture path that would break url() is quoted; one read with quotes stays so.
+TEST(PicturePaths, AreQuotedWhereUrlNeedsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"img/sky.jpg", "url(img/sky.jpg)"},
+        {"img/my sky (1).jpg", "url(\"img/my sky (1).jpg\")"},
+        {"it's \\x\".png", "url(\"it's \\\\x\\\".png\")"},
+        {"C:\\Img\\Back.GIF", "url(C:\\Img\\Back.GIF)"},
+        {"\"as read.png\"", "url(\"as read.png\")"},
+    };
+    for (const auto& [path, url] : cases) {
+        PropertySet panel;
+        panel.BackGroundAttCheck = true;
+        panel.BackGroundAttPath = path;
+        EXPECT_EQ(SlotValue(panel, Slot::BackGroundImage), url) << path;
+    }
+}
+
+TEST(FontSize, ANumberTypedWithItsUnitKeepsIt) {
+    PropertySet panel;
+    panel.FontSize.Set = true;
+    panel.FontSize.Text = "1.2rem";
+    EXPECT_EQ(SlotValue(panel, Slot::FontSize), "1.2rem");
+    panel.FontSize.Text = "1.2remm";
+    EXPECT_EQ(SlotValue(panel, Slot::FontSize), std::nullopt);
+}
+
 TEST(Strings, BlanksInsideAStringAreNotFolded) {
     EXPECT_EQ(NormalizeDeclarationsKeepCase({"content:  \"a  ;  b\" ;  "}), "content:\"a  ;  b\";");
 }
