@@ -39,58 +39,6 @@ private:
     std::string buffer_;
 };
 
-Slot SlotOf(Length field) {
-    switch (field) {
-    case Length::TextIndent:
-        return S::TextIndent;
-    case Length::LineHeight:
-        return S::LineHeight;
-    case Length::WordSpacing:
-        return S::WordSpacing;
-    case Length::LetterSpacing:
-        return S::LetterSpacing;
-    case Length::MarginTop:
-        return S::MarginTop;
-    case Length::MarginRight:
-        return S::MarginRight;
-    case Length::MarginBottom:
-        return S::MarginBottom;
-    case Length::MarginLeft:
-        return S::MarginLeft;
-    case Length::PaddingTop:
-        return S::PaddingTop;
-    case Length::PaddingRight:
-        return S::PaddingRight;
-    case Length::PaddingBottom:
-        return S::PaddingBottom;
-    case Length::PaddingLeft:
-        return S::PaddingLeft;
-    case Length::BorderWidth:
-        return S::BorderWidth;
-    case Length::BlockTop:
-        return S::BlockTop;
-    case Length::BlockRight:
-        return S::BlockRight;
-    case Length::BlockBottom:
-        return S::BlockBottom;
-    case Length::BlockLeft:
-        return S::BlockLeft;
-    case Length::BlockHeight:
-        return S::BlockHeight;
-    case Length::BlockWidth:
-        return S::BlockWidth;
-    default:
-        return S::Clip;
-    }
-}
-
-std::optional<Length> FieldOf(Slot slot) {
-    for (const auto& info : LengthTable())
-        if (!info.Property.empty() && SlotOf(info.Field) == slot)
-            return info.Field;
-    return std::nullopt;
-}
-
 std::optional<KeywordGroup> GroupOf(Slot slot) {
     switch (slot) {
     case S::FontStyle:
@@ -380,7 +328,7 @@ public:
 
     void Lengths(std::initializer_list<Length> fields) {
         for (Length field : fields)
-            Emit(SlotOf(field), Info(field).Property);
+            Emit(*SlotOf(field), Info(field).Property);
     }
 
 private:
@@ -424,7 +372,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return ColorValue(panel, values.ColorCheck, values.Swatch, values.ColorText, slot);
         }
     }
-    if (auto field = FieldOf(slot)) {
+    if (auto field = LengthOf(slot)) {
         if (!panel[*field].Set)
             return std::nullopt;
         return LengthValue(panel[*field], *field);

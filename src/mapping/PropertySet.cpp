@@ -369,4 +369,33 @@ void PropertySet::ShowBorderSide(BorderSide side) {
     ShownBorderSide = side;
 }
 
+namespace {
+constexpr std::array<std::pair<Length, Slot>, 19> kLengthSlots = {{
+    {Length::TextIndent, Slot::TextIndent},     {Length::LineHeight, Slot::LineHeight},
+    {Length::WordSpacing, Slot::WordSpacing},   {Length::LetterSpacing, Slot::LetterSpacing},
+    {Length::MarginTop, Slot::MarginTop},       {Length::MarginRight, Slot::MarginRight},
+    {Length::MarginBottom, Slot::MarginBottom}, {Length::MarginLeft, Slot::MarginLeft},
+    {Length::PaddingTop, Slot::PaddingTop},     {Length::PaddingRight, Slot::PaddingRight},
+    {Length::PaddingBottom, Slot::PaddingBottom}, {Length::PaddingLeft, Slot::PaddingLeft},
+    {Length::BorderWidth, Slot::BorderWidth},   {Length::BlockTop, Slot::BlockTop},
+    {Length::BlockRight, Slot::BlockRight},     {Length::BlockBottom, Slot::BlockBottom},
+    {Length::BlockLeft, Slot::BlockLeft},       {Length::BlockHeight, Slot::BlockHeight},
+    {Length::BlockWidth, Slot::BlockWidth},
+}};
+} // namespace
+
+std::optional<Slot> SlotOf(Length field) {
+    for (const auto& [length, slot] : kLengthSlots)
+        if (length == field)
+            return slot;
+    return std::nullopt;
+}
+
+std::optional<Length> LengthOf(Slot slot) {
+    for (const auto& [length, s] : kLengthSlots)
+        if (s == slot)
+            return length;
+    return std::nullopt;
+}
+
 } // namespace tesselo

@@ -165,6 +165,11 @@ enum class Slot : uint8_t {
 // clang-format on
 inline constexpr size_t kSlotCount = static_cast<size_t>(Slot::Count);
 
+// The length fields that are a property of their own (all but the clip edges), and the
+// properties they are.
+std::optional<Slot> SlotOf(Length field);
+std::optional<Length> LengthOf(Slot slot);
+
 // How a property was written in the rule when it was read, so that what the user does
 // not change is written back as it was read.
 struct SlotOrigin {
