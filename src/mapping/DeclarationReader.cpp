@@ -1252,6 +1252,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     if (rest == ";")
         rest.clear();
 
+    panel.AllSidesWritten = panel.BorderControls();
     panel.ShowBorderSide(shownSide);
     memo.Lines.clear();
     WriteDeclarations(panel, memo);

@@ -309,9 +309,13 @@ public:
             if (!value.empty())
                 line_.Add(shorthand, WithPriority(value, entry.Priority), entry.Trailer);
         }
-        for (size_t p = 0; p < count; ++p)
-            if (changed[p] && now[p] && !written[p])
-                line_.Add(names[p], *now[p]);
+        for (size_t p = 0; p < count; ++p) {
+            if (changed[p] && now[p] && !written[p]) {
+                const bool important =
+                    source[p] >= 0 && !entries[size_t(source[p])].Priority.empty();
+                line_.Add(names[p], WithPriority(*now[p], important ? "!important" : ""));
+            }
+        }
     }
 
     void Keywords(std::initializer_list<Slot> slots) {
@@ -432,6 +436,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
 
 void WriteDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
+    GiveChangedBorderToEverySide(panel);
 
     LineList kept;
     for (auto& line : memo.Lines)

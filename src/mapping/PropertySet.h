@@ -320,6 +320,10 @@ struct PropertySet {
     BorderValues BorderOf(BorderSide side) const;
     // Puts the shown side's values away and the side's values into the controls.
     void ShowBorderSide(BorderSide side);
+    // The border of all four sides as last read or written: a part changed since is
+    // given to each side that sets that part itself, so that the change applies on all
+    // four.
+    BorderValues AllSidesWritten;
 
     // The rule places a picture that another rule sets (a sprite's position): its
     // position, attachment and repeat are shown and written without a picture.
@@ -348,6 +352,10 @@ struct PropertySet {
 
     bool operator==(const PropertySet&) const = default;
 };
+
+// Gives each side that sets a part of its border itself the part of the border of all
+// four sides that the user changed since it was last written.
+void GiveChangedBorderToEverySide(PropertySet& panel);
 
 // The file-name part of a picture path: the text after the last "\" or ":".
 std::string PictureCaption(std::string_view path);
