@@ -314,7 +314,9 @@ SlotMask Covered(std::string_view property) {
                      S::LineHeight});
     if (property.starts_with("font-variant-"))
         Cover(mask, {S::FontVariant});
-    if (property.starts_with("text-decoration-"))
+    // The longhands of text-decoration; text-decoration-skip-ink and the like are not.
+    if (property == "text-decoration-line" || property == "text-decoration-style" ||
+        property == "text-decoration-color" || property == "text-decoration-thickness")
         Cover(mask, {S::TextDecoration});
     if (property.starts_with("overflow-"))
         Cover(mask, {S::Overflow});
