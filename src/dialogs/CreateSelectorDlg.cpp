@@ -130,6 +130,7 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumWidth(120); // an ID or class name of a dozen letters shows whole
         SetHint(box, hint);
         form->addWidget(new QLabel(Text(label), detail), row, 0);
         form->addWidget(box, row, 1);

@@ -26,6 +26,16 @@ bool SameAsciiCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+bool IsSizeValue(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    if (IsFontSizeKeyword(upper) || IsCssWideKeyword(text) || IsMathOrVarFunction(text) ||
+        HoldsVariable(text))
+        return true;
+    return SplitNumberAndUnit(text) && !text.ends_with('.');
+}
+
 std::string UnitButtonName(int index) {
     if (index == kFontSizeUnitButton)
         return "FontSize_";
@@ -303,6 +313,12 @@ void PanelHandlers::FontWeightChange(int item, std::string text) {
 }
 
 void PanelHandlers::FontSizeChange(int item, std::string text) {
+    if (item < 0 && !IsSizeValue(text)) {
+        // Half typed ("1.", "1.5r"): shown as typed while the rule keeps its size, or a
+        // refresh would read the rule back without one.
+        sizeTyped_ = std::move(text);
+        return;
+    }
     PropertySet& p = Panel();
     p.FontSize.ItemIndex = item;
     sizeTyped_.reset();

@@ -22,6 +22,10 @@ inline constexpr int kUnitButtonCount = static_cast<int>(kLengthCount) + 1;
 inline constexpr int kFontSizeUnitButton = static_cast<int>(kLengthCount);
 std::string UnitButtonName(int index);
 
+// A font size as typed that is a whole value: a number with or without its unit, a size
+// keyword, a CSS-wide keyword or a function.
+bool IsSizeValue(std::string_view text);
+
 enum class ColorSwatch { Font, BackGround, Border };
 
 // Who holds the keyboard focus when Enter is pressed.

@@ -323,6 +323,8 @@ TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
 
 TEST_F(PanelWiring, ARemSizeShowsItsUnitAndATypedUnitIsTaken) {
     Open("p { font-size: 1rem }\n");
+    // Every key refreshes and reads the rule back: a half-typed "1.2v" must not lose it.
+    form->Action("AutoRefreshAction")->setChecked(true);
     auto* size = Find<QComboBox>(QStringLiteral("FontSize"));
     auto* unit = Find<QToolButton>(QStringLiteral("FontSize_"));
     EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("1"));

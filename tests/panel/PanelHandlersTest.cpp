@@ -593,7 +593,20 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedSize{"3vmin", "; Font-size: 3vmin;", "vmin"},
                       TypedSize{"2Q", "; Font-size: 2q;", "q"},
                       TypedSize{"1.2re", "", "px"}, // no unit yet: nothing half-made
+                      TypedSize{"1.", "", "px"}, TypedSize{"-", "", "px"},
                       TypedSize{"larger", "; Font-size: larger;", ""}));
+
+TEST(TypedFontSizes, AHalfTypedSizeLeavesTheRulesSizeAlone) {
+    PanelSession s;
+    s.handlers.FontSizeChange(-1, "1.5");
+    PanelEffects effects = s.Observe([&] { s.handlers.FontSizeChange(-1, "1.5r"); });
+    EXPECT_FALSE(effects.Rewrote);
+    EXPECT_EQ(effects.Notified, 0) << "no refresh that would read the rule back";
+    EXPECT_EQ(s.handlers.ShownFontSize(), "1.5r");
+    EXPECT_EQ(s.Panel().FontSize.Text, "1.5");
+    s.handlers.FontSizeConfirmed(); // left half typed: the size it had
+    EXPECT_EQ(s.handlers.ShownFontSize(), "1.5");
+}
 
 TEST(SheetEncoding, TheProgramsOwnTextsFollowTheSheet) {
     PanelSession s;
