@@ -170,6 +170,8 @@ bool PanelHandlers::TEditExit(Length field) {
     }
     typed.reset();
     f.Text = std::move(left.Text);
+    if (f.Text.size() > 1 && f.Text.back() == '.')
+        f.Text.pop_back(); // "1." is the number 1, and "1.px" no CSS
     // Nothing half-made is written: empty, a lone "-", "1.2.3" are no value.
     if (f.Text.empty() || !ReadTypedLength(field, f.Text)) {
         f.Text.clear();

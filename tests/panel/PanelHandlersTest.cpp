@@ -334,7 +334,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{L::MarginTop, "normal", "", "px", false},
                       TypedCase{L::MarginBottom, "abc", "", "px", false},
                       TypedCase{L::PaddingTop, "-", "", "px", false},
-                      TypedCase{L::PaddingTop, "", "", "px", false}));
+                      TypedCase{L::PaddingTop, "", "", "px", false},
+                      TypedCase{L::PaddingTop, "1.", "1", "px", true}, // "1.px" is no CSS
+                      TypedCase{L::PaddingTop, "-2.", "-2", "px", true}));
 
 TEST(TypedLengthValues, OnlyAWholeValueIsWrittenWhileTyping) {
     PanelSession s;
