@@ -499,6 +499,10 @@ void PanelHandlers::AllSpButMouseClick(Keyword button) {
     Changed(true, true, true);
 }
 
+void PanelHandlers::BorderSideClick(BorderSide side) {
+    Panel().ShowBorderSide(side);
+}
+
 void PanelHandlers::AllMouseUp() {
     Changed(true, true, true);
 }

@@ -95,6 +95,9 @@ public:
     // Shared: a keyword button clicked (toggled within its group), a spinner, chooser
     // button or colour box released.
     void AllSpButMouseClick(Keyword button);
+    // Shows one side's border, or all four, in the border controls: the rule is not
+    // changed.
+    void BorderSideClick(BorderSide side);
     void AllMouseUp();
     void NotifyChange();
     // True when the key was Enter and it moved the focus away.

@@ -417,5 +417,25 @@ TEST_F(PanelWiring, ACyrillicFamilyOfAUtf8SheetIsShownAndWrittenInUtf8) {
     EXPECT_EQ(saved.find("Шрифт"), std::string::npos);
 }
 
+TEST_F(PanelWiring, TheBorderSideButtonsChooseTheSideTheControlsShow) {
+    form->Editor().CSSMemo.Lines = {"border: 1px solid; border-bottom: 3px dashed;"};
+    form->Editor().CSSMemo.Edited = true;
+    form->Editor().SelectRow(0);
+    form->Render();
+    ShowPage("BBColor");
+    auto* width = Find<QLineEdit>(QStringLiteral("BorderWidth"));
+    auto* bottom = Find<QToolButton>(QStringLiteral("BorderSideBottom"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("BorderSideAll"))->isChecked());
+    EXPECT_EQ(width->text(), QStringLiteral("1"));
+    EXPECT_TRUE(bottom->font().bold()) << "a side with a border of its own";
+    EXPECT_FALSE(Find<QToolButton>(QStringLiteral("BorderSideTop"))->font().bold());
+    QTest::mouseClick(bottom, Qt::LeftButton);
+    EXPECT_TRUE(bottom->isChecked());
+    EXPECT_EQ(width->text(), QStringLiteral("3"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("BorderDashed"))->isChecked());
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("BorderDotted")), Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral("; Border: 1px solid;\n; Border-bottom: 3px dotted;"));
+}
+
 } // namespace
 } // namespace tesselo

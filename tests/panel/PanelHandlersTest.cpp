@@ -119,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](auto& s) { s.handlers.BackGroundAttCheckClick(false); }, false, true, 0},
         EffectCase{"keyword", Nothing,
                    [](auto& s) { s.handlers.AllSpButMouseClick(K::DisplayBlock); }, true, true, 1},
+        EffectCase{"borderSide", Nothing,
+                   [](auto& s) { s.handlers.BorderSideClick(BorderSide::Top); }, false, false, 0},
         EffectCase{"enterInAField", Nothing,
                    [](auto& s) { s.handlers.FormKeyPress(true, FocusOwner::Other); }, false, false,
                    1},
@@ -774,6 +776,18 @@ TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
         if (other != GetParam().Group) {
             EXPECT_EQ(s.Panel().Text(other), "");
         }
+}
+
+// The border controls edit the side chosen; the other sides keep what they hold.
+TEST(BorderSides, TheControlsEditTheSideChosen) {
+    PanelSession s;
+    s.handlers.AllSpButMouseClick(K::BorderSolid);
+    s.handlers.BorderSideClick(BorderSide::Bottom);
+    EXPECT_FALSE(s.Panel().IsDown(K::BorderSolid));
+    s.handlers.AllSpButMouseClick(K::BorderDashed);
+    EXPECT_EQ(s.Memo(), (LineList{"; Border-style: solid;", "; Border-bottom-style: dashed;"}));
+    s.handlers.BorderSideClick(BorderSide::All);
+    EXPECT_TRUE(s.Panel().IsDown(K::BorderSolid) && !s.Panel().IsDown(K::BorderDashed));
 }
 
 TEST(KeywordButtons, CentreReplacesLeftAndGoesAway) {
