@@ -216,6 +216,8 @@ void PropertyPanel::BuildToolBars() {
                    1);
     ConnectFontBox(fontWeight_, &PanelHandlers::FontWeightChange, nullptr);
     ConnectFontBox(fontSize_, &PanelHandlers::FontSizeChange, nullptr);
+    connect(fontSize_->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { Handle([this] { handlers_->FontSizeConfirmed(); }); });
     bars[0]->addWidget(MakeUnitButton(kFontSizeUnitButton, bars[0]));
 
     // Text spacing.
@@ -634,8 +636,9 @@ void PropertyPanel::Render() {
             label->setVisible(!text.empty());
     }
 
-    const std::array<const std::string*, 4> shownText = {
-        nullptr, nullptr, &p.FontWeight.Text, &p.FontSize.Text};
+    const std::string shownSize = handlers_->ShownFontSize();
+    const std::array<const std::string*, 4> shownText = {nullptr, nullptr, &p.FontWeight.Text,
+                                                         &shownSize};
     const std::array<std::pair<QComboBox*, const TextChoiceField*>, 4> boxes = {
         std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
         std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}};
