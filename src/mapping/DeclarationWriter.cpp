@@ -76,9 +76,17 @@ std::optional<KeywordGroup> GroupOf(Slot slot) {
 
 // A number takes its unit; a keyword or function stands alone; anything else, an
 // empty text or a lone "-" among them, is no value and writes nothing.
+// "1." is no CSS number: it is written without its point.
+std::string WithoutBarePoint(std::string number) {
+    if (number.size() > 1 && number.back() == '.' && number[number.size() - 2] >= '0' &&
+        number[number.size() - 2] <= '9')
+        number.pop_back();
+    return number;
+}
+
 std::optional<std::string> LengthValue(const LengthField& field, Length which) {
     if (auto parts = SplitNumberAndUnit(field.Text); parts && parts->Unit.empty()) {
-        const std::string text = field.Text + field.Unit;
+        const std::string text = WithoutBarePoint(field.Text) + field.Unit;
         if (which == Length::ClipTop || which == Length::ClipRight || which == Length::ClipBottom ||
             which == Length::ClipLeft || IsLengthFieldValue(which, text))
             return text;
@@ -407,7 +415,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
         if (IsFontSizeKeyword(UpperAscii(text)))
             return text;
         if (auto parts = SplitNumberAndUnit(text); parts && parts->Unit.empty())
-            return text + panel.FontSizeUnit;
+            return WithoutBarePoint(text) + panel.FontSizeUnit;
         else if (parts && IsLengthUnit(parts->Unit))
             return text; // typed with its unit
         if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text))

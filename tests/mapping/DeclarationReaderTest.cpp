@@ -914,7 +914,7 @@ TEST(DeclarationReaderRoundTrip, EverythingWrittenIsReadBackWhole) {
 PropertySet GeneratedPanel(std::mt19937& random) {
     auto pick = [&random](const auto& options) { return options[random() % std::size(options)]; };
     auto chance = [&random](unsigned percent) { return random() % 100 < percent; };
-    static const char* const kNumbers[] = {"0", "12", "-3", "1.5", "10.", ".9", "-0.25", "100"};
+    static const char* const kNumbers[] = {"0", "12", "-3", "1.5", "10", ".9", "-0.25", "100"};
     static const char* const kUnits[] = {"px", "pt", "pc", "mm", "cm", "em", "ex", "in", "%", ""};
     static const char* const kFamilies[] = {
         "serif", "sans-serif", "cursive", "fantasy", "monospace", "ARIAL", "\"TIMES NEW ROMAN\""};
