@@ -598,10 +598,8 @@ std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
     if (parts.empty() || parts.size() > 4)
         return std::nullopt;
     for (auto part : parts)
-        if (!IsLengthFieldValue(sample, part) || IsCssWideKeyword(part))
+        if (!IsLengthFieldValue(sample, part) || (parts.size() > 1 && IsCssWideKeyword(part)))
             return std::nullopt;
-    if (parts.size() == 1 && IsCssWideKeyword(value))
-        return std::nullopt;
     ShorthandParts out;
     out[0] = std::string(parts[0]);
     out[1] = std::string(parts.size() > 1 ? parts[1] : parts[0]);
@@ -629,9 +627,11 @@ bool IsBorderStyle(std::string_view part) {
 // A variable takes the first part no other value takes, in the order width, style and
 // colour; a variable alone is the whole border and is not taken.
 std::optional<ShorthandParts> BorderParts(std::string_view value) {
-    if (IsCssWideKeyword(value))
-        return std::nullopt;
     ShorthandParts out;
+    if (IsCssWideKeyword(value)) {
+        out[0] = out[1] = out[2] = std::string(value);
+        return out;
+    }
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 3 || (parts.size() == 1 && IsBareVariable(parts[0])))
         return std::nullopt;
@@ -727,6 +727,70 @@ struct ShorthandGroup {
     std::vector<BoxEntry>& (*Entries)(ReadOrigins&);
 };
 
+constexpr std::array<Slot, 6> kFont = {S::FontStyle, S::FontVariant, S::FontWeight,
+                                       S::FontSize,  S::LineHeight,  S::FontFamily};
+
+// Style, variant, weight, size, line height and family of a font shorthand, "" for a
+// part it leaves to its default. Nothing for a system font ("menu"), a stretch or a
+// variable.
+std::optional<ShorthandParts> FontParts(std::string_view value) {
+    ShorthandParts out;
+    if (IsCssWideKeyword(value)) {
+        out.fill(std::string(value));
+        return out;
+    }
+    if (HoldsVariable(value))
+        return std::nullopt;
+    const auto words = SplitValue(value);
+    size_t i = 0;
+    for (; i < words.size() && i < 4; ++i) { // the words in front of the size
+        const std::string_view word = words[i];
+        size_t which = 0;
+        if (IsOneOf(word, {"italic", "oblique"}))
+            which = 0;
+        else if (IsOneOf(word, {"small-caps"}))
+            which = 1;
+        else if (IsOneOf(word, {"bold", "bolder", "lighter"}) ||
+                 (word.size() == 3 && word.find_first_not_of("0123456789") == std::string_view::npos))
+            which = 2;
+        else if (IsOneOf(word, {"normal"}))
+            continue; // the default of whichever part
+        else
+            break;
+        if (!out[which].empty())
+            return std::nullopt;
+        out[which] = std::string(word);
+    }
+    if (i >= words.size())
+        return std::nullopt;
+    // The size, its line height after a "/", and the family to the end.
+    std::string_view rest = value.substr(static_cast<size_t>(words[i].data() - value.data()));
+    auto cut = [&rest](std::string_view stops) {
+        const size_t end = std::min(rest.find_first_of(stops), rest.size());
+        std::string_view part = rest.substr(0, end);
+        rest.remove_prefix(end);
+        while (!rest.empty() && IsCssBlank(rest.front()))
+            rest.remove_prefix(1);
+        return part;
+    };
+    const std::string_view size = cut(" /");
+    std::string_view height;
+    if (!rest.empty() && rest.front() == '/') {
+        rest.remove_prefix(1);
+        while (!rest.empty() && IsCssBlank(rest.front()))
+            rest.remove_prefix(1);
+        height = cut(" ");
+        if (height.empty())
+            return std::nullopt;
+    }
+    if (rest.empty() || !(IsLengthLike(size) || IsFontSizeKeyword(UpperAscii(size))))
+        return std::nullopt;
+    out[3] = std::string(size);
+    out[4] = std::string(height);
+    out[5] = std::string(rest);
+    return out;
+}
+
 constexpr std::array<Slot, 3> kBorderTop = {S::BorderTopWidth, S::BorderTopStyle,
                                             S::BorderTopColor};
 constexpr std::array<Slot, 3> kBorderRight = {S::BorderRightWidth, S::BorderRightStyle,
@@ -736,7 +800,7 @@ constexpr std::array<Slot, 3> kBorderBottom = {S::BorderBottomWidth, S::BorderBo
 constexpr std::array<Slot, 3> kBorderLeft = {S::BorderLeftWidth, S::BorderLeftStyle,
                                              S::BorderLeftColor};
 
-const std::array<ShorthandGroup, 8> kShorthandGroups = {{
+const std::array<ShorthandGroup, 9> kShorthandGroups = {{
     {"margin", kMargin, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Margin; }},
     {"padding", kPadding, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Padding; }},
     {"border", kBorder, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Border; }},
@@ -750,6 +814,7 @@ const std::array<ShorthandGroup, 8> kShorthandGroups = {{
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[2]; }},
     {"border-left", kBorderLeft,
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[3]; }},
+    {"font", kFont, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Font; }},
 }};
 
 bool IsBorderShorthand(std::string_view property) {
@@ -1051,6 +1116,12 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box =
                 BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
             c.Takeable = c.Box.has_value();
+        } else if (d.Property == "font") {
+            // Every part must be one its control can show.
+            c.Box = FontParts(d.Value);
+            c.Takeable = c.Box.has_value();
+            for (size_t part = 0; c.Takeable && part < kFont.size(); ++part)
+                c.Takeable = (*c.Box)[part].empty() || Apply(panel, kFont[part], (*c.Box)[part], false);
         } else if (IsBorderShorthand(d.Property)) {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
