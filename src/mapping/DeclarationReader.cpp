@@ -291,7 +291,8 @@ SlotMask Covered(std::string_view property) {
     box("inset", kOffsets);
     // A border property for all four sides sets each side too; a logical one may set
     // any side.
-    if (const BorderProperty border = BorderPropertyOf(property); border.Reach != BorderReach::None) {
+    if (const BorderProperty border = BorderPropertyOf(property);
+        border.Reach != BorderReach::None) {
         auto cover = [&](BorderSide side) {
             const BorderSlots slots = SlotsOf(side);
             for (int part = 0; part < 3; ++part)
@@ -584,7 +585,6 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
     }
 }
 
-// The four values of a margin or padding shorthand, or nothing.
 // A variable standing alone in a shorthand is taken as one value, as sheets write them
 // ("padding: var(--y) var(--x)"); how many it holds is known only in the browser, so a
 // shorthand with a variable is never rewritten: a changed part is written after it.
@@ -593,6 +593,7 @@ bool IsBareVariable(std::string_view part) {
            part.back() == ')';
 }
 
+// The four values of a margin or padding shorthand, or nothing.
 std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 4)
@@ -655,7 +656,8 @@ std::optional<ShorthandParts> BorderParts(std::string_view value) {
         out[which] = std::string(part);
     }
     for (auto variable : variables) {
-        auto free = std::find_if(out.begin(), out.begin() + 3, [](const std::string& p) { return p.empty(); });
+        auto free = std::find_if(out.begin(), out.begin() + 3,
+                                 [](const std::string& p) { return p.empty(); });
         *free = std::string(variable); // three parts at most, so one is free
     }
     return out;
@@ -751,7 +753,8 @@ std::optional<ShorthandParts> FontParts(std::string_view value) {
         else if (IsOneOf(word, {"small-caps"}))
             which = 1;
         else if (IsOneOf(word, {"bold", "bolder", "lighter"}) ||
-                 (word.size() == 3 && word.find_first_not_of("0123456789") == std::string_view::npos))
+                 (word.size() == 3 &&
+                  word.find_first_not_of("0123456789") == std::string_view::npos))
             which = 2;
         else if (IsOneOf(word, {"normal"}))
             continue; // the default of whichever part
@@ -894,7 +897,8 @@ DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
             break;
         const size_t close = text.find("*/", at + 2);
         const size_t end = close == std::string_view::npos ? text.size() : close + 2;
-        notes.Trailer += (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
+        notes.Trailer +=
+            (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
         notes.CutEnd = at = end;
     }
     return notes;
@@ -1121,7 +1125,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box = FontParts(d.Value);
             c.Takeable = c.Box.has_value();
             for (size_t part = 0; c.Takeable && part < kFont.size(); ++part)
-                c.Takeable = (*c.Box)[part].empty() || Apply(panel, kFont[part], (*c.Box)[part], false);
+                c.Takeable =
+                    (*c.Box)[part].empty() || Apply(panel, kFont[part], (*c.Box)[part], false);
         } else if (IsBorderShorthand(d.Property)) {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
@@ -1129,8 +1134,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box = BackgroundParts(d.Value);
             // A background longhand the panel has no control for, in front of the
             // shorthand, would come after it once the shorthand is written forward.
-            const bool resetsAKeptOne =
-                std::any_of(static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
+            const bool resetsAKeptOne = std::any_of(
+                static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
                     return earlier.Property.starts_with("background-") &&
                            std::none_of(kSlotProperties.begin(), kSlotProperties.end(),
                                         [&](const SlotInfo& info) {

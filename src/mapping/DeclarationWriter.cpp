@@ -198,7 +198,8 @@ public:
             return;
         }
         if (value)
-            line_.Add(name, WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
+            line_.Add(name,
+                      WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
                       origin.Trailer);
     }
 
@@ -248,16 +249,17 @@ public:
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
-                line_.Add(shorthand,
-                          WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
-                                       entry.Priority),
-                          entry.Trailer);
+                line_.Add(
+                    shorthand,
+                    WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
+                                 entry.Priority),
+                    entry.Trailer);
                 continue;
             }
-            std::string notes = entry.Note.empty() ? entry.Trailer
-                                                   : entry.Note.substr(entry.Note[0] == ' ') +
-                                                         (entry.Trailer.empty() ? "" : " ") +
-                                                         entry.Trailer;
+            std::string notes = entry.Note.empty()
+                                    ? entry.Trailer
+                                    : entry.Note.substr(entry.Note[0] == ' ') +
+                                          (entry.Trailer.empty() ? "" : " ") + entry.Trailer;
             for (size_t s = 0; s < 4; ++s)
                 if (source[s] == static_cast<int>(e) && now[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
@@ -486,8 +488,8 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
 
     const bool fontShorthand = !panel.Origins.Font.empty();
     if (fontShorthand) { // lines 1 to 3 and the line height: the font shorthand
-        constexpr std::array<Slot, 6> parts = {S::FontStyle,  S::FontVariant, S::FontWeight,
-                                               S::FontSize,   S::LineHeight,  S::FontFamily};
+        constexpr std::array<Slot, 6> parts = {S::FontStyle, S::FontVariant, S::FontWeight,
+                                               S::FontSize,  S::LineHeight,  S::FontFamily};
         constexpr std::array<std::string_view, 6> names = {
             "Font-style", "Font-variant", "Font-weight", "Font-size", "Line-height", "Font-Family"};
         w.EmitTokens(panel.Origins.Font, parts, names, "Font", true);

@@ -205,7 +205,7 @@ struct BoxEntry {
 // The sides of the border: the border controls show all four together or one alone.
 enum class BorderSide : uint8_t { All, Top, Right, Bottom, Left };
 inline constexpr std::array<BorderSide, 4> kBorderSides = {BorderSide::Top, BorderSide::Right,
-                                                          BorderSide::Bottom, BorderSide::Left};
+                                                           BorderSide::Bottom, BorderSide::Left};
 
 // The width, style and colour slots of one side, or of all four.
 struct BorderSlots {

@@ -619,8 +619,9 @@ TEST(DeclarationReaderPicture, PositionWithoutAPictureIsShownAndItsButtonsEnable
     EXPECT_EQ(ButtonsDown(r.Panel), 3u);
     EXPECT_FALSE(r.Panel.BackGroundAttCheck);
     EXPECT_TRUE(r.Panel.PictureButtonsEnabled());
-    EXPECT_EQ(r.Lines, (LineList{"; BackGround-position: left top;", "; BackGround-Attachment: fixed;",
-                                 "; BackGround-Repeat: no-repeat;"}));
+    EXPECT_EQ(r.Lines,
+              (LineList{"; BackGround-position: left top;", "; BackGround-Attachment: fixed;",
+                        "; BackGround-Repeat: no-repeat;"}));
     EXPECT_FALSE(Read({"color: red"}).Panel.PictureButtonsEnabled());
 }
 

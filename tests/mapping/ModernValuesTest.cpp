@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BorderWithVariables",
                  "border: var(--w) solid var(--c)",
                  {"; Border: var(--w) solid var(--c);"}},
-        ReadCase{"BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
+        ReadCase{
+            "BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
         ReadCase{"Border", "border: 1px solid #dee2e6", {"; Border: 1px solid #dee2e6;"}},
         ReadCase{"BorderThenColour",
                  "border: 0; border-color: red",
@@ -251,22 +252,20 @@ INSTANTIATE_TEST_SUITE_P(
 // An author's comment stays with the declaration it follows, or stands in.
 INSTANTIATE_TEST_SUITE_P(
     Comments, ReadTable,
-    ::testing::Values(ReadCase{"AfterTheSemicolon",
-                               "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
-                               {"; Line-height: 1.15; /* 1 */", kComment,
-                                "-webkit-text-size-adjust:100%;/* 2 */", ""}},
-                      ReadCase{"InsideTheValue",
-                               "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
-                               {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
-                      ReadCase{"InsideAShorthand",
-                               "border: 1px solid #c5c5c5/*{border}*/",
-                               {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
-                      ReadCase{"CommentMarkersInAString",
-                               "font-family: \"/*x*/\"",
-                               {"; Font-Family: \"/*x*/\";"}},
-                      ReadCase{"OnlyCommentsInTheValue",
-                               "color: /*{fc}*/",
-                               {kComment, "color:/*{fc}*/;", ""}}),
+    ::testing::Values(
+        ReadCase{"AfterTheSemicolon",
+                 "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
+                 {"; Line-height: 1.15; /* 1 */", kComment, "-webkit-text-size-adjust:100%;/* 2 */",
+                  ""}},
+        ReadCase{"InsideTheValue",
+                 "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
+                 {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
+        ReadCase{"InsideAShorthand",
+                 "border: 1px solid #c5c5c5/*{border}*/",
+                 {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
+        ReadCase{
+            "CommentMarkersInAString", "font-family: \"/*x*/\"", {"; Font-Family: \"/*x*/\";"}},
+        ReadCase{"OnlyCommentsInTheValue", "color: /*{fc}*/", {kComment, "color:/*{fc}*/;", ""}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // ---------------------------------------------------------------------------
@@ -457,7 +456,8 @@ TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {
 // The border controls show all four sides or one; the side chosen stays chosen while
 // the rule is read again after each change.
 TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
-    const std::string rule = "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
+    const std::string rule =
+        "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
     PropertySet p;
     ReadLines(p, rule);
     EXPECT_EQ(p[L::BorderWidth].Text, "1");
