@@ -58,6 +58,20 @@ std::string ChangedOnDisk(const std::string& path) {
     return "Файл " + path + " изменен другой программой.\rЗаписать поверх него?";
 }
 
+std::string OriginalOverAnotherProgram(const std::string& path) {
+    return "Файл " + path + " изменен другой программой.\r"
+           "Вернуть в него начальную версию, открытую или сохраненную в Tesselo?\r"
+           "\r"
+           "ДА-начальная версия будет записана поверх текста другой программы\r"
+           "НЕТ-файл останется с текстом другой программы\r"
+           "ОТМЕНА - прервать операцию";
+}
+
+std::string OriginalGone(const std::string& path, const std::string& backup) {
+    return "Начальная версия файла " + path + " (" + backup + ") не найдена.\r"
+           "Файл остается с последними изменениями.";
+}
+
 std::string SaveBeforeViewing() {
     return "Для возможности просмотра файл должен быть предварительно сохранен на диске."
            "\rИспользуйте команду меню \"Файл-Сохранить\"";
@@ -139,6 +153,35 @@ bool DocumentCommands::RestoreFileFromBackup() {
     return true;
 }
 
+bool DocumentCommands::DiscardChanges() {
+    StyleDocument& document = editor_.Document;
+    const std::string backup = BackupOfDocument();
+    if (backup.empty())
+        return true;
+    if (!FileExists(backup)) {
+        // A refresh left the changes in the file and nothing holds the text before
+        // them: the user is told, and the file stays.
+        if (document.FileRewritten && FileExists(document.FileName))
+            dialogs_.Show({kCaption, messages::OriginalGone(document.FileName, backup),
+                           MessageIcon::Exclamation, MessageButtons::Ok});
+        return true;
+    }
+    if (!FileIsAsLastWritten(document)) {
+        // Tesselo never wrote the file: it holds another program's text, which stays.
+        if (!document.FileRewritten)
+            return true;
+        const Answer answer =
+            dialogs_.Show({kCaption, messages::OriginalOverAnotherProgram(document.FileName),
+                           MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+        if (answer == Answer::Cancel)
+            return false;
+        if (answer == Answer::No)
+            return true;
+    }
+    // Until the file holds its saved text again, its backup copy is all of it.
+    return RestoreFileFromBackup();
+}
+
 void DocumentCommands::ShowError(const std::string& text) {
     dialogs_.Show({kCaption, text, MessageIcon::Error, MessageButtons::Ok});
 }
@@ -157,8 +200,7 @@ bool DocumentCommands::AskSaveCSS() {
             if (saveFailed_)
                 ContinueCommand = false;
         } else if (answer == Answer::No) {
-            // Until the file holds its saved text again, its backup copy is all of it.
-            if (!RestoreFileFromBackup())
+            if (!DiscardChanges())
                 ContinueCommand = false;
         } else {
             ContinueCommand = false;

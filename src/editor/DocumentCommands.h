@@ -53,6 +53,9 @@ private:
     // Discards what refreshes wrote: the backup copy moves back over the file. False,
     // with the copy kept, when the file cannot be written.
     bool RestoreFileFromBackup();
+    // The changes are thrown away ("Нет" to saving them): the file gets its text as
+    // opened or saved back, unless that would write over another program's text.
+    bool DiscardChanges();
     // Moves the backup copy of the path back over it; when that cannot be written the
     // copy stays and the user is told.
     bool PutBackupBack(const std::string& path);

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -332,6 +333,69 @@ TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_AnotherProgramsTextStays)
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), theirs);
     EXPECT_FALSE(fs::exists(Original(path)));
+}
+
+// "Нет" throws the changes away, but never another program's text: after a refresh
+// it asks before the text as opened goes back over theirs, and a file Tesselo never
+// wrote keeps their text without a question.
+TEST_F(BackupCopyLifecycle, PromptAnsweredNo_AnotherProgramsTextIsNotWrittenOverUnasked) {
+    const std::string theirs = "h1 { color: green }\n/* by the build */\n";
+    struct Case {
+        const char* Name;
+        bool Refreshed;
+        std::deque<Answer> Answers;
+        std::string File; // afterwards
+        bool Continues;
+    };
+    const Case cases[] = {
+        {"refreshed, put the original back", true, {Answer::No, Answer::Yes}, kSheet, true},
+        {"refreshed, keep theirs", true, {Answer::No, Answer::No}, theirs, true},
+        {"refreshed, cancelled", true, {Answer::No, Answer::Cancel}, theirs, false},
+        {"never written", false, {Answer::No}, theirs, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = Open(std::string(c.Name) + ".css", kSheet);
+        Edit();
+        if (c.Refreshed)
+            preview.RefreshViewExecute();
+        WriteBytes(path, theirs);
+        fs::last_write_time(path, fs::last_write_time(path) - std::chrono::hours(1));
+        dialogs.Answers = c.Answers;
+
+        EXPECT_EQ(commands.AskSaveCSS(), c.Continues);
+
+        ASSERT_EQ(dialogs.Shown.size(), c.Answers.size());
+        if (c.Refreshed)
+            ExpectMessage(1, "Tesselo",
+                          "Файл " + path + " изменен другой программой.\r"
+                          "Вернуть в него начальную версию, открытую или сохраненную в Tesselo?\r"
+                          "\r"
+                          "ДА-начальная версия будет записана поверх текста другой программы\r"
+                          "НЕТ-файл останется с текстом другой программы\r"
+                          "ОТМЕНА - прервать операцию",
+                          MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+        EXPECT_EQ(ReadBytes(path), c.File);
+        EXPECT_EQ(fs::exists(Original(path)), !c.Continues) << "the copy goes with the changes";
+        dialogs.Shown.clear();
+    }
+}
+
+// A refresh wrote the changes and the backup copy has gone meanwhile: "Нет" says so.
+TEST_F(BackupCopyLifecycle, PromptAnsweredNo_BackupCopyGone_ToldAndTheFileStays) {
+    const std::string path = Open("a.css", kSheet);
+    Edit();
+    preview.RefreshViewExecute();
+    fs::remove(Original(path));
+    dialogs.Answers = {Answer::No, Answer::Ok};
+
+    EXPECT_TRUE(commands.AskSaveCSS());
+
+    ExpectMessage(1, "Tesselo",
+                  "Начальная версия файла " + path + " (" + Original(path) +
+                      ") не найдена.\rФайл остается с последними изменениями.",
+                  MessageIcon::Exclamation, MessageButtons::Ok);
+    EXPECT_EQ(ReadBytes(path), kEdited);
 }
 
 TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
