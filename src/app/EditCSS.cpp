@@ -165,7 +165,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     if (services.PreviewBrowser) {
         browser_ = services.PreviewBrowser;
     } else {
-        webBrowser_ = new WebEngineBrowser(PreViewPage);
+        webBrowser_ = new WebEngineBrowser(PreViewPage, dialogs_);
+        webBrowser_->SetSheetFile([this] { return editor_.Document.FileName; });
         browser_ = webBrowser_;
         connect(webBrowser_, &WebEngineBrowser::DownloadComplete, this, [this] {
             preview_->PreBrowserDownloadComplete();

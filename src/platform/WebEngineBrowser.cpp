@@ -1,5 +1,8 @@
 #include "platform/WebEngineBrowser.h"
 
+#include "platform/PreviewPage.h"
+
+#include <QFileInfo>
 #include <QLayout>
 #include <QUrl>
 #include <QWebEngineHistory>
@@ -15,13 +18,22 @@ QUrl UrlOf(const std::string& address) {
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(QWidget* page) : QObject(page), page_(page) {}
+WebEngineBrowser::WebEngineBrowser(QWidget* page, UserDialogs* dialogs)
+    : QObject(page), page_(page), dialogs_(dialogs) {}
 
 void WebEngineBrowser::EnsureView() {
     if (view_)
         return;
     view_ = new QWebEngineView(page_);
     view_->setObjectName(QStringLiteral("PreBrowser"));
+    auto* preview = new PreviewPage(dialogs_, view_);
+    preview->Guard().Folders = [this] {
+        const std::string sheet = sheet_ ? sheet_() : std::string();
+        if (sheet.empty())
+            return QStringList();
+        return QStringList{QFileInfo(QString::fromStdString(sheet)).absolutePath()};
+    };
+    view_->setPage(preview);
     if (page_->layout())
         page_->layout()->addWidget(view_);
     connect(view_, &QWebEngineView::loadFinished, this, [this] {

@@ -7,6 +7,7 @@
 #include "document/Browser.h"
 
 #include <QObject>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -14,11 +15,17 @@ class QWebEngineView;
 
 namespace tesselo {
 
+class UserDialogs;
+
 class WebEngineBrowser final : public QObject, public Browser {
     Q_OBJECT
 public:
-    // The view is placed into the page's layout when it is made.
-    explicit WebEngineBrowser(QWidget* page);
+    // The view is placed into the page's layout when it is made. The page's script
+    // shows its message boxes through the dialogs, when given.
+    explicit WebEngineBrowser(QWidget* page, UserDialogs* dialogs = nullptr);
+    // The sheet's file: the page may read the local files of its folder besides those
+    // of its own.
+    void SetSheetFile(std::function<std::string()> sheet) { sheet_ = std::move(sheet); }
 
     void Navigate(const std::string& address) override;
     void GoBack() override;
@@ -38,6 +45,8 @@ private:
     void ReportHistory();
 
     QWidget* page_;
+    UserDialogs* dialogs_;
+    std::function<std::string()> sheet_;
     QWebEngineView* view_ = nullptr;
     std::string pending_ = "about:blank";
 };
