@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <cstdio>
 
 namespace tesselo {
 namespace {
@@ -29,6 +31,24 @@ bool HasGroup(QSettings& s, const char* group) {
     return s.childGroups().contains(QLatin1String(group));
 }
 
+// Moves the name itself aside (a link stays a link, a device is not opened); the
+// name is free afterwards.
+void MoveAside(const QString& file) {
+    const QByteArray from = QFile::encodeName(file);
+    const QByteArray to = QFile::encodeName(file + QStringLiteral(".bad"));
+    std::remove(to.constData());
+    if (std::rename(from.constData(), to.constData()) != 0)
+        std::remove(from.constData());
+}
+
+// Anything but a regular file at the name (a link to a device, a FIFO, a folder) would
+// be read or written through: it is set aside before a store reads it.
+void SetAsideIfNoRegularFile(const QString& file) {
+    const QFileInfo at(file);
+    if ((at.exists() || at.isSymLink()) && !at.isFile())
+        MoveAside(file);
+}
+
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
@@ -38,6 +58,9 @@ QtSettingsStore::QtSettingsStore()
               QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Velmor\\Tesselo"),
               QSettings::NativeFormat);
 #else
+          SetAsideIfNoRegularFile(
+              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+              QStringLiteral("/Velmor/Tesselo.conf"));
           return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                              QStringLiteral("Velmor"), QStringLiteral("Tesselo"));
 #endif
@@ -47,7 +70,10 @@ QtSettingsStore::QtSettingsStore()
 }
 
 QtSettingsStore::QtSettingsStore(const QString& iniFile)
-    : make_([iniFile] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }),
+    : make_([iniFile] {
+          SetAsideIfNoRegularFile(iniFile);
+          return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+      }),
       settings_(make_()) {
     SetAsideIfCorrupt();
 }
@@ -58,10 +84,7 @@ void QtSettingsStore::SetAsideIfCorrupt() {
         return;
     const QString file = settings_->fileName();
     settings_.reset();
-    const QString aside = file + QStringLiteral(".bad");
-    QFile::remove(aside);
-    if (!QFile::rename(file, aside))
-        QFile::remove(file);
+    MoveAside(file);
     settings_ = make_();
 }
 

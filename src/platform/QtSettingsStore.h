@@ -29,8 +29,9 @@ public:
 
 private:
     std::optional<std::string> Flush();
-    // A settings file that cannot be parsed is set aside as NAME.bad and the store
-    // starts again from the defaults; it is no reason to refuse later writes.
+    // A settings file that cannot be parsed, or anything but a regular file at its
+    // name, is set aside as NAME.bad and the store starts again from the defaults; it
+    // is no reason to refuse later writes.
     void SetAsideIfCorrupt();
 
     std::function<std::unique_ptr<QSettings>()> make_;

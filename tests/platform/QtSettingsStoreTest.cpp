@@ -3,6 +3,9 @@
 
 #include <QSettings>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include <string>
 #include <vector>
@@ -117,6 +120,34 @@ TEST(QtSettingsStore, CorruptFile_SetAsideAsBad_WritesSucceedSilently) {
         EXPECT_EQ(store.ReadFileValues(), written);
         EXPECT_EQ(ReadBytes(dir.File("Tesselo.conf.bad")), bytes);
         EXPECT_EQ(QtSettingsStore(IniIn(dir)).ReadFileValues(), written);
+    }
+}
+
+// A link to a FIFO (as to a device), a FIFO or a folder at the settings file's name is
+// never read or written through: the name is set aside, and what it led to stays.
+TEST(QtSettingsStore, NoRegularFileAtTheName_SetAside_NothingWrittenThroughIt) {
+    for (const std::string kind : {"link to a fifo", "fifo", "folder", "dangling link"}) {
+        SCOPED_TRACE(kind);
+        TempDir dir;
+        const std::string name = dir.File("Tesselo.conf");
+        const std::string fifo = dir.File("fifo");
+        ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        if (kind == "link to a fifo")
+            std::filesystem::create_symlink(fifo, name);
+        else if (kind == "fifo")
+            ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+        else if (kind == "folder")
+            std::filesystem::create_directory(name);
+        else
+            std::filesystem::create_symlink(dir.File("nowhere"), name);
+
+        QtSettingsStore store(IniIn(dir));
+        const FileValues written{"1.0beta", "/tmp/a.css", "h1", "test"};
+        EXPECT_EQ(store.WriteFileValues(written), std::nullopt);
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(name)));
+        EXPECT_EQ(QtSettingsStore(IniIn(dir)).ReadFileValues(), written);
+        EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "the fifo the link led to stays";
+        EXPECT_FALSE(std::filesystem::exists(dir.File("nowhere")));
     }
 }
 
