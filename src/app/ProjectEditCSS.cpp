@@ -4,7 +4,6 @@
 #include "app/EditCSS.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "platform/QtSettingsStore.h"
-#include "platform/QtText.h"
 #include "platform/SystemServices.h"
 
 #include <QApplication>
@@ -40,9 +39,10 @@ int main(int argc, char** argv) {
     tesselo::MainFormServices services;
     services.Settings = &settings;
     services.FontFamilies = tesselo::InstalledFontFamilies();
-    const QStringList arguments = QApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        services.Arguments.push_back(tesselo::ToPath(arguments[i]));
+    // The names as the bytes given: a name that is no UTF-8 still names its file. The
+    // toolkit has taken its own options out of argv by now.
+    for (int i = 1; i < argc; ++i)
+        services.Arguments.emplace_back(argv[i]);
 
     tesselo::TMainForm mainForm(std::move(services));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
