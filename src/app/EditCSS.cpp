@@ -680,7 +680,8 @@ void TMainForm::ViewerChange(int index) {
     switch (index) {
     case CSSView:
         editor_.ComposeCSS();
-        HCSSMemo->setPlainText(Codec().DecodeLines(editor_.Document.SheetText.ToLineList()));
+        HCSSMemo->setPlainText(
+            ForTextBox(Codec().DecodeLines(editor_.Document.SheetText.ToLineList())));
         RenderMemo();
         break;
     case CssDiskView:
@@ -701,7 +702,7 @@ void TMainForm::FillSourceView(bool reportMissing) {
     TextFileContent content;
     const std::string& file = editor_.Document.FileName;
     if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
-        HCssInDiskMemo->setPlainText(Codec().DecodeLines(content.Text.ToLineList()));
+        HCssInDiskMemo->setPlainText(ForTextBox(Codec().DecodeLines(content.Text.ToLineList())));
         return;
     }
     // Nothing saved to show: the view keeps what it showed and the user learns why.
@@ -727,7 +728,7 @@ void TMainForm::RenderMemo() {
     rendering_ = true;
     const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
     if (TextOf(*CSSMemo->document()) != text)
-        CSSMemo->setPlainText(text);
+        CSSMemo->setPlainText(ForTextBox(text));
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
     // Without a current rule there is no record to keep what would be typed.
     CSSMemo->setReadOnly(!editor_.HasCurrentStyle());

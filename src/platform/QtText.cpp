@@ -36,11 +36,33 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+namespace {
+// Stand-ins no sheet holds (noncharacters, but not U+FDD0 and U+FDD1, which the text
+// document takes for frame marks) for the separators while they are in a box.
+constexpr char16_t kLineSeparatorHeld = 0xFDEE;
+constexpr char16_t kParagraphSeparatorHeld = 0xFDEF;
+} // namespace
+
+QString ForTextBox(QString text) {
+    for (QChar& c : text) {
+        if (c == QChar::LineSeparator)
+            c = QChar(kLineSeparatorHeld);
+        else if (c == QChar::ParagraphSeparator)
+            c = QChar(kParagraphSeparatorHeld);
+    }
+    return text;
+}
+
 QString TextOf(const QTextDocument& document) {
     QString text = document.toRawText();
-    for (QChar& c : text)
+    for (QChar& c : text) {
         if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
             c = QLatin1Char('\n');
+        else if (c == QChar(kLineSeparatorHeld))
+            c = QChar::LineSeparator;
+        else if (c == QChar(kParagraphSeparatorHeld))
+            c = QChar::ParagraphSeparator;
+    }
     return text;
 }
 

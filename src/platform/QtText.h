@@ -22,8 +22,13 @@ std::string ToPath(const QString& path);
 
 QString FromUtf8(std::string_view text);
 
+// A text for a text box: the line and paragraph separators (U+2028, U+2029) a sheet
+// holds, in a string say, are kept apart from the line breaks the box makes of them
+// and of Shift+Enter.
+QString ForTextBox(QString text);
 // The text of a text box's document as the user sees it, every character as it is:
-// toPlainText() would turn no-break spaces into spaces.
+// toPlainText() would turn no-break spaces into spaces. A line break is "\n"; the
+// separators ForTextBox kept apart come back as they were.
 QString TextOf(const QTextDocument& document);
 
 // The lines of a text box as document lines, and back.

@@ -1,5 +1,7 @@
 #include "platform/QtText.h"
 
+#include <QTextCursor>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 namespace tesselo {
@@ -39,6 +41,21 @@ TEST(QtText, TextBoxTextKeepsNoBreakSpaces) {
     QTextDocument document;
     document.setPlainText(FromDocumentLines(lines));
     EXPECT_EQ(ToDocumentLines(TextOf(document)), lines);
+}
+
+// A U+2028 or U+2029 in a string is no line break: it comes back as it was, while a
+// line break the user makes, Shift+Enter too, is one.
+TEST(QtText, TextBoxTextKeepsTheSeparatorsOfTheSheet) {
+    const QString text = QStringLiteral("content: \"a") + QChar(QChar::LineSeparator) +
+                         QStringLiteral("b") + QChar(QChar::ParagraphSeparator) +
+                         QStringLiteral("c\";\nx: y;");
+    QTextDocument document;
+    document.setPlainText(ForTextBox(text));
+    EXPECT_EQ(TextOf(document), text);
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QString(QChar::LineSeparator) + QStringLiteral("z"));
+    EXPECT_EQ(TextOf(document), text + QStringLiteral("\nz"));
 }
 
 TEST(QtText, PathsKeepTheirBytes) {
