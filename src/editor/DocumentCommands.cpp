@@ -250,9 +250,21 @@ void DocumentCommands::ProtectOpenDocument() {
         ShowError(messages::CannotWrite(BackupOfDocument(), *error));
 }
 
+namespace {
+
+// A backup copy byte for byte the file holds nothing the file does not: a close that
+// could not delete it (a read-only folder) left it, not a crash.
+bool HoldsTheSameBytes(const std::string& file, const std::string& copy) {
+    TextFileContent a;
+    TextFileContent b;
+    return !ReadTextFile(file, a) && !ReadTextFile(copy, b) && a.Raw == b.Raw;
+}
+
+} // namespace
+
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
     const std::string backup = BackupCopyName(path);
-    if (FileExists(backup)) {
+    if (FileExists(backup) && !HoldsTheSameBytes(path, backup)) {
         Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(), MessageIcon::Exclamation,
                                        MessageButtons::YesNoCancel});
         if (answer == Answer::Cancel)

@@ -481,6 +481,19 @@ TEST_F(OpenCSSFile, BackupCopyFound_AsksTheRecoveryQuestion) {
                   MessageButtons::YesNoCancel);
 }
 
+// A copy that holds the file byte for byte tells of no crash: a clean close in a
+// folder where it could not be deleted left it.
+TEST_F(OpenCSSFile, BackupCopyHoldingTheFileByteForByte_AsksNothing) {
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    WriteBytes(Original(path), kSheet);
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet);
+}
+
 TEST_F(OpenCSSFile, RecoveryAnsweredYes_OpensTheLatestChangesAndReplacesTheBackup) {
     const std::string path = dir.File("a.css");
     WriteBytes(path, kEdited);
