@@ -156,6 +156,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
         dialogs_ = ownDialogs_.get();
     }
     commands_ = std::make_unique<DocumentCommands>(editor_, *dialogs_, *settings_);
+    commands_->UseLocks(services.Locks ? services.Locks : &ownLocks_);
 
     BuildActions();
     BuildRegions();

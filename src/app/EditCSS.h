@@ -9,6 +9,7 @@
 #include "editor/StyleEditor.h"
 #include "panel/PanelDialogs.h"
 #include "platform/PosixFileReplacer.h"
+#include "platform/QtSheetLocks.h"
 #include "platform/SheetCodec.h"
 #include "views/FloatingPanels.h"
 
@@ -45,6 +46,7 @@ struct MainFormServices {
     UserDialogs* Dialogs = nullptr;       // none: the toolkit's dialogs
     Browser* PreviewBrowser = nullptr;    // none: QtWebEngine in the preview page
     PanelDialogs* PanelChoices = nullptr; // none: the toolkit's colour and file dialogs
+    SheetLocks* Locks = nullptr;          // none: lock files beside the sheets
     LineList FontFamilies;                // installed font families
     std::vector<std::string> Arguments;   // the command line, without the program
 };
@@ -131,6 +133,7 @@ private:
     UserDialogs* dialogs_;
     SettingsStore* settings_;
     std::vector<std::string> arguments_;
+    QtSheetLocks ownLocks_;
     std::unique_ptr<DocumentCommands> commands_;
     WebEngineBrowser* webBrowser_ = nullptr;
     Browser* browser_ = nullptr;

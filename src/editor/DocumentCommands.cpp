@@ -59,7 +59,8 @@ std::string ChangedOnDisk(const std::string& path) {
 }
 
 std::string OriginalOverAnotherProgram(const std::string& path) {
-    return "Файл " + path + " изменен другой программой.\r"
+    return "Файл " + path +
+           " изменен другой программой.\r"
            "Вернуть в него начальную версию, открытую или сохраненную в Tesselo?\r"
            "\r"
            "ДА-начальная версия будет записана поверх текста другой программы\r"
@@ -68,8 +69,15 @@ std::string OriginalOverAnotherProgram(const std::string& path) {
 }
 
 std::string OriginalGone(const std::string& path, const std::string& backup) {
-    return "Начальная версия файла " + path + " (" + backup + ") не найдена.\r"
+    return "Начальная версия файла " + path + " (" + backup +
+           ") не найдена.\r"
            "Файл остается с последними изменениями.";
+}
+
+std::string OpenElsewhere(const std::string& path) {
+    return "Файл " + path +
+           " уже открыт в другом окне Tesselo.\r"
+           "Продолжите работу с ним там или закройте то окно.";
 }
 
 std::string SaveBeforeViewing() {
@@ -219,8 +227,16 @@ bool DocumentCommands::AskSaveCSS() {
 }
 
 void DocumentCommands::NewExecute() {
-    if (AskSaveCSS())
+    if (AskSaveCSS()) {
         editor_.NewCSS();
+        KeepLockOf({});
+    }
+}
+
+void DocumentCommands::KeepLockOf(const std::string& file) {
+    if (locks_ && !locked_.empty() && locked_ != file)
+        locks_->Release(locked_);
+    locked_ = locks_ && !file.empty() ? file : std::string();
 }
 
 void DocumentCommands::OpenFileExecute() {
@@ -263,20 +279,35 @@ bool HoldsTheSameBytes(const std::string& file, const std::string& copy) {
 } // namespace
 
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
+    // A sheet another window holds is not opened twice: the backup copy there is that
+    // window's, and no crash left it.
+    const bool ours = locks_ && path == locked_;
+    if (locks_ && !ours && locks_->Take(path) == LockResult::HeldElsewhere) {
+        dialogs_.Show({kCaption, messages::OpenElsewhere(path), MessageIcon::Exclamation,
+                       MessageButtons::Ok});
+        return false;
+    }
+    auto opened = [&](bool read) {
+        if (read)
+            KeepLockOf(path);
+        else if (locks_ && !ours)
+            locks_->Release(path);
+        return read;
+    };
     const std::string backup = BackupCopyName(path);
     if (FileExists(backup) && !HoldsTheSameBytes(path, backup)) {
         Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(), MessageIcon::Exclamation,
                                        MessageButtons::YesNoCancel});
         if (answer == Answer::Cancel)
-            return false;
+            return opened(false);
         // Yes: reading writes a fresh backup copy over this one, so the old copy stays
         // until the file was read (it may be refused).
         if (answer == Answer::No) {
             if (!PutBackupBack(path))
-                return false;
+                return opened(false);
         }
     }
-    return LoadCSSFile(path);
+    return opened(LoadCSSFile(path));
 }
 
 bool DocumentCommands::LoadCSSFile(const std::string& path) {
@@ -312,7 +343,24 @@ void DocumentCommands::SaveAsExecute() {
         ContinueCommand = false;
         return;
     }
-    if (FileExists(*chosen) && *chosen != document.FileName) {
+    // Another window's sheet is not written over; the lock of the name chosen is
+    // held while it is written, and kept when the document moved there.
+    const bool otherFile = *chosen != document.FileName;
+    if (otherFile && locks_ && locks_->Take(*chosen) == LockResult::HeldElsewhere) {
+        dialogs_.Show({kCaption, messages::OpenElsewhere(*chosen), MessageIcon::Exclamation,
+                       MessageButtons::Ok});
+        ContinueCommand = false;
+        return;
+    }
+    SaveAsTo(*chosen);
+    if (otherFile && locks_ && document.FileName != *chosen)
+        locks_->Release(*chosen);
+    KeepLockOf(document.FileName);
+}
+
+void DocumentCommands::SaveAsTo(const std::string& chosen) {
+    StyleDocument& document = editor_.Document;
+    if (FileExists(chosen) && chosen != document.FileName) {
         Answer answer = dialogs_.Show({kCaption, messages::ReplaceExisting(),
                                        MessageIcon::Exclamation, MessageButtons::YesNo});
         if (answer != Answer::Yes)
@@ -322,9 +370,9 @@ void DocumentCommands::SaveAsExecute() {
         return;
     const std::string previous = document.FileName;
     const std::optional<FileStamp> previousStamp = document.DiskStamp;
-    if (*chosen != document.FileName)
+    if (chosen != document.FileName)
         document.DiskStamp.reset(); // another file: the replace question was asked
-    document.FileName = *chosen;
+    document.FileName = chosen;
     if (!SaveCSSproc()) {
         // The document stays where the caption says it is, and its file, back at the
         // last saved text, gets its backup copy again.
@@ -365,7 +413,10 @@ void DocumentCommands::N25Click() {
 }
 
 bool DocumentCommands::FormClose() {
-    return AskSaveCSS();
+    if (!AskSaveCSS())
+        return false;
+    KeepLockOf({});
+    return true;
 }
 
 void DocumentCommands::SaveLastFileNameCSS() {

@@ -7,6 +7,7 @@
 // discarding the changes moves the backup copy back over the file.
 
 #include "document/SettingsStore.h"
+#include "document/SheetLocks.h"
 #include "document/TextFile.h"
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
@@ -19,6 +20,8 @@ namespace tesselo {
 class DocumentCommands {
 public:
     DocumentCommands(StyleEditor& editor, UserDialogs& dialogs, SettingsStore& settings);
+    // The locks that keep a sheet to one window; without them nothing is locked.
+    void UseLocks(SheetLocks* locks) { locks_ = locks; }
 
     // The ask-to-save prompt; returns whether the pending command may go on.
     bool AskSaveCSS();
@@ -45,6 +48,7 @@ public:
 
 private:
     bool LoadCSSFile(const std::string& path);
+    void SaveAsTo(const std::string& chosen);
     // After an open or a Save As that did not happen, the still open document gets its
     // backup copy back, made from its file, so the protocol holds again and nothing is
     // lost.
@@ -60,11 +64,15 @@ private:
     // copy stays and the user is told.
     bool PutBackupBack(const std::string& path);
     void ShowError(const std::string& text);
+    // The lock follows the document's file: the one of a file no longer open goes.
+    void KeepLockOf(const std::string& file);
 
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     SettingsStore& settings_;
     bool saveFailed_ = false;
+    SheetLocks* locks_ = nullptr;
+    std::string locked_; // the sheet whose lock is held
 };
 
 // Before the editor writes over its file: when another program changed the file since

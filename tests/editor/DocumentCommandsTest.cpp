@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -367,14 +368,16 @@ TEST_F(BackupCopyLifecycle, PromptAnsweredNo_AnotherProgramsTextIsNotWrittenOver
 
         ASSERT_EQ(dialogs.Shown.size(), c.Answers.size());
         if (c.Refreshed)
-            ExpectMessage(1, "Tesselo",
-                          "Файл " + path + " изменен другой программой.\r"
-                          "Вернуть в него начальную версию, открытую или сохраненную в Tesselo?\r"
-                          "\r"
-                          "ДА-начальная версия будет записана поверх текста другой программы\r"
-                          "НЕТ-файл останется с текстом другой программы\r"
-                          "ОТМЕНА - прервать операцию",
-                          MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+            ExpectMessage(
+                1, "Tesselo",
+                "Файл " + path +
+                    " изменен другой программой.\r"
+                    "Вернуть в него начальную версию, открытую или сохраненную в Tesselo?\r"
+                    "\r"
+                    "ДА-начальная версия будет записана поверх текста другой программы\r"
+                    "НЕТ-файл останется с текстом другой программы\r"
+                    "ОТМЕНА - прервать операцию",
+                MessageIcon::Exclamation, MessageButtons::YesNoCancel);
         EXPECT_EQ(ReadBytes(path), c.File);
         EXPECT_EQ(fs::exists(Original(path)), !c.Continues) << "the copy goes with the changes";
         dialogs.Shown.clear();
@@ -479,6 +482,57 @@ TEST_F(OpenCSSFile, BackupCopyFound_AsksTheRecoveryQuestion) {
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectMessage(0, "ВНИМАНИЕ!", kRecoveryText, MessageIcon::Exclamation,
                   MessageButtons::YesNoCancel);
+}
+
+// The program's windows, each a session of its own, over one set of sheet locks.
+class SharedLocks : public SheetLocks {
+public:
+    LockResult Take(const std::string& sheet) override {
+        return held_.insert(sheet).second ? LockResult::Taken : LockResult::HeldElsewhere;
+    }
+    void Release(const std::string& sheet) override { held_.erase(sheet); }
+
+private:
+    std::set<std::string> held_;
+};
+
+struct Window {
+    explicit Window(SheetLocks& locks) { commands.UseLocks(&locks); }
+    StyleEditor editor{DiskFiles()};
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    DocumentCommands commands{editor, dialogs, settings};
+};
+
+// A sheet open in one window is not opened, nor saved over, in another: the second
+// window is told and keeps its own document; once the first has closed, it may.
+TEST(OneWindowPerSheet, ASecondWindowIsToldAndTheFirstKeepsItsFiles) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    SharedLocks locks;
+    Window first(locks), second(locks);
+    ASSERT_TRUE(first.commands.OpenCSSFile(path));
+    const std::string held = "Файл " + path +
+                             " уже открыт в другом окне Tesselo.\r"
+                             "Продолжите работу с ним там или закройте то окно.";
+
+    EXPECT_FALSE(second.commands.OpenCSSFile(path));
+    ASSERT_EQ(second.dialogs.Shown.size(), 1u) << "no recovery question";
+    EXPECT_EQ(second.dialogs.Shown[0].Text, held);
+    EXPECT_TRUE(second.editor.Document.FileName.empty());
+    second.dialogs.SaveChoices = {path};
+    second.commands.SaveAsExecute();
+    EXPECT_EQ(second.dialogs.Shown.back().Text, held);
+    EXPECT_EQ(ReadBytes(path), kSheet);
+    EXPECT_EQ(ReadBytes(Original(path)), kSheet) << "the first window's copy";
+
+    EXPECT_TRUE(first.commands.FormClose());
+    second.dialogs.Shown.clear();
+    EXPECT_TRUE(second.commands.OpenCSSFile(path));
+    EXPECT_TRUE(second.dialogs.Shown.empty());
+    second.commands.NewExecute(); // a new document lets the sheet go
+    EXPECT_TRUE(first.commands.OpenCSSFile(path));
 }
 
 // A copy that holds the file byte for byte tells of no crash: a clean close in a
