@@ -47,6 +47,8 @@ void ClearPanel(PropertySet& panel) {
     panel.BorderColor = kButtonFaceColor;
     panel.ReleaseGroup(G::BorderStyle);
     ClearLength(panel, Length::BorderWidth);
+    for (BorderValues& side : panel.BorderSides)
+        side = {};
 
     panel.BackGroundColorCheck = false;
     panel.BackGroundColor = Color{0xFF, 0xFF, 0xFF};
@@ -56,6 +58,7 @@ void ClearPanel(PropertySet& panel) {
         panel.ReleaseGroup(group);
     panel.BackGroundAttCheck = false;
     panel.BackGroundAttEnabled = false;
+    panel.PicturePlacementAlone = false;
     panel.BackGroundAttCaption = captions::NoPicture(panel.Encoding);
     panel.BackGroundImageText.clear();
 

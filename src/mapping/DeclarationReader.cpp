@@ -194,7 +194,63 @@ constexpr std::array<SlotInfo, kSlotCount> kSlotProperties = {{
     {S::BlockLeft, "left"},
     {S::BlockHeight, "height"},
     {S::BlockWidth, "width"},
+    {S::BorderTopWidth, "border-top-width"},
+    {S::BorderTopStyle, "border-top-style"},
+    {S::BorderTopColor, "border-top-color"},
+    {S::BorderRightWidth, "border-right-width"},
+    {S::BorderRightStyle, "border-right-style"},
+    {S::BorderRightColor, "border-right-color"},
+    {S::BorderBottomWidth, "border-bottom-width"},
+    {S::BorderBottomStyle, "border-bottom-style"},
+    {S::BorderBottomColor, "border-bottom-color"},
+    {S::BorderLeftWidth, "border-left-width"},
+    {S::BorderLeftStyle, "border-left-style"},
+    {S::BorderLeftColor, "border-left-color"},
 }};
+
+// The border properties by the side they set: "border" and "border-width" set all
+// four, "border-top" and "border-top-color" the top; the logical ones
+// ("border-block-start") set a side that depends on the writing mode.
+enum class BorderReach { None, All, Side, Logical };
+struct BorderProperty {
+    BorderReach Reach = BorderReach::None;
+    BorderSide Side = BorderSide::All;
+    std::array<bool, 3> Parts{}; // width, style, colour
+};
+
+BorderProperty BorderPropertyOf(std::string_view property) {
+    BorderProperty out;
+    if (!property.starts_with("border") || property.ends_with("radius"))
+        return out;
+    std::string_view rest = property.substr(6);
+    constexpr std::array<std::string_view, 4> sides = {"-top", "-right", "-bottom", "-left"};
+    out.Reach = BorderReach::All;
+    for (size_t i = 0; i < sides.size(); ++i) {
+        if (rest.starts_with(sides[i])) {
+            out.Reach = BorderReach::Side;
+            out.Side = kBorderSides[i];
+            rest.remove_prefix(sides[i].size());
+        }
+    }
+    for (std::string_view logical :
+         {"-block-start", "-block-end", "-inline-start", "-inline-end", "-block", "-inline"}) {
+        if (out.Reach == BorderReach::All && rest.starts_with(logical)) {
+            out.Reach = BorderReach::Logical;
+            rest.remove_prefix(logical.size());
+        }
+    }
+    if (rest.empty())
+        out.Parts = {true, true, true};
+    else if (rest == "-width")
+        out.Parts[0] = true;
+    else if (rest == "-style")
+        out.Parts[1] = true;
+    else if (rest == "-color")
+        out.Parts[2] = true;
+    else
+        out.Reach = BorderReach::None; // border-image, border-collapse, border-spacing
+    return out;
+}
 
 using SlotMask = std::array<bool, kSlotCount>;
 
@@ -234,18 +290,22 @@ SlotMask Covered(std::string_view property) {
     box("margin", kMargin);
     box("padding", kPadding);
     box("inset", kOffsets);
-    if (property == "border" || property.starts_with("border-top") ||
-        property.starts_with("border-right") || property.starts_with("border-bottom") ||
-        property.starts_with("border-left") || property.starts_with("border-block") ||
-        property.starts_with("border-inline")) {
-        if (property.ends_with("-width"))
-            Cover(mask, {S::BorderWidth});
-        else if (property.ends_with("-style"))
-            Cover(mask, {S::BorderStyle});
-        else if (property.ends_with("-color"))
-            Cover(mask, {S::BorderColor});
-        else if (!property.ends_with("radius"))
-            Cover(mask, {S::BorderWidth, S::BorderStyle, S::BorderColor});
+    // A border property for all four sides sets each side too; a logical one may set
+    // any side.
+    if (const BorderProperty border = BorderPropertyOf(property); border.Reach != BorderReach::None) {
+        auto cover = [&](BorderSide side) {
+            const BorderSlots slots = SlotsOf(side);
+            for (int part = 0; part < 3; ++part)
+                if (border.Parts[static_cast<size_t>(part)])
+                    Cover(mask, {part == 0 ? slots.Width : part == 1 ? slots.Style : slots.Color});
+        };
+        if (border.Reach == BorderReach::Side) {
+            cover(border.Side);
+        } else {
+            cover(BorderSide::All);
+            for (BorderSide side : kBorderSides)
+                cover(side);
+        }
     }
     if (property == "background" || property.starts_with("background-position-"))
         Cover(mask, {S::BackGroundColor, S::BackGroundImage, S::PicturePosition,
@@ -375,6 +435,21 @@ bool IsImageText(std::string_view value) {
 
 // Whether the panel can hold the value for the property, and if so, puts it there.
 bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
+    // A side's border goes through the border controls, shown for that side a moment.
+    if (auto border = BorderPartOf(slot); border && border->Side != BorderSide::All) {
+        if (border->Part != 1 && SplitValue(value).size() > 1)
+            return false; // one width or colour for one side
+        const BorderSide shown = panel.ShownBorderSide;
+        const BorderSlots all = SlotsOf(BorderSide::All);
+        panel.ShowBorderSide(border->Side);
+        const bool ok = Apply(panel,
+                              border->Part == 0   ? all.Width
+                              : border->Part == 1 ? all.Style
+                                                  : all.Color,
+                              value, apply);
+        panel.ShowBorderSide(shown);
+        return ok;
+    }
     if (auto field = LengthFieldOf(slot)) {
         if (!IsLengthFieldValue(*field, value))
             return false;
@@ -528,9 +603,15 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
 }
 
 // The four values of a margin or padding shorthand, or nothing.
+// A variable standing alone in a shorthand is taken as one value, as sheets write them
+// ("padding: var(--y) var(--x)"); how many it holds is known only in the browser, so a
+// shorthand with a variable is never rewritten: a changed part is written after it.
+bool IsBareVariable(std::string_view part) {
+    return part.size() > 5 && EqualsIgnoringAsciiCase(part.substr(0, 4), "var(") &&
+           part.back() == ')';
+}
+
 std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
-    if (HoldsVariable(value))
-        return std::nullopt; // how many values a variable holds is known only later
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 4)
         return std::nullopt;
@@ -563,15 +644,22 @@ bool IsBorderStyle(std::string_view part) {
 }
 
 // Width, style and colour of a border shorthand, each at most once, in any order.
+// A variable takes the first part no other value takes, in the order width, style and
+// colour; a variable alone is the whole border and is not taken.
 std::optional<ShorthandParts> BorderParts(std::string_view value) {
-    if (HoldsVariable(value) || IsCssWideKeyword(value))
+    if (IsCssWideKeyword(value))
         return std::nullopt;
     ShorthandParts out;
     auto parts = SplitValue(value);
-    if (parts.empty() || parts.size() > 3)
+    if (parts.empty() || parts.size() > 3 || (parts.size() == 1 && IsBareVariable(parts[0])))
         return std::nullopt;
+    std::vector<std::string_view> variables;
     for (auto part : parts) {
         size_t which = 0;
+        if (IsBareVariable(part)) {
+            variables.push_back(part);
+            continue;
+        }
         if (IsLengthLike(part) || IsOneOf(part, {"thin", "medium", "thick"}))
             which = 0;
         else if (IsBorderStyle(part))
@@ -583,6 +671,10 @@ std::optional<ShorthandParts> BorderParts(std::string_view value) {
         if (!out[which].empty())
             return std::nullopt;
         out[which] = std::string(part);
+    }
+    for (auto variable : variables) {
+        auto free = std::find_if(out.begin(), out.begin() + 3, [](const std::string& p) { return p.empty(); });
+        *free = std::string(variable); // three parts at most, so one is free
     }
     return out;
 }
@@ -653,19 +745,112 @@ struct ShorthandGroup {
     std::vector<BoxEntry>& (*Entries)(ReadOrigins&);
 };
 
-const std::array<ShorthandGroup, 4> kShorthandGroups = {{
+constexpr std::array<Slot, 3> kBorderTop = {S::BorderTopWidth, S::BorderTopStyle,
+                                            S::BorderTopColor};
+constexpr std::array<Slot, 3> kBorderRight = {S::BorderRightWidth, S::BorderRightStyle,
+                                              S::BorderRightColor};
+constexpr std::array<Slot, 3> kBorderBottom = {S::BorderBottomWidth, S::BorderBottomStyle,
+                                               S::BorderBottomColor};
+constexpr std::array<Slot, 3> kBorderLeft = {S::BorderLeftWidth, S::BorderLeftStyle,
+                                             S::BorderLeftColor};
+
+const std::array<ShorthandGroup, 8> kShorthandGroups = {{
     {"margin", kMargin, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Margin; }},
     {"padding", kPadding, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Padding; }},
     {"border", kBorder, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Border; }},
     {"background", kBackground,
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Background; }},
+    {"border-top", kBorderTop,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[0]; }},
+    {"border-right", kBorderRight,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[1]; }},
+    {"border-bottom", kBorderBottom,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[2]; }},
+    {"border-left", kBorderLeft,
+     [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[3]; }},
 }};
+
+bool IsBorderShorthand(std::string_view property) {
+    return property == "border" || property == "border-top" || property == "border-right" ||
+           property == "border-bottom" || property == "border-left";
+}
+
+// A declaration for all four sides sets a side's border too, but only the side's own
+// declarations are the side's in the panel.
+bool IsOwnDeclaration(Slot slot, std::string_view property) {
+    const auto part = BorderPartOf(slot);
+    if (!part || part->Side == BorderSide::All)
+        return true;
+    const BorderProperty border = BorderPropertyOf(property);
+    return border.Reach == BorderReach::Side && border.Side == part->Side;
+}
 
 const ShorthandGroup& GroupNamed(std::string_view name) {
     for (const auto& group : kShorthandGroups)
         if (group.Name == name)
             return group;
     return kShorthandGroups[0];
+}
+
+// The author's comments that go with a declaration: those inside its value, and those
+// right after its ";" (blanks between them), up to what comes next.
+struct DeclarationNotes {
+    std::string Bare;    // the value without its comments
+    std::string Inside;  // the comments inside the value, as written
+    std::string Trailer; // the comments after the ";"
+    size_t CutEnd = 0;   // where the declaration with its trailing comments ends
+};
+
+DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
+    DeclarationNotes notes;
+    const std::string_view value = d.Value;
+    char quote = 0;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (quote) {
+            notes.Bare += c;
+            if (c == '\\' && i + 1 < value.size())
+                notes.Bare += value[++i];
+            else if (c == quote)
+                quote = 0;
+            continue;
+        }
+        if (c == '/' && i + 1 < value.size() && value[i + 1] == '*') {
+            const size_t close = value.find("*/", i + 2);
+            const size_t end = close == std::string_view::npos ? value.size() : close + 2;
+            // The first comment is written as it stood: right after the value or after
+            // a blank.
+            if (notes.Inside.empty())
+                notes.Inside = i > 0 && value[i - 1] == ' ' ? " " : "";
+            else
+                notes.Inside += ' ';
+            notes.Inside += value.substr(i, end - i);
+            if (!notes.Bare.empty() && notes.Bare.back() != ' ')
+                notes.Bare += ' ';
+            i = end - 1;
+            continue;
+        }
+        if (c == '"' || c == '\'')
+            quote = c;
+        if (c != ' ' || (!notes.Bare.empty() && notes.Bare.back() != ' '))
+            notes.Bare += c;
+    }
+    while (!notes.Bare.empty() && notes.Bare.back() == ' ')
+        notes.Bare.pop_back();
+    notes.CutEnd = d.End;
+    for (size_t at = d.End; at < text.size();) {
+        if (IsCssBlank(text[at])) {
+            ++at;
+            continue;
+        }
+        if (!text.substr(at).starts_with("/*"))
+            break;
+        const size_t close = text.find("*/", at + 2);
+        const size_t end = close == std::string_view::npos ? text.size() : close + 2;
+        notes.Trailer += (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
+        notes.CutEnd = at = end;
+    }
+    return notes;
 }
 
 struct Candidate {
@@ -817,16 +1002,40 @@ LineList SplitUnsupported(std::string_view rest) {
         else if (c == ')' && depth > 0)
             --depth;
         else if (c == ';' && depth == 0) {
-            lines.emplace_back(rest.substr(start, i + 1 - start));
-            start = i + 1;
+            // The comments right after the ";" stay on its line.
+            size_t end = i + 1;
+            for (size_t at = end; at < rest.size();) {
+                if (rest[at] == ' ') {
+                    ++at;
+                    continue;
+                }
+                const size_t close = rest.substr(at).starts_with("/*") ? rest.find("*/", at + 2)
+                                                                       : std::string_view::npos;
+                if (close == std::string_view::npos)
+                    break;
+                end = at = close + 2;
+            }
+            lines.emplace_back(rest.substr(start, end - start));
+            start = end;
+            i = end - 1;
         }
     }
     lines.emplace_back(rest.substr(start));
+    // A ";" left after a declaration's comments is the one that closes the text.
+    if (lines.size() >= 3 &&
+        lines[lines.size() - 2].find_first_not_of(' ') == lines[lines.size() - 2].size() - 1 &&
+        lines[lines.size() - 2].back() == ';' && lines.back().empty() &&
+        lines[lines.size() - 3].ends_with("*/"))
+        lines.erase(lines.end() - 2);
     return lines;
 }
 
 void ReadDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
+    // The rule is read with the border controls on all four sides; they go back to the
+    // side the user chose after.
+    const BorderSide shownSide = panel.ShownBorderSide;
+    panel.ShowBorderSide(BorderSide::All);
     std::string text = NormalizeDeclarationsKeepCase(memo.Lines);
     // Every copy of the marker goes, with the blank its line end became.
     for (size_t at = 0;;) {
@@ -839,9 +1048,20 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     ClearPanel(panel);
 
     const std::vector<Declaration> declarations = ParseDeclarations(text);
+    // The panel reads the values without their comments; the comments go with them.
+    std::vector<DeclarationNotes> notes;
+    notes.reserve(declarations.size());
+    for (const Declaration& d : declarations)
+        notes.push_back(NotesOf(text, d));
+    std::vector<Declaration> bare = declarations;
+    for (size_t i = 0; i < bare.size(); ++i)
+        bare[i].Value = notes[i].Bare;
+    auto indexOf = [&](const Candidate& c) { return static_cast<size_t>(c.Source - bare.data()); };
+    auto raw = [&](const Candidate& c) { return declarations[indexOf(c)].Value; };
+
     std::vector<Candidate> candidates;
-    candidates.reserve(declarations.size());
-    for (const Declaration& d : declarations) {
+    candidates.reserve(bare.size());
+    for (const Declaration& d : bare) {
         Candidate c{&d, Covered(d.Property), false, std::nullopt};
         if (std::none_of(c.Covers.begin(), c.Covers.end(), [](bool b) { return b; }))
             continue; // no property of the panel's
@@ -849,7 +1069,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box =
                 BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
             c.Takeable = c.Box.has_value();
-        } else if (d.Property == "border") {
+        } else if (IsBorderShorthand(d.Property)) {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
         } else if (d.Property == "background") {
@@ -857,7 +1077,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             // A background longhand the panel has no control for, in front of the
             // shorthand, would come after it once the shorthand is written forward.
             const bool resetsAKeptOne =
-                std::any_of(declarations.data(), &d, [](const Declaration& earlier) {
+                std::any_of(static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
                     return earlier.Property.starts_with("background-") &&
                            std::none_of(kSlotProperties.begin(), kSlotProperties.end(),
                                         [&](const SlotInfo& info) {
@@ -871,6 +1091,22 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
                     c.Takeable = Apply(panel, info.Which, d.Value, false);
         }
         candidates.push_back(std::move(c));
+    }
+
+    // A side's border in front of a border for all four sides that sets a part of it
+    // would come after that one once written, the sides following the four: both stay
+    // where they are.
+    for (auto side = candidates.begin(); side != candidates.end(); ++side) {
+        const BorderProperty own = BorderPropertyOf(side->Source->Property);
+        if (own.Reach != BorderReach::Side)
+            continue;
+        for (auto later = side + 1; later != candidates.end(); ++later) {
+            const BorderProperty all = BorderPropertyOf(later->Source->Property);
+            if (all.Reach == BorderReach::All &&
+                ((own.Parts[0] && all.Parts[0]) || (own.Parts[1] && all.Parts[1]) ||
+                 (own.Parts[2] && all.Parts[2])))
+                side->Takeable = later->Takeable = false;
+        }
     }
 
     // A property that a declaration the panel cannot take sets in part is not the
@@ -892,7 +1128,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         }
     }
 
-    // The picture's position, attachment and repeat belong to a picture in the rule.
+    // A picture's position, attachment or repeat without the picture places a picture
+    // that another rule sets, as sprites do: its buttons stay enabled without one.
     auto taken = [&](Slot slot) {
         return !blocked[static_cast<size_t>(slot)] &&
                std::any_of(candidates.begin(), candidates.end(),
@@ -900,7 +1137,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     };
     if (!taken(S::BackGroundImage))
         for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat})
-            blocked[static_cast<size_t>(slot)] = true;
+            panel.PicturePlacementAlone = panel.PicturePlacementAlone || taken(slot);
 
     // The declaration that wins: the last one, or the last with "!important".
     std::vector<bool> removed(declarations.size(), false);
@@ -913,23 +1150,29 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         SlotOrigin& origin = panel.Origins[info.Which];
         winners[s] = -1;
         for (const Candidate& c : candidates) {
-            if (!c.Covers[s])
+            if (!c.Covers[s] || !IsOwnDeclaration(info.Which, c.Source->Property))
                 continue;
             if (!winner || c.Source->Important || !winner->Source->Important) {
                 winner = &c;
                 winners[s] = c.Box ? -1 : static_cast<int>(origin.Values.size());
             }
-            if (!c.Box)
+            if (!c.Box) {
                 origin.Values.push_back(
-                    std::string(c.Source->Value) +
+                    std::string(raw(c)) +
                     (c.Source->Important ? " " + std::string(c.Source->Priority) : ""));
-            removed[static_cast<size_t>(c.Source - declarations.data())] = true;
+                const std::string& trailer = notes[indexOf(c)].Trailer;
+                if (!trailer.empty())
+                    origin.Trailer += (origin.Trailer.empty() ? "" : " ") + trailer;
+            }
+            removed[indexOf(c)] = true;
         }
         if (!winner)
             continue;
         origin.Read = true;
         origin.Important = winner->Source->Important;
         origin.Notation = NotationOf(winner->Source->Value);
+        if (!winner->Box)
+            origin.Note = notes[indexOf(*winner)].Inside;
         if (winner->Box) {
             const ShorthandGroup& group = GroupNamed(winner->Source->Property);
             const size_t part =
@@ -947,6 +1190,11 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         panel.BackGroundColor = TextToColor("WHITE");
     if (!panel.BorderColorCheck)
         panel.BorderColor = TextToColor("GRAY");
+    for (BorderSide side : kBorderSides) {
+        BorderValues& values = panel.BorderSides[static_cast<size_t>(side)];
+        if (!values.ColorCheck)
+            values.Swatch = TextToColor("GRAY");
+    }
     if (!panel.FontColorCheck)
         panel.FontColor = TextToColor("BLACK");
 
@@ -961,19 +1209,22 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         for (const Candidate& c : candidates) {
             BoxEntry entry;
             entry.Priority = c.Source->Important ? std::string(c.Source->Priority) : "";
+            entry.Note = notes[indexOf(c)].Inside;
+            entry.Trailer = notes[indexOf(c)].Trailer;
             if (c.Box && c.Source->Property == group.Name) {
                 entry.Parts = *c.Box;
-                entry.Raw = std::string(c.Source->Value);
+                entry.Raw = std::string(raw(c));
                 if (group.Name == "background")
                     entry.Rest = BackgroundRest(c.Source->Value);
             } else {
                 auto part = std::find_if(group.Slots.begin(), group.Slots.end(), [&](Slot slot) {
-                    return c.Covers[static_cast<size_t>(slot)];
+                    return c.Covers[static_cast<size_t>(slot)] &&
+                           IsOwnDeclaration(slot, c.Source->Property);
                 });
                 if (part == group.Slots.end() || c.Box)
                     continue;
                 entry.Side = static_cast<int>(part - group.Slots.begin());
-                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(c.Source->Value);
+                entry.Parts[static_cast<size_t>(entry.Side)] = std::string(raw(c));
             }
             entries.push_back(std::move(entry));
         }
@@ -1009,7 +1260,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         if (!removed[i])
             continue;
         rest.append(text, from, declarations[i].Begin - from);
-        from = declarations[i].End;
+        from = notes[i].CutEnd;
     }
     rest.append(text, from, std::string::npos);
     size_t front = 0;
@@ -1021,6 +1272,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     if (rest == ";")
         rest.clear();
 
+    panel.ShowBorderSide(shownSide);
     memo.Lines.clear();
     WriteDeclarations(panel, memo);
     if (!rest.empty()) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 namespace tesselo {
 namespace {
@@ -14,12 +15,17 @@ class LineBuilder {
 public:
     explicit LineBuilder(LineList& out) : out_(out) {}
 
-    void Add(std::string_view property, std::string_view value) {
+    // The trailer is the author's comments after the declaration's ";".
+    void Add(std::string_view property, std::string_view value, std::string_view trailer = {}) {
         buffer_ += ' ';
         buffer_ += property;
         buffer_ += ": ";
         buffer_ += value;
         buffer_ += ';';
+        if (!trailer.empty()) {
+            buffer_ += ' ';
+            buffer_ += trailer;
+        }
     }
 
     void Finish() {
@@ -206,12 +212,14 @@ public:
         const SlotOrigin& origin = panel_.Origins[slot];
         std::optional<std::string> value = SlotValue(panel_, slot);
         if (origin.Read && value && *value == origin.Shown) {
-            for (const auto& read : origin.Values)
-                line_.Add(name, read);
+            for (size_t i = 0; i < origin.Values.size(); ++i)
+                line_.Add(name, origin.Values[i],
+                          i + 1 == origin.Values.size() ? origin.Trailer : std::string());
             return;
         }
         if (value)
-            line_.Add(name, WithPriority(*value, origin.Important ? "!important" : ""));
+            line_.Add(name, WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
+                      origin.Trailer);
     }
 
     // The margin or padding group read with a shorthand: its declarations in the order
@@ -244,28 +252,36 @@ public:
                 const size_t s = static_cast<size_t>(entry.Side);
                 if (!changed[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
-                              WithPriority(entry.Parts[s], entry.Priority));
+                              WithPriority(entry.Parts[s], entry.Priority), entry.Trailer);
                 continue;
             }
             ShorthandParts parts = entry.Parts;
             bool expand = false;
+            // A shorthand with a variable stays as read; a changed part follows it.
+            const bool variable = HoldsVariable(entry.Raw);
             for (size_t s = 0; s < 4; ++s) {
                 if (!changed[s])
                     continue;
                 if (!now[s])
                     expand = true; // a part cleared: the shorthand cannot say "not set"
-                else if (source[s] == static_cast<int>(e))
+                else if (source[s] == static_cast<int>(e) && !variable)
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
-                line_.Add(shorthand, WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts),
-                                                  entry.Priority));
+                line_.Add(shorthand,
+                          WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
+                                       entry.Priority),
+                          entry.Trailer);
                 continue;
             }
+            std::string notes = entry.Note.empty() ? entry.Trailer
+                                                   : entry.Note.substr(entry.Note[0] == ' ') +
+                                                         (entry.Trailer.empty() ? "" : " ") +
+                                                         entry.Trailer;
             for (size_t s = 0; s < 4; ++s)
                 if (source[s] == static_cast<int>(e) && now[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
-                              WithPriority(parts[s], entry.Priority)),
+                              WithPriority(parts[s], entry.Priority), std::exchange(notes, {})),
                         written[s] = true;
         }
         for (size_t s = 0; s < 4; ++s) {
@@ -305,13 +321,14 @@ public:
             if (entry.Side >= 0) {
                 const size_t p = static_cast<size_t>(entry.Side);
                 if (!changed[p])
-                    line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority));
+                    line_.Add(names[p], WithPriority(entry.Parts[p], entry.Priority),
+                              entry.Trailer);
                 continue;
             }
             ShorthandParts tokens = entry.Parts;
             bool touched = false;
             for (size_t p = 0; p < count; ++p)
-                if (changed[p] && source[p] == static_cast<int>(e))
+                if (changed[p] && source[p] == static_cast<int>(e) && !HoldsVariable(entry.Raw))
                     tokens[p] = now[p].value_or(""), written[p] = true, touched = true;
             std::string value;
             for (size_t p = 0; p < count; ++p)
@@ -321,8 +338,10 @@ public:
                 value += (value.empty() ? "" : " ") + entry.Rest;
             if (!touched)
                 value = entry.Raw;
+            else if (!value.empty())
+                value += entry.Note;
             if (!value.empty())
-                line_.Add(shorthand, WithPriority(value, entry.Priority));
+                line_.Add(shorthand, WithPriority(value, entry.Priority), entry.Trailer);
         }
         for (size_t p = 0; p < count; ++p)
             if (changed[p] && now[p] && !written[p])
@@ -367,6 +386,26 @@ bool IsFontSizeKeyword(std::string_view upperText) {
 }
 
 std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
+    if (auto border = BorderPartOf(slot)) {
+        const BorderValues values = panel.BorderOf(border->Side);
+        switch (border->Part) {
+        case 0:
+            if (!values.Width.Set)
+                return std::nullopt;
+            return LengthValue(values.Width, Length::BorderWidth);
+        case 1:
+            for (size_t i = 0; i < values.Style.size(); ++i)
+                if (values.Style[i])
+                    return std::string(
+                        Info(static_cast<Keyword>(static_cast<size_t>(Keyword::BorderSolid) + i))
+                            .Value);
+            if (!values.StyleText.empty())
+                return values.StyleText;
+            return std::nullopt;
+        default:
+            return ColorValue(panel, values.ColorCheck, values.Swatch, values.ColorText, slot);
+        }
+    }
     if (auto field = FieldOf(slot)) {
         if (!panel[*field].Set)
             return std::nullopt;
@@ -405,9 +444,6 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
     }
     case S::FontColor:
         return ColorValue(panel, panel.FontColorCheck, panel.FontColor, panel.FontColorText, slot);
-    case S::BorderColor:
-        return ColorValue(panel, panel.BorderColorCheck, panel.BorderColor, panel.BorderColorText,
-                          slot);
     case S::BackGroundColor:
         if (panel.BackGroundTransparent)
             return "transparent";
@@ -489,6 +525,23 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
         w.Lengths({Length::BorderWidth});
         line.Finish();
     }
+    // Each side's own border, after the border of all four.
+    for (size_t i = 0; i < kBorderSides.size(); ++i) {
+        constexpr std::array<std::string_view, 4> shorthands = {"Border-top", "Border-right",
+                                                                "Border-bottom", "Border-left"};
+        const BorderSlots slots = SlotsOf(kBorderSides[i]);
+        const std::array<Slot, 3> parts = {slots.Width, slots.Style, slots.Color};
+        const std::string shorthand(shorthands[i]);
+        const std::array<std::string, 3> longhands = {shorthand + "-width", shorthand + "-style",
+                                                      shorthand + "-color"};
+        const std::array<std::string_view, 3> names = {longhands[0], longhands[1], longhands[2]};
+        if (!panel.Origins.BorderSides[i].empty())
+            w.EmitTokens(panel.Origins.BorderSides[i], parts, names, shorthand);
+        else
+            for (size_t p = 0; p < parts.size(); ++p)
+                w.Emit(parts[p], names[p]);
+        line.Finish();
+    }
     if (!panel.Origins.Background.empty()) { // lines 15 to 19
         constexpr std::array<Slot, 5> parts = {S::BackGroundColor, S::BackGroundImage,
                                                S::PicturePosition, S::PictureAttachment,
@@ -501,7 +554,7 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     } else {
         w.Emit(S::BackGroundColor, "BackGround-color");
         line.Finish();
-        if (panel.BackGroundAttCheck) { // lines 16 to 19
+        if (panel.PictureButtonsEnabled()) { // lines 16 to 19
             w.Emit(S::BackGroundImage, "BackGround-Image");
             line.Finish();
             for (Slot slot : {S::PicturePosition, S::PictureAttachment, S::PictureRepeat}) {

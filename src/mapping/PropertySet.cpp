@@ -305,4 +305,68 @@ std::string PictureCaption(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
+BorderSlots SlotsOf(BorderSide side) {
+    switch (side) {
+    case BorderSide::All:
+        break;
+    case BorderSide::Top:
+        return {Slot::BorderTopWidth, Slot::BorderTopStyle, Slot::BorderTopColor};
+    case BorderSide::Right:
+        return {Slot::BorderRightWidth, Slot::BorderRightStyle, Slot::BorderRightColor};
+    case BorderSide::Bottom:
+        return {Slot::BorderBottomWidth, Slot::BorderBottomStyle, Slot::BorderBottomColor};
+    case BorderSide::Left:
+        return {Slot::BorderLeftWidth, Slot::BorderLeftStyle, Slot::BorderLeftColor};
+    }
+    return {Slot::BorderWidth, Slot::BorderStyle, Slot::BorderColor};
+}
+
+std::optional<BorderPart> BorderPartOf(Slot slot) {
+    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right,
+                            BorderSide::Bottom, BorderSide::Left}) {
+        const BorderSlots slots = SlotsOf(side);
+        if (slot == slots.Width)
+            return BorderPart{side, 0};
+        if (slot == slots.Style)
+            return BorderPart{side, 1};
+        if (slot == slots.Color)
+            return BorderPart{side, 2};
+    }
+    return std::nullopt;
+}
+
+BorderValues PropertySet::BorderControls() const {
+    BorderValues values;
+    values.Width = (*this)[Length::BorderWidth];
+    for (size_t i = 0; i < values.Style.size(); ++i)
+        values.Style[i] = Down[static_cast<size_t>(Keyword::BorderSolid) + i];
+    values.StyleText = Text(KeywordGroup::BorderStyle);
+    values.ColorCheck = BorderColorCheck;
+    values.Swatch = BorderColor;
+    values.ColorText = BorderColorText;
+    return values;
+}
+
+void PropertySet::SetBorderControls(const BorderValues& values) {
+    (*this)[Length::BorderWidth] = values.Width;
+    for (size_t i = 0; i < values.Style.size(); ++i)
+        Down[static_cast<size_t>(Keyword::BorderSolid) + i] = values.Style[i];
+    Text(KeywordGroup::BorderStyle) = values.StyleText;
+    BorderColorCheck = values.ColorCheck;
+    BorderColor = values.Swatch;
+    BorderColorText = values.ColorText;
+}
+
+BorderValues PropertySet::BorderOf(BorderSide side) const {
+    return side == ShownBorderSide ? BorderControls() : BorderSides[static_cast<size_t>(side)];
+}
+
+void PropertySet::ShowBorderSide(BorderSide side) {
+    if (side == ShownBorderSide)
+        return;
+    BorderSides[static_cast<size_t>(ShownBorderSide)] = BorderControls();
+    SetBorderControls(BorderSides[static_cast<size_t>(side)]);
+    ShownBorderSide = side;
+}
+
 } // namespace tesselo

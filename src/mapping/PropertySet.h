@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -156,6 +157,9 @@ enum class Slot : uint8_t {
     FontColor, BorderColor, BorderStyle, BorderWidth, BackGroundColor, BackGroundImage,
     PicturePosition, PictureAttachment, PictureRepeat, Display, Visibility, Overflow, Clip,
     Position, Float, BlockTop, BlockRight, BlockBottom, BlockLeft, BlockHeight, BlockWidth,
+    BorderTopWidth, BorderTopStyle, BorderTopColor, BorderRightWidth, BorderRightStyle,
+    BorderRightColor, BorderBottomWidth, BorderBottomStyle, BorderBottomColor, BorderLeftWidth,
+    BorderLeftStyle, BorderLeftColor,
     Count
 };
 // clang-format on
@@ -169,6 +173,10 @@ struct SlotOrigin {
     // front of the one that wins (fallbacks for older browsers) first.
     LineList Values;
     std::string Shown; // the value the panel held for it right after reading
+    // The author's comments: those inside the winning value, written after a changed
+    // value, and those after its declarations' ";", written after its last one.
+    std::string Note;
+    std::string Trailer;
     bool Important = false;
     ColorNotation Notation = ColorNotation::Name;
     bool operator==(const SlotOrigin&) const = default;
@@ -184,7 +192,37 @@ struct BoxEntry {
     std::string Raw;      // the shorthand's value as read, written while no part changed
     std::string Rest;     // what a background shorthand sets that is no part of the panel's
     std::string Priority; // "!important" as written, or empty
+    std::string Note;     // comments inside its value, and after its ";"
+    std::string Trailer;
     bool operator==(const BoxEntry&) const = default;
+};
+
+// The sides of the border: the border controls show all four together or one alone.
+enum class BorderSide : uint8_t { All, Top, Right, Bottom, Left };
+inline constexpr std::array<BorderSide, 4> kBorderSides = {BorderSide::Top, BorderSide::Right,
+                                                          BorderSide::Bottom, BorderSide::Left};
+
+// The width, style and colour slots of one side, or of all four.
+struct BorderSlots {
+    Slot Width, Style, Color;
+};
+BorderSlots SlotsOf(BorderSide side);
+// The side and the part (0 width, 1 style, 2 colour) of a border slot.
+struct BorderPart {
+    BorderSide Side;
+    int Part;
+};
+std::optional<BorderPart> BorderPartOf(Slot slot);
+
+// What the border controls hold for one side or for all four.
+struct BorderValues {
+    LengthField Width;
+    std::array<bool, 9> Style{}; // the buttons BorderSolid to BorderNone
+    std::string StyleText;
+    bool ColorCheck = false;
+    Color Swatch = kButtonFaceColor;
+    std::string ColorText;
+    bool operator==(const BorderValues&) const = default;
 };
 
 struct ReadOrigins {
@@ -198,6 +236,8 @@ struct ReadOrigins {
     // The background group read with a "background" shorthand: Parts are colour,
     // picture, position, attachment and repeat; Side 0 to 4 the longhands.
     std::vector<BoxEntry> Background;
+    // Each side's border read with its shorthand ("border-top"), as the border group.
+    std::array<std::vector<BoxEntry>, 4> BorderSides;
     SlotOrigin& operator[](Slot slot) { return Slots[static_cast<size_t>(slot)]; }
     const SlotOrigin& operator[](Slot slot) const { return Slots[static_cast<size_t>(slot)]; }
     bool operator==(const ReadOrigins&) const = default;
@@ -266,6 +306,19 @@ struct PropertySet {
     // stands while the box is checked. Empty for a picture path.
     std::string BackGroundImageText;
     std::string BackGroundAttCaption = captions::NoPicture();
+    // The side the border controls show; the values of the others wait here, each at
+    // its side's place (the shown side's place is out of date).
+    BorderSide ShownBorderSide = BorderSide::All;
+    std::array<BorderValues, 5> BorderSides;
+    BorderValues BorderControls() const;
+    void SetBorderControls(const BorderValues& values);
+    BorderValues BorderOf(BorderSide side) const;
+    // Puts the shown side's values away and the side's values into the controls.
+    void ShowBorderSide(BorderSide side);
+
+    // The rule places a picture that another rule sets (a sprite's position): its
+    // position, attachment and repeat are shown and written without a picture.
+    bool PicturePlacementAlone = false;
 
     FontItems Items;
     ReadOrigins Origins;
@@ -284,8 +337,9 @@ struct PropertySet {
 
     // The transparent box disables the colour box and hides the swatch.
     bool BackGroundColorCheckEnabled() const { return !BackGroundTransparent; }
-    // The fifteen picture buttons are enabled exactly while a picture is set.
-    bool PictureButtonsEnabled() const { return BackGroundAttCheck; }
+    // The fifteen picture buttons are enabled while a picture is set, or while the rule
+    // places a picture it does not set.
+    bool PictureButtonsEnabled() const { return BackGroundAttCheck || PicturePlacementAlone; }
 
     bool operator==(const PropertySet&) const = default;
 };

@@ -255,6 +255,20 @@ std::optional<Color> ParseColorFunction(std::string_view name, std::string_view 
 }
 
 // The shortest decimal that gives the alpha back: 128 is "0.5".
+// A number with at most the given decimals, without trailing zeros.
+std::string DecimalText(double value, int decimals) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text = buffer;
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0')
+            text.pop_back();
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text == "-0" ? "0" : text;
+}
+
 std::string AlphaText(uint8_t alpha) {
     for (int decimals = 1; decimals <= 3; ++decimals) {
         char buffer[16];
@@ -310,12 +324,22 @@ std::string HslText(Color color) {
             hue = (r - g) / range + 4;
         hue *= 60;
     }
-    std::string text = color.Alpha == 255 ? "hsl(" : "hsla(";
-    text += std::to_string(std::lround(hue) % 360) + ", " + std::to_string(std::lround(sat * 100)) +
-            "%, " + std::to_string(std::lround(light * 100)) + "%";
-    if (color.Alpha != 255)
-        text += ", " + AlphaText(color.Alpha);
-    return text + ")";
+    // Whole numbers where they give the colour back, more decimals where rounding would
+    // move a channel: the browser turns the text into the same RGB as was meant.
+    std::string text;
+    for (int decimals = 0; decimals <= 3; ++decimals) {
+        text = color.Alpha == 255 ? "hsl(" : "hsla(";
+        text += DecimalText(std::fmod(hue, 360), decimals) + ", " +
+                DecimalText(sat * 100, decimals) + "%, " + DecimalText(light * 100, decimals) + "%";
+        if (color.Alpha != 255)
+            text += ", " + AlphaText(color.Alpha);
+        text += ")";
+        const auto back = ParseColor(text);
+        if (back && back->Red == color.Red && back->Green == color.Green &&
+            back->Blue == color.Blue)
+            break;
+    }
+    return text;
 }
 
 } // namespace

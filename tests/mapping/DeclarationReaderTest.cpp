@@ -218,6 +218,8 @@ TEST(DeclarationReader, EmptyViewResetsThePanelWithDefaultSwatches) {
     expected.FontColor = kBlack;
     expected.BorderColor = kGray;
     expected.BackGroundColor = kWhite;
+    for (BorderSide side : kBorderSides)
+        expected.BorderSides[static_cast<size_t>(side)].Swatch = kGray;
 
     EXPECT_EQ(ReadInto(panel, {}), LineList{});
     EXPECT_EQ(panel, expected);
@@ -608,14 +610,17 @@ TEST(DeclarationReaderColors, TransparentBackgroundDisablesTheColourBox) {
 // ---------------------------------------------------------------------------
 // The background picture
 
-TEST(DeclarationReaderPicture, PositionWithoutAPictureStaysUnsupported) {
+// A sprite's rule places the picture another rule sets: left unread, a kept
+// "background-position" would override the position chosen once a picture is set.
+TEST(DeclarationReaderPicture, PositionWithoutAPictureIsShownAndItsButtonsEnabled) {
     ReadResult r = Read({"background-position: left top; background-repeat: no-repeat; "
                          "background-attachment: fixed"});
-    EXPECT_EQ(ButtonsDown(r.Panel), 0u);
+    EXPECT_EQ(ButtonsDown(r.Panel), 3u);
     EXPECT_FALSE(r.Panel.BackGroundAttCheck);
-    EXPECT_EQ(r.Lines,
-              (LineList{kComment, "background-position:left top;", "background-repeat:no-repeat;",
-                        "background-attachment:fixed;", ""}));
+    EXPECT_TRUE(r.Panel.PictureButtonsEnabled());
+    EXPECT_EQ(r.Lines, (LineList{"; BackGround-position: left top;", "; BackGround-Attachment: fixed;",
+                                 "; BackGround-Repeat: no-repeat;"}));
+    EXPECT_FALSE(Read({"color: red"}).Panel.PictureButtonsEnabled());
 }
 
 TEST(DeclarationReaderPicture, PictureEnablesItsButtonsAndReadsThem) {

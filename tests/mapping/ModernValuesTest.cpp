@@ -161,16 +161,29 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"SideThenShorthand",
                  "padding-left: 1px; padding: 2px",
                  {"; Padding-left: 1px; Padding: 2px;"}},
-        ReadCase{"VariableShorthandIsKept",
+        ReadCase{"VariableShorthand",
                  "margin: var(--M); margin-top: 1px",
-                 {kComment, "margin:var(--M);", "margin-top:1px;", ""}},
+                 {"; Margin: var(--M); Margin-top: 1px;"}},
+        ReadCase{"BorderWithVariables",
+                 "border: var(--w) solid var(--c)",
+                 {"; Border: var(--w) solid var(--c);"}},
+        ReadCase{"BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
         ReadCase{"Border", "border: 1px solid #dee2e6", {"; Border: 1px solid #dee2e6;"}},
         ReadCase{"BorderThenColour",
                  "border: 0; border-color: red",
                  {"; Border: 0; Border-color: red;"}},
-        ReadCase{"BorderSideKeepsTheBorder",
+        ReadCase{"BorderSideAfterTheBorder",
                  "border: 1px solid; border-bottom: 0",
-                 {kComment, "border:1px solid;", "border-bottom:0;", ""}},
+                 {"; Border: 1px solid;", "; Border-bottom: 0;"}},
+        ReadCase{"BorderSideInFrontOfTheBorderIsKept",
+                 "border-top-color: red; border-color: blue",
+                 {kComment, "border-top-color:red;", "border-color:blue;", ""}},
+        ReadCase{"BorderSideLonghands",
+                 "border-width: 1px; border-left-width: 2px; border-left-style: dashed",
+                 {"; Border-width: 1px;", "; Border-left-width: 2px; Border-left-style: dashed;"}},
+        ReadCase{"LogicalBorderSideKeepsTheBorder",
+                 "border: 1px solid; border-inline-start: 0",
+                 {kComment, "border:1px solid;", "border-inline-start:0;", ""}},
         ReadCase{"Background",
                  "background: #fff url(img/a.png) no-repeat center top",
                  {"; BackGround: #fff url(img/a.png) no-repeat center top;"}},
@@ -216,6 +229,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"DataUrl",
                                "background-image: url(data:image/png;base64,iVBO=)",
                                {"; BackGround-Image: url(data:image/png;base64,iVBO=);"}}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+// An author's comment stays with the declaration it follows, or stands in.
+INSTANTIATE_TEST_SUITE_P(
+    Comments, ReadTable,
+    ::testing::Values(ReadCase{"AfterTheSemicolon",
+                               "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
+                               {"; Line-height: 1.15; /* 1 */", kComment,
+                                "-webkit-text-size-adjust:100%;/* 2 */", ""}},
+                      ReadCase{"InsideTheValue",
+                               "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
+                               {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
+                      ReadCase{"InsideAShorthand",
+                               "border: 1px solid #c5c5c5/*{border}*/",
+                               {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
+                      ReadCase{"CommentMarkersInAString",
+                               "font-family: \"/*x*/\"",
+                               {"; Font-Family: \"/*x*/\";"}},
+                      ReadCase{"OnlyCommentsInTheValue",
+                               "color: /*{fc}*/",
+                               {kComment, "color:/*{fc}*/;", ""}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // ---------------------------------------------------------------------------
@@ -264,6 +298,14 @@ INSTANTIATE_TEST_SUITE_P(
                                  "margin: 0 auto",
                                  [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "5", "px"); },
                                  {"; Margin: 5px auto 0;"}},
+                      ChangeCase{"VariableShorthandStaysAndTheChangeFollows",
+                                 "padding: var(--y) var(--x)",
+                                 [](PropertySet& p) { SetLengthTo(p, L::PaddingTop, "5", "px"); },
+                                 {"; Padding: var(--y) var(--x); Padding-top: 5px;"}},
+                      ChangeCase{"VariableBorderStaysAndTheChangeFollows",
+                                 "border: var(--w) solid var(--c)",
+                                 [](PropertySet& p) { p.PressDown(K::BorderDashed); },
+                                 {"; Border: var(--w) solid var(--c); Border-style: dashed;"}},
                       ChangeCase{"SideAfterTheShorthandChanged",
                                  "margin: 0; margin-top: 5px",
                                  [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "7", "px"); },
@@ -283,6 +325,25 @@ INSTANTIATE_TEST_SUITE_P(
                                      p.BorderColor = {255, 0, 0, 255};
                                  },
                                  {"; Border: 1px solid RED;"}},
+                      ChangeCase{"SideBorderChangedOnItsSide",
+                                 "border: 0; border-top: 1px solid #ccc",
+                                 [](PropertySet& p) {
+                                     p.ShowBorderSide(BorderSide::Top);
+                                     p.PressDown(K::BorderDashed);
+                                 },
+                                 {"; Border: 0;", "; Border-top: 1px dashed #ccc;"}},
+                      ChangeCase{"SideBorderAddedWhereNoneWas",
+                                 "border: 1px solid",
+                                 [](PropertySet& p) {
+                                     p.ShowBorderSide(BorderSide::Bottom);
+                                     SetLengthTo(p, L::BorderWidth, "3", "px");
+                                     p.ShowBorderSide(BorderSide::All);
+                                 },
+                                 {"; Border: 1px solid;", "; Border-bottom-width: 3px;"}},
+                      ChangeCase{"AllSidesChangedBesideASide",
+                                 "border: 1px solid; border-left: 0",
+                                 [](PropertySet& p) { p.PressDown(K::BorderDotted); },
+                                 {"; Border: 1px dotted;", "; Border-left: 0;"}},
                       ChangeCase{"BorderPartAfterTheShorthandChanged",
                                  "border: 0; border-width: 1px",
                                  [](PropertySet& p) { SetLengthTo(p, L::BorderWidth, "2", "px"); },
@@ -320,6 +381,21 @@ INSTANTIATE_TEST_SUITE_P(
                                      p.PressDown(K::TextAlignCenter);
                                  },
                                  {"; Text-align: center;"}},
+                      ChangeCase{"CommentInTheValueFollowsTheChange",
+                                 "color: #5f3f3f/*{fcError}*/; /* note */",
+                                 [](PropertySet& p) {
+                                     p.FontColor = {0x11, 0x22, 0x33, 255};
+                                 },
+                                 {"; color: #112233/*{fcError}*/; /* note */"}},
+                      ChangeCase{"CommentOfAChangedShorthand",
+                                 "margin: 0 auto /*m*/; /* centred */",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "5", "px"); },
+                                 {"; Margin: 5px auto 0 /*m*/; /* centred */"}},
+                      ChangeCase{"CommentOfAnExpandedShorthand",
+                                 "padding: 1px 2px; /* p */",
+                                 [](PropertySet& p) { p[L::PaddingTop].Set = false; },
+                                 {"; Padding-right: 2px; /* p */ Padding-bottom: 1px; "
+                                  "Padding-left: 2px;"}},
                       ChangeCase{"TextValueReplacedByANumber",
                                  "width: calc(100% - 1rem)",
                                  [](PropertySet& p) { SetLengthTo(p, L::BlockWidth, "50", "%"); },
@@ -335,6 +411,30 @@ TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {
         panel.FontSize.Text = text;
         EXPECT_EQ(Rewrite(panel, {}), LineList{}) << text;
     }
+}
+
+// The border controls show all four sides or one; the side chosen stays chosen while
+// the rule is read again after each change.
+TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
+    const std::string rule = "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
+    PropertySet p;
+    ReadLines(p, rule);
+    EXPECT_EQ(p[L::BorderWidth].Text, "1");
+    EXPECT_TRUE(p.IsDown(K::BorderSolid) && p.BorderColorCheck);
+    p.ShowBorderSide(BorderSide::Top);
+    EXPECT_EQ(p[L::BorderWidth].Text, "2");
+    EXPECT_TRUE(p.IsDown(K::BorderDashed) && !p.IsDown(K::BorderSolid));
+    EXPECT_FALSE(p.BorderColorCheck);
+    const LineList lines = ReadLines(p, rule);
+    EXPECT_EQ(p.ShownBorderSide, BorderSide::Top);
+    EXPECT_EQ(p[L::BorderWidth].Text, "2");
+    EXPECT_EQ(lines, (LineList{"; Border: 1px solid red;", "; Border-top: 2px dashed;",
+                               "; Border-left-color: BLUE;"}));
+    p.ShowBorderSide(BorderSide::Left);
+    EXPECT_TRUE(p.BorderColorCheck && !p[L::BorderWidth].Set);
+    EXPECT_EQ(p.BorderColor, (Color{0, 0, 255, 255}));
+    p.ShowBorderSide(BorderSide::All);
+    EXPECT_EQ(p[L::BorderWidth].Text, "1");
 }
 
 TEST(Strings, BlanksInsideAStringAreNotFolded) {
