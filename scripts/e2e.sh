@@ -4,7 +4,8 @@
 # (xdotool), on a small site of our own whose page links its style sheet. After each
 # change, with automatic refresh on, the sheet on disk must hold the new declaration
 # and the preview's page must show it (its computed style, read through QtWebEngine's
-# remote debugging port). Then a new style through the selector builder, save, close,
+# remote debugging port). Then a rule whose size is in rem edited, a new style through
+# the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start.
 # Usage: scripts/e2e.sh [BUILD_DIR]   (default build/; keeps the screens on failure)
@@ -45,9 +46,9 @@ cat >"$site/index.html" <<'HTML'
 <!doctype html>
 <html><head><meta charset="utf-8"><title>e2e</title>
 <link rel="stylesheet" href="site.css"></head>
-<body><h1>Heading</h1><p>Text.</p></body></html>
+<body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p></body></html>
 HTML
-printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n' >"$sheet"
+printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n' >"$sheet"
 printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
     "$sheet" "file://$site/index.html" >"$XDG_CONFIG_HOME/Velmor/Tesselo.conf"
 
@@ -135,25 +136,35 @@ xdotool type '#cc0000'
 xdotool key Return
 expect '(^|[ ;{])color: *#cc0000' h1 color 'rgb(204, 0, 0)'
 
-step=6 # a new style through the selector builder: the tag H2, added, done
+step=6 # a size in rem: the rule read with its unit, a new size typed with its unit
+click 30 "$(row 3)"
+click 670 61
+xdotool key ctrl+a
+xdotool type 1.5rem
+xdotool key Return
+expect 'font-size: *1\.5rem' .lead font-size 24px
+
+step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list
 builder=$(window CreateSelector) || fail "the selector builder did not come"
 sleep 1
-for at in "25 145" "1054 254" "1047 367"; do
+for at in "25 134" "731 264" "731 377"; do
     xdotool mousemove --window "$builder" $at click 1
     sleep 0.4
 done
 sleep 0.5
 
-step=7 # saved with the tool bar's button
+step=8 # saved with the tool bar's button
 click 66 33
 for _ in $(seq 25); do
     grep -Eq '^H2 *\{' "$sheet" && break
     sleep 0.2
 done
 grep -Eq '^H2 *\{' "$sheet" || fail "the new style is not on disk: $(cat "$sheet")"
+tr -d '\r\n' <"$sheet" | grep -Eqi '\.lead *\{[^}]*font-size: *1\.5rem;[^}]*\}' &&
+    ! grep -q '1\.25rem' "$sheet" || fail "the rem size is not saved alone: $(cat "$sheet")"
 
-step=8 # closed as the window manager would; a clean close takes the backup copy away
+step=9 # closed as the window manager would; a clean close takes the backup copy away
 "$helper" close "$id"
 for _ in $(seq 50); do
     kill -0 "$app" 2>/dev/null || break
@@ -163,17 +174,17 @@ kill -0 "$app" 2>/dev/null && fail "the program did not end on close"
 app=
 [ -e "$sheet.ORIGINAL" ] && fail "the backup copy was left behind"
 
-step=9 # the next start opens the same file with the new style selected
+step=10 # the next start opens the same file with the new style selected
 start
 main_window
 xwininfo -id "$id" | grep -q "site.css" || fail "the caption does not name the file"
 # A row shows the list's silver unless it is the selected one.
 pixel() { import -window "$id" -crop "1x1+120+$(row "$1")" -depth 8 txt:- | grep -Eo '#[0-9A-F]{6}' | head -1; }
-[ "$(pixel 1)" = "#C0C0C0" ] && [ "$(pixel 3)" != "#C0C0C0" ] ||
-    fail "the fourth row is not the selected one"
+[ "$(pixel 1)" = "#C0C0C0" ] && [ "$(pixel 4)" != "#C0C0C0" ] ||
+    fail "the fifth row is not the selected one"
 grep -Eqi 'font-size: *28px' "$sheet" || fail "the edits did not stay: $(cat "$sheet")"
 
-step=10 # killed in the middle of an edit: the next start asks about the backup copy
+step=11 # killed in the middle of an edit: the next start asks about the backup copy
 click 30 "$(row 1)"
 click 438 118
 expect 'text-align: *left' h1 text-align left

@@ -49,22 +49,32 @@ def letter(s, extra="", **kw):
     return svg(text(8, 12.5, s, **kw) + extra)
 
 
+def arrow(x, y1, y2, color=INK):
+    "A vertical arrow from y1 to its head at y2."
+    head = 2 if y2 > y1 else -2
+    return (line(x, y1, x, y2, color) + line(x - 2, y2 - head, x, y2, color)
+            + line(x + 2, y2 - head, x, y2, color))
+
+
 def vertical(kind):
-    # A letter on its line box (the two light rules) and a blue box aligned by the
-    # blue guide: each keyword has its own height, so the eight read apart.
+    # Three families that read apart at 16 pixels: the line box's edges and middle (a
+    # bar and arrows, no letters), the text's own lines ("Ag" with a blue rule at its
+    # top, baseline or descender) and the raised or lowered index.
     if kind in ("sub", "super"):
-        index = text(13, 6.5 if kind == "super" else 15, "2", size=8, weight="bold", color=MARK)
-        return svg(line(1, 11.5, 15, 11.5, LIGHT) + text(6, 11.5, "x", size=13) + index)
-    guide = {"top": 1.5, "text-top": 4.5, "middle": 8, "baseline": 11.5,
-             "text-bottom": 13.5, "bottom": 14.5}[kind]
-    top = {"top": 1.5, "text-top": 4.5, "middle": 6, "baseline": 7.5,
-           "text-bottom": 9.5, "bottom": 10.5}[kind]
-    rules = line(1, 1.5, 15, 1.5, LIGHT) + line(1, 14.5, 15, 14.5, LIGHT)
-    if kind in ("top", "bottom"):
-        rules = line(1, guide, 15, guide, INK, 1.5) + rules
-    glyph = text(4.5, 11.5, "A", size=10)
-    return svg(rules + glyph + line(1, guide, 15, guide, MARK, dash="1 1")
-               + rect(9.5, top, 4, 4, MARK, MARK))
+        index = text(13, 7 if kind == "super" else 15.5, "2", size=9, weight="bold", color=MARK)
+        return svg(text(6, 12, "x", size=13) + index)
+    if kind in ("top", "bottom", "middle"):
+        bar = {"top": 1.5, "middle": 8, "bottom": 14.5}[kind]
+        body = line(1, bar, 15, bar, MARK, 2)
+        if kind == "top":
+            body += arrow(8, 13, 4)
+        elif kind == "bottom":
+            body += arrow(8, 3, 12)
+        else:
+            body += arrow(8, 1, 5.5) + arrow(8, 15, 10.5)
+        return svg(body)
+    rule = {"text-top": 2.5, "baseline": 10.5, "text-bottom": 14}[kind]
+    return svg(text(8, 10.5, "Ag", size=10) + line(1, rule, 15, rule, MARK, 1.5))
 
 
 def border(kind):

@@ -107,6 +107,18 @@ QToolButton* BrowserButton(QWidget* parent, const char* name, std::string_view h
     return button;
 }
 
+// The buttons a tool bar makes for its actions carry the action's name, so that they
+// are found like every other control.
+void NameActionButtons(const QWidget* window) {
+    for (QToolBar* bar : window->findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            QWidget* button = bar->widgetForAction(action);
+            if (button && button->objectName().isEmpty() && !action->objectName().isEmpty())
+                button->setObjectName(action->objectName());
+        }
+    }
+}
+
 QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
     auto* view = new QPlainTextEdit(parent);
     view->setObjectName(QString::fromLatin1(name));
@@ -168,6 +180,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     preview_ = std::make_unique<Preview>(editor_, *browser_, *dialogs_);
     BuildStyleList();
     BuildSourceViews();
+    NameActionButtons(this);
 
     qApp->installEventFilter(this);
     InitMainForm();

@@ -51,16 +51,26 @@ TCreateSelector::TCreateSelector(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CreateSelector"));
     setWindowTitle(QStringLiteral("CreateSelector"));
     setModal(true);
-    auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(Text("Список тегов HTML"), this), 0, 0);
+    // Three columns side by side (the tags, the simple selector, the group) above the
+    // hint line, each control under its label.
+    auto* layout = new QVBoxLayout(this);
+    auto* columns = new QHBoxLayout;
+    layout->addLayout(columns, 1);
+    auto* tags = new QVBoxLayout;
+    tags->addWidget(new QLabel(Text("Список тегов HTML"), this));
     BuildTagPages();
-    layout->addWidget(PageControl1, 1, 0, 3, 1);
-    BuildDetail();
-    BuildGroup();
+    tags->addWidget(PageControl1, 1);
+    columns->addLayout(tags, 1);
+    auto* detail = new QVBoxLayout;
+    BuildDetail(detail);
+    columns->addLayout(detail);
+    auto* group = new QVBoxLayout;
+    BuildGroup(group);
+    columns->addLayout(group);
     labelHint_ = new QLabel(Text(builder_.LabelHint), this);
     labelHint_->setObjectName(QStringLiteral("LabelHint"));
     labelHint_->setTextFormat(Qt::PlainText);
-    layout->addWidget(labelHint_, 4, 0, 1, 3);
+    layout->addWidget(labelHint_);
     setFixedSize(sizeHint().expandedTo(QSize(640, 420)));
 }
 
@@ -103,15 +113,14 @@ void TCreateSelector::BuildTagPages() {
     PageControl1->setCurrentIndex(1); // "Текст" at the first showing
 }
 
-void TCreateSelector::BuildDetail() {
-    auto* grid = static_cast<QGridLayout*>(layout());
-    grid->addWidget(new QLabel(Text("Текущий селектор"), this), 0, 1);
+void TCreateSelector::BuildDetail(QVBoxLayout* column) {
+    column->addWidget(new QLabel(Text("Текущий селектор"), this));
     CurrentSelector = new QLineEdit(this);
     CurrentSelector->setObjectName(QStringLiteral("CurrentSelector"));
     SetHint(CurrentSelector, "Допускается автосоздание или ввод с клавиатуры");
     connect(CurrentSelector, &QLineEdit::textEdited, this,
             [this](const QString& text) { builder_.CurrentSelector = text.toStdString(); });
-    grid->addWidget(CurrentSelector, 1, 1);
+    column->addWidget(CurrentSelector);
 
     auto* detail = new QGroupBox(Text("и его детализация"), this);
     auto* form = new QGridLayout(detail);
@@ -121,6 +130,7 @@ void TCreateSelector::BuildDetail() {
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMinimumWidth(120); // an ID or class name of a dozen letters shows whole
         SetHint(box, hint);
         form->addWidget(new QLabel(Text(label), detail), row, 0);
         form->addWidget(box, row, 1);
@@ -152,24 +162,30 @@ void TCreateSelector::BuildDetail() {
         builder_.PseudoClassClick(psevdoclass->currentRow());
         Render();
     });
+    // The pseudo lists are as wide as their rows: the dialog fits beside the window.
+    for (QListWidget* list : {psevdoelement, psevdoclass}) {
+        list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     form->addWidget(new QLabel(Text("Псевдоэлемент"), detail), 2, 0);
     form->addWidget(psevdoelement, 3, 0);
     form->addWidget(new QLabel(Text("Псевдокласс"), detail), 2, 1);
     form->addWidget(psevdoclass, 3, 1);
-    grid->addWidget(detail, 2, 1, 2, 1);
+    column->addWidget(detail);
+    column->addStretch(1);
 }
 
-void TCreateSelector::BuildGroup() {
-    auto* grid = static_cast<QGridLayout*>(layout());
-    auto* column = new QVBoxLayout;
+void TCreateSelector::BuildGroup(QVBoxLayout* column) {
     column->addWidget(new QLabel(Text("Итоговый селектор"), this));
     Itog = new QListWidget(this);
     Itog->setObjectName(QStringLiteral("Itog"));
+    // As wide as its buttons: a long group of selectors scrolls instead of widening it.
+    Itog->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Expanding);
     connect(Itog, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!rendering_)
             builder_.ItogRow = row;
     });
-    column->addWidget(Itog);
+    column->addWidget(Itog, 1);
     auto* buttons = new QGridLayout;
     auto add = [&](QWidget* button, int row, int col, void (SelectorBuilder::*command)()) {
         buttons->addWidget(button, row, col);
@@ -216,7 +232,6 @@ void TCreateSelector::BuildGroup() {
     finish->addWidget(ok);
     finish->addWidget(cancel);
     column->addLayout(finish);
-    grid->addLayout(column, 0, 2, 4, 1);
 }
 
 QString TCreateSelector::Execute(const QString& styleNameList) {

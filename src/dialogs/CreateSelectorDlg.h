@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace tesselo {
 
@@ -37,8 +38,8 @@ protected:
 
 private:
     void BuildTagPages();
-    void BuildDetail();
-    void BuildGroup();
+    void BuildDetail(QVBoxLayout* column);
+    void BuildGroup(QVBoxLayout* column);
     void Render();
 
     SelectorBuilder builder_;

@@ -10,7 +10,6 @@
 #include <array>
 #include <charconv>
 #include <functional>
-#include <map>
 #include <span>
 #include <vector>
 
@@ -315,7 +314,9 @@ SlotMask Covered(std::string_view property) {
                      S::LineHeight});
     if (property.starts_with("font-variant-"))
         Cover(mask, {S::FontVariant});
-    if (property.starts_with("text-decoration-"))
+    // The longhands of text-decoration; text-decoration-skip-ink and the like are not.
+    if (property == "text-decoration-line" || property == "text-decoration-style" ||
+        property == "text-decoration-color" || property == "text-decoration-thickness")
         Cover(mask, {S::TextDecoration});
     if (property.starts_with("overflow-"))
         Cover(mask, {S::Overflow});
@@ -358,25 +359,6 @@ void SetLength(LengthField& field, std::string_view value) {
         field.Unit.clear();
     }
     field.Set = true;
-}
-
-std::optional<Length> LengthFieldOf(Slot slot) {
-    static const std::map<Slot, Length> fields = {
-        {S::TextIndent, Length::TextIndent},       {S::LineHeight, Length::LineHeight},
-        {S::WordSpacing, Length::WordSpacing},     {S::LetterSpacing, Length::LetterSpacing},
-        {S::MarginTop, Length::MarginTop},         {S::MarginRight, Length::MarginRight},
-        {S::MarginBottom, Length::MarginBottom},   {S::MarginLeft, Length::MarginLeft},
-        {S::PaddingTop, Length::PaddingTop},       {S::PaddingRight, Length::PaddingRight},
-        {S::PaddingBottom, Length::PaddingBottom}, {S::PaddingLeft, Length::PaddingLeft},
-        {S::BorderWidth, Length::BorderWidth},     {S::BlockTop, Length::BlockTop},
-        {S::BlockRight, Length::BlockRight},       {S::BlockBottom, Length::BlockBottom},
-        {S::BlockLeft, Length::BlockLeft},         {S::BlockHeight, Length::BlockHeight},
-        {S::BlockWidth, Length::BlockWidth},
-    };
-    auto found = fields.find(slot);
-    if (found == fields.end())
-        return std::nullopt;
-    return found->second;
 }
 
 std::optional<KeywordGroup> KeywordGroupOf(Slot slot) {
@@ -450,7 +432,7 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
         panel.ShowBorderSide(shown);
         return ok;
     }
-    if (auto field = LengthFieldOf(slot)) {
+    if (auto field = LengthOf(slot)) {
         if (!IsLengthFieldValue(*field, value))
             return false;
         if (apply)
@@ -1272,6 +1254,7 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
     if (rest == ";")
         rest.clear();
 
+    panel.AllSidesWritten = panel.BorderControls();
     panel.ShowBorderSide(shownSide);
     memo.Lines.clear();
     WriteDeclarations(panel, memo);

@@ -39,58 +39,6 @@ private:
     std::string buffer_;
 };
 
-Slot SlotOf(Length field) {
-    switch (field) {
-    case Length::TextIndent:
-        return S::TextIndent;
-    case Length::LineHeight:
-        return S::LineHeight;
-    case Length::WordSpacing:
-        return S::WordSpacing;
-    case Length::LetterSpacing:
-        return S::LetterSpacing;
-    case Length::MarginTop:
-        return S::MarginTop;
-    case Length::MarginRight:
-        return S::MarginRight;
-    case Length::MarginBottom:
-        return S::MarginBottom;
-    case Length::MarginLeft:
-        return S::MarginLeft;
-    case Length::PaddingTop:
-        return S::PaddingTop;
-    case Length::PaddingRight:
-        return S::PaddingRight;
-    case Length::PaddingBottom:
-        return S::PaddingBottom;
-    case Length::PaddingLeft:
-        return S::PaddingLeft;
-    case Length::BorderWidth:
-        return S::BorderWidth;
-    case Length::BlockTop:
-        return S::BlockTop;
-    case Length::BlockRight:
-        return S::BlockRight;
-    case Length::BlockBottom:
-        return S::BlockBottom;
-    case Length::BlockLeft:
-        return S::BlockLeft;
-    case Length::BlockHeight:
-        return S::BlockHeight;
-    case Length::BlockWidth:
-        return S::BlockWidth;
-    default:
-        return S::Clip;
-    }
-}
-
-std::optional<Length> FieldOf(Slot slot) {
-    for (const auto& info : LengthTable())
-        if (!info.Property.empty() && SlotOf(info.Field) == slot)
-            return info.Field;
-    return std::nullopt;
-}
-
 std::optional<KeywordGroup> GroupOf(Slot slot) {
     switch (slot) {
     case S::FontStyle:
@@ -170,6 +118,24 @@ std::optional<std::string> ClipValue(const PropertySet& panel) {
 }
 
 const std::array<std::string_view, 4> kSideNames = {"top", "right", "bottom", "left"};
+
+// A picture's path in url(): quoted where a blank, a quote or a parenthesis would end or
+// break it; a path read with its quotes stays as it is.
+std::string PictureUrl(std::string_view path) {
+    if (path.empty() || path.front() == '"' || path.front() == '\'' ||
+        path.find_first_of(" \t\n\r\f\"'()") == std::string_view::npos)
+        return "url(" + std::string(path) + ")";
+    std::string text = "url(\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\')
+            text += '\\';
+        if (c == '\n' || c == '\r' || c == '\f')
+            text += "\\a ";
+        else
+            text += c;
+    }
+    return text + "\")";
+}
 
 std::string Capitalised(std::string_view property) {
     std::string name(property);
@@ -343,9 +309,13 @@ public:
             if (!value.empty())
                 line_.Add(shorthand, WithPriority(value, entry.Priority), entry.Trailer);
         }
-        for (size_t p = 0; p < count; ++p)
-            if (changed[p] && now[p] && !written[p])
-                line_.Add(names[p], *now[p]);
+        for (size_t p = 0; p < count; ++p) {
+            if (changed[p] && now[p] && !written[p]) {
+                const bool important =
+                    source[p] >= 0 && !entries[size_t(source[p])].Priority.empty();
+                line_.Add(names[p], WithPriority(*now[p], important ? "!important" : ""));
+            }
+        }
     }
 
     void Keywords(std::initializer_list<Slot> slots) {
@@ -362,7 +332,7 @@ public:
 
     void Lengths(std::initializer_list<Length> fields) {
         for (Length field : fields)
-            Emit(SlotOf(field), Info(field).Property);
+            Emit(*SlotOf(field), Info(field).Property);
     }
 
 private:
@@ -406,7 +376,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return ColorValue(panel, values.ColorCheck, values.Swatch, values.ColorText, slot);
         }
     }
-    if (auto field = FieldOf(slot)) {
+    if (auto field = LengthOf(slot)) {
         if (!panel[*field].Set)
             return std::nullopt;
         return LengthValue(panel[*field], *field);
@@ -438,6 +408,8 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return text;
         if (auto parts = SplitNumberAndUnit(text); parts && parts->Unit.empty())
             return text + panel.FontSizeUnit;
+        else if (parts && IsLengthUnit(parts->Unit))
+            return text; // typed with its unit
         if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text))
             return text;
         return std::nullopt; // no size: "1.2rem" typed goes through the box's handler
@@ -454,7 +426,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
             return std::nullopt;
         if (!panel.BackGroundImageText.empty())
             return panel.BackGroundImageText;
-        return "url(" + panel.BackGroundAttPath + ")";
+        return PictureUrl(panel.BackGroundAttPath);
     case S::Clip:
         return ClipValue(panel);
     default:
@@ -464,6 +436,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
 
 void WriteDeclarations(PropertySet& panel, TextView& memo) {
     memo.Edited = false;
+    GiveChangedBorderToEverySide(panel);
 
     LineList kept;
     for (auto& line : memo.Lines)

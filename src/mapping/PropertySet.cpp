@@ -1,5 +1,8 @@
 #include "mapping/PropertySet.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "document/Cp1251.h"
 
 #include <algorithm>
@@ -367,6 +370,74 @@ void PropertySet::ShowBorderSide(BorderSide side) {
     BorderSides[static_cast<size_t>(ShownBorderSide)] = BorderControls();
     SetBorderControls(BorderSides[static_cast<size_t>(side)]);
     ShownBorderSide = side;
+}
+
+namespace {
+constexpr std::array<std::pair<Length, Slot>, 19> kLengthSlots = {{
+    {Length::TextIndent, Slot::TextIndent},     {Length::LineHeight, Slot::LineHeight},
+    {Length::WordSpacing, Slot::WordSpacing},   {Length::LetterSpacing, Slot::LetterSpacing},
+    {Length::MarginTop, Slot::MarginTop},       {Length::MarginRight, Slot::MarginRight},
+    {Length::MarginBottom, Slot::MarginBottom}, {Length::MarginLeft, Slot::MarginLeft},
+    {Length::PaddingTop, Slot::PaddingTop},     {Length::PaddingRight, Slot::PaddingRight},
+    {Length::PaddingBottom, Slot::PaddingBottom}, {Length::PaddingLeft, Slot::PaddingLeft},
+    {Length::BorderWidth, Slot::BorderWidth},   {Length::BlockTop, Slot::BlockTop},
+    {Length::BlockRight, Slot::BlockRight},     {Length::BlockBottom, Slot::BlockBottom},
+    {Length::BlockLeft, Slot::BlockLeft},       {Length::BlockHeight, Slot::BlockHeight},
+    {Length::BlockWidth, Slot::BlockWidth},
+}};
+} // namespace
+
+std::optional<Slot> SlotOf(Length field) {
+    for (const auto& [length, slot] : kLengthSlots)
+        if (length == field)
+            return slot;
+    return std::nullopt;
+}
+
+std::optional<Length> LengthOf(Slot slot) {
+    for (const auto& [length, s] : kLengthSlots)
+        if (s == slot)
+            return length;
+    return std::nullopt;
+}
+
+void GiveChangedBorderToEverySide(PropertySet& panel) {
+    if (panel.ShownBorderSide != BorderSide::All)
+        return; // the four sides' border can only change while shown
+    const BorderValues now = panel.BorderControls();
+    BorderValues& before = panel.AllSidesWritten;
+    const std::array<bool, 3> changed = {
+        now.Width != before.Width,
+        now.Style != before.Style || now.StyleText != before.StyleText,
+        now.ColorCheck != before.ColorCheck || now.Swatch != before.Swatch ||
+            now.ColorText != before.ColorText,
+    };
+    for (size_t i = 0; i < kBorderSides.size(); ++i) {
+        BorderValues& side = panel.BorderSides[static_cast<size_t>(kBorderSides[i])];
+        const BorderSlots slots = SlotsOf(kBorderSides[i]);
+        // A side's shorthand sets every part, the parts it leaves out to their default.
+        const bool shorthand =
+            std::any_of(panel.Origins.BorderSides[i].begin(), panel.Origins.BorderSides[i].end(),
+                        [](const BoxEntry& entry) { return entry.Side < 0; });
+        auto own = [&](Slot slot, bool set) {
+            return shorthand || set || panel.Origins[slot].Read;
+        };
+        if (changed[0] && own(slots.Width, side.Width.Set))
+            side.Width = now.Width;
+        const bool styled =
+            !side.StyleText.empty() || std::find(side.Style.begin(), side.Style.end(), true) !=
+                                           side.Style.end();
+        if (changed[1] && own(slots.Style, styled)) {
+            side.Style = now.Style;
+            side.StyleText = now.StyleText;
+        }
+        if (changed[2] && own(slots.Color, side.ColorCheck)) {
+            side.ColorCheck = now.ColorCheck;
+            side.Swatch = now.Swatch;
+            side.ColorText = now.ColorText;
+        }
+    }
+    before = now;
 }
 
 } // namespace tesselo

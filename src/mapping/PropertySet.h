@@ -165,6 +165,11 @@ enum class Slot : uint8_t {
 // clang-format on
 inline constexpr size_t kSlotCount = static_cast<size_t>(Slot::Count);
 
+// The length fields that are a property of their own (all but the clip edges), and the
+// properties they are.
+std::optional<Slot> SlotOf(Length field);
+std::optional<Length> LengthOf(Slot slot);
+
 // How a property was written in the rule when it was read, so that what the user does
 // not change is written back as it was read.
 struct SlotOrigin {
@@ -315,6 +320,10 @@ struct PropertySet {
     BorderValues BorderOf(BorderSide side) const;
     // Puts the shown side's values away and the side's values into the controls.
     void ShowBorderSide(BorderSide side);
+    // The border of all four sides as last read or written: a part changed since is
+    // given to each side that sets that part itself, so that the change applies on all
+    // four.
+    BorderValues AllSidesWritten;
 
     // The rule places a picture that another rule sets (a sprite's position): its
     // position, attachment and repeat are shown and written without a picture.
@@ -343,6 +352,10 @@ struct PropertySet {
 
     bool operator==(const PropertySet&) const = default;
 };
+
+// Gives each side that sets a part of its border itself the part of the border of all
+// four sides that the user changed since it was last written.
+void GiveChangedBorderToEverySide(PropertySet& panel);
 
 // The file-name part of a picture path: the text after the last "\" or ":".
 std::string PictureCaption(std::string_view path);

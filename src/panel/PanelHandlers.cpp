@@ -26,6 +26,16 @@ bool SameAsciiCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+bool IsSizeValue(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; });
+    if (IsFontSizeKeyword(upper) || IsCssWideKeyword(text) || IsMathOrVarFunction(text) ||
+        HoldsVariable(text))
+        return true;
+    return SplitNumberAndUnit(text) && !text.ends_with('.');
+}
+
 std::string UnitButtonName(int index) {
     if (index == kFontSizeUnitButton)
         return "FontSize_";
@@ -87,6 +97,16 @@ void PanelHandlers::TakeTyped(Length field, const TypedLength& typed) {
     f.Set = true;
 }
 
+void PanelHandlers::UnitForNumber(Length field) {
+    // A field read as "0" or as a keyword has no unit; a number typed or stepped into it
+    // where the property takes no plain number would be no CSS at all ("margin: 5").
+    // "No unit" chosen in the chooser is the user's word and stays.
+    LengthField& f = Panel()[field];
+    if (f.Unit.empty() && !unitless_[static_cast<size_t>(field)] && field != Length::LineHeight &&
+        IsNumberText(f.Text) && ReadDecimal(f.Text) != 0)
+        f.Unit = "px";
+}
+
 void PanelHandlers::TEditKeyUp(Length field) {
     if (const auto& typed = typed_[static_cast<size_t>(field)]) {
         // Only a whole value is written while typing: "1.2r" is not yet "1.2rem".
@@ -98,6 +118,7 @@ void PanelHandlers::TEditKeyUp(Length field) {
         return;
     }
     Panel()[field].Whole = RoundHalfEven(ReadDecimal(Panel()[field].Text));
+    UnitForNumber(field);
     Changed(false, true, false);
 }
 
@@ -149,11 +170,14 @@ bool PanelHandlers::TEditExit(Length field) {
     }
     typed.reset();
     f.Text = std::move(left.Text);
+    if (f.Text.size() > 1 && f.Text.back() == '.')
+        f.Text.pop_back(); // "1." is the number 1, and "1.px" no CSS
     // Nothing half-made is written: empty, a lone "-", "1.2.3" are no value.
     if (f.Text.empty() || !ReadTypedLength(field, f.Text)) {
         f.Text.clear();
         f.Set = false;
     }
+    UnitForNumber(field);
     Changed(false, true, false);
     return true;
 }
@@ -214,6 +238,7 @@ void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
         return;
     }
     f.Text = std::to_string(static_cast<int64_t>(value) + (up ? 1 : -1));
+    UnitForNumber(field);
 }
 
 // ---------------------------------------------------------------------------
@@ -243,6 +268,7 @@ void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
         if (!IsNumberText(f.Text))
             f.Text = std::to_string(f.Whole);
         f.Unit = unit;
+        unitless_[static_cast<size_t>(target)] = unit.empty();
     }
     Chooser.Close();
     Changed(false, true, false);
@@ -289,8 +315,21 @@ void PanelHandlers::FontWeightChange(int item, std::string text) {
 }
 
 void PanelHandlers::FontSizeChange(int item, std::string text) {
+    if (item < 0 && !IsSizeValue(text)) {
+        // Half typed ("1.", "1.5r"): shown as typed while the rule keeps its size, or a
+        // refresh would read the rule back without one.
+        sizeTyped_ = std::move(text);
+        return;
+    }
     PropertySet& p = Panel();
     p.FontSize.ItemIndex = item;
+    sizeTyped_.reset();
+    if (auto parts = item < 0 ? SplitNumberAndUnit(text) : std::nullopt;
+        parts && !parts->Unit.empty()) {
+        sizeTyped_ = text;
+        p.FontSizeUnit = parts->Unit;
+        text = parts->Number;
+    }
     p.FontSize.Text = std::move(text);
     if (item == 0) {
         p.FontSize.Set = false;
@@ -300,6 +339,10 @@ void PanelHandlers::FontSizeChange(int item, std::string text) {
         p.FontSize.Set = true;
     }
     Changed(true, true, true);
+}
+
+std::string PanelHandlers::ShownFontSize() const {
+    return sizeTyped_ ? *sizeTyped_ : editor_.Panel.FontSize.Text;
 }
 
 std::string PanelHandlers::ShownFamily(int box) const {
@@ -454,6 +497,10 @@ void PanelHandlers::AllSpButMouseClick(Keyword button) {
     Panel().Toggle(button);
     Panel().Text(Info(button).Group).clear(); // a button's keyword replaces the text
     Changed(true, true, true);
+}
+
+void PanelHandlers::BorderSideClick(BorderSide side) {
+    Panel().ShowBorderSide(side);
 }
 
 void PanelHandlers::AllMouseUp() {

@@ -22,6 +22,10 @@ inline constexpr int kUnitButtonCount = static_cast<int>(kLengthCount) + 1;
 inline constexpr int kFontSizeUnitButton = static_cast<int>(kLengthCount);
 std::string UnitButtonName(int index);
 
+// A font size as typed that is a whole value: a number with or without its unit, a size
+// keyword, a CSS-wide keyword or a function.
+bool IsSizeValue(std::string_view text);
+
 enum class ColorSwatch { Font, BackGround, Border };
 
 // Who holds the keyboard focus when Enter is pressed.
@@ -66,6 +70,10 @@ public:
     void FontType2Change(int item, std::string text);
     void FontWeightChange(int item, std::string text);
     void FontSizeChange(int item, std::string text);
+    // A size typed with its unit ("1.2rem") gives the number to the box and the unit to
+    // its unit button; the box shows it as typed until it is left.
+    void FontSizeConfirmed() { sizeTyped_.reset(); }
+    std::string ShownFontSize() const;
     // Text typed into a family box (0 FontType, 1 FontType2), shown until confirmed
     // by Enter or by leaving the box: then a name of the list is that entry, and any
     // other is a family taken as written, quoted where CSS needs it.
@@ -87,6 +95,9 @@ public:
     // Shared: a keyword button clicked (toggled within its group), a spinner, chooser
     // button or colour box released.
     void AllSpButMouseClick(Keyword button);
+    // Shows one side's border, or all four, in the border controls: the rule is not
+    // changed.
+    void BorderSideClick(BorderSide side);
     void AllMouseUp();
     void NotifyChange();
     // True when the key was Enter and it moved the focus away.
@@ -103,16 +114,19 @@ private:
     PropertySet& Panel() { return editor_.Panel; }
     void ShowNumberError(const std::string& text, WholeError error);
     void TakeTyped(Length field, const TypedLength& typed);
+    void UnitForNumber(Length field);
 
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     PanelDialogs& choices_;
     std::array<int, kLengthCount> spinners_{};
+    std::array<bool, kLengthCount> unitless_{}; // "no unit" chosen for the field
     // Text typed into a field that is not a plain number ("1.2r", "calc(1"): shown
     // while typed, taken when it is a value.
     std::array<std::optional<std::string>, kLengthCount> typed_;
     bool errorShowing_ = false;
     std::array<std::optional<std::string>, 2> familyTyped_;
+    std::optional<std::string> sizeTyped_;
 };
 
 } // namespace tesselo

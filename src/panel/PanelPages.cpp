@@ -108,9 +108,19 @@ BBColorPage::BBColorPage(PanelBuilder& builder, QWidget* parent)
 
     const auto& boxes = GroupBoxRows();
     QGroupBox* border = builder.GroupBox(boxes[0].Caption, this);
-    auto* borderGrid = new QGridLayout(border);
-    borderGrid->setContentsMargins(4, 4, 4, 4);
+    auto* borderLayout = new QVBoxLayout(border);
+    borderLayout->setContentsMargins(4, 4, 4, 4);
+    borderLayout->setSpacing(2);
+    auto* sides = new QHBoxLayout;
+    sides->setSpacing(1);
+    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right,
+                            BorderSide::Bottom, BorderSide::Left})
+        sides->addWidget(builder.BorderSideButton(side, border));
+    sides->addStretch(1);
+    borderLayout->addLayout(sides);
+    auto* borderGrid = new QGridLayout;
     borderGrid->setSpacing(2);
+    borderLayout->addLayout(borderGrid);
     FillBox(PanelPlace::BBColor, boxes[0].Caption, builder, border, borderGrid);
     auto* borderColor = new QHBoxLayout;
     borderColor->addWidget(builder.ColorCheck(ColorSwatch::Border, border));

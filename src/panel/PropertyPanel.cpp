@@ -216,6 +216,8 @@ void PropertyPanel::BuildToolBars() {
                    1);
     ConnectFontBox(fontWeight_, &PanelHandlers::FontWeightChange, nullptr);
     ConnectFontBox(fontSize_, &PanelHandlers::FontSizeChange, nullptr);
+    connect(fontSize_->lineEdit(), &QLineEdit::editingFinished, this,
+            [this] { Handle([this] { handlers_->FontSizeConfirmed(); }); });
     bars[0]->addWidget(MakeUnitButton(kFontSizeUnitButton, bars[0]));
 
     // Text spacing.
@@ -467,6 +469,36 @@ QToolButton* PropertyPanel::KeywordButton(Keyword button, QWidget* parent) {
     return b;
 }
 
+QToolButton* PropertyPanel::BorderSideButton(BorderSide side, QWidget* parent) {
+    struct SideRow {
+        const char* Name;
+        const char* Caption;
+        std::string_view Hint;
+    };
+    static constexpr std::array<SideRow, 5> rows = {{
+        {"BorderSideAll", "Все", "Все стороны|Граница всех четырех сторон    (Border)"},
+        {"BorderSideTop", "Верх", "Верхняя граница|Граница только верхней стороны    (Border-top)"},
+        {"BorderSideRight", "Право",
+         "Правая граница|Граница только правой стороны    (Border-right)"},
+        {"BorderSideBottom", "Низ",
+         "Нижняя граница|Граница только нижней стороны    (Border-bottom)"},
+        {"BorderSideLeft", "Лево", "Левая граница|Граница только левой стороны    (Border-left)"},
+    }};
+    const SideRow& row = rows[static_cast<size_t>(side)];
+    auto* b = new QToolButton(parent);
+    b->setObjectName(QString::fromLatin1(row.Name));
+    b->setText(QString::fromUtf8(row.Caption));
+    b->setCheckable(true);
+    b->setAutoRaise(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setProperty("keyword", true);
+    SetHint(b, row.Hint);
+    connect(b, &QToolButton::clicked, this,
+            [this, side] { Handle([&] { handlers_->BorderSideClick(side); }); });
+    borderSides_[static_cast<size_t>(side)] = b;
+    return b;
+}
+
 void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) {
     for (const auto& r : LengthFieldRows())
         if (r.Field == field && !r.Label.empty())
@@ -575,6 +607,20 @@ void PropertyPanel::Render() {
             keywords_[static_cast<size_t>(row.Button)]->setEnabled(p.PictureButtonsEnabled());
     }
     fontBold_->setChecked(p.FontBold);
+    // The chosen side is down; a side with a border of its own has its caption in bold.
+    for (size_t i = 0; i < borderSides_.size(); ++i) {
+        if (!borderSides_[i])
+            continue;
+        const auto side = static_cast<BorderSide>(i);
+        const BorderValues values = p.BorderOf(side);
+        QFont font = borderSides_[i]->font();
+        font.setBold(side != BorderSide::All &&
+                     (values.Width.Set || values.ColorCheck || !values.StyleText.empty() ||
+                      std::find(values.Style.begin(), values.Style.end(), true) !=
+                          values.Style.end()));
+        borderSides_[i]->setFont(font);
+        borderSides_[i]->setChecked(p.ShownBorderSide == side);
+    }
     for (KeywordGroup group : kKeywordGroups) {
         const std::string& text = p.Text(group);
         QLabel* label = groupTexts_[static_cast<size_t>(group)];
@@ -590,8 +636,9 @@ void PropertyPanel::Render() {
             label->setVisible(!text.empty());
     }
 
-    const std::array<const std::string*, 4> shownText = {
-        nullptr, nullptr, &p.FontWeight.Text, &p.FontSize.Text};
+    const std::string shownSize = handlers_->ShownFontSize();
+    const std::array<const std::string*, 4> shownText = {nullptr, nullptr, &p.FontWeight.Text,
+                                                         &shownSize};
     const std::array<std::pair<QComboBox*, const TextChoiceField*>, 4> boxes = {
         std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
         std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}};

@@ -52,6 +52,8 @@ public:
     virtual QCheckBox* PictureCheck(QWidget* parent) = 0;
     // What the group's value is when no button of it stands for it ("inherit").
     virtual QLabel* GroupTextLabel(KeywordGroup group, QWidget* parent) = 0;
+    // The buttons that choose the side the border controls show.
+    virtual QToolButton* BorderSideButton(BorderSide side, QWidget* parent) = 0;
 };
 
 class PropertyPanel final : public QObject, private PanelBuilder {
@@ -110,6 +112,7 @@ private:
     QPushButton* OpenPictureButton(QWidget* parent) override;
     QCheckBox* PictureCheck(QWidget* parent) override;
     QLabel* GroupTextLabel(KeywordGroup group, QWidget* parent) override;
+    QToolButton* BorderSideButton(BorderSide side, QWidget* parent) override;
 
     StyleEditor& editor_;
     Decoder decode_;
@@ -137,6 +140,7 @@ private:
     std::array<QCheckBox*, 3> colorChecks_{};
     QCheckBox* transparent_ = nullptr;
     QCheckBox* pictureCheck_ = nullptr;
+    std::array<QToolButton*, 5> borderSides_{}; // by side
 
     QFrame* chooser_ = nullptr; // Z_Select
     QToolButton* chooserCancel_ = nullptr;

@@ -34,8 +34,9 @@ struct Rect {
 
 class UnitChooser {
 public:
-    // Four columns of units, wide enough for "vmax"; below them cancel and "no unit".
-    static constexpr int kButtonWidth = 38;
+    // Four columns of units, "vmax" clear of its button's edges; below them cancel and
+    // "no unit".
+    static constexpr int kButtonWidth = 44;
     static constexpr int kButtonHeight = 23;
     static constexpr int kWidth = 4 + 4 * (kButtonWidth + 2) + 2;
     static constexpr int kHeight = 4 + 5 * (kButtonHeight + 2) + 2;

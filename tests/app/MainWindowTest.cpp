@@ -3,13 +3,16 @@
 #include "app/EditCSS.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "document/TextFile.h"
+#include "editor/DocumentCommands.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtText.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "views/SourceViews.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDragMoveEvent>
 #include <QKeyEvent>
@@ -352,7 +355,7 @@ TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
-    EXPECT_EQ(dialogs.Shown[0].Text, "Для возможности просмотра файл должен быть \r"
+    EXPECT_EQ(dialogs.Shown[0].Text, "Для возможности просмотра файл должен быть "
                                      "предварительно сохранен на диске.\r"
                                      "Используйте команду меню \"Файл-Сохранить\"");
     EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
@@ -521,6 +524,71 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "-",
                                 "FloatPanel",
                                 "AutoRefreshAction"}));
+}
+
+TEST_F(MainWindow, ToolButtonsOfActions_AreFoundByTheActionsName) {
+    auto form = Make();
+    int buttons = 0;
+    for (QToolBar* bar : form->findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            if (action->isSeparator() || qobject_cast<QWidgetAction*>(action))
+                continue;
+            SCOPED_TRACE(action->objectName().toStdString());
+            ++buttons;
+            auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
+            ASSERT_NE(button, nullptr);
+            // The full-view button keeps the name the window has always given it.
+            EXPECT_EQ(button->objectName(), button == form->ToolButtonFullView
+                                                ? QStringLiteral("ToolButtonFullView")
+                                                : action->objectName());
+        }
+    }
+    EXPECT_GE(buttons, 15);
+    EXPECT_EQ(form->findChild<QToolButton*>(QStringLiteral("StyleSorted")),
+              form->ToolBar5->widgetForAction(form->Action("StyleSorted")));
+}
+
+TEST_F(MainWindow, Messages_BreakTheirLinesOnlyBetweenSentences) {
+    // A break inside a sentence is one followed by a word in lower case.
+    for (const std::string& text :
+         {messages::Recovery(), messages::SaveBeforeViewing(), messages::AskSave(),
+          messages::ChangedOnDisk("/tmp/a.css"), messages::CannotRead("/tmp/a.css", "Нет"),
+          messages::CannotWrite("/tmp/a.css", "Нет"), messages::CannotWriteSettings("Нет")}) {
+        const QString shown = QString::fromStdString(text);
+        for (qsizetype at = shown.indexOf(QLatin1Char('\r')); at >= 0;
+             at = shown.indexOf(QLatin1Char('\r'), at + 1))
+            EXPECT_FALSE(at + 1 < shown.size() && shown[at + 1].isLower())
+                << shown.mid(std::max<qsizetype>(0, at - 20), 40).toStdString();
+    }
+    EXPECT_NE(messages::Recovery().find("завершен или файл открыт в другом окне Tesselo (не "
+                                        "рекомендуется)\r"),
+              std::string::npos);
+}
+
+TEST_F(MainWindow, SelectorBuilder_FitsTheWindowWithEveryControlReadable) {
+    auto form = Make();
+    form->show();
+    TCreateSelector builder(form.get());
+    builder.show();
+    EXPECT_LE(builder.width(), form->width());
+    EXPECT_LE(builder.height(), form->height());
+    auto* pages = builder.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    EXPECT_LE(pages->tabBar()->sizeHint().width(), pages->width()) << "no scroll arrows";
+    for (QAbstractButton* button : builder.findChildren<QAbstractButton*>()) {
+        if (button->text().isEmpty() || !button->isVisible())
+            continue;
+        EXPECT_GE(button->width(), button->fontMetrics().horizontalAdvance(button->text()) + 8)
+            << button->text().toStdString();
+    }
+    for (QWidget* box : builder.findChildren<QComboBox*>())
+        EXPECT_GE(box->width(), 80) << box->objectName().toStdString();
+    // Every tag of the longest page shows whole in one of its columns.
+    auto* all = builder.findChild<QListWidget*>(QStringLiteral("ListTagHTML"));
+    for (int i = 0; i < all->count(); ++i)
+        EXPECT_GE(all->visualItemRect(all->item(i)).width(),
+                  all->fontMetrics().horizontalAdvance(all->item(i)->text()))
+            << all->item(i)->text().toStdString();
+    builder.hide();
 }
 
 // Some pixel is clearly coloured: neither grey nor close to transparent.

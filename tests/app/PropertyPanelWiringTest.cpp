@@ -4,11 +4,13 @@
 #include "panel/PropertyPanel.h"
 #include "support/Fakes.h"
 #include "support/PanelFakes.h"
+#include "support/TempDir.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,23 +25,48 @@ namespace tesselo {
 namespace {
 
 using testing::FakeBrowser;
-using testing::FakeDialogs;
 using testing::FakePanelDialogs;
 using testing::FakeSettings;
 
 // The real window with the panel in it, its dialogs answered by fakes.
 class PanelWiring : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start({}); }
+
+    void Start(std::vector<std::string> arguments) {
+        form.reset();
         MainFormServices services;
         services.Settings = &settings;
         services.Dialogs = &dialogs;
         services.PreviewBrowser = &browser;
         services.PanelChoices = &choices;
+        services.Arguments = std::move(arguments);
         form = std::make_unique<TMainForm>(std::move(services));
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    // The window opened on a sheet with these bytes, its first rule selected.
+    void Open(const std::string& bytes) {
+        testing::WriteBytes(SheetPath(), bytes);
+        Start({SheetPath()});
+    }
+    std::string SheetPath() const { return dir.File("a.css"); }
+    std::string Saved() {
+        form->Action("Save")->trigger();
+        return testing::ReadBytes(SheetPath());
+    }
+    // Replaces the text of a field or box with keys typed, as a user does.
+    static void Retype(QWidget* widget, const QString& keys) {
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QTest::keyClick(widget, Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : keys) {
+            // Each character as the key that types it, Cyrillic letters included.
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+        }
     }
 
     template <typename W = QWidget> W* Find(const QString& name) {
@@ -52,7 +79,8 @@ protected:
     }
     QString Memo() const { return form->CSSMemo->toPlainText(); }
 
-    FakeDialogs dialogs;
+    testing::TempDir dir;
+    testing::PanelFakeDialogs dialogs;
     FakeSettings settings;
     FakeBrowser browser;
     FakePanelDialogs choices;
@@ -168,6 +196,75 @@ TEST_F(PanelWiring, TheUnitChooserAppliesAUnitOrClosesByItself) {
     EXPECT_EQ(unit->text(), QStringLiteral("mm"));
 }
 
+TEST_F(PanelWiring, TheChoosersCaptionsStandClearOfTheirEdges) {
+    auto* chooser = Find<QFrame>(QStringLiteral("Z_Select"));
+    for (QToolButton* button : chooser->findChildren<QToolButton*>()) {
+        const int text = button->fontMetrics().horizontalAdvance(button->text());
+        EXPECT_GE(button->width() - text, 10) << button->text().toStdString();
+        EXPECT_GE(button->height() - button->fontMetrics().height(), 6);
+    }
+}
+
+TEST_F(PanelWiring, ADownKeywordButtonLooksClearlyDifferent) {
+    auto* button = Find<QToolButton>(QStringLiteral("TextAlignCenter"));
+    const QImage up = button->grab().toImage();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseMove(form->ZF); // no hover effect in the picture
+    const QImage down = button->grab().toImage();
+    ASSERT_EQ(up.size(), down.size());
+    int changed = 0;
+    for (int y = 0; y < up.height(); ++y)
+        for (int x = 0; x < up.width(); ++x) {
+            const QColor a = up.pixelColor(x, y), b = down.pixelColor(x, y);
+            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                    std::abs(a.blue() - b.blue()) > 60)
+                ++changed;
+        }
+    EXPECT_GT(changed, up.width() * up.height() / 2) << "the whole face changes";
+}
+
+TEST_F(PanelWiring, TheEightVerticalAlignPicturesDifferFromEachOther) {
+    const char* names[] = {"TextVerticalAlignBottom", "TextVerticalAlignTextBottom",
+                           "TextVerticalAlignSub",    "TextVerticalAlignBaseline",
+                           "TextVerticalAlignMiddle", "TextVerticalAlignSuper",
+                           "TextVerticalAlignTextTop", "TextVerticalAlignTop"};
+    std::vector<QImage> pictures;
+    for (const char* name : names)
+        pictures.push_back(Find<QToolButton>(QString::fromLatin1(name))
+                               ->icon()
+                               .pixmap(16, 16)
+                               .toImage()
+                               .convertToFormat(QImage::Format_ARGB32));
+    for (size_t i = 0; i < pictures.size(); ++i)
+        for (size_t j = i + 1; j < pictures.size(); ++j) {
+            int differ = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    differ += std::abs(qAlpha(pictures[i].pixel(x, y)) -
+                                       qAlpha(pictures[j].pixel(x, y))) > 100;
+            EXPECT_GE(differ, 20) << names[i] << " and " << names[j];
+        }
+}
+
+TEST_F(PanelWiring, SwitchingTheSizeOffShowsSizeInTheBox) {
+    auto* size = Find<QComboBox>(QStringLiteral("FontSize"));
+    Retype(size->lineEdit(), QStringLiteral("12"));
+    QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+    ASSERT_EQ(Memo(), QStringLiteral("; Font-size: 12px;"));
+    size->setFocus();
+    if (size->currentIndex() == 0)
+        QTest::keyClick(size, Qt::Key_Down);
+    for (int i = 0; i < 20 && size->currentIndex() != 0; ++i)
+        QTest::keyClick(size, Qt::Key_Up); // up to the first entry, "выкл."
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("Размер шрифта"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return size->lineEdit()->text() == QStringLiteral("Размер"); }, 5000))
+        << size->lineEdit()->text().toStdString();
+    QTest::qWait(200); // and it stays so
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("Размер"));
+    EXPECT_EQ(Memo(), QString());
+}
+
 TEST_F(PanelWiring, AFontChosenFromTheListIsWrittenAfterTheTimer) {
     auto* box = Find<QComboBox>(QStringLiteral("FontType"));
     box->setFocus();
@@ -222,6 +319,122 @@ TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
     EXPECT_TRUE(Find<QToolButton>(QStringLiteral("TextAlignRight"))->isChecked());
     EXPECT_NE(Find<QLineEdit>(QStringLiteral("MarginLeft"))->palette().color(QPalette::Base),
               QColor(Qt::white));
+}
+
+TEST_F(PanelWiring, ARemSizeShowsItsUnitAndATypedUnitIsTaken) {
+    Open("p { font-size: 1rem }\n");
+    // Every key refreshes and reads the rule back: a half-typed "1.2v" must not lose it.
+    form->Action("AutoRefreshAction")->setChecked(true);
+    auto* size = Find<QComboBox>(QStringLiteral("FontSize"));
+    auto* unit = Find<QToolButton>(QStringLiteral("FontSize_"));
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("1"));
+    EXPECT_EQ(unit->text(), QStringLiteral("rem"));
+    Retype(size->lineEdit(), QStringLiteral("1.2vw"));
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("1.2vw")) << "shown as typed";
+    EXPECT_EQ(unit->text(), QStringLiteral("vw"));
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Font-size: 1.2vw;"))) << Memo().toStdString();
+    QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("1.2"));
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("Font-size: 1.2vw;"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("1rem"), std::string::npos) << saved;
+}
+
+struct AlphaCase {
+    const char* Sheet;
+    const char* Written;
+};
+
+class PanelColourWiring : public PanelWiring, public ::testing::WithParamInterface<AlphaCase> {};
+
+TEST_P(PanelColourWiring, AColourWithAlphaIsWrittenInTheNotationRead) {
+    Open(GetParam().Sheet);
+    choices.ColorChoices = {Color{0xFF, 0, 0, 0x80}};
+    QTest::mouseClick(Find(QStringLiteral("FontColor")), Qt::LeftButton);
+    EXPECT_TRUE(Memo().contains(QStringLiteral("color: %1;").arg(GetParam().Written)))
+        << Memo().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Notations, PanelColourWiring,
+                         ::testing::Values(AlphaCase{"p { margin: 0 }\n", "rgba(255, 0, 0, 0.5)"},
+                                           AlphaCase{"p { color: #00ff00 }\n", "#FF000080"},
+                                           AlphaCase{"p { color: rgb(0, 0, 9) }\n",
+                                                     "rgba(255, 0, 0, 0.5)"}));
+
+TEST_F(PanelWiring, AChangedSideOfAMarginShorthandIsWrittenIntoIt) {
+    Open("p { margin: 0 auto }\n");
+    ShowPage("MarginPadding");
+    auto* top = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    EXPECT_EQ(Find<QLineEdit>(QStringLiteral("MarginRight"))->text(), QStringLiteral("auto"));
+    Retype(top, QStringLiteral("5"));
+    QTest::keyClick(top, Qt::Key_Return);
+    EXPECT_EQ(Memo(), QStringLiteral("; Margin: 5px auto 0;"));
+}
+
+TEST_F(PanelWiring, ATypedWebFontIsWrittenOnEnter) {
+    auto* family = Find<QComboBox>(QStringLiteral("FontType"));
+    Retype(family->lineEdit(), QStringLiteral("Inter"));
+    QTest::keyClick(family->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Memo().isEmpty(); }, 5000));
+    EXPECT_EQ(Memo(), QStringLiteral("; Font-Family: Inter;"));
+    EXPECT_EQ(family->lineEdit()->text(), QStringLiteral("Inter"));
+    EXPECT_TRUE(Find<QComboBox>(QStringLiteral("FontType2"))->isEnabled());
+}
+
+TEST_F(PanelWiring, ALoneMinusStepped_TellsOnceAndNothingStepsBehindTheBox) {
+    ShowPage("MarginPadding");
+    auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, QStringLiteral("-"));
+    ASSERT_EQ(edit->text(), QStringLiteral("-"));
+    auto* up = Find(QStringLiteral("MarginTopUpDown"))->findChildren<QToolButton*>().first();
+    int boxes = 0;
+    // The box's own loop runs for a while, as a user reads the message.
+    dialogs.OnShow = [&] {
+        ++boxes;
+        QTest::qWait(600);
+    };
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(600); // the button is still held after the box
+    QTest::mouseRelease(up, Qt::LeftButton);
+    QTest::qWait(200);
+    EXPECT_EQ(boxes, 1);
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
+}
+
+TEST_F(PanelWiring, ACyrillicFamilyOfAUtf8SheetIsShownAndWrittenInUtf8) {
+    Open("p { font-family: Шрифт }\n");
+    auto* family = Find<QComboBox>(QStringLiteral("FontType"));
+    EXPECT_EQ(family->lineEdit()->text(), QStringLiteral("Шрифт"));
+    Retype(family->lineEdit(), QStringLiteral("Гарнитура"));
+    QTest::keyClick(family->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return Memo().contains(QStringLiteral("Font-Family: Гарнитура;")); }, 5000))
+        << Memo().toStdString();
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("Font-Family: Гарнитура;"), std::string::npos) << "UTF-8 bytes";
+    EXPECT_EQ(saved.find("Шрифт"), std::string::npos);
+}
+
+TEST_F(PanelWiring, TheBorderSideButtonsChooseTheSideTheControlsShow) {
+    form->Editor().CSSMemo.Lines = {"border: 1px solid; border-bottom: 3px dashed;"};
+    form->Editor().CSSMemo.Edited = true;
+    form->Editor().SelectRow(0);
+    form->Render();
+    ShowPage("BBColor");
+    auto* width = Find<QLineEdit>(QStringLiteral("BorderWidth"));
+    auto* bottom = Find<QToolButton>(QStringLiteral("BorderSideBottom"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("BorderSideAll"))->isChecked());
+    EXPECT_EQ(width->text(), QStringLiteral("1"));
+    EXPECT_TRUE(bottom->font().bold()) << "a side with a border of its own";
+    EXPECT_FALSE(Find<QToolButton>(QStringLiteral("BorderSideTop"))->font().bold());
+    QTest::mouseClick(bottom, Qt::LeftButton);
+    EXPECT_TRUE(bottom->isChecked());
+    EXPECT_EQ(width->text(), QStringLiteral("3"));
+    EXPECT_TRUE(Find<QToolButton>(QStringLiteral("BorderDashed"))->isChecked());
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("BorderDotted")), Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral("; Border: 1px solid;\n; Border-bottom: 3px dotted;"));
 }
 
 } // namespace

@@ -220,6 +220,7 @@ TEST(DeclarationReader, EmptyViewResetsThePanelWithDefaultSwatches) {
     expected.BackGroundColor = kWhite;
     for (BorderSide side : kBorderSides)
         expected.BorderSides[static_cast<size_t>(side)].Swatch = kGray;
+    expected.AllSidesWritten = expected.BorderControls();
 
     EXPECT_EQ(ReadInto(panel, {}), LineList{});
     EXPECT_EQ(panel, expected);

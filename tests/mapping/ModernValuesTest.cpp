@@ -181,6 +181,13 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BorderSideLonghands",
                  "border-width: 1px; border-left-width: 2px; border-left-style: dashed",
                  {"; Border-width: 1px;", "; Border-left-width: 2px; Border-left-style: dashed;"}},
+        ReadCase{"TextDecorationBesideSkipInk",
+                 "text-decoration: underline dotted; text-decoration-skip-ink: none",
+                 {"; Text-decoration: underline dotted;", kComment,
+                  "text-decoration-skip-ink:none;", ""}},
+        ReadCase{"TextDecorationBesideItsLonghand",
+                 "text-decoration: underline; text-decoration-color: red",
+                 {kComment, "text-decoration:underline;", "text-decoration-color:red;", ""}},
         ReadCase{"LogicalBorderSideKeepsTheBorder",
                  "border: 1px solid; border-inline-start: 0",
                  {kComment, "border:1px solid;", "border-inline-start:0;", ""}},
@@ -343,7 +350,16 @@ INSTANTIATE_TEST_SUITE_P(
                       ChangeCase{"AllSidesChangedBesideASide",
                                  "border: 1px solid; border-left: 0",
                                  [](PropertySet& p) { p.PressDown(K::BorderDotted); },
-                                 {"; Border: 1px dotted;", "; Border-left: 0;"}},
+                                 {"; Border: 1px dotted;", "; Border-left: 0 dotted;"}},
+                      ChangeCase{"AllSidesChangedBesideAVariableSide",
+                                 "border: 1px solid !important; border-top: var(--w) solid",
+                                 [](PropertySet& p) { SetLengthTo(p, L::BorderWidth, "2", "px"); },
+                                 {"; Border: 2px solid !important;",
+                                  "; Border-top: var(--w) solid; Border-top-width: 2px;"}},
+                      ChangeCase{"AllSidesChangedBesideASideWithoutThatPart",
+                                 "border-width: 1px; border-top-color: red",
+                                 [](PropertySet& p) { SetLengthTo(p, L::BorderWidth, "2", "px"); },
+                                 {"; Border-width: 2px;", "; Border-top-color: RED;"}},
                       ChangeCase{"BorderPartAfterTheShorthandChanged",
                                  "border: 0; border-width: 1px",
                                  [](PropertySet& p) { SetLengthTo(p, L::BorderWidth, "2", "px"); },
@@ -435,6 +451,32 @@ TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
     EXPECT_EQ(p.BorderColor, (Color{0, 0, 255, 255}));
     p.ShowBorderSide(BorderSide::All);
     EXPECT_EQ(p[L::BorderWidth].Text, "1");
+}
+
+// A picture path that would break url() is quoted; one read with quotes stays so.
+TEST(PicturePaths, AreQuotedWhereUrlNeedsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"img/sky.jpg", "url(img/sky.jpg)"},
+        {"img/my sky (1).jpg", "url(\"img/my sky (1).jpg\")"},
+        {"it's \\x\".png", "url(\"it's \\\\x\\\".png\")"},
+        {"C:\\Img\\Back.GIF", "url(C:\\Img\\Back.GIF)"},
+        {"\"as read.png\"", "url(\"as read.png\")"},
+    };
+    for (const auto& [path, url] : cases) {
+        PropertySet panel;
+        panel.BackGroundAttCheck = true;
+        panel.BackGroundAttPath = path;
+        EXPECT_EQ(SlotValue(panel, Slot::BackGroundImage), url) << path;
+    }
+}
+
+TEST(FontSize, ANumberTypedWithItsUnitKeepsIt) {
+    PropertySet panel;
+    panel.FontSize.Set = true;
+    panel.FontSize.Text = "1.2rem";
+    EXPECT_EQ(SlotValue(panel, Slot::FontSize), "1.2rem");
+    panel.FontSize.Text = "1.2remm";
+    EXPECT_EQ(SlotValue(panel, Slot::FontSize), std::nullopt);
 }
 
 TEST(Strings, BlanksInsideAStringAreNotFolded) {

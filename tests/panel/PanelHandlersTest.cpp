@@ -119,6 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](auto& s) { s.handlers.BackGroundAttCheckClick(false); }, false, true, 0},
         EffectCase{"keyword", Nothing,
                    [](auto& s) { s.handlers.AllSpButMouseClick(K::DisplayBlock); }, true, true, 1},
+        EffectCase{"borderSide", Nothing,
+                   [](auto& s) { s.handlers.BorderSideClick(BorderSide::Top); }, false, false, 0},
         EffectCase{"enterInAField", Nothing,
                    [](auto& s) { s.handlers.FormKeyPress(true, FocusOwner::Other); }, false, false,
                    1},
@@ -334,7 +336,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{L::MarginTop, "normal", "", "px", false},
                       TypedCase{L::MarginBottom, "abc", "", "px", false},
                       TypedCase{L::PaddingTop, "-", "", "px", false},
-                      TypedCase{L::PaddingTop, "", "", "px", false}));
+                      TypedCase{L::PaddingTop, "", "", "px", false},
+                      TypedCase{L::PaddingTop, "1.", "1", "px", true}, // "1.px" is no CSS
+                      TypedCase{L::PaddingTop, "-2.", "-2", "px", true}));
 
 TEST(TypedLengthValues, OnlyAWholeValueIsWrittenWhileTyping) {
     PanelSession s;
@@ -399,6 +403,34 @@ TEST(UnitChoice, SetsTheCaptionOfTheButtonItWasOpenedFor) {
     s.handlers.TButton_MouseDown(marginTop, {400, 100, 21, 21}, 800, 600);
     s.handlers.Z_cancelClick();
     EXPECT_EQ(s.handlers.UnitCaption(marginTop), "");
+}
+
+TEST(UnitChoice, ANumberPutIntoAFieldReadWithoutUnitTakesPixels) {
+    struct Case {
+        Length Field;
+        bool Step; // the spinner's up arrow, else "5" typed
+        const char* Written;
+    };
+    for (const Case& c : {Case{L::MarginTop, false, "; Margin-top: 5px;"},
+                          Case{L::PaddingLeft, true, "; Padding-left: 1px;"},
+                          Case{L::LineHeight, false, "; Line-height: 5;"}}) {
+        PanelSession s;
+        LengthField& f = s.Panel()[c.Field];
+        f.Text = "0", f.Unit.clear(), f.Set = true; // as "0" or "auto" is read
+        if (c.Step) {
+            s.handlers.TEDitUpDownClick(c.Field, true);
+            s.handlers.AllMouseUp();
+        } else {
+            testing::Leave(s, c.Field, "5");
+        }
+        EXPECT_EQ(s.Memo(), LineList{c.Written});
+    }
+    PanelSession s; // "no unit" chosen stays chosen
+    s.handlers.TButton_MouseDown(static_cast<int>(L::MarginTop), {0, 0, 21, 21}, 800, 600);
+    s.handlers.Z_AnyRazmClick("");
+    s.handlers.TEditClick(L::MarginTop);
+    testing::Leave(s, L::MarginTop, "7");
+    EXPECT_EQ(s.Memo(), LineList{"; Margin-top: 7;"});
 }
 
 TEST(UnitChoice, AnUnsetFieldKeepsTheUnitForLater) {
@@ -529,6 +561,55 @@ TEST(FontBoxes, SizeKeywordsDropTheUnit) {
     EXPECT_EQ(s.Panel().FontSizeUnit, "");
     s.handlers.FontSizeChange(3, "12");
     EXPECT_EQ(s.Memo(), LineList{"; Font-size: 12;"});
+}
+
+struct TypedSize {
+    const char* Typed;
+    const char* Written; // the writer's line, or "" for none
+    const char* Unit;
+};
+
+void PrintTo(const TypedSize& c, std::ostream* os) {
+    *os << '"' << c.Typed << '"';
+}
+
+class TypedFontSizes : public ::testing::TestWithParam<TypedSize> {};
+
+TEST_P(TypedFontSizes, AUnitTypedWithTheNumberGoesToTheUnitButton) {
+    const TypedSize& c = GetParam();
+    PanelSession s;
+    s.handlers.FontSizeChange(-1, c.Typed);
+    EXPECT_EQ(s.Memo(), *c.Written ? LineList{c.Written} : LineList{});
+    EXPECT_EQ(s.Panel().FontSizeUnit, c.Unit);
+    EXPECT_EQ(s.handlers.ShownFontSize(), c.Typed) << "shown as typed";
+    s.handlers.FontSizeConfirmed();
+    if (!std::string_view(c.Unit).empty() && std::string_view(c.Typed).ends_with(c.Unit)) {
+        EXPECT_EQ(s.handlers.ShownFontSize() + c.Unit, c.Typed) << "the number, once left";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TypedFontSizes,
+    ::testing::Values(TypedSize{"1.2rem", "; Font-size: 1.2rem;", "rem"},
+                      TypedSize{"12", "; Font-size: 12px;", "px"},
+                      TypedSize{"-.5em", "; Font-size: -.5em;", "em"},
+                      TypedSize{"150%", "; Font-size: 150%;", "%"},
+                      TypedSize{"3vmin", "; Font-size: 3vmin;", "vmin"},
+                      TypedSize{"2Q", "; Font-size: 2q;", "q"},
+                      TypedSize{"1.2re", "", "px"}, // no unit yet: nothing half-made
+                      TypedSize{"1.", "", "px"}, TypedSize{"-", "", "px"},
+                      TypedSize{"larger", "; Font-size: larger;", ""}));
+
+TEST(TypedFontSizes, AHalfTypedSizeLeavesTheRulesSizeAlone) {
+    PanelSession s;
+    s.handlers.FontSizeChange(-1, "1.5");
+    PanelEffects effects = s.Observe([&] { s.handlers.FontSizeChange(-1, "1.5r"); });
+    EXPECT_FALSE(effects.Rewrote);
+    EXPECT_EQ(effects.Notified, 0) << "no refresh that would read the rule back";
+    EXPECT_EQ(s.handlers.ShownFontSize(), "1.5r");
+    EXPECT_EQ(s.Panel().FontSize.Text, "1.5");
+    s.handlers.FontSizeConfirmed(); // left half typed: the size it had
+    EXPECT_EQ(s.handlers.ShownFontSize(), "1.5");
 }
 
 TEST(SheetEncoding, TheProgramsOwnTextsFollowTheSheet) {
@@ -695,6 +776,18 @@ TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
         if (other != GetParam().Group) {
             EXPECT_EQ(s.Panel().Text(other), "");
         }
+}
+
+// The border controls edit the side chosen; the other sides keep what they hold.
+TEST(BorderSides, TheControlsEditTheSideChosen) {
+    PanelSession s;
+    s.handlers.AllSpButMouseClick(K::BorderSolid);
+    s.handlers.BorderSideClick(BorderSide::Bottom);
+    EXPECT_FALSE(s.Panel().IsDown(K::BorderSolid));
+    s.handlers.AllSpButMouseClick(K::BorderDashed);
+    EXPECT_EQ(s.Memo(), (LineList{"; Border-style: solid;", "; Border-bottom-style: dashed;"}));
+    s.handlers.BorderSideClick(BorderSide::All);
+    EXPECT_TRUE(s.Panel().IsDown(K::BorderSolid) && !s.Panel().IsDown(K::BorderDashed));
 }
 
 TEST(KeywordButtons, CentreReplacesLeftAndGoesAway) {

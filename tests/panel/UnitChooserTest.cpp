@@ -23,15 +23,15 @@ TEST_P(UnitChooserPlacement, CentresOnTheButtonAndStaysInside) {
               (Rect{c.Left, c.Top, UnitChooser::kWidth, UnitChooser::kHeight}));
 }
 
-// The chooser is 166 by 131: half of it is 83 by 65.
+// The chooser is 190 by 131: half of it is 95 by 65.
 INSTANTIATE_TEST_SUITE_P(
     Buttons, UnitChooserPlacement,
-    ::testing::Values(PlacementCase{{400, 100, 21, 21}, 327, 55},  // 400+10-83, 100+10+10-65
+    ::testing::Values(PlacementCase{{400, 100, 21, 21}, 315, 55},  // 400+10-95, 100+10+10-65
                       PlacementCase{{0, 0, 21, 21}, 1, 1},         // at the top left corner
-                      PlacementCase{{790, 590, 21, 21}, 633, 468}, // one pixel inside
-                      PlacementCase{{707, 100, 21, 21}, 633, 55},  // exactly at the edge
-                      PlacementCase{{706, 100, 21, 21}, 633, 55},  // just short of it
-                      PlacementCase{{100, 45, 20, 20}, 27, 1}));   // top exactly 0
+                      PlacementCase{{790, 590, 21, 21}, 609, 468}, // one pixel inside
+                      PlacementCase{{695, 100, 21, 21}, 609, 55},  // exactly at the edge
+                      PlacementCase{{694, 100, 21, 21}, 609, 55},  // just short of it
+                      PlacementCase{{100, 45, 20, 20}, 15, 1}));   // top exactly 0
 
 TEST(UnitChooserCountdown, ShowsTheSecondsAndClosesAtTheSixthTick) {
     UnitChooser chooser;
@@ -55,7 +55,7 @@ TEST(UnitChooserCountdown, OpeningAgainMovesItAndStartsOver) {
     chooser.Tick();
     chooser.Open(7, {100, 300, 21, 21}, 800, 600);
     EXPECT_EQ(chooser.Target, 7);
-    EXPECT_EQ(chooser.Bounds.Left, 27);
+    EXPECT_EQ(chooser.Bounds.Left, 15);
     EXPECT_EQ(chooser.CancelCaption, "Отмена");
     EXPECT_EQ(chooser.Countdown, UnitChooser::kCountdown);
 }
