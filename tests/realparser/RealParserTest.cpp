@@ -482,6 +482,15 @@ TEST_P(RealParserEdit, OneControlSetInEveryRuleChangesThatPropertyAlone) {
                                   << faults.join('\n').toStdString();
 }
 
+// The check itself: edits that reach no rule the browser reads are a fault, not a pass.
+TEST_F(RealParserCheck, EditsThatReachNoRuleAreAFault) {
+    TempDir dir;
+    const std::string sheet = dir.File("unread.css");
+    WriteBytes(sheet, "p:no-such-class { margin-top: 3px }\n");
+    EXPECT_EQ(RealParserEdit::EditFaults(sheet).join('\n').toStdString(),
+              "no edit reached a rule the browser reads: 1 edits of 1 records");
+}
+
 // Rules as today's sheets write them, made from a fixed seed, keep their meaning when
 // every rule is written anew, and take a panel edit of each.
 TEST_F(RealParserCheck, GeneratedRulesKeepTheirMeaningWrittenAnew) {
