@@ -4,7 +4,8 @@
 # (xdotool), on a small site of our own whose page links its style sheet. After each
 # change, with automatic refresh on, the sheet on disk must hold the new declaration
 # and the preview's page must show it (its computed style, read through QtWebEngine's
-# remote debugging port). Then a rule whose size is in rem edited, a new style through
+# remote debugging port). Then a rule whose size is in rem edited, one side of its
+# border set, a new style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start.
@@ -143,6 +144,14 @@ xdotool key ctrl+a
 xdotool type 1.5rem
 xdotool key Return
 expect 'font-size: *1\.5rem' .lead font-size 24px
+
+step=6b # one side of the border: "Низ" in the border box, then the dashed style
+click $((width - 344)) 145
+click $((width - 218)) 218
+click $((width - 323)) 241
+expect 'border-bottom-style: *dashed' .lead border-bottom-style dashed
+shown=$("$helper" style "$port" .lead border-top-style 2>/dev/null || true)
+[ "$shown" = none ] || fail "the top border became '$shown': $(cat "$sheet")"
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list

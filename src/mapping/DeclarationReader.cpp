@@ -291,7 +291,8 @@ SlotMask Covered(std::string_view property) {
     box("inset", kOffsets);
     // A border property for all four sides sets each side too; a logical one may set
     // any side.
-    if (const BorderProperty border = BorderPropertyOf(property); border.Reach != BorderReach::None) {
+    if (const BorderProperty border = BorderPropertyOf(property);
+        border.Reach != BorderReach::None) {
         auto cover = [&](BorderSide side) {
             const BorderSlots slots = SlotsOf(side);
             for (int part = 0; part < 3; ++part)
@@ -584,7 +585,6 @@ bool Apply(PropertySet& panel, Slot slot, std::string_view value, bool apply) {
     }
 }
 
-// The four values of a margin or padding shorthand, or nothing.
 // A variable standing alone in a shorthand is taken as one value, as sheets write them
 // ("padding: var(--y) var(--x)"); how many it holds is known only in the browser, so a
 // shorthand with a variable is never rewritten: a changed part is written after it.
@@ -593,15 +593,14 @@ bool IsBareVariable(std::string_view part) {
            part.back() == ')';
 }
 
+// The four values of a margin or padding shorthand, or nothing.
 std::optional<ShorthandParts> BoxParts(std::string_view value, Length sample) {
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 4)
         return std::nullopt;
     for (auto part : parts)
-        if (!IsLengthFieldValue(sample, part) || IsCssWideKeyword(part))
+        if (!IsLengthFieldValue(sample, part) || (parts.size() > 1 && IsCssWideKeyword(part)))
             return std::nullopt;
-    if (parts.size() == 1 && IsCssWideKeyword(value))
-        return std::nullopt;
     ShorthandParts out;
     out[0] = std::string(parts[0]);
     out[1] = std::string(parts.size() > 1 ? parts[1] : parts[0]);
@@ -629,9 +628,11 @@ bool IsBorderStyle(std::string_view part) {
 // A variable takes the first part no other value takes, in the order width, style and
 // colour; a variable alone is the whole border and is not taken.
 std::optional<ShorthandParts> BorderParts(std::string_view value) {
-    if (IsCssWideKeyword(value))
-        return std::nullopt;
     ShorthandParts out;
+    if (IsCssWideKeyword(value)) {
+        out[0] = out[1] = out[2] = std::string(value);
+        return out;
+    }
     auto parts = SplitValue(value);
     if (parts.empty() || parts.size() > 3 || (parts.size() == 1 && IsBareVariable(parts[0])))
         return std::nullopt;
@@ -655,7 +656,8 @@ std::optional<ShorthandParts> BorderParts(std::string_view value) {
         out[which] = std::string(part);
     }
     for (auto variable : variables) {
-        auto free = std::find_if(out.begin(), out.begin() + 3, [](const std::string& p) { return p.empty(); });
+        auto free = std::find_if(out.begin(), out.begin() + 3,
+                                 [](const std::string& p) { return p.empty(); });
         *free = std::string(variable); // three parts at most, so one is free
     }
     return out;
@@ -727,6 +729,71 @@ struct ShorthandGroup {
     std::vector<BoxEntry>& (*Entries)(ReadOrigins&);
 };
 
+constexpr std::array<Slot, 6> kFont = {S::FontStyle, S::FontVariant, S::FontWeight,
+                                       S::FontSize,  S::LineHeight,  S::FontFamily};
+
+// Style, variant, weight, size, line height and family of a font shorthand, "" for a
+// part it leaves to its default. Nothing for a system font ("menu"), a stretch or a
+// variable.
+std::optional<ShorthandParts> FontParts(std::string_view value) {
+    ShorthandParts out;
+    if (IsCssWideKeyword(value)) {
+        out.fill(std::string(value));
+        return out;
+    }
+    if (HoldsVariable(value))
+        return std::nullopt;
+    const auto words = SplitValue(value);
+    size_t i = 0;
+    for (; i < words.size() && i < 4; ++i) { // the words in front of the size
+        const std::string_view word = words[i];
+        size_t which = 0;
+        if (IsOneOf(word, {"italic", "oblique"}))
+            which = 0;
+        else if (IsOneOf(word, {"small-caps"}))
+            which = 1;
+        else if (IsOneOf(word, {"bold", "bolder", "lighter"}) ||
+                 (word.size() == 3 &&
+                  word.find_first_not_of("0123456789") == std::string_view::npos))
+            which = 2;
+        else if (IsOneOf(word, {"normal"}))
+            continue; // the default of whichever part
+        else
+            break;
+        if (!out[which].empty())
+            return std::nullopt;
+        out[which] = std::string(word);
+    }
+    if (i >= words.size())
+        return std::nullopt;
+    // The size, its line height after a "/", and the family to the end.
+    std::string_view rest = value.substr(static_cast<size_t>(words[i].data() - value.data()));
+    auto cut = [&rest](std::string_view stops) {
+        const size_t end = std::min(rest.find_first_of(stops), rest.size());
+        std::string_view part = rest.substr(0, end);
+        rest.remove_prefix(end);
+        while (!rest.empty() && IsCssBlank(rest.front()))
+            rest.remove_prefix(1);
+        return part;
+    };
+    const std::string_view size = cut(" /");
+    std::string_view height;
+    if (!rest.empty() && rest.front() == '/') {
+        rest.remove_prefix(1);
+        while (!rest.empty() && IsCssBlank(rest.front()))
+            rest.remove_prefix(1);
+        height = cut(" ");
+        if (height.empty())
+            return std::nullopt;
+    }
+    if (rest.empty() || !(IsLengthLike(size) || IsFontSizeKeyword(UpperAscii(size))))
+        return std::nullopt;
+    out[3] = std::string(size);
+    out[4] = std::string(height);
+    out[5] = std::string(rest);
+    return out;
+}
+
 constexpr std::array<Slot, 3> kBorderTop = {S::BorderTopWidth, S::BorderTopStyle,
                                             S::BorderTopColor};
 constexpr std::array<Slot, 3> kBorderRight = {S::BorderRightWidth, S::BorderRightStyle,
@@ -736,7 +803,7 @@ constexpr std::array<Slot, 3> kBorderBottom = {S::BorderBottomWidth, S::BorderBo
 constexpr std::array<Slot, 3> kBorderLeft = {S::BorderLeftWidth, S::BorderLeftStyle,
                                              S::BorderLeftColor};
 
-const std::array<ShorthandGroup, 8> kShorthandGroups = {{
+const std::array<ShorthandGroup, 9> kShorthandGroups = {{
     {"margin", kMargin, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Margin; }},
     {"padding", kPadding, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Padding; }},
     {"border", kBorder, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Border; }},
@@ -750,6 +817,7 @@ const std::array<ShorthandGroup, 8> kShorthandGroups = {{
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[2]; }},
     {"border-left", kBorderLeft,
      [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.BorderSides[3]; }},
+    {"font", kFont, [](ReadOrigins& o) -> std::vector<BoxEntry>& { return o.Font; }},
 }};
 
 bool IsBorderShorthand(std::string_view property) {
@@ -829,7 +897,8 @@ DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
             break;
         const size_t close = text.find("*/", at + 2);
         const size_t end = close == std::string_view::npos ? text.size() : close + 2;
-        notes.Trailer += (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
+        notes.Trailer +=
+            (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
         notes.CutEnd = at = end;
     }
     return notes;
@@ -1051,6 +1120,13 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box =
                 BoxParts(d.Value, d.Property == "margin" ? Length::MarginTop : Length::PaddingTop);
             c.Takeable = c.Box.has_value();
+        } else if (d.Property == "font") {
+            // Every part must be one its control can show.
+            c.Box = FontParts(d.Value);
+            c.Takeable = c.Box.has_value();
+            for (size_t part = 0; c.Takeable && part < kFont.size(); ++part)
+                c.Takeable =
+                    (*c.Box)[part].empty() || Apply(panel, kFont[part], (*c.Box)[part], false);
         } else if (IsBorderShorthand(d.Property)) {
             c.Box = BorderParts(d.Value);
             c.Takeable = c.Box.has_value();
@@ -1058,8 +1134,8 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
             c.Box = BackgroundParts(d.Value);
             // A background longhand the panel has no control for, in front of the
             // shorthand, would come after it once the shorthand is written forward.
-            const bool resetsAKeptOne =
-                std::any_of(static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
+            const bool resetsAKeptOne = std::any_of(
+                static_cast<const Declaration*>(bare.data()), &d, [](const Declaration& earlier) {
                     return earlier.Property.starts_with("background-") &&
                            std::none_of(kSlotProperties.begin(), kSlotProperties.end(),
                                         [&](const SlotInfo& info) {

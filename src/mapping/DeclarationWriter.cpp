@@ -76,9 +76,17 @@ std::optional<KeywordGroup> GroupOf(Slot slot) {
 
 // A number takes its unit; a keyword or function stands alone; anything else, an
 // empty text or a lone "-" among them, is no value and writes nothing.
+// "1." is no CSS number: it is written without its point.
+std::string WithoutBarePoint(std::string number) {
+    if (number.size() > 1 && number.back() == '.' && number[number.size() - 2] >= '0' &&
+        number[number.size() - 2] <= '9')
+        number.pop_back();
+    return number;
+}
+
 std::optional<std::string> LengthValue(const LengthField& field, Length which) {
     if (auto parts = SplitNumberAndUnit(field.Text); parts && parts->Unit.empty()) {
-        const std::string text = field.Text + field.Unit;
+        const std::string text = WithoutBarePoint(field.Text) + field.Unit;
         if (which == Length::ClipTop || which == Length::ClipRight || which == Length::ClipBottom ||
             which == Length::ClipLeft || IsLengthFieldValue(which, text))
             return text;
@@ -161,6 +169,12 @@ std::string BoxText(ShorthandParts parts) {
     return text;
 }
 
+// A shorthand whose parts cannot be told apart for sure, or cannot be mixed: a
+// variable may hold several of them, and "inherit" stands alone.
+bool StaysWhole(std::string_view value) {
+    return HoldsVariable(value) || IsCssWideKeyword(value);
+}
+
 std::string WithPriority(std::string value, std::string_view priority) {
     if (!priority.empty()) {
         value += ' ';
@@ -184,7 +198,8 @@ public:
             return;
         }
         if (value)
-            line_.Add(name, WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
+            line_.Add(name,
+                      WithPriority(*value + origin.Note, origin.Important ? "!important" : ""),
                       origin.Trailer);
     }
 
@@ -224,7 +239,7 @@ public:
             ShorthandParts parts = entry.Parts;
             bool expand = false;
             // A shorthand with a variable stays as read; a changed part follows it.
-            const bool variable = HoldsVariable(entry.Raw);
+            const bool variable = StaysWhole(entry.Raw);
             for (size_t s = 0; s < 4; ++s) {
                 if (!changed[s])
                     continue;
@@ -234,16 +249,17 @@ public:
                     parts[s] = *now[s], written[s] = true;
             }
             if (!expand) {
-                line_.Add(shorthand,
-                          WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
-                                       entry.Priority),
-                          entry.Trailer);
+                line_.Add(
+                    shorthand,
+                    WithPriority(parts == entry.Parts ? entry.Raw : BoxText(parts) + entry.Note,
+                                 entry.Priority),
+                    entry.Trailer);
                 continue;
             }
-            std::string notes = entry.Note.empty() ? entry.Trailer
-                                                   : entry.Note.substr(entry.Note[0] == ' ') +
-                                                         (entry.Trailer.empty() ? "" : " ") +
-                                                         entry.Trailer;
+            std::string notes = entry.Note.empty()
+                                    ? entry.Trailer
+                                    : entry.Note.substr(entry.Note[0] == ' ') +
+                                          (entry.Trailer.empty() ? "" : " ") + entry.Trailer;
             for (size_t s = 0; s < 4; ++s)
                 if (source[s] == static_cast<int>(e) && now[s])
                     line_.Add(shorthand + "-" + std::string(kSideNames[s]),
@@ -260,14 +276,18 @@ public:
         }
     }
 
-    // A group read with a "border" or "background" shorthand, in the order read: a
-    // changed part is put into the shorthand that sets it, or written after it.
+    // A group read with a "border", "background" or "font" shorthand, in the order
+    // read: a changed part is put into the shorthand that sets it, or written after a
+    // shorthand that stays whole (`whole`, or one with a variable or a CSS-wide
+    // keyword); a part cleared from a shorthand that stays whole turns it into the
+    // longhands of its other parts.
     void EmitTokens(const std::vector<BoxEntry>& entries, std::span<const Slot> parts,
-                    std::span<const std::string_view> names, std::string_view shorthand) {
+                    std::span<const std::string_view> names, std::string_view shorthand,
+                    bool whole = false) {
         const size_t count = parts.size();
-        std::array<std::optional<std::string>, 5> now;
-        std::array<bool, 5> changed{};
-        std::array<int, 5> source{-1, -1, -1, -1, -1};
+        std::array<std::optional<std::string>, 6> now;
+        std::array<bool, 6> changed{};
+        std::array<int, 6> source{-1, -1, -1, -1, -1, -1};
         for (size_t p = 0; p < count; ++p) {
             now[p] = SlotValue(panel_, parts[p]);
             const SlotOrigin& origin = panel_.Origins[parts[p]];
@@ -281,7 +301,7 @@ public:
                     source[p] = static_cast<int>(e);
             }
         }
-        std::array<bool, 5> written{};
+        std::array<bool, 6> written{};
         for (size_t e = 0; e < entries.size(); ++e) {
             const BoxEntry& entry = entries[e];
             if (entry.Side >= 0) {
@@ -292,9 +312,25 @@ public:
                 continue;
             }
             ShorthandParts tokens = entry.Parts;
+            const bool keep = whole || StaysWhole(entry.Raw);
+            bool cleared = false;
+            for (size_t p = 0; p < count; ++p)
+                cleared = cleared || (keep && changed[p] && !now[p] &&
+                                      source[p] == static_cast<int>(e) && !tokens[p].empty());
+            if (cleared) {
+                for (size_t p = 0; p < count; ++p) {
+                    if (source[p] != static_cast<int>(e))
+                        continue;
+                    const std::string value = changed[p] ? now[p].value_or("") : tokens[p];
+                    if (!value.empty())
+                        line_.Add(names[p], WithPriority(value, entry.Priority));
+                    written[p] = true;
+                }
+                continue;
+            }
             bool touched = false;
             for (size_t p = 0; p < count; ++p)
-                if (changed[p] && source[p] == static_cast<int>(e) && !HoldsVariable(entry.Raw))
+                if (changed[p] && source[p] == static_cast<int>(e) && !keep)
                     tokens[p] = now[p].value_or(""), written[p] = true, touched = true;
             std::string value;
             for (size_t p = 0; p < count; ++p)
@@ -407,7 +443,7 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot) {
         if (IsFontSizeKeyword(UpperAscii(text)))
             return text;
         if (auto parts = SplitNumberAndUnit(text); parts && parts->Unit.empty())
-            return text + panel.FontSizeUnit;
+            return WithoutBarePoint(text) + panel.FontSizeUnit;
         else if (parts && IsLengthUnit(parts->Unit))
             return text; // typed with its unit
         if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text))
@@ -450,16 +486,29 @@ void WriteDeclarations(PropertySet& panel, TextView& memo) {
     LineBuilder line(out);
     Writer w(panel, line);
 
-    w.Emit(S::FontFamily, "Font-Family"); // line 1
-    line.Finish();
-    w.Emit(S::FontWeight, "Font-weight");
-    w.Emit(S::FontSize, "Font-size");
-    line.Finish();
-    w.Keywords({S::FontStyle, S::FontVariant});
-    line.Finish();
+    const bool fontShorthand = !panel.Origins.Font.empty();
+    if (fontShorthand) { // lines 1 to 3 and the line height: the font shorthand
+        constexpr std::array<Slot, 6> parts = {S::FontStyle, S::FontVariant, S::FontWeight,
+                                               S::FontSize,  S::LineHeight,  S::FontFamily};
+        constexpr std::array<std::string_view, 6> names = {
+            "Font-style", "Font-variant", "Font-weight", "Font-size", "Line-height", "Font-Family"};
+        w.EmitTokens(panel.Origins.Font, parts, names, "Font", true);
+        line.Finish();
+    } else {
+        w.Emit(S::FontFamily, "Font-Family"); // line 1
+        line.Finish();
+        w.Emit(S::FontWeight, "Font-weight");
+        w.Emit(S::FontSize, "Font-size");
+        line.Finish();
+        w.Keywords({S::FontStyle, S::FontVariant});
+        line.Finish();
+    }
     w.Keywords({S::TextDecoration});
     line.Finish();
-    w.Lengths({Length::TextIndent, Length::LineHeight});
+    if (fontShorthand)
+        w.Lengths({Length::TextIndent});
+    else
+        w.Lengths({Length::TextIndent, Length::LineHeight});
     line.Finish();
     w.Lengths({Length::WordSpacing, Length::LetterSpacing});
     line.Finish();

@@ -236,14 +236,13 @@ FontItems MakeFontItems(const LineList& installedFamilies, SheetEncoding encodin
             items.FontType.push_back(std::move(text));
     }
     items.FontType2 = items.FontType;
-    items.FontWeight =
-        EncodedList({"Толщина не задана", "normal", "bold", "bolder", "lighter", "100", "200",
-                     "300", "400", "500", "600", "700", "800", "900"},
+    items.FontWeight = EncodedList({"Толщина не задана", "normal", "bold", "bolder", "lighter",
+                                    "100", "200", "300", "400", "500", "600", "700", "800", "900"},
+                                   encoding);
+    items.FontSize =
+        EncodedList({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24", "xx-small", "x-small",
+                     "small", "medium", "large", "x-large", "xx-large", "larger", "smaller"},
                     encoding);
-    items.FontSize = EncodedList({"выкл.", "8", "10", "12", "14", "16", "18", "20", "24",
-                                  "xx-small", "x-small", "small", "medium", "large", "x-large",
-                                  "xx-large", "larger", "smaller"},
-                                 encoding);
     return items;
 }
 
@@ -325,8 +324,8 @@ BorderSlots SlotsOf(BorderSide side) {
 }
 
 std::optional<BorderPart> BorderPartOf(Slot slot) {
-    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right,
-                            BorderSide::Bottom, BorderSide::Left}) {
+    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right, BorderSide::Bottom,
+                            BorderSide::Left}) {
         const BorderSlots slots = SlotsOf(side);
         if (slot == slots.Width)
             return BorderPart{side, 0};
@@ -374,15 +373,15 @@ void PropertySet::ShowBorderSide(BorderSide side) {
 
 namespace {
 constexpr std::array<std::pair<Length, Slot>, 19> kLengthSlots = {{
-    {Length::TextIndent, Slot::TextIndent},     {Length::LineHeight, Slot::LineHeight},
-    {Length::WordSpacing, Slot::WordSpacing},   {Length::LetterSpacing, Slot::LetterSpacing},
-    {Length::MarginTop, Slot::MarginTop},       {Length::MarginRight, Slot::MarginRight},
-    {Length::MarginBottom, Slot::MarginBottom}, {Length::MarginLeft, Slot::MarginLeft},
-    {Length::PaddingTop, Slot::PaddingTop},     {Length::PaddingRight, Slot::PaddingRight},
+    {Length::TextIndent, Slot::TextIndent},       {Length::LineHeight, Slot::LineHeight},
+    {Length::WordSpacing, Slot::WordSpacing},     {Length::LetterSpacing, Slot::LetterSpacing},
+    {Length::MarginTop, Slot::MarginTop},         {Length::MarginRight, Slot::MarginRight},
+    {Length::MarginBottom, Slot::MarginBottom},   {Length::MarginLeft, Slot::MarginLeft},
+    {Length::PaddingTop, Slot::PaddingTop},       {Length::PaddingRight, Slot::PaddingRight},
     {Length::PaddingBottom, Slot::PaddingBottom}, {Length::PaddingLeft, Slot::PaddingLeft},
-    {Length::BorderWidth, Slot::BorderWidth},   {Length::BlockTop, Slot::BlockTop},
-    {Length::BlockRight, Slot::BlockRight},     {Length::BlockBottom, Slot::BlockBottom},
-    {Length::BlockLeft, Slot::BlockLeft},       {Length::BlockHeight, Slot::BlockHeight},
+    {Length::BorderWidth, Slot::BorderWidth},     {Length::BlockTop, Slot::BlockTop},
+    {Length::BlockRight, Slot::BlockRight},       {Length::BlockBottom, Slot::BlockBottom},
+    {Length::BlockLeft, Slot::BlockLeft},         {Length::BlockHeight, Slot::BlockHeight},
     {Length::BlockWidth, Slot::BlockWidth},
 }};
 } // namespace
@@ -425,8 +424,8 @@ void GiveChangedBorderToEverySide(PropertySet& panel) {
         if (changed[0] && own(slots.Width, side.Width.Set))
             side.Width = now.Width;
         const bool styled =
-            !side.StyleText.empty() || std::find(side.Style.begin(), side.Style.end(), true) !=
-                                           side.Style.end();
+            !side.StyleText.empty() ||
+            std::find(side.Style.begin(), side.Style.end(), true) != side.Style.end();
         if (changed[1] && own(slots.Style, styled)) {
             side.Style = now.Style;
             side.StyleText = now.StyleText;

@@ -190,7 +190,7 @@ struct SlotOrigin {
 // A declaration of the margin or padding group read when the group holds a shorthand:
 // the group is written back in the order read, its parts changed where the user
 // changed them.
-using ShorthandParts = std::array<std::string, 5>;
+using ShorthandParts = std::array<std::string, 6>;
 struct BoxEntry {
     int Side = -1;        // 0 top, 1 right, 2 bottom, 3 left; -1 for the shorthand
     ShorthandParts Parts; // the shorthand's values, or Parts[Side]
@@ -205,7 +205,7 @@ struct BoxEntry {
 // The sides of the border: the border controls show all four together or one alone.
 enum class BorderSide : uint8_t { All, Top, Right, Bottom, Left };
 inline constexpr std::array<BorderSide, 4> kBorderSides = {BorderSide::Top, BorderSide::Right,
-                                                          BorderSide::Bottom, BorderSide::Left};
+                                                           BorderSide::Bottom, BorderSide::Left};
 
 // The width, style and colour slots of one side, or of all four.
 struct BorderSlots {
@@ -243,6 +243,9 @@ struct ReadOrigins {
     std::vector<BoxEntry> Background;
     // Each side's border read with its shorthand ("border-top"), as the border group.
     std::array<std::vector<BoxEntry>, 4> BorderSides;
+    // The font group read with a "font" shorthand: Parts are style, variant, weight,
+    // size, line height and family; Side 0 to 5 the longhands.
+    std::vector<BoxEntry> Font;
     SlotOrigin& operator[](Slot slot) { return Slots[static_cast<size_t>(slot)]; }
     const SlotOrigin& operator[](Slot slot) const { return Slots[static_cast<size_t>(slot)]; }
     bool operator==(const ReadOrigins&) const = default;

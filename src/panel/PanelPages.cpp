@@ -3,9 +3,9 @@
 #include "panel/PanelControls.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -113,8 +113,8 @@ BBColorPage::BBColorPage(PanelBuilder& builder, QWidget* parent)
     borderLayout->setSpacing(2);
     auto* sides = new QHBoxLayout;
     sides->setSpacing(1);
-    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right,
-                            BorderSide::Bottom, BorderSide::Left})
+    for (BorderSide side : {BorderSide::All, BorderSide::Top, BorderSide::Right, BorderSide::Bottom,
+                            BorderSide::Left})
         sides->addWidget(builder.BorderSideButton(side, border));
     sides->addStretch(1);
     borderLayout->addLayout(sides);

@@ -306,10 +306,9 @@ void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)
         connect(box->lineEdit(), &QLineEdit::editingFinished, this,
                 [this, familyBox] { Handle([&] { handlers_->FontFamilyConfirmed(familyBox); }); });
     } else {
-        connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                [this, change](const QString& text) {
-                    Handle([&] { (handlers_.get()->*change)(-1, ToText(text)); });
-                });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, change](const QString& text) {
+            Handle([&] { (handlers_.get()->*change)(-1, ToText(text)); });
+        });
     }
     // A double click on a family box switches it off.
     if (doubleClick)
@@ -614,10 +613,10 @@ void PropertyPanel::Render() {
         const auto side = static_cast<BorderSide>(i);
         const BorderValues values = p.BorderOf(side);
         QFont font = borderSides_[i]->font();
-        font.setBold(side != BorderSide::All &&
-                     (values.Width.Set || values.ColorCheck || !values.StyleText.empty() ||
-                      std::find(values.Style.begin(), values.Style.end(), true) !=
-                          values.Style.end()));
+        font.setBold(
+            side != BorderSide::All &&
+            (values.Width.Set || values.ColorCheck || !values.StyleText.empty() ||
+             std::find(values.Style.begin(), values.Style.end(), true) != values.Style.end()));
         borderSides_[i]->setFont(font);
         borderSides_[i]->setChecked(p.ShownBorderSide == side);
     }

@@ -128,7 +128,7 @@ private:
     std::array<LengthEdit*, kLengthCount> edits_{};
     std::array<UnitButton*, kUnitButtonCount> units_{};
     std::array<QToolButton*, kKeywordCount> keywords_{};
-    std::array<QLabel*, kKeywordGroups.size() + 1> groupTexts_{}; // by group
+    std::array<QLabel*, kKeywordGroups.size() + 1> groupTexts_{};        // by group
     std::array<QAction*, kKeywordGroups.size() + 1> groupTextActions_{}; // on a tool bar
     std::vector<StepButton*> stepButtons_;
     QToolButton* fontBold_ = nullptr;

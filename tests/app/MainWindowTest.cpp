@@ -12,8 +12,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QComboBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDragMoveEvent>
 #include <QKeyEvent>
 #include <QLabel>

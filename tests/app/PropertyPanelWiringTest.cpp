@@ -217,16 +217,17 @@ TEST_F(PanelWiring, ADownKeywordButtonLooksClearlyDifferent) {
         for (int x = 0; x < up.width(); ++x) {
             const QColor a = up.pixelColor(x, y), b = down.pixelColor(x, y);
             if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                    std::abs(a.blue() - b.blue()) > 60)
+                    std::abs(a.blue() - b.blue()) >
+                60)
                 ++changed;
         }
     EXPECT_GT(changed, up.width() * up.height() / 2) << "the whole face changes";
 }
 
 TEST_F(PanelWiring, TheEightVerticalAlignPicturesDifferFromEachOther) {
-    const char* names[] = {"TextVerticalAlignBottom", "TextVerticalAlignTextBottom",
-                           "TextVerticalAlignSub",    "TextVerticalAlignBaseline",
-                           "TextVerticalAlignMiddle", "TextVerticalAlignSuper",
+    const char* names[] = {"TextVerticalAlignBottom",  "TextVerticalAlignTextBottom",
+                           "TextVerticalAlignSub",     "TextVerticalAlignBaseline",
+                           "TextVerticalAlignMiddle",  "TextVerticalAlignSuper",
                            "TextVerticalAlignTextTop", "TextVerticalAlignTop"};
     std::vector<QImage> pictures;
     for (const char* name : names)
@@ -257,8 +258,8 @@ TEST_F(PanelWiring, SwitchingTheSizeOffShowsSizeInTheBox) {
     for (int i = 0; i < 20 && size->currentIndex() != 0; ++i)
         QTest::keyClick(size, Qt::Key_Up); // up to the first entry, "выкл."
     EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("Размер шрифта"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return size->lineEdit()->text() == QStringLiteral("Размер"); }, 5000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return size->lineEdit()->text() == QStringLiteral("Размер"); }, 5000))
         << size->lineEdit()->text().toStdString();
     QTest::qWait(200); // and it stays so
     EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("Размер"));

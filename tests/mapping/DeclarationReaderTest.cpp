@@ -619,8 +619,9 @@ TEST(DeclarationReaderPicture, PositionWithoutAPictureIsShownAndItsButtonsEnable
     EXPECT_EQ(ButtonsDown(r.Panel), 3u);
     EXPECT_FALSE(r.Panel.BackGroundAttCheck);
     EXPECT_TRUE(r.Panel.PictureButtonsEnabled());
-    EXPECT_EQ(r.Lines, (LineList{"; BackGround-position: left top;", "; BackGround-Attachment: fixed;",
-                                 "; BackGround-Repeat: no-repeat;"}));
+    EXPECT_EQ(r.Lines,
+              (LineList{"; BackGround-position: left top;", "; BackGround-Attachment: fixed;",
+                        "; BackGround-Repeat: no-repeat;"}));
     EXPECT_FALSE(Read({"color: red"}).Panel.PictureButtonsEnabled());
 }
 
@@ -914,7 +915,7 @@ TEST(DeclarationReaderRoundTrip, EverythingWrittenIsReadBackWhole) {
 PropertySet GeneratedPanel(std::mt19937& random) {
     auto pick = [&random](const auto& options) { return options[random() % std::size(options)]; };
     auto chance = [&random](unsigned percent) { return random() % 100 < percent; };
-    static const char* const kNumbers[] = {"0", "12", "-3", "1.5", "10.", ".9", "-0.25", "100"};
+    static const char* const kNumbers[] = {"0", "12", "-3", "1.5", "10", ".9", "-0.25", "100"};
     static const char* const kUnits[] = {"px", "pt", "pc", "mm", "cm", "em", "ex", "in", "%", ""};
     static const char* const kFamilies[] = {
         "serif", "sans-serif", "cursive", "fantasy", "monospace", "ARIAL", "\"TIMES NEW ROMAN\""};

@@ -415,11 +415,15 @@ TEST(DeclarationWriterLengths, EmptyUnitWritesTheNumberAlone) {
     EXPECT_EQ(Write(panel), LineList{"; Margin-top: 12;"});
 }
 
+// The number as typed, but "10." is no CSS number and loses its point.
 TEST(DeclarationWriterLengths, TextIsWrittenAsItStands) {
     PropertySet panel;
     SetLength(panel, L::MarginTop, "10.", "in");
     SetLength(panel, L::MarginRight, ".9", "%");
-    EXPECT_EQ(Write(panel), LineList{"; Margin-top: 10.in; Margin-right: .9%;"});
+    EXPECT_EQ(Write(panel), LineList{"; Margin-top: 10in; Margin-right: .9%;"});
+    panel.FontSize.Set = true;
+    panel.FontSize.Text = "1.";
+    EXPECT_EQ(SlotValue(panel, Slot::FontSize), "1px");
 }
 
 TEST(DeclarationWriterLengths, OnlyClipLeftSetWritesAutoForTheOthers) {

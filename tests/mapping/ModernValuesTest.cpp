@@ -167,7 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BorderWithVariables",
                  "border: var(--w) solid var(--c)",
                  {"; Border: var(--w) solid var(--c);"}},
-        ReadCase{"BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
+        ReadCase{
+            "BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
         ReadCase{"Border", "border: 1px solid #dee2e6", {"; Border: 1px solid #dee2e6;"}},
         ReadCase{"BorderThenColour",
                  "border: 0; border-color: red",
@@ -181,6 +182,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"BorderSideLonghands",
                  "border-width: 1px; border-left-width: 2px; border-left-style: dashed",
                  {"; Border-width: 1px;", "; Border-left-width: 2px; Border-left-style: dashed;"}},
+        ReadCase{"Font",
+                 "font: italic bold 13px/1.4 Consolas, \"Courier New\", monospace",
+                 {"; Font: italic bold 13px/1.4 Consolas, \"Courier New\", monospace;"}},
+        ReadCase{"FontInherited", "font: inherit", {"; Font: inherit;"}},
+        ReadCase{"FontThenItsWeight",
+                 "font: 1rem / 2 serif; font-weight: 600",
+                 {"; Font: 1rem / 2 serif; Font-weight: 600;"}},
+        ReadCase{"SystemFontIsKept", "font: menu", {kComment, "font:menu;", ""}},
+        ReadCase{"MarginInherited", "margin: inherit", {"; Margin: inherit;"}},
+        ReadCase{"BorderSideInherited", "border-top: inherit", {"; Border-top: inherit;"}},
         ReadCase{"TextDecorationBesideSkipInk",
                  "text-decoration: underline dotted; text-decoration-skip-ink: none",
                  {"; Text-decoration: underline dotted;", kComment,
@@ -241,22 +252,20 @@ INSTANTIATE_TEST_SUITE_P(
 // An author's comment stays with the declaration it follows, or stands in.
 INSTANTIATE_TEST_SUITE_P(
     Comments, ReadTable,
-    ::testing::Values(ReadCase{"AfterTheSemicolon",
-                               "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
-                               {"; Line-height: 1.15; /* 1 */", kComment,
-                                "-webkit-text-size-adjust:100%;/* 2 */", ""}},
-                      ReadCase{"InsideTheValue",
-                               "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
-                               {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
-                      ReadCase{"InsideAShorthand",
-                               "border: 1px solid #c5c5c5/*{border}*/",
-                               {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
-                      ReadCase{"CommentMarkersInAString",
-                               "font-family: \"/*x*/\"",
-                               {"; Font-Family: \"/*x*/\";"}},
-                      ReadCase{"OnlyCommentsInTheValue",
-                               "color: /*{fc}*/",
-                               {kComment, "color:/*{fc}*/;", ""}}),
+    ::testing::Values(
+        ReadCase{"AfterTheSemicolon",
+                 "line-height: 1.15; /* 1 */ -webkit-text-size-adjust: 100%; /* 2 */",
+                 {"; Line-height: 1.15; /* 1 */", kComment, "-webkit-text-size-adjust:100%;/* 2 */",
+                  ""}},
+        ReadCase{"InsideTheValue",
+                 "color: #5f3f3f/*{fcError}*/; font-weight: normal /*{fw}*/",
+                 {"; Font-weight: normal /*{fw}*/;", "; color: #5f3f3f/*{fcError}*/;"}},
+        ReadCase{"InsideAShorthand",
+                 "border: 1px solid #c5c5c5/*{border}*/",
+                 {"; Border: 1px solid #c5c5c5/*{border}*/;"}},
+        ReadCase{
+            "CommentMarkersInAString", "font-family: \"/*x*/\"", {"; Font-Family: \"/*x*/\";"}},
+        ReadCase{"OnlyCommentsInTheValue", "color: /*{fc}*/", {kComment, "color:/*{fc}*/;", ""}}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // ---------------------------------------------------------------------------
@@ -313,6 +322,21 @@ INSTANTIATE_TEST_SUITE_P(
                                  "border: var(--w) solid var(--c)",
                                  [](PropertySet& p) { p.PressDown(K::BorderDashed); },
                                  {"; Border: var(--w) solid var(--c); Border-style: dashed;"}},
+                      ChangeCase{"FontPartChangedAfterTheFont",
+                                 "font: 13px/1.4 serif",
+                                 [](PropertySet& p) {
+                                     p.FontSize.Text = "20";
+                                     p.FontSizeUnit = "px";
+                                 },
+                                 {"; Font: 13px/1.4 serif; Font-size: 20px;"}},
+                      ChangeCase{"FontPartClearedGivesTheOthers",
+                                 "font: bold 13px/1.4 serif",
+                                 [](PropertySet& p) { p[L::LineHeight].Set = false; },
+                                 {"; Font-weight: bold; Font-size: 13px; Font-Family: serif;"}},
+                      ChangeCase{"InheritedShorthandStaysAndTheChangeFollows",
+                                 "margin: inherit",
+                                 [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "5", "px"); },
+                                 {"; Margin: inherit; Margin-top: 5px;"}},
                       ChangeCase{"SideAfterTheShorthandChanged",
                                  "margin: 0; margin-top: 5px",
                                  [](PropertySet& p) { SetLengthTo(p, L::MarginTop, "7", "px"); },
@@ -432,7 +456,8 @@ TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {
 // The border controls show all four sides or one; the side chosen stays chosen while
 // the rule is read again after each change.
 TEST(BorderSides, EachSideShowsItsOwnBorderAndTheChoiceOutlivesReading) {
-    const std::string rule = "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
+    const std::string rule =
+        "border: 1px solid red; border-top: 2px dashed; border-left-color: blue";
     PropertySet p;
     ReadLines(p, rule);
     EXPECT_EQ(p[L::BorderWidth].Text, "1");

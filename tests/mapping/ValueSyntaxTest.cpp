@@ -56,9 +56,11 @@ TEST(WriteColor, EveryNotationGivesBackTheSameColour) {
     EXPECT_EQ(WriteColor({255, 0, 0, 255}, ColorNotation::Hsl), "hsl(0, 100%, 50%)");
     EXPECT_EQ(WriteColor({0x12, 0xab, 0xcd, 255}, ColorNotation::Hsl), "hsl(190.9, 83.9%, 43.7%)");
     for (int step = 0; step < 4096; ++step) {
-        const Color color{static_cast<uint8_t>(step * 37 % 256), static_cast<uint8_t>(step * 11 % 256),
-                          static_cast<uint8_t>(step % 256), step % 3 ? uint8_t(255) : uint8_t(128)};
-        for (ColorNotation notation : {ColorNotation::Hex, ColorNotation::Rgb, ColorNotation::Hsl}) {
+        const Color color{static_cast<uint8_t>(step * 37 % 256),
+                          static_cast<uint8_t>(step * 11 % 256), static_cast<uint8_t>(step % 256),
+                          step % 3 ? uint8_t(255) : uint8_t(128)};
+        for (ColorNotation notation :
+             {ColorNotation::Hex, ColorNotation::Rgb, ColorNotation::Hsl}) {
             const std::string text = WriteColor(color, notation);
             const auto back = ParseColor(text);
             ASSERT_TRUE(back) << text;

@@ -588,17 +588,17 @@ TEST_P(TypedFontSizes, AUnitTypedWithTheNumberGoesToTheUnitButton) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, TypedFontSizes,
-    ::testing::Values(TypedSize{"1.2rem", "; Font-size: 1.2rem;", "rem"},
-                      TypedSize{"12", "; Font-size: 12px;", "px"},
-                      TypedSize{"-.5em", "; Font-size: -.5em;", "em"},
-                      TypedSize{"150%", "; Font-size: 150%;", "%"},
-                      TypedSize{"3vmin", "; Font-size: 3vmin;", "vmin"},
-                      TypedSize{"2Q", "; Font-size: 2q;", "q"},
-                      TypedSize{"1.2re", "", "px"}, // no unit yet: nothing half-made
-                      TypedSize{"1.", "", "px"}, TypedSize{"-", "", "px"},
-                      TypedSize{"larger", "; Font-size: larger;", ""}));
+INSTANTIATE_TEST_SUITE_P(Texts, TypedFontSizes,
+                         ::testing::Values(TypedSize{"1.2rem", "; Font-size: 1.2rem;", "rem"},
+                                           TypedSize{"12", "; Font-size: 12px;", "px"},
+                                           TypedSize{"-.5em", "; Font-size: -.5em;", "em"},
+                                           TypedSize{"150%", "; Font-size: 150%;", "%"},
+                                           TypedSize{"3vmin", "; Font-size: 3vmin;", "vmin"},
+                                           TypedSize{"2Q", "; Font-size: 2q;", "q"},
+                                           TypedSize{"1.2re", "",
+                                                     "px"}, // no unit yet: nothing half-made
+                                           TypedSize{"1.", "", "px"}, TypedSize{"-", "", "px"},
+                                           TypedSize{"larger", "; Font-size: larger;", ""}));
 
 TEST(TypedFontSizes, AHalfTypedSizeLeavesTheRulesSizeAlone) {
     PanelSession s;
@@ -677,10 +677,11 @@ TEST(ColourSwatches, AChosenColourKeepsItsAlphaAndReplacesAColourText) {
         s.choices.ColorChoices = {halfBlack};
         s.handlers.ColorClick(swatch);
         const PropertySet& p = s.Panel();
-        const auto [color, text] =
-            swatch == ColorSwatch::Font         ? std::pair{p.FontColor, p.FontColorText}
-            : swatch == ColorSwatch::BackGround ? std::pair{p.BackGroundColor, p.BackGroundColorText}
-                                                : std::pair{p.BorderColor, p.BorderColorText};
+        const auto [color, text] = swatch == ColorSwatch::Font
+                                       ? std::pair{p.FontColor, p.FontColorText}
+                                   : swatch == ColorSwatch::BackGround
+                                       ? std::pair{p.BackGroundColor, p.BackGroundColorText}
+                                       : std::pair{p.BorderColor, p.BorderColorText};
         EXPECT_EQ(color, halfBlack);
         EXPECT_EQ(text, "");
         EXPECT_EQ(s.handlers.LastChosenColor, halfBlack) << "offered next time, alpha and all";
