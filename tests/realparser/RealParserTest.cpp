@@ -268,9 +268,9 @@ int PanelDeclarations(const std::string& sheet) {
     dump.start(QStringLiteral(TESSELO_DUMP), QStringList{"--coverage", sheet.c_str()});
     if (!dump.waitForFinished(kWaitMs) || dump.exitCode() != 0)
         return -1;
-    const auto match = QRegularExpression("^sheet\\t.*\\ttaken \\d+/(\\d+)",
-                                          QRegularExpression::MultilineOption)
-                           .match(QString::fromUtf8(dump.readAllStandardOutput()));
+    const auto match =
+        QRegularExpression("^sheet\\t.*\\ttaken \\d+/(\\d+)", QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(dump.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
