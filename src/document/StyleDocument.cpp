@@ -8,6 +8,43 @@
 #include <unordered_map>
 
 namespace tesselo {
+namespace {
+
+constexpr bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) < 33;
+}
+
+// How much of the first rule's front part is the sheet's header: its first comment,
+// with the rest of that comment's line, and the lines after it up to the last line of
+// blanks, so that a note written right above the rule stays the rule's.
+size_t HeaderLength(std::string_view front) {
+    size_t i = 0;
+    while (i < front.size() && IsBlank(front[i]))
+        ++i;
+    if (front.substr(i, 2) != "/*")
+        return 0;
+    const size_t close = front.find("*/", i + 2);
+    if (close == std::string_view::npos)
+        return 0;
+    size_t head = close + 2;
+    size_t lineStart = head;
+    while (lineStart < front.size() && front[lineStart] != '\n' && IsBlank(front[lineStart]))
+        ++lineStart;
+    if (lineStart == front.size() || front[lineStart] != '\n')
+        return head; // the rule's selector follows on the comment's line
+    head = ++lineStart;
+    for (;;) {
+        const size_t lineEnd = front.find('\n', lineStart);
+        if (lineEnd == std::string_view::npos)
+            return head;
+        const std::string_view line = front.substr(lineStart, lineEnd - lineStart);
+        if (std::all_of(line.begin(), line.end(), IsBlank))
+            head = lineEnd + 1;
+        lineStart = lineEnd + 1;
+    }
+}
+
+} // namespace
 
 StyleRecord::StyleRecord(std::string selector, LineList lines)
     : Selector(std::move(selector)), lines_(std::move(lines)) {}
@@ -15,6 +52,7 @@ StyleRecord::StyleRecord(std::string selector, LineList lines)
 StyleRecord StyleRecord::FromSource(std::string selector, std::string source, size_t selectorStart,
                                     size_t blockStart, size_t blockEnd) {
     StyleRecord record;
+    record.selectorRead_ = selector;
     record.Selector = std::move(selector);
     record.source_ = std::move(source);
     record.selectorStart_ = selectorStart;
@@ -37,6 +75,26 @@ const LineList& StyleRecord::Lines() const {
 void StyleRecord::SetLines(LineList lines) {
     lines_ = std::move(lines);
     linesCut_ = true;
+}
+
+std::string_view StyleRecord::WrittenSelector() const {
+    if (source_.empty() || Selector != selectorRead_ || blockStart_ <= selectorStart_)
+        return Selector;
+    std::string_view text = std::string_view(source_).substr(
+        selectorStart_, blockStart_ - 1 - selectorStart_); // up to the "{"
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+void StyleRecord::DropFront(size_t bytes) {
+    bytes = std::min(bytes, selectorStart_);
+    source_.erase(0, bytes);
+    selectorStart_ -= bytes;
+    if (blockStart_ >= bytes) { // not a record made in the editor
+        blockStart_ -= bytes;
+        blockEnd_ -= bytes;
+    }
 }
 
 void StyleRecord::PrependSource(std::string_view text) {
@@ -80,7 +138,9 @@ std::vector<std::string> StyleDocument::ListItems() const {
 void StyleDocument::NewCSS() {
     records_.clear();
     records_.emplace_back("Body", LineList{});
+    head_.clear();
     tail_.clear();
+    recordsRead_ = 0;
     SheetText.clear();
     LineEnd = kCrLf;
     ByteOrderMark = false;
@@ -172,6 +232,15 @@ void StyleDocument::RemoveRecord(int i) {
 void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records, std::string tail) {
     records_ = std::move(records);
     tail_ = std::move(tail);
+    recordsRead_ = records_.size();
+    for (size_t i = 0; i < records_.size(); ++i)
+        records_[i].readPosition_ = records_[i].source_.empty() ? 0 : i + 1;
+    head_.clear();
+    if (!records_.empty()) {
+        StyleRecord& first = records_.front();
+        head_ = first.FrontPart().substr(0, HeaderLength(first.FrontPart()));
+        first.DropFront(head_.size());
+    }
 }
 
 std::string WindowCaptionFor(const std::string& fileName) {

@@ -46,17 +46,30 @@ public:
     std::string_view FrontPart() const {
         return std::string_view(source_).substr(0, selectorStart_);
     }
+    // The selector as the composer writes it: as in the source, with its comments and
+    // line breaks, unless it was renamed since.
+    std::string_view WrittenSelector() const;
     // Puts text in front of the source, as the front part of a removed record.
     void PrependSource(std::string_view text);
+    // Takes the first `bytes` of the front part out of the source.
+    void DropFront(size_t bytes);
+
+    // Where the record stood in the sheet as read, from 1; 0 for a record made in the
+    // editor. A rule that no longer follows the one it followed may need a line break.
+    size_t ReadPosition() const { return readPosition_; }
 
     // Records compare by what they show and write: selector, lines, source, edited.
     bool operator==(const StyleRecord& other) const;
 
 private:
+    friend class StyleDocument;
+
     std::string source_;
+    std::string selectorRead_; // the selector as read from the source
     size_t selectorStart_ = 0;
     size_t blockStart_ = 0;
     size_t blockEnd_ = 0;
+    size_t readPosition_ = 0;
     bool edited_ = true;
     mutable bool linesCut_ = true;
     mutable LineList lines_;
@@ -100,11 +113,19 @@ public:
     // next record or of the tail.
     void RemoveRecord(int i);
 
-    // Replaces the records and the tail by those of a sheet just read.
+    // Replaces the records and the tail by those of a sheet just read. The sheet's
+    // header, the comment at the very top (a licence, a title), is taken out of the
+    // first record's front part: it stays on top whatever order the rules take.
     void ReplaceRecords(std::vector<StyleRecord> records, std::string tail = {});
 
+    // The header in front of the first rule ("\n" line breaks): the sheet's first
+    // comment, up to the end of its line, and further up to the last blank line in
+    // front of the first rule; empty when the sheet does not start with a comment.
+    const std::string& Head() const { return head_; }
     // What follows the last rule's "}" in the text as read ("\n" line breaks).
     const std::string& Tail() const { return tail_; }
+    // How many rules the sheet as read held: the tail followed the last of them.
+    size_t RecordsRead() const { return recordsRead_; }
 
     std::string FileName; // empty for a new, never saved document
     bool Modified = false;
@@ -125,7 +146,9 @@ private:
     StyleRecord& At(int i);
 
     std::vector<StyleRecord> records_;
+    std::string head_;
     std::string tail_;
+    size_t recordsRead_ = 0;
 };
 
 std::string WindowCaptionFor(const std::string& fileName);

@@ -169,11 +169,25 @@ struct EditedCase {
 
 TEST(SheetComposerAsRead, OnlyTheEditedRulesAreWrittenAnew) {
     const std::vector<EditedCase> cases = {
-        // The comments in front stay, trimmed, on a line of their own.
+        // The blank lines and comments in front stay; a comment on the selector's line
+        // stays on it.
         {"/* licence */\n\n/* a */  a {\n  x: 1;\n}\nb { y }\n",
          {0},
-         "/* licence */\n\n/* a */\na {\nx: 1;\n\n}\nb { y }\n"},
-        {"a { x }\n\n  /* b */ b { y }\nc { z }\n", {1}, "a { x }\n/* b */\nb {\ny \n}\nc { z }\n"},
+         "/* licence */\n\n/* a */ a {\nx: 1;\n\n}\nb { y }\n"},
+        {"a { x }\n\n  /* b */ b { y }\nc { z }\n",
+         {1},
+         "a { x }\n\n/* b */ b {\ny \n}\nc { z }\n"},
+        {"a { x }\n\n\n/* b */\n  \n/* more */\nb { y }",
+         {1},
+         "a { x }\n\n\n/* b */\n  \n/* more */\nb {\ny \n}\n"},
+        {"a { x }\n\n/* b */\nb { y }\n\nc { z }\n",
+         {0, 1, 2},
+         "a {\nx \n}\n\n/* b */\nb {\ny \n}\n\nc {\nz \n}\n"},
+        // The selector as written: its comments and line breaks stay.
+        {"h1, /* big */\nh2 { x }", {0}, "h1, /* big */\nh2 {\nx \n}\n"},
+        {"a,\n/* links */\na:hover\n{ x }", {0}, "a,\n/* links */\na:hover {\nx \n}\n"},
+        {"p /* note */ { x }\n", {0}, "p /* note */ {\nx \n}\n"},
+        {"@import url(a.css);\nbody\t{ x }", {0}, "@import url(a.css);\nbody {\nx \n}\n"},
         // Minified: what follows an edited rule starts on a line of its own.
         {"a{x}b{y}", {0}, "a {\nx\n}\nb{y}\n"},
         {"a{x}b{y}", {1}, "a{x}\nb {\ny\n}\n"},
@@ -194,6 +208,13 @@ TEST(SheetComposerAsRead, OnlyTheEditedRulesAreWrittenAnew) {
             doc.MarkEdited(i);
         EXPECT_EQ(ComposeSheet(doc).Text(), c.Composed) << EscapeBytes(c.Text);
     }
+}
+
+TEST(SheetComposerAsRead, ARenamedSelectorIsWrittenAsTyped) {
+    StyleDocument doc = DocumentRead("h1, /* big */\r\nh2 { x }\r\np,\r\nq { y }\r\n");
+    doc.SetSelector(0, "h3");
+    doc.SetSelector(1, "p, q"); // the name it has: the selector stays as written
+    EXPECT_EQ(ComposeSheet(doc).Bytes(), "h3 {\r\nx \r\n}\r\np,\r\nq {\r\ny \r\n}\r\n");
 }
 
 TEST(SheetComposerAsRead, MarkerLinesStayInUneditedSources) {
@@ -283,12 +304,14 @@ TEST(SheetRoundTrip, SettlesWhenWrittenAnewOnHandPickedSheets) {
 }
 
 TEST(SheetRoundTrip, SelectorThatReadsOtherwiseOnOneLine_IsTheKnownExceptionThatDoesNotSettle) {
-    // A line end that closed a string is a blank on the selector's line, so the string
-    // runs on; a "/" and a "*" kept apart by a stray "}" meet and open a comment.
-    for (std::string text : {"a[x=\"y\n] { z }", "a/}*b { c }", "a[x=\"y\n{\n\"] { z }"}) {
+    // A selector is written as in the source, so one that holds a line end that closed a
+    // string, or a "/" and a "*" kept apart by a stray "}", reads the same again; but a
+    // string closed by the line end in front of the "{" runs on over " {".
+    for (std::string text : {"a[x=\"y\n] { z }", "a/}*b { c }", "a[x=\"y\n{\n\"] { z }"})
         EXPECT_TRUE(fuzz::SelectorReadsOtherwiseOnOneLine(DocumentRead(text))) << text;
-        EXPECT_FALSE(SettlesWhenWrittenAnew(text)) << text;
-    }
+    EXPECT_TRUE(SettlesWhenWrittenAnew("a[x=\"y\n] { z }"));
+    EXPECT_TRUE(SettlesWhenWrittenAnew("a/}*b { c }"));
+    EXPECT_FALSE(SettlesWhenWrittenAnew("a[x=\"y\n{\n\"] { z }"));
     EXPECT_FALSE(fuzz::SelectorReadsOtherwiseOnOneLine(DocumentRead("a[x=\"{\"], b\\{ { z }")));
 }
 

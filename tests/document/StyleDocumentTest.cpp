@@ -168,11 +168,55 @@ INSTANTIATE_TEST_SUITE_P(
                       ReorderCase{{"p", "P"}, {"P", "p"}, {"1", "0"}}));
 
 TEST(StyleDocumentReorderSources, SourcesTravelAndStayUnedited) {
-    StyleDocument doc = DocumentRead("/* a */\na { x }\nb { y }\n");
+    StyleDocument doc = DocumentRead("/* licence */\n\n/* a */\na { x }\n/* b */ b { y }\n");
     doc.ReorderStylesByList({"b", "a"});
     EXPECT_FALSE(doc.Record(0).Edited());
-    EXPECT_EQ(Composed(doc), "\nb { y }/* a */\na { x }\n");
+    // The header stays on top; a rule that now follows another starts on a new line.
+    EXPECT_EQ(Composed(doc), "/* licence */\n\n\n/* b */ b { y }\n/* a */\na { x }\n");
 }
+
+// The sheet's header: its first comment, to the end of its line and on to the last
+// blank line in front of the first rule.
+struct HeaderCase {
+    std::string Text;
+    std::string Head;
+    std::string Sorted; // the records in the order b, a
+};
+
+class StyleDocumentHeader : public ::testing::TestWithParam<HeaderCase> {};
+
+TEST_P(StyleDocumentHeader, StaysOnTopWhenTheRulesMove) {
+    const HeaderCase& c = GetParam();
+    StyleDocument doc = DocumentRead(c.Text);
+    EXPECT_EQ(doc.Head(), c.Head);
+    EXPECT_EQ(Composed(doc), c.Text);
+    doc.MoveRecord(1, 0);
+    EXPECT_EQ(Composed(doc), c.Sorted);
+    doc.ApplyOrder({1, 0});
+    EXPECT_EQ(Composed(doc), c.Text);
+    doc.ReorderStylesByList({"b", "a"});
+    doc.MarkEdited(0);
+    EXPECT_TRUE(Composed(doc).starts_with(c.Head)) << Composed(doc);
+    doc.RemoveRecord(0);
+    doc.RemoveRecord(0);
+    EXPECT_TRUE(Composed(doc).starts_with(c.Head)) << Composed(doc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StyleDocumentHeader,
+    ::testing::Values(
+        HeaderCase{"/* licence */\na { x }\nb { y }\n", "/* licence */\n",
+                   "/* licence */\n\nb { y }\na { x }\n"},
+        // A note right above the first rule stays the rule's; blank lines end the header.
+        HeaderCase{"/*! v1 */\n/* MIT */\n\n/* the links */\na { x }\nb { y }\n",
+                   "/*! v1 */\n/* MIT */\n\n",
+                   "/*! v1 */\n/* MIT */\n\n\nb { y }\n/* the links */\na { x }\n"},
+        HeaderCase{"/* one */\n/* two */\na { x }\n\nb { y }\n", "/* one */\n",
+                   "/* one */\n\n\nb { y }\n/* two */\na { x }\n"},
+        // Minified: the comment in front of the first selector.
+        HeaderCase{"/*! licence */a{x}b{y}\n", "/*! licence */", "/*! licence */\nb{y}\na{x}\n"},
+        // No comment at the top, no header.
+        HeaderCase{"\na { x }\n/* b */\nb { y }\n", "", "\n/* b */\nb { y }\na { x }\n"}));
 
 // ---------------------------------------------------------------------------
 // Removing records
@@ -206,14 +250,15 @@ TEST(StyleDocumentRemove, TheCommentsInFrontOfTheLastRuleGoToTheTail) {
 }
 
 TEST(StyleDocumentRemove, OntoARecordWithoutSourceTheCommentsBecomeItsSource) {
-    StyleDocument doc = DocumentRead("/* a */\na { x }\n");
+    StyleDocument doc = DocumentRead("a { x }\n/* b */\nb { y }\n");
+    doc.RemoveRecord(0);
     doc.AddStyleRecord("new");
-    doc.ReorderStylesByList({"new", "a"});
-    doc.ReorderStylesByList({"a", "new"});
+    doc.ReorderStylesByList({"new", "b"});
+    doc.ReorderStylesByList({"b", "new"});
     doc.RemoveRecord(0);
     EXPECT_TRUE(doc.Record(0).Edited());
-    EXPECT_EQ(doc.Record(0).Source(), "/* a */\n");
-    EXPECT_EQ(Composed(doc), "/* a */\nnew {\n}\n");
+    EXPECT_EQ(doc.Record(0).Source(), "\n/* b */\n");
+    EXPECT_EQ(Composed(doc), "/* b */\nnew {\n}\n");
 }
 
 } // namespace

@@ -55,7 +55,7 @@ TEST(TesseloDump, EditAllWritesEveryRuleAnewWithItsCommentsInFront) {
     testing::WriteBytes(path, kSheet);
     EXPECT_EQ(Tagged("--edit-all " + path, "sheet"),
               "/* licence */\n@media print {\nh1 { color: red }\n\n}\n"
-              "/* links */\na:hover, a:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
+              "\n/* links */\na:hover,\na:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
 }
 
 // The measure counts the declarations of the panel's properties (not a longer name

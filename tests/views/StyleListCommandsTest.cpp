@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -216,13 +217,20 @@ TEST_F(StyleList, SortIgnoresCaseKeepsEqualNamesInOrderAndFollowsTheCurrentStyle
     EXPECT_TRUE(editor.Document.Modified);
 }
 
-TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereRead) {
+TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereReadUnderTheSheetsHeader) {
     testing::TempDir dir;
-    testing::WriteBytes(dir.File("s.css"), "a {\n  x: 1;\n}\nb { y: 2 }\n");
+    const std::string sheet = "/* licence */\na {\n  x: 1;\n}\nb { y: 2 }\n";
+    testing::WriteBytes(dir.File("s.css"), sheet);
     ASSERT_FALSE(editor.LoadCSSFile(dir.File("s.css")));
     commands.StyleDownExecute();
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.SheetText.Text(), "\nb { y: 2 }a {\n  x: 1;\n}\n");
+    EXPECT_EQ(editor.Document.SheetText.Text(), "/* licence */\n\nb { y: 2 }\na {\n  x: 1;\n}\n");
+    commands.StyleSortedExecute(std::less<std::string>());
+    editor.ComposeCSS();
+    EXPECT_EQ(editor.Document.SheetText.Text(), sheet);
+    commands.DropOnRow(1);
+    editor.ComposeCSS();
+    EXPECT_TRUE(editor.Document.SheetText.Text().starts_with("/* licence */\n\nb {"));
 }
 
 } // namespace

@@ -101,8 +101,10 @@ std::vector<Candidate> Candidates(const PropertySet& p) {
     std::vector<Candidate> out;
     if (p.FontType.Set)
         out.push_back({"FontType", [](PropertySet& q) {
+                           // A family's own name, never a generic one: an @font-face
+                           // rule takes nothing else.
                            const std::string family =
-                               Lower(q.FontType.Text) == "monospace" ? "serif" : "monospace";
+                               Lower(q.FontType.Text) == "georgia" ? "Verdana" : "Georgia";
                            q.FontType.Text = family;
                            q.FontType.ItemIndex = ItemOf(q.Items.FontType, family);
                            const std::string value =
