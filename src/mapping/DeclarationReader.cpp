@@ -639,6 +639,8 @@ std::optional<ShorthandParts> BorderParts(std::string_view value) {
     std::vector<std::string_view> variables;
     for (auto part : parts) {
         size_t which = 0;
+        if (IsCssWideKeyword(part))
+            return std::nullopt; // "inherit" stands alone or makes the border invalid
         if (IsBareVariable(part)) {
             variables.push_back(part);
             continue;
@@ -687,6 +689,8 @@ std::optional<ShorthandParts> BackgroundParts(std::string_view value) {
     size_t last = 9;
     for (auto part : SplitValue(value)) {
         size_t which = 9;
+        if (IsCssWideKeyword(part))
+            return std::nullopt; // a shorthand the browser drops
         if (part.find('/') != std::string_view::npos && !PicturePath(part) && !IsImageText(part))
             return std::nullopt;
         if (IsOneOf(part, {"left", "right", "top", "bottom", "center"}) || IsLengthLike(part))

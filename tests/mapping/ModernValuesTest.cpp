@@ -169,6 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
                  {"; Border: var(--w) solid var(--c);"}},
         ReadCase{
             "BorderOfOneVariableIsKept", "border: var(--b)", {kComment, "border:var(--b);", ""}},
+        ReadCase{"InheritAmongOtherPartsIsKept",
+                 "border-top: medium none inherit; background: inherit red",
+                 {kComment, "border-top:medium none inherit;", "background:inherit red;", ""}},
         ReadCase{"Border", "border: 1px solid #dee2e6", {"; Border: 1px solid #dee2e6;"}},
         ReadCase{"BorderThenColour",
                  "border: 0; border-color: red",

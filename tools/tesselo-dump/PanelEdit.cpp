@@ -1,5 +1,6 @@
 #include "PanelEdit.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
@@ -97,6 +98,59 @@ int ItemOf(const LineList& items, std::string_view text) {
     return -1;
 }
 
+// A part of one side's border, set as the user does: that side's button in the border
+// box, then the control.
+void AddSideCandidates(const PropertySet& p, std::vector<Candidate>& out) {
+    constexpr std::array<std::string_view, 4> names = {"Top", "Right", "Bottom", "Left"};
+    for (size_t i = 0; i < kBorderSides.size(); ++i) {
+        const BorderSide side = kBorderSides[i];
+        const BorderValues values = p.BorderOf(side);
+        const std::string button = "BorderSide" + std::string(names[i]);
+        const std::string property = "border-" + Lower(names[i]);
+        auto onSide = [side](PropertySet& q, const std::function<PanelEdit(PropertySet&)>& set) {
+            q.ShowBorderSide(side);
+            PanelEdit edit = set(q);
+            q.ShowBorderSide(BorderSide::All);
+            return edit;
+        };
+        if (values.Width.Set)
+            out.push_back({button + " BorderWidth", [=](PropertySet& q) {
+                               return onSide(q, [&](PropertySet& r) {
+                                   LengthField& f = r[Length::BorderWidth];
+                                   f.Text = OtherNumber(f.Text, f.Unit);
+                                   f.Unit = "px";
+                                   f.Set = true;
+                                   return PanelEdit{button + " BorderWidth", property + "-width",
+                                                    f.Text + "px"};
+                               });
+                           }});
+        for (size_t b = 0; b < values.Style.size(); ++b) {
+            const auto down = static_cast<Keyword>(static_cast<size_t>(Keyword::BorderSolid) + b);
+            const auto next = values.Style[b] ? NextInGroup(down) : std::nullopt;
+            if (next)
+                out.push_back({button + " " + std::string(Info(*next).Name), [=](PropertySet& q) {
+                                   return onSide(q, [&](PropertySet& r) {
+                                       r.PressDown(*next);
+                                       r.Text(KeywordGroup::BorderStyle).clear();
+                                       return PanelEdit{
+                                           button + " " + std::string(Info(*next).Name),
+                                           property + "-style", std::string(Info(*next).Value)};
+                                   });
+                               }});
+        }
+        if (values.ColorCheck)
+            out.push_back({button + " BorderColor", [=](PropertySet& q) {
+                               return onSide(q, [&](PropertySet& r) {
+                                   r.BorderColor = OtherColor(r.BorderColor);
+                                   r.BorderColorCheck = true;
+                                   r.BorderColorText.clear();
+                                   return PanelEdit{button + " BorderColor", property + "-color",
+                                                    Hex(r.BorderColor)};
+                               });
+                           }});
+    }
+}
+
 std::vector<Candidate> Candidates(const PropertySet& p) {
     std::vector<Candidate> out;
     if (p.FontType.Set)
@@ -150,6 +204,7 @@ std::vector<Candidate> Candidates(const PropertySet& p) {
         out.push_back(
             ColorCandidate("BackGroundColor", "background-color", &PropertySet::BackGroundColor,
                            &PropertySet::BackGroundColorCheck, &PropertySet::BackGroundColorText));
+    AddSideCandidates(p, out);
     return out;
 }
 
