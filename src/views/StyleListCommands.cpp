@@ -16,7 +16,49 @@ std::string RenameExists(const std::string& name) {
            "\" на другое.";
 }
 
+std::string BadSelector(const std::string& name) {
+    return "Имя стиля " + name +
+           " недопустимо.\rВ нем не должно быть фигурных скобок, незакрытой кавычки и "
+           "незакрытого комментария: остальная таблица стилей стала бы его частью.";
+}
+
 } // namespace messages
+
+namespace {
+
+// Whether a selector ends where it begins: no brace outside strings and comments, and
+// every string and comment closed, so it cannot swallow the rest of the sheet.
+bool SelectorStandsAlone(std::string_view text) {
+    char quote = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\') {
+            if (++i == text.size())
+                return false; // escapes the end of the selector
+            continue;
+        }
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else if (c == '\n' || c == '\r' || c == '\f')
+                return false;
+            continue;
+        }
+        if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+            const size_t close = text.find("*/", i + 2);
+            if (close == std::string_view::npos)
+                return false;
+            i = close + 1;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '{' || c == '}') {
+            return false;
+        }
+    }
+    return quote == 0;
+}
+
+} // namespace
 
 bool SameStyleName(std::string_view a, std::string_view b) {
     return EqualsIgnoringAsciiCase(a, b);
@@ -63,6 +105,11 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
     const int row = document.SelectedRow;
     if (row < 0 || row >= document.StyleCount())
         return false;
+    if (!SelectorStandsAlone(text)) {
+        dialogs_.Show({"Error", messages::BadSelector(nameInMessages_(text)), MessageIcon::Error,
+                       MessageButtons::Ok});
+        return false;
+    }
     for (int i = 0; i < document.StyleCount(); ++i) {
         if (i != row && SameStyleName(document.Record(i).Selector, text)) {
             dialogs_.Show({"Error", messages::RenameExists(nameInMessages_(text)),
@@ -104,10 +151,12 @@ void StyleListCommands::DropOnRow(int row) {
     const int current = document.CurrentStyleIndex;
     if (current < 0)
         return;
-    if (row >= 0 && row < document.StyleCount())
+    if (row >= 0 && row < document.StyleCount() && row != current) {
         MoveCurrent(row);
-    else
+        Changed(); // a new order is a change, as up and down are
+    } else {
         document.SelectedRow = current;
+    }
 }
 
 void StyleListCommands::StyleSortedExecute(

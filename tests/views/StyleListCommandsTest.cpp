@@ -115,6 +115,25 @@ TEST_F(StyleList, RenameTakesTheTextAsTypedAndMarksTheStyleEdited) {
     EXPECT_EQ(Rows(), (Names{"", "p"}));
 }
 
+// A name that would open a comment or a string, or holds a brace, would make the rest
+// of the sheet part of it: it is refused and the style keeps its name.
+TEST_F(StyleList, RenameThatWouldSwallowTheSheetIsRefused) {
+    Make({"h1", "p"});
+    for (const char* bad : {"h1 /*", "a[title=\"x]", "h1 { color: red", "p}", "a\\"}) {
+        dialogs.Shown.clear();
+        EXPECT_FALSE(commands.RenameStyle(bad)) << bad;
+        ASSERT_EQ(dialogs.Shown.size(), 1u);
+        EXPECT_EQ(dialogs.Shown[0].Text,
+                  "Имя стиля " + std::string(bad) +
+                      " недопустимо.\rВ нем не должно быть фигурных скобок, незакрытой кавычки и "
+                      "незакрытого комментария: остальная таблица стилей стала бы его частью.");
+    }
+    EXPECT_EQ(Rows(), (Names{"h1", "p"}));
+    EXPECT_FALSE(editor.Document.Modified);
+    for (const char* good : {"h1, /* big */ h2", "a[title=\"{\"]", "a[title='/*']"})
+        EXPECT_TRUE(commands.RenameStyle(good)) << good;
+}
+
 TEST_F(StyleList, RenameToAnotherStylesNameIsRefused) {
     Make({"h1", "p"});
     EXPECT_FALSE(commands.RenameStyle("P"));
@@ -198,7 +217,10 @@ TEST_F(StyleList, DropMovesTheCurrentStyleToExactlyThatRow) {
     commands.DropOnRow(3);
     EXPECT_EQ(Rows(), (Names{"1", "2", "3", "0", "4"}));
     EXPECT_EQ(Current(), 3);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document.Modified) << "the new order is to be saved";
+    editor.Document.Modified = false;
+    commands.DropOnRow(3);
+    EXPECT_FALSE(editor.Document.Modified) << "dropped where it was";
     commands.DropOnRow(0);
     EXPECT_EQ(Rows(), (Names{"0", "1", "2", "3", "4"}));
     commands.DropOnRow(7);
