@@ -8,7 +8,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tesselo {
 
@@ -92,14 +94,38 @@ struct Target {
     std::string Path;
     bool Exists = false;
     struct stat Status {};
+    // Whose permissions, owner, group and extended attributes (ACLs among them) the
+    // new file takes: the file itself, or for a backup copy its sheet. Empty: none.
+    std::string Like;
+    struct stat LikeStatus {};
     // Other hard links see the new text only when it is written into the file itself.
     bool InPlace = false;
     std::string Temp;
     std::optional<std::string> Previous;
 };
 
-// Writes the text to a new temporary file beside the target, with the target's
-// permissions, owner and group when it exists. On success `target.Temp` names it.
+// Gives the open file the extended attributes of the other (user notes, ACLs); what
+// the file system or the user may not set is left out.
+void CopyExtendedAttributes(const std::string& from, int fd) {
+    const ssize_t size = ::listxattr(from.c_str(), nullptr, 0);
+    if (size <= 0)
+        return;
+    std::vector<char> names(static_cast<size_t>(size));
+    const ssize_t got = ::listxattr(from.c_str(), names.data(), names.size());
+    for (ssize_t at = 0; got > 0 && at < got;) {
+        const char* name = names.data() + at;
+        at += static_cast<ssize_t>(std::strlen(name)) + 1;
+        const ssize_t length = ::getxattr(from.c_str(), name, nullptr, 0);
+        if (length < 0)
+            continue;
+        std::vector<char> value(static_cast<size_t>(length));
+        if (::getxattr(from.c_str(), name, value.data(), value.size()) == length)
+            ::fsetxattr(fd, name, value.data(), value.size(), 0);
+    }
+}
+
+// Writes the text to a new temporary file beside the target, with the permissions,
+// owner and group of the file it is like. On success `target.Temp` names it.
 std::optional<std::string> WriteBeside(Target& target, std::string_view text, WriteMode mode) {
     // A name that the next opening of the file recognises as left over by a crash.
     std::string temp = FolderOf(target.Path) + TemporaryNamePrefix(target.Path) + "XXXXXX";
@@ -111,16 +137,18 @@ std::optional<std::string> WriteBeside(Target& target, std::string_view text, Wr
         ::unlink(temp.c_str());
         return std::optional<std::string>(reason);
     };
-    if (target.Exists) {
-        const struct stat& st = target.Status;
+    if (!target.Like.empty()) {
+        const struct stat& st = target.LikeStatus;
         struct stat own {};
         ::fstat(fd, &own);
         // A file of another user or group stays theirs; when it cannot, nothing is
-        // written rather than taking the file over.
+        // written rather than taking the file over. A backup copy of another's sheet
+        // may be the user's own, with the sheet's permissions.
         if ((own.st_uid != st.st_uid || own.st_gid != st.st_gid) &&
-            ::fchown(fd, st.st_uid, st.st_gid) != 0)
+            ::fchown(fd, st.st_uid, st.st_gid) != 0 && target.Like == target.Path)
             return fail("Нельзя сохранить владельца и группу файла (" + Reason(errno) + ")");
         ::fchmod(fd, st.st_mode & 07777);
+        CopyExtendedAttributes(target.Like, fd);
     } else {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -191,6 +219,18 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
             if (!MayWrite(target.Path, target.Status))
                 return Reason(EACCES);
             target.InPlace = S_ISREG(target.Status.st_mode) && target.Status.st_nlink > 1;
+            target.Like = target.Path;
+            target.LikeStatus = target.Status;
+        }
+        // A backup copy is its sheet's: a private sheet gets a private copy.
+        const std::string suffix = BackupCopyName("");
+        if (target.Path.ends_with(suffix) && target.Path.size() > suffix.size()) {
+            const std::string sheet = target.Path.substr(0, target.Path.size() - suffix.size());
+            struct stat st {};
+            if (::stat(sheet.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+                target.Like = sheet;
+                target.LikeStatus = st;
+            }
         }
         targets.push_back(std::move(target));
     }

@@ -17,6 +17,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace tesselo {
@@ -311,6 +312,34 @@ TEST(FileIdentity, OwnerGroupAndMode_AreKept) {
     EXPECT_EQ(st.st_gid, kNogroup);
     EXPECT_EQ(st.st_mode & 07777, mode_t(0664));
     EXPECT_EQ(ReadBytes(path), "new");
+}
+
+// A backup copy is its sheet's: a private sheet gets a private copy, with the sheet's
+// extended attributes, whether the copy is new or written again.
+TEST(FileIdentity, BackupCopy_TakesItsSheetsModeAndExtendedAttributes) {
+    TempDir dir;
+    const std::string sheet = dir.File("private.css");
+    const std::string backup = BackupCopyName(sheet);
+    WriteBytes(sheet, "h1 {}");
+    ASSERT_EQ(::chmod(sheet.c_str(), 0600), 0);
+    const bool attributes = ::setxattr(sheet.c_str(), "user.note", "mine", 4, 0) == 0;
+
+    for (int write = 0; write < 2; ++write) {
+        ASSERT_FALSE(DiskFiles().ReplaceFiles({backup}, "h1 {}", WriteMode::Durable));
+        EXPECT_EQ(StatusOf(backup).st_mode & 07777, mode_t(0600)) << "write " << write;
+        char value[8] = {};
+        if (attributes) {
+            EXPECT_EQ(::getxattr(backup.c_str(), "user.note", value, sizeof value), 4);
+        }
+        ASSERT_EQ(::chmod(backup.c_str(), 0644), 0);
+    }
+    // A replaced file keeps its own attributes.
+    ASSERT_FALSE(DiskFiles().ReplaceFiles({sheet, backup}, "p {}", WriteMode::Durable));
+    char value[8] = {};
+    if (attributes) {
+        EXPECT_EQ(::getxattr(sheet.c_str(), "user.note", value, sizeof value), 4);
+    }
+    EXPECT_EQ(StatusOf(sheet).st_mode & 07777, mode_t(0600));
 }
 
 TEST(FileIdentity, OwnerThatCannotBeKept_RefusedAndNothingWritten) {
