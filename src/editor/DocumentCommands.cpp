@@ -80,6 +80,13 @@ std::string OpenElsewhere(const std::string& path) {
            "Продолжите работу с ним там или закройте то окно.";
 }
 
+std::string BackupNameTaken(const std::string& path, const std::string& backup) {
+    return "Имя начальной версии файла " + path + " занято: " + backup +
+           " не обычный файл (ссылка, канал, устройство или папка).\r"
+           "Файл не открыт. Уберите или переименуйте " +
+           backup + " и откройте файл снова.";
+}
+
 std::string SaveBeforeViewing() {
     return "Для возможности просмотра файл должен быть предварительно сохранен на диске."
            "\rИспользуйте команду меню \"Файл-Сохранить\"";
@@ -92,6 +99,15 @@ std::string CannotWriteSettings(const std::string& reason) {
 } // namespace messages
 
 namespace {
+
+// Whether anything but a regular file holds the name (a link, even to a regular file,
+// a FIFO, a device, a folder): the backup copy is never read or written through it.
+bool HeldByOtherThanAFile(const std::string& name) {
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(name, ec);
+    return !ec && status.type() != std::filesystem::file_type::not_found &&
+           status.type() != std::filesystem::file_type::regular;
+}
 
 constexpr char kCaption[] = "Tesselo";
 
@@ -129,6 +145,10 @@ bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
 
 bool DocumentCommands::PutBackupBack(const std::string& path) {
     const std::string backup = BackupCopyName(path);
+    if (HeldByOtherThanAFile(backup)) {
+        ShowError(messages::BackupNameTaken(path, backup));
+        return false;
+    }
     TextFileContent saved;
     TextFileContent now;
     if (ReadTextFile(backup, saved)) {
@@ -253,7 +273,7 @@ void DocumentCommands::OpenCSSDialog() {
 
 void DocumentCommands::ProtectOpenDocument() {
     const std::string& file = editor_.Document.FileName;
-    if (file.empty() || FileExists(BackupOfDocument()))
+    if (file.empty() || FileExists(BackupOfDocument()) || HeldByOtherThanAFile(BackupOfDocument()))
         return;
     // The prompt or a failed Save As left the file at its last saved text (saved,
     // restored or untouched); the document may hold changes not saved. Only the
@@ -287,6 +307,13 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
                        MessageButtons::Ok});
         return false;
     }
+    const std::string backup = BackupCopyName(path);
+    if (HeldByOtherThanAFile(backup)) {
+        ShowError(messages::BackupNameTaken(path, backup));
+        if (locks_ && !ours)
+            locks_->Release(path);
+        return false;
+    }
     auto opened = [&](bool read) {
         if (read)
             KeepLockOf(path);
@@ -294,7 +321,6 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
             locks_->Release(path);
         return read;
     };
-    const std::string backup = BackupCopyName(path);
     if (FileExists(backup) && !HoldsTheSameBytes(path, backup)) {
         Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(), MessageIcon::Exclamation,
                                        MessageButtons::YesNoCancel});

@@ -535,6 +535,39 @@ TEST(OneWindowPerSheet, ASecondWindowIsToldAndTheFirstKeepsItsFiles) {
     EXPECT_TRUE(first.commands.OpenCSSFile(path));
 }
 
+// The backup copy's name held by a link (to the sheet's twin, a FIFO, a folder or
+// nothing) stops the open: nothing is read or written through it, and "Нет" cannot put
+// it in the sheet's place.
+TEST_F(OpenCSSFile, BackupNameHeldByOtherThanAFile_RefusedAndNothingChanges) {
+    for (const std::string kind : {"link", "dangling link", "fifo", "folder"}) {
+        SCOPED_TRACE(kind);
+        const std::string path = dir.File(kind + ".css");
+        const std::string twin = dir.File(kind + ".twin");
+        WriteBytes(path, kSheet);
+        WriteBytes(twin, "twin");
+        const std::string backup = Original(path);
+        if (kind == "link")
+            fs::create_symlink(twin, backup);
+        else if (kind == "dangling link")
+            fs::create_symlink(dir.File("nowhere"), backup);
+        else if (kind == "fifo")
+            ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
+        else
+            fs::create_directory(backup);
+        dialogs.Answers = {Answer::No};
+
+        EXPECT_FALSE(commands.OpenCSSFile(path));
+
+        ASSERT_EQ(dialogs.Shown.size(), 1u) << "no recovery question";
+        ExpectError(0, "Имя начальной версии файла " + path + " занято: " + backup);
+        EXPECT_EQ(ReadBytes(path), kSheet);
+        EXPECT_EQ(ReadBytes(twin), "twin");
+        EXPECT_FALSE(fs::exists(dir.File("nowhere")));
+        EXPECT_NE(editor.Document.FileName, path);
+        dialogs.Shown.clear();
+    }
+}
+
 // A copy that holds the file byte for byte tells of no crash: a clean close in a
 // folder where it could not be deleted left it.
 TEST_F(OpenCSSFile, BackupCopyHoldingTheFileByteForByte_AsksNothing) {
