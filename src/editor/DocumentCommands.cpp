@@ -87,6 +87,11 @@ std::string BackupNameTaken(const std::string& path, const std::string& backup) 
            backup + " и откройте файл снова.";
 }
 
+std::string FileGone(const std::string& path) {
+    return "Файл " + path + " не найден: другая программа удалила или переместила его.\r"
+           "Записать его снова с текстом, открытым в Tesselo?";
+}
+
 std::string SaveBeforeViewing() {
     return "Для возможности просмотра файл должен быть предварительно сохранен на диске."
            "\rИспользуйте команду меню \"Файл-Сохранить\"";

@@ -88,6 +88,7 @@ std::string Refused(ReadRefusal refusal);
 std::string CannotWrite(const std::string& path, const std::string& reason);
 std::string ChangedOnDisk(const std::string& path);
 std::string SaveBeforeViewing();
+std::string FileGone(const std::string& path);
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages
 

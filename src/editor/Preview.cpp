@@ -3,6 +3,8 @@
 #include "document/TextFile.h"
 #include "editor/DocumentCommands.h"
 
+#include <filesystem>
+
 namespace tesselo {
 
 Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
@@ -12,8 +14,9 @@ void Preview::RefreshViewExecute() {
     // Composing starts with the select operation, which commits the text view first.
     editor_.ComposeCSS();
     const std::string& file = editor_.Document.FileName;
-    if (file.empty() || !FileExists(file))
+    if (file.empty() || (!FileExists(file) && !MayWriteAgain(file)))
         return;
+    notAgain_.clear();
     if (!MayWriteOverFile(editor_.Document, dialogs_))
         return;
     // Rewritten on every refresh, so it is not waited onto the disk like a save; the
@@ -28,6 +31,21 @@ void Preview::RefreshViewExecute() {
     editor_.Document.DiskStamp = StampOf(file);
     if (PreviewShowing)
         browser_.Reload();
+}
+
+bool Preview::MayWriteAgain(const std::string& file) {
+    std::error_code ec;
+    // Something else than a file in its place (a folder) is left alone.
+    if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)) ||
+        (file == notAgain_ && editor_.Document.DiskStamp == notAgainStamp_))
+        return false;
+    const Answer answer = dialogs_.Show(
+        {"Tesselo", messages::FileGone(file), MessageIcon::Exclamation, MessageButtons::YesNo});
+    if (answer == Answer::Yes)
+        return true;
+    notAgain_ = file;
+    notAgainStamp_ = editor_.Document.DiskStamp;
+    return false;
 }
 
 void Preview::NotifyChange() {

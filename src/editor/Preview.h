@@ -8,6 +8,7 @@
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
 
+#include <optional>
 #include <string>
 
 namespace tesselo {
@@ -42,9 +43,15 @@ public:
     bool ForwardEnabled = true;
 
 private:
+    // A file gone from under the document is written again only when the user says so;
+    // a "Нет" holds for that file, as last read or written, until it is there again.
+    bool MayWriteAgain(const std::string& file);
+
     StyleEditor& editor_;
     Browser& browser_;
     UserDialogs& dialogs_;
+    std::string notAgain_;
+    std::optional<FileStamp> notAgainStamp_;
 };
 
 } // namespace tesselo

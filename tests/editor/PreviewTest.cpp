@@ -187,18 +187,34 @@ TEST_F(PreviewRefresh, NeverSavedDocument_ComposesButWritesAndReloadsNothing) {
     EXPECT_TRUE(dialogs.Shown.empty());
 }
 
-TEST_F(PreviewRefresh, FileRemovedMeanwhile_NotRecreatedAndNoReload) {
-    const std::string path = Open(kSheet);
-    fs::remove(path);
-    preview.PreviewShowing = true;
-    Type("color: blue;");
+// A file another program removed is not quietly gone: the refresh asks whether to
+// write it again; "Нет" holds until the file is back, "Да" writes it.
+TEST_F(PreviewRefresh, FileRemovedMeanwhile_AskedOnce_WrittenAgainOnlyOnYes) {
+    const std::string gone = "Файл " + dir.File("site.css") +
+                             " не найден: другая программа удалила или переместила его.\r"
+                             "Записать его снова с текстом, открытым в Tesselo?";
+    for (Answer answer : {Answer::No, Answer::Yes}) {
+        const std::string path = Open(kSheet);
+        fs::remove(path);
+        preview.PreviewShowing = true;
+        Type("color: blue;");
+        dialogs.Shown.clear();
+        browser.Calls.clear();
+        dialogs.Answers = {answer};
 
-    preview.RefreshViewExecute();
+        preview.RefreshViewExecute();
+        preview.RefreshViewExecute();
 
-    EXPECT_FALSE(fs::exists(path));
-    EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
-    EXPECT_TRUE(browser.Calls.empty());
-    EXPECT_NE(editor.Document.SheetText.Bytes().find("color: blue;"), std::string::npos);
+        ASSERT_EQ(dialogs.Shown.size(), 1u);
+        EXPECT_EQ(dialogs.Shown[0].Text, gone);
+        EXPECT_EQ(dialogs.Shown[0].Buttons, MessageButtons::YesNo);
+        EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
+        EXPECT_EQ(fs::exists(path), answer == Answer::Yes);
+        EXPECT_EQ(browser.Calls.empty(), answer == Answer::No);
+        if (answer == Answer::Yes) {
+            EXPECT_EQ(ReadBytes(path), editor.Document.SheetText.Bytes());
+        }
+    }
 }
 
 TEST_F(PreviewRefresh, FolderInPlaceOfTheFile_NothingWrittenAndNoReload) {
