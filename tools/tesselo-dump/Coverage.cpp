@@ -1,5 +1,7 @@
 #include "Coverage.h"
 
+#include "document/ByteText.h"
+
 #include "DeclarationScan.h"
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
@@ -68,14 +70,6 @@ bool StartsWithFunction(std::string_view value, std::initializer_list<std::strin
     return false;
 }
 
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
-    return out;
-}
-
 bool IsNumberStart(std::string_view value) {
     size_t i = value[0] == '-' || value[0] == '+' ? 1 : 0;
     if (i < value.size() && value[i] == '.')
@@ -114,7 +108,7 @@ bool IsPanelShorthand(std::string_view property) {
 }
 
 std::string ValueKind(const ScannedDeclaration& d) {
-    const std::string lower = Lower(d.Value);
+    const std::string lower = LowerAscii(d.Value);
     const std::string_view property = d.Property;
     if (d.HasComment)
         return "comment";

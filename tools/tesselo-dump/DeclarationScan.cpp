@@ -1,5 +1,7 @@
 #include "DeclarationScan.h"
 
+#include "document/ByteText.h"
+
 namespace tesselo::dump {
 namespace {
 
@@ -20,14 +22,6 @@ std::string FoldBlanks(std::string_view text) {
         blank = false;
         out += c;
     }
-    return out;
-}
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
     return out;
 }
 
@@ -81,13 +75,13 @@ void AddDeclaration(std::string_view written, std::vector<ScannedDeclaration>& o
     if (name.empty() || name.find(' ') != std::string::npos)
         return;
     ScannedDeclaration d;
-    d.Property = Lower(name);
+    d.Property = LowerAscii(name);
     d.Value = FoldBlanks(part.substr(colon + 1));
     d.Written = d.Property + ": " + FoldBlanks(written.substr(ValueStart(written)));
     d.HasComment = stripped.size() != written.size();
     const size_t bang = d.Value.rfind('!');
     if (bang != std::string::npos) {
-        std::string priority = Lower(FoldBlanks(std::string_view(d.Value).substr(bang + 1)));
+        std::string priority = LowerAscii(FoldBlanks(std::string_view(d.Value).substr(bang + 1)));
         if (priority == "important") {
             d.Important = true;
             d.Value = FoldBlanks(std::string_view(d.Value).substr(0, bang));

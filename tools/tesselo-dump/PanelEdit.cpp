@@ -1,19 +1,13 @@
 #include "PanelEdit.h"
 
+#include "document/ByteText.h"
+
 #include <array>
 #include <functional>
 #include <vector>
 
 namespace tesselo::dump {
 namespace {
-
-std::string Lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + ('a' - 'A'));
-    return out;
-}
 
 struct Candidate {
     std::string Control;
@@ -33,7 +27,7 @@ Candidate LengthCandidate(Length field) {
                 f.Unit = "px";
                 f.Set = true;
                 f.Whole = std::stoi(f.Text);
-                return PanelEdit{std::string(info.Name), Lower(info.Property), f.Text + "px"};
+                return PanelEdit{std::string(info.Name), LowerAscii(info.Property), f.Text + "px"};
             }};
 }
 
@@ -54,13 +48,13 @@ std::optional<Keyword> NextInGroup(Keyword down) {
 }
 
 Candidate KeywordCandidate(Keyword down, Keyword next) {
-    return {
-        std::string(Info(down).Name), [next](PropertySet& p) {
-            p.PressDown(next);
-            p.Text(Info(next).Group).clear();
-            const KeywordInfo& info = Info(next);
-            return PanelEdit{std::string(info.Name), Lower(info.Property), std::string(info.Value)};
-        }};
+    return {std::string(Info(down).Name), [next](PropertySet& p) {
+                p.PressDown(next);
+                p.Text(Info(next).Group).clear();
+                const KeywordInfo& info = Info(next);
+                return PanelEdit{std::string(info.Name), LowerAscii(info.Property),
+                                 std::string(info.Value)};
+            }};
 }
 
 Color OtherColor(Color now) {
@@ -106,7 +100,7 @@ void AddSideCandidates(const PropertySet& p, std::vector<Candidate>& out) {
         const BorderSide side = kBorderSides[i];
         const BorderValues values = p.BorderOf(side);
         const std::string button = "BorderSide" + std::string(names[i]);
-        const std::string property = "border-" + Lower(names[i]);
+        const std::string property = "border-" + LowerAscii(names[i]);
         auto onSide = [side](PropertySet& q, const std::function<PanelEdit(PropertySet&)>& set) {
             q.ShowBorderSide(side);
             PanelEdit edit = set(q);
@@ -158,7 +152,7 @@ std::vector<Candidate> Candidates(const PropertySet& p) {
                            // A family's own name, never a generic one: an @font-face
                            // rule takes nothing else.
                            const std::string family =
-                               Lower(q.FontType.Text) == "georgia" ? "Verdana" : "Georgia";
+                               LowerAscii(q.FontType.Text) == "georgia" ? "Verdana" : "Georgia";
                            q.FontType.Text = family;
                            q.FontType.ItemIndex = ItemOf(q.Items.FontType, family);
                            const std::string value =
@@ -167,7 +161,7 @@ std::vector<Candidate> Candidates(const PropertySet& p) {
                        }});
     if (p.FontWeight.Set)
         out.push_back({"FontWeight", [](PropertySet& q) {
-                           const std::string now = Lower(q.FontWeight.Text);
+                           const std::string now = LowerAscii(q.FontWeight.Text);
                            const std::string weight = now == "700" || now == "bold" ? "300" : "700";
                            q.FontWeight.Text = weight;
                            q.FontWeight.ItemIndex = ItemOf(q.Items.FontWeight, weight);
