@@ -271,16 +271,9 @@ std::string DecimalText(double value, int decimals) {
 
 std::string AlphaText(uint8_t alpha) {
     for (int decimals = 1; decimals <= 3; ++decimals) {
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, alpha / 255.0);
-        if (Channel(std::strtod(buffer, nullptr) * 255) == alpha) {
-            std::string text = buffer;
-            while (text.back() == '0')
-                text.pop_back();
-            if (text.back() == '.')
-                text.pop_back();
+        const std::string text = DecimalText(alpha / 255.0, decimals);
+        if (Channel(std::strtod(text.c_str(), nullptr) * 255) == alpha)
             return text;
-        }
     }
     return "1";
 }
