@@ -149,6 +149,33 @@ void RemoveTemporaryFilesOf(const fs::path& file) {
 
 } // namespace
 
+std::string InPlaceCopyName(const std::string& path) {
+    const fs::path file(path);
+    return (file.parent_path() / (TemporaryNamePrefix(path) + "whole")).string();
+}
+
+std::optional<std::string> FinishInterruptedWrite(FileReplacer& files, const std::string& path) {
+    // A link is written beside its target.
+    std::error_code ec;
+    std::string file = path;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::canonical(path, ec);
+        if (ec)
+            return std::nullopt;
+        file = target.string();
+    }
+    const std::string copy = InPlaceCopyName(file);
+    if (!fs::is_regular_file(fs::symlink_status(copy, ec)))
+        return std::nullopt;
+    TextFileContent whole;
+    if (ReadTextFile(copy, whole))
+        return std::nullopt;
+    if (auto error = files.ReplaceFiles({file}, whole.Raw, WriteMode::Durable))
+        return error;
+    fs::remove(copy, ec);
+    return std::nullopt;
+}
+
 void RemoveLeftoverTemporaryFiles(const std::string& path) {
     for (const std::string& file : {path, BackupCopyName(path)})
         RemoveTemporaryFilesOf(file);

@@ -85,4 +85,13 @@ std::string TemporaryNamePrefix(const std::string& path);
 // copy) left behind when the program ended in the middle of it.
 void RemoveLeftoverTemporaryFiles(const std::string& path);
 
+// The complete new text of a file written in place (one with other hard links), kept
+// beside it under this name until the file itself holds all of it.
+std::string InPlaceCopyName(const std::string& path);
+
+// Finishes a write in place that the program did not live to complete: the file gets
+// the whole text of its copy beside it, so nobody reads it cut. Nothing when no such
+// copy is there; the system's reason when the file cannot be written.
+std::optional<std::string> FinishInterruptedWrite(FileReplacer& files, const std::string& path);
+
 } // namespace tesselo

@@ -88,8 +88,19 @@ std::string BackupNameTaken(const std::string& path, const std::string& backup) 
 }
 
 std::string FileGone(const std::string& path) {
-    return "Файл " + path + " не найден: другая программа удалила или переместила его.\r"
+    return "Файл " + path +
+           " не найден: другая программа удалила или переместила его.\r"
            "Записать его снова с текстом, открытым в Tesselo?";
+}
+
+std::string FileGoneOriginal(const std::string& path) {
+    return "Файл " + path +
+           " не найден: другая программа удалила или переместила его.\r"
+           "Записать его снова с начальной версией, открытой или сохраненной в Tesselo?\r"
+           "\r"
+           "ДА-файл будет записан снова\r"
+           "НЕТ-файла не будет\r"
+           "ОТМЕНА - прервать операцию";
 }
 
 std::string SaveBeforeViewing() {
@@ -134,6 +145,14 @@ namespace {
 bool FileIsAsLastWritten(const StyleDocument& document) {
     const std::optional<FileStamp> now = StampOf(document.FileName);
     return !now || now == document.DiskStamp;
+}
+
+// Nothing at all holds the name: a folder or a dangling link in its place is not
+// "gone".
+bool FileIsGone(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::symlink_status(path, ec).type() ==
+           std::filesystem::file_type::not_found;
 }
 
 } // namespace
@@ -199,6 +218,10 @@ bool DocumentCommands::DiscardChanges() {
                            MessageIcon::Exclamation, MessageButtons::Ok});
         return true;
     }
+    if (FileIsGone(document.FileName)) {
+        const std::optional<bool> again = MayWriteOriginalAgain();
+        return again && (!*again || RestoreFileFromBackup());
+    }
     if (!FileIsAsLastWritten(document)) {
         // Tesselo never wrote the file: it holds another program's text, which stays.
         if (!document.FileRewritten)
@@ -213,6 +236,15 @@ bool DocumentCommands::DiscardChanges() {
     }
     // Until the file holds its saved text again, its backup copy is all of it.
     return RestoreFileFromBackup();
+}
+
+std::optional<bool> DocumentCommands::MayWriteOriginalAgain() {
+    const Answer answer =
+        dialogs_.Show({kCaption, messages::FileGoneOriginal(editor_.Document.FileName),
+                       MessageIcon::Exclamation, MessageButtons::YesNoCancel});
+    if (answer == Answer::Cancel)
+        return std::nullopt;
+    return answer == Answer::Yes;
 }
 
 void DocumentCommands::ShowError(const std::string& text) {
@@ -238,6 +270,12 @@ bool DocumentCommands::AskSaveCSS() {
         } else {
             ContinueCommand = false;
         }
+    } else if (document.FileRewritten && FileIsGone(document.FileName) &&
+               FileExists(BackupOfDocument())) {
+        // Someone removed the file a refresh wrote: only its backup copy is left.
+        const std::optional<bool> again = MayWriteOriginalAgain();
+        if (!again || (*again && !RestoreFileFromBackup()))
+            ContinueCommand = false;
     } else if (document.FileRewritten && FileIsAsLastWritten(document)) {
         // Nothing to save, but a refresh left its text in the file: the text as
         // opened or saved goes back before its only copy is deleted. A file another
@@ -326,6 +364,12 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
             locks_->Release(path);
         return read;
     };
+    // A write in place the program did not live to finish is finished first: neither
+    // the question nor the reading may see the file cut.
+    if (auto error = FinishInterruptedWrite(editor_.Files, path)) {
+        ShowError(messages::CannotWrite(path, *error));
+        return opened(false);
+    }
     if (FileExists(backup) && !HoldsTheSameBytes(path, backup)) {
         Answer answer = dialogs_.Show({"ВНИМАНИЕ!", messages::Recovery(), MessageIcon::Exclamation,
                                        MessageButtons::YesNoCancel});

@@ -60,6 +60,10 @@ private:
     // The changes are thrown away ("Нет" to saving them): the file gets its text as
     // opened or saved back, unless that would write over another program's text.
     bool DiscardChanges();
+    // The file is gone (another program removed or moved it): whether its text as
+    // opened or saved is written there again is the user's choice. Nothing when the
+    // command is cancelled.
+    std::optional<bool> MayWriteOriginalAgain();
     // Moves the backup copy of the path back over it; when that cannot be written the
     // copy stays and the user is told.
     bool PutBackupBack(const std::string& path);
@@ -89,6 +93,7 @@ std::string CannotWrite(const std::string& path, const std::string& reason);
 std::string ChangedOnDisk(const std::string& path);
 std::string SaveBeforeViewing();
 std::string FileGone(const std::string& path);
+std::string FileGoneOriginal(const std::string& path);
 std::string CannotWriteSettings(const std::string& reason);
 } // namespace messages
 

@@ -101,6 +101,7 @@ struct Target {
     // Other hard links see the new text only when it is written into the file itself.
     bool InPlace = false;
     std::string Temp;
+    std::string Copy; // the whole new text beside a file written in place
     std::optional<std::string> Previous;
 };
 
@@ -167,11 +168,17 @@ std::optional<std::string> WriteBeside(Target& target, std::string_view text, Wr
     return std::nullopt;
 }
 
-// Writes the text into the file itself; 0 or the error.
-int WriteInPlace(const std::string& path, std::string_view text, WriteMode mode) {
+// Writes the text into the file itself; 0 or the error. A cut write ends halfway,
+// as a crash would leave it.
+int WriteInPlace(const std::string& path, std::string_view text, WriteMode mode, bool cut = false) {
     int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     if (fd < 0)
         return errno;
+    if (cut) {
+        WriteAll(fd, text.substr(0, text.size() / 2));
+        ::close(fd);
+        return 0;
+    }
     int err = WriteAll(fd, text);
     if (!err && mode == WriteMode::Durable && ::fsync(fd) != 0)
         err = errno;
@@ -206,11 +213,17 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
     std::vector<Target> targets;
     for (const auto& path : paths) {
         Target target;
-        auto final = FinalTarget(path);
+        // A backup copy is ours alone: never written through a link, whatever holds its
+        // name is renamed over, not written into.
+        const std::string suffix = BackupCopyName("");
+        const bool backupCopy = path.ends_with(suffix) && path.size() > suffix.size();
+        auto final = backupCopy ? std::optional(path) : FinalTarget(path);
         if (!final)
             return Reason(ELOOP);
         target.Path = *final;
-        target.Exists = ::stat(target.Path.c_str(), &target.Status) == 0;
+        target.Exists = backupCopy ? ::lstat(target.Path.c_str(), &target.Status) == 0 &&
+                                         S_ISREG(target.Status.st_mode)
+                                   : ::stat(target.Path.c_str(), &target.Status) == 0;
         if (target.Exists) {
             // A folder in a target's place would refuse the rename after the others
             // were done.
@@ -218,13 +231,14 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
                 return Reason(EISDIR);
             if (!MayWrite(target.Path, target.Status))
                 return Reason(EACCES);
-            target.InPlace = S_ISREG(target.Status.st_mode) && target.Status.st_nlink > 1;
+            // A hard link planted at a backup copy's name is not written through either.
+            target.InPlace =
+                !backupCopy && S_ISREG(target.Status.st_mode) && target.Status.st_nlink > 1;
             target.Like = target.Path;
             target.LikeStatus = target.Status;
         }
         // A backup copy is its sheet's: a private sheet gets a private copy.
-        const std::string suffix = BackupCopyName("");
-        if (target.Path.ends_with(suffix) && target.Path.size() > suffix.size()) {
+        if (backupCopy) {
             const std::string sheet = target.Path.substr(0, target.Path.size() - suffix.size());
             struct stat st {};
             if (::stat(sheet.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
@@ -235,17 +249,33 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
         targets.push_back(std::move(target));
     }
     auto discard = [&targets] {
-        for (auto& target : targets)
+        for (auto& target : targets) {
             if (!target.Temp.empty())
                 ::unlink(target.Temp.c_str());
+            if (!target.Copy.empty())
+                ::unlink(target.Copy.c_str());
+        }
     };
+    constexpr char kStopped[] = "stopped";
     for (auto& target : targets) {
-        if (target.InPlace)
-            continue;
         if (auto error = WriteBeside(target, bytes, mode)) {
             discard();
             return error;
         }
+        if (!target.InPlace)
+            continue;
+        // A file written in place is cut for a moment: its whole new text waits beside
+        // it under a name the next opening knows, complete before the file is touched.
+        const std::string copy = InPlaceCopyName(target.Path);
+        if (::rename(target.Temp.c_str(), copy.c_str()) != 0) {
+            const int err = errno;
+            discard();
+            return Reason(err);
+        }
+        target.Temp.clear();
+        target.Copy = copy;
+        if (stop_ == InPlaceStop::CopyBeside)
+            return kStopped;
     }
     // Until the last target is done, the targets already replaced can be put back.
     const bool mayNeedPutBack = targets.size() > 1 || targets.front().InPlace;
@@ -257,6 +287,10 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
     for (size_t i = 0; i < targets.size(); ++i) {
         Target& target = targets[i];
         int err = 0;
+        if (target.InPlace && stop_ == InPlaceStop::FileCut) {
+            WriteInPlace(target.Path, bytes, mode, true);
+            return kStopped;
+        }
         if (target.InPlace)
             err = WriteInPlace(target.Path, bytes, mode);
         else if (::rename(target.Temp.c_str(), target.Path.c_str()) != 0)
@@ -272,6 +306,7 @@ std::optional<std::string> PosixFileReplacer::ReplaceFiles(const std::vector<std
             return Reason(err);
         }
     }
+    discard();
     return std::nullopt;
 }
 

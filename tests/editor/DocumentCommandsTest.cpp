@@ -568,6 +568,30 @@ TEST_F(OpenCSSFile, BackupNameHeldByOtherThanAFile_RefusedAndNothingChanges) {
     }
 }
 
+// A crash cut a hard-linked sheet in the middle of a refresh: the next open finishes
+// that write from the whole text beside it before the recovery question, so "Да"
+// never takes the cut file for the sheet.
+TEST_F(OpenCSSFile, InterruptedWriteInPlace_FinishedBeforeTheRecoveryQuestion) {
+    const std::string path = dir.File("a.css");
+    const std::string other = dir.File("b.css");
+    WriteBytes(path, kSheet);
+    fs::create_hard_link(path, other);
+    WriteBytes(Original(path), kSheet);
+    const std::string refreshed = "h1 {\r\ncolor: green;\r\n}\r\n";
+    PosixFileReplacer crashing(InPlaceStop::FileCut);
+    ASSERT_TRUE(crashing.ReplaceFiles({path}, refreshed, WriteMode::Quick));
+    ASSERT_NE(ReadBytes(path), refreshed);
+    dialogs.Answers = {Answer::Yes};
+
+    EXPECT_TRUE(commands.OpenCSSFile(path));
+
+    EXPECT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(ReadBytes(other), refreshed);
+    EXPECT_EQ(ReadBytes(Original(path)), refreshed);
+    EXPECT_FALSE(fs::exists(InPlaceCopyName(path)));
+    EXPECT_EQ(editor.Document.SheetText.Bytes(), refreshed);
+}
+
 // A copy that holds the file byte for byte tells of no crash: a clean close in a
 // folder where it could not be deleted left it.
 TEST_F(OpenCSSFile, BackupCopyHoldingTheFileByteForByte_AsksNothing) {
@@ -800,16 +824,51 @@ TEST_F(AskSaveCSS, AnsweredNo_WithoutBackupCopy_LeavesTheFileUntouched) {
     EXPECT_FALSE(fs::exists(Original(path)));
 }
 
-TEST_F(AskSaveCSS, AnsweredNo_FileDeletedMeanwhile_BackupMovedIntoItsPlace) {
-    const std::string path = Open("a.css", kSheet);
-    Edit();
-    fs::remove(path);
-    dialogs.Answers = {Answer::No};
+// Another program removed the file: throwing the changes away, or a quiet close after
+// a refresh, asks before the text as opened is written there again.
+TEST_F(AskSaveCSS, FileRemovedMeanwhile_AsksBeforeWritingTheOriginalAgain) {
+    struct Case {
+        const char* Name;
+        bool Modified;
+        Answer Again;
+        bool Continues;
+        bool FileBack;
+    };
+    const Case cases[] = {
+        {"discard, write again", true, Answer::Yes, true, true},
+        {"discard, leave it gone", true, Answer::No, true, false},
+        {"discard, cancelled", true, Answer::Cancel, false, false},
+        {"quiet close, write again", false, Answer::Yes, true, true},
+        {"quiet close, leave it gone", false, Answer::No, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = Open(std::string(c.Name) + ".css", "h1 { color: red }");
+        if (c.Modified)
+            Edit();
+        preview.RefreshViewExecute();
+        fs::remove(path);
+        dialogs.Answers = {c.Again};
+        if (c.Modified)
+            dialogs.Answers.push_front(Answer::No);
 
-    EXPECT_TRUE(commands.AskSaveCSS());
+        EXPECT_EQ(commands.AskSaveCSS(), c.Continues);
 
-    EXPECT_EQ(ReadBytes(path), kSheet);
-    EXPECT_FALSE(fs::exists(Original(path)));
+        ASSERT_EQ(dialogs.Shown.size(), c.Modified ? 2u : 1u);
+        ExpectMessage(c.Modified ? 1 : 0, "Tesselo",
+                      "Файл " + path +
+                          " не найден: другая программа удалила или переместила его.\r"
+                          "Записать его снова с начальной версией, открытой или сохраненной в "
+                          "Tesselo?\r\rДА-файл будет записан снова\rНЕТ-файла не будет\r"
+                          "ОТМЕНА - прервать операцию",
+                      MessageIcon::Exclamation, MessageButtons::YesNoCancel);
+        EXPECT_EQ(fs::exists(path), c.FileBack);
+        if (c.FileBack) {
+            EXPECT_EQ(ReadBytes(path), "h1 { color: red }");
+        }
+        EXPECT_EQ(fs::exists(Original(path)), !c.Continues) << "kept while the changes are";
+        dialogs.Shown.clear();
+    }
 }
 
 TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_RunsSaveAsInTheNewFile) {

@@ -265,6 +265,36 @@ TEST(FileIdentity, SymbolicLinks_AreWrittenThroughToTheirTarget) {
     EXPECT_TRUE(std::filesystem::is_symlink(loop));
 }
 
+// Whatever holds a backup copy's name is replaced by the copy, never written through:
+// a link's target, a hard link's other name and a FIFO's reader see nothing.
+TEST(FileIdentity, BackupCopyName_HeldByALinkOrNode_IsReplacedNotWrittenThrough) {
+    for (const std::string kind : {"link", "dangling link", "hard link", "fifo"}) {
+        SCOPED_TRACE(kind);
+        TempDir dir;
+        const std::string sheet = dir.File("a.css");
+        const std::string copy = sheet + ".ORIGINAL";
+        const std::string elsewhere = dir.File("elsewhere");
+        WriteBytes(sheet, "sheet");
+        if (kind != "dangling link")
+            WriteBytes(elsewhere, "theirs");
+        if (kind == "hard link")
+            std::filesystem::create_hard_link(elsewhere, copy);
+        else if (kind == "fifo")
+            ASSERT_EQ(::mkfifo(copy.c_str(), 0600), 0);
+        else
+            std::filesystem::create_symlink(elsewhere, copy);
+
+        ASSERT_FALSE(DiskFiles().ReplaceFiles({copy}, "copy", WriteMode::Durable));
+
+        EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(copy)));
+        EXPECT_EQ(ReadBytes(copy), "copy");
+        EXPECT_EQ(std::filesystem::exists(elsewhere), kind != "dangling link");
+        if (kind != "dangling link") {
+            EXPECT_EQ(ReadBytes(elsewhere), "theirs");
+        }
+    }
+}
+
 TEST(FileIdentity, HardLinkedFile_IsWrittenInPlaceForEveryName) {
     TempDir dir;
     const std::string path = dir.File("a.css");
@@ -281,6 +311,32 @@ TEST(FileIdentity, HardLinkedFile_IsWrittenInPlaceForEveryName) {
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "new");
     EXPECT_EQ(DirectoryEntries(dir.Path()),
               (std::vector<std::string>{"a.css", "a.css.ORIGINAL", "b.css"}));
+}
+
+// A crash in the middle of a write in place leaves the whole new text beside the
+// file; finishing it gives every name of the file that text, and nothing is left.
+TEST(FileIdentity, HardLinkedFile_WriteStoppedAtAnyStep_IsFinishedWhole) {
+    const std::string text(100000, 'n');
+    for (const InPlaceStop stop : {InPlaceStop::CopyBeside, InPlaceStop::FileCut}) {
+        SCOPED_TRACE(static_cast<int>(stop));
+        TempDir dir;
+        const std::string path = dir.File("a.css");
+        const std::string other = dir.File("b.css");
+        WriteBytes(path, "old");
+        std::filesystem::create_hard_link(path, other);
+
+        PosixFileReplacer crashing(stop);
+        ASSERT_TRUE(crashing.ReplaceFiles({path}, text, WriteMode::Quick));
+        EXPECT_EQ(ReadBytes(other).size(), stop == InPlaceStop::FileCut ? text.size() / 2 : 3u);
+        EXPECT_EQ(ReadBytes(InPlaceCopyName(path)), text);
+
+        EXPECT_FALSE(FinishInterruptedWrite(DiskFiles(), path));
+        EXPECT_EQ(ReadBytes(other), text);
+        EXPECT_EQ(StatusOf(path).st_nlink, nlink_t(2));
+        EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"a.css", "b.css"}));
+        EXPECT_FALSE(FinishInterruptedWrite(DiskFiles(), path)) << "nothing to finish";
+        EXPECT_EQ(ReadBytes(other), text);
+    }
 }
 
 // Temporary files are named after the file they belong to, so the next opening of
