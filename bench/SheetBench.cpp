@@ -14,6 +14,7 @@
 #include "support/TempDir.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -119,6 +120,54 @@ void BM_WriteComposedSheetOnly(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_WriteComposedSheetOnly)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+// The big sheets without the window: 200000 rules, and one rule of 7 and 28 MB in its
+// block or its selector. Opening reads the file, cuts it and reads the first rule into
+// the panel; the click is the bold button, which rewrites the rule's text.
+void BigSheets(benchmark::internal::Benchmark* b) {
+    b->Args({0, 0});
+    for (int kind : {1, 2})
+        for (int megabytes : {7, 28})
+            b->Args({kind, megabytes});
+}
+
+struct BigSheetFile {
+    explicit BigSheetFile(const benchmark::State& state) {
+        const auto megabytes = static_cast<size_t>(state.range(1));
+        testing::WriteBytes(sheet,
+                            bench::GenerateBigSheet(static_cast<bench::BigSheet>(state.range(0)),
+                                                    200000, megabytes << 20));
+    }
+    testing::TempDir dir;
+    std::string sheet = dir.File("big.css");
+    PosixFileReplacer files;
+};
+
+void BM_OpenBigSheet(benchmark::State& state) {
+    BigSheetFile file(state);
+    for (auto _ : state) {
+        auto editor = std::make_unique<StyleEditor>(file.files);
+        editor->LoadCSSFile(file.sheet, false);
+        benchmark::DoNotOptimize(editor->Document);
+        state.PauseTiming(); // the document goes away off the clock
+        editor.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenBigSheet)->Apply(BigSheets)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_BoldClickBigSheet(benchmark::State& state) {
+    BigSheetFile file(state);
+    StyleEditor editor(file.files);
+    editor.LoadCSSFile(file.sheet, false);
+    testing::FakeDialogs dialogs;
+    testing::FakePanelDialogs choices;
+    PanelHandlers handlers(editor, dialogs, choices);
+    bool down = false;
+    for (auto _ : state)
+        handlers.FontBoldClick(down = !down);
+}
+BENCHMARK(BM_BoldClickBigSheet)->Apply(BigSheets)->Unit(benchmark::kMillisecond)->Iterations(4);
 
 } // namespace
 

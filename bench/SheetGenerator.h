@@ -32,4 +32,30 @@ inline std::string GenerateSheetText(int rules) {
     return text;
 }
 
+// The big sheets users open: many generated rules, or one rule of about `bytes` bytes
+// whose size is in its declaration block or in its selector.
+enum class BigSheet { ManyRules, HugeBlock, HugeSelector };
+
+inline std::string GenerateBigSheet(BigSheet kind, int rules = 200000,
+                                    size_t bytes = 28u * 1024 * 1024) {
+    std::string text;
+    switch (kind) {
+    case BigSheet::ManyRules:
+        return GenerateSheetText(rules);
+    case BigSheet::HugeBlock:
+        text = ".big {\n";
+        for (int i = 0; text.size() < bytes; ++i)
+            text += i % 3 ? "  --v" + std::to_string(i) + ": " + std::to_string(i) + "px;\n"
+                          : "  margin-top: " + std::to_string(i % 50) + "px;\n";
+        text += "}\n";
+        return text;
+    case BigSheet::HugeSelector:
+        for (int i = 0; text.size() < bytes; ++i)
+            text += ".s" + std::to_string(i) + " a:hover,\n";
+        text += ".last {\n  color: red;\n}\n";
+        return text;
+    }
+    return text;
+}
+
 } // namespace tesselo::bench

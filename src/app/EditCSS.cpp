@@ -5,6 +5,7 @@
 #include "dialogs/CreateSelectorDlg.h"
 #include "document/TextFile.h"
 #include "panel/PropertyPanel.h"
+#include "platform/QtProgressDialog.h"
 #include "platform/QtText.h"
 #include "platform/QtUserDialogs.h"
 #include "platform/SheetCodec.h"
@@ -155,6 +156,13 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
         ownDialogs_ = std::make_unique<QtUserDialogs>(this);
         dialogs_ = ownDialogs_.get();
     }
+    if (services.Progress) {
+        progress_ = services.Progress;
+    } else {
+        ownProgress_ = std::make_unique<QtProgressDialog>(this);
+        progress_ = ownProgress_.get();
+    }
+    editor_.UseProgress(*progress_);
     commands_ = std::make_unique<DocumentCommands>(editor_, *dialogs_, *settings_);
     commands_->UseLocks(services.Locks ? services.Locks : &ownLocks_);
 
@@ -769,9 +777,13 @@ void TMainForm::Render() {
     for (int i = 0; same && i < ListTag->count(); ++i)
         same = ListTag->item(i)->text() == ListItemText(Codec(), items[static_cast<size_t>(i)]);
     if (!same) {
+        constexpr size_t kRowsAStep = 4096;
+        ProgressSpan filling(*progress_, progress::kFillingList, items.size(), kRowsAStep);
         ListTag->clear();
-        for (const auto& item : items)
-            ListTag->addItem(ListItemText(Codec(), item));
+        for (size_t i = 0; i < items.size(); ++i) {
+            filling.At(i);
+            ListTag->addItem(ListItemText(Codec(), items[i]));
+        }
     }
     rendering_ = false;
     RenderMemo();

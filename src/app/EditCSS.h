@@ -34,6 +34,7 @@ class QToolButton;
 
 namespace tesselo {
 
+class QtProgressDialog;
 class QtUserDialogs;
 class StyleListCommands;
 class TAboutBox;
@@ -47,6 +48,7 @@ struct MainFormServices {
     Browser* PreviewBrowser = nullptr;    // none: QtWebEngine in the preview page
     PanelDialogs* PanelChoices = nullptr; // none: the toolkit's colour and file dialogs
     SheetLocks* Locks = nullptr;          // none: lock files beside the sheets
+    ProgressReport* Progress = nullptr;   // none: the toolkit's progress dialog
     LineList FontFamilies;                // installed font families
     std::vector<std::string> Arguments;   // the command line, without the program
 };
@@ -131,6 +133,8 @@ private:
     StyleEditor editor_;
     std::unique_ptr<QtUserDialogs> ownDialogs_;
     UserDialogs* dialogs_;
+    std::unique_ptr<QtProgressDialog> ownProgress_;
+    ProgressReport* progress_;
     SettingsStore* settings_;
     std::vector<std::string> arguments_;
     QtSheetLocks ownLocks_;

@@ -56,7 +56,10 @@ bool IsUnsupportedComment(std::string_view line) {
     return EqualsIgnoringAsciiCase(line, kUnsupportedComment);
 }
 
-SheetLines ComposeSheet(const StyleDocument& document) {
+SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress) {
+    constexpr size_t kRulesAStep = 4096;
+    ProgressSpan span(progress, progress::kComposing, static_cast<size_t>(document.StyleCount()),
+                      kRulesAStep);
     size_t bytes = document.Head().size() + document.Tail().size() + 2;
     for (int i = 0; i < document.StyleCount(); ++i)
         bytes += document.Record(i).Source().size() + 2;
@@ -65,6 +68,7 @@ SheetLines ComposeSheet(const StyleDocument& document) {
     bool afterEdited = false;
     size_t previous = 0; // where the rule written last stood as read; 0 for the header
     for (int i = 0; i < document.StyleCount(); ++i) {
+        span.At(static_cast<size_t>(i));
         const StyleRecord& record = document.Record(i);
         if (record.Edited()) {
             AppendEdited(text, record);

@@ -7,6 +7,7 @@
 // reaches the sheet.
 
 #include "document/ByteText.h"
+#include "document/Progress.h"
 #include "document/StyleDocument.h"
 
 namespace tesselo {
@@ -17,7 +18,7 @@ inline constexpr std::string_view kUnsupportedComment =
 
 bool IsUnsupportedComment(std::string_view line);
 
-// The composed sheet, in the document's line end.
-SheetLines ComposeSheet(const StyleDocument& document);
+// The composed sheet, in the document's line end; the rules reported as written.
+SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress = NoProgress());
 
 } // namespace tesselo

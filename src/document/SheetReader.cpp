@@ -25,12 +25,14 @@ constexpr auto kBlockSpecial = [] {
 // the lines are cut from the rule's source when they are first needed.
 class RuleScanner {
 public:
-    explicit RuleScanner(std::string_view text) : text_(text) {}
+    RuleScanner(std::string_view text, ProgressReport& progress)
+        : text_(text), progress_(progress, progress::kReading, text.size(), kBytesAStep) {}
 
     SheetRules Scan() {
         const size_t n = text_.size();
         size_t i = 0;
         while (i < n) {
+            progress_.At(i);
             if (inComment_)
                 i = SkipComment(i);
             else if (quote_)
@@ -202,8 +204,10 @@ private:
     }
 
     static constexpr size_t kNone = static_cast<size_t>(-1);
+    static constexpr size_t kBytesAStep = size_t{1} << 20;
 
     std::string_view text_;
+    ProgressSpan progress_;
     SheetRules result_;
     std::string selector_;
     size_t selectorStart_ = kNone;
@@ -216,8 +220,8 @@ private:
 
 } // namespace
 
-SheetRules LoadStylesFromSheet(const SheetLines& sheetText) {
-    return RuleScanner(sheetText.Text()).Scan();
+SheetRules LoadStylesFromSheet(const SheetLines& sheetText, ProgressReport& progress) {
+    return RuleScanner(sheetText.Text(), progress).Scan();
 }
 
 SheetRules LoadStylesFromSheet(const LineList& sheetText) {
@@ -295,11 +299,12 @@ std::string TrimSelectorText(std::string_view text) {
     return std::string(text.substr(begin, end - begin));
 }
 
-std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out) {
+std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out,
+                                              ProgressReport& progress) {
     TextFileContent content;
     if (auto failure = ReadTextFile(path, content))
         return SheetReadFailure{failure->Reason, failure->Refusal};
-    out.Rules = LoadStylesFromSheet(content.Text);
+    out.Rules = LoadStylesFromSheet(content.Text, progress);
     out.Text = std::move(content.Text);
     out.Bytes = content.Bytes;
     out.Encoding = content.Encoding;

@@ -7,6 +7,7 @@
 // and comments are opaque: a brace inside them means nothing.
 
 #include "document/ByteText.h"
+#include "document/Progress.h"
 #include "document/SheetLines.h"
 #include "document/StyleDocument.h"
 #include "document/TextFile.h"
@@ -23,8 +24,9 @@ struct SheetRules {
     std::string Tail; // what follows the last rule's "}"
 };
 
-// All rules of the text, in file order, in one pass.
-SheetRules LoadStylesFromSheet(const SheetLines& sheetText);
+// All rules of the text, in file order, in one pass, its bytes reported as read.
+SheetRules LoadStylesFromSheet(const SheetLines& sheetText,
+                               ProgressReport& progress = NoProgress());
 SheetRules LoadStylesFromSheet(const LineList& sheetText);
 
 // The declaration lines of a block's text ("\n" line breaks): cut at the line ends,
@@ -64,6 +66,7 @@ struct SheetReadFailure {
 };
 
 // Reads and cuts a file.
-std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out);
+std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out,
+                                              ProgressReport& progress = NoProgress());
 
 } // namespace tesselo

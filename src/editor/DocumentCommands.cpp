@@ -4,6 +4,7 @@
 #include "mapping/DeclarationReader.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace tesselo {
@@ -157,11 +158,20 @@ bool FileIsGone(const std::string& path) {
 
 } // namespace
 
-bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
+namespace {
+
+// Another program wrote the file since the editor last read or wrote it.
+bool ChangedByAnotherProgram(const StyleDocument& document) {
     if (document.FileName.empty() || !document.DiskStamp)
-        return true;
+        return false;
     const std::optional<FileStamp> now = StampOf(document.FileName);
-    if (!now || *now == *document.DiskStamp)
+    return now && *now != *document.DiskStamp;
+}
+
+} // namespace
+
+bool MayWriteOverFile(const StyleDocument& document, UserDialogs& dialogs) {
+    if (!ChangedByAnotherProgram(document))
         return true;
     return dialogs.Show({kCaption, messages::ChangedOnDisk(document.FileName),
                          MessageIcon::Exclamation, MessageButtons::YesNo}) == Answer::Yes;
@@ -386,7 +396,12 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
 }
 
 bool DocumentCommands::LoadCSSFile(const std::string& path) {
-    if (auto failure = editor_.LoadCSSFile(path)) {
+    std::optional<LoadFailure> failure;
+    {
+        ProgressSpan opening(editor_.Progress(), progress::kOpening, 0);
+        failure = editor_.LoadCSSFile(path);
+    }
+    if (failure) {
         switch (failure->What) {
         case LoadFailure::Kind::CannotRead:
             ShowError(messages::CannotRead(path, failure->Refusal == ReadRefusal::None
@@ -458,15 +473,23 @@ void DocumentCommands::SaveAsTo(const std::string& chosen) {
 }
 
 bool DocumentCommands::SaveCSSproc() {
+    // The progress covers composing and writing; it is gone before any question.
+    std::optional<ProgressSpan> saving;
+    saving.emplace(editor_.Progress(), progress::kSaving, 0);
     editor_.ComposeCSS();
     StyleDocument& document = editor_.Document;
-    if (!MayWriteOverFile(document, dialogs_)) {
-        saveFailed_ = true;
-        return false;
+    if (ChangedByAnotherProgram(document)) {
+        saving.reset();
+        if (!MayWriteOverFile(document, dialogs_)) {
+            saveFailed_ = true;
+            return false;
+        }
+        saving.emplace(editor_.Progress(), progress::kSaving, 0);
     }
-    if (auto error =
-            WriteSheetFiles(editor_.Files, {document.FileName, BackupCopyName(document.FileName)},
-                            document.SheetText)) {
+    auto error = WriteSheetFiles(
+        editor_.Files, {document.FileName, BackupCopyName(document.FileName)}, document.SheetText);
+    saving.reset();
+    if (error) {
         ShowError(messages::CannotWrite(document.FileName, *error));
         saveFailed_ = true;
         return false;

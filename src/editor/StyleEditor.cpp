@@ -79,7 +79,7 @@ void StyleEditor::BtnStyleUpdateClick() {
 
 void StyleEditor::ComposeCSS() {
     ListTagClick();
-    Document.SheetText = ComposeSheet(Document);
+    Document.SheetText = ComposeSheet(Document, *progress_);
 }
 
 void StyleEditor::NewCSS() {
@@ -92,7 +92,7 @@ void StyleEditor::NewCSS() {
 
 std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
     SheetFile sheet;
-    if (auto failure = ReadSheetFile(path, sheet))
+    if (auto failure = ReadSheetFile(path, sheet, *progress_))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
     if (writeBackup) {
         // Opening for editing: what a crashed write left beside the sheet goes.

@@ -68,12 +68,19 @@ public:
     // nothing. Without the backup copy nothing on disk is touched.
     std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
 
+    // Where opening and composing tell how far they are; nobody until told.
+    void UseProgress(ProgressReport& progress) { progress_ = &progress; }
+    ProgressReport& Progress() const { return *progress_; }
+
     StyleDocument Document;
     TextView CSSMemo;
     PropertySet Panel;
     FileReplacer& Files;
     // The current record holds nested rules: its text is edited as text only.
     bool NestedCurrent = false;
+
+private:
+    ProgressReport* progress_ = &NoProgress();
 };
 
 // The status line's text while a record with nested rules is current.

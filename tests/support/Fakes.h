@@ -6,6 +6,7 @@
 
 #include "document/Browser.h"
 #include "document/FileReplacer.h"
+#include "document/Progress.h"
 #include "document/SettingsStore.h"
 #include "document/UserDialogs.h"
 
@@ -110,6 +111,23 @@ public:
     }
 
     std::vector<Write> Writes;
+};
+
+// Progress that writes down what it is told: "begin LABEL TOTAL", "step DONE", "end".
+class FakeProgress : public ProgressReport {
+public:
+    void Begin(std::string_view label, size_t total) override {
+        Calls.push_back("begin " + std::string(label) + " " + std::to_string(total));
+        ++Depth;
+    }
+    void Step(size_t done) override { Calls.push_back("step " + std::to_string(done)); }
+    void End() override {
+        Calls.push_back("end");
+        --Depth;
+    }
+
+    std::vector<std::string> Calls;
+    int Depth = 0; // works begun and not ended
 };
 
 } // namespace tesselo::testing
