@@ -34,6 +34,7 @@ class QToolButton;
 
 namespace tesselo {
 
+class QtPanelDialogs;
 class QtUserDialogs;
 class StyleListCommands;
 class TAboutBox;
@@ -139,6 +140,7 @@ private:
     Browser* browser_ = nullptr;
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
+    std::unique_ptr<QtPanelDialogs> ownPanelChoices_;
     PanelDialogs* panelChoices_ = nullptr;
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
