@@ -6,6 +6,7 @@
 #include "document/TextFile.h"
 #include "panel/PropertyPanel.h"
 #include "platform/QtProgressDialog.h"
+#include "platform/QtPanelDialogs.h"
 #include "platform/QtText.h"
 #include "platform/QtUserDialogs.h"
 #include "platform/SheetCodec.h"
@@ -163,6 +164,10 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
         progress_ = ownProgress_.get();
     }
     editor_.UseProgress(*progress_);
+    if (!panelChoices_) {
+        ownPanelChoices_ = std::make_unique<QtPanelDialogs>(this);
+        panelChoices_ = ownPanelChoices_.get();
+    }
     commands_ = std::make_unique<DocumentCommands>(editor_, *dialogs_, *settings_);
     commands_->UseLocks(services.Locks ? services.Locks : &ownLocks_);
 
@@ -415,7 +420,7 @@ void TMainForm::BuildRegions() {
     allLayout->setSpacing(0);
 
     // The property panel: its tool bars across the top, its pages at the right.
-    panel_ = new PropertyPanel(editor_, *dialogs_, panelChoices_, this);
+    panel_ = new PropertyPanel(editor_, *dialogs_, *panelChoices_, this);
     PanelToolStyle = panel_->ToolStyle();
     PanelToolStyle->setFixedHeight(84);
     ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));

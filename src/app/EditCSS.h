@@ -35,6 +35,7 @@ class QToolButton;
 namespace tesselo {
 
 class QtProgressDialog;
+class QtPanelDialogs;
 class QtUserDialogs;
 class StyleListCommands;
 class TAboutBox;
@@ -143,6 +144,7 @@ private:
     Browser* browser_ = nullptr;
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
+    std::unique_ptr<QtPanelDialogs> ownPanelChoices_;
     PanelDialogs* panelChoices_ = nullptr;
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;

@@ -3,7 +3,6 @@
 #include "document/Hint.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
-#include "panel/QtPanelDialogs.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -87,15 +86,11 @@ size_t Index(ColorSwatch swatch) {
 
 } // namespace
 
-PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs* choices,
+PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices,
                              QWidget* window)
     : QObject(window), editor_(editor), window_(window) {
     InitPanelIcons();
-    if (!choices) {
-        ownChoices_ = std::make_unique<QtPanelDialogs>(window);
-        choices = ownChoices_.get();
-    }
-    handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, *choices);
+    handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, choices);
     handlers_->OnStopGesture = [this] {
         for (StepButton* button : stepButtons_)
             button->Stop();

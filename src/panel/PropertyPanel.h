@@ -59,9 +59,8 @@ public:
 class PropertyPanel final : public QObject, private PanelBuilder {
     Q_OBJECT
 public:
-    // `choices` may be null: the toolkit's colour and file dialogs answer. The unit
-    // chooser floats over `window`.
-    PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs* choices,
+    // The unit chooser floats over `window`.
+    PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices,
                   QWidget* window);
     ~PropertyPanel() override;
 
@@ -118,7 +117,6 @@ private:
     Decoder decode_;
     Encoder encode_;
     std::optional<SheetEncoding> itemsEncoding_; // of the font boxes' entries
-    std::unique_ptr<PanelDialogs> ownChoices_;
     std::unique_ptr<PanelHandlers> handlers_;
     QWidget* window_;
     QWidget* toolStyle_ = nullptr;

@@ -1,4 +1,4 @@
-#include "panel/QtPanelDialogs.h"
+#include "platform/QtPanelDialogs.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
