@@ -43,10 +43,11 @@ inline std::string GenerateBigSheet(BigSheet kind, int rules = 200000,
     case BigSheet::ManyRules:
         return GenerateSheetText(rules);
     case BigSheet::HugeBlock:
-        text = ".big {\n";
+        // A sheet of design tokens: a few declarations of the panel's, then custom
+        // properties, each on its line.
+        text = ":root {\n  color: #336699;\n  margin-top: 10px;\n";
         for (int i = 0; text.size() < bytes; ++i)
-            text += i % 3 ? "  --v" + std::to_string(i) + ": " + std::to_string(i) + "px;\n"
-                          : "  margin-top: " + std::to_string(i % 50) + "px;\n";
+            text += "  --token-" + std::to_string(i) + ": " + std::to_string(i % 97) + "px;\n";
         text += "}\n";
         return text;
     case BigSheet::HugeSelector:

@@ -42,6 +42,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -81,6 +83,49 @@ void ReportFirstShow() {
     std::fflush(stderr);
     if (mode == "exit")
         ::_exit(0);
+}
+
+// Puts the text into the view as setPlainText does (the caret at the start, nothing
+// left to undo), but when most of what the view shows stays, only the part between the
+// same start and the same end is replaced: one declaration changed in a rule of a
+// million lines does not lay out the million lines again. The line break of an empty
+// last line, which a rule's text as read has and its text as written has not, goes or
+// comes on its own.
+void ShowText(QPlainTextEdit& view, const QString& shown, const QString& text) {
+    qsizetype shownEnd = shown.size();
+    qsizetype textEnd = text.size();
+    if (shownEnd > 0 && textEnd > 0 && shown.back() != text.back()) {
+        if (shown.back() == QLatin1Char('\n'))
+            --shownEnd;
+        else if (text.back() == QLatin1Char('\n'))
+            --textEnd;
+    }
+    const qsizetype common = std::min(shownEnd, textEnd);
+    qsizetype front = 0;
+    while (front < common && shown[front] == text[front])
+        ++front;
+    qsizetype back = 0;
+    while (back < common - front && shown[shownEnd - 1 - back] == text[textEnd - 1 - back])
+        ++back;
+    const qsizetype replaced = shownEnd - front - back;
+    if (front + back < replaced) {
+        view.setPlainText(ForTextBox(text));
+        return;
+    }
+    QTextDocument* document = view.document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    auto replace = [&](qsizetype from, qsizetype to, const QString& by) {
+        cursor.setPosition(static_cast<int>(from));
+        cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+        cursor.insertText(ForTextBox(by));
+    };
+    // The end first: the positions in front of it stay what they are.
+    if (shownEnd != shown.size() || textEnd != text.size())
+        replace(shownEnd, shown.size(), text.mid(textEnd));
+    replace(front, front + replaced, text.mid(front, textEnd - front - back));
+    document->setUndoRedoEnabled(true);
+    view.moveCursor(QTextCursor::Start);
 }
 
 constexpr int kClientWidth = 663;
@@ -741,8 +786,8 @@ void TMainForm::CSSMemoChange() {
 void TMainForm::RenderMemo() {
     rendering_ = true;
     const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
-    if (TextOf(*CSSMemo->document()) != text)
-        CSSMemo->setPlainText(ForTextBox(text));
+    if (const QString shown = TextOf(*CSSMemo->document()); shown != text)
+        ShowText(*CSSMemo, shown, text);
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
     // Without a current rule there is no record to keep what would be typed.
     CSSMemo->setReadOnly(!editor_.HasCurrentStyle());

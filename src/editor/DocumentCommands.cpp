@@ -556,7 +556,10 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
             break;
         }
     }
-    editor_.ListTagClick();
+    // The rule the open has just read into the panel is not read a second time, as after
+    // an open from the menu: a rule of millions of bytes would take as long again.
+    if (document.SelectedRow != document.CurrentStyleIndex || editor_.CSSMemo.Edited)
+        editor_.ListTagClick();
 }
 
 } // namespace tesselo

@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -78,6 +80,13 @@ protected:
         form->TABPANEL->setCurrentWidget(Find(QString::fromLatin1(name)));
     }
     QString Memo() const { return form->CSSMemo->toPlainText(); }
+    std::string JoinedMemoLines() const {
+        std::string text;
+        const LineList& lines = form->Editor().CSSMemo.Lines;
+        for (size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\n" : "") + lines[i];
+        return text;
+    }
 
     testing::TempDir dir;
     testing::PanelFakeDialogs dialogs;
@@ -295,6 +304,23 @@ TEST_F(PanelWiring, AKeywordButtonPressedTwiceIsUpAgain) {
     QTest::mouseClick(center, Qt::LeftButton);
     EXPECT_FALSE(center->isChecked());
     EXPECT_EQ(Memo(), QString());
+}
+
+// The view takes only the part of the text that changed, yet ends as a view filled
+// anew: the rule's text exactly, the caret at the start, nothing to undo.
+TEST_F(PanelWiring, AClickShowsTheRulesTextAsIfWrittenAnew) {
+    Open("p {\n  color: red;\n  --a: 1;\n  --b: 2;\n  --c: 3;\n}\n");
+    const QString read = Memo();
+    auto* bold = Find<QToolButton>(QStringLiteral("FontBold"));
+    for (int click = 0; click < 3; ++click) {
+        form->CSSMemo->moveCursor(QTextCursor::End);
+        QTest::mouseClick(bold, Qt::LeftButton);
+        EXPECT_EQ(Memo(), QString::fromStdString(JoinedMemoLines())) << click;
+        EXPECT_EQ(form->CSSMemo->textCursor().position(), 0) << click;
+        EXPECT_FALSE(form->CSSMemo->document()->isUndoAvailable()) << click;
+    }
+    EXPECT_NE(Memo(), read);
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Font-weight: bold")));
 }
 
 TEST_F(PanelWiring, ThePictureButtonsFollowThePicture) {
