@@ -147,6 +147,16 @@ void RemoveTemporaryFilesOf(const fs::path& file) {
         fs::remove(leftover, ec);
 }
 
+// The file a link leads to, where its writes happen; nothing for a name that is no
+// link or whose link leads nowhere.
+std::optional<std::string> LinkTarget(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_symlink(path, ec))
+        return std::nullopt;
+    const fs::path target = fs::canonical(path, ec);
+    return ec ? std::nullopt : std::optional(target.string());
+}
+
 } // namespace
 
 std::string InPlaceCopyName(const std::string& path) {
@@ -156,14 +166,8 @@ std::string InPlaceCopyName(const std::string& path) {
 
 std::optional<std::string> FinishInterruptedWrite(FileReplacer& files, const std::string& path) {
     // A link is written beside its target.
+    const std::string file = LinkTarget(path).value_or(path);
     std::error_code ec;
-    std::string file = path;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path target = fs::canonical(path, ec);
-        if (ec)
-            return std::nullopt;
-        file = target.string();
-    }
     const std::string copy = InPlaceCopyName(file);
     if (!fs::is_regular_file(fs::symlink_status(copy, ec)))
         return std::nullopt;
@@ -180,12 +184,8 @@ void RemoveLeftoverTemporaryFiles(const std::string& path) {
     for (const std::string& file : {path, BackupCopyName(path)})
         RemoveTemporaryFilesOf(file);
     // A link is written beside its target.
-    std::error_code ec;
-    if (fs::is_symlink(path, ec)) {
-        const fs::path target = fs::canonical(path, ec);
-        if (!ec)
-            RemoveTemporaryFilesOf(target);
-    }
+    if (const auto target = LinkTarget(path))
+        RemoveTemporaryFilesOf(*target);
 }
 
 } // namespace tesselo
