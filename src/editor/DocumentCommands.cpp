@@ -88,7 +88,8 @@ std::string BackupNameTaken(const std::string& path, const std::string& backup) 
 }
 
 std::string FileGone(const std::string& path) {
-    return "Файл " + path + " не найден: другая программа удалила или переместила его.\r"
+    return "Файл " + path +
+           " не найден: другая программа удалила или переместила его.\r"
            "Записать его снова с текстом, открытым в Tesselo?";
 }
 
