@@ -2,6 +2,7 @@
 // reading the text view that the reader wrote gives the same panel and the same lines.
 
 #include "FuzzProperties.h"
+#include "FuzzTarget.h"
 #include "document/SheetComposer.h"
 #include "mapping/DeclarationReader.h"
 

@@ -1,6 +1,8 @@
 // Runs a fuzz target over every file of the given folders, as the normal build's
 // tests do with the seed corpus.
 
+#include "FuzzTarget.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -8,8 +10,6 @@
 #include <iterator>
 #include <string>
 #include <vector>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 
 int main(int argc, char** argv) {
     int files = 0;

@@ -3,6 +3,7 @@
 // writing anew again changes nothing further.
 
 #include "FuzzProperties.h"
+#include "FuzzTarget.h"
 #include "SheetKnownExceptions.h"
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"

@@ -181,8 +181,6 @@ QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
     return view;
 }
 
-} // namespace
-
 void InitPictures() {
     InitIconResource();
     // Without a desktop icon theme the freedesktop names still find Adwaita's.
@@ -190,6 +188,8 @@ void InitPictures() {
         QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
         QIcon::setThemeName(QStringLiteral("Adwaita"));
 }
+
+} // namespace
 
 TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     : QMainWindow(parent), editor_(files_, services.FontFamilies), settings_(services.Settings),

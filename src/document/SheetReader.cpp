@@ -15,8 +15,8 @@ constexpr bool IsBlank(unsigned char c) {
 // The bytes that change the scanner's state inside a block.
 constexpr auto kBlockSpecial = [] {
     std::array<bool, 256> table{};
-    for (unsigned char c : {'{', '}', '/', '"', '\'', '\\'})
-        table[c] = true;
+    for (char c : {'{', '}', '/', '"', '\'', '\\'})
+        table[static_cast<unsigned char>(c)] = true;
     return table;
 }();
 

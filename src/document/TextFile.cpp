@@ -118,8 +118,8 @@ std::string BackupCopyName(const std::string& path) {
 std::string TemporaryNamePrefix(const std::string& path) {
     const std::string name = fs::path(path).filename().string();
     std::uint32_t hash = 2166136261u; // FNV-1a
-    for (unsigned char c : name) {
-        hash ^= c;
+    for (char c : name) {
+        hash ^= static_cast<unsigned char>(c);
         hash *= 16777619u;
     }
     char hex[9];

@@ -1307,10 +1307,10 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         if (winner >= 0) {
             std::string& value = origin.Values[static_cast<size_t>(winner)];
             const std::string priority = origin.Important ? value.substr(value.rfind('!')) : "";
-            std::string bare = value.substr(0, value.size() - priority.size());
-            while (!bare.empty() && bare.back() == ' ')
-                bare.pop_back();
-            if (WithoutBlanks(bare) == WithoutBlanks(*shown))
+            std::string written = value.substr(0, value.size() - priority.size());
+            while (!written.empty() && written.back() == ' ')
+                written.pop_back();
+            if (WithoutBlanks(written) == WithoutBlanks(*shown))
                 value = priority.empty() ? *shown : *shown + " " + priority;
         }
     }

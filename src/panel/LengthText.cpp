@@ -61,8 +61,8 @@ KeyVerdict FilterLengthKey(std::string_view text, char key) {
     if (!number || !numberKey) {
         // Text beyond a number (a unit, a keyword, a function) is typed as it stands;
         // a number already too long takes nothing more.
-        verdict.Accepted = IsValueCharacter(key) &&
-                           !(number && std::fabs(ReadDecimal(text)) > kLargestTyped);
+        verdict.Accepted =
+            IsValueCharacter(key) && !(number && std::fabs(ReadDecimal(text)) > kLargestTyped);
         verdict.Key = key;
         return verdict;
     }

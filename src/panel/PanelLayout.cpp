@@ -174,9 +174,9 @@ std::span<const GroupBoxRow> GroupBoxRows() {
 }
 std::string_view GroupName(KeywordGroup group) {
     static constexpr std::array<std::string_view, kKeywordGroups.size()> names = {
-        "TextAlign",         "TextDecoration", "FontStyle",   "FontVariant", "VerticalAlign",
-        "PicturePosition",   "PictureAttachment", "PictureRepeat", "BorderStyle", "Display",
-        "Visibility",        "Overflow",       "Position",    "Float"};
+        "TextAlign",       "TextDecoration",    "FontStyle",     "FontVariant", "VerticalAlign",
+        "PicturePosition", "PictureAttachment", "PictureRepeat", "BorderStyle", "Display",
+        "Visibility",      "Overflow",          "Position",      "Float"};
     return names[static_cast<size_t>(group) - 1];
 }
 

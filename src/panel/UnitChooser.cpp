@@ -43,14 +43,16 @@ const std::array<ChooserButton, kChooserButtonCount>& ChooserButtons() {
         for (size_t i = 0; i < kUnits.size(); ++i) {
             const int column = static_cast<int>(i % 4);
             const int row = static_cast<int>(i / 4);
-            out[i] = {kUnits[i].Name, kMargin + column * kStepX, kMargin + row * kStepY,
-                      UnitChooser::kButtonWidth, kUnits[i].Unit, kUnits[i].Hint};
+            out[i] = {kUnits[i].Name,         kMargin + column * kStepX,
+                      kMargin + row * kStepY, UnitChooser::kButtonWidth,
+                      kUnits[i].Unit,         kUnits[i].Hint};
         }
         const int lastRow = kMargin + 4 * kStepY;
-        out[kChooserCancel] = {"Z_cancel", kMargin, lastRow,
+        out[kChooserCancel] = {"Z_cancel",     kMargin,  lastRow,
                                3 * kStepX - 2, "Отмена", "Оставить старую единицу"};
-        out[kChooserCancel + 1] = {"Z_off", kMargin + 3 * kStepX, lastRow,
-                                   UnitChooser::kButtonWidth, "", "без размера (не рекомендуется)"};
+        out[kChooserCancel + 1] = {"Z_off", kMargin + 3 * kStepX,
+                                   lastRow, UnitChooser::kButtonWidth,
+                                   "",      "без размера (не рекомендуется)"};
         return out;
     }();
     return buttons;

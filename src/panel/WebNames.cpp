@@ -35,10 +35,10 @@ std::string LowerAscii(std::string_view text) {
 
 // A family of one of these names would be the keyword, not the font.
 constexpr std::array<std::string_view, 19> kReserved = {
-    "serif",        "sans-serif", "cursive",    "fantasy",      "monospace",
-    "system-ui",    "ui-serif",   "ui-sans-serif", "ui-monospace", "ui-rounded",
-    "emoji",        "math",       "fangsong",   "inherit",      "initial",
-    "unset",        "revert",     "revert-layer", "default"};
+    "serif",     "sans-serif", "cursive",       "fantasy",      "monospace",
+    "system-ui", "ui-serif",   "ui-sans-serif", "ui-monospace", "ui-rounded",
+    "emoji",     "math",       "fangsong",      "inherit",      "initial",
+    "unset",     "revert",     "revert-layer",  "default"};
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))

@@ -61,6 +61,7 @@ bool SameStyleName(std::string_view a, std::string_view b);
 namespace messages {
 std::string StyleExists(const std::string& name);
 std::string RenameExists(const std::string& name);
+std::string BadSelector(const std::string& name);
 } // namespace messages
 
 } // namespace tesselo

@@ -462,7 +462,7 @@ TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
     for (const ActionInfo& info : kActions) {
         QAction* action = form->Action(std::string(info.Name));
         ASSERT_NE(action, nullptr) << info.Name;
-        EXPECT_EQ(action->text(), QString::fromUtf8(info.Caption.data(), info.Caption.size()));
+        EXPECT_EQ(action->text(), QString::fromUtf8(info.Caption));
         EXPECT_FALSE(action->icon().isNull()) << info.Name;
     }
     EXPECT_EQ(form->Action("New")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));

@@ -98,8 +98,7 @@ protected:
 
 TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     for (const auto& row : KeywordButtonRows()) {
-        auto* button = Find<QToolButton>(
-            QString::fromUtf8(Info(row.Button).Name.data(), Info(row.Button).Name.size()));
+        auto* button = Find<QToolButton>(QString::fromUtf8(Info(row.Button).Name));
         ASSERT_NE(button, nullptr);
         EXPECT_TRUE(button->isCheckable());
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
@@ -108,7 +107,7 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
         EXPECT_FALSE(button->toolTip().isEmpty()) << button->objectName().toStdString();
     }
     for (const auto& info : LengthTable()) {
-        const QString name = QString::fromUtf8(info.Name.data(), info.Name.size());
+        const QString name = QString::fromUtf8(info.Name);
         Find<QLineEdit>(name);
         Find(name + QStringLiteral("UpDown"));
         EXPECT_EQ(Find<QToolButton>(name + QStringLiteral("_"))->text(), QStringLiteral("px"));

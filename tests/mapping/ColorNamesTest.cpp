@@ -49,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
         NamedColorCase{"LIME", {0x00, 0xFF, 0x00}}, NamedColorCase{"MAROON", {0x80, 0x00, 0x00}},
         NamedColorCase{"NAVY", {0x00, 0x00, 0x80}}, NamedColorCase{"OLIVE", {0x80, 0x80, 0x00}},
         NamedColorCase{"PURPLE", {0x80, 0x00, 0x80}}, NamedColorCase{"TEAL", {0x00, 0x80, 0x80}}),
-    [](const ::testing::TestParamInfo<NamedColorCase>& info) {
-        return std::string(info.param.Name);
+    [](const ::testing::TestParamInfo<NamedColorCase>& row) {
+        return std::string(row.param.Name);
     });
 
 // ---------------------------------------------------------------------------

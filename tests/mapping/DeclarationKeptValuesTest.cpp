@@ -331,7 +331,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"UnclosedQuote", "a:b;content:\"x;y:z;", {"a:b;", "content:\"x;y:z;"}},
         SplitCase{"UnclosedComment", "a:b;/* x;y:z;", {"a:b;", "/* x;y:z;"}},
         SplitCase{"UnclosedParenthesis", "a:b;f:g(x;y:z;", {"a:b;", "f:g(x;y:z;"}}),
-    [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.Name); });
+    [](const ::testing::TestParamInfo<SplitCase>& row) { return std::string(row.param.Name); });
 
 // ---------------------------------------------------------------------------
 // A value at the very end of the working text

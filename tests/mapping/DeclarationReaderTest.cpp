@@ -437,8 +437,8 @@ INSTANTIATE_TEST_SUITE_P(AllFields, DeclarationReaderLengthKey,
                                            LengthKeyCase{"left: -3pt", L::BlockLeft},
                                            LengthKeyCase{"height: -3pt", L::BlockHeight},
                                            LengthKeyCase{"width: -3pt", L::BlockWidth}),
-                         [](const ::testing::TestParamInfo<LengthKeyCase>& info) {
-                             return std::string(Info(info.param.Field).Name);
+                         [](const ::testing::TestParamInfo<LengthKeyCase>& row) {
+                             return std::string(Info(row.param.Field).Name);
                          });
 
 TEST(DeclarationReaderLength, FractionKeepsTheWholeValue) {
@@ -564,8 +564,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeywordReadCase{"position: fixed", K::PositionFixed},
                       KeywordReadCase{"float: left", K::FloatLeft},
                       KeywordReadCase{"float: right", K::FloatRight}),
-    [](const ::testing::TestParamInfo<KeywordReadCase>& info) {
-        return std::string(Info(info.param.Button).Name);
+    [](const ::testing::TestParamInfo<KeywordReadCase>& row) {
+        return std::string(Info(row.param.Button).Name);
     });
 
 TEST(DeclarationReaderKeywords, BlanksAndCaseDoNotMatter) {
@@ -901,9 +901,7 @@ INSTANTIATE_TEST_SUITE_P(
         RoundTripCase{"JoinedLines", {"color: red", "font-size: 12px;"}, {}},
         RoundTripCase{"EverythingWritten", EverythingWritten(), {}},
         RoundTripCase{"Nothing", {}, {}}),
-    [](const ::testing::TestParamInfo<RoundTripCase>& info) {
-        return std::string(info.param.Name);
-    });
+    [](const ::testing::TestParamInfo<RoundTripCase>& row) { return std::string(row.param.Name); });
 
 TEST(DeclarationReaderRoundTrip, EverythingWrittenIsReadBackWhole) {
     ReadResult r = Read(EverythingWritten());

@@ -298,8 +298,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeywordCase{K::PositionFixed, "; Position: fixed;"},
                       KeywordCase{K::FloatLeft, "; Float: left;"},
                       KeywordCase{K::FloatRight, "; Float: right;"}),
-    [](const ::testing::TestParamInfo<KeywordCase>& info) {
-        return std::string(Info(info.param.Button).Name);
+    [](const ::testing::TestParamInfo<KeywordCase>& row) {
+        return std::string(Info(row.param.Button).Name);
     });
 
 // The picture's buttons are written only with a picture, on the line after it.
@@ -335,8 +335,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeywordCase{K::BGrRepX, "; BackGround-Repeat: repeat-x;"},
                       KeywordCase{K::BGrRepY, "; BackGround-Repeat: repeat-y;"},
                       KeywordCase{K::BGrRepNone, "; BackGround-Repeat: no-repeat;"}),
-    [](const ::testing::TestParamInfo<KeywordCase>& info) {
-        return std::string(Info(info.param.Button).Name);
+    [](const ::testing::TestParamInfo<KeywordCase>& row) {
+        return std::string(Info(row.param.Button).Name);
     });
 
 TEST(DeclarationWriterKeywords, SharedLinesHoldBothGroupsInTableOrder) {
@@ -405,8 +405,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{L::BlockLeft, "; Left: -7.5pt;"},
                       LengthCase{L::BlockHeight, "; Height: -7.5pt;"},
                       LengthCase{L::BlockWidth, "; Width: -7.5pt;"}),
-    [](const ::testing::TestParamInfo<LengthCase>& info) {
-        return std::string(Info(info.param.Field).Name);
+    [](const ::testing::TestParamInfo<LengthCase>& row) {
+        return std::string(Info(row.param.Field).Name);
     });
 
 TEST(DeclarationWriterLengths, EmptyUnitWritesTheNumberAlone) {

@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "; Padding-left: 1dvh;"}},
         ReadCase{"PlainNumberLineHeight", "line-height: 1.5", {"; Line-height: 1.5;"}},
         ReadCase{"Inch", "margin-left: 1in", {"; Margin-left: 1in;"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Keywords, ReadTable,
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"; Text-decoration: underline dotted;", "; Overflow: hidden auto;"}},
         ReadCase{"VendorValue", "display: -webkit-box", {"; Display: -webkit-box;"}},
         ReadCase{"Oblique", "font-style: oblique", {"; Font-style: oblique;"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, ReadTable,
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"; Padding-bottom: env(safe-area-inset-bottom);"}},
         ReadCase{
             "FamilyFromAVariable", "font-family: var(--Font)", {"; Font-Family: var(--Font);"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Colours, ReadTable,
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"CurrentColor", "border-color: currentColor", {"; Border-color: currentColor;"}},
         ReadCase{"TransparentText", "color: transparent", {"; color: transparent;"}},
         ReadCase{"ColourVariable", "color: var(--Brand)", {"; color: var(--Brand);"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Importance, ReadTable,
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"ImportantWinsOverALaterOne",
                                "color: red !important; color: blue",
                                {"; color: RED !important; color: blue;"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Shorthands, ReadTable,
@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LogicalPropertyLeavesOtherSides",
                  "margin-inline: auto; margin-top: 2px",
                  {"; Margin-top: 2px;", kComment, "margin-inline:auto;", ""}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Fallbacks, ReadTable,
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"ColourFallback",
                                "color: #fff; color: rgba(255, 255, 255, .8)",
                                {"; color: #fff; color: rgba(255, 255, 255, .8);"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Opaque, ReadTable,
@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"DataUrl",
                                "background-image: url(data:image/png;base64,iVBO=)",
                                {"; BackGround-Image: url(data:image/png;base64,iVBO=);"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 // An author's comment stays with the declaration it follows, or stands in.
 INSTANTIATE_TEST_SUITE_P(
@@ -269,7 +269,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{
             "CommentMarkersInAString", "font-family: \"/*x*/\"", {"; Font-Family: \"/*x*/\";"}},
         ReadCase{"OnlyCommentsInTheValue", "color: /*{fc}*/", {kComment, "color:/*{fc}*/;", ""}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 // ---------------------------------------------------------------------------
 // A change in the panel is the declaration that applies
@@ -443,7 +443,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  "width: calc(100% - 1rem)",
                                  [](PropertySet& p) { SetLengthTo(p, L::BlockWidth, "50", "%"); },
                                  {"; Width: 50%;"}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 // Nothing half-made is written: an empty number, a lone "-", a text that is no value.
 TEST(NothingHalfMade, FieldWithoutAValueWritesNothing) {

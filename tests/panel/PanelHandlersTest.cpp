@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
         EffectCase{"otherKey", Nothing,
                    [](auto& s) { s.handlers.FormKeyPress(false, FocusOwner::Other); }, false, false,
                    0}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 // ---------------------------------------------------------------------------
 // Length fields, every one of them
@@ -220,7 +220,7 @@ TEST_P(LengthFieldHandlers, DoubleClickErases) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFields, LengthFieldHandlers, ::testing::ValuesIn(LengthTable()),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& row) { return std::string(row.param.Name); });
 
 struct BadLeave {
     const char* Text;
@@ -766,7 +766,7 @@ TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUp) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(KeywordTable()),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         [](const auto& row) { return std::string(row.param.Name); });
 
 TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
     PanelSession s;

@@ -19,13 +19,15 @@ TEST_P(FamilyNames, AreQuotedWhereCssNeedsIt) {
 INSTANTIATE_TEST_SUITE_P(
     Names, FamilyNames,
     ::testing::Values(NameCase{"Inter", "Inter"}, NameCase{" Open Sans ", "Open Sans"},
-                      NameCase{"Шрифт Один", "Шрифт Один"}, NameCase{"-apple-system", "-apple-system"},
+                      NameCase{"Шрифт Один", "Шрифт Один"},
+                      NameCase{"-apple-system", "-apple-system"},
                       NameCase{"Font Awesome 6", "\"Font Awesome 6\""},
                       NameCase{"Noto Sans, Bold", "\"Noto Sans, Bold\""},
-                      NameCase{"Open  Sans", "\"Open  Sans\""}, NameCase{"system-ui", "\"system-ui\""},
-                      NameCase{"Inherit", "\"Inherit\""}, NameCase{"Serif", "\"Serif\""},
-                      NameCase{"'My Font'", "'My Font'"}, NameCase{"\"Roboto\"", "\"Roboto\""},
-                      NameCase{"A\"B 1", "\"A\\\"B 1\""}, NameCase{"", ""}));
+                      NameCase{"Open  Sans", "\"Open  Sans\""},
+                      NameCase{"system-ui", "\"system-ui\""}, NameCase{"Inherit", "\"Inherit\""},
+                      NameCase{"Serif", "\"Serif\""}, NameCase{"'My Font'", "'My Font'"},
+                      NameCase{"\"Roboto\"", "\"Roboto\""}, NameCase{"A\"B 1", "\"A\\\"B 1\""},
+                      NameCase{"", ""}));
 
 struct PathCase {
     const char* Picture;

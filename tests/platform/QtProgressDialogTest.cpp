@@ -19,7 +19,7 @@ TEST(QtProgressDialog, WorkDoneQuicklyShowsNothing) {
     for (int run = 0; run < 2; ++run) {
         progress.Begin("Чтение файла…", 10);
         progress.Begin("Сборка таблицы стилей…", 4);
-        for (size_t done : {1, 2, 3, 4}) {
+        for (size_t done : {1U, 2U, 3U, 4U}) {
             progress.Step(done);
             EXPECT_FALSE(Showing(progress));
         }

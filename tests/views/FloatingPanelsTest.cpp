@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
         BandCase{"LeftCorners", {156, 406}, true, false, false},
         BandCase{"LeftAboveTheList", {153, 5}, false, false, false},
         BandCase{"LeftRightOfTheBand", {157, 100}, false, false, false}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 TEST(FloatingPanels, SlidInPanelsComeToTheEdgesAndTheListTakesThePreviewsHeight) {
     FloatingPanels panels = Floating();

@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"OnAScreenThatIsGoneComesHere", {-900, -500, 400, 300}, {1920, 30, 400, 300}},
         PlacementCase{"BelowTheAreaMovesUp", {2000, 690, 400, 300}, {2000, 430, 400, 300}},
         PlacementCase{"EmptyKeepsAPixel", {2000, 100, 0, -5}, {2000, 100, 1, 1}}),
-    [](const auto& info) { return std::string(info.param.Name); });
+    [](const auto& row) { return std::string(row.param.Name); });
 
 } // namespace
 } // namespace tesselo
