@@ -8,7 +8,8 @@
 # border set, a new style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
-# brings the recovery question at the next start.
+# brings the recovery question at the next start; then another program's text added
+# while the window edits, kept when the user discards the window's edits.
 # Usage: scripts/e2e.sh [BUILD_DIR]   (default build/; keeps the screens on failure)
 set -Eeuo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -202,6 +203,45 @@ wait "$app" 2>/dev/null || true
 app=
 [ -e "$sheet.ORIGINAL" ] || fail "no backup copy after the kill"
 start
-window "ВНИМАНИЕ" >/dev/null || fail "no recovery question after the kill"
+question=$(window "ВНИМАНИЕ" ) || fail "no recovery question after the kill"
+
+step=12 # "Да" to it, an edit, another program's text, then "Нет" to saving: their text stays
+xdotool windowfocus --sync "$question" 2>/dev/null || true
+xdotool key Return # "Да", the default: the file with its last changes
+main_window
+click 30 "$(row 1)"
+click 461 118
+expect 'text-align: *center' h1 text-align center
+printf '/* another program */\n' >>"$sheet"
+"$helper" close "$id"
+# answer NAME: the box whose caption is exactly NAME, answered "Нет" (the button after
+# the default "Да").
+answer_no() {
+    local box=
+    for _ in $(seq 50); do
+        box=$(xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" 'index($0, name) {print $1; exit}')
+        [ -n "$box" ] && break
+        sleep 0.2
+    done
+    [ -n "$box" ] || return 1
+    xdotool windowfocus --sync "$box" 2>/dev/null || true
+    sleep 0.5
+    xdotool key Tab Return
+    # The next box may take this one's place under the same caption.
+    for _ in $(seq 25); do
+        xwininfo -id "$box" >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+}
+answer_no Tesselo || fail "no question about saving"
+answer_no Tesselo || fail "no question about the other program's text"
+for _ in $(seq 50); do
+    kill -0 "$app" 2>/dev/null || break
+    sleep 0.2
+done
+kill -0 "$app" 2>/dev/null && fail "the program did not end after the answers"
+app=
+grep -q 'another program' "$sheet" || fail "the other program's text was lost: $(cat "$sheet")"
+[ -e "$sheet.ORIGINAL" ] && fail "the backup copy was left behind"
 
 echo "e2e passed"

@@ -6,11 +6,37 @@
 #include "document/Hint.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace tesselo {
 
+// Every action of the window, in the order of kActions.
+enum class ActionId : std::size_t {
+    New,
+    OpenFile,
+    Save,
+    SaveAs,
+    NewStyle,
+    StyleRename,
+    StyleDelete,
+    StyleUp,
+    StyleDown,
+    StyleSorted,
+    FloatPanel,
+    AutoRefreshAction,
+    RefreshView,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    SendMailToAutor,
+    HelpAbout,
+    N25,
+    N32,
+};
+
 struct ActionInfo {
+    ActionId Id;
     std::string_view Name;
     std::string_view Category;
     std::string_view Caption;
@@ -20,47 +46,61 @@ struct ActionInfo {
     bool Checkable = false;
 };
 
-inline constexpr std::array<ActionInfo, 20> kActions = {{
-    {"New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
-    {"OpenFile", "File", "Открыть...", "Открыть|Открыть файл на диске", "Ctrl+O", "open"},
-    {"Save", "File", "Сохранить", "Сохранить|Сохранение данных в текущем файле", "Ctrl+S", "save"},
-    {"SaveAs", "File", "Сохранить как...",
+inline constexpr std::size_t kActionCount = 20;
+
+inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
+    {ActionId::New, "New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
+    {ActionId::OpenFile, "OpenFile", "File", "Открыть...", "Открыть|Открыть файл на диске",
+     "Ctrl+O", "open"},
+    {ActionId::Save, "Save", "File", "Сохранить", "Сохранить|Сохранение данных в текущем файле",
+     "Ctrl+S", "save"},
+    {ActionId::SaveAs, "SaveAs", "File", "Сохранить как...",
      "Сохранить как...|Сохранение данных в файле с новым именем и/или местоположением", "",
      "save-as"},
-    {"NewStyle", "Style", "Новый стиль", "Новый стиль|Вызов конструктора имени для нового стиля",
-     "Ins", "new-style"},
-    {"StyleRename", "Style", "Переименовать", "Переименовать|Переименовать текущий стиль", "F2",
-     "rename"},
-    {"StyleDelete", "Style", "Удалить", "Удалить|Удалить текущий стиль", "Ctrl+Del", "delete"},
-    {"StyleUp", "Style", "Стиль вверх",
+    {ActionId::NewStyle, "NewStyle", "Style", "Новый стиль",
+     "Новый стиль|Вызов конструктора имени для нового стиля", "Ins", "new-style"},
+    {ActionId::StyleRename, "StyleRename", "Style", "Переименовать",
+     "Переименовать|Переименовать текущий стиль", "F2", "rename"},
+    {ActionId::StyleDelete, "StyleDelete", "Style", "Удалить", "Удалить|Удалить текущий стиль",
+     "Ctrl+Del", "delete"},
+    {ActionId::StyleUp, "StyleUp", "Style", "Стиль вверх",
      "Вверх|Перемещение стиля вверх по списку. Можно просто перетащить.", "", "up"},
-    {"StyleDown", "Style", "Стиль вниз",
+    {ActionId::StyleDown, "StyleDown", "Style", "Стиль вниз",
      "Вниз|Перемещение стиля вниз по списку. Можно просто перетащить.", "", "down"},
-    {"StyleSorted", "Style", "Сортировка",
+    {ActionId::StyleSorted, "StyleSorted", "Style", "Сортировка",
      "Сортировать по алфавиту (осторожно, смена порядка наследования)", "", "sort"},
-    {"FloatPanel", "View", "Подвижные панели",
+    {ActionId::FloatPanel, "FloatPanel", "View", "Подвижные панели",
      "Подвижные панели|Рабочая область занимает максимум площади окна, а панели становятся "
      "выдвижными",
      "F11", "float-panel", true},
-    {"AutoRefreshAction", "View", "Автообновление",
+    {ActionId::AutoRefreshAction, "AutoRefreshAction", "View", "Автообновление",
      "Автообновление !!!|Окно просмотра обновляется сразу после изменения стиля !!!", "",
      "auto-refresh", true},
-    {"RefreshView", "View", "Обновить",
+    {ActionId::RefreshView, "RefreshView", "View", "Обновить",
      "Обновить|Обновить окно просмотра и состояние панелей инструментов", "F5", "refresh"},
-    {"EditCut", "Edit", "Вырезать", "Вырезать|Вырезать выделенный фрагмент в буфер обмена",
-     "Ctrl+X", "cut"},
-    {"EditCopy", "Edit", "Копировать", "Копировать|Копировать выделенный фрагмент в буфер обмена",
-     "Ctrl+C", "copy"},
-    {"EditPaste", "Edit", "Вставить", "Вставить|Вставить фрагмент из буфера обмена", "Ctrl+V",
-     "paste"},
-    {"SendMailToAutor", "Help", "Письмо автору",
+    {ActionId::EditCut, "EditCut", "Edit", "Вырезать",
+     "Вырезать|Вырезать выделенный фрагмент в буфер обмена", "Ctrl+X", "cut"},
+    {ActionId::EditCopy, "EditCopy", "Edit", "Копировать",
+     "Копировать|Копировать выделенный фрагмент в буфер обмена", "Ctrl+C", "copy"},
+    {ActionId::EditPaste, "EditPaste", "Edit", "Вставить",
+     "Вставить|Вставить фрагмент из буфера обмена", "Ctrl+V", "paste"},
+    {ActionId::SendMailToAutor, "SendMailToAutor", "Help", "Письмо автору",
      "Письмо автору|Для разработчика обратная связь - лучший помощник и советчик. Пишите.", "",
      "mail"},
-    {"HelpAbout", "Help", "О программе...", "О программе...", "F1", "about"},
+    {ActionId::HelpAbout, "HelpAbout", "Help", "О программе...", "О программе...", "F1", "about"},
     // Menu items with commands of their own.
-    {"N25", "Edit", "Очистить стиль", "Очистить стиль", "", "clear-style"},
-    {"N32", "Help", "Домашняя страница", "Домашняя страница", "", "web"},
+    {ActionId::N25, "N25", "Edit", "Очистить стиль", "Очистить стиль", "", "clear-style"},
+    {ActionId::N32, "N32", "Help", "Домашняя страница", "Домашняя страница", "", "web"},
 }};
+
+// Each entry sits at its own id's place, so Action(id) is an index.
+inline constexpr bool ActionsInOrder() {
+    for (std::size_t i = 0; i < kActions.size(); ++i)
+        if (static_cast<std::size_t>(kActions[i].Id) != i)
+            return false;
+    return true;
+}
+static_assert(ActionsInOrder());
 
 // Our addresses.
 inline constexpr std::string_view kAuthorMail = "tesselo@velmor.org";

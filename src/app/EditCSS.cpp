@@ -5,8 +5,8 @@
 #include "dialogs/CreateSelectorDlg.h"
 #include "document/TextFile.h"
 #include "panel/PropertyPanel.h"
-#include "platform/QtProgressDialog.h"
 #include "platform/QtPanelDialogs.h"
+#include "platform/QtProgressDialog.h"
 #include "platform/QtText.h"
 #include "platform/QtUserDialogs.h"
 #include "platform/SheetCodec.h"
@@ -50,6 +50,7 @@
 #include <QVBoxLayout>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <unistd.h>
 
 // The pictures live in this library, which the linker would otherwise leave out. The
@@ -254,9 +255,8 @@ TMainForm::~TMainForm() {
     delete TABPANEL;
 }
 
-QAction* TMainForm::Action(const std::string& name) const {
-    auto found = actions_.find(name);
-    return found == actions_.end() ? nullptr : found->second;
+QAction* TMainForm::Action(ActionId id) const {
+    return actions_[static_cast<std::size_t>(id)];
 }
 
 template <typename F> void TMainForm::Run(F&& command) {
@@ -275,45 +275,48 @@ void TMainForm::BuildActions() {
         if (!info.Shortcut.empty())
             action->setShortcut(QKeySequence(FromUtf8(info.Shortcut)));
         action->setCheckable(info.Checkable);
-        actions_[std::string(info.Name)] = action;
+        actions_[static_cast<std::size_t>(info.Id)] = action;
         addAction(action);
     }
 
     DocumentCommands& c = *commands_;
-    connect(Action("New"), &QAction::triggered, this,
+    connect(Action(ActionId::New), &QAction::triggered, this,
             [this, &c] { Run([&c] { c.NewExecute(); }); });
-    connect(Action("OpenFile"), &QAction::triggered, this,
+    connect(Action(ActionId::OpenFile), &QAction::triggered, this,
             [this, &c] { Run([&c] { c.OpenFileExecute(); }); });
-    connect(Action("Save"), &QAction::triggered, this,
+    connect(Action(ActionId::Save), &QAction::triggered, this,
             [this, &c] { Run([&c] { c.SaveExecute(); }); });
-    connect(Action("SaveAs"), &QAction::triggered, this,
+    connect(Action(ActionId::SaveAs), &QAction::triggered, this,
             [this, &c] { Run([&c] { c.SaveAsExecute(); }); });
-    connect(Action("N25"), &QAction::triggered, this, [this, &c] { Run([&c] { c.N25Click(); }); });
-    connect(Action("RefreshView"), &QAction::triggered, this, [this] { RefreshViewExecute(); });
-    connect(Action("FloatPanel"), &QAction::triggered, this, [this] { FloatPanelExecute(); });
-    connect(Action("AutoRefreshAction"), &QAction::toggled, this,
+    connect(Action(ActionId::N25), &QAction::triggered, this,
+            [this, &c] { Run([&c] { c.N25Click(); }); });
+    connect(Action(ActionId::RefreshView), &QAction::triggered, this,
+            [this] { RefreshViewExecute(); });
+    connect(Action(ActionId::FloatPanel), &QAction::triggered, this,
+            [this] { FloatPanelExecute(); });
+    connect(Action(ActionId::AutoRefreshAction), &QAction::toggled, this,
             [this](bool checked) { preview_->AutoRefresh = checked; });
     // Cut and paste act on the current style's text, and only on its page.
-    connect(Action("EditCut"), &QAction::triggered, this, [this] {
+    connect(Action(ActionId::EditCut), &QAction::triggered, this, [this] {
         if (Viewer->currentIndex() == CssMemoView)
             CSSMemo->cut();
     });
-    connect(Action("EditCopy"), &QAction::triggered, this, [] {
+    connect(Action(ActionId::EditCopy), &QAction::triggered, this, [] {
         // The toolkit's copy of whichever text box has the focus.
         if (auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()))
             edit->copy();
         else if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
             line->copy();
     });
-    connect(Action("EditPaste"), &QAction::triggered, this, [this] {
+    connect(Action(ActionId::EditPaste), &QAction::triggered, this, [this] {
         if (Viewer->currentIndex() == CssMemoView)
             CSSMemo->paste();
     });
-    connect(Action("SendMailToAutor"), &QAction::triggered, this,
+    connect(Action(ActionId::SendMailToAutor), &QAction::triggered, this,
             [] { ShellOpen(TAboutBox::MailAddress()); });
-    connect(Action("N32"), &QAction::triggered, this,
+    connect(Action(ActionId::N32), &QAction::triggered, this,
             [] { ShellOpen(TAboutBox::HomePageAddress()); });
-    connect(Action("HelpAbout"), &QAction::triggered, this, [this] {
+    connect(Action(ActionId::HelpAbout), &QAction::triggered, this, [this] {
         if (aboutBox_)
             aboutBox_->exec();
     });
@@ -322,24 +325,26 @@ void TMainForm::BuildActions() {
 void TMainForm::BuildMenus() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
-    auto add = [bar](const QString& title, std::initializer_list<const char*> items,
+    // A null id stands for a separator.
+    auto add = [bar](const QString& title, std::initializer_list<std::optional<ActionId>> items,
                      const TMainForm* self) {
         QMenu* menu = bar->addMenu(title);
-        for (const char* item : items) {
-            if (std::string_view(item) == "-")
-                menu->addSeparator();
+        for (const std::optional<ActionId>& item : items) {
+            if (item)
+                menu->addAction(self->Action(*item));
             else
-                menu->addAction(self->Action(item));
+                menu->addSeparator();
         }
         return menu;
     };
-    add(QStringLiteral("Файл"), {"New", "-", "OpenFile", "Save", "SaveAs"}, this);
-    add(QStringLiteral("Правка"), {"EditCut", "EditCopy", "EditPaste", "-", "N25"}, this);
-    add(QStringLiteral("Вид"), {"FloatPanel", "AutoRefreshAction", "-", "RefreshView"}, this);
+    using enum ActionId;
+    constexpr std::nullopt_t line = std::nullopt;
+    add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs}, this);
+    add(QStringLiteral("Правка"), {EditCut, EditCopy, EditPaste, line, N25}, this);
+    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, line, RefreshView}, this);
     add(QStringLiteral("Стиль"),
-        {"NewStyle", "StyleDelete", "StyleRename", "-", "StyleUp", "StyleDown", "StyleSorted"},
-        this);
-    add(QStringLiteral("Помощь"), {"SendMailToAutor", "N32", "-", "HelpAbout"}, this);
+        {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted}, this);
+    add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout}, this);
 }
 
 void TMainForm::BuildToolBar() {
@@ -348,13 +353,13 @@ void TMainForm::BuildToolBar() {
     ToolBar1->setMovable(false);
     ToolBar1->setFixedHeight(29);
     ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->addAction(Action("New"));
-    ToolBar1->addAction(Action("OpenFile"));
-    ToolBar1->addAction(Action("Save"));
+    ToolBar1->addAction(Action(ActionId::New));
+    ToolBar1->addAction(Action(ActionId::OpenFile));
+    ToolBar1->addAction(Action(ActionId::Save));
     ToolBar1->addSeparator();
-    ToolBar1->addAction(Action("EditCut"));
-    ToolBar1->addAction(Action("EditCopy"));
-    ToolBar1->addAction(Action("EditPaste"));
+    ToolBar1->addAction(Action(ActionId::EditCut));
+    ToolBar1->addAction(Action(ActionId::EditCopy));
+    ToolBar1->addAction(Action(ActionId::EditPaste));
     ToolBar1->addSeparator();
 
     GotoBack = BrowserButton(ToolBar1, "GotoBack", "Назад", "back");
@@ -371,17 +376,17 @@ void TMainForm::BuildToolBar() {
     ToolBar1->addWidget(GotoForward);
     ToolBar1->addSeparator();
     ToolBar1->addWidget(StopNavigate);
-    ToolBar1->addAction(Action("RefreshView"));
+    ToolBar1->addAction(Action(ActionId::RefreshView));
     ToolBar1->addSeparator();
     ToolBar1->addWidget(GotoHomePage);
     ToolBar1->addWidget(LocationView);
     ToolBar1->addWidget(SaveHomePage);
     ToolBar1->addSeparator();
-    ToolBar1->addAction(Action("FloatPanel"));
+    ToolBar1->addAction(Action(ActionId::FloatPanel));
     ToolButtonFullView =
-        qobject_cast<QToolButton*>(ToolBar1->widgetForAction(Action("FloatPanel")));
+        qobject_cast<QToolButton*>(ToolBar1->widgetForAction(Action(ActionId::FloatPanel)));
     ToolButtonFullView->setObjectName(QStringLiteral("ToolButtonFullView"));
-    ToolBar1->addAction(Action("AutoRefreshAction"));
+    ToolBar1->addAction(Action(ActionId::AutoRefreshAction));
 
     connect(GotoBack, &QToolButton::clicked, this, [this] { preview_->GotoBackClick(); });
     connect(GotoForward, &QToolButton::clicked, this, [this] { preview_->GotoForwardClick(); });
@@ -408,7 +413,82 @@ void TMainForm::BuildRegions() {
     centralLayout->addWidget(SplitterList);
     setCentralWidget(central);
 
-    // The style list panel.
+    BuildStyleListPanel();
+
+    // The work area.
+    PanelALL = new QWidget(SplitterList);
+    PanelALL->setObjectName(QStringLiteral("PanelALL"));
+    PanelALL->setMinimumSize(300, 100);
+    // Floating, the pointer over the margin around the views brings the panels in.
+    PanelALL->setMouseTracking(true);
+    TimerFloat = new QTimer(this);
+    TimerFloat->setObjectName(QStringLiteral("TimerFloat"));
+    TimerFloat->setInterval(600);
+    connect(TimerFloat, &QTimer::timeout, this, [this] { TimerFloatTimer(QCursor::pos()); });
+    auto* allLayout = new QVBoxLayout(PanelALL);
+    allLayout->setContentsMargins(0, 0, 0, 0);
+    allLayout->setSpacing(0);
+
+    BuildPropertyPanel();
+    allLayout->addWidget(PanelToolStyle);
+
+    BuildViewsAndPages(*allLayout);
+
+    SplitterList->addWidget(PanelList);
+    SplitterList->addWidget(PanelALL);
+    SplitterList->setStretchFactor(0, 0);
+    SplitterList->setStretchFactor(1, 1);
+
+    BuildStatusBar();
+}
+
+// Below the panel's tool bars: the views, and the property pages at their right.
+void TMainForm::BuildViewsAndPages(QVBoxLayout& allLayout) {
+    auto* lower = new QWidget(PanelALL);
+    lower_ = lower;
+    auto* lowerLayout = new QHBoxLayout(lower);
+    lowerLayout->setContentsMargins(0, 0, 0, 0);
+    lowerLayout->setSpacing(1);
+    allLayout.addWidget(lower, 1);
+
+    // The focus sink sits behind the views: never seen, never reached by Tab.
+    ZF = new QPushButton(QStringLiteral("ZF"), lower);
+    ZF->setObjectName(QStringLiteral("ZF"));
+    ZF->setFocusPolicy(Qt::ClickFocus);
+    ZF->setGeometry(0, 0, 20, 20);
+    panel_->SetFocusTarget(ZF);
+
+    Viewer = new QTabWidget(lower);
+    Viewer->setObjectName(QStringLiteral("Viewer"));
+    Viewer->setTabPosition(QTabWidget::South);
+    lowerLayout->addWidget(Viewer, 1);
+    ZF->lower();
+
+    BuildViewPages();
+
+    TABPANEL = panel_->Pages();
+    // Wide enough for its four tabs without scroll arrows.
+    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
+    lowerLayout->addWidget(TABPANEL, 0, Qt::AlignTop);
+    TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
+void TMainForm::BuildPropertyPanel() {
+    // The property panel: its tool bars across the top, its pages at the right.
+    panel_ = new PropertyPanel(editor_, *dialogs_, *panelChoices_, this);
+    PanelToolStyle = panel_->ToolStyle();
+    PanelToolStyle->setFixedHeight(84);
+    ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
+    ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
+    ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
+    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(); });
+    panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
+    // The panel shows and takes its texts through the sheet's codec, as the views do.
+    panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
+                         [this](const QString& text) { return Codec().Encode(text); });
+}
+
+void TMainForm::BuildStyleListPanel() {
     PanelList = new QWidget(SplitterList);
     PanelList->setObjectName(QStringLiteral("PanelList"));
     PanelList->setMinimumWidth(30);
@@ -418,9 +498,9 @@ void TMainForm::BuildRegions() {
     ToolBar5 = new QToolBar(QStringLiteral("ToolBar5"), PanelList);
     ToolBar5->setObjectName(QStringLiteral("ToolBar5"));
     ToolBar5->setIconSize(QSize(16, 16));
-    for (const char* name :
-         {"NewStyle", "StyleRename", "StyleDelete", "StyleUp", "StyleDown", "StyleSorted"})
-        ToolBar5->addAction(Action(name));
+    using enum ActionId;
+    for (ActionId id : {NewStyle, StyleRename, StyleDelete, StyleUp, StyleDown, StyleSorted})
+        ToolBar5->addAction(Action(id));
     listLayout->addWidget(ToolBar5);
     ListTag = new QListWidget(PanelList);
     ListTag->setObjectName(QStringLiteral("ListTag"));
@@ -449,55 +529,9 @@ void TMainForm::BuildRegions() {
         if (!changed)
             ListTagClick(ListTag->row(item));
     });
+}
 
-    // The work area.
-    PanelALL = new QWidget(SplitterList);
-    PanelALL->setObjectName(QStringLiteral("PanelALL"));
-    PanelALL->setMinimumSize(300, 100);
-    // Floating, the pointer over the margin around the views brings the panels in.
-    PanelALL->setMouseTracking(true);
-    TimerFloat = new QTimer(this);
-    TimerFloat->setObjectName(QStringLiteral("TimerFloat"));
-    TimerFloat->setInterval(600);
-    connect(TimerFloat, &QTimer::timeout, this, [this] { TimerFloatTimer(QCursor::pos()); });
-    auto* allLayout = new QVBoxLayout(PanelALL);
-    allLayout->setContentsMargins(0, 0, 0, 0);
-    allLayout->setSpacing(0);
-
-    // The property panel: its tool bars across the top, its pages at the right.
-    panel_ = new PropertyPanel(editor_, *dialogs_, *panelChoices_, this);
-    PanelToolStyle = panel_->ToolStyle();
-    PanelToolStyle->setFixedHeight(84);
-    ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
-    ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
-    ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
-    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(); });
-    panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
-    // The panel shows and takes its texts through the sheet's codec, as the views do.
-    panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
-                         [this](const QString& text) { return Codec().Encode(text); });
-    allLayout->addWidget(PanelToolStyle);
-
-    auto* lower = new QWidget(PanelALL);
-    lower_ = lower;
-    auto* lowerLayout = new QHBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->setSpacing(1);
-    allLayout->addWidget(lower, 1);
-
-    // The focus sink sits behind the views: never seen, never reached by Tab.
-    ZF = new QPushButton(QStringLiteral("ZF"), lower);
-    ZF->setObjectName(QStringLiteral("ZF"));
-    ZF->setFocusPolicy(Qt::ClickFocus);
-    ZF->setGeometry(0, 0, 20, 20);
-    panel_->SetFocusTarget(ZF);
-
-    Viewer = new QTabWidget(lower);
-    Viewer->setObjectName(QStringLiteral("Viewer"));
-    Viewer->setTabPosition(QTabWidget::South);
-    lowerLayout->addWidget(Viewer, 1);
-    ZF->lower();
-
+void TMainForm::BuildViewPages() {
     // A page of the views whose content fills it.
     auto addPage = [this](const char* name, const QString& caption) {
         auto* page = new QWidget(Viewer);
@@ -529,18 +563,9 @@ void TMainForm::BuildRegions() {
         if (!rendering_)
             ViewerChange(index);
     });
+}
 
-    TABPANEL = panel_->Pages();
-    // Wide enough for its four tabs without scroll arrows.
-    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
-    lowerLayout->addWidget(TABPANEL, 0, Qt::AlignTop);
-    TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-
-    SplitterList->addWidget(PanelList);
-    SplitterList->addWidget(PanelALL);
-    SplitterList->setStretchFactor(0, 0);
-    SplitterList->setStretchFactor(1, 1);
-
+void TMainForm::BuildStatusBar() {
     QStatusBar* status = statusBar();
     status->setObjectName(QStringLiteral("StatusBar"));
     status->setFixedHeight(21);
@@ -596,7 +621,7 @@ void TMainForm::ReadWindowValues() {
     if (values->FloatPanel.value_or(false))
         FloatPanelExecute();
     if (values->AutoRefresh.value_or(false))
-        Action("AutoRefreshAction")->setChecked(true);
+        Action(ActionId::AutoRefreshAction)->setChecked(true);
     rendering_ = true;
     if (values->Viewer && *values->Viewer >= 0 && *values->Viewer < Viewer->count())
         Viewer->setCurrentIndex(*values->Viewer);
@@ -613,8 +638,8 @@ void TMainForm::ReadWindowValues() {
 WindowValues TMainForm::CurrentWindowValues() const {
     WindowValues values;
     values.Maximized = isMaximized();
-    values.FloatPanel = Action("FloatPanel")->isChecked();
-    values.AutoRefresh = Action("AutoRefreshAction")->isChecked();
+    values.FloatPanel = Action(ActionId::FloatPanel)->isChecked();
+    values.AutoRefresh = Action(ActionId::AutoRefreshAction)->isChecked();
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;
@@ -846,19 +871,19 @@ void TMainForm::BuildStyleList() {
         editor_, *preview_, *dialogs_,
         [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
     StyleListCommands& list = *listCommands_;
-    connect(Action("NewStyle"), &QAction::triggered, this, [this, &list] {
+    connect(Action(ActionId::NewStyle), &QAction::triggered, this, [this, &list] {
         if (!createSelector_)
             return;
         const QString result = createSelector_->Execute(Codec().Decode(list.StyleNameList()));
         Run([&] { list.NewStyleExecute(Codec().Encode(result)); });
     });
-    connect(Action("StyleDelete"), &QAction::triggered, this,
+    connect(Action(ActionId::StyleDelete), &QAction::triggered, this,
             [this, &list] { Run([&list] { list.StyleDeleteExecute(); }); });
-    connect(Action("StyleUp"), &QAction::triggered, this,
+    connect(Action(ActionId::StyleUp), &QAction::triggered, this,
             [this, &list] { Run([&list] { list.StyleUpExecute(); }); });
-    connect(Action("StyleDown"), &QAction::triggered, this,
+    connect(Action(ActionId::StyleDown), &QAction::triggered, this,
             [this, &list] { Run([&list] { list.StyleDownExecute(); }); });
-    connect(Action("StyleSorted"), &QAction::triggered, this, [this, &list] {
+    connect(Action(ActionId::StyleSorted), &QAction::triggered, this, [this, &list] {
         // The user's locale, without regard to case.
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -869,7 +894,8 @@ void TMainForm::BuildStyleList() {
             });
         });
     });
-    connect(Action("StyleRename"), &QAction::triggered, this, [this] { StyleRenameExecute(); });
+    connect(Action(ActionId::StyleRename), &QAction::triggered, this,
+            [this] { StyleRenameExecute(); });
     connect(ListTag, &QListWidget::itemDoubleClicked, this, [this] { StyleRenameExecute(); });
     RenameField->installEventFilter(this);
 
@@ -904,44 +930,37 @@ bool TMainForm::FromStyleList(const QDropEvent& event) const {
     return event.mimeData() && !own.isEmpty() && event.mimeData()->hasFormat(own.first());
 }
 
-// Events of the rename field and of the list's drag and drop; true when taken.
-bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
-    if (watched == ListTag && event->type() == QEvent::Resize) {
-        // The rename field stays as wide as the list when the panel is resized.
-        QRect field = RenameField->geometry();
-        field.setWidth(static_cast<QResizeEvent*>(event)->size().width() - 4);
-        RenameField->setGeometry(field);
-        return false;
-    }
-    if (watched == RenameField) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Escape) {
+// The rename field: Return renames, Escape and leaving it give up; true when taken.
+bool TMainForm::RenameFieldEvent(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            RenameField->hide();
+            ListTag->setFocus();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            const std::string text = Codec().Encode(RenameField->text());
+            bool taken = false;
+            Run([&] { taken = listCommands_->RenameStyle(text); });
+            if (taken) {
                 RenameField->hide();
                 ListTag->setFocus();
-                return true;
+            } else {
+                RenameField->show();
+                RenameField->setFocus();
             }
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                const std::string text = Codec().Encode(RenameField->text());
-                bool taken = false;
-                Run([&] { taken = listCommands_->RenameStyle(text); });
-                if (taken) {
-                    RenameField->hide();
-                    ListTag->setFocus();
-                } else {
-                    RenameField->show();
-                    RenameField->setFocus();
-                }
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusOut && RenameField->isVisible() &&
-                   QApplication::activeModalWidget() == nullptr) {
-            RenameField->hide();
+            return true;
         }
-        return false;
+    } else if (event->type() == QEvent::FocusOut && RenameField->isVisible() &&
+               QApplication::activeModalWidget() == nullptr) {
+        RenameField->hide();
     }
-    if (watched != ListTag->viewport())
-        return false;
+    return false;
+}
+
+// A drag over the list and a drop on it; true when taken.
+bool TMainForm::StyleListDragEvent(QEvent* event) {
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
         auto* drag = static_cast<QDropEvent*>(event);
         if (!FromStyleList(*drag)) {
@@ -974,6 +993,20 @@ bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
     return false;
 }
 
+// Events of the rename field and of the list's drag and drop; true when taken.
+bool TMainForm::StyleListEvent(QObject* watched, QEvent* event) {
+    if (watched == ListTag && event->type() == QEvent::Resize) {
+        // The rename field stays as wide as the list when the panel is resized.
+        QRect field = RenameField->geometry();
+        field.setWidth(static_cast<QResizeEvent*>(event)->size().width() - 4);
+        RenameField->setGeometry(field);
+        return false;
+    }
+    if (watched == RenameField)
+        return RenameFieldEvent(event);
+    return watched == ListTag->viewport() && StyleListDragEvent(event);
+}
+
 // The current style's text: pushed into the panel by its button, and the property page
 // following the caret.
 void TMainForm::BuildSourceViews() {
@@ -998,7 +1031,7 @@ void TMainForm::FloatPanelExecute() {
         FloatLayout();
     else
         DockLayout();
-    Action("FloatPanel")->setChecked(floating_.Floating());
+    Action(ActionId::FloatPanel)->setChecked(floating_.Floating());
 }
 
 void TMainForm::FloatLayout() {

@@ -4,6 +4,7 @@
 // menus and tool bars, owns the editing session and its commands, forwards every
 // event to them and shows their state.
 
+#include "app/ActionTable.h"
 #include "editor/DocumentCommands.h"
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
@@ -14,6 +15,7 @@
 #include "views/FloatingPanels.h"
 
 #include <QMainWindow>
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -31,6 +33,7 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class QVBoxLayout;
 
 namespace tesselo {
 
@@ -70,7 +73,7 @@ public:
     DocumentCommands& Commands() { return *commands_; }
     Preview& PreviewState() { return *preview_; }
     PropertyPanel& Panel() { return *panel_; }
-    QAction* Action(const std::string& name) const;
+    QAction* Action(ActionId id) const;
 
     // Viewer pages.
     enum Page { CssMemoView = 0, CSSView = 1, CssDiskView = 2, PreView = 3 };
@@ -99,6 +102,11 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildRegions();
+    void BuildPropertyPanel();
+    void BuildViewsAndPages(QVBoxLayout& allLayout);
+    void BuildStyleListPanel();
+    void BuildViewPages();
+    void BuildStatusBar();
     void InitMainForm();
     void ReadWindowValues();
     // Puts the window at `wanted`, made to fit the free area of the screen it is on.
@@ -126,6 +134,8 @@ private:
     void BuildSourceViews();
     void StyleRenameExecute();
     bool StyleListEvent(QObject* watched, QEvent* event);
+    bool RenameFieldEvent(QEvent* event);
+    bool StyleListDragEvent(QEvent* event);
     bool FromStyleList(const QDropEvent& event) const;
 
     template <typename F> void Run(F&& command);
@@ -149,7 +159,7 @@ private:
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
-    std::map<std::string, QAction*> actions_;
+    std::array<QAction*, kActionCount> actions_{};
     bool rendering_ = false;
     bool shown_ = false;
     bool rowChangedByPress_ = false;

@@ -157,7 +157,7 @@ TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
                                    .PanelListWidth = 220};
     auto form = Make();
     form->show();
-    EXPECT_TRUE(form->Action("AutoRefreshAction")->isChecked());
+    EXPECT_TRUE(form->Action(ActionId::AutoRefreshAction)->isChecked());
     EXPECT_TRUE(form->PreviewState().AutoRefresh);
     EXPECT_EQ(form->LocationView->text(), QStringLiteral("file:///tmp/index.html"));
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
@@ -227,7 +227,7 @@ TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
         form->show();
         form->Viewer->setCurrentIndex(TMainForm::CSSView);
         form->TABPANEL->setCurrentIndex(2);
-        form->Action("AutoRefreshAction")->setChecked(true);
+        form->Action(ActionId::AutoRefreshAction)->setChecked(true);
         EXPECT_TRUE(form->close());
     }
     QtSettingsStore store(ini);
@@ -293,7 +293,7 @@ TEST_F(MainWindow, RuleWithNestedRules_IsShownAsTextWithThePanelOutOfUse) {
     EXPECT_TRUE(form->TABPANEL->isEnabled());
     EXPECT_TRUE(form->PanelToolStyle->isEnabled());
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
-    form->Action("Save")->trigger();
+    form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
 }
 
@@ -349,7 +349,7 @@ TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
     ASSERT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
     ASSERT_TRUE(dialogs.Shown.empty());
 
-    form->Action("New")->trigger();
+    form->Action(ActionId::New)->trigger();
     form->Viewer->setCurrentIndex(TMainForm::CSSView);
     form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
 
@@ -379,7 +379,7 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     form->show();
     form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
     browser.Calls.clear();
-    form->Action("RefreshView")->trigger();
+    form->Action(ActionId::RefreshView)->trigger();
     // The typed text is committed as typed; the panel re-reads it into the view.
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
@@ -388,7 +388,7 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
 
     form->Viewer->setCurrentIndex(TMainForm::PreView);
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
-    form->Action("RefreshView")->trigger();
+    form->Action(ActionId::RefreshView)->trigger();
     EXPECT_EQ(browser.Calls.back(), "reload");
     EXPECT_TRUE(form->Editor().Document.Modified);
 }
@@ -432,7 +432,7 @@ TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
     QTest::keyClicks(form->CSSMemo, "color: red;");
     EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
     EXPECT_FALSE(form->Editor().Document.Modified);
-    form->Action("Save")->trigger();
+    form->Action(ActionId::Save)->trigger();
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), text);
 }
@@ -460,22 +460,25 @@ TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {
 TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
     auto form = Make();
     for (const ActionInfo& info : kActions) {
-        QAction* action = form->Action(std::string(info.Name));
+        QAction* action = form->Action(info.Id);
         ASSERT_NE(action, nullptr) << info.Name;
         EXPECT_EQ(action->text(), QString::fromUtf8(info.Caption));
         EXPECT_FALSE(action->icon().isNull()) << info.Name;
     }
-    EXPECT_EQ(form->Action("New")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(form->Action("NewStyle")->shortcut(), QKeySequence(Qt::Key_Insert));
-    EXPECT_EQ(form->Action("StyleDelete")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Del")));
-    EXPECT_EQ(form->Action("RefreshView")->shortcut(), QKeySequence(Qt::Key_F5));
-    EXPECT_EQ(form->Action("HelpAbout")->shortcut(), QKeySequence(Qt::Key_F1));
-    EXPECT_EQ(form->Action("New")->toolTip(), QStringLiteral("Новый"));
-    EXPECT_EQ(form->Action("New")->statusTip(), QStringLiteral("Создание новой таблицы стилей"));
+    EXPECT_EQ(form->Action(ActionId::New)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(form->Action(ActionId::NewStyle)->shortcut(), QKeySequence(Qt::Key_Insert));
+    EXPECT_EQ(form->Action(ActionId::StyleDelete)->shortcut(),
+              QKeySequence(QStringLiteral("Ctrl+Del")));
+    EXPECT_EQ(form->Action(ActionId::RefreshView)->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(form->Action(ActionId::HelpAbout)->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(form->Action(ActionId::New)->toolTip(), QStringLiteral("Новый"));
+    EXPECT_EQ(form->Action(ActionId::New)->statusTip(),
+              QStringLiteral("Создание новой таблицы стилей"));
     // A hint without "|" is both.
-    EXPECT_EQ(form->Action("StyleSorted")->statusTip(), form->Action("StyleSorted")->toolTip());
-    EXPECT_TRUE(form->Action("FloatPanel")->isCheckable());
-    EXPECT_TRUE(form->Action("AutoRefreshAction")->isCheckable());
+    EXPECT_EQ(form->Action(ActionId::StyleSorted)->statusTip(),
+              form->Action(ActionId::StyleSorted)->toolTip());
+    EXPECT_TRUE(form->Action(ActionId::FloatPanel)->isCheckable());
+    EXPECT_TRUE(form->Action(ActionId::AutoRefreshAction)->isCheckable());
 }
 
 TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
@@ -545,7 +548,7 @@ TEST_F(MainWindow, ToolButtonsOfActions_AreFoundByTheActionsName) {
     }
     EXPECT_GE(buttons, 15);
     EXPECT_EQ(form->findChild<QToolButton*>(QStringLiteral("StyleSorted")),
-              form->ToolBar5->widgetForAction(form->Action("StyleSorted")));
+              form->ToolBar5->widgetForAction(form->Action(ActionId::StyleSorted)));
 }
 
 TEST_F(MainWindow, Messages_BreakTheirLinesOnlyBetweenSentences) {
@@ -660,8 +663,8 @@ TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
     TCreateSelector builder(form.get());
     form->SetSelectorBuilder(&builder);
     form->show();
-    QWidget* newStyleButton = form->ToolBar5->widgetForAction(form->Action("NewStyle"));
-    QStatusTipEvent tip(form->Action("NewStyle")->statusTip());
+    QWidget* newStyleButton = form->ToolBar5->widgetForAction(form->Action(ActionId::NewStyle));
+    QStatusTipEvent tip(form->Action(ActionId::NewStyle)->statusTip());
     QApplication::sendEvent(newStyleButton, &tip);
     EXPECT_EQ(form->statusBar()->currentMessage(),
               QStringLiteral("Вызов конструктора имени для нового стиля"));
@@ -698,14 +701,14 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
     form->show();
     form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
     form->Editor().Document.Modified = true;
-    form->Action("Save")->trigger();
+    form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), ReadBytes(path));
     EXPECT_FALSE(form->Editor().Document.Modified);
 
     form->Editor().Document.Modified = true;
     dialogs.Answers = {Answer::No};
-    form->Action("New")->trigger();
+    form->Action(ActionId::New)->trigger();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - NoName.css"));
     EXPECT_EQ(Items(*form), QStringList{"Body"});
     EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
@@ -715,7 +718,7 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
 TEST_F(MainWindow, ClearStyle_EmptiesTheViewWithoutMarkingTheDocument) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
-    form->Action("N25")->trigger();
+    form->Action(ActionId::N25)->trigger();
     EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
     EXPECT_FALSE(form->Editor().Document.Modified);
     EXPECT_FALSE(form->Editor().Panel.FontColorCheck);
@@ -783,7 +786,7 @@ TEST_F(FloatingWindow, SwitchingTwiceRestoresTheDockedLayoutExactly) {
     const std::vector<QRect> docked = Docked(*form);
     // The views end one pixel left of the property pages.
     EXPECT_EQ(docked[5].right() + 2, docked[4].left());
-    QAction* action = form->Action("FloatPanel");
+    QAction* action = form->Action(ActionId::FloatPanel);
     action->trigger();
     Settle();
     EXPECT_TRUE(action->isChecked());
@@ -808,7 +811,7 @@ TEST_F(FloatingWindow, SwitchingTwiceRestoresTheDockedLayoutExactly) {
 
 TEST_F(FloatingWindow, EachBandSlidesItsPanelInAndATickElsewhereSlidesAllOut) {
     auto form = Shown();
-    form->Action("FloatPanel")->trigger();
+    form->Action(ActionId::FloatPanel)->trigger();
     Settle();
     QWidget* all = form->PanelALL;
     const int listWidth = form->PanelList->width();
@@ -854,13 +857,13 @@ TEST_F(FloatingWindow, TheSettingIsRestoredAtStartAndWrittenAtClose) {
     auto form = Make();
     form->show();
     Settle();
-    EXPECT_TRUE(form->Action("FloatPanel")->isChecked());
+    EXPECT_TRUE(form->Action(ActionId::FloatPanel)->isChecked());
     EXPECT_FALSE(form->SplitterList->isVisible());
     EXPECT_EQ(form->PanelList->geometry(), QRect(-200, 6, 200, form->PanelALL->height()));
-    form->Action("FloatPanel")->trigger();
+    form->Action(ActionId::FloatPanel)->trigger();
     Settle();
     EXPECT_EQ(form->SplitterList->sizes().first(), 200);
-    form->Action("FloatPanel")->trigger();
+    form->Action(ActionId::FloatPanel)->trigger();
     EXPECT_TRUE(form->close());
     ASSERT_TRUE(settings.Window.has_value());
     EXPECT_EQ(settings.Window->FloatPanel, true);
@@ -882,7 +885,7 @@ TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
         emit tags->itemClicked(tags->currentItem());
         builder.findChild<QPushButton*>(QStringLiteral("Ok"))->click();
     });
-    form->Action("NewStyle")->trigger();
+    form->Action(ActionId::NewStyle)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"h1", "H2"}));
     EXPECT_EQ(form->ListTag->currentRow(), 1);
     EXPECT_TRUE(form->Editor().Document.Modified);
@@ -894,7 +897,7 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     auto form = Make({path});
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->Action("StyleRename")->trigger();
+    form->Action(ActionId::StyleRename)->trigger();
     ASSERT_TRUE(form->RenameField->isVisible());
     EXPECT_EQ(form->RenameField->text(), QStringLiteral("h1"));
     form->RenameField->setText(QStringLiteral("P"));
@@ -906,7 +909,7 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     EXPECT_FALSE(form->RenameField->isVisible());
     EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
 
-    form->Action("StyleRename")->trigger();
+    form->Action(ActionId::StyleRename)->trigger();
     EXPECT_EQ(form->RenameField->width(), form->ListTag->width() - 4);
     form->PanelList->resize(form->PanelList->width() + 30, form->PanelList->height());
     QApplication::processEvents();
@@ -915,7 +918,7 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     QTest::keyClick(form->RenameField, Qt::Key_Return);
     EXPECT_FALSE(form->RenameField->isVisible());
     EXPECT_EQ(Items(*form), (QStringList{"h1.title", "p"}));
-    form->Action("Save")->trigger();
+    form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "h1.title {\n; color: RED;\n}\np { x: y }\n");
 }
 
@@ -953,13 +956,13 @@ TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
     const std::string path = Sheet("a.css", "b { }\nA { }\nc { }\n");
     auto form = Make({path});
     form->show();
-    form->Action("StyleSorted")->trigger();
+    form->Action(ActionId::StyleSorted)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "b", "c"}));
     EXPECT_EQ(form->ListTag->currentRow(), 1) << "the current style b, moved";
-    form->Action("StyleDown")->trigger();
+    form->Action(ActionId::StyleDown)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "c", "b"}));
-    form->Action("StyleUp")->trigger();
-    form->Action("StyleDelete")->trigger();
+    form->Action(ActionId::StyleUp)->trigger();
+    form->Action(ActionId::StyleDelete)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
     EXPECT_EQ(form->ListTag->currentRow(), 1);
     form->Editor().Document.Modified = false;
@@ -1018,14 +1021,14 @@ TEST_F(SourceViewsWindow, CutAndPasteActOnlyOnTheCurrentStylesPage) {
     form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
     form->CSSMemo->selectAll();
     form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    form->Action("EditCut")->trigger();
+    form->Action(ActionId::EditCut)->trigger();
     form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
     EXPECT_FALSE(form->CSSMemo->toPlainText().isEmpty());
     form->CSSMemo->selectAll();
-    form->Action("EditCut")->trigger();
+    form->Action(ActionId::EditCut)->trigger();
     EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
     EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
-    form->Action("EditPaste")->trigger();
+    form->Action(ActionId::EditPaste)->trigger();
     EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
 }
 
@@ -1051,7 +1054,7 @@ protected:
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(form.CSSMemo, &press);
         }
-        form.Action("Save")->trigger();
+        form.Action(ActionId::Save)->trigger();
         return ReadBytes(path);
     }
 };
@@ -1066,12 +1069,12 @@ TEST_F(EncodingWindow, AUtf8SheetIsShownAndWrittenAsUtf8) {
     form->show();
     EXPECT_EQ(Items(*form), (QStringList{".кн", "p"}));
     // A message names a style in its own letters.
-    form->Action("StyleRename")->trigger();
+    form->Action(ActionId::StyleRename)->trigger();
     form->RenameField->setText(QStringLiteral("P"));
     QTest::keyClick(form->RenameField, Qt::Key_Return);
     QTest::keyClick(form->RenameField, Qt::Key_Escape);
     form->ListTag->setCurrentRow(1);
-    form->Action("StyleRename")->trigger();
+    form->Action(ActionId::StyleRename)->trigger();
     form->RenameField->setText(QStringLiteral(".КН"));
     QTest::keyClick(form->RenameField, Qt::Key_Return);
     QTest::keyClick(form->RenameField, Qt::Key_Escape);
@@ -1110,7 +1113,7 @@ TEST_F(EncodingWindow, StrayBytesSurviveAHandEditElsewhereInTheLine) {
     cursor.movePosition(QTextCursor::EndOfBlock);
     form->CSSMemo->setTextCursor(cursor);
     QTest::keyClicks(form->CSSMemo, " zoom: 1;");
-    form->Action("Save")->trigger();
+    form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFp {\ncontent:\"\xD0\xB1\xFF\"; zoom: 1;\n\n}\n");
 }
 

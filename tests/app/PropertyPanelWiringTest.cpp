@@ -55,7 +55,7 @@ protected:
     }
     std::string SheetPath() const { return dir.File("a.css"); }
     std::string Saved() {
-        form->Action("Save")->trigger();
+        form->Action(ActionId::Save)->trigger();
         return testing::ReadBytes(SheetPath());
     }
     // Replaces the text of a field or box with keys typed, as a user does.
@@ -350,7 +350,7 @@ TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
 TEST_F(PanelWiring, ARemSizeShowsItsUnitAndATypedUnitIsTaken) {
     Open("p { font-size: 1rem }\n");
     // Every key refreshes and reads the rule back: a half-typed "1.2v" must not lose it.
-    form->Action("AutoRefreshAction")->setChecked(true);
+    form->Action(ActionId::AutoRefreshAction)->setChecked(true);
     auto* size = Find<QComboBox>(QStringLiteral("FontSize"));
     auto* unit = Find<QToolButton>(QStringLiteral("FontSize_"));
     EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("1"));
