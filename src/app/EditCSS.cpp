@@ -392,14 +392,12 @@ void TMainForm::BuildToolBar() {
     connect(GotoForward, &QToolButton::clicked, this, [this] { preview_->GotoForwardClick(); });
     connect(StopNavigate, &QToolButton::clicked, this, [this] { preview_->StopNavigateClick(); });
     connect(GotoHomePage, &QToolButton::clicked, this, [this] { preview_->GotoHomePageClick(); });
-    connect(SaveHomePage, &QToolButton::clicked, this, [this] {
-        preview_->LocationView = LocationView->text().toStdString();
-        preview_->SaveHomePageClick();
-    });
-    connect(LocationView, &QLineEdit::returnPressed, this, [this] {
-        preview_->LocationView = LocationView->text().toStdString();
-        preview_->LocationViewEnter();
-    });
+    connect(SaveHomePage, &QToolButton::clicked, this, [this] { preview_->SaveHomePageClick(); });
+    // The address box shows the preview's address; the user's typing goes straight to it.
+    connect(LocationView, &QLineEdit::textEdited, this,
+            [this](const QString& text) { preview_->LocationView = text.toStdString(); });
+    connect(LocationView, &QLineEdit::returnPressed, this,
+            [this] { preview_->LocationViewEnter(); });
 }
 
 void TMainForm::BuildRegions() {
@@ -597,8 +595,8 @@ void TMainForm::InitMainForm() {
     rendering_ = false;
 
     ReadWindowValues();
-    preview_->LocationView = LocationView->text().toStdString();
     preview_->HomePageAddress = preview_->LocationView;
+    RenderBrowserBar();
     browser_->Navigate(preview_->HomePageAddress);
 
     editor_.NewCSS();
@@ -630,7 +628,7 @@ void TMainForm::ReadWindowValues() {
         Viewer->setCurrentIndex(CssMemoView);
     rendering_ = false;
     if (values->HomePage)
-        LocationView->setText(QString::fromStdString(*values->HomePage));
+        preview_->LocationView = *values->HomePage;
     if (values->PanelListWidth)
         panelListWidth_ = std::max(*values->PanelListWidth, PanelList->minimumWidth());
 }
@@ -638,8 +636,8 @@ void TMainForm::ReadWindowValues() {
 WindowValues TMainForm::CurrentWindowValues() const {
     WindowValues values;
     values.Maximized = isMaximized();
-    values.FloatPanel = Action(ActionId::FloatPanel)->isChecked();
-    values.AutoRefresh = Action(ActionId::AutoRefreshAction)->isChecked();
+    values.FloatPanel = floating_.Floating();
+    values.AutoRefresh = preview_->AutoRefresh;
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;

@@ -170,8 +170,7 @@ private:
     QList<int> dockedSizes_;   // the splitter's sizes when the panels began to float
     QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
 
-public:
-    // Controls, named as the rest of the program knows them.
+    // Controls, named as the rest of the program knows them (and as their object names).
     QToolBar* ToolBar1 = nullptr;
     QWidget* PanelList = nullptr;
     QToolBar* ToolBar5 = nullptr;
@@ -199,6 +198,7 @@ public:
     QToolButton* SaveHomePage = nullptr;
     QToolButton* ToolButtonFullView = nullptr;
     QTimer* TimerFloat = nullptr;
+
 };
 
 } // namespace tesselo

@@ -7,6 +7,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtText.h"
 #include "support/Fakes.h"
+#include "support/FindWidget.h"
 #include "support/TempDir.h"
 #include "views/SourceViews.h"
 
@@ -70,8 +71,8 @@ protected:
 
     static QStringList Items(const TMainForm& form) {
         QStringList items;
-        for (int i = 0; i < form.ListTag->count(); ++i)
-            items << form.ListTag->item(i)->text();
+        for (int i = 0; i < Control<QListWidget>(form, "ListTag")->count(); ++i)
+            items << Control<QListWidget>(form, "ListTag")->item(i)->text();
         return items;
     }
 
@@ -87,9 +88,9 @@ TEST_F(MainWindow, FirstRun_ShowsTheNewDocumentOnTheSourcePage) {
     auto form = Make();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - "));
     EXPECT_EQ(Items(*form), QStringList{"Body"});
-    EXPECT_EQ(form->ListTag->currentRow(), 0);
-    EXPECT_EQ(form->Viewer->currentIndex(), TMainForm::CssDiskView);
-    EXPECT_EQ(form->LocationView->text(), QStringLiteral("about:blank"));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 0);
+    EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->currentIndex(), TMainForm::CssDiskView);
+    EXPECT_EQ(Control<QLineEdit>(*form, "LocationView")->text(), QStringLiteral("about:blank"));
     EXPECT_EQ(form->PreviewState().HomePageAddress, "about:blank");
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"navigate about:blank"}));
     EXPECT_TRUE(dialogs.Shown.empty());
@@ -102,8 +103,9 @@ TEST_F(MainWindow, CommandLineFile_IsOpenedBeforeTheWindowShowsAndItsFirstRuleSe
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QString::fromStdString("Tesselo 1.0 beta - " + path));
     EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
-    EXPECT_EQ(form->ListTag->currentRow(), 0);
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 0);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; color: RED;"));
     EXPECT_TRUE(FileExists(path + ".ORIGINAL"));
     EXPECT_EQ(settings.File->PathToLastFile, path);
 }
@@ -112,7 +114,7 @@ TEST_F(MainWindow, RememberedStyle_IsSelectedByExactCase) {
     const std::string path = Sheet("a.css", "H1 { x: 1 }\nh1 { color: red }\n");
     settings.File = FileValues{"1.0beta", path, "h1", "test"};
     auto form = Make();
-    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
     EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
 }
 
@@ -131,7 +133,8 @@ TEST_F(MainWindow, ViewerSetting_OnlyThePreviewPageIsRestored) {
     for (auto [stored, shown] : {std::pair{1, 0}, std::pair{2, 0}, std::pair{3, 3}}) {
         settings.Window = WindowValues{.Viewer = stored};
         auto form = Make();
-        EXPECT_EQ(form->Viewer->currentIndex(), shown) << "stored " << stored;
+        EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->currentIndex(), shown)
+            << "stored " << stored;
     }
 }
 
@@ -143,7 +146,7 @@ TEST_F(MainWindow, PreviewPageAtStartUp_ShowsThePageWithoutWritingTheFile) {
     auto form = Make({path});
     const auto before = std::filesystem::last_write_time(path);
     form->show();
-    EXPECT_EQ(form->Viewer->currentIndex(), TMainForm::PreView);
+    EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->currentIndex(), TMainForm::PreView);
     EXPECT_EQ(ReadBytes(path), text);
     EXPECT_EQ(std::filesystem::last_write_time(path), before);
     // Showing the page is not a refresh; the next one reloads it.
@@ -159,9 +162,10 @@ TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
     form->show();
     EXPECT_TRUE(form->Action(ActionId::AutoRefreshAction)->isChecked());
     EXPECT_TRUE(form->PreviewState().AutoRefresh);
-    EXPECT_EQ(form->LocationView->text(), QStringLiteral("file:///tmp/index.html"));
+    EXPECT_EQ(Control<QLineEdit>(*form, "LocationView")->text(),
+              QStringLiteral("file:///tmp/index.html"));
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
-    EXPECT_EQ(form->SplitterList->sizes().first(), 220);
+    EXPECT_EQ(Control<QSplitter>(*form, "SplitterList")->sizes().first(), 220);
     EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/index.html");
 }
 
@@ -225,8 +229,8 @@ TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
         QtSettingsStore store(ini);
         auto form = Make({}, &store);
         form->show();
-        form->Viewer->setCurrentIndex(TMainForm::CSSView);
-        form->TABPANEL->setCurrentIndex(2);
+        Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
+        Control<QTabWidget>(*form, "TABPANEL")->setCurrentIndex(2);
         form->Action(ActionId::AutoRefreshAction)->setChecked(true);
         EXPECT_TRUE(form->close());
     }
@@ -269,12 +273,13 @@ TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
     const std::string path = Sheet("a.css", "h1 { color: red }\np { color: blue }\n");
     auto form = Make({path});
     form->show();
-    form->CSSMemo->setPlainText(QStringLiteral("cursor: wait;"));
-    form->ListTag->setCurrentRow(1);
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("cursor: wait;"));
+    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; color: BLUE;"));
     EXPECT_EQ(form->Editor().Document.Record(0).Lines(), (LineList{"cursor: wait;"}));
-    form->ListTag->setCurrentRow(0);
-    EXPECT_EQ(form->CSSMemo->toPlainText(),
+    Control<QListWidget>(*form, "ListTag")->setCurrentRow(0);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("/* Properties without support of this version Tesselo */\n"
                              "cursor:wait;\n"));
 }
@@ -284,14 +289,15 @@ TEST_F(MainWindow, RuleWithNestedRules_IsShownAsTextWithThePanelOutOfUse) {
     const std::string path = Sheet("a.css", text);
     auto form = Make({path});
     form->show();
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("h1 { color: red }\n"));
-    EXPECT_FALSE(form->TABPANEL->isEnabled());
-    EXPECT_FALSE(form->PanelToolStyle->isEnabled());
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("h1 { color: red }\n"));
+    EXPECT_FALSE(Control<QTabWidget>(*form, "TABPANEL")->isEnabled());
+    EXPECT_FALSE(Control<QWidget>(*form, "PanelToolStyle")->isEnabled());
     EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("вложенные правила")));
 
-    form->ListTag->setCurrentRow(1);
-    EXPECT_TRUE(form->TABPANEL->isEnabled());
-    EXPECT_TRUE(form->PanelToolStyle->isEnabled());
+    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
+    EXPECT_TRUE(Control<QTabWidget>(*form, "TABPANEL")->isEnabled());
+    EXPECT_TRUE(Control<QWidget>(*form, "PanelToolStyle")->isEnabled());
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
@@ -303,55 +309,64 @@ TEST_F(MainWindow, ClickOnTheSelectedRule_ReadsTheTypedTextIntoThePanel) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     auto click = [&](int row) {
-        QRect rect = form->ListTag->visualItemRect(form->ListTag->item(row));
-        QTest::mouseClick(form->ListTag->viewport(), Qt::LeftButton, {}, rect.center());
+        QRect rect = Control<QListWidget>(*form, "ListTag")
+                         ->visualItemRect(Control<QListWidget>(*form, "ListTag")->item(row));
+        QTest::mouseClick(Control<QListWidget>(*form, "ListTag")->viewport(), Qt::LeftButton, {},
+                          rect.center());
     };
     click(1);
     EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
-    form->CSSMemo->setPlainText(QStringLiteral("color : lime"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color : lime"));
     click(1);
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: LIME;"));
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; color: LIME;"));
     EXPECT_EQ(form->Editor().Panel.FontColor, (Color{0x00, 0xFF, 0x00}));
 }
 
 TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
     const std::string path = Sheet("a.css", "p { content: \"\xCF\xF0\xE8\xE2\xE5\xF2\"; }\n");
     auto form = Make({path});
-    EXPECT_TRUE(form->CSSMemo->toPlainText().contains(QStringLiteral("\"Привет\"")));
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")
+                    ->toPlainText()
+                    .contains(QStringLiteral("\"Привет\"")));
 }
 
 TEST_F(MainWindow, CurrentCssPage_ShowsTheComposedSheet) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
     // A rule only selected is written as it was read.
-    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
-    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
-    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    EXPECT_EQ(form->HCSSMemo->toPlainText(), QStringLiteral("h1 {\ncolor: blue;\n}"));
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCSSMemo")->toPlainText(),
+              QStringLiteral("h1 { color: red }"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCSSMemo")->toPlainText(),
+              QStringLiteral("h1 {\ncolor: blue;\n}"));
 }
 
 TEST_F(MainWindow, SourcePage_ShowsTheBackupCopy) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
-    EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssDiskView);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCssInDiskMemo")->toPlainText(),
+              QStringLiteral("h1 { color: red }"));
 }
 
 TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
-    ASSERT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssDiskView);
+    ASSERT_EQ(Control<QPlainTextEdit>(*form, "HCssInDiskMemo")->toPlainText(),
+              QStringLiteral("h1 { color: red }"));
     ASSERT_TRUE(dialogs.Shown.empty());
 
     form->Action(ActionId::New)->trigger();
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
-    form->Viewer->setCurrentIndex(TMainForm::CssDiskView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssDiskView);
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
@@ -360,15 +375,17 @@ TEST_F(MainWindow, SourcePage_NeverSavedDocument_ReportsIt_ViewKeepsItsText) {
                                      "Используйте команду меню \"Файл-Сохранить\"");
     EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
     EXPECT_EQ(dialogs.Shown[0].Buttons, MessageButtons::Ok);
-    EXPECT_EQ(form->HCssInDiskMemo->toPlainText(), QStringLiteral("h1 { color: red }"));
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCssInDiskMemo")->toPlainText(),
+              QStringLiteral("h1 { color: red }"));
 }
 
 TEST_F(MainWindow, ReadOnlyViews_HaveTheButtonFaceColour) {
     auto form = Make();
     const QColor face = form->palette().color(QPalette::Button);
-    EXPECT_EQ(form->HCSSMemo->palette().color(QPalette::Base), face);
-    EXPECT_EQ(form->HCssInDiskMemo->palette().color(QPalette::Base), face);
-    EXPECT_NE(form->CSSMemo->palette().color(QPalette::Base), face);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCSSMemo")->palette().color(QPalette::Base), face);
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "HCssInDiskMemo")->palette().color(QPalette::Base),
+              face);
+    EXPECT_NE(Control<QPlainTextEdit>(*form, "CSSMemo")->palette().color(QPalette::Base), face);
     // The first run shows the source page of a new document without a message.
     EXPECT_TRUE(dialogs.Shown.empty());
 }
@@ -377,16 +394,17 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
     browser.Calls.clear();
     form->Action(ActionId::RefreshView)->trigger();
     // The typed text is committed as typed; the panel re-reads it into the view.
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: BLUE;"));
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; color: BLUE;"));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red }\n");
     EXPECT_TRUE(browser.Calls.empty());
 
-    form->Viewer->setCurrentIndex(TMainForm::PreView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::PreView);
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
     form->Action(ActionId::RefreshView)->trigger();
     EXPECT_EQ(browser.Calls.back(), "reload");
@@ -398,8 +416,8 @@ TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
     const std::string path = Sheet("a.css", text);
     auto form = Make({path});
     form->show();
-    ASSERT_FALSE(form->CSSMemo->isReadOnly());
-    QTest::keyClicks(form->CSSMemo, "x");
+    ASSERT_FALSE(Control<QPlainTextEdit>(*form, "CSSMemo")->isReadOnly());
+    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "x");
     EXPECT_TRUE(form->Editor().Document.Modified);
 
     dialogs.Answers = {Answer::Cancel};
@@ -415,7 +433,7 @@ TEST_F(MainWindow, TypingInTheStyleView_KeepsNoBreakSpacesItDidNotTouch) {
     const std::string path = Sheet("a.css", "h1 { content: \"\xC2\xA0\xC2\xA0\" }\n");
     auto form = Make({path});
     form->show();
-    QTest::keyClicks(form->CSSMemo, "x");
+    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "x");
     std::string typed;
     for (const auto& line : form->Editor().CSSMemo.Lines)
         typed += line + "\n";
@@ -428,9 +446,9 @@ TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
     const std::string path = Sheet("a.css", text);
     auto form = Make({path});
     form->show();
-    EXPECT_TRUE(form->CSSMemo->isReadOnly());
-    QTest::keyClicks(form->CSSMemo, "color: red;");
-    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->isReadOnly());
+    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "color: red;");
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
     EXPECT_FALSE(form->Editor().Document.Modified);
     form->Action(ActionId::Save)->trigger();
     EXPECT_TRUE(dialogs.Shown.empty());
@@ -440,19 +458,24 @@ TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
 TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {
     auto form = Make();
     form->show();
-    form->LocationView->setFocus();
-    form->LocationView->setText(QStringLiteral("file:///tmp/page.html"));
-    QTest::keyClick(form->LocationView, Qt::Key_Return);
+    QLineEdit* box = Control<QLineEdit>(*form, "LocationView");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "file:///tmp/page.html");
+    // The window is drawn again meanwhile: what the user typed stays in the box.
+    form->Action(ActionId::N25)->trigger();
+    EXPECT_EQ(box->text(), QStringLiteral("file:///tmp/page.html"));
+    QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(browser.Calls.back(), "navigate file:///tmp/page.html");
     // Enter also ends the editing: the focus goes to the hidden sink.
-    EXPECT_FALSE(form->LocationView->hasFocus());
-    form->SaveHomePage->click();
+    EXPECT_FALSE(Control<QLineEdit>(*form, "LocationView")->hasFocus());
+    Control<QToolButton>(*form, "SaveHomePage")->click();
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/page.html");
-    form->GotoHomePage->click();
+    Control<QToolButton>(*form, "GotoHomePage")->click();
     EXPECT_EQ(browser.Calls.back(), "navigate file:///tmp/page.html");
-    form->GotoBack->click();
-    form->GotoForward->click();
-    form->StopNavigate->click();
+    Control<QToolButton>(*form, "GotoBack")->click();
+    Control<QToolButton>(*form, "GotoForward")->click();
+    Control<QToolButton>(*form, "StopNavigate")->click();
     EXPECT_EQ(std::vector<std::string>(browser.Calls.end() - 3, browser.Calls.end()),
               (std::vector<std::string>{"back", "forward", "stop"}));
 }
@@ -495,17 +518,17 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
     EXPECT_EQ(style, (QStringList{"NewStyle", "StyleDelete", "StyleRename", "-", "StyleUp",
                                   "StyleDown", "StyleSorted"}));
     QStringList bar;
-    for (QAction* item : form->ToolBar1->actions()) {
+    for (QAction* item : Control<QToolBar>(*form, "ToolBar1")->actions()) {
         if (item->isSeparator())
             bar << "-";
-        else if (QWidget* widget = form->ToolBar1->widgetForAction(item);
+        else if (QWidget* widget = Control<QToolBar>(*form, "ToolBar1")->widgetForAction(item);
                  widget && !qobject_cast<QToolButton*>(widget) == false &&
                  !widget->objectName().isEmpty() && item->objectName().isEmpty())
             bar << widget->objectName();
         else if (!item->objectName().isEmpty())
             bar << item->objectName();
         else
-            bar << form->ToolBar1->widgetForAction(item)->objectName();
+            bar << Control<QToolBar>(*form, "ToolBar1")->widgetForAction(item)->objectName();
     }
     EXPECT_EQ(bar, (QStringList{"New",
                                 "OpenFile",
@@ -541,14 +564,16 @@ TEST_F(MainWindow, ToolButtonsOfActions_AreFoundByTheActionsName) {
             auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action));
             ASSERT_NE(button, nullptr);
             // The full-view button keeps the name the window has always given it.
-            EXPECT_EQ(button->objectName(), button == form->ToolButtonFullView
-                                                ? QStringLiteral("ToolButtonFullView")
-                                                : action->objectName());
+            EXPECT_EQ(button->objectName(),
+                      button == Control<QToolButton>(*form, "ToolButtonFullView")
+                          ? QStringLiteral("ToolButtonFullView")
+                          : action->objectName());
         }
     }
     EXPECT_GE(buttons, 15);
-    EXPECT_EQ(form->findChild<QToolButton*>(QStringLiteral("StyleSorted")),
-              form->ToolBar5->widgetForAction(form->Action(ActionId::StyleSorted)));
+    EXPECT_EQ(
+        form->findChild<QToolButton*>(QStringLiteral("StyleSorted")),
+        Control<QToolBar>(*form, "ToolBar5")->widgetForAction(form->Action(ActionId::StyleSorted)));
 }
 
 TEST_F(MainWindow, Messages_BreakTheirLinesOnlyBetweenSentences) {
@@ -608,12 +633,15 @@ bool Coloured(const QImage& image) {
 TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
     auto form = Make();
     std::vector<std::pair<QString, QIcon>> pictures;
-    for (QToolBar* bar : {form->ToolBar1, form->ToolBar5})
+    for (QToolBar* bar :
+         {Control<QToolBar>(*form, "ToolBar1"), Control<QToolBar>(*form, "ToolBar5")})
         for (QAction* action : bar->actions())
             if (!action->isSeparator() && !qobject_cast<QWidgetAction*>(action))
                 pictures.emplace_back(action->objectName(), action->icon());
-    for (QToolButton* button : {form->GotoBack, form->GotoForward, form->StopNavigate,
-                                form->GotoHomePage, form->SaveHomePage})
+    for (QToolButton* button :
+         {Control<QToolButton>(*form, "GotoBack"), Control<QToolButton>(*form, "GotoForward"),
+          Control<QToolButton>(*form, "StopNavigate"), Control<QToolButton>(*form, "GotoHomePage"),
+          Control<QToolButton>(*form, "SaveHomePage")})
         pictures.emplace_back(button->objectName(), button->icon());
     EXPECT_EQ(pictures.size(), 20u);
     for (const auto& [name, icon] : pictures) {
@@ -628,32 +656,35 @@ TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
 TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     auto form = Make();
     form->show();
-    EXPECT_EQ(form->ToolBar1->height(), 29);
-    EXPECT_EQ(form->PanelToolStyle->height(), 84);
-    EXPECT_GE(form->TABPANEL->width(), 171);
+    EXPECT_EQ(Control<QToolBar>(*form, "ToolBar1")->height(), 29);
+    EXPECT_EQ(Control<QWidget>(*form, "PanelToolStyle")->height(), 84);
+    EXPECT_GE(Control<QTabWidget>(*form, "TABPANEL")->width(), 171);
     EXPECT_EQ(form->statusBar()->height(), 21);
-    EXPECT_GE(form->SplitterList->sizes().first(), 145);
-    EXPECT_EQ(form->Viewer->tabPosition(), QTabWidget::South);
+    EXPECT_GE(Control<QSplitter>(*form, "SplitterList")->sizes().first(), 145);
+    EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->tabPosition(), QTabWidget::South);
     QStringList pages;
-    for (int i = 0; i < form->Viewer->count(); ++i)
-        pages << form->Viewer->tabText(i);
+    for (int i = 0; i < Control<QTabWidget>(*form, "Viewer")->count(); ++i)
+        pages << Control<QTabWidget>(*form, "Viewer")->tabText(i);
     EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр"}));
-    EXPECT_EQ(form->TABPANEL->count(), 4);
-    EXPECT_EQ(form->ZF->focusPolicy(), Qt::ClickFocus);
+    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 4);
+    EXPECT_EQ(Control<QPushButton>(*form, "ZF")->focusPolicy(), Qt::ClickFocus);
 }
 
 TEST_F(MainWindow, FirstStart_ShowsEveryTabAndToolButtonWithoutScrollArrows) {
     auto form = Make();
     form->show();
-    for (QTabWidget* tabs : {form->Viewer, form->TABPANEL})
+    for (QTabWidget* tabs :
+         {Control<QTabWidget>(*form, "Viewer"), Control<QTabWidget>(*form, "TABPANEL")})
         EXPECT_LE(tabs->tabBar()->sizeHint().width(), tabs->width())
             << tabs->objectName().toStdString();
     for (QToolBar* bar :
-         {form->ToolBar1, form->ToolBar5, form->ToolBar4, form->ToolBar3, form->ToolBar2})
+         {Control<QToolBar>(*form, "ToolBar1"), Control<QToolBar>(*form, "ToolBar5"),
+          Control<QToolBar>(*form, "ToolBar4"), Control<QToolBar>(*form, "ToolBar3"),
+          Control<QToolBar>(*form, "ToolBar2")})
         EXPECT_LE(bar->sizeHint().width(), bar->width()) << bar->objectName().toStdString();
-    for (int i = 0; i < form->TABPANEL->count(); ++i) {
-        form->TABPANEL->setCurrentIndex(i);
-        QWidget* page = form->TABPANEL->widget(i);
+    for (int i = 0; i < Control<QTabWidget>(*form, "TABPANEL")->count(); ++i) {
+        Control<QTabWidget>(*form, "TABPANEL")->setCurrentIndex(i);
+        QWidget* page = Control<QTabWidget>(*form, "TABPANEL")->widget(i);
         EXPECT_LE(page->sizeHint().height(), page->height()) << page->objectName().toStdString();
     }
 }
@@ -663,7 +694,8 @@ TEST_F(MainWindow, Hints_GoToTheStatusLineOrToTheBuildersHintLine) {
     TCreateSelector builder(form.get());
     form->SetSelectorBuilder(&builder);
     form->show();
-    QWidget* newStyleButton = form->ToolBar5->widgetForAction(form->Action(ActionId::NewStyle));
+    QWidget* newStyleButton =
+        Control<QToolBar>(*form, "ToolBar5")->widgetForAction(form->Action(ActionId::NewStyle));
     QStatusTipEvent tip(form->Action(ActionId::NewStyle)->statusTip());
     QApplication::sendEvent(newStyleButton, &tip);
     EXPECT_EQ(form->statusBar()->currentMessage(),
@@ -685,13 +717,15 @@ TEST_F(MainWindow, SavedHomePage_IsTheFirstPageAfterARestart) {
     {
         auto form = Make();
         form->show();
-        form->LocationView->setText(QStringLiteral("file:///tmp/site/index.html"));
-        form->SaveHomePage->click();
+        Control<QLineEdit>(*form, "LocationView")->selectAll();
+        QTest::keyClicks(Control<QLineEdit>(*form, "LocationView"), "file:///tmp/site/index.html");
+        Control<QToolButton>(*form, "SaveHomePage")->click();
         EXPECT_TRUE(form->close());
     }
     browser.Calls.clear();
     auto again = Make();
-    EXPECT_EQ(again->LocationView->text(), QStringLiteral("file:///tmp/site/index.html"));
+    EXPECT_EQ(Control<QLineEdit>(*again, "LocationView")->text(),
+              QStringLiteral("file:///tmp/site/index.html"));
     EXPECT_EQ(browser.Calls.front(), "navigate file:///tmp/site/index.html");
 }
 
@@ -699,7 +733,7 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->CSSMemo->setPlainText(QStringLiteral("color: blue;"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
     form->Editor().Document.Modified = true;
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
@@ -711,7 +745,7 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
     form->Action(ActionId::New)->trigger();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - NoName.css"));
     EXPECT_EQ(Items(*form), QStringList{"Body"});
-    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
     EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
 }
 
@@ -719,7 +753,7 @@ TEST_F(MainWindow, ClearStyle_EmptiesTheViewWithoutMarkingTheDocument) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->Action(ActionId::N25)->trigger();
-    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
     EXPECT_FALSE(form->Editor().Document.Modified);
     EXPECT_FALSE(form->Editor().Panel.FontColorCheck);
 }
@@ -766,18 +800,21 @@ protected:
     // The pointer moves over the work area, at a point given in `widget`'s frame.
     static void MoveOver(TMainForm& form, QWidget* widget, QPoint at) {
         const QPoint global = widget->mapToGlobal(at);
-        QMouseEvent move(QEvent::MouseMove, form.PanelALL->mapFromGlobal(QPointF(global)),
+        QMouseEvent move(QEvent::MouseMove,
+                         Control<QWidget>(form, "PanelALL")->mapFromGlobal(QPointF(global)),
                          QPointF(global), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form.PanelALL, &move);
+        QApplication::sendEvent(Control<QWidget>(form, "PanelALL"), &move);
         Settle();
     }
     static std::vector<QRect> Docked(const TMainForm& form) {
-        return {form.PanelList->geometry(),
-                form.SplitterList->geometry(),
-                form.PanelALL->geometry(),
-                form.PanelToolStyle->geometry(),
-                form.TABPANEL->geometry(),
-                QRect(form.Viewer->mapTo(form.PanelALL, QPoint(0, 0)), form.Viewer->size())};
+        return {Control<QWidget>(form, "PanelList")->geometry(),
+                Control<QSplitter>(form, "SplitterList")->geometry(),
+                Control<QWidget>(form, "PanelALL")->geometry(),
+                Control<QWidget>(form, "PanelToolStyle")->geometry(),
+                Control<QTabWidget>(form, "TABPANEL")->geometry(),
+                QRect(Control<QTabWidget>(form, "Viewer")
+                          ->mapTo(Control<QWidget>(form, "PanelALL"), QPoint(0, 0)),
+                      Control<QTabWidget>(form, "Viewer")->size())};
     }
 };
 
@@ -790,22 +827,27 @@ TEST_F(FloatingWindow, SwitchingTwiceRestoresTheDockedLayoutExactly) {
     action->trigger();
     Settle();
     EXPECT_TRUE(action->isChecked());
-    EXPECT_TRUE(form->ToolButtonFullView->isChecked());
+    EXPECT_TRUE(Control<QToolButton>(*form, "ToolButtonFullView")->isChecked());
     EXPECT_TRUE(form->Floating().Floating());
-    EXPECT_FALSE(form->SplitterList->isVisible());
+    EXPECT_FALSE(Control<QSplitter>(*form, "SplitterList")->isVisible());
     // The views fill the work area but for a margin; the panels wait outside it.
-    const QRect all = form->PanelALL->rect();
-    EXPECT_EQ(QRect(form->Viewer->mapTo(form->PanelALL, QPoint(0, 0)), form->Viewer->size()),
+    const QRect all = Control<QWidget>(*form, "PanelALL")->rect();
+    EXPECT_EQ(QRect(Control<QTabWidget>(*form, "Viewer")
+                        ->mapTo(Control<QWidget>(*form, "PanelALL"), QPoint(0, 0)),
+                    Control<QTabWidget>(*form, "Viewer")->size()),
               all.adjusted(6, 6, -6, 0));
-    EXPECT_EQ(form->PanelList->geometry().right(), -1);
-    EXPECT_EQ(form->TABPANEL->x(), all.width());
-    EXPECT_EQ(form->PanelToolStyle->geometry().bottom(), -1);
+    EXPECT_EQ(Control<QWidget>(*form, "PanelList")->geometry().right(), -1);
+    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->x(), all.width());
+    EXPECT_EQ(Control<QWidget>(*form, "PanelToolStyle")->geometry().bottom(), -1);
     action->trigger();
     Settle();
-    EXPECT_FALSE(form->ToolButtonFullView->isChecked());
-    EXPECT_TRUE(form->SplitterList->isVisible());
-    EXPECT_EQ(form->SplitterList->indexOf(form->PanelList), 0);
-    EXPECT_EQ(form->SplitterList->indexOf(form->PanelALL), 1);
+    EXPECT_FALSE(Control<QToolButton>(*form, "ToolButtonFullView")->isChecked());
+    EXPECT_TRUE(Control<QSplitter>(*form, "SplitterList")->isVisible());
+    EXPECT_EQ(
+        Control<QSplitter>(*form, "SplitterList")->indexOf(Control<QWidget>(*form, "PanelList")),
+        0);
+    EXPECT_EQ(
+        Control<QSplitter>(*form, "SplitterList")->indexOf(Control<QWidget>(*form, "PanelALL")), 1);
     EXPECT_EQ(Docked(*form), docked);
 }
 
@@ -813,8 +855,8 @@ TEST_F(FloatingWindow, EachBandSlidesItsPanelInAndATickElsewhereSlidesAllOut) {
     auto form = Shown();
     form->Action(ActionId::FloatPanel)->trigger();
     Settle();
-    QWidget* all = form->PanelALL;
-    const int listWidth = form->PanelList->width();
+    QWidget* all = Control<QWidget>(*form, "PanelALL");
+    const int listWidth = Control<QWidget>(*form, "PanelList")->width();
     struct Band {
         const char* Name;
         QPoint At; // in the work area
@@ -822,34 +864,39 @@ TEST_F(FloatingWindow, EachBandSlidesItsPanelInAndATickElsewhereSlidesAllOut) {
         QRect In; // where the panel comes, in its parent
     };
     const std::vector<Band> bands{
-        {"top", QPoint(form->PanelToolStyle->x() + 10, 3), form->PanelToolStyle,
-         QRect(listWidth, 0, all->width(), 84)},
-        {"right", QPoint(all->width() - 3, form->TABPANEL->y() + 10), form->TABPANEL,
-         QRect(all->width() - form->TABPANEL->width(), form->TABPANEL->y(), form->TABPANEL->width(),
-               form->TABPANEL->height())},
-        {"left", QPoint(3, form->PanelList->y() + 10), form->PanelList,
-         QRect(0, form->PanelList->y(), listWidth, form->Viewer->currentWidget()->height())},
+        {"top", QPoint(Control<QWidget>(*form, "PanelToolStyle")->x() + 10, 3),
+         Control<QWidget>(*form, "PanelToolStyle"), QRect(listWidth, 0, all->width(), 84)},
+        {"right", QPoint(all->width() - 3, Control<QTabWidget>(*form, "TABPANEL")->y() + 10),
+         Control<QTabWidget>(*form, "TABPANEL"),
+         QRect(all->width() - Control<QTabWidget>(*form, "TABPANEL")->width(),
+               Control<QTabWidget>(*form, "TABPANEL")->y(),
+               Control<QTabWidget>(*form, "TABPANEL")->width(),
+               Control<QTabWidget>(*form, "TABPANEL")->height())},
+        {"left", QPoint(3, Control<QWidget>(*form, "PanelList")->y() + 10),
+         Control<QWidget>(*form, "PanelList"),
+         QRect(0, Control<QWidget>(*form, "PanelList")->y(), listWidth,
+               Control<QTabWidget>(*form, "Viewer")->currentWidget()->height())},
     };
-    const QPoint views = form->Viewer->rect().center();
+    const QPoint views = Control<QTabWidget>(*form, "Viewer")->rect().center();
     // The list comes as tall as the pages of the views, whichever is showing.
-    EXPECT_GT(bands[2].In.height(), form->Viewer->height() / 2);
+    EXPECT_GT(bands[2].In.height(), Control<QTabWidget>(*form, "Viewer")->height() / 2);
     for (const Band& band : bands) {
         SCOPED_TRACE(band.Name);
         const QRect out = band.Panel->geometry();
         MoveOver(*form, all, band.At);
         EXPECT_EQ(band.Panel->geometry(), band.In);
-        EXPECT_TRUE(form->TimerFloat->isActive());
-        EXPECT_EQ(form->TimerFloat->interval(), 600);
+        EXPECT_TRUE(Control<QTimer>(*form, "TimerFloat")->isActive());
+        EXPECT_EQ(Control<QTimer>(*form, "TimerFloat")->interval(), 600);
         // On the panel it stays; elsewhere a tick takes it out and stops the timer.
         form->TimerFloatTimer(band.Panel->mapToGlobal(QPoint(5, 5)));
         EXPECT_EQ(band.Panel->geometry(), band.In);
-        form->TimerFloatTimer(form->Viewer->mapToGlobal(views));
+        form->TimerFloatTimer(Control<QTabWidget>(*form, "Viewer")->mapToGlobal(views));
         EXPECT_EQ(band.Panel->geometry().topLeft(), out.topLeft());
-        EXPECT_FALSE(form->TimerFloat->isActive());
+        EXPECT_FALSE(Control<QTimer>(*form, "TimerFloat")->isActive());
     }
     // Over the views nothing comes in.
-    MoveOver(*form, form->Viewer, views);
-    EXPECT_FALSE(form->TimerFloat->isActive());
+    MoveOver(*form, Control<QTabWidget>(*form, "Viewer"), views);
+    EXPECT_FALSE(Control<QTimer>(*form, "TimerFloat")->isActive());
 }
 
 TEST_F(FloatingWindow, TheSettingIsRestoredAtStartAndWrittenAtClose) {
@@ -858,11 +905,12 @@ TEST_F(FloatingWindow, TheSettingIsRestoredAtStartAndWrittenAtClose) {
     form->show();
     Settle();
     EXPECT_TRUE(form->Action(ActionId::FloatPanel)->isChecked());
-    EXPECT_FALSE(form->SplitterList->isVisible());
-    EXPECT_EQ(form->PanelList->geometry(), QRect(-200, 6, 200, form->PanelALL->height()));
+    EXPECT_FALSE(Control<QSplitter>(*form, "SplitterList")->isVisible());
+    EXPECT_EQ(Control<QWidget>(*form, "PanelList")->geometry(),
+              QRect(-200, 6, 200, Control<QWidget>(*form, "PanelALL")->height()));
     form->Action(ActionId::FloatPanel)->trigger();
     Settle();
-    EXPECT_EQ(form->SplitterList->sizes().first(), 200);
+    EXPECT_EQ(Control<QSplitter>(*form, "SplitterList")->sizes().first(), 200);
     form->Action(ActionId::FloatPanel)->trigger();
     EXPECT_TRUE(form->close());
     ASSERT_TRUE(settings.Window.has_value());
@@ -887,7 +935,7 @@ TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
     });
     form->Action(ActionId::NewStyle)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"h1", "H2"}));
-    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
     EXPECT_TRUE(form->Editor().Document.Modified);
     form->Editor().Document.Modified = false;
 }
@@ -898,25 +946,30 @@ TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->Action(ActionId::StyleRename)->trigger();
-    ASSERT_TRUE(form->RenameField->isVisible());
-    EXPECT_EQ(form->RenameField->text(), QStringLiteral("h1"));
-    form->RenameField->setText(QStringLiteral("P"));
-    QTest::keyClick(form->RenameField, Qt::Key_Return);
-    EXPECT_TRUE(form->RenameField->isVisible()) << "another style has that name";
+    ASSERT_TRUE(Control<QLineEdit>(*form, "RenameField")->isVisible());
+    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->text(), QStringLiteral("h1"));
+    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("P"));
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
+    EXPECT_TRUE(Control<QLineEdit>(*form, "RenameField")->isVisible())
+        << "another style has that name";
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
-    QTest::keyClick(form->RenameField, Qt::Key_Escape);
-    EXPECT_FALSE(form->RenameField->isVisible());
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Escape);
+    EXPECT_FALSE(Control<QLineEdit>(*form, "RenameField")->isVisible());
     EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
 
     form->Action(ActionId::StyleRename)->trigger();
-    EXPECT_EQ(form->RenameField->width(), form->ListTag->width() - 4);
-    form->PanelList->resize(form->PanelList->width() + 30, form->PanelList->height());
+    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->width(),
+              Control<QListWidget>(*form, "ListTag")->width() - 4);
+    Control<QWidget>(*form, "PanelList")
+        ->resize(Control<QWidget>(*form, "PanelList")->width() + 30,
+                 Control<QWidget>(*form, "PanelList")->height());
     QApplication::processEvents();
-    EXPECT_EQ(form->RenameField->width(), form->ListTag->width() - 4);
-    form->RenameField->setText(QStringLiteral("h1.title"));
-    QTest::keyClick(form->RenameField, Qt::Key_Return);
-    EXPECT_FALSE(form->RenameField->isVisible());
+    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->width(),
+              Control<QListWidget>(*form, "ListTag")->width() - 4);
+    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("h1.title"));
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
+    EXPECT_FALSE(Control<QLineEdit>(*form, "RenameField")->isVisible());
     EXPECT_EQ(Items(*form), (QStringList{"h1.title", "p"}));
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "h1.title {\n; color: RED;\n}\np { x: y }\n");
@@ -927,21 +980,25 @@ TEST_F(StyleListWindow, DraggingMovesTheCurrentStyleToTheRowDroppedOn) {
     auto form = Make({path});
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QWidget* viewport = form->ListTag->viewport();
-    const QPoint onRow3 = form->ListTag->visualItemRect(form->ListTag->item(3)).center();
+    QWidget* viewport = Control<QListWidget>(*form, "ListTag")->viewport();
+    const QPoint onRow3 = Control<QListWidget>(*form, "ListTag")
+                              ->visualItemRect(Control<QListWidget>(*form, "ListTag")->item(3))
+                              .center();
     QMimeData data;
-    data.setData(form->ListTag->model()->mimeTypes().first(), QByteArray());
+    data.setData(Control<QListWidget>(*form, "ListTag")->model()->mimeTypes().first(),
+                 QByteArray());
     QDragEnterEvent enter(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &enter);
     QDragMoveEvent move(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &move);
     EXPECT_TRUE(move.isAccepted());
-    EXPECT_EQ(form->ListTag->currentRow(), 3) << "the row under the pointer is highlighted";
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3)
+        << "the row under the pointer is highlighted";
     EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 0);
     QDropEvent drop(QPointF(onRow3), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &drop);
     EXPECT_EQ(Items(*form), (QStringList{"r1", "r2", "r3", "r0", "r4"}));
-    EXPECT_EQ(form->ListTag->currentRow(), 3);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3);
     EXPECT_TRUE(form->Editor().Document.Modified) << "the new order is to be saved";
 
     // Text dragged from elsewhere is refused.
@@ -958,13 +1015,14 @@ TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
     form->show();
     form->Action(ActionId::StyleSorted)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "b", "c"}));
-    EXPECT_EQ(form->ListTag->currentRow(), 1) << "the current style b, moved";
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1)
+        << "the current style b, moved";
     form->Action(ActionId::StyleDown)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "c", "b"}));
     form->Action(ActionId::StyleUp)->trigger();
     form->Action(ActionId::StyleDelete)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
-    EXPECT_EQ(form->ListTag->currentRow(), 1);
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
     form->Editor().Document.Modified = false;
 }
 
@@ -980,16 +1038,18 @@ TEST_F(SourceViewsWindow, AHandEditIsPushedIntoThePanelWithTheButton) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
-    EXPECT_FALSE(form->BtnStyleUpdate->isVisible());
-    EXPECT_EQ(form->BtnStyleUpdate->text(), QStringLiteral("Обновить панели инструменов >>>"));
-    form->CSSMemo->setFocus();
-    form->CSSMemo->selectAll();
-    QTest::keyClicks(form->CSSMemo, "margin-top : 5px");
-    EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
-    QTest::mouseClick(form->BtnStyleUpdate, Qt::LeftButton);
-    EXPECT_FALSE(form->BtnStyleUpdate->isVisible());
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; Margin-top: 5px;"));
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+    EXPECT_FALSE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
+    EXPECT_EQ(Control<QPushButton>(*form, "BtnStyleUpdate")->text(),
+              QStringLiteral("Обновить панели инструменов >>>"));
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setFocus();
+    Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
+    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "margin-top : 5px");
+    EXPECT_TRUE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
+    QTest::mouseClick(Control<QPushButton>(*form, "BtnStyleUpdate"), Qt::LeftButton);
+    EXPECT_FALSE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; Margin-top: 5px;"));
     EXPECT_TRUE(form->Editor().Document.Modified);
     form->Editor().Document.Modified = false;
 }
@@ -1000,16 +1060,17 @@ TEST_F(SourceViewsWindow, TheCaretTurnsThePropertyPage) {
     auto form = Make({path});
     form->show();
     auto caretOn = [&](int line) {
-        QTextCursor cursor(form->CSSMemo->document()->findBlockByNumber(line));
+        QTextCursor cursor(
+            Control<QPlainTextEdit>(*form, "CSSMemo")->document()->findBlockByNumber(line));
         cursor.movePosition(QTextCursor::EndOfBlock);
-        form->CSSMemo->setTextCursor(cursor);
-        return form->TABPANEL->currentIndex();
+        Control<QPlainTextEdit>(*form, "CSSMemo")->setTextCursor(cursor);
+        return Control<QTabWidget>(*form, "TABPANEL")->currentIndex();
     };
-    const QStringList lines = form->CSSMemo->toPlainText().split('\n');
+    const QStringList lines = Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().split('\n');
     ASSERT_GE(lines.size(), 3);
     for (int i = 0; i < lines.size(); ++i) {
         const int page = PropertyPageForLine(ToDocumentText(lines[i]));
-        const int before = form->TABPANEL->currentIndex();
+        const int before = Control<QTabWidget>(*form, "TABPANEL")->currentIndex();
         EXPECT_EQ(caretOn(i), page < 0 ? before : page) << lines[i].toStdString();
     }
 }
@@ -1018,18 +1079,19 @@ TEST_F(SourceViewsWindow, CutAndPasteActOnlyOnTheCurrentStylesPage) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
-    form->CSSMemo->selectAll();
-    form->Viewer->setCurrentIndex(TMainForm::CSSView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+    Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
     form->Action(ActionId::EditCut)->trigger();
-    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
-    EXPECT_FALSE(form->CSSMemo->toPlainText().isEmpty());
-    form->CSSMemo->selectAll();
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+    EXPECT_FALSE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
+    Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
     form->Action(ActionId::EditCut)->trigger();
-    EXPECT_TRUE(form->CSSMemo->toPlainText().isEmpty());
-    EXPECT_TRUE(form->BtnStyleUpdate->isVisible());
+    EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
+    EXPECT_TRUE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
     form->Action(ActionId::EditPaste)->trigger();
-    EXPECT_EQ(form->CSSMemo->toPlainText(), QStringLiteral("; color: RED;"));
+    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
+              QStringLiteral("; color: RED;"));
 }
 
 } // namespace
@@ -1042,17 +1104,17 @@ class EncodingWindow : public MainWindowFixture {
 protected:
     // Types the text at the end of the current style's view and stores it by saving.
     std::string TypeAndSave(TMainForm& form, const std::string& path, const QString& typed) {
-        form.Viewer->setCurrentIndex(TMainForm::CssMemoView);
-        form.CSSMemo->setFocus();
-        form.CSSMemo->moveCursor(QTextCursor::End);
+        Control<QTabWidget>(form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+        Control<QPlainTextEdit>(form, "CSSMemo")->setFocus();
+        Control<QPlainTextEdit>(form, "CSSMemo")->moveCursor(QTextCursor::End);
         // Each character as a key of its own, Cyrillic and arrows included.
         for (const QChar c : typed) {
             if (c == '\n') {
-                QTest::keyClick(form.CSSMemo, Qt::Key_Return);
+                QTest::keyClick(Control<QPlainTextEdit>(form, "CSSMemo"), Qt::Key_Return);
                 continue;
             }
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(form.CSSMemo, &press);
+            QApplication::sendEvent(Control<QPlainTextEdit>(form, "CSSMemo"), &press);
         }
         form.Action(ActionId::Save)->trigger();
         return ReadBytes(path);
@@ -1070,19 +1132,20 @@ TEST_F(EncodingWindow, AUtf8SheetIsShownAndWrittenAsUtf8) {
     EXPECT_EQ(Items(*form), (QStringList{".кн", "p"}));
     // A message names a style in its own letters.
     form->Action(ActionId::StyleRename)->trigger();
-    form->RenameField->setText(QStringLiteral("P"));
-    QTest::keyClick(form->RenameField, Qt::Key_Return);
-    QTest::keyClick(form->RenameField, Qt::Key_Escape);
-    form->ListTag->setCurrentRow(1);
+    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("P"));
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Escape);
+    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
     form->Action(ActionId::StyleRename)->trigger();
-    form->RenameField->setText(QStringLiteral(".КН"));
-    QTest::keyClick(form->RenameField, Qt::Key_Return);
-    QTest::keyClick(form->RenameField, Qt::Key_Escape);
+    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral(".КН"));
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
+    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Escape);
     ASSERT_EQ(dialogs.Shown.size(), 1u) << "Cyrillic letters are not folded: .КН is new";
     EXPECT_EQ(Items(*form), (QStringList{".кн", ".КН"}));
     EXPECT_NE(dialogs.Shown[0].Text.find("\"P\""), std::string::npos);
-    form->ListTag->setCurrentRow(0);
-    EXPECT_TRUE(form->CSSMemo->toPlainText().contains(QStringLiteral("😀")));
+    Control<QListWidget>(*form, "ListTag")->setCurrentRow(0);
+    EXPECT_TRUE(
+        Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().contains(QStringLiteral("😀")));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("EncodingLabel"))->text(),
               QStringLiteral("UTF-8"));
     const std::string saved = TypeAndSave(*form, path, QStringLiteral("\nquotes: \"ё\";"));
@@ -1107,12 +1170,12 @@ TEST_F(EncodingWindow, StrayBytesSurviveAHandEditElsewhereInTheLine) {
     const std::string path = Sheet("s.css", "\xEF\xBB\xBFp { content: \"\xD0\xB1\xFF\"; }\n");
     auto form = Make({path});
     form->show();
-    form->Viewer->setCurrentIndex(TMainForm::CssMemoView);
+    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
     // The content line: the marker line stands above it.
-    QTextCursor cursor(form->CSSMemo->document()->findBlockByNumber(1));
+    QTextCursor cursor(Control<QPlainTextEdit>(*form, "CSSMemo")->document()->findBlockByNumber(1));
     cursor.movePosition(QTextCursor::EndOfBlock);
-    form->CSSMemo->setTextCursor(cursor);
-    QTest::keyClicks(form->CSSMemo, " zoom: 1;");
+    Control<QPlainTextEdit>(*form, "CSSMemo")->setTextCursor(cursor);
+    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), " zoom: 1;");
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFp {\ncontent:\"\xD0\xB1\xFF\"; zoom: 1;\n\n}\n");
 }

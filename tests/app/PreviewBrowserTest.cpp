@@ -4,6 +4,7 @@
 #include "app/EditCSS.h"
 #include "platform/WebEngineBrowser.h"
 #include "support/Fakes.h"
+#include "support/FindWidget.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -62,15 +63,16 @@ TEST(PreviewBrowser, RefreshShowsTheEditedRuleInTheLinkedPage) {
 
     // The browser is made when the preview is first shown.
     EXPECT_EQ(form.findChild<QWebEngineView*>(QStringLiteral("PreBrowser")), nullptr);
-    form.Viewer->setCurrentIndex(TMainForm::PreView);
+    Control<QTabWidget>(form, "Viewer")->setCurrentIndex(TMainForm::PreView);
     auto* view = form.findChild<QWebEngineView*>(QStringLiteral("PreBrowser"));
     ASSERT_NE(view, nullptr);
     ASSERT_TRUE(QTest::qWaitFor([&] { return HeadingColor(view) == "rgb(255, 0, 0)"; }, 30000));
-    EXPECT_EQ(form.LocationView->text().toStdString(), "file://" + dir.File("index.html"));
+    EXPECT_EQ(Control<QLineEdit>(form, "LocationView")->text().toStdString(),
+              "file://" + dir.File("index.html"));
 
-    form.Viewer->setCurrentIndex(TMainForm::CssMemoView);
-    form.CSSMemo->setPlainText(QStringLiteral("color: blue;"));
-    form.Viewer->setCurrentIndex(TMainForm::PreView);
+    Control<QTabWidget>(form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
+    Control<QPlainTextEdit>(form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
+    Control<QTabWidget>(form, "Viewer")->setCurrentIndex(TMainForm::PreView);
     EXPECT_TRUE(QTest::qWaitFor([&] { return HeadingColor(view) == "rgb(0, 0, 255)"; }, 30000));
     form.Editor().Document.Modified = false;
 }

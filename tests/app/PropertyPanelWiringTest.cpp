@@ -3,6 +3,7 @@
 #include "panel/PanelLayout.h"
 #include "panel/PropertyPanel.h"
 #include "support/Fakes.h"
+#include "support/FindWidget.h"
 #include "support/PanelFakes.h"
 #include "support/TempDir.h"
 
@@ -77,9 +78,9 @@ protected:
         return widget;
     }
     void ShowPage(const char* name) {
-        form->TABPANEL->setCurrentWidget(Find(QString::fromLatin1(name)));
+        Control<QTabWidget>(*form, "TABPANEL")->setCurrentWidget(Find(QString::fromLatin1(name)));
     }
-    QString Memo() const { return form->CSSMemo->toPlainText(); }
+    QString Memo() const { return Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(); }
     std::string JoinedMemoLines() const {
         std::string text;
         const LineList& lines = form->Editor().CSSMemo.Lines;
@@ -125,10 +126,11 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     for (const char* name : {"OpenBackGround", "ZF"})
         Find<QPushButton>(QString::fromLatin1(name));
     for (const char* name : {"ToolBar4", "ToolBar3", "ToolBar2"})
-        EXPECT_EQ(Find<QToolBar>(QString::fromLatin1(name))->parentWidget(), form->PanelToolStyle);
+        EXPECT_EQ(Find<QToolBar>(QString::fromLatin1(name))->parentWidget(),
+                  Control<QWidget>(*form, "PanelToolStyle"));
     QStringList pages;
-    for (int i = 0; i < form->TABPANEL->count(); ++i)
-        pages << form->TABPANEL->widget(i)->objectName();
+    for (int i = 0; i < Control<QTabWidget>(*form, "TABPANEL")->count(); ++i)
+        pages << Control<QTabWidget>(*form, "TABPANEL")->widget(i)->objectName();
     EXPECT_EQ(pages, (QStringList{"BBColor", "MarginPadding", "DisplayVis", "PositionFloat"}));
     EXPECT_EQ(Find<QToolButton>(QStringLiteral("Z_2"))->text(), QStringLiteral("in"));
     EXPECT_FALSE(Find<QComboBox>(QStringLiteral("FontType2"))->isEnabled());
@@ -154,7 +156,7 @@ TEST_F(PanelWiring, EnterInAFieldLeavesItAndNormalisesIt) {
     edit->setText(QStringLiteral("3,75")); // pasted, past the key filter
     emit edit->textEdited(edit->text());
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), form->ZF);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(*form, "ZF"));
     EXPECT_EQ(edit->text(), QStringLiteral("3.75"));
     EXPECT_EQ(Memo(), QStringLiteral("; Line-height: 3.75px;"));
 }
@@ -217,7 +219,7 @@ TEST_F(PanelWiring, ADownKeywordButtonLooksClearlyDifferent) {
     auto* button = Find<QToolButton>(QStringLiteral("TextAlignCenter"));
     const QImage up = button->grab().toImage();
     QTest::mouseClick(button, Qt::LeftButton);
-    QTest::mouseMove(form->ZF); // no hover effect in the picture
+    QTest::mouseMove(Control<QPushButton>(*form, "ZF")); // no hover effect in the picture
     const QImage down = button->grab().toImage();
     ASSERT_EQ(up.size(), down.size());
     int changed = 0;
@@ -283,7 +285,7 @@ TEST_F(PanelWiring, AFontChosenFromTheListIsWrittenAfterTheTimer) {
     EXPECT_EQ(Memo(), QString()) << "written at the timer's tick";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !Memo().isEmpty(); }, 5000));
     EXPECT_EQ(Memo(), QStringLiteral("; Font-Family: serif;"));
-    EXPECT_EQ(QApplication::focusWidget(), form->ZF);
+    EXPECT_EQ(QApplication::focusWidget(), Control<QPushButton>(*form, "ZF"));
 }
 
 TEST_F(PanelWiring, AColourComesFromTheColourDialog) {
@@ -312,11 +314,12 @@ TEST_F(PanelWiring, AClickShowsTheRulesTextAsIfWrittenAnew) {
     const QString read = Memo();
     auto* bold = Find<QToolButton>(QStringLiteral("FontBold"));
     for (int click = 0; click < 3; ++click) {
-        form->CSSMemo->moveCursor(QTextCursor::End);
+        Control<QPlainTextEdit>(*form, "CSSMemo")->moveCursor(QTextCursor::End);
         QTest::mouseClick(bold, Qt::LeftButton);
         EXPECT_EQ(Memo(), QString::fromStdString(JoinedMemoLines())) << click;
-        EXPECT_EQ(form->CSSMemo->textCursor().position(), 0) << click;
-        EXPECT_FALSE(form->CSSMemo->document()->isUndoAvailable()) << click;
+        EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->textCursor().position(), 0) << click;
+        EXPECT_FALSE(Control<QPlainTextEdit>(*form, "CSSMemo")->document()->isUndoAvailable())
+            << click;
     }
     EXPECT_NE(Memo(), read);
     EXPECT_TRUE(Memo().contains(QStringLiteral("Font-weight: bold")));
