@@ -198,7 +198,6 @@ private:
     QToolButton* SaveHomePage = nullptr;
     QToolButton* ToolButtonFullView = nullptr;
     QTimer* TimerFloat = nullptr;
-
 };
 
 } // namespace tesselo
