@@ -345,8 +345,8 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
     for (const auto& row : LengthFieldRows())
         if (row.Field == field)
             SetHint(edit, row.Hint);
+    // The field's text reaches the handlers once per change, through textEdited.
     edit->OnKeyPress = [this, edit, field](QKeyEvent* event) {
-        handlers_->TEditTextEdited(field, ToText(edit->text()));
         const char16_t typed = event->text()[0].unicode();
         // A CSS value is ASCII: anything else is refused like a stray sign.
         const char key = typed < 0x80 ? static_cast<char>(typed) : '\x7f';
@@ -369,12 +369,7 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
         if (!rendering_)
             handlers_->TEditTextEdited(field, ToText(text));
     });
-    edit->OnKeyRelease = [this, edit, field] {
-        Handle([&] {
-            handlers_->TEditTextEdited(field, ToText(edit->text()));
-            handlers_->TEditKeyUp(field);
-        });
-    };
+    edit->OnKeyRelease = [this, field] { Handle([&] { handlers_->TEditKeyUp(field); }); };
     edit->OnLeave = [this, field] { Handle([&] { handlers_->TEditExit(field); }); };
     edit->OnClick = [this, field] { Handle([&] { handlers_->TEditClick(field); }); };
     edit->OnDoubleClick = [this, field] { Handle([&] { handlers_->TEditDblClick(field); }); };
