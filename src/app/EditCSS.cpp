@@ -479,7 +479,7 @@ void TMainForm::BuildPropertyPanel() {
     ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
     ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
-    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(); });
+    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(true); });
     panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
     // The panel shows and takes its texts through the sheet's codec, as the views do.
     panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
@@ -806,7 +806,7 @@ void TMainForm::CSSMemoChange() {
     BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
 }
 
-void TMainForm::RenderMemo() {
+void TMainForm::RenderMemo(bool panelDrawn) {
     rendering_ = true;
     const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
     if (const QString shown = TextOf(*CSSMemo->document()); shown != text)
@@ -821,7 +821,8 @@ void TMainForm::RenderMemo() {
     TABPANEL->setEnabled(!nested);
     // The panel's own texts follow the sheet's encoding (open, new).
     editor_.Panel.UseEncoding(editor_.Document.Encoding);
-    panel_->Render();
+    if (!panelDrawn)
+        panel_->Render();
     if (nested != nestedShown_) {
         nestedShown_ = nested;
         if (nested)

@@ -125,7 +125,8 @@ private:
     void RefreshViewExecute();
     // The source page: the backup copy's text; a missing one reported when asked.
     void FillSourceView(bool reportMissing);
-    void RenderMemo();
+    // `panelDrawn`: the panel has just drawn itself, after its own change.
+    void RenderMemo(bool panelDrawn = false);
     void RenderBrowserBar();
     void FormKeyPress();
     void BuildStyleList();
