@@ -101,6 +101,14 @@ expect() {
     done
     fail "expected /$1/ on disk and $2 { $3: $4 } in the page, found '$shown' in: $(cat "$sheet")"
 }
+# ended: the program ends within ten seconds.
+ended() {
+    for _ in $(seq 50); do
+        kill -0 "$app" 2>/dev/null || return 0
+        sleep 0.2
+    done
+    return 1
+}
 # The list's rows, from the top, and the property pages' tabs, from the right edge.
 row() { echo $((87 + 14 * $1)); }
 
@@ -176,11 +184,7 @@ tr -d '\r\n' <"$sheet" | grep -Eqi '\.lead *\{[^}]*font-size: *1\.5rem;[^}]*\}' 
 
 step=9 # closed as the window manager would; a clean close takes the backup copy away
 "$helper" close "$id"
-for _ in $(seq 50); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$app" 2>/dev/null && fail "the program did not end on close"
+ended || fail "the program did not end on close"
 app=
 [ -e "$sheet.ORIGINAL" ] && fail "the backup copy was left behind"
 
@@ -235,11 +239,7 @@ answer_no() {
 }
 answer_no Tesselo || fail "no question about saving"
 answer_no Tesselo || fail "no question about the other program's text"
-for _ in $(seq 50); do
-    kill -0 "$app" 2>/dev/null || break
-    sleep 0.2
-done
-kill -0 "$app" 2>/dev/null && fail "the program did not end after the answers"
+ended || fail "the program did not end after the answers"
 app=
 grep -q 'another program' "$sheet" || fail "the other program's text was lost: $(cat "$sheet")"
 [ -e "$sheet.ORIGINAL" ] && fail "the backup copy was left behind"
