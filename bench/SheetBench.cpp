@@ -64,16 +64,13 @@ void BM_MapEveryRule(benchmark::State& state) {
     const int rules = static_cast<int>(state.range(0));
     PosixFileReplacer files;
     StyleEditor editor(files);
-    editor.Document = DocumentOf(rules);
     for (auto _ : state) {
         state.PauseTiming();
-        editor.Document = DocumentOf(rules);
-        editor.Document.SelectedRow = 0;
-        editor.Document.CurrentStyleIndex = -1;
+        editor.TakeDocument(DocumentOf(rules));
         state.ResumeTiming();
         for (int i = 0; i < rules; ++i)
-            editor.SelectRow(i);
-        benchmark::DoNotOptimize(editor.CSSMemo.Lines);
+            editor.Select(i);
+        benchmark::DoNotOptimize(editor.Memo().Lines);
     }
 }
 BENCHMARK(BM_MapEveryRule)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
@@ -85,9 +82,8 @@ struct EditRoad {
     explicit EditRoad(int rules) {
         testing::WriteBytes(sheet, bench::GenerateSheetText(rules));
         editor.LoadCSSFile(sheet, false);
-        editor.SelectRow(rules / 2);
+        editor.Select(rules / 2);
         preview.AutoRefresh = true;
-        handlers.OnNotifyChange = [this] { preview.NotifyChange(); };
     }
     testing::TempDir dir;
     std::string sheet = dir.File("site.css");
@@ -114,7 +110,7 @@ void BM_WriteComposedSheetOnly(benchmark::State& state) {
     EditRoad road(static_cast<int>(state.range(0)));
     road.editor.ComposeCSS();
     for (auto _ : state) {
-        auto error = WriteSheetText(road.files, road.sheet, road.editor.Document.SheetText,
+        auto error = WriteSheetText(road.files, road.sheet, road.editor.Document().SheetText,
                                     WriteMode::Quick);
         benchmark::DoNotOptimize(error);
     }
@@ -148,7 +144,7 @@ void BM_OpenBigSheet(benchmark::State& state) {
     for (auto _ : state) {
         auto editor = std::make_unique<StyleEditor>(file.files);
         editor->LoadCSSFile(file.sheet, false);
-        benchmark::DoNotOptimize(editor->Document);
+        benchmark::DoNotOptimize(editor->Document());
         state.PauseTiming(); // the document goes away off the clock
         editor.reset();
         state.ResumeTiming();

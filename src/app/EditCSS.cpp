@@ -226,7 +226,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
         browser_ = services.PreviewBrowser;
     } else {
         webBrowser_ = new WebEngineBrowser(PreViewPage, dialogs_);
-        webBrowser_->SetSheetFile([this] { return editor_.Document.FileName; });
+        webBrowser_->SetSheetFile([this] { return editor_.Document().FileName; });
         browser_ = webBrowser_;
         connect(webBrowser_, &WebEngineBrowser::DownloadComplete, this, [this] {
             preview_->PreBrowserDownloadComplete();
@@ -479,8 +479,11 @@ void TMainForm::BuildPropertyPanel() {
     ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
     ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
-    connect(panel_, &PropertyPanel::Changed, this, [this] { RenderMemo(true); });
-    panel_->SetNotifyChange([this] { preview_->NotifyChange(); });
+    // The text view follows the panel's changes; the panel has drawn itself.
+    editor_.Observe([this](const SessionChange& change) {
+        if (change.What == SessionChange::Kind::Panel)
+            RenderMemo(true);
+    });
     // The panel shows and takes its texts through the sheet's codec, as the views do.
     panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
                          [this](const QString& text) { return Codec().Encode(text); });
@@ -599,9 +602,8 @@ void TMainForm::InitMainForm() {
     RenderBrowserBar();
     browser_->Navigate(preview_->HomePageAddress);
 
-    editor_.NewCSS();
+    editor_.StartBlank();
     commands_->OpenLastFileCSS(arguments_);
-    editor_.Document.Caption = WindowCaptionFor(editor_.Document.FileName);
     Render();
     // The page shown at start shows what there is, quietly: the program chose it.
     if (Viewer->currentIndex() == CssDiskView)
@@ -753,7 +755,7 @@ void TMainForm::FormKeyPress() {
 }
 
 void TMainForm::ListTagClick(int row) {
-    editor_.SelectRow(row);
+    editor_.Select(row);
     RenderMemo();
 }
 
@@ -763,7 +765,7 @@ void TMainForm::ViewerChange(int index) {
     case CSSView:
         editor_.ComposeCSS();
         HCSSMemo->setPlainText(
-            ForTextBox(Codec().DecodeLines(editor_.Document.SheetText.ToLineList())));
+            ForTextBox(Codec().DecodeLines(editor_.Document().SheetText.ToLineList())));
         RenderMemo();
         break;
     case CssDiskView:
@@ -782,7 +784,7 @@ void TMainForm::ViewerChange(int index) {
 
 void TMainForm::FillSourceView(bool reportMissing) {
     TextFileContent content;
-    const std::string& file = editor_.Document.FileName;
+    const std::string& file = editor_.Document().FileName;
     if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
         HCssInDiskMemo->setPlainText(ForTextBox(Codec().DecodeLines(content.Text.ToLineList())));
         return;
@@ -802,25 +804,25 @@ void TMainForm::CSSMemoChange() {
     if (rendering_)
         return;
     // The raw text: the plain text would turn every no-break space into a space.
-    editor_.CSSMemoTyped(Codec().EncodeLines(TextOf(*CSSMemo->document())));
-    BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    editor_.TypeText(Codec().EncodeLines(TextOf(*CSSMemo->document())));
+    BtnStyleUpdate->setVisible(editor_.Memo().Edited);
 }
 
 void TMainForm::RenderMemo(bool panelDrawn) {
     rendering_ = true;
-    const QString text = Codec().DecodeLines(editor_.CSSMemo.Lines);
+    const QString text = Codec().DecodeLines(editor_.Memo().Lines);
     if (const QString shown = TextOf(*CSSMemo->document()); shown != text)
         ShowText(*CSSMemo, shown, text);
-    BtnStyleUpdate->setVisible(editor_.CSSMemo.Edited);
+    BtnStyleUpdate->setVisible(editor_.Memo().Edited);
     // Without a current rule there is no record to keep what would be typed.
     CSSMemo->setReadOnly(!editor_.HasCurrentStyle());
     // A rule holding nested rules is edited as text only: the panel is out of use and
     // the status line says why.
-    const bool nested = editor_.NestedCurrent;
+    const bool nested = editor_.NestedCurrent();
     PanelToolStyle->setEnabled(!nested);
     TABPANEL->setEnabled(!nested);
     // The panel's own texts follow the sheet's encoding (open, new).
-    editor_.Panel.UseEncoding(editor_.Document.Encoding);
+    editor_.UsePanelEncoding();
     if (!panelDrawn)
         panel_->Render();
     if (nested != nestedShown_) {
@@ -830,7 +832,7 @@ void TMainForm::RenderMemo(bool panelDrawn) {
         else
             statusBar()->clearMessage();
     }
-    const int row = editor_.Document.SelectedRow;
+    const int row = editor_.Current();
     if (ListTag->currentRow() != row)
         ListTag->setCurrentRow(row);
     rendering_ = false;
@@ -844,9 +846,9 @@ void TMainForm::RenderBrowserBar() {
 
 void TMainForm::Render() {
     rendering_ = true;
-    setWindowTitle(QString::fromStdString(editor_.Document.Caption));
-    encodingLabel_->setText(FromUtf8(EncodingName(editor_.Document.Encoding)));
-    const std::vector<std::string> items = editor_.Document.ListItems();
+    setWindowTitle(QString::fromStdString(editor_.Caption()));
+    encodingLabel_->setText(FromUtf8(EncodingName(editor_.Document().Encoding)));
+    const std::vector<std::string> items = editor_.Document().ListItems();
     bool same = ListTag->count() == static_cast<int>(items.size());
     for (int i = 0; same && i < ListTag->count(); ++i)
         same = ListTag->item(i)->text() == ListItemText(Codec(), items[static_cast<size_t>(i)]);
@@ -866,9 +868,10 @@ void TMainForm::Render() {
 
 // The style list's commands, renaming in place and reordering by dragging.
 void TMainForm::BuildStyleList() {
-    listCommands_ = std::make_unique<StyleListCommands>(
-        editor_, *preview_, *dialogs_,
-        [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
+    listCommands_ =
+        std::make_unique<StyleListCommands>(editor_, *dialogs_, [this](std::string_view name) {
+            return Codec().Decode(name).toStdString();
+        });
     StyleListCommands& list = *listCommands_;
     connect(Action(ActionId::NewStyle), &QAction::triggered, this, [this, &list] {
         if (!createSelector_)
@@ -907,14 +910,14 @@ void TMainForm::BuildStyleList() {
 }
 
 void TMainForm::StyleRenameExecute() {
-    const int row = editor_.Document.SelectedRow;
+    const int row = editor_.Current();
     QListWidgetItem* item = ListTag->item(row);
     if (!item)
         return;
     const QRect rect = ListTag->visualItemRect(item);
     RenameField->setGeometry(4, ListTag->geometry().top() + rect.top() + 2, ListTag->width() - 4,
                              ListTag->fontMetrics().height() + 3);
-    RenameField->setText(Codec().Decode(editor_.Document.Record(row).Selector));
+    RenameField->setText(Codec().Decode(editor_.Document().Record(row).Selector));
     RenameField->show();
     RenameField->raise();
     RenameField->setFocus();
@@ -1013,7 +1016,7 @@ void TMainForm::BuildSourceViews() {
     BtnStyleUpdate->setStyleSheet(
         QStringLiteral("QPushButton { color: blue; font-weight: bold; }"));
     connect(BtnStyleUpdate, &QPushButton::clicked, this,
-            [this] { Run([this] { editor_.BtnStyleUpdateClick(); }); });
+            [this] { Run([this] { editor_.PushTextToPanel(); }); });
     connect(CSSMemo, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (rendering_)
             return;

@@ -131,7 +131,7 @@ private:
     void FormKeyPress();
     void BuildStyleList();
     // The sheet's text as the window shows it, in the sheet's encoding.
-    SheetCodec Codec() const { return SheetCodec(editor_.Document.Encoding); }
+    SheetCodec Codec() const { return SheetCodec(editor_.Document().Encoding); }
     void BuildSourceViews();
     void StyleRenameExecute();
     bool StyleListEvent(QObject* watched, QEvent* event);

@@ -145,9 +145,6 @@ void StyleDocument::NewCSS() {
     LineEnd = kCrLf;
     ByteOrderMark = false;
     Encoding = SheetEncoding::Utf8;
-    SelectedRow = 0;
-    CurrentStyleIndex = 0;
-    Caption = WindowCaptionFor("NoName.css");
     FileName.clear();
     Modified = false;
     FileRewritten = false;

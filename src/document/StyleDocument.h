@@ -87,7 +87,7 @@ public:
     // The items of the style list: the selectors of the records.
     std::vector<std::string> ListItems() const;
 
-    // The new-document state: the single style "Body", selected and current.
+    // The new-document state: the single style "Body".
     void NewCSS();
 
     // Appends a record with no lines and no source.
@@ -134,13 +134,10 @@ public:
     bool FileRewritten = false;
     // The file as the editor last read or wrote it; none for a new document.
     std::optional<FileStamp> DiskStamp;
-    int CurrentStyleIndex = -1; // the record whose lines are in CSSMemo
-    int SelectedRow = -1;       // the style list's selected item, -1 for none
     SheetLines SheetText;       // the file as read, or the last composed sheet
     std::string LineEnd{kCrLf}; // the line end the sheet is written with
     bool ByteOrderMark = false; // the sheet starts with a UTF-8 byte-order mark
     SheetEncoding Encoding = SheetEncoding::Utf8;
-    std::string Caption; // the main window's caption
 
 private:
     StyleRecord& At(int i);

@@ -136,7 +136,7 @@ DocumentCommands::DocumentCommands(StyleEditor& editor, UserDialogs& dialogs,
 
 std::string DocumentCommands::BackupOfDocument() const {
     // A new document has no file, so it has no backup copy either.
-    const std::string& file = editor_.Document.FileName;
+    const std::string& file = editor_.Document().FileName;
     return file.empty() ? std::string() : BackupCopyName(file);
 }
 
@@ -194,7 +194,7 @@ bool DocumentCommands::PutBackupBack(const std::string& path) {
     // Written through the file's own write, so a link, an owner or other hard links
     // stay what they were; a file that already holds the text is left alone.
     if (!FileExists(path) || ReadTextFile(path, now) || now.Raw != saved.Raw) {
-        if (auto error = WriteFileBytes(editor_.Files, path, saved.Raw)) {
+        if (auto error = WriteFileBytes(editor_.Files(), path, saved.Raw)) {
             ShowError(messages::CannotWrite(path, *error));
             return false;
         }
@@ -204,19 +204,17 @@ bool DocumentCommands::PutBackupBack(const std::string& path) {
 }
 
 bool DocumentCommands::RestoreFileFromBackup() {
-    StyleDocument& document = editor_.Document;
     const std::string backup = BackupOfDocument();
     if (backup.empty() || !FileExists(backup))
         return true;
-    if (!PutBackupBack(document.FileName))
+    if (!PutBackupBack(editor_.Document().FileName))
         return false;
-    document.FileRewritten = false;
-    document.DiskStamp = StampOf(document.FileName);
+    editor_.FileWritten(false);
     return true;
 }
 
 bool DocumentCommands::DiscardChanges() {
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     const std::string backup = BackupOfDocument();
     if (backup.empty())
         return true;
@@ -250,7 +248,7 @@ bool DocumentCommands::DiscardChanges() {
 
 std::optional<bool> DocumentCommands::MayWriteOriginalAgain() {
     const Answer answer =
-        dialogs_.Show({kCaption, messages::FileGoneOriginal(editor_.Document.FileName),
+        dialogs_.Show({kCaption, messages::FileGoneOriginal(editor_.Document().FileName),
                        MessageIcon::Exclamation, MessageButtons::YesNoCancel});
     if (answer == Answer::Cancel)
         return std::nullopt;
@@ -263,7 +261,7 @@ void DocumentCommands::ShowError(const std::string& text) {
 
 bool DocumentCommands::AskSaveCSS() {
     ContinueCommand = true;
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     if (document.Modified) {
         Answer answer = dialogs_.Show(
             {kCaption, messages::AskSave(), MessageIcon::Exclamation, MessageButtons::YesNoCancel});
@@ -318,14 +316,14 @@ void DocumentCommands::OpenFileExecute() {
 }
 
 void DocumentCommands::OpenCSSDialog() {
-    auto path = dialogs_.ChooseFileToOpen(editor_.Document.FileName);
+    auto path = dialogs_.ChooseFileToOpen(editor_.Document().FileName);
     if (path && OpenCSSFile(*path))
         return;
     ProtectOpenDocument();
 }
 
 void DocumentCommands::ProtectOpenDocument() {
-    const std::string& file = editor_.Document.FileName;
+    const std::string& file = editor_.Document().FileName;
     if (file.empty() || FileExists(BackupOfDocument()) || HeldByOtherThanAFile(BackupOfDocument()))
         return;
     // The prompt or a failed Save As left the file at its last saved text (saved,
@@ -335,7 +333,7 @@ void DocumentCommands::ProtectOpenDocument() {
     TextFileContent content;
     if (!FileExists(file) || ReadTextFile(file, content))
         return;
-    if (auto error = WriteFileBytes(editor_.Files, BackupOfDocument(), content.Raw))
+    if (auto error = WriteFileBytes(editor_.Files(), BackupOfDocument(), content.Raw))
         ShowError(messages::CannotWrite(BackupOfDocument(), *error));
 }
 
@@ -376,7 +374,7 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
     };
     // A write in place the program did not live to finish is finished first: neither
     // the question nor the reading may see the file cut.
-    if (auto error = FinishInterruptedWrite(editor_.Files, path)) {
+    if (auto error = FinishInterruptedWrite(editor_.Files(), path)) {
         ShowError(messages::CannotWrite(path, *error));
         return opened(false);
     }
@@ -415,19 +413,18 @@ bool DocumentCommands::LoadCSSFile(const std::string& path) {
         return false;
     }
     SaveLastFileNameCSS();
-    editor_.Document.Modified = false;
     return true;
 }
 
 void DocumentCommands::SaveExecute() {
-    if (editor_.Document.FileName.empty())
+    if (editor_.Document().FileName.empty())
         SaveAsExecute();
     else
         SaveCSSproc();
 }
 
 void DocumentCommands::SaveAsExecute() {
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     auto chosen = dialogs_.ChooseFileToSave(document.FileName);
     if (!chosen) {
         ContinueCommand = false;
@@ -449,7 +446,7 @@ void DocumentCommands::SaveAsExecute() {
 }
 
 void DocumentCommands::SaveAsTo(const std::string& chosen) {
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     if (FileExists(chosen) && chosen != document.FileName) {
         Answer answer = dialogs_.Show({kCaption, messages::ReplaceExisting(),
                                        MessageIcon::Exclamation, MessageButtons::YesNo});
@@ -460,14 +457,12 @@ void DocumentCommands::SaveAsTo(const std::string& chosen) {
         return;
     const std::string previous = document.FileName;
     const std::optional<FileStamp> previousStamp = document.DiskStamp;
-    if (chosen != document.FileName)
-        document.DiskStamp.reset(); // another file: the replace question was asked
-    document.FileName = chosen;
+    // Another file: the replace question was asked.
+    editor_.MoveToFile(chosen, chosen != document.FileName ? std::nullopt : previousStamp);
     if (!SaveCSSproc()) {
         // The document stays where the caption says it is, and its file, back at the
         // last saved text, gets its backup copy again.
-        document.FileName = previous;
-        document.DiskStamp = previousStamp;
+        editor_.MoveToFile(previous, previousStamp);
         ProtectOpenDocument();
     }
 }
@@ -477,7 +472,7 @@ bool DocumentCommands::SaveCSSproc() {
     std::optional<ProgressSpan> saving;
     saving.emplace(editor_.Progress(), progress::kSaving, 0);
     editor_.ComposeCSS();
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     if (ChangedByAnotherProgram(document)) {
         saving.reset();
         if (!MayWriteOverFile(document, dialogs_)) {
@@ -486,28 +481,23 @@ bool DocumentCommands::SaveCSSproc() {
         }
         saving.emplace(editor_.Progress(), progress::kSaving, 0);
     }
-    auto error = WriteSheetFiles(
-        editor_.Files, {document.FileName, BackupCopyName(document.FileName)}, document.SheetText);
+    auto error =
+        WriteSheetFiles(editor_.Files(), {document.FileName, BackupCopyName(document.FileName)},
+                        document.SheetText);
     saving.reset();
     if (error) {
         ShowError(messages::CannotWrite(document.FileName, *error));
         saveFailed_ = true;
         return false;
     }
-    document.FileRewritten = false;
-    document.DiskStamp = StampOf(document.FileName);
+    editor_.FileWritten(false);
     SaveLastFileNameCSS();
-    document.Modified = false;
+    editor_.MarkSaved();
     return true;
 }
 
 void DocumentCommands::N25Click() {
-    editor_.CSSMemo.Lines.clear();
-    ReadDeclarations(editor_.Panel, editor_.CSSMemo);
-    editor_.NestedCurrent = false;
-    // The style's text is gone: it is composed anew, though the command alone does
-    // not count as a change to save.
-    editor_.MarkCurrentEdited();
+    editor_.ClearCurrent();
 }
 
 bool DocumentCommands::FormClose() {
@@ -518,17 +508,16 @@ bool DocumentCommands::FormClose() {
 }
 
 void DocumentCommands::SaveLastFileNameCSS() {
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     FileValues values;
     values.Version = "1.0beta";
     values.PathToLastFile = document.FileName;
-    const int row = document.SelectedRow;
+    const int row = editor_.Current();
     if (row >= 0 && row < document.StyleCount())
         values.LastNameStyle = document.Record(row).Selector;
     values.PathToViewHTML = "test";
     if (auto error = settings_.WriteFileValues(values))
         ShowError(messages::CannotWriteSettings(*error));
-    document.Caption = WindowCaptionFor(document.FileName);
 }
 
 void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments) {
@@ -548,18 +537,19 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
     if (!FileExists(path))
         return;
     OpenCSSFile(path);
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     // No remembered name matches nothing, not a rule with an empty selector.
+    int remembered = editor_.Current();
     for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
         if (document.Record(i).Selector == style) {
-            document.SelectedRow = i;
+            remembered = i;
             break;
         }
     }
     // The rule the open has just read into the panel is not read a second time, as after
     // an open from the menu: a rule of millions of bytes would take as long again.
-    if (document.SelectedRow != document.CurrentStyleIndex || editor_.CSSMemo.Edited)
-        editor_.ListTagClick();
+    if (remembered != editor_.Current() || editor_.Memo().Edited)
+        editor_.Select(remembered);
 }
 
 } // namespace tesselo

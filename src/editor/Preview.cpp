@@ -8,27 +8,35 @@
 namespace tesselo {
 
 Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
-    : editor_(editor), browser_(browser), dialogs_(dialogs) {}
+    : editor_(editor), browser_(browser), dialogs_(dialogs) {
+    observer_ = editor_.Observe([this](const SessionChange& change) {
+        if (change.Refreshes)
+            NotifyChange();
+    });
+}
+
+Preview::~Preview() {
+    editor_.Forget(observer_);
+}
 
 void Preview::RefreshViewExecute() {
-    // Composing starts with the select operation, which commits the text view first.
+    // Composing commits the text view first.
     editor_.ComposeCSS();
-    const std::string& file = editor_.Document.FileName;
+    const StyleDocument& document = editor_.Document();
+    const std::string& file = document.FileName;
     if (file.empty() || (!FileExists(file) && !MayWriteAgain(file)))
         return;
     notAgain_.clear();
-    if (!MayWriteOverFile(editor_.Document, dialogs_))
+    if (!MayWriteOverFile(document, dialogs_))
         return;
     // Rewritten on every refresh, so it is not waited onto the disk like a save; the
     // replacement is still atomic.
-    if (auto error =
-            WriteSheetText(editor_.Files, file, editor_.Document.SheetText, WriteMode::Quick)) {
+    if (auto error = WriteSheetText(editor_.Files(), file, document.SheetText, WriteMode::Quick)) {
         dialogs_.Show({"Tesselo", messages::CannotWrite(file, *error), MessageIcon::Error,
                        MessageButtons::Ok});
         return;
     }
-    editor_.Document.FileRewritten = true;
-    editor_.Document.DiskStamp = StampOf(file);
+    editor_.FileWritten(true);
     if (PreviewShowing)
         browser_.Reload();
 }
@@ -37,14 +45,14 @@ bool Preview::MayWriteAgain(const std::string& file) {
     std::error_code ec;
     // Something else than a file in its place (a folder) is left alone.
     if (std::filesystem::exists(std::filesystem::symlink_status(file, ec)) ||
-        (file == notAgain_ && editor_.Document.DiskStamp == notAgainStamp_))
+        (file == notAgain_ && editor_.Document().DiskStamp == notAgainStamp_))
         return false;
     const Answer answer = dialogs_.Show(
         {"Tesselo", messages::FileGone(file), MessageIcon::Exclamation, MessageButtons::YesNo});
     if (answer == Answer::Yes)
         return true;
     notAgain_ = file;
-    notAgainStamp_ = editor_.Document.DiskStamp;
+    notAgainStamp_ = editor_.Document().DiskStamp;
     return false;
 }
 

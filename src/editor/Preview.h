@@ -15,7 +15,12 @@ namespace tesselo {
 
 class Preview {
 public:
+    // Follows the session: a change the page should see refreshes it when automatic
+    // refresh is on.
     Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs);
+    ~Preview();
+    Preview(const Preview&) = delete;
+    Preview& operator=(const Preview&) = delete;
 
     void RefreshViewExecute();
     // Change notification: refreshes when automatic refresh is on.
@@ -50,6 +55,7 @@ private:
     StyleEditor& editor_;
     Browser& browser_;
     UserDialogs& dialogs_;
+    int observer_ = 0;
     std::string notAgain_;
     std::optional<FileStamp> notAgainStamp_;
 };

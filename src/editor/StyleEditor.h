@@ -1,8 +1,9 @@
 #pragma once
 
-// The editing session without a window: the document, the current-style text view
-// (CSSMemo) and the panel's editor state, with the operations that tie them together.
-// The window shows this state and forwards its events here.
+// The editing session without a window: the open document, the current rule's text
+// view (CSSMemo), the panel's property set and the one current index. Its operations
+// are the only road for each kind of change, and each change is announced once to the
+// session's observers: the window shows it, the preview follows it.
 
 #include "document/FileReplacer.h"
 #include "document/SheetReader.h"
@@ -10,8 +11,11 @@
 #include "mapping/PropertySet.h"
 #include "mapping/TextView.h"
 
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tesselo {
 
@@ -21,65 +25,152 @@ struct LoadFailure {
     ReadRefusal Refusal = ReadRefusal::None;
 };
 
+// What a panel control's change did.
+struct PanelEffects {
+    bool Modifies = false;  // a change to save: the document is modified, the rule edited
+    bool Writes = false;    // the rule's text is written anew from the property set
+    bool Refreshes = false; // the page follows it (automatic refresh)
+};
+
+// One announced change.
+struct SessionChange {
+    enum class Kind {
+        Select,   // another rule is current (or the same one read again)
+        Type,     // typing into the text view
+        Panel,    // a panel control
+        PushText, // the text view pushed into the panel
+        Rename,
+        Remove,
+        Move,
+        Sort,
+        NewRule,
+        Clear,    // the current rule's text cleared
+        Document, // a document opened or made new: everything is new
+        Disk,     // the file was written or renamed; the rules are as they were
+    };
+    Kind What;
+    int Row = -1;             // the current rule after the change
+    bool Refreshes = false;   // the page should follow
+    bool TextWritten = false; // the text view was written anew from the property set
+};
+
 class StyleEditor {
 public:
     // Every write of the session and of its commands goes through `files`.
     explicit StyleEditor(FileReplacer& files, const LineList& installedFamilies = {});
 
+    // Each change is announced once to every observer, in the order they came. An
+    // observer that goes before the session forgets itself by the number it was given.
+    using Observer = std::function<void(const SessionChange&)>;
+    int Observe(Observer observer);
+    void Forget(int observer);
+
+    const StyleDocument& Document() const { return document_; }
+    const TextView& Memo() const { return memo_; }
+    const PropertySet& Panel() const { return panel_; }
+    FileReplacer& Files() const { return files_; }
+    // The rule whose text is in the text view and in the panel; -1 for none.
+    int Current() const { return current_; }
+    bool HasCurrentStyle() const { return current_ >= 0 && current_ < document_.StyleCount(); }
+    // The current rule holds nested rules: its text is edited as text only.
+    bool NestedCurrent() const { return nested_; }
+    // The window's caption: the file's name; "NoName.css" for a new document, nothing
+    // before the first document.
+    std::string Caption() const;
+
     // Stores the text view into the current record. The record counts as edited when
-    // the user changed it: by hand in the text view or through the panel.
-    void CommitStep();
+    // the user changed it: by hand in the text view or through the panel. Nothing is
+    // announced: the rules show no difference.
+    void CommitText();
 
-    // The select operation: commit, load the selected row's lines into the text view,
-    // make it current and read it into the panel. A record that holds nested rules is
-    // shown as it is, with the panel reset and out of use. Does nothing in an empty
-    // document.
-    void ListTagClick();
-    void SelectRow(int row);
+    // Commits, then makes `row` current: its lines go into the text view and are read
+    // into the panel. A record that holds nested rules is shown as it is, with the
+    // panel reset and out of use. A row out of range selects the first; does nothing
+    // in an empty document.
+    void Select(int row);
+    // Reads the current rule again (a click on the row that is already current).
+    void Reselect() { Select(current_); }
 
-    // The user changed the current style (a panel control, a text pushed into the
-    // panel): the document is modified and the current record edited.
-    void UserChangedStyle();
-    // The current record is written anew from now on, without the document counting
-    // as modified (a panel control whose change the ask-to-save prompt does not see).
-    void MarkCurrentEdited();
-
-    // The text view pushed into the panel: the document is modified, the record edited,
-    // and the select operation stores the text and reads it back.
-    void BtnStyleUpdateClick();
-
-    // Whether a record is current: the text view then holds its text and takes typing.
-    bool HasCurrentStyle() const;
     // The user typed into the text view: it holds the lines, and the change counts as
     // any change of the style. Without a current record nothing is taken.
-    void CSSMemoTyped(LineList lines);
+    void TypeText(LineList lines);
+    // The text view pushed into the panel: the document is modified, the record edited,
+    // the text stored and read back.
+    void PushTextToPanel();
 
-    // Composes the whole sheet into the document's SheetText, after the select
-    // operation has stored the text view.
+    // The panel's controls change the property set in place and then say, through
+    // ApplyPanelChange, what the change did; nothing else writes the set. A rule with
+    // nested rules is not the panel's: a change that would modify or write it then
+    // does nothing.
+    PropertySet& PanelToChange() { return panel_; }
+    void ApplyPanelChange(PanelEffects effects);
+    // The sheet's encoding, for the captions the panel shows.
+    void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
+
+    // The style list's operations. Rows and records move together; a record's source
+    // and edited mark travel with it, so moving a rule never rewrites it.
+    void AddRule(const std::string& selector);
+    void Rename(int row, const std::string& selector);
+    // Removes the current rule, its working text with it; the next one is current.
+    void RemoveCurrent();
+    // The current rule moves so that it ends at row `to`.
+    void MoveCurrent(int to);
+    // Sorts the rules with a stable sort by `less` over their selectors.
+    void Sort(const std::function<bool(const std::string&, const std::string&)>& less);
+    // The current record is written anew from now on, without the document counting
+    // as modified.
+    void MarkCurrentEdited();
+    // The current rule's text is gone: it is composed anew, though the command alone
+    // does not count as a change to save.
+    void ClearCurrent();
+
+    // Composes the whole sheet into the document's SheetText, after committing the text
+    // view; the panel is not read back.
     void ComposeCSS();
 
     // The new document: the single empty style "Body", a reset panel.
     void NewCSS();
-
+    // The same before a file is opened at start-up: the caption names no file.
+    void StartBlank();
     // Opens a style sheet: reads it into a new document first and swaps it in only on
     // success, so a failure leaves the open document exactly as it was. The backup
     // copy is written before the swap when asked for, after the temporary files a
     // crashed write left of the sheet are removed; a failed write also changes
     // nothing. Without the backup copy nothing on disk is touched.
     std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
+    // Takes a document made elsewhere as the open one, unmodified, with no rule current
+    // yet: the first select commits nothing.
+    void TakeDocument(StyleDocument document);
+
+    // The file on disk: written by a refresh (`byRefresh`) or by saving, the file now
+    // as the session last wrote it.
+    void FileWritten(bool byRefresh);
+    // Saved: nothing is left to save.
+    void MarkSaved();
+    // The document belongs to another file from now on, last written as `stamp`.
+    void MoveToFile(const std::string& path, std::optional<FileStamp> stamp);
 
     // Where opening and composing tell how far they are; nobody until told.
     void UseProgress(ProgressReport& progress) { progress_ = &progress; }
     ProgressReport& Progress() const { return *progress_; }
 
-    StyleDocument Document;
-    TextView CSSMemo;
-    PropertySet Panel;
-    FileReplacer& Files;
-    // The current record holds nested rules: its text is edited as text only.
-    bool NestedCurrent = false;
-
 private:
+    // Loads `row` without committing what the text view holds.
+    void Load(int row);
+    void UserChangedStyle();
+    void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false);
+    // A document swapped in: nothing of the previous one is current or committed.
+    void Opened();
+
+    StyleDocument document_;
+    TextView memo_;
+    PropertySet panel_;
+    FileReplacer& files_;
+    int current_ = -1;
+    bool nested_ = false;
+    bool untitledNamed_ = true; // a new document is called "NoName.css" in the caption
+    std::vector<std::pair<int, Observer>> observers_;
+    int lastObserver_ = 0;
     ProgressReport* progress_ = &NoProgress();
 };
 

@@ -44,22 +44,12 @@ std::string UnitButtonName(int index) {
 PanelHandlers::PanelHandlers(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices)
     : editor_(editor), dialogs_(dialogs), choices_(choices) {}
 
-void PanelHandlers::Changed(bool modified, bool write, bool notify) {
-    if (editor_.NestedCurrent)
-        return;
-    if (modified)
-        editor_.UserChangedStyle();
-    else if (write)
-        editor_.MarkCurrentEdited(); // or the rewritten text would never reach the file
-    if (write)
-        WriteDeclarations(Panel(), editor_.CSSMemo);
-    if (notify)
-        NotifyChange();
+void PanelHandlers::Changed(PanelEffects effects) {
+    editor_.ApplyPanelChange(effects);
 }
 
 void PanelHandlers::NotifyChange() {
-    if (OnNotifyChange)
-        OnNotifyChange();
+    editor_.ApplyPanelChange({.Refreshes = true});
 }
 
 // ---------------------------------------------------------------------------
@@ -67,7 +57,7 @@ void PanelHandlers::NotifyChange() {
 
 std::string PanelHandlers::ShownText(Length field) const {
     const auto& typed = typed_[static_cast<size_t>(field)];
-    return typed ? *typed : editor_.Panel[field].Text;
+    return typed ? *typed : editor_.Panel()[field].Text;
 }
 
 void PanelHandlers::TEditTextEdited(Length field, std::string text) {
@@ -113,12 +103,12 @@ void PanelHandlers::TEditKeyUp(Length field) {
         if (!value || value->What == TypedLength::Kind::Number)
             return;
         TakeTyped(field, *value);
-        Changed(false, true, false);
+        Changed({.Writes = true});
         return;
     }
     Panel()[field].Whole = RoundHalfEven(ReadDecimal(Panel()[field].Text));
     UnitForNumber(field);
-    Changed(false, true, false);
+    Changed({.Writes = true});
 }
 
 void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
@@ -153,7 +143,7 @@ bool PanelHandlers::TEditExit(Length field) {
                     spinners_[static_cast<size_t>(field)] =
                         std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
             }
-            Changed(false, true, false);
+            Changed({.Writes = true});
             return true;
         }
     }
@@ -177,7 +167,7 @@ bool PanelHandlers::TEditExit(Length field) {
         f.Set = false;
     }
     UnitForNumber(field);
-    Changed(false, true, false);
+    Changed({.Writes = true});
     return true;
 }
 
@@ -195,12 +185,12 @@ void PanelHandlers::TEditDblClick(Length field) {
     typed.reset();
     f.Text.clear();
     f.Set = false;
-    Changed(heldText, true, true);
+    Changed({.Modifies = heldText, .Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::TEditClick(Length field) {
     Panel()[field].Set = true;
-    Changed(true, false, false);
+    Changed({.Modifies = true});
 }
 
 void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
@@ -252,8 +242,8 @@ void PanelHandlers::TButton_MouseDown(int unitButton, const Rect& button, int cl
 
 const std::string& PanelHandlers::UnitCaption(int unitButton) const {
     if (unitButton == kFontSizeUnitButton)
-        return editor_.Panel.FontSizeUnit;
-    return editor_.Panel.Lengths[static_cast<size_t>(unitButton)].Unit;
+        return editor_.Panel().FontSizeUnit;
+    return editor_.Panel().Lengths[static_cast<size_t>(unitButton)].Unit;
 }
 
 void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
@@ -270,7 +260,7 @@ void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
         unitless_[static_cast<size_t>(target)] = unit.empty();
     }
     Chooser.Close();
-    Changed(false, true, false);
+    Changed({.Writes = true});
 }
 
 // ---------------------------------------------------------------------------
@@ -291,7 +281,7 @@ void PanelHandlers::FontTypeChange(int item, std::string text) {
         p.FontType2Enabled = false;
     }
     FontOffOptionTimerOn = true;
-    Changed(true, false, false);
+    Changed({.Modifies = true});
 }
 
 void PanelHandlers::FontType2Change(int item, std::string text) {
@@ -300,7 +290,7 @@ void PanelHandlers::FontType2Change(int item, std::string text) {
     p.FontType2.Text = std::move(text);
     p.FontType2.Set = item >= 1;
     FontOffOptionTimerOn = true;
-    Changed(true, false, false);
+    Changed({.Modifies = true});
 }
 
 void PanelHandlers::FontWeightChange(int item, std::string text) {
@@ -310,7 +300,7 @@ void PanelHandlers::FontWeightChange(int item, std::string text) {
     p.FontWeight.Set = item >= 1;
     p.FontBold = item == 2;
     FontOffOptionTimerOn = true;
-    Changed(true, false, false);
+    Changed({.Modifies = true});
 }
 
 void PanelHandlers::FontSizeChange(int item, std::string text) {
@@ -337,18 +327,18 @@ void PanelHandlers::FontSizeChange(int item, std::string text) {
     } else {
         p.FontSize.Set = true;
     }
-    Changed(true, true, true);
+    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
 }
 
 std::string PanelHandlers::ShownFontSize() const {
-    return sizeTyped_ ? *sizeTyped_ : editor_.Panel.FontSize.Text;
+    return sizeTyped_ ? *sizeTyped_ : editor_.Panel().FontSize.Text;
 }
 
 std::string PanelHandlers::ShownFamily(int box) const {
     const auto& typed = familyTyped_[static_cast<size_t>(box)];
     if (typed)
         return *typed;
-    return box == 0 ? editor_.Panel.FontType.Text : editor_.Panel.FontType2.Text;
+    return box == 0 ? editor_.Panel().FontType.Text : editor_.Panel().FontType2.Text;
 }
 
 void PanelHandlers::FontFamilyTyped(int box, std::string text) {
@@ -388,7 +378,7 @@ void PanelHandlers::FontFamilyConfirmed(int box) {
     if (box == 0)
         p.FontType2Enabled = true;
     FontOffOptionTimerOn = true;
-    Changed(true, false, false);
+    Changed({.Modifies = true});
 }
 
 void PanelHandlers::FontTypeDblClick() {
@@ -407,7 +397,7 @@ void PanelHandlers::FontOffOptionTimerTimer() {
     if (OnFocusAway)
         OnFocusAway();
     FontOffOptionTimerOn = false;
-    Changed(false, true, true);
+    Changed({.Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::FontBoldClick(bool down) {
@@ -416,7 +406,7 @@ void PanelHandlers::FontBoldClick(bool down) {
     p.FontWeight.ItemIndex = down ? 2 : 0;
     p.FontWeight.Text = p.Items.FontWeight[static_cast<size_t>(p.FontWeight.ItemIndex)];
     p.FontWeight.Set = down;
-    Changed(true, true, true);
+    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
 }
 
 // ---------------------------------------------------------------------------
@@ -454,7 +444,7 @@ void PanelHandlers::ColorClick(ColorSwatch swatch) {
     fields.Swatch = *chosen;
     fields.Check = true;
     fields.Text.clear(); // the colour chosen replaces a colour written as text
-    Changed(true, true, true);
+    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::ColorCheckClick(ColorSwatch swatch, bool checked) {
@@ -471,14 +461,14 @@ void PanelHandlers::OpenBackGroundClick() {
     if (std::optional<std::string> path = choices_.ChooseBackgroundPicture()) {
         PropertySet& p = Panel();
         // The page finds the picture beside its sheet, wherever the site is served.
-        const std::string written = PicturePathForSheet(*path, editor_.Document.FileName);
+        const std::string written = PicturePathForSheet(*path, editor_.Document().FileName);
         p.BackGroundAttPath = captions::InEncoding(written, p.Encoding);
         p.BackGroundImageText.clear();
         const std::string caption = PictureCaption(p.BackGroundAttPath);
         p.BackGroundAttCaption = caption.substr(caption.find_last_of('/') + 1);
         p.BackGroundAttEnabled = true;
         BackGroundAttCheckClick(true);
-        Changed(false, true, false);
+        Changed({.Writes = true});
     }
     if (OnFocusAway)
         OnFocusAway();
@@ -486,7 +476,7 @@ void PanelHandlers::OpenBackGroundClick() {
 
 void PanelHandlers::BackGroundAttCheckClick(bool checked) {
     Panel().BackGroundAttCheck = checked; // the fifteen picture buttons follow it
-    Changed(false, true, false);
+    Changed({.Writes = true});
 }
 
 // ---------------------------------------------------------------------------
@@ -495,7 +485,7 @@ void PanelHandlers::BackGroundAttCheckClick(bool checked) {
 void PanelHandlers::AllSpButMouseClick(Keyword button) {
     Panel().Toggle(button);
     Panel().Text(Info(button).Group).clear(); // a button's keyword replaces the text
-    Changed(true, true, true);
+    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::BorderSideClick(BorderSide side) {
@@ -503,7 +493,7 @@ void PanelHandlers::BorderSideClick(BorderSide side) {
 }
 
 void PanelHandlers::AllMouseUp() {
-    Changed(true, true, true);
+    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
 }
 
 bool PanelHandlers::FormKeyPress(bool enter, FocusOwner focus) {

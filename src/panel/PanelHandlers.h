@@ -35,8 +35,6 @@ class PanelHandlers {
 public:
     PanelHandlers(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices);
 
-    // Change notification; the window refreshes the preview when automatic refresh is on.
-    std::function<void()> OnNotifyChange;
     // Takes the keyboard focus away from the control being edited (to ZF).
     std::function<void()> OnFocusAway;
     // Ends what the mouse is doing (a held spinner) before a message box opens.
@@ -108,10 +106,9 @@ public:
     Color LastChosenColor{0, 0, 0};
 
 private:
-    // The one road of a change: the document modified (or the record only written anew),
-    // the writer, the notification. A record with nested rules is not the panel's.
-    void Changed(bool modified, bool write, bool notify);
-    PropertySet& Panel() { return editor_.Panel; }
+    // The one road of a change: the session's panel operation.
+    void Changed(PanelEffects effects);
+    PropertySet& Panel() { return editor_.PanelToChange(); }
     void ShowNumberError(const std::string& text, WholeError error);
     void TakeTyped(Length field, const TypedLength& typed);
     void UnitForNumber(Length field);

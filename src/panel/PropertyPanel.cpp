@@ -97,10 +97,10 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     };
     // Until the window gives the sheet's codec: the encoding the property set holds.
     decode_ = [this](std::string_view bytes) {
-        return FromUtf8(captions::ToUtf8(bytes, editor_.Panel.Encoding));
+        return FromUtf8(captions::ToUtf8(bytes, editor_.Panel().Encoding));
     };
     encode_ = [this](const QString& text) {
-        return captions::InEncoding(text.toStdString(), editor_.Panel.Encoding);
+        return captions::InEncoding(text.toStdString(), editor_.Panel().Encoding);
     };
 
     BuildToolBars();
@@ -149,10 +149,6 @@ PropertyPanel::~PropertyPanel() = default;
 
 void PropertyPanel::SetFocusTarget(QWidget* target) {
     handlers_->OnFocusAway = [target] { target->setFocus(); };
-}
-
-void PropertyPanel::SetNotifyChange(std::function<void()> notify) {
-    handlers_->OnNotifyChange = std::move(notify);
 }
 
 void PropertyPanel::SetTextCodec(Decoder decode, Encoder encode) {
@@ -256,7 +252,7 @@ void PropertyPanel::BuildToolBars() {
 }
 
 void PropertyPanel::FillFontBoxes() {
-    const FontItems& items = editor_.Panel.Items;
+    const FontItems& items = editor_.Panel().Items;
     rendering_ = true;
     for (auto [box, list] :
          {std::pair{fontType_, &items.FontType}, std::pair{fontType2_, &items.FontType2},
@@ -272,7 +268,7 @@ void PropertyPanel::FillFontBoxes() {
         box->view()->setMinimumWidth(widest + 2 * box->view()->frameWidth() + 24);
     }
     rendering_ = false;
-    itemsEncoding_ = editor_.Panel.Encoding;
+    itemsEncoding_ = editor_.Panel().Encoding;
 }
 
 QComboBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QToolBar* bar) {
@@ -577,7 +573,7 @@ QCheckBox* PropertyPanel::PictureCheck(QWidget* parent) {
 // Showing the state
 
 void PropertyPanel::Render() {
-    const PropertySet& p = editor_.Panel;
+    const PropertySet& p = editor_.Panel();
     if (itemsEncoding_ != p.Encoding)
         FillFontBoxes();
     rendering_ = true;

@@ -68,9 +68,8 @@ public:
     QTabWidget* Pages() const { return pages_; }      // TABPANEL
     PanelHandlers& Handlers() { return *handlers_; }
 
-    // Where the focus goes to leave a field; change notification.
+    // Where the focus goes to leave a field.
     void SetFocusTarget(QWidget* target);
-    void SetNotifyChange(std::function<void()> notify);
     // How the panel's texts, held in the sheet's encoding, become the widgets' text and
     // back: the window gives the sheet's codec, as its text views use.
     using Decoder = std::function<QString(std::string_view)>;

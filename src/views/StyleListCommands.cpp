@@ -1,8 +1,5 @@
 #include "views/StyleListCommands.h"
 
-#include <algorithm>
-#include <numeric>
-
 namespace tesselo {
 
 namespace messages {
@@ -64,16 +61,17 @@ bool SameStyleName(std::string_view a, std::string_view b) {
     return EqualsIgnoringAsciiCase(a, b);
 }
 
-StyleListCommands::StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs,
+StyleListCommands::StyleListCommands(StyleEditor& editor, UserDialogs& dialogs,
                                      NameConverter nameInMessages)
-    : editor_(editor), preview_(preview), dialogs_(dialogs),
+    : editor_(editor), dialogs_(dialogs),
       nameInMessages_(nameInMessages ? std::move(nameInMessages)
                                      : [](std::string_view name) { return std::string(name); }) {}
 
 std::string StyleListCommands::StyleNameList() const {
     std::string list;
-    for (int i = 0; i < editor_.Document.StyleCount(); ++i)
-        list += " " + editor_.Document.Record(i).Selector;
+    const StyleDocument& document = editor_.Document();
+    for (int i = 0; i < document.StyleCount(); ++i)
+        list += " " + document.Record(i).Selector;
     return list;
 }
 
@@ -83,26 +81,23 @@ void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
     std::string name = selectorResult;
     if (const size_t amp = name.find('&'); amp != std::string::npos)
         name.erase(amp, 1);
-    StyleDocument& document = editor_.Document;
+    const StyleDocument& document = editor_.Document();
     int equal = -1;
     for (int i = 0; i < document.StyleCount(); ++i)
         if (SameStyleName(document.Record(i).Selector, name))
             equal = i;
     if (equal < 0) {
-        document.AddStyleRecord(name);
-        document.SelectedRow = document.StyleCount() - 1;
-        document.Modified = true;
-    } else {
-        dialogs_.Show({"Tesselo V1.0 beta", messages::StyleExists(nameInMessages_(name)),
-                       MessageIcon::None, MessageButtons::Ok});
-        document.SelectedRow = equal;
+        editor_.AddRule(name);
+        return;
     }
-    editor_.ListTagClick();
+    dialogs_.Show({"Tesselo V1.0 beta", messages::StyleExists(nameInMessages_(name)),
+                   MessageIcon::None, MessageButtons::Ok});
+    editor_.Select(equal);
 }
 
 bool StyleListCommands::RenameStyle(const std::string& text) {
-    StyleDocument& document = editor_.Document;
-    const int row = document.SelectedRow;
+    const StyleDocument& document = editor_.Document();
+    const int row = editor_.Current();
     if (row < 0 || row >= document.StyleCount())
         return false;
     if (!SelectorStandsAlone(text)) {
@@ -117,81 +112,32 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
             return false;
         }
     }
-    document.SetSelector(row, text);
-    Changed();
+    editor_.Rename(row, text);
     return true;
 }
 
 void StyleListCommands::StyleDeleteExecute() {
-    StyleDocument& document = editor_.Document;
-    const int current = document.CurrentStyleIndex;
-    if (document.StyleCount() <= 1 || current < 0 || current >= document.StyleCount())
-        return;
-    // The working text of the deleted style goes with it.
-    document.RemoveRecord(current);
-    SelectWithoutCommit(std::min(current, document.StyleCount() - 1));
-    editor_.ListTagClick();
-    Changed();
+    editor_.RemoveCurrent();
 }
 
 void StyleListCommands::StyleUpExecute() {
-    const int current = editor_.Document.CurrentStyleIndex;
-    if (current > 0)
-        MoveCurrent(current - 1), Changed();
+    if (editor_.Current() > 0)
+        editor_.MoveCurrent(editor_.Current() - 1);
 }
 
 void StyleListCommands::StyleDownExecute() {
-    const int current = editor_.Document.CurrentStyleIndex;
-    if (current >= 0 && current + 1 < editor_.Document.StyleCount())
-        MoveCurrent(current + 1), Changed();
+    if (editor_.HasCurrentStyle())
+        editor_.MoveCurrent(editor_.Current() + 1);
 }
 
+// A new order is a change, as up and down are; a row past the last moves nothing.
 void StyleListCommands::DropOnRow(int row) {
-    StyleDocument& document = editor_.Document;
-    const int current = document.CurrentStyleIndex;
-    if (current < 0)
-        return;
-    if (row >= 0 && row < document.StyleCount() && row != current) {
-        MoveCurrent(row);
-        Changed(); // a new order is a change, as up and down are
-    } else {
-        document.SelectedRow = current;
-    }
+    editor_.MoveCurrent(row);
 }
 
 void StyleListCommands::StyleSortedExecute(
     const std::function<bool(const std::string&, const std::string&)>& less) {
-    StyleDocument& document = editor_.Document;
-    std::vector<int> order(static_cast<size_t>(document.StyleCount()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return less(document.Record(a).Selector, document.Record(b).Selector);
-    });
-    const int current = document.CurrentStyleIndex;
-    document.ApplyOrder(order);
-    if (current >= 0) {
-        const int now =
-            static_cast<int>(std::find(order.begin(), order.end(), current) - order.begin());
-        document.CurrentStyleIndex = document.SelectedRow = now;
-    }
-    Changed();
-}
-
-void StyleListCommands::SelectWithoutCommit(int row) {
-    editor_.Document.CurrentStyleIndex = -1;
-    editor_.Document.SelectedRow = row;
-}
-
-void StyleListCommands::MoveCurrent(int to) {
-    StyleDocument& document = editor_.Document;
-    // The working text stays in the view and follows its style.
-    document.MoveRecord(document.CurrentStyleIndex, to);
-    document.CurrentStyleIndex = document.SelectedRow = to;
-}
-
-void StyleListCommands::Changed() {
-    editor_.Document.Modified = true;
-    preview_.NotifyChange();
+    editor_.Sort(less);
 }
 
 } // namespace tesselo

@@ -6,7 +6,6 @@
 // moving a rule never rewrites it.
 
 #include "document/UserDialogs.h"
-#include "editor/Preview.h"
 #include "editor/StyleEditor.h"
 
 #include <functional>
@@ -19,8 +18,7 @@ public:
     // Messages are UTF-8; `nameInMessages` turns a style's name, in the sheet's bytes,
     // into UTF-8 for them.
     using NameConverter = std::function<std::string(std::string_view)>;
-    StyleListCommands(StyleEditor& editor, Preview& preview, UserDialogs& dialogs,
-                      NameConverter nameInMessages = {});
+    StyleListCommands(StyleEditor& editor, UserDialogs& dialogs, NameConverter nameInMessages = {});
 
     // What the selector builder is given: a space in front of every row's name.
     std::string StyleNameList() const;
@@ -43,13 +41,7 @@ public:
     StyleSortedExecute(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
-    // The selection goes to the row without the text view being stored back.
-    void SelectWithoutCommit(int row);
-    void MoveCurrent(int to);
-    void Changed();
-
     StyleEditor& editor_;
-    Preview& preview_;
     UserDialogs& dialogs_;
     NameConverter nameInMessages_;
 };

@@ -8,6 +8,7 @@
 #include "platform/QtText.h"
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 #include "views/SourceViews.h"
 
@@ -115,7 +116,7 @@ TEST_F(MainWindow, RememberedStyle_IsSelectedByExactCase) {
     settings.File = FileValues{"1.0beta", path, "h1", "test"};
     auto form = Make();
     EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
-    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
+    EXPECT_EQ(form->Editor().Current(), 1);
 }
 
 TEST_F(MainWindow, BackupCopyAtStartUp_AsksFirstAndCancelKeepsTheNewDocument) {
@@ -250,7 +251,7 @@ TEST_F(MainWindow, CloseWithChangesAnsweredCancel_StaysOpenAndWritesNothing) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
-    form->Editor().Document.Modified = true;
+    testing::Modify(form->Editor());
     dialogs.Answers = {Answer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
@@ -277,7 +278,7 @@ TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
     Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; color: BLUE;"));
-    EXPECT_EQ(form->Editor().Document.Record(0).Lines(), (LineList{"cursor: wait;"}));
+    EXPECT_EQ(form->Editor().Document().Record(0).Lines(), (LineList{"cursor: wait;"}));
     Control<QListWidget>(*form, "ListTag")->setCurrentRow(0);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("/* Properties without support of this version Tesselo */\n"
@@ -315,12 +316,12 @@ TEST_F(MainWindow, ClickOnTheSelectedRule_ReadsTheTypedTextIntoThePanel) {
                           rect.center());
     };
     click(1);
-    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 1);
+    EXPECT_EQ(form->Editor().Current(), 1);
     Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color : lime"));
     click(1);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; color: LIME;"));
-    EXPECT_EQ(form->Editor().Panel.FontColor, (Color{0x00, 0xFF, 0x00}));
+    EXPECT_EQ(form->Editor().Panel().FontColor, (Color{0x00, 0xFF, 0x00}));
 }
 
 TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
@@ -397,10 +398,10 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
     browser.Calls.clear();
     form->Action(ActionId::RefreshView)->trigger();
-    // The typed text is committed as typed; the panel re-reads it into the view.
+    // The typed text is committed as typed and stays in the view as the user left it.
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
-              QStringLiteral("; color: BLUE;"));
+              QStringLiteral("color: blue;"));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "h1 { color: red }\n");
     EXPECT_TRUE(browser.Calls.empty());
 
@@ -408,7 +409,7 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
     form->Action(ActionId::RefreshView)->trigger();
     EXPECT_EQ(browser.Calls.back(), "reload");
-    EXPECT_TRUE(form->Editor().Document.Modified);
+    EXPECT_TRUE(form->Editor().Document().Modified);
 }
 
 TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
@@ -418,7 +419,7 @@ TEST_F(MainWindow, TypingIntoTheStyleView_IsAChangeThatClosingAsksAbout) {
     form->show();
     ASSERT_FALSE(Control<QPlainTextEdit>(*form, "CSSMemo")->isReadOnly());
     QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "x");
-    EXPECT_TRUE(form->Editor().Document.Modified);
+    EXPECT_TRUE(form->Editor().Document().Modified);
 
     dialogs.Answers = {Answer::Cancel};
     EXPECT_FALSE(form->close());
@@ -435,7 +436,7 @@ TEST_F(MainWindow, TypingInTheStyleView_KeepsNoBreakSpacesItDidNotTouch) {
     form->show();
     QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "x");
     std::string typed;
-    for (const auto& line : form->Editor().CSSMemo.Lines)
+    for (const auto& line : form->Editor().Memo().Lines)
         typed += line + "\n";
     EXPECT_NE(typed.find("\"\xC2\xA0\xC2\xA0\""), std::string::npos) << typed;
     EXPECT_EQ(typed.find("\xC2 "), std::string::npos) << typed;
@@ -449,7 +450,7 @@ TEST_F(MainWindow, SheetWithoutRules_StyleViewTakesNoTyping_SaveKeepsTheFile) {
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->isReadOnly());
     QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "color: red;");
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
-    EXPECT_FALSE(form->Editor().Document.Modified);
+    EXPECT_FALSE(form->Editor().Document().Modified);
     form->Action(ActionId::Save)->trigger();
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), text);
@@ -734,13 +735,13 @@ TEST_F(MainWindow, SaveAndNewActions_RunTheFileCommandsAndShowTheResult) {
     auto form = Make({path});
     form->show();
     Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
-    form->Editor().Document.Modified = true;
+    testing::Modify(form->Editor());
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), "h1 {\ncolor: blue;\n}\n");
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), ReadBytes(path));
-    EXPECT_FALSE(form->Editor().Document.Modified);
+    EXPECT_FALSE(form->Editor().Document().Modified);
 
-    form->Editor().Document.Modified = true;
+    testing::Modify(form->Editor());
     dialogs.Answers = {Answer::No};
     form->Action(ActionId::New)->trigger();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - NoName.css"));
@@ -754,8 +755,8 @@ TEST_F(MainWindow, ClearStyle_EmptiesTheViewWithoutMarkingTheDocument) {
     auto form = Make({path});
     form->Action(ActionId::N25)->trigger();
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
-    EXPECT_FALSE(form->Editor().Document.Modified);
-    EXPECT_FALSE(form->Editor().Panel.FontColorCheck);
+    EXPECT_FALSE(form->Editor().Document().Modified);
+    EXPECT_FALSE(form->Editor().Panel().FontColorCheck);
 }
 
 TEST(AboutBox, ShowsTheProgramAndItsLinks) {
@@ -936,8 +937,8 @@ TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
     form->Action(ActionId::NewStyle)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"h1", "H2"}));
     EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
-    EXPECT_TRUE(form->Editor().Document.Modified);
-    form->Editor().Document.Modified = false;
+    EXPECT_TRUE(form->Editor().Document().Modified);
+    form->Editor().MarkSaved();
 }
 
 TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
@@ -994,12 +995,12 @@ TEST_F(StyleListWindow, DraggingMovesTheCurrentStyleToTheRowDroppedOn) {
     EXPECT_TRUE(move.isAccepted());
     EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3)
         << "the row under the pointer is highlighted";
-    EXPECT_EQ(form->Editor().Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(form->Editor().Current(), 0);
     QDropEvent drop(QPointF(onRow3), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &drop);
     EXPECT_EQ(Items(*form), (QStringList{"r1", "r2", "r3", "r0", "r4"}));
     EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3);
-    EXPECT_TRUE(form->Editor().Document.Modified) << "the new order is to be saved";
+    EXPECT_TRUE(form->Editor().Document().Modified) << "the new order is to be saved";
 
     // Text dragged from elsewhere is refused.
     QMimeData text;
@@ -1023,7 +1024,7 @@ TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
     form->Action(ActionId::StyleDelete)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
     EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
-    form->Editor().Document.Modified = false;
+    form->Editor().MarkSaved();
 }
 
 } // namespace
@@ -1050,8 +1051,8 @@ TEST_F(SourceViewsWindow, AHandEditIsPushedIntoThePanelWithTheButton) {
     EXPECT_FALSE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; Margin-top: 5px;"));
-    EXPECT_TRUE(form->Editor().Document.Modified);
-    form->Editor().Document.Modified = false;
+    EXPECT_TRUE(form->Editor().Document().Modified);
+    form->Editor().MarkSaved();
 }
 
 TEST_F(SourceViewsWindow, TheCaretTurnsThePropertyPage) {

@@ -5,6 +5,7 @@
 #include "platform/WebEngineBrowser.h"
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -74,7 +75,7 @@ TEST(PreviewBrowser, RefreshShowsTheEditedRuleInTheLinkedPage) {
     Control<QPlainTextEdit>(form, "CSSMemo")->setPlainText(QStringLiteral("color: blue;"));
     Control<QTabWidget>(form, "Viewer")->setCurrentIndex(TMainForm::PreView);
     EXPECT_TRUE(QTest::qWaitFor([&] { return HeadingColor(view) == "rgb(0, 0, 255)"; }, 30000));
-    form.Editor().Document.Modified = false;
+    form.Editor().MarkSaved();
 }
 
 // What the page's script gives back, as text.

@@ -83,7 +83,7 @@ protected:
     QString Memo() const { return Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(); }
     std::string JoinedMemoLines() const {
         std::string text;
-        const LineList& lines = form->Editor().CSSMemo.Lines;
+        const LineList& lines = form->Editor().Memo().Lines;
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\n" : "") + lines[i];
         return text;
@@ -147,7 +147,7 @@ TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
     EXPECT_EQ(Memo(), QStringLiteral("; Margin-top: 1.5px;"));
     QTest::keyClicks(edit, QStringLiteral("-"));
     EXPECT_EQ(edit->text(), QStringLiteral("-1.5"));
-    EXPECT_TRUE(form->Editor().Document.Modified);
+    EXPECT_TRUE(form->Editor().Document().Modified);
 }
 
 TEST_F(PanelWiring, EnterInAFieldLeavesItAndNormalisesIt) {
@@ -337,9 +337,8 @@ TEST_F(PanelWiring, ThePictureButtonsFollowThePicture) {
 }
 
 TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
-    form->Editor().CSSMemo.Lines = {"margin-top: 5mm;", "text-align: right;"};
-    form->Editor().CSSMemo.Edited = true;
-    form->Editor().SelectRow(0); // commits the text and reads it back into the panel
+    form->Editor().TypeText({"margin-top: 5mm;", "text-align: right;"});
+    form->Editor().Select(0); // commits the text and reads it back into the panel
     form->Render();
     auto* margin = Find<QLineEdit>(QStringLiteral("MarginTop"));
     EXPECT_EQ(margin->text(), QStringLiteral("5"));
@@ -447,9 +446,8 @@ TEST_F(PanelWiring, ACyrillicFamilyOfAUtf8SheetIsShownAndWrittenInUtf8) {
 }
 
 TEST_F(PanelWiring, TheBorderSideButtonsChooseTheSideTheControlsShow) {
-    form->Editor().CSSMemo.Lines = {"border: 1px solid; border-bottom: 3px dashed;"};
-    form->Editor().CSSMemo.Edited = true;
-    form->Editor().SelectRow(0);
+    form->Editor().TypeText({"border: 1px solid; border-bottom: 3px dashed;"});
+    form->Editor().Select(0);
     form->Render();
     ShowPage("BBColor");
     auto* width = Find<QLineEdit>(QStringLiteral("BorderWidth"));

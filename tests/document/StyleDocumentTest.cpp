@@ -52,24 +52,20 @@ Items FirstLines(const StyleDocument& doc) {
 // ---------------------------------------------------------------------------
 // The new document and adding records
 
-TEST(StyleDocumentNew, HoldsTheSingleSelectedStyleBody) {
+TEST(StyleDocumentNew, HoldsTheSingleStyleBody) {
     StyleDocument doc = DocumentRead("h1 { x }\n/* tail */\n");
     doc.FileName = "/tmp/site/style.css";
     doc.Modified = true;
-    doc.CurrentStyleIndex = doc.SelectedRow = 0;
 
     doc.NewCSS();
 
     EXPECT_EQ(doc.ListItems(), Items{"Body"});
     EXPECT_EQ(doc.Record(0), (StyleRecord{"Body", {}}));
     EXPECT_TRUE(doc.Record(0).Edited());
-    EXPECT_EQ(doc.SelectedRow, 0);
-    EXPECT_EQ(doc.CurrentStyleIndex, 0);
     EXPECT_EQ(doc.FileName, "");
     EXPECT_FALSE(doc.Modified);
     EXPECT_EQ(doc.Tail(), "");
     EXPECT_EQ(doc.LineEnd, "\r\n");
-    EXPECT_EQ(doc.Caption, "Tesselo 1.0 beta - NoName.css");
     EXPECT_EQ(ComposeSheet(doc).ToLineList(), (LineList{"Body {", "}"}));
     EXPECT_THROW(doc.Record(1), std::out_of_range);
 }
@@ -78,7 +74,7 @@ TEST(WindowCaption, FollowsTheFileName) {
     EXPECT_EQ(WindowCaptionFor("/home/u/a.css"), "Tesselo 1.0 beta - /home/u/a.css");
 }
 
-TEST(StyleDocumentAdd, AppendsAnEditedRecordWithoutLinesAndLeavesTheSelectionAlone) {
+TEST(StyleDocumentAdd, AppendsAnEditedRecordWithoutLines) {
     StyleDocument doc;
     doc.NewCSS();
     doc.AddStyleRecord("h1, h2");
@@ -88,8 +84,6 @@ TEST(StyleDocumentAdd, AppendsAnEditedRecordWithoutLinesAndLeavesTheSelectionAlo
     EXPECT_EQ(doc.Record(1), (StyleRecord{"h1, h2", {}}));
     EXPECT_TRUE(doc.Record(1).Edited());
     EXPECT_EQ(doc.Record(1).Source(), "");
-    EXPECT_EQ(doc.SelectedRow, 0);
-    EXPECT_EQ(doc.CurrentStyleIndex, 0);
     EXPECT_FALSE(doc.Modified);
 }
 
@@ -148,12 +142,9 @@ TEST_P(StyleDocumentReorder, RecordsFollowTheListWithTheirLines) {
     for (size_t i = 0; i < c.Before.size(); ++i)
         records.emplace_back(c.Before[i], LineList{std::to_string(i)});
     doc.ReplaceRecords(records);
-    doc.SelectedRow = doc.CurrentStyleIndex = 1;
     doc.ReorderStylesByList(c.List);
     EXPECT_EQ(doc.ListItems(), c.List);
     EXPECT_EQ(FirstLines(doc), c.After);
-    EXPECT_EQ(doc.SelectedRow, 1);
-    EXPECT_EQ(doc.CurrentStyleIndex, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,6 +4,7 @@
 #include "editor/Preview.h"
 #include "support/DiskFiles.h"
 #include "support/Fakes.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -98,23 +99,21 @@ struct Session {
     std::string Caption;
     std::vector<StyleRecord> Records;
     LineList Memo;
-    int SelectedRow = -1;
-    int CurrentStyleIndex = -1;
+    int Current = -1;
     std::string SheetText;
     bool operator==(const Session&) const = default;
 };
 
 Session SessionOf(const StyleEditor& editor) {
     Session session;
-    const StyleDocument& document = editor.Document;
+    const StyleDocument& document = editor.Document();
     session.FileName = document.FileName;
     session.Modified = document.Modified;
-    session.Caption = document.Caption;
+    session.Caption = editor.Caption();
     for (int i = 0; i < document.StyleCount(); ++i)
         session.Records.push_back(document.Record(i));
-    session.Memo = editor.CSSMemo.Lines;
-    session.SelectedRow = document.SelectedRow;
-    session.CurrentStyleIndex = document.CurrentStyleIndex;
+    session.Memo = editor.Memo().Lines;
+    session.Current = editor.Current();
     session.SheetText = document.SheetText.Bytes();
     return session;
 }
@@ -152,17 +151,12 @@ protected:
     }
 
     // The user types into the view of the current rule.
-    void Edit(const std::string& line = "color: blue;") {
-        editor.CSSMemo.Lines = {line};
-        editor.CSSMemo.Edited = true;
-        editor.Document.Modified = true;
-    }
+    void Edit(const std::string& line = "color: blue;") { editor.TypeText({line}); }
 
     bool IsNewDocument() const {
-        return editor.Document.FileName.empty() &&
-               SelectorsOf(editor.Document) == std::vector<std::string>{"Body"} &&
-               !editor.Document.Modified &&
-               editor.Document.Caption == kCaptionPrefix + "NoName.css";
+        return editor.Document().FileName.empty() &&
+               SelectorsOf(editor.Document()) == std::vector<std::string>{"Body"} &&
+               !editor.Document().Modified && editor.Caption() == kCaptionPrefix + "NoName.css";
     }
 
     void ExpectMessage(size_t index, const std::string& caption, const std::string& text,
@@ -221,7 +215,7 @@ TEST_F(BackupCopyLifecycle, PreviewRefresh_RewritesTheFile_BackupUnchanged) {
 
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(BackupCopyLifecycle, Save_RewritesTheFileAndTheBackupWithTheSameText) {
@@ -232,7 +226,7 @@ TEST_F(BackupCopyLifecycle, Save_RewritesTheFileAndTheBackupWithTheSameText) {
 
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kEdited);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(BackupCopyLifecycle, SaveAsToAnotherName_OldFileRestored_NewPairWritten) {
@@ -249,9 +243,9 @@ TEST_F(BackupCopyLifecycle, SaveAsToAnotherName_OldFileRestored_NewPairWritten) 
     EXPECT_FALSE(fs::exists(Original(path)));
     EXPECT_EQ(ReadBytes(other), kEdited);
     EXPECT_EQ(ReadBytes(Original(other)), kEdited);
-    EXPECT_EQ(editor.Document.FileName, other);
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + other);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().FileName, other);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + other);
+    EXPECT_FALSE(editor.Document().Modified);
     EXPECT_TRUE(dialogs.Shown.empty());
 }
 
@@ -264,7 +258,7 @@ TEST_F(BackupCopyLifecycle, PromptAnsweredYes_SavesThenDeletesTheBackup) {
 
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_FALSE(fs::exists(Original(path)));
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
     EXPECT_TRUE(commands.ContinueCommand);
 }
 
@@ -305,14 +299,14 @@ TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_FileBackAtTheTextAsOpened
              WriteBytes(other, kStable);
              dialogs.OpenChoices = {other};
              commands.OpenFileExecute();
-             EXPECT_EQ(editor.Document.FileName, other);
+             EXPECT_EQ(editor.Document().FileName, other);
          }}};
     for (const auto& [name, leave] : leaving) {
         SCOPED_TRACE(name);
         const std::string path = Open("a.css", opened);
         preview.RefreshViewExecute();
         ASSERT_NE(ReadBytes(path), opened);
-        ASSERT_FALSE(editor.Document.Modified);
+        ASSERT_FALSE(editor.Document().Modified);
 
         leave();
 
@@ -412,7 +406,7 @@ TEST_F(BackupCopyLifecycle, PromptAnsweredCancel_FileAndBackupUnchanged) {
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
     EXPECT_FALSE(commands.ContinueCommand);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(BackupCopyLifecycle, ProgramEndsWithoutPrompt_BackupStaysAndCausesTheRecoveryQuestion) {
@@ -446,10 +440,10 @@ TEST_F(OpenCSSFile, ReadsTheFileAndClearsTheModifiedFlag) {
 
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_FALSE(editor.Document.Modified);
-    EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", "p"}));
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_FALSE(editor.Document().Modified);
+    EXPECT_EQ(SelectorsOf(editor.Document()), (std::vector<std::string>{"h1", "p"}));
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
 }
 
 TEST_F(OpenCSSFile, RecordsTheFileAndItsFirstStyleInTheSettings) {
@@ -520,7 +514,7 @@ TEST(OneWindowPerSheet, ASecondWindowIsToldAndTheFirstKeepsItsFiles) {
     EXPECT_FALSE(second.commands.OpenCSSFile(path));
     ASSERT_EQ(second.dialogs.Shown.size(), 1u) << "no recovery question";
     EXPECT_EQ(second.dialogs.Shown[0].Text, held);
-    EXPECT_TRUE(second.editor.Document.FileName.empty());
+    EXPECT_TRUE(second.editor.Document().FileName.empty());
     second.dialogs.SaveChoices = {path};
     second.commands.SaveAsExecute();
     EXPECT_EQ(second.dialogs.Shown.back().Text, held);
@@ -563,7 +557,7 @@ TEST_F(OpenCSSFile, BackupNameHeldByOtherThanAFile_RefusedAndNothingChanges) {
         EXPECT_EQ(ReadBytes(path), kSheet);
         EXPECT_EQ(ReadBytes(twin), "twin");
         EXPECT_FALSE(fs::exists(dir.File("nowhere")));
-        EXPECT_NE(editor.Document.FileName, path);
+        EXPECT_NE(editor.Document().FileName, path);
         dialogs.Shown.clear();
     }
 }
@@ -589,7 +583,7 @@ TEST_F(OpenCSSFile, InterruptedWriteInPlace_FinishedBeforeTheRecoveryQuestion) {
     EXPECT_EQ(ReadBytes(other), refreshed);
     EXPECT_EQ(ReadBytes(Original(path)), refreshed);
     EXPECT_FALSE(fs::exists(InPlaceCopyName(path)));
-    EXPECT_EQ(editor.Document.SheetText.Bytes(), refreshed);
+    EXPECT_EQ(editor.Document().SheetText.Bytes(), refreshed);
 }
 
 // A copy that holds the file byte for byte tells of no crash: a clean close in a
@@ -615,8 +609,8 @@ TEST_F(OpenCSSFile, RecoveryAnsweredYes_OpensTheLatestChangesAndReplacesTheBacku
 
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kEdited);
-    EXPECT_EQ(editor.Document.Record(0).Lines().front(), "color: blue;");
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().Record(0).Lines().front(), "color: blue;");
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 TEST_F(OpenCSSFile, RecoveryAnsweredNo_RestoresTheFileFromTheBackupAndRecreatesIt) {
@@ -629,8 +623,8 @@ TEST_F(OpenCSSFile, RecoveryAnsweredNo_RestoresTheFileFromTheBackupAndRecreatesI
 
     EXPECT_EQ(ReadBytes(path), "h2 { color: green }\r\n");
     EXPECT_EQ(ReadBytes(Original(path)), "h2 { color: green }\r\n");
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h2"});
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(SelectorsOf(editor.Document()), std::vector<std::string>{"h2"});
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 TEST_F(OpenCSSFile, RecoveryAnsweredCancel_ChangesNothing) {
@@ -700,7 +694,7 @@ TEST_F(OpenCSSFile, NoStyleSheet_RefusedWithTheReason_NothingChanges) {
         EXPECT_EQ(SessionOf(editor), before);
         EXPECT_EQ(Listing(dir.Path()), listing);
     }
-    EXPECT_EQ(editor.Document.FileName, open);
+    EXPECT_EQ(editor.Document().FileName, open);
 }
 
 // A save cut short by a crash leaves its temporary file beside the sheet; the next
@@ -745,7 +739,7 @@ TEST_F(OpenCSSFile, ThousandsOfRules_AreOpened) {
 
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
-    EXPECT_EQ(editor.Document.StyleCount(), 2500);
+    EXPECT_EQ(editor.Document().StyleCount(), 2500);
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(Original(path)), ManyRules(2500));
 }
@@ -760,7 +754,7 @@ TEST_F(OpenCSSFile, LongestNameWhoseBackupCopyFits_IsOpened) {
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
     EXPECT_TRUE(dialogs.Shown.empty());
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().FileName, path);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 }
 
@@ -772,8 +766,8 @@ TEST_F(OpenCSSFile, NestedBlocks_OpenWithoutAQuestionAndStayInTheirRule) {
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
     EXPECT_TRUE(dialogs.Shown.empty());
-    EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"@media print", "h1"}));
-    EXPECT_TRUE(editor.NestedCurrent);
+    EXPECT_EQ(SelectorsOf(editor.Document()), (std::vector<std::string>{"@media print", "h1"}));
+    EXPECT_TRUE(editor.NestedCurrent());
     EXPECT_EQ(ReadBytes(Original(path)), text);
 }
 
@@ -787,10 +781,10 @@ TEST_F(OpenCSSFile, SettingsCannotBeWritten_ReportsIt_FileStillOpened) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, "Access denied");
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
-    EXPECT_FALSE(editor.Document.Modified);
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h1"});
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document().Modified);
+    EXPECT_EQ(SelectorsOf(editor.Document()), std::vector<std::string>{"h1"});
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 }
 
@@ -884,8 +878,8 @@ TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_RunsSaveAsInTheNewFile) {
     EXPECT_EQ(ReadBytes(path), "Body {\r\ncolor: blue;\r\n}\r\n");
     // Saved and then, as the prompt goes on, its backup copy removed.
     EXPECT_FALSE(fs::exists(Original(path)));
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_SaveAsCancelled_StopsTheCommand) {
@@ -896,7 +890,7 @@ TEST_F(AskSaveCSS, NeverSavedDocument_AnsweredYes_SaveAsCancelled_StopsTheComman
     EXPECT_FALSE(commands.AskSaveCSS());
 
     EXPECT_FALSE(commands.ContinueCommand);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(AskSaveCSS, AnsweredYes_WriteFails_StopsTheCommandAndKeepsEverything) {
@@ -912,7 +906,7 @@ TEST_F(AskSaveCSS, AnsweredYes_WriteFails_StopsTheCommandAndKeepsEverything) {
     EXPECT_FALSE(commands.AskSaveCSS());
 
     EXPECT_FALSE(commands.ContinueCommand);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_EQ(Listing(dir.Path()), listing);
     ASSERT_EQ(dialogs.Shown.size(), 2u);
     ExpectError(1, std::strerror(EISDIR));
@@ -957,7 +951,7 @@ TEST_F(NewExecute, FileWithoutChanges_NoQuestion_BackupDeleted_NewDocument) {
     EXPECT_FALSE(fs::exists(Original(path)));
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_TRUE(IsNewDocument());
-    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
+    EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - NoName.css");
 }
 
 TEST_F(NewExecute, ModifiedAnsweredCancel_NothingChanges) {
@@ -996,8 +990,8 @@ TEST_F(NewExecute, NeverSavedAnsweredYes_SaveAsCancelled_DocumentStaysAsItWas) {
     commands.NewExecute();
 
     EXPECT_EQ(SessionOf(editor), before);
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"color: blue;"});
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Memo().Lines, LineList{"color: blue;"});
 }
 
 TEST_F(NewExecute, NeverSavedAnsweredYes_ExistingFileNotReplaced_NothingSavedAndNewDocument) {
@@ -1028,9 +1022,9 @@ TEST_F(NewExecute, AnsweredYes_WriteFails_DocumentStaysOpen) {
 
     commands.NewExecute();
 
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: blue;"});
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: blue;"});
     ASSERT_EQ(dialogs.Shown.size(), 2u);
     ExpectError(1, std::strerror(ENOENT));
 }
@@ -1069,8 +1063,8 @@ TEST_F(OpenFileExecute, ChosenFile_IsOpened_OldBackupDeleted) {
 
     commands.OpenFileExecute();
 
-    EXPECT_EQ(editor.Document.FileName, other);
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"h2"});
+    EXPECT_EQ(editor.Document().FileName, other);
+    EXPECT_EQ(SelectorsOf(editor.Document()), std::vector<std::string>{"h2"});
     EXPECT_FALSE(fs::exists(Original(path)));
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_EQ(ReadBytes(Original(other)), "h2 { color: green }\r\n");
@@ -1084,7 +1078,7 @@ TEST_F(OpenFileExecute, ModifiedAnsweredCancel_NoDialog) {
     commands.OpenFileExecute();
 
     EXPECT_TRUE(dialogs.OpenDialogInitialPaths.empty());
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(OpenFileExecute, NotModified_DialogCancelled_FileAsOpenedAndItsBackupWrittenAgain) {
@@ -1104,8 +1098,8 @@ TEST_F(OpenFileExecute, NotModified_DialogCancelled_FileAsOpenedAndItsBackupWrit
         EXPECT_EQ(ReadBytes(path), opened);
         EXPECT_EQ(ReadBytes(Original(path)), opened);
         EXPECT_EQ(settings.FileWrites, writesBefore);
-        EXPECT_EQ(editor.Document.FileName, path);
-        EXPECT_FALSE(editor.Document.Modified);
+        EXPECT_EQ(editor.Document().FileName, path);
+        EXPECT_FALSE(editor.Document().Modified);
         EXPECT_TRUE(dialogs.Shown.empty());
     }
 }
@@ -1120,9 +1114,9 @@ TEST_F(OpenFileExecute, AnsweredYes_DialogCancelled_SavedTextIsInFileAndBackup) 
 
     EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
     EXPECT_EQ(ReadBytes(Original(path)), ReadBytes(path));
-    EXPECT_EQ(ReadBytes(path), editor.Document.SheetText.Bytes());
-    EXPECT_FALSE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(ReadBytes(path), editor.Document().SheetText.Bytes());
+    EXPECT_FALSE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_ChangesStayOpen_BackupFromTheFile) {
@@ -1136,9 +1130,9 @@ TEST_F(OpenFileExecute, AnsweredNo_DialogCancelled_ChangesStayOpen_BackupFromThe
 
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: blue;"});
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: blue;"});
     EXPECT_TRUE(dialogs.SaveDialogInitialPaths.empty());
 }
 
@@ -1162,7 +1156,7 @@ TEST_F(OpenFileExecute, ChosenFileMissing_OpenDocumentGetsItsBackupBack) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, dir.File("gone.css"));
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().FileName, path);
     EXPECT_EQ(ReadBytes(path), kStable);
     EXPECT_EQ(ReadBytes(Original(path)), kStable);
     EXPECT_FALSE(fs::exists(Original(dir.File("gone.css"))));
@@ -1179,9 +1173,9 @@ TEST_F(OpenFileExecute, ChosenFileUnreadable_AfterNo_ChangesStayOpenWithBackupFr
 
     commands.OpenFileExecute();
 
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: blue;"});
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: blue;"});
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
     EXPECT_FALSE(fs::exists(Original(huge)));
@@ -1200,7 +1194,7 @@ TEST_F(OpenFileExecute, RecoveryCancelled_AfterYes_OpenDocumentSavedWithBackup) 
 
     ASSERT_EQ(dialogs.Shown.size(), 2u);
     EXPECT_EQ(dialogs.Shown[1].Caption, "ВНИМАНИЕ!");
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().FileName, path);
     EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
     EXPECT_EQ(ReadBytes(Original(path)), ReadBytes(path));
     EXPECT_EQ(ReadBytes(other), "h2 { color: green }\r\n");
@@ -1220,8 +1214,8 @@ TEST_F(OpenFileExecute, AnsweredYes_WriteFails_NoDialogAndNothingLost) {
     commands.OpenFileExecute();
 
     EXPECT_TRUE(dialogs.OpenDialogInitialPaths.empty());
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 // ---------------------------------------------------------------------------------
@@ -1245,15 +1239,15 @@ TEST_F(SaveExecute, WritesEveryLineInTheSheetsLineEnd_TheLastIncluded) {
 
 TEST_F(SaveExecute, RecordsTheFileTheSelectedStyleAndTheCaption) {
     const std::string path = Open("a.css", "h1 { color: red }\r\np { margin: 0 }\r\n");
-    editor.SelectRow(1);
-    editor.Document.Modified = true;
+    editor.Select(1);
+    testing::Modify(editor);
 
     commands.SaveExecute();
 
     ASSERT_TRUE(settings.File);
     EXPECT_EQ(*settings.File, (FileValues{"1.0beta", path, "p", "test"}));
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(SaveExecute, NeverSavedDocument_GoesThroughSaveAs) {
@@ -1266,9 +1260,9 @@ TEST_F(SaveExecute, NeverSavedDocument_GoesThroughSaveAs) {
     EXPECT_EQ(dialogs.SaveDialogInitialPaths, std::vector<std::string>{""});
     EXPECT_EQ(ReadBytes(path), "Body {\r\ncolor: blue;\r\n}\r\n");
     EXPECT_EQ(ReadBytes(Original(path)), "Body {\r\ncolor: blue;\r\n}\r\n");
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(SaveExecute, FolderMissing_ReportsTheSystemMessage_ModifiedStays) {
@@ -1286,7 +1280,7 @@ TEST_F(SaveExecute, FolderMissing_ReportsTheSystemMessage_ModifiedStays) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(ENOENT));
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_EQ(settings.FileWrites, writesBefore);
     EXPECT_EQ(*settings.File, remembered);
@@ -1303,7 +1297,7 @@ TEST_F(SaveExecute, FileIsAFolder_FileAndBackupStayAsTheyWere) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(EISDIR));
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_EQ(Listing(dir.Path()), listing);
 }
 
@@ -1320,7 +1314,7 @@ TEST_F(SaveExecute, BackupIsAFolder_FileAndBackupStayAsTheyWere) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(EISDIR));
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_EQ(Listing(dir.Path()), listing);
 }
 
@@ -1335,8 +1329,8 @@ TEST_F(SaveExecute, SettingsCannotBeWritten_ReportsIt_SaveStillCompleted) {
     ExpectError(0, "Permission denied on the machine key");
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kEdited);
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 // Another program wrote the file after Tesselo read it: Save, a refresh and the Yes of
@@ -1370,7 +1364,7 @@ TEST_F(SaveExecute, FileChangedByAnotherProgram_AsksFirst_NoWritesNothing) {
             if (answer == Answer::No) {
                 EXPECT_EQ(ReadBytes(path), theirs);
                 EXPECT_EQ(ReadBytes(Original(path)), kSheet);
-                EXPECT_TRUE(editor.Document.Modified);
+                EXPECT_TRUE(editor.Document().Modified);
             } else {
                 EXPECT_TRUE(HoldsTheChange(ReadBytes(path))) << ReadBytes(path);
             }
@@ -1408,7 +1402,7 @@ TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays)
     EXPECT_EQ(ReadBytes(real), kEdited);
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Original(link))));
     EXPECT_EQ(ReadBytes(Original(link)), kEdited);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 
     // Discarding later changes puts the saved text back through the link too.
     Edit("color: green;");
@@ -1429,7 +1423,7 @@ TEST_F(SaveExecute, ReadOnlyFile_RefusedWithTheSystemsMessage_ModifiedStays) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(EACCES));
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 }
@@ -1500,8 +1494,8 @@ TEST_F(SaveAsExecute, ToItsOwnName_NoQuestion_SameAsSave) {
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kEdited);
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_FALSE(editor.Document().Modified);
     EXPECT_EQ(Listing(dir.Path()).size(), 2u);
 }
 
@@ -1553,7 +1547,7 @@ TEST_F(SaveAsExecute, ExistingFileAnsweredYes_IsReplaced) {
     EXPECT_EQ(ReadBytes(Original(other)), kEdited);
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_FALSE(fs::exists(Original(path)));
-    EXPECT_EQ(editor.Document.FileName, other);
+    EXPECT_EQ(editor.Document().FileName, other);
 }
 
 TEST_F(SaveAsExecute, NameDifferingOnlyInCase_IsAnotherFile) {
@@ -1578,7 +1572,7 @@ TEST_F(SaveAsExecute, FolderMissing_ReportsIt_DocumentStaysOnItsOldFile) {
     const std::string path = Open("a.css", kSheet);
     Edit();
     preview.RefreshViewExecute();
-    const std::string caption = editor.Document.Caption;
+    const std::string caption = editor.Caption();
     const std::string target = dir.File("missing/b.css");
     dialogs.SaveChoices = {target};
 
@@ -1586,9 +1580,9 @@ TEST_F(SaveAsExecute, FolderMissing_ReportsIt_DocumentStaysOnItsOldFile) {
 
     ASSERT_EQ(dialogs.Shown.size(), 1u);
     ExpectError(0, std::strerror(ENOENT));
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_EQ(editor.Document.Caption, caption);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_EQ(editor.Caption(), caption);
     EXPECT_EQ(ReadBytes(path), kSheet);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
     EXPECT_FALSE(fs::exists(dir.File("missing")));
@@ -1606,15 +1600,15 @@ class ClearStyle : public CommandsFixture {};
 
 TEST_F(ClearStyle, EmptiesTheViewAndThePanel_WithoutSettingModified) {
     Open("a.css", "h1 { color: red; text-align: left }\r\n");
-    ASSERT_TRUE(editor.Panel.FontColorCheck);
-    ASSERT_TRUE(editor.Panel.IsDown(Keyword::TextAlignLeft));
+    ASSERT_TRUE(editor.Panel().FontColorCheck);
+    ASSERT_TRUE(editor.Panel().IsDown(Keyword::TextAlignLeft));
 
     commands.N25Click();
 
-    EXPECT_TRUE(editor.CSSMemo.Lines.empty());
-    EXPECT_FALSE(editor.Panel.FontColorCheck);
-    EXPECT_FALSE(editor.Panel.IsDown(Keyword::TextAlignLeft));
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Memo().Lines.empty());
+    EXPECT_FALSE(editor.Panel().FontColorCheck);
+    EXPECT_FALSE(editor.Panel().IsDown(Keyword::TextAlignLeft));
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(ClearStyle, EmptyTextReachesTheRecordAtTheNextComposition) {
@@ -1623,7 +1617,7 @@ TEST_F(ClearStyle, EmptyTextReachesTheRecordAtTheNextComposition) {
     commands.N25Click();
     editor.ComposeCSS();
 
-    EXPECT_EQ(editor.Document.SheetText.Bytes(), "h1 {\r\n}\r\n");
+    EXPECT_EQ(editor.Document().SheetText.Bytes(), "h1 {\r\n}\r\n");
 }
 
 TEST_F(ClearStyle, ThenClosing_AsksNothing) {
@@ -1647,7 +1641,7 @@ TEST_F(FormClose, AnsweredCancel_RefusesTheClose) {
     EXPECT_FALSE(commands.FormClose());
 
     EXPECT_TRUE(fs::exists(Original(path)));
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(FormClose, AnsweredYes_WriteFails_RefusesTheClose) {
@@ -1660,7 +1654,7 @@ TEST_F(FormClose, AnsweredYes_WriteFails_RefusesTheClose) {
     EXPECT_FALSE(commands.FormClose());
 
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(FormClose, NeverSavedAnsweredNo_ClosesAndWritesNothing) {
@@ -1693,9 +1687,9 @@ TEST_F(OpenLastFileCSS, OpensTheRememberedFile) {
 
     commands.OpenLastFileCSS({});
 
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().FileName, path);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
-    EXPECT_EQ(editor.Document.Caption, kCaptionPrefix + path);
+    EXPECT_EQ(editor.Caption(), kCaptionPrefix + path);
 }
 
 TEST_F(OpenLastFileCSS, CommandLineFileTakesPrecedence) {
@@ -1707,7 +1701,7 @@ TEST_F(OpenLastFileCSS, CommandLineFileTakesPrecedence) {
 
     commands.OpenLastFileCSS({given, last});
 
-    EXPECT_EQ(editor.Document.FileName, given);
+    EXPECT_EQ(editor.Document().FileName, given);
     EXPECT_FALSE(fs::exists(Original(last)));
 }
 
@@ -1719,7 +1713,7 @@ TEST_F(OpenLastFileCSS, RelativeCommandLinePath_IsOpenedAndRememberedAsAFullPath
         SCOPED_TRACE(given);
         CurrentFolder here(dir.Path());
         commands.OpenLastFileCSS({given});
-        EXPECT_EQ(editor.Document.FileName, full);
+        EXPECT_EQ(editor.Document().FileName, full);
         ASSERT_TRUE(settings.File.has_value());
         EXPECT_EQ(settings.File->PathToLastFile, full);
         EXPECT_TRUE(fs::exists(Original(full)));
@@ -1734,9 +1728,9 @@ TEST_F(OpenLastFileCSS, NoRememberedStyle_RuleWithAnEmptySelectorIsNotChosen) {
 
     commands.OpenLastFileCSS({});
 
-    ASSERT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", ""}));
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    ASSERT_EQ(SelectorsOf(editor.Document()), (std::vector<std::string>{"h1", ""}));
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
 }
 
 TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {
@@ -1746,11 +1740,11 @@ TEST_F(OpenLastFileCSS, CommandLineArgumentNotAFile_RememberedFileOpened) {
     settings.File = FileValues{"1.0beta", last, "h1", "test"};
 
     commands.OpenLastFileCSS({dir.File("nothing.css")});
-    EXPECT_EQ(editor.Document.FileName, last);
+    EXPECT_EQ(editor.Document().FileName, last);
 
     commands.NewExecute();
     commands.OpenLastFileCSS({dir.File("folder.css")});
-    EXPECT_EQ(editor.Document.FileName, last);
+    EXPECT_EQ(editor.Document().FileName, last);
 }
 
 TEST_F(OpenLastFileCSS, OnlySecondArgumentExists_RememberedFileOpened) {
@@ -1762,7 +1756,7 @@ TEST_F(OpenLastFileCSS, OnlySecondArgumentExists_RememberedFileOpened) {
 
     commands.OpenLastFileCSS({dir.File("nothing.css"), second});
 
-    EXPECT_EQ(editor.Document.FileName, last);
+    EXPECT_EQ(editor.Document().FileName, last);
 }
 
 TEST_F(OpenLastFileCSS, RememberedFileDeleted_NothingOpenedAndNoMessage) {
@@ -1782,9 +1776,9 @@ TEST_F(OpenLastFileCSS, RememberedStyle_ExactCaseMatchIsSelected) {
 
     commands.OpenLastFileCSS({});
 
-    EXPECT_EQ(editor.Document.SelectedRow, 1);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 1);
-    EXPECT_TRUE(editor.Panel.FontColorCheck);
+    EXPECT_EQ(editor.Current(), 1);
+    EXPECT_EQ(editor.Current(), 1);
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
 }
 
 TEST_F(OpenLastFileCSS, RememberedStyle_OnlyOtherCase_FirstStyleStaysSelected) {
@@ -1794,9 +1788,9 @@ TEST_F(OpenLastFileCSS, RememberedStyle_OnlyOtherCase_FirstStyleStaysSelected) {
 
     commands.OpenLastFileCSS({});
 
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_FALSE(editor.Panel.FontColorCheck);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_FALSE(editor.Panel().FontColorCheck);
 }
 
 TEST_F(OpenLastFileCSS, NoSettings_CommandLineFile_SelectsUpperCaseBody) {
@@ -1805,9 +1799,9 @@ TEST_F(OpenLastFileCSS, NoSettings_CommandLineFile_SelectsUpperCaseBody) {
 
     commands.OpenLastFileCSS({given});
 
-    EXPECT_EQ(editor.Document.FileName, given);
-    EXPECT_EQ(editor.Document.SelectedRow, 1);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 1);
+    EXPECT_EQ(editor.Document().FileName, given);
+    EXPECT_EQ(editor.Current(), 1);
+    EXPECT_EQ(editor.Current(), 1);
 }
 
 TEST_F(OpenLastFileCSS, BackupFound_AsksTheRecoveryQuestion) {
@@ -1823,7 +1817,7 @@ TEST_F(OpenLastFileCSS, BackupFound_AsksTheRecoveryQuestion) {
     ExpectMessage(0, "ВНИМАНИЕ!", kRecoveryText, MessageIcon::Exclamation,
                   MessageButtons::YesNoCancel);
     EXPECT_EQ(ReadBytes(path), kSheet);
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 TEST_F(OpenLastFileCSS, AfterReading_FirstSelectorIsRemembered) {

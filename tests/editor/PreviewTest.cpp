@@ -3,6 +3,7 @@
 #include "document/TextFile.h"
 #include "support/DiskFiles.h"
 #include "support/Fakes.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -61,10 +62,7 @@ protected:
     }
 
     // The user types into the view of the current rule.
-    void Type(const std::string& line) {
-        editor.CSSMemo.Lines = {line};
-        editor.CSSMemo.Edited = true;
-    }
+    void Type(const std::string& line) { editor.TypeText({line}); }
 
     TempDir dir;
     StyleEditor editor{DiskFiles()};
@@ -87,7 +85,7 @@ TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
 
     const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }\n";
     EXPECT_EQ(ReadBytes(path), edited);
-    EXPECT_EQ(editor.Document.SheetText.Bytes(), edited);
+    EXPECT_EQ(editor.Document().SheetText.Bytes(), edited);
 }
 
 TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
@@ -96,13 +94,13 @@ TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
 
     preview.RefreshViewExecute();
 
-    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: blue;"});
+    EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: blue;"});
 }
 
 TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
     const std::string path = Open(kSheet);
     Type("color: blue;");
-    editor.Document.Modified = true;
+    testing::Modify(editor);
 
     preview.RefreshViewExecute();
     Type("color: green;");
@@ -110,7 +108,7 @@ TEST_F(PreviewRefresh, BackupCopyAndModifiedUntouched) {
 
     EXPECT_NE(ReadBytes(path).find("color: green;"), std::string::npos);
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSheet);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 // A sheet of @import lines alone has no rule to show: all of it is the text after the
@@ -120,23 +118,23 @@ TEST_F(PreviewRefresh, SheetWithoutAnyRule_KeepsItsText) {
                                    "@charset \"utf-8\";\n/* nothing else */\n"}) {
         SCOPED_TRACE(text);
         const std::string path = Open(text);
-        ASSERT_EQ(editor.Document.StyleCount(), 0);
+        ASSERT_EQ(editor.Document().StyleCount(), 0);
 
         preview.RefreshViewExecute();
 
         EXPECT_EQ(ReadBytes(path), text);
-        EXPECT_FALSE(editor.Document.Modified);
+        EXPECT_FALSE(editor.Document().Modified);
     }
 }
 
 TEST_F(PreviewRefresh, OnlyTypedTextMarksTheDocumentModified) {
     Open(kSheet);
     preview.RefreshViewExecute();
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 
     Type("color: blue;");
     preview.RefreshViewExecute();
-    EXPECT_TRUE(editor.Document.Modified) << "the typed text now lives only in the record";
+    EXPECT_TRUE(editor.Document().Modified) << "the typed text now lives only in the record";
 }
 
 TEST_F(PreviewRefresh, LeavesOnlyTheFileAndItsBackupInTheFolder) {
@@ -179,7 +177,7 @@ TEST_F(PreviewRefresh, NeverSavedDocument_ComposesButWritesAndReloadsNothing) {
 
     preview.RefreshViewExecute();
 
-    EXPECT_EQ(editor.Document.SheetText.Bytes(), "Body {\r\ncolor: blue;\r\n}\r\n");
+    EXPECT_EQ(editor.Document().SheetText.Bytes(), "Body {\r\ncolor: blue;\r\n}\r\n");
     EXPECT_TRUE(browser.Calls.empty());
     EXPECT_TRUE(Listing(dir.Path()).empty());
     EXPECT_EQ(Listing(current.Path()),
@@ -212,7 +210,7 @@ TEST_F(PreviewRefresh, FileRemovedMeanwhile_AskedOnce_WrittenAgainOnlyOnYes) {
         EXPECT_EQ(fs::exists(path), answer == Answer::Yes);
         EXPECT_EQ(browser.Calls.empty(), answer == Answer::No);
         if (answer == Answer::Yes) {
-            EXPECT_EQ(ReadBytes(path), editor.Document.SheetText.Bytes());
+            EXPECT_EQ(ReadBytes(path), editor.Document().SheetText.Bytes());
         }
     }
 }

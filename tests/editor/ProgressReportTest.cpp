@@ -6,6 +6,7 @@
 
 #include "support/DiskFiles.h"
 #include "support/Fakes.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -109,9 +110,9 @@ TEST_F(ProgressReported, ABigSheetReportsItsReadingAndComposing) {
                                                                     "begin Чтение файла… " + bytes,
                                                                     "steps", "end", "end"}));
         progress.Calls.clear();
-        editor.UserChangedStyle();
+        testing::Modify(editor);
         ASSERT_TRUE(commands.SaveCSSproc());
-        const std::string rules = std::to_string(editor.Document.StyleCount());
+        const std::string rules = std::to_string(editor.Document().StyleCount());
         std::vector<std::string> saving{"begin Сохранение файла… 0",
                                         "begin Сборка таблицы стилей… " + rules, "steps", "end",
                                         "end"};
@@ -124,7 +125,7 @@ TEST_F(ProgressReported, ABigSheetReportsItsReadingAndComposing) {
 
 TEST_F(ProgressReported, SmallWorkTakesNoStep) {
     ASSERT_TRUE(commands.OpenCSSFile(Sheet("h1 { color: red }\n")));
-    editor.UserChangedStyle();
+    testing::Modify(editor);
     ASSERT_TRUE(commands.SaveCSSproc());
     EXPECT_EQ(progress.Calls,
               (std::vector<std::string>{"begin Открытие файла… 0", "begin Чтение файла… 18", "end",
@@ -136,7 +137,7 @@ TEST_F(ProgressReported, NoQuestionIsAskedWhileWorkIsOpen) {
     ASSERT_TRUE(commands.OpenCSSFile(Sheet("h1 { color: red }\n")));
     testing::WriteBytes(path, "another program's text, longer than before\n");
     dialogs.Answers = {Answer::Yes};
-    editor.UserChangedStyle();
+    testing::Modify(editor);
     ASSERT_TRUE(commands.SaveCSSproc());
     ASSERT_EQ(dialogs.Shown.size(), 1u); // the file changed on disk
     EXPECT_FALSE(dialogs.AskedDuringWork);

@@ -7,6 +7,7 @@
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
 #include "support/DiskFiles.h"
+#include "support/Session.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +47,7 @@ struct Session {
     std::vector<StyleRecord> Records;
     LineList SheetText;
     std::string FileName;
-    int CurrentStyleIndex;
-    int SelectedRow;
+    int Current;
     bool Modified;
     std::string Caption;
     TextView CSSMemo;
@@ -55,24 +55,22 @@ struct Session {
 };
 
 Session SessionOf(const StyleEditor& editor) {
-    const StyleDocument& d = editor.Document;
+    const StyleDocument& d = editor.Document();
     return Session{.Records = RecordsOf(d),
                    .SheetText = d.SheetText.ToLineList(),
                    .FileName = d.FileName,
-                   .CurrentStyleIndex = d.CurrentStyleIndex,
-                   .SelectedRow = d.SelectedRow,
+                   .Current = editor.Current(),
                    .Modified = d.Modified,
-                   .Caption = d.Caption,
-                   .CSSMemo = editor.CSSMemo,
-                   .Panel = editor.Panel};
+                   .Caption = editor.Caption(),
+                   .CSSMemo = editor.Memo(),
+                   .Panel = editor.Panel()};
 }
 
 void ExpectSameSession(const Session& now, const Session& before) {
     EXPECT_EQ(now.Records, before.Records);
     EXPECT_EQ(now.SheetText, before.SheetText);
     EXPECT_EQ(now.FileName, before.FileName);
-    EXPECT_EQ(now.CurrentStyleIndex, before.CurrentStyleIndex);
-    EXPECT_EQ(now.SelectedRow, before.SelectedRow);
+    EXPECT_EQ(now.Current, before.Current);
     EXPECT_EQ(now.Modified, before.Modified);
     EXPECT_EQ(now.Caption, before.Caption);
     EXPECT_EQ(now.CSSMemo, before.CSSMemo);
@@ -104,9 +102,9 @@ Expected ReadFrom(PropertySet panel, const LineList& lines) {
 // Puts records in place of the open ones with none of them current yet, as opening
 // a file does, so that the next select commits nothing.
 void PutRecords(StyleEditor& editor, std::vector<StyleRecord> records) {
-    editor.Document.ReplaceRecords(std::move(records));
-    editor.Document.CurrentStyleIndex = -1;
-    editor.Document.SelectedRow = 0;
+    StyleDocument document;
+    document.ReplaceRecords(std::move(records));
+    editor.TakeDocument(std::move(document));
 }
 
 std::vector<StyleRecord> SevenRecords() {
@@ -134,18 +132,18 @@ const char kSiteSheet[] = "h1 { color: red; margin-top: 1in }\r\n"
 
 TEST(StyleEditorNew, StartsWithTheNewDocument) {
     StyleEditor editor(DiskFiles(), {"Arial"});
-    EXPECT_EQ(RecordsOf(editor.Document), (std::vector<StyleRecord>{{"Body", {}}}));
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
-    EXPECT_EQ(editor.Document.FileName, "");
-    EXPECT_FALSE(editor.Document.Modified);
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+    EXPECT_EQ(RecordsOf(editor.Document()), (std::vector<StyleRecord>{{"Body", {}}}));
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - NoName.css");
+    EXPECT_EQ(editor.Document().FileName, "");
+    EXPECT_FALSE(editor.Document().Modified);
+    EXPECT_EQ(editor.Memo().Lines, LineList{});
 
     PropertySet reset({"Arial"});
     ClearPanel(reset);
-    EXPECT_TRUE(editor.Panel == reset);
-    EXPECT_EQ(editor.Panel.Items.FontType.back(), "Arial");
+    EXPECT_TRUE(editor.Panel() == reset);
+    EXPECT_EQ(editor.Panel().Items.FontType.back(), "Arial");
 }
 
 TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
@@ -154,19 +152,19 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
     WriteBytes(path, kSiteSheet);
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
-    editor.SelectRow(1);
-    editor.CSSMemo.Lines = {"zoom: 2;"};
-    editor.Document.Modified = true;
+    editor.Select(1);
+    editor.TypeText({"zoom: 2;"});
+    testing::Modify(editor);
 
     editor.NewCSS();
-    EXPECT_EQ(RecordsOf(editor.Document), (std::vector<StyleRecord>{{"Body", {}}}));
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.FileName, "");
-    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - NoName.css");
-    EXPECT_FALSE(editor.Document.Modified);
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
-    PropertySet panel = editor.Panel;
+    EXPECT_EQ(RecordsOf(editor.Document()), (std::vector<StyleRecord>{{"Body", {}}}));
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Document().FileName, "");
+    EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - NoName.css");
+    EXPECT_FALSE(editor.Document().Modified);
+    EXPECT_EQ(editor.Memo().Lines, LineList{});
+    PropertySet panel = editor.Panel();
     TextView memo;
     WriteDeclarations(panel, memo);
     EXPECT_EQ(memo.Lines, LineList{}) << "the panel holds nothing after a new document";
@@ -178,44 +176,43 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
 TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(2);
-    ASSERT_EQ(editor.Document.CurrentStyleIndex, 2);
+    editor.Select(2);
+    ASSERT_EQ(editor.Current(), 2);
 
     const LineList typed = {"color: blue;", "Zoom: 2;", "", "; Old: line;"};
-    editor.CSSMemo.Lines = typed;
-    editor.CSSMemo.Edited = true;
-    editor.SelectRow(5);
+    editor.TypeText(typed);
+    editor.Select(5);
 
-    EXPECT_EQ(editor.Document.Record(2).Lines(), typed);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 5);
-    EXPECT_EQ(editor.Document.SelectedRow, 5);
-    EXPECT_EQ(editor.Document.Record(5).Lines(), (LineList{"margin-top: 5px;", "cursor: wait;"}))
+    EXPECT_EQ(editor.Document().Record(2).Lines(), typed);
+    EXPECT_EQ(editor.Current(), 5);
+    EXPECT_EQ(editor.Current(), 5);
+    EXPECT_EQ(editor.Document().Record(5).Lines(), (LineList{"margin-top: 5px;", "cursor: wait;"}))
         << "the newly selected record is not written by the select";
-    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"; Margin-top: 5px;", kComment, "cursor:wait;", ""}));
-    EXPECT_FALSE(editor.CSSMemo.Edited);
-    EXPECT_TRUE(editor.Panel[Length::MarginTop].Set);
-    EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "5");
-    EXPECT_FALSE(editor.Panel.FontColorCheck) << "the panel shows only the selected record";
-    EXPECT_TRUE(editor.Document.Modified) << "a hand edit stored into its record is a change";
-    EXPECT_TRUE(editor.Document.Record(2).Edited());
+    EXPECT_EQ(editor.Memo().Lines, (LineList{"; Margin-top: 5px;", kComment, "cursor:wait;", ""}));
+    EXPECT_FALSE(editor.Memo().Edited);
+    EXPECT_TRUE(editor.Panel()[Length::MarginTop].Set);
+    EXPECT_EQ(editor.Panel()[Length::MarginTop].Text, "5");
+    EXPECT_FALSE(editor.Panel().FontColorCheck) << "the panel shows only the selected record";
+    EXPECT_TRUE(editor.Document().Modified) << "a hand edit stored into its record is a change";
+    EXPECT_TRUE(editor.Document().Record(2).Edited());
 
     // Back again: the record that was current now holds the view as the reader wrote it.
-    editor.SelectRow(2);
-    EXPECT_EQ(editor.Document.Record(5).Lines(),
+    editor.Select(2);
+    EXPECT_EQ(editor.Document().Record(5).Lines(),
               (LineList{"; Margin-top: 5px;", kComment, "cursor:wait;", ""}));
-    EXPECT_EQ(editor.CSSMemo.Lines,
+    EXPECT_EQ(editor.Memo().Lines,
               (LineList{"; color: BLUE;", kComment, "Zoom:2;", "Old:line;", ""}));
-    EXPECT_TRUE(editor.Panel.FontColorCheck);
-    EXPECT_FALSE(editor.Panel[Length::MarginTop].Set);
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
+    EXPECT_FALSE(editor.Panel()[Length::MarginTop].Set);
 }
 
 TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(2);
-    editor.CSSMemo.Lines = {"zoom: 1;"};
-    editor.SelectRow(5);
-    const auto records = RecordsOf(editor.Document);
+    editor.Select(2);
+    editor.TypeText({"zoom: 1;"});
+    editor.Select(5);
+    const auto records = RecordsOf(editor.Document());
     auto expected = SevenRecords();
     expected[2].SetLines({"zoom: 1;"});
     EXPECT_EQ(records, expected);
@@ -224,48 +221,49 @@ TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
 TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(1);
-    const Expected expected = ReadFrom(editor.Panel, {"font-size: 24px;"});
-    EXPECT_EQ(editor.CSSMemo.Lines, expected.Lines);
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; Font-size: 24px;"});
-    EXPECT_TRUE(editor.Panel == expected.Panel);
+    editor.Select(1);
+    const Expected expected = ReadFrom(editor.Panel(), {"font-size: 24px;"});
+    EXPECT_EQ(editor.Memo().Lines, expected.Lines);
+    EXPECT_EQ(editor.Memo().Lines, LineList{"; Font-size: 24px;"});
+    EXPECT_TRUE(editor.Panel() == expected.Panel);
 }
 
 TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(3);
-    editor.Document.SelectedRow = -1;
-    editor.ListTagClick();
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_EQ(editor.Document.Record(3).Lines(), LineList{"; Text-align: justify;"});
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
+    editor.Select(3);
+    editor.Select(-1);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Document().Record(3).Lines(), LineList{"; Text-align: justify;"});
+    EXPECT_EQ(editor.Memo().Lines, LineList{});
 }
 
 TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
     StyleEditor editor{DiskFiles()};
-    editor.CSSMemo.Lines = {"COLOR : red", ";", "cursor: wait"};
-    editor.ListTagClick();
-    EXPECT_EQ(editor.Document.Record(0).Lines(), (LineList{"COLOR : red", ";", "cursor: wait"}));
-    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"; color: RED;", kComment, "cursor:wait;", ""}));
-    EXPECT_TRUE(editor.Panel.FontColorCheck);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    editor.TypeText({"COLOR : red", ";", "cursor: wait"});
+    editor.Reselect();
+    EXPECT_EQ(editor.Document().Record(0).Lines(), (LineList{"COLOR : red", ";", "cursor: wait"}));
+    EXPECT_EQ(editor.Memo().Lines, (LineList{"; color: RED;", kComment, "cursor:wait;", ""}));
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
+    EXPECT_EQ(editor.Current(), 0);
 }
 
 TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(4);
-    editor.CSSMemo.Lines = {"a: b;"};
-    editor.CommitStep();
-    EXPECT_EQ(editor.Document.Record(4).Lines(), LineList{"a: b;"});
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"a: b;"}) << "the commit does not read the view";
+    editor.Select(4);
+    editor.TypeText({"a: b;"});
+    editor.CommitText();
+    EXPECT_EQ(editor.Document().Record(4).Lines(), LineList{"a: b;"});
+    EXPECT_EQ(editor.Memo().Lines, LineList{"a: b;"}) << "the commit does not read the view";
 
-    editor.Document.CurrentStyleIndex = -1;
-    editor.CSSMemo.Lines = {"c: d;"};
-    editor.CommitStep();
-    EXPECT_EQ(editor.Document.Record(4).Lines(), LineList{"a: b;"});
+    // Nothing current (a document just taken): typing is not taken, nothing committed.
+    PutRecords(editor, SevenRecords());
+    editor.TypeText({"c: d;"});
+    editor.CommitText();
+    EXPECT_EQ(editor.Memo().Lines, LineList{});
+    EXPECT_EQ(RecordsOf(editor.Document()), SevenRecords());
 }
 
 // ---------------------------------------------------------------------------
@@ -273,25 +271,29 @@ TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
 
 TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
     StyleEditor editor{DiskFiles()};
-    editor.CSSMemo.Lines = {"color: red;"};
+    editor.TypeText({"color: red;"});
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: red;"});
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), (LineList{"Body {", "color: red;", "}"}));
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; color: RED;"});
+    EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: red;"});
+    EXPECT_EQ(editor.Document().SheetText.ToLineList(), (LineList{"Body {", "color: red;", "}"}));
+    EXPECT_EQ(editor.Memo().Lines, LineList{"color: red;"}) << "composing reads nothing back";
+    EXPECT_TRUE(editor.Memo().Edited);
+    EXPECT_FALSE(editor.Panel().FontColorCheck);
 }
 
 TEST(StyleEditorCompose, HoldsEveryRecordWithTheCurrentOneAsTyped) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, {{"h1", {"font-size: 24px;"}}, {"p", {"color: red;"}}});
-    editor.SelectRow(1);
-    editor.CSSMemo.Lines.push_back("cursor: wait;");
+    editor.Select(1);
+    LineList typed = editor.Memo().Lines;
+    typed.push_back("cursor: wait;");
+    editor.TypeText(typed);
     editor.ComposeCSS();
     EXPECT_EQ(
-        editor.Document.SheetText.ToLineList(),
+        editor.Document().SheetText.ToLineList(),
         (LineList{"h1 {", "font-size: 24px;", "}", "p {", "; color: RED;", "cursor: wait;", "}"}));
-    EXPECT_EQ(
-        std::count(editor.Document.SheetText.begin(), editor.Document.SheetText.end(), kComment),
-        0);
+    EXPECT_EQ(std::count(editor.Document().SheetText.begin(), editor.Document().SheetText.end(),
+                         kComment),
+              0);
 }
 
 // ---------------------------------------------------------------------------
@@ -312,24 +314,24 @@ TEST(StyleEditorLoad, ReadsTheFileWritesTheBackupAndSelectsRecordZero) {
                             "}",
                             "/* end */",
                             "div{}"};
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), sheet);
-    EXPECT_EQ(RecordsOf(editor.Document), LoadStylesFromSheet(sheet).Records);
-    EXPECT_EQ(SelectorsOf(editor.Document), (std::vector<std::string>{"h1", "p.note", "div"}));
+    EXPECT_EQ(editor.Document().SheetText.ToLineList(), sheet);
+    EXPECT_EQ(RecordsOf(editor.Document()), LoadStylesFromSheet(sheet).Records);
+    EXPECT_EQ(SelectorsOf(editor.Document()), (std::vector<std::string>{"h1", "p.note", "div"}));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), kSiteSheet);
     EXPECT_EQ(ReadBytes(path), kSiteSheet) << "the file itself is not written";
 
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - " + path);
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - " + path);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_FALSE(editor.Document().Modified);
 
-    const Expected expected = ReadFrom(PropertySet(), editor.Document.Record(0).Lines());
-    EXPECT_EQ(editor.CSSMemo.Lines, expected.Lines);
-    EXPECT_TRUE(editor.Panel == expected.Panel);
-    EXPECT_TRUE(editor.Panel.FontColorCheck);
-    EXPECT_EQ(editor.Panel[Length::MarginTop].Text, "1");
-    EXPECT_EQ(editor.Panel[Length::MarginTop].Unit, "in");
+    const Expected expected = ReadFrom(PropertySet(), editor.Document().Record(0).Lines());
+    EXPECT_EQ(editor.Memo().Lines, expected.Lines);
+    EXPECT_TRUE(editor.Panel() == expected.Panel);
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
+    EXPECT_EQ(editor.Panel()[Length::MarginTop].Text, "1");
+    EXPECT_EQ(editor.Panel()[Length::MarginTop].Unit, "in");
 }
 
 TEST(StyleEditorLoad, ModifiedFlagIsCleared) {
@@ -337,9 +339,9 @@ TEST(StyleEditorLoad, ModifiedFlagIsCleared) {
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
     StyleEditor editor{DiskFiles()};
-    editor.Document.Modified = true;
+    testing::Modify(editor);
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST(StyleEditorLoad, NothingOfThePreviousDocumentIsCommittedIntoTheNewRecords) {
@@ -348,17 +350,17 @@ TEST(StyleEditorLoad, NothingOfThePreviousDocumentIsCommittedIntoTheNewRecords) 
     WriteBytes(path, kSiteSheet);
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
-    editor.SelectRow(6);
-    editor.CSSMemo.Lines = {"cursor: wait;"};
-    editor.SelectRow(0);
-    editor.CSSMemo.Lines = {"zoom: 3;"};
+    editor.Select(6);
+    editor.TypeText({"cursor: wait;"});
+    editor.Select(0);
+    editor.TypeText({"zoom: 3;"});
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(RecordsOf(editor.Document),
-              LoadStylesFromSheet(editor.Document.SheetText.ToLineList()).Records);
-    EXPECT_EQ(editor.Document.StyleCount(), 3);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(RecordsOf(editor.Document()),
+              LoadStylesFromSheet(editor.Document().SheetText.ToLineList()).Records);
+    EXPECT_EQ(editor.Document().StyleCount(), 3);
+    EXPECT_EQ(editor.Current(), 0);
+    EXPECT_EQ(editor.Current(), 0);
 }
 
 TEST(StyleEditorLoad, ExistingBackupIsReplaced) {
@@ -389,7 +391,7 @@ TEST(StyleEditorLoad, NulByteRefusesTheFile_NoBackupWritten) {
     auto failure = editor.LoadCSSFile(path);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Refusal, ReadRefusal::HoldsNulByte);
-    EXPECT_EQ(SelectorsOf(editor.Document), std::vector<std::string>{"Body"});
+    EXPECT_EQ(SelectorsOf(editor.Document()), std::vector<std::string>{"Body"});
     EXPECT_FALSE(FileExists(path + ".ORIGINAL"));
 }
 
@@ -401,8 +403,8 @@ TEST(StyleEditorLoad, WithoutBackupWritesNothing) {
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"site.css"});
     EXPECT_EQ(ReadBytes(path), kSiteSheet);
-    EXPECT_EQ(editor.Document.StyleCount(), 3);
-    EXPECT_EQ(editor.Document.FileName, path);
+    EXPECT_EQ(editor.Document().StyleCount(), 3);
+    EXPECT_EQ(editor.Document().FileName, path);
 }
 
 TEST(StyleEditorLoad, ThousandsOfRulesAreAccepted) {
@@ -416,9 +418,9 @@ TEST(StyleEditorLoad, ThousandsOfRulesAreAccepted) {
     WriteBytes(path, text);
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Document.StyleCount(), 2500);
-    EXPECT_EQ(editor.Document.Record(2499).Selector, ".r2499");
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, 0);
+    EXPECT_EQ(editor.Document().StyleCount(), 2500);
+    EXPECT_EQ(editor.Document().Record(2499).Selector, ".r2499");
+    EXPECT_EQ(editor.Current(), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -429,16 +431,16 @@ TEST(StyleEditorEmptyDocument, FileWithoutRulesGivesNoRecords) {
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "/* nothing here yet */\r\n");
     StyleEditor editor{DiskFiles()};
-    editor.CSSMemo.Lines = {"color: red;"};
+    editor.TypeText({"color: red;"});
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Document.StyleCount(), 0);
-    EXPECT_EQ(editor.Document.CurrentStyleIndex, -1);
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), LineList{"/* nothing here yet */"});
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{});
-    EXPECT_EQ(editor.Document.FileName, path);
-    EXPECT_EQ(editor.Document.Caption, "Tesselo 1.0 beta - " + path);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Document().StyleCount(), 0);
+    EXPECT_EQ(editor.Current(), -1);
+    EXPECT_EQ(editor.Document().SheetText.ToLineList(), LineList{"/* nothing here yet */"});
+    EXPECT_EQ(editor.Memo().Lines, LineList{});
+    EXPECT_EQ(editor.Document().FileName, path);
+    EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - " + path);
+    EXPECT_FALSE(editor.Document().Modified);
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "/* nothing here yet */\r\n");
 }
 
@@ -448,15 +450,14 @@ TEST(StyleEditorEmptyDocument, SelectingDoesNothing) {
     WriteBytes(path, "");
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Document.StyleCount(), 0);
+    EXPECT_EQ(editor.Document().StyleCount(), 0);
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "");
 
-    editor.CSSMemo.Lines = {"color: red"};
+    editor.TypeText({"color: red"});
     const Session before = SessionOf(editor);
-    editor.ListTagClick();
+    editor.Reselect();
     ExpectSameSession(SessionOf(editor), before);
-    editor.SelectRow(0);
-    editor.Document.SelectedRow = before.SelectedRow;
+    editor.Select(0);
     ExpectSameSession(SessionOf(editor), before);
 }
 
@@ -466,11 +467,11 @@ TEST(StyleEditorEmptyDocument, ComposingGivesAnEmptySheet) {
     WriteBytes(path, "\r\n\r\n");
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    editor.CSSMemo.Lines = {"color: red;"};
+    editor.TypeText({"color: red;"});
     editor.ComposeCSS();
     // The text of a sheet without rules is its tail, kept as read.
-    EXPECT_EQ(editor.Document.SheetText.ToLineList(), (LineList{"", ""}));
-    EXPECT_EQ(editor.Document.StyleCount(), 0);
+    EXPECT_EQ(editor.Document().SheetText.ToLineList(), (LineList{"", ""}));
+    EXPECT_EQ(editor.Document().StyleCount(), 0);
 }
 
 // ---------------------------------------------------------------------------
@@ -482,11 +483,11 @@ protected:
         const std::string open = dir_.File("open.css");
         WriteBytes(open, kSiteSheet);
         ASSERT_FALSE(editor_.LoadCSSFile(open));
-        editor_.SelectRow(1);
-        editor_.CSSMemo.Lines.push_back("zoom: 2;");
-        editor_.CSSMemo.Edited = true;
-        editor_.Panel[Length::MarginTop].Unit = "mm";
-        editor_.Document.Modified = true;
+        editor_.Select(1);
+        LineList typed = editor_.Memo().Lines;
+        typed.push_back("zoom: 2;");
+        editor_.TypeText(typed);
+        editor_.PanelToChange()[Length::MarginTop].Unit = "mm";
         before_.emplace(SessionOf(editor_));
         listing_ = Listing(dir_.Path());
     }
@@ -535,9 +536,9 @@ TEST_F(StyleEditorLoadFailure, BackupCannotBeWritten) {
 
 TEST_F(StyleEditorLoadFailure, OpenDocumentStillWorksAfterwards) {
     ASSERT_TRUE(editor_.LoadCSSFile(dir_.File("missing.css")));
-    editor_.SelectRow(2);
-    EXPECT_EQ(editor_.Document.Record(1).Lines(), before_->CSSMemo.Lines);
-    EXPECT_EQ(editor_.Document.CurrentStyleIndex, 2);
+    editor_.Select(2);
+    EXPECT_EQ(editor_.Document().Record(1).Lines(), before_->CSSMemo.Lines);
+    EXPECT_EQ(editor_.Current(), 2);
 }
 
 } // namespace
@@ -557,7 +558,7 @@ struct EditedEditor : ::testing::Test {
     }
     std::string Composed() {
         editor.ComposeCSS();
-        return editor.Document.SheetText.Text();
+        return editor.Document().SheetText.Text();
     }
     testing::TempDir dir;
     std::string path;
@@ -567,24 +568,23 @@ struct EditedEditor : ::testing::Test {
 TEST_F(EditedEditor, SelectingEveryRuleChangesNothing) {
     const std::string text = "/* a */\nh1 {\n  color: red;\n}\np { margin-top: 1px }\n";
     Open(text);
-    editor.SelectRow(1);
-    editor.SelectRow(0);
+    editor.Select(1);
+    editor.Select(0);
     EXPECT_EQ(Composed(), text);
-    EXPECT_FALSE(editor.Document.Record(0).Edited());
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Record(0).Edited());
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(EditedEditor, WhatTheUserChangedIsWrittenAnew) {
     Open("h1 { color: red }\np { margin-top: 1px }\nem { x: y }\n");
     // A hand edit stored back by the next selection.
-    editor.CSSMemo.Lines = {"color: blue;"};
-    editor.CSSMemo.Edited = true;
-    editor.SelectRow(1);
+    editor.TypeText({"color: blue;"});
+    editor.Select(1);
     // A change of the panel, which the prompt sees.
-    editor.UserChangedStyle();
-    EXPECT_TRUE(editor.Document.Modified);
+    testing::Modify(editor);
+    EXPECT_TRUE(editor.Document().Modified);
     // A change the prompt does not see is still written.
-    editor.SelectRow(2);
+    editor.Select(2);
     editor.MarkCurrentEdited();
     // The marker line of the view never reaches the sheet.
     EXPECT_EQ(Composed(), "h1 {\ncolor: blue;\n}\np {\n; Margin-top: 1px;\n}\nem {\nx:y;\n\n}\n");
@@ -592,32 +592,31 @@ TEST_F(EditedEditor, WhatTheUserChangedIsWrittenAnew) {
 
 TEST_F(EditedEditor, TheEncodingAndTheByteOrderMarkAreKeptFromTheOpen) {
     Open("\xEF\xBB\xBF/* \xD0\x9F */\nh1 { color: red }\n");
-    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Utf8);
-    EXPECT_TRUE(editor.Document.ByteOrderMark);
-    editor.UserChangedStyle();
+    EXPECT_EQ(editor.Document().Encoding, SheetEncoding::Utf8);
+    EXPECT_TRUE(editor.Document().ByteOrderMark);
+    testing::Modify(editor);
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.SheetText.Bytes(),
+    EXPECT_EQ(editor.Document().SheetText.Bytes(),
               "\xEF\xBB\xBF/* \xD0\x9F */\nh1 {\n; color: RED;\n}\n");
     Open("/* \xCF */ p { }");
-    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Windows1251);
-    EXPECT_FALSE(editor.Document.ByteOrderMark);
+    EXPECT_EQ(editor.Document().Encoding, SheetEncoding::Windows1251);
+    EXPECT_FALSE(editor.Document().ByteOrderMark);
     editor.NewCSS();
-    EXPECT_EQ(editor.Document.Encoding, SheetEncoding::Utf8);
+    EXPECT_EQ(editor.Document().Encoding, SheetEncoding::Utf8);
 }
 
 TEST_F(EditedEditor, NestedRulesAreShownAsTextAndWrittenAsTheyStand) {
     Open("@media print {\n  h1 { color: red }\n}\n");
-    EXPECT_TRUE(editor.NestedCurrent);
-    EXPECT_EQ(editor.CSSMemo.Lines, (LineList{"h1 { color: red }", ""}));
-    EXPECT_TRUE(editor.Panel == [] {
+    EXPECT_TRUE(editor.NestedCurrent());
+    EXPECT_EQ(editor.Memo().Lines, (LineList{"h1 { color: red }", ""}));
+    EXPECT_TRUE(editor.Panel() == [] {
         PropertySet reset;
         ClearPanel(reset);
         return reset;
     }());
-    editor.CSSMemo.Lines = {"h1 { color: blue }"};
-    editor.CSSMemo.Edited = true;
+    editor.TypeText({"h1 { color: blue }"});
     EXPECT_EQ(Composed(), "@media print {\nh1 { color: blue }\n}\n");
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"h1 { color: blue }"}) << "no reading into the panel";
+    EXPECT_EQ(editor.Memo().Lines, LineList{"h1 { color: blue }"}) << "no reading into the panel";
 }
 
 } // namespace
@@ -634,16 +633,15 @@ TEST(StyleEditorPanelChange, NewValueReplacesTheOldAndTheRestKeepsItsText) {
     WriteBytes(path, ".btn { font-size: 1rem; color: rgba(0, 0, 0, .5); cursor: pointer }\n");
     StyleEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
-    EXPECT_EQ(editor.Panel.FontSize.Text, "1");
-    EXPECT_EQ(editor.Panel.FontSizeUnit, "rem");
+    EXPECT_EQ(editor.Panel().FontSize.Text, "1");
+    EXPECT_EQ(editor.Panel().FontSizeUnit, "rem");
 
-    editor.Panel.FontSize.Text = "20";
-    editor.Panel.FontSizeUnit = "px";
-    editor.UserChangedStyle();
-    WriteDeclarations(editor.Panel, editor.CSSMemo);
+    editor.PanelToChange().FontSize.Text = "20";
+    editor.PanelToChange().FontSizeUnit = "px";
+    editor.ApplyPanelChange({.Modifies = true, .Writes = true});
     editor.ComposeCSS();
 
-    const std::string sheet = editor.Document.SheetText.Text();
+    const std::string sheet = editor.Document().SheetText.Text();
     EXPECT_NE(sheet.find("Font-size: 20px;"), std::string::npos) << sheet;
     EXPECT_EQ(sheet.find("1rem"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("color: rgba(0, 0, 0, .5);"), std::string::npos) << sheet;

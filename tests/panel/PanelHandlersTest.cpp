@@ -11,7 +11,7 @@
 namespace tesselo {
 namespace {
 
-using testing::PanelEffects;
+using testing::HandlerEffects;
 using testing::PanelSession;
 using K = Keyword;
 using L = Length;
@@ -40,7 +40,7 @@ TEST_P(PanelChangeEffects, AsEachHandlerPromises) {
     const EffectCase& c = GetParam();
     PanelSession s;
     c.Prepare(s);
-    PanelEffects effects = s.Observe([&] { c.Act(s); });
+    HandlerEffects effects = s.Observe([&] { c.Act(s); });
     EXPECT_EQ(effects.Modified, c.Modified);
     EXPECT_EQ(effects.Rewrote, c.Rewrote);
     EXPECT_EQ(effects.Notified, c.Notified);
@@ -52,9 +52,11 @@ TEST_P(PanelChangeEffects, AsEachHandlerPromises) {
 TEST_P(PanelChangeEffects, LeaveARecordWithNestedRulesAlone) {
     const EffectCase& c = GetParam();
     PanelSession s;
+    s.Take(
+        StyleRecord::FromSource("@media print", "@media print { h1 { color: red } }", 0, 14, 33));
+    ASSERT_TRUE(s.editor.NestedCurrent());
     c.Prepare(s);
-    s.editor.NestedCurrent = true;
-    PanelEffects effects = s.Observe([&] { c.Act(s); });
+    HandlerEffects effects = s.Observe([&] { c.Act(s); });
     EXPECT_FALSE(effects.Modified);
     EXPECT_FALSE(effects.Rewrote);
     EXPECT_FALSE(effects.RecordEdited);
@@ -193,7 +195,7 @@ TEST_P(LengthFieldHandlers, LeavingCleansAndMovesTheSpinner) {
 
 TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
     s.handlers.TEditClick(field());
-    WriteDeclarations(s.Panel(), s.editor.CSSMemo);
+    s.editor.ApplyPanelChange({.Writes = true});
     EXPECT_TRUE(s.Memo().empty()) << "a set empty field writes nothing half-made";
     s.handlers.TEditExit(field());
     EXPECT_FALSE(IsSet());
@@ -232,7 +234,7 @@ class LengthFieldErrors : public ::testing::TestWithParam<BadLeave> {};
 TEST_P(LengthFieldErrors, LeavingABadWholePartTellsAndKeepsTheText) {
     PanelSession s;
     s.handlers.TEditTextEdited(L::TextIndent, GetParam().Text);
-    PanelEffects effects = s.Observe([&] { EXPECT_FALSE(s.handlers.TEditExit(L::TextIndent)); });
+    HandlerEffects effects = s.Observe([&] { EXPECT_FALSE(s.handlers.TEditExit(L::TextIndent)); });
     EXPECT_EQ(s.handlers.ShownText(L::TextIndent), GetParam().Text);
     EXPECT_FALSE(effects.Rewrote);
     ASSERT_EQ(s.dialogs.Shown.size(), 1u);
@@ -497,7 +499,7 @@ TEST_P(TypedFamilies, AreTakenWhenConfirmed) {
     s.handlers.FontFamilyTyped(0, GetParam().Typed);
     EXPECT_EQ(s.handlers.ShownFamily(0), GetParam().Typed);
     EXPECT_FALSE(s.Panel().FontType.Set) << "not before it is confirmed";
-    PanelEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(0); });
+    HandlerEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(0); });
     EXPECT_TRUE(effects.Modified);
     s.handlers.FontOffOptionTimerTimer();
     const std::string written = GetParam().Written;
@@ -521,7 +523,7 @@ TEST(FontBoxes, ATypedSecondFamilyFollowsTheFirst) {
     s.handlers.FontOffOptionTimerTimer();
     EXPECT_EQ(s.Memo(), LineList{"; Font-Family: serif, Roboto Slab;"});
     // Confirming again without typing changes nothing.
-    PanelEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(1); });
+    HandlerEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(1); });
     EXPECT_FALSE(effects.Modified);
     EXPECT_FALSE(effects.Rewrote);
 }
@@ -603,7 +605,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, TypedFontSizes,
 TEST(TypedFontSizes, AHalfTypedSizeLeavesTheRulesSizeAlone) {
     PanelSession s;
     s.handlers.FontSizeChange(-1, "1.5");
-    PanelEffects effects = s.Observe([&] { s.handlers.FontSizeChange(-1, "1.5r"); });
+    HandlerEffects effects = s.Observe([&] { s.handlers.FontSizeChange(-1, "1.5r"); });
     EXPECT_FALSE(effects.Rewrote);
     EXPECT_EQ(effects.Notified, 0) << "no refresh that would read the rule back";
     EXPECT_EQ(s.handlers.ShownFontSize(), "1.5r");
@@ -654,6 +656,7 @@ TEST(FontBoxes, SwitchingTheSizeOffEndsShowingSize) {
 
 TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
     PanelSession s;
+    const Color borderBefore = s.Panel().BorderColor;
     s.choices.ColorChoices = {kRed, std::nullopt};
     s.handlers.ColorClick(ColorSwatch::Font);
     EXPECT_TRUE(s.Panel().FontColorCheck);
@@ -661,7 +664,7 @@ TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
     EXPECT_EQ(s.Memo(), LineList{"; color: RED;"});
     s.handlers.ColorClick(ColorSwatch::Border); // cancelled
     EXPECT_FALSE(s.Panel().BorderColorCheck);
-    EXPECT_EQ(s.Panel().BorderColor, kButtonFaceColor);
+    EXPECT_EQ(s.Panel().BorderColor, borderBefore);
     EXPECT_EQ(s.choices.ColorDialogInitial, (std::vector<Color>{Color{}, kRed}));
 
     s.handlers.ColorCheckClick(ColorSwatch::Font, false);
@@ -701,8 +704,8 @@ TEST(ColourSwatches, TransparentWinsOverTheBackgroundColour) {
 TEST(BackgroundPicture, IsWrittenRelativeToTheSheetInItsEncoding) {
     for (SheetEncoding encoding : {SheetEncoding::Utf8, SheetEncoding::Windows1251}) {
         PanelSession s;
+        s.Take({"Body", {}}, "/site/css/site.css");
         s.Panel().UseEncoding(encoding);
-        s.editor.Document.FileName = "/site/css/site.css";
         s.Panel().BackGroundImageText = "linear-gradient(red, blue)";
         s.choices.PictureChoices = {"/site/img/Фон.jpg"};
         s.handlers.OpenBackGroundClick();

@@ -2,7 +2,7 @@
 
 // A user who answers the panel's colour and picture dialogs from a script, and a
 // windowless editing session with the panel's handlers on it, watched for the three
-// effects of a change: the document modified, the text rewritten, the notification.
+// effects of a change: the document modified, the text rewritten, the refresh.
 
 #include "panel/PanelHandlers.h"
 #include "support/Fakes.h"
@@ -43,12 +43,12 @@ private:
 };
 
 // What one handler call did.
-struct PanelEffects {
+struct HandlerEffects {
     bool Modified = false;
     bool Rewrote = false; // the writer ran
     int Notified = 0;
     bool RecordEdited = false;
-    bool operator==(const PanelEffects&) const = default;
+    bool operator==(const HandlerEffects&) const = default;
 };
 
 // Message boxes that can act inside their own loop, as a held spinner's repeat does.
@@ -62,39 +62,44 @@ public:
     std::function<void()> OnShow;
 };
 
-inline constexpr const char* kStaleWriterLine = "; stale: line;";
-
 struct PanelSession {
     PanelSession() : handlers(editor, dialogs, choices) {
-        handlers.OnNotifyChange = [this] { ++notified; };
         handlers.OnFocusAway = [this] { ++focusMoves; };
+        editor.Observe([this](const SessionChange& change) {
+            notified += change.Refreshes ? 1 : 0;
+            rewrites += change.TextWritten ? 1 : 0;
+        });
         // One rule as read from a file: written as read until something edits it.
-        std::vector<StyleRecord> records;
-        records.push_back(StyleRecord::FromSource("Body", "Body {}", 0, 6, 6));
-        editor.Document.ReplaceRecords(std::move(records));
-        editor.Document.CurrentStyleIndex = 0;
+        Take(StyleRecord::FromSource("Body", "Body {}", 0, 6, 6));
     }
 
-    // Runs `act` on a saved, untouched document and reports what it changed. A writer
-    // line the panel does not hold shows whether the writer ran: it drops it.
-    template <typename Act> PanelEffects Observe(Act act) {
-        editor.Document.Modified = false;
-        editor.CSSMemo.Lines.insert(editor.CSSMemo.Lines.begin(), kStaleWriterLine);
+    // The one rule of the document, current, and the sheet's file.
+    void Take(StyleRecord rule, const std::string& file = {}) {
+        StyleDocument document;
+        std::vector<StyleRecord> records;
+        records.push_back(std::move(rule));
+        document.ReplaceRecords(std::move(records));
+        document.FileName = file;
+        editor.TakeDocument(std::move(document));
+        editor.Select(0);
+    }
+
+    // Runs `act` on a saved, untouched document and reports what it changed.
+    template <typename Act> HandlerEffects Observe(Act act) {
+        editor.MarkSaved();
         notified = 0;
+        rewrites = 0;
         act();
-        PanelEffects effects;
-        effects.Modified = editor.Document.Modified;
-        effects.Rewrote =
-            editor.CSSMemo.Lines.empty() || editor.CSSMemo.Lines[0] != kStaleWriterLine;
+        HandlerEffects effects;
+        effects.Modified = editor.Document().Modified;
+        effects.Rewrote = rewrites > 0;
         effects.Notified = notified;
-        effects.RecordEdited = editor.Document.Record(0).Edited();
-        if (!effects.Rewrote)
-            editor.CSSMemo.Lines.erase(editor.CSSMemo.Lines.begin());
+        effects.RecordEdited = editor.Document().Record(0).Edited();
         return effects;
     }
 
-    LineList Memo() const { return editor.CSSMemo.Lines; }
-    PropertySet& Panel() { return editor.Panel; }
+    LineList Memo() const { return editor.Memo().Lines; }
+    PropertySet& Panel() { return editor.PanelToChange(); }
 
     FakeFiles files;
     StyleEditor editor{files, {"DejaVu Sans", "Verdana"}};
@@ -102,6 +107,7 @@ struct PanelSession {
     FakePanelDialogs choices;
     PanelHandlers handlers;
     int notified = 0;
+    int rewrites = 0;
     int focusMoves = 0;
 };
 

@@ -24,32 +24,28 @@ protected:
         std::vector<StyleRecord> records;
         for (const auto& name : names)
             records.emplace_back(name, LineList{"line of " + name});
-        editor.Document.ReplaceRecords(records);
-        editor.Document.CurrentStyleIndex = -1;
-        editor.SelectRow(current);
-        editor.Document.Modified = false;
+        StyleDocument document;
+        document.ReplaceRecords(records);
+        editor.TakeDocument(std::move(document));
+        editor.Select(current);
+        editor.MarkSaved();
     }
-    Names Rows() const { return editor.Document.ListItems(); }
+    Names Rows() const { return editor.Document().ListItems(); }
     // The first line of each record, which names the style it was made as.
     Names FirstLines() const {
         Names lines;
-        for (int i = 0; i < editor.Document.StyleCount(); ++i) {
-            const auto& record = editor.Document.Record(i);
+        for (int i = 0; i < editor.Document().StyleCount(); ++i) {
+            const auto& record = editor.Document().Record(i);
             lines.push_back(record.Lines().empty() ? "" : record.Lines()[0]);
         }
         return lines;
     }
-    int Current() const { return editor.Document.CurrentStyleIndex; }
-    void Type(const std::string& line) {
-        editor.CSSMemo.Lines = {line};
-        editor.CSSMemo.Edited = true;
-    }
+    int Current() const { return editor.Current(); }
+    void Type(const std::string& line) { editor.TypeText({line}); }
 
     StyleEditor editor{testing::DiskFiles()};
-    testing::FakeBrowser browser;
     testing::FakeDialogs dialogs;
-    Preview preview{editor, browser, dialogs};
-    StyleListCommands commands{editor, preview, dialogs};
+    StyleListCommands commands{editor, dialogs};
 };
 
 // ---------------------------------------------------------------------------
@@ -72,9 +68,9 @@ TEST_F(StyleList, NewStyleTakesTheBuildersResultWithoutItsFirstAmpersand) {
         commands.NewStyleExecute(c.Result);
         EXPECT_EQ(Rows(), c.Rows);
         EXPECT_EQ(Current(), 1);
-        EXPECT_TRUE(editor.Document.Modified);
-        EXPECT_EQ(editor.Document.Record(0).Lines(), LineList{"color: red;"}) << "committed";
-        EXPECT_TRUE(editor.Document.Record(1).Edited());
+        EXPECT_TRUE(editor.Document().Modified);
+        EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: red;"}) << "committed";
+        EXPECT_TRUE(editor.Document().Record(1).Edited());
     }
 }
 
@@ -83,8 +79,8 @@ TEST_F(StyleList, NewStyleCancelledChangesNothing) {
     Type("zoom: 1;");
     commands.NewStyleExecute("");
     EXPECT_EQ(Rows(), (Names{"Body", "p"}));
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"zoom: 1;"});
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_EQ(editor.Memo().Lines, LineList{"zoom: 1;"});
+    EXPECT_EQ(FirstLines(), (Names{"line of Body", "line of p"})) << "nothing was committed";
 }
 
 TEST_F(StyleList, NewStyleOfAnExistingNameSelectsItWithAMessage) {
@@ -95,7 +91,7 @@ TEST_F(StyleList, NewStyleOfAnExistingNameSelectsItWithAMessage) {
     EXPECT_EQ(dialogs.Shown[0].Text, "Стиль с именем p уже существует.");
     EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::None);
     EXPECT_EQ(Current(), 0);
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 
     commands.NewStyleExecute("\xD0"); // the capital Er
     EXPECT_EQ(Rows(), (Names{"P", "\xF0", "p2", "\xD0"}));
@@ -109,8 +105,8 @@ TEST_F(StyleList, RenameTakesTheTextAsTypedAndMarksTheStyleEdited) {
     EXPECT_TRUE(commands.RenameStyle("h1"));
     EXPECT_TRUE(commands.RenameStyle("a&b"));
     EXPECT_EQ(Rows(), (Names{"a&b", "p"}));
-    EXPECT_TRUE(editor.Document.Record(0).Edited());
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Record(0).Edited());
+    EXPECT_TRUE(editor.Document().Modified);
     EXPECT_TRUE(commands.RenameStyle(""));
     EXPECT_EQ(Rows(), (Names{"", "p"}));
 }
@@ -129,7 +125,7 @@ TEST_F(StyleList, RenameThatWouldSwallowTheSheetIsRefused) {
                       "незакрытого комментария: остальная таблица стилей стала бы его частью.");
     }
     EXPECT_EQ(Rows(), (Names{"h1", "p"}));
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
     for (const char* good : {"h1, /* big */ h2", "a[title=\"{\"]", "a[title='/*']"})
         EXPECT_TRUE(commands.RenameStyle(good)) << good;
 }
@@ -143,7 +139,7 @@ TEST_F(StyleList, RenameToAnotherStylesNameIsRefused) {
     EXPECT_EQ(dialogs.Shown[0].Icon, MessageIcon::Error);
     EXPECT_EQ(dialogs.Shown[0].Text, "Секундочку! Такой селектор (стиль) уже существует.\r"
                                      "Замените имя \"P\" на другое.");
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 // ---------------------------------------------------------------------------
@@ -161,8 +157,8 @@ TEST_F(StyleList, DeleteMakesTheNextStyleCurrentAndDiscardsTheWorkingText) {
         commands.StyleDeleteExecute();
         EXPECT_EQ(Rows(), c.Rows);
         EXPECT_EQ(Current(), c.Current);
-        EXPECT_EQ(editor.Document.SelectedRow, c.Current);
-        EXPECT_TRUE(editor.Document.Modified);
+        EXPECT_EQ(editor.Current(), c.Current);
+        EXPECT_TRUE(editor.Document().Modified);
         for (const auto& line : FirstLines())
             EXPECT_NE(line, "typed: 1;");
     }
@@ -172,7 +168,7 @@ TEST_F(StyleList, TheLastStyleIsNeverDeleted) {
     Make({"Body"});
     commands.StyleDeleteExecute();
     EXPECT_EQ(Rows(), Names{"Body"});
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(StyleList, DeleteKeepsTheCommentsInFront) {
@@ -182,7 +178,7 @@ TEST_F(StyleList, DeleteKeepsTheCommentsInFront) {
     ASSERT_FALSE(editor.LoadCSSFile(dir.File("s.css")));
     commands.StyleDeleteExecute();
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.SheetText.Text(), "/* a */\n\n/* b */\nb { y: 2 }\n");
+    EXPECT_EQ(editor.Document().SheetText.Text(), "/* a */\n\n/* b */\nb { y: 2 }\n");
 }
 
 // ---------------------------------------------------------------------------
@@ -194,22 +190,22 @@ TEST_F(StyleList, UpThenDownRestoresTheOrderAndKeepsTheWorkingText) {
     commands.StyleUpExecute();
     EXPECT_EQ(Rows(), (Names{"b", "a", "c"}));
     EXPECT_EQ(Current(), 0);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
     commands.StyleDownExecute();
     EXPECT_EQ(Rows(), (Names{"a", "b", "c"}));
     EXPECT_EQ(Current(), 1);
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"typed: 1;"});
-    editor.SelectRow(0);
-    EXPECT_EQ(editor.Document.Record(1).Lines(), LineList{"typed: 1;"});
+    EXPECT_EQ(editor.Memo().Lines, LineList{"typed: 1;"});
+    editor.Select(0);
+    EXPECT_EQ(editor.Document().Record(1).Lines(), LineList{"typed: 1;"});
 }
 
 TEST_F(StyleList, UpOnTheFirstAndDownOnTheLastDoNothing) {
     Make({"a", "b"}, 0);
     commands.StyleUpExecute();
-    editor.SelectRow(1);
+    editor.Select(1);
     commands.StyleDownExecute();
     EXPECT_EQ(Rows(), (Names{"a", "b"}));
-    EXPECT_FALSE(editor.Document.Modified);
+    EXPECT_FALSE(editor.Document().Modified);
 }
 
 TEST_F(StyleList, DropMovesTheCurrentStyleToExactlyThatRow) {
@@ -217,15 +213,15 @@ TEST_F(StyleList, DropMovesTheCurrentStyleToExactlyThatRow) {
     commands.DropOnRow(3);
     EXPECT_EQ(Rows(), (Names{"1", "2", "3", "0", "4"}));
     EXPECT_EQ(Current(), 3);
-    EXPECT_TRUE(editor.Document.Modified) << "the new order is to be saved";
-    editor.Document.Modified = false;
+    EXPECT_TRUE(editor.Document().Modified) << "the new order is to be saved";
+    editor.MarkSaved();
     commands.DropOnRow(3);
-    EXPECT_FALSE(editor.Document.Modified) << "dropped where it was";
+    EXPECT_FALSE(editor.Document().Modified) << "dropped where it was";
     commands.DropOnRow(0);
     EXPECT_EQ(Rows(), (Names{"0", "1", "2", "3", "4"}));
     commands.DropOnRow(7);
     EXPECT_EQ(Rows(), (Names{"0", "1", "2", "3", "4"}));
-    EXPECT_EQ(editor.Document.SelectedRow, 0);
+    EXPECT_EQ(editor.Current(), 0);
 }
 
 TEST_F(StyleList, SortIgnoresCaseKeepsEqualNamesInOrderAndFollowsTheCurrentStyle) {
@@ -236,7 +232,7 @@ TEST_F(StyleList, SortIgnoresCaseKeepsEqualNamesInOrderAndFollowsTheCurrentStyle
     commands.StyleSortedExecute(less);
     EXPECT_EQ(Rows(), (Names{"A", "a", "b", "c"}));
     EXPECT_EQ(Current(), 3);
-    EXPECT_TRUE(editor.Document.Modified);
+    EXPECT_TRUE(editor.Document().Modified);
 }
 
 TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereReadUnderTheSheetsHeader) {
@@ -246,13 +242,13 @@ TEST_F(StyleList, MovedRulesAreWrittenAsTheyWereReadUnderTheSheetsHeader) {
     ASSERT_FALSE(editor.LoadCSSFile(dir.File("s.css")));
     commands.StyleDownExecute();
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.SheetText.Text(), "/* licence */\n\nb { y: 2 }\na {\n  x: 1;\n}\n");
+    EXPECT_EQ(editor.Document().SheetText.Text(), "/* licence */\n\nb { y: 2 }\na {\n  x: 1;\n}\n");
     commands.StyleSortedExecute(std::less<std::string>());
     editor.ComposeCSS();
-    EXPECT_EQ(editor.Document.SheetText.Text(), sheet);
+    EXPECT_EQ(editor.Document().SheetText.Text(), sheet);
     commands.DropOnRow(1);
     editor.ComposeCSS();
-    EXPECT_TRUE(editor.Document.SheetText.Text().starts_with("/* licence */\n\nb {"));
+    EXPECT_TRUE(editor.Document().SheetText.Text().starts_with("/* licence */\n\nb {"));
 }
 
 } // namespace
@@ -281,12 +277,12 @@ TEST(SourceViews, TheCaretsLineTurnsThePropertyPage) {
 TEST_F(StyleList, PushingTheTextIntoThePanelReadsItAndMarksTheStyleEdited) {
     Make({"a", "b"});
     Type("color : red");
-    editor.BtnStyleUpdateClick();
-    EXPECT_EQ(editor.CSSMemo.Lines, LineList{"; color: RED;"});
-    EXPECT_FALSE(editor.CSSMemo.Edited);
-    EXPECT_TRUE(editor.Panel.FontColorCheck);
-    EXPECT_TRUE(editor.Document.Modified);
-    EXPECT_TRUE(editor.Document.Record(0).Edited());
+    editor.PushTextToPanel();
+    EXPECT_EQ(editor.Memo().Lines, LineList{"; color: RED;"});
+    EXPECT_FALSE(editor.Memo().Edited);
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
+    EXPECT_TRUE(editor.Document().Modified);
+    EXPECT_TRUE(editor.Document().Record(0).Edited());
 }
 
 } // namespace

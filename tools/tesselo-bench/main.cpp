@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     tesselo::TextFileContent content;
     if (tesselo::ReadTextFile(path, content))
         return 1;
-    const int rules = editor.Document.StyleCount();
+    const int rules = editor.Document().StyleCount();
 
     char tempDir[] = "/tmp/tesselo-bench-XXXXXX";
     if (!::mkdtemp(tempDir))
@@ -76,14 +76,14 @@ int main(int argc, char** argv) {
     fresh.reset();
     double composeMs = MedianMs(warm, runs, nothing, [&] {
         editor.ComposeCSS();
-        if (tesselo::WriteSheetText(files, target, editor.Document.SheetText, writeMode))
+        if (tesselo::WriteSheetText(files, target, editor.Document().SheetText, writeMode))
             std::exit(1);
     });
     double mapMs = MedianMs(
         warm, runs, [&] { editor.LoadCSSFile(path, false); },
         [&] {
             for (int i = 0; i < rules; ++i)
-                editor.SelectRow(i);
+                editor.Select(i);
         });
 
     ::unlink(target.c_str());

@@ -146,7 +146,7 @@ void CoverageCount::AddRest(std::map<std::string, Rest>& groups, const std::stri
 void CoverageCount::AddSheet(const std::string& name, StyleEditor& editor) {
     SheetCount sheet;
     sheet.Name = name;
-    StyleDocument& document = editor.Document;
+    const StyleDocument& document = editor.Document();
     for (int i = 0; i < document.StyleCount(); ++i) {
         const LineList lines = document.Record(i).Lines();
         if (HoldsNestedRules(lines)) {
@@ -154,8 +154,8 @@ void CoverageCount::AddSheet(const std::string& name, StyleEditor& editor) {
             continue;
         }
         ++sheet.Rules;
-        editor.SelectRow(i);
-        const LineList& memo = editor.CSSMemo.Lines;
+        editor.Select(i);
+        const LineList& memo = editor.Memo().Lines;
         const auto marker = std::find_if(memo.begin(), memo.end(), IsUnsupportedComment);
         const LineList keptLines(marker == memo.end() ? memo.end() : marker + 1, memo.end());
 

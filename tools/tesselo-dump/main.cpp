@@ -75,11 +75,11 @@ int main(int argc, char** argv) {
         Emit("error", failure->Reason);
         return 1;
     }
-    tesselo::StyleDocument& document = editor.Document;
+    const tesselo::StyleDocument& document = editor.Document();
     const int count = document.StyleCount();
     // Opening selected record 0 without printing it.
     if ((editAll || editOne) && count > 0)
-        document.MarkEdited(0);
+        editor.MarkCurrentEdited();
 
     // The records still hold the text as read until the next selection commits the
     // view of the first one.
@@ -91,23 +91,23 @@ int main(int argc, char** argv) {
     for (int i = 0; i < count; ++i) {
         Emit("select", std::to_string(i));
         const tesselo::LineList old = document.Record(i).Lines();
-        editor.SelectRow(i);
+        editor.Select(i);
         if (editAll || editOne)
-            document.MarkEdited(i);
+            editor.MarkCurrentEdited();
         if (!editOne) {
-            EmitLines("memo", editor.CSSMemo.Lines);
+            EmitLines("memo", editor.Memo().Lines);
             continue;
         }
-        if (editor.NestedCurrent)
+        if (editor.NestedCurrent())
             continue;
-        const auto edit = tesselo::dump::EditOneControl(editor.Panel, i);
+        const auto edit = tesselo::dump::EditOneControl(editor.PanelToChange(), i);
         if (!edit)
             continue;
-        tesselo::WriteDeclarations(editor.Panel, editor.CSSMemo);
+        editor.ApplyPanelChange({.Writes = true});
         Emit("edit",
              std::to_string(i) + "\t" + edit->Property + "\t" + edit->Value + "\t" + edit->Control);
         EmitLines("old", old);
-        EmitLines("new", editor.CSSMemo.Lines);
+        EmitLines("new", editor.Memo().Lines);
     }
     editor.ComposeCSS();
     EmitLines("sheet", document.SheetText.ToLineList());
