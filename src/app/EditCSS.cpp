@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/ActionTable.h"
 #include "app/FloatingLayout.h"
+#include "app/WindowActions.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "panel/PropertyPanel.h"
 #include "platform/QtPanelDialogs.h"
@@ -20,10 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCollator>
-#include <QDir>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,7 +29,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -39,63 +36,13 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <cstdio>
-#include <ctime>
 #include <optional>
-#include <unistd.h>
-
-// The pictures live in this library, which the linker would otherwise leave out. The
-// resource's initialiser is declared outside any namespace.
-static void InitIconResource() {
-    Q_INIT_RESOURCE(icons);
-}
 
 namespace tesselo {
 namespace {
 
-// For the start-up measurement (scripts/startup-time.sh): the wall-clock time of the
-// first showing, and with "exit" the program ends right there.
-void ReportFirstShow() {
-    const QByteArray mode = qgetenv("TESSELO_REPORT_FIRST_SHOW");
-    if (mode.isEmpty())
-        return;
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    std::fprintf(stderr, "first-shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
-                 now.tv_nsec);
-    std::fflush(stderr);
-    if (mode == "exit")
-        ::_exit(0);
-}
-
 constexpr int kClientWidth = 663;
 constexpr int kClientHeight = 447;
-
-// Our own pictures, not the desktop theme's: one coloured set whose disabled pictures
-// the toolkit greys, where themes often draw every state in the same pale grey.
-QIcon Picture(std::string_view ownName) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
-}
-
-// The buttons a tool bar makes for its actions carry the action's name, so that they
-// are found like every other control.
-void NameActionButtons(const QWidget* window) {
-    for (QToolBar* bar : window->findChildren<QToolBar*>()) {
-        for (QAction* action : bar->actions()) {
-            QWidget* button = bar->widgetForAction(action);
-            if (button && button->objectName().isEmpty() && !action->objectName().isEmpty())
-                button->setObjectName(action->objectName());
-        }
-    }
-}
-
-void InitPictures() {
-    InitIconResource();
-    // Without a desktop icon theme the freedesktop names still find Adwaita's.
-    if ((QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) &&
-        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
-        QIcon::setThemeName(QStringLiteral("Adwaita"));
-}
 
 } // namespace
 
@@ -127,8 +74,8 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     BuildActions();
     BuildRegions(services.PreviewBrowser);
     BuildToolBar();
-    BuildMenus();
-    NameActionButtons(this);
+    BuildMenus(*menuBar(), actions_);
+    NameActionButtons(*this);
 
     qApp->installEventFilter(this);
     InitMainForm();
@@ -168,20 +115,7 @@ ViewText TMainForm::SheetText() const {
 }
 
 void TMainForm::BuildActions() {
-    for (const ActionInfo& info : kActions) {
-        auto* action = new QAction(Picture(info.OwnIcon), FromUtf8(info.Caption), this);
-        action->setObjectName(FromUtf8(info.Name));
-        HintParts hint = SplitHint(info.Hint);
-        action->setToolTip(FromUtf8(hint.Short));
-        action->setStatusTip(FromUtf8(hint.Long));
-        action->setProperty("category", FromUtf8(info.Category));
-        if (!info.Shortcut.empty())
-            action->setShortcut(QKeySequence(FromUtf8(info.Shortcut)));
-        action->setCheckable(info.Checkable);
-        actions_[static_cast<std::size_t>(info.Id)] = action;
-        addAction(action);
-    }
-
+    actions_ = MakeActions(*this);
     DocumentCommands& c = *commands_;
     auto on = [this](ActionId id, auto&& handler) {
         connect(Action(id), &QAction::triggered, this, std::forward<decltype(handler)>(handler));
@@ -212,45 +146,21 @@ void TMainForm::BuildActions() {
     });
 }
 
-void TMainForm::BuildMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu"));
-    // A null id stands for a separator.
-    auto add = [bar](const QString& title, std::initializer_list<std::optional<ActionId>> items,
-                     const TMainForm* self) {
-        QMenu* menu = bar->addMenu(title);
-        for (const std::optional<ActionId>& item : items) {
-            if (item)
-                menu->addAction(self->Action(*item));
-            else
-                menu->addSeparator();
-        }
-        return menu;
-    };
-    using enum ActionId;
-    constexpr std::nullopt_t line = std::nullopt;
-    add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs}, this);
-    add(QStringLiteral("Правка"), {EditCut, EditCopy, EditPaste, line, N25}, this);
-    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, line, RefreshView}, this);
-    add(QStringLiteral("Стиль"),
-        {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted}, this);
-    add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout}, this);
-}
-
 void TMainForm::BuildToolBar() {
     ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
     ToolBar1->setFixedHeight(29);
     ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->addAction(Action(ActionId::New));
-    ToolBar1->addAction(Action(ActionId::OpenFile));
-    ToolBar1->addAction(Action(ActionId::Save));
-    ToolBar1->addSeparator();
-    ToolBar1->addAction(Action(ActionId::EditCut));
-    ToolBar1->addAction(Action(ActionId::EditCopy));
-    ToolBar1->addAction(Action(ActionId::EditPaste));
-    ToolBar1->addSeparator();
+    using enum ActionId;
+    constexpr std::nullopt_t none = std::nullopt; // a separator
+    for (const std::optional<ActionId> id : std::initializer_list<std::optional<ActionId>>{
+             New, OpenFile, Save, none, EditCut, EditCopy, EditPaste, none}) {
+        if (id)
+            ToolBar1->addAction(Action(*id));
+        else
+            ToolBar1->addSeparator();
+    }
     // The preview's controls and, between them, refreshing and the floating panels.
     browserBar_ = new BrowserBar(*preview_, *ToolBar1,
                                  {.RefreshView = Action(ActionId::RefreshView),
@@ -371,10 +281,14 @@ void TMainForm::BuildPreview(Browser* previewBrowser) {
 // The style list: a row chosen is selected, a change by the list shows all again.
 void TMainForm::BuildStyleList() {
     using enum ActionId;
-    QList<QAction*> tools;
-    for (ActionId id : {NewStyle, StyleRename, StyleDelete, StyleUp, StyleDown, StyleSorted})
-        tools << Action(id);
-    PanelList = new StyleListView(editor_, SheetText(), *progress_, tools, SplitterList);
+    PanelList = new StyleListView(editor_, SheetText(), *progress_,
+                                  {.NewStyle = Action(NewStyle),
+                                   .Rename = Action(StyleRename),
+                                   .Delete = Action(StyleDelete),
+                                   .Up = Action(StyleUp),
+                                   .Down = Action(StyleDown),
+                                   .Sorted = Action(StyleSorted)},
+                                  SplitterList);
     connect(PanelList, &StyleListView::RowChosen, this, [this](int row) {
         editor_.SelectRow(row);
         RenderMemo();
@@ -382,38 +296,19 @@ void TMainForm::BuildStyleList() {
     connect(PanelList, &StyleListView::Changed, this, [this] { Render(); });
 }
 
-// The style list's commands, from its actions and from the list itself.
+// The style list's commands; a new style is named in the selector builder.
 void TMainForm::BuildStyleCommands() {
     listCommands_ = std::make_unique<StyleListCommands>(
         editor_, *preview_, *dialogs_,
         [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
     PanelList->UseCommands(*listCommands_);
-    using enum ActionId;
-    StyleListCommands& list = *listCommands_;
-    auto on = [this](ActionId id, auto&& handler) {
-        connect(Action(id), &QAction::triggered, this, std::forward<decltype(handler)>(handler));
-    };
-    on(NewStyle, [this, &list] {
+    connect(Action(ActionId::NewStyle), &QAction::triggered, this, [this] {
         if (!createSelector_)
             return;
-        const QString result = createSelector_->Execute(Codec().Decode(list.StyleNameList()));
-        Run([&] { list.NewStyleExecute(Codec().Encode(result)); });
+        const QString result =
+            createSelector_->Execute(Codec().Decode(listCommands_->StyleNameList()));
+        Run([&] { listCommands_->NewStyleExecute(Codec().Encode(result)); });
     });
-    on(StyleDelete, [this, &list] { Run([&list] { list.StyleDeleteExecute(); }); });
-    on(StyleUp, [this, &list] { Run([&list] { list.StyleUpExecute(); }); });
-    on(StyleDown, [this, &list] { Run([&list] { list.StyleDownExecute(); }); });
-    on(StyleSorted, [this, &list] {
-        // The user's locale, without regard to case.
-        QCollator collator;
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
-        const SheetCodec codec = Codec();
-        Run([&] {
-            list.StyleSortedExecute([&](const std::string& a, const std::string& b) {
-                return collator.compare(codec.Decode(a), codec.Decode(b)) < 0;
-            });
-        });
-    });
-    on(StyleRename, [this] { PanelList->StyleRenameExecute(); });
 }
 
 void TMainForm::BuildStatusBar() {

@@ -5,6 +5,7 @@
 // event to them and shows their state.
 
 #include "app/ActionTable.h"
+#include "app/WindowActions.h"
 #include "app/WindowPlace.h"
 #include "editor/DocumentCommands.h"
 #include "editor/Preview.h"
@@ -96,7 +97,6 @@ protected:
 
 private:
     void BuildActions();
-    void BuildMenus();
     void BuildToolBar();
     void BuildRegions(Browser* previewBrowser);
     void BuildPropertyPanel();
@@ -140,7 +140,7 @@ private:
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
-    std::array<QAction*, kActionCount> actions_{};
+    WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
     bool nestedShown_ = false;        // the status line tells that the current rule is text only
     WindowPlace place_{*this};

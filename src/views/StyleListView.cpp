@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCollator>
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -32,8 +33,9 @@ QString ListItemText(const ViewText& text, const std::string& selector) {
 } // namespace
 
 StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressReport& progress,
-                             const QList<QAction*>& toolActions, QWidget* parent)
-    : QWidget(parent), editor_(editor), text_(std::move(text)), progress_(progress) {
+                             const Actions& actions, QWidget* parent)
+    : QWidget(parent), actions_(actions), editor_(editor), text_(std::move(text)),
+      progress_(progress) {
     setObjectName(QStringLiteral("PanelList"));
     setMinimumWidth(30);
     auto* layout = new QVBoxLayout(this);
@@ -42,7 +44,8 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     tools_ = new QToolBar(QStringLiteral("ToolBar5"), this);
     tools_->setObjectName(QStringLiteral("ToolBar5"));
     tools_->setIconSize(QSize(16, 16));
-    tools_->addActions(toolActions);
+    tools_->addActions({actions.NewStyle, actions.Rename, actions.Delete, actions.Up, actions.Down,
+                        actions.Sorted});
     layout->addWidget(tools_);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ListTag"));
@@ -82,6 +85,31 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
     rename_->installEventFilter(this);
+}
+
+void StyleListView::UseCommands(StyleListCommands& commands) {
+    commands_ = &commands;
+    auto run = [this](QAction* action, void (StyleListCommands::*command)()) {
+        connect(action, &QAction::triggered, this, [this, command] {
+            (commands_->*command)();
+            emit Changed();
+        });
+    };
+    run(actions_.Delete, &StyleListCommands::StyleDeleteExecute);
+    run(actions_.Up, &StyleListCommands::StyleUpExecute);
+    run(actions_.Down, &StyleListCommands::StyleDownExecute);
+    connect(actions_.Sorted, &QAction::triggered, this, [this] { SortStyles(); });
+    connect(actions_.Rename, &QAction::triggered, this, [this] { StyleRenameExecute(); });
+}
+
+// By name, in the user's locale, without regard to case.
+void StyleListView::SortStyles() {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    commands_->StyleSortedExecute([&](const std::string& a, const std::string& b) {
+        return collator.compare(text_.Decode(a), text_.Decode(b)) < 0;
+    });
+    emit Changed();
 }
 
 void StyleListView::Render() {

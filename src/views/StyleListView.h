@@ -6,7 +6,6 @@
 
 #include "views/ViewText.h"
 
-#include <QList>
 #include <QWidget>
 
 class QAction;
@@ -25,11 +24,21 @@ class StyleListView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StyleListView)
 public:
-    // `toolActions` go on the list's tool bar, in their order.
+    // The actions of the list's tool bar, in their order. A new style comes from the
+    // selector builder, which the window has; the others are the list's own.
+    struct Actions {
+        QAction* NewStyle = nullptr;
+        QAction* Rename = nullptr;
+        QAction* Delete = nullptr;
+        QAction* Up = nullptr;
+        QAction* Down = nullptr;
+        QAction* Sorted = nullptr;
+    };
     StyleListView(const StyleEditor& editor, ViewText text, ProgressReport& progress,
-                  const QList<QAction*>& toolActions, QWidget* parent = nullptr);
-    // The commands that renaming and dropping run; until given, the list only shows.
-    void UseCommands(StyleListCommands& commands) { commands_ = &commands; }
+                  const Actions& actions, QWidget* parent = nullptr);
+    // The commands that the actions, renaming and dropping run; until given, the list
+    // only shows.
+    void UseCommands(StyleListCommands& commands);
 
     QListWidget* List() const { return list_; }
     QLineEdit* RenameField() const { return rename_; }
@@ -55,6 +64,9 @@ private:
     bool RenameFieldEvent(QEvent* event);
     bool StyleListDragEvent(QEvent* event);
     bool FromStyleList(const QDropEvent& event) const;
+    void SortStyles();
+
+    Actions actions_;
 
     const StyleEditor& editor_;
     StyleListCommands* commands_ = nullptr;
