@@ -180,6 +180,8 @@ void TMainForm::BuildRegions(Browser* previewBrowser) {
     centralLayout->addWidget(SplitterList);
     setCentralWidget(central);
 
+    // The list is made first, as it comes first on the screen: its controls lead the
+    // order of the focus. Its commands follow once the preview is there.
     BuildStyleList();
 
     // The work area.
