@@ -19,8 +19,9 @@ set(TESSELO_USES_app document mapping editor panel views dialogs platform)
 # extension) are the library tesselo_<folder>_handlers, which the widget library
 # tesselo_<folder> links. A handler includes no widget of its folder.
 set(TESSELO_HANDLERS_panel LengthText PanelDialogs PanelHandlers PanelLayout UnitChooser WebNames)
+set(TESSELO_HANDLERS_views StyleListCommands SourceViews FloatingPanels WindowPlacement)
 set(TESSELO_HANDLERS_dialogs SelectorBuilder)
 
 # Plain C++, built without Qt: these folders and the handlers above. A Qt include there
 # does not compile, and tests/layers names it.
-set(TESSELO_WITHOUT_QT document mapping editor views)
+set(TESSELO_WITHOUT_QT document mapping editor)

@@ -5,6 +5,8 @@
 // event to them and shows their state.
 
 #include "app/ActionTable.h"
+#include "app/WindowActions.h"
+#include "app/WindowPlace.h"
 #include "editor/DocumentCommands.h"
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
@@ -13,34 +15,32 @@
 #include "platform/QtSheetLocks.h"
 #include "platform/SheetCodec.h"
 #include "views/FloatingPanels.h"
+#include "views/SourceViewPages.h"
+#include "views/ViewText.h"
 
 #include <QMainWindow>
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
-class QDropEvent;
 class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
-class QTimer;
 class QToolBar;
-class QToolButton;
 class QVBoxLayout;
 
 namespace tesselo {
 
+class BrowserBar;
+class FloatingLayout;
 class QtProgressDialog;
 class QtPanelDialogs;
 class QtUserDialogs;
 class StyleListCommands;
+class StyleListView;
 class TAboutBox;
 class TCreateSelector;
 class PropertyPanel;
@@ -76,7 +76,8 @@ public:
     QAction* Action(ActionId id) const;
 
     // Viewer pages.
-    enum Page { CssMemoView = 0, CSSView = 1, CssDiskView = 2, PreView = 3 };
+    using Page = SourceViewPages::Page;
+    using enum SourceViewPages::Page;
 
     // The long hint of the control under the pointer goes to the status line, or to
     // the selector builder's hint line while the builder is showing.
@@ -85,12 +86,9 @@ public:
     // Shows the whole state again: caption, style list, text views, browser bar.
     void Render();
 
-    // The floating panels: the switch, and the pointer's screen position given to the
-    // slide-in bands and to the timer's tick.
-    void FloatPanelExecute();
-    void PanelALLMouseMove(QPoint pointer);
+    // A tick of the floating panels' timer with the pointer at a screen position.
     void TimerFloatTimer(QPoint pointer);
-    const FloatingPanels& Floating() const { return floating_; }
+    const FloatingPanels& Floating() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,45 +97,27 @@ protected:
 
 private:
     void BuildActions();
-    void BuildMenus();
     void BuildToolBar();
-    void BuildRegions();
+    void BuildRegions(Browser* previewBrowser);
     void BuildPropertyPanel();
     void BuildViewsAndPages(QVBoxLayout& allLayout);
-    void BuildStyleListPanel();
-    void BuildViewPages();
+    void BuildPreview(Browser* previewBrowser);
+    void BuildStyleList();
+    void BuildStyleCommands();
     void BuildStatusBar();
     void InitMainForm();
     void ReadWindowValues();
-    // Puts the window at `wanted`, made to fit the free area of the screen it is on.
-    void PlaceWindow(const QRect& wanted);
-    FloatMeasures MeasureFloating() const;
-    void FloatLayout();
-    void DockLayout();
-    // Moves the panels to their floating places and runs the timer as they need.
-    void PlaceFloatingPanels();
     WindowValues CurrentWindowValues() const;
+    void FloatPanelExecute();
 
-    // Handlers.
-    void ListTagClick(int row);
     void ViewerChange(int index);
-    void CSSMemoChange();
     void RefreshViewExecute();
-    // The source page: the backup copy's text; a missing one reported when asked.
-    void FillSourceView(bool reportMissing);
     // `panelDrawn`: the panel has just drawn itself, after its own change.
     void RenderMemo(bool panelDrawn = false);
-    void RenderBrowserBar();
     void FormKeyPress();
-    void BuildStyleList();
     // The sheet's text as the window shows it, in the sheet's encoding.
     SheetCodec Codec() const { return SheetCodec(editor_.Document().Encoding); }
-    void BuildSourceViews();
-    void StyleRenameExecute();
-    bool StyleListEvent(QObject* watched, QEvent* event);
-    bool RenameFieldEvent(QEvent* event);
-    bool StyleListDragEvent(QEvent* event);
-    bool FromStyleList(const QDropEvent& event) const;
+    ViewText SheetText() const;
 
     template <typename F> void Run(F&& command);
 
@@ -160,45 +140,26 @@ private:
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
-    std::array<QAction*, kActionCount> actions_{};
-    bool rendering_ = false;
-    bool shown_ = false;
-    bool rowChangedByPress_ = false;
+    WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
     bool nestedShown_ = false;        // the status line tells that the current rule is text only
-    int panelListWidth_ = 145;        // the style list's width until the first showing
-    FloatingPanels floating_;
-    QList<int> dockedSizes_;   // the splitter's sizes when the panels began to float
+    WindowPlace place_{*this};
+    FloatingLayout* floating_ = nullptr;
+    BrowserBar* browserBar_ = nullptr;
     QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
 
     // Controls, named as the rest of the program knows them (and as their object names).
     QToolBar* ToolBar1 = nullptr;
-    QWidget* PanelList = nullptr;
-    QToolBar* ToolBar5 = nullptr;
-    QListWidget* ListTag = nullptr;
-    QLineEdit* RenameField = nullptr;
+    StyleListView* PanelList = nullptr;
     QSplitter* SplitterList = nullptr;
     QWidget* PanelALL = nullptr;
     QWidget* PanelToolStyle = nullptr;
     QToolBar* ToolBar4 = nullptr;
     QToolBar* ToolBar3 = nullptr;
     QToolBar* ToolBar2 = nullptr;
-    QTabWidget* Viewer = nullptr;
-    QPlainTextEdit* CSSMemo = nullptr;
-    QPushButton* BtnStyleUpdate = nullptr;
-    QPlainTextEdit* HCSSMemo = nullptr;
-    QPlainTextEdit* HCssInDiskMemo = nullptr;
-    QWidget* PreViewPage = nullptr;
+    SourceViewPages* Viewer = nullptr;
     QTabWidget* TABPANEL = nullptr;
     QPushButton* ZF = nullptr;
-    QToolButton* GotoBack = nullptr;
-    QToolButton* GotoForward = nullptr;
-    QToolButton* StopNavigate = nullptr;
-    QToolButton* GotoHomePage = nullptr;
-    QLineEdit* LocationView = nullptr;
-    QToolButton* SaveHomePage = nullptr;
-    QToolButton* ToolButtonFullView = nullptr;
-    QTimer* TimerFloat = nullptr;
 };
 
 } // namespace tesselo

@@ -10,19 +10,16 @@
 #include "support/FindWidget.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
-#include "views/SourceViews.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDragMoveEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -302,26 +299,6 @@ TEST_F(MainWindow, RuleWithNestedRules_IsShownAsTextWithThePanelOutOfUse) {
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
-}
-
-TEST_F(MainWindow, ClickOnTheSelectedRule_ReadsTheTypedTextIntoThePanel) {
-    const std::string path = Sheet("a.css", "h1 { color: red }\np { color: blue }\n");
-    auto form = Make({path});
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    auto click = [&](int row) {
-        QRect rect = Control<QListWidget>(*form, "ListTag")
-                         ->visualItemRect(Control<QListWidget>(*form, "ListTag")->item(row));
-        QTest::mouseClick(Control<QListWidget>(*form, "ListTag")->viewport(), Qt::LeftButton, {},
-                          rect.center());
-    };
-    click(1);
-    EXPECT_EQ(form->Editor().Current(), 1);
-    Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("color : lime"));
-    click(1);
-    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
-              QStringLiteral("; color: LIME;"));
-    EXPECT_EQ(form->Editor().Panel().FontColor, (Color{0x00, 0xFF, 0x00}));
 }
 
 TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
@@ -941,92 +918,6 @@ TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
     form->Editor().MarkSaved();
 }
 
-TEST_F(StyleListWindow, RenameInPlaceWithEnterAndEscape) {
-    const std::string path = Sheet("a.css", "h1 { color: red }\np { x: y }\n");
-    auto form = Make({path});
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    form->Action(ActionId::StyleRename)->trigger();
-    ASSERT_TRUE(Control<QLineEdit>(*form, "RenameField")->isVisible());
-    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->text(), QStringLiteral("h1"));
-    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("P"));
-    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
-    EXPECT_TRUE(Control<QLineEdit>(*form, "RenameField")->isVisible())
-        << "another style has that name";
-    ASSERT_EQ(dialogs.Shown.size(), 1u);
-    EXPECT_EQ(dialogs.Shown[0].Caption, "Error");
-    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Escape);
-    EXPECT_FALSE(Control<QLineEdit>(*form, "RenameField")->isVisible());
-    EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
-
-    form->Action(ActionId::StyleRename)->trigger();
-    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->width(),
-              Control<QListWidget>(*form, "ListTag")->width() - 4);
-    Control<QWidget>(*form, "PanelList")
-        ->resize(Control<QWidget>(*form, "PanelList")->width() + 30,
-                 Control<QWidget>(*form, "PanelList")->height());
-    QApplication::processEvents();
-    EXPECT_EQ(Control<QLineEdit>(*form, "RenameField")->width(),
-              Control<QListWidget>(*form, "ListTag")->width() - 4);
-    Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("h1.title"));
-    QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
-    EXPECT_FALSE(Control<QLineEdit>(*form, "RenameField")->isVisible());
-    EXPECT_EQ(Items(*form), (QStringList{"h1.title", "p"}));
-    form->Action(ActionId::Save)->trigger();
-    EXPECT_EQ(ReadBytes(path), "h1.title {\n; color: RED;\n}\np { x: y }\n");
-}
-
-TEST_F(StyleListWindow, DraggingMovesTheCurrentStyleToTheRowDroppedOn) {
-    const std::string path = Sheet("a.css", "r0 { }\nr1 { }\nr2 { }\nr3 { }\nr4 { }\n");
-    auto form = Make({path});
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    QWidget* viewport = Control<QListWidget>(*form, "ListTag")->viewport();
-    const QPoint onRow3 = Control<QListWidget>(*form, "ListTag")
-                              ->visualItemRect(Control<QListWidget>(*form, "ListTag")->item(3))
-                              .center();
-    QMimeData data;
-    data.setData(Control<QListWidget>(*form, "ListTag")->model()->mimeTypes().first(),
-                 QByteArray());
-    QDragEnterEvent enter(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &enter);
-    QDragMoveEvent move(onRow3, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &move);
-    EXPECT_TRUE(move.isAccepted());
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3)
-        << "the row under the pointer is highlighted";
-    EXPECT_EQ(form->Editor().Current(), 0);
-    QDropEvent drop(QPointF(onRow3), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &drop);
-    EXPECT_EQ(Items(*form), (QStringList{"r1", "r2", "r3", "r0", "r4"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 3);
-    EXPECT_TRUE(form->Editor().Document().Modified) << "the new order is to be saved";
-
-    // Text dragged from elsewhere is refused.
-    QMimeData text;
-    text.setText(QStringLiteral("r9 { }"));
-    QDragMoveEvent foreign(onRow3, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(viewport, &foreign);
-    EXPECT_FALSE(foreign.isAccepted());
-}
-
-TEST_F(StyleListWindow, UpDownDeleteAndSortFromTheActions) {
-    const std::string path = Sheet("a.css", "b { }\nA { }\nc { }\n");
-    auto form = Make({path});
-    form->show();
-    form->Action(ActionId::StyleSorted)->trigger();
-    EXPECT_EQ(Items(*form), (QStringList{"A", "b", "c"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1)
-        << "the current style b, moved";
-    form->Action(ActionId::StyleDown)->trigger();
-    EXPECT_EQ(Items(*form), (QStringList{"A", "c", "b"}));
-    form->Action(ActionId::StyleUp)->trigger();
-    form->Action(ActionId::StyleDelete)->trigger();
-    EXPECT_EQ(Items(*form), (QStringList{"A", "c"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
-    form->Editor().MarkSaved();
-}
-
 } // namespace
 } // namespace tesselo
 
@@ -1035,61 +926,16 @@ namespace {
 
 class SourceViewsWindow : public MainWindowFixture {};
 
-TEST_F(SourceViewsWindow, AHandEditIsPushedIntoThePanelWithTheButton) {
+// The edit actions reach the current style's text (which page they act on the views
+// decide themselves).
+TEST_F(SourceViewsWindow, CutAndPasteActionsActOnTheCurrentStylesText) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
     Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
-    EXPECT_FALSE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
-    EXPECT_EQ(Control<QPushButton>(*form, "BtnStyleUpdate")->text(),
-              QStringLiteral("Обновить панели инструменов >>>"));
-    Control<QPlainTextEdit>(*form, "CSSMemo")->setFocus();
-    Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
-    QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), "margin-top : 5px");
-    EXPECT_TRUE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
-    QTest::mouseClick(Control<QPushButton>(*form, "BtnStyleUpdate"), Qt::LeftButton);
-    EXPECT_FALSE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
-    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
-              QStringLiteral("; Margin-top: 5px;"));
-    EXPECT_TRUE(form->Editor().Document().Modified);
-    form->Editor().MarkSaved();
-}
-
-TEST_F(SourceViewsWindow, TheCaretTurnsThePropertyPage) {
-    const std::string path =
-        Sheet("a.css", "h1 { color: red; margin-top: 1px; width: 3px; cursor: wait }\n");
-    auto form = Make({path});
-    form->show();
-    auto caretOn = [&](int line) {
-        QTextCursor cursor(
-            Control<QPlainTextEdit>(*form, "CSSMemo")->document()->findBlockByNumber(line));
-        cursor.movePosition(QTextCursor::EndOfBlock);
-        Control<QPlainTextEdit>(*form, "CSSMemo")->setTextCursor(cursor);
-        return Control<QTabWidget>(*form, "TABPANEL")->currentIndex();
-    };
-    const QStringList lines = Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().split('\n');
-    ASSERT_GE(lines.size(), 3);
-    for (int i = 0; i < lines.size(); ++i) {
-        const int page = PropertyPageForLine(ToDocumentText(lines[i]));
-        const int before = Control<QTabWidget>(*form, "TABPANEL")->currentIndex();
-        EXPECT_EQ(caretOn(i), page < 0 ? before : page) << lines[i].toStdString();
-    }
-}
-
-TEST_F(SourceViewsWindow, CutAndPasteActOnlyOnTheCurrentStylesPage) {
-    const std::string path = Sheet("a.css", "h1 { color: red }\n");
-    auto form = Make({path});
-    form->show();
-    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
-    Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
-    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
-    form->Action(ActionId::EditCut)->trigger();
-    Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CssMemoView);
-    EXPECT_FALSE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
     Control<QPlainTextEdit>(*form, "CSSMemo")->selectAll();
     form->Action(ActionId::EditCut)->trigger();
     EXPECT_TRUE(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().isEmpty());
-    EXPECT_TRUE(Control<QPushButton>(*form, "BtnStyleUpdate")->isVisible());
     form->Action(ActionId::EditPaste)->trigger();
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; color: RED;"));

@@ -1,0 +1,81 @@
+#include "app/WindowActions.h"
+
+#include "platform/QtText.h"
+
+#include <QAction>
+#include <QDir>
+#include <QIcon>
+#include <QMenuBar>
+#include <QToolBar>
+#include <optional>
+
+// The pictures live in this library, which the linker would otherwise leave out. The
+// resource's initialiser is declared outside any namespace.
+static void InitIconResource() {
+    Q_INIT_RESOURCE(icons);
+}
+
+namespace tesselo {
+
+void InitPictures() {
+    InitIconResource();
+    if ((QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) &&
+        QDir(QStringLiteral("/usr/share/icons/Adwaita")).exists())
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
+
+QIcon Picture(std::string_view ownName) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
+}
+
+WindowActions MakeActions(QWidget& window) {
+    WindowActions actions{};
+    for (const ActionInfo& info : kActions) {
+        auto* action = new QAction(Picture(info.OwnIcon), FromUtf8(info.Caption), &window);
+        action->setObjectName(FromUtf8(info.Name));
+        const HintParts hint = SplitHint(info.Hint);
+        action->setToolTip(FromUtf8(hint.Short));
+        action->setStatusTip(FromUtf8(hint.Long));
+        action->setProperty("category", FromUtf8(info.Category));
+        if (!info.Shortcut.empty())
+            action->setShortcut(QKeySequence(FromUtf8(info.Shortcut)));
+        action->setCheckable(info.Checkable);
+        actions[static_cast<std::size_t>(info.Id)] = action;
+        window.addAction(action);
+    }
+    return actions;
+}
+
+void BuildMenus(QMenuBar& bar, const WindowActions& actions) {
+    bar.setObjectName(QStringLiteral("MainMenu"));
+    // A null id stands for a separator.
+    auto add = [&](const QString& title, std::initializer_list<std::optional<ActionId>> items) {
+        QMenu* menu = bar.addMenu(title);
+        for (const std::optional<ActionId>& item : items) {
+            if (item)
+                menu->addAction(actions[static_cast<std::size_t>(*item)]);
+            else
+                menu->addSeparator();
+        }
+    };
+    using enum ActionId;
+    constexpr std::nullopt_t line = std::nullopt;
+    add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs});
+    add(QStringLiteral("Правка"), {EditCut, EditCopy, EditPaste, line, N25});
+    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, line, RefreshView});
+    add(QStringLiteral("Стиль"),
+        {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});
+    add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout});
+}
+
+void NameActionButtons(const QWidget& window) {
+    for (QToolBar* bar : window.findChildren<QToolBar*>()) {
+        for (QAction* action : bar->actions()) {
+            QWidget* button = bar->widgetForAction(action);
+            if (button && button->objectName().isEmpty() && !action->objectName().isEmpty())
+                button->setObjectName(action->objectName());
+        }
+    }
+}
+
+} // namespace tesselo

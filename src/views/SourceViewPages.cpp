@@ -1,0 +1,194 @@
+#include "views/SourceViewPages.h"
+
+#include "document/TextFile.h"
+#include "document/UserDialogs.h"
+#include "editor/DocumentCommands.h"
+#include "editor/StyleEditor.h"
+#include "views/SourceViews.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tesselo {
+namespace {
+
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
+    auto* view = new QPlainTextEdit(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setReadOnly(readOnly);
+    if (readOnly) {
+        // The button-face colour tells a view that only shows from one that takes typing.
+        QPalette palette = view->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        view->setPalette(palette);
+    }
+    view->setLineWrapMode(QPlainTextEdit::NoWrap);
+    view->setFont(QFont(QStringLiteral("Monospace")));
+    return view;
+}
+
+// Puts the text into the view as setPlainText does (the caret at the start, nothing
+// left to undo), but when most of what the view shows stays, only the part between the
+// same start and the same end is replaced: one declaration changed in a rule of a
+// million lines does not lay out the million lines again. The line break of an empty
+// last line, which a rule's text as read has and its text as written has not, goes or
+// comes on its own.
+void ShowText(QPlainTextEdit& view, const ViewText& boxes, const QString& shown,
+              const QString& text) {
+    qsizetype shownEnd = shown.size();
+    qsizetype textEnd = text.size();
+    if (shownEnd > 0 && textEnd > 0 && shown.back() != text.back()) {
+        if (shown.back() == QLatin1Char('\n'))
+            --shownEnd;
+        else if (text.back() == QLatin1Char('\n'))
+            --textEnd;
+    }
+    const qsizetype common = std::min(shownEnd, textEnd);
+    qsizetype front = 0;
+    while (front < common && shown[front] == text[front])
+        ++front;
+    qsizetype back = 0;
+    while (back < common - front && shown[shownEnd - 1 - back] == text[textEnd - 1 - back])
+        ++back;
+    const qsizetype replaced = shownEnd - front - back;
+    if (front + back < replaced) {
+        view.setPlainText(boxes.ForTextBox(text));
+        return;
+    }
+    QTextDocument* document = view.document();
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    auto replace = [&](qsizetype from, qsizetype to, const QString& by) {
+        cursor.setPosition(static_cast<int>(from));
+        cursor.setPosition(static_cast<int>(to), QTextCursor::KeepAnchor);
+        cursor.insertText(boxes.ForTextBox(by));
+    };
+    // The end first: the positions in front of it stay what they are.
+    if (shownEnd != shown.size() || textEnd != text.size())
+        replace(shownEnd, shown.size(), text.mid(textEnd));
+    replace(front, front + replaced, text.mid(front, textEnd - front - back));
+    document->setUndoRedoEnabled(true);
+    view.moveCursor(QTextCursor::Start);
+}
+
+} // namespace
+
+SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs& dialogs,
+                                 QWidget* parent)
+    : QTabWidget(parent), editor_(editor), text_(std::move(text)), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("Viewer"));
+    setTabPosition(QTabWidget::South);
+
+    QWidget* memoPage = AddPage("CssMemoView", QStringLiteral("Текущий стиль"));
+    memo_ = MakeTextView(memoPage, "CSSMemo", false);
+    update_ = new QPushButton(QStringLiteral("Обновить панели инструменов >>>"), memoPage);
+    update_->setObjectName(QStringLiteral("BtnStyleUpdate"));
+    update_->setStyleSheet(QStringLiteral("QPushButton { color: blue; font-weight: bold; }"));
+    update_->hide();
+    memoPage->layout()->addWidget(memo_);
+    memoPage->layout()->addWidget(update_);
+
+    QWidget* cssPage = AddPage("CSSView", QStringLiteral("Текущий CSS"));
+    composed_ = MakeTextView(cssPage, "HCSSMemo", true);
+    cssPage->layout()->addWidget(composed_);
+
+    QWidget* diskPage = AddPage("CssDiskView", QStringLiteral("Исходный CSS"));
+    onDisk_ = MakeTextView(diskPage, "HCssInDiskMemo", true);
+    diskPage->layout()->addWidget(onDisk_);
+
+    preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
+
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!rendering_)
+            ViewerChange(index);
+    });
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] { CSSMemoChange(); });
+    // The text pushed into the panel by the button; the property page following the caret.
+    connect(update_, &QPushButton::clicked, this, [this] {
+        editor_.PushTextToPanel();
+        emit Changed();
+    });
+    connect(memo_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        if (rendering_)
+            return;
+        const int page = PropertyPageForLine(text_.Encode(memo_->textCursor().block().text()));
+        if (page >= 0)
+            emit PropertyPageWanted(page);
+    });
+}
+
+// A page whose content fills it.
+QWidget* SourceViewPages::AddPage(const char* name, const QString& caption) {
+    auto* page = new QWidget(this);
+    page->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    addTab(page, caption);
+    return page;
+}
+
+void SourceViewPages::RenderMemo() {
+    rendering_ = true;
+    const QString text = text_.DecodeLines(editor_.Memo().Lines);
+    if (const QString shown = text_.TextOf(*memo_->document()); shown != text)
+        ShowText(*memo_, text_, shown, text);
+    update_->setVisible(editor_.Memo().Edited);
+    // Without a current rule there is no record to keep what would be typed.
+    memo_->setReadOnly(!editor_.HasCurrentStyle());
+    rendering_ = false;
+}
+
+void SourceViewPages::ShowPage(int page) {
+    rendering_ = true;
+    setCurrentIndex(page);
+    rendering_ = false;
+}
+
+void SourceViewPages::ViewerChange(int index) {
+    if (index == CSSView) {
+        editor_.ComposeCSS();
+        composed_->setPlainText(
+            text_.ForTextBox(text_.DecodeLines(editor_.Document().SheetText.ToLineList())));
+    } else if (index == CssDiskView) {
+        FillSourceView(true);
+    }
+    emit PageShown(index);
+}
+
+void SourceViewPages::FillSourceView(bool reportMissing) {
+    TextFileContent content;
+    const std::string& file = editor_.Document().FileName;
+    if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
+        onDisk_->setPlainText(text_.ForTextBox(text_.DecodeLines(content.Text.ToLineList())));
+        return;
+    }
+    // Nothing saved to show: the view keeps what it showed and the user learns why.
+    if (reportMissing)
+        dialogs_.Show(
+            {"Error", messages::SaveBeforeViewing(), MessageIcon::Error, MessageButtons::Ok});
+}
+
+void SourceViewPages::CSSMemoChange() {
+    if (rendering_)
+        return;
+    // The raw text: the plain text would turn every no-break space into a space.
+    editor_.TypeText(text_.EncodeLines(text_.TextOf(*memo_->document())));
+    update_->setVisible(editor_.Memo().Edited);
+}
+
+void SourceViewPages::Cut() {
+    if (currentIndex() == CssMemoView)
+        memo_->cut();
+}
+
+void SourceViewPages::Paste() {
+    if (currentIndex() == CssMemoView)
+        memo_->paste();
+}
+
+} // namespace tesselo

@@ -1,0 +1,93 @@
+#include "views/SourceViewPages.h"
+
+#include "platform/QtText.h"
+#include "support/ViewsSession.h"
+#include "views/SourceViews.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+// The views in a window of their own, shown again after a change as the main window
+// shows them.
+class SourceViewPagesTest : public testing::ViewsSession {
+protected:
+    void Show(const std::string& sheet) {
+        Open(sheet);
+        views = new SourceViewPages(editor, Text(), dialogs, &window);
+        QObject::connect(views, &SourceViewPages::Changed, [this] { views->RenderMemo(); });
+        QObject::connect(views, &SourceViewPages::PropertyPageWanted,
+                         [this](int page) { pages.push_back(page); });
+        views->RenderMemo();
+        window.resize(400, 300);
+        views->resize(window.size());
+        window.show();
+    }
+    QPlainTextEdit& Memo() const { return *views->Memo(); }
+    QPushButton& Update() const {
+        return *views->findChild<QPushButton*>(QStringLiteral("BtnStyleUpdate"));
+    }
+
+    QWidget window;
+    SourceViewPages* views = nullptr;
+    std::vector<int> pages;
+};
+
+TEST_F(SourceViewPagesTest, AHandEditIsPushedIntoThePanelWithTheButton) {
+    Show("h1 { color: red }\n");
+    EXPECT_FALSE(Update().isVisible());
+    EXPECT_EQ(Update().text(), QStringLiteral("Обновить панели инструменов >>>"));
+    Memo().setFocus();
+    Memo().selectAll();
+    QTest::keyClicks(&Memo(), "margin-top : 5px");
+    EXPECT_TRUE(Update().isVisible());
+    QTest::mouseClick(&Update(), Qt::LeftButton);
+    EXPECT_FALSE(Update().isVisible());
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("; Margin-top: 5px;"));
+    EXPECT_TRUE(editor.Document().Modified);
+}
+
+TEST_F(SourceViewPagesTest, TheCaretAsksForThePropertyPageOfItsLine) {
+    Show("h1 { color: red; margin-top: 1px; width: 3px; cursor: wait }\n");
+    const QStringList lines = Memo().toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 3);
+    std::vector<int> expected;
+    for (int i = 0; i < lines.size(); ++i) {
+        QTextCursor cursor(Memo().document()->findBlockByNumber(i));
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        Memo().setTextCursor(cursor);
+        if (const int page = PropertyPageForLine(ToDocumentText(lines[i])); page >= 0)
+            expected.push_back(page);
+    }
+    EXPECT_GE(expected.size(), 2u);
+    EXPECT_EQ(pages, expected);
+    pages.clear();
+    views->RenderMemo();
+    EXPECT_TRUE(pages.empty()) << "the text shown anew moves the caret quietly";
+}
+
+TEST_F(SourceViewPagesTest, CutAndPasteActOnlyOnTheCurrentStylesPage) {
+    Show("h1 { color: red }\n");
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    Memo().selectAll();
+    views->setCurrentIndex(SourceViewPages::CSSView);
+    views->Cut();
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    EXPECT_FALSE(Memo().toPlainText().isEmpty());
+    Memo().selectAll();
+    views->Cut();
+    EXPECT_TRUE(Memo().toPlainText().isEmpty());
+    EXPECT_TRUE(Update().isVisible());
+    views->Paste();
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("; color: RED;"));
+}
+
+} // namespace
+} // namespace tesselo
