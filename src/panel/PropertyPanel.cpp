@@ -161,9 +161,9 @@ void PropertyPanel::SetTextCodec(Decoder decode, Encoder encode) {
 template <typename F> void PropertyPanel::Handle(F&& handler) {
     if (rendering_)
         return;
+    // What the handler changed the session announces; the panel draws itself.
     handler();
     Render();
-    emit Changed();
 }
 
 // ---------------------------------------------------------------------------

@@ -79,10 +79,6 @@ public:
     // Shows the editor state.
     void Render();
 
-signals:
-    // A control changed the editor state (and maybe the text view).
-    void Changed();
-
 private:
     template <typename F> void Handle(F&& handler);
 

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -646,6 +647,85 @@ TEST(StyleEditorPanelChange, NewValueReplacesTheOldAndTheRestKeepsItsText) {
     EXPECT_EQ(sheet.find("1rem"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("color: rgba(0, 0, 0, .5);"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("cursor:pointer"), std::string::npos) << sheet;
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// Each operation is announced once, naming what it was and whether the page follows.
+struct AnnounceCase {
+    const char* Name;
+    std::function<void(StyleEditor&)> Operation;
+    SessionChange::Kind What;
+    bool Refreshes;
+    int Row; // the current rule after it
+};
+
+class StyleEditorAnnounces : public ::testing::TestWithParam<AnnounceCase> {};
+
+TEST_P(StyleEditorAnnounces, EachOperationOnce) {
+    const AnnounceCase& c = GetParam();
+    StyleEditor editor{DiskFiles()};
+    PutRecords(editor, SevenRecords());
+    editor.Select(2);
+    std::vector<SessionChange> heard;
+    const int observer =
+        editor.Observe([&](const SessionChange& change) { heard.push_back(change); });
+    c.Operation(editor);
+    ASSERT_EQ(heard.size(), 1U);
+    EXPECT_EQ(heard[0].What, c.What);
+    EXPECT_EQ(heard[0].Refreshes, c.Refreshes);
+    EXPECT_EQ(heard[0].Row, c.Row);
+    EXPECT_EQ(editor.Current(), c.Row);
+
+    editor.Forget(observer);
+    c.Operation(editor);
+    EXPECT_EQ(heard.size(), 1U) << "a forgotten observer hears nothing";
+}
+
+using K = SessionChange::Kind;
+const auto kLess = [](const std::string& a, const std::string& b) { return a < b; };
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, StyleEditorAnnounces,
+    ::testing::Values(
+        AnnounceCase{"Select", [](StyleEditor& e) { e.Select(4); }, K::Select, false, 4},
+        AnnounceCase{"Type", [](StyleEditor& e) { e.TypeText({"zoom: 1;"}); }, K::Type, false, 2},
+        AnnounceCase{"Push", [](StyleEditor& e) { e.PushTextToPanel(); }, K::PushText, false, 2},
+        AnnounceCase{"PanelWrite", [](StyleEditor& e) { e.ApplyPanelChange({.Writes = true}); },
+                     K::Panel, false, 2},
+        AnnounceCase{
+            "PanelRefresh",
+            [](StyleEditor& e) { e.ApplyPanelChange({.Modifies = true, .Refreshes = true}); },
+            K::Panel, true, 2},
+        AnnounceCase{"Rename", [](StyleEditor& e) { e.Rename(2, "h3"); }, K::Rename, true, 2},
+        AnnounceCase{"Remove", [](StyleEditor& e) { e.RemoveCurrent(); }, K::Remove, true, 2},
+        AnnounceCase{"Move", [](StyleEditor& e) { e.MoveCurrent(0); }, K::Move, true, 0},
+        AnnounceCase{"Sort", [](StyleEditor& e) { e.Sort(kLess); }, K::Sort, true, 5},
+        AnnounceCase{"NewRule", [](StyleEditor& e) { e.AddRule("ul"); }, K::NewRule, false, 7},
+        AnnounceCase{"Clear", [](StyleEditor& e) { e.ClearCurrent(); }, K::Clear, false, 2},
+        AnnounceCase{"New", [](StyleEditor& e) { e.NewCSS(); }, K::Document, false, 0},
+        AnnounceCase{"Saved", [](StyleEditor& e) { e.MarkSaved(); }, K::Disk, false, 2}),
+    [](const ::testing::TestParamInfo<AnnounceCase>& named) {
+        return std::string(named.param.Name);
+    });
+
+TEST(StyleEditorAnnounces, ComposingAndCommittingAreNoChange) {
+    StyleEditor editor{DiskFiles()};
+    PutRecords(editor, SevenRecords());
+    editor.Select(1);
+    int heard = 0;
+    editor.Observe([&](const SessionChange&) { ++heard; });
+    editor.CommitText();
+    editor.ComposeCSS();
+    EXPECT_EQ(heard, 0);
+    // A move that goes nowhere is no change either.
+    editor.MoveCurrent(1);
+    editor.MoveCurrent(7);
+    EXPECT_EQ(heard, 0);
 }
 
 } // namespace

@@ -160,6 +160,18 @@ TEST_P(LengthFieldHandlers, TypingKeepsTheNumbersRules) {
     EXPECT_EQ(s.Panel()[field()].Whole, 2); // 1.5 rounds to the even 2
 }
 
+TEST_P(LengthFieldHandlers, EachKeyWritesTheRuleOnceAndReadsNothing) {
+    int reads = 0;
+    s.editor.Observe([&](const SessionChange& change) {
+        reads += change.What == SessionChange::Kind::Select ? 1 : 0;
+    });
+    s.rewrites = 0;
+    Type("15");
+    EXPECT_EQ(s.rewrites, 2);
+    EXPECT_EQ(reads, 0);
+    EXPECT_EQ(Text(), "15");
+}
+
 TEST_P(LengthFieldHandlers, SteppingAnEmptyFieldStartsFromNought) {
     s.handlers.TEDitUpDownClick(field(), true);
     EXPECT_EQ(Text(), "1");
