@@ -1,7 +1,6 @@
 #include "editor/DocumentCommands.h"
 
 #include "document/TextFile.h"
-#include "mapping/DeclarationReader.h"
 
 #include <filesystem>
 #include <optional>

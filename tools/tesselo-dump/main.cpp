@@ -15,7 +15,6 @@
 #include "PanelEdit.h"
 #include "document/SheetComposer.h"
 #include "editor/StyleEditor.h"
-#include "mapping/DeclarationWriter.h"
 #include "platform/PosixFileReplacer.h"
 
 #include <cstdio>
