@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <iterator>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -224,6 +225,15 @@ void StyleDocument::RemoveRecord(int i) {
         records_[static_cast<size_t>(i)].PrependSource(front);
     else
         tail_.insert(0, front);
+}
+
+void StyleDocument::ReplaceRange(int at, int count, std::vector<StyleRecord> records) {
+    if (at < 0 || count < 0 || at + count > StyleCount())
+        throw std::out_of_range("no such records");
+    const auto first = records_.begin() + at;
+    records_.erase(first, first + count);
+    records_.insert(records_.begin() + at, std::make_move_iterator(records.begin()),
+                    std::make_move_iterator(records.end()));
 }
 
 void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records, std::string tail) {

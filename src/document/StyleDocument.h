@@ -112,6 +112,10 @@ public:
     // The record leaves the table; the comments in front of it stay, in front of the
     // next record or of the tail.
     void RemoveRecord(int i);
+    // Puts `records` in place of the `count` records from `at` on, as they stood
+    // before a change: taking a change back.
+    void ReplaceRange(int at, int count, std::vector<StyleRecord> records);
+    void SetTail(std::string tail) { tail_ = std::move(tail); }
 
     // Replaces the records and the tail by those of a sheet just read. The sheet's
     // header, the comment at the very top (a licence, a title), is taken out of the

@@ -36,22 +36,66 @@ void StyleEditor::Forget(int observer) {
     std::erase_if(observers_, [observer](const auto& entry) { return entry.first == observer; });
 }
 
-void StyleEditor::Announce(SessionChange::Kind what, bool refreshes, bool textWritten) {
-    const SessionChange change{what, current_, refreshes, textWritten};
+void StyleEditor::Announce(SessionChange::Kind what, bool refreshes, bool textWritten,
+                           std::shared_ptr<const EditStep> step) {
+    const SessionChange change{what, current_, refreshes, textWritten, std::move(step)};
     // An observer may refresh, and a refresh announces the write: the list is copied.
     const auto observers = observers_;
     for (const auto& [id, observer] : observers)
         observer(change);
 }
 
-void StyleEditor::CommitText() {
+std::shared_ptr<EditStep> StyleEditor::BeginStep(SessionChange::Kind what, int at,
+                                                 int count) const {
+    auto step = std::make_shared<EditStep>();
+    step->What = what;
+    step->At = at;
+    for (int i = at; i < at + count; ++i)
+        step->Before.push_back(document_.Record(i));
+    step->CurrentBefore = current_;
+    step->MemoBefore = memo_;
+    return step;
+}
+
+std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<EditStep> step,
+                                                        int count) const {
+    for (int i = step->At; i < step->At + count; ++i)
+        step->After.push_back(document_.Record(i));
+    step->CurrentAfter = current_;
+    step->MemoAfter = memo_;
+    if (step->Order.empty() && step->Before == step->After && step->TailBefore == step->TailAfter &&
+        step->MemoBefore == step->MemoAfter)
+        return nullptr;
+    return step;
+}
+
+bool StyleEditor::StoreText() {
     if (!HasCurrentStyle())
-        return;
+        return false;
+    const StyleRecord& record = document_.Record(current_);
+    if (record.Lines() == memo_.Lines && (!memo_.Edited || record.Edited()))
+        return false;
     // Typing has made the document modified already: a commit after a save, with the
     // text view still showing the typed text, is no new change.
     if (memo_.Edited)
         MarkCurrentEdited();
     document_.ReplaceLines(current_, memo_.Lines);
+    return true;
+}
+
+void StyleEditor::CommitText() {
+    if (!HasCurrentStyle())
+        return;
+    if (!memo_.Edited) {
+        StoreText(); // the panel's text: its change was the step
+        return;
+    }
+    auto step = BeginStep(SessionChange::Kind::Commit, current_, 1);
+    // Taken back, the rule shows its text from before the typing.
+    step->MemoBefore = TextView{step->Before[0].Lines(), false};
+    if (StoreText())
+        if (auto done = FinishStep(std::move(step), 1))
+            Announce(SessionChange::Kind::Commit, false, false, std::move(done));
 }
 
 void StyleEditor::Load(int row) {
@@ -91,69 +135,106 @@ void StyleEditor::TypeText(LineList lines) {
         return;
     memo_.Lines = std::move(lines);
     memo_.Edited = true;
-    UserChangedStyle();
+    // The record is edited when the text is stored into it: that is the step.
+    document_.Modified = true;
     Announce(SessionChange::Kind::Type);
 }
 
 void StyleEditor::PushTextToPanel() {
-    if (document_.StyleCount() == 0)
+    if (!HasCurrentStyle())
         return;
+    auto step = BeginStep(SessionChange::Kind::PushText, current_, 1);
+    // Taken back, the rule shows its text from before the typing, as after a commit.
+    step->MemoBefore = TextView{step->Before[0].Lines(), false};
     UserChangedStyle();
-    CommitText();
+    StoreText();
     Load(current_);
-    Announce(SessionChange::Kind::PushText);
+    Announce(SessionChange::Kind::PushText, false, false, FinishStep(std::move(step), 1));
 }
 
 void StyleEditor::ApplyPanelChange(PanelEffects effects) {
     // A rule with nested rules is not the panel's; the page may still be refreshed.
     if (nested_ && (effects.Modifies || effects.Writes))
         return;
+    std::shared_ptr<EditStep> step;
+    if (HasCurrentStyle() && (effects.Modifies || effects.Writes))
+        step = BeginStep(SessionChange::Kind::Panel, current_, 1);
     if (effects.Modifies)
         UserChangedStyle();
     else if (effects.Writes)
         MarkCurrentEdited(); // or the rewritten text would never reach the file
     if (effects.Writes)
         WriteDeclarations(panel_, memo_);
-    Announce(SessionChange::Kind::Panel, effects.Refreshes, effects.Writes);
+    Announce(SessionChange::Kind::Panel, effects.Refreshes, effects.Writes,
+             step ? FinishStep(std::move(step), 1) : nullptr);
 }
 
 void StyleEditor::AddRule(const std::string& selector) {
+    CommitText();
+    auto step = BeginStep(SessionChange::Kind::NewRule, document_.StyleCount(), 0);
     document_.AddStyleRecord(selector);
     document_.Modified = true;
-    CommitText();
     Load(document_.StyleCount() - 1);
-    Announce(SessionChange::Kind::NewRule);
+    Announce(SessionChange::Kind::NewRule, false, false, FinishStep(std::move(step), 1));
 }
 
 void StyleEditor::Rename(int row, const std::string& selector) {
     if (row < 0 || row >= document_.StyleCount())
         return;
+    auto step = BeginStep(SessionChange::Kind::Rename, row, 1);
     document_.SetSelector(row, selector);
     document_.Modified = true;
-    Announce(SessionChange::Kind::Rename, true);
+    Announce(SessionChange::Kind::Rename, true, false, FinishStep(std::move(step), 1));
 }
 
 void StyleEditor::RemoveCurrent() {
     if (document_.StyleCount() <= 1 || !HasCurrentStyle())
         return;
+    // The comments in front of the rule go to the next rule or to the tail.
+    const bool last = current_ + 1 == document_.StyleCount();
+    auto step = BeginStep(SessionChange::Kind::Remove, current_, last ? 1 : 2);
+    if (last)
+        step->TailBefore = document_.Tail();
     document_.RemoveRecord(current_);
     document_.Modified = true;
     Load(std::min(current_, document_.StyleCount() - 1));
-    Announce(SessionChange::Kind::Remove, true);
+    if (last)
+        step->TailAfter = document_.Tail();
+    Announce(SessionChange::Kind::Remove, true, false, FinishStep(std::move(step), last ? 0 : 1));
 }
+
+// The order a move makes: row i then holds the record that was at order[i].
+namespace {
+
+std::vector<int> MoveOrder(int count, int from, int to) {
+    std::vector<int> order(static_cast<size_t>(count));
+    std::iota(order.begin(), order.end(), 0);
+    const auto first = order.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+    return order;
+}
+
+} // namespace
 
 void StyleEditor::MoveCurrent(int to) {
     if (!HasCurrentStyle() || to < 0 || to >= document_.StyleCount() || to == current_)
         return;
+    auto step = BeginStep(SessionChange::Kind::Move, 0, 0);
+    step->Order = MoveOrder(document_.StyleCount(), current_, to);
     // The working text stays in the view and follows its style.
-    document_.MoveRecord(current_, to);
+    document_.ApplyOrder(step->Order);
     current_ = to;
     document_.Modified = true;
-    Announce(SessionChange::Kind::Move, true);
+    Announce(SessionChange::Kind::Move, true, false, FinishStep(std::move(step), 0));
 }
 
 void StyleEditor::Sort(const std::function<bool(const std::string&, const std::string&)>& less) {
-    std::vector<int> order(static_cast<size_t>(document_.StyleCount()));
+    auto step = BeginStep(SessionChange::Kind::Sort, 0, 0);
+    std::vector<int>& order = step->Order;
+    order.resize(static_cast<size_t>(document_.StyleCount()));
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
         return less(document_.Record(a).Selector, document_.Record(b).Selector);
@@ -163,15 +244,58 @@ void StyleEditor::Sort(const std::function<bool(const std::string&, const std::s
         current_ =
             static_cast<int>(std::find(order.begin(), order.end(), current_) - order.begin());
     document_.Modified = true;
-    Announce(SessionChange::Kind::Sort, true);
+    Announce(SessionChange::Kind::Sort, true, false, FinishStep(std::move(step), 0));
 }
 
 void StyleEditor::ClearCurrent() {
+    std::shared_ptr<EditStep> step;
+    if (HasCurrentStyle())
+        step = BeginStep(SessionChange::Kind::Clear, current_, 1);
     memo_.Lines.clear();
     ReadDeclarations(panel_, memo_);
     nested_ = false;
     MarkCurrentEdited();
-    Announce(SessionChange::Kind::Clear);
+    Announce(SessionChange::Kind::Clear, false, false,
+             step ? FinishStep(std::move(step), 1) : nullptr);
+}
+
+void StyleEditor::Show(int current, const TextView& memo) {
+    current_ = current;
+    memo_ = memo;
+    nested_ = HasCurrentStyle() && HoldsNestedRules(memo_.Lines);
+    if (nested_ || !HasCurrentStyle()) {
+        ClearPanel(panel_);
+        return;
+    }
+    // The panel reads the text; the view keeps it as it was.
+    TextView read = memo_;
+    ReadDeclarations(panel_, read);
+}
+
+void StyleEditor::Undo(const EditStep& step) {
+    if (!step.Order.empty()) {
+        std::vector<int> back(step.Order.size());
+        for (size_t i = 0; i < step.Order.size(); ++i)
+            back[static_cast<size_t>(step.Order[i])] = static_cast<int>(i);
+        document_.ApplyOrder(back);
+    } else {
+        document_.ReplaceRange(step.At, static_cast<int>(step.After.size()), step.Before);
+    }
+    if (step.TailBefore)
+        document_.SetTail(*step.TailBefore);
+    Show(step.CurrentBefore, step.MemoBefore);
+    Announce(SessionChange::Kind::Undo, true);
+}
+
+void StyleEditor::Redo(const EditStep& step) {
+    if (!step.Order.empty())
+        document_.ApplyOrder(step.Order);
+    else
+        document_.ReplaceRange(step.At, static_cast<int>(step.Before.size()), step.After);
+    if (step.TailAfter)
+        document_.SetTail(*step.TailAfter);
+    Show(step.CurrentAfter, step.MemoAfter);
+    Announce(SessionChange::Kind::Redo, true);
 }
 
 void StyleEditor::ComposeCSS() {

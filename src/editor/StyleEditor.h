@@ -12,6 +12,7 @@
 #include "mapping/TextView.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -32,6 +33,8 @@ struct PanelEffects {
     bool Refreshes = false; // the page follows it (automatic refresh)
 };
 
+struct EditStep;
+
 // One announced change.
 struct SessionChange {
     enum class Kind {
@@ -45,13 +48,36 @@ struct SessionChange {
         Sort,
         NewRule,
         Clear,    // the current rule's text cleared
+        Commit,   // the text typed into the view stored into its rule
         Document, // a document opened or made new: everything is new
         Disk,     // the file was written or renamed; the rules are as they were
+        Undo,     // a step taken back
+        Redo,     // a step taken back done again
     };
     Kind What;
     int Row = -1;             // the current rule after the change
     bool Refreshes = false;   // the page should follow
     bool TextWritten = false; // the text view was written anew from the property set
+    // What the change did to the rules, to take it back; none for a change that is no
+    // step (selecting, typing, opening, saving, undoing).
+    std::shared_ptr<const EditStep> Step;
+};
+
+// What a change did to the rules, enough to take it back and to do it again. Steps are
+// taken back in the reverse order they were made, and done again in the order they
+// were taken back.
+struct EditStep {
+    SessionChange::Kind What;
+    int At = 0;                            // the first row the change replaced
+    std::vector<StyleRecord> Before;       // rows At... before the change
+    std::vector<StyleRecord> After;        // the rows in their place after it
+    std::vector<int> Order;                // a new order instead: row i held record Order[i]
+    std::optional<std::string> TailBefore; // the text after the last rule, when changed
+    std::optional<std::string> TailAfter;
+    int CurrentBefore = -1;
+    int CurrentAfter = -1;
+    TextView MemoBefore;
+    TextView MemoAfter;
 };
 
 class StyleEditor {
@@ -79,8 +105,8 @@ public:
     std::string Caption() const;
 
     // Stores the text view into the current record. The record counts as edited when
-    // the user changed it: by hand in the text view or through the panel. Nothing is
-    // announced: the rules show no difference.
+    // the user changed it: by hand in the text view or through the panel. Text typed by
+    // hand that changes the record is a step of its own.
     void CommitText();
 
     // Commits, then makes `row` current: its lines go into the text view and are read
@@ -142,6 +168,11 @@ public:
     // yet: the first select commits nothing.
     void TakeDocument(StyleDocument document);
 
+    // Takes a step back, or does it again: the rules, the tail, the current rule and its
+    // text are as they were after (before) it, and the panel reads that text.
+    void Undo(const EditStep& step);
+    void Redo(const EditStep& step);
+
     // The file on disk: written by a refresh (`byRefresh`) or by saving, the file now
     // as the session last wrote it.
     void FileWritten(bool byRefresh);
@@ -158,7 +189,16 @@ private:
     // Loads `row` without committing what the text view holds.
     void Load(int row);
     void UserChangedStyle();
-    void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false);
+    void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false,
+                  std::shared_ptr<const EditStep> step = {});
+    // The step of a change to the rows [at, at + count), as they are before it.
+    std::shared_ptr<EditStep> BeginStep(SessionChange::Kind what, int at, int count) const;
+    // The rows [At, At + count) after the change; none when the change changed nothing.
+    std::shared_ptr<const EditStep> FinishStep(std::shared_ptr<EditStep> step, int count) const;
+    // Stores the text view into the current record; whether the record changed.
+    bool StoreText();
+    // The state a step leaves: its rule current, its text in the view, read by the panel.
+    void Show(int current, const TextView& memo);
     // A document swapped in: nothing of the previous one is current or committed.
     void Opened();
 

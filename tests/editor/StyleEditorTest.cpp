@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -726,6 +727,114 @@ TEST(StyleEditorAnnounces, ComposingAndCommittingAreNoChange) {
     editor.MoveCurrent(1);
     editor.MoveCurrent(7);
     EXPECT_EQ(heard, 0);
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// Every change is a step: taken back, the sheet is composed byte for byte as before it,
+// with the same rule current; done again, as after it.
+struct StepCase {
+    const char* Name;
+    int Current; // the rule current before the change
+    std::function<void(StyleEditor&)> Change;
+    int Redone = -1; // the rule current after the redo, when not the one after the change
+};
+
+class StyleEditorSteps : public ::testing::TestWithParam<StepCase> {};
+
+const char kStepSheet[] = "/* head */\nh1 { color: red }\n/* about p */\np.note { margin: 0 }\n\n"
+                          "div{cursor:wait}\n/* tail */\n";
+
+TEST_P(StyleEditorSteps, UndoGivesBackTheBytesAndRedoTheChange) {
+    const StepCase& c = GetParam();
+    TempDir dir;
+    const std::string path = dir.File("steps.css");
+    WriteBytes(path, kStepSheet);
+    StyleEditor editor{DiskFiles()};
+    ASSERT_FALSE(editor.LoadCSSFile(path, false));
+    editor.Select(c.Current);
+    std::vector<std::shared_ptr<const EditStep>> steps;
+    editor.Observe([&](const SessionChange& change) {
+        if (change.Step)
+            steps.push_back(change.Step);
+    });
+    auto composed = [&] {
+        editor.ComposeCSS();
+        return editor.Document().SheetText.Bytes();
+    };
+    const std::string before = composed();
+    ASSERT_EQ(before, kStepSheet);
+
+    c.Change(editor);
+    const std::string after = composed();
+    const int currentAfter = editor.Current();
+    ASSERT_NE(after, before);
+    const auto made = steps;
+    ASSERT_FALSE(made.empty());
+
+    for (auto step = made.rbegin(); step != made.rend(); ++step)
+        editor.Undo(**step);
+    EXPECT_EQ(composed(), before);
+    EXPECT_EQ(editor.Current(), c.Current);
+    for (const auto& step : made)
+        editor.Redo(*step);
+    EXPECT_EQ(composed(), after);
+    EXPECT_EQ(editor.Current(), c.Redone < 0 ? currentAfter : c.Redone);
+    EXPECT_EQ(steps.size(), made.size()) << "taking steps back and forth makes no new ones";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, StyleEditorSteps,
+    ::testing::Values(StepCase{"Panel", 1,
+                               [](StyleEditor& e) {
+                                   LengthField& top = e.PanelToChange()[Length::MarginTop];
+                                   top.Text = "5";
+                                   top.Unit = "px";
+                                   top.Set = true;
+                                   e.ApplyPanelChange({.Modifies = true, .Writes = true});
+                               }},
+                      StepCase{"TypedAndStored", 1,
+                               [](StyleEditor& e) {
+                                   e.TypeText({"color: blue;"});
+                                   e.Select(0);
+                               },
+                               1}, // the stored text's rule, not the one selected after it
+                      StepCase{"Pushed", 0,
+                               [](StyleEditor& e) {
+                                   e.TypeText({"color: blue;"});
+                                   e.PushTextToPanel();
+                               }},
+                      StepCase{"Rename", 1, [](StyleEditor& e) { e.Rename(1, "p.aside"); }},
+                      StepCase{"RemoveMiddle", 1, [](StyleEditor& e) { e.RemoveCurrent(); }},
+                      StepCase{"RemoveLast", 2, [](StyleEditor& e) { e.RemoveCurrent(); }},
+                      StepCase{"Move", 2, [](StyleEditor& e) { e.MoveCurrent(0); }},
+                      StepCase{"Sort", 0,
+                               [](StyleEditor& e) {
+                                   e.Sort([](const std::string& a, const std::string& b) {
+                                       return a > b;
+                                   });
+                               }},
+                      StepCase{"NewRule", 1, [](StyleEditor& e) { e.AddRule("ul"); }},
+                      StepCase{"Clear", 1, [](StyleEditor& e) { e.ClearCurrent(); }}),
+    [](const ::testing::TestParamInfo<StepCase>& named) { return std::string(named.param.Name); });
+
+TEST(StyleEditorSteps, SelectingTypingAndComposingAreNoSteps) {
+    StyleEditor editor{DiskFiles()};
+    PutRecords(editor, SevenRecords());
+    int steps = 0;
+    editor.Observe([&](const SessionChange& change) { steps += change.Step ? 1 : 0; });
+    editor.Select(1);
+    editor.Select(2);
+    editor.TypeText({"zoom: 2;"});
+    EXPECT_EQ(steps, 0);
+    editor.ComposeCSS(); // stores the typing: that is one step
+    editor.ComposeCSS();
+    editor.Select(3);
+    EXPECT_EQ(steps, 1);
 }
 
 } // namespace
