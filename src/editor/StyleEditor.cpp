@@ -376,6 +376,11 @@ void StyleEditor::MarkSaved() {
     Announce(SessionChange::Kind::Disk);
 }
 
+void StyleEditor::MarkModified() {
+    document_.Modified = true;
+    Announce(SessionChange::Kind::Disk);
+}
+
 void StyleEditor::MoveToFile(const std::string& path, std::optional<FileStamp> stamp) {
     document_.FileName = path;
     document_.DiskStamp = std::move(stamp);

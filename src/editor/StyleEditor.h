@@ -178,6 +178,8 @@ public:
     void FileWritten(bool byRefresh);
     // Saved: nothing is left to save.
     void MarkSaved();
+    // Away from the text as last saved again (a step taken back past a save).
+    void MarkModified();
     // The document belongs to another file from now on, last written as `stamp`.
     void MoveToFile(const std::string& path, std::optional<FileStamp> stamp);
 

@@ -1,0 +1,197 @@
+#include "app/SessionHistory.h"
+
+#include <QElapsedTimer>
+#include <QUndoCommand>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace tesselo {
+namespace {
+
+using Kind = SessionChange::Kind;
+
+// Steps of one gesture come closer than this to each other.
+constexpr qint64 kGestureGapMs = 1500;
+constexpr int kPanelStepId = 1;
+
+// The property a panel step changed: the name of the first declaration line that is not
+// in both texts ("; Font-size: 20px;" gives "Font-size").
+std::string ChangedProperty(const EditStep& step) {
+    const LineList& before = step.MemoBefore.Lines;
+    const LineList& after = step.MemoAfter.Lines;
+    auto differs = [](const LineList& lines, const LineList& other) {
+        return std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+            return std::find(other.begin(), other.end(), line) == other.end();
+        });
+    };
+    auto line = differs(after, before);
+    if (line == after.end()) {
+        line = differs(before, after);
+        if (line == before.end())
+            return {};
+    }
+    std::string_view text = *line;
+    text = text.substr(0, text.find(':'));
+    const size_t start = text.find_first_not_of("; \t");
+    if (start == std::string_view::npos)
+        return {};
+    text = text.substr(start);
+    return std::string(text.substr(0, text.find_last_not_of(" \t") + 1));
+}
+
+// The selector of the rule a step concerns, as it stands after the step.
+std::string_view StepSelector(const EditStep& step) {
+    if (!step.After.empty())
+        return step.After.front().Selector;
+    if (!step.Before.empty())
+        return step.Before.front().Selector;
+    return {};
+}
+
+class StepCommand final : public QUndoCommand {
+public:
+    StepCommand(StyleEditor& editor, std::shared_ptr<const EditStep> step, QString label,
+                bool& applying)
+        : QUndoCommand(label), editor_(editor), step_(std::move(step)), applying_(applying),
+          property_(step_->What == Kind::Panel ? ChangedProperty(*step_) : std::string()) {
+        clock_.start();
+    }
+
+    int id() const override { return step_->What == Kind::Panel ? kPanelStepId : -1; }
+
+    // A step already done when it is pushed is not done again.
+    void redo() override {
+        if (pushed_)
+            Apply([this] { editor_.Redo(*step_); });
+        pushed_ = true;
+    }
+    void undo() override {
+        Apply([this] { editor_.Undo(*step_); });
+    }
+
+    // The next change of the same property of the same rule, soon after, is the same
+    // gesture: one step from before the first to after the last.
+    bool mergeWith(const QUndoCommand* other) override {
+        const auto* next = dynamic_cast<const StepCommand*>(other);
+        if (!next || next->step_->At != step_->At || next->property_ != property_ ||
+            clock_.elapsed() > kGestureGapMs)
+            return false;
+        auto merged = std::make_shared<EditStep>(*step_);
+        merged->After = next->step_->After;
+        merged->CurrentAfter = next->step_->CurrentAfter;
+        merged->MemoAfter = next->step_->MemoAfter;
+        step_ = std::move(merged);
+        clock_.restart();
+        // Back at the text it started from: the rule is put back as it was, edited mark
+        // and all, and the gesture is no step.
+        if (step_->MemoBefore == step_->MemoAfter) {
+            Apply([this] { editor_.Undo(*step_); });
+            setObsolete(true);
+        }
+        return true;
+    }
+
+private:
+    template <typename F> void Apply(F&& apply) {
+        const bool was = applying_;
+        applying_ = true;
+        apply();
+        applying_ = was;
+    }
+
+    StyleEditor& editor_;
+    std::shared_ptr<const EditStep> step_;
+    bool& applying_;
+    std::string property_;
+    QElapsedTimer clock_;
+    bool pushed_ = false;
+};
+
+} // namespace
+
+QString StepLabel(const EditStep& step, const SessionHistory::Decoder& decode) {
+    const QString rule = decode(StepSelector(step));
+    switch (step.What) {
+    case Kind::Panel: {
+        const std::string property = ChangedProperty(step);
+        if (!property.empty())
+            return QString::fromStdString(property) + QStringLiteral(" в ") + rule;
+        return QStringLiteral("изменение ") + rule;
+    }
+    case Kind::Commit:
+    case Kind::PushText:
+        return QStringLiteral("правка текста ") + rule;
+    case Kind::Rename:
+        return QStringLiteral("переименование ") + rule;
+    case Kind::Remove:
+        return QStringLiteral("удаление ") + decode(step.Before.front().Selector);
+    case Kind::Move:
+        return QStringLiteral("перемещение стиля");
+    case Kind::Sort:
+        return QStringLiteral("сортировка стилей");
+    case Kind::NewRule:
+        return QStringLiteral("новый стиль ") + rule;
+    case Kind::Clear:
+        return QStringLiteral("очистка ") + rule;
+    default:
+        return rule;
+    }
+}
+
+SessionHistory::SessionHistory(StyleEditor& editor, Decoder decode, QObject* parent)
+    : QObject(parent), editor_(editor), decode_(std::move(decode)) {
+    observer_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
+    // Back at the text as last saved there is nothing to save; away from it there is.
+    connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
+        if (!applying_)
+            return;
+        if (clean)
+            editor_.MarkSaved();
+        else
+            editor_.MarkModified();
+    });
+}
+
+SessionHistory::~SessionHistory() {
+    editor_.Forget(observer_);
+}
+
+void SessionHistory::Follow(const SessionChange& change) {
+    if (applying_)
+        return;
+    if (change.What == Kind::Document) {
+        stack_.clear();
+        return;
+    }
+    if (change.What == Kind::Disk && !editor_.Document().Modified) {
+        stack_.setClean();
+        return;
+    }
+    if (!change.Step)
+        return;
+    stack_.push(new StepCommand(editor_, change.Step, StepLabel(*change.Step, decode_), applying_));
+    // A gesture that came back to the text as saved leaves nothing to save.
+    if (stack_.isClean() && editor_.Document().Modified) {
+        applying_ = true;
+        editor_.MarkSaved();
+        applying_ = false;
+    }
+}
+
+void SessionHistory::Undo() {
+    editor_.CommitText();
+    applying_ = true;
+    stack_.undo();
+    applying_ = false;
+}
+
+void SessionHistory::Redo() {
+    editor_.CommitText();
+    applying_ = true;
+    stack_.redo();
+    applying_ = false;
+}
+
+} // namespace tesselo
