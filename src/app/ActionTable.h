@@ -26,6 +26,8 @@ enum class ActionId : std::size_t {
     FloatPanel,
     AutoRefreshAction,
     RefreshView,
+    EditUndo,
+    EditRedo,
     EditCut,
     EditCopy,
     EditPaste,
@@ -41,12 +43,13 @@ struct ActionInfo {
     std::string_view Category;
     std::string_view Caption;
     std::string_view Hint;
-    std::string_view Shortcut; // in the toolkit's portable form, empty for none
-    std::string_view OwnIcon;  // our own picture: one coloured set, whatever the desktop's theme
+    // In the toolkit's portable form, empty for none; "; " between keys that do the same.
+    std::string_view Shortcut;
+    std::string_view OwnIcon; // our own picture: one coloured set, whatever the desktop's theme
     bool Checkable = false;
 };
 
-inline constexpr std::size_t kActionCount = 20;
+inline constexpr std::size_t kActionCount = 22;
 
 inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {ActionId::New, "New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
@@ -78,6 +81,10 @@ inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
      "auto-refresh", true},
     {ActionId::RefreshView, "RefreshView", "View", "Обновить",
      "Обновить|Обновить окно просмотра и состояние панелей инструментов", "F5", "refresh"},
+    {ActionId::EditUndo, "EditUndo", "Edit", "Отменить", "Отменить|Отменить последнее изменение",
+     "Ctrl+Z", "undo"},
+    {ActionId::EditRedo, "EditRedo", "Edit", "Повторить",
+     "Повторить|Повторить отменённое изменение", "Ctrl+Shift+Z; Ctrl+Y", "redo"},
     {ActionId::EditCut, "EditCut", "Edit", "Вырезать",
      "Вырезать|Вырезать выделенный фрагмент в буфер обмена", "Ctrl+X", "cut"},
     {ActionId::EditCopy, "EditCopy", "Edit", "Копировать",

@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/ActionTable.h"
 #include "app/FloatingLayout.h"
+#include "app/SessionHistory.h"
 #include "app/WindowActions.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "panel/PropertyPanel.h"
@@ -21,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +36,7 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <optional>
@@ -72,6 +75,7 @@ TMainForm::TMainForm(MainFormServices services, QWidget* parent)
     commands_->UseLocks(services.Locks ? services.Locks : &ownLocks_);
 
     BuildActions();
+    BuildHistory();
     BuildRegions(services.PreviewBrowser);
     BuildToolBar();
     BuildMenus(*menuBar(), actions_);
@@ -114,6 +118,36 @@ ViewText TMainForm::SheetText() const {
     };
 }
 
+// The undo history, with its two actions saying what they take back and do again.
+void TMainForm::BuildHistory() {
+    history_ = std::make_unique<SessionHistory>(
+        editor_, [this](std::string_view bytes) { return Codec().Decode(bytes); }, this);
+    QUndoStack& stack = history_->Stack();
+    auto follow = [](QAction* action, const QString& caption) {
+        return [action, caption](const QString& what) {
+            action->setText(what.isEmpty() ? caption : caption + QStringLiteral(": ") + what);
+        };
+    };
+    QAction* undo = Action(ActionId::EditUndo);
+    QAction* redo = Action(ActionId::EditRedo);
+    connect(&stack, &QUndoStack::undoTextChanged, this, follow(undo, undo->text()));
+    connect(&stack, &QUndoStack::redoTextChanged, this, follow(redo, redo->text()));
+    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    editor_.Observe([this](const SessionChange& change) {
+        using enum SessionChange::Kind;
+        // Text half typed into a field is no longer what the field shows.
+        if (change.What == Undo || change.What == Redo)
+            panel_->Handlers().FormShow();
+        // The text view's own undo ends where its text is stored: the window's takes over.
+        if (change.What == Commit || change.What == PushText || change.What == Undo ||
+            change.What == Redo)
+            Viewer->Memo()->document()->clearUndoRedoStacks();
+    });
+}
+
 void TMainForm::BuildActions() {
     actions_ = MakeActions(*this);
     DocumentCommands& c = *commands_;
@@ -129,6 +163,8 @@ void TMainForm::BuildActions() {
     on(ActionId::FloatPanel, [this] { FloatPanelExecute(); });
     connect(Action(ActionId::AutoRefreshAction), &QAction::toggled, this,
             [this](bool checked) { preview_->AutoRefresh = checked; });
+    on(ActionId::EditUndo, [this] { Run([this] { history_->Undo(); }); });
+    on(ActionId::EditRedo, [this] { Run([this] { history_->Redo(); }); });
     on(ActionId::EditCut, [this] { Viewer->Cut(); });
     on(ActionId::EditCopy, [] {
         // The toolkit's copy of whichever text box has the focus.
@@ -155,7 +191,7 @@ void TMainForm::BuildToolBar() {
     using enum ActionId;
     constexpr std::nullopt_t none = std::nullopt; // a separator
     for (const std::optional<ActionId> id : std::initializer_list<std::optional<ActionId>>{
-             New, OpenFile, Save, none, EditCut, EditCopy, EditPaste, none}) {
+             New, OpenFile, Save, none, EditUndo, EditRedo, EditCut, EditCopy, EditPaste, none}) {
         if (id)
             ToolBar1->addAction(Action(*id));
         else
@@ -416,6 +452,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    // Undo keys a text box would take go to the window's history when the box has no
+    // typing of its own left to take back.
+    if (event->type() == QEvent::ShortcutOverride && watched == QApplication::focusWidget() &&
+        UndoIsTheWindows(*static_cast<QKeyEvent*>(event)))
+        return true;
     // Enter ends the editing of a field; the text views and the list take it themselves.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -427,6 +468,30 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
             FormKeyPress();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::UndoIsTheWindows(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const bool undo = Action(ActionId::EditUndo)->shortcuts().contains(pressed);
+    if (!undo && !Action(ActionId::EditRedo)->shortcuts().contains(pressed))
+        return false;
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != this)
+        return false;
+    if (focus == Viewer->Memo()) {
+        const QTextDocument* text = Viewer->Memo()->document();
+        return undo ? !text->isUndoAvailable() : !text->isRedoAvailable();
+    }
+    auto* line = qobject_cast<QLineEdit*>(focus);
+    if (!line)
+        return true;
+    // The address box and the rename field keep their own; a length field has stored its
+    // text at each key; a font box holds what was typed until it is confirmed.
+    if (!PanelToolStyle->isAncestorOf(line) && !TABPANEL->isAncestorOf(line))
+        return false;
+    if (qobject_cast<QComboBox*>(line->parentWidget()))
+        return undo ? !line->isUndoAvailable() : !line->isRedoAvailable();
+    return true;
 }
 
 void TMainForm::ApplicationEventsHint(const QString& hint) {

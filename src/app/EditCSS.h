@@ -25,6 +25,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -36,6 +37,7 @@ namespace tesselo {
 
 class BrowserBar;
 class FloatingLayout;
+class SessionHistory;
 class QtProgressDialog;
 class QtPanelDialogs;
 class QtUserDialogs;
@@ -97,6 +99,9 @@ protected:
 
 private:
     void BuildActions();
+    void BuildHistory();
+    // Whether Ctrl+Z or Ctrl+Shift+Z in the widget with the focus is the window's.
+    bool UndoIsTheWindows(const QKeyEvent& key) const;
     void BuildToolBar();
     void BuildRegions(Browser* previewBrowser);
     void BuildPropertyPanel();
@@ -135,6 +140,7 @@ private:
     Browser* browser_ = nullptr;
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
+    std::unique_ptr<SessionHistory> history_;
     std::unique_ptr<QtPanelDialogs> ownPanelChoices_;
     PanelDialogs* panelChoices_ = nullptr;
     PropertyPanel* panel_ = nullptr;

@@ -74,9 +74,11 @@ public:
     // The next change of the same property of the same rule, soon after, is the same
     // gesture: one step from before the first to after the last.
     bool mergeWith(const QUndoCommand* other) override {
+        // A value changed in place: a declaration added or taken away is another gesture.
         const auto* next = dynamic_cast<const StepCommand*>(other);
         if (!next || next->step_->At != step_->At || next->property_ != property_ ||
-            clock_.elapsed() > kGestureGapMs)
+            clock_.elapsed() > kGestureGapMs ||
+            next->step_->MemoBefore.Lines.size() != next->step_->MemoAfter.Lines.size())
             return false;
         auto merged = std::make_shared<EditStep>(*step_);
         merged->After = next->step_->After;

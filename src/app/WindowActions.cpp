@@ -38,7 +38,7 @@ WindowActions MakeActions(QWidget& window) {
         action->setStatusTip(FromUtf8(hint.Long));
         action->setProperty("category", FromUtf8(info.Category));
         if (!info.Shortcut.empty())
-            action->setShortcut(QKeySequence(FromUtf8(info.Shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(FromUtf8(info.Shortcut)));
         action->setCheckable(info.Checkable);
         actions[static_cast<std::size_t>(info.Id)] = action;
         window.addAction(action);
@@ -61,7 +61,8 @@ void BuildMenus(QMenuBar& bar, const WindowActions& actions) {
     using enum ActionId;
     constexpr std::nullopt_t line = std::nullopt;
     add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs});
-    add(QStringLiteral("Правка"), {EditCut, EditCopy, EditPaste, line, N25});
+    add(QStringLiteral("Правка"),
+        {EditUndo, EditRedo, line, EditCut, EditCopy, EditPaste, line, N25});
     add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, line, RefreshView});
     add(QStringLiteral("Стиль"),
         {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});

@@ -86,13 +86,16 @@ bool StyleEditor::StoreText() {
 void StyleEditor::CommitText() {
     if (!HasCurrentStyle())
         return;
+    // Typing that came back to the text the view was given is no hand edit.
+    if (memo_.Edited && memo_.Lines == shown_)
+        memo_.Edited = false;
     if (!memo_.Edited) {
         StoreText(); // the panel's text: its change was the step
         return;
     }
     auto step = BeginStep(SessionChange::Kind::Commit, current_, 1);
     // Taken back, the rule shows its text from before the typing.
-    step->MemoBefore = TextView{step->Before[0].Lines(), false};
+    step->MemoBefore = TextView{shown_, false};
     if (StoreText())
         if (auto done = FinishStep(std::move(step), 1))
             Announce(SessionChange::Kind::Commit, false, false, std::move(done));
@@ -133,6 +136,8 @@ void StyleEditor::MarkCurrentEdited() {
 void StyleEditor::TypeText(LineList lines) {
     if (!HasCurrentStyle())
         return;
+    if (!memo_.Edited)
+        shown_ = std::move(memo_.Lines);
     memo_.Lines = std::move(lines);
     memo_.Edited = true;
     // The record is edited when the text is stored into it: that is the step.
@@ -145,7 +150,8 @@ void StyleEditor::PushTextToPanel() {
         return;
     auto step = BeginStep(SessionChange::Kind::PushText, current_, 1);
     // Taken back, the rule shows its text from before the typing, as after a commit.
-    step->MemoBefore = TextView{step->Before[0].Lines(), false};
+    if (memo_.Edited)
+        step->MemoBefore = TextView{shown_, false};
     UserChangedStyle();
     StoreText();
     Load(current_);

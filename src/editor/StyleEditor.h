@@ -206,6 +206,7 @@ private:
 
     StyleDocument document_;
     TextView memo_;
+    LineList shown_; // the text view's lines as the session last gave them, before typing
     PropertySet panel_;
     FileReplacer& files_;
     int current_ = -1;

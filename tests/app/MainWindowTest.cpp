@@ -512,6 +512,8 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "OpenFile",
                                 "Save",
                                 "-",
+                                "EditUndo",
+                                "EditRedo",
                                 "EditCut",
                                 "EditCopy",
                                 "EditPaste",
@@ -621,7 +623,7 @@ TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
           Control<QToolButton>(*form, "StopNavigate"), Control<QToolButton>(*form, "GotoHomePage"),
           Control<QToolButton>(*form, "SaveHomePage")})
         pictures.emplace_back(button->objectName(), button->icon());
-    EXPECT_EQ(pictures.size(), 20u);
+    EXPECT_EQ(pictures.size(), 22u);
     for (const auto& [name, icon] : pictures) {
         SCOPED_TRACE(name.toStdString());
         const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -462,6 +463,66 @@ TEST_F(PanelWiring, TheBorderSideButtonsChooseTheSideTheControlsShow) {
     EXPECT_TRUE(Find<QToolButton>(QStringLiteral("BorderDashed"))->isChecked());
     QTest::mouseClick(Find<QToolButton>(QStringLiteral("BorderDotted")), Qt::LeftButton);
     EXPECT_EQ(Memo(), QStringLiteral("; Border: 1px solid;\n; Border-bottom: 3px dotted;"));
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// The window's history: Ctrl+Z takes back a keyword button, a rename and a move, each
+// with its rule shown, and Ctrl+Shift+Z and Ctrl+Y do them again.
+TEST_F(PanelWiring, UndoAndRedoKeysTakeBackAndRedoTheWindowsChanges) {
+    Open("h1 { color: red }\np { x: y }\n");
+    const QString read = Memo();
+    auto* bold = Find<QToolButton>(QStringLiteral("FontBold"));
+    QTest::mouseClick(bold, Qt::LeftButton);
+    EXPECT_EQ(form->Action(ActionId::EditUndo)->text(),
+              QStringLiteral("Отменить: Font-weight в h1"));
+    form->Action(ActionId::StyleRename)->trigger();
+    auto* field = Control<QLineEdit>(*form, "RenameField");
+    field->setText(QStringLiteral("h2"));
+    QTest::keyClick(field, Qt::Key_Return);
+    form->Action(ActionId::StyleDown)->trigger();
+    ASSERT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"p", "h2"}));
+
+    QWidget* list = Control<QListWidget>(*form, "ListTag");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h2", "p"}));
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h1", "p"}));
+    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->item(0)->text(), QStringLiteral("h1"));
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Memo(), read) << "the rule as read, shown again";
+    EXPECT_FALSE(form->Editor().Document().Modified);
+    EXPECT_FALSE(form->Action(ActionId::EditUndo)->isEnabled());
+
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Font-weight: bold")));
+    QTest::keyClick(list, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h2", "p"}));
+    EXPECT_TRUE(form->Editor().Document().Modified);
+    EXPECT_EQ(form->Action(ActionId::EditRedo)->text(),
+              QStringLiteral("Повторить: перемещение стиля"));
+}
+
+// Typing in the style's text is the box's to take back until the text is stored.
+TEST_F(PanelWiring, UndoInTheStyleTextBelongsToItUntilItsTextIsStored) {
+    Open("h1 { color: red }\np { x: y }\n");
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("FontBold")), Qt::LeftButton);
+    const QString bold = Memo();
+    auto* memo = Control<QPlainTextEdit>(*form, "CSSMemo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, "zoom: 2;");
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Memo(), bold) << "the box took back its own typing";
+    EXPECT_TRUE(form->Action(ActionId::EditUndo)->isEnabled());
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(Memo().contains(QStringLiteral("Font-weight"))) << "then the window's history";
+    EXPECT_FALSE(form->Editor().Document().Modified);
 }
 
 } // namespace

@@ -6,9 +6,10 @@
 
 namespace tesselo::testing {
 
-// A change to save, as typing makes one: the current rule's text typed again.
+// A change to save that leaves the text as it is, as a click into a panel field makes:
+// the document modified and the current rule written anew.
 inline void Modify(StyleEditor& editor) {
-    editor.TypeText(editor.Memo().Lines);
+    editor.ApplyPanelChange({.Modifies = true});
 }
 
 } // namespace tesselo::testing
