@@ -1,16 +1,20 @@
-// Program start: the application, its title, the windows in their order, the loop.
+// Program start: the application and its title, the services, the editing session and
+// the windows in their order, the loop.
 
 #include "app/About.h"
 #include "app/EditCSS.h"
+#include "app/ProgramServices.h"
 #include "dialogs/CreateSelectorDlg.h"
-#include "platform/QtSettingsStore.h"
+#include "editor/StyleEditor.h"
 #include "platform/SystemServices.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -35,16 +39,21 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&translator);
 
-    tesselo::QtSettingsStore settings;
-    tesselo::MainFormServices services;
-    services.Settings = &settings;
-    services.FontFamilies = tesselo::InstalledFontFamilies();
+    // The services, the editing session over them and the window over both, each gone
+    // after what uses it.
+    tesselo::ProgramServices services;
+    tesselo::StyleEditor editor(services.Files, tesselo::InstalledFontFamilies());
+    editor.UseProgress(services.Progress);
+    services.BrowseBeside(editor);
+    tesselo::TMainForm mainForm(services.ForWindow(), editor);
+    services.OwnedBy(mainForm);
     // The names as the bytes given: a name that is no UTF-8 still names its file. The
     // toolkit has taken its own options out of argv by now.
+    std::vector<std::string> arguments;
     for (int i = 1; i < argc; ++i)
-        services.Arguments.emplace_back(argv[i]);
+        arguments.emplace_back(argv[i]);
+    mainForm.Start(arguments);
 
-    tesselo::TMainForm mainForm(std::move(services));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
     tesselo::TCreateSelector createSelector(&mainForm);
     mainForm.SetSelectorBuilder(&createSelector);

@@ -6,6 +6,7 @@
 #include "support/FindWidget.h"
 #include "support/PanelFakes.h"
 #include "support/TempDir.h"
+#include "support/WindowServices.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,24 +28,14 @@
 namespace tesselo {
 namespace {
 
-using testing::FakeBrowser;
-using testing::FakePanelDialogs;
-using testing::FakeSettings;
-
 // The real window with the panel in it, its dialogs answered by fakes.
-class PanelWiring : public ::testing::Test {
+class PanelWiring : public ::testing::Test, protected testing::WindowServices {
 protected:
     void SetUp() override { Start({}); }
 
     void Start(std::vector<std::string> arguments) {
         form.reset();
-        MainFormServices services;
-        services.Settings = &settings;
-        services.Dialogs = &dialogs;
-        services.PreviewBrowser = &browser;
-        services.PanelChoices = &choices;
-        services.Arguments = std::move(arguments);
-        form = std::make_unique<TMainForm>(std::move(services));
+        form = Window(arguments);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -90,11 +81,7 @@ protected:
     }
 
     testing::TempDir dir;
-    testing::PanelFakeDialogs dialogs;
-    FakeSettings settings;
-    FakeBrowser browser;
-    FakePanelDialogs choices;
-    std::unique_ptr<TMainForm> form;
+    testing::WindowUnderTest form;
 };
 
 TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
