@@ -24,6 +24,22 @@ void AllowBrowserAsRoot() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
+// The toolkit's own buttons in Russian.
+void TranslateToolkit(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+// The command line without the program, the names as the bytes given: a name that is no
+// UTF-8 still names its file. The toolkit has taken its own options out of argv by now.
+std::vector<std::string> Arguments(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -34,10 +50,8 @@ int main(int argc, char** argv) {
     // The desktop finds the program's entry, and with it its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tesselo"));
 
-    QTranslator translator; // the toolkit's own buttons in Russian
-    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    QTranslator translator;
+    TranslateToolkit(translator);
 
     // The services, the editing session over them and the window over both, each gone
     // after what uses it.
@@ -47,12 +61,7 @@ int main(int argc, char** argv) {
     services.BrowseBeside(editor);
     tesselo::TMainForm mainForm(services.ForWindow(), editor);
     services.OwnedBy(mainForm);
-    // The names as the bytes given: a name that is no UTF-8 still names its file. The
-    // toolkit has taken its own options out of argv by now.
-    std::vector<std::string> arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.emplace_back(argv[i]);
-    mainForm.Start(arguments);
+    mainForm.Start(Arguments(argc, argv));
 
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
     tesselo::TCreateSelector createSelector(&mainForm);

@@ -137,6 +137,21 @@ TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
     EXPECT_TRUE(form->Editor().Document().Modified);
 }
 
+// Closing the window takes the focus from a field, which is leaving it, while the
+// session is still there; what was typed is what the close saves.
+TEST_F(PanelWiring, ClosingWithALengthFieldFocusedSavesWhatWasTyped) {
+    Open("h1 { }\r\n");
+    ShowPage("MarginPadding");
+    auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, QStringLiteral("2"));
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    dialogs.Answers = {Answer::Yes};
+    EXPECT_TRUE(form->close());
+    form.reset();
+    EXPECT_EQ(testing::ReadBytes(SheetPath()), "h1 {\r\n; Margin-top: 2px;\r\n}\r\n");
+}
+
 TEST_F(PanelWiring, EnterInAFieldLeavesItAndNormalisesIt) {
     auto* edit = Find<QLineEdit>(QStringLiteral("LineHeight"));
     QTest::mouseClick(edit, Qt::LeftButton);
