@@ -1,13 +1,12 @@
 // The main window on the big sheets users open: opening one (read, style list filled,
 // the first rule shown in the views and the panel) and one click of the panel's bold
-// button (the rule rewritten, its text shown again). The dialogs, the settings and the
-// browser are fakes; the window is the real one, offscreen.
+// button (the rule rewritten, its text shown again). The dialogs, the progress, the
+// settings and the browser are fakes; the window is the real one, offscreen.
 
 #include "SheetGenerator.h"
 #include "app/EditCSS.h"
-#include "support/Fakes.h"
-#include "support/PanelFakes.h"
 #include "support/TempDir.h"
+#include "support/WindowServices.h"
 
 #include <QApplication>
 #include <QTest>
@@ -20,7 +19,7 @@ namespace {
 
 using namespace tesselo;
 
-struct WindowOnSheet {
+struct WindowOnSheet : testing::WindowServices {
     explicit WindowOnSheet(const benchmark::State& state) {
         const auto kind = static_cast<bench::BigSheet>(state.range(0));
         const auto megabytes = static_cast<size_t>(state.range(1));
@@ -29,24 +28,14 @@ struct WindowOnSheet {
         window.Viewer = TMainForm::CssMemoView; // the page a user who worked before has
         settings.Window = window;
     }
-    std::unique_ptr<TMainForm> Open() {
-        MainFormServices services;
-        services.Settings = &settings;
-        services.Dialogs = &dialogs;
-        services.PreviewBrowser = &browser;
-        services.PanelChoices = &choices;
-        services.Arguments = {sheet};
-        auto form = std::make_unique<TMainForm>(std::move(services));
+    testing::WindowUnderTest Open() {
+        auto form = Window({sheet});
         form->show();
         QApplication::processEvents();
         return form;
     }
     testing::TempDir dir;
     std::string sheet = dir.File("big.css");
-    testing::FakeSettings settings;
-    testing::FakeDialogs dialogs;
-    testing::FakeBrowser browser;
-    testing::FakePanelDialogs choices;
 };
 
 void Label(benchmark::State& state) {

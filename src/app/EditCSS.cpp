@@ -7,13 +7,10 @@
 #include "app/WindowActions.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "panel/PropertyPanel.h"
-#include "platform/QtPanelDialogs.h"
-#include "platform/QtProgressDialog.h"
+#include "platform/PreviewBrowser.h"
 #include "platform/QtText.h"
-#include "platform/QtUserDialogs.h"
 #include "platform/SheetCodec.h"
 #include "platform/SystemServices.h"
-#include "platform/WebEngineBrowser.h"
 #include "views/BrowserBar.h"
 #include "views/StyleListCommands.h"
 #include "views/StyleListView.h"
@@ -49,48 +46,29 @@ constexpr int kClientHeight = 447;
 
 } // namespace
 
-TMainForm::TMainForm(MainFormServices services, QWidget* parent)
-    : QMainWindow(parent), editor_(files_, services.FontFamilies), settings_(services.Settings),
-      arguments_(std::move(services.Arguments)), panelChoices_(services.PanelChoices) {
+TMainForm::TMainForm(const MainFormServices& services, StyleEditor& editor, QWidget* parent)
+    : QMainWindow(parent), services_(services), editor_(editor),
+      commands_(editor, services.Dialogs, services.Settings) {
     setObjectName(QStringLiteral("MainForm"));
     InitPictures();
-    if (services.Dialogs) {
-        dialogs_ = services.Dialogs;
-    } else {
-        ownDialogs_ = std::make_unique<QtUserDialogs>(this);
-        dialogs_ = ownDialogs_.get();
-    }
-    if (services.Progress) {
-        progress_ = services.Progress;
-    } else {
-        ownProgress_ = std::make_unique<QtProgressDialog>(this);
-        progress_ = ownProgress_.get();
-    }
-    editor_.UseProgress(*progress_);
-    if (!panelChoices_) {
-        ownPanelChoices_ = std::make_unique<QtPanelDialogs>(this);
-        panelChoices_ = ownPanelChoices_.get();
-    }
-    commands_ = std::make_unique<DocumentCommands>(editor_, *dialogs_, *settings_);
-    commands_->UseLocks(services.Locks ? services.Locks : &ownLocks_);
+    commands_.UseLocks(&services_.Locks);
 
     BuildActions();
     BuildHistory();
-    BuildRegions(services.PreviewBrowser);
+    BuildRegions();
     BuildToolBar();
     BuildMenus(*menuBar(), actions_);
     NameActionButtons(*this);
 
     qApp->installEventFilter(this);
-    InitMainForm();
 }
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
-    // The panel's controls go while the editing session they forward to is still there:
-    // closing the window takes the focus from a field, which is leaving it.
-    delete PanelToolStyle;
-    delete TABPANEL;
+    // The session and the browser stay after the window; it hears from them no more,
+    // not even from what its own controls do as they go.
+    editor_.Forget(editorObserver_);
+    services_.WebBrowser.disconnect(this);
 }
 
 QAction* TMainForm::Action(ActionId id) const {
@@ -136,21 +114,11 @@ void TMainForm::BuildHistory() {
     connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
     undo->setEnabled(false);
     redo->setEnabled(false);
-    editor_.Observe([this](const SessionChange& change) {
-        using enum SessionChange::Kind;
-        // Text half typed into a field is no longer what the field shows.
-        if (change.What == Undo || change.What == Redo)
-            panel_->Handlers().FormShow();
-        // The text view's own undo ends where its text is stored: the window's takes over.
-        if (change.What == Commit || change.What == PushText || change.What == Undo ||
-            change.What == Redo)
-            Viewer->Memo()->document()->clearUndoRedoStacks();
-    });
 }
 
 void TMainForm::BuildActions() {
     actions_ = MakeActions(*this);
-    DocumentCommands& c = *commands_;
+    DocumentCommands& c = commands_;
     auto on = [this](ActionId id, auto&& handler) {
         connect(Action(id), &QAction::triggered, this, std::forward<decltype(handler)>(handler));
     };
@@ -205,7 +173,7 @@ void TMainForm::BuildToolBar() {
                                  Picture, this);
 }
 
-void TMainForm::BuildRegions(Browser* previewBrowser) {
+void TMainForm::BuildRegions() {
     auto* central = new QWidget(this);
     auto* centralLayout = new QHBoxLayout(central);
     centralLayout->setContentsMargins(0, 0, 0, 0);
@@ -231,7 +199,7 @@ void TMainForm::BuildRegions(Browser* previewBrowser) {
     BuildPropertyPanel();
     allLayout->addWidget(PanelToolStyle);
     BuildViewsAndPages(*allLayout);
-    BuildPreview(previewBrowser);
+    BuildPreview();
     BuildStyleCommands();
 
     SplitterList->addWidget(PanelList);
@@ -266,7 +234,7 @@ void TMainForm::BuildViewsAndPages(QVBoxLayout& allLayout) {
     ZF->setGeometry(0, 0, 20, 20);
     panel_->SetFocusTarget(ZF);
 
-    Viewer = new SourceViewPages(editor_, SheetText(), *dialogs_, lower);
+    Viewer = new SourceViewPages(editor_, SheetText(), services_.Dialogs, lower);
     lowerLayout->addWidget(Viewer, 1);
     ZF->lower();
     connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
@@ -282,16 +250,24 @@ void TMainForm::BuildViewsAndPages(QVBoxLayout& allLayout) {
 
 void TMainForm::BuildPropertyPanel() {
     // The property panel: its tool bars across the top, its pages at the right.
-    panel_ = new PropertyPanel(editor_, *dialogs_, *panelChoices_, this);
+    panel_ = new PropertyPanel(editor_, services_.Dialogs, services_.PanelChoices, this);
     PanelToolStyle = panel_->ToolStyle();
     PanelToolStyle->setFixedHeight(84);
     ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
     ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
-    // The text view follows the panel's changes; the panel has drawn itself.
-    editor_.Observe([this](const SessionChange& change) {
-        if (change.What == SessionChange::Kind::Panel)
+    editorObserver_ = editor_.Observe([this](const SessionChange& change) {
+        using enum SessionChange::Kind;
+        // The text view follows the panel's changes; the panel has drawn itself.
+        if (change.What == Panel)
             RenderMemo(true);
+        // Text half typed into a field is no longer what the field shows.
+        if (change.What == Undo || change.What == Redo)
+            panel_->Handlers().FormShow();
+        // The text view's own undo ends where its text is stored: the window's takes over.
+        if (change.What == Commit || change.What == PushText || change.What == Undo ||
+            change.What == Redo)
+            Viewer->Memo()->document()->clearUndoRedoStacks();
     });
 
     // The panel shows and takes its texts through the sheet's codec, as the views do.
@@ -299,31 +275,25 @@ void TMainForm::BuildPropertyPanel() {
                          [this](const QString& text) { return Codec().Encode(text); });
 }
 
-// The browser in the preview page, QtWebEngine unless one is given.
-void TMainForm::BuildPreview(Browser* previewBrowser) {
-    if (previewBrowser) {
-        browser_ = previewBrowser;
-    } else {
-        webBrowser_ = new WebEngineBrowser(Viewer->PreviewPage(), dialogs_);
-        webBrowser_->SetSheetFile([this] { return editor_.Document().FileName; });
-        browser_ = webBrowser_;
-        connect(webBrowser_, &WebEngineBrowser::DownloadComplete, this, [this] {
-            preview_->PreBrowserDownloadComplete();
-            browserBar_->Render();
-        });
-        connect(webBrowser_, &WebEngineBrowser::CommandStateChange, this,
-                [this](int command, bool enabled) {
-                    preview_->PreBrowserCommandStateChange(command, enabled);
-                    browserBar_->Render();
-                });
-    }
-    preview_ = std::make_unique<Preview>(editor_, *browser_, *dialogs_);
+// The browser goes into the preview page; its loads and its history show in the bar.
+void TMainForm::BuildPreview() {
+    PreviewBrowser& browser = services_.WebBrowser;
+    browser.PlaceIn(*Viewer->PreviewPage());
+    connect(&browser, &PreviewBrowser::DownloadComplete, this, [this] {
+        preview_->PreBrowserDownloadComplete();
+        browserBar_->Render();
+    });
+    connect(&browser, &PreviewBrowser::CommandStateChange, this, [this](int command, bool enabled) {
+        preview_->PreBrowserCommandStateChange(command, enabled);
+        browserBar_->Render();
+    });
+    preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.
 void TMainForm::BuildStyleList() {
     using enum ActionId;
-    PanelList = new StyleListView(editor_, SheetText(), *progress_,
+    PanelList = new StyleListView(editor_, SheetText(), services_.Progress,
                                   {.NewStyle = Action(NewStyle),
                                    .Rename = Action(StyleRename),
                                    .Delete = Action(StyleDelete),
@@ -340,10 +310,9 @@ void TMainForm::BuildStyleList() {
 
 // The style list's commands; a new style is named in the selector builder.
 void TMainForm::BuildStyleCommands() {
-    listCommands_ =
-        std::make_unique<StyleListCommands>(editor_, *dialogs_, [this](std::string_view name) {
-            return Codec().Decode(name).toStdString();
-        });
+    listCommands_ = std::make_unique<StyleListCommands>(
+        editor_, services_.Dialogs,
+        [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
     PanelList->UseCommands(*listCommands_);
     connect(Action(ActionId::NewStyle), &QAction::triggered, this, [this] {
         if (!createSelector_)
@@ -367,7 +336,7 @@ void TMainForm::BuildStatusBar() {
     status->addPermanentWidget(encodingLabel_);
 }
 
-void TMainForm::InitMainForm() {
+void TMainForm::Start(const std::vector<std::string>& arguments) {
     // At the first start every tab and tool button shows without scroll arrows.
     place_.WidenList(PanelList->Tools()->sizeHint().width() + 4);
     const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
@@ -383,10 +352,10 @@ void TMainForm::InitMainForm() {
     ReadWindowValues();
     preview_->HomePageAddress = preview_->LocationView;
     browserBar_->Render();
-    browser_->Navigate(preview_->HomePageAddress);
+    services_.WebBrowser.Navigate(preview_->HomePageAddress);
 
     editor_.StartBlank();
-    commands_->OpenLastFileCSS(arguments_);
+    commands_.OpenLastFileCSS(arguments);
     Render();
     // The page shown at start shows what there is, quietly: the program chose it.
     if (Viewer->currentIndex() == CssDiskView)
@@ -394,7 +363,7 @@ void TMainForm::InitMainForm() {
 }
 
 void TMainForm::ReadWindowValues() {
-    const std::optional<WindowValues> values = settings_->ReadWindowValues();
+    const std::optional<WindowValues> values = services_.Settings.ReadWindowValues();
     if (!values)
         return;
     place_.Restore(*values, PanelList->minimumWidth());
@@ -431,18 +400,17 @@ void TMainForm::showEvent(QShowEvent* event) {
     // the sheet over the file before the user changed anything.
     if (Viewer->currentIndex() == PreView) {
         preview_->PreviewShowing = true;
-        if (webBrowser_)
-            webBrowser_->EnsureView();
+        services_.WebBrowser.EnsureView();
     }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (!commands_->FormClose()) {
+    if (!commands_.FormClose()) {
         Render();
         event->ignore();
         return;
     }
-    settings_->WriteWindowValues(CurrentWindowValues());
+    services_.Settings.WriteWindowValues(CurrentWindowValues());
     event->accept();
 }
 
@@ -513,8 +481,7 @@ void TMainForm::FormKeyPress() {
 void TMainForm::ViewerChange(int index) {
     preview_->PreviewShowing = index == PreView;
     if (index == PreView) {
-        if (webBrowser_)
-            webBrowser_->EnsureView();
+        services_.WebBrowser.EnsureView();
         preview_->PreviewShown();
     }
     if (index == CSSView || index == PreView)

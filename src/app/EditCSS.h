@@ -1,18 +1,20 @@
 #pragma once
 
-// The main window: the composition root. It lays out the regions, builds the actions,
-// menus and tool bars, owns the editing session and its commands, forwards every
-// event to them and shows their state.
+// The main window: it lays out the regions, builds the actions, menus and tool bars and
+// the commands over the editing session it is given, forwards every event to them and
+// shows their state.
 
 #include "app/ActionTable.h"
 #include "app/WindowActions.h"
 #include "app/WindowPlace.h"
+#include "document/Progress.h"
+#include "document/SettingsStore.h"
+#include "document/SheetLocks.h"
+#include "document/UserDialogs.h"
 #include "editor/DocumentCommands.h"
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
 #include "panel/PanelDialogs.h"
-#include "platform/PosixFileReplacer.h"
-#include "platform/QtSheetLocks.h"
 #include "platform/SheetCodec.h"
 #include "views/FloatingPanels.h"
 #include "views/SourceViewPages.h"
@@ -37,42 +39,41 @@ namespace tesselo {
 
 class BrowserBar;
 class FloatingLayout;
+class PreviewBrowser;
 class SessionHistory;
-class QtProgressDialog;
-class QtPanelDialogs;
-class QtUserDialogs;
 class StyleListCommands;
 class StyleListView;
 class TAboutBox;
 class TCreateSelector;
 class PropertyPanel;
-class WebEngineBrowser;
 
+// What the window works through; each outlives the window.
 struct MainFormServices {
-    SettingsStore* Settings = nullptr;
-    UserDialogs* Dialogs = nullptr;       // none: the toolkit's dialogs
-    Browser* PreviewBrowser = nullptr;    // none: QtWebEngine in the preview page
-    PanelDialogs* PanelChoices = nullptr; // none: the toolkit's colour and file dialogs
-    SheetLocks* Locks = nullptr;          // none: lock files beside the sheets
-    ProgressReport* Progress = nullptr;   // none: the toolkit's progress dialog
-    LineList FontFamilies;                // installed font families
-    std::vector<std::string> Arguments;   // the command line, without the program
+    SettingsStore& Settings;
+    UserDialogs& Dialogs;
+    ProgressReport& Progress;
+    PanelDialogs& PanelChoices; // the colour and the picture dialogs of the panel
+    SheetLocks& Locks;
+    PreviewBrowser& WebBrowser; // placed into the preview page
 };
 
 class TMainForm final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TMainForm)
 public:
-    // Creating the window reads the settings and opens the last or the command-line
-    // file, all before it is first shown.
-    explicit TMainForm(MainFormServices services, QWidget* parent = nullptr);
+    // The window over the session, which outlives it. Nothing is read or opened yet.
+    TMainForm(const MainFormServices& services, StyleEditor& editor, QWidget* parent = nullptr);
     ~TMainForm() override;
+
+    // Reads the window's settings and opens the command-line or the last file, before
+    // the window is first shown.
+    void Start(const std::vector<std::string>& arguments);
 
     void SetSelectorBuilder(TCreateSelector* builder) { createSelector_ = builder; }
     void SetAboutBox(TAboutBox* about) { aboutBox_ = about; }
 
     StyleEditor& Editor() { return editor_; }
-    DocumentCommands& Commands() { return *commands_; }
+    DocumentCommands& Commands() { return commands_; }
     Preview& PreviewState() { return *preview_; }
     PropertyPanel& Panel() { return *panel_; }
     QAction* Action(ActionId id) const;
@@ -103,14 +104,13 @@ private:
     // Whether Ctrl+Z or Ctrl+Shift+Z in the widget with the focus is the window's.
     bool UndoIsTheWindows(const QKeyEvent& key) const;
     void BuildToolBar();
-    void BuildRegions(Browser* previewBrowser);
+    void BuildRegions();
     void BuildPropertyPanel();
     void BuildViewsAndPages(QVBoxLayout& allLayout);
-    void BuildPreview(Browser* previewBrowser);
+    void BuildPreview();
     void BuildStyleList();
     void BuildStyleCommands();
     void BuildStatusBar();
-    void InitMainForm();
     void ReadWindowValues();
     WindowValues CurrentWindowValues() const;
     void FloatPanelExecute();
@@ -126,23 +126,13 @@ private:
 
     template <typename F> void Run(F&& command);
 
-    PosixFileReplacer files_;
-    StyleEditor editor_;
-    std::unique_ptr<QtUserDialogs> ownDialogs_;
-    UserDialogs* dialogs_;
-    std::unique_ptr<QtProgressDialog> ownProgress_;
-    ProgressReport* progress_;
-    SettingsStore* settings_;
-    std::vector<std::string> arguments_;
-    QtSheetLocks ownLocks_;
-    std::unique_ptr<DocumentCommands> commands_;
-    WebEngineBrowser* webBrowser_ = nullptr;
-    Browser* browser_ = nullptr;
+    const MainFormServices services_;
+    StyleEditor& editor_;
+    int editorObserver_ = 0;
+    DocumentCommands commands_;
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
     std::unique_ptr<SessionHistory> history_;
-    std::unique_ptr<QtPanelDialogs> ownPanelChoices_;
-    PanelDialogs* panelChoices_ = nullptr;
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;

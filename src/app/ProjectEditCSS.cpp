@@ -1,16 +1,20 @@
-// Program start: the application, its title, the windows in their order, the loop.
+// Program start: the application and its title, the services, the editing session and
+// the windows in their order, the loop.
 
 #include "app/About.h"
 #include "app/EditCSS.h"
+#include "app/ProgramServices.h"
 #include "dialogs/CreateSelectorDlg.h"
-#include "platform/QtSettingsStore.h"
+#include "editor/StyleEditor.h"
 #include "platform/SystemServices.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -18,6 +22,22 @@ namespace {
 void AllowBrowserAsRoot() {
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+// The toolkit's own buttons in Russian.
+void TranslateToolkit(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&translator);
+}
+
+// The command line without the program, the names as the bytes given: a name that is no
+// UTF-8 still names its file. The toolkit has taken its own options out of argv by now.
+std::vector<std::string> Arguments(int argc, char** argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.emplace_back(argv[i]);
+    return arguments;
 }
 
 } // namespace
@@ -30,21 +50,19 @@ int main(int argc, char** argv) {
     // The desktop finds the program's entry, and with it its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tesselo"));
 
-    QTranslator translator; // the toolkit's own buttons in Russian
-    if (translator.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&translator);
+    QTranslator translator;
+    TranslateToolkit(translator);
 
-    tesselo::QtSettingsStore settings;
-    tesselo::MainFormServices services;
-    services.Settings = &settings;
-    services.FontFamilies = tesselo::InstalledFontFamilies();
-    // The names as the bytes given: a name that is no UTF-8 still names its file. The
-    // toolkit has taken its own options out of argv by now.
-    for (int i = 1; i < argc; ++i)
-        services.Arguments.emplace_back(argv[i]);
+    // The services, the editing session over them and the window over both, each gone
+    // after what uses it.
+    tesselo::ProgramServices services;
+    tesselo::StyleEditor editor(services.Files, tesselo::InstalledFontFamilies());
+    editor.UseProgress(services.Progress);
+    services.BrowseBeside(editor);
+    tesselo::TMainForm mainForm(services.ForWindow(), editor);
+    services.OwnedBy(mainForm);
+    mainForm.Start(Arguments(argc, argv));
 
-    tesselo::TMainForm mainForm(std::move(services));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
     tesselo::TCreateSelector createSelector(&mainForm);
     mainForm.SetSelectorBuilder(&createSelector);

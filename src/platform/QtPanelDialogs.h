@@ -9,7 +9,8 @@ namespace tesselo {
 // The toolkit's colour dialog and the file dialog of the background picture.
 class QtPanelDialogs final : public PanelDialogs {
 public:
-    explicit QtPanelDialogs(QWidget* parent) : parent_(parent) {}
+    explicit QtPanelDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    void SetOwner(QWidget* owner) { parent_ = owner; }
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<std::string> ChooseBackgroundPicture() override;
 

@@ -23,6 +23,8 @@ public:
     ~QtProgressDialog() override;
     QtProgressDialog(const QtProgressDialog&) = delete;
     QtProgressDialog& operator=(const QtProgressDialog&) = delete;
+    // The owner of the dialog made from then on.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
 
     void Begin(std::string_view label, size_t total) override;
     void Step(size_t done) override;

@@ -18,11 +18,18 @@ QUrl UrlOf(const std::string& address) {
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(QWidget* page, UserDialogs* dialogs)
-    : QObject(page), page_(page), dialogs_(dialogs) {}
+WebEngineBrowser::WebEngineBrowser(UserDialogs* dialogs) : dialogs_(dialogs) {}
+
+void WebEngineBrowser::PlaceIn(QWidget& page) {
+    page_ = &page;
+}
+
+QWebEngineView* WebEngineBrowser::View() const {
+    return view_;
+}
 
 void WebEngineBrowser::EnsureView() {
-    if (view_)
+    if (view_ || !page_)
         return;
     view_ = new QWebEngineView(page_);
     view_->setObjectName(QStringLiteral("PreBrowser"));

@@ -2,11 +2,12 @@
 
 // The preview's browser over QtWebEngine. The web view is made when the preview is
 // first shown, which keeps the browser's start out of the program's start; until
-// then it remembers the address it was sent to and has no history.
+// then it remembers the address it was sent to and has no history. The view belongs
+// to the page it was placed in and goes with it; the browser may outlive both.
 
-#include "document/Browser.h"
+#include "platform/PreviewBrowser.h"
 
-#include <QObject>
+#include <QPointer>
 #include <functional>
 #include <string>
 
@@ -17,12 +18,11 @@ namespace tesselo {
 
 class UserDialogs;
 
-class WebEngineBrowser final : public QObject, public Browser {
+class WebEngineBrowser final : public PreviewBrowser {
     Q_OBJECT
 public:
-    // The view is placed into the page's layout when it is made. The page's script
-    // shows its message boxes through the dialogs, when given.
-    explicit WebEngineBrowser(QWidget* page, UserDialogs* dialogs = nullptr);
+    // The page's script shows its message boxes through the dialogs, when given.
+    explicit WebEngineBrowser(UserDialogs* dialogs = nullptr);
     // The sheet's file: the page may read the local files of its folder besides those
     // of its own.
     void SetSheetFile(std::function<std::string()> sheet) { sheet_ = std::move(sheet); }
@@ -34,20 +34,17 @@ public:
     void Stop() override;
     std::string Location() const override;
 
-    void EnsureView();
-    QWebEngineView* View() const { return view_; }
-
-signals:
-    void DownloadComplete();
-    void CommandStateChange(int command, bool enabled);
+    void PlaceIn(QWidget& page) override;
+    void EnsureView() override;
+    QWebEngineView* View() const;
 
 private:
     void ReportHistory();
 
-    QWidget* page_;
+    QPointer<QWidget> page_;
     UserDialogs* dialogs_;
     std::function<std::string()> sheet_;
-    QWebEngineView* view_ = nullptr;
+    QPointer<QWebEngineView> view_;
     std::string pending_ = "about:blank";
 };
 

@@ -10,6 +10,7 @@
 #include "support/FindWidget.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
+#include "support/WindowServices.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -42,23 +43,15 @@
 namespace tesselo {
 namespace {
 
-using testing::FakeBrowser;
-using testing::FakeDialogs;
-using testing::FakeSettings;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
 
-class MainWindowFixture : public ::testing::Test {
+class MainWindowFixture : public ::testing::Test, protected testing::WindowServices {
 protected:
-    std::unique_ptr<TMainForm> Make(std::vector<std::string> arguments = {},
-                                    SettingsStore* store = nullptr) {
-        MainFormServices services;
-        services.Settings = store ? store : &settings;
-        services.Dialogs = &dialogs;
-        services.PreviewBrowser = &browser;
-        services.Arguments = std::move(arguments);
-        return std::make_unique<TMainForm>(std::move(services));
+    testing::WindowUnderTest Make(const std::vector<std::string>& arguments = {},
+                                  SettingsStore* store = nullptr) {
+        return Window(arguments, store);
     }
 
     std::string Sheet(const std::string& name, const std::string& text) {
@@ -75,9 +68,6 @@ protected:
     }
 
     TempDir dir;
-    FakeDialogs dialogs;
-    FakeSettings settings;
-    FakeBrowser browser;
 };
 
 class MainWindow : public MainWindowFixture {};
@@ -766,7 +756,7 @@ namespace {
 
 class FloatingWindow : public MainWindowFixture {
 protected:
-    std::unique_ptr<TMainForm> Shown() {
+    testing::WindowUnderTest Shown() {
         auto form = Make();
         form->resize(900, 600);
         form->show();

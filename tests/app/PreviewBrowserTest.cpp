@@ -7,6 +7,7 @@
 #include "support/FindWidget.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
+#include "support/WindowServices.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -24,7 +25,6 @@ namespace tesselo {
 namespace {
 
 using testing::FakeDialogs;
-using testing::FakeSettings;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -52,14 +52,11 @@ TEST(PreviewBrowser, RefreshShowsTheEditedRuleInTheLinkedPage) {
                "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\"></head>"
                "<body><h1>Tesselo</h1></body></html>");
 
-    FakeDialogs dialogs;
-    FakeSettings settings;
-    settings.Window = WindowValues{.HomePage = "file://" + dir.File("index.html")};
-    MainFormServices services;
-    services.Settings = &settings;
-    services.Dialogs = &dialogs;
-    services.Arguments = {sheet};
-    TMainForm form(std::move(services));
+    testing::WindowServices services;
+    services.UseWebBrowser();
+    services.settings.Window = WindowValues{.HomePage = "file://" + dir.File("index.html")};
+    auto window = services.Window({sheet});
+    TMainForm& form = *window;
     form.show();
 
     // The browser is made when the preview is first shown.
@@ -93,8 +90,9 @@ QString Evaluate(QWebEngineView* view, const QString& script) {
 
 // The preview's browser alone, on a page of the folder.
 struct PreviewOnly {
-    explicit PreviewOnly(const std::string& sheet) : browser(&host, &dialogs) {
+    explicit PreviewOnly(const std::string& sheet) : browser(&dialogs) {
         new QVBoxLayout(&host);
+        browser.PlaceIn(host);
         browser.SetSheetFile([sheet] { return sheet; });
         browser.EnsureView();
         QObject::connect(&browser, &WebEngineBrowser::DownloadComplete, [this] { ++loads; });

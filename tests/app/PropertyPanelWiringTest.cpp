@@ -6,6 +6,7 @@
 #include "support/FindWidget.h"
 #include "support/PanelFakes.h"
 #include "support/TempDir.h"
+#include "support/WindowServices.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -28,24 +29,14 @@
 namespace tesselo {
 namespace {
 
-using testing::FakeBrowser;
-using testing::FakePanelDialogs;
-using testing::FakeSettings;
-
 // The real window with the panel in it, its dialogs answered by fakes.
-class PanelWiring : public ::testing::Test {
+class PanelWiring : public ::testing::Test, protected testing::WindowServices {
 protected:
     void SetUp() override { Start({}); }
 
     void Start(std::vector<std::string> arguments) {
         form.reset();
-        MainFormServices services;
-        services.Settings = &settings;
-        services.Dialogs = &dialogs;
-        services.PreviewBrowser = &browser;
-        services.PanelChoices = &choices;
-        services.Arguments = std::move(arguments);
-        form = std::make_unique<TMainForm>(std::move(services));
+        form = Window(arguments);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -91,11 +82,7 @@ protected:
     }
 
     testing::TempDir dir;
-    testing::PanelFakeDialogs dialogs;
-    FakeSettings settings;
-    FakeBrowser browser;
-    FakePanelDialogs choices;
-    std::unique_ptr<TMainForm> form;
+    testing::WindowUnderTest form;
 };
 
 TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
@@ -149,6 +136,21 @@ TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
     QTest::keyClicks(edit, QStringLiteral("-"));
     EXPECT_EQ(edit->text(), QStringLiteral("-1.5"));
     EXPECT_TRUE(form->Editor().Document().Modified);
+}
+
+// Closing the window takes the focus from a field, which is leaving it, while the
+// session is still there; what was typed is what the close saves.
+TEST_F(PanelWiring, ClosingWithALengthFieldFocusedSavesWhatWasTyped) {
+    Open("h1 { }\r\n");
+    ShowPage("MarginPadding");
+    auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, QStringLiteral("2"));
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    dialogs.Answers = {Answer::Yes};
+    EXPECT_TRUE(form->close());
+    form.reset();
+    EXPECT_EQ(testing::ReadBytes(SheetPath()), "h1 {\r\n; Margin-top: 2px;\r\n}\r\n");
 }
 
 TEST_F(PanelWiring, EnterInAFieldLeavesItAndNormalisesIt) {

@@ -80,7 +80,8 @@ public:
     int WindowWrites = 0;
 };
 
-class FakeBrowser : public Browser {
+// A browser that writes down what it was asked to do, as any kind of Browser.
+template <typename Base = Browser> class RecordingBrowser : public Base {
 public:
     void Navigate(const std::string& address) override {
         Calls.push_back("navigate " + address);
@@ -95,6 +96,7 @@ public:
     std::vector<std::string> Calls;
     std::string Current = "about:blank";
 };
+using FakeBrowser = RecordingBrowser<>;
 
 class FakeFiles : public FileReplacer {
 public:
