@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +32,6 @@
 #include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTextDocument>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <optional>
@@ -100,20 +98,7 @@ ViewText TMainForm::SheetText() const {
 void TMainForm::BuildHistory() {
     history_ = std::make_unique<SessionHistory>(
         editor_, [this](std::string_view bytes) { return Codec().Decode(bytes); }, this);
-    QUndoStack& stack = history_->Stack();
-    auto follow = [](QAction* action, const QString& caption) {
-        return [action, caption](const QString& what) {
-            action->setText(what.isEmpty() ? caption : caption + QStringLiteral(": ") + what);
-        };
-    };
-    QAction* undo = Action(ActionId::EditUndo);
-    QAction* redo = Action(ActionId::EditRedo);
-    connect(&stack, &QUndoStack::undoTextChanged, this, follow(undo, undo->text()));
-    connect(&stack, &QUndoStack::redoTextChanged, this, follow(redo, redo->text()));
-    connect(&stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-    connect(&stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    undo->setEnabled(false);
-    redo->setEnabled(false);
+    history_->Drive(*Action(ActionId::EditUndo), *Action(ActionId::EditRedo));
 }
 
 void TMainForm::BuildActions() {
@@ -443,23 +428,9 @@ bool TMainForm::UndoIsTheWindows(const QKeyEvent& key) const {
     const bool undo = Action(ActionId::EditUndo)->shortcuts().contains(pressed);
     if (!undo && !Action(ActionId::EditRedo)->shortcuts().contains(pressed))
         return false;
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != this)
-        return false;
-    if (focus == Viewer->Memo()) {
-        const QTextDocument* text = Viewer->Memo()->document();
-        return undo ? !text->isUndoAvailable() : !text->isRedoAvailable();
-    }
-    auto* line = qobject_cast<QLineEdit*>(focus);
-    if (!line)
-        return true;
-    // The address box and the rename field keep their own; a length field has stored its
-    // text at each key; a font box holds what was typed until it is confirmed.
-    if (!PanelToolStyle->isAncestorOf(line) && !TABPANEL->isAncestorOf(line))
-        return false;
-    if (qobject_cast<QComboBox*>(line->parentWidget()))
-        return undo ? !line->isUndoAvailable() : !line->isRedoAvailable();
-    return true;
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && focus->window() == this &&
+           KeysAreTheSheets(undo, *focus, *Viewer->Memo(), {PanelToolStyle, TABPANEL});
 }
 
 void TMainForm::ApplicationEventsHint(const QString& hint) {

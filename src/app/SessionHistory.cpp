@@ -1,6 +1,9 @@
 #include "app/SessionHistory.h"
 
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTextDocument>
 #include <QUndoCommand>
 #include <algorithm>
 #include <memory>
@@ -142,6 +145,23 @@ QString StepLabel(const EditStep& step, const SessionHistory::Decoder& decode) {
     }
 }
 
+bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& memo,
+                      std::initializer_list<const QWidget*> panel) {
+    if (&focus == &memo) {
+        const QTextDocument* text = memo.document();
+        return undo ? !text->isUndoAvailable() : !text->isRedoAvailable();
+    }
+    const auto* line = qobject_cast<const QLineEdit*>(&focus);
+    if (!line)
+        return true;
+    if (std::none_of(panel.begin(), panel.end(),
+                     [line](const QWidget* part) { return part->isAncestorOf(line); }))
+        return false;
+    if (qobject_cast<const QComboBox*>(line->parentWidget()))
+        return undo ? !line->isUndoAvailable() : !line->isRedoAvailable();
+    return true;
+}
+
 SessionHistory::SessionHistory(StyleEditor& editor, Decoder decode, QObject* parent)
     : QObject(parent), editor_(editor), decode_(std::move(decode)) {
     observer_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
@@ -180,6 +200,20 @@ void SessionHistory::Follow(const SessionChange& change) {
         editor_.MarkSaved();
         applying_ = false;
     }
+}
+
+void SessionHistory::Drive(QAction& undo, QAction& redo) {
+    auto follow = [](QAction& action) {
+        return [&action, caption = action.text()](const QString& what) {
+            action.setText(what.isEmpty() ? caption : caption + QStringLiteral(": ") + what);
+        };
+    };
+    connect(&stack_, &QUndoStack::undoTextChanged, &undo, follow(undo));
+    connect(&stack_, &QUndoStack::redoTextChanged, &redo, follow(redo));
+    connect(&stack_, &QUndoStack::canUndoChanged, &undo, &QAction::setEnabled);
+    connect(&stack_, &QUndoStack::canRedoChanged, &redo, &QAction::setEnabled);
+    undo.setEnabled(stack_.canUndo());
+    redo.setEnabled(stack_.canRedo());
 }
 
 void SessionHistory::Undo() {

@@ -7,10 +7,13 @@
 
 #include "editor/StyleEditor.h"
 
+#include <QAction>
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QString>
 #include <QUndoStack>
 #include <functional>
+#include <initializer_list>
 #include <string_view>
 
 namespace tesselo {
@@ -28,6 +31,9 @@ public:
     // Text typed into the view and not yet stored is stored first: it is taken back too.
     void Undo();
     void Redo();
+    // The two actions say what they would take back and do again, and are in use only
+    // when there is something.
+    void Drive(QAction& undo, QAction& redo);
 
     QUndoStack& Stack() { return stack_; }
 
@@ -40,6 +46,14 @@ private:
     int observer_ = 0;
     bool applying_ = false; // a step is being taken back or done again
 };
+
+// Whether Ctrl+Z (`undo`) or the keys that redo, pressed with the focus in `focus`, take
+// back the sheet's steps rather than the typing of a text box: the style's text view
+// (`memo`) keeps its own until its text is stored; the fields of the panel (inside
+// `panel`) store their text at each key, while a font box holds what was typed until
+// it is confirmed; other boxes keep their own.
+bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& memo,
+                      std::initializer_list<const QWidget*> panel);
 
 // What a step is called after "Отменить: " and "Повторить: ", for example
 // "Font-size в .btn".
