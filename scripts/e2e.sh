@@ -4,7 +4,8 @@
 # (xdotool), on a small site of our own whose page links its style sheet. After each
 # change, with automatic refresh on, the sheet on disk must hold the new declaration
 # and the preview's page must show it (its computed style, read through QtWebEngine's
-# remote debugging port). Then a rule whose size is in rem edited, one side of its
+# remote debugging port). A change taken back with Ctrl+Z and done again with
+# Ctrl+Shift+Z. Then a rule whose size is in rem edited, one side of its
 # border set, a new style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
@@ -127,6 +128,12 @@ expect 'font-size: *28px' h1 font-size 28px
 
 step=3 # a keyword button
 click 461 118
+expect 'text-align: *center' h1 text-align center
+
+step=3b # Ctrl+Z takes the button back, on disk and in the page; Ctrl+Shift+Z does it again
+xdotool key ctrl+z
+expect 'font-size: *28px' h1 text-align start
+xdotool key ctrl+shift+z
 expect 'text-align: *center' h1 text-align center
 
 step=4 # a margin with its spinner, on the margins page
