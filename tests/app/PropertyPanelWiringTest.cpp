@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDragMoveEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -473,7 +475,7 @@ TEST_F(PanelWiring, TheBorderSideButtonsChooseTheSideTheControlsShow) {
 namespace tesselo {
 namespace {
 
-// The window's history: Ctrl+Z takes back a keyword button, a rename and a move, each
+// The window's history: Ctrl+Z takes back a keyword button, a rename and a drag, each
 // with its rule shown, and Ctrl+Shift+Z and Ctrl+Y do them again.
 TEST_F(PanelWiring, UndoAndRedoKeysTakeBackAndRedoTheWindowsChanges) {
     Open("h1 { color: red }\np { x: y }\n");
@@ -486,10 +488,19 @@ TEST_F(PanelWiring, UndoAndRedoKeysTakeBackAndRedoTheWindowsChanges) {
     auto* field = Control<QLineEdit>(*form, "RenameField");
     field->setText(QStringLiteral("h2"));
     QTest::keyClick(field, Qt::Key_Return);
-    form->Action(ActionId::StyleDown)->trigger();
+    // Dragged onto the next row.
+    auto* list = Control<QListWidget>(*form, "ListTag");
+    const QPoint next = list->visualItemRect(list->item(1)).center();
+    QMimeData rows;
+    rows.setData(list->model()->mimeTypes().first(), QByteArray());
+    QDragEnterEvent enter(next, Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QDragMoveEvent move(next, Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    QDropEvent drop(QPointF(next), Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
     ASSERT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"p", "h2"}));
 
-    QWidget* list = Control<QListWidget>(*form, "ListTag");
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h2", "p"}));
