@@ -77,9 +77,48 @@ const FloatingPanels& TMainForm::Floating() const {
     return floating_->State();
 }
 
+// A command shows its result once, when it is done.
 template <typename F> void TMainForm::Run(F&& command) {
+    const bool outer = !running_;
+    running_ = true;
     command();
+    if (!outer)
+        return;
+    running_ = false;
     Render();
+}
+
+// What the window shows of a change the session announced.
+void TMainForm::Follow(const SessionChange& change) {
+    using enum SessionChange::Kind;
+    // Text half typed into a field is no longer what the field shows.
+    if (change.What == Undo || change.What == Redo)
+        panel_->Handlers().FormShow();
+    // The text view's own undo ends where its text is stored: the window's takes over.
+    if (change.What == Commit || change.What == PushText || change.What == Undo ||
+        change.What == Redo)
+        Viewer->Memo()->document()->clearUndoRedoStacks();
+    if (running_)
+        return;
+    switch (change.What) {
+    case Panel: // the panel has drawn itself
+        RenderMemo(true);
+        break;
+    case Select:
+    case PushText:
+    case Clear:
+        RenderMemo();
+        break;
+    case Type:
+    case Commit:
+        break; // the text view holds what the rules now hold
+    case Disk:
+        setWindowTitle(QString::fromStdString(editor_.Caption()));
+        break;
+    default:
+        Render();
+        break;
+    }
 }
 
 // The views show the sheet's bytes through its codec, as the panel does.
@@ -223,7 +262,6 @@ void TMainForm::BuildViewsAndPages(QVBoxLayout& allLayout) {
     lowerLayout->addWidget(Viewer, 1);
     ZF->lower();
     connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
-    connect(Viewer, &SourceViewPages::Changed, this, [this] { Render(); });
 
     TABPANEL = panel_->Pages();
     // Wide enough for its four tabs without scroll arrows.
@@ -241,19 +279,7 @@ void TMainForm::BuildPropertyPanel() {
     ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
     ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
-    editorObserver_ = editor_.Observe([this](const SessionChange& change) {
-        using enum SessionChange::Kind;
-        // The text view follows the panel's changes; the panel has drawn itself.
-        if (change.What == Panel)
-            RenderMemo(true);
-        // Text half typed into a field is no longer what the field shows.
-        if (change.What == Undo || change.What == Redo)
-            panel_->Handlers().FormShow();
-        // The text view's own undo ends where its text is stored: the window's takes over.
-        if (change.What == Commit || change.What == PushText || change.What == Undo ||
-            change.What == Redo)
-            Viewer->Memo()->document()->clearUndoRedoStacks();
-    });
+    editorObserver_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
 
     // The panel shows and takes its texts through the sheet's codec, as the views do.
     panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
@@ -286,11 +312,9 @@ void TMainForm::BuildStyleList() {
                                    .Down = Action(StyleDown),
                                    .Sorted = Action(StyleSorted)},
                                   SplitterList);
-    connect(PanelList, &StyleListView::RowChosen, this, [this](int row) {
-        editor_.Select(row);
-        RenderMemo();
-    });
-    connect(PanelList, &StyleListView::Changed, this, [this] { Render(); });
+    connect(PanelList, &StyleListView::RowChosen, this, [this](int row) { editor_.Select(row); });
+    // A command the list refused leaves its rows and row as the document has them.
+    connect(PanelList, &StyleListView::Changed, PanelList, &StyleListView::Render);
 }
 
 // The style list's commands; a new style is named in the selector builder.

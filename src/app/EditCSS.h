@@ -125,6 +125,7 @@ private:
     ViewText SheetText() const;
 
     template <typename F> void Run(F&& command);
+    void Follow(const SessionChange& change);
 
     const MainFormServices services_;
     StyleEditor& editor_;
@@ -139,6 +140,7 @@ private:
     WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
     bool nestedShown_ = false;        // the status line tells that the current rule is text only
+    bool running_ = false;            // a command runs: it shows its result when done
     WindowPlace place_{*this};
     FloatingLayout* floating_ = nullptr;
     BrowserBar* browserBar_ = nullptr;
