@@ -2,8 +2,11 @@
 
 #include "document/TextFile.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace tesselo {
@@ -506,6 +509,46 @@ bool DocumentCommands::FormClose() {
     return true;
 }
 
+namespace {
+
+// A selector longer than this is remembered by its start and a hash of the whole: the
+// settings stay small whatever the sheet holds.
+constexpr size_t kRememberedBytes = 200;
+constexpr std::string_view kHashMark = "\t#";
+
+// FNV-1a, 64 bits: the same on every machine and at every start.
+std::string HashOf(std::string_view text) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : text) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
+}
+
+// What the settings keep of the selector.
+std::string RememberedName(const std::string& selector) {
+    if (selector.size() <= kRememberedBytes)
+        return selector;
+    return selector.substr(0, kRememberedBytes) + std::string(kHashMark) + HashOf(selector);
+}
+
+// Whether the remembered value names the selector: the selector itself, as every
+// value written before was, or its start and hash.
+bool NamesSelector(std::string_view remembered, std::string_view selector) {
+    if (remembered == selector)
+        return true;
+    const size_t hashed = kRememberedBytes + kHashMark.size() + 16;
+    return remembered.size() == hashed && selector.size() > kRememberedBytes &&
+           remembered.substr(0, kRememberedBytes) == selector.substr(0, kRememberedBytes) &&
+           remembered.substr(kRememberedBytes, kHashMark.size()) == kHashMark &&
+           remembered.substr(kRememberedBytes + kHashMark.size()) == HashOf(selector);
+}
+
+} // namespace
+
 void DocumentCommands::SaveLastFileNameCSS() {
     const StyleDocument& document = editor_.Document();
     FileValues values;
@@ -513,7 +556,7 @@ void DocumentCommands::SaveLastFileNameCSS() {
     values.PathToLastFile = document.FileName;
     const int row = editor_.Current();
     if (row >= 0 && row < document.StyleCount())
-        values.LastNameStyle = document.Record(row).Selector;
+        values.LastNameStyle = RememberedName(document.Record(row).Selector);
     values.PathToViewHTML = "test";
     if (auto error = settings_.WriteFileValues(values))
         ShowError(messages::CannotWriteSettings(*error));
@@ -540,7 +583,7 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
     // No remembered name matches nothing, not a rule with an empty selector.
     int remembered = editor_.Current();
     for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
-        if (document.Record(i).Selector == style) {
+        if (NamesSelector(style, document.Record(i).Selector)) {
             remembered = i;
             break;
         }
