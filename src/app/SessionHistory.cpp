@@ -52,12 +52,43 @@ std::string_view StepSelector(const EditStep& step) {
     return {};
 }
 
+// What a step is called after "Отменить: " and "Повторить: ", for example
+// "Font-size в .btn"; `property` is the one a panel step changed.
+QString StepLabel(const EditStep& step, const std::string& property,
+                  const SessionHistory::Decoder& decode) {
+    const QString rule = decode(StepSelector(step));
+    switch (step.What) {
+    case Kind::Panel:
+        if (!property.empty())
+            return QString::fromStdString(property) + QStringLiteral(" в ") + rule;
+        return QStringLiteral("изменение ") + rule;
+    case Kind::Commit:
+    case Kind::PushText:
+        return QStringLiteral("правка текста ") + rule;
+    case Kind::Rename:
+        return QStringLiteral("переименование ") + rule;
+    case Kind::Remove:
+        return QStringLiteral("удаление ") + decode(step.Before.front().Selector);
+    case Kind::Move:
+        return QStringLiteral("перемещение стиля");
+    case Kind::Sort:
+        return QStringLiteral("сортировка стилей");
+    case Kind::NewRule:
+        return QStringLiteral("новый стиль ") + rule;
+    case Kind::Clear:
+        return QStringLiteral("очистка ") + rule;
+    default:
+        return rule;
+    }
+}
+
 class StepCommand final : public QUndoCommand {
 public:
-    StepCommand(StyleEditor& editor, std::shared_ptr<const EditStep> step, QString label,
-                bool& applying)
-        : QUndoCommand(label), editor_(editor), step_(std::move(step)), applying_(applying),
+    StepCommand(StyleEditor& editor, std::shared_ptr<const EditStep> step,
+                const SessionHistory::Decoder& decode, bool& applying)
+        : editor_(editor), step_(std::move(step)), applying_(applying),
           property_(step_->What == Kind::Panel ? ChangedProperty(*step_) : std::string()) {
+        setText(StepLabel(*step_, property_, decode));
         clock_.start();
     }
 
@@ -115,35 +146,6 @@ private:
 
 } // namespace
 
-QString StepLabel(const EditStep& step, const SessionHistory::Decoder& decode) {
-    const QString rule = decode(StepSelector(step));
-    switch (step.What) {
-    case Kind::Panel: {
-        const std::string property = ChangedProperty(step);
-        if (!property.empty())
-            return QString::fromStdString(property) + QStringLiteral(" в ") + rule;
-        return QStringLiteral("изменение ") + rule;
-    }
-    case Kind::Commit:
-    case Kind::PushText:
-        return QStringLiteral("правка текста ") + rule;
-    case Kind::Rename:
-        return QStringLiteral("переименование ") + rule;
-    case Kind::Remove:
-        return QStringLiteral("удаление ") + decode(step.Before.front().Selector);
-    case Kind::Move:
-        return QStringLiteral("перемещение стиля");
-    case Kind::Sort:
-        return QStringLiteral("сортировка стилей");
-    case Kind::NewRule:
-        return QStringLiteral("новый стиль ") + rule;
-    case Kind::Clear:
-        return QStringLiteral("очистка ") + rule;
-    default:
-        return rule;
-    }
-}
-
 bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& memo,
                       std::initializer_list<const QWidget*> panel) {
     if (&focus == &memo) {
@@ -192,7 +194,7 @@ void SessionHistory::Follow(const SessionChange& change) {
     }
     if (!change.Step)
         return;
-    stack_.push(new StepCommand(editor_, change.Step, StepLabel(*change.Step, decode_), applying_));
+    stack_.push(new StepCommand(editor_, change.Step, decode_, applying_));
     // A gesture that came back to the text as saved leaves nothing to save.
     if (stack_.isClean() && editor_.Document().Modified) {
         applying_ = true;

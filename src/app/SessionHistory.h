@@ -55,8 +55,4 @@ private:
 bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& memo,
                       std::initializer_list<const QWidget*> panel);
 
-// What a step is called after "Отменить: " and "Повторить: ", for example
-// "Font-size в .btn".
-QString StepLabel(const EditStep& step, const SessionHistory::Decoder& decode);
-
 } // namespace tesselo

@@ -114,8 +114,6 @@ public:
     // panel reset and out of use. A row out of range selects the first; does nothing
     // in an empty document.
     void Select(int row);
-    // Reads the current rule again (a click on the row that is already current).
-    void Reselect() { Select(current_); }
 
     // The user typed into the text view: it holds the lines, and the change counts as
     // any change of the style. Without a current record nothing is taken.

@@ -240,7 +240,7 @@ TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
 TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
     StyleEditor editor{DiskFiles()};
     editor.TypeText({"COLOR : red", ";", "cursor: wait"});
-    editor.Reselect();
+    editor.Select(editor.Current());
     EXPECT_EQ(editor.Document().Record(0).Lines(), (LineList{"COLOR : red", ";", "cursor: wait"}));
     EXPECT_EQ(editor.Memo().Lines, (LineList{"; color: RED;", kComment, "cursor:wait;", ""}));
     EXPECT_TRUE(editor.Panel().FontColorCheck);
@@ -451,7 +451,7 @@ TEST(StyleEditorEmptyDocument, SelectingDoesNothing) {
 
     editor.TypeText({"color: red"});
     const Session before = SessionOf(editor);
-    editor.Reselect();
+    editor.Select(editor.Current());
     ExpectSameSession(SessionOf(editor), before);
     editor.Select(0);
     ExpectSameSession(SessionOf(editor), before);
