@@ -1,5 +1,8 @@
 #include "document/SheetComposer.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace tesselo {
 namespace {
 
@@ -10,6 +13,16 @@ std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+// The indentation of a rule written anew inside a group: as it stood, or two blanks a
+// level for a rule new there or brought in from the top.
+std::string IndentOf(const StyleRecord& record) {
+    if (record.Depth() == 0)
+        return {};
+    if (const std::string_view read = record.Indent(); !read.empty())
+        return std::string(read);
+    return std::string(2 * static_cast<size_t>(record.Depth()), ' ');
 }
 
 void AppendEdited(std::string& text, const StyleRecord& record) {
@@ -25,18 +38,35 @@ void AppendEdited(std::string& text, const StyleRecord& record) {
     // A rule written anew starts on a line of its own.
     if (!text.empty() && text.back() != '\n')
         text += '\n';
+    const std::string indent = IndentOf(record);
+    text += indent;
     if (const std::string_view note = TrimBlanks(front.substr(onSelectorLine)); !note.empty()) {
         text += note;
         text += ' ';
     }
     text += record.WrittenSelector();
+    if (record.IsGroup()) {
+        text += " {"; // its rules and its close follow
+        return;
+    }
     text += " {\n";
-    for (const auto& line : record.Lines()) {
-        if (IsUnsupportedComment(line))
+    const LineList& declarations = record.Lines();
+    auto last = declarations.end();
+    // Inside a group the "}" is indented: the blanks in front of it, read back as the
+    // rule's last line, are not written as a line of their own.
+    if (!indent.empty() && last != declarations.begin() &&
+        std::all_of((last - 1)->begin(), (last - 1)->end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 33; }))
+        --last;
+    for (auto line = declarations.begin(); line != last; ++line) {
+        if (IsUnsupportedComment(*line))
             continue;
-        text += line;
+        if (!indent.empty())
+            text += indent + "  ";
+        text += *line;
         text += '\n';
     }
+    text += indent;
     text += '}';
 }
 
@@ -62,14 +92,26 @@ SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress)
                       kRulesAStep);
     size_t bytes = document.Head().size() + document.Tail().size() + 2;
     for (int i = 0; i < document.StyleCount(); ++i)
-        bytes += document.Record(i).Source().size() + 2;
+        bytes += document.Record(i).Source().size() + document.Record(i).Close().size() + 2;
     std::string text = document.Head();
     text.reserve(bytes);
     bool afterEdited = false;
     size_t previous = 0; // where the rule written last stood as read; 0 for the header
+    std::vector<const StyleRecord*> open; // the groups being written, outermost first
+    auto closeGroup = [&] {
+        const StyleRecord& group = *open.back();
+        AppendAfter(text, afterEdited || previous != group.CloseAfter(), group.Close());
+        afterEdited = false;
+        previous = group.CloseAfter();
+        open.pop_back();
+    };
     for (int i = 0; i < document.StyleCount(); ++i) {
         span.At(static_cast<size_t>(i));
         const StyleRecord& record = document.Record(i);
+        while (!open.empty() && open.back()->Depth() >= record.Depth())
+            closeGroup();
+        if (record.IsGroup())
+            open.push_back(&record);
         if (record.Edited()) {
             AppendEdited(text, record);
             afterEdited = true;
@@ -80,6 +122,8 @@ SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress)
         }
         previous = record.ReadPosition();
     }
+    while (!open.empty())
+        closeGroup();
     AppendAfter(text, afterEdited || previous != document.RecordsRead(), document.Tail());
     SheetLines sheet = SheetLines::FromText(std::move(text), document.LineEnd);
     sheet.SetByteOrderMark(document.ByteOrderMark);

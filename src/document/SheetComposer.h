@@ -2,7 +2,9 @@
 
 // Turns the records back into the text of a whole sheet. A record the user did not
 // change is written as it was read, its source exactly; an edited one is written
-// anew: the comments in front of it, a line "selector {", its lines and "}". The marker
+// anew: the comments in front of it, a line "selector {", its lines and "}", indented
+// as the group it stands in. A group is its condition and "{", its rules and its close;
+// an edited group has only its condition written anew. The marker
 // line that stands above the unsupported declarations in the current-style view never
 // reaches the sheet.
 

@@ -2,6 +2,7 @@
 
 #include "document/TextFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -46,6 +47,9 @@ public:
             EndRule(n);
             sourceStart_ = n;
         }
+        // A group left open keeps what follows its last rule.
+        while (!groups_.empty())
+            CloseGroup(n);
         result_.Tail = std::string(text_.substr(sourceStart_));
         return std::move(result_);
     }
@@ -142,10 +146,18 @@ private:
         const char c = text_[i];
         switch (c) {
         case '{':
-            StartRule(i);
+            if (IsGroupPrelude(std::string_view(selector_).substr(
+                    std::min(selector_.find_first_not_of(' '), selector_.size()))))
+                OpenGroup(i);
+            else
+                StartRule(i);
             return i + 1;
         case '}':
-            return i + 1; // a "}" outside any block closes nothing and enters nothing
+            // Between rules a "}" closes the group they stand in; outside any group it
+            // closes nothing and enters nothing.
+            if (!groups_.empty())
+                CloseGroup(i);
+            return i + 1;
         case '/':
             if (i + 1 < text_.size() && text_[i + 1] == '*') {
                 inComment_ = true;
@@ -199,8 +211,35 @@ private:
             TrimSelectorText(selector_),
             std::string(text_.substr(sourceStart_, sourceEnd - sourceStart_)),
             selectorStart_ - sourceStart_, blockStart_ - sourceStart_, blockEnd - sourceStart_));
+        result_.Records.back().SetDepth(static_cast<int>(groups_.size()));
         selector_.clear();
         selectorStart_ = kNone;
+    }
+
+    // A group's rules follow it as records of their own.
+    void OpenGroup(size_t brace) {
+        if (selectorStart_ == kNone)
+            selectorStart_ = brace;
+        result_.Records.push_back(StyleRecord::GroupFromSource(
+            TrimSelectorText(selector_),
+            std::string(text_.substr(sourceStart_, brace + 1 - sourceStart_)),
+            selectorStart_ - sourceStart_));
+        result_.Records.back().SetDepth(static_cast<int>(groups_.size()));
+        groups_.push_back(result_.Records.size() - 1);
+        selector_.clear();
+        selectorStart_ = kNone;
+        sourceStart_ = brace + 1;
+    }
+
+    // `end` is the group's "}", or the end of the text for a group left open.
+    void CloseGroup(size_t end) {
+        const size_t closeEnd = end < text_.size() ? end + 1 : end;
+        result_.Records[groups_.back()].SetClose(
+            std::string(text_.substr(sourceStart_, closeEnd - sourceStart_)));
+        groups_.pop_back();
+        selector_.clear();
+        selectorStart_ = kNone;
+        sourceStart_ = closeEnd;
     }
 
     static constexpr size_t kNone = static_cast<size_t>(-1);
@@ -209,6 +248,7 @@ private:
     std::string_view text_;
     ProgressSpan progress_;
     SheetRules result_;
+    std::vector<size_t> groups_; // the records of the groups open here, outermost first
     std::string selector_;
     size_t selectorStart_ = kNone;
     size_t sourceStart_ = 0;

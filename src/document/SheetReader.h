@@ -3,8 +3,10 @@
 // Cuts a style sheet's text into rules. A forgiving scanner, not a CSS parser: it
 // knows braces, comments and strings and nothing else. A "{" outside blocks starts a
 // rule whose selector is the text before it; a "{" inside a block opens a nested
-// block, so an @media rule stays one rule with its nested rules as its text. Strings
-// and comments are opaque: a brace inside them means nothing.
+// block, so an @keyframes rule stays one rule with its nested blocks as its text. A
+// conditional group (@media, @supports, @layer, ...) is a record of its own and its
+// rules follow it, one level deeper; the "}" between them closes it. Strings and
+// comments are opaque: a brace inside them means nothing.
 
 #include "document/ByteText.h"
 #include "document/Progress.h"

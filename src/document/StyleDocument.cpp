@@ -3,6 +3,7 @@
 #include "document/SheetReader.h"
 
 #include <algorithm>
+#include <cctype>
 #include <deque>
 #include <iterator>
 #include <stdexcept>
@@ -47,6 +48,21 @@ size_t HeaderLength(std::string_view front) {
 
 } // namespace
 
+bool IsGroupPrelude(std::string_view selector) {
+    if (selector.empty() || selector.front() != '@')
+        return false;
+    size_t end = 1;
+    while (end < selector.size() &&
+           (std::isalnum(static_cast<unsigned char>(selector[end])) || selector[end] == '-'))
+        ++end;
+    const std::string_view keyword = selector.substr(1, end - 1);
+    for (std::string_view group : {"media", "supports", "layer", "container", "document",
+                                   "-moz-document", "scope", "starting-style"})
+        if (EqualsIgnoringAsciiCase(keyword, group))
+            return true;
+    return false;
+}
+
 StyleRecord::StyleRecord(std::string selector, LineList lines)
     : Selector(std::move(selector)), lines_(std::move(lines)) {}
 
@@ -62,6 +78,28 @@ StyleRecord StyleRecord::FromSource(std::string selector, std::string source, si
     record.edited_ = false;
     record.linesCut_ = false;
     return record;
+}
+
+StyleRecord StyleRecord::GroupFromSource(std::string prelude, std::string source,
+                                         size_t selectorStart) {
+    const size_t end = source.size();
+    StyleRecord record = FromSource(std::move(prelude), std::move(source), selectorStart, end, end);
+    record.group_ = true;
+    record.lines_.clear();
+    record.linesCut_ = true;
+    return record;
+}
+
+std::string_view StyleRecord::Indent() const {
+    const std::string_view front = FrontPart();
+    const size_t lineBreak = front.rfind('\n');
+    if (lineBreak == std::string_view::npos)
+        return {}; // the selector goes on the line of the text before it
+    const std::string_view line = front.substr(lineBreak + 1);
+    size_t blanks = 0;
+    while (blanks < line.size() && (line[blanks] == ' ' || line[blanks] == '\t'))
+        ++blanks;
+    return blanks == line.size() ? line : std::string_view();
 }
 
 const LineList& StyleRecord::Lines() const {
@@ -112,7 +150,8 @@ void StyleRecord::PrependSource(std::string_view text) {
 
 bool StyleRecord::operator==(const StyleRecord& other) const {
     return Selector == other.Selector && edited_ == other.edited_ && source_ == other.source_ &&
-           selectorStart_ == other.selectorStart_ && Lines() == other.Lines();
+           selectorStart_ == other.selectorStart_ && depth_ == other.depth_ &&
+           group_ == other.group_ && close_ == other.close_ && Lines() == other.Lines();
 }
 
 StyleDocument::StyleDocument() = default;
@@ -154,6 +193,43 @@ void StyleDocument::NewCSS() {
 
 void StyleDocument::AddStyleRecord(const std::string& selector) {
     records_.emplace_back(selector, LineList{});
+}
+
+void StyleDocument::InsertStyleRecord(int at, const std::string& selector, int depth) {
+    if (at < 0 || at > StyleCount())
+        throw std::out_of_range("no such row");
+    StyleRecord record(selector, LineList{});
+    record.depth_ = depth;
+    records_.insert(records_.begin() + at, std::move(record));
+}
+
+int StyleDocument::SubtreeEnd(int i) const {
+    const int depth = Record(i).depth_;
+    int end = i + 1;
+    while (end < StyleCount() && records_[static_cast<size_t>(end)].depth_ > depth)
+        ++end;
+    return end;
+}
+
+int StyleDocument::ParentOf(int i) const {
+    const int depth = Record(i).depth_;
+    for (int j = i - 1; j >= 0; --j)
+        if (records_[static_cast<size_t>(j)].depth_ < depth)
+            return j;
+    return -1;
+}
+
+std::vector<int> StyleDocument::ChildrenOf(int group) const {
+    std::vector<int> children;
+    const int end = group < 0 ? StyleCount() : SubtreeEnd(group);
+    for (int i = group + 1; i < end; i = SubtreeEnd(i))
+        children.push_back(i);
+    return children;
+}
+
+void StyleDocument::ShiftDepth(int at, int count, int by) {
+    for (int i = at; i < at + count; ++i)
+        At(i).depth_ += by;
 }
 
 void StyleDocument::ReorderStylesByList(const std::vector<std::string>& items) {
@@ -218,11 +294,16 @@ void StyleDocument::MarkEdited(int i) {
 
 void StyleDocument::RemoveRecord(int i) {
     const std::string front(At(i).FrontPart());
-    records_.erase(records_.begin() + i);
+    const int depth = records_[static_cast<size_t>(i)].depth_;
+    const int parent = ParentOf(i);
+    const int end = SubtreeEnd(i);
+    records_.erase(records_.begin() + i, records_.begin() + end);
     if (front.empty())
         return;
-    if (i < StyleCount())
+    if (i < StyleCount() && records_[static_cast<size_t>(i)].depth_ == depth)
         records_[static_cast<size_t>(i)].PrependSource(front);
+    else if (parent >= 0)
+        records_[static_cast<size_t>(parent)].close_.insert(0, front);
     else
         tail_.insert(0, front);
 }
@@ -242,6 +323,9 @@ void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records, std::string
     recordsRead_ = records_.size();
     for (size_t i = 0; i < records_.size(); ++i)
         records_[i].readPosition_ = records_[i].source_.empty() ? 0 : i + 1;
+    for (int i = 0; i < StyleCount(); ++i)
+        if (records_[static_cast<size_t>(i)].group_)
+            records_[static_cast<size_t>(i)].closeAfter_ = static_cast<size_t>(SubtreeEnd(i));
     head_.clear();
     if (!records_.empty()) {
         StyleRecord& first = records_.front();

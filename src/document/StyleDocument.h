@@ -17,10 +17,18 @@
 
 namespace tesselo {
 
+// A conditional group rule, whose block holds rules of their own: "@media",
+// "@supports", "@layer", "@container", "@document" and their kin, in any case.
+bool IsGroupPrelude(std::string_view selector);
+
 // One rule. A rule read from a file keeps its source, the sheet's text from just
 // after the previous rule's "}" up to and including its own "}" (line breaks as
 // "\n"), and is written back as that source until the user edits it. Its declaration
 // lines are cut from the source when first asked for.
+//
+// A group (an @media block and its kin) is a record too: its selector is the prelude,
+// its source ends with its "{", and its rules follow it as records one level deeper.
+// The text after its last rule, up to and including its "}", is its close.
 class StyleRecord {
 public:
     StyleRecord() = default;
@@ -30,6 +38,21 @@ public:
     // to its "}" or the end of the source) are positions in the source.
     static StyleRecord FromSource(std::string selector, std::string source, size_t selectorStart,
                                   size_t blockStart, size_t blockEnd);
+    // A group as read: its source runs up to and including its "{".
+    static StyleRecord GroupFromSource(std::string prelude, std::string source,
+                                       size_t selectorStart);
+
+    bool IsGroup() const { return group_; }
+    // How many groups the record stands in: 0 at the top of the sheet.
+    int Depth() const { return depth_; }
+    void SetDepth(int depth) { depth_ = depth; }
+    // A group's text after its last rule, up to and including its "}"; empty for a
+    // group left open at the end of the sheet.
+    const std::string& Close() const { return close_; }
+    void SetClose(std::string close) { close_ = std::move(close); }
+    // The blanks in front of the selector on its own line, as read; none when it
+    // shares its line with other text.
+    std::string_view Indent() const;
 
     std::string Selector;
 
@@ -57,6 +80,8 @@ public:
     // Where the record stood in the sheet as read, from 1; 0 for a record made in the
     // editor. A rule that no longer follows the one it followed may need a line break.
     size_t ReadPosition() const { return readPosition_; }
+    // A group's close followed the record at this read position.
+    size_t CloseAfter() const { return closeAfter_; }
 
     // Records compare by what they show and write: selector, lines, source, edited.
     bool operator==(const StyleRecord& other) const;
@@ -69,7 +94,11 @@ private:
     size_t selectorStart_ = 0;
     size_t blockStart_ = 0;
     size_t blockEnd_ = 0;
+    std::string close_;
     size_t readPosition_ = 0;
+    size_t closeAfter_ = 0;
+    int depth_ = 0;
+    bool group_ = false;
     bool edited_ = true;
     mutable bool linesCut_ = true;
     mutable LineList lines_;
@@ -92,6 +121,17 @@ public:
 
     // Appends a record with no lines and no source.
     void AddStyleRecord(const std::string& selector);
+    // Puts a record with no lines and no source at row `at`, `depth` groups deep.
+    void InsertStyleRecord(int at, const std::string& selector, int depth);
+
+    // The tree of groups over the rows. A row's rows are those that follow it one level
+    // deeper; a rule has none.
+    // The first row after `i` and the rows in it.
+    int SubtreeEnd(int i) const;
+    // The group that holds row `i`; -1 at the top.
+    int ParentOf(int i) const;
+    // The rows directly in `group` (-1: the top of the sheet), in order.
+    std::vector<int> ChildrenOf(int group) const;
 
     // Permutes the records so that record i carries the selector of items[i]; lines
     // and sources travel with their selector. Equal names keep their order.
@@ -109,9 +149,12 @@ public:
     // caller's to say.
     void ReplaceLines(int i, LineList lines);
     void MarkEdited(int i);
-    // The record leaves the table; the comments in front of it stay, in front of the
-    // next record or of the tail.
+    // The record leaves the table, a group with its rules; the comments in front of it
+    // stay, in front of the next record of its group, in its group's close or in the
+    // tail.
     void RemoveRecord(int i);
+    // Shifts the depth of `count` rows from `at` on by `by`.
+    void ShiftDepth(int at, int count, int by);
     // Puts `records` in place of the `count` records from `at` on, as they stood
     // before a change: taking a change back.
     void ReplaceRange(int at, int count, std::vector<StyleRecord> records);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace tesselo {
 
@@ -547,6 +548,15 @@ bool NamesSelector(std::string_view remembered, std::string_view selector) {
            remembered.substr(kRememberedBytes + kHashMark.size()) == HashOf(selector);
 }
 
+// A rule inside groups is remembered by its path: the groups' conditions, outermost
+// first, and its selector, one to a line (a selector holds no line break).
+std::string PathOf(const StyleDocument& document, int row) {
+    std::string path = document.Record(row).Selector;
+    for (int group = document.ParentOf(row); group >= 0; group = document.ParentOf(group))
+        path = document.Record(group).Selector + "\n" + path;
+    return path;
+}
+
 } // namespace
 
 void DocumentCommands::SaveLastFileNameCSS() {
@@ -556,7 +566,7 @@ void DocumentCommands::SaveLastFileNameCSS() {
     values.PathToLastFile = document.FileName;
     const int row = editor_.Current();
     if (row >= 0 && row < document.StyleCount())
-        values.LastNameStyle = RememberedName(document.Record(row).Selector);
+        values.LastNameStyle = RememberedName(PathOf(document, row));
     values.PathToViewHTML = "test";
     if (auto error = settings_.WriteFileValues(values))
         ShowError(messages::CannotWriteSettings(*error));
@@ -582,11 +592,21 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
     const StyleDocument& document = editor_.Document();
     // No remembered name matches nothing, not a rule with an empty selector.
     int remembered = editor_.Current();
+    std::vector<std::string> groups; // the conditions of the groups row i stands in
     for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
-        if (NamesSelector(style, document.Record(i).Selector)) {
+        const StyleRecord& record = document.Record(i);
+        groups.resize(static_cast<size_t>(record.Depth()));
+        std::string inGroups;
+        for (const std::string& group : groups)
+            inGroups += group + "\n";
+        if (!groups.empty())
+            inGroups += record.Selector;
+        if (NamesSelector(style, groups.empty() ? record.Selector : inGroups)) {
             remembered = i;
             break;
         }
+        if (record.IsGroup())
+            groups.push_back(record.Selector);
     }
     // The rule the open has just read into the panel is not read a second time, as after
     // an open from the menu: a rule of millions of bytes would take as long again.

@@ -70,7 +70,7 @@ std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<EditStep
 }
 
 bool StyleEditor::StoreText() {
-    if (!HasCurrentStyle())
+    if (!HasCurrentStyle() || GroupCurrent())
         return false;
     const StyleRecord& record = document_.Record(current_);
     if (record.Lines() == memo_.Lines && (!memo_.Edited || record.Edited()))
@@ -104,9 +104,10 @@ void StyleEditor::CommitText() {
 void StyleEditor::Load(int row) {
     if (row < 0 || row >= document_.StyleCount())
         row = 0;
-    memo_.Lines = document_.Record(row).Lines();
+    const StyleRecord& record = document_.Record(row);
+    memo_.Lines = record.Lines();
     current_ = row;
-    nested_ = HoldsNestedRules(memo_.Lines);
+    nested_ = record.IsGroup() || HoldsNestedRules(memo_.Lines);
     if (nested_) {
         memo_.Edited = false;
         ClearPanel(panel_);
@@ -134,7 +135,7 @@ void StyleEditor::MarkCurrentEdited() {
 }
 
 void StyleEditor::TypeText(LineList lines) {
-    if (!HasCurrentStyle())
+    if (!HasCurrentStyle() || GroupCurrent())
         return;
     if (!memo_.Edited)
         shown_ = std::move(memo_.Lines);
@@ -146,7 +147,7 @@ void StyleEditor::TypeText(LineList lines) {
 }
 
 void StyleEditor::PushTextToPanel() {
-    if (!HasCurrentStyle())
+    if (!HasCurrentStyle() || GroupCurrent())
         return;
     auto step = BeginStep(SessionChange::Kind::PushText, current_, 1);
     // Taken back, the rule shows its text from before the typing, as after a commit.
@@ -175,12 +176,20 @@ void StyleEditor::ApplyPanelChange(PanelEffects effects) {
              step ? FinishStep(std::move(step), 1) : nullptr);
 }
 
+std::pair<int, int> StyleEditor::NewRulePlace() const {
+    if (!HasCurrentStyle())
+        return {document_.StyleCount(), 0};
+    const StyleRecord& current = document_.Record(current_);
+    return {document_.SubtreeEnd(current_), current.Depth() + (current.IsGroup() ? 1 : 0)};
+}
+
 void StyleEditor::AddRule(const std::string& selector) {
     CommitText();
-    auto step = BeginStep(SessionChange::Kind::NewRule, document_.StyleCount(), 0);
-    document_.AddStyleRecord(selector);
+    const auto [at, depth] = NewRulePlace();
+    auto step = BeginStep(SessionChange::Kind::NewRule, at, 0);
+    document_.InsertStyleRecord(at, selector, depth);
     document_.Modified = true;
-    Load(document_.StyleCount() - 1);
+    Load(at);
     Announce(SessionChange::Kind::NewRule, false, false, FinishStep(std::move(step), 1));
 }
 
@@ -194,57 +203,124 @@ void StyleEditor::Rename(int row, const std::string& selector) {
 }
 
 void StyleEditor::RemoveCurrent() {
-    if (document_.StyleCount() <= 1 || !HasCurrentStyle())
+    if (!HasCurrentStyle())
         return;
-    // The comments in front of the rule go to the next rule or to the tail.
-    const bool last = current_ + 1 == document_.StyleCount();
-    auto step = BeginStep(SessionChange::Kind::Remove, current_, last ? 1 : 2);
-    if (last)
+    const int end = document_.SubtreeEnd(current_);
+    const int removed = end - current_;
+    if (document_.StyleCount() - removed < 1)
+        return;
+    // The comments in front of the row go to the next row of its group, to the
+    // group's close or to the tail: the step holds what they reach.
+    const int depth = document_.Record(current_).Depth();
+    const int parent = document_.ParentOf(current_);
+    int at = current_;
+    int count = removed + 1;
+    bool tail = false;
+    if (end == document_.StyleCount() && parent < 0) {
+        count = removed;
+        tail = true;
+    } else if (end == document_.StyleCount() || document_.Record(end).Depth() != depth) {
+        at = parent;
+        count = document_.SubtreeEnd(parent) - parent;
+    }
+    auto step = BeginStep(SessionChange::Kind::Remove, at, count);
+    if (tail)
         step->TailBefore = document_.Tail();
     document_.RemoveRecord(current_);
     document_.Modified = true;
     Load(std::min(current_, document_.StyleCount() - 1));
-    if (last)
+    if (tail)
         step->TailAfter = document_.Tail();
-    Announce(SessionChange::Kind::Remove, true, false, FinishStep(std::move(step), last ? 0 : 1));
+    Announce(SessionChange::Kind::Remove, true, false,
+             FinishStep(std::move(step), count - removed));
 }
 
-// The order a move makes: row i then holds the record that was at order[i].
-namespace {
-
-std::vector<int> MoveOrder(int count, int from, int to) {
-    std::vector<int> order(static_cast<size_t>(count));
-    std::iota(order.begin(), order.end(), 0);
-    const auto first = order.begin();
-    if (from < to)
-        std::rotate(first + from, first + from + 1, first + to + 1);
-    else
-        std::rotate(first + to, first + from, first + from + 1);
-    return order;
-}
-
-} // namespace
-
-void StyleEditor::MoveCurrent(int to) {
-    if (!HasCurrentStyle() || to < 0 || to >= document_.StyleCount() || to == current_)
-        return;
+void StyleEditor::MoveCurrentTo(int at, int depth) {
+    const int count = document_.StyleCount();
+    const int end = document_.SubtreeEnd(current_);
+    const int size = end - current_;
+    std::vector<int> rest;
+    rest.reserve(static_cast<size_t>(count - size));
+    for (int i = 0; i < count; ++i)
+        if (i < current_ || i >= end)
+            rest.push_back(i);
     auto step = BeginStep(SessionChange::Kind::Move, 0, 0);
-    step->Order = MoveOrder(document_.StyleCount(), current_, to);
+    std::vector<int>& order = step->Order;
+    order.assign(rest.begin(), rest.begin() + at);
+    for (int i = current_; i < end; ++i)
+        order.push_back(i);
+    order.insert(order.end(), rest.begin() + at, rest.end());
+    step->ShiftAt = at;
+    step->ShiftCount = size;
+    step->Shift = depth - document_.Record(current_).Depth();
+    if (std::is_sorted(order.begin(), order.end()) && step->Shift == 0)
+        return;
     // The working text stays in the view and follows its style.
-    document_.ApplyOrder(step->Order);
-    current_ = to;
+    document_.ApplyOrder(order);
+    document_.ShiftDepth(at, size, step->Shift);
+    current_ = at;
     document_.Modified = true;
     Announce(SessionChange::Kind::Move, true, false, FinishStep(std::move(step), 0));
 }
 
+void StyleEditor::MoveCurrent(int to) {
+    if (!HasCurrentStyle() || to < 0 || to >= document_.StyleCount() || to == current_)
+        return;
+    const int end = document_.SubtreeEnd(current_);
+    if (to > current_ && to < end)
+        return; // into its own rules
+    const int depth = document_.Record(to).Depth();
+    // Positions among the rows left once the moving ones are out.
+    const int size = end - current_;
+    const int at = to < current_ ? to : document_.SubtreeEnd(to) - size;
+    MoveCurrentTo(at, depth);
+}
+
+void StyleEditor::MoveCurrentInto(int group) {
+    if (!HasCurrentStyle() || group < 0 || group >= document_.StyleCount() ||
+        !document_.Record(group).IsGroup())
+        return;
+    const int end = document_.SubtreeEnd(current_);
+    if (group >= current_ && group < end)
+        return; // into itself
+    const int size = end - current_;
+    const int at = group < current_ ? group + 1 : group + 1 - size;
+    MoveCurrentTo(at, document_.Record(group).Depth() + 1);
+}
+
+namespace {
+
+// The sorted order of the rows of `group` (-1: the top), each group's rows sorted in
+// turn, appended to `order`. Groups keep their places among the rows.
+void SortedRows(const StyleDocument& document, int group,
+                const std::function<bool(const std::string&, const std::string&)>& less,
+                std::vector<int>& order) {
+    std::vector<int> rows = document.ChildrenOf(group);
+    std::vector<int> rules;
+    for (int row : rows)
+        if (!document.Record(row).IsGroup())
+            rules.push_back(row);
+    std::stable_sort(rules.begin(), rules.end(), [&](int a, int b) {
+        return less(document.Record(a).Selector, document.Record(b).Selector);
+    });
+    size_t next = 0;
+    for (int row : rows) {
+        if (document.Record(row).IsGroup()) {
+            order.push_back(row);
+            SortedRows(document, row, less, order);
+        } else {
+            order.push_back(rules[next++]);
+        }
+    }
+}
+
+} // namespace
+
 void StyleEditor::Sort(const std::function<bool(const std::string&, const std::string&)>& less) {
     auto step = BeginStep(SessionChange::Kind::Sort, 0, 0);
     std::vector<int>& order = step->Order;
-    order.resize(static_cast<size_t>(document_.StyleCount()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return less(document_.Record(a).Selector, document_.Record(b).Selector);
-    });
+    order.reserve(static_cast<size_t>(document_.StyleCount()));
+    SortedRows(document_, -1, less, order);
     document_.ApplyOrder(order);
     if (current_ >= 0)
         current_ =
@@ -254,6 +330,8 @@ void StyleEditor::Sort(const std::function<bool(const std::string&, const std::s
 }
 
 void StyleEditor::ClearCurrent() {
+    if (GroupCurrent())
+        return; // a group's text is its rules: each is cleared on its own
     std::shared_ptr<EditStep> step;
     if (HasCurrentStyle())
         step = BeginStep(SessionChange::Kind::Clear, current_, 1);
@@ -268,7 +346,7 @@ void StyleEditor::ClearCurrent() {
 void StyleEditor::Show(int current, const TextView& memo) {
     current_ = current;
     memo_ = memo;
-    nested_ = HasCurrentStyle() && HoldsNestedRules(memo_.Lines);
+    nested_ = HasCurrentStyle() && (GroupCurrent() || HoldsNestedRules(memo_.Lines));
     if (nested_ || !HasCurrentStyle()) {
         ClearPanel(panel_);
         return;
@@ -280,6 +358,8 @@ void StyleEditor::Show(int current, const TextView& memo) {
 
 void StyleEditor::Undo(const EditStep& step) {
     if (!step.Order.empty()) {
+        if (step.Shift != 0)
+            document_.ShiftDepth(step.ShiftAt, step.ShiftCount, -step.Shift);
         std::vector<int> back(step.Order.size());
         for (size_t i = 0; i < step.Order.size(); ++i)
             back[static_cast<size_t>(step.Order[i])] = static_cast<int>(i);
@@ -294,9 +374,11 @@ void StyleEditor::Undo(const EditStep& step) {
 }
 
 void StyleEditor::Redo(const EditStep& step) {
-    if (!step.Order.empty())
+    if (!step.Order.empty()) {
         document_.ApplyOrder(step.Order);
-    else
+        if (step.Shift != 0)
+            document_.ShiftDepth(step.ShiftAt, step.ShiftCount, step.Shift);
+    } else
         document_.ReplaceRange(step.At, static_cast<int>(step.Before.size()), step.After);
     if (step.TailAfter)
         document_.SetTail(*step.TailAfter);

@@ -68,10 +68,15 @@ struct SessionChange {
 // were taken back.
 struct EditStep {
     SessionChange::Kind What;
-    int At = 0;                            // the first row the change replaced
-    std::vector<StyleRecord> Before;       // rows At... before the change
-    std::vector<StyleRecord> After;        // the rows in their place after it
-    std::vector<int> Order;                // a new order instead: row i held record Order[i]
+    int At = 0;                      // the first row the change replaced
+    std::vector<StyleRecord> Before; // rows At... before the change
+    std::vector<StyleRecord> After;  // the rows in their place after it
+    std::vector<int> Order;          // a new order instead: row i held record Order[i]
+    // With a new order: the rows [ShiftAt, ShiftAt + ShiftCount) of the new order went
+    // Shift groups deeper (a rule moved into another group).
+    int ShiftAt = 0;
+    int ShiftCount = 0;
+    int Shift = 0;
     std::optional<std::string> TailBefore; // the text after the last rule, when changed
     std::optional<std::string> TailAfter;
     int CurrentBefore = -1;
@@ -100,6 +105,9 @@ public:
     bool HasCurrentStyle() const { return current_ >= 0 && current_ < document_.StyleCount(); }
     // The current rule holds nested rules: its text is edited as text only.
     bool NestedCurrent() const { return nested_; }
+    // The current row is a group (@media and its kin): it has no text of its own; its
+    // rules are rows of their own.
+    bool GroupCurrent() const { return HasCurrentStyle() && document_.Record(current_).IsGroup(); }
     // The window's caption: the file's name; "NoName.css" for a new document, nothing
     // before the first document.
     std::string Caption() const;
@@ -132,14 +140,24 @@ public:
     void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
 
     // The style list's operations. Rows and records move together; a record's source
-    // and edited mark travel with it, so moving a rule never rewrites it.
+    // and edited mark travel with it, so moving a rule never rewrites it. A group
+    // moves and goes with its rules.
+    // A new rule goes after the current row, in its group; into a current group, at
+    // its end.
     void AddRule(const std::string& selector);
+    // The row where AddRule puts a new rule, and how deep.
+    std::pair<int, int> NewRulePlace() const;
     void Rename(int row, const std::string& selector);
-    // Removes the current rule, its working text with it; the next one is current.
+    // Removes the current rule, or group with its rules, its working text with it; the
+    // next one is current. The last rule of the sheet stays.
     void RemoveCurrent();
-    // The current rule moves so that it ends at row `to`.
+    // The current row moves into the group of row `to`, in its place: before it when
+    // it stood above, after it (and its rules) when it stood below.
     void MoveCurrent(int to);
-    // Sorts the rules with a stable sort by `less` over their selectors.
+    // The current row moves into `group`, as its first row.
+    void MoveCurrentInto(int group);
+    // Sorts the rules of each group, and of the top, among themselves with a stable
+    // sort by `less` over their selectors; groups keep their places.
     void Sort(const std::function<bool(const std::string&, const std::string&)>& less);
     // The current record is written anew from now on, without the document counting
     // as modified.
@@ -201,6 +219,9 @@ private:
     void Show(int current, const TextView& memo);
     // A document swapped in: nothing of the previous one is current or committed.
     void Opened();
+    // Moves the current row and its rules to row `at` of the rows left without them,
+    // `depth` groups deep.
+    void MoveCurrentTo(int at, int depth);
 
     StyleDocument document_;
     TextView memo_;

@@ -1,5 +1,7 @@
 #include "views/StyleListCommands.h"
 
+#include <algorithm>
+
 namespace tesselo {
 
 namespace messages {
@@ -11,6 +13,23 @@ std::string StyleExists(const std::string& name) {
 std::string RenameExists(const std::string& name) {
     return "Секундочку! Такой селектор (стиль) уже существует.\rЗамените имя \"" + name +
            "\" на другое.";
+}
+
+std::string NotAGroup(const std::string& name) {
+    return "Условие группы " + name +
+           " недопустимо.\rОно должно начинаться с @media, @supports, @layer, @container "
+           "или @document.";
+}
+
+std::string DeleteGroup(const std::string& name, int rules) {
+    const int tens = rules % 100;
+    const int ones = rules % 10;
+    const char* word = (tens >= 11 && tens <= 14) ? "стилей"
+                       : ones == 1                ? "стиль"
+                       : (ones >= 2 && ones <= 4) ? "стиля"
+                                                  : "стилей";
+    return "Удалить группу " + name + " вместе с ее правилами (" + std::to_string(rules) + " " +
+           word + ")?";
 }
 
 std::string BadSelector(const std::string& name) {
@@ -71,8 +90,23 @@ std::string StyleListCommands::StyleNameList() const {
     std::string list;
     const StyleDocument& document = editor_.Document();
     for (int i = 0; i < document.StyleCount(); ++i)
-        list += " " + document.Record(i).Selector;
+        if (!document.Record(i).IsGroup())
+            list += " " + document.Record(i).Selector;
     return list;
+}
+
+int StyleListCommands::SameNameAmong(const std::vector<int>& rows, std::string_view name,
+                                     int except) const {
+    int equal = -1;
+    for (int row : rows)
+        if (row != except && !editor_.Document().Record(row).IsGroup() &&
+            SameStyleName(editor_.Document().Record(row).Selector, name))
+            equal = row;
+    return equal;
+}
+
+std::vector<int> StyleListCommands::Siblings(int row) const {
+    return editor_.Document().ChildrenOf(editor_.Document().ParentOf(row));
 }
 
 void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
@@ -81,11 +115,17 @@ void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
     std::string name = selectorResult;
     if (const size_t amp = name.find('&'); amp != std::string::npos)
         name.erase(amp, 1);
+    // Names are told apart within the group the rule goes into.
     const StyleDocument& document = editor_.Document();
-    int equal = -1;
-    for (int i = 0; i < document.StyleCount(); ++i)
-        if (SameStyleName(document.Record(i).Selector, name))
-            equal = i;
+    const auto [at, depth] = editor_.NewRulePlace();
+    std::vector<int> rows;
+    if (editor_.HasCurrentStyle())
+        rows = depth > document.Record(editor_.Current()).Depth()
+                   ? document.ChildrenOf(editor_.Current())
+                   : Siblings(editor_.Current());
+    else
+        rows = document.ChildrenOf(-1);
+    const int equal = SameNameAmong(rows, name);
     if (equal < 0) {
         editor_.AddRule(name);
         return;
@@ -105,34 +145,64 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
                        MessageButtons::Ok});
         return false;
     }
-    for (int i = 0; i < document.StyleCount(); ++i) {
-        if (i != row && SameStyleName(document.Record(i).Selector, text)) {
-            dialogs_.Show({"Error", messages::RenameExists(nameInMessages_(text)),
-                           MessageIcon::Error, MessageButtons::Ok});
+    if (document.Record(row).IsGroup()) {
+        // Only the group's condition changes; it stays a group.
+        if (!IsGroupPrelude(TrimSelectorText(text))) {
+            dialogs_.Show({"Error", messages::NotAGroup(nameInMessages_(text)), MessageIcon::Error,
+                           MessageButtons::Ok});
             return false;
         }
+    } else if (SameNameAmong(Siblings(row), text, row) >= 0) {
+        dialogs_.Show({"Error", messages::RenameExists(nameInMessages_(text)), MessageIcon::Error,
+                       MessageButtons::Ok});
+        return false;
     }
     editor_.Rename(row, text);
     return true;
 }
 
 void StyleListCommands::StyleDeleteExecute() {
+    const StyleDocument& document = editor_.Document();
+    const int row = editor_.Current();
+    if (editor_.GroupCurrent()) {
+        const int rules = document.SubtreeEnd(row) - row - 1;
+        if (rules > 0 &&
+            dialogs_.Show(
+                {"Tesselo V1.0 beta",
+                 messages::DeleteGroup(nameInMessages_(document.Record(row).Selector), rules),
+                 MessageIcon::Exclamation, MessageButtons::YesNo}) != Answer::Yes)
+            return;
+    }
     editor_.RemoveCurrent();
 }
 
+// Up and down move a row among the rows of its group.
 void StyleListCommands::StyleUpExecute() {
-    if (editor_.Current() > 0)
-        editor_.MoveCurrent(editor_.Current() - 1);
+    if (!editor_.HasCurrentStyle())
+        return;
+    const std::vector<int> rows = Siblings(editor_.Current());
+    const auto at = std::find(rows.begin(), rows.end(), editor_.Current());
+    if (at != rows.begin() && at != rows.end())
+        editor_.MoveCurrent(*(at - 1));
 }
 
 void StyleListCommands::StyleDownExecute() {
-    if (editor_.HasCurrentStyle())
-        editor_.MoveCurrent(editor_.Current() + 1);
+    if (!editor_.HasCurrentStyle())
+        return;
+    const std::vector<int> rows = Siblings(editor_.Current());
+    const auto at = std::find(rows.begin(), rows.end(), editor_.Current());
+    if (at != rows.end() && at + 1 != rows.end())
+        editor_.MoveCurrent(*(at + 1));
 }
 
-// A new order is a change, as up and down are; a row past the last moves nothing.
+// A new order is a change, as up and down are; a row past the last moves nothing. A
+// row dropped on a group goes into it.
 void StyleListCommands::DropOnRow(int row) {
-    editor_.MoveCurrent(row);
+    if (row >= 0 && row < editor_.Document().StyleCount() &&
+        editor_.Document().Record(row).IsGroup())
+        editor_.MoveCurrentInto(row);
+    else
+        editor_.MoveCurrent(row);
 }
 
 void StyleListCommands::StyleSortedExecute(

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tesselo {
 
@@ -41,6 +42,11 @@ public:
     StyleSortedExecute(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
+    // The last of `rows` that is a rule named `name` (but not `except`); -1 for none.
+    int SameNameAmong(const std::vector<int>& rows, std::string_view name, int except = -1) const;
+    // The rows of the group that holds `row`.
+    std::vector<int> Siblings(int row) const;
+
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     NameConverter nameInMessages_;
@@ -54,6 +60,8 @@ namespace messages {
 std::string StyleExists(const std::string& name);
 std::string RenameExists(const std::string& name);
 std::string BadSelector(const std::string& name);
+std::string NotAGroup(const std::string& name);
+std::string DeleteGroup(const std::string& name, int rules);
 } // namespace messages
 
 } // namespace tesselo

@@ -111,29 +111,59 @@ TEST(SheetReaderStringsAndComments, EscapesAndLineEnds) {
 }
 
 // ---------------------------------------------------------------------------
-// Nested blocks stay inside their rule
+// Nested blocks stay inside their rule; groups hold their rules as records
 
 TEST(SheetReaderNestedBlocks, StayInsideTheRuleThatOpensThem) {
     ExpectReads({
-        {"@media print { h1 { color: red } }\np { }",
-         {{"@media print", {"h1 { color: red } "}}, {"p", {" "}}}},
-        {"@media (min-width: 576px) {\n  .col-sm {\n    flex: 1;\n  }\n}\n.x { }",
-         {{"@media (min-width: 576px)", {".col-sm {", "flex: 1;", "}", ""}}, {".x", {" "}}}},
-        {"@supports (x) { @media y { a { } } } b {}",
-         {{"@supports (x)", {"@media y { a { } } "}}, {"b", {""}}}},
         {"@keyframes k { 0% { top: 0 } 100% { top: 1px } }",
          {{"@keyframes k", {"0% { top: 0 } 100% { top: 1px } "}}}},
+        {"@font-face { font-family: x } a {}", {{"@font-face", {"font-family: x "}}, {"a", {""}}}},
         {"a {{ x }", {{"a", {"{ x }", ""}}}},
+        {".a { color: red; &:hover { color: blue } }",
+         {{".a", {"color: red; &:hover { color: blue } "}}}},
         {"{{}}", {{"", {"{}"}}}},
         {"}}{", {{"", {""}}}},
     });
 }
 
-TEST(SheetReaderNestedBlocks, TheRecordCountsTopLevelRulesOnly) {
+// Each record as "depth selector", a group marked with "@@" after its depth, and the
+// close of each group.
+std::vector<std::string> Tree(std::string_view text) {
+    std::vector<std::string> rows;
+    for (const StyleRecord& record : LoadStylesFromSheet(SheetLines::FromBytes(text)).Records)
+        rows.push_back(std::to_string(record.Depth()) + (record.IsGroup() ? "@@ " : " ") +
+                       record.Selector + (record.IsGroup() ? "|" + record.Close() : ""));
+    return rows;
+}
+
+TEST(SheetReaderGroups, HoldTheirRulesAsRecordsOfTheirOwn) {
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
+        {"@media print { h1 { color: red } }\np { }", {"0@@ @media print| }", "1 h1", "0 p"}},
+        {"@media (min-width: 576px) {\n  .col-sm {\n    flex: 1;\n  }\n}\n.x { }",
+         {"0@@ @media (min-width: 576px)|\n}", "1 .col-sm", "0 .x"}},
+        // Groups in groups, in any case, and a comment after the last rule.
+        {"@supports (x) { @MEDIA y { a { } /* c */ } } b {}",
+         {"0@@ @supports (x)| }", "1@@ @MEDIA y| /* c */ }", "2 a", "0 b"}},
+        {"@layer base { html { x: 1 } } @container (min-width: 1px) { a {} }",
+         {"0@@ @layer base| }", "1 html", "0@@ @container (min-width: 1px)| }", "1 a"}},
+        // Text between the last rule and the "}" stays the group's.
+        {"@media x { a {} color: red; }", {"0@@ @media x| color: red; }", "1 a"}},
+        {"@media x {}", {"0@@ @media x|}"}},
+        // A group left open at the end keeps the rest; so does a rule left open in it.
+        {"@media x { a { b: c }\n  /* end */", {"0@@ @media x|\n  /* end */\n", "1 a"}},
+        {"@media x { a { b: c", {"0@@ @media x|", "1 a"}},
+        // A "}" between rules closes the group; outside any group it closes nothing.
+        {"@media x { } } a {}", {"0@@ @media x| }", "0 a"}},
+    };
+    for (const auto& [text, rows] : cases)
+        EXPECT_EQ(Tree(text), rows) << EscapeBytes(text);
+}
+
+TEST(SheetReaderGroups, AreReadWithTheirRulesAsOftenAsTheyStand) {
     std::string text;
     for (int i = 0; i < 1500; ++i)
         text += "@media (x) { .a { b: c } .d { e: f } }\n";
-    EXPECT_EQ(Read(text).size(), 1500u);
+    EXPECT_EQ(Read(text).size(), 4500u);
 }
 
 TEST(HoldsNestedRules, AFirstBraceOutsideStringsAndComments) {

@@ -766,7 +766,8 @@ TEST_F(OpenCSSFile, NestedBlocks_OpenWithoutAQuestionAndStayInTheirRule) {
     EXPECT_TRUE(commands.OpenCSSFile(path));
 
     EXPECT_TRUE(dialogs.Shown.empty());
-    EXPECT_EQ(SelectorsOf(editor.Document()), (std::vector<std::string>{"@media print", "h1"}));
+    EXPECT_EQ(SelectorsOf(editor.Document()),
+              (std::vector<std::string>{"@media print", "p", "h1"}));
     EXPECT_TRUE(editor.NestedCurrent());
     EXPECT_EQ(ReadBytes(Original(path)), text);
 }
@@ -1836,6 +1837,22 @@ TEST_F(OpenLastFileCSS, LongSelector_IsRememberedShortAndFoundAgain) {
         EXPECT_EQ(editor.Current(), 1);
         EXPECT_TRUE(editor.Panel().FontColorCheck);
     }
+}
+
+// A rule inside groups is remembered with their conditions: the same selector in
+// another group, or at the top, is another rule.
+TEST_F(OpenLastFileCSS, RuleInsideGroups_IsRememberedByItsPath) {
+    const std::string path = dir.File("last.css");
+    WriteBytes(path, ".a { }\n@media x { .a { } @supports y { .a { color: red } } }\n");
+    settings.File = FileValues{"1.0beta", path, ".a", "test"};
+    commands.OpenLastFileCSS({});
+    editor.Select(4);
+    commands.SaveLastFileNameCSS();
+    ASSERT_TRUE(settings.File);
+    EXPECT_EQ(settings.File->LastNameStyle, "@media x\n@supports y\n.a");
+    commands.OpenLastFileCSS({});
+    EXPECT_EQ(editor.Current(), 4);
+    EXPECT_TRUE(editor.Panel().FontColorCheck);
 }
 
 TEST_F(OpenLastFileCSS, AfterReading_FirstSelectorIsRemembered) {

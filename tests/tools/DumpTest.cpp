@@ -43,8 +43,9 @@ TEST(TesseloDump, SelectingEveryRuleWritesTheTextAsRead) {
     const std::string path = dir.File("site.css");
     testing::WriteBytes(path, kSheet);
     EXPECT_EQ(Tagged(path, "sheet"), kSheet);
-    EXPECT_EQ(Tagged(path, "rule"), "@media print\na:hover, a:focus\n");
-    EXPECT_EQ(Tagged(path, "memo"), "h1 { color: red }\n\n; color: #336699;\n"
+    EXPECT_EQ(Tagged(path, "group"), "@media print\n");
+    EXPECT_EQ(Tagged(path, "rule"), "h1\na:hover, a:focus\n");
+    EXPECT_EQ(Tagged(path, "memo"), "; color: RED;\n; color: #336699;\n"
                                     "/* Properties without support of this version Tesselo */\n"
                                     "cursor:pointer;\n\n");
 }
@@ -54,13 +55,13 @@ TEST(TesseloDump, EditAllWritesEveryRuleAnewWithItsCommentsInFront) {
     const std::string path = dir.File("site.css");
     testing::WriteBytes(path, kSheet);
     EXPECT_EQ(Tagged("--edit-all " + path, "sheet"),
-              "/* licence */\n@media print {\nh1 { color: red }\n\n}\n"
+              "/* licence */\n@media print {\n  h1 {\n    ; color: RED;\n  }\n}\n"
               "\n/* links */\na:hover,\na:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
 }
 
 // The measure counts the declarations of the panel's properties (not a longer name
-// that ends in one, not an old browser's "*display" hack), leaves nested rules out and
-// names the causes of what the panel keeps.
+// that ends in one, not an old browser's "*display" hack), counts the rules inside a
+// group as rules and names the causes of what the panel keeps.
 TEST(TesseloDump, CoverageCountsThePanelsPropertiesAndTheCausesOfTheRest) {
     testing::TempDir dir;
     const std::string path = dir.File("site.css");
@@ -70,11 +71,11 @@ TEST(TesseloDump, CoverageCountsThePanelsPropertiesAndTheCausesOfTheRest) {
                               "@media print { b { color: red } }\n"
                               "c { margin-top: 5px; width: 10 px /* note */ }\n");
     const std::string counts =
-        "rules 2\tnested left out 1\ttaken 2/4 50.0 %\tlonghands 2/4 50.0 %\n";
+        "rules 3\tnested left out 0\ttaken 3/5 60.0 %\tlonghands 3/5 60.0 %\n";
     const std::string arguments = "--coverage " + path + " " + path;
     EXPECT_EQ(Tagged(arguments, "sheet"), path + "\t" + counts + path + "\t" + counts);
     EXPECT_EQ(Tagged(arguments, "all"),
-              "2 sheets\trules 4\tnested left out 2\ttaken 4/8 50.0 %\tlonghands 4/8 50.0 %\n");
+              "2 sheets\trules 6\tnested left out 0\ttaken 6/10 60.0 %\tlonghands 6/10 60.0 %\n");
     // Groups of equal size in the order of their names.
     EXPECT_EQ(Tagged(arguments, "kind"), "comment\t2\twidth: 10 px /* note */ x2\n"
                                          "several values\t2\twidth: 10 px x2\n");
@@ -91,11 +92,15 @@ TEST(TesseloDump, EditOneChangesOneSetControlOfEveryRule) {
                               "q { color: red; display: block }\n"
                               "r { cursor: pointer }\n"
                               "@media print { s { color: red } }\n");
+    // The rule inside the group is edited as the others are.
     EXPECT_EQ(Tagged("--edit-one " + path, "edit"), "0\tmargin-top\t17px\tMarginTop\n"
-                                                    "1\tcolor\t#12abcd\tFontColor\n");
+                                                    "1\tcolor\t#12abcd\tFontColor\n"
+                                                    "4\tcolor\t#12abcd\tFontColor\n");
     const std::string sheet = Tagged("--edit-one " + path, "sheet");
     EXPECT_NE(sheet.find("17px"), std::string::npos) << sheet;
-    EXPECT_NE(sheet.find("@media print {\ns { color: red }"), std::string::npos) << sheet;
+    EXPECT_NE(sheet.find("@media print {\n  s {\n    ; color: #12ABCD;\n  }\n }"),
+              std::string::npos)
+        << sheet;
 }
 
 } // namespace

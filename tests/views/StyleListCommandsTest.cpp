@@ -93,8 +93,8 @@ TEST_F(StyleList, NewStyleOfAnExistingNameSelectsItWithAMessage) {
     EXPECT_EQ(Current(), 0);
     EXPECT_FALSE(editor.Document().Modified);
 
-    commands.NewStyleExecute("\xD0"); // the capital Er
-    EXPECT_EQ(Rows(), (Names{"P", "\xF0", "p2", "\xD0"}));
+    commands.NewStyleExecute("\xD0"); // the capital Er, after the current row
+    EXPECT_EQ(Rows(), (Names{"P", "\xD0", "\xF0", "p2"}));
 }
 
 // ---------------------------------------------------------------------------

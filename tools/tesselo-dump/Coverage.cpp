@@ -148,6 +148,8 @@ void CoverageCount::AddSheet(const std::string& name, StyleEditor& editor) {
     sheet.Name = name;
     const StyleDocument& document = editor.Document();
     for (int i = 0; i < document.StyleCount(); ++i) {
+        if (document.Record(i).IsGroup())
+            continue; // its rules are counted as records of their own
         const LineList lines = document.Record(i).Lines();
         if (HoldsNestedRules(lines)) {
             ++sheet.Nested;

@@ -6,7 +6,8 @@
 // rule. With --edit-one every rule the panel reads also gets one of its set controls
 // changed, as a user changes it, and the change is written: "edit" names the record,
 // the property and its new value, "old" and "new" give the record's lines before and
-// after.
+// after. A group (@media and its kin) is a "group" line with its prelude before the
+// "rule" lines of its rules, and is selected as any record is.
 //
 // tesselo-dump --coverage FILE...: how many declarations of the panel's properties
 // the panel takes into a control, per sheet and in all, and why it keeps the rest.
@@ -84,6 +85,10 @@ int main(int argc, char** argv) {
     // view of the first one.
     for (int i = 0; i < count; ++i) {
         const tesselo::StyleRecord& record = document.Record(i);
+        if (record.IsGroup()) {
+            Emit("group", record.Selector); // its rules follow
+            continue;
+        }
         Emit("rule", record.Selector);
         EmitLines("line", record.Lines());
     }
