@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window: it lays out the regions, builds the actions, menus and tool bars and
-// the commands over the editing session it is given, forwards every event to them and
-// shows their state.
+// The main window: it makes what goes into its regions (WindowRegions lays them out),
+// builds the actions, menus and tool bars and the commands over the editing session it
+// is given, forwards every event to them and shows their state.
 
 #include "app/ActionTable.h"
 #include "app/WindowActions.h"
