@@ -5,6 +5,7 @@
 #include "app/FloatingLayout.h"
 #include "app/SessionHistory.h"
 #include "app/WindowActions.h"
+#include "app/WindowRegions.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "panel/PropertyPanel.h"
 #include "platform/PreviewBrowser.h"
@@ -14,35 +15,23 @@
 #include "views/BrowserBar.h"
 #include "views/StyleListCommands.h"
 #include "views/StyleListView.h"
-#include "views/WidgetHint.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QVBoxLayout>
 #include <optional>
 
 namespace tesselo {
-namespace {
-
-constexpr int kClientWidth = 663;
-constexpr int kClientHeight = 447;
-
-} // namespace
 
 TMainForm::TMainForm(const MainFormServices& services, StyleEditor& editor, QWidget* parent)
     : QMainWindow(parent), services_(services), editor_(editor),
@@ -158,13 +147,7 @@ void TMainForm::BuildActions() {
     on(ActionId::EditUndo, [this] { Run([this] { history_->Undo(); }); });
     on(ActionId::EditRedo, [this] { Run([this] { history_->Redo(); }); });
     on(ActionId::EditCut, [this] { Viewer->Cut(); });
-    on(ActionId::EditCopy, [] {
-        // The toolkit's copy of whichever text box has the focus.
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()))
-            edit->copy();
-        else if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-            line->copy();
-    });
+    on(ActionId::EditCopy, [] { CopyFromFocus(); });
     on(ActionId::EditPaste, [this] { Viewer->Paste(); });
     on(ActionId::SendMailToAutor, [] { ShellOpen(TAboutBox::MailAddress()); });
     on(ActionId::N32, [] { ShellOpen(TAboutBox::HomePageAddress()); });
@@ -175,20 +158,7 @@ void TMainForm::BuildActions() {
 }
 
 void TMainForm::BuildToolBar() {
-    ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFixedHeight(29);
-    ToolBar1->setIconSize(QSize(16, 16));
-    using enum ActionId;
-    constexpr std::nullopt_t none = std::nullopt; // a separator
-    for (const std::optional<ActionId> id : std::initializer_list<std::optional<ActionId>>{
-             New, OpenFile, Save, none, EditUndo, EditRedo, EditCut, EditCopy, EditPaste, none}) {
-        if (id)
-            ToolBar1->addAction(Action(*id));
-        else
-            ToolBar1->addSeparator();
-    }
+    ToolBar1 = BuildMainToolBar(*this, actions_);
     // The preview's controls and, between them, refreshing and the floating panels.
     browserBar_ = new BrowserBar(*preview_, *ToolBar1,
                                  {.RefreshView = Action(ActionId::RefreshView),
@@ -198,87 +168,31 @@ void TMainForm::BuildToolBar() {
 }
 
 void TMainForm::BuildRegions() {
-    auto* central = new QWidget(this);
-    auto* centralLayout = new QHBoxLayout(central);
-    centralLayout->setContentsMargins(0, 0, 0, 0);
-    SplitterList = new QSplitter(Qt::Horizontal, central);
-    SplitterList->setObjectName(QStringLiteral("SplitterList"));
-    SplitterList->setHandleWidth(3);
-    SplitterList->setChildrenCollapsible(false);
-    centralLayout->addWidget(SplitterList);
-    setCentralWidget(central);
-
+    regions_ = std::make_unique<WindowRegions>(*this);
     // The list is made first, as it comes first on the screen: its controls lead the
     // order of the focus. Its commands follow once the preview is there.
     BuildStyleList();
-
-    // The work area.
-    PanelALL = new QWidget(SplitterList);
-    PanelALL->setObjectName(QStringLiteral("PanelALL"));
-    PanelALL->setMinimumSize(300, 100);
-    auto* allLayout = new QVBoxLayout(PanelALL);
-    allLayout->setContentsMargins(0, 0, 0, 0);
-    allLayout->setSpacing(0);
-
+    regions_->PlaceList(*PanelList);
     BuildPropertyPanel();
-    allLayout->addWidget(PanelToolStyle);
-    BuildViewsAndPages(*allLayout);
+    regions_->PlaceToolStyle(*PanelToolStyle);
+    panel_->SetFocusTarget(regions_->FocusSink());
+
+    Viewer = new SourceViewPages(editor_, SheetText(), services_.Dialogs, regions_->Lower());
+    TABPANEL = panel_->Pages();
+    regions_->PlaceViews(*Viewer, *TABPANEL);
+    connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
+    connect(Viewer, &SourceViewPages::PropertyPageWanted, TABPANEL, &QTabWidget::setCurrentIndex);
+
     BuildPreview();
     BuildStyleCommands();
-
-    SplitterList->addWidget(PanelList);
-    SplitterList->addWidget(PanelALL);
-    SplitterList->setStretchFactor(0, 0);
-    SplitterList->setStretchFactor(1, 1);
-    floating_ = new FloatingLayout({.Central = central,
-                                    .Splitter = SplitterList,
-                                    .List = PanelList,
-                                    .WorkArea = PanelALL,
-                                    .ToolStyle = PanelToolStyle,
-                                    .Pages = TABPANEL,
-                                    .Lower = lower_,
-                                    .Views = Viewer},
-                                   this);
-    BuildStatusBar();
-}
-
-// Below the panel's tool bars: the views, and the property pages at their right.
-void TMainForm::BuildViewsAndPages(QVBoxLayout& allLayout) {
-    auto* lower = new QWidget(PanelALL);
-    lower_ = lower;
-    auto* lowerLayout = new QHBoxLayout(lower);
-    lowerLayout->setContentsMargins(0, 0, 0, 0);
-    lowerLayout->setSpacing(1);
-    allLayout.addWidget(lower, 1);
-
-    // The focus sink sits behind the views: never seen, never reached by Tab.
-    ZF = new QPushButton(QStringLiteral("ZF"), lower);
-    ZF->setObjectName(QStringLiteral("ZF"));
-    ZF->setFocusPolicy(Qt::ClickFocus);
-    ZF->setGeometry(0, 0, 20, 20);
-    panel_->SetFocusTarget(ZF);
-
-    Viewer = new SourceViewPages(editor_, SheetText(), services_.Dialogs, lower);
-    lowerLayout->addWidget(Viewer, 1);
-    ZF->lower();
-    connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
-
-    TABPANEL = panel_->Pages();
-    // Wide enough for its four tabs without scroll arrows.
-    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
-    lowerLayout->addWidget(TABPANEL, 0, Qt::AlignTop);
-    TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    connect(Viewer, &SourceViewPages::PropertyPageWanted, TABPANEL, &QTabWidget::setCurrentIndex);
+    floating_ = regions_->Finish(this);
+    encodingLabel_ = regions_->BuildStatusBar();
 }
 
 void TMainForm::BuildPropertyPanel() {
     // The property panel: its tool bars across the top, its pages at the right.
     panel_ = new PropertyPanel(editor_, services_.Dialogs, services_.PanelChoices, this);
     PanelToolStyle = panel_->ToolStyle();
-    PanelToolStyle->setFixedHeight(84);
-    ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
-    ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
-    ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
     editorObserver_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
 
     // The panel shows and takes its texts through the sheet's codec, as the views do.
@@ -311,7 +225,7 @@ void TMainForm::BuildStyleList() {
                                    .Up = Action(StyleUp),
                                    .Down = Action(StyleDown),
                                    .Sorted = Action(StyleSorted)},
-                                  SplitterList);
+                                  regions_->ListParent());
     connect(PanelList, &StyleListView::RowChosen, this, [this](int row) { editor_.Select(row); });
     // A command the list refused leaves its rows and row as the document has them.
     connect(PanelList, &StyleListView::Changed, PanelList, &StyleListView::Render);
@@ -332,30 +246,10 @@ void TMainForm::BuildStyleCommands() {
     });
 }
 
-void TMainForm::BuildStatusBar() {
-    QStatusBar* status = statusBar();
-    status->setObjectName(QStringLiteral("StatusBar"));
-    status->setFixedHeight(21);
-    status->setStyleSheet(
-        QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
-                       "font-weight: bold; }"));
-    SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
-    encodingLabel_ = new QLabel(status);
-    encodingLabel_->setObjectName(QStringLiteral("EncodingLabel"));
-    status->addPermanentWidget(encodingLabel_);
-}
-
 void TMainForm::Start(const std::vector<std::string>& arguments) {
     // At the first start every tab and tool button shows without scroll arrows.
     place_.WidenList(PanelList->Tools()->sizeHint().width() + 4);
-    const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
-                               ToolBar2->sizeHint().width(),
-                               Viewer->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
-    const int height = ToolBar1->height() + PanelToolStyle->height() +
-                       TABPANEL->sizeHint().height() + statusBar()->height() + 16;
-    place_.PlaceFirst(QRect(
-        0, 0, std::max(kClientWidth, place_.ListWidth() + SplitterList->handleWidth() + work + 8),
-        std::max(kClientHeight, height) + menuBar()->sizeHint().height()));
+    place_.PlaceFirst(QRect(QPoint(), regions_->FirstSize(place_.ListWidth(), ToolBar1->height())));
     Viewer->ShowPage(CssDiskView);
 
     ReadWindowValues();
@@ -490,22 +384,11 @@ void TMainForm::RefreshViewExecute() {
 
 void TMainForm::RenderMemo(bool panelDrawn) {
     Viewer->RenderMemo();
-    // A rule holding nested rules is edited as text only: the panel is out of use and
-    // the status line says why.
-    const bool nested = editor_.NestedCurrent();
-    PanelToolStyle->setEnabled(!nested);
-    TABPANEL->setEnabled(!nested);
+    regions_->ShowTextOnly(editor_.NestedCurrent());
     // The panel's own texts follow the sheet's encoding (open, new).
     editor_.UsePanelEncoding();
     if (!panelDrawn)
         panel_->Render();
-    if (nested != nestedShown_) {
-        nestedShown_ = nested;
-        if (nested)
-            statusBar()->showMessage(QString::fromStdString(NestedRulesHint()));
-        else
-            statusBar()->clearMessage();
-    }
     PanelList->RenderRow();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window: it lays out the regions, builds the actions, menus and tool bars and
-// the commands over the editing session it is given, forwards every event to them and
-// shows their state.
+// The main window: it makes what goes into its regions (WindowRegions lays them out),
+// builds the actions, menus and tool bars and the commands over the editing session it
+// is given, forwards every event to them and shows their state.
 
 #include "app/ActionTable.h"
 #include "app/WindowActions.h"
@@ -29,11 +29,8 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
-class QPushButton;
-class QSplitter;
 class QTabWidget;
 class QToolBar;
-class QVBoxLayout;
 
 namespace tesselo {
 
@@ -46,6 +43,7 @@ class StyleListView;
 class TAboutBox;
 class TCreateSelector;
 class PropertyPanel;
+class WindowRegions;
 
 // What the window works through; each outlives the window.
 struct MainFormServices {
@@ -106,11 +104,9 @@ private:
     void BuildToolBar();
     void BuildRegions();
     void BuildPropertyPanel();
-    void BuildViewsAndPages(QVBoxLayout& allLayout);
     void BuildPreview();
     void BuildStyleList();
     void BuildStyleCommands();
-    void BuildStatusBar();
     void ReadWindowValues();
     WindowValues CurrentWindowValues() const;
     void FloatPanelExecute();
@@ -134,30 +130,23 @@ private:
     std::unique_ptr<Preview> preview_;
     std::unique_ptr<StyleListCommands> listCommands_;
     std::unique_ptr<SessionHistory> history_;
+    std::unique_ptr<WindowRegions> regions_;
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
     WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
-    bool nestedShown_ = false;        // the status line tells that the current rule is text only
     bool running_ = false;            // a command runs: it shows its result when done
     WindowPlace place_{*this};
     FloatingLayout* floating_ = nullptr;
     BrowserBar* browserBar_ = nullptr;
-    QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
 
     // Controls, named as the rest of the program knows them (and as their object names).
     QToolBar* ToolBar1 = nullptr;
     StyleListView* PanelList = nullptr;
-    QSplitter* SplitterList = nullptr;
-    QWidget* PanelALL = nullptr;
     QWidget* PanelToolStyle = nullptr;
-    QToolBar* ToolBar4 = nullptr;
-    QToolBar* ToolBar3 = nullptr;
-    QToolBar* ToolBar2 = nullptr;
     SourceViewPages* Viewer = nullptr;
     QTabWidget* TABPANEL = nullptr;
-    QPushButton* ZF = nullptr;
 };
 
 } // namespace tesselo

@@ -3,9 +3,13 @@
 #include "platform/QtText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLineEdit>
+#include <QMainWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QToolBar>
 #include <optional>
 
@@ -67,6 +71,31 @@ void BuildMenus(QMenuBar& bar, const WindowActions& actions) {
     add(QStringLiteral("Стиль"),
         {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});
     add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout});
+}
+
+QToolBar* BuildMainToolBar(QMainWindow& window, const WindowActions& actions) {
+    QToolBar* bar = window.addToolBar(QStringLiteral("ToolBar1"));
+    bar->setObjectName(QStringLiteral("ToolBar1"));
+    bar->setMovable(false);
+    bar->setFixedHeight(29);
+    bar->setIconSize(QSize(16, 16));
+    using enum ActionId;
+    constexpr std::nullopt_t none = std::nullopt; // a separator
+    for (const std::optional<ActionId> id : std::initializer_list<std::optional<ActionId>>{
+             New, OpenFile, Save, none, EditUndo, EditRedo, EditCut, EditCopy, EditPaste, none}) {
+        if (id)
+            bar->addAction(actions[static_cast<std::size_t>(*id)]);
+        else
+            bar->addSeparator();
+    }
+    return bar;
+}
+
+void CopyFromFocus() {
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(QApplication::focusWidget()))
+        edit->copy();
+    else if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        line->copy();
 }
 
 void NameActionButtons(const QWidget& window) {

@@ -10,7 +10,9 @@
 
 class QAction;
 class QIcon;
+class QMainWindow;
 class QMenuBar;
+class QToolBar;
 class QWidget;
 
 namespace tesselo {
@@ -26,6 +28,11 @@ QIcon Picture(std::string_view ownName);
 // Every action of kActions, at its id's place, added to `window` for its shortcut.
 WindowActions MakeActions(QWidget& window);
 void BuildMenus(QMenuBar& bar, const WindowActions& actions);
+// The window's own tool bar, ToolBar1: files, undo and the clipboard, with room after
+// them for the preview's controls.
+QToolBar* BuildMainToolBar(QMainWindow& window, const WindowActions& actions);
+// The toolkit's copy of whichever text box has the focus.
+void CopyFromFocus();
 // The buttons a tool bar makes for its actions carry the action's name, so that they
 // are found like every other control.
 void NameActionButtons(const QWidget& window);

@@ -159,7 +159,9 @@ void StyleEditor::PushTextToPanel() {
     Announce(SessionChange::Kind::PushText, false, false, FinishStep(std::move(step), 1));
 }
 
-void StyleEditor::ApplyPanelChange(PanelEffects effects) {
+void StyleEditor::ChangePanel(const PanelEdit& edit, PanelEffects effects) {
+    if (edit)
+        edit(panel_);
     // A rule with nested rules is not the panel's; the page may still be refreshed.
     if (nested_ && (effects.Modifies || effects.Writes))
         return;

@@ -130,12 +130,15 @@ public:
     // the text stored and read back.
     void PushTextToPanel();
 
-    // The panel's controls change the property set in place and then say, through
-    // ApplyPanelChange, what the change did; nothing else writes the set. A rule with
-    // nested rules is not the panel's: a change that would modify or write it then
-    // does nothing.
-    PropertySet& PanelToChange() { return panel_; }
-    void ApplyPanelChange(PanelEffects effects);
+    // A panel control's change: `edit` (none for a change already shown) changes the
+    // property set, and `effects` say what that did. A rule with nested rules is not the
+    // panel's: a change that would modify or write it is not taken into the rule.
+    using PanelEdit = std::function<void(PropertySet&)>;
+    void ChangePanel(const PanelEdit& edit, PanelEffects effects);
+    // What the panel shows and the rule does not hold yet (which border side is shown, a
+    // caption in an empty field, a number being stepped or typed): nothing is announced
+    // and nothing written, until a change says what it did.
+    void ShowInPanel(const PanelEdit& edit) { edit(panel_); }
     // The sheet's encoding, for the captions the panel shows.
     void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
 

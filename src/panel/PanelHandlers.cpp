@@ -17,6 +17,17 @@ constexpr int kSpinnerMax = 10000;
 constexpr std::string_view kSizeOffCaption = "Размер шрифта";
 constexpr std::string_view kSizeOffCaptionShort = "Размер";
 
+// A change the user made to the rule: saved, written and shown by the page.
+constexpr PanelEffects kEdited{.Modifies = true, .Writes = true, .Refreshes = true};
+
+void TakeTyped(LengthField& f, const TypedLength& typed) {
+    f.Text = typed.Text;
+    if (typed.What != TypedLength::Kind::Number)
+        f.Unit = typed.Unit; // a keyword or function has no unit
+    f.Whole = typed.What == TypedLength::Kind::Text ? 0 : RoundHalfEven(ReadDecimal(f.Text));
+    f.Set = true;
+}
+
 bool SameAsciiCase(std::string_view a, std::string_view b) {
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
@@ -44,12 +55,8 @@ std::string UnitButtonName(int index) {
 PanelHandlers::PanelHandlers(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices)
     : editor_(editor), dialogs_(dialogs), choices_(choices) {}
 
-void PanelHandlers::Changed(PanelEffects effects) {
-    editor_.ApplyPanelChange(effects);
-}
-
 void PanelHandlers::NotifyChange() {
-    editor_.ApplyPanelChange({.Refreshes = true});
+    editor_.ChangePanel(nullptr, {.Refreshes = true});
 }
 
 // ---------------------------------------------------------------------------
@@ -64,7 +71,7 @@ void PanelHandlers::TEditTextEdited(Length field, std::string text) {
     auto& typed = typed_[static_cast<size_t>(field)];
     if (IsNumberText(text)) {
         typed.reset();
-        Panel()[field].Text = std::move(text);
+        editor_.ShowInPanel([&](PropertySet& p) { p[field].Text = std::move(text); });
     } else {
         typed = std::move(text); // a unit, keyword or function on its way
     }
@@ -77,20 +84,10 @@ KeyVerdict PanelHandlers::TEditKeyPress(Length field, char key) {
     return verdict;
 }
 
-void PanelHandlers::TakeTyped(Length field, const TypedLength& typed) {
-    LengthField& f = Panel()[field];
-    f.Text = typed.Text;
-    if (typed.What != TypedLength::Kind::Number)
-        f.Unit = typed.Unit; // a keyword or function has no unit
-    f.Whole = typed.What == TypedLength::Kind::Text ? 0 : RoundHalfEven(ReadDecimal(f.Text));
-    f.Set = true;
-}
-
-void PanelHandlers::UnitForNumber(Length field) {
+void PanelHandlers::UnitForNumber(Length field, LengthField& f) const {
     // A field read as "0" or as a keyword has no unit; a number typed or stepped into it
     // where the property takes no plain number would be no CSS at all ("margin: 5").
     // "No unit" chosen in the chooser is the user's word and stays.
-    LengthField& f = Panel()[field];
     if (f.Unit.empty() && !unitless_[static_cast<size_t>(field)] && field != Length::LineHeight &&
         IsNumberText(f.Text) && ReadDecimal(f.Text) != 0)
         f.Unit = "px";
@@ -102,13 +99,15 @@ void PanelHandlers::TEditKeyUp(Length field) {
         std::optional<TypedLength> value = ReadTypedLength(field, *typed);
         if (!value || value->What == TypedLength::Kind::Number)
             return;
-        TakeTyped(field, *value);
-        Changed({.Writes = true});
+        editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); }, {.Writes = true});
         return;
     }
-    Panel()[field].Whole = RoundHalfEven(ReadDecimal(Panel()[field].Text));
-    UnitForNumber(field);
-    Changed({.Writes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p[field].Whole = RoundHalfEven(ReadDecimal(p[field].Text));
+            UnitForNumber(field, p[field]);
+        },
+        {.Writes = true});
 }
 
 void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
@@ -128,14 +127,12 @@ void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
 }
 
 bool PanelHandlers::TEditExit(Length field) {
-    LengthField& f = Panel()[field];
     auto& typed = typed_[static_cast<size_t>(field)];
-    const std::string text = typed ? *typed : f.Text;
+    const std::string text = typed ? *typed : Panel()[field].Text;
     if (!IsNumberText(text)) {
         if (auto value = ReadTypedLength(field, text);
             value && value->What != TypedLength::Kind::Number) {
             typed.reset();
-            TakeTyped(field, *value);
             if (value->What == TypedLength::Kind::NumberWithUnit) {
                 const LeaveResult left = NormaliseOnLeave(value->Text);
                 if (WholeReading whole = ReadWhole16(left.WholePart);
@@ -143,7 +140,8 @@ bool PanelHandlers::TEditExit(Length field) {
                     spinners_[static_cast<size_t>(field)] =
                         std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
             }
-            Changed({.Writes = true});
+            editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); },
+                                {.Writes = true});
             return true;
         }
     }
@@ -158,39 +156,46 @@ bool PanelHandlers::TEditExit(Length field) {
         spinners_[static_cast<size_t>(field)] = std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
     }
     typed.reset();
-    f.Text = std::move(left.Text);
-    if (f.Text.size() > 1 && f.Text.back() == '.')
-        f.Text.pop_back(); // "1." is the number 1, and "1.px" no CSS
-    // Nothing half-made is written: empty, a lone "-", "1.2.3" are no value.
-    if (f.Text.empty() || !ReadTypedLength(field, f.Text)) {
-        f.Text.clear();
-        f.Set = false;
-    }
-    UnitForNumber(field);
-    Changed({.Writes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            LengthField& f = p[field];
+            f.Text = std::move(left.Text);
+            if (f.Text.size() > 1 && f.Text.back() == '.')
+                f.Text.pop_back(); // "1." is the number 1, and "1.px" no CSS
+            // Nothing half-made is written: empty, a lone "-", "1.2.3" are no value.
+            if (f.Text.empty() || !ReadTypedLength(field, f.Text)) {
+                f.Text.clear();
+                f.Set = false;
+            }
+            UnitForNumber(field, f);
+        },
+        {.Writes = true});
     return true;
 }
 
 void PanelHandlers::FormShow() {
     typed_ = {};
-    for (LengthField& field : Panel().Lengths)
-        if (!field.Set)
-            field.Text.clear();
+    editor_.ShowInPanel([](PropertySet& p) {
+        for (LengthField& field : p.Lengths)
+            if (!field.Set)
+                field.Text.clear();
+    });
 }
 
 void PanelHandlers::TEditDblClick(Length field) {
-    LengthField& f = Panel()[field];
     auto& typed = typed_[static_cast<size_t>(field)];
-    const bool heldText = !f.Text.empty() || (typed && !typed->empty());
+    const bool heldText = !Panel()[field].Text.empty() || (typed && !typed->empty());
     typed.reset();
-    f.Text.clear();
-    f.Set = false;
-    Changed({.Modifies = heldText, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p[field].Text.clear();
+            p[field].Set = false;
+        },
+        {.Modifies = heldText, .Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::TEditClick(Length field) {
-    Panel()[field].Set = true;
-    Changed({.Modifies = true});
+    editor_.ChangePanel([&](PropertySet& p) { p[field].Set = true; }, {.Modifies = true});
 }
 
 void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
@@ -200,34 +205,40 @@ void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
     if ((up && position >= kSpinnerMax) || (!up && position <= kSpinnerMin))
         return; // the spinner is at its bound: no step
     position += up ? 1 : -1;
-
-    LengthField& f = Panel()[field];
     typed_[static_cast<size_t>(field)].reset();
-    if (!IsNumberText(f.Text)) {
-        // A keyword or function steps as a number from nought, in pixels unless a
-        // unit was chosen.
-        f.Text.clear();
-        if (f.Unit.empty())
-            f.Unit = "px";
-    }
-    if (f.Text.empty())
-        f.Text.assign(1, '0'); // not = "0": a false -Wrestrict of GCC 12
-    f.Set = true;
-    if (f.Text.find_first_of(".,") != std::string::npos) {
-        // A fraction steps from its whole value, from the next click on.
-        f.Text = std::to_string(f.Whole);
-        return;
-    }
-    // Typed text reaches 99999, beyond 16 bits: step it as the 32-bit number it is.
-    int32_t value = 0;
-    auto [end, error] = std::from_chars(f.Text.data(), f.Text.data() + f.Text.size(), value);
-    if (error != std::errc() || end != f.Text.data() + f.Text.size()) {
-        ShowNumberError(f.Text, error == std::errc::result_out_of_range ? WholeError::OutOfRange
-                                                                        : WholeError::NotANumber);
-        return;
-    }
-    f.Text = std::to_string(static_cast<int64_t>(value) + (up ? 1 : -1));
-    UnitForNumber(field);
+
+    // The field shows the step; the rule takes it when the spinner is released.
+    std::optional<WholeError> failed;
+    editor_.ShowInPanel([&](PropertySet& p) {
+        LengthField& f = p[field];
+        if (!IsNumberText(f.Text)) {
+            // A keyword or function steps as a number from nought, in pixels unless a
+            // unit was chosen.
+            f.Text.clear();
+            if (f.Unit.empty())
+                f.Unit = "px";
+        }
+        if (f.Text.empty())
+            f.Text.assign(1, '0'); // not = "0": a false -Wrestrict of GCC 12
+        f.Set = true;
+        if (f.Text.find_first_of(".,") != std::string::npos) {
+            // A fraction steps from its whole value, from the next click on.
+            f.Text = std::to_string(f.Whole);
+            return;
+        }
+        // Typed text reaches 99999, beyond 16 bits: step it as the 32-bit number it is.
+        int32_t value = 0;
+        auto [end, error] = std::from_chars(f.Text.data(), f.Text.data() + f.Text.size(), value);
+        if (error != std::errc() || end != f.Text.data() + f.Text.size()) {
+            failed = error == std::errc::result_out_of_range ? WholeError::OutOfRange
+                                                             : WholeError::NotANumber;
+            return;
+        }
+        f.Text = std::to_string(static_cast<int64_t>(value) + (up ? 1 : -1));
+        UnitForNumber(field, f);
+    });
+    if (failed)
+        ShowNumberError(Panel()[field].Text, *failed);
 }
 
 // ---------------------------------------------------------------------------
@@ -248,59 +259,71 @@ const std::string& PanelHandlers::UnitCaption(int unitButton) const {
 
 void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
     const int target = Chooser.Target;
-    if (target == kFontSizeUnitButton) {
-        Panel().FontSizeUnit = unit;
-    } else if (target >= 0 && target < kFontSizeUnitButton) {
-        LengthField& f = Panel().Lengths[static_cast<size_t>(target)];
+    const bool length = target >= 0 && target < kFontSizeUnitButton;
+    if (length) {
         typed_[static_cast<size_t>(target)].reset();
-        // A unit makes a keyword or function a number again: "auto" takes no "px".
-        if (!IsNumberText(f.Text))
-            f.Text = std::to_string(f.Whole);
-        f.Unit = unit;
         unitless_[static_cast<size_t>(target)] = unit.empty();
     }
     Chooser.Close();
-    Changed({.Writes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            if (target == kFontSizeUnitButton) {
+                p.FontSizeUnit = unit;
+            } else if (length) {
+                LengthField& f = p.Lengths[static_cast<size_t>(target)];
+                // A unit makes a keyword or function a number again: "auto" takes no "px".
+                if (!IsNumberText(f.Text))
+                    f.Text = std::to_string(f.Whole);
+                f.Unit = unit;
+            }
+        },
+        {.Writes = true});
 }
 
 // ---------------------------------------------------------------------------
 // Font boxes
 
 void PanelHandlers::FontTypeChange(int item, std::string text) {
-    PropertySet& p = Panel();
-    p.FontType.ItemIndex = item;
-    p.FontType.Text = std::move(text);
-    if (item >= 1) {
-        p.FontType.Set = true;
-        if (p.FontType2.ItemIndex >= 1)
-            p.FontType2.Set = true;
-        p.FontType2Enabled = true;
-    } else {
-        p.FontType.Set = false;
-        p.FontType2.Set = false;
-        p.FontType2Enabled = false;
-    }
     FontOffOptionTimerOn = true;
-    Changed({.Modifies = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p.FontType.ItemIndex = item;
+            p.FontType.Text = std::move(text);
+            if (item >= 1) {
+                p.FontType.Set = true;
+                if (p.FontType2.ItemIndex >= 1)
+                    p.FontType2.Set = true;
+                p.FontType2Enabled = true;
+            } else {
+                p.FontType.Set = false;
+                p.FontType2.Set = false;
+                p.FontType2Enabled = false;
+            }
+        },
+        {.Modifies = true});
 }
 
 void PanelHandlers::FontType2Change(int item, std::string text) {
-    PropertySet& p = Panel();
-    p.FontType2.ItemIndex = item;
-    p.FontType2.Text = std::move(text);
-    p.FontType2.Set = item >= 1;
     FontOffOptionTimerOn = true;
-    Changed({.Modifies = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p.FontType2.ItemIndex = item;
+            p.FontType2.Text = std::move(text);
+            p.FontType2.Set = item >= 1;
+        },
+        {.Modifies = true});
 }
 
 void PanelHandlers::FontWeightChange(int item, std::string text) {
-    PropertySet& p = Panel();
-    p.FontWeight.ItemIndex = item;
-    p.FontWeight.Text = std::move(text);
-    p.FontWeight.Set = item >= 1;
-    p.FontBold = item == 2;
     FontOffOptionTimerOn = true;
-    Changed({.Modifies = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p.FontWeight.ItemIndex = item;
+            p.FontWeight.Text = std::move(text);
+            p.FontWeight.Set = item >= 1;
+            p.FontBold = item == 2;
+        },
+        {.Modifies = true});
 }
 
 void PanelHandlers::FontSizeChange(int item, std::string text) {
@@ -310,24 +333,26 @@ void PanelHandlers::FontSizeChange(int item, std::string text) {
         sizeTyped_ = std::move(text);
         return;
     }
-    PropertySet& p = Panel();
-    p.FontSize.ItemIndex = item;
     sizeTyped_.reset();
-    if (auto parts = item < 0 ? SplitNumberAndUnit(text) : std::nullopt;
-        parts && !parts->Unit.empty()) {
-        sizeTyped_ = text;
-        p.FontSizeUnit = parts->Unit;
-        text = parts->Number;
-    }
-    p.FontSize.Text = std::move(text);
-    if (item == 0) {
-        p.FontSize.Set = false;
-        p.FontSize.Text = captions::InEncoding(kSizeOffCaption, p.Encoding);
-        FontOffOptionTimerOn = true;
-    } else {
-        p.FontSize.Set = true;
-    }
-    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            p.FontSize.ItemIndex = item;
+            if (auto parts = item < 0 ? SplitNumberAndUnit(text) : std::nullopt;
+                parts && !parts->Unit.empty()) {
+                sizeTyped_ = text;
+                p.FontSizeUnit = parts->Unit;
+                text = parts->Number;
+            }
+            p.FontSize.Text = std::move(text);
+            if (item == 0) {
+                p.FontSize.Set = false;
+                p.FontSize.Text = captions::InEncoding(kSizeOffCaption, p.Encoding);
+                FontOffOptionTimerOn = true;
+            } else {
+                p.FontSize.Set = true;
+            }
+        },
+        kEdited);
 }
 
 std::string PanelHandlers::ShownFontSize() const {
@@ -351,9 +376,12 @@ void PanelHandlers::FontFamilyConfirmed(int box) {
         return; // nothing typed since the last choice
     const std::string text = *typed;
     typed.reset();
-    PropertySet& p = Panel();
-    TextChoiceField& field = box == 0 ? p.FontType : p.FontType2;
+    const PropertySet& p = Panel();
+    const TextChoiceField& field = box == 0 ? p.FontType : p.FontType2;
     const LineList& items = box == 0 ? p.Items.FontType : p.Items.FontType2;
+    auto edit = [box](PropertySet& q) -> TextChoiceField& {
+        return box == 0 ? q.FontType : q.FontType2;
+    };
     auto change = box == 0 ? &PanelHandlers::FontTypeChange : &PanelHandlers::FontType2Change;
     const std::string family = CssFamilyName(text);
     if (family.empty()) {
@@ -365,20 +393,24 @@ void PanelHandlers::FontFamilyConfirmed(int box) {
         if (SameAsciiCase(items[i], family) || SameAsciiCase(items[i], text)) {
             if (field.ItemIndex != static_cast<int>(i) || field.Set != (i >= 1))
                 (this->*change)(static_cast<int>(i), items[i]);
-            else
-                field.Text = items[i];
+            else // the same entry, shown as the list spells it
+                editor_.ShowInPanel([&](PropertySet& q) { edit(q).Text = items[i]; });
             return;
         }
     // A web font the system does not have: taken as written.
     if (field.Set && field.ItemIndex == -1 && field.Text == family)
         return;
-    field.ItemIndex = -1;
-    field.Text = family;
-    field.Set = true;
-    if (box == 0)
-        p.FontType2Enabled = true;
     FontOffOptionTimerOn = true;
-    Changed({.Modifies = true});
+    editor_.ChangePanel(
+        [&](PropertySet& q) {
+            TextChoiceField& f = edit(q);
+            f.ItemIndex = -1;
+            f.Text = family;
+            f.Set = true;
+            if (box == 0)
+                q.FontType2Enabled = true;
+        },
+        {.Modifies = true});
 }
 
 void PanelHandlers::FontTypeDblClick() {
@@ -393,20 +425,24 @@ void PanelHandlers::FontType2DblClick() {
 
 void PanelHandlers::FontOffOptionTimerTimer() {
     if (!Panel().FontSize.Set)
-        Panel().FontSize.Text = captions::InEncoding(kSizeOffCaptionShort, Panel().Encoding);
+        editor_.ShowInPanel([](PropertySet& p) {
+            p.FontSize.Text = captions::InEncoding(kSizeOffCaptionShort, p.Encoding);
+        });
     if (OnFocusAway)
         OnFocusAway();
     FontOffOptionTimerOn = false;
-    Changed({.Writes = true, .Refreshes = true});
+    editor_.ChangePanel(nullptr, {.Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::FontBoldClick(bool down) {
-    PropertySet& p = Panel();
-    p.FontBold = down;
-    p.FontWeight.ItemIndex = down ? 2 : 0;
-    p.FontWeight.Text = p.Items.FontWeight[static_cast<size_t>(p.FontWeight.ItemIndex)];
-    p.FontWeight.Set = down;
-    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(
+        [down](PropertySet& p) {
+            p.FontBold = down;
+            p.FontWeight.ItemIndex = down ? 2 : 0;
+            p.FontWeight.Text = p.Items.FontWeight[static_cast<size_t>(p.FontWeight.ItemIndex)];
+            p.FontWeight.Set = down;
+        },
+        kEdited);
 }
 
 // ---------------------------------------------------------------------------
@@ -440,60 +476,69 @@ void PanelHandlers::ColorClick(ColorSwatch swatch) {
     if (!chosen)
         return;
     LastChosenColor = *chosen;
-    SwatchFields fields = Fields(Panel(), swatch);
-    fields.Swatch = *chosen;
-    fields.Check = true;
-    fields.Text.clear(); // the colour chosen replaces a colour written as text
-    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(
+        [&](PropertySet& p) {
+            SwatchFields fields = Fields(p, swatch);
+            fields.Swatch = *chosen;
+            fields.Check = true;
+            fields.Text.clear(); // the colour chosen replaces a colour written as text
+        },
+        kEdited);
 }
 
 void PanelHandlers::ColorCheckClick(ColorSwatch swatch, bool checked) {
-    Fields(Panel(), swatch).Check = checked;
-    AllMouseUp();
+    editor_.ChangePanel([&](PropertySet& p) { Fields(p, swatch).Check = checked; }, kEdited);
 }
 
 void PanelHandlers::BackGroundTransparentClick(bool checked) {
-    Panel().BackGroundTransparent = checked; // the colour box and swatch follow it
-    AllMouseUp();
+    // The colour box and swatch follow it.
+    editor_.ChangePanel([checked](PropertySet& p) { p.BackGroundTransparent = checked; }, kEdited);
 }
 
 void PanelHandlers::OpenBackGroundClick() {
     if (std::optional<std::string> path = choices_.ChooseBackgroundPicture()) {
-        PropertySet& p = Panel();
         // The page finds the picture beside its sheet, wherever the site is served.
         const std::string written = PicturePathForSheet(*path, editor_.Document().FileName);
-        p.BackGroundAttPath = captions::InEncoding(written, p.Encoding);
-        p.BackGroundImageText.clear();
-        const std::string caption = PictureCaption(p.BackGroundAttPath);
-        p.BackGroundAttCaption = caption.substr(caption.find_last_of('/') + 1);
-        p.BackGroundAttEnabled = true;
-        BackGroundAttCheckClick(true);
-        Changed({.Writes = true});
+        editor_.ChangePanel(
+            [&](PropertySet& p) {
+                p.BackGroundAttPath = captions::InEncoding(written, p.Encoding);
+                p.BackGroundImageText.clear();
+                const std::string caption = PictureCaption(p.BackGroundAttPath);
+                p.BackGroundAttCaption = caption.substr(caption.find_last_of('/') + 1);
+                p.BackGroundAttEnabled = true;
+                p.BackGroundAttCheck = true;
+            },
+            {.Writes = true});
+        editor_.ChangePanel(nullptr, {.Writes = true});
     }
     if (OnFocusAway)
         OnFocusAway();
 }
 
 void PanelHandlers::BackGroundAttCheckClick(bool checked) {
-    Panel().BackGroundAttCheck = checked; // the fifteen picture buttons follow it
-    Changed({.Writes = true});
+    // The fifteen picture buttons follow it.
+    editor_.ChangePanel([checked](PropertySet& p) { p.BackGroundAttCheck = checked; },
+                        {.Writes = true});
 }
 
 // ---------------------------------------------------------------------------
 // Shared
 
 void PanelHandlers::AllSpButMouseClick(Keyword button) {
-    Panel().Toggle(button);
-    Panel().Text(Info(button).Group).clear(); // a button's keyword replaces the text
-    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(
+        [button](PropertySet& p) {
+            p.Toggle(button);
+            p.Text(Info(button).Group).clear(); // a button's keyword replaces the text
+        },
+        kEdited);
 }
 
 void PanelHandlers::BorderSideClick(BorderSide side) {
-    Panel().ShowBorderSide(side);
+    editor_.ShowInPanel([side](PropertySet& p) { p.ShowBorderSide(side); });
 }
 
 void PanelHandlers::AllMouseUp() {
-    Changed({.Modifies = true, .Writes = true, .Refreshes = true});
+    editor_.ChangePanel(nullptr, kEdited);
 }
 
 bool PanelHandlers::FormKeyPress(bool enter, FocusOwner focus) {

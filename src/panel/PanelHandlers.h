@@ -106,12 +106,10 @@ public:
     Color LastChosenColor{0, 0, 0};
 
 private:
-    // The one road of a change: the session's panel operation.
-    void Changed(PanelEffects effects);
-    PropertySet& Panel() { return editor_.PanelToChange(); }
+    // The set is read here and changed only through the session's panel operations.
+    const PropertySet& Panel() const { return editor_.Panel(); }
     void ShowNumberError(const std::string& text, WholeError error);
-    void TakeTyped(Length field, const TypedLength& typed);
-    void UnitForNumber(Length field);
+    void UnitForNumber(Length field, LengthField& f) const;
 
     StyleEditor& editor_;
     UserDialogs& dialogs_;

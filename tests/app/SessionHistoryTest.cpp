@@ -22,11 +22,14 @@ protected:
     }
     // The panel sets the margin of the current rule, as a spinner or a key does.
     void Margin(const std::string& text) {
-        LengthField& top = editor.PanelToChange()[Length::MarginTop];
-        top.Text = text;
-        top.Unit = text.empty() ? "" : "px";
-        top.Set = !text.empty();
-        editor.ApplyPanelChange({.Modifies = true, .Writes = true});
+        editor.ChangePanel(
+            [&](PropertySet& p) {
+                LengthField& top = p[Length::MarginTop];
+                top.Text = text;
+                top.Unit = text.empty() ? "" : "px";
+                top.Set = !text.empty();
+            },
+            {.Modifies = true, .Writes = true});
     }
     std::string Composed() {
         editor.ComposeCSS();

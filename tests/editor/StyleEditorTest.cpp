@@ -483,7 +483,7 @@ protected:
         LineList typed = editor_.Memo().Lines;
         typed.push_back("zoom: 2;");
         editor_.TypeText(typed);
-        editor_.PanelToChange()[Length::MarginTop].Unit = "mm";
+        editor_.ShowInPanel([](PropertySet& p) { p[Length::MarginTop].Unit = "mm"; });
         before_.emplace(SessionOf(editor_));
         listing_ = Listing(dir_.Path());
     }
@@ -635,9 +635,12 @@ TEST(StyleEditorPanelChange, NewValueReplacesTheOldAndTheRestKeepsItsText) {
     EXPECT_EQ(editor.Panel().FontSize.Text, "1");
     EXPECT_EQ(editor.Panel().FontSizeUnit, "rem");
 
-    editor.PanelToChange().FontSize.Text = "20";
-    editor.PanelToChange().FontSizeUnit = "px";
-    editor.ApplyPanelChange({.Modifies = true, .Writes = true});
+    editor.ChangePanel(
+        [](PropertySet& p) {
+            p.FontSize.Text = "20";
+            p.FontSizeUnit = "px";
+        },
+        {.Modifies = true, .Writes = true});
     editor.ComposeCSS();
 
     const std::string sheet = editor.Document().SheetText.Text();
@@ -693,11 +696,11 @@ INSTANTIATE_TEST_SUITE_P(
         AnnounceCase{"Select", [](StyleEditor& e) { e.Select(4); }, K::Select, false, 4},
         AnnounceCase{"Type", [](StyleEditor& e) { e.TypeText({"zoom: 1;"}); }, K::Type, false, 2},
         AnnounceCase{"Push", [](StyleEditor& e) { e.PushTextToPanel(); }, K::PushText, false, 2},
-        AnnounceCase{"PanelWrite", [](StyleEditor& e) { e.ApplyPanelChange({.Writes = true}); },
+        AnnounceCase{"PanelWrite", [](StyleEditor& e) { e.ChangePanel(nullptr, {.Writes = true}); },
                      K::Panel, false, 2},
         AnnounceCase{
             "PanelRefresh",
-            [](StyleEditor& e) { e.ApplyPanelChange({.Modifies = true, .Refreshes = true}); },
+            [](StyleEditor& e) { e.ChangePanel(nullptr, {.Modifies = true, .Refreshes = true}); },
             K::Panel, true, 2},
         AnnounceCase{"Rename", [](StyleEditor& e) { e.Rename(2, "h3"); }, K::Rename, true, 2},
         AnnounceCase{"Remove", [](StyleEditor& e) { e.RemoveCurrent(); }, K::Remove, true, 2},
@@ -711,7 +714,7 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(named.param.Name);
     });
 
-TEST(StyleEditorAnnounces, ComposingAndCommittingAreNoChange) {
+TEST(StyleEditorAnnounces, ComposingCommittingAndShowingAreNoChange) {
     StyleEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(1);
@@ -724,6 +727,17 @@ TEST(StyleEditorAnnounces, ComposingAndCommittingAreNoChange) {
     editor.MoveCurrent(1);
     editor.MoveCurrent(7);
     EXPECT_EQ(heard, 0);
+    // Nor is a value the panel only shows: the rule takes it when a change says so.
+    const LineList memo = editor.Memo().Lines;
+    editor.ShowInPanel([](PropertySet& p) {
+        p[Length::MarginTop].Text = "5";
+        p[Length::MarginTop].Set = true;
+    });
+    EXPECT_EQ(heard, 0);
+    EXPECT_EQ(editor.Memo().Lines, memo);
+    editor.ChangePanel(nullptr, {.Writes = true});
+    EXPECT_EQ(heard, 1);
+    EXPECT_NE(editor.Memo().Lines, memo);
 }
 
 } // namespace
@@ -788,11 +802,14 @@ INSTANTIATE_TEST_SUITE_P(
     Changes, StyleEditorSteps,
     ::testing::Values(StepCase{"Panel", 1,
                                [](StyleEditor& e) {
-                                   LengthField& top = e.PanelToChange()[Length::MarginTop];
-                                   top.Text = "5";
-                                   top.Unit = "px";
-                                   top.Set = true;
-                                   e.ApplyPanelChange({.Modifies = true, .Writes = true});
+                                   e.ChangePanel(
+                                       [](PropertySet& p) {
+                                           LengthField& top = p[Length::MarginTop];
+                                           top.Text = "5";
+                                           top.Unit = "px";
+                                           top.Set = true;
+                                       },
+                                       {.Modifies = true, .Writes = true});
                                }},
                       StepCase{"TypedAndStored", 1,
                                [](StyleEditor& e) {

@@ -207,7 +207,7 @@ TEST_P(LengthFieldHandlers, LeavingCleansAndMovesTheSpinner) {
 
 TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
     s.handlers.TEditClick(field());
-    s.editor.ApplyPanelChange({.Writes = true});
+    s.editor.ChangePanel(nullptr, {.Writes = true});
     EXPECT_TRUE(s.Memo().empty()) << "a set empty field writes nothing half-made";
     s.handlers.TEditExit(field());
     EXPECT_FALSE(IsSet());
@@ -429,8 +429,10 @@ TEST(UnitChoice, ANumberPutIntoAFieldReadWithoutUnitTakesPixels) {
                           Case{L::PaddingLeft, true, "; Padding-left: 1px;"},
                           Case{L::LineHeight, false, "; Line-height: 5;"}}) {
         PanelSession s;
-        LengthField& f = s.Panel()[c.Field];
-        f.Text = "0", f.Unit.clear(), f.Set = true; // as "0" or "auto" is read
+        s.Prepare([&](PropertySet& p) { // as "0" or "auto" is read
+            LengthField& f = p[c.Field];
+            f.Text = "0", f.Unit.clear(), f.Set = true;
+        });
         if (c.Step) {
             s.handlers.TEDitUpDownClick(c.Field, true);
             s.handlers.AllMouseUp();
@@ -628,8 +630,10 @@ TEST(TypedFontSizes, AHalfTypedSizeLeavesTheRulesSizeAlone) {
 
 TEST(SheetEncoding, TheProgramsOwnTextsFollowTheSheet) {
     PanelSession s;
-    s.Panel().FontSize.Text = s.Panel().Items.FontSize[0];
-    s.Panel().UseEncoding(SheetEncoding::Utf8);
+    s.Prepare([](PropertySet& p) {
+        p.FontSize.Text = p.Items.FontSize[0];
+        p.UseEncoding(SheetEncoding::Utf8);
+    });
     EXPECT_EQ(s.Panel().FontType.Text, "Шрифт выкл.");
     EXPECT_EQ(s.Panel().FontWeight.Text, "Толщина не задана");
     EXPECT_EQ(s.Panel().FontSize.Text, "выкл.");
@@ -638,16 +642,18 @@ TEST(SheetEncoding, TheProgramsOwnTextsFollowTheSheet) {
     s.handlers.FontSizeChange(0, s.Panel().Items.FontSize[0]);
     s.handlers.FontOffOptionTimerTimer();
     EXPECT_EQ(s.Panel().FontSize.Text, "Размер");
-    s.Panel().UseEncoding(SheetEncoding::Windows1251);
+    s.Prepare([](PropertySet& p) { p.UseEncoding(SheetEncoding::Windows1251); });
     EXPECT_EQ(s.Panel().FontSize.Text, Utf8ToCp1251("Размер"));
     EXPECT_EQ(s.Panel().FontType.Text, Utf8ToCp1251("Шрифт выкл."));
 }
 
 TEST(SheetEncoding, AFamilyReadFromTheSheetIsLeftAsItsBytes) {
     PanelSession s;
-    s.Panel().FontType.Text = "Шрифт";
-    s.Panel().FontType.ItemIndex = -1;
-    s.Panel().UseEncoding(SheetEncoding::Utf8);
+    s.Prepare([](PropertySet& p) {
+        p.FontType.Text = "Шрифт";
+        p.FontType.ItemIndex = -1;
+        p.UseEncoding(SheetEncoding::Utf8);
+    });
     EXPECT_EQ(s.Panel().FontType.Text, "Шрифт");
     EXPECT_EQ(s.Panel().FontType.ItemIndex, -1);
 }
@@ -686,8 +692,9 @@ TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
 TEST(ColourSwatches, AChosenColourKeepsItsAlphaAndReplacesAColourText) {
     for (ColorSwatch swatch : {ColorSwatch::Font, ColorSwatch::BackGround, ColorSwatch::Border}) {
         PanelSession s;
-        s.Panel().FontColorText = s.Panel().BackGroundColorText = s.Panel().BorderColorText =
-            "var(--brand)";
+        s.Prepare([](PropertySet& p) {
+            p.FontColorText = p.BackGroundColorText = p.BorderColorText = "var(--brand)";
+        });
         const Color halfBlack{0, 0, 0, 128};
         s.choices.ColorChoices = {halfBlack};
         s.handlers.ColorClick(swatch);
@@ -717,8 +724,10 @@ TEST(BackgroundPicture, IsWrittenRelativeToTheSheetInItsEncoding) {
     for (SheetEncoding encoding : {SheetEncoding::Utf8, SheetEncoding::Windows1251}) {
         PanelSession s;
         s.Take({"Body", {}}, "/site/css/site.css");
-        s.Panel().UseEncoding(encoding);
-        s.Panel().BackGroundImageText = "linear-gradient(red, blue)";
+        s.Prepare([&](PropertySet& p) {
+            p.UseEncoding(encoding);
+            p.BackGroundImageText = "linear-gradient(red, blue)";
+        });
         s.choices.PictureChoices = {"/site/img/Фон.jpg"};
         s.handlers.OpenBackGroundClick();
         EXPECT_EQ(s.Panel().BackGroundAttPath, captions::InEncoding("../img/Фон.jpg", encoding));
@@ -771,7 +780,7 @@ TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUp) {
     PanelSession s;
     for (const auto& other : KeywordTable())
         if (other.Group == GetParam().Group && other.Button != GetParam().Button)
-            s.Panel().Down[static_cast<size_t>(other.Button)] = true;
+            s.Prepare([&](PropertySet& p) { p.Down[static_cast<size_t>(other.Button)] = true; });
     s.handlers.AllSpButMouseClick(GetParam().Button);
     for (const auto& other : KeywordTable())
         if (other.Group == GetParam().Group) {
@@ -785,7 +794,7 @@ INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(Keyword
 
 TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
     PanelSession s;
-    s.Panel().Text(GetParam().Group) = "inherit";
+    s.Prepare([this](PropertySet& p) { p.Text(GetParam().Group) = "inherit"; });
     s.handlers.AllSpButMouseClick(GetParam().Button);
     EXPECT_EQ(s.Panel().Text(GetParam().Group), "");
     for (KeywordGroup other : kKeywordGroups)

@@ -99,7 +99,9 @@ struct PanelSession {
     }
 
     LineList Memo() const { return editor.Memo().Lines; }
-    PropertySet& Panel() { return editor.PanelToChange(); }
+    const PropertySet& Panel() const { return editor.Panel(); }
+    // Puts the panel into a state to start from, as shown and not yet announced.
+    void Prepare(const StyleEditor::PanelEdit& edit) { editor.ShowInPanel(edit); }
 
     FakeFiles files;
     StyleEditor editor{files, {"DejaVu Sans", "Verdana"}};

@@ -20,6 +20,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -102,12 +103,12 @@ int main(int argc, char** argv) {
             EmitLines("memo", editor.Memo().Lines);
             continue;
         }
-        if (editor.NestedCurrent())
+        if (editor.NestedCurrent() || tesselo::dump::SetControlCount(editor.Panel()) == 0)
             continue;
-        const auto edit = tesselo::dump::EditOneControl(editor.PanelToChange(), i);
-        if (!edit)
-            continue;
-        editor.ApplyPanelChange({.Writes = true});
+        std::optional<tesselo::dump::PanelEdit> edit;
+        editor.ChangePanel(
+            [&](tesselo::PropertySet& panel) { edit = tesselo::dump::EditOneControl(panel, i); },
+            {.Writes = true});
         Emit("edit",
              std::to_string(i) + "\t" + edit->Property + "\t" + edit->Value + "\t" + edit->Control);
         EmitLines("old", old);

@@ -1,0 +1,142 @@
+#include "app/WindowRegions.h"
+
+#include "app/FloatingLayout.h"
+#include "editor/StyleEditor.h"
+#include "views/WidgetHint.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace tesselo {
+namespace {
+
+// The smallest client area of the window at the first start.
+constexpr int kClientWidth = 663;
+constexpr int kClientHeight = 447;
+
+} // namespace
+
+WindowRegions::WindowRegions(QMainWindow& window) : window_(window) {
+    central_ = new QWidget(&window);
+    auto* centralLayout = new QHBoxLayout(central_);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    SplitterList = new QSplitter(Qt::Horizontal, central_);
+    SplitterList->setObjectName(QStringLiteral("SplitterList"));
+    SplitterList->setHandleWidth(3);
+    SplitterList->setChildrenCollapsible(false);
+    centralLayout->addWidget(SplitterList);
+    window.setCentralWidget(central_);
+}
+
+QWidget* WindowRegions::ListParent() const {
+    return SplitterList;
+}
+
+void WindowRegions::PlaceList(QWidget& list) {
+    list_ = &list;
+    PanelALL = new QWidget(SplitterList);
+    PanelALL->setObjectName(QStringLiteral("PanelALL"));
+    PanelALL->setMinimumSize(300, 100);
+    allLayout_ = new QVBoxLayout(PanelALL);
+    allLayout_->setContentsMargins(0, 0, 0, 0);
+    allLayout_->setSpacing(0);
+}
+
+void WindowRegions::PlaceToolStyle(QWidget& toolStyle) {
+    PanelToolStyle = &toolStyle;
+    PanelToolStyle->setFixedHeight(84);
+    ToolBar4 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar4"));
+    ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
+    ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
+    allLayout_->addWidget(PanelToolStyle);
+
+    lower_ = new QWidget(PanelALL);
+    lowerLayout_ = new QHBoxLayout(lower_);
+    lowerLayout_->setContentsMargins(0, 0, 0, 0);
+    lowerLayout_->setSpacing(1);
+    allLayout_->addWidget(lower_, 1);
+    // The focus sink sits behind the views: never seen, never reached by Tab.
+    ZF = new QPushButton(QStringLiteral("ZF"), lower_);
+    ZF->setObjectName(QStringLiteral("ZF"));
+    ZF->setFocusPolicy(Qt::ClickFocus);
+    ZF->setGeometry(0, 0, 20, 20);
+}
+
+QWidget* WindowRegions::FocusSink() const {
+    return ZF;
+}
+
+void WindowRegions::PlaceViews(QTabWidget& views, QTabWidget& pages) {
+    views_ = &views;
+    lowerLayout_->addWidget(views_, 1);
+    ZF->lower();
+    TABPANEL = &pages;
+    // Wide enough for its four tabs without scroll arrows.
+    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
+    lowerLayout_->addWidget(TABPANEL, 0, Qt::AlignTop);
+    TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+}
+
+FloatingLayout* WindowRegions::Finish(QObject* parent) {
+    SplitterList->addWidget(list_);
+    SplitterList->addWidget(PanelALL);
+    SplitterList->setStretchFactor(0, 0);
+    SplitterList->setStretchFactor(1, 1);
+    return new FloatingLayout({.Central = central_,
+                               .Splitter = SplitterList,
+                               .List = list_,
+                               .WorkArea = PanelALL,
+                               .ToolStyle = PanelToolStyle,
+                               .Pages = TABPANEL,
+                               .Lower = lower_,
+                               .Views = views_},
+                              parent);
+}
+
+QLabel* WindowRegions::BuildStatusBar() {
+    QStatusBar* status = window_.statusBar();
+    status->setObjectName(QStringLiteral("StatusBar"));
+    status->setFixedHeight(21);
+    status->setStyleSheet(
+        QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
+                       "font-weight: bold; }"));
+    SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
+    auto* encoding = new QLabel(status);
+    encoding->setObjectName(QStringLiteral("EncodingLabel"));
+    status->addPermanentWidget(encoding);
+    return encoding;
+}
+
+void WindowRegions::ShowTextOnly(bool textOnly) {
+    PanelToolStyle->setEnabled(!textOnly);
+    TABPANEL->setEnabled(!textOnly);
+    if (textOnly == textOnlyShown_)
+        return;
+    textOnlyShown_ = textOnly;
+    if (textOnly)
+        window_.statusBar()->showMessage(QString::fromStdString(NestedRulesHint()));
+    else
+        window_.statusBar()->clearMessage();
+}
+
+QSize WindowRegions::FirstSize(int listWidth, int toolBarHeight) const {
+    const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
+                               ToolBar2->sizeHint().width(),
+                               views_->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
+    const int height = toolBarHeight + PanelToolStyle->height() + TABPANEL->sizeHint().height() +
+                       window_.statusBar()->height() + 16;
+    return {std::max(kClientWidth, listWidth + SplitterList->handleWidth() + work + 8),
+            std::max(kClientHeight, height) + window_.menuBar()->sizeHint().height()};
+}
+
+} // namespace tesselo

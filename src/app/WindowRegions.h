@@ -1,0 +1,77 @@
+#pragma once
+
+// The main window's regions as they lie on the screen: the style list at the left of a
+// splitter, the work area at its right with the property panel's tool bars across its
+// top and, below them, the views with the property pages at their right; the status
+// line under all. The window makes what goes into the regions and hands it over in the
+// order the regions come on the screen, which is also the order of the focus.
+
+#include <QSize>
+
+class QHBoxLayout;
+class QLabel;
+class QMainWindow;
+class QObject;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QToolBar;
+class QVBoxLayout;
+class QWidget;
+
+namespace tesselo {
+
+class FloatingLayout;
+
+class WindowRegions {
+public:
+    // The central widget: the splitter that holds the list and the work area.
+    explicit WindowRegions(QMainWindow& window);
+
+    // The style list's region, the splitter's left part: what goes there is made with
+    // this parent, before the rest, and then placed.
+    QWidget* ListParent() const;
+    // The list takes its place; the work area is made at its right.
+    void PlaceList(QWidget& list);
+    // The property panel's tool bars across the top of the work area, and under them
+    // the lower part, with the focus sink behind where the views will be.
+    void PlaceToolStyle(QWidget& toolStyle);
+    QWidget* Lower() const { return lower_; }
+    QWidget* FocusSink() const;
+    // The views in the lower part, the property pages at their right.
+    void PlaceViews(QTabWidget& views, QTabWidget& pages);
+    // The list and the work area in the splitter, and the floating layout over them.
+    FloatingLayout* Finish(QObject* parent);
+    // The status line; the label for the sheet's encoding at its right end.
+    QLabel* BuildStatusBar();
+    // A rule holding nested rules is edited as text only: the panel's regions are out
+    // of use, and the status line says why.
+    void ShowTextOnly(bool textOnly);
+
+    // The window's size at the first start, with every tab and tool button shown
+    // without scroll arrows: the list `listWidth` wide, the main tool bar
+    // `toolBarHeight` high.
+    QSize FirstSize(int listWidth, int toolBarHeight) const;
+
+private:
+    QMainWindow& window_;
+    QWidget* central_ = nullptr;
+    QWidget* list_ = nullptr;
+    QVBoxLayout* allLayout_ = nullptr;
+    QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
+    QHBoxLayout* lowerLayout_ = nullptr;
+    QTabWidget* views_ = nullptr;
+    bool textOnlyShown_ = false;
+
+    // Named as the rest of the program knows them (and as their object names).
+    QSplitter* SplitterList = nullptr;
+    QWidget* PanelALL = nullptr;
+    QWidget* PanelToolStyle = nullptr;
+    QToolBar* ToolBar4 = nullptr;
+    QToolBar* ToolBar3 = nullptr;
+    QToolBar* ToolBar2 = nullptr;
+    QTabWidget* TABPANEL = nullptr;
+    QPushButton* ZF = nullptr;
+};
+
+} // namespace tesselo
