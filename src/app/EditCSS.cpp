@@ -29,6 +29,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QTreeView>
 #include <optional>
 
 namespace tesselo {
@@ -384,12 +385,24 @@ void TMainForm::RefreshViewExecute() {
 
 void TMainForm::RenderMemo(bool panelDrawn) {
     Viewer->RenderMemo();
-    regions_->ShowTextOnly(editor_.NestedCurrent());
+    regions_->ShowTextOnly(editor_.NestedCurrent(),
+                           editor_.GroupCurrent() ? GroupRowHint() : NestedRulesHint());
+    regions_->GroupLabel()->setText(GroupText());
     // The panel's own texts follow the sheet's encoding (open, new).
     editor_.UsePanelEncoding();
     if (!panelDrawn)
         panel_->Render();
     PanelList->RenderRow();
+}
+
+// Where the current rule stands, kept in the status line while it is current.
+QString TMainForm::GroupText() const {
+    if (editor_.GroupCurrent())
+        return FromUtf8(GroupRulesText(RulesInGroup(editor_.Document(), editor_.Current())));
+    QStringList groups;
+    for (const std::string& group : GroupsOfCurrent(editor_))
+        groups << Codec().Decode(group);
+    return groups.isEmpty() ? QString() : FromUtf8("Группа: ") + groups.join(FromUtf8(" › "));
 }
 
 void TMainForm::Render() {

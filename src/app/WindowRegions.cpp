@@ -111,20 +111,25 @@ QLabel* WindowRegions::BuildStatusBar() {
         QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
                        "font-weight: bold; }"));
     SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
+    // The current rule's group stays in view while hints come and go.
+    group_ = new QLabel(status);
+    group_->setObjectName(QStringLiteral("StyleGroup"));
+    status->addPermanentWidget(group_);
     auto* encoding = new QLabel(status);
     encoding->setObjectName(QStringLiteral("EncodingLabel"));
     status->addPermanentWidget(encoding);
     return encoding;
 }
 
-void WindowRegions::ShowTextOnly(bool textOnly) {
+void WindowRegions::ShowTextOnly(bool textOnly, const std::string& reason) {
     PanelToolStyle->setEnabled(!textOnly);
     TABPANEL->setEnabled(!textOnly);
-    if (textOnly == textOnlyShown_)
+    const std::string shown = textOnly ? reason : std::string();
+    if (shown == textOnlyShown_)
         return;
-    textOnlyShown_ = textOnly;
+    textOnlyShown_ = shown;
     if (textOnly)
-        window_.statusBar()->showMessage(QString::fromStdString(NestedRulesHint()));
+        window_.statusBar()->showMessage(QString::fromStdString(reason));
     else
         window_.statusBar()->clearMessage();
 }

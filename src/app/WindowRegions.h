@@ -7,6 +7,7 @@
 // order the regions come on the screen, which is also the order of the focus.
 
 #include <QSize>
+#include <string>
 
 class QHBoxLayout;
 class QLabel;
@@ -44,9 +45,12 @@ public:
     FloatingLayout* Finish(QObject* parent);
     // The status line; the label for the sheet's encoding at its right end.
     QLabel* BuildStatusBar();
+    QLabel* GroupLabel() const { return group_; }
     // A rule holding nested rules is edited as text only: the panel's regions are out
     // of use, and the status line says why.
-    void ShowTextOnly(bool textOnly);
+    // The panel out of use while the current row's text is edited as text only, with
+    // the reason in the status line.
+    void ShowTextOnly(bool textOnly, const std::string& reason);
 
     // The window's size at the first start, with every tab and tool button shown
     // without scroll arrows: the list `listWidth` wide, the main tool bar
@@ -61,7 +65,8 @@ private:
     QWidget* lower_ = nullptr; // the views and the property pages, below the tool bars
     QHBoxLayout* lowerLayout_ = nullptr;
     QTabWidget* views_ = nullptr;
-    bool textOnlyShown_ = false;
+    std::string textOnlyShown_; // the reason shown, empty while the panel is in use
+    QLabel* group_ = nullptr;   // StyleGroup
 
     // Named as the rest of the program knows them (and as their object names).
     QSplitter* SplitterList = nullptr;

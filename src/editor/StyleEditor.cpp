@@ -16,6 +16,38 @@ std::string NestedRulesHint() {
            "его текст редактируется только в окне стиля";
 }
 
+std::string GroupRowHint() {
+    return "Группа правил: ее стили - строки под ней. F2 - изменить условие группы";
+}
+
+std::vector<std::string> GroupsOfCurrent(const StyleEditor& editor) {
+    std::vector<std::string> groups;
+    if (!editor.HasCurrentStyle())
+        return groups;
+    const StyleDocument& document = editor.Document();
+    for (int group = document.ParentOf(editor.Current()); group >= 0;
+         group = document.ParentOf(group))
+        groups.insert(groups.begin(), document.Record(group).Selector);
+    return groups;
+}
+
+int RulesInGroup(const StyleDocument& document, int row) {
+    int rules = 0;
+    for (int i = row + 1; i < document.SubtreeEnd(row); ++i)
+        rules += document.Record(i).IsGroup() ? 0 : 1;
+    return rules;
+}
+
+std::string GroupRulesText(int rules) {
+    const int tens = rules % 100;
+    const int ones = rules % 10;
+    const char* word = (tens >= 11 && tens <= 14) ? "стилей"
+                       : ones == 1                ? "стиль"
+                       : (ones >= 2 && ones <= 4) ? "стиля"
+                                                  : "стилей";
+    return "В группе " + std::to_string(rules) + " " + word;
+}
+
 StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)
     : panel_(installedFamilies), files_(files) {
     NewCSS();

@@ -241,5 +241,14 @@ private:
 
 // The status line's text while a record with nested rules is current.
 std::string NestedRulesHint();
+// The status line's text while a group row is current.
+std::string GroupRowHint();
+// The conditions of the groups that hold the current row, outermost first, in the
+// sheet's bytes.
+std::vector<std::string> GroupsOfCurrent(const StyleEditor& editor);
+// What a current group holds: "В группе 3 стиля".
+std::string GroupRulesText(int rules);
+// The rules in group `row` and in the groups inside it.
+int RulesInGroup(const StyleDocument& document, int row);
 
 } // namespace tesselo

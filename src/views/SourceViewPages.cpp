@@ -138,8 +138,9 @@ void SourceViewPages::RenderMemo() {
     if (const QString shown = text_.TextOf(*memo_->document()); shown != text)
         ShowText(*memo_, text_, shown, text);
     update_->setVisible(editor_.Memo().Edited);
-    // Without a current rule there is no record to keep what would be typed.
-    memo_->setReadOnly(!editor_.HasCurrentStyle());
+    // Without a current rule there is no record to keep what would be typed; a group
+    // has no text of its own.
+    memo_->setReadOnly(!editor_.HasCurrentStyle() || editor_.GroupCurrent());
     rendering_ = false;
 }
 

@@ -22,14 +22,8 @@ std::string NotAGroup(const std::string& name) {
 }
 
 std::string DeleteGroup(const std::string& name, int rules) {
-    const int tens = rules % 100;
-    const int ones = rules % 10;
-    const char* word = (tens >= 11 && tens <= 14) ? "стилей"
-                       : ones == 1                ? "стиль"
-                       : (ones >= 2 && ones <= 4) ? "стиля"
-                                                  : "стилей";
-    return "Удалить группу " + name + " вместе с ее правилами (" + std::to_string(rules) + " " +
-           word + ")?";
+    return "Удалить группу " + name + "?\r" + GroupRulesText(rules) +
+           ", они будут удалены вместе с ней.";
 }
 
 std::string BadSelector(const std::string& name) {
@@ -165,8 +159,8 @@ void StyleListCommands::StyleDeleteExecute() {
     const StyleDocument& document = editor_.Document();
     const int row = editor_.Current();
     if (editor_.GroupCurrent()) {
-        const int rules = document.SubtreeEnd(row) - row - 1;
-        if (rules > 0 &&
+        const int rules = RulesInGroup(document, row);
+        if (document.SubtreeEnd(row) > row + 1 &&
             dialogs_.Show(
                 {"Tesselo V1.0 beta",
                  messages::DeleteGroup(nameInMessages_(document.Record(row).Selector), rules),

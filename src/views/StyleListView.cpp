@@ -3,6 +3,7 @@
 #include "document/Progress.h"
 #include "editor/StyleEditor.h"
 #include "views/StyleListCommands.h"
+#include "views/StyleTreeModel.h"
 #include "views/WidgetHint.h"
 
 #include <QAbstractItemView>
@@ -12,25 +13,13 @@
 #include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMimeData>
 #include <QResizeEvent>
 #include <QToolBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace tesselo {
-namespace {
-
-// The list's text for a selector. A row shows one line: a selector longer than any
-// list is wide is cut, or laying out the row would take seconds.
-QString ListItemText(const ViewText& text, const std::string& selector) {
-    constexpr size_t kShown = 400;
-    if (selector.size() <= kShown)
-        return text.Decode(selector);
-    return text.Decode(std::string_view(selector).substr(0, kShown)) + QStringLiteral("…");
-}
-
-} // namespace
 
 StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressReport& progress,
                              const Actions& actions, QWidget* parent)
@@ -47,12 +36,25 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     tools_->addActions({actions.NewStyle, actions.Rename, actions.Delete, actions.Up, actions.Down,
                         actions.Sorted});
     layout->addWidget(tools_);
-    list_ = new QListWidget(this);
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("StyleFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Найти стиль (Ctrl+F)"));
+    filter_->setClearButtonEnabled(true);
+    SetHint(filter_, "Поиск стиля|Показывает только стили, в селекторе которых есть набранный "
+                     "текст; Esc - показать все");
+    layout->addWidget(filter_);
+    model_ = new StyleTreeModel(editor.Document(), text_, this);
+    filterModel_ = new StyleFilterModel(*model_, this);
+    list_ = new QTreeView(this);
     list_->setObjectName(QStringLiteral("ListTag"));
-    list_->setStyleSheet(QStringLiteral("QListWidget { background: silver; }"));
+    list_->setModel(filterModel_);
+    list_->setHeaderHidden(true);
+    list_->setIndentation(12);
+    list_->setExpandsOnDoubleClick(false); // a double click renames
+    list_->setStyleSheet(QStringLiteral("QTreeView { background: silver; }"));
     list_->viewport()->setCursor(Qt::PointingHandCursor);
     // Rows of one line each: thousands of rules are laid out without measuring each.
-    list_->setUniformItemSizes(true);
+    list_->setUniformRowHeights(true);
     SetHint(list_, "Список созданных селекторов (стилей)|Щелчок-открыть, двойной "
                    "щелчек-переименовать, перетаскивание-изменение номера в списке");
     layout->addWidget(list_);
@@ -61,21 +63,42 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     rename_->hide();
     SetHint(rename_, "Переименование стиля");
 
+    auto* find = new QAction(QStringLiteral("Найти стиль"), this);
+    find->setObjectName(QStringLiteral("FindStyle"));
+    find->setShortcut(QKeySequence::Find);
+    find->setShortcutContext(Qt::WindowShortcut);
+    addAction(find);
+    connect(find, &QAction::triggered, this, [this] {
+        filter_->setFocus();
+        filter_->selectAll();
+    });
+    connect(filter_, &QLineEdit::textChanged, this, &StyleListView::FilterRows);
+
     // A click chooses even the row that is already selected (the view is then read
     // into the panel again); a click that changes the row chooses it once.
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (rendering_ || row < 0)
-            return;
-        rowChangedByPress_ = QApplication::mouseButtons() != Qt::NoButton;
-        emit RowChosen(row);
-    });
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (rendering_ || !current.isValid())
+                    return;
+                rowChangedByPress_ = QApplication::mouseButtons() != Qt::NoButton;
+                emit RowChosen(RowAt(current));
+            });
+    connect(list_, &QTreeView::clicked, this, [this](const QModelIndex& index) {
         const bool changed = rowChangedByPress_;
         rowChangedByPress_ = false;
         if (!changed)
-            emit RowChosen(list_->row(item));
+            emit RowChosen(RowAt(index));
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this] { StyleRenameExecute(); });
+    connect(list_, &QTreeView::doubleClicked, this, [this] { StyleRenameExecute(); });
+    // The groups the user opens and closes, not those the filter opens.
+    connect(list_, &QTreeView::expanded, this, [this](const QModelIndex& index) {
+        if (!rendering_ && filterModel_->Needle().isEmpty())
+            expanded_.insert(model_->GroupKey(RowAt(index)));
+    });
+    connect(list_, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
+        if (!rendering_ && filterModel_->Needle().isEmpty())
+            expanded_.remove(model_->GroupKey(RowAt(index)));
+    });
 
     // A drag that starts in the list moves the current style to the row it is dropped on.
     list_->setDragEnabled(true);
@@ -85,6 +108,15 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
     rename_->installEventFilter(this);
+    filter_->installEventFilter(this);
+}
+
+int StyleListView::RowAt(const QModelIndex& index) const {
+    return StyleTreeModel::RowOf(filterModel_->mapToSource(index));
+}
+
+QModelIndex StyleListView::IndexOf(int row) const {
+    return filterModel_->mapFromSource(model_->IndexOfRow(row));
 }
 
 void StyleListView::UseCommands(StyleListCommands& commands) {
@@ -113,38 +145,70 @@ void StyleListView::SortStyles() {
 }
 
 void StyleListView::Render() {
-    const std::vector<std::string> items = editor_.Document().ListItems();
-    bool same = list_->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < list_->count(); ++i)
-        same = list_->item(i)->text() == ListItemText(text_, items[static_cast<size_t>(i)]);
-    if (same)
+    ProgressSpan filling(progress_, progress::kFillingList, 1, 1);
+    if (!model_->Refresh())
         return;
-    constexpr size_t kRowsAStep = 4096;
-    ProgressSpan filling(progress_, progress::kFillingList, items.size(), kRowsAStep);
     rendering_ = true;
-    list_->clear();
-    for (size_t i = 0; i < items.size(); ++i) {
-        filling.At(i);
-        list_->addItem(ListItemText(text_, items[i]));
-    }
+    if (filterModel_->Needle().isEmpty())
+        RestoreExpanded();
+    else
+        list_->expandAll();
     rendering_ = false;
 }
 
-void StyleListView::RenderRow() {
-    const int row = editor_.Current();
-    if (list_->currentRow() == row)
+void StyleListView::RestoreExpanded() {
+    if (expanded_.isEmpty())
         return;
+    for (int row = 0; row < editor_.Document().StyleCount(); ++row)
+        if (model_->IsGroup(row) && expanded_.contains(model_->GroupKey(row)))
+            list_->expand(IndexOf(row));
+}
+
+// Opens the groups that hold the row; the user sees them open.
+void StyleListView::Expand(const QModelIndex& index) {
+    for (QModelIndex group = index.parent(); group.isValid(); group = group.parent()) {
+        if (!list_->isExpanded(group)) {
+            list_->expand(group);
+            if (filterModel_->Needle().isEmpty())
+                expanded_.insert(model_->GroupKey(RowAt(group)));
+        }
+    }
+}
+
+void StyleListView::RenderRow() {
+    const QModelIndex index = IndexOf(editor_.Current());
     rendering_ = true;
-    list_->setCurrentRow(row);
+    Expand(index);
+    if (list_->currentIndex() != index) {
+        if (index.isValid())
+            list_->setCurrentIndex(index);
+        else
+            list_->selectionModel()->clear(); // filtered out: still the current rule
+    }
+    if (index.isValid())
+        list_->scrollTo(index);
     rendering_ = false;
+}
+
+void StyleListView::FilterRows(const QString& text) {
+    filterModel_->SetNeedle(text);
+    rendering_ = true;
+    if (text.isEmpty()) {
+        list_->collapseAll();
+        RestoreExpanded();
+    } else {
+        list_->expandAll();
+    }
+    rendering_ = false;
+    RenderRow();
 }
 
 void StyleListView::StyleRenameExecute() {
     const int row = editor_.Current();
-    QListWidgetItem* item = list_->item(row);
-    if (!item)
+    const QModelIndex index = IndexOf(row);
+    if (!index.isValid())
         return;
-    const QRect rect = list_->visualItemRect(item);
+    const QRect rect = list_->visualRect(index);
     rename_->setGeometry(4, list_->geometry().top() + rect.top() + 2, list_->width() - 4,
                          list_->fontMetrics().height() + 3);
     rename_->setText(text_.Decode(editor_.Document().Record(row).Selector));
@@ -200,9 +264,9 @@ bool StyleListView::StyleListDragEvent(QEvent* event) {
         }
         // The row under the pointer shows as selected; the current style stays.
         rendering_ = true;
-        const int row = list_->indexAt(drag->position().toPoint()).row();
-        if (row >= 0)
-            list_->setCurrentRow(row);
+        const QModelIndex under = list_->indexAt(drag->position().toPoint());
+        if (under.isValid())
+            list_->setCurrentIndex(under);
         rendering_ = false;
         drag->setDropAction(Qt::MoveAction);
         drag->accept();
@@ -212,9 +276,9 @@ bool StyleListView::StyleListDragEvent(QEvent* event) {
         auto* drop = static_cast<QDropEvent*>(event);
         if (!FromStyleList(*drop))
             return false;
-        int row = list_->indexAt(drop->position().toPoint()).row();
+        int row = RowAt(list_->indexAt(drop->position().toPoint()));
         if (row < 0)
-            row = list_->count(); // below the last row: nothing moves
+            row = editor_.Document().StyleCount(); // below the last row: nothing moves
         // The list is shown again from the document; the view itself moves nothing.
         drop->setDropAction(Qt::IgnoreAction);
         drop->accept();
@@ -236,6 +300,11 @@ bool StyleListView::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == rename_) {
         if (RenameFieldEvent(event))
             return true;
+    } else if (watched == filter_ && event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        filter_->clear();
+        list_->setFocus();
+        return true;
     } else if (watched == list_->viewport() && StyleListDragEvent(event)) {
         return true;
     }

@@ -1,24 +1,31 @@
 #pragma once
 
-// The style list: a row for each rule of the document, its tool bar, renaming in place
-// and reordering by dragging. A row chosen by the user is told to the window, which
-// selects it; the list shows the document's rows and its selected row when told.
+// The style list: a tree with a row for each rule of the document, a group's rules
+// under it; its tool bar, a filter box above it, renaming in place and reordering by
+// dragging. A row chosen by the user is told to the window, which selects it; the
+// list shows the document's rows and its selected row when told.
 
 #include "views/ViewText.h"
 
 #include <QWidget>
 
+#include <QSet>
+#include <QString>
+
 class QAction;
 class QDropEvent;
 class QLineEdit;
-class QListWidget;
+class QModelIndex;
 class QToolBar;
+class QTreeView;
 
 namespace tesselo {
 
 class ProgressReport;
 class StyleEditor;
 class StyleListCommands;
+class StyleFilterModel;
+class StyleTreeModel;
 
 class StyleListView final : public QWidget {
     Q_OBJECT
@@ -40,8 +47,9 @@ public:
     // only shows.
     void UseCommands(StyleListCommands& commands);
 
-    QListWidget* List() const { return list_; }
+    QTreeView* List() const { return list_; }
     QLineEdit* RenameField() const { return rename_; }
+    QLineEdit* Filter() const { return filter_; }
     QToolBar* Tools() const { return tools_; }
 
     // The rows as the document has them; unchanged rows are not filled again.
@@ -50,6 +58,8 @@ public:
     void RenderRow();
     // Opens the rename field over the selected row.
     void StyleRenameExecute();
+    // Shows only the rules whose selector holds `text`, with their groups.
+    void FilterRows(const QString& text);
 
 signals:
     // The user clicked a row, or moved to one: it is to be selected.
@@ -65,6 +75,12 @@ private:
     bool StyleListDragEvent(QEvent* event);
     bool FromStyleList(const QDropEvent& event) const;
     void SortStyles();
+    // The document's row of a row of the view, and back.
+    int RowAt(const QModelIndex& index) const;
+    QModelIndex IndexOf(int row) const;
+    // The groups the user opened are open again once the rows are shown anew.
+    void RestoreExpanded();
+    void Expand(const QModelIndex& index);
 
     Actions actions_;
 
@@ -75,8 +91,13 @@ private:
     bool rendering_ = false;
     bool rowChangedByPress_ = false;
 
+    QSet<QString> expanded_; // the keys of the groups open
+
+    StyleTreeModel* model_ = nullptr;
+    StyleFilterModel* filterModel_ = nullptr;
     QToolBar* tools_ = nullptr;   // ToolBar5
-    QListWidget* list_ = nullptr; // ListTag
+    QLineEdit* filter_ = nullptr; // StyleFilter
+    QTreeView* list_ = nullptr;   // ListTag
     QLineEdit* rename_ = nullptr; // RenameField
 };
 

@@ -35,6 +35,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
 
@@ -62,8 +63,8 @@ protected:
 
     static QStringList Items(const TMainForm& form) {
         QStringList items;
-        for (int i = 0; i < Control<QListWidget>(form, "ListTag")->count(); ++i)
-            items << Control<QListWidget>(form, "ListTag")->item(i)->text();
+        for (int i = 0; i < Control<QTreeView>(form, "ListTag")->model()->rowCount(); ++i)
+            items << Control<QTreeView>(form, "ListTag")->model()->index(i, 0).data().toString();
         return items;
     }
 
@@ -76,7 +77,7 @@ TEST_F(MainWindow, FirstRun_ShowsTheNewDocumentOnTheSourcePage) {
     auto form = Make();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tesselo 1.0 beta - "));
     EXPECT_EQ(Items(*form), QStringList{"Body"});
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 0);
+    EXPECT_EQ(Control<QTreeView>(*form, "ListTag")->currentIndex().row(), 0);
     EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->currentIndex(), TMainForm::CssDiskView);
     EXPECT_EQ(Control<QLineEdit>(*form, "LocationView")->text(), QStringLiteral("about:blank"));
     EXPECT_EQ(form->PreviewState().HomePageAddress, "about:blank");
@@ -91,7 +92,7 @@ TEST_F(MainWindow, CommandLineFile_IsOpenedBeforeTheWindowShowsAndItsFirstRuleSe
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QString::fromStdString("Tesselo 1.0 beta - " + path));
     EXPECT_EQ(Items(*form), (QStringList{"h1", "p"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 0);
+    EXPECT_EQ(Control<QTreeView>(*form, "ListTag")->currentIndex().row(), 0);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; color: RED;"));
     EXPECT_TRUE(FileExists(path + ".ORIGINAL"));
@@ -102,7 +103,7 @@ TEST_F(MainWindow, RememberedStyle_IsSelectedByExactCase) {
     const std::string path = Sheet("a.css", "H1 { x: 1 }\nh1 { color: red }\n");
     settings.File = FileValues{"1.0beta", path, "h1", "test"};
     auto form = Make();
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
+    EXPECT_EQ(Control<QTreeView>(*form, "ListTag")->currentIndex().row(), 1);
     EXPECT_EQ(form->Editor().Current(), 1);
 }
 
@@ -262,31 +263,48 @@ TEST_F(MainWindow, ClickingARule_LoadsItAndTypedTextSurvivesTheSwitch) {
     auto form = Make({path});
     form->show();
     Control<QPlainTextEdit>(*form, "CSSMemo")->setPlainText(QStringLiteral("cursor: wait;"));
-    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
+    ChooseRow(*Control<QTreeView>(*form, "ListTag"), 1);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("; color: BLUE;"));
     EXPECT_EQ(form->Editor().Document().Record(0).Lines(), (LineList{"cursor: wait;"}));
-    Control<QListWidget>(*form, "ListTag")->setCurrentRow(0);
+    ChooseRow(*Control<QTreeView>(*form, "ListTag"), 0);
     EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
               QStringLiteral("/* Properties without support of this version Tesselo */\n"
                              "cursor:wait;\n"));
 }
 
-TEST_F(MainWindow, RuleWithNestedRules_IsShownAsTextWithThePanelOutOfUse) {
-    const std::string text = "@media print {\n  h1 { color: red }\n}\np { color: blue }\n";
+// A group is a row without text, with the panel out of use; its rules are rows under it,
+// the panel theirs, and the status line names their group while they are current.
+TEST_F(MainWindow, GroupRow_HasNoTextAndItsRulesAreThePanels) {
+    const std::string text = "@media print {\n  h1 { color: red }\n}\np { color: blue }\n"
+                             "@keyframes k { 0% { top: 0 } }\n";
     const std::string path = Sheet("a.css", text);
     auto form = Make({path});
     form->show();
-    EXPECT_EQ(Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText(),
-              QStringLiteral("h1 { color: red }\n"));
+    auto* memo = Control<QPlainTextEdit>(*form, "CSSMemo");
+    auto* list = Control<QTreeView>(*form, "ListTag");
+    auto* group = Control<QLabel>(*form, "StyleGroup");
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
+    EXPECT_TRUE(memo->isReadOnly());
     EXPECT_FALSE(Control<QTabWidget>(*form, "TABPANEL")->isEnabled());
-    EXPECT_FALSE(Control<QWidget>(*form, "PanelToolStyle")->isEnabled());
-    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("вложенные правила")));
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("F2")));
+    EXPECT_EQ(group->text(), QStringLiteral("В группе 1 стиль"));
 
-    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
+    list->setCurrentIndex(list->model()->index(0, 0, list->model()->index(0, 0)));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("; color: RED;"));
+    EXPECT_FALSE(memo->isReadOnly());
     EXPECT_TRUE(Control<QTabWidget>(*form, "TABPANEL")->isEnabled());
-    EXPECT_TRUE(Control<QWidget>(*form, "PanelToolStyle")->isEnabled());
     EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+    form->statusBar()->showMessage(QStringLiteral("a hint"));
+    EXPECT_EQ(group->text(), QStringLiteral("Группа: @media print"));
+    EXPECT_TRUE(group->isVisible()) << "a hint leaves the group in view";
+
+    // A rule holding nested blocks is still edited as text.
+    list->setCurrentIndex(list->model()->index(2, 0));
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("0% { top: 0 } "));
+    EXPECT_FALSE(Control<QTabWidget>(*form, "TABPANEL")->isEnabled());
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("вложенные правила")));
+    EXPECT_TRUE(group->text().isEmpty());
     form->Action(ActionId::Save)->trigger();
     EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
 }
@@ -905,7 +923,7 @@ TEST_F(StyleListWindow, NewStyleThroughTheBuilderAddsAndSelectsIt) {
     });
     form->Action(ActionId::NewStyle)->trigger();
     EXPECT_EQ(Items(*form), (QStringList{"h1", "H2"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->currentRow(), 1);
+    EXPECT_EQ(Control<QTreeView>(*form, "ListTag")->currentIndex().row(), 1);
     EXPECT_TRUE(form->Editor().Document().Modified);
     form->Editor().MarkSaved();
 }
@@ -974,7 +992,7 @@ TEST_F(EncodingWindow, AUtf8SheetIsShownAndWrittenAsUtf8) {
     Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral("P"));
     QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
     QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Escape);
-    Control<QListWidget>(*form, "ListTag")->setCurrentRow(1);
+    ChooseRow(*Control<QTreeView>(*form, "ListTag"), 1);
     form->Action(ActionId::StyleRename)->trigger();
     Control<QLineEdit>(*form, "RenameField")->setText(QStringLiteral(".КН"));
     QTest::keyClick(Control<QLineEdit>(*form, "RenameField"), Qt::Key_Return);
@@ -982,7 +1000,7 @@ TEST_F(EncodingWindow, AUtf8SheetIsShownAndWrittenAsUtf8) {
     ASSERT_EQ(dialogs.Shown.size(), 1u) << "Cyrillic letters are not folded: .КН is new";
     EXPECT_EQ(Items(*form), (QStringList{".кн", ".КН"}));
     EXPECT_NE(dialogs.Shown[0].Text.find("\"P\""), std::string::npos);
-    Control<QListWidget>(*form, "ListTag")->setCurrentRow(0);
+    ChooseRow(*Control<QTreeView>(*form, "ListTag"), 0);
     EXPECT_TRUE(
         Control<QPlainTextEdit>(*form, "CSSMemo")->toPlainText().contains(QStringLiteral("😀")));
     EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("EncodingLabel"))->text(),

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace tesselo {
@@ -489,8 +490,8 @@ TEST_F(PanelWiring, UndoAndRedoKeysTakeBackAndRedoTheWindowsChanges) {
     field->setText(QStringLiteral("h2"));
     QTest::keyClick(field, Qt::Key_Return);
     // Dragged onto the next row.
-    auto* list = Control<QListWidget>(*form, "ListTag");
-    const QPoint next = list->visualItemRect(list->item(1)).center();
+    auto* list = Control<QTreeView>(*form, "ListTag");
+    const QPoint next = list->visualRect(list->model()->index(1, 0)).center();
     QMimeData rows;
     rows.setData(list->model()->mimeTypes().first(), QByteArray());
     QDragEnterEvent enter(next, Qt::MoveAction, &rows, Qt::LeftButton, Qt::NoModifier);
@@ -506,7 +507,8 @@ TEST_F(PanelWiring, UndoAndRedoKeysTakeBackAndRedoTheWindowsChanges) {
     EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h2", "p"}));
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(form->Editor().Document().ListItems(), (std::vector<std::string>{"h1", "p"}));
-    EXPECT_EQ(Control<QListWidget>(*form, "ListTag")->item(0)->text(), QStringLiteral("h1"));
+    EXPECT_EQ(Control<QTreeView>(*form, "ListTag")->model()->index(0, 0).data().toString(),
+              QStringLiteral("h1"));
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Memo(), read) << "the rule as read, shown again";
     EXPECT_FALSE(form->Editor().Document().Modified);

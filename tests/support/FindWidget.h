@@ -22,4 +22,9 @@ template <typename W> W* Control(const QObject& root, std::string_view name) {
     return found;
 }
 
+// Makes a top row of a list or tree current, as a click on it does.
+template <typename View> void ChooseRow(View& view, int row) {
+    view.setCurrentIndex(view.model()->index(row, 0));
+}
+
 } // namespace tesselo
