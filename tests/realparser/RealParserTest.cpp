@@ -84,15 +84,22 @@ struct Declaration {
 struct RuleRead {
     QString Path, Head;
     std::map<QString, Declaration> Declarations;
-    bool Nested = false; // inside another rule
+    bool Nested = false;  // inside another rule
+    bool InGroup = false; // directly inside an @media, @supports and their kin
 };
+
+bool IsGroupHead(const QString& head) {
+    return head.startsWith(QStringLiteral("@media")) ||
+           head.startsWith(QStringLiteral("@supports")) ||
+           head.startsWith(QStringLiteral("rule of type"));
+}
 using SheetRead = std::vector<RuleRead>; // parents before their rules, in sheet order
 
-void Flatten(const QJsonArray& rules, const QString& parent, SheetRead& out) {
+void Flatten(const QJsonArray& rules, const QString& parent, SheetRead& out, bool inGroup = false) {
     std::map<QString, int> seen;
     for (const auto& item : rules) {
         const QJsonObject rule = item.toObject();
-        RuleRead read{parent, rule["head"].toString(), {}, !parent.isEmpty()};
+        RuleRead read{parent, rule["head"].toString(), {}, !parent.isEmpty(), inGroup};
         read.Path += (parent.isEmpty() ? "" : " > ") + read.Head;
         if (const int n = ++seen[read.Head]; n > 1)
             read.Path += QStringLiteral(" (#%1)").arg(n);
@@ -101,8 +108,9 @@ void Flatten(const QJsonArray& rules, const QString& parent, SheetRead& out) {
             read.Declarations[d[0].toString()] = {d[1].toString(), d[2].toString()};
         }
         const QString path = read.Path; // out grows under the nested call
+        const bool group = IsGroupHead(read.Head);
         out.push_back(std::move(read));
-        Flatten(rule["rules"].toArray(), path, out);
+        Flatten(rule["rules"].toArray(), path, out, group);
     }
 }
 
@@ -219,7 +227,9 @@ struct DumpEdit {
 };
 
 struct DumpOutput {
-    std::vector<std::string> Selectors; // of every record, in sheet order
+    // Of every record, in sheet order, and the end of each group after its rules.
+    std::vector<std::string> Selectors;
+    std::vector<char> Kinds; // 'r' a rule, 'g' a group, 'e' the end of a group
     std::vector<DumpEdit> Edits;
     std::string Sheet; // the composed sheet, lines joined with LF
 };
@@ -243,8 +253,9 @@ std::optional<DumpOutput> RunDump(const QString& mode, const std::string& sheet)
         const std::string text = line.mid(tab + 1).toStdString();
         if (tag == "sheet") {
             out.Sheet += text + "\n";
-        } else if (tag == "rule") {
+        } else if (tag == "rule" || tag == "group" || tag == "end") {
             out.Selectors.push_back(text);
+            out.Kinds.push_back(tag == "rule" ? 'r' : tag == "group" ? 'g' : 'e');
         } else if (tag == "edit") {
             const QList<QByteArray> f = line.mid(tab + 1).split('\t');
             if (f.size() == 4)
@@ -398,8 +409,21 @@ public:
         std::string probe;
         for (const DumpEdit& edit : dump->Edits)
             edits[edit.Record] = &edit;
-        for (size_t i = 0; i < dump->Selectors.size(); ++i) {
-            probe += "#tesselo-probe-" + std::to_string(i) + " {}\n" + dump->Selectors[i] + " { ";
+        // The records by their numbers in the document: the ends of groups are none.
+        std::vector<size_t> lineOf;
+        for (size_t line = 0; line < dump->Selectors.size(); ++line) {
+            if (dump->Kinds[line] == 'e') {
+                probe += "}\n";
+                continue;
+            }
+            const size_t i = lineOf.size();
+            lineOf.push_back(line);
+            if (dump->Kinds[line] == 'g') {
+                probe += dump->Selectors[line] + " {\n";
+                continue;
+            }
+            probe +=
+                "#tesselo-probe-" + std::to_string(i) + " {}\n" + dump->Selectors[line] + " { ";
             if (const auto e = edits.find(static_cast<int>(i)); e != edits.end())
                 probe += (e->second->Property + ": " + e->second->Value).toStdString();
             probe += " }\n";
@@ -411,11 +435,11 @@ public:
         // Each record's rule as the browser names it, and its reading of the new value.
         // The probe holds the records' rules in their order among the markers, so a rule
         // of a selector used before is numbered as in the original ("hr (#2)").
-        std::vector<const RuleRead*> ofRecord(dump->Selectors.size(), nullptr);
+        std::vector<const RuleRead*> ofRecord(lineOf.size(), nullptr);
         int record = -1;
         for (const RuleRead& rule : *probed) {
-            if (rule.Nested)
-                continue; // inside an @media probe
+            if ((rule.Nested && !rule.InGroup) || IsGroupHead(rule.Head))
+                continue; // a group, or inside a rule's own nested block
             if (rule.Head.startsWith("#tesselo-probe-"))
                 record = rule.Head.mid(15).toInt();
             else if (record >= 0 && record < static_cast<int>(ofRecord.size()))
@@ -450,7 +474,7 @@ public:
             faults << QStringLiteral("no edit reached a rule the browser reads: %1 edits of %2 "
                                      "records")
                           .arg(dump->Edits.size())
-                          .arg(dump->Selectors.size());
+                          .arg(lineOf.size());
         faults += Differences(expected, *edited);
 
         // Each fault with the edit of its rule: the property, the old and the new text.

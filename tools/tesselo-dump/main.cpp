@@ -7,7 +7,8 @@
 // changed, as a user changes it, and the change is written: "edit" names the record,
 // the property and its new value, "old" and "new" give the record's lines before and
 // after. A group (@media and its kin) is a "group" line with its prelude before the
-// "rule" lines of its rules, and is selected as any record is.
+// "rule" lines of its rules and an "end" line with it after them; it is selected as
+// any record is.
 //
 // tesselo-dump --coverage FILE...: how many declarations of the panel's properties
 // the panel takes into a control, per sheet and in all, and why it keeps the rest.
@@ -23,6 +24,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -84,15 +86,23 @@ int main(int argc, char** argv) {
 
     // The records still hold the text as read until the next selection commits the
     // view of the first one.
+    std::vector<const tesselo::StyleRecord*> groups; // those open, outermost first
+    auto close = [&](int depth) {
+        for (; static_cast<int>(groups.size()) > depth; groups.pop_back())
+            Emit("end", groups.back()->Selector);
+    };
     for (int i = 0; i < count; ++i) {
         const tesselo::StyleRecord& record = document.Record(i);
+        close(record.Depth());
         if (record.IsGroup()) {
-            Emit("group", record.Selector); // its rules follow
+            Emit("group", record.Selector); // its rules follow, then its "end"
+            groups.push_back(&record);
             continue;
         }
         Emit("rule", record.Selector);
         EmitLines("line", record.Lines());
     }
+    close(0);
     for (int i = 0; i < count; ++i) {
         Emit("select", std::to_string(i));
         const tesselo::LineList old = document.Record(i).Lines();
