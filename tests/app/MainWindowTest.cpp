@@ -620,7 +620,7 @@ TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
           Control<QToolButton>(*form, "StopNavigate"), Control<QToolButton>(*form, "GotoHomePage"),
           Control<QToolButton>(*form, "SaveHomePage")})
         pictures.emplace_back(button->objectName(), button->icon());
-    EXPECT_EQ(pictures.size(), 22u);
+    EXPECT_EQ(pictures.size(), 24u);
     for (const auto& [name, icon] : pictures) {
         SCOPED_TRACE(name.toStdString());
         const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();
