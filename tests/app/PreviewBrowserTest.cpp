@@ -178,9 +178,11 @@ public:
     ~PreviewSite() { form().Editor().MarkSaved(); }
     TMainForm& form() { return *window; }
     // The page's own script, in its own world, says this.
-    QString Page(const char* script) { return Evaluate(view, QString::fromUtf8(script)); }
-    bool PageSays(const char* script, const char* expected) {
-        return QTest::qWaitFor([&] { return Page(script) == QString::fromUtf8(expected); }, 30000);
+    std::string Page(const char* script) {
+        return Evaluate(view, QString::fromUtf8(script)).toStdString();
+    }
+    bool PageSays(const char* script, const std::string& expected) {
+        return QTest::qWaitFor([&] { return Page(script) == expected; }, 30000);
     }
     // The current rule's text typed, then a refresh.
     void Refresh(const char* text) {
@@ -261,8 +263,9 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
 
     pick->trigger();
     const QStringList box =
-        site.Page("(r => [r.left + r.width / 4, r.top + r.height / 2].map(Math.round).join(' '))"
-                  "(document.querySelector('h1').getBoundingClientRect())")
+        QString::fromStdString(site.Page("(r => [r.left + r.width / 4, r.top + r.height / 2]"
+                                         ".map(Math.round).join(' '))"
+                                         "(document.querySelector('h1').getBoundingClientRect())"))
             .split(QLatin1Char(' '));
     ASSERT_EQ(box.size(), 2);
     const QPoint at(box[0].toInt(), box[1].toInt());
