@@ -174,6 +174,8 @@ public:
         form().show();
         Control<QTabWidget>(form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
         view = form().findChild<QWebEngineView*>(QStringLiteral("PreBrowser"));
+        if (view)
+            QObject::connect(view, &QWebEngineView::loadFinished, [this] { ++loads; });
     }
     ~PreviewSite() { form().Editor().MarkSaved(); }
     TMainForm& form() { return *window; }
@@ -196,6 +198,7 @@ public:
     testing::WindowServices services;
     testing::WindowUnderTest window;
     QWebEngineView* view = nullptr;
+    int loads = 0;
 };
 
 constexpr const char* kColor = "getComputedStyle(document.querySelector('h1')).color";
@@ -223,8 +226,11 @@ TEST(PreviewBrowser, TheSheetIsSwappedInThePageOrTheStillPageReloadedInItsPlace)
                                       "document.readyState",
                                       "complete"));
         }
+        const int loads = site.loads;
         site.Refresh("color: red;");
         ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+        // A reload is over before the page is scrolled.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return swapped || site.loads > loads; }, 30000));
         site.Page("window.marker = 'kept'; scrollTo(0, 700); String(scrollY)");
 
         site.Refresh("color: blue;");
