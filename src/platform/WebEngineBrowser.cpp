@@ -174,7 +174,9 @@ void WebEngineBrowser::PageLoaded() {
         Call(QLatin1StringView("restore"),
              {{QStringLiteral("x"), keepPlace_->X}, {QStringLiteral("y"), keepPlace_->Y}});
     keepPlace_.reset();
-    // A new page knows nothing of what the program asked of the one before.
+    // A new page knows nothing of what the program asked of the one before, and the one
+    // before may never answer.
+    asking_ = false;
     if (picking_)
         Call(QLatin1StringView("start"), *picking_);
     if (!outlined_.empty())
