@@ -158,7 +158,9 @@ void WebEngineBrowser::SheetWritten(const std::string& file) {
     Call(QLatin1StringView("swap"), {{QStringLiteral("file"), address}},
          [this, page](const QVariant& result) {
              const QVariantMap answer = result.toMap();
-             if (!view_ || answer.value(QStringLiteral("swapped")).toInt() > 0)
+             // A page left meanwhile is not reloaded; its successor has the sheet anew.
+             if (!view_ || view_->url() != page ||
+                 answer.value(QStringLiteral("swapped")).toInt() > 0)
                  return;
              // No link to the sheet: the page is loaded again where it stood.
              keepPlace_.reset();
