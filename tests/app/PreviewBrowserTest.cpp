@@ -15,12 +15,14 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -156,6 +158,32 @@ TEST(PreviewPage, AScriptsBoxesOneAfterAnotherCanBeStopped) {
     EXPECT_EQ(preview.dialogs.Shown[0].Text, "n0");
     EXPECT_EQ(preview.dialogs.Shown[3].Text, "Страница показывает сообщение за сообщением.\r"
                                              "Больше не показывать сообщений этой страницы?");
+}
+
+// A page whose script never ends answers nothing; the program waits for none of it.
+TEST(PreviewPage, AScriptThatNeverEndsLeavesTheProgramGoingOn) {
+    TempDir dir;
+    WriteBytes(dir.File("index.html"),
+               "<!doctype html><html><body><p>1</p><script>"
+               "addEventListener('load', () => setTimeout(() => { for (;;) {} }, 0));"
+               "</script></body></html>");
+    PreviewOnly preview(dir.File("site.css"));
+    ASSERT_TRUE(preview.Load(dir.File("index.html")));
+    int answers = 0;
+    QObject::connect(&preview.browser, &WebEngineBrowser::ElementsOutlined, [&] { ++answers; });
+    preview.browser.SheetWritten(dir.File("site.css"));
+    preview.browser.OutlineElements("p");
+    preview.browser.StartPicking({{"p", ""}});
+    // The page is stuck indeed: its own world does not answer either.
+    auto pageAnswered = std::make_shared<bool>(false);
+    preview.browser.View()->page()->runJavaScript(
+        QStringLiteral("1"), [pageAnswered](const QVariant&) { *pageAnswered = true; });
+    bool ticked = false;
+    QTimer::singleShot(500, [&] { ticked = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticked; }, 10000));
+    EXPECT_FALSE(*pageAnswered);
+    EXPECT_EQ(answers, 0);
+    preview.browser.StopPicking();
 }
 
 // A site of its own: a sheet and pages beside it, and the window over the sheet with
