@@ -5,6 +5,8 @@ only:
   style PORT SELECTOR PROPERTY   prints the computed style PROPERTY of the first element
                                  matching SELECTOR in the page the preview shows, read
                                  through QtWebEngine's remote debugging port PORT
+  eval PORT EXPRESSION           prints the value of the script EXPRESSION in the page
+                                 the preview shows, in the page's own world
   close WINDOW                   asks the X window WINDOW (decimal or 0x id) to close, as
                                  a window manager's close button does (WM_DELETE_WINDOW)
 """
@@ -65,15 +67,13 @@ def receive_text(sock):
     return receive_exact(sock, length).decode()
 
 
-def style(port, selector, prop):
+def evaluate(port, expression):
     with urllib.request.urlopen(f"http://127.0.0.1:{port}/json", timeout=10) as reply:
         targets = json.load(reply)
     pages = [t for t in targets if t.get("type") == "page" and "webSocketDebuggerUrl" in t]
     if not pages:
         raise SystemExit("no page in the preview")
     sock = websocket(pages[0]["webSocketDebuggerUrl"])
-    expression = (f"(function(){{var e=document.querySelector({json.dumps(selector)});"
-                  f"return e?getComputedStyle(e).getPropertyValue({json.dumps(prop)}):'';}})()")
     send_text(sock, json.dumps({"id": 1, "method": "Runtime.evaluate",
                                 "params": {"expression": expression, "returnByValue": True}}))
     while True:
@@ -81,6 +81,11 @@ def style(port, selector, prop):
         if message.get("id") == 1:
             print(message["result"]["result"].get("value", ""))
             return
+
+
+def style(port, selector, prop):
+    evaluate(port, f"(function(){{var e=document.querySelector({json.dumps(selector)});"
+                   f"return e?getComputedStyle(e).getPropertyValue({json.dumps(prop)}):'';}})()")
 
 
 class ClientMessage(ctypes.Structure):
@@ -119,6 +124,8 @@ def close(window):
 if __name__ == "__main__":
     if len(sys.argv) == 5 and sys.argv[1] == "style":
         style(int(sys.argv[2]), sys.argv[3], sys.argv[4])
+    elif len(sys.argv) == 4 and sys.argv[1] == "eval":
+        evaluate(int(sys.argv[2]), sys.argv[3])
     elif len(sys.argv) == 3 and sys.argv[1] == "close":
         close(int(sys.argv[2], 0))
     else:

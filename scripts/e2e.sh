@@ -5,7 +5,8 @@
 # change, with automatic refresh on, the sheet on disk must hold the new declaration
 # and the preview's page must show it (its computed style, read through QtWebEngine's
 # remote debugging port). A change taken back with Ctrl+Z and done again with
-# Ctrl+Shift+Z. Then a rule whose size is in rem edited, one side of its
+# Ctrl+Shift+Z. A rule picked on the page with the pointer, and the page kept, not
+# reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
 # border set, a new style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
@@ -112,11 +113,32 @@ ended() {
 }
 # The list's rows, from the top, and the property pages' tabs, from the right edge.
 row() { echo $((87 + 14 * $1)); }
+# A row shows the list's silver unless it is the selected one.
+pixel() { import -window "$id" -crop "1x1+120+$(row "$1")" -depth 8 txt:- | grep -Eo '#[0-9A-F]{6}' | head -1; }
+page() { "$helper" eval "$port" "$1" 2>/dev/null || true; }
 
 step=1 # a rule chosen from the list
 start
 main_window
 "$helper" style "$port" h1 font-size >/dev/null 2>&1 || sleep 3
+
+step=1b # the lead paragraph picked on the page: Ctrl+Shift+C, then a click on it
+# Where the page lies in the window: a pointer moved over it tells the page's own script.
+page "addEventListener('mousemove', e => { window.e2eAt = e.clientX + ' ' + e.clientY; }); 1" >/dev/null
+xdotool mousemove --window "$id" $((width / 2)) 300
+sleep 0.3
+xdotool mousemove --window "$id" $((width / 2 + 1)) 300
+sleep 0.5
+read -r seenX seenY <<<"$(page "window.e2eAt || ''")"
+[ -n "${seenY:-}" ] || fail "the page did not see the pointer"
+read -r leadX leadY <<<"$(page "(r => Math.round(r.left + 5) + ' ' + Math.round(r.top + r.height / 2))(document.querySelector('.lead').getBoundingClientRect())")"
+page "window.e2eMarker = 'kept'" >/dev/null
+xdotool key ctrl+shift+c
+sleep 0.5
+click $((width / 2 + 1 - seenX + leadX)) $((300 - seenY + leadY))
+sleep 0.5
+[ "$(pixel 3)" != "#C0C0C0" ] && [ "$(pixel 0)" = "#C0C0C0" ] ||
+    fail "the picked paragraph did not select the rule .lead"
 click 30 "$(row 1)"
 
 step=2 # a font size typed into its box
@@ -125,6 +147,7 @@ xdotool key ctrl+a
 xdotool type 28
 xdotool key Return
 expect 'font-size: *28px' h1 font-size 28px
+[ "$(page "String(window.e2eMarker)")" = kept ] || fail "the page was reloaded for its sheet"
 
 step=3 # a keyword button
 click 461 118
@@ -199,8 +222,6 @@ step=10 # the next start opens the same file with the new style selected
 start
 main_window
 xwininfo -id "$id" | grep -q "site.css" || fail "the caption does not name the file"
-# A row shows the list's silver unless it is the selected one.
-pixel() { import -window "$id" -crop "1x1+120+$(row "$1")" -depth 8 txt:- | grep -Eo '#[0-9A-F]{6}' | head -1; }
 [ "$(pixel 1)" = "#C0C0C0" ] && [ "$(pixel 4)" != "#C0C0C0" ] ||
     fail "the fifth row is not the selected one"
 grep -Eqi 'font-size: *28px' "$sheet" || fail "the edits did not stay: $(cat "$sheet")"

@@ -26,6 +26,9 @@ enum class ActionId : std::size_t {
     FloatPanel,
     AutoRefreshAction,
     RefreshView,
+    FullReloadAction,
+    PickElement,
+    HighlightStyle,
     EditUndo,
     EditRedo,
     EditCut,
@@ -49,7 +52,7 @@ struct ActionInfo {
     bool Checkable = false;
 };
 
-inline constexpr std::size_t kActionCount = 22;
+inline constexpr std::size_t kActionCount = 25;
 
 inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {ActionId::New, "New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
@@ -81,6 +84,18 @@ inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
      "auto-refresh", true},
     {ActionId::RefreshView, "RefreshView", "View", "Обновить",
      "Обновить|Обновить окно просмотра и состояние панелей инструментов", "F5", "refresh"},
+    {ActionId::FullReloadAction, "FullReloadAction", "View", "Перезагружать страницу целиком",
+     "Перезагружать страницу целиком|Обновление просмотра загружает страницу заново, а не "
+     "только таблицу стилей",
+     "", "full-reload", true},
+    {ActionId::PickElement, "PickElement", "View", "Выбрать элемент на странице",
+     "Выбрать элемент на странице|Щёлкните элемент на странице просмотра: в списке выделится "
+     "его стиль. Esc - отказ",
+     "Ctrl+Shift+C", "pick", true},
+    {ActionId::HighlightStyle, "HighlightStyle", "View", "Подсвечивать элементы стиля",
+     "Подсвечивать элементы стиля|Элементы страницы, к которым применяется текущий стиль, "
+     "обведены рамкой",
+     "", "highlight", true},
     {ActionId::EditUndo, "EditUndo", "Edit", "Отменить", "Отменить|Отменить последнее изменение",
      "Ctrl+Z", "undo"},
     {ActionId::EditRedo, "EditRedo", "Edit", "Повторить",

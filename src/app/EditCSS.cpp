@@ -3,6 +3,7 @@
 #include "app/About.h"
 #include "app/ActionTable.h"
 #include "app/FloatingLayout.h"
+#include "app/PreviewTools.h"
 #include "app/SessionHistory.h"
 #include "app/WindowActions.h"
 #include "app/WindowRegions.h"
@@ -164,7 +165,9 @@ void TMainForm::BuildToolBar() {
     browserBar_ = new BrowserBar(*preview_, *ToolBar1,
                                  {.RefreshView = Action(ActionId::RefreshView),
                                   .FloatPanel = Action(ActionId::FloatPanel),
-                                  .AutoRefresh = Action(ActionId::AutoRefreshAction)},
+                                  .AutoRefresh = Action(ActionId::AutoRefreshAction),
+                                  .PickElement = Action(ActionId::PickElement),
+                                  .HighlightStyle = Action(ActionId::HighlightStyle)},
                                  Picture, this);
 }
 
@@ -214,6 +217,13 @@ void TMainForm::BuildPreview() {
         browserBar_->Render();
     });
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
+    browser.ReadSheetTextWith([this](std::string_view bytes) { return Codec().Decode(bytes); });
+    new PreviewTools(
+        *preview_, browser,
+        {.FullReload = Action(ActionId::FullReloadAction),
+         .PickElement = Action(ActionId::PickElement),
+         .HighlightStyle = Action(ActionId::HighlightStyle)},
+        *statusBar(), [this] { Viewer->ShowPage(PreView); }, *this);
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.
@@ -275,6 +285,8 @@ void TMainForm::ReadWindowValues() {
         FloatPanelExecute();
     if (values->AutoRefresh.value_or(false))
         Action(ActionId::AutoRefreshAction)->setChecked(true);
+    if (values->FullReload.value_or(false))
+        Action(ActionId::FullReloadAction)->setChecked(true);
     // Only the preview is restored; any other page opens as the current style.
     Viewer->ShowPage(values->Viewer == PreView ? PreView : CssMemoView);
     if (values->HomePage)
@@ -286,6 +298,7 @@ WindowValues TMainForm::CurrentWindowValues() const {
     place_.Remember(values, PanelList->width());
     values.FloatPanel = Floating().Floating();
     values.AutoRefresh = preview_->AutoRefresh;
+    values.FullReload = preview_->FullReload;
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;

@@ -1,12 +1,31 @@
 #pragma once
 
 // The embedded browser as the preview uses it: navigate, go back and forward, reload,
-// stop, and the current location. Its events (a download completed, the availability
-// of back or forward changed) come back through Preview.
+// stop, and the current location; the sheet shown again after it was written; an
+// element picked on the page; the elements of a selector outlined. Its events (a
+// download completed, the availability of back or forward changed, an element picked,
+// the elements outlined) come back through Preview.
 
 #include <string>
+#include <vector>
 
 namespace tesselo {
+
+// A rule the page tests a picked element against: a selector the page's engine may not
+// know, and the media condition it holds under (empty for always).
+struct PageRule {
+    std::string Selector;
+    std::string Media;
+};
+
+// The element picked on the page, and the rules, by their place in those given, that
+// match it now.
+struct PickedElement {
+    std::string Tag;
+    std::string Id;
+    std::vector<std::string> Classes;
+    std::vector<int> Matches;
+};
 
 class Browser {
 public:
@@ -17,10 +36,22 @@ public:
     virtual void Reload() = 0;
     virtual void Stop() = 0;
     virtual std::string Location() const = 0;
+    // The sheet's file was written anew: the page takes it in again where it links it,
+    // and is reloaded in its place where it does not.
+    virtual void SheetWritten(const std::string& file) = 0;
+    // The next element clicked on the page is tested against the rules; the page's own
+    // handlers do not see the clicks until then.
+    virtual void StartPicking(const std::vector<PageRule>& rules) = 0;
+    virtual void StopPicking() = 0;
+    // The elements the selector matches are outlined; an empty selector outlines none.
+    virtual void OutlineElements(const std::string& selector) = 0;
 };
 
 // Command codes of the browser's command-state event.
 inline constexpr int kCommandForward = 1;
 inline constexpr int kCommandBack = 2;
+
+// The page outlines this many elements of a selector at most.
+inline constexpr int kMostOutlined = 100;
 
 } // namespace tesselo

@@ -21,6 +21,7 @@ struct WindowValues {
     std::optional<bool> Maximized{};
     std::optional<bool> FloatPanel{};
     std::optional<bool> AutoRefresh{};
+    std::optional<bool> FullReload{};
     std::optional<int> Viewer{};
     std::optional<int> TabPanel{};
     std::optional<std::string> HomePage{};

@@ -3,6 +3,7 @@
 #include "document/TextFile.h"
 #include "editor/DocumentCommands.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tesselo {
@@ -12,6 +13,10 @@ Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
     observer_ = editor_.Observe([this](const SessionChange& change) {
         if (change.Refreshes)
             NotifyChange();
+        // The rule, its selector or the page's styles may be others now.
+        if (Highlight && change.What != SessionChange::Kind::Type &&
+            change.What != SessionChange::Kind::Commit)
+            browser_.OutlineElements(OutlinedSelector());
     });
 }
 
@@ -37,8 +42,12 @@ void Preview::RefreshViewExecute() {
         return;
     }
     editor_.FileWritten(true);
-    if (PreviewShowing)
+    if (!PreviewShowing)
+        return;
+    if (FullReload)
         browser_.Reload();
+    else
+        browser_.SheetWritten(file);
 }
 
 bool Preview::MayWriteAgain(const std::string& file) {
@@ -64,6 +73,59 @@ void Preview::NotifyChange() {
 void Preview::PreviewShown() {
     PreviewShowing = true;
     RefreshViewExecute();
+}
+
+void Preview::PickElementExecute(bool on) {
+    Picking = on;
+    if (!on) {
+        picking_.clear();
+        browser_.StopPicking();
+        return;
+    }
+    picking_ = PickTargets(editor_.Document());
+    std::vector<PageRule> rules;
+    rules.reserve(picking_.size());
+    for (const PickTarget& target : picking_)
+        rules.push_back({target.Test.Text, target.Media});
+    browser_.StartPicking(rules);
+}
+
+std::string Preview::ElementPicked(const PickedElement& element) {
+    Picking = false;
+    int matching = 0;
+    int last = -1;
+    bool statesLeftOut = false;
+    for (const int match : element.Matches) {
+        if (match < 0 || static_cast<size_t>(match) >= picking_.size())
+            continue;
+        ++matching;
+        last = std::max(last, match);
+        statesLeftOut = statesLeftOut || picking_[static_cast<size_t>(match)].Test.StatesLeftOut;
+    }
+    // The rules may have changed since the pick began; a record gone is not selected.
+    if (last >= 0 && picking_[static_cast<size_t>(last)].Record < editor_.Document().StyleCount())
+        editor_.Select(picking_[static_cast<size_t>(last)].Record);
+    picking_.clear();
+    return PickedText(ElementName(element.Tag, element.Id, element.Classes), matching,
+                      statesLeftOut);
+}
+
+void Preview::HighlightExecute(bool on) {
+    Highlight = on;
+    browser_.OutlineElements(on ? OutlinedSelector() : std::string());
+}
+
+std::string Preview::ElementsOutlined(int count) const {
+    if (!Highlight || OutlinedSelector().empty())
+        return {};
+    return ElementsShownText(count, std::min(count, kMostOutlined));
+}
+
+std::string Preview::OutlinedSelector() const {
+    if (!editor_.HasCurrentStyle())
+        return {};
+    const std::string& selector = editor_.Document().Record(editor_.Current()).Selector;
+    return NamesElements(selector) ? SelectorForPage(selector).Text : std::string();
 }
 
 void Preview::PreBrowserCommandStateChange(int command, bool enabled) {

@@ -2,14 +2,18 @@
 
 // The preview: the user's own page in the embedded browser. A refresh writes the
 // composed sheet over the document's file, so a page that links the file shows the
-// styles as they are being edited, and reloads the page when the preview is showing.
+// styles as they are being edited: the page takes the sheet in again where it stands,
+// or is reloaded whole when the user wants it so. An element picked on the page selects
+// its rule, and the current rule's elements can be outlined on the page.
 
 #include "document/Browser.h"
 #include "document/UserDialogs.h"
+#include "editor/PagePick.h"
 #include "editor/StyleEditor.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tesselo {
 
@@ -40,17 +44,36 @@ public:
     void PreBrowserDownloadComplete() { LocationView = browser_.Location(); }
     void PreBrowserCommandStateChange(int command, bool enabled);
 
+    // Picking starts with the sheet's rules as they are now, or stops.
+    void PickElementExecute(bool on);
+    // The page's answer to a pick: the last rule in sheet order that matches the element
+    // is selected. Returns the status line's text.
+    std::string ElementPicked(const PickedElement& element);
+    void PickingEnded() { Picking = false; }
+    // The current rule's elements outlined on the page, or no more.
+    void HighlightExecute(bool on);
+    // The page outlined the current rule's elements: the status line's text, empty when
+    // there is nothing to say.
+    std::string ElementsOutlined(int count) const;
+
     std::string HomePageAddress;
     std::string LocationView = "about:blank"; // the address box's text
     bool AutoRefresh = false;
     bool PreviewShowing = false;
     bool BackEnabled = true;
     bool ForwardEnabled = true;
+    bool FullReload = false; // a refresh reloads the page instead of taking the sheet in
+    bool Picking = false;
+    bool Highlight = false;
 
 private:
     // A file gone from under the document is written again only when the user says so;
     // a "Нет" holds for that file, as last read or written, until it is there again.
     bool MayWriteAgain(const std::string& file);
+    // The current rule's selector, as the page tests it, for the outlines; empty for none.
+    std::string OutlinedSelector() const;
+
+    std::vector<PickTarget> picking_;
 
     StyleEditor& editor_;
     Browser& browser_;

@@ -2,11 +2,15 @@
 
 // The browser of the preview page as the window holds it: the Browser the preview
 // drives, placed into the page once the window has made it, its view made when the page
-// first shows. Its loads and the changes of its history come as signals.
+// first shows. Its loads, the changes of its history, the element picked on the page and
+// the count of the elements outlined come as signals.
 
 #include "document/Browser.h"
 
 #include <QObject>
+#include <QString>
+#include <functional>
+#include <string_view>
 
 class QWidget;
 
@@ -21,10 +25,18 @@ public:
     virtual void PlaceIn(QWidget& page) = 0;
     // The page shows: its view is made now, if it is not there yet.
     virtual void EnsureView() = 0;
+    // The selectors it is given are in the sheet's encoding; this reads them.
+    virtual void ReadSheetTextWith(std::function<QString(std::string_view)> decode) = 0;
 
 signals:
     void DownloadComplete();
     void CommandStateChange(int command, bool enabled);
+    void ElementPicked(const tesselo::PickedElement& element);
+    // The user ended picking on the page, without a pick.
+    void PickingEnded();
+    // How many elements the selector last given matches; -1 when the page's engine does
+    // not understand it.
+    void ElementsOutlined(int count);
 };
 
 } // namespace tesselo

@@ -124,6 +124,7 @@ std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
     values.Maximized = ReadBool(s, "Maximized");
     values.FloatPanel = ReadBool(s, "FloatPanel");
     values.AutoRefresh = ReadBool(s, "AutoRefresh");
+    values.FullReload = ReadBool(s, "FullReload");
     values.Viewer = ReadInt(s, "Viewer");
     values.TabPanel = ReadInt(s, "TabPanel");
     if (s.contains("HomePage"))
@@ -152,6 +153,7 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
     putBool("Maximized", values.Maximized);
     putBool("FloatPanel", values.FloatPanel);
     putBool("AutoRefresh", values.AutoRefresh);
+    putBool("FullReload", values.FullReload);
     put("Viewer", values.Viewer);
     put("TabPanel", values.TabPanel);
     if (values.HomePage)

@@ -2,15 +2,54 @@
 
 #include "platform/PreviewPage.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLayout>
 #include <QUrl>
+#include <QVariant>
 #include <QWebEngineHistory>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QWidget>
 
+// The script lives in this library, which the linker would otherwise leave out. The
+// resource's initialiser is declared outside any namespace.
+static void InitPreviewScript() {
+    Q_INIT_RESOURCE(preview_script);
+}
+
 namespace tesselo {
 namespace {
+
+// While picking, the page is asked this often whether an element was picked.
+constexpr int kAskForPickMs = 100;
+
+QWebEngineScript OurScript() {
+    InitPreviewScript();
+    QFile file(QStringLiteral(":/preview/PreviewScript.js"));
+    file.open(QIODevice::ReadOnly);
+    QWebEngineScript script;
+    script.setName(QStringLiteral("tesselo-preview"));
+    script.setSourceCode(QString::fromUtf8(file.readAll()));
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
+PickedElement PickedFrom(const QVariantMap& answer) {
+    PickedElement element;
+    element.Tag = answer.value(QStringLiteral("tag")).toString().toStdString();
+    element.Id = answer.value(QStringLiteral("id")).toString().toStdString();
+    for (const QVariant& c : answer.value(QStringLiteral("classes")).toList())
+        element.Classes.push_back(c.toString().toStdString());
+    for (const QVariant& match : answer.value(QStringLiteral("matches")).toList())
+        element.Matches.push_back(match.toInt());
+    return element;
+}
 
 QUrl UrlOf(const std::string& address) {
     return QUrl::fromUserInput(QString::fromStdString(address), QString(), QUrl::AssumeLocalFile);
@@ -18,7 +57,10 @@ QUrl UrlOf(const std::string& address) {
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(UserDialogs* dialogs) : dialogs_(dialogs) {}
+WebEngineBrowser::WebEngineBrowser(UserDialogs* dialogs) : dialogs_(dialogs) {
+    askForPick_.setInterval(kAskForPickMs);
+    connect(&askForPick_, &QTimer::timeout, this, [this] { AskForPick(); });
+}
 
 void WebEngineBrowser::PlaceIn(QWidget& page) {
     page_ = &page;
@@ -40,10 +82,12 @@ void WebEngineBrowser::EnsureView() {
             return QStringList();
         return QStringList{QFileInfo(QString::fromStdString(sheet)).absolutePath()};
     };
+    preview->scripts().insert(OurScript());
     view_->setPage(preview);
     if (page_->layout())
         page_->layout()->addWidget(view_);
     connect(view_, &QWebEngineView::loadFinished, this, [this] {
+        PageLoaded();
         emit DownloadComplete();
         ReportHistory();
     });
@@ -80,6 +124,117 @@ void WebEngineBrowser::Reload() {
 void WebEngineBrowser::Stop() {
     if (view_)
         view_->stop();
+}
+
+void WebEngineBrowser::Call(QLatin1StringView function, const QJsonObject& argument,
+                            std::function<void(const QVariant&)> answer) {
+    if (!view_)
+        return;
+    // The script may be missing from a page (an error page): the answer is then null.
+    const QString call =
+        QStringLiteral("typeof tesseloPreview === 'object' ? "
+                       "tesseloPreview.%1(%2) : null")
+            .arg(function,
+                 QString::fromUtf8(QJsonDocument(argument).toJson(QJsonDocument::Compact)));
+    QPointer<WebEngineBrowser> self(this);
+    view_->page()->runJavaScript(call, QWebEngineScript::ApplicationWorld,
+                                 [self, answer = std::move(answer)](const QVariant& result) {
+                                     if (self && answer)
+                                         answer(result);
+                                 });
+}
+
+QString WebEngineBrowser::Decoded(const std::string& text) const {
+    return decode_ ? decode_(text) : QString::fromStdString(text);
+}
+
+void WebEngineBrowser::SheetWritten(const std::string& file) {
+    if (!view_)
+        return;
+    const QUrl page = view_->url();
+    const QString address =
+        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(file)).absoluteFilePath())
+            .toString(QUrl::FullyEncoded);
+    Call(QLatin1StringView("swap"), {{QStringLiteral("file"), address}},
+         [this, page](const QVariant& result) {
+             const QVariantMap answer = result.toMap();
+             // A page left meanwhile is not reloaded; its successor has the sheet anew.
+             if (!view_ || view_->url() != page ||
+                 answer.value(QStringLiteral("swapped")).toInt() > 0)
+                 return;
+             // No link to the sheet: the page is loaded again where it stood.
+             keepPlace_.reset();
+             if (!answer.isEmpty())
+                 keepPlace_ = Place{page, answer.value(QStringLiteral("x")).toDouble(),
+                                    answer.value(QStringLiteral("y")).toDouble()};
+             view_->reload();
+         });
+}
+
+void WebEngineBrowser::PageLoaded() {
+    if (keepPlace_ && keepPlace_->Page == view_->url())
+        Call(QLatin1StringView("restore"),
+             {{QStringLiteral("x"), keepPlace_->X}, {QStringLiteral("y"), keepPlace_->Y}});
+    keepPlace_.reset();
+    // A new page knows nothing of what the program asked of the one before, and the one
+    // before may never answer.
+    asking_ = false;
+    if (picking_)
+        Call(QLatin1StringView("start"), *picking_);
+    if (!outlined_.empty())
+        OutlineElements(outlined_);
+}
+
+void WebEngineBrowser::StartPicking(const std::vector<PageRule>& rules) {
+    QJsonArray list;
+    for (const PageRule& rule : rules)
+        list.append(QJsonObject{{QStringLiteral("selector"), Decoded(rule.Selector)},
+                                {QStringLiteral("media"), Decoded(rule.Media)}});
+    picking_ = QJsonObject{{QStringLiteral("rules"), list}};
+    Call(QLatin1StringView("start"), *picking_);
+    askForPick_.start();
+    // Escape on the page ends picking.
+    if (view_)
+        view_->setFocus();
+}
+
+void WebEngineBrowser::StopPicking() {
+    picking_.reset();
+    askForPick_.stop();
+    Call(QLatin1StringView("stop"), {});
+}
+
+void WebEngineBrowser::AskForPick() {
+    if (asking_)
+        return;
+    asking_ = true;
+    Call(QLatin1StringView("take"), {}, [this](const QVariant& result) {
+        asking_ = false;
+        const QVariantMap answer = result.toMap();
+        if (!picking_)
+            return;
+        const QVariantMap picked = answer.value(QStringLiteral("picked")).toMap();
+        if (!picked.isEmpty()) {
+            picking_.reset();
+            askForPick_.stop();
+            emit ElementPicked(PickedFrom(picked));
+        } else if (answer.value(QStringLiteral("ended")).toBool()) {
+            picking_.reset();
+            askForPick_.stop();
+            emit PickingEnded();
+        }
+    });
+}
+
+void WebEngineBrowser::OutlineElements(const std::string& selector) {
+    outlined_ = selector;
+    Call(QLatin1StringView("outline"), {{QStringLiteral("selector"), Decoded(selector)}},
+         [this, selector](const QVariant& result) {
+             // An answer about a selector since replaced says nothing.
+             if (result.isNull() || selector != outlined_ || selector.empty())
+                 return;
+             emit ElementsOutlined(result.toInt());
+         });
 }
 
 std::string WebEngineBrowser::Location() const {

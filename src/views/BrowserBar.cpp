@@ -51,6 +51,9 @@ BrowserBar::BrowserBar(Preview& preview, QToolBar& bar, const Actions& actions,
     bar.addAction(actions.FloatPanel);
     bar.widgetForAction(actions.FloatPanel)->setObjectName(QStringLiteral("ToolButtonFullView"));
     bar.addAction(actions.AutoRefresh);
+    bar.addSeparator();
+    bar.addAction(actions.PickElement);
+    bar.addAction(actions.HighlightStyle);
 }
 
 void BrowserBar::Render() {

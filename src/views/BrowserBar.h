@@ -1,7 +1,8 @@
 #pragma once
 
 // The preview's controls on the window's tool bar: back, forward, stop, the home page,
-// the address box, and the switch of the floating panels beside them. The address box
+// the address box, the switch of the floating panels beside them, and the tools that
+// find the page's elements and the rules in each other. The address box
 // shows the preview's address; the user's typing goes straight to it.
 
 #include <QObject>
@@ -30,6 +31,8 @@ public:
         QAction* RefreshView = nullptr;
         QAction* FloatPanel = nullptr;
         QAction* AutoRefresh = nullptr;
+        QAction* PickElement = nullptr;
+        QAction* HighlightStyle = nullptr;
     };
 
     // Adds the controls to the end of `bar`, in their order.

@@ -138,19 +138,21 @@ TEST_F(MainWindow, PreviewPageAtStartUp_ShowsThePageWithoutWritingTheFile) {
     EXPECT_EQ(Control<QTabWidget>(*form, "Viewer")->currentIndex(), TMainForm::PreView);
     EXPECT_EQ(ReadBytes(path), text);
     EXPECT_EQ(std::filesystem::last_write_time(path), before);
-    // Showing the page is not a refresh; the next one reloads it.
+    // Showing the page is not a refresh; the next one shows the sheet.
     EXPECT_EQ(browser.Calls, (std::vector<std::string>{"navigate about:blank"}));
     EXPECT_TRUE(form->PreviewState().PreviewShowing);
 }
 
 TEST_F(MainWindow, WindowSettings_AreAppliedAtStart) {
     settings.Window = WindowValues{.AutoRefresh = true,
+                                   .FullReload = true,
                                    .HomePage = std::string("file:///tmp/index.html"),
                                    .PanelListWidth = 220};
     auto form = Make();
     form->show();
     EXPECT_TRUE(form->Action(ActionId::AutoRefreshAction)->isChecked());
     EXPECT_TRUE(form->PreviewState().AutoRefresh);
+    EXPECT_TRUE(form->PreviewState().FullReload);
     EXPECT_EQ(Control<QLineEdit>(*form, "LocationView")->text(),
               QStringLiteral("file:///tmp/index.html"));
     EXPECT_EQ(form->PreviewState().HomePageAddress, "file:///tmp/index.html");
@@ -221,6 +223,7 @@ TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
         Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::CSSView);
         Control<QTabWidget>(*form, "TABPANEL")->setCurrentIndex(2);
         form->Action(ActionId::AutoRefreshAction)->setChecked(true);
+        form->Action(ActionId::FullReloadAction)->setChecked(true);
         EXPECT_TRUE(form->close());
     }
     QtSettingsStore store(ini);
@@ -229,6 +232,7 @@ TEST_F(MainWindow, Close_WritesTheWindowValuesThroughTheRealStore) {
     EXPECT_EQ(values->Maximized, false);
     EXPECT_EQ(values->FloatPanel, false);
     EXPECT_EQ(values->AutoRefresh, true);
+    EXPECT_EQ(values->FullReload, true);
     EXPECT_EQ(values->Viewer, 1);
     EXPECT_EQ(values->TabPanel, 2);
     EXPECT_EQ(values->HomePage, "about:blank");
@@ -376,7 +380,7 @@ TEST_F(MainWindow, ReadOnlyViews_HaveTheButtonFaceColour) {
     EXPECT_TRUE(dialogs.Shown.empty());
 }
 
-TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
+TEST_F(MainWindow, Refresh_RewritesTheFileAndShowsItOnlyWhenThePreviewShows) {
     const std::string path = Sheet("a.css", "h1 { color: red }\n");
     auto form = Make({path});
     form->show();
@@ -391,9 +395,9 @@ TEST_F(MainWindow, Refresh_RewritesTheFileAndReloadsOnlyWhenThePreviewShows) {
     EXPECT_TRUE(browser.Calls.empty());
 
     Control<QTabWidget>(*form, "Viewer")->setCurrentIndex(TMainForm::PreView);
-    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"reload"}));
+    EXPECT_EQ(browser.Calls, (std::vector<std::string>{"sheet " + path}));
     form->Action(ActionId::RefreshView)->trigger();
-    EXPECT_EQ(browser.Calls.back(), "reload");
+    EXPECT_EQ(browser.Calls.back(), "sheet " + path);
     EXPECT_TRUE(form->Editor().Document().Modified);
 }
 
@@ -537,7 +541,10 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "SaveHomePage",
                                 "-",
                                 "FloatPanel",
-                                "AutoRefreshAction"}));
+                                "AutoRefreshAction",
+                                "-",
+                                "PickElement",
+                                "HighlightStyle"}));
 }
 
 TEST_F(MainWindow, ToolButtonsOfActions_AreFoundByTheActionsName) {
@@ -631,7 +638,7 @@ TEST_F(MainWindow, ToolBarPictures_AreColouredAndGreyedWhenDisabled) {
           Control<QToolButton>(*form, "StopNavigate"), Control<QToolButton>(*form, "GotoHomePage"),
           Control<QToolButton>(*form, "SaveHomePage")})
         pictures.emplace_back(button->objectName(), button->icon());
-    EXPECT_EQ(pictures.size(), 22u);
+    EXPECT_EQ(pictures.size(), 24u);
     for (const auto& [name, icon] : pictures) {
         SCOPED_TRACE(name.toStdString());
         const QImage normal = icon.pixmap(16, QIcon::Normal).toImage();

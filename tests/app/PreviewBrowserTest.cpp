@@ -12,14 +12,20 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -152,6 +158,168 @@ TEST(PreviewPage, AScriptsBoxesOneAfterAnotherCanBeStopped) {
     EXPECT_EQ(preview.dialogs.Shown[0].Text, "n0");
     EXPECT_EQ(preview.dialogs.Shown[3].Text, "Страница показывает сообщение за сообщением.\r"
                                              "Больше не показывать сообщений этой страницы?");
+}
+
+// A page whose script never ends answers nothing; the program waits for none of it.
+TEST(PreviewPage, AScriptThatNeverEndsLeavesTheProgramGoingOn) {
+    TempDir dir;
+    WriteBytes(dir.File("index.html"),
+               "<!doctype html><html><body><p>1</p><script>"
+               "addEventListener('load', () => setTimeout(() => { for (;;) {} }, 0));"
+               "</script></body></html>");
+    PreviewOnly preview(dir.File("site.css"));
+    ASSERT_TRUE(preview.Load(dir.File("index.html")));
+    int answers = 0;
+    QObject::connect(&preview.browser, &WebEngineBrowser::ElementsOutlined, [&] { ++answers; });
+    preview.browser.SheetWritten(dir.File("site.css"));
+    preview.browser.OutlineElements("p");
+    preview.browser.StartPicking({{"p", ""}});
+    // The page is stuck indeed: its own world does not answer either.
+    auto pageAnswered = std::make_shared<bool>(false);
+    preview.browser.View()->page()->runJavaScript(
+        QStringLiteral("1"), [pageAnswered](const QVariant&) { *pageAnswered = true; });
+    bool ticked = false;
+    QTimer::singleShot(500, [&] { ticked = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ticked; }, 10000));
+    EXPECT_FALSE(*pageAnswered);
+    EXPECT_EQ(answers, 0);
+    preview.browser.StopPicking();
+}
+
+// A site of its own: a sheet and pages beside it, and the window over the sheet with
+// the preview showing the first page.
+class PreviewSite {
+public:
+    PreviewSite(const std::string& sheetText,
+                const std::vector<std::pair<std::string, std::string>>& pages) {
+        sheet = dir.File("site.css");
+        WriteBytes(sheet, sheetText);
+        for (const auto& [name, html] : pages)
+            WriteBytes(dir.File(name), html);
+        services.UseWebBrowser();
+        services.settings.Window = WindowValues{.HomePage = "file://" + dir.File(pages[0].first)};
+        window = services.Window({sheet});
+        form().show();
+        Control<QTabWidget>(form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
+        view = form().findChild<QWebEngineView*>(QStringLiteral("PreBrowser"));
+        if (view)
+            QObject::connect(view, &QWebEngineView::loadFinished, [this] { ++loads; });
+    }
+    ~PreviewSite() { form().Editor().MarkSaved(); }
+    TMainForm& form() { return *window; }
+    // The page's own script, in its own world, says this.
+    std::string Page(const char* script) {
+        return Evaluate(view, QString::fromUtf8(script)).toStdString();
+    }
+    bool PageSays(const char* script, const std::string& expected) {
+        return QTest::qWaitFor([&] { return Page(script) == expected; }, 30000);
+    }
+    // The current rule's text typed, then a refresh.
+    void Refresh(const char* text) {
+        Control<QPlainTextEdit>(form(), "CSSMemo")->setPlainText(QString::fromUtf8(text));
+        form().Action(ActionId::RefreshView)->trigger();
+    }
+    QString Status() { return form().statusBar()->currentMessage(); }
+
+    TempDir dir;
+    std::string sheet;
+    testing::WindowServices services;
+    testing::WindowUnderTest window;
+    QWebEngineView* view = nullptr;
+    int loads = 0;
+};
+
+constexpr const char* kColor = "getComputedStyle(document.querySelector('h1')).color";
+
+// The page takes the written sheet in without a reload: what its own script set and
+// where it was scrolled stay. A page that does not link the sheet is reloaded, in its
+// place.
+TEST(PreviewBrowser, TheSheetIsSwappedInThePageOrTheStillPageReloadedInItsPlace) {
+    const std::string tall = "<h1>Tesselo</h1><div style=\"height: 5000px\"></div></body></html>";
+    PreviewSite site("h1 { color: red }\r\n",
+                     {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" "
+                                     "href=\"site.css\"></head><body>" +
+                                         tall},
+                      {"imports.html", "<!doctype html><html><head><style>@import "
+                                       "url(site.css);</style></head><body>" +
+                                           tall}});
+    ASSERT_NE(site.view, nullptr);
+    for (const char* page : {"index.html", "imports.html"}) {
+        SCOPED_TRACE(page);
+        const bool swapped = std::string(page) == "index.html";
+        if (!swapped) {
+            site.form().PreviewState().LocationView = "file://" + site.dir.File(page);
+            site.form().PreviewState().LocationViewEnter();
+            ASSERT_TRUE(site.PageSays("location.pathname.endsWith('imports.html') && "
+                                      "document.readyState",
+                                      "complete"));
+        }
+        const int loads = site.loads;
+        site.Refresh("color: red;");
+        ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+        // A reload is over before the page is scrolled.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return swapped || site.loads > loads; }, 30000));
+        site.Page("window.marker = 'kept'; scrollTo(0, 700); String(scrollY)");
+
+        site.Refresh("color: blue;");
+        EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 0, 255)"));
+        EXPECT_TRUE(site.PageSays("String(scrollY)", "700"));
+        EXPECT_EQ(site.Page("String(window.marker)"), swapped ? "kept" : "undefined");
+        // One link left, to the sheet; our script is nowhere in the page's world.
+        EXPECT_TRUE(
+            site.PageSays("String(document.querySelectorAll('link').length)", swapped ? "1" : "0"));
+        EXPECT_EQ(site.Page("typeof tesseloPreview"), "undefined");
+    }
+}
+
+// A pick selects the last rule that matches the element, a selector the engine cannot
+// read aside; the page's own handler does not see the click. The outlines count the
+// current rule's elements, drawn where the page cannot reach.
+TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounted) {
+    PreviewSite site(
+        "h1 { color: red }\r\np { margin: 0 }\r\nh1:nonsense { }\r\n"
+        ".a:hover { color: green }\r\n@media print { h1 { color: black } }\r\n"
+        "div { margin: 0 }\r\n",
+        {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\">"
+                        "</head><body style=\"margin: 0\"><h1 id=\"top\" class=\"a\" "
+                        "onclick=\"document.title = 'clicked'\">Tesselo</h1>"
+                        "<p>1</p><p>2</p><p>3</p></body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+    QWidget* input = site.view->focusProxy();
+    ASSERT_NE(input, nullptr);
+    QAction* pick = site.form().Action(ActionId::PickElement);
+
+    // Escape ends picking on the page.
+    pick->trigger();
+    QTest::keyClick(input, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
+
+    pick->trigger();
+    const QStringList box =
+        QString::fromStdString(site.Page("(r => [r.left + r.width / 4, r.top + r.height / 2]"
+                                         ".map(Math.round).join(' '))"
+                                         "(document.querySelector('h1').getBoundingClientRect())"))
+            .split(QLatin1Char(' '));
+    ASSERT_EQ(box.size(), 2);
+    const QPoint at(box[0].toInt(), box[1].toInt());
+    QTest::mouseMove(input, at);
+    QTest::mouseClick(input, Qt::LeftButton, {}, at);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
+    EXPECT_EQ(site.form().Editor().Current(), 3);
+    EXPECT_EQ(site.Status().toStdString(),
+              "Элемент h1#top.a: подходят 2 стиля (состояния :hover и подобные не учтены)");
+    EXPECT_NE(site.Page("document.title"), "clicked");
+
+    site.form().Editor().Select(1);
+    site.form().Action(ActionId::HighlightStyle)->trigger();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return site.Status() == QStringLiteral("Стиль применяется к 3 элементам"); }, 10000));
+    // The overlay is there, closed to the page.
+    EXPECT_EQ(site.Page("String(document.querySelector('tesselo-overlay').shadowRoot)"), "null");
+    site.form().Editor().Select(0);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return site.Status() == QStringLiteral("Стиль применяется к 1 элементу"); }, 10000));
 }
 
 } // namespace

@@ -149,13 +149,18 @@ TEST_F(PreviewRefresh, LeavesOnlyTheFileAndItsBackupInTheFolder) {
     EXPECT_TRUE(listing.count("site.css.ORIGINAL"));
 }
 
-TEST_F(PreviewRefresh, PreviewShowing_ReloadsOnceAfterWriting) {
-    Open(kSheet);
+// The page takes the written sheet in once; a full reload only when the user wants it.
+TEST_F(PreviewRefresh, PreviewShowing_ShowsTheWrittenSheetOnceOrReloadsWhenAsked) {
+    const std::string path = Open(kSheet);
     preview.PreviewShowing = true;
+    for (const bool full : {false, true}) {
+        browser.Calls.clear();
+        preview.FullReload = full;
 
-    preview.RefreshViewExecute();
+        preview.RefreshViewExecute();
 
-    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+        EXPECT_EQ(browser.Calls, std::vector<std::string>{full ? "reload" : "sheet " + path});
+    }
 }
 
 TEST_F(PreviewRefresh, OtherPageShowing_WritesButDoesNotReload) {
@@ -263,7 +268,7 @@ TEST_F(PreviewAutoRefresh, ActionFlipsTheCheckedState) {
     EXPECT_FALSE(preview.AutoRefresh);
 }
 
-TEST_F(PreviewAutoRefresh, On_PreviewShowing_ChangeRewritesTheFileAndReloads) {
+TEST_F(PreviewAutoRefresh, On_PreviewShowing_ChangeRewritesTheFileAndShowsIt) {
     const std::string path = Open(kSheet);
     preview.AutoRefreshActionExecute();
     preview.PreviewShowing = true;
@@ -272,7 +277,7 @@ TEST_F(PreviewAutoRefresh, On_PreviewShowing_ChangeRewritesTheFileAndReloads) {
     preview.NotifyChange();
 
     EXPECT_EQ(ReadBytes(path), kEdited);
-    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"sheet " + path});
 }
 
 TEST_F(PreviewAutoRefresh, On_OtherPageShowing_ChangeRewritesTheFileWithoutReload) {
@@ -294,7 +299,7 @@ TEST_F(PreviewAutoRefresh, ShowingThePreviewPageRefreshesEvenWhenOff) {
 
     EXPECT_TRUE(preview.PreviewShowing);
     EXPECT_EQ(ReadBytes(path), kEdited);
-    EXPECT_EQ(browser.Calls, std::vector<std::string>{"reload"});
+    EXPECT_EQ(browser.Calls, std::vector<std::string>{"sheet " + path});
 }
 
 // ---------------------------------------------------------------------------------
@@ -374,6 +379,66 @@ TEST_F(PreviewBrowserBar, OtherCommandCodesAreIgnored) {
     EXPECT_TRUE(preview.BackEnabled);
     EXPECT_TRUE(preview.ForwardEnabled);
     EXPECT_TRUE(browser.Calls.empty());
+}
+
+// ---------------------------------------------------------------------------------
+// The page and the rules: a pick selects the last rule in sheet order that matches the
+// element; the outlines follow the current rule.
+
+class PreviewPage : public PreviewFixture {
+protected:
+    void SetUp() override {
+        Open("h1 { color: red }\r\n@media print { h1 { color: black } }\r\n"
+             "h1:hover { color: blue }\r\np { margin: 0 }\r\n");
+    }
+};
+
+TEST_F(PreviewPage, PickSendsTheStyleRulesAndSelectsTheLastThatMatches) {
+    struct Case {
+        std::vector<int> Matches;
+        int Selected;
+        std::string Text;
+    };
+    for (const Case& c : {
+             Case{{0, 1},
+                  2,
+                  "Элемент h1#top.a.b: подходят 2 стиля (состояния :hover и подобные "
+                  "не учтены)"},
+             Case{{0}, 0, "Элемент h1#top.a.b: подходит 1 стиль"},
+             Case{{2, 7, -1}, 3, "Элемент h1#top.a.b: подходит 1 стиль"}, // stale places
+             Case{{}, 3, "Элемент h1#top.a.b: ни один стиль не подходит"},
+         }) {
+        preview.PickElementExecute(true);
+        ASSERT_EQ(browser.Rules.size(), 3u);
+        EXPECT_EQ(browser.Rules[1].Selector, "h1");
+        EXPECT_TRUE(preview.Picking);
+
+        EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches}), c.Text);
+        EXPECT_EQ(editor.Current(), c.Selected);
+        EXPECT_FALSE(preview.Picking);
+    }
+    preview.PickElementExecute(true);
+    preview.PickElementExecute(false);
+    EXPECT_EQ(browser.Calls.back(), "stop picking");
+    EXPECT_FALSE(preview.Picking);
+}
+
+TEST_F(PreviewPage, OutlinesFollowTheCurrentRuleWhileOn) {
+    editor.Select(0);
+    browser.Calls.clear();
+    preview.HighlightExecute(true);
+    editor.Select(2);
+    editor.Select(1); // an at-rule outlines nothing
+    preview.HighlightExecute(false);
+    editor.Select(3);
+    EXPECT_EQ(browser.Calls,
+              (std::vector<std::string>{"outline h1", "outline h1", "outline ", "outline "}));
+    EXPECT_EQ(preview.ElementsOutlined(3), ""); // off: nothing to say
+
+    preview.HighlightExecute(true);
+    EXPECT_EQ(preview.ElementsOutlined(3), "Стиль применяется к 3 элементам");
+    EXPECT_EQ(preview.ElementsOutlined(150),
+              "Стиль применяется к 150 элементам (обведены первые 100)");
 }
 
 } // namespace

@@ -48,6 +48,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     values.Maximized = true;
     values.FloatPanel = false;
     values.AutoRefresh = true;
+    values.FullReload = false;
     values.Viewer = 3;
     values.TabPanel = 2;
     values.HomePage = "file:///tmp/index.html";
@@ -65,6 +66,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     EXPECT_EQ(raw.value("Maximized").toString(), "1");
     EXPECT_EQ(raw.value("FloatPanel").toString(), "0");
     EXPECT_EQ(raw.value("AutoRefresh").toString(), "1");
+    EXPECT_EQ(raw.value("FullReload").toString(), "0");
     EXPECT_EQ(raw.value("Viewer").toInt(), 3);
     EXPECT_EQ(raw.value("HomePage").toString(), "file:///tmp/index.html");
     EXPECT_EQ(raw.value("Left").toInt(), -1200);

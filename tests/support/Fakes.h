@@ -92,8 +92,18 @@ public:
     void Reload() override { Calls.push_back("reload"); }
     void Stop() override { Calls.push_back("stop"); }
     std::string Location() const override { return Current; }
+    void SheetWritten(const std::string& file) override { Calls.push_back("sheet " + file); }
+    void StartPicking(const std::vector<PageRule>& rules) override {
+        Calls.push_back("pick");
+        Rules = rules;
+    }
+    void StopPicking() override { Calls.push_back("stop picking"); }
+    void OutlineElements(const std::string& selector) override {
+        Calls.push_back("outline " + selector);
+    }
 
     std::vector<std::string> Calls;
+    std::vector<PageRule> Rules; // those of the last pick
     std::string Current = "about:blank";
 };
 using FakeBrowser = RecordingBrowser<>;

@@ -24,6 +24,7 @@ class FakePreviewBrowser final : public RecordingBrowser<PreviewBrowser> {
 public:
     void PlaceIn(QWidget&) override {}
     void EnsureView() override {}
+    void ReadSheetTextWith(std::function<QString(std::string_view)>) override {}
 };
 
 // A window with the session and the locks it has of its own; they go after it.

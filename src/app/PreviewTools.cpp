@@ -1,0 +1,63 @@
+#include "app/PreviewTools.h"
+
+#include "editor/Preview.h"
+#include "platform/PreviewBrowser.h"
+
+#include <QAction>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStatusBar>
+
+namespace tesselo {
+
+PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Actions& actions,
+                           QStatusBar& status, std::function<void()> showPage, QWidget& window)
+    : QObject(&window), preview_(preview), actions_(actions), status_(status),
+      escape_(new QShortcut(QKeySequence(Qt::Key_Escape), &window)) {
+    escape_->setEnabled(false);
+    connect(escape_, &QShortcut::activated, actions.PickElement,
+            [this] { actions_.PickElement->setChecked(false); });
+    connect(actions.FullReload, &QAction::toggled, this,
+            [this](bool on) { preview_.FullReload = on; });
+    connect(actions.PickElement, &QAction::toggled, this,
+            [this, showPage = std::move(showPage)](bool on) {
+                if (on && showPage)
+                    showPage();
+                preview_.PickElementExecute(on);
+                escape_->setEnabled(on);
+                if (on)
+                    status_.showMessage(QStringLiteral(
+                        "Щёлкните элемент на странице, чтобы выбрать его стиль; Esc - отказ"));
+                else
+                    status_.clearMessage();
+            });
+    connect(actions.HighlightStyle, &QAction::toggled, this, [this](bool on) {
+        preview_.HighlightExecute(on);
+        if (!on)
+            status_.clearMessage();
+    });
+    connect(&browser, &PreviewBrowser::ElementPicked, this, [this](const PickedElement& element) {
+        ShowPicking(false);
+        // Selecting the rule shows it everywhere, as a click in the list does.
+        const std::string text = preview_.ElementPicked(element);
+        status_.showMessage(QString::fromStdString(text));
+    });
+    connect(&browser, &PreviewBrowser::PickingEnded, this, [this] {
+        preview_.PickingEnded();
+        ShowPicking(false);
+        status_.clearMessage();
+    });
+    connect(&browser, &PreviewBrowser::ElementsOutlined, this, [this](int count) {
+        const std::string text = preview_.ElementsOutlined(count);
+        if (!text.empty())
+            status_.showMessage(QString::fromStdString(text));
+    });
+}
+
+void PreviewTools::ShowPicking(bool on) {
+    const QSignalBlocker quiet(actions_.PickElement);
+    actions_.PickElement->setChecked(on);
+    escape_->setEnabled(on);
+}
+
+} // namespace tesselo

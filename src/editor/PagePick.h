@@ -1,0 +1,52 @@
+#pragma once
+
+// What the preview's page and the style list say to each other: the rules an element
+// picked on the page is tested against, the selector the page's test takes for a rule
+// (without the states the pointer and the keyboard give an element), and the status
+// line's texts about what was found.
+
+#include "document/StyleDocument.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tesselo {
+
+// A selector as the page tests it: the parts that name a state (":hover", ":focus"...)
+// or a pseudo-element ("::before"...) are left out; a compound made only of them stands
+// for any element. Inside a functional pseudo-class (":not(...)") nothing is left out.
+struct PageSelector {
+    std::string Text;
+    bool StatesLeftOut = false;
+};
+PageSelector SelectorForPage(std::string_view selector);
+
+// Whether the record's selector names elements: not empty, no at-rule ("@media ...").
+bool NamesElements(std::string_view selector);
+
+// A rule an element on the page may match, in sheet order.
+struct PickTarget {
+    int Record = -1;   // the record in the style list
+    PageSelector Test; // its selector, as the page tests it
+    std::string Media; // the media condition it holds under, empty for none
+};
+// The style records of the document; at-rule records are not tested.
+std::vector<PickTarget> PickTargets(const StyleDocument& document);
+
+// "div#main.box": the tag, the id and the classes of an element.
+std::string ElementName(std::string_view tag, std::string_view id,
+                        const std::vector<std::string>& classes);
+
+// The word for `count` of something, by the Russian rules: one for 1, 21, 101...; few for
+// 2-4, 22-24...; many for 0, 5-20, 25-30..., 11-14 included.
+std::string_view PluralOf(long count, std::string_view one, std::string_view few,
+                          std::string_view many);
+
+// The status line after a pick: how many rules of the sheet match the element.
+std::string PickedText(std::string_view element, int matching, bool statesLeftOut);
+// The status line while the current rule's elements are outlined; a negative count is a
+// selector the browser does not understand.
+std::string ElementsShownText(int count, int outlined);
+
+} // namespace tesselo

@@ -1,0 +1,244 @@
+// Tesselo's own script in the preview's page. It runs in a world of its own: the page's
+// script sees neither it nor what it draws, and cannot call it. It takes a written sheet
+// in again without reloading the page, lets the user pick an element, and outlines the
+// elements of a selector in an overlay the page's styles cannot reach.
+'use strict';
+var tesseloPreview = (function () {
+    const doc = document;
+    const mostOutlined = 100;
+    let host = null;    // our overlay's element in the page; its content is closed to it
+    let layer = null;
+    let frame = 0;
+    let stamp = 0;
+    const replacing = new WeakSet(); // links whose fresh copy is loading
+    let outlineSelector = '';
+    let outlined = [];
+    let picking = null; // the rules a picked element is tested against
+    let hovered = null;
+    let picked = null;  // the answer the program has not taken yet
+    let ended = false;  // the user ended picking on the page
+
+    function overlay() {
+        if (host && host.isConnected)
+            return;
+        if (!host) {
+            host = doc.createElement('tesselo-overlay');
+            host.setAttribute('style',
+                'all: initial !important; display: block !important; position: fixed !important;' +
+                ' left: 0 !important; top: 0 !important; width: 0 !important; height: 0 !important;' +
+                ' overflow: visible !important; pointer-events: none !important;' +
+                ' z-index: 2147483647 !important;');
+            const root = host.attachShadow({mode: 'closed'});
+            const style = doc.createElement('style');
+            style.textContent =
+                '.box { position: fixed; box-sizing: border-box; pointer-events: none;' +
+                ' border: 2px solid #e8590c; background: rgba(232, 89, 12, 0.12); }' +
+                '.box.pick { border-color: #1c7ed6; background: rgba(28, 126, 214, 0.15); }' +
+                '.name { position: fixed; pointer-events: none; white-space: nowrap;' +
+                ' font: 12px/16px sans-serif; color: #fff; background: #1c7ed6;' +
+                ' padding: 1px 5px; border-radius: 2px; }';
+            layer = doc.createElement('div');
+            root.append(style, layer);
+        }
+        (doc.documentElement || doc).appendChild(host);
+    }
+
+    function box(element, kind) {
+        const r = element.getBoundingClientRect();
+        const made = doc.createElement('div');
+        made.className = kind;
+        made.style.cssText = `left: ${r.left}px; top: ${r.top}px; width: ${r.width}px;` +
+                             ` height: ${r.height}px`;
+        return made;
+    }
+
+    function nameOf(element) {
+        let name = element.localName;
+        if (element.id)
+            name += '#' + element.id;
+        for (const c of element.classList)
+            name += '.' + c;
+        return name;
+    }
+
+    function draw() {
+        frame = 0;
+        const shown = outlined.filter(e => e.isConnected);
+        const hover = picking && hovered && hovered.isConnected ? hovered : null;
+        if (!shown.length && !hover) {
+            if (host)
+                host.remove();
+            return;
+        }
+        overlay();
+        const parts = shown.map(e => box(e, 'box'));
+        if (hover) {
+            parts.push(box(hover, 'box pick'));
+            const r = hover.getBoundingClientRect();
+            const label = doc.createElement('div');
+            label.className = 'name';
+            label.textContent = nameOf(hover);
+            const top = r.top >= 20 ? r.top - 19 : Math.max(0, r.bottom + 1);
+            label.style.cssText = `left: ${Math.max(0, r.left)}px; top: ${top}px`;
+            parts.push(label);
+        }
+        layer.replaceChildren(...parts);
+    }
+
+    function schedule() {
+        if (!frame)
+            frame = requestAnimationFrame(draw);
+    }
+    addEventListener('scroll', schedule, {capture: true, passive: true});
+    addEventListener('resize', schedule, {passive: true});
+
+    function sameFile(address, file) {
+        try {
+            const a = new URL(address, doc.baseURI);
+            const b = new URL(file);
+            return a.protocol === b.protocol && a.host === b.host && a.pathname === b.pathname;
+        } catch (e) {
+            return false;
+        }
+    }
+
+    // Every link of the page to the file gets a fresh copy; the old one goes when the
+    // copy has loaded, so the page never stands without the sheet.
+    function swap(argument) {
+        const links = Array.from(doc.querySelectorAll('link[href]')).filter(
+            l => l.relList.contains('stylesheet') && sameFile(l.href, argument.file));
+        ++stamp;
+        for (const old of links) {
+            if (replacing.has(old))
+                continue;
+            const fresh = old.cloneNode(false);
+            const address = new URL(old.href, doc.baseURI);
+            address.searchParams.set('tesselo', `${Date.now()}-${stamp}`);
+            fresh.href = address.href;
+            const done = () => {
+                old.remove();
+                refreshOutline();
+            };
+            fresh.addEventListener('load', done, {once: true});
+            fresh.addEventListener('error', done, {once: true});
+            replacing.add(old);
+            old.after(fresh);
+        }
+        return {swapped: links.length, x: scrollX, y: scrollY};
+    }
+
+    function refreshOutline() {
+        outlined = [];
+        let count = 0;
+        if (outlineSelector) {
+            let all;
+            try {
+                all = doc.querySelectorAll(outlineSelector);
+            } catch (e) {
+                schedule();
+                return -1;
+            }
+            for (const element of all) {
+                if (element === host)
+                    continue;
+                ++count;
+                if (outlined.length < mostOutlined)
+                    outlined.push(element);
+            }
+        }
+        schedule();
+        return count;
+    }
+
+    function outline(argument) {
+        outlineSelector = argument.selector;
+        return refreshOutline();
+    }
+
+    function describe(element) {
+        const matches = [];
+        picking.forEach((rule, i) => {
+            try {
+                if (rule.media && !matchMedia(rule.media).matches)
+                    return;
+                if (element.matches(rule.selector))
+                    matches.push(i);
+            } catch (e) {
+                // A selector this engine does not know matches nothing.
+            }
+        });
+        return {tag: element.localName, id: element.id || '',
+                classes: Array.from(element.classList), matches: matches};
+    }
+
+    function under(event) {
+        const found = doc.elementFromPoint(event.clientX, event.clientY) || event.target;
+        return found instanceof Element && found !== host ? found : null;
+    }
+
+    function stop() {
+        picking = null;
+        hovered = null;
+        schedule();
+        return true;
+    }
+
+    // While picking, the page's own handlers see no pointer event: ours on the window
+    // come first in the capture phase, registered before any of the page's.
+    function onPointer(event) {
+        if (!picking)
+            return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+        if (event.type === 'click') {
+            const element = under(event);
+            if (element) {
+                picked = describe(element);
+                stop();
+            }
+        } else if (event.type === 'mousemove' || event.type === 'mouseover') {
+            const element = under(event);
+            if (element !== hovered) {
+                hovered = element;
+                schedule();
+            }
+        }
+    }
+    for (const type of ['click', 'dblclick', 'auxclick', 'contextmenu', 'mousedown', 'mouseup',
+                        'mousemove', 'mouseover', 'mouseout', 'mouseenter', 'mouseleave',
+                        'pointerdown', 'pointerup', 'pointermove', 'pointerover', 'pointerout',
+                        'pointerenter', 'pointerleave', 'touchstart', 'touchend', 'touchmove',
+                        'submit'])
+        addEventListener(type, onPointer, {capture: true, passive: false});
+    addEventListener('keydown', event => {
+        if (!picking || event.key !== 'Escape')
+            return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+        ended = true;
+        stop();
+    }, {capture: true});
+
+    return {
+        swap: swap,
+        outline: outline,
+        start: argument => {
+            picking = argument.rules;
+            picked = null;
+            ended = false;
+            return true;
+        },
+        stop: stop,
+        // What the program has not heard yet: the element picked, or the end of picking.
+        take: () => {
+            const answer = {picking: !!picking, picked: picked, ended: ended};
+            picked = null;
+            ended = false;
+            return answer;
+        },
+        restore: argument => {
+            scrollTo(argument.x, argument.y);
+            return true;
+        },
+    };
+})();
