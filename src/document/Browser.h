@@ -12,7 +12,8 @@
 namespace tesselo {
 
 // A rule the page tests a picked element against: a selector the page's engine may not
-// know, and the media condition it holds under (empty for always).
+// know, and the conditions of the groups it stands in ("@media print", one to a line;
+// empty for always).
 struct PageRule {
     std::string Selector;
     std::string Media;

@@ -108,10 +108,20 @@ bool NamesElements(std::string_view selector) {
 
 std::vector<PickTarget> PickTargets(const StyleDocument& document) {
     std::vector<PickTarget> targets;
+    std::vector<std::string> groups; // the conditions of the groups row i stands in
     for (int i = 0; i < document.StyleCount(); ++i) {
-        const std::string& selector = document.Record(i).Selector;
-        if (NamesElements(selector))
-            targets.push_back({i, SelectorForPage(selector), {}});
+        const StyleRecord& record = document.Record(i);
+        groups.resize(static_cast<size_t>(record.Depth()));
+        if (record.IsGroup()) {
+            groups.push_back(record.Selector);
+            continue;
+        }
+        if (!NamesElements(record.Selector))
+            continue;
+        std::string conditions;
+        for (const std::string& group : groups)
+            conditions += (conditions.empty() ? "" : "\n") + group;
+        targets.push_back({i, SelectorForPage(record.Selector), std::move(conditions)});
     }
     return targets;
 }

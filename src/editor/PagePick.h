@@ -29,9 +29,12 @@ bool NamesElements(std::string_view selector);
 struct PickTarget {
     int Record = -1;   // the record in the style list
     PageSelector Test; // its selector, as the page tests it
-    std::string Media; // the media condition it holds under, empty for none
+    // The conditions of the groups it stands in, outermost first, one to a line
+    // ("@media print\n@supports (x)"); empty at the top of the sheet.
+    std::string Media;
 };
-// The style records of the document; at-rule records are not tested.
+// The style records of the document, those inside groups too; at-rule records and the
+// groups themselves are not tested.
 std::vector<PickTarget> PickTargets(const StyleDocument& document);
 
 // "div#main.box": the tag, the id and the classes of an element.

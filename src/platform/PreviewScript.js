@@ -155,11 +155,23 @@ var tesseloPreview = (function () {
         return refreshOutline();
     }
 
+    // The conditions of the groups a rule stands in, one to a line ("@media print",
+    // "@supports (display: grid)"): the rule counts only while they all hold.
+    function holds(conditions) {
+        return conditions.split('\n').every((group) => {
+            const media = /^@media\s+(.*)$/is.exec(group);
+            if (media)
+                return matchMedia(media[1]).matches;
+            const supports = /^@supports\s+(.*)$/is.exec(group);
+            return supports ? CSS.supports(supports[1]) : true;
+        });
+    }
+
     function describe(element) {
         const matches = [];
         picking.forEach((rule, i) => {
             try {
-                if (rule.media && !matchMedia(rule.media).matches)
+                if (rule.media && !holds(rule.media))
                     return;
                 if (element.matches(rule.selector))
                     matches.push(i);

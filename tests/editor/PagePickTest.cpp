@@ -1,5 +1,6 @@
 #include "editor/PagePick.h"
 
+#include "document/SheetReader.h"
 #include "document/StyleDocument.h"
 
 #include <gtest/gtest.h>
@@ -43,19 +44,19 @@ INSTANTIATE_TEST_SUITE_P(
         SelectorCase{".md\\:hover", ".md\\:hover", false},
         SelectorCase{"a:hover:not(.x)", "a:not(.x)", true}));
 
-TEST(PickTargets, AreTheStyleRecordsInSheetOrderWithoutAtRules) {
+TEST(PickTargets, AreTheStyleRecordsInSheetOrderWithTheirGroupsConditions) {
     StyleDocument document;
-    document.ReplaceRecords({{"h1", {}},
-                             {"@media print", {}},
-                             {"a:hover", {}},
-                             {"  @font-face", {}},
-                             {".x::after", {}}});
+    SheetRules rules = LoadStylesFromSheet(SheetLines::FromBytes(
+        "h1 {} @media print { a:hover {} @supports (x) { .y {} } } @font-face {} .x::after {}"));
+    document.ReplaceRecords(std::move(rules.Records));
     const std::vector<PickTarget> targets = PickTargets(document);
     std::vector<std::string> seen;
     for (const PickTarget& target : targets)
         seen.push_back(std::to_string(target.Record) + " " + target.Test.Text +
                        (target.Test.StatesLeftOut ? " states" : "") + " [" + target.Media + "]");
-    EXPECT_EQ(seen, (std::vector<std::string>{"0 h1 []", "2 a states []", "4 .x states []"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"0 h1 []", "2 a states [@media print]",
+                                        "4 .y [@media print\n@supports (x)]", "6 .x states []"}));
 }
 
 TEST(PageTexts, NameTheElementWithItsIdAndClasses) {

@@ -400,17 +400,18 @@ TEST_F(PreviewPage, PickSendsTheStyleRulesAndSelectsTheLastThatMatches) {
         std::string Text;
     };
     for (const Case& c : {
-             Case{{0, 1},
-                  2,
+             Case{{0, 2},
+                  3,
                   "Элемент h1#top.a.b: подходят 2 стиля (состояния :hover и подобные "
                   "не учтены)"},
              Case{{0}, 0, "Элемент h1#top.a.b: подходит 1 стиль"},
-             Case{{2, 7, -1}, 3, "Элемент h1#top.a.b: подходит 1 стиль"}, // stale places
-             Case{{}, 3, "Элемент h1#top.a.b: ни один стиль не подходит"},
+             Case{{3, 7, -1}, 4, "Элемент h1#top.a.b: подходит 1 стиль"}, // stale places
+             Case{{}, 4, "Элемент h1#top.a.b: ни один стиль не подходит"},
          }) {
         preview.PickElementExecute(true);
-        ASSERT_EQ(browser.Rules.size(), 3u);
+        ASSERT_EQ(browser.Rules.size(), 4u) << "the rule inside @media is one of them";
         EXPECT_EQ(browser.Rules[1].Selector, "h1");
+        EXPECT_EQ(browser.Rules[1].Media, "@media print");
         EXPECT_TRUE(preview.Picking);
 
         EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches}), c.Text);
