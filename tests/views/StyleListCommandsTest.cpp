@@ -1,6 +1,7 @@
 #include "views/StyleListCommands.h"
 
 #include "document/SheetComposer.h"
+#include "document/SheetReader.h"
 #include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -284,6 +286,107 @@ TEST_F(StyleList, PushingTheTextIntoThePanelReadsItAndMarksTheStyleEdited) {
     EXPECT_TRUE(editor.Document().Modified);
     EXPECT_TRUE(editor.Document().Record(0).Edited());
 }
+
+// ---------------------------------------------------------------------------
+// The commands on a sheet with groups: each keeps rules within their group unless a
+// drag takes one to another, changes only the lines it concerns, and is taken back
+// exactly.
+
+const std::string kGrouped = "a { x }\n@media m {\n  b { y }\n  c { z }\n}\nd { w }\n";
+
+struct GroupCase {
+    std::string Name;
+    int Select;
+    std::function<void(StyleListCommands&, testing::FakeDialogs&)> Run;
+    std::string Composed; // "" for nothing changed
+    int Current;
+    size_t Messages = 0;
+};
+
+class StyleListInGroups : public ::testing::TestWithParam<GroupCase> {};
+
+TEST_P(StyleListInGroups, ChangeOnlyWhatTheyConcernAndAreTakenBack) {
+    const GroupCase& c = GetParam();
+    StyleEditor editor{testing::DiskFiles()};
+    testing::FakeDialogs dialogs;
+    StyleListCommands commands{editor, dialogs};
+    StyleDocument document;
+    SheetRules read = LoadStylesFromSheet(SheetLines::FromBytes(kGrouped));
+    document.ReplaceRecords(std::move(read.Records), std::move(read.Tail));
+    editor.TakeDocument(std::move(document));
+    editor.Select(c.Select);
+    std::shared_ptr<const EditStep> step;
+    editor.Observe([&](const SessionChange& change) {
+        if (change.Step)
+            step = change.Step;
+    });
+    c.Run(commands, dialogs);
+    auto composed = [&] { return ComposeSheet(editor.Document()).Text(); };
+    EXPECT_EQ(composed(), c.Composed.empty() ? kGrouped : c.Composed);
+    EXPECT_EQ(editor.Current(), c.Current);
+    EXPECT_EQ(dialogs.Shown.size(), c.Messages);
+    if (!step)
+        return;
+    editor.Undo(*step);
+    EXPECT_EQ(composed(), kGrouped) << "taken back";
+    EXPECT_EQ(editor.Current(), c.Select);
+    editor.Redo(*step);
+    EXPECT_EQ(composed(), c.Composed.empty() ? kGrouped : c.Composed) << "done again";
+}
+
+using C = StyleListCommands;
+using D = testing::FakeDialogs;
+INSTANTIATE_TEST_SUITE_P(
+    Commands, StyleListInGroups,
+    ::testing::Values(
+        GroupCase{"UpInTheGroup", 3, [](C& l, D&) { l.StyleUpExecute(); },
+                  "a { x }\n@media m {\n  c { z }\n  b { y }\n}\nd { w }\n", 2},
+        GroupCase{"UpAtTheTopOfTheGroup", 2, [](C& l, D&) { l.StyleUpExecute(); }, "", 2},
+        GroupCase{"DownAtTheEndOfTheGroup", 3, [](C& l, D&) { l.StyleDownExecute(); }, "", 3},
+        GroupCase{"DownPastTheGroup", 0, [](C& l, D&) { l.StyleDownExecute(); },
+                  "\n@media m {\n  b { y }\n  c { z }\n}\na { x }\nd { w }\n", 3},
+        GroupCase{"GroupDownWithItsRules", 1, [](C& l, D&) { l.StyleDownExecute(); },
+                  "a { x }\nd { w }\n@media m {\n  b { y }\n  c { z }\n}\n", 2},
+        GroupCase{"DeleteTheLastRuleOfTheGroup", 3, [](C& l, D&) { l.StyleDeleteExecute(); },
+                  "a { x }\n@media m {\n  b { y }\n  \n}\nd { w }\n", 3},
+        GroupCase{"DeleteARuleBeforeAnother", 2, [](C& l, D&) { l.StyleDeleteExecute(); },
+                  "a { x }\n@media m {\n  \n  c { z }\n}\nd { w }\n", 2},
+        GroupCase{"DeleteTheGroupAnsweredNo", 1,
+                  [](C& l, D& d) {
+                      d.Answers = {Answer::No};
+                      l.StyleDeleteExecute();
+                  },
+                  "", 1, 1},
+        GroupCase{"DeleteTheGroupWithItsRules", 1,
+                  [](C& l, D& d) {
+                      d.Answers = {Answer::Yes};
+                      l.StyleDeleteExecute();
+                  },
+                  "a { x }\n\nd { w }\n", 1, 1},
+        GroupCase{"RenameTheGroupsCondition", 1,
+                  [](C& l, D&) { EXPECT_TRUE(l.RenameStyle("@media screen")); },
+                  "a { x }\n@media screen {\n  b { y }\n  c { z }\n}\nd { w }\n", 1},
+        GroupCase{"RenameTheGroupToARuleIsRefused", 1,
+                  [](C& l, D&) { EXPECT_FALSE(l.RenameStyle("p")); }, "", 1, 1},
+        GroupCase{"ARuleMayShareANameWithOneInAnotherGroup", 2,
+                  [](C& l, D&) { EXPECT_TRUE(l.RenameStyle("a")); },
+                  "a { x }\n@media m {\n  a {\n    y \n  }\n  c { z }\n}\nd { w }\n", 2},
+        GroupCase{"ButNotWithOneInItsOwn", 2, [](C& l, D&) { EXPECT_FALSE(l.RenameStyle("C")); },
+                  "", 2, 1},
+        GroupCase{"NewStyleAfterTheCurrentInItsGroup", 2, [](C& l, D&) { l.NewStyleExecute("e"); },
+                  "a { x }\n@media m {\n  b { y }\n  e {\n  }\n  c { z }\n}\nd { w }\n", 3},
+        GroupCase{"NewStyleOnAGroupAtItsEnd", 1, [](C& l, D&) { l.NewStyleExecute("e"); },
+                  "a { x }\n@media m {\n  b { y }\n  c { z }\n  e {\n  }\n}\nd { w }\n", 4},
+        GroupCase{"NewStyleOfANameInTheGroupSelectsIt", 2, [](C& l, D&) { l.NewStyleExecute("c"); },
+                  "", 3, 1},
+        GroupCase{"DropIntoAGroup", 4, [](C& l, D&) { l.DropOnRow(1); },
+                  "a { x }\n@media m {\nd { w }\n  b { y }\n  c { z }\n}\n", 2},
+        GroupCase{"DropOutOfAGroup", 2, [](C& l, D&) { l.DropOnRow(4); },
+                  "a { x }\n@media m {\n  c { z }\n}\nd { w }\n  b { y }\n", 4},
+        GroupCase{"SortKeepsGroupsInPlace", 0,
+                  [](C& l, D&) { l.StyleSortedExecute(std::greater<std::string>()); },
+                  "\nd { w }\n@media m {\n  c { z }\n  b { y }\n}\na { x }\n", 4}),
+    [](const ::testing::TestParamInfo<GroupCase>& param) { return param.param.Name; });
 
 } // namespace
 } // namespace tesselo
