@@ -9,6 +9,7 @@
 #include "support/WindowServices.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
@@ -85,6 +86,72 @@ BENCHMARK(BM_BoldClickInWindow)->Apply(BigSheets)->Unit(benchmark::kMillisecond)
 } // namespace
 
 namespace {
+
+// Bootstrap 5 copied where the window may write its backup copy; empty when the machine
+// has no Bootstrap 5.
+std::string BootstrapCopy(const testing::TempDir& dir) {
+    const std::string bootstrap = "/usr/share/javascript/bootstrap5/css/bootstrap.css";
+    if (::access(bootstrap.c_str(), R_OK) != 0)
+        return {};
+    const std::string sheet = dir.File("bootstrap.css");
+    std::filesystem::copy_file(bootstrap, sheet);
+    return sheet;
+}
+
+// Opening Bootstrap 5 in the window: reading, the tree of the style list with its
+// groups, and the first rule shown.
+void BM_OpenBootstrapInWindow(benchmark::State& state) {
+    testing::TempDir dir;
+    const std::string sheet = BootstrapCopy(dir);
+    if (sheet.empty()) {
+        state.SkipWithError("no Bootstrap 5 on this machine");
+        return;
+    }
+    testing::WindowServices services;
+    auto form = services.Window({sheet});
+    form->show();
+    QApplication::processEvents();
+    int opened = 0;
+    form->Editor().Observe([&](const SessionChange& change) {
+        opened += change.What == SessionChange::Kind::Document ? 1 : 0;
+    });
+    for (auto _ : state) {
+        services.dialogs.OpenChoices = {sheet};
+        form->Action(ActionId::OpenFile)->trigger();
+        QApplication::processEvents();
+    }
+    if (opened != static_cast<int>(state.iterations()))
+        state.SkipWithError("the sheet was not opened each time");
+    state.SetLabel(std::to_string(form->Editor().Document().StyleCount()) + " rows");
+}
+BENCHMARK(BM_OpenBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Typing into the style list's filter on Bootstrap 5, one key at a time ("col-md"),
+// and clearing it: the rows shown again each time, the groups around them.
+void BM_FilterBootstrapInWindow(benchmark::State& state) {
+    testing::TempDir dir;
+    const std::string sheet = BootstrapCopy(dir);
+    if (sheet.empty()) {
+        state.SkipWithError("no Bootstrap 5 on this machine");
+        return;
+    }
+    testing::WindowServices services;
+    auto form = services.Window({sheet});
+    form->show();
+    QApplication::processEvents();
+    auto* filter = form->findChild<QLineEdit*>(QStringLiteral("StyleFilter"));
+    const QString typed = QStringLiteral("col-md");
+    for (auto _ : state) {
+        for (qsizetype n = 1; n <= typed.size(); ++n) {
+            filter->setText(typed.left(n));
+            QApplication::processEvents();
+        }
+        filter->clear();
+        QApplication::processEvents();
+    }
+    state.SetLabel("7 keys a round");
+}
+BENCHMARK(BM_FilterBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Sorting Bootstrap's rules from the style list's tool bar: the order made, the list
 // shown again. Each round starts from the sheet's own order.
