@@ -313,6 +313,50 @@ TEST_F(MainWindow, GroupRow_HasNoTextAndItsRulesAreThePanels) {
     EXPECT_EQ(ReadBytes(path), text) << "selecting changed nothing";
 }
 
+// On Bootstrap 5, a rule inside @media is found by a few letters of its name, edited
+// with the panel and saved: only its own lines change in the file.
+TEST_F(MainWindow, RuleInsideMedia_IsFoundEditedAndSavedAlone) {
+    const std::string bootstrap = "/usr/share/javascript/bootstrap5/css/bootstrap.css";
+    if (!std::filesystem::exists(bootstrap))
+        GTEST_SKIP() << "no Bootstrap 5 on this machine";
+    const std::string text = ReadBytes(bootstrap);
+    const std::string path = Sheet("bootstrap.css", text);
+    auto form = Make({path});
+    form->show();
+    auto* list = Control<QTreeView>(*form, "ListTag");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(Control<QLineEdit>(*form, "StyleFilter")->hasFocus());
+    QTest::keyClicks(Control<QLineEdit>(*form, "StyleFilter"), QStringLiteral("MT-SM-3"));
+    QModelIndex found;
+    for (QModelIndex i = list->model()->index(0, 0); i.isValid(); i = list->indexBelow(i))
+        if (i.data().toString() == QStringLiteral(".mt-sm-3"))
+            found = i;
+    ASSERT_TRUE(found.isValid());
+    EXPECT_EQ(found.parent().data().toString(), QStringLiteral("@media (min-width: 576px)"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(found).center());
+    EXPECT_EQ(Control<QLabel>(*form, "StyleGroup")->text(),
+              QStringLiteral("Группа: @media (min-width: 576px)"));
+    QTest::mouseClick(Control<QToolButton>(*form, "FontBold"), Qt::LeftButton);
+    form->Action(ActionId::Save)->trigger();
+
+    // The lines before and after the rule are the file's own.
+    const std::string saved = ReadBytes(path);
+    const std::string rule = "\n  .mt-sm-3 {", next = "\n  .mt-sm-4 {";
+    const size_t at = text.find(rule), savedAt = saved.find(rule);
+    const size_t end = text.find(next), savedEnd = saved.find(next);
+    ASSERT_TRUE(at != std::string::npos && savedAt == at && savedEnd != std::string::npos);
+    EXPECT_TRUE(saved.compare(0, at, text, 0, at) == 0) << "the text before the rule";
+    std::string after = text.substr(end);
+    if (after.back() != '\n')
+        after += '\n'; // the last line gains its line break
+    EXPECT_TRUE(saved.compare(savedEnd, std::string::npos, after) == 0)
+        << "the text after the rule";
+    const std::string rewritten = saved.substr(at, savedEnd - at);
+    EXPECT_NE(rewritten.find("Font-weight: bold"), std::string::npos) << rewritten;
+}
+
 TEST_F(MainWindow, CyrillicText_IsShownThroughTheCodePage) {
     const std::string path = Sheet("a.css", "p { content: \"\xCF\xF0\xE8\xE2\xE5\xF2\"; }\n");
     auto form = Make({path});
