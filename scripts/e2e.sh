@@ -112,7 +112,7 @@ ended() {
     return 1
 }
 # The list's rows, from the top, and the property pages' tabs, from the right edge.
-row() { echo $((87 + 14 * $1)); }
+row() { echo $((109 + 14 * $1)); }
 # A row shows the list's silver unless it is the selected one.
 pixel() { import -window "$id" -crop "1x1+120+$(row "$1")" -depth 8 txt:- | grep -Eo '#[0-9A-F]{6}' | head -1; }
 page() { "$helper" eval "$port" "$1" 2>/dev/null || true; }

@@ -213,6 +213,8 @@ int StyleDocument::SubtreeEnd(int i) const {
 
 int StyleDocument::ParentOf(int i) const {
     const int depth = Record(i).depth_;
+    if (depth == 0)
+        return -1; // most rows: no walk back over the sheet
     for (int j = i - 1; j >= 0; --j)
         if (records_[static_cast<size_t>(j)].depth_ < depth)
             return j;
