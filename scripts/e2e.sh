@@ -7,7 +7,8 @@
 # remote debugging port). A change taken back with Ctrl+Z and done again with
 # Ctrl+Shift+Z. A rule picked on the page with the pointer, and the page kept, not
 # reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
-# border set, a new style through
+# border set, a rule inside @media found through the list's filter and edited, a new
+# style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -50,9 +51,9 @@ cat >"$site/index.html" <<'HTML'
 <!doctype html>
 <html><head><meta charset="utf-8"><title>e2e</title>
 <link rel="stylesheet" href="site.css"></head>
-<body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p></body></html>
+<body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p><p class="note">Note.</p></body></html>
 HTML
-printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n' >"$sheet"
+printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n' >"$sheet"
 printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
     "$sheet" "file://$site/index.html" >"$XDG_CONFIG_HOME/Velmor/Tesselo.conf"
 
@@ -191,6 +192,18 @@ click $((width - 323)) 241
 expect 'border-bottom-style: *dashed' .lead border-bottom-style dashed
 shown=$("$helper" style "$port" .lead border-top-style 2>/dev/null || true)
 [ "$shown" = none ] || fail "the top border became '$shown': $(cat "$sheet")"
+
+step=6c # a rule inside @media found by typing into the filter (Ctrl+F), then edited
+xdotool key ctrl+f
+xdotool type note
+sleep 0.5
+click 30 "$(row 1)" # below its group's row
+click 461 118
+expect 'text-align: *center' .note text-align center
+grep -Eq '^  \.note \{' "$sheet" || fail "the rule left its group: $(cat "$sheet")"
+click 60 89 # the filter box: Escape shows every rule again
+xdotool key Escape
+click 30 "$(row 3)"
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list
