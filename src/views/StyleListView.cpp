@@ -36,13 +36,7 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     tools_->addActions({actions.NewStyle, actions.Rename, actions.Delete, actions.Up, actions.Down,
                         actions.Sorted});
     layout->addWidget(tools_);
-    filter_ = new QLineEdit(this);
-    filter_->setObjectName(QStringLiteral("StyleFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Найти стиль (Ctrl+F)"));
-    filter_->setClearButtonEnabled(true);
-    SetHint(filter_, "Поиск стиля|Показывает только стили, в селекторе которых есть набранный "
-                     "текст; Esc - показать все");
-    layout->addWidget(filter_);
+    BuildFilter(*layout);
     model_ = new StyleTreeModel(editor.Document(), text_, this);
     filterModel_ = new StyleFilterModel(*model_, this);
     list_ = new QTreeView(this);
@@ -62,7 +56,28 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     rename_->setObjectName(QStringLiteral("RenameField"));
     rename_->hide();
     SetHint(rename_, "Переименование стиля");
+    ConnectList();
 
+    // A drag that starts in the list moves the current style to the row it is dropped on.
+    list_->setDragEnabled(true);
+    list_->setAcceptDrops(true);
+    list_->setDragDropMode(QAbstractItemView::DragDrop);
+    list_->setDefaultDropAction(Qt::MoveAction);
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
+    rename_->installEventFilter(this);
+    filter_->installEventFilter(this);
+}
+
+// The filter box above the list, and Ctrl+F that takes the keys to it.
+void StyleListView::BuildFilter(QVBoxLayout& layout) {
+    filter_ = new QLineEdit(this);
+    filter_->setObjectName(QStringLiteral("StyleFilter"));
+    filter_->setPlaceholderText(QStringLiteral("Найти стиль (Ctrl+F)"));
+    filter_->setClearButtonEnabled(true);
+    SetHint(filter_, "Поиск стиля|Показывает только стили, в селекторе которых есть набранный "
+                     "текст; Esc - показать все");
+    layout.addWidget(filter_);
     auto* find = new QAction(QStringLiteral("Найти стиль"), this);
     find->setObjectName(QStringLiteral("FindStyle"));
     find->setShortcut(QKeySequence::Find);
@@ -73,7 +88,9 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
         filter_->selectAll();
     });
     connect(filter_, &QLineEdit::textChanged, this, &StyleListView::FilterRows);
+}
 
+void StyleListView::ConnectList() {
     // A click chooses even the row that is already selected (the view is then read
     // into the panel again); a click that changes the row chooses it once.
     connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -99,16 +116,6 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
         if (!rendering_ && filterModel_->Needle().isEmpty())
             expanded_.remove(model_->GroupKey(RowAt(index)));
     });
-
-    // A drag that starts in the list moves the current style to the row it is dropped on.
-    list_->setDragEnabled(true);
-    list_->setAcceptDrops(true);
-    list_->setDragDropMode(QAbstractItemView::DragDrop);
-    list_->setDefaultDropAction(Qt::MoveAction);
-    list_->installEventFilter(this);
-    list_->viewport()->installEventFilter(this);
-    rename_->installEventFilter(this);
-    filter_->installEventFilter(this);
 }
 
 int StyleListView::RowAt(const QModelIndex& index) const {

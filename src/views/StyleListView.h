@@ -18,6 +18,7 @@ class QLineEdit;
 class QModelIndex;
 class QToolBar;
 class QTreeView;
+class QVBoxLayout;
 
 namespace tesselo {
 
@@ -71,6 +72,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void BuildFilter(QVBoxLayout& layout);
+    // A row chosen by a click or a key, and the groups the user opens and closes.
+    void ConnectList();
     bool RenameFieldEvent(QEvent* event);
     bool StyleListDragEvent(QEvent* event);
     bool FromStyleList(const QDropEvent& event) const;
