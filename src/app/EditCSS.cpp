@@ -23,7 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -126,8 +125,7 @@ ViewText TMainForm::SheetText() const {
 
 // The undo history, with its two actions saying what they take back and do again.
 void TMainForm::BuildHistory() {
-    history_ = std::make_unique<SessionHistory>(
-        editor_, [this](std::string_view bytes) { return Codec().Decode(bytes); }, this);
+    history_ = std::make_unique<SessionHistory>(editor_, SheetText().Decode, this);
     history_->Drive(*Action(ActionId::EditUndo), *Action(ActionId::EditRedo));
 }
 
@@ -144,8 +142,6 @@ void TMainForm::BuildActions() {
     on(ActionId::N25, [this, &c] { Run([&c] { c.N25Click(); }); });
     on(ActionId::RefreshView, [this] { RefreshViewExecute(); });
     on(ActionId::FloatPanel, [this] { FloatPanelExecute(); });
-    connect(Action(ActionId::AutoRefreshAction), &QAction::toggled, this,
-            [this](bool checked) { preview_->AutoRefresh = checked; });
     on(ActionId::EditUndo, [this] { Run([this] { history_->Undo(); }); });
     on(ActionId::EditRedo, [this] { Run([this] { history_->Redo(); }); });
     on(ActionId::EditCut, [this] { Viewer->Cut(); });
@@ -200,30 +196,24 @@ void TMainForm::BuildPropertyPanel() {
     editorObserver_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
 
     // The panel shows and takes its texts through the sheet's codec, as the views do.
-    panel_->SetTextCodec([this](std::string_view bytes) { return Codec().Decode(bytes); },
-                         [this](const QString& text) { return Codec().Encode(text); });
+    const ViewText text = SheetText();
+    panel_->SetTextCodec(text.Decode, text.Encode);
 }
 
 // The browser goes into the preview page; its loads and its history show in the bar.
 void TMainForm::BuildPreview() {
     PreviewBrowser& browser = services_.WebBrowser;
     browser.PlaceIn(*Viewer->PreviewPage());
-    connect(&browser, &PreviewBrowser::DownloadComplete, this, [this] {
-        preview_->PreBrowserDownloadComplete();
-        browserBar_->Render();
-    });
-    connect(&browser, &PreviewBrowser::CommandStateChange, this, [this](int command, bool enabled) {
-        preview_->PreBrowserCommandStateChange(command, enabled);
-        browserBar_->Render();
-    });
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
-    browser.ReadSheetTextWith([this](std::string_view bytes) { return Codec().Decode(bytes); });
+    browser.ReadSheetTextWith(SheetText().Decode);
     new PreviewTools(
         *preview_, browser,
-        {.FullReload = Action(ActionId::FullReloadAction),
+        {.AutoRefresh = Action(ActionId::AutoRefreshAction),
+         .FullReload = Action(ActionId::FullReloadAction),
          .PickElement = Action(ActionId::PickElement),
          .HighlightStyle = Action(ActionId::HighlightStyle)},
-        *statusBar(), [this] { Viewer->ShowPage(PreView); }, *this);
+        *statusBar(), [this] { Viewer->ShowPage(PreView); }, [this] { browserBar_->Render(); },
+        *this);
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.
@@ -400,22 +390,12 @@ void TMainForm::RenderMemo(bool panelDrawn) {
     Viewer->RenderMemo();
     regions_->ShowTextOnly(editor_.NestedCurrent(),
                            editor_.GroupCurrent() ? GroupRowHint() : NestedRulesHint());
-    regions_->GroupLabel()->setText(GroupText());
+    regions_->GroupLabel()->setText(PanelList->GroupText());
     // The panel's own texts follow the sheet's encoding (open, new).
     editor_.UsePanelEncoding();
     if (!panelDrawn)
         panel_->Render();
     PanelList->RenderRow();
-}
-
-// Where the current rule stands, kept in the status line while it is current.
-QString TMainForm::GroupText() const {
-    if (editor_.GroupCurrent())
-        return FromUtf8(GroupRulesText(RulesInGroup(editor_.Document(), editor_.Current())));
-    QStringList groups;
-    for (const std::string& group : GroupsOfCurrent(editor_))
-        groups << Codec().Decode(group);
-    return groups.isEmpty() ? QString() : FromUtf8("Группа: ") + groups.join(FromUtf8(" › "));
 }
 
 void TMainForm::Render() {

@@ -86,8 +86,6 @@ public:
 
     // Shows the whole state again: caption, style list, text views, browser bar.
     void Render();
-    // The status line's word on the groups that hold the current rule.
-    QString GroupText() const;
 
     // A tick of the floating panels' timer with the pointer at a screen position.
     void TimerFloatTimer(QPoint pointer);

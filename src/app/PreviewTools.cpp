@@ -11,9 +11,21 @@
 namespace tesselo {
 
 PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Actions& actions,
-                           QStatusBar& status, std::function<void()> showPage, QWidget& window)
+                           QStatusBar& status, std::function<void()> showPage,
+                           std::function<void()> browserChanged, QWidget& window)
     : QObject(&window), preview_(preview), actions_(actions), status_(status),
       escape_(new QShortcut(QKeySequence(Qt::Key_Escape), &window)) {
+    connect(&browser, &PreviewBrowser::DownloadComplete, this, [this, browserChanged] {
+        preview_.PreBrowserDownloadComplete();
+        browserChanged();
+    });
+    connect(&browser, &PreviewBrowser::CommandStateChange, this,
+            [this, browserChanged](int command, bool enabled) {
+                preview_.PreBrowserCommandStateChange(command, enabled);
+                browserChanged();
+            });
+    connect(actions.AutoRefresh, &QAction::toggled, this,
+            [this](bool on) { preview_.AutoRefresh = on; });
     escape_->setEnabled(false);
     connect(escape_, &QShortcut::activated, actions.PickElement,
             [this] { actions_.PickElement->setChecked(false); });

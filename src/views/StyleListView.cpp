@@ -210,6 +210,17 @@ void StyleListView::FilterRows(const QString& text) {
     RenderRow();
 }
 
+QString StyleListView::GroupText() const {
+    if (editor_.GroupCurrent())
+        return QString::fromStdString(
+            GroupRulesText(RulesInGroup(editor_.Document(), editor_.Current())));
+    QStringList groups;
+    for (const std::string& group : GroupsOfCurrent(editor_))
+        groups << text_.Decode(group);
+    return groups.isEmpty() ? QString()
+                            : QStringLiteral("Группа: ") + groups.join(QStringLiteral(" › "));
+}
+
 void StyleListView::StyleRenameExecute() {
     const int row = editor_.Current();
     const QModelIndex index = IndexOf(row);

@@ -57,6 +57,9 @@ public:
     void Render();
     // The document's selected row, without it counting as chosen.
     void RenderRow();
+    // Where the current row stands, for the status line while it is current: the groups
+    // that hold it, or how many rules a current group holds.
+    QString GroupText() const;
     // Opens the rename field over the selected row.
     void StyleRenameExecute();
     // Shows only the rules whose selector holds `text`, with their groups.
