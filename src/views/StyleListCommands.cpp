@@ -158,6 +158,9 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
 void StyleListCommands::StyleDeleteExecute() {
     const StyleDocument& document = editor_.Document();
     const int row = editor_.Current();
+    // The sheet keeps one row at least: a group that holds all there is stays.
+    if (editor_.HasCurrentStyle() && document.SubtreeEnd(row) - row >= document.StyleCount())
+        return;
     if (editor_.GroupCurrent()) {
         const int rules = RulesInGroup(document, row);
         if (document.SubtreeEnd(row) > row + 1 &&

@@ -305,6 +305,17 @@ struct GroupCase {
 
 class StyleListInGroups : public ::testing::TestWithParam<GroupCase> {};
 
+TEST_F(StyleList, AGroupHoldingEveryRuleIsNotDeletedNorAskedAbout) {
+    StyleDocument document;
+    document.ReplaceRecords(
+        LoadStylesFromSheet(SheetLines::FromBytes("@media x { a {} }")).Records);
+    editor.TakeDocument(std::move(document));
+    editor.Select(0);
+    commands.StyleDeleteExecute();
+    EXPECT_EQ(editor.Document().StyleCount(), 2);
+    EXPECT_TRUE(dialogs.Shown.empty());
+}
+
 TEST_P(StyleListInGroups, ChangeOnlyWhatTheyConcernAndAreTakenBack) {
     const GroupCase& c = GetParam();
     StyleEditor editor{testing::DiskFiles()};
