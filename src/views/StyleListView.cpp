@@ -152,8 +152,7 @@ void StyleListView::SortStyles() {
 }
 
 void StyleListView::Render() {
-    ProgressSpan filling(progress_, progress::kFillingList, 1, 1);
-    if (!model_->Refresh())
+    if (!model_->Refresh(progress_))
         return;
     rendering_ = true;
     if (filterModel_->Needle().isEmpty())

@@ -1,5 +1,6 @@
 #include "views/StyleTreeModel.h"
 
+#include "document/Progress.h"
 #include "document/StyleDocument.h"
 
 #include <QFont>
@@ -42,7 +43,7 @@ std::vector<StyleTreeModel::Row> StyleTreeModel::Read() const {
     return rows;
 }
 
-bool StyleTreeModel::Refresh() {
+bool StyleTreeModel::Refresh(ProgressReport& progress) {
     std::vector<Row> rows = Read();
     bool same = rows.size() == rows_.size();
     for (size_t i = 0; same && i < rows.size(); ++i)
@@ -50,12 +51,15 @@ bool StyleTreeModel::Refresh() {
                rows[i].Group == rows_[i].Group;
     if (same)
         return false;
+    constexpr size_t kRowsAStep = 4096;
+    ProgressSpan filling(progress, progress::kFillingList, rows.size(), kRowsAStep);
     beginResetModel();
     rows_ = std::move(rows);
     children_.assign(1, {});
     std::vector<int> open; // the groups holding the row being placed
     QHash<QString, int> groupsOfPath;
     for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        filling.At(static_cast<size_t>(i));
         Row& row = rows_[static_cast<size_t>(i)];
         open.resize(static_cast<size_t>(std::min<int>(row.Depth, static_cast<int>(open.size()))));
         row.Parent = open.empty() ? -1 : open.back();

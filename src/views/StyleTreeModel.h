@@ -12,6 +12,7 @@
 
 namespace tesselo {
 
+class ProgressReport;
 class StyleDocument;
 
 class StyleTreeModel final : public QAbstractItemModel {
@@ -19,9 +20,9 @@ class StyleTreeModel final : public QAbstractItemModel {
 public:
     StyleTreeModel(const StyleDocument& document, ViewText text, QObject* parent = nullptr);
 
-    // Takes the document's rows again when they differ from those shown; true when it
-    // did.
-    bool Refresh();
+    // Takes the document's rows again when they differ from those shown, telling
+    // `progress` how far it is; true when it did.
+    bool Refresh(ProgressReport& progress);
 
     QModelIndex IndexOfRow(int row) const;
     static int RowOf(const QModelIndex& index);
