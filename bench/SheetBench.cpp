@@ -1,4 +1,4 @@
-// Reading, composing and mapping generated sheets of 10, 100 and 1001 rules, beside
+// Reading, composing and mapping generated sheets of 10 to 300000 rules, beside
 // the literal rule-by-rule scan that rescans the text for every rule.
 
 #include "SheetGenerator.h"
@@ -32,7 +32,25 @@ void BM_ReadSheet(benchmark::State& state) {
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
 }
-BENCHMARK(BM_ReadSheet)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadSheet)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1001)
+    ->Arg(200000)
+    ->Arg(300000)
+    ->Unit(benchmark::kMicrosecond);
+
+// One selector of 10 MB in front of one small rule.
+void BM_ReadLongSelector(benchmark::State& state) {
+    const std::string text =
+        bench::GenerateBigSheet(bench::BigSheet::HugeSelector, 0, size_t{10} << 20);
+    for (auto _ : state) {
+        auto rules = LoadStylesFromSheet(SplitLines(text));
+        benchmark::DoNotOptimize(rules);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
+}
+BENCHMARK(BM_ReadLongSelector)->Unit(benchmark::kMillisecond);
 
 void BM_ReadSheetLiteralScan(benchmark::State& state) {
     const LineList lines = SheetLines(static_cast<int>(state.range(0)));
@@ -52,12 +70,21 @@ StyleDocument DocumentOf(int rules) {
 
 void BM_ComposeSheet(benchmark::State& state) {
     const StyleDocument document = DocumentOf(static_cast<int>(state.range(0)));
+    size_t bytes = 0;
     for (auto _ : state) {
         auto sheet = ComposeSheet(document);
+        bytes = sheet.Text().size();
         benchmark::DoNotOptimize(sheet);
     }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
 }
-BENCHMARK(BM_ComposeSheet)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComposeSheet)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1001)
+    ->Arg(200000)
+    ->Arg(300000)
+    ->Unit(benchmark::kMicrosecond);
 
 // Selecting every rule once: commit, load, read into the panel, write the view.
 void BM_MapEveryRule(benchmark::State& state) {
