@@ -106,11 +106,12 @@ TEST_F(SourceViewPagesTest, TheComposedSheetShowsALongLineCutAndIsFilledOnlyWhen
     views->setCurrentIndex(SourceViewPages::CSSView);
     EXPECT_EQ(composed.toPlainText(), QStringLiteral("as left"));
     views->setCurrentIndex(SourceViewPages::CssMemoView);
+    Memo().setFocus();
     Memo().selectAll();
     QTest::keyClicks(&Memo(), "margin-top : 5px");
     QTest::mouseClick(&Update(), Qt::LeftButton);
     views->setCurrentIndex(SourceViewPages::CSSView);
-    EXPECT_TRUE(composed.toPlainText().contains(QStringLiteral("margin-top")));
+    EXPECT_TRUE(composed.toPlainText().contains(QStringLiteral("Margin-top: 5px")));
 }
 
 } // namespace
