@@ -1,4 +1,4 @@
-// Reading, composing and mapping generated sheets of 10, 100 and 1001 rules, beside
+// Reading, composing and mapping generated sheets of 10 to 300000 rules, beside
 // the literal rule-by-rule scan that rescans the text for every rule.
 
 #include "SheetGenerator.h"
@@ -8,6 +8,7 @@
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
 #include "panel/PanelHandlers.h"
+#include "platform/HeapTuning.h"
 #include "platform/PosixFileReplacer.h"
 #include "support/LiteralSheetScan.h"
 #include "support/PanelFakes.h"
@@ -24,15 +25,33 @@ LineList SheetLines(int rules) {
     return SplitLines(bench::GenerateSheetText(rules));
 }
 
-void BM_ReadSheet(benchmark::State& state) {
-    const std::string text = bench::GenerateSheetText(static_cast<int>(state.range(0)));
+// The sheet's lines as a file gives them; the reading cuts them into rules.
+void ReadSheetText(benchmark::State& state, const std::string& text) {
+    const tesselo::SheetLines lines = tesselo::SheetLines::FromBytes(text);
     for (auto _ : state) {
-        auto rules = LoadStylesFromSheet(SplitLines(text));
+        auto rules = LoadStylesFromSheet(lines);
         benchmark::DoNotOptimize(rules);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(text.size()));
 }
-BENCHMARK(BM_ReadSheet)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadSheet(benchmark::State& state) {
+    ReadSheetText(state, bench::GenerateSheetText(static_cast<int>(state.range(0))));
+}
+BENCHMARK(BM_ReadSheet)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1001)
+    ->Arg(200000)
+    ->Arg(300000)
+    ->Unit(benchmark::kMicrosecond);
+
+// One selector of 10 MB in front of one small rule.
+void BM_ReadLongSelector(benchmark::State& state) {
+    ReadSheetText(state,
+                  bench::GenerateBigSheet(bench::BigSheet::HugeSelector, 0, size_t{10} << 20));
+}
+BENCHMARK(BM_ReadLongSelector)->Unit(benchmark::kMillisecond);
 
 void BM_ReadSheetLiteralScan(benchmark::State& state) {
     const LineList lines = SheetLines(static_cast<int>(state.range(0)));
@@ -52,12 +71,21 @@ StyleDocument DocumentOf(int rules) {
 
 void BM_ComposeSheet(benchmark::State& state) {
     const StyleDocument document = DocumentOf(static_cast<int>(state.range(0)));
+    size_t bytes = 0;
     for (auto _ : state) {
         auto sheet = ComposeSheet(document);
+        bytes = sheet.Text().size();
         benchmark::DoNotOptimize(sheet);
     }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(bytes));
 }
-BENCHMARK(BM_ComposeSheet)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ComposeSheet)
+    ->Arg(10)
+    ->Arg(100)
+    ->Arg(1001)
+    ->Arg(200000)
+    ->Arg(300000)
+    ->Unit(benchmark::kMicrosecond);
 
 // Selecting every rule once: commit, load, read into the panel, write the view.
 void BM_MapEveryRule(benchmark::State& state) {
@@ -167,4 +195,13 @@ BENCHMARK(BM_BoldClickBigSheet)->Apply(BigSheets)->Unit(benchmark::kMillisecond)
 
 } // namespace
 
-BENCHMARK_MAIN();
+// The allocator is set as the program sets it.
+int main(int argc, char** argv) {
+    tesselo::KeepLargeBuffersInHeap();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -5,6 +5,7 @@
 
 #include "SheetGenerator.h"
 #include "app/EditCSS.h"
+#include "platform/HeapTuning.h"
 #include "support/TempDir.h"
 #include "support/WindowServices.h"
 
@@ -182,6 +183,7 @@ BENCHMARK(BM_SortBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(5
 } // namespace
 
 int main(int argc, char** argv) {
+    tesselo::KeepLargeBuffersInHeap(); // as the program does
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (::geteuid() == 0)

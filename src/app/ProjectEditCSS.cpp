@@ -6,6 +6,7 @@
 #include "app/ProgramServices.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "editor/StyleEditor.h"
+#include "platform/HeapTuning.h"
 #include "platform/SystemServices.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tesselo::KeepLargeBuffersInHeap();
     AllowBrowserAsRoot();
     QApplication application(argc, argv);
     // The task bar names the program by this.

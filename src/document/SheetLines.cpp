@@ -50,6 +50,10 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
 
 SheetLines SheetLines::FromLines(const LineList& lines) {
     SheetLines sheet;
+    size_t bytes = 0;
+    for (const auto& line : lines)
+        bytes += line.size() + 1;
+    sheet.reserve(bytes, lines.size());
     for (const auto& line : lines)
         sheet.push_back(line);
     return sheet;
@@ -128,6 +132,56 @@ bool operator==(const SheetLines& sheet, const LineList& lines) {
         if (sheet[i] != lines[i])
             return false;
     return true;
+}
+
+LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
+                            const std::function<std::string(size_t characters)>& mark) {
+    const bool utf8 = encoding == SheetEncoding::Utf8;
+    // In UTF-8 a character starts at every byte but a continuation byte.
+    auto starts = [utf8](char c) {
+        return !utf8 || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    };
+    LineList lines;
+    lines.reserve(sheet.size());
+    for (const std::string_view line : sheet) {
+        if (line.size() <= limit) { // never more characters than bytes
+            lines.emplace_back(line);
+            continue;
+        }
+        size_t characters = 0;
+        size_t cut = line.size();
+        for (size_t i = 0; i < line.size(); ++i) {
+            if (!starts(line[i]))
+                continue;
+            if (characters == limit)
+                cut = i;
+            ++characters;
+        }
+        if (cut == line.size()) {
+            lines.emplace_back(line);
+            continue;
+        }
+        std::string shown(line.substr(0, cut));
+        shown += mark(characters);
+        lines.push_back(std::move(shown));
+    }
+    return lines;
+}
+
+std::string CutLineNote(size_t characters) {
+    const std::string number = std::to_string(characters);
+    std::string digits; // in groups of three
+    for (size_t i = 0; i < number.size(); ++i) {
+        if (i > 0 && (number.size() - i) % 3 == 0)
+            digits += ' ';
+        digits += number[i];
+    }
+    const size_t ones = characters % 10;
+    const size_t tens = characters % 100 / 10;
+    const char* word = tens == 1 || ones == 0 || ones > 4 ? "символов"
+                       : ones == 1                        ? "символ"
+                                                          : "символа";
+    return " \u2026 [строка сокращена: " + digits + " " + word + "]";
 }
 
 } // namespace tesselo

@@ -6,8 +6,10 @@
 // allocation per line.
 
 #include "document/ByteText.h"
+#include "document/SheetEncoding.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,5 +99,18 @@ private:
     std::string_view lineEnd_ = kCrLf;
     bool byteOrderMark_ = false;
 };
+
+// The read-only views show a line of more than this many characters cut.
+inline constexpr size_t kShownLineLimit = 4000;
+
+// The lines as a read-only view shows them: a line of more than `limit` characters
+// (UTF-8 sequences, or bytes in Windows-1251) keeps its first `limit` and is followed
+// by the bytes `mark` gives for the line's length in characters. The sheet itself
+// keeps its lines whole.
+LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
+                            const std::function<std::string(size_t characters)>& mark);
+
+// What follows a cut line, in UTF-8: " … [строка сокращена: 10 485 760 символов]".
+std::string CutLineNote(size_t characters);
 
 } // namespace tesselo

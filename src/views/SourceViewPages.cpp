@@ -153,19 +153,37 @@ void SourceViewPages::ShowPage(int page) {
 void SourceViewPages::ViewerChange(int index) {
     if (index == CSSView) {
         editor_.ComposeCSS();
-        composed_->setPlainText(
-            text_.ForTextBox(text_.DecodeLines(editor_.Document().SheetText.ToLineList())));
+        // Laying out a big sheet again costs far more than comparing it: the view is
+        // filled again only when the sheet or its encoding changed since.
+        const StyleDocument& document = editor_.Document();
+        if (!composedShown_ || *composedShown_ != document.SheetText ||
+            composedEncoding_ != document.Encoding) {
+            composed_->setPlainText(ShownText(document.SheetText, document.Encoding));
+            composedShown_ = document.SheetText;
+            composedEncoding_ = document.Encoding;
+        }
     } else if (index == CssDiskView) {
         FillSourceView(true);
     }
     emit PageShown(index);
 }
 
+// A read-only view's text: a very long line would cost the text box far more to lay
+// out than it is worth reading there, so it is shown cut with a note of its length.
+// The whole line stays in the sheet, and the current style's view shows a rule whole.
+QString SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
+    const LineList lines =
+        LinesCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
+            return text_.Encode(QString::fromUtf8(CutLineNote(characters)));
+        });
+    return text_.ForTextBox(text_.DecodeLines(lines));
+}
+
 void SourceViewPages::FillSourceView(bool reportMissing) {
     TextFileContent content;
     const std::string& file = editor_.Document().FileName;
     if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
-        onDisk_->setPlainText(text_.ForTextBox(text_.DecodeLines(content.Text.ToLineList())));
+        onDisk_->setPlainText(ShownText(content.Text, content.Encoding));
         return;
     }
     // Nothing saved to show: the view keeps what it showed and the user learns why.

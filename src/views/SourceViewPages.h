@@ -5,9 +5,11 @@
 // written; the backup copy as it was read; and the preview page, which the window
 // gives to the browser.
 
+#include "document/SheetLines.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
+#include <optional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -51,11 +53,15 @@ private:
     QWidget* AddPage(const char* name, const QString& caption);
     void ViewerChange(int index);
     void CSSMemoChange();
+    QString ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
 
     StyleEditor& editor_;
     ViewText text_;
     UserDialogs& dialogs_;
     bool rendering_ = false;
+    // The sheet "Текущий CSS" shows, as it was when the view was filled.
+    std::optional<SheetLines> composedShown_;
+    SheetEncoding composedEncoding_ = SheetEncoding::Utf8;
 
     QPlainTextEdit* memo_ = nullptr;     // CSSMemo
     QPushButton* update_ = nullptr;      // BtnStyleUpdate

@@ -180,6 +180,38 @@ TEST(SheetLinesBuffer, FromTextSplitsAtEveryLineBreak) {
     EXPECT_EQ(SheetLines::FromText("a\nb", "\n").Bytes(), "a\nb\n");
 }
 
+TEST(SheetLinesBuffer, LongLinesAreShownCutWithTheirLength) {
+    // The limit is 4 characters here; "é" and "д" are two bytes in UTF-8.
+    struct Case {
+        std::string Line;
+        SheetEncoding Encoding;
+        std::string Shown;
+    };
+    const Case cases[] = {
+        {"abcd", SheetEncoding::Utf8, "abcd"},
+        {"abcde", SheetEncoding::Utf8, "abcd<5>"},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", SheetEncoding::Utf8,
+         "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"},
+        {"a\xD0\xB4\xD0\xB4\xD0\xB4"
+         "b",
+         SheetEncoding::Utf8, "a\xD0\xB4\xD0\xB4\xD0\xB4<5>"},
+        {"\xC3\xA9\xC3\xA9\xC3", SheetEncoding::Windows1251, "\xC3\xA9\xC3\xA9<5>"},
+        {"", SheetEncoding::Utf8, ""},
+    };
+    for (const Case& c : cases) {
+        const SheetLines sheet = SheetLines::FromLines({"x", c.Line, "y"});
+        const LineList shown = LinesCutForShowing(sheet, c.Encoding, 4, [](size_t characters) {
+            return "<" + std::to_string(characters) + ">";
+        });
+        EXPECT_EQ(shown, (LineList{"x", c.Shown, "y"})) << EscapeBytes(c.Line);
+        EXPECT_EQ(sheet[1], c.Line); // the sheet keeps it whole
+    }
+    EXPECT_EQ(CutLineNote(10485760), " \u2026 [строка сокращена: 10 485 760 символов]");
+    EXPECT_EQ(CutLineNote(4001), " \u2026 [строка сокращена: 4 001 символ]");
+    EXPECT_EQ(CutLineNote(4012), " \u2026 [строка сокращена: 4 012 символов]");
+    EXPECT_EQ(CutLineNote(4023), " \u2026 [строка сокращена: 4 023 символа]");
+}
+
 // ---------------------------------------------------------------------------
 // Reading a file
 

@@ -89,5 +89,30 @@ TEST_F(SourceViewPagesTest, CutAndPasteActOnlyOnTheCurrentStylesPage) {
     EXPECT_EQ(Memo().toPlainText(), QStringLiteral("; color: RED;"));
 }
 
+TEST_F(SourceViewPagesTest, TheComposedSheetShowsALongLineCutAndIsFilledOnlyWhenItChanged) {
+    const std::string value(5000, 'a');
+    Show("h1 { color: red; --long: " + value + " }\n");
+    auto& composed = *views->findChild<QPlainTextEdit*>(QStringLiteral("HCSSMemo"));
+    views->setCurrentIndex(SourceViewPages::CSSView);
+    const QString line = composed.document()->firstBlock().text();
+    const QString note = QStringLiteral(" … [строка сокращена: 5 027 символов]");
+    EXPECT_EQ(line.size(), 4000 + note.size()) << line.right(60).toStdString();
+    EXPECT_TRUE(line.endsWith(note));
+    EXPECT_NE(editor.Document().SheetText.Text().find(value), std::string::npos);
+    EXPECT_TRUE(Memo().toPlainText().contains(QString::fromStdString(value)));
+    // Turning back to an unchanged sheet leaves the view as it is; a change fills it.
+    composed.setPlainText(QStringLiteral("as left"));
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    views->setCurrentIndex(SourceViewPages::CSSView);
+    EXPECT_EQ(composed.toPlainText(), QStringLiteral("as left"));
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    Memo().setFocus();
+    Memo().selectAll();
+    QTest::keyClicks(&Memo(), "margin-top : 5px");
+    QTest::mouseClick(&Update(), Qt::LeftButton);
+    views->setCurrentIndex(SourceViewPages::CSSView);
+    EXPECT_TRUE(composed.toPlainText().contains(QStringLiteral("Margin-top: 5px")));
+}
+
 } // namespace
 } // namespace tesselo
