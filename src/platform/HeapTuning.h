@@ -9,14 +9,21 @@
 // the buffers are reused from the heap; the price is that up to 256 MiB left free by
 // a closed sheet stay with the program.
 
+#include <cstddef> // says which C library this is
+
+#if defined(__GLIBC__)
 #include <malloc.h>
+#endif
 
 namespace tesselo {
 
+// Other C libraries keep their own ways; only glibc's are set.
 inline void KeepLargeBuffersInHeap() {
+#if defined(__GLIBC__)
     constexpr int kBytes = 256 << 20;
     mallopt(M_MMAP_THRESHOLD, kBytes);
     mallopt(M_TRIM_THRESHOLD, kBytes);
+#endif
 }
 
 } // namespace tesselo
