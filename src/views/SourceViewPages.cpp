@@ -182,8 +182,15 @@ QString SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encodi
 void SourceViewPages::FillSourceView(bool reportMissing) {
     TextFileContent content;
     const std::string& file = editor_.Document().FileName;
-    if (!file.empty() && !ReadTextFile(BackupCopyName(file), content)) {
+    const std::string backup = file.empty() ? std::string() : BackupCopyName(file);
+    // A backup copy unchanged on disk since it was shown is not read and laid out again.
+    const std::optional<FileStamp> stamp = backup.empty() ? std::nullopt : StampOf(backup);
+    if (stamp && diskShown_ && diskShown_->first == backup && diskShown_->second == *stamp)
+        return;
+    if (!backup.empty() && !ReadTextFile(backup, content)) {
         onDisk_->setPlainText(ShownText(content.Text, content.Encoding));
+        if (stamp)
+            diskShown_.emplace(backup, *stamp);
         return;
     }
     // Nothing saved to show: the view keeps what it showed and the user learns why.

@@ -5,11 +5,14 @@
 // written; the backup copy as it was read; and the preview page, which the window
 // gives to the browser.
 
+#include "document/FileStamp.h"
 #include "document/SheetLines.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
 #include <optional>
+#include <string>
+#include <utility>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -62,6 +65,8 @@ private:
     // The sheet "Текущий CSS" shows, as it was when the view was filled.
     std::optional<SheetLines> composedShown_;
     SheetEncoding composedEncoding_ = SheetEncoding::Utf8;
+    // The backup copy "Исходный CSS" shows, as it was on disk when the view was filled.
+    std::optional<std::pair<std::string, FileStamp>> diskShown_;
 
     QPlainTextEdit* memo_ = nullptr;     // CSSMemo
     QPushButton* update_ = nullptr;      // BtnStyleUpdate

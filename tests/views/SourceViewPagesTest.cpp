@@ -114,5 +114,22 @@ TEST_F(SourceViewPagesTest, TheComposedSheetShowsALongLineCutAndIsFilledOnlyWhen
     EXPECT_TRUE(composed.toPlainText().contains(QStringLiteral("Margin-top: 5px")));
 }
 
+TEST_F(SourceViewPagesTest, TheBackupCopyIsReadAgainOnlyWhenItChangedOnDisk) {
+    Show("h1 { color: red }\n");
+    const std::string backup = dir.File("a.css") + ".ORIGINAL";
+    testing::WriteBytes(backup, "h1 { color: red }\n");
+    auto& onDisk = *views->findChild<QPlainTextEdit*>(QStringLiteral("HCssInDiskMemo"));
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    EXPECT_EQ(onDisk.toPlainText(), QStringLiteral("h1 { color: red }"));
+    onDisk.setPlainText(QStringLiteral("as left"));
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    EXPECT_EQ(onDisk.toPlainText(), QStringLiteral("as left"));
+    testing::WriteBytes(backup, "h1 { color: blue }\n"); // saved meanwhile: another size
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    EXPECT_EQ(onDisk.toPlainText(), QStringLiteral("h1 { color: blue }"));
+}
+
 } // namespace
 } // namespace tesselo
