@@ -88,36 +88,43 @@ BENCHMARK(BM_BoldClickInWindow)->Apply(BigSheets)->Unit(benchmark::kMillisecond)
 
 namespace {
 
-// Bootstrap 5 copied where the window may write its backup copy; empty when the machine
-// has no Bootstrap 5.
-std::string BootstrapCopy(const testing::TempDir& dir) {
-    const std::string bootstrap = "/usr/share/javascript/bootstrap5/css/bootstrap.css";
-    if (::access(bootstrap.c_str(), R_OK) != 0)
-        return {};
-    const std::string sheet = dir.File("bootstrap.css");
-    std::filesystem::copy_file(bootstrap, sheet);
-    return sheet;
-}
+// Bootstrap 5 open in a shown window, from a copy: opening writes the backup copy
+// beside the sheet. Without Bootstrap 5 on the machine there is no window and the
+// benchmark says why.
+struct BootstrapWindow {
+    explicit BootstrapWindow(benchmark::State& state) {
+        const std::string bootstrap = "/usr/share/javascript/bootstrap5/css/bootstrap.css";
+        if (::access(bootstrap.c_str(), R_OK) != 0) {
+            state.SkipWithError("no Bootstrap 5 on this machine");
+            return;
+        }
+        sheet = dir.File("bootstrap.css");
+        std::filesystem::copy_file(bootstrap, sheet);
+        form = services.Window({sheet});
+        form->show();
+        QApplication::processEvents();
+    }
+    explicit operator bool() const { return form.get() != nullptr; }
+
+    testing::TempDir dir;
+    std::string sheet;
+    testing::WindowServices services;
+    testing::WindowUnderTest form;
+};
 
 // Opening Bootstrap 5 in the window: reading, the tree of the style list with its
 // groups, and the first rule shown.
 void BM_OpenBootstrapInWindow(benchmark::State& state) {
-    testing::TempDir dir;
-    const std::string sheet = BootstrapCopy(dir);
-    if (sheet.empty()) {
-        state.SkipWithError("no Bootstrap 5 on this machine");
+    BootstrapWindow window(state);
+    if (!window)
         return;
-    }
-    testing::WindowServices services;
-    auto form = services.Window({sheet});
-    form->show();
-    QApplication::processEvents();
+    auto& form = window.form;
     int opened = 0;
     form->Editor().Observe([&](const SessionChange& change) {
         opened += change.What == SessionChange::Kind::Document ? 1 : 0;
     });
     for (auto _ : state) {
-        services.dialogs.OpenChoices = {sheet};
+        window.services.dialogs.OpenChoices = {window.sheet};
         form->Action(ActionId::OpenFile)->trigger();
         QApplication::processEvents();
     }
@@ -130,17 +137,10 @@ BENCHMARK(BM_OpenBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(5
 // Typing into the style list's filter on Bootstrap 5, one key at a time ("col-md"),
 // and clearing it: the rows shown again each time, the groups around them.
 void BM_FilterBootstrapInWindow(benchmark::State& state) {
-    testing::TempDir dir;
-    const std::string sheet = BootstrapCopy(dir);
-    if (sheet.empty()) {
-        state.SkipWithError("no Bootstrap 5 on this machine");
+    BootstrapWindow window(state);
+    if (!window)
         return;
-    }
-    testing::WindowServices services;
-    auto form = services.Window({sheet});
-    form->show();
-    QApplication::processEvents();
-    auto* filter = form->findChild<QLineEdit*>(QStringLiteral("StyleFilter"));
+    auto* filter = window.form->findChild<QLineEdit*>(QStringLiteral("StyleFilter"));
     const QString typed = QStringLiteral("col-md");
     for (auto _ : state) {
         for (qsizetype n = 1; n <= typed.size(); ++n) {
@@ -157,19 +157,10 @@ BENCHMARK(BM_FilterBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations
 // Sorting Bootstrap's rules from the style list's tool bar: the order made, the list
 // shown again. Each round starts from the sheet's own order.
 void BM_SortBootstrapInWindow(benchmark::State& state) {
-    const std::string bootstrap = "/usr/share/javascript/bootstrap5/css/bootstrap.css";
-    if (::access(bootstrap.c_str(), R_OK) != 0) {
-        state.SkipWithError("no Bootstrap 5 on this machine");
+    BootstrapWindow window(state);
+    if (!window)
         return;
-    }
-    // A copy: opening writes the backup copy beside the sheet.
-    testing::TempDir dir;
-    const std::string sheet = dir.File("bootstrap.css");
-    std::filesystem::copy_file(bootstrap, sheet);
-    testing::WindowServices services;
-    auto form = services.Window({sheet});
-    form->show();
-    QApplication::processEvents();
+    auto& form = window.form;
     state.SetLabel(std::to_string(form->Editor().Document().StyleCount()) + " rules");
     for (auto _ : state) {
         form->Action(ActionId::StyleSorted)->trigger();

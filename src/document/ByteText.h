@@ -41,4 +41,18 @@ inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The word for `count` of something, by the Russian rules: one for 1, 21, 101...; few for
+// 2-4, 22-24...; many for 0, 5-20, 25-30..., 11-14 included.
+constexpr std::string_view PluralOf(long count, std::string_view one, std::string_view few,
+                                    std::string_view many) {
+    const long n = count < 0 ? -count : count;
+    if (n % 100 >= 11 && n % 100 <= 14)
+        return many;
+    if (n % 10 == 1)
+        return one;
+    if (n % 10 >= 2 && n % 10 <= 4)
+        return few;
+    return many;
+}
+
 } // namespace tesselo

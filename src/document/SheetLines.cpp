@@ -176,12 +176,9 @@ std::string CutLineNote(size_t characters) {
             digits += ' ';
         digits += number[i];
     }
-    const size_t ones = characters % 10;
-    const size_t tens = characters % 100 / 10;
-    const char* word = tens == 1 || ones == 0 || ones > 4 ? "символов"
-                       : ones == 1                        ? "символ"
-                                                          : "символа";
-    return " \u2026 [строка сокращена: " + digits + " " + word + "]";
+    const std::string_view word =
+        PluralOf(static_cast<long>(characters), "символ", "символа", "символов");
+    return " \u2026 [строка сокращена: " + digits + " " + std::string(word) + "]";
 }
 
 } // namespace tesselo

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 namespace tesselo {
 
@@ -592,21 +591,13 @@ void DocumentCommands::OpenLastFileCSS(const std::vector<std::string>& arguments
     const StyleDocument& document = editor_.Document();
     // No remembered name matches nothing, not a rule with an empty selector.
     int remembered = editor_.Current();
-    std::vector<std::string> groups; // the conditions of the groups row i stands in
     for (int i = 0; !style.empty() && i < document.StyleCount(); ++i) {
         const StyleRecord& record = document.Record(i);
-        groups.resize(static_cast<size_t>(record.Depth()));
-        std::string inGroups;
-        for (const std::string& group : groups)
-            inGroups += group + "\n";
-        if (!groups.empty())
-            inGroups += record.Selector;
-        if (NamesSelector(style, groups.empty() ? record.Selector : inGroups)) {
+        if (record.Depth() == 0 ? NamesSelector(style, record.Selector)
+                                : NamesSelector(style, PathOf(document, i))) {
             remembered = i;
             break;
         }
-        if (record.IsGroup())
-            groups.push_back(record.Selector);
     }
     // The rule the open has just read into the panel is not read a second time, as after
     // an open from the menu: a rule of millions of bytes would take as long again.

@@ -136,18 +136,6 @@ std::string ElementName(std::string_view tag, std::string_view id,
     return name;
 }
 
-std::string_view PluralOf(long count, std::string_view one, std::string_view few,
-                          std::string_view many) {
-    const long n = count < 0 ? -count : count;
-    if (n % 100 >= 11 && n % 100 <= 14)
-        return many;
-    if (n % 10 == 1)
-        return one;
-    if (n % 10 >= 2 && n % 10 <= 4)
-        return few;
-    return many;
-}
-
 std::string PickedText(std::string_view element, int matching, bool statesLeftOut) {
     std::string text = "Элемент " + std::string(element) + ": ";
     if (matching <= 0)

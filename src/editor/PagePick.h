@@ -41,11 +41,6 @@ std::vector<PickTarget> PickTargets(const StyleDocument& document);
 std::string ElementName(std::string_view tag, std::string_view id,
                         const std::vector<std::string>& classes);
 
-// The word for `count` of something, by the Russian rules: one for 1, 21, 101...; few for
-// 2-4, 22-24...; many for 0, 5-20, 25-30..., 11-14 included.
-std::string_view PluralOf(long count, std::string_view one, std::string_view few,
-                          std::string_view many);
-
 // The status line after a pick: how many rules of the sheet match the element.
 std::string PickedText(std::string_view element, int matching, bool statesLeftOut);
 // The status line while the current rule's elements are outlined; a negative count is a

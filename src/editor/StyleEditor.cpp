@@ -7,7 +7,6 @@
 #include "mapping/DeclarationWriter.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace tesselo {
 
@@ -39,13 +38,8 @@ int RulesInGroup(const StyleDocument& document, int row) {
 }
 
 std::string GroupRulesText(int rules) {
-    const int tens = rules % 100;
-    const int ones = rules % 10;
-    const char* word = (tens >= 11 && tens <= 14) ? "стилей"
-                       : ones == 1                ? "стиль"
-                       : (ones >= 2 && ones <= 4) ? "стиля"
-                                                  : "стилей";
-    return "В группе " + std::to_string(rules) + " " + word;
+    return "В группе " + std::to_string(rules) + " " +
+           std::string(PluralOf(rules, "стиль", "стиля", "стилей"));
 }
 
 StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)

@@ -148,8 +148,6 @@ public:
     // A new rule goes after the current row, in its group; into a current group, at
     // its end.
     void AddRule(const std::string& selector);
-    // The row where AddRule puts a new rule, and how deep.
-    std::pair<int, int> NewRulePlace() const;
     void Rename(int row, const std::string& selector);
     // Removes the current rule, or group with its rules, its working text with it; the
     // next one is current. The last rule of the sheet stays.
@@ -222,6 +220,8 @@ private:
     void Show(int current, const TextView& memo);
     // A document swapped in: nothing of the previous one is current or committed.
     void Opened();
+    // The row where AddRule puts a new rule, and how deep.
+    std::pair<int, int> NewRulePlace() const;
     // Moves the current row and its rules to row `at` of the rows left without them,
     // `depth` groups deep.
     void MoveCurrentTo(int at, int depth);

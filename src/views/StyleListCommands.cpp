@@ -111,15 +111,11 @@ void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
         name.erase(amp, 1);
     // Names are told apart within the group the rule goes into.
     const StyleDocument& document = editor_.Document();
-    const auto [at, depth] = editor_.NewRulePlace();
-    std::vector<int> rows;
-    if (editor_.HasCurrentStyle())
-        rows = depth > document.Record(editor_.Current()).Depth()
-                   ? document.ChildrenOf(editor_.Current())
-                   : Siblings(editor_.Current());
-    else
-        rows = document.ChildrenOf(-1);
-    const int equal = SameNameAmong(rows, name);
+    const int current = editor_.Current();
+    const int group = editor_.GroupCurrent()      ? current
+                      : editor_.HasCurrentStyle() ? document.ParentOf(current)
+                                                  : -1;
+    const int equal = SameNameAmong(document.ChildrenOf(group), name);
     if (equal < 0) {
         editor_.AddRule(name);
         return;
