@@ -59,6 +59,8 @@ PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Acti
         ShowPicking(false);
         status_.clearMessage();
     });
+    connect(&browser, &PreviewBrowser::BrowserNotice, this,
+            [this](const QString& text) { status_.showMessage(text); });
     connect(&browser, &PreviewBrowser::ElementsOutlined, this, [this](int count) {
         const std::string text = preview_.ElementsOutlined(count);
         if (!text.empty())

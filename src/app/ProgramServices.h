@@ -2,7 +2,7 @@
 
 // The program's services over the toolkit and the system, made before the window and
 // gone after it: the settings, the dialogs, the progress dialog, the sheet locks, the
-// file replace and the preview's browser.
+// file replace and the preview's browser, which runs the page in a program of its own.
 
 #include "app/EditCSS.h"
 #include "platform/PosixFileReplacer.h"
@@ -11,7 +11,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtSheetLocks.h"
 #include "platform/QtUserDialogs.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/RemoteBrowser.h"
 
 class QWidget;
 
@@ -30,7 +30,7 @@ struct ProgramServices {
     QtPanelDialogs PanelChoices;
     QtSheetLocks Locks;
     PosixFileReplacer Files;
-    WebEngineBrowser WebBrowser{&Dialogs};
+    RemoteBrowser WebBrowser;
 };
 
 } // namespace tesselo

@@ -14,16 +14,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
-
-// QtWebEngine's sandbox cannot run as root; only then is it switched off.
-void AllowBrowserAsRoot() {
-    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-}
 
 // The toolkit's own buttons in Russian.
 void TranslateToolkit(QTranslator& translator) {
@@ -45,7 +38,6 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     tesselo::KeepLargeBuffersInHeap();
-    AllowBrowserAsRoot();
     QApplication application(argc, argv);
     // The task bar names the program by this.
     QApplication::setApplicationName(QStringLiteral("Tesselo V1.0 beta"));

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <string>
 #include <string_view>
 
 class QWidget;
@@ -27,6 +28,9 @@ public:
     virtual void EnsureView() = 0;
     // The selectors it is given are in the sheet's encoding; this reads them.
     virtual void ReadSheetTextWith(std::function<QString(std::string_view)> decode) = 0;
+    // The sheet's file: the page may read the local files of its folder besides those
+    // of its own.
+    virtual void SetSheetFile(std::function<std::string()> sheet) = 0;
 
 signals:
     void DownloadComplete();
@@ -37,6 +41,8 @@ signals:
     // How many elements the selector last given matches; -1 when the page's engine does
     // not understand it.
     void ElementsOutlined(int count);
+    // What the user should know of the browser itself, for the status line.
+    void BrowserNotice(const QString& text);
 };
 
 } // namespace tesselo

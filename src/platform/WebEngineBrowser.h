@@ -33,9 +33,7 @@ class WebEngineBrowser final : public PreviewBrowser {
 public:
     // The page's script shows its message boxes through the dialogs, when given.
     explicit WebEngineBrowser(UserDialogs* dialogs = nullptr);
-    // The sheet's file: the page may read the local files of its folder besides those
-    // of its own.
-    void SetSheetFile(std::function<std::string()> sheet) { sheet_ = std::move(sheet); }
+    void SetSheetFile(std::function<std::string()> sheet) override { sheet_ = std::move(sheet); }
 
     void Navigate(const std::string& address) override;
     void GoBack() override;

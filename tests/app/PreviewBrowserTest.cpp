@@ -59,7 +59,7 @@ TEST(PreviewBrowser, RefreshShowsTheEditedRuleInTheLinkedPage) {
                "<body><h1>Tesselo</h1></body></html>");
 
     testing::WindowServices services;
-    services.UseWebBrowser();
+    services.UseWebBrowser(std::make_unique<WebEngineBrowser>(&services.dialogs));
     services.settings.Window = WindowValues{.HomePage = "file://" + dir.File("index.html")};
     auto window = services.Window({sheet});
     TMainForm& form = *window;
@@ -196,7 +196,7 @@ public:
         WriteBytes(sheet, sheetText);
         for (const auto& [name, html] : pages)
             WriteBytes(dir.File(name), html);
-        services.UseWebBrowser();
+        services.UseWebBrowser(std::make_unique<WebEngineBrowser>(&services.dialogs));
         services.settings.Window = WindowValues{.HomePage = "file://" + dir.File(pages[0].first)};
         window = services.Window({sheet});
         form().show();

@@ -3,12 +3,12 @@
 // The main window as the tests make it: fakes of the platform shared by the windows of
 // a test, and for each window a session and sheet locks of its own on the real disk,
 // made before it and gone after it, as the program makes them for its one window. The
-// preview's browser is a fake unless the test asks for QtWebEngine's.
+// preview's browser is a fake unless the test gives a real one.
 
 #include "app/EditCSS.h"
 #include "editor/StyleEditor.h"
+#include "platform/PreviewBrowser.h"
 #include "platform/QtSheetLocks.h"
-#include "platform/WebEngineBrowser.h"
 #include "support/DiskFiles.h"
 #include "support/Fakes.h"
 #include "support/PanelFakes.h"
@@ -25,6 +25,7 @@ public:
     void PlaceIn(QWidget&) override {}
     void EnsureView() override {}
     void ReadSheetTextWith(std::function<QString(std::string_view)>) override {}
+    void SetSheetFile(std::function<std::string()>) override {}
 };
 
 // A window with the session and the locks it has of its own; they go after it.
@@ -66,8 +67,8 @@ public:
         window->Start(arguments);
         return window;
     }
-    // The windows made from now on preview in QtWebEngine.
-    void UseWebBrowser() { web_ = std::make_unique<WebEngineBrowser>(&dialogs); }
+    // The windows made from now on preview in this browser.
+    void UseWebBrowser(std::unique_ptr<PreviewBrowser> web) { web_ = std::move(web); }
 
     FakeSettings settings;
     PanelFakeDialogs dialogs;
@@ -76,7 +77,7 @@ public:
     FakePreviewBrowser browser;
 
 private:
-    std::unique_ptr<WebEngineBrowser> web_;
+    std::unique_ptr<PreviewBrowser> web_;
 };
 
 } // namespace tesselo::testing

@@ -1,0 +1,79 @@
+#include "platform/PreviewChannel.h"
+
+#include <QJsonDocument>
+#include <QLocalSocket>
+
+namespace tesselo {
+namespace {
+
+// The longest line the channel takes: the rules of a very big sheet given for picking
+// fit many times over.
+constexpr qsizetype kLongestLine = 64 * 1024 * 1024;
+
+const QString kType = QStringLiteral("type");
+
+} // namespace
+
+PreviewChannel::PreviewChannel(QLocalSocket* socket, QObject* parent)
+    : QObject(parent), socket_(socket) {
+    socket_->setParent(this);
+    connect(socket_, &QLocalSocket::readyRead, this, &PreviewChannel::Read);
+    connect(socket_, &QLocalSocket::disconnected, this, &PreviewChannel::Lost);
+    connect(socket_, &QLocalSocket::errorOccurred, this, [this] {
+        if (socket_->state() != QLocalSocket::ConnectedState)
+            Lost();
+    });
+}
+
+bool PreviewChannel::IsOpen() const {
+    return socket_->state() == QLocalSocket::ConnectedState;
+}
+
+void PreviewChannel::Send(const QString& type, QJsonObject body) {
+    if (!socket_->isOpen())
+        return;
+    body.insert(kType, type);
+    // The compact form holds no line break of its own: those in strings are escaped.
+    QByteArray line = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    line.append('\n');
+    socket_->write(line);
+}
+
+void PreviewChannel::Close() {
+    if (socket_->isOpen()) {
+        socket_->flush();
+        socket_->disconnectFromServer();
+    }
+}
+
+void PreviewChannel::Read() {
+    buffer_.append(socket_->readAll());
+    qsizetype start = 0;
+    for (qsizetype end; (end = buffer_.indexOf('\n', start)) >= 0; start = end + 1) {
+        const QJsonDocument message = QJsonDocument::fromJson(
+            QByteArray::fromRawData(buffer_.constData() + start, end - start));
+        const QJsonObject body = message.object();
+        if (!message.isObject() || !body.value(kType).isString()) {
+            Lost();
+            return;
+        }
+        emit Received(body.value(kType).toString(), body);
+        // A handler may have closed the channel.
+        if (!socket_->isOpen())
+            return;
+    }
+    buffer_.remove(0, start);
+    if (buffer_.size() > kLongestLine)
+        Lost();
+}
+
+void PreviewChannel::Lost() {
+    buffer_.clear();
+    if (lost_)
+        return;
+    lost_ = true;
+    socket_->abort();
+    emit Closed();
+}
+
+} // namespace tesselo

@@ -1,0 +1,335 @@
+#include "platform/RemoteBrowser.h"
+
+#include "platform/PreviewChannel.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLayout>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QWidget>
+#include <QWindow>
+
+namespace tesselo {
+namespace {
+
+// How long the helper has to go by itself when the editor goes.
+constexpr int kHelperQuitMs = 3000;
+
+QString Said(const QJsonObject& body, const char* key) {
+    return body.value(QLatin1StringView(key)).toString();
+}
+
+PickedElement PickedFrom(const QJsonObject& body) {
+    PickedElement element;
+    element.Tag = Said(body, "tag").toStdString();
+    element.Id = Said(body, "id").toStdString();
+    for (const QJsonValue& name : body.value(QStringLiteral("classes")).toArray())
+        element.Classes.push_back(name.toString().toStdString());
+    for (const QJsonValue& match : body.value(QStringLiteral("matches")).toArray())
+        element.Matches.push_back(match.toInt());
+    return element;
+}
+
+// The platforms on which another program's window can stand inside one of ours.
+bool EmbedsForeignWindows() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1StringView("xcb") || platform == QLatin1StringView("windows");
+}
+
+} // namespace
+
+RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
+    if (program_.isEmpty())
+        program_ = QCoreApplication::applicationDirPath() + QStringLiteral("/tesselo-preview");
+    if (QCoreApplication::instance())
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                &RemoteBrowser::Shutdown);
+}
+
+RemoteBrowser::~RemoteBrowser() {
+    Shutdown();
+}
+
+qint64 RemoteBrowser::HelperProcess() const {
+    return process_ && process_->state() == QProcess::Running ? process_->processId() : 0;
+}
+
+void RemoteBrowser::PlaceIn(QWidget& page) {
+    page_ = &page;
+}
+
+void RemoteBrowser::EnsureView() {
+    if (!page_)
+        return;
+    if (!wanted_) {
+        wanted_ = true;
+        Start();
+        return;
+    }
+    Restarted();
+}
+
+void RemoteBrowser::Start() {
+    ready_ = false;
+    lost_ = false;
+    server_ = new QLocalServer(this);
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    const QString name = QStringLiteral("tesselo-preview-%1-%2")
+                             .arg(QCoreApplication::applicationPid())
+                             .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+    if (!server_->listen(name)) {
+        Lost(QStringLiteral("Не удалось открыть канал к просмотру страницы: %1")
+                 .arg(server_->errorString()));
+        return;
+    }
+    connect(server_, &QLocalServer::newConnection, this, [this] {
+        QLocalSocket* socket = server_->nextPendingConnection();
+        // The first to come is the helper; the name is not asked for again.
+        server_->close();
+        if (!socket || channel_)
+            return;
+        channel_ = new PreviewChannel(socket, this);
+        connect(channel_, &PreviewChannel::Received, this, &RemoteBrowser::Receive);
+        connect(channel_, &PreviewChannel::Closed, this, [this] {
+            Lost(QStringLiteral("Просмотр страницы завершился аварийно; при "
+                                "следующем обновлении он будет запущен снова"));
+        });
+    });
+    process_ = new QProcess(this);
+    process_->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            Lost(QStringLiteral("Не удалось запустить просмотр страницы (%1): %2")
+                     .arg(program_, process_->errorString()));
+    });
+    connect(process_, &QProcess::finished, this, [this] {
+        Lost(QStringLiteral(
+            "Просмотр страницы завершился аварийно; при следующем обновлении он будет "
+            "запущен снова"));
+    });
+    process_->start(program_, {QLatin1StringView(kPreviewChannelOption), name});
+}
+
+void RemoteBrowser::Lost(const QString& why) {
+    if (lost_ || !wanted_)
+        return;
+    lost_ = true;
+    ready_ = false;
+    restarting_ = false;
+    // The channel and the process may be telling this now: they go after.
+    if (channel_) {
+        channel_->disconnect(this);
+        channel_->deleteLater();
+        channel_ = nullptr;
+    }
+    if (server_) {
+        server_->close();
+        server_->deleteLater();
+        server_ = nullptr;
+    }
+    if (process_) {
+        process_->disconnect(this);
+        if (process_->state() != QProcess::NotRunning) {
+            process_->kill();
+            process_->waitForFinished(kHelperQuitMs);
+        }
+        process_->deleteLater();
+        process_ = nullptr;
+    }
+    if (container_)
+        container_->deleteLater();
+    Note(why);
+    emit BrowserNotice(why);
+}
+
+void RemoteBrowser::Shutdown() {
+    wanted_ = false;
+    ready_ = false;
+    if (channel_) {
+        channel_->disconnect(this);
+        channel_->Send(QStringLiteral("quit"));
+        channel_->Close();
+    }
+    if (process_) {
+        process_->disconnect(this);
+        if (process_->state() != QProcess::NotRunning &&
+            !process_->waitForFinished(kHelperQuitMs)) {
+            process_->kill();
+            process_->waitForFinished(kHelperQuitMs);
+        }
+    }
+}
+
+bool RemoteBrowser::Restarted() {
+    if (!lost_ || !wanted_)
+        return false;
+    restarting_ = true;
+    Start();
+    return true;
+}
+
+void RemoteBrowser::Send(const QString& type, QJsonObject body) {
+    if (ready_ && channel_)
+        channel_->Send(type, std::move(body));
+}
+
+void RemoteBrowser::SendSheet() {
+    const std::string sheet = sheet_ ? sheet_() : std::string();
+    if (sheet == sheetSent_)
+        return;
+    sheetSent_ = sheet;
+    Send(QStringLiteral("sheet"), {{QStringLiteral("file"), QString::fromStdString(sheet)}});
+}
+
+bool RemoteBrowser::Embed(quintptr window) {
+    if (!page_ || !window || !EmbedsForeignWindows())
+        return false;
+    QWindow* foreign = QWindow::fromWinId(window);
+    if (!foreign)
+        return false;
+    container_ = QWidget::createWindowContainer(foreign, page_);
+    container_->setObjectName(QStringLiteral("PreBrowser"));
+    if (page_->layout())
+        page_->layout()->addWidget(container_);
+    container_->show();
+    return true;
+}
+
+void RemoteBrowser::Note(const QString& text) {
+    if (!page_)
+        return;
+    if (!note_) {
+        note_ = new QLabel(page_);
+        note_->setObjectName(QStringLiteral("PreviewNote"));
+        note_->setAlignment(Qt::AlignCenter);
+        note_->setWordWrap(true);
+        if (page_->layout())
+            page_->layout()->addWidget(note_);
+    }
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());
+}
+
+void RemoteBrowser::Hello(const QJsonObject& body) {
+    if (body.value(QStringLiteral("version")).toInt() != kPreviewChannelVersion) {
+        Lost(QStringLiteral("Программа просмотра страницы другой версии, чем редактор: "
+                            "установите Tesselo заново"));
+        return;
+    }
+    ready_ = true;
+    sheetSent_.clear();
+    SendSheet();
+    // The window takes the place it shows in; standing alone, the page's place on the
+    // screen.
+    QRect place;
+    if (Embed(Said(body, "window").toULongLong())) {
+        Note({});
+        if (page_->layout())
+            page_->layout()->activate();
+        place = QRect(QPoint(), container_->size());
+    } else if (page_) {
+        place = QRect(page_->mapToGlobal(QPoint(0, 0)), page_->size());
+        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
+    }
+    Send(QStringLiteral("show"),
+         {{QStringLiteral("address"), QString::fromStdString(location_)},
+          {QStringLiteral("embedded"), bool(container_)},
+          {QStringLiteral("place"), QJsonObject{{QStringLiteral("x"), place.x()},
+                                                {QStringLiteral("y"), place.y()},
+                                                {QStringLiteral("width"), place.width()},
+                                                {QStringLiteral("height"), place.height()}}}});
+    if (!outlined_.empty())
+        OutlineElements(outlined_);
+    if (picking_)
+        Send(QStringLiteral("pick"), *picking_);
+    if (restarting_) {
+        restarting_ = false;
+        emit BrowserNotice(QStringLiteral("Просмотр страницы запущен снова"));
+    }
+}
+
+void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
+    if (type == QLatin1StringView("hello")) {
+        Hello(body);
+        return;
+    }
+    if (body.contains(QStringLiteral("address")))
+        location_ = Said(body, "address").toStdString();
+    if (type == QLatin1StringView("loaded")) {
+        emit DownloadComplete();
+    } else if (type == QLatin1StringView("history")) {
+        emit CommandStateChange(body.value(QStringLiteral("command")).toInt(),
+                                body.value(QStringLiteral("enabled")).toBool());
+    } else if (type == QLatin1StringView("picked")) {
+        picking_.reset();
+        emit ElementPicked(PickedFrom(body));
+    } else if (type == QLatin1StringView("pickEnded")) {
+        picking_.reset();
+        emit PickingEnded();
+    } else if (type == QLatin1StringView("outlined")) {
+        if (!outlined_.empty())
+            emit ElementsOutlined(body.value(QStringLiteral("count")).toInt());
+    }
+}
+
+QString RemoteBrowser::Decoded(const std::string& text) const {
+    return decode_ ? decode_(text) : QString::fromStdString(text);
+}
+
+void RemoteBrowser::Navigate(const std::string& address) {
+    location_ = address;
+    if (!Restarted())
+        Send(QStringLiteral("navigate"),
+             {{QStringLiteral("address"), QString::fromStdString(address)}});
+}
+
+void RemoteBrowser::GoBack() {
+    Send(QStringLiteral("back"));
+}
+
+void RemoteBrowser::GoForward() {
+    Send(QStringLiteral("forward"));
+}
+
+void RemoteBrowser::Reload() {
+    if (!Restarted())
+        Send(QStringLiteral("reload"));
+}
+
+void RemoteBrowser::Stop() {
+    Send(QStringLiteral("stop"));
+}
+
+void RemoteBrowser::SheetWritten(const std::string& file) {
+    // A helper started again loads the page, and the sheet with it.
+    if (Restarted())
+        return;
+    SendSheet();
+    Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)}});
+}
+
+void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {
+    QJsonArray list;
+    for (const PageRule& rule : rules)
+        list.append(QJsonObject{{QStringLiteral("selector"), Decoded(rule.Selector)},
+                                {QStringLiteral("media"), Decoded(rule.Media)}});
+    picking_ = QJsonObject{{QStringLiteral("rules"), list}};
+    Send(QStringLiteral("pick"), *picking_);
+}
+
+void RemoteBrowser::StopPicking() {
+    picking_.reset();
+    Send(QStringLiteral("stopPick"));
+}
+
+void RemoteBrowser::OutlineElements(const std::string& selector) {
+    outlined_ = selector;
+    Send(QStringLiteral("outline"), {{QStringLiteral("selector"), Decoded(selector)}});
+}
+
+} // namespace tesselo
