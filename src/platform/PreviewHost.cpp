@@ -3,9 +3,12 @@
 #include "platform/PreviewChannel.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QLocalSocket>
 #include <QVBoxLayout>
+#include <cstdlib>
+#include <xcb/xcb.h>
 
 namespace tesselo {
 namespace {
@@ -19,6 +22,26 @@ QJsonArray ArrayOf(const std::vector<std::string>& texts) {
     for (const std::string& text : texts)
         array.append(QString::fromStdString(text));
     return array;
+}
+
+// Embedded on X11, the window would take every key typed while the pointer rests over
+// it, whatever has the editor's focus: it asks for none, and the keys go on to the
+// editor's window around it, as they would with the pointer anywhere else.
+void LeaveKeysToTheEditor(QWidget& window) {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+        connection, xcb_get_window_attributes(connection, id), nullptr);
+    if (!attributes)
+        return;
+    const uint32_t mask = attributes->your_event_mask &
+                          ~uint32_t(XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE);
+    std::free(attributes);
+    xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &mask);
+    xcb_flush(connection);
 }
 
 } // namespace
@@ -40,16 +63,11 @@ bool PreviewHost::Connect(const QString& channel) {
         delete socket;
         return false;
     }
-    // The view makes its window anew for the toolkit's rendering: made first, the window
-    // the editor is told of is the one that shows.
-    browser_.EnsureView();
     channel_ = new PreviewChannel(socket, this);
     connect(channel_, &PreviewChannel::Received, this, &PreviewHost::Receive);
     // Without the editor there is nothing to show the page to.
     connect(channel_, &PreviewChannel::Closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    channel_->Send(QStringLiteral("hello"),
-                   {{QStringLiteral("version"), kPreviewChannelVersion},
-                    {QStringLiteral("window"), QString::number(window_.winId())}});
+    channel_->Send(QStringLiteral("hello"), {{QStringLiteral("version"), kPreviewChannelVersion}});
     return true;
 }
 
@@ -86,25 +104,39 @@ void PreviewHost::Tell() {
     });
 }
 
+// The page is loaded. The view makes its window anew for the toolkit's rendering, so
+// the window the editor may embed is known only now; standing alone, it shows at once.
 void PreviewHost::Show(const QJsonObject& body) {
     shown_ = true;
     browser_.Navigate(StringOf(body, "address"));
-    // The window takes the size of its place in the editor, and standing alone, the
-    // place on the screen too; embedded, it is where the editor put it.
-    const QJsonObject place = body.value(QStringLiteral("place")).toObject();
+    browser_.EnsureView();
+    LeaveKeysToTheEditor(window_);
+    if (body.value(QStringLiteral("embed")).toBool())
+        channel_->Send(QStringLiteral("window"),
+                       {{QStringLiteral("window"), QString::number(window_.winId())}});
+    else
+        Place(body.value(QStringLiteral("place")).toObject());
+}
+
+// The window takes the size of its place in the editor, and standing alone, the place on
+// the screen too; embedded, it is where the editor put it.
+void PreviewHost::Place(const QJsonObject& place) {
     const QSize size(place.value(QStringLiteral("width")).toInt(),
                      place.value(QStringLiteral("height")).toInt());
     if (!size.isEmpty())
         window_.resize(size);
-    if (!body.value(QStringLiteral("embedded")).toBool() && !size.isEmpty())
+    if (!place.value(QStringLiteral("embedded")).toBool() && !size.isEmpty())
         window_.move(place.value(QStringLiteral("x")).toInt(),
                      place.value(QStringLiteral("y")).toInt());
     window_.show();
+    LeaveKeysToTheEditor(window_);
 }
 
 void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
     if (type == QLatin1StringView("show")) {
         Show(body);
+    } else if (type == QLatin1StringView("place")) {
+        Place(body);
     } else if (type == QLatin1StringView("navigate")) {
         browser_.Navigate(StringOf(body, "address"));
     } else if (type == QLatin1StringView("back")) {

@@ -27,6 +27,7 @@ public:
 private:
     void Receive(const QString& type, const QJsonObject& body);
     void Show(const QJsonObject& body);
+    void Place(const QJsonObject& place);
     void Tell();
 
     QWidget window_;

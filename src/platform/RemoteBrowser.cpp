@@ -41,6 +41,14 @@ bool EmbedsForeignWindows() {
     return platform == QLatin1StringView("xcb") || platform == QLatin1StringView("windows");
 }
 
+QJsonObject PlaceOf(QPoint at, QSize size, bool embedded) {
+    return {{QStringLiteral("x"), at.x()},
+            {QStringLiteral("y"), at.y()},
+            {QStringLiteral("width"), size.width()},
+            {QStringLiteral("height"), size.height()},
+            {QStringLiteral("embedded"), embedded}};
+}
+
 } // namespace
 
 RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
@@ -200,6 +208,19 @@ bool RemoteBrowser::Embed(quintptr window) {
     return true;
 }
 
+void RemoteBrowser::Embedded(quintptr window) {
+    if (Embed(window)) {
+        Note({});
+        if (page_->layout())
+            page_->layout()->activate();
+        Send(QStringLiteral("place"), PlaceOf(QPoint(), container_->size(), true));
+    } else if (page_) {
+        Send(QStringLiteral("place"),
+             PlaceOf(page_->mapToGlobal(QPoint(0, 0)), page_->size(), false));
+        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
+    }
+}
+
 void RemoteBrowser::Note(const QString& text) {
     if (!page_)
         return;
@@ -224,25 +245,17 @@ void RemoteBrowser::Hello(const QJsonObject& body) {
     ready_ = true;
     sheetSent_.clear();
     SendSheet();
-    // The window takes the place it shows in; standing alone, the page's place on the
-    // screen.
-    QRect place;
-    if (Embed(Said(body, "window").toULongLong())) {
-        Note({});
-        if (page_->layout())
-            page_->layout()->activate();
-        place = QRect(QPoint(), container_->size());
-    } else if (page_) {
-        place = QRect(page_->mapToGlobal(QPoint(0, 0)), page_->size());
-        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
-    }
+    // Where the helper's window can stand in the page, it says which it is once the page
+    // is loading; elsewhere it covers the page's place.
+    const bool embed = page_ && EmbedsForeignWindows();
     Send(QStringLiteral("show"),
          {{QStringLiteral("address"), QString::fromStdString(location_)},
-          {QStringLiteral("embedded"), bool(container_)},
-          {QStringLiteral("place"), QJsonObject{{QStringLiteral("x"), place.x()},
-                                                {QStringLiteral("y"), place.y()},
-                                                {QStringLiteral("width"), place.width()},
-                                                {QStringLiteral("height"), place.height()}}}});
+          {QStringLiteral("embed"), embed},
+          {QStringLiteral("place"),
+           page_ && !embed ? PlaceOf(page_->mapToGlobal(QPoint(0, 0)), page_->size(), false)
+                           : QJsonObject()}});
+    if (!embed)
+        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
     if (!outlined_.empty())
         OutlineElements(outlined_);
     if (picking_)
@@ -260,7 +273,9 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
     }
     if (body.contains(QStringLiteral("address")))
         location_ = Said(body, "address").toStdString();
-    if (type == QLatin1StringView("loaded")) {
+    if (type == QLatin1StringView("window")) {
+        Embedded(Said(body, "window").toULongLong());
+    } else if (type == QLatin1StringView("loaded")) {
         emit DownloadComplete();
     } else if (type == QLatin1StringView("history")) {
         emit CommandStateChange(body.value(QStringLiteral("command")).toInt(),

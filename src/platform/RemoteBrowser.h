@@ -71,6 +71,8 @@ private:
     void SendSheet();
     // The helper's window into the page: false where the platform cannot.
     bool Embed(quintptr window);
+    // The helper's window is known: in the page, or standing over its place, it shows.
+    void Embedded(quintptr window);
     // The text in the page's place when the page is not there; empty for none.
     void Note(const QString& text);
     QString Decoded(const std::string& text) const;

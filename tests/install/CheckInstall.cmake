@@ -1,5 +1,6 @@
-# Installs the build into an empty prefix and checks that the program, its desktop
-# entry and its icon are where a desktop looks for them.
+# Installs the build into an empty prefix and checks that the program, its preview's
+# helper beside it, its desktop entry and its icon are where a desktop looks for them,
+# and that the program itself does not load the web engine.
 # Run with -DBUILD=<build folder> -DPREFIX=<a folder this script may empty>.
 
 cmake_minimum_required(VERSION 3.25)
@@ -12,9 +13,10 @@ if(NOT result EQUAL 0)
 endif()
 
 set(program "${PREFIX}/bin/tesselo")
+set(helper "${PREFIX}/bin/tesselo-preview")
 set(entry "${PREFIX}/share/applications/tesselo.desktop")
 set(icon "${PREFIX}/share/icons/hicolor/scalable/apps/tesselo.svg")
-foreach(file IN ITEMS "${program}" "${entry}" "${icon}")
+foreach(file IN ITEMS "${program}" "${helper}" "${entry}" "${icon}")
     if(NOT EXISTS "${file}")
         message(FATAL_ERROR "not installed: ${file}")
     endif()
@@ -22,10 +24,26 @@ endforeach()
 if(IS_DIRECTORY "${program}")
     message(FATAL_ERROR "not a program: ${program}")
 endif()
-execute_process(COMMAND test -x "${program}" RESULT_VARIABLE executable)
-if(NOT executable EQUAL 0)
-    message(FATAL_ERROR "not executable: ${program}")
-endif()
+foreach(file IN ITEMS "${program}" "${helper}")
+    execute_process(COMMAND test -x "${file}" RESULT_VARIABLE executable)
+    if(NOT executable EQUAL 0)
+        message(FATAL_ERROR "not executable: ${file}")
+    endif()
+endforeach()
+
+# The libraries each program names: the web engine is the helper's alone.
+foreach(file IN ITEMS "${program}" "${helper}")
+    execute_process(COMMAND readelf -d "${file}" OUTPUT_VARIABLE needed RESULT_VARIABLE read)
+    if(NOT read EQUAL 0)
+        message(FATAL_ERROR "readelf cannot read ${file}")
+    endif()
+    string(REGEX MATCH "libQt6WebEngine[A-Za-z]*\\.so" web "${needed}")
+    if(file STREQUAL program AND web)
+        message(FATAL_ERROR "${program} links ${web}: the editor must start without it")
+    elseif(file STREQUAL helper AND NOT web)
+        message(FATAL_ERROR "${helper} does not link the web engine")
+    endif()
+endforeach()
 
 # The entry opens style sheets with the program, under the icon installed beside it.
 file(STRINGS "${entry}" lines)

@@ -1,0 +1,93 @@
+// Both ends of the channel between the editor and the preview's helper, in one process.
+
+#include "platform/PreviewChannel.h"
+
+#include <QJsonArray>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+class PreviewChannelEnds : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server_.listen(
+            QStringLiteral("tesselo-channel-test-%1").arg(QCoreApplication::applicationPid())));
+        auto* socket = new QLocalSocket;
+        socket->connectToServer(server_.serverName());
+        ASSERT_TRUE(server_.waitForNewConnection(5000));
+        editor = std::make_unique<PreviewChannel>(server_.nextPendingConnection(), nullptr);
+        raw = socket;
+        helper = std::make_unique<PreviewChannel>(socket, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return helper->IsOpen(); }, 5000));
+        QObject::connect(editor.get(), &PreviewChannel::Received,
+                         [this](const QString& type, const QJsonObject& body) {
+                             received.emplace_back(type, body);
+                         });
+        QObject::connect(editor.get(), &PreviewChannel::Closed, [this] { ++closed; });
+    }
+
+    QLocalServer server_;
+    std::unique_ptr<PreviewChannel> editor;
+    std::unique_ptr<PreviewChannel> helper;
+    QLocalSocket* raw = nullptr; // the helper's socket, for lines no channel would send
+    std::vector<std::pair<QString, QJsonObject>> received;
+    int closed = 0;
+};
+
+TEST_F(PreviewChannelEnds, MessagesArriveWholeAndInOrder_WhateverTheirTextHolds) {
+    const QString selector = QStringLiteral("h1,\n.заголовок > a[title=\"}\"] { }");
+    helper->Send(QStringLiteral("hello"), {{QStringLiteral("version"), kPreviewChannelVersion}});
+    helper->Send(QStringLiteral("outline"), {{QStringLiteral("selector"), selector}});
+    // A line that comes in pieces is read once it is whole.
+    raw->write(R"({"type": "loaded", "address": "file:///tmp/a b.html"})");
+    raw->flush();
+    QTest::qWait(50);
+    raw->write("\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 3; }, 5000));
+    EXPECT_EQ(received[0].first, "hello");
+    EXPECT_EQ(received[0].second.value(QStringLiteral("version")).toInt(), kPreviewChannelVersion);
+    EXPECT_EQ(received[1].second.value(QStringLiteral("selector")).toString(), selector);
+    EXPECT_EQ(received[2].second.value(QStringLiteral("address")).toString(),
+              "file:///tmp/a b.html");
+    EXPECT_EQ(closed, 0);
+}
+
+// What no channel sends: the line is not taken, nor any after it, and the channel is
+// said closed once.
+class PreviewChannelBadLine : public PreviewChannelEnds,
+                              public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PreviewChannelBadLine, ClosesTheChannel) {
+    raw->write(GetParam());
+    raw->write("{\"type\": \"loaded\"}\n");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed > 0; }, 5000));
+    QTest::qWait(50);
+    EXPECT_TRUE(received.empty());
+    EXPECT_EQ(closed, 1);
+    EXPECT_FALSE(editor->IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, PreviewChannelBadLine,
+                         ::testing::Values("[1, 2]\n", "{\"no type\": 1}\n", "not json\n",
+                                           "{\"type\": 5}\n"));
+
+TEST_F(PreviewChannelEnds, TheOtherSideGoing_IsSaidOnce) {
+    helper->Send(QStringLiteral("quit"));
+    helper->Close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return closed > 0; }, 5000));
+    ASSERT_EQ(received.size(), 1u) << "what was sent before closing arrives";
+    EXPECT_EQ(received[0].first, "quit");
+    QTest::qWait(50);
+    EXPECT_EQ(closed, 1);
+}
+
+} // namespace
+} // namespace tesselo

@@ -1,0 +1,117 @@
+// The preview's browser in its helper program, driven over the channel as the window
+// drives it: started when first shown, answering, said and started again when it goes,
+// and gone with the editor.
+
+#include "platform/RemoteBrowser.h"
+
+#include "support/TempDir.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+using testing::TempDir;
+using testing::WriteBytes;
+
+constexpr int kPageMs = 60000;
+
+struct RemotePage {
+    explicit RemotePage(QString program = {}) : browser(std::make_unique<RemoteBrowser>(program)) {
+        WriteBytes(dir.File("site.css"), "p { color: red }\n");
+        WriteBytes(dir.File("index.html"),
+                   "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\"></head>"
+                   "<body><p>one</p><p>two</p></body></html>");
+        new QVBoxLayout(&page);
+        browser->PlaceIn(page);
+        browser->SetSheetFile([this] { return dir.File("site.css"); });
+        QObject::connect(browser.get(), &PreviewBrowser::DownloadComplete, [this] { ++loads; });
+        QObject::connect(browser.get(), &PreviewBrowser::BrowserNotice,
+                         [this](const QString& text) { notices.push_back(text); });
+        QObject::connect(browser.get(), &PreviewBrowser::ElementsOutlined, [this](int count) {
+            outlined = count;
+            ++answers;
+        });
+    }
+    std::string Address() const { return "file://" + dir.File("index.html"); }
+    QString Note() const {
+        auto* note = page.findChild<QLabel*>(QStringLiteral("PreviewNote"));
+        return note && note->isVisible() ? note->text() : QString();
+    }
+
+    TempDir dir;
+    QWidget page;
+    std::unique_ptr<RemoteBrowser> browser;
+    int loads = 0;
+    int outlined = -1;
+    int answers = 0;
+    std::vector<QString> notices;
+};
+
+TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWithTheEditor) {
+    RemotePage remote;
+    RemoteBrowser& browser = *remote.browser;
+    // Asked before it is shown, it keeps what it was asked and starts nothing.
+    browser.Navigate(remote.Address());
+    browser.OutlineElements("p");
+    EXPECT_EQ(browser.HelperProcess(), 0);
+    EXPECT_EQ(browser.Location(), remote.Address());
+
+    remote.page.show();
+    browser.EnsureView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.HelperProcess() != 0; }, kPageMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return remote.loads > 0 && remote.answers > 0; }, kPageMs));
+    EXPECT_EQ(browser.Location(), remote.Address());
+    EXPECT_EQ(remote.outlined, 2);
+    EXPECT_TRUE(remote.notices.empty());
+    // Offscreen, no window of another program can stand in the page: it says where the
+    // page is shown instead.
+    EXPECT_EQ(remote.Note(), "Страница показана в отдельном окне «Просмотр страницы»");
+
+    const qint64 first = browser.HelperProcess();
+    ::kill(static_cast<pid_t>(first), SIGKILL);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !remote.notices.empty(); }, kPageMs));
+    const QString crashed = QStringLiteral(
+        "Просмотр страницы завершился аварийно; при следующем обновлении он будет запущен снова");
+    EXPECT_EQ(remote.notices, std::vector<QString>{crashed});
+    EXPECT_EQ(remote.Note(), crashed);
+    EXPECT_EQ(browser.HelperProcess(), 0);
+    browser.GoBack(); // nothing to go back in; nothing starts
+    EXPECT_EQ(browser.HelperProcess(), 0);
+
+    // The next refresh starts it again, on the same page, with the same outlines.
+    browser.SheetWritten(remote.dir.File("site.css"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.HelperProcess() != 0; }, kPageMs));
+    const qint64 second = browser.HelperProcess();
+    EXPECT_NE(second, first);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return remote.loads > 1 && remote.answers > 1; }, kPageMs));
+    EXPECT_EQ(remote.notices.back(), "Просмотр страницы запущен снова");
+    EXPECT_EQ(remote.outlined, 2);
+    EXPECT_EQ(browser.Location(), remote.Address());
+
+    remote.browser.reset();
+    EXPECT_EQ(::kill(static_cast<pid_t>(second), 0), -1) << "the helper outlived the editor";
+}
+
+TEST(RemoteBrowser, AHelperThatCannotStart_IsSaid) {
+    RemotePage remote(QStringLiteral("/nonexistent/tesselo-preview"));
+    remote.page.show();
+    remote.browser->EnsureView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !remote.notices.empty(); }, kPageMs));
+    EXPECT_TRUE(remote.notices[0].startsWith(
+        "Не удалось запустить просмотр страницы (/nonexistent/tesselo-preview)"))
+        << remote.notices[0].toStdString();
+    EXPECT_EQ(remote.Note(), remote.notices[0]);
+}
+
+} // namespace
+} // namespace tesselo
