@@ -1,4 +1,5 @@
 #include "app/WindowActions.h"
+#include "panel/LazyIcon.h"
 
 #include "platform/QtText.h"
 
@@ -29,7 +30,8 @@ void InitPictures() {
 }
 
 QIcon Picture(std::string_view ownName) {
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName)));
+    return LazyIcon(
+        [file = QStringLiteral(":/icons/%1.svg").arg(FromUtf8(ownName))] { return QIcon(file); });
 }
 
 WindowActions MakeActions(QWidget& window) {

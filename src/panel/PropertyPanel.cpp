@@ -1,6 +1,7 @@
 #include "panel/PropertyPanel.h"
 
 #include "document/Hint.h"
+#include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
 
@@ -43,10 +44,10 @@ void SetHint(QWidget* widget, std::string_view hint) {
 }
 
 QIcon Picture(std::string_view themeName, std::string_view ownName) {
-    QIcon own(QStringLiteral(":/panel-icons/%1.svg").arg(FromUtf8(ownName)));
-    if (themeName.empty())
-        return own;
-    return QIcon::fromTheme(FromUtf8(themeName), own);
+    return LazyIcon([theme = FromUtf8(themeName), own = FromUtf8(ownName)] {
+        QIcon drawn(QStringLiteral(":/panel-icons/%1.svg").arg(own));
+        return theme.isEmpty() ? drawn : QIcon::fromTheme(theme, drawn);
+    });
 }
 
 QColor ToQColor(Color c) {
@@ -107,6 +108,9 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
 
     pages_ = new QTabWidget(window);
     pages_->setObjectName(QStringLiteral("TABPANEL"));
+    // Given before the children come, the style is theirs from the start: given after, it
+    // is taken to every one of them again.
+    pages_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     for (const auto& row : PageRows()) {
         QWidget* page = nullptr;
         switch (row.Place) {
@@ -127,8 +131,6 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
         pages_->addTab(page, FromUtf8(row.Caption));
     }
 
-    toolStyle_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
-    pages_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     BuildChooser();
     // Children of the panel, so that they are found by name like its widgets.
     chooserTimer_.setParent(this);
@@ -172,6 +174,7 @@ template <typename F> void PropertyPanel::Handle(F&& handler) {
 void PropertyPanel::BuildToolBars() {
     toolStyle_ = new QWidget(window_);
     toolStyle_->setObjectName(QStringLiteral("PanelToolStyle"));
+    toolStyle_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     auto* layout = new QVBoxLayout(toolStyle_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

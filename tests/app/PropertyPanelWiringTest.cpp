@@ -1,5 +1,6 @@
 #include "app/EditCSS.h"
 #include "mapping/PropertySet.h"
+#include "panel/LazyIcon.h"
 #include "panel/PanelLayout.h"
 #include "panel/PropertyPanel.h"
 #include "support/Fakes.h"
@@ -538,6 +539,31 @@ TEST_F(PanelWiring, UndoInTheStyleTextBelongsToItUntilItsTextIsStored) {
     QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(Memo().contains(QStringLiteral("Font-weight"))) << "then the window's history";
     EXPECT_FALSE(form->Editor().Document().Modified);
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// A picture is made when first drawn, once for every copy of its icon, and draws as the
+// icon it stands for.
+TEST(LazyIconTest, IsMadeWhenFirstDrawn_OnceForAllCopies) {
+    int made = 0;
+    const QIcon icon = LazyIcon([&made] {
+        ++made;
+        return QIcon(QStringLiteral(":/icons/tesselo.svg"));
+    });
+    const QIcon copy = icon;
+    EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(made, 0);
+    const QImage drawn = copy.pixmap(32, 32).toImage();
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(icon.pixmap(32, 32).toImage(), drawn);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(drawn, QIcon(QStringLiteral(":/icons/tesselo.svg")).pixmap(32, 32).toImage());
+    EXPECT_FALSE(drawn.isNull());
 }
 
 } // namespace
