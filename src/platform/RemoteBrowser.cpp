@@ -19,6 +19,17 @@ namespace {
 
 // How long the helper has to go by itself when the editor goes.
 constexpr int kHelperQuitMs = 3000;
+// How long a helper may take to answer once started.
+constexpr int kHelperAnswerMs = 30000;
+
+QString Crashed() {
+    return QStringLiteral("Просмотр страницы завершился аварийно; при следующем обновлении он "
+                          "будет запущен снова");
+}
+
+QString StandsAlone() {
+    return QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»");
+}
 
 QString Said(const QJsonObject& body, const char* key) {
     return body.value(QLatin1StringView(key)).toString();
@@ -52,6 +63,11 @@ QJsonObject PlaceOf(QPoint at, QSize size, bool embedded) {
 } // namespace
 
 RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
+    answer_.setSingleShot(true);
+    connect(&answer_, &QTimer::timeout, this, [this] {
+        Lost(QStringLiteral("Просмотр страницы не ответил; при следующем обновлении он будет "
+                            "запущен снова"));
+    });
     if (program_.isEmpty())
         program_ = QCoreApplication::applicationDirPath() + QStringLiteral("/tesselo-preview");
     if (QCoreApplication::instance())
@@ -103,10 +119,7 @@ void RemoteBrowser::Start() {
             return;
         channel_ = new PreviewChannel(socket, this);
         connect(channel_, &PreviewChannel::Received, this, &RemoteBrowser::Receive);
-        connect(channel_, &PreviewChannel::Closed, this, [this] {
-            Lost(QStringLiteral("Просмотр страницы завершился аварийно; при "
-                                "следующем обновлении он будет запущен снова"));
-        });
+        connect(channel_, &PreviewChannel::Closed, this, [this] { Lost(Crashed()); });
     });
     process_ = new QProcess(this);
     process_->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -115,12 +128,9 @@ void RemoteBrowser::Start() {
             Lost(QStringLiteral("Не удалось запустить просмотр страницы (%1): %2")
                      .arg(program_, process_->errorString()));
     });
-    connect(process_, &QProcess::finished, this, [this] {
-        Lost(QStringLiteral(
-            "Просмотр страницы завершился аварийно; при следующем обновлении он будет "
-            "запущен снова"));
-    });
+    connect(process_, &QProcess::finished, this, [this] { Lost(Crashed()); });
     process_->start(program_, {QLatin1StringView(kPreviewChannelOption), name});
+    answer_.start(kHelperAnswerMs);
 }
 
 void RemoteBrowser::Lost(const QString& why) {
@@ -129,6 +139,7 @@ void RemoteBrowser::Lost(const QString& why) {
     lost_ = true;
     ready_ = false;
     restarting_ = false;
+    answer_.stop();
     // The channel and the process may be telling this now: they go after.
     if (channel_) {
         channel_->disconnect(this);
@@ -158,6 +169,7 @@ void RemoteBrowser::Lost(const QString& why) {
 void RemoteBrowser::Shutdown() {
     wanted_ = false;
     ready_ = false;
+    answer_.stop();
     if (channel_) {
         channel_->disconnect(this);
         channel_->Send(QStringLiteral("quit"));
@@ -217,7 +229,7 @@ void RemoteBrowser::Embedded(quintptr window) {
     } else if (page_) {
         Send(QStringLiteral("place"),
              PlaceOf(page_->mapToGlobal(QPoint(0, 0)), page_->size(), false));
-        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
+        Note(StandsAlone());
     }
 }
 
@@ -242,6 +254,7 @@ void RemoteBrowser::Hello(const QJsonObject& body) {
                             "установите Tesselo заново"));
         return;
     }
+    answer_.stop();
     ready_ = true;
     sheetSent_.clear();
     SendSheet();
@@ -255,7 +268,7 @@ void RemoteBrowser::Hello(const QJsonObject& body) {
            page_ && !embed ? PlaceOf(page_->mapToGlobal(QPoint(0, 0)), page_->size(), false)
                            : QJsonObject()}});
     if (!embed)
-        Note(QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»"));
+        Note(StandsAlone());
     if (!outlined_.empty())
         OutlineElements(outlined_);
     if (picking_)

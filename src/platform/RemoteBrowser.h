@@ -15,6 +15,7 @@
 
 #include <QJsonObject>
 #include <QPointer>
+#include <QTimer>
 #include <optional>
 #include <string>
 
@@ -84,6 +85,8 @@ private:
     QProcess* process_ = nullptr;
     QLocalServer* server_ = nullptr;
     PreviewChannel* channel_ = nullptr;
+    // Started with the helper: a helper that does not say hello in time is given up.
+    QTimer answer_;
     std::function<std::string()> sheet_;
     std::function<QString(std::string_view)> decode_;
     // Shown once: the helper is then wanted for good.
