@@ -51,7 +51,8 @@ cat >"$site/index.html" <<'HTML'
 <!doctype html>
 <html><head><meta charset="utf-8"><title>e2e</title>
 <link rel="stylesheet" href="site.css"></head>
-<body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p><p class="note">Note.</p></body></html>
+<body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p><p class="note">Note.</p>
+<input id="field"></body></html>
 HTML
 printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n' >"$sheet"
 printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
@@ -141,6 +142,14 @@ sleep 0.5
 [ "$(pixel 3)" != "#C0C0C0" ] && [ "$(pixel 0)" = "#C0C0C0" ] ||
     fail "the picked paragraph did not select the rule .lead"
 click 30 "$(row 1)"
+
+step=1c # keys typed into the page's field once it is clicked, and into the editor's after
+read -r fieldX fieldY <<<"$(page "(r => Math.round(r.left + 5) + ' ' + Math.round(r.top + r.height / 2))(document.querySelector('#field').getBoundingClientRect())")"
+click $((width / 2 + 1 - seenX + fieldX)) $((300 - seenY + fieldY))
+xdotool type --delay 60 'ab c'
+sleep 0.5
+[ "$(page "document.querySelector('#field').value")" = 'ab c' ] ||
+    fail "the page's field did not take the keys typed: '$(page "document.querySelector('#field').value")'"
 
 step=2 # a font size typed into its box
 click 670 61

@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QLocalSocket>
 #include <QVBoxLayout>
+#include <QWebEngineView>
 #include <cstdlib>
 #include <xcb/xcb.h>
 
@@ -54,6 +56,7 @@ PreviewHost::PreviewHost() {
     browser_.PlaceIn(window_);
     browser_.SetSheetFile([this] { return sheet_; });
     Tell();
+    qApp->installEventFilter(this);
 }
 
 bool PreviewHost::Connect(const QString& channel) {
@@ -108,10 +111,14 @@ void PreviewHost::Tell() {
 // the window the editor may embed is known only now; standing alone, it shows at once.
 void PreviewHost::Show(const QJsonObject& body) {
     shown_ = true;
+    const bool embed = body.value(QStringLiteral("embed")).toBool();
+    // Embedded, the window never takes the keyboard's focus from the editor's: the
+    // editor gives it the keys (flags set before the window is made for good).
+    if (embed)
+        window_.setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     browser_.Navigate(StringOf(body, "address"));
     browser_.EnsureView();
-    LeaveKeysToTheEditor(window_);
-    if (body.value(QStringLiteral("embed")).toBool())
+    if (embed)
         channel_->Send(QStringLiteral("window"),
                        {{QStringLiteral("window"), QString::number(window_.winId())}});
     else
@@ -129,7 +136,45 @@ void PreviewHost::Place(const QJsonObject& place) {
         window_.move(place.value(QStringLiteral("x")).toInt(),
                      place.value(QStringLiteral("y")).toInt());
     window_.show();
-    LeaveKeysToTheEditor(window_);
+    embedded_ = place.value(QStringLiteral("embedded")).toBool();
+    if (embedded_)
+        LeaveKeysToTheEditor(window_);
+}
+
+// Embedded, the page's keys come from the editor, which gives them while the page has
+// its focus: the page's field clicked last takes them, as in a window of its own.
+bool PreviewHost::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWindowType() && embedded_ &&
+        channel_)
+        channel_->Send(QStringLiteral("pressed"));
+    return QObject::eventFilter(watched, event);
+}
+
+QWidget* PreviewHost::KeyTarget() const {
+    QWidget* view = browser_.View();
+    if (!view)
+        return nullptr;
+    return view->focusProxy() ? view->focusProxy() : view;
+}
+
+void PreviewHost::Key(const QJsonObject& body) {
+    QWidget* target = KeyTarget();
+    if (!target)
+        return;
+    QKeyEvent key(body.value(QStringLiteral("press")).toBool() ? QEvent::KeyPress
+                                                               : QEvent::KeyRelease,
+                  body.value(QStringLiteral("key")).toInt(),
+                  Qt::KeyboardModifiers(body.value(QStringLiteral("modifiers")).toInt()),
+                  body.value(QStringLiteral("text")).toString(),
+                  body.value(QStringLiteral("repeat")).toBool());
+    QCoreApplication::sendEvent(target, &key);
+}
+
+void PreviewHost::Focus(bool in) {
+    if (QWidget* target = KeyTarget()) {
+        QFocusEvent focus(in ? QEvent::FocusIn : QEvent::FocusOut, Qt::MouseFocusReason);
+        QCoreApplication::sendEvent(target, &focus);
+    }
 }
 
 void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
@@ -161,6 +206,10 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
         browser_.StopPicking();
     } else if (type == QLatin1StringView("outline")) {
         browser_.OutlineElements(StringOf(body, "selector"));
+    } else if (type == QLatin1StringView("key")) {
+        Key(body);
+    } else if (type == QLatin1StringView("focus")) {
+        Focus(body.value(QStringLiteral("in")).toBool());
     } else if (type == QLatin1StringView("quit")) {
         QCoreApplication::quit();
     }

@@ -24,7 +24,14 @@ public:
     // Connects to the editor's socket; false when there is none of that name.
     bool Connect(const QString& channel);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // What takes the page's keys and focus: the view's part that draws the page.
+    QWidget* KeyTarget() const;
+    void Key(const QJsonObject& body);
+    void Focus(bool in);
     void Receive(const QString& type, const QJsonObject& body);
     void Show(const QJsonObject& body);
     void Place(const QJsonObject& place);
@@ -36,6 +43,7 @@ private:
     PreviewChannel* channel_ = nullptr;
     std::string sheet_;
     bool shown_ = false;
+    bool embedded_ = false;
 };
 
 } // namespace tesselo

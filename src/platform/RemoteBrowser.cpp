@@ -5,12 +5,14 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
 
@@ -51,6 +53,62 @@ bool EmbedsForeignWindows() {
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1StringView("xcb") || platform == QLatin1StringView("windows");
 }
+
+} // namespace
+
+bool KeyIsForThePage(const QKeyEvent& key) {
+    for (QKeySequence::StandardKey editing :
+         {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll})
+        if (key.matches(editing))
+            return true;
+    if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35)
+        return false;
+    return !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
+namespace {
+
+// The embedded window of another program gets no keys of its own: they come to the
+// editor's window. This stands around it and has the focus while the page has it,
+// passing the page's keys on.
+class KeyRelay final : public QWidget {
+public:
+    KeyRelay(QWidget* parent, std::function<void(const QKeyEvent&)> key,
+             std::function<void(bool)> focus)
+        : QWidget(parent), key_(std::move(key)), focus_(std::move(focus)) {
+        setObjectName(QStringLiteral("PreviewKeys"));
+        setFocusPolicy(Qt::ClickFocus);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            if (KeyIsForThePage(*static_cast<QKeyEvent*>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            key_(*static_cast<QKeyEvent*>(event));
+            return true;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+            focus_(event->type() == QEvent::FocusIn);
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(event);
+    }
+
+private:
+    std::function<void(const QKeyEvent&)> key_;
+    std::function<void(bool)> focus_;
+};
 
 QJsonObject PlaceOf(QPoint at, QSize size, bool embedded) {
     return {{QStringLiteral("x"), at.x()},
@@ -160,8 +218,8 @@ void RemoteBrowser::Lost(const QString& why) {
         process_->deleteLater();
         process_ = nullptr;
     }
-    if (container_)
-        container_->deleteLater();
+    if (keys_)
+        keys_->deleteLater();
     Note(why);
     emit BrowserNotice(why);
 }
@@ -212,11 +270,25 @@ bool RemoteBrowser::Embed(quintptr window) {
     QWindow* foreign = QWindow::fromWinId(window);
     if (!foreign)
         return false;
-    container_ = QWidget::createWindowContainer(foreign, page_);
+    keys_ = new KeyRelay(
+        page_,
+        [this](const QKeyEvent& key) {
+            Send(QStringLiteral("key"), {{QStringLiteral("press"), key.type() == QEvent::KeyPress},
+                                         {QStringLiteral("key"), key.key()},
+                                         {QStringLiteral("modifiers"), int(key.modifiers())},
+                                         {QStringLiteral("text"), key.text()},
+                                         {QStringLiteral("repeat"), key.isAutoRepeat()}});
+        },
+        [this](bool in) {
+            Send(QStringLiteral("focus"), {{QStringLiteral("in"), in}});
+        });
+    container_ = QWidget::createWindowContainer(foreign, keys_);
     container_->setObjectName(QStringLiteral("PreBrowser"));
+    container_->setFocusPolicy(Qt::NoFocus);
+    keys_->layout()->addWidget(container_);
     if (page_->layout())
-        page_->layout()->addWidget(container_);
-    container_->show();
+        page_->layout()->addWidget(keys_);
+    keys_->show();
     return true;
 }
 
@@ -288,6 +360,10 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
         location_ = Said(body, "address").toStdString();
     if (type == QLatin1StringView("window")) {
         Embedded(Said(body, "window").toULongLong());
+    } else if (type == QLatin1StringView("pressed")) {
+        // A click on the page gives it the keys, as a click on any of the editor's fields.
+        if (keys_)
+            keys_->setFocus(Qt::MouseFocusReason);
     } else if (type == QLatin1StringView("loaded")) {
         emit DownloadComplete();
     } else if (type == QLatin1StringView("history")) {

@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 
+class QKeyEvent;
 class QLabel;
 class QLocalServer;
 class QProcess;
@@ -26,6 +27,10 @@ class QProcess;
 namespace tesselo {
 
 class PreviewChannel;
+
+// While the embedded page has the keys, it takes all but the editor's shortcuts, save
+// those that edit text (copy, cut, paste, select all).
+bool KeyIsForThePage(const QKeyEvent& key);
 
 class RemoteBrowser final : public PreviewBrowser {
     Q_OBJECT
@@ -80,6 +85,7 @@ private:
 
     QString program_;
     QPointer<QWidget> page_;
+    QPointer<QWidget> keys_; // around the container: the page's keys pass through it
     QPointer<QWidget> container_;
     QPointer<QLabel> note_;
     QProcess* process_ = nullptr;

@@ -1,8 +1,10 @@
 // Both ends of the channel between the editor and the preview's helper, in one process.
 
 #include "platform/PreviewChannel.h"
+#include "platform/RemoteBrowser.h"
 
 #include <QJsonArray>
+#include <QKeyEvent>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTest>
@@ -87,6 +89,34 @@ TEST_F(PreviewChannelEnds, TheOtherSideGoing_IsSaidOnce) {
     EXPECT_EQ(received[0].first, "quit");
     QTest::qWait(50);
     EXPECT_EQ(closed, 1);
+}
+
+// The keys typed while the embedded page has the focus: the page's, or the editor's.
+TEST(PreviewKeys, ThePageTakesTypingAndEditingKeys_TheEditorItsShortcuts) {
+    const struct {
+        Qt::Key Key;
+        Qt::KeyboardModifiers Modifiers;
+        bool ForThePage;
+    } cases[] = {
+        {Qt::Key_A, Qt::NoModifier, true},
+        {Qt::Key_A, Qt::ShiftModifier, true},
+        {Qt::Key_Space, Qt::NoModifier, true},
+        {Qt::Key_Escape, Qt::NoModifier, true},
+        {Qt::Key_Backspace, Qt::NoModifier, true},
+        {Qt::Key_C, Qt::ControlModifier, true},
+        {Qt::Key_V, Qt::ControlModifier, true},
+        {Qt::Key_A, Qt::ControlModifier, true},
+        {Qt::Key_S, Qt::ControlModifier, false},
+        {Qt::Key_Z, Qt::ControlModifier, false},
+        {Qt::Key_F5, Qt::NoModifier, false},
+        {Qt::Key_F, Qt::AltModifier, false},
+        {Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier, false},
+    };
+    for (const auto& c : cases) {
+        const QKeyEvent key(QEvent::ShortcutOverride, c.Key, c.Modifiers);
+        EXPECT_EQ(KeyIsForThePage(key), c.ForThePage)
+            << QKeySequence(c.Key | c.Modifiers).toString().toStdString();
+    }
 }
 
 } // namespace
