@@ -5,6 +5,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/StyleEditor.h"
 #include "views/SourceViews.h"
+#include "views/TextInSteps.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,6 +27,8 @@ QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
         QPalette palette = view->palette();
         palette.setColor(QPalette::Base, palette.color(QPalette::Button));
         view->setPalette(palette);
+        // Nothing is typed there to take back: a text put in keeps no undo steps.
+        view->document()->setUndoRedoEnabled(false);
     }
     view->setLineWrapMode(QPlainTextEdit::NoWrap);
     view->setFont(QFont(QStringLiteral("Monospace")));
@@ -95,10 +98,12 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
 
     QWidget* cssPage = AddPage("CSSView", QStringLiteral("Текущий CSS"));
     composed_ = MakeTextView(cssPage, "HCSSMemo", true);
+    composedFill_ = new TextInSteps(*composed_);
     cssPage->layout()->addWidget(composed_);
 
     QWidget* diskPage = AddPage("CssDiskView", QStringLiteral("Исходный CSS"));
     onDisk_ = MakeTextView(diskPage, "HCssInDiskMemo", true);
+    onDiskFill_ = new TextInSteps(*onDisk_);
     diskPage->layout()->addWidget(onDisk_);
 
     preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
@@ -158,7 +163,7 @@ void SourceViewPages::ViewerChange(int index) {
         const StyleDocument& document = editor_.Document();
         if (!composedShown_ || *composedShown_ != document.SheetText ||
             composedEncoding_ != document.Encoding) {
-            composed_->setPlainText(ShownText(document.SheetText, document.Encoding));
+            composedFill_->Fill(ShownText(document.SheetText, document.Encoding));
             composedShown_ = document.SheetText;
             composedEncoding_ = document.Encoding;
         }
@@ -188,7 +193,7 @@ void SourceViewPages::FillSourceView(bool reportMissing) {
     if (stamp && diskShown_ && diskShown_->first == backup && diskShown_->second == *stamp)
         return;
     if (!backup.empty() && !ReadTextFile(backup, content)) {
-        onDisk_->setPlainText(ShownText(content.Text, content.Encoding));
+        onDiskFill_->Fill(ShownText(content.Text, content.Encoding));
         if (stamp)
             diskShown_.emplace(backup, *stamp);
         return;

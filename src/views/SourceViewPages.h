@@ -20,6 +20,7 @@ class QPushButton;
 namespace tesselo {
 
 class StyleEditor;
+class TextInSteps;
 class UserDialogs;
 
 class SourceViewPages final : public QTabWidget {
@@ -72,7 +73,9 @@ private:
     QPushButton* update_ = nullptr;      // BtnStyleUpdate
     QPlainTextEdit* composed_ = nullptr; // HCSSMemo
     QPlainTextEdit* onDisk_ = nullptr;   // HCssInDiskMemo
-    QWidget* preview_ = nullptr;         // PreView
+    TextInSteps* composedFill_ = nullptr;
+    TextInSteps* onDiskFill_ = nullptr;
+    QWidget* preview_ = nullptr; // PreView
 };
 
 } // namespace tesselo

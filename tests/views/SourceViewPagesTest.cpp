@@ -6,6 +6,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
@@ -128,6 +129,39 @@ TEST_F(SourceViewPagesTest, TheBackupCopyIsReadAgainOnlyWhenItChangedOnDisk) {
     testing::WriteBytes(backup, "h1 { color: blue }\n"); // saved meanwhile: another size
     views->setCurrentIndex(SourceViewPages::CssMemoView);
     views->setCurrentIndex(SourceViewPages::CssDiskView);
+    EXPECT_EQ(onDisk.toPlainText(), QStringLiteral("h1 { color: blue }"));
+}
+
+// A big backup copy shows its first lines at once and the rest in steps, without the view
+// moving; another text asked for meanwhile stops the one still coming.
+TEST_F(SourceViewPagesTest, ABigTextShowsItsBeginningAtOnceAndTheRestInSteps) {
+    Show("h1 { color: red }\n");
+    std::string big;
+    for (int i = 0; i < 40000; ++i)
+        big += ".rule-" + std::to_string(i) + " { color: red }\n";
+    const std::string backup = dir.File("a.css") + ".ORIGINAL";
+    testing::WriteBytes(backup, big);
+    auto& onDisk = *views->findChild<QPlainTextEdit*>(QStringLiteral("HCssInDiskMemo"));
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    const int first = onDisk.document()->blockCount();
+    EXPECT_GT(first, 100);
+    EXPECT_LT(first, 40000);
+    EXPECT_EQ(onDisk.document()->firstBlock().text(), ".rule-0 { color: red }");
+    EXPECT_EQ(onDisk.document()->findBlockByNumber(first - 1).text(),
+              QStringLiteral(".rule-%1 { color: red }").arg(first - 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return onDisk.document()->blockCount() == 40000; }, 20000));
+    QTest::qWait(20);
+    EXPECT_EQ(onDisk.toPlainText() + QLatin1Char('\n'), QString::fromStdString(big));
+    EXPECT_EQ(onDisk.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(onDisk.textCursor().position(), 0);
+
+    testing::WriteBytes(backup, big + big);
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    testing::WriteBytes(backup, "h1 { color: blue }\n");
+    views->setCurrentIndex(SourceViewPages::CssMemoView);
+    views->setCurrentIndex(SourceViewPages::CssDiskView);
+    QTest::qWait(100);
     EXPECT_EQ(onDisk.toPlainText(), QStringLiteral("h1 { color: blue }"));
 }
 
