@@ -191,7 +191,9 @@ void TMainForm::BuildRegions() {
 
 void TMainForm::BuildPropertyPanel() {
     // The property panel: its tool bars across the top, its pages at the right.
-    panel_ = new PropertyPanel(editor_, services_.Dialogs, services_.PanelChoices, this);
+    panel_ =
+        new PropertyPanel(editor_, services_.Dialogs, services_.PanelChoices, this,
+                          {.ToolStyle = regions_->ToolStyleParent(), .Pages = regions_->Lower()});
     PanelToolStyle = panel_->ToolStyle();
     editorObserver_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
 

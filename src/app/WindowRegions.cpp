@@ -4,6 +4,7 @@
 #include "editor/StyleEditor.h"
 #include "views/WidgetHint.h"
 
+#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
@@ -50,6 +51,11 @@ void WindowRegions::PlaceList(QWidget& list) {
     allLayout_ = new QVBoxLayout(PanelALL);
     allLayout_->setContentsMargins(0, 0, 0, 0);
     allLayout_->setSpacing(0);
+    // Made now, placed below the tool bars when they come: what goes in it is made there.
+    lower_ = new QWidget(PanelALL);
+    lowerLayout_ = new QHBoxLayout(lower_);
+    lowerLayout_->setContentsMargins(0, 0, 0, 0);
+    lowerLayout_->setSpacing(1);
 }
 
 void WindowRegions::PlaceToolStyle(QWidget& toolStyle) {
@@ -59,11 +65,6 @@ void WindowRegions::PlaceToolStyle(QWidget& toolStyle) {
     ToolBar3 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar3"));
     ToolBar2 = PanelToolStyle->findChild<QToolBar*>(QStringLiteral("ToolBar2"));
     allLayout_->addWidget(PanelToolStyle);
-
-    lower_ = new QWidget(PanelALL);
-    lowerLayout_ = new QHBoxLayout(lower_);
-    lowerLayout_->setContentsMargins(0, 0, 0, 0);
-    lowerLayout_->setSpacing(1);
     allLayout_->addWidget(lower_, 1);
     // The focus sink sits behind the views: never seen, never reached by Tab.
     ZF = new QPushButton(QStringLiteral("ZF"), lower_);
@@ -107,18 +108,31 @@ QLabel* WindowRegions::BuildStatusBar() {
     QStatusBar* status = window_.statusBar();
     status->setObjectName(QStringLiteral("StatusBar"));
     status->setFixedHeight(21);
-    status->setStyleSheet(
-        QStringLiteral("QStatusBar { color: blue; font-family: Tahoma; font-size: 8pt; "
-                       "font-weight: bold; }"));
+    QPalette blue = status->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    status->setPalette(blue);
+    QFont font(QStringLiteral("Tahoma"), 8);
+    font.setBold(true);
+    status->setFont(font);
     SetHint(status, "Это строка состояния. Читайте здесь подсказки.");
-    // The current rule's group stays in view while hints come and go.
-    group_ = new QLabel(status);
-    group_->setObjectName(QStringLiteral("StyleGroup"));
-    status->addPermanentWidget(group_);
-    auto* encoding = new QLabel(status);
-    encoding->setObjectName(QStringLiteral("EncodingLabel"));
-    status->addPermanentWidget(encoding);
-    return encoding;
+    // The current rule's group stays in view while hints come and go. The labels at the
+    // right keep the window's own letters: the blue bold ones are the hints'.
+    QFont plain = window_.font();
+    plain.setFamily(plain.family());
+    plain.setPointSizeF(plain.pointSizeF());
+    plain.setBold(false);
+    QPalette black = window_.palette();
+    black.setColor(QPalette::WindowText, black.color(QPalette::WindowText));
+    const auto label = [status, plain, black](const char* name) {
+        auto* made = new QLabel(status);
+        made->setObjectName(QLatin1StringView(name));
+        made->setFont(plain);
+        made->setPalette(black);
+        status->addPermanentWidget(made);
+        return made;
+    };
+    group_ = label("StyleGroup");
+    return label("EncodingLabel");
 }
 
 void WindowRegions::ShowTextOnly(bool textOnly, const std::string& reason) {

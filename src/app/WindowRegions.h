@@ -38,6 +38,8 @@ public:
     // the lower part, with the focus sink behind where the views will be.
     void PlaceToolStyle(QWidget& toolStyle);
     QWidget* Lower() const { return lower_; }
+    // Where the panel's tool bars are made, above Lower().
+    QWidget* ToolStyleParent() const { return PanelALL; }
     QWidget* FocusSink() const;
     // The views in the lower part, the property pages at their right.
     void PlaceViews(QTabWidget& views, QTabWidget& pages);

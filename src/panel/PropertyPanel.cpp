@@ -88,7 +88,7 @@ size_t Index(ColorSwatch swatch) {
 } // namespace
 
 PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices,
-                             QWidget* window)
+                             QWidget* window, PanelPlaces places)
     : QObject(window), editor_(editor), window_(window) {
     InitPanelIcons();
     handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, choices);
@@ -104,9 +104,9 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
         return captions::InEncoding(text.toStdString(), editor_.Panel().Encoding);
     };
 
-    BuildToolBars();
+    BuildToolBars(places.ToolStyle ? places.ToolStyle : window);
 
-    pages_ = new QTabWidget(window);
+    pages_ = new QTabWidget(places.Pages ? places.Pages : window);
     pages_->setObjectName(QStringLiteral("TABPANEL"));
     // Given before the children come, the style is theirs from the start: given after, it
     // is taken to every one of them again.
@@ -171,8 +171,8 @@ template <typename F> void PropertyPanel::Handle(F&& handler) {
 // ---------------------------------------------------------------------------
 // Building
 
-void PropertyPanel::BuildToolBars() {
-    toolStyle_ = new QWidget(window_);
+void PropertyPanel::BuildToolBars(QWidget* parent) {
+    toolStyle_ = new QWidget(parent);
     toolStyle_->setObjectName(QStringLiteral("PanelToolStyle"));
     toolStyle_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     auto* layout = new QVBoxLayout(toolStyle_);

@@ -56,12 +56,19 @@ public:
     virtual QToolButton* BorderSideButton(BorderSide side, QWidget* parent) = 0;
 };
 
+// Where the panel's tool bars and pages are made: made in the place they show in, they
+// are not taken there again with all their buttons. Null for the panel's window.
+struct PanelPlaces {
+    QWidget* ToolStyle = nullptr;
+    QWidget* Pages = nullptr;
+};
+
 class PropertyPanel final : public QObject, private PanelBuilder {
     Q_OBJECT
 public:
     // The unit chooser floats over `window`.
-    PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices,
-                  QWidget* window);
+    PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDialogs& choices, QWidget* window,
+                  PanelPlaces places = {});
     ~PropertyPanel() override;
 
     QWidget* ToolStyle() const { return toolStyle_; } // PanelToolStyle
@@ -85,7 +92,7 @@ private:
     QString FromText(std::string_view bytes) const { return decode_(bytes); }
     std::string ToText(const QString& text) const { return encode_(text); }
     void FillFontBoxes();
-    void BuildToolBars();
+    void BuildToolBars(QWidget* parent);
     void BuildChooser();
     QComboBox* FontBox(const char* name, std::string_view hint, QToolBar* bar);
     // `familyBox`: 0 or 1 for the two family boxes, whose typed text is confirmed.

@@ -91,7 +91,12 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     memo_ = MakeTextView(memoPage, "CSSMemo", false);
     update_ = new QPushButton(QStringLiteral("Обновить панели инструменов >>>"), memoPage);
     update_->setObjectName(QStringLiteral("BtnStyleUpdate"));
-    update_->setStyleSheet(QStringLiteral("QPushButton { color: blue; font-weight: bold; }"));
+    QPalette blue = update_->palette();
+    blue.setColor(QPalette::ButtonText, Qt::blue);
+    update_->setPalette(blue);
+    QFont bold = update_->font();
+    bold.setBold(true);
+    update_->setFont(bold);
     update_->hide();
     memoPage->layout()->addWidget(memo_);
     memoPage->layout()->addWidget(update_);

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPalette>
 #include <QResizeEvent>
 #include <QToolBar>
 #include <QTreeView>
@@ -45,7 +46,11 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
     list_->setHeaderHidden(true);
     list_->setIndentation(12);
     list_->setExpandsOnDoubleClick(false); // a double click renames
-    list_->setStyleSheet(QStringLiteral("QTreeView { background: silver; }"));
+    // Its colours and those of the status line are the palette's, not a style sheet's,
+    // which would cost each of their parts its own style.
+    QPalette silver = list_->palette();
+    silver.setColor(QPalette::Base, QColor(0xc0, 0xc0, 0xc0));
+    list_->setPalette(silver);
     list_->viewport()->setCursor(Qt::PointingHandCursor);
     // Rows of one line each: thousands of rules are laid out without measuring each.
     list_->setUniformRowHeights(true);
