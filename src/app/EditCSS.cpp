@@ -150,6 +150,8 @@ void TMainForm::BuildActions() {
     on(ActionId::SendMailToAutor, [] { ShellOpen(TAboutBox::MailAddress()); });
     on(ActionId::N32, [] { ShellOpen(TAboutBox::HomePageAddress()); });
     on(ActionId::HelpAbout, [this] {
+        if (!aboutBox_ && makeAbout_)
+            aboutBox_ = makeAbout_();
         if (aboutBox_)
             aboutBox_->exec();
     });
@@ -241,6 +243,8 @@ void TMainForm::BuildStyleCommands() {
         [this](std::string_view name) { return Codec().Decode(name).toStdString(); });
     PanelList->UseCommands(*listCommands_);
     connect(Action(ActionId::NewStyle), &QAction::triggered, this, [this] {
+        if (!createSelector_ && makeSelector_)
+            createSelector_ = makeSelector_();
         if (!createSelector_)
             return;
         const QString result =

@@ -22,6 +22,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,6 +70,11 @@ public:
 
     void SetSelectorBuilder(TCreateSelector* builder) { createSelector_ = builder; }
     void SetAboutBox(TAboutBox* about) { aboutBox_ = about; }
+    // Made when first asked for: a start does without them.
+    void SetSelectorBuilder(std::function<TCreateSelector*()> make) {
+        makeSelector_ = std::move(make);
+    }
+    void SetAboutBox(std::function<TAboutBox*()> make) { makeAbout_ = std::move(make); }
 
     StyleEditor& Editor() { return editor_; }
     DocumentCommands& Commands() { return commands_; }
@@ -134,6 +140,8 @@ private:
     PropertyPanel* panel_ = nullptr;
     TCreateSelector* createSelector_ = nullptr;
     TAboutBox* aboutBox_ = nullptr;
+    std::function<TCreateSelector*()> makeSelector_;
+    std::function<TAboutBox*()> makeAbout_;
     WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
     bool running_ = false;            // a command runs: it shows its result when done

@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,10 +59,17 @@ int main(int argc, char** argv) {
     mainForm.Start(Arguments(argc, argv));
 
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
-    tesselo::TCreateSelector createSelector(&mainForm);
-    mainForm.SetSelectorBuilder(&createSelector);
-    tesselo::TAboutBox aboutBox(&mainForm);
-    mainForm.SetAboutBox(&aboutBox);
+    // The selector builder and the about box are made when first asked for.
+    std::unique_ptr<tesselo::TCreateSelector> createSelector;
+    mainForm.SetSelectorBuilder([&] {
+        createSelector = std::make_unique<tesselo::TCreateSelector>(&mainForm);
+        return createSelector.get();
+    });
+    std::unique_ptr<tesselo::TAboutBox> aboutBox;
+    mainForm.SetAboutBox([&] {
+        aboutBox = std::make_unique<tesselo::TAboutBox>(&mainForm);
+        return aboutBox.get();
+    });
 
     mainForm.show();
     return QApplication::exec();
