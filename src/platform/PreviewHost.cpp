@@ -10,7 +10,9 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 #include <cstdlib>
+#ifdef TESSELO_WITH_XCB
 #include <xcb/xcb.h>
+#endif
 
 namespace tesselo {
 namespace {
@@ -29,7 +31,8 @@ QJsonArray ArrayOf(const std::vector<std::string>& texts) {
 // Embedded on X11, the window would take every key typed while the pointer rests over
 // it, whatever has the editor's focus: it asks for none, and the keys go on to the
 // editor's window around it, as they would with the pointer anywhere else.
-void LeaveKeysToTheEditor(QWidget& window) {
+void LeaveKeysToTheEditor([[maybe_unused]] QWidget& window) {
+#ifdef TESSELO_WITH_XCB
     auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
         return;
@@ -44,6 +47,7 @@ void LeaveKeysToTheEditor(QWidget& window) {
     std::free(attributes);
     xcb_change_window_attributes(connection, id, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
+#endif
 }
 
 } // namespace
@@ -107,7 +111,7 @@ void PreviewHost::Tell() {
     });
 }
 
-// The page is loaded. The view makes its window anew for the toolkit's rendering, so
+// The page is asked for. The view makes its window anew for the toolkit's rendering, so
 // the window the editor may embed is known only now; standing alone, it shows at once.
 void PreviewHost::Show(const QJsonObject& body) {
     shown_ = true;

@@ -48,25 +48,11 @@ PickedElement PickedFrom(const QJsonObject& body) {
     return element;
 }
 
-// The platforms on which another program's window can stand inside one of ours.
+// Where another program's window can stand inside one of ours, taking no keys of its
+// own: X11. Elsewhere the page's window stands on its own.
 bool EmbedsForeignWindows() {
-    const QString platform = QGuiApplication::platformName();
-    return platform == QLatin1StringView("xcb") || platform == QLatin1StringView("windows");
+    return QGuiApplication::platformName() == QLatin1StringView("xcb");
 }
-
-} // namespace
-
-bool KeyIsForThePage(const QKeyEvent& key) {
-    for (QKeySequence::StandardKey editing :
-         {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll})
-        if (key.matches(editing))
-            return true;
-    if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35)
-        return false;
-    return !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-}
-
-namespace {
 
 // The embedded window of another program gets no keys of its own: they come to the
 // editor's window. This stands around it and has the focus while the page has it,
@@ -119,6 +105,16 @@ QJsonObject PlaceOf(QPoint at, QSize size, bool embedded) {
 }
 
 } // namespace
+
+bool KeyIsForThePage(const QKeyEvent& key) {
+    for (QKeySequence::StandardKey editing :
+         {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::SelectAll})
+        if (key.matches(editing))
+            return true;
+    if (key.key() >= Qt::Key_F1 && key.key() <= Qt::Key_F35)
+        return false;
+    return !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
 
 RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
     answer_.setSingleShot(true);
