@@ -55,6 +55,27 @@ bool IsGroupPrelude(std::string_view selector) {
     while (end < selector.size() &&
            (std::isalnum(static_cast<unsigned char>(selector[end])) || selector[end] == '-'))
         ++end;
+    // A statement in front ("@layer a, b; h1") makes the text a rule's selector, as with
+    // "@import url(a.css); body": its ";" stands outside strings and brackets.
+    char quote = 0;
+    int brackets = 0;
+    for (size_t i = end; i < selector.size(); ++i) {
+        const char c = selector[i];
+        if (quote) {
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '(' || c == '[') {
+            ++brackets;
+        } else if ((c == ')' || c == ']') && brackets > 0) {
+            --brackets;
+        } else if (c == ';' && brackets == 0) {
+            return false;
+        }
+    }
     const std::string_view keyword = selector.substr(1, end - 1);
     for (std::string_view group : {"media", "supports", "layer", "container", "document",
                                    "-moz-document", "scope", "starting-style"})

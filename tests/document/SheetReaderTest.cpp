@@ -154,6 +154,12 @@ TEST(SheetReaderGroups, HoldTheirRulesAsRecordsOfTheirOwn) {
         {"@media x { a { b: c", {"0@@ @media x|", "1 a"}},
         // A "}" between rules closes the group; outside any group it closes nothing.
         {"@media x { } } a {}", {"0@@ @media x| }", "0 a"}},
+        // A statement in front makes no group of the rule after it; a ";" in a string
+        // or in brackets of a condition is no statement's end.
+        {"@layer base, theme;\nh1 { x: 1 }", {"0 @layer base, theme; h1"}},
+        {"@supports (content: \";\") { a {} } @media (x: \"a\\\";\") and [;] { b {} }",
+         {"0@@ @supports (content: \";\")| }", "1 a", "0@@ @media (x: \"a\\\";\") and [;]| }",
+          "1 b"}},
     };
     for (const auto& [text, rows] : cases)
         EXPECT_EQ(Tree(text), rows) << EscapeBytes(text);
