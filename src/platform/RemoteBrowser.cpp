@@ -221,6 +221,8 @@ void RemoteBrowser::Lost(const QString& why) {
 }
 
 void RemoteBrowser::Shutdown() {
+    // A helper that has not answered yet has nothing to close: it is not waited for.
+    const bool answered = ready_;
     wanted_ = false;
     ready_ = false;
     answer_.stop();
@@ -232,7 +234,7 @@ void RemoteBrowser::Shutdown() {
     if (process_) {
         process_->disconnect(this);
         if (process_->state() != QProcess::NotRunning &&
-            !process_->waitForFinished(kHelperQuitMs)) {
+            (!answered || !process_->waitForFinished(kHelperQuitMs))) {
             process_->kill();
             process_->waitForFinished(kHelperQuitMs);
         }

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -100,6 +101,24 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
 
     remote.browser.reset();
     EXPECT_EQ(::kill(static_cast<pid_t>(second), 0), -1) << "the helper outlived the editor";
+}
+
+// A helper that never says hello is not waited for when the editor goes.
+TEST(RemoteBrowser, AHelperThatHasNotAnswered_GoesWithTheEditor) {
+    TempDir bin;
+    const std::string silent = bin.File("silent-preview");
+    WriteBytes(silent, "#!/bin/sh\nexec sleep 60\n");
+    std::filesystem::permissions(silent, std::filesystem::perms::owner_all);
+    RemotePage remote(QString::fromStdString(silent));
+    remote.page.show();
+    remote.browser->EnsureView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return remote.browser->HelperProcess() != 0; }, kPageMs));
+    const auto helper = static_cast<pid_t>(remote.browser->HelperProcess());
+    QTest::qWait(100);
+    EXPECT_FALSE(remote.browser->IsReady());
+    remote.browser.reset();
+    EXPECT_EQ(::kill(helper, 0), -1) << "the helper outlived the editor";
+    EXPECT_TRUE(remote.notices.empty());
 }
 
 TEST(RemoteBrowser, AHelperThatCannotStart_IsSaid) {
