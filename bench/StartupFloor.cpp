@@ -5,6 +5,8 @@
 // at the same moment the editor does (its main window's first show event), and with the
 // value "exit" it leaves at once.
 
+#include "app/FirstShowReport.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QListWidget>
@@ -12,23 +14,8 @@
 #include <QShowEvent>
 #include <QStringList>
 #include <cstdio>
-#include <ctime>
-#include <unistd.h>
 
 namespace {
-
-void ReportFirstShow() {
-    const QByteArray mode = qgetenv("TESSELO_REPORT_FIRST_SHOW");
-    if (mode.isEmpty())
-        return;
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    std::fprintf(stderr, "first-shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
-                 now.tv_nsec);
-    std::fflush(stderr);
-    if (mode == "exit")
-        ::_exit(0);
-}
 
 // The selectors of a sheet: what stands between a "}" (or the start) and the next "{".
 QStringList Selectors(const QString& sheet) {
@@ -60,7 +47,7 @@ protected:
         if (shown_)
             return;
         shown_ = true;
-        ReportFirstShow();
+        tesselo::ReportFirstShow();
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "app/About.h"
 #include "app/ActionTable.h"
+#include "app/FirstShowReport.h"
 #include "app/FloatingLayout.h"
 #include "app/PreviewTools.h"
 #include "app/SessionHistory.h"

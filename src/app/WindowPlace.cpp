@@ -6,24 +6,8 @@
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
-#include <cstdio>
-#include <ctime>
-#include <unistd.h>
 
 namespace tesselo {
-
-void ReportFirstShow() {
-    const QByteArray mode = qgetenv("TESSELO_REPORT_FIRST_SHOW");
-    if (mode.isEmpty())
-        return;
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    std::fprintf(stderr, "first-shown %lld%09ld\n", static_cast<long long>(now.tv_sec),
-                 now.tv_nsec);
-    std::fflush(stderr);
-    if (mode == "exit")
-        ::_exit(0);
-}
 
 void WindowPlace::Place(const QRect& wanted) {
     QScreen* screen = QGuiApplication::screenAt(wanted.center());

@@ -39,8 +39,4 @@ private:
     int listWidth_ = 145;
 };
 
-// For the start-up measurement (scripts/startup-time.sh): the wall-clock time of the
-// first showing, and with "exit" the program ends right there.
-void ReportFirstShow();
-
 } // namespace tesselo

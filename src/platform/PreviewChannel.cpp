@@ -1,5 +1,6 @@
 #include "platform/PreviewChannel.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocalSocket>
 
@@ -13,6 +14,26 @@ constexpr qsizetype kLongestLine = 64 * 1024 * 1024;
 const QString kType = QStringLiteral("type");
 
 } // namespace
+
+QJsonObject PickingJson(const std::vector<PageRule>& rules,
+                        const std::function<QString(std::string_view)>& decode) {
+    const auto text = [&decode](const std::string& bytes) {
+        return decode ? decode(bytes) : QString::fromStdString(bytes);
+    };
+    QJsonArray list;
+    for (const PageRule& rule : rules)
+        list.append(QJsonObject{{QStringLiteral("selector"), text(rule.Selector)},
+                                {QStringLiteral("media"), text(rule.Media)}});
+    return {{QStringLiteral("rules"), list}};
+}
+
+std::vector<PageRule> PageRulesOf(const QJsonObject& picking) {
+    std::vector<PageRule> rules;
+    for (const QJsonValue& rule : picking.value(QStringLiteral("rules")).toArray())
+        rules.push_back({rule[QStringLiteral("selector")].toString().toStdString(),
+                         rule[QStringLiteral("media")].toString().toStdString()});
+    return rules;
+}
 
 PreviewChannel::PreviewChannel(QLocalSocket* socket, QObject* parent)
     : QObject(parent), socket_(socket) {

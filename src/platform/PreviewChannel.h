@@ -5,10 +5,15 @@
 // "hello" with the channel's version; a line that is no object, or one longer than any
 // message can be, closes the channel.
 
+#include "document/Browser.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <string_view>
+#include <vector>
 
 class QLocalSocket;
 
@@ -18,6 +23,13 @@ inline constexpr int kPreviewChannelVersion = 1;
 
 // The helper program's command line option naming the socket to connect to.
 inline constexpr char kPreviewChannelOption[] = "--channel";
+
+// The rules a pick is tested against, as the page's script and the channel both take
+// them: {"rules": [{"selector": ..., "media": ...}, ...]}, the texts read with `decode`
+// (UTF-8 without it).
+QJsonObject PickingJson(const std::vector<PageRule>& rules,
+                        const std::function<QString(std::string_view)>& decode);
+std::vector<PageRule> PageRulesOf(const QJsonObject& picking);
 
 class PreviewChannel final : public QObject {
     Q_OBJECT

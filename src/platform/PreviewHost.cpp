@@ -201,11 +201,7 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
     } else if (type == QLatin1StringView("written")) {
         browser_.SheetWritten(StringOf(body, "file"));
     } else if (type == QLatin1StringView("pick")) {
-        std::vector<PageRule> rules;
-        for (const QJsonValue& rule : body.value(QStringLiteral("rules")).toArray())
-            rules.push_back(
-                {StringOf(rule.toObject(), "selector"), StringOf(rule.toObject(), "media")});
-        browser_.StartPicking(rules);
+        browser_.StartPicking(PageRulesOf(body));
     } else if (type == QLatin1StringView("stopPick")) {
         browser_.StopPicking();
     } else if (type == QLatin1StringView("outline")) {

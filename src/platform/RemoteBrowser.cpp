@@ -280,10 +280,10 @@ bool RemoteBrowser::Embed(quintptr window) {
         [this](bool in) {
             Send(QStringLiteral("focus"), {{QStringLiteral("in"), in}});
         });
-    container_ = QWidget::createWindowContainer(foreign, keys_);
-    container_->setObjectName(QStringLiteral("PreBrowser"));
-    container_->setFocusPolicy(Qt::NoFocus);
-    keys_->layout()->addWidget(container_);
+    QWidget* container = QWidget::createWindowContainer(foreign, keys_);
+    container->setObjectName(QStringLiteral("PreBrowser"));
+    container->setFocusPolicy(Qt::NoFocus);
+    keys_->layout()->addWidget(container);
     if (page_->layout())
         page_->layout()->addWidget(keys_);
     keys_->show();
@@ -295,7 +295,7 @@ void RemoteBrowser::Embedded(quintptr window) {
         Note({});
         if (page_->layout())
             page_->layout()->activate();
-        Send(QStringLiteral("place"), PlaceOf(QPoint(), container_->size(), true));
+        Send(QStringLiteral("place"), PlaceOf(QPoint(), keys_->size(), true));
     } else if (page_) {
         Send(QStringLiteral("place"),
              PlaceOf(page_->mapToGlobal(QPoint(0, 0)), page_->size(), false));
@@ -416,11 +416,7 @@ void RemoteBrowser::SheetWritten(const std::string& file) {
 }
 
 void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {
-    QJsonArray list;
-    for (const PageRule& rule : rules)
-        list.append(QJsonObject{{QStringLiteral("selector"), Decoded(rule.Selector)},
-                                {QStringLiteral("media"), Decoded(rule.Media)}});
-    picking_ = QJsonObject{{QStringLiteral("rules"), list}};
+    picking_ = PickingJson(rules, decode_);
     Send(QStringLiteral("pick"), *picking_);
 }
 

@@ -85,8 +85,8 @@ private:
 
     QString program_;
     QPointer<QWidget> page_;
-    QPointer<QWidget> keys_; // around the container: the page's keys pass through it
-    QPointer<QWidget> container_;
+    // Around the helper's window in the page: the page's keys pass through it.
+    QPointer<QWidget> keys_;
     QPointer<QLabel> note_;
     QProcess* process_ = nullptr;
     QLocalServer* server_ = nullptr;

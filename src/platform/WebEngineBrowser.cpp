@@ -1,10 +1,10 @@
 #include "platform/WebEngineBrowser.h"
 
+#include "platform/PreviewChannel.h"
 #include "platform/PreviewPage.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLayout>
 #include <QUrl>
@@ -186,11 +186,7 @@ void WebEngineBrowser::PageLoaded() {
 }
 
 void WebEngineBrowser::StartPicking(const std::vector<PageRule>& rules) {
-    QJsonArray list;
-    for (const PageRule& rule : rules)
-        list.append(QJsonObject{{QStringLiteral("selector"), Decoded(rule.Selector)},
-                                {QStringLiteral("media"), Decoded(rule.Media)}});
-    picking_ = QJsonObject{{QStringLiteral("rules"), list}};
+    picking_ = PickingJson(rules, decode_);
     Call(QLatin1StringView("start"), *picking_);
     askForPick_.start();
     // Escape on the page ends picking.

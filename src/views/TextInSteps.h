@@ -17,7 +17,6 @@ class TextInSteps final : public QObject {
 public:
     explicit TextInSteps(QPlainTextEdit& view);
     void Fill(QString text);
-    bool Filling() const { return timer_.isActive(); }
 
 private:
     void Step();
