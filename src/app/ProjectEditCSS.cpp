@@ -4,6 +4,7 @@
 #include "app/About.h"
 #include "app/EditCSS.h"
 #include "app/ProgramServices.h"
+#include "app/ProgramStyle.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "editor/StyleEditor.h"
 #include "platform/HeapTuning.h"
@@ -40,6 +41,7 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 int main(int argc, char** argv) {
     tesselo::KeepLargeBuffersInHeap();
     QApplication application(argc, argv);
+    QApplication::setStyle(new tesselo::ProgramStyle);
     // The task bar names the program by this.
     QApplication::setApplicationName(QStringLiteral("Tesselo V1.0 beta"));
     // The desktop finds the program's entry, and with it its icon, by this name.

@@ -1,15 +1,48 @@
 #include "panel/PanelControls.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 namespace tesselo {
 
 LengthEdit::LengthEdit(QWidget* parent) : QLineEdit(parent) {}
+
+KeywordToggle::KeywordToggle(QWidget* parent) : QToolButton(parent) {
+    setCheckable(true);
+    setAutoRaise(true);
+}
+
+void KeywordToggle::paintEvent(QPaintEvent* event) {
+    if (!isChecked()) {
+        QToolButton::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    const bool enabled = isEnabled();
+    // A 2-pixel inset border: dark at the top and left, light at the bottom and right.
+    const QColor face = enabled ? QColor(0xc6, 0xdb, 0xf7) : QColor(0xe2, 0xe2, 0xe2);
+    const QColor edge = enabled ? QColor(0x4a, 0x78, 0xc0) : QColor(0xa0, 0xa0, 0xa0);
+    const QRect box = rect();
+    painter.fillRect(box, face);
+    painter.fillRect(box.x(), box.y(), box.width(), 2, edge.darker(130));
+    painter.fillRect(box.x(), box.y(), 2, box.height(), edge.darker(130));
+    painter.fillRect(box.x(), box.bottom() - 1, box.width(), 2, edge.lighter(130));
+    painter.fillRect(box.right() - 1, box.y(), 2, box.height(), edge.lighter(130));
+    // The icon or caption over it, as the style draws them on a flat button.
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.state &=
+        ~(QStyle::State_Sunken | QStyle::State_On | QStyle::State_MouseOver | QStyle::State_Raised);
+    painter.drawComplexControl(QStyle::CC_ToolButton, option);
+}
 
 void LengthEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
@@ -42,6 +75,26 @@ void LengthEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     if (OnDoubleClick)
         OnDoubleClick();
+}
+
+NameChoiceBox::NameChoiceBox(QWidget* parent) : QComboBox(parent) {}
+
+void NameChoiceBox::SetNames(const QStringList& names) {
+    clear();
+    addItems(names);
+    measured_ = false;
+}
+
+void NameChoiceBox::showPopup() {
+    if (!measured_) {
+        measured_ = true;
+        const QFontMetrics metrics = view()->fontMetrics();
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+        view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24);
+    }
+    QComboBox::showPopup();
 }
 
 StepButton::StepButton(Qt::ArrowType arrow, QWidget* parent) : QToolButton(parent) {

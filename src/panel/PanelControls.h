@@ -1,9 +1,11 @@
 #pragma once
 
-// The small widgets of the panel that forward events a stock widget does not give:
-// the key filter and leave of a length field, the spinner that steps while held and
-// tells when it is let go, a swatch that is clicked, a button pressed (not clicked).
+// The small widgets of the panel that do what a stock widget does not: the key filter
+// and leave of a length field, the spinner that steps while held and tells when it is
+// let go, a swatch that is clicked, a button pressed (not clicked), a keyword button
+// whose down state shows, a box of names whose list is as wide as its longest.
 
+#include <QComboBox>
 #include <QFrame>
 #include <QLineEdit>
 #include <QTimer>
@@ -30,6 +32,31 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A keyword button: its down state at a glance, sunken and tinted, which the style's
+// flat tool button hardly tells from up.
+class KeywordToggle final : public QToolButton {
+    Q_OBJECT
+public:
+    explicit KeywordToggle(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A box of names to choose from whose list drops down as wide as its longest name,
+// whatever the box's width; the names are measured when the list first drops down
+// after they changed.
+class NameChoiceBox final : public QComboBox {
+    Q_OBJECT
+public:
+    explicit NameChoiceBox(QWidget* parent);
+    void SetNames(const QStringList& names);
+    void showPopup() override;
+
+private:
+    bool measured_ = true;
 };
 
 // One arrow of a spinner: a step at the press, then steps while it is held.

@@ -54,13 +54,6 @@ QColor ToQColor(Color c) {
     return QColor(c.Red, c.Green, c.Blue, c.Alpha);
 }
 
-// The down state of a keyword button at a glance: sunken and tinted.
-constexpr const char* kKeywordButtonStyle =
-    "QToolButton[keyword=\"true\"]:checked { background-color: #c6dbf7;"
-    " border: 2px inset #4a78c0; border-radius: 2px; }"
-    "QToolButton[keyword=\"true\"]:checked:disabled { background-color: #e2e2e2;"
-    " border: 2px inset #a0a0a0; }";
-
 constexpr std::array<std::string_view, 3> kSwatchHints = {"Цвет текста", "Цвет фона",
                                                           "Цвет границ"};
 
@@ -108,28 +101,19 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
 
     pages_ = new QTabWidget(places.Pages ? places.Pages : window);
     pages_->setObjectName(QStringLiteral("TABPANEL"));
-    // Given before the children come, the style is theirs from the start: given after, it
-    // is taken to every one of them again.
-    pages_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
+    // The pages are made when first shown; the first one at once.
     for (const auto& row : PageRows()) {
-        QWidget* page = nullptr;
-        switch (row.Place) {
-        case PanelPlace::BBColor:
-            page = new BBColorPage(*this, pages_);
-            break;
-        case PanelPlace::MarginPadding:
-            page = new MarginPaddingPage(*this, pages_);
-            break;
-        case PanelPlace::DisplayVis:
-            page = new DisplayVisPage(*this, pages_);
-            break;
-        default:
-            page = new PositionFloatPage(*this, pages_);
-            break;
-        }
-        page->setObjectName(FromUtf8(row.Name));
-        pages_->addTab(page, FromUtf8(row.Caption));
+        auto* holder = new QWidget(pages_);
+        holder->setObjectName(FromUtf8(row.Name));
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        pages_->addTab(holder, FromUtf8(row.Caption));
     }
+    BuildPage(pages_->currentIndex());
+    connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (BuildPage(index))
+            Render();
+    });
 
     BuildChooser();
     // Children of the panel, so that they are found by name like its widgets.
@@ -174,7 +158,6 @@ template <typename F> void PropertyPanel::Handle(F&& handler) {
 void PropertyPanel::BuildToolBars(QWidget* parent) {
     toolStyle_ = new QWidget(parent);
     toolStyle_->setObjectName(QStringLiteral("PanelToolStyle"));
-    toolStyle_->setStyleSheet(QString::fromLatin1(kKeywordButtonStyle));
     auto* layout = new QVBoxLayout(toolStyle_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -200,7 +183,6 @@ void PropertyPanel::BuildToolBars(QWidget* parent) {
                           bars[0]);
     fontSize_ =
         FontBox("FontSize", "Размер шрифта|Выбор или ввод с клавиатуры размера шрифта", bars[0]);
-    FillFontBoxes();
     fontType_->setMinimumContentsLength(12);
     fontType2_->setMinimumContentsLength(12);
     fontWeight_->setMinimumContentsLength(16);
@@ -225,15 +207,12 @@ void PropertyPanel::BuildToolBars(QWidget* parent) {
     }
 
     // Text style.
-    fontBold_ = new QToolButton(bars[2]);
+    fontBold_ = new KeywordToggle(bars[2]);
     fontBold_->setObjectName(QStringLiteral("FontBold"));
-    fontBold_->setCheckable(true);
-    fontBold_->setAutoRaise(true);
     fontBold_->setIcon(Picture("format-text-bold", "font-bold"));
     SetHint(fontBold_, "Полужирный|Полужирное начертание шрифт    (Font-weight: bold;)");
     connect(fontBold_, &QToolButton::clicked, this,
             [this](bool down) { Handle([this, down] { handlers_->FontBoldClick(down); }); });
-    fontBold_->setProperty("keyword", true);
     bars[2]->addWidget(fontBold_);
     std::optional<KeywordGroup> group;
     auto endGroup = [&] {
@@ -254,28 +233,64 @@ void PropertyPanel::BuildToolBars(QWidget* parent) {
     endGroup();
 }
 
+bool PropertyPanel::BuildPage(int index) {
+    if (index < 0 || index >= pages_->count() || built_.test(static_cast<size_t>(index)))
+        return false;
+    built_.set(static_cast<size_t>(index));
+    QWidget* holder = pages_->widget(index);
+    QWidget* page = nullptr;
+    switch (PageRows()[static_cast<size_t>(index)].Place) {
+    case PanelPlace::BBColor:
+        page = new BBColorPage(*this, holder);
+        break;
+    case PanelPlace::MarginPadding:
+        page = new MarginPaddingPage(*this, holder);
+        break;
+    case PanelPlace::DisplayVis:
+        page = new DisplayVisPage(*this, holder);
+        break;
+    default:
+        page = new PositionFloatPage(*this, holder);
+        break;
+    }
+    holder->layout()->addWidget(page);
+    // Made after the rest of the window, its fields would come last in the order of Tab;
+    // they take the page's place in it instead.
+    QWidget* previous = holder;
+    while (previous != holder->window() && !(previous->focusPolicy() & Qt::TabFocus))
+        previous = previous->previousInFocusChain();
+    std::vector<QWidget*> fields;
+    for (QWidget* w = page; w == page || page->isAncestorOf(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            fields.push_back(w);
+    if (previous != holder->window())
+        for (QWidget* field : fields) {
+            QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+    if (holder->isVisible())
+        page->show();
+    return true;
+}
+
 void PropertyPanel::FillFontBoxes() {
     const FontItems& items = editor_.Panel().Items;
     rendering_ = true;
     for (auto [box, list] :
          {std::pair{fontType_, &items.FontType}, std::pair{fontType2_, &items.FontType2},
           std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}}) {
-        box->clear();
-        int widest = 0;
-        for (const auto& item : *list) {
-            box->addItem(FromText(item));
-            widest = std::max(widest, box->view()->fontMetrics().horizontalAdvance(
-                                          box->itemText(box->count() - 1)));
-        }
-        // The list drops down as wide as its longest name, whatever the box's width.
-        box->view()->setMinimumWidth(widest + 2 * box->view()->frameWidth() + 24);
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(list->size()));
+        for (const auto& item : *list)
+            names.append(FromText(item));
+        box->SetNames(names);
     }
     rendering_ = false;
     itemsEncoding_ = editor_.Panel().Encoding;
 }
 
-QComboBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QToolBar* bar) {
-    auto* box = new QComboBox(bar);
+NameChoiceBox* PropertyPanel::FontBox(const char* name, std::string_view hint, QToolBar* bar) {
+    auto* box = new NameChoiceBox(bar);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -437,12 +452,9 @@ void PropertyPanel::BuildChooser() {
 // PanelBuilder
 
 QToolButton* PropertyPanel::KeywordButton(Keyword button, QWidget* parent) {
-    auto* b = new QToolButton(parent);
+    auto* b = new KeywordToggle(parent);
     b->setObjectName(FromUtf8(Info(button).Name));
-    b->setCheckable(true);
-    b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setProperty("keyword", true);
     b->setFixedSize(22, 22);
     b->setIconSize(QSize(16, 16));
     for (const auto& row : KeywordButtonRows()) {
@@ -473,13 +485,10 @@ QToolButton* PropertyPanel::BorderSideButton(BorderSide side, QWidget* parent) {
         {"BorderSideLeft", "Лево", "Левая граница|Граница только левой стороны    (Border-left)"},
     }};
     const SideRow& row = rows[static_cast<size_t>(side)];
-    auto* b = new QToolButton(parent);
+    auto* b = new KeywordToggle(parent);
     b->setObjectName(QString::fromLatin1(row.Name));
     b->setText(QString::fromUtf8(row.Caption));
-    b->setCheckable(true);
-    b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setProperty("keyword", true);
     SetHint(b, row.Hint);
     connect(b, &QToolButton::clicked, this,
             [this, side] { Handle([&] { handlers_->BorderSideClick(side); }); });
@@ -580,19 +589,26 @@ void PropertyPanel::Render() {
     if (itemsEncoding_ != p.Encoding)
         FillFontBoxes();
     rendering_ = true;
+    // The controls of a page not made yet are null: the page shows the state when made.
     for (size_t i = 0; i < kLengthCount; ++i) {
+        if (!edits_[i])
+            continue;
         SetTextIfChanged(edits_[i], FromText(handlers_->ShownText(static_cast<Length>(i))));
         ShowSetMark(edits_[i], p.Lengths[i].Set);
     }
     for (int i = 0; i < kUnitButtonCount; ++i)
-        units_[static_cast<size_t>(i)]->setText(FromText(handlers_->UnitCaption(i)));
+        if (UnitButton* unit = units_[static_cast<size_t>(i)])
+            unit->setText(FromText(handlers_->UnitCaption(i)));
     for (size_t i = 0; i < kKeywordCount; ++i)
-        keywords_[i]->setChecked(p.Down[i]);
+        if (keywords_[i])
+            keywords_[i]->setChecked(p.Down[i]);
     for (const auto& row : KeywordButtonRows()) {
         const auto group = Info(row.Button).Group;
-        if (group == KeywordGroup::PicturePosition || group == KeywordGroup::PictureAttachment ||
-            group == KeywordGroup::PictureRepeat)
-            keywords_[static_cast<size_t>(row.Button)]->setEnabled(p.PictureButtonsEnabled());
+        QToolButton* button = keywords_[static_cast<size_t>(row.Button)];
+        if (button &&
+            (group == KeywordGroup::PicturePosition || group == KeywordGroup::PictureAttachment ||
+             group == KeywordGroup::PictureRepeat))
+            button->setEnabled(p.PictureButtonsEnabled());
     }
     fontBold_->setChecked(p.FontBold);
     // The chosen side is down; a side with a border of its own has its caption in bold.
@@ -648,25 +664,28 @@ void PropertyPanel::Render() {
     const std::array<const std::string*, 3> colorTexts = {&p.FontColorText, &p.BackGroundColorText,
                                                           &p.BorderColorText};
     for (ColorSwatch s : kSwatches) {
-        const QString text = FromText(*colorTexts[Index(s)]);
         ColorSwatchFrame* swatch = swatches_[Index(s)];
+        if (!swatch)
+            continue;
+        const QString text = FromText(*colorTexts[Index(s)]);
         swatch->SetColor(ToQColor(*colors[Index(s)]), text);
         // A colour the swatch cannot show tells what it is.
         const QString hint = FromUtf8(SplitHint(kSwatchHints[Index(s)]).Short);
         swatch->setToolTip(text.isEmpty() ? hint : hint + QStringLiteral(": ") + text);
         colorChecks_[Index(s)]->setChecked(checks[Index(s)]);
     }
-    transparent_->setChecked(p.BackGroundTransparent);
-    colorChecks_[Index(ColorSwatch::BackGround)]->setEnabled(p.BackGroundColorCheckEnabled());
-    swatches_[Index(ColorSwatch::BackGround)]->setVisible(!p.BackGroundTransparent);
-
-    pictureCheck_->setChecked(p.BackGroundAttCheck);
-    pictureCheck_->setEnabled(p.BackGroundAttEnabled);
-    pictureCheck_->setText(FromText(p.BackGroundAttCaption));
-    if (p.BackGroundAttPath.empty())
-        SetHint(pictureCheck_, "Фоновый рисунок");
-    else
-        pictureCheck_->setToolTip(FromText(p.BackGroundAttPath));
+    if (transparent_) { // the background's page
+        transparent_->setChecked(p.BackGroundTransparent);
+        colorChecks_[Index(ColorSwatch::BackGround)]->setEnabled(p.BackGroundColorCheckEnabled());
+        swatches_[Index(ColorSwatch::BackGround)]->setVisible(!p.BackGroundTransparent);
+        pictureCheck_->setChecked(p.BackGroundAttCheck);
+        pictureCheck_->setEnabled(p.BackGroundAttEnabled);
+        pictureCheck_->setText(FromText(p.BackGroundAttCaption));
+        if (p.BackGroundAttPath.empty())
+            SetHint(pictureCheck_, "Фоновый рисунок");
+        else
+            pictureCheck_->setToolTip(FromText(p.BackGroundAttPath));
+    }
 
     const UnitChooser& chooser = handlers_->Chooser;
     if (chooser.Visible) {

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QTimer>
 #include <array>
+#include <bitset>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -32,6 +33,7 @@ namespace tesselo {
 
 class ColorSwatchFrame;
 class LengthEdit;
+class NameChoiceBox;
 class StepButton;
 class UnitButton;
 class UpDownSpinner;
@@ -91,10 +93,12 @@ private:
 
     QString FromText(std::string_view bytes) const { return decode_(bytes); }
     std::string ToText(const QString& text) const { return encode_(text); }
+    // Makes the page at `index` if it is not made yet; true when it was made now.
+    bool BuildPage(int index);
     void FillFontBoxes();
     void BuildToolBars(QWidget* parent);
     void BuildChooser();
-    QComboBox* FontBox(const char* name, std::string_view hint, QToolBar* bar);
+    NameChoiceBox* FontBox(const char* name, std::string_view hint, QToolBar* bar);
     // `familyBox`: 0 or 1 for the two family boxes, whose typed text is confirmed.
     void ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
                         void (PanelHandlers::*doubleClick)(), int familyBox = -1);
@@ -123,6 +127,7 @@ private:
     QWidget* window_;
     QWidget* toolStyle_ = nullptr;
     QTabWidget* pages_ = nullptr;
+    std::bitset<4> built_; // the pages made so far
     bool rendering_ = false;
 
     std::array<LengthEdit*, kLengthCount> edits_{};
@@ -132,10 +137,10 @@ private:
     std::array<QAction*, kKeywordGroups.size() + 1> groupTextActions_{}; // on a tool bar
     std::vector<StepButton*> stepButtons_;
     QToolButton* fontBold_ = nullptr;
-    QComboBox* fontType_ = nullptr;
-    QComboBox* fontType2_ = nullptr;
-    QComboBox* fontWeight_ = nullptr;
-    QComboBox* fontSize_ = nullptr;
+    NameChoiceBox* fontType_ = nullptr;
+    NameChoiceBox* fontType2_ = nullptr;
+    NameChoiceBox* fontWeight_ = nullptr;
+    NameChoiceBox* fontSize_ = nullptr;
     std::array<ColorSwatchFrame*, 3> swatches_{};
     std::array<QCheckBox*, 3> colorChecks_{};
     QCheckBox* transparent_ = nullptr;

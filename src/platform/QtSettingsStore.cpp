@@ -107,11 +107,25 @@ std::optional<FileValues> QtSettingsStore::ReadFileValues() {
 std::optional<std::string> QtSettingsStore::WriteFileValues(const FileValues& values) {
     SetAsideIfCorrupt();
     QSettings& s = *settings_;
-    s.setValue("Version", FromDocumentText(values.Version));
-    s.setValue("PathToLastFile", FromPath(values.PathToLastFile));
-    s.setValue("LastNameStyle", FromDocumentText(values.LastNameStyle));
-    s.setValue("PathToViewHTML", FromDocumentText(values.PathToViewHTML));
-    return Flush();
+    // The file is written only when a value changed: a start on the sheet of the last
+    // session writes nothing. The store has just read the file again, so a value
+    // another window wrote since is not taken for this one's.
+    bool changed = unwritten_;
+    auto set = [&](const char* key, const QString& value) {
+        if (s.contains(key) && s.value(key).toString() == value)
+            return;
+        s.setValue(key, value);
+        changed = true;
+    };
+    set("Version", FromDocumentText(values.Version));
+    set("PathToLastFile", FromPath(values.PathToLastFile));
+    set("LastNameStyle", FromDocumentText(values.LastNameStyle));
+    set("PathToViewHTML", FromDocumentText(values.PathToViewHTML));
+    if (!changed)
+        return std::nullopt;
+    auto error = Flush();
+    unwritten_ = error.has_value();
+    return error;
 }
 
 std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {

@@ -36,6 +36,7 @@ private:
 
     std::function<std::unique_ptr<QSettings>()> make_;
     std::unique_ptr<QSettings> settings_;
+    bool unwritten_ = false; // a write failed: the next one is tried whatever it holds
 };
 
 } // namespace tesselo

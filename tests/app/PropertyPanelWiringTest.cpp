@@ -1,6 +1,7 @@
 #include "app/EditCSS.h"
 #include "mapping/PropertySet.h"
 #include "panel/LazyIcon.h"
+#include "panel/PanelControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PropertyPanel.h"
 #include "support/Fakes.h"
@@ -90,6 +91,9 @@ protected:
 };
 
 TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
+    // A page's controls are there once it was shown.
+    for (const char* page : {"MarginPadding", "DisplayVis", "PositionFloat", "BBColor"})
+        ShowPage(page);
     for (const auto& row : KeywordButtonRows()) {
         auto* button = Find<QToolButton>(QString::fromUtf8(Info(row.Button).Name));
         ASSERT_NE(button, nullptr);
@@ -347,6 +351,8 @@ TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
     form->Editor().TypeText({"margin-top: 5mm;", "text-align: right;"});
     form->Editor().Select(0); // commits the text and reads it back into the panel
     form->Render();
+    // The page first shown now shows the rule as it stands.
+    ShowPage("MarginPadding");
     auto* margin = Find<QLineEdit>(QStringLiteral("MarginTop"));
     EXPECT_EQ(margin->text(), QStringLiteral("5"));
     EXPECT_EQ(margin->palette().color(QPalette::Base), QColor(Qt::white)) << "the set mark";
@@ -354,6 +360,35 @@ TEST_F(PanelWiring, ASelectedRuleShowsInThePanel) {
     EXPECT_TRUE(Find<QToolButton>(QStringLiteral("TextAlignRight"))->isChecked());
     EXPECT_NE(Find<QLineEdit>(QStringLiteral("MarginLeft"))->palette().color(QPalette::Base),
               QColor(Qt::white));
+}
+
+TEST_F(PanelWiring, APageShownLaterHasItsFieldsInTheTabOrderWhereThePageStands) {
+    ShowPage("MarginPadding");
+    std::vector<QString> order;
+    QWidget* start = Find(QStringLiteral("FontType"));
+    for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain())
+        order.push_back(w->objectName());
+    auto at = [&](const char* name) {
+        return std::find(order.begin(), order.end(), QString::fromLatin1(name)) - order.begin();
+    };
+    EXPECT_LT(at("TextIndent"), at("MarginTop")) << "after the tool bars' fields";
+    EXPECT_LT(at("MarginTop"), at("MarginBottom"));
+    EXPECT_LT(at("MarginBottom"), at("CSSMemo")) << "before the views";
+}
+
+TEST(NameChoiceBox, DropsDownAsWideAsItsLongestNameWhateverItsWidth) {
+    NameChoiceBox box(nullptr);
+    box.setEditable(true);
+    box.resize(60, 24);
+    box.show();
+    const QString longest = QStringLiteral("A family name far longer than its box");
+    for (int round = 0; round < 2; ++round) { // measured again when the names change
+        box.SetNames({QStringLiteral("serif"), round ? longest + longest : longest});
+        box.showPopup();
+        EXPECT_GT(box.view()->width(),
+                  box.view()->fontMetrics().horizontalAdvance(box.itemText(1)));
+        box.hidePopup();
+    }
 }
 
 TEST_F(PanelWiring, ARemSizeShowsItsUnitAndATypedUnitIsTaken) {

@@ -42,6 +42,25 @@ TEST(QtSettingsStore, FileValues_SurviveAStoreOfTheirOwn) {
     EXPECT_EQ(*read, written);
 }
 
+TEST(QtSettingsStore, FileValues_SameAsStored_FileNotWrittenButAnotherWindowsWriteIsSeen) {
+    TempDir dir;
+    const FileValues mine{"1.0beta", "/tmp/a.css", "h1", "test"};
+    const FileValues theirs{"1.0beta", "/tmp/b.css", "p", "test"};
+    QtSettingsStore store(IniIn(dir));
+    ASSERT_EQ(store.WriteFileValues(mine), std::nullopt);
+    auto inode = [&] {
+        struct stat at {};
+        return ::stat(dir.File("Tesselo.conf").c_str(), &at) == 0 ? at.st_ino : 0;
+    };
+    const auto written = inode();
+    EXPECT_EQ(store.WriteFileValues(mine), std::nullopt);
+    EXPECT_EQ(inode(), written) << "the same values are not written again";
+    // Another window's store writes its own; this one's values are then no longer stored.
+    ASSERT_EQ(QtSettingsStore(IniIn(dir)).WriteFileValues(theirs), std::nullopt);
+    EXPECT_EQ(store.WriteFileValues(mine), std::nullopt);
+    EXPECT_EQ(QtSettingsStore(IniIn(dir)).ReadFileValues(), mine);
+}
+
 TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne) {
     TempDir dir;
     WindowValues values;
