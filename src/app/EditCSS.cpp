@@ -265,9 +265,11 @@ void TMainForm::Start(const std::vector<std::string>& arguments) {
     browserBar_->Render();
     services_.WebBrowser.Navigate(preview_->HomePageAddress);
 
-    editor_.StartBlank();
-    commands_.OpenLastFileCSS(arguments);
-    Render();
+    // Shown once, as the sheet it opens: not first as the blank one it starts from.
+    Run([&] {
+        editor_.StartBlank();
+        commands_.OpenLastFileCSS(arguments);
+    });
     // The page shown at start shows what there is, quietly: the program chose it.
     if (Viewer->currentIndex() == CssDiskView)
         Viewer->FillSourceView(false);

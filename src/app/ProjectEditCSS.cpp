@@ -7,6 +7,7 @@
 #include "app/ProgramStyle.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "editor/StyleEditor.h"
+#include "platform/FontConfigReader.h"
 #include "platform/HeapTuning.h"
 #include "platform/SystemServices.h"
 
@@ -40,7 +41,10 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     tesselo::KeepLargeBuffersInHeap();
+    // Read on another core while the toolkit starts on this one.
+    tesselo::FontConfigReader fontConfig;
     QApplication application(argc, argv);
+    fontConfig.Wait();
     QApplication::setStyle(new tesselo::ProgramStyle);
     // The task bar names the program by this.
     QApplication::setApplicationName(QStringLiteral("Tesselo V1.0 beta"));
@@ -60,7 +64,12 @@ int main(int argc, char** argv) {
     services.OwnedBy(mainForm);
     mainForm.Start(Arguments(argc, argv));
 
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesselo.svg")));
+    // Drawn ahead at the sizes window managers ask for: a window shown first makes them
+    // all, and the drawing would make them from the picture's text each time.
+    QIcon windowIcon;
+    for (int size : {16, 32, 48, 64, 128})
+        windowIcon.addFile(QStringLiteral(":/icons/tesselo-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(windowIcon);
     // The selector builder and the about box are made when first asked for.
     std::unique_ptr<tesselo::TCreateSelector> createSelector;
     mainForm.SetSelectorBuilder([&] {

@@ -80,12 +80,35 @@ void LengthEdit::mouseDoubleClickEvent(QMouseEvent* event) {
 NameChoiceBox::NameChoiceBox(QWidget* parent) : QComboBox(parent) {}
 
 void NameChoiceBox::SetNames(const QStringList& names) {
-    clear();
-    addItems(names);
+    names_ = names;
+    filled_ = false;
+    if (hasFocus() || (lineEdit() && lineEdit()->hasFocus()) || view()->isVisible())
+        Fill();
+}
+
+void NameChoiceBox::SetChosen(int index) {
+    chosen_ = index;
+    if (filled_ && index >= 0 && index < count() && currentIndex() != index)
+        setCurrentIndex(index);
+}
+
+void NameChoiceBox::Fill() {
+    if (filled_)
+        return;
+    filled_ = true;
     measured_ = false;
+    // The box keeps the text it shows: the names coming in, or one chosen, would put
+    // theirs into the field.
+    const QString shown = lineEdit() ? lineEdit()->text() : QString();
+    clear();
+    addItems(names_);
+    setCurrentIndex(chosen_ >= 0 && chosen_ < count() ? chosen_ : -1);
+    if (lineEdit() && lineEdit()->text() != shown)
+        lineEdit()->setText(shown);
 }
 
 void NameChoiceBox::showPopup() {
+    Fill();
     if (!measured_) {
         measured_ = true;
         const QFontMetrics metrics = view()->fontMetrics();
@@ -95,6 +118,16 @@ void NameChoiceBox::showPopup() {
         view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24);
     }
     QComboBox::showPopup();
+}
+
+void NameChoiceBox::focusInEvent(QFocusEvent* event) {
+    Fill();
+    QComboBox::focusInEvent(event);
+}
+
+void NameChoiceBox::wheelEvent(QWheelEvent* event) {
+    Fill();
+    QComboBox::wheelEvent(event);
 }
 
 StepButton::StepButton(Qt::ArrowType arrow, QWidget* parent) : QToolButton(parent) {

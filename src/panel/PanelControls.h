@@ -46,16 +46,28 @@ protected:
 };
 
 // A box of names to choose from whose list drops down as wide as its longest name,
-// whatever the box's width; the names are measured when the list first drops down
-// after they changed.
+// whatever the box's width. The names go into the box when the user first reaches it
+// (the focus, which its field passes on to it, the list dropped down, the wheel) after they
+// changed, and are measured when the list first drops down: a box never used costs nothing.
 class NameChoiceBox final : public QComboBox {
     Q_OBJECT
 public:
     explicit NameChoiceBox(QWidget* parent);
     void SetNames(const QStringList& names);
+    // The name chosen, by its place among the names; -1 for none.
+    void SetChosen(int index);
+    // Puts the names in now, if they are not in yet.
+    void Fill();
     void showPopup() override;
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
 private:
+    QStringList names_;
+    int chosen_ = -1;
+    bool filled_ = true;
     bool measured_ = true;
 };
 

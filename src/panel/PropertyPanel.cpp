@@ -643,14 +643,12 @@ void PropertyPanel::Render() {
     const std::string shownSize = handlers_->ShownFontSize();
     const std::array<const std::string*, 4> shownText = {nullptr, nullptr, &p.FontWeight.Text,
                                                          &shownSize};
-    const std::array<std::pair<QComboBox*, const TextChoiceField*>, 4> boxes = {
+    const std::array<std::pair<NameChoiceBox*, const TextChoiceField*>, 4> boxes = {
         std::pair{fontType_, &p.FontType}, std::pair{fontType2_, &p.FontType2},
         std::pair{fontWeight_, &p.FontWeight}, std::pair{fontSize_, &p.FontSize}};
     for (size_t i = 0; i < boxes.size(); ++i) {
         auto [box, field] = boxes[i];
-        if (field->ItemIndex >= 0 && field->ItemIndex < box->count() &&
-            box->currentIndex() != field->ItemIndex)
-            box->setCurrentIndex(field->ItemIndex);
+        box->SetChosen(field->ItemIndex);
         const std::string text =
             shownText[i] ? *shownText[i] : handlers_->ShownFamily(static_cast<int>(i));
         SetTextIfChanged(box->lineEdit(), FromText(text));

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QStyleOption>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace tesselo {
@@ -26,6 +27,31 @@ TEST(ProgramStyle, StandardPicturesAreTheBaseStylesForTheirDirection) {
             ASSERT_FALSE(base.isNull());
             EXPECT_EQ(lazy, base);
         }
+    }
+}
+
+// The window's icon, drawn ahead at its sizes (scripts/window-icons.sh), is the program's
+// picture as the toolkit draws it: a changed picture needs them drawn again.
+TEST(WindowIcon, EverySizeIsTheProgramsPictureDrawnAtIt) {
+    const QIcon picture(QStringLiteral(":/icons/tesselo.svg"));
+    for (int size : {16, 32, 48, 64, 128}) {
+        SCOPED_TRACE(size);
+        const QImage ahead = QImage(QStringLiteral(":/icons/tesselo-%1.png").arg(size))
+                                 .convertToFormat(QImage::Format_ARGB32);
+        const QImage drawn =
+            picture.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(ahead.size(), QSize(size, size));
+        ASSERT_EQ(drawn.size(), ahead.size());
+        int off = 0;
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x) {
+                const QColor a = ahead.pixelColor(x, y), b = drawn.pixelColor(x, y);
+                if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                        std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
+                    24)
+                    ++off;
+            }
+        EXPECT_LE(off, size * size / 100) << "pixels that differ";
     }
 }
 

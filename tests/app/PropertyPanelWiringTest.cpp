@@ -130,8 +130,10 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     EXPECT_EQ(pages, (QStringList{"BBColor", "MarginPadding", "DisplayVis", "PositionFloat"}));
     EXPECT_EQ(Find<QToolButton>(QStringLiteral("Z_2"))->text(), QStringLiteral("in"));
     EXPECT_FALSE(Find<QComboBox>(QStringLiteral("FontType2"))->isEnabled());
-    EXPECT_EQ(Find<QComboBox>(QStringLiteral("FontType"))->itemText(5),
-              QStringLiteral("monospace"));
+    auto* families = Find<QComboBox>(QStringLiteral("FontType"));
+    families->showPopup(); // the list as it drops down
+    EXPECT_EQ(families->itemText(5), QStringLiteral("monospace"));
+    families->hidePopup();
 }
 
 TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
@@ -374,6 +376,33 @@ TEST_F(PanelWiring, APageShownLaterHasItsFieldsInTheTabOrderWhereThePageStands) 
     EXPECT_LT(at("TextIndent"), at("MarginTop")) << "after the tool bars' fields";
     EXPECT_LT(at("MarginTop"), at("MarginBottom"));
     EXPECT_LT(at("MarginBottom"), at("CSSMemo")) << "before the views";
+}
+
+TEST(NameChoiceBox, TheNamesComeInWhenTheBoxIsReachedAndKeepTheTextShown) {
+    QWidget window;
+    auto* box = new NameChoiceBox(&window);
+    box->setEditable(true);
+    auto* elsewhere = new QLineEdit(&window);
+    elsewhere->move(0, 40);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    elsewhere->setFocus();
+    for (int round = 0; round < 2; ++round) { // and again when the names change
+        SCOPED_TRACE(round);
+        const QString last = round ? QStringLiteral("fantasy") : QStringLiteral("monospace");
+        box->SetNames({QStringLiteral("serif"), QStringLiteral("sans-serif"), last});
+        box->SetChosen(2);
+        box->lineEdit()->setText(QStringLiteral("Typed"));
+        EXPECT_EQ(box->count(), round ? 3 : 0) << "not in yet, or the ones before";
+        box->setFocus(); // as a click in its field gives it
+        QApplication::processEvents();
+        EXPECT_EQ(box->count(), 3);
+        EXPECT_EQ(box->itemText(2), last);
+        EXPECT_EQ(box->currentIndex(), 2);
+        EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("Typed"));
+        elsewhere->setFocus();
+    }
 }
 
 TEST(NameChoiceBox, DropsDownAsWideAsItsLongestNameWhateverItsWidth) {
