@@ -13,7 +13,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPixmap>
 #include <QTranslator>
 #include <memory>
 #include <string>
@@ -35,6 +37,20 @@ std::vector<std::string> Arguments(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         arguments.emplace_back(argv[i]);
     return arguments;
+}
+
+// The program's picture drawn ahead at the sizes window managers ask for: a window
+// shown first makes them all, and would draw each from the picture's text every start.
+// Read as the PNGs they are, they are not first shown to every image plug-in to ask
+// whether it reads them, which loads each of them.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QImageReader reader(QStringLiteral(":/icons/tesselo-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
+    return icon;
 }
 
 } // namespace
@@ -64,12 +80,7 @@ int main(int argc, char** argv) {
     services.OwnedBy(mainForm);
     mainForm.Start(Arguments(argc, argv));
 
-    // Drawn ahead at the sizes window managers ask for: a window shown first makes them
-    // all, and the drawing would make them from the picture's text each time.
-    QIcon windowIcon;
-    for (int size : {16, 32, 48, 64, 128})
-        windowIcon.addFile(QStringLiteral(":/icons/tesselo-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(windowIcon);
+    QApplication::setWindowIcon(WindowIcon());
     // The selector builder and the about box are made when first asked for.
     std::unique_ptr<tesselo::TCreateSelector> createSelector;
     mainForm.SetSelectorBuilder([&] {
