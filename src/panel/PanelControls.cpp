@@ -82,7 +82,7 @@ NameChoiceBox::NameChoiceBox(QWidget* parent) : QComboBox(parent) {}
 void NameChoiceBox::SetNames(const QStringList& names) {
     names_ = names;
     filled_ = false;
-    if (hasFocus() || (lineEdit() && lineEdit()->hasFocus()) || view()->isVisible())
+    if (hasFocus() || view()->isVisible()) // its field's focus is the box's
         Fill();
 }
 

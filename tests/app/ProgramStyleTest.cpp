@@ -1,10 +1,10 @@
 #include "app/ProgramStyle.h"
+#include "support/Pictures.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QStyleOption>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace tesselo {
@@ -18,7 +18,7 @@ TEST(ProgramStyle, StandardPicturesAreTheBaseStylesForTheirDirection) {
          {QStyle::SP_LineEditClearButton, QStyle::SP_ToolBarHorizontalExtensionButton,
           QStyle::SP_ArrowBack, QStyle::SP_MessageBoxWarning}) {
         for (auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
-            SCOPED_TRACE(testing::Message() << picture << " " << direction);
+            SCOPED_TRACE(::testing::Message() << picture << " " << direction);
             QStyleOption option;
             option.direction = direction;
             const QImage lazy = style.standardIcon(picture, &option).pixmap(24).toImage();
@@ -42,16 +42,8 @@ TEST(WindowIcon, EverySizeIsTheProgramsPictureDrawnAtIt) {
             picture.pixmap(size, size).toImage().convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(ahead.size(), QSize(size, size));
         ASSERT_EQ(drawn.size(), ahead.size());
-        int off = 0;
-        for (int y = 0; y < size; ++y)
-            for (int x = 0; x < size; ++x) {
-                const QColor a = ahead.pixelColor(x, y), b = drawn.pixelColor(x, y);
-                if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                        std::abs(a.blue() - b.blue()) + std::abs(a.alpha() - b.alpha()) >
-                    24)
-                    ++off;
-            }
-        EXPECT_LE(off, size * size / 100) << "pixels that differ";
+        EXPECT_LE(testing::PixelsApart(ahead, drawn, 24), size * size / 100)
+            << "pixels that differ";
     }
 }
 

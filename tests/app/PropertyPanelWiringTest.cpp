@@ -7,6 +7,7 @@
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
 #include "support/PanelFakes.h"
+#include "support/Pictures.h"
 #include "support/TempDir.h"
 #include "support/WindowServices.h"
 
@@ -235,15 +236,7 @@ TEST_F(PanelWiring, ADownKeywordButtonLooksClearlyDifferent) {
     QTest::mouseMove(Control<QPushButton>(*form, "ZF")); // no hover effect in the picture
     const QImage down = button->grab().toImage();
     ASSERT_EQ(up.size(), down.size());
-    int changed = 0;
-    for (int y = 0; y < up.height(); ++y)
-        for (int x = 0; x < up.width(); ++x) {
-            const QColor a = up.pixelColor(x, y), b = down.pixelColor(x, y);
-            if (std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-                    std::abs(a.blue() - b.blue()) >
-                60)
-                ++changed;
-        }
+    const int changed = testing::PixelsApart(up, down, 60);
     EXPECT_GT(changed, up.width() * up.height() / 2) << "the whole face changes";
 }
 
