@@ -38,6 +38,7 @@ enum class ActionId : std::size_t {
     HelpAbout,
     N25,
     N32,
+    EditorLayoutAction,
 };
 
 struct ActionInfo {
@@ -52,7 +53,7 @@ struct ActionInfo {
     bool Checkable = false;
 };
 
-inline constexpr std::size_t kActionCount = 25;
+inline constexpr std::size_t kActionCount = 26;
 
 inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {ActionId::New, "New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
@@ -113,6 +114,10 @@ inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
     // Menu items with commands of their own.
     {ActionId::N25, "N25", "Edit", "Очистить стиль", "Очистить стиль", "", "clear-style"},
     {ActionId::N32, "N32", "Help", "Домашняя страница", "Домашняя страница", "", "web"},
+    {ActionId::EditorLayoutAction, "EditorLayoutAction", "View", "Раскладка редактора",
+     "Раскладка редактора|Текст стиля пишется заново в раскладке редактора: строки с \";\", "
+     "имена свойств с заглавной буквы, неподдерживаемые свойства под строкой-пометкой",
+     "", "editor-layout", true},
 }};
 
 // Each entry sits at its own id's place, so Action(id) is an index.

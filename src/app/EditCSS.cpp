@@ -150,6 +150,9 @@ void TMainForm::BuildActions() {
     on(ActionId::EditPaste, [this] { Viewer->Paste(); });
     on(ActionId::SendMailToAutor, [] { ShellOpen(TAboutBox::MailAddress()); });
     on(ActionId::N32, [] { ShellOpen(TAboutBox::HomePageAddress()); });
+    Action(ActionId::EditorLayoutAction)->setChecked(editor_.EditorLayout());
+    connect(Action(ActionId::EditorLayoutAction), &QAction::toggled, this,
+            [this](bool down) { Run([this, down] { editor_.UseEditorLayout(down); }); });
     on(ActionId::HelpAbout, [this] {
         if (!aboutBox_ && makeAbout_)
             aboutBox_ = makeAbout_();
@@ -286,6 +289,8 @@ void TMainForm::ReadWindowValues() {
         Action(ActionId::AutoRefreshAction)->setChecked(true);
     if (values->FullReload.value_or(false))
         Action(ActionId::FullReloadAction)->setChecked(true);
+    if (values->EditorLayout)
+        Action(ActionId::EditorLayoutAction)->setChecked(*values->EditorLayout);
     // Only the preview is restored; any other page opens as the current style.
     Viewer->ShowPage(values->Viewer == PreView ? PreView : CssMemoView);
     if (values->HomePage)
@@ -298,6 +303,7 @@ WindowValues TMainForm::CurrentWindowValues() const {
     values.FloatPanel = Floating().Floating();
     values.AutoRefresh = preview_->AutoRefresh;
     values.FullReload = preview_->FullReload;
+    values.EditorLayout = editor_.EditorLayout();
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;

@@ -1,5 +1,7 @@
 #include "app/SessionHistory.h"
 
+#include "mapping/DeclarationBlock.h"
+
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -19,28 +21,40 @@ using Kind = SessionChange::Kind;
 constexpr qint64 kGestureGapMs = 1500;
 constexpr int kPanelStepId = 1;
 
-// The property a panel step changed: the name of the first declaration line in which
-// the texts differ ("; Font-size: 20px;" gives "Font-size"). One pass: a rule may hold
-// hundreds of thousands of lines.
-std::string ChangedProperty(const EditStep& step) {
-    const LineList& before = step.MemoBefore.Lines;
-    const LineList& after = step.MemoAfter.Lines;
+// The declarations of a text view: each property's name and value as written.
+std::vector<std::pair<std::string, std::string>> DeclarationsOf(const LineList& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const BlockDeclaration& d : ParseBlock(text).Declarations)
+        out.emplace_back(text.substr(d.Begin, d.NameEnd - d.Begin),
+                         text.substr(d.ValueBegin, d.End - d.ValueBegin));
+    return out;
+}
+
+// What a panel step changed: the name of the first declaration that differs ("; Font-size:
+// 20px;" gives "Font-size", "  font-size: 20px" gives "font-size"), and whether the step
+// added or took away a declaration. One pass: a rule may hold hundreds of thousands of
+// lines.
+struct PanelChange {
+    std::string Property;
+    bool SameCount = true;
+};
+
+PanelChange ChangedProperty(const EditStep& step) {
+    const auto before = DeclarationsOf(step.MemoBefore.Lines);
+    const auto after = DeclarationsOf(step.MemoAfter.Lines);
+    PanelChange change{{}, before.size() == after.size()};
     const auto [inAfter, inBefore] =
         std::mismatch(after.begin(), after.end(), before.begin(), before.end());
-    std::string_view line;
     if (inAfter != after.end())
-        line = *inAfter;
+        change.Property = inAfter->first;
     else if (inBefore != before.end())
-        line = *inBefore;
-    else
-        return {};
-    std::string_view text = line;
-    text = text.substr(0, text.find(':'));
-    const size_t start = text.find_first_not_of("; \t");
-    if (start == std::string_view::npos)
-        return {};
-    text = text.substr(start);
-    return std::string(text.substr(0, text.find_last_not_of(" \t") + 1));
+        change.Property = inBefore->first;
+    return change;
 }
 
 // The selector of the rule a step concerns, as it stands after the step.
@@ -87,8 +101,8 @@ public:
     StepCommand(StyleEditor& editor, std::shared_ptr<const EditStep> step,
                 const SessionHistory::Decoder& decode, bool& applying)
         : editor_(editor), step_(std::move(step)), applying_(applying),
-          property_(step_->What == Kind::Panel ? ChangedProperty(*step_) : std::string()) {
-        setText(StepLabel(*step_, property_, decode));
+          change_(step_->What == Kind::Panel ? ChangedProperty(*step_) : PanelChange{}) {
+        setText(StepLabel(*step_, change_.Property, decode));
         clock_.start();
     }
 
@@ -109,9 +123,9 @@ public:
     bool mergeWith(const QUndoCommand* other) override {
         // A value changed in place: a declaration added or taken away is another gesture.
         const auto* next = dynamic_cast<const StepCommand*>(other);
-        if (!next || next->step_->At != step_->At || next->property_ != property_ ||
-            clock_.elapsed() > kGestureGapMs ||
-            next->step_->MemoBefore.Lines.size() != next->step_->MemoAfter.Lines.size())
+        if (!next || next->step_->At != step_->At ||
+            !EqualsIgnoringAsciiCase(next->change_.Property, change_.Property) ||
+            clock_.elapsed() > kGestureGapMs || !next->change_.SameCount)
             return false;
         auto merged = std::make_shared<EditStep>(*step_);
         merged->After = next->step_->After;
@@ -139,7 +153,7 @@ private:
     StyleEditor& editor_;
     std::shared_ptr<const EditStep> step_;
     bool& applying_;
-    std::string property_;
+    PanelChange change_;
     QElapsedTimer clock_;
     bool pushed_ = false;
 };

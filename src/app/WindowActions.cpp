@@ -69,8 +69,8 @@ void BuildMenus(QMenuBar& bar, const WindowActions& actions) {
     add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs});
     add(QStringLiteral("Правка"),
         {EditUndo, EditRedo, line, EditCut, EditCopy, EditPaste, line, N25});
-    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, FullReloadAction, line, RefreshView,
-                                line, PickElement, HighlightStyle});
+    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, FullReloadAction, EditorLayoutAction,
+                                line, RefreshView, line, PickElement, HighlightStyle});
     add(QStringLiteral("Стиль"),
         {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});
     add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout});

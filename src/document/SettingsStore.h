@@ -22,6 +22,7 @@ struct WindowValues {
     std::optional<bool> FloatPanel{};
     std::optional<bool> AutoRefresh{};
     std::optional<bool> FullReload{};
+    std::optional<bool> EditorLayout{}; // the rule's text in the editor's own layout
     std::optional<int> Viewer{};
     std::optional<int> TabPanel{};
     std::optional<std::string> HomePage{};

@@ -49,6 +49,12 @@ void AppendEdited(std::string& text, const StyleRecord& record) {
         text += " {"; // its rules and its close follow
         return;
     }
+    if (record.BlockReplaced()) { // the author's text, blanks and line breaks its own
+        text += " {";
+        text += record.BlockText();
+        text += '}';
+        return;
+    }
     text += " {\n";
     const LineList& declarations = record.Lines();
     auto last = declarations.end();
@@ -112,12 +118,14 @@ SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress)
             closeGroup();
         if (record.IsGroup())
             open.push_back(&record);
-        if (record.Edited()) {
+        if (record.Edited() && !(record.BlockReplaced() && record.HasRuleSource())) {
             AppendEdited(text, record);
             afterEdited = true;
         } else {
+            // A rule edited as its author's text is its source with the new block: it
+            // ends where it did.
             AppendAfter(text, afterEdited || record.ReadPosition() != previous + 1,
-                        record.Source());
+                        record.Edited() ? record.SplicedSource() : record.Source());
             afterEdited = false;
         }
         previous = record.ReadPosition();

@@ -85,7 +85,7 @@ bool IsGroupPrelude(std::string_view selector) {
 }
 
 StyleRecord::StyleRecord(std::string selector, LineList lines)
-    : Selector(std::move(selector)), lines_(std::move(lines)) {}
+    : Selector(std::move(selector)), linesSet_(true), lines_(std::move(lines)) {}
 
 StyleRecord StyleRecord::FromSource(std::string selector, std::string source, size_t selectorStart,
                                     size_t blockStart, size_t blockEnd) {
@@ -97,6 +97,7 @@ StyleRecord StyleRecord::FromSource(std::string selector, std::string source, si
     record.blockStart_ = blockStart;
     record.blockEnd_ = blockEnd;
     record.edited_ = false;
+    record.fromSource_ = true;
     record.linesCut_ = false;
     return record;
 }
@@ -125,8 +126,9 @@ std::string_view StyleRecord::Indent() const {
 
 const LineList& StyleRecord::Lines() const {
     if (!linesCut_) {
-        lines_ =
-            CutBlockLines(std::string_view(source_).substr(blockStart_, blockEnd_ - blockStart_));
+        lines_ = CutBlockLines(blockReplaced_ ? std::string_view(block_)
+                                              : std::string_view(source_).substr(
+                                                    blockStart_, blockEnd_ - blockStart_));
         linesCut_ = true;
     }
     return lines_;
@@ -135,6 +137,51 @@ const LineList& StyleRecord::Lines() const {
 void StyleRecord::SetLines(LineList lines) {
     lines_ = std::move(lines);
     linesCut_ = true;
+    linesSet_ = true;
+    blockReplaced_ = false;
+    block_.clear();
+}
+
+std::string StyleRecord::BlockText() const {
+    if (blockReplaced_)
+        return block_;
+    if (group_)
+        return {};
+    // Lines the editor laid out but nobody changed are no text of the rule's yet.
+    if (fromSource_ && (!linesSet_ || !edited_))
+        return source_.substr(blockStart_, blockEnd_ - blockStart_);
+    // Lines in the editor's layout: as the composer writes them between the braces.
+    std::string text = "\n";
+    for (const auto& line : lines_) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+void StyleRecord::ReplaceBlock(std::string block) {
+    block_ = std::move(block);
+    blockReplaced_ = true;
+    linesSet_ = false;
+    linesCut_ = false;
+}
+
+std::string StyleRecord::SplicedSource() const {
+    std::string text = source_.substr(0, selectorStart_);
+    if (Selector != selectorRead_) {
+        // The selector's own bytes give way to the new name; the blanks between it and
+        // the "{" stay.
+        size_t end = blockStart_ > selectorStart_ ? blockStart_ - 1 : selectorStart_;
+        while (end > selectorStart_ && IsBlank(source_[end - 1]))
+            --end;
+        text += Selector;
+        text.append(source_, end, blockStart_ - end);
+    } else {
+        text.append(source_, selectorStart_, blockStart_ - selectorStart_);
+    }
+    text += blockReplaced_ ? block_ : source_.substr(blockStart_, blockEnd_ - blockStart_);
+    text.append(source_, blockEnd_, std::string::npos);
+    return text;
 }
 
 std::string_view StyleRecord::WrittenSelector() const {
@@ -172,7 +219,9 @@ void StyleRecord::PrependSource(std::string_view text) {
 bool StyleRecord::operator==(const StyleRecord& other) const {
     return Selector == other.Selector && edited_ == other.edited_ && source_ == other.source_ &&
            selectorStart_ == other.selectorStart_ && depth_ == other.depth_ &&
-           group_ == other.group_ && close_ == other.close_ && Lines() == other.Lines();
+           group_ == other.group_ && close_ == other.close_ &&
+           blockReplaced_ == other.blockReplaced_ &&
+           (blockReplaced_ ? block_ == other.block_ : Lines() == other.Lines());
 }
 
 StyleDocument::StyleDocument() = default;
@@ -309,6 +358,10 @@ void StyleDocument::SetSelector(int i, const std::string& selector) {
 
 void StyleDocument::ReplaceLines(int i, LineList lines) {
     At(i).SetLines(std::move(lines));
+}
+
+void StyleDocument::ReplaceBlock(int i, std::string block) {
+    At(i).ReplaceBlock(std::move(block));
 }
 
 void StyleDocument::MarkEdited(int i) {

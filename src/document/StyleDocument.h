@@ -57,7 +57,24 @@ public:
     std::string Selector;
 
     const LineList& Lines() const;
+    // The lines in the editor's layout: the rule is written anew from them when edited.
     void SetLines(LineList lines);
+
+    // The text between the rule's braces: as read, as last replaced, or for a record
+    // made in the editor its lines joined. Empty for a group.
+    std::string BlockText() const;
+    // The rule's text as its author writes it: an edited rule is its source with this
+    // block in place of the one read (and a new selector in place of the old), so
+    // that nothing else of it changes.
+    void ReplaceBlock(std::string block);
+    // The block was replaced since the record was read or its lines were set.
+    bool BlockReplaced() const { return blockReplaced_; }
+    // The source with the replaced block (and selector) spliced in; for a rule read
+    // from the sheet only.
+    std::string SplicedSource() const;
+    // The record was read from the sheet as a rule: its source holds its selector and
+    // block.
+    bool HasRuleSource() const { return fromSource_ && !group_; }
 
     // Changed by the user since it was read; a record without a source always is.
     bool Edited() const { return edited_; }
@@ -100,6 +117,10 @@ private:
     int depth_ = 0;
     bool group_ = false;
     bool edited_ = true;
+    bool fromSource_ = false;
+    bool blockReplaced_ = false;
+    std::string block_;     // the replaced block
+    bool linesSet_ = false; // the lines were given in the editor's layout
     mutable bool linesCut_ = true;
     mutable LineList lines_;
 };
@@ -148,6 +169,8 @@ public:
     // The write-back of the text view; whether the record counts as edited is the
     // caller's to say.
     void ReplaceLines(int i, LineList lines);
+    // The write-back of a rule's block as its author's text.
+    void ReplaceBlock(int i, std::string block);
     void MarkEdited(int i);
     // The record leaves the table, a group with its rules; the comments in front of it
     // stay, in front of the next record of its group, in its group's close or in the

@@ -5,6 +5,7 @@
 #include "mapping/ClearPanel.h"
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
+#include "mapping/EditPlanner.h"
 
 #include <algorithm>
 
@@ -43,7 +44,7 @@ std::string GroupRulesText(int rules) {
 }
 
 StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)
-    : panel_(installedFamilies), files_(files) {
+    : panel_(installedFamilies), files_(files), scratch_(installedFamilies) {
     NewCSS();
 }
 
@@ -99,6 +100,15 @@ bool StyleEditor::StoreText() {
     if (!HasCurrentStyle() || GroupCurrent())
         return false;
     const StyleRecord& record = document_.Record(current_);
+    if (!editorLayout_) {
+        std::string block = BlockOfLines(memo_.Lines, frame_);
+        if (block == record.BlockText() && (!memo_.Edited || record.Edited()))
+            return false;
+        if (memo_.Edited)
+            MarkCurrentEdited();
+        document_.ReplaceBlock(current_, std::move(block));
+        return true;
+    }
     if (record.Lines() == memo_.Lines && (!memo_.Edited || record.Edited()))
         return false;
     // Typing has made the document modified already: a commit after a save, with the
@@ -131,15 +141,139 @@ void StyleEditor::Load(int row) {
     if (row < 0 || row >= document_.StyleCount())
         row = 0;
     const StyleRecord& record = document_.Record(row);
-    memo_.Lines = record.Lines();
+    if (editorLayout_)
+        memo_.Lines = record.Lines();
+    else
+        memo_.Lines = FramedLines(record.BlockText(), frame_);
     current_ = row;
     nested_ = record.IsGroup() || HoldsNestedRules(memo_.Lines);
     if (nested_) {
         memo_.Edited = false;
+        layout_.clear();
         ClearPanel(panel_);
     } else {
-        ReadDeclarations(panel_, memo_);
+        ReadPanelFromMemo();
     }
+}
+
+void StyleEditor::ReadPanelFromMemo() {
+    if (editorLayout_) {
+        ReadDeclarations(panel_, memo_);
+        return;
+    }
+    TextView read{memo_.Lines, false};
+    ReadDeclarations(panel_, read);
+    layout_ = std::move(read.Lines);
+    memo_.Edited = false;
+}
+
+namespace {
+
+LineList LinesOfBlock(std::string_view block) {
+    LineList lines;
+    size_t at = 0;
+    for (;;) {
+        const size_t next = block.find('\n', at);
+        lines.emplace_back(block.substr(at, next == std::string_view::npos ? next : next - at));
+        if (next == std::string_view::npos)
+            return lines;
+        at = next + 1;
+    }
+}
+
+// What a text means to the panel: the value of every property it shows, with its
+// priority, in the form values are compared in.
+using Meaning = std::array<std::optional<std::string>, kSlotCount>;
+
+Meaning MeaningOf(PropertySet& scratch, LineList lines) {
+    TextView view{std::move(lines), false};
+    ReadDeclarations(scratch, view);
+    Meaning meaning;
+    for (size_t s = 0; s < kSlotCount; ++s) {
+        const Slot slot = static_cast<Slot>(s);
+        if (auto value = SlotValue(scratch, slot))
+            meaning[s] = ComparableValue(*value) + (scratch.Origins[slot].Important ? "!" : "");
+    }
+    return meaning;
+}
+
+// The edited block means what the writer's layout after the change means where the
+// change changed something, and what the block meant everywhere else.
+bool KeepsMeaning(const Meaning& edited, const Meaning& block, const Meaning& before,
+                  const Meaning& after) {
+    for (size_t s = 0; s < kSlotCount; ++s)
+        if (edited[s] != (before[s] == after[s] ? block[s] : after[s]))
+            return false;
+    return true;
+}
+
+} // namespace
+
+const SheetHabits& StyleEditor::Habits() {
+    if (!habits_) {
+        std::vector<std::string> blocks;
+        std::vector<std::pair<std::string_view, std::string_view>> rules;
+        constexpr size_t kRulesLookedAt = 2000;
+        for (int i = 0; i < document_.StyleCount() && blocks.size() < kRulesLookedAt; ++i)
+            if (const StyleRecord& record = document_.Record(i); record.HasRuleSource())
+                blocks.push_back(record.BlockText());
+        size_t next = 0;
+        for (int i = 0; i < document_.StyleCount() && next < blocks.size(); ++i)
+            if (const StyleRecord& record = document_.Record(i); record.HasRuleSource())
+                rules.emplace_back(blocks[next++], record.Indent());
+        habits_ = LearnHabits(rules, kRulesLookedAt);
+    }
+    return *habits_;
+}
+
+BlockContext StyleEditor::ContextOfCurrent() {
+    BlockContext context;
+    const SheetHabits& habits = Habits();
+    context.IndentStep = habits.IndentStep;
+    context.OneLineRules = habits.OneLineRules;
+    const StyleRecord& record = document_.Record(current_);
+    if (record.HasRuleSource())
+        context.RuleIndent = std::string(record.Indent());
+    else
+        context.RuleIndent.assign(2 * static_cast<size_t>(record.Depth()), ' ');
+    return context;
+}
+
+std::string StyleEditor::SplicedBlock(const std::string& block, const LineList& after) {
+    const BlockContext context = ContextOfCurrent();
+    const Meaning was = MeaningOf(scratch_, LinesOfBlock(block));
+    const Meaning before = MeaningOf(scratch_, layout_);
+    const Meaning now = MeaningOf(scratch_, after);
+    for (EditPlace place : {EditPlace::InPlace, EditPlace::AtEnd}) {
+        auto edited = PlanBlockEdit(block, layout_, after, context, Habits(), place);
+        if (edited && KeepsMeaning(MeaningOf(scratch_, LinesOfBlock(*edited)), was, before, now))
+            return *edited;
+    }
+    // The change cannot be made in the author's text and mean what the panel shows:
+    // the rule takes the editor's layout, which does.
+    std::string text = "\n";
+    for (const auto& line : after)
+        text += context.RuleIndent + context.IndentStep + line + "\n";
+    return text + context.RuleIndent;
+}
+
+void StyleEditor::WriteAuthored() {
+    TextView next{layout_, false};
+    WriteDeclarations(panel_, next);
+    const std::string block = SplicedBlock(BlockOfLines(memo_.Lines, frame_), next.Lines);
+    memo_.Lines = FramedLines(block, frame_);
+    memo_.Edited = false;
+    layout_ = std::move(next.Lines);
+}
+
+void StyleEditor::UseEditorLayout(bool on) {
+    if (on == editorLayout_)
+        return;
+    CommitText();
+    editorLayout_ = on;
+    if (HasCurrentStyle() && !GroupCurrent())
+        Load(current_);
+    Announce(SessionChange::Kind::Select);
 }
 
 void StyleEditor::Select(int row) {
@@ -156,8 +290,14 @@ void StyleEditor::UserChangedStyle() {
 }
 
 void StyleEditor::MarkCurrentEdited() {
-    if (HasCurrentStyle())
-        document_.MarkEdited(current_);
+    if (!HasCurrentStyle())
+        return;
+    if (!editorLayout_ && GroupCurrent())
+        return; // its text is its rules'; its condition is changed by renaming it
+    document_.MarkEdited(current_);
+    // Edited, a rule is written as its author's text: its block in its source.
+    if (!editorLayout_ && !document_.Record(current_).BlockReplaced())
+        document_.ReplaceBlock(current_, document_.Record(current_).BlockText());
 }
 
 void StyleEditor::TypeText(LineList lines) {
@@ -198,8 +338,12 @@ void StyleEditor::ChangePanel(const PanelEdit& edit, PanelEffects effects) {
         UserChangedStyle();
     else if (effects.Writes)
         MarkCurrentEdited(); // or the rewritten text would never reach the file
-    if (effects.Writes)
-        WriteDeclarations(panel_, memo_);
+    if (effects.Writes) {
+        if (editorLayout_)
+            WriteDeclarations(panel_, memo_);
+        else
+            WriteAuthored();
+    }
     Announce(SessionChange::Kind::Panel, effects.Refreshes, effects.Writes,
              step ? FinishStep(std::move(step), 1) : nullptr);
 }
@@ -226,6 +370,10 @@ void StyleEditor::Rename(int row, const std::string& selector) {
         return;
     auto step = BeginStep(SessionChange::Kind::Rename, row, 1);
     document_.SetSelector(row, selector);
+    // Renamed, a rule keeps its author's text: only the selector is written anew.
+    if (const StyleRecord& record = document_.Record(row);
+        !editorLayout_ && !record.IsGroup() && !record.BlockReplaced())
+        document_.ReplaceBlock(row, record.BlockText());
     document_.Modified = true;
     Announce(SessionChange::Kind::Rename, true, false, FinishStep(std::move(step), 1));
 }
@@ -364,7 +512,7 @@ void StyleEditor::ClearCurrent() {
     if (HasCurrentStyle())
         step = BeginStep(SessionChange::Kind::Clear, current_, 1);
     memo_.Lines.clear();
-    ReadDeclarations(panel_, memo_);
+    ReadPanelFromMemo();
     nested_ = false;
     MarkCurrentEdited();
     Announce(SessionChange::Kind::Clear, false, false,
@@ -376,7 +524,16 @@ void StyleEditor::Show(int current, const TextView& memo) {
     memo_ = memo;
     nested_ = HasCurrentStyle() && (GroupCurrent() || HoldsNestedRules(memo_.Lines));
     if (nested_ || !HasCurrentStyle()) {
+        layout_.clear();
         ClearPanel(panel_);
+        return;
+    }
+    if (!editorLayout_) {
+        // The frame is the rule's own; the view's lines are the step's.
+        FramedLines(document_.Record(current_).BlockText(), frame_);
+        const bool edited = memo_.Edited;
+        ReadPanelFromMemo();
+        memo_.Edited = edited;
         return;
     }
     // The panel reads the text; the view keeps it as it was.
@@ -421,7 +578,10 @@ void StyleEditor::ComposeCSS() {
 
 void StyleEditor::NewCSS() {
     document_.NewCSS();
+    habits_.reset();
     memo_ = TextView{};
+    FramedLines(document_.Record(0).BlockText(), frame_);
+    layout_.clear();
     nested_ = false;
     current_ = 0;
     untitledNamed_ = true;
@@ -435,6 +595,7 @@ void StyleEditor::StartBlank() {
 }
 
 void StyleEditor::Opened() {
+    habits_.reset();
     memo_ = TextView{};
     nested_ = false;
     current_ = -1;
@@ -474,6 +635,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
 void StyleEditor::TakeDocument(StyleDocument document) {
     document_ = std::move(document);
     document_.Modified = false;
+    habits_.reset();
     memo_ = TextView{};
     nested_ = false;
     current_ = -1;

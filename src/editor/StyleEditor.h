@@ -8,7 +8,10 @@
 #include "document/FileReplacer.h"
 #include "document/SheetReader.h"
 #include "document/StyleDocument.h"
+#include "editor/BlockFrame.h"
+#include "mapping/BlockRewriter.h"
 #include "mapping/PropertySet.h"
+#include "mapping/SheetHabits.h"
 #include "mapping/TextView.h"
 
 #include <functional>
@@ -142,6 +145,14 @@ public:
     // The sheet's encoding, for the captions the panel shows.
     void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
 
+    // The editor's own layout: the panel writes the whole rule anew in its lines (";"
+    // first, capitalised names, the unsupported declarations below the marker line),
+    // and the text view shows that. Off, the rule is its author's text, shown as
+    // written, and a panel change edits only the declarations it changes.
+    bool EditorLayout() const { return editorLayout_; }
+    // Commits the text view and shows the current rule again in the chosen way.
+    void UseEditorLayout(bool on);
+
     // The style list's operations. Rows and records move together; a record's source
     // and edited mark travel with it, so moving a rule never rewrites it. A group
     // moves and goes with its rules.
@@ -207,6 +218,15 @@ public:
 private:
     // Loads `row` without committing what the text view holds.
     void Load(int row);
+    // The panel reads the text view; in the author's text the view keeps what it shows
+    // and the writer's layout of it is kept to compare the next change with.
+    void ReadPanelFromMemo();
+    // The panel's change made in the author's text of the current rule.
+    void WriteAuthored();
+    // The block of the current rule with the writer's change from `layout_` to `after`.
+    std::string SplicedBlock(const std::string& block, const LineList& after);
+    BlockContext ContextOfCurrent();
+    const SheetHabits& Habits();
     void UserChangedStyle();
     void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false,
                   std::shared_ptr<const EditStep> step = {});
@@ -234,6 +254,11 @@ private:
     int current_ = -1;
     bool nested_ = false;
     bool untitledNamed_ = true; // a new document is called "NoName.css" in the caption
+    bool editorLayout_ = false;
+    BlockFrame frame_;    // what the text view leaves out of the current rule's block
+    LineList layout_;     // the writer's layout of the current rule as the panel holds it
+    PropertySet scratch_; // reads texts to compare what they mean
+    std::optional<SheetHabits> habits_; // learned from the sheet when first needed
     std::vector<std::pair<int, Observer>> observers_;
     int lastObserver_ = 0;
     ProgressReport* progress_ = &NoProgress();

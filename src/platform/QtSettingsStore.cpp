@@ -139,6 +139,7 @@ std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
     values.FloatPanel = ReadBool(s, "FloatPanel");
     values.AutoRefresh = ReadBool(s, "AutoRefresh");
     values.FullReload = ReadBool(s, "FullReload");
+    values.EditorLayout = ReadBool(s, "EditorLayout");
     values.Viewer = ReadInt(s, "Viewer");
     values.TabPanel = ReadInt(s, "TabPanel");
     if (s.contains("HomePage"))
@@ -168,6 +169,7 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
     putBool("FloatPanel", values.FloatPanel);
     putBool("AutoRefresh", values.AutoRefresh);
     putBool("FullReload", values.FullReload);
+    putBool("EditorLayout", values.EditorLayout);
     put("Viewer", values.Viewer);
     put("TabPanel", values.TabPanel);
     if (values.HomePage)

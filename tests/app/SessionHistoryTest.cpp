@@ -1,6 +1,7 @@
 #include "app/SessionHistory.h"
 
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ protected:
         "h1 { color: red }\n.btn { font-size: 1rem; margin-top: 3px }\n";
     testing::TempDir dir;
     std::string path = dir.File("a.css");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     SessionHistory history{
         editor, [](std::string_view bytes) { return QString::fromStdString(std::string(bytes)); }};
 };

@@ -3,6 +3,7 @@
 #include "document/TextFile.h"
 #include "editor/Preview.h"
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/Fakes.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
@@ -180,7 +181,7 @@ protected:
     }
 
     TempDir dir;
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     FakeDialogs dialogs;
     FakeSettings settings;
     DocumentCommands commands{editor, dialogs, settings};
@@ -418,7 +419,7 @@ TEST_F(BackupCopyLifecycle, ProgramEndsWithoutPrompt_BackupStaysAndCausesTheReco
     EXPECT_EQ(ReadBytes(path), kEdited);
     EXPECT_EQ(ReadBytes(Original(path)), kSheet);
 
-    StyleEditor nextEditor{DiskFiles()};
+    testing::LayoutEditor nextEditor{DiskFiles()};
     FakeDialogs nextDialogs;
     FakeSettings nextSettings;
     DocumentCommands nextRun(nextEditor, nextDialogs, nextSettings);
@@ -492,7 +493,7 @@ private:
 
 struct Window {
     explicit Window(SheetLocks& locks) { commands.UseLocks(&locks); }
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     FakeDialogs dialogs;
     FakeSettings settings;
     DocumentCommands commands{editor, dialogs, settings};
@@ -1448,7 +1449,7 @@ TEST(WriteModes, OpenAndSaveAreDurable_RefreshIsQuick) {
     const std::string path = dir.File("a.css");
     WriteBytes(path, kSheet);
     testing::FakeFiles files;
-    StyleEditor editor{files};
+    testing::LayoutEditor editor{files};
     FakeDialogs dialogs;
     FakeSettings settings;
     FakeBrowser browser;

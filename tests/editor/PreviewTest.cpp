@@ -2,6 +2,7 @@
 
 #include "document/TextFile.h"
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/Fakes.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
@@ -65,7 +66,7 @@ protected:
     void Type(const std::string& line) { editor.TypeText({line}); }
 
     TempDir dir;
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     FakeBrowser browser;
     FakeDialogs dialogs;
     Preview preview{editor, browser, dialogs};

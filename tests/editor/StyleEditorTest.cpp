@@ -7,6 +7,7 @@
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/Session.h"
 #include "support/TempDir.h"
 
@@ -133,7 +134,7 @@ const char kSiteSheet[] = "h1 { color: red; margin-top: 1in }\r\n"
 // A new session
 
 TEST(StyleEditorNew, StartsWithTheNewDocument) {
-    StyleEditor editor(DiskFiles(), {"Arial"});
+    testing::LayoutEditor editor(DiskFiles(), {"Arial"});
     EXPECT_EQ(RecordsOf(editor.Document()), (std::vector<StyleRecord>{{"Body", {}}}));
     EXPECT_EQ(editor.Current(), 0);
     EXPECT_EQ(editor.Caption(), "Tesselo 1.0 beta - NoName.css");
@@ -151,7 +152,7 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     editor.Select(1);
     editor.TypeText({"zoom: 2;"});
@@ -174,7 +175,7 @@ TEST(StyleEditorNew, NewDocumentReplacesAnOpenOne) {
 // The select operation
 
 TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(2);
     ASSERT_EQ(editor.Current(), 2);
@@ -206,7 +207,7 @@ TEST(StyleEditorSelect, TypedTextGoesUnparsedIntoThePreviousRecord) {
 }
 
 TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(2);
     editor.TypeText({"zoom: 1;"});
@@ -218,7 +219,7 @@ TEST(StyleEditorSelect, OtherRecordsAreNotTouched) {
 }
 
 TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(1);
     const Expected expected = ReadFrom(editor.Panel(), {"font-size: 24px;"});
@@ -228,7 +229,7 @@ TEST(StyleEditorSelect, ViewIsReadIntoThePanel) {
 }
 
 TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(3);
     editor.Select(-1);
@@ -238,7 +239,7 @@ TEST(StyleEditorSelect, NoSelectedRowSelectsRowZero) {
 }
 
 TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     editor.TypeText({"COLOR : red", ";", "cursor: wait"});
     editor.Select(editor.Current());
     EXPECT_EQ(editor.Document().Record(0).Lines(), (LineList{"COLOR : red", ";", "cursor: wait"}));
@@ -248,7 +249,7 @@ TEST(StyleEditorSelect, SelectingTheCurrentRowStoresAndRereadsTheView) {
 }
 
 TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(4);
     editor.TypeText({"a: b;"});
@@ -268,7 +269,7 @@ TEST(StyleEditorCommit, StoresTheViewIntoTheCurrentRecordOnly) {
 // Composing
 
 TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     editor.TypeText({"color: red;"});
     editor.ComposeCSS();
     EXPECT_EQ(editor.Document().Record(0).Lines(), LineList{"color: red;"});
@@ -279,7 +280,7 @@ TEST(StyleEditorCompose, IncludesWhatWasTypedIntoTheView) {
 }
 
 TEST(StyleEditorCompose, HoldsEveryRecordWithTheCurrentOneAsTyped) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, {{"h1", {"font-size: 24px;"}}, {"p", {"color: red;"}}});
     editor.Select(1);
     LineList typed = editor.Memo().Lines;
@@ -301,7 +302,7 @@ TEST(StyleEditorLoad, ReadsTheFileWritesTheBackupAndSelectsRecordZero) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
 
@@ -335,7 +336,7 @@ TEST(StyleEditorLoad, ModifiedFlagIsCleared) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     testing::Modify(editor);
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     EXPECT_FALSE(editor.Document().Modified);
@@ -345,7 +346,7 @@ TEST(StyleEditorLoad, NothingOfThePreviousDocumentIsCommittedIntoTheNewRecords) 
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(6);
     editor.TypeText({"cursor: wait;"});
@@ -364,7 +365,7 @@ TEST(StyleEditorLoad, ExistingBackupIsReplaced) {
     const std::string path = dir.File("a.css");
     WriteBytes(path, "a { color: red }\n");
     WriteBytes(path + ".ORIGINAL", "something older and longer\r\nthan the new text\r\n");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "a { color: red }\n");
 }
@@ -373,7 +374,7 @@ TEST(StyleEditorLoad, BackupNameKeepsTheFileExtension) {
     TempDir dir;
     const std::string path = dir.File("style.sheet.css");
     WriteBytes(path, "p{}");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(Listing(dir.Path()),
               (std::vector<std::string>{"style.sheet.css", "style.sheet.css.ORIGINAL"}));
@@ -383,7 +384,7 @@ TEST(StyleEditorLoad, NulByteRefusesTheFile_NoBackupWritten) {
     TempDir dir;
     const std::string path = dir.File("nul.css");
     WriteBytes(path, std::string("a{color:red}\r\n\0b{}\r\n", 20));
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     auto failure = editor.LoadCSSFile(path);
     ASSERT_TRUE(failure.has_value());
     EXPECT_EQ(failure->Refusal, ReadRefusal::HoldsNulByte);
@@ -395,7 +396,7 @@ TEST(StyleEditorLoad, WithoutBackupWritesNothing) {
     TempDir dir;
     const std::string path = dir.File("site.css");
     WriteBytes(path, kSiteSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     EXPECT_EQ(Listing(dir.Path()), std::vector<std::string>{"site.css"});
     EXPECT_EQ(ReadBytes(path), kSiteSheet);
@@ -412,7 +413,7 @@ TEST(StyleEditorLoad, ThousandsOfRulesAreAccepted) {
         text.append(std::to_string(i)).append("px }\r\n");
     }
     WriteBytes(path, text);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Document().StyleCount(), 2500);
     EXPECT_EQ(editor.Document().Record(2499).Selector, ".r2499");
@@ -426,7 +427,7 @@ TEST(StyleEditorEmptyDocument, FileWithoutRulesGivesNoRecords) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "/* nothing here yet */\r\n");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     editor.TypeText({"color: red;"});
 
     ASSERT_FALSE(editor.LoadCSSFile(path));
@@ -444,7 +445,7 @@ TEST(StyleEditorEmptyDocument, SelectingDoesNothing) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Document().StyleCount(), 0);
     EXPECT_EQ(ReadBytes(path + ".ORIGINAL"), "");
@@ -461,7 +462,7 @@ TEST(StyleEditorEmptyDocument, ComposingGivesAnEmptySheet) {
     TempDir dir;
     const std::string path = dir.File("empty.css");
     WriteBytes(path, "\r\n\r\n");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     editor.TypeText({"color: red;"});
     editor.ComposeCSS();
@@ -494,7 +495,7 @@ protected:
     }
 
     TempDir dir_;
-    StyleEditor editor_{DiskFiles()};
+    testing::LayoutEditor editor_{DiskFiles()};
     std::optional<Session> before_;
     std::vector<std::string> listing_;
 };
@@ -558,7 +559,7 @@ struct EditedEditor : ::testing::Test {
     }
     testing::TempDir dir;
     std::string path;
-    StyleEditor editor{testing::DiskFiles()};
+    testing::LayoutEditor editor{testing::DiskFiles()};
 };
 
 TEST_F(EditedEditor, SelectingEveryRuleChangesNothing) {
@@ -630,7 +631,7 @@ TEST(StyleEditorPanelChange, NewValueReplacesTheOldAndTheRestKeepsItsText) {
     TempDir dir;
     const std::string path = dir.File("btn.css");
     WriteBytes(path, ".btn { font-size: 1rem; color: rgba(0, 0, 0, .5); cursor: pointer }\n");
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path));
     EXPECT_EQ(editor.Panel().FontSize.Text, "1");
     EXPECT_EQ(editor.Panel().FontSizeUnit, "rem");
@@ -669,7 +670,7 @@ class StyleEditorAnnounces : public ::testing::TestWithParam<AnnounceCase> {};
 
 TEST_P(StyleEditorAnnounces, EachOperationOnce) {
     const AnnounceCase& c = GetParam();
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(2);
     std::vector<SessionChange> heard;
@@ -715,7 +716,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(StyleEditorAnnounces, ComposingCommittingAndShowingAreNoChange) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     editor.Select(1);
     int heard = 0;
@@ -765,7 +766,7 @@ TEST_P(StyleEditorSteps, UndoGivesBackTheBytesAndRedoTheChange) {
     TempDir dir;
     const std::string path = dir.File("steps.css");
     WriteBytes(path, kStepSheet);
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     ASSERT_FALSE(editor.LoadCSSFile(path, false));
     editor.Select(c.Current);
     std::vector<std::shared_ptr<const EditStep>> steps;
@@ -837,7 +838,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<StepCase>& named) { return std::string(named.param.Name); });
 
 TEST(StyleEditorSteps, SelectingTypingAndComposingAreNoSteps) {
-    StyleEditor editor{DiskFiles()};
+    testing::LayoutEditor editor{DiskFiles()};
     PutRecords(editor, SevenRecords());
     int steps = 0;
     editor.Observe([&](const SessionChange& change) { steps += change.Step ? 1 : 0; });

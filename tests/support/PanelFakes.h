@@ -5,6 +5,7 @@
 // effects of a change: the document modified, the text rewritten, the refresh.
 
 #include "panel/PanelHandlers.h"
+#include "support/EditorLayout.h"
 #include "support/Fakes.h"
 
 #include <deque>
@@ -104,7 +105,7 @@ struct PanelSession {
     void Prepare(const StyleEditor::PanelEdit& edit) { editor.ShowInPanel(edit); }
 
     FakeFiles files;
-    StyleEditor editor{files, {"DejaVu Sans", "Verdana"}};
+    LayoutEditor editor{files, {"DejaVu Sans", "Verdana"}};
     PanelFakeDialogs dialogs;
     FakePanelDialogs choices;
     PanelHandlers handlers;

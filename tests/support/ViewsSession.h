@@ -8,6 +8,7 @@
 #include "platform/QtText.h"
 #include "platform/SheetCodec.h"
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 #include "views/StyleListCommands.h"
@@ -42,7 +43,7 @@ protected:
     }
 
     TempDir dir;
-    StyleEditor editor{DiskFiles()};
+    LayoutEditor editor{DiskFiles()};
     FakeBrowser browser;
     FakeDialogs dialogs;
     Preview preview{editor, browser, dialogs};

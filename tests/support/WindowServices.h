@@ -33,8 +33,9 @@ class WindowUnderTest {
 public:
     WindowUnderTest() = default;
     WindowUnderTest(SettingsStore& settings, UserDialogs& dialogs, ProgressReport& progress,
-                    PanelDialogs& choices, PreviewBrowser& browser)
-        : own_(std::make_unique<Own>(settings, dialogs, progress, choices, browser)) {}
+                    PanelDialogs& choices, PreviewBrowser& browser, bool editorLayout)
+        : own_(std::make_unique<Own>(settings, dialogs, progress, choices, browser, editorLayout)) {
+    }
 
     TMainForm* get() const { return own_ ? &own_->Form : nullptr; }
     TMainForm* operator->() const { return get(); }
@@ -44,9 +45,14 @@ public:
 private:
     struct Own {
         Own(SettingsStore& settings, UserDialogs& dialogs, ProgressReport& progress,
-            PanelDialogs& choices, PreviewBrowser& browser)
-            : Form({settings, dialogs, progress, choices, Locks, browser}, Session) {
+            PanelDialogs& choices, PreviewBrowser& browser, bool editorLayout)
+            : Form({settings, dialogs, progress, choices, Locks, browser},
+                   Chosen(Session, editorLayout)) {
             Session.UseProgress(progress);
+        }
+        static StyleEditor& Chosen(StyleEditor& session, bool editorLayout) {
+            session.UseEditorLayout(editorLayout);
+            return session;
         }
         StyleEditor Session{DiskFiles()};
         QtSheetLocks Locks;
@@ -61,7 +67,8 @@ public:
     WindowUnderTest Window(const std::vector<std::string>& arguments = {},
                            SettingsStore* store = nullptr) {
         PreviewBrowser& shown = web_ ? static_cast<PreviewBrowser&>(*web_) : browser;
-        WindowUnderTest window(store ? *store : settings, dialogs, progress, choices, shown);
+        WindowUnderTest window(store ? *store : settings, dialogs, progress, choices, shown,
+                               EditorLayout);
         if (web_)
             web_->SetSheetFile([&editor = window->Editor()] { return editor.Document().FileName; });
         window->Start(arguments);
@@ -70,6 +77,9 @@ public:
     // The windows made from now on preview in this browser.
     void UseWebBrowser(std::unique_ptr<PreviewBrowser> web) { web_ = std::move(web); }
 
+    // The windows made from now on start in the editor's own layout, as the tests that
+    // pin it need, or in the author's text, as the program starts.
+    bool EditorLayout = true;
     FakeSettings settings;
     PanelFakeDialogs dialogs;
     FakeProgress progress;

@@ -45,16 +45,19 @@ TEST(TesseloDump, SelectingEveryRuleWritesTheTextAsRead) {
     EXPECT_EQ(Tagged(path, "sheet"), kSheet);
     EXPECT_EQ(Tagged(path, "group"), "@media print\n");
     EXPECT_EQ(Tagged(path, "rule"), "h1\na:hover, a:focus\n");
-    EXPECT_EQ(Tagged(path, "memo"), "; color: RED;\n; color: #336699;\n"
-                                    "/* Properties without support of this version Tesselo */\n"
-                                    "cursor:pointer;\n\n");
+    EXPECT_EQ(Tagged(path, "memo"), "color: red\ncolor: #336699; cursor: pointer\n");
+    EXPECT_EQ(Tagged("--editor-layout " + path, "memo"),
+              "; color: RED;\n; color: #336699;\n"
+              "/* Properties without support of this version Tesselo */\n"
+              "cursor:pointer;\n\n");
 }
 
 TEST(TesseloDump, EditAllWritesEveryRuleAnewWithItsCommentsInFront) {
     testing::TempDir dir;
     const std::string path = dir.File("site.css");
     testing::WriteBytes(path, kSheet);
-    EXPECT_EQ(Tagged("--edit-all " + path, "sheet"),
+    EXPECT_EQ(Tagged("--edit-all " + path, "sheet"), kSheet);
+    EXPECT_EQ(Tagged("--editor-layout --edit-all " + path, "sheet"),
               "/* licence */\n@media print {\n  h1 {\n    ; color: RED;\n  }\n}\n"
               "\n/* links */\na:hover,\na:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
 }
@@ -96,7 +99,12 @@ TEST(TesseloDump, EditOneChangesOneSetControlOfEveryRule) {
     EXPECT_EQ(Tagged("--edit-one " + path, "edit"), "0\tmargin-top\t17px\tMarginTop\n"
                                                     "1\tcolor\t#12abcd\tFontColor\n"
                                                     "4\tcolor\t#12abcd\tFontColor\n");
-    const std::string sheet = Tagged("--edit-one " + path, "sheet");
+    // Each change is made in the rule's own text.
+    EXPECT_EQ(Tagged("--edit-one " + path, "sheet"), "p { margin-top: 17px; color: red }\n"
+                                                     "q { color: #12abcd; display: block }\n"
+                                                     "r { cursor: pointer }\n"
+                                                     "@media print { s { color: #12abcd } }\n");
+    const std::string sheet = Tagged("--editor-layout --edit-one " + path, "sheet");
     EXPECT_NE(sheet.find("17px"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("@media print {\n  s {\n    ; color: #12ABCD;\n  }\n }"),
               std::string::npos)

@@ -3,6 +3,7 @@
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
 #include "support/Fakes.h"
 #include "support/TempDir.h"
 
@@ -45,7 +46,7 @@ protected:
     int Current() const { return editor.Current(); }
     void Type(const std::string& line) { editor.TypeText({line}); }
 
-    StyleEditor editor{testing::DiskFiles()};
+    testing::LayoutEditor editor{testing::DiskFiles()};
     testing::FakeDialogs dialogs;
     StyleListCommands commands{editor, dialogs};
 };
@@ -318,7 +319,7 @@ TEST_F(StyleList, AGroupHoldingEveryRuleIsNotDeletedNorAskedAbout) {
 
 TEST_P(StyleListInGroups, ChangeOnlyWhatTheyConcernAndAreTakenBack) {
     const GroupCase& c = GetParam();
-    StyleEditor editor{testing::DiskFiles()};
+    testing::LayoutEditor editor{testing::DiskFiles()};
     testing::FakeDialogs dialogs;
     StyleListCommands commands{editor, dialogs};
     StyleDocument document;

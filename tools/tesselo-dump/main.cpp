@@ -1,14 +1,14 @@
-// tesselo-dump [--edit-all | --edit-one] FILE: the sheet as read, as mapped and as
-// composed, one tagged line per output line ("tag<TAB>bytes<LF>"). Reads FILE as the
-// editor opens it and writes nothing to disk. Selecting a record leaves it as read, so
-// the composed sheet is the text as read; with --edit-all every record counts as
-// edited once selected, so the composed sheet shows the editor's own form of every
-// rule. With --edit-one every rule the panel reads also gets one of its set controls
-// changed, as a user changes it, and the change is written: "edit" names the record,
-// the property and its new value, "old" and "new" give the record's lines before and
-// after. A group (@media and its kin) is a "group" line with its prelude before the
-// "rule" lines of its rules and an "end" line with it after them; it is selected as
-// any record is.
+// tesselo-dump [--editor-layout] [--edit-all | --edit-one] FILE: the sheet as read, as mapped and
+// as composed, one tagged line per output line ("tag<TAB>bytes<LF>"). Reads FILE as the editor
+// opens it and writes nothing to disk. Selecting a record leaves it as read, so the composed sheet
+// is the text as read; with --edit-all every record counts as edited once selected, so the composed
+// sheet shows the editor's own form of every rule. With --edit-one every rule the panel reads also
+// gets one of its set controls changed, as a user changes it, and the change is written: "edit"
+// names the record, the property and its new value, "old" and "new" give the record's lines before
+// and after. A group (@media and its kin) is a "group" line with its prelude before the "rule"
+// lines of its rules and an "end" line with it after them; it is selected as any record is. The
+// rules are edited as their authors' text, one declaration a change, unless --editor-layout asks
+// for the editor's own layout.
 //
 // tesselo-dump --coverage FILE...: how many declarations of the panel's properties
 // the panel takes into a control, per sheet and in all, and why it keeps the rest.
@@ -41,7 +41,7 @@ void EmitLines(std::string_view tag, const tesselo::LineList& lines) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: tesselo-dump [--edit-all | --edit-one] FILE\n"
+    std::fprintf(stderr, "usage: tesselo-dump [--editor-layout] [--edit-all | --edit-one] FILE\n"
                          "       tesselo-dump --coverage FILE...\n");
     return 2;
 }
@@ -49,6 +49,8 @@ int Usage() {
 int Coverage(int files, char** paths) {
     tesselo::PosixFileReplacer replacer;
     tesselo::StyleEditor editor(replacer);
+    // What the panel leaves is what the layout puts below its marker line.
+    editor.UseEditorLayout(true);
     tesselo::dump::CoverageCount count;
     for (int i = 0; i < files; ++i) {
         if (auto failure = editor.LoadCSSFile(paths[i], /*writeBackup=*/false)) {
@@ -65,6 +67,9 @@ int Coverage(int files, char** paths) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const bool editorLayout = argc > 1 && std::string_view(argv[1]) == "--editor-layout";
+    if (editorLayout)
+        --argc, ++argv;
     const std::string_view mode = argc > 1 ? argv[1] : "";
     if (mode == "--coverage")
         return argc > 2 ? Coverage(argc - 2, argv + 2) : Usage();
@@ -74,6 +79,7 @@ int main(int argc, char** argv) {
         return Usage();
     tesselo::PosixFileReplacer files;
     tesselo::StyleEditor editor(files);
+    editor.UseEditorLayout(editorLayout);
     if (auto failure = editor.LoadCSSFile(argv[argc - 1], /*writeBackup=*/false)) {
         Emit("error", failure->Reason);
         return 1;

@@ -1,0 +1,250 @@
+#include "mapping/EditPlanner.h"
+
+#include "mapping/ColorNames.h"
+#include "mapping/DeclarationBlock.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+bool IsBlankChar(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+}
+
+// The value without its comments (outside strings), its blanks at both ends gone.
+std::string WithoutComments(std::string_view value) {
+    std::string text;
+    char quote = 0;
+    for (size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (quote) {
+            text += c;
+            if (c == '\\' && i + 1 < value.size())
+                text += value[++i];
+            else if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+            text += c;
+        } else if (c == '/' && i + 1 < value.size() && value[i + 1] == '*') {
+            const size_t close = value.find("*/", i + 2);
+            i = close == std::string_view::npos ? value.size() : close + 1;
+        } else {
+            text += c;
+        }
+    }
+    size_t begin = 0;
+    while (begin < text.size() && IsBlankChar(text[begin]))
+        ++begin;
+    size_t end = text.size();
+    while (end > begin && IsBlankChar(text[end - 1]))
+        --end;
+    return text.substr(begin, end - begin);
+}
+
+// One declaration of a text: its property, its value without comments, its priority.
+struct Written {
+    std::string Property;
+    std::string Value;
+    bool Important = false;
+    std::string Key; // the value as compared, with its priority
+    bool operator==(const Written& other) const {
+        return Value == other.Value && Important == other.Important;
+    }
+};
+
+// A new value as the author would write it: the panel's colour names ("RED") in lower
+// case, then hex colours and zeros as the sheet writes them.
+std::string Authored(std::string_view value, const SheetHabits& habits) {
+    std::string text(value);
+    for (size_t at = 0; at < text.size();) {
+        size_t end = at;
+        while (end < text.size() && !IsBlankChar(text[end]) && text[end] != ',')
+            ++end;
+        if (end > at && IsColorName(std::string_view(text).substr(at, end - at)))
+            for (size_t i = at; i < end; ++i)
+                text[i] = static_cast<char>(text[i] - 'A' + 'a');
+        at = end + 1;
+    }
+    return AsSheetWrites(text, habits);
+}
+
+std::vector<Written> DeclarationsOf(std::string_view text) {
+    std::vector<Written> out;
+    for (const BlockDeclaration& d : ParseBlock(text).Declarations) {
+        Written w;
+        w.Property = d.Property;
+        w.Value = WithoutComments(text.substr(d.ValueBegin, d.ValueEnd - d.ValueBegin));
+        w.Important = d.PriorityEnd > d.PriorityBegin;
+        w.Key = ComparableValue(w.Value) + (w.Important ? "!" : "");
+        out.push_back(std::move(w));
+    }
+    return out;
+}
+
+std::string Joined(const LineList& lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+template <typename T>
+std::vector<const T*> Named(const std::vector<T>& all, std::string_view property) {
+    std::vector<const T*> named;
+    for (const T& item : all)
+        if (item.Property == property)
+            named.push_back(&item);
+    return named;
+}
+
+} // namespace
+
+std::string ComparableValue(std::string_view value) {
+    const std::string bare = WithoutComments(value);
+    std::string text;
+    text.reserve(bare.size());
+    auto tight = [](char c) { return c == ',' || c == '(' || c == ')' || c == '/'; };
+    for (size_t i = 0; i < bare.size(); ++i) {
+        const char c = bare[i];
+        if (IsBlankChar(c)) {
+            size_t next = i;
+            while (next < bare.size() && IsBlankChar(bare[next]))
+                ++next;
+            if (!text.empty() && !tight(text.back()) && next < bare.size() && !tight(bare[next]))
+                text += ' ';
+            i = next - 1;
+            continue;
+        }
+        text += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return text;
+}
+
+std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList& before,
+                                         const LineList& after, const BlockContext& context,
+                                         const SheetHabits& habits, EditPlace place) {
+    const std::string beforeText = Joined(before);
+    const std::string afterText = Joined(after);
+    const std::vector<Written> was = DeclarationsOf(beforeText);
+    const std::vector<Written> now = DeclarationsOf(afterText);
+
+    // The block's declarations, each with its compared value.
+    struct Held {
+        std::string Property;
+        std::string Key;
+        bool Important = false;
+        size_t Index = 0;
+    };
+    std::vector<Held> held;
+    {
+        const std::vector<Written> inBlock = DeclarationsOf(block);
+        for (size_t i = 0; i < inBlock.size(); ++i)
+            held.push_back({inBlock[i].Property, inBlock[i].Key, inBlock[i].Important, i});
+    }
+
+    // The properties whose declarations differ, in the order the writer gives them.
+    std::vector<std::string> properties;
+    auto note = [&properties](const std::string& property) {
+        if (std::find(properties.begin(), properties.end(), property) == properties.end())
+            properties.push_back(property);
+    };
+    for (const Written& w : now)
+        note(w.Property);
+    for (const Written& w : was)
+        note(w.Property);
+
+    std::vector<BlockEdit> edits;
+    struct Insertion {
+        size_t Order; // where the writer has it
+        BlockEdit Edit;
+    };
+    std::vector<Insertion> insertions;
+    auto insert = [&](const Written& w) {
+        const size_t order = static_cast<size_t>(&w - now.data());
+        std::string value = Authored(w.Value, habits);
+        if (w.Important)
+            value += " !important";
+        insertions.push_back({order, {BlockEdit::Kind::Insert, 0, w.Property, std::move(value)}});
+    };
+
+    for (const std::string& property : properties) {
+        const std::vector<const Written*> s0 = Named(was, property);
+        const std::vector<const Written*> s1 = Named(now, property);
+        if (s0.size() == s1.size() &&
+            std::equal(s0.begin(), s0.end(), s1.begin(),
+                       [](const Written* a, const Written* b) { return *a == *b; }))
+            continue;
+        // Each declaration of the layout before is one of the block's: the same value
+        // first, else by their order.
+        const std::vector<const Held*> d = Named(held, property);
+        std::vector<int> blockOf(s0.size(), -1);
+        std::vector<bool> used(d.size(), false);
+        for (size_t i = 0; i < s0.size(); ++i)
+            for (size_t j = 0; j < d.size(); ++j)
+                if (!used[j] && d[j]->Key == s0[i]->Key) {
+                    blockOf[i] = static_cast<int>(j), used[j] = true;
+                    break;
+                }
+        for (size_t i = 0, j = 0; i < s0.size(); ++i) {
+            if (blockOf[i] >= 0)
+                continue;
+            while (j < d.size() && used[j])
+                ++j;
+            if (j < d.size())
+                blockOf[i] = static_cast<int>(j), used[j] = true;
+        }
+        // What stays the same at both ends stays; the middle changes.
+        size_t front = 0;
+        while (front < s0.size() && front < s1.size() && *s0[front] == *s1[front])
+            ++front;
+        size_t back = 0;
+        while (back < s0.size() - front && back < s1.size() - front &&
+               *s0[s0.size() - 1 - back] == *s1[s1.size() - 1 - back])
+            ++back;
+        const size_t m0 = s0.size() - front - back;
+        const size_t m1 = s1.size() - front - back;
+        auto remove = [&](size_t i) {
+            if (blockOf[i] >= 0)
+                edits.push_back({BlockEdit::Kind::Remove, d[size_t(blockOf[i])]->Index, {}, {}});
+        };
+        if (m1 == 0) {
+            for (size_t i = front; i < front + m0; ++i)
+                remove(i);
+            continue;
+        }
+        // The new values take the places of the last ones that changed: the
+        // declarations in front of those, fallbacks for older browsers, stay.
+        const size_t paired = std::min(m0, m1);
+        for (size_t k = 0; k < m1 - paired; ++k)
+            insert(*s1[front + k]);
+        for (size_t k = 0; k < paired; ++k) {
+            const size_t i = front + m0 - paired + k;
+            const Written& w = *s1[front + m1 - paired + k];
+            if (blockOf[i] < 0) {
+                insert(w);
+                continue;
+            }
+            const Held& h = *d[size_t(blockOf[i])];
+            if (place == EditPlace::AtEnd || h.Important != w.Important) {
+                remove(i);
+                insert(w);
+                continue;
+            }
+            edits.push_back({BlockEdit::Kind::Set, h.Index, {}, Authored(w.Value, habits)});
+        }
+    }
+    std::stable_sort(insertions.begin(), insertions.end(),
+                     [](const Insertion& a, const Insertion& b) { return a.Order < b.Order; });
+    for (auto& insertion : insertions)
+        edits.push_back(std::move(insertion.Edit));
+    if (edits.empty())
+        return std::string(block);
+    return RewriteBlock(block, edits, context);
+}
+
+} // namespace tesselo
