@@ -244,8 +244,15 @@ std::string StyleEditor::SplicedBlock(const std::string& block, const LineList& 
     const Meaning was = MeaningOf(scratch_, LinesOfBlock(block));
     const Meaning before = MeaningOf(scratch_, layout_);
     const Meaning now = MeaningOf(scratch_, after);
-    for (EditPlace place : {EditPlace::InPlace, EditPlace::AtEnd}) {
-        auto edited = PlanBlockEdit(block, layout_, after, context, Habits(), place);
+    // The fewest lines first: values in place, a declaration added in front of a last
+    // line that holds the "}" too; then added after the last; then every changed one
+    // after the last, where nothing in the rule comes after it to override it.
+    const std::array<std::pair<EditPlace, bool>, 3> tries = {
+        {{EditPlace::InPlace, true}, {EditPlace::InPlace, false}, {EditPlace::AtEnd, false}}};
+    for (const auto& [place, beforeClosingLine] : tries) {
+        BlockContext tried = context;
+        tried.BeforeClosingLine = beforeClosingLine;
+        auto edited = PlanBlockEdit(block, layout_, after, tried, Habits(), place);
         if (edited && KeepsMeaning(MeaningOf(scratch_, LinesOfBlock(*edited)), was, before, now))
             return *edited;
     }

@@ -133,18 +133,37 @@ void AddToEmptyBlock(std::string& text, const std::vector<Change>& inserts,
     }
 }
 
-void AddDeclarations(std::string& text, const std::vector<Change>& inserts,
+// The last declaration starts its line and the block ends on that line after it: the
+// rule's "}" follows it there.
+bool ClosesItsLine(std::string_view text, const BlockDeclaration& last) {
+    if (!StartsLine(text, last))
+        return false;
+    const size_t end = EndOfLineContent(text, last.End);
+    return std::all_of(text.begin() + static_cast<std::ptrdiff_t>(end), text.end(),
+                       [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// Whether the added declarations went in front of the last one's line.
+bool AddDeclarations(std::string& text, const std::vector<Change>& inserts,
                      const BlockContext& context) {
     const DeclarationBlock parsed = ParseBlock(text);
     if (parsed.Declarations.empty()) {
         AddToEmptyBlock(text, inserts, context);
-        return;
+        return false;
     }
     const std::vector<BlockDeclaration>& decls = parsed.Declarations;
     const BlockDeclaration& last = decls.back();
     const bool tight = IsTight(text, last);
     const std::string_view colon = tight ? ":" : ": ";
     std::string added;
+    if (parsed.MultiLine && context.BeforeClosingLine && last.HasSemicolon &&
+        ClosesItsLine(text, last)) {
+        const std::string indent = IndentOf(text, last);
+        for (const Change& c : inserts)
+            added += indent + Written(c, colon) + ";\n";
+        text.insert(last.LineBegin, added);
+        return true;
+    }
     if (parsed.MultiLine) {
         std::string indent = context.RuleIndent + context.IndentStep;
         if (last.AloneOnLine) {
@@ -170,6 +189,7 @@ void AddDeclarations(std::string& text, const std::vector<Change>& inserts,
     text.insert(EndOfLineContent(text, last.End), added);
     if (!last.HasSemicolon)
         text.insert(last.End, ";");
+    return false;
 }
 
 } // namespace
@@ -215,14 +235,13 @@ std::optional<std::string> RewriteBlock(std::string_view block, const std::vecto
             ++removed;
         }
     }
-    if (!inserts.empty())
-        AddDeclarations(text, inserts, context);
+    const bool beforeLast = !inserts.empty() && AddDeclarations(text, inserts, context);
 
     // Text passed over in front (a hack without its ";") could swallow what was added.
     const DeclarationBlock result = ParseBlock(text);
     if (result.Declarations.size() != count - removed + inserts.size())
         return std::nullopt;
-    const size_t firstAdded = result.Declarations.size() - inserts.size();
+    const size_t firstAdded = result.Declarations.size() - inserts.size() - (beforeLast ? 1 : 0);
     for (size_t k = 0; k < inserts.size(); ++k)
         if (result.Declarations[firstAdded + k].Property != LowerAscii(inserts[k].Property))
             return std::nullopt;

@@ -22,6 +22,10 @@ struct BlockContext {
     std::string RuleIndent;        // the blanks in front of the rule's selector line
     std::string IndentStep = "  "; // the sheet's indentation of declarations, one level
     bool OneLineRules = false;     // the sheet writes its rules on one line
+    // Where the rule's "}" ends the line of its last declaration ("  color: red; }"), a
+    // declaration added goes on a line of its own in front of that line, which stays as
+    // it is; otherwise after the last declaration.
+    bool BeforeClosingLine = false;
 };
 
 // All edits at once, the indexes being those of ParseBlock(block); inserts come after
