@@ -625,3 +625,59 @@ TEST(LazyIconTest, IsMadeWhenFirstDrawn_OnceForAllCopies) {
 
 } // namespace
 } // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// The window as the program starts it: the rules are their authors' text.
+class AuthoredWiring : public PanelWiring {
+protected:
+    void SetUp() override {
+        EditorLayout = false;
+        PanelWiring::SetUp();
+    }
+    static constexpr const char* kSheet = ".btn {\n    color: red;\n    margin-top: 5px;\n}\n";
+};
+
+TEST_F(AuthoredWiring, TheTextShowsAsWrittenAndAButtonAddsOneLineInItsIndentation) {
+    Open(kSheet);
+    EXPECT_EQ(Memo(), QStringLiteral("    color: red;\n    margin-top: 5px;"));
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("TextAlignCenter")), Qt::LeftButton);
+    EXPECT_EQ(Memo(),
+              QStringLiteral("    color: red;\n    margin-top: 5px;\n    text-align: center;"));
+    EXPECT_EQ(Saved(), ".btn {\n    color: red;\n    margin-top: 5px;\n    text-align: center;\n}\n");
+}
+
+TEST_F(AuthoredWiring, AFieldClearedTakesItsLineAway) {
+    Open(kSheet);
+    ShowPage("MarginPadding");
+    auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    EXPECT_EQ(edit->text(), QStringLiteral("5"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(Memo(), QStringLiteral("    color: red;"));
+    EXPECT_EQ(Saved(), ".btn {\n    color: red;\n}\n");
+}
+
+TEST_F(AuthoredWiring, TheEditorsLayoutIsAChoiceOfTheViewMenuKeptInTheSettings) {
+    Open(kSheet);
+    QAction* layout = form->Action(ActionId::EditorLayoutAction);
+    EXPECT_FALSE(layout->isChecked());
+    layout->trigger();
+    EXPECT_EQ(Memo(), QStringLiteral("; Margin-top: 5px;\n; color: RED;"));
+    form->close();
+    form.reset();
+    ASSERT_TRUE(settings.Window);
+    EXPECT_EQ(settings.Window->EditorLayout, true);
+    // The next start takes the choice from the settings.
+    Start({SheetPath()});
+    EXPECT_TRUE(form->Action(ActionId::EditorLayoutAction)->isChecked());
+    EXPECT_EQ(Memo(), QStringLiteral("; Margin-top: 5px;\n; color: RED;"));
+    form->Action(ActionId::EditorLayoutAction)->trigger();
+    EXPECT_EQ(Memo(), QStringLiteral("    color: red;\n    margin-top: 5px;"));
+}
+
+} // namespace
+} // namespace tesselo

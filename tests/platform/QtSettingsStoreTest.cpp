@@ -68,6 +68,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     values.FloatPanel = false;
     values.AutoRefresh = true;
     values.FullReload = false;
+    values.EditorLayout = true;
     values.Viewer = 3;
     values.TabPanel = 2;
     values.HomePage = "file:///tmp/index.html";
@@ -86,6 +87,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     EXPECT_EQ(raw.value("FloatPanel").toString(), "0");
     EXPECT_EQ(raw.value("AutoRefresh").toString(), "1");
     EXPECT_EQ(raw.value("FullReload").toString(), "0");
+    EXPECT_EQ(raw.value("EditorLayout").toString(), "1");
     EXPECT_EQ(raw.value("Viewer").toInt(), 3);
     EXPECT_EQ(raw.value("HomePage").toString(), "file:///tmp/index.html");
     EXPECT_EQ(raw.value("Left").toInt(), -1200);
