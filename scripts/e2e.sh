@@ -2,8 +2,9 @@
 # The whole program tried as a new user would: the real tesselo under Xvfb, with a
 # home of its own, driven by real mouse and keyboard events through the X server
 # (xdotool), on a small site of our own whose page links its style sheet. After each
-# change, with automatic refresh on, the sheet on disk must hold the new declaration
-# and the preview's page must show it (its computed style, read through QtWebEngine's
+# change, with automatic refresh on, the sheet on disk must hold the new declaration,
+# written into the rule as its author wrote it (one line of the file changed), and the
+# preview's page must show it (its computed style, read through QtWebEngine's
 # remote debugging port). A change taken back with Ctrl+Z and done again with
 # Ctrl+Shift+Z. A rule picked on the page with the pointer, and the page kept, not
 # reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
@@ -151,17 +152,22 @@ sleep 0.5
 [ "$(page "document.querySelector('#field').value")" = 'ab c' ] ||
     fail "the page's field did not take the keys typed: '$(page "document.querySelector('#field').value")'"
 
-step=2 # a font size typed into its box
+step=2 # a font size typed into its box: in the file, that one value of that one line
+cp "$sheet" "$work/before.css"
 click 670 61
 xdotool key ctrl+a
 xdotool type 28
 xdotool key Return
 expect 'font-size: *28px' h1 font-size 28px
+[ "$(diff "$work/before.css" "$sheet" | tr '\n' '|')" = '2c2|< h1 { font-size: 20px }|---|> h1 { font-size: 28px }|' ] ||
+    fail "the edit changed more than its value: $(diff "$work/before.css" "$sheet")"
 [ "$(page "String(window.e2eMarker)")" = kept ] || fail "the page was reloaded for its sheet"
 
-step=3 # a keyword button
+step=3 # a keyword button: its declaration added in the rule's own line
 click 461 118
 expect 'text-align: *center' h1 text-align center
+grep -qx 'h1 { font-size: 28px; text-align: center }' "$sheet" ||
+    fail "the button's declaration is not in the rule as written: $(cat "$sheet")"
 
 step=3b # Ctrl+Z takes the button back, on disk and in the page; Ctrl+Shift+Z does it again
 xdotool key ctrl+z
