@@ -157,6 +157,8 @@ void StyleEditor::Load(int row) {
 }
 
 void StyleEditor::ReadPanelFromMemo() {
+    blockMeaning_.reset();
+    layoutMeaning_.reset();
     if (editorLayout_) {
         ReadDeclarations(panel_, memo_);
         return;
@@ -185,9 +187,8 @@ LineList LinesOfBlock(std::string_view block) {
 // priority, in the form values are compared in.
 using Meaning = std::array<std::optional<std::string>, kSlotCount>;
 
-Meaning MeaningOf(PropertySet& scratch, LineList lines) {
-    TextView view{std::move(lines), false};
-    ReadDeclarations(scratch, view);
+Meaning MeaningOf(PropertySet& scratch, const LineList& lines) {
+    ReadPanel(scratch, lines);
     Meaning meaning;
     for (size_t s = 0; s < kSlotCount; ++s) {
         const Slot slot = static_cast<Slot>(s);
@@ -241,9 +242,12 @@ BlockContext StyleEditor::ContextOfCurrent() {
 
 std::string StyleEditor::SplicedBlock(const std::string& block, const LineList& after) {
     const BlockContext context = ContextOfCurrent();
-    const Meaning was = MeaningOf(scratch_, LinesOfBlock(block));
-    const Meaning before = MeaningOf(scratch_, layout_);
+    // The meanings of the block and of the layout before are those found at the last
+    // change: a rule may be megabytes long.
+    const Meaning was = blockMeaning_ ? *blockMeaning_ : MeaningOf(scratch_, LinesOfBlock(block));
+    const Meaning before = layoutMeaning_ ? *layoutMeaning_ : MeaningOf(scratch_, layout_);
     const Meaning now = MeaningOf(scratch_, after);
+    layoutMeaning_ = now;
     // The fewest lines first: values in place, a declaration added in front of a last
     // line that holds the "}" too; then added after the last; then every changed one
     // after the last, where nothing in the rule comes after it to override it.
@@ -253,9 +257,15 @@ std::string StyleEditor::SplicedBlock(const std::string& block, const LineList& 
         BlockContext tried = context;
         tried.BeforeClosingLine = beforeClosingLine;
         auto edited = PlanBlockEdit(block, layout_, after, tried, Habits(), place);
-        if (edited && KeepsMeaning(MeaningOf(scratch_, LinesOfBlock(*edited)), was, before, now))
+        if (!edited)
+            continue;
+        Meaning meaning = *edited == block ? was : MeaningOf(scratch_, LinesOfBlock(*edited));
+        if (KeepsMeaning(meaning, was, before, now)) {
+            blockMeaning_ = std::move(meaning);
             return *edited;
+        }
     }
+    blockMeaning_.reset();
     // The change cannot be made in the author's text and mean what the panel shows:
     // the rule takes the editor's layout, which does.
     std::string text = "\n";
@@ -314,6 +324,7 @@ void StyleEditor::TypeText(LineList lines) {
         shown_ = std::move(memo_.Lines);
     memo_.Lines = std::move(lines);
     memo_.Edited = true;
+    blockMeaning_.reset();
     // The record is edited when the text is stored into it: that is the step.
     document_.Modified = true;
     Announce(SessionChange::Kind::Type);
@@ -586,6 +597,8 @@ void StyleEditor::ComposeCSS() {
 void StyleEditor::NewCSS() {
     document_.NewCSS();
     habits_.reset();
+    blockMeaning_.reset();
+    layoutMeaning_.reset();
     memo_ = TextView{};
     FramedLines(document_.Record(0).BlockText(), frame_);
     layout_.clear();

@@ -258,6 +258,11 @@ private:
     BlockFrame frame_;    // what the text view leaves out of the current rule's block
     LineList layout_;     // the writer's layout of the current rule as the panel holds it
     PropertySet scratch_; // reads texts to compare what they mean
+    // What the panel reads in the current block and in `layout_`, once known: the value
+    // of every property it shows, as compared.
+    using Meaning = std::array<std::optional<std::string>, kSlotCount>;
+    std::optional<Meaning> blockMeaning_;
+    std::optional<Meaning> layoutMeaning_;
     std::optional<SheetHabits> habits_; // learned from the sheet when first needed
     std::vector<std::pair<int, Observer>> observers_;
     int lastObserver_ = 0;

@@ -144,9 +144,9 @@ bool ClosesItsLine(std::string_view text, const BlockDeclaration& last) {
 }
 
 // Whether the added declarations went in front of the last one's line.
-bool AddDeclarations(std::string& text, const std::vector<Change>& inserts,
-                     const BlockContext& context) {
-    const DeclarationBlock parsed = ParseBlock(text);
+// `parsed` is the text's declarations.
+bool AddDeclarations(std::string& text, const DeclarationBlock& parsed,
+                     const std::vector<Change>& inserts, const BlockContext& context) {
     if (parsed.Declarations.empty()) {
         AddToEmptyBlock(text, inserts, context);
         return false;
@@ -196,7 +196,8 @@ bool AddDeclarations(std::string& text, const std::vector<Change>& inserts,
 
 std::optional<std::string> RewriteBlock(std::string_view block, const std::vector<BlockEdit>& edits,
                                         const BlockContext& context) {
-    const size_t count = ParseBlock(block).Declarations.size();
+    DeclarationBlock parsed = ParseBlock(block);
+    const size_t count = parsed.Declarations.size();
     std::vector<Change> changes;
     std::vector<Change> inserts;
     std::vector<bool> edited(count, false);
@@ -235,7 +236,10 @@ std::optional<std::string> RewriteBlock(std::string_view block, const std::vecto
             ++removed;
         }
     }
-    const bool beforeLast = !inserts.empty() && AddDeclarations(text, inserts, context);
+    // A block the changes left as it was need not be read again.
+    if (!changes.empty() && !inserts.empty())
+        parsed = ParseBlock(text);
+    const bool beforeLast = !inserts.empty() && AddDeclarations(text, parsed, inserts, context);
 
     // Text passed over in front (a hack without its ";") could swallow what was added.
     const DeclarationBlock result = ParseBlock(text);

@@ -1085,13 +1085,15 @@ LineList SplitUnsupported(std::string_view rest) {
     return lines;
 }
 
-void ReadDeclarations(PropertySet& panel, TextView& memo) {
-    memo.Edited = false;
+namespace {
+
+// Sets the panel from the lines; what it does not take, when asked for.
+void ReadIntoPanel(PropertySet& panel, const LineList& lines, std::string* left) {
     // The rule is read with the border controls on all four sides; they go back to the
     // side the user chose after.
     const BorderSide shownSide = panel.ShownBorderSide;
     panel.ShowBorderSide(BorderSide::All);
-    std::string text = NormalizeDeclarationsKeepCase(memo.Lines);
+    std::string text = NormalizeDeclarationsKeepCase(lines);
     // Every copy of the marker goes, with the blank its line end became.
     for (size_t at = 0;;) {
         at = UpperAscii(text).find(UpperAscii(kUnsupportedComment), at);
@@ -1315,8 +1317,12 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         }
     }
 
+    panel.AllSidesWritten = panel.BorderControls();
+    panel.ShowBorderSide(shownSide);
+    if (!left)
+        return;
     // What the panel did not take stays, in its order, below the marker.
-    std::string rest;
+    std::string& rest = *left;
     size_t from = 0;
     for (size_t i = 0; i < declarations.size(); ++i) {
         if (!removed[i])
@@ -1333,9 +1339,18 @@ void ReadDeclarations(PropertySet& panel, TextView& memo) {
         rest.pop_back();
     if (rest == ";")
         rest.clear();
+}
 
-    panel.AllSidesWritten = panel.BorderControls();
-    panel.ShowBorderSide(shownSide);
+} // namespace
+
+void ReadPanel(PropertySet& panel, const LineList& lines) {
+    ReadIntoPanel(panel, lines, nullptr);
+}
+
+void ReadDeclarations(PropertySet& panel, TextView& memo) {
+    memo.Edited = false;
+    std::string rest;
+    ReadIntoPanel(panel, memo.Lines, &rest);
     memo.Lines.clear();
     WriteDeclarations(panel, memo);
     if (!rest.empty()) {

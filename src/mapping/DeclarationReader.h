@@ -18,6 +18,8 @@
 namespace tesselo {
 
 void ReadDeclarations(PropertySet& panel, TextView& memo);
+// The panel as ReadDeclarations sets it from the lines, which are left as they are.
+void ReadPanel(PropertySet& panel, const LineList& lines);
 
 // Joins the lines with one blank between them, appends ";", turns control bytes into
 // blanks and drops the blanks around ":" and ";" and runs of blanks and of ";". The

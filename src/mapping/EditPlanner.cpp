@@ -1,9 +1,13 @@
 #include "mapping/EditPlanner.h"
 
+#include "document/SheetComposer.h"
 #include "mapping/ColorNames.h"
 #include "mapping/DeclarationBlock.h"
 
 #include <algorithm>
+#include <deque>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace tesselo {
@@ -49,7 +53,8 @@ struct Written {
     std::string Property;
     std::string Value;
     bool Important = false;
-    std::string Key; // the value as compared, with its priority
+    std::string Key;  // the value as compared, with its priority
+    size_t Index = 0; // among all the declarations of its text
     bool operator==(const Written& other) const {
         return Value == other.Value && Important == other.Important;
     }
@@ -71,35 +76,67 @@ std::string Authored(std::string_view value, const SheetHabits& habits) {
     return AsSheetWrites(text, habits);
 }
 
-std::vector<Written> DeclarationsOf(std::string_view text) {
+// The declarations of the properties asked for.
+std::vector<Written> DeclarationsOf(std::string_view text,
+                                    const std::unordered_set<std::string>& properties) {
     std::vector<Written> out;
-    for (const BlockDeclaration& d : ParseBlock(text).Declarations) {
+    const std::vector<BlockDeclaration> all = ParseBlock(text).Declarations;
+    for (size_t i = 0; i < all.size(); ++i) {
+        const BlockDeclaration& d = all[i];
+        if (!properties.contains(d.Property))
+            continue;
         Written w;
         w.Property = d.Property;
         w.Value = WithoutComments(text.substr(d.ValueBegin, d.ValueEnd - d.ValueBegin));
         w.Important = d.PriorityEnd > d.PriorityBegin;
         w.Key = ComparableValue(w.Value) + (w.Important ? "!" : "");
+        w.Index = i;
         out.push_back(std::move(w));
     }
     return out;
 }
 
-std::string Joined(const LineList& lines) {
+// The writer's own lines: those above its marker line. What it keeps below the marker
+// is the rule's text that the panel does not take, the same before and after a change,
+// and may be the most of a long rule.
+std::string WriterLines(const LineList& lines) {
     std::string text;
     for (const auto& line : lines) {
+        if (IsUnsupportedComment(line))
+            break;
         text += line;
         text += '\n';
     }
     return text;
 }
 
+// Whether the text holds one of the names, in any case: a block that names none of the
+// properties changed needs no reading for them.
+bool NamesAny(std::string_view text, const std::unordered_set<std::string>& names) {
+    const std::string lower = LowerAscii(text);
+    for (const auto& name : names)
+        if (lower.find(name) != std::string::npos)
+            return true;
+    return false;
+}
+
+// The items of each property, in their order; one pass, as a rule may hold hundreds of
+// thousands of declarations.
 template <typename T>
-std::vector<const T*> Named(const std::vector<T>& all, std::string_view property) {
-    std::vector<const T*> named;
+std::unordered_map<std::string_view, std::vector<const T*>> ByProperty(const std::vector<T>& all) {
+    std::unordered_map<std::string_view, std::vector<const T*>> named;
     for (const T& item : all)
-        if (item.Property == property)
-            named.push_back(&item);
+        named[item.Property].push_back(&item);
     return named;
+}
+
+template <typename T>
+const std::vector<const T*>&
+Named(const std::unordered_map<std::string_view, std::vector<const T*>>& map,
+      std::string_view property) {
+    static const std::vector<const T*> none;
+    const auto found = map.find(property);
+    return found == map.end() ? none : found->second;
 }
 
 } // namespace
@@ -128,10 +165,29 @@ std::string ComparableValue(std::string_view value) {
 std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList& before,
                                          const LineList& after, const BlockContext& context,
                                          const SheetHabits& habits, EditPlace place) {
-    const std::string beforeText = Joined(before);
-    const std::string afterText = Joined(after);
-    const std::vector<Written> was = DeclarationsOf(beforeText);
-    const std::vector<Written> now = DeclarationsOf(afterText);
+    // Only the properties of the lines that differ can differ: the writer's lines of a
+    // rule are few, the declarations it keeps as they were may be hundreds of thousands.
+    size_t same = 0;
+    while (same < before.size() && same < after.size() && before[same] == after[same])
+        ++same;
+    size_t sameAtEnd = 0;
+    while (sameAtEnd < before.size() - same && sameAtEnd < after.size() - same &&
+           before[before.size() - 1 - sameAtEnd] == after[after.size() - 1 - sameAtEnd])
+        ++sameAtEnd;
+    std::unordered_set<std::string> changed;
+    for (const LineList* lines : {&before, &after}) {
+        std::string middle;
+        for (size_t i = same; i < lines->size() - sameAtEnd; ++i)
+            middle += (*lines)[i] + "\n";
+        for (const BlockDeclaration& d : ParseBlock(middle).Declarations)
+            changed.insert(d.Property);
+    }
+    if (changed.empty())
+        return std::string(block);
+    const std::string beforeText = WriterLines(before);
+    const std::string afterText = WriterLines(after);
+    const std::vector<Written> was = DeclarationsOf(beforeText, changed);
+    const std::vector<Written> now = DeclarationsOf(afterText, changed);
 
     // The block's declarations, each with its compared value.
     struct Held {
@@ -142,15 +198,21 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
     };
     std::vector<Held> held;
     {
-        const std::vector<Written> inBlock = DeclarationsOf(block);
+        const std::vector<Written> inBlock =
+            NamesAny(block, changed) ? DeclarationsOf(block, changed) : std::vector<Written>();
         for (size_t i = 0; i < inBlock.size(); ++i)
-            held.push_back({inBlock[i].Property, inBlock[i].Key, inBlock[i].Important, i});
+            held.push_back(
+                {inBlock[i].Property, inBlock[i].Key, inBlock[i].Important, inBlock[i].Index});
     }
 
+    const auto wasByProperty = ByProperty(was);
+    const auto nowByProperty = ByProperty(now);
+    const auto heldByProperty = ByProperty(held);
     // The properties whose declarations differ, in the order the writer gives them.
-    std::vector<std::string> properties;
-    auto note = [&properties](const std::string& property) {
-        if (std::find(properties.begin(), properties.end(), property) == properties.end())
+    std::vector<std::string_view> properties;
+    std::unordered_set<std::string_view> noted;
+    auto note = [&](std::string_view property) {
+        if (noted.insert(property).second)
             properties.push_back(property);
     };
     for (const Written& w : now)
@@ -172,24 +234,29 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
         insertions.push_back({order, {BlockEdit::Kind::Insert, 0, w.Property, std::move(value)}});
     };
 
-    for (const std::string& property : properties) {
-        const std::vector<const Written*> s0 = Named(was, property);
-        const std::vector<const Written*> s1 = Named(now, property);
+    for (const std::string_view property : properties) {
+        const std::vector<const Written*>& s0 = Named(wasByProperty, property);
+        const std::vector<const Written*>& s1 = Named(nowByProperty, property);
         if (s0.size() == s1.size() &&
             std::equal(s0.begin(), s0.end(), s1.begin(),
                        [](const Written* a, const Written* b) { return *a == *b; }))
             continue;
         // Each declaration of the layout before is one of the block's: the same value
         // first, else by their order.
-        const std::vector<const Held*> d = Named(held, property);
+        const std::vector<const Held*>& d = Named(heldByProperty, property);
         std::vector<int> blockOf(s0.size(), -1);
         std::vector<bool> used(d.size(), false);
-        for (size_t i = 0; i < s0.size(); ++i)
-            for (size_t j = 0; j < d.size(); ++j)
-                if (!used[j] && d[j]->Key == s0[i]->Key) {
-                    blockOf[i] = static_cast<int>(j), used[j] = true;
-                    break;
-                }
+        std::unordered_map<std::string_view, std::deque<size_t>> byKey;
+        for (size_t j = 0; j < d.size(); ++j)
+            byKey[d[j]->Key].push_back(j);
+        for (size_t i = 0; i < s0.size(); ++i) {
+            auto found = byKey.find(s0[i]->Key);
+            if (found == byKey.end() || found->second.empty())
+                continue;
+            const size_t j = found->second.front();
+            found->second.pop_front();
+            blockOf[i] = static_cast<int>(j), used[j] = true;
+        }
         for (size_t i = 0, j = 0; i < s0.size(); ++i) {
             if (blockOf[i] >= 0)
                 continue;
