@@ -159,7 +159,10 @@ std::string ComparableValue(std::string_view value) {
         }
         text += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
-    return text;
+    // A zero length means the same with its unit or without ("0px", "0").
+    SheetHabits zeroBare;
+    zeroBare.UnitlessZero = true;
+    return AsSheetWrites(text, zeroBare);
 }
 
 std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList& before,

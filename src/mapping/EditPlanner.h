@@ -27,7 +27,7 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
                                          const SheetHabits& habits, EditPlace place);
 
 // A value compared as CSS compares it: comments out, blanks reduced, ASCII letters in
-// lower case.
+// lower case, zero lengths without their unit.
 std::string ComparableValue(std::string_view value);
 
 } // namespace tesselo

@@ -272,7 +272,13 @@ TEST(SourceViews, TheCaretsLineTurnsThePropertyPage) {
                                                             {"Margin-Left: 0;", 1},
                                                             {"; display: none; color: red", 2},
                                                             {"; Clip: rect(0, 0, 0, 0);", 2},
-                                                            {"", -1}};
+                                                            {"", -1},
+                                                            // As the author wrote it.
+                                                            {"  margin-top:0", 1},
+                                                            {"\tTOP : 5px;", 3},
+                                                            {"  border-top: 1px solid;", 0},
+                                                            {"  fill: currentColor;", -1},
+                                                            {"display:none", 2}};
     for (const auto& [line, page] : cases)
         EXPECT_EQ(PropertyPageForLine(line), page) << line;
 }
