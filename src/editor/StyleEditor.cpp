@@ -270,7 +270,8 @@ std::string StyleEditor::SplicedBlock(const std::string& block, const LineList& 
     // the rule takes the editor's layout, which does.
     std::string text = "\n";
     for (const auto& line : after)
-        text += context.RuleIndent + context.IndentStep + line + "\n";
+        if (!IsUnsupportedComment(line)) // the view's own, never the rule's
+            text += context.RuleIndent + context.IndentStep + line + "\n";
     return text + context.RuleIndent;
 }
 

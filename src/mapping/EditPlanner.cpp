@@ -60,23 +60,64 @@ struct Written {
     }
 };
 
-// A new value as the author would write it: the panel's colour names ("RED") in lower
-// case, then hex colours and zeros as the sheet writes them.
-std::string Authored(std::string_view value, const SheetHabits& habits) {
-    std::string text(value);
-    for (size_t at = 0; at < text.size();) {
-        size_t end = at;
-        while (end < text.size() && !IsBlankChar(text[end]) && text[end] != ',')
-            ++end;
-        if (end > at && IsColorName(std::string_view(text).substr(at, end - at)))
-            for (size_t i = at; i < end; ++i)
-                text[i] = static_cast<char>(text[i] - 'A' + 'a');
-        at = end + 1;
+// The value's parts: the runs between blanks that stand outside brackets and strings.
+std::vector<std::pair<size_t, size_t>> PartsOf(std::string_view value) {
+    std::vector<std::pair<size_t, size_t>> parts;
+    int depth = 0;
+    char quote = 0;
+    size_t start = std::string_view::npos;
+    for (size_t i = 0; i <= value.size(); ++i) {
+        const char c = i < value.size() ? value[i] : ' ';
+        if (quote) {
+            if (c == '\\')
+                ++i;
+            else if (c == quote)
+                quote = 0;
+            continue;
+        }
+        if (c == '"' || c == '\'')
+            quote = c;
+        else if (c == '(' || c == '[')
+            ++depth;
+        else if ((c == ')' || c == ']') && depth > 0)
+            --depth;
+        if (IsBlankChar(c) && depth == 0) {
+            if (start != std::string_view::npos)
+                parts.emplace_back(start, i);
+            start = std::string_view::npos;
+        } else if (start == std::string_view::npos) {
+            start = i;
+        }
     }
-    return AsSheetWrites(text, habits);
+    return parts;
 }
 
-// The declarations of the properties asked for.
+// A new value as the author would write it: the panel's colour names ("RED") in lower
+// case, hex colours and zeros as the sheet writes them. The parts it keeps from the
+// value it replaces (`old`) stay as they were written there.
+std::string Authored(std::string_view value, const SheetHabits& habits, std::string_view old = {}) {
+    std::vector<std::string_view> kept;
+    for (const auto& [begin, end] : PartsOf(old))
+        kept.push_back(old.substr(begin, end - begin));
+    std::string text;
+    size_t from = 0;
+    for (const auto& [begin, end] : PartsOf(value)) {
+        text.append(value, from, begin - from);
+        from = end;
+        const std::string_view part = value.substr(begin, end - begin);
+        if (std::find(kept.begin(), kept.end(), part) != kept.end()) {
+            text += part; // "margin: 0ex auto" gives "0ex 17px 0ex auto"
+            continue;
+        }
+        std::string written(part);
+        if (IsColorName(written))
+            written = LowerAscii(written);
+        text += AsSheetWrites(written, habits);
+    }
+    text.append(value, from, std::string_view::npos);
+    return text;
+}
+
 std::vector<Written> DeclarationsOf(std::string_view text,
                                     const std::unordered_set<std::string>& properties) {
     std::vector<Written> out;
@@ -195,6 +236,7 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
     // The block's declarations, each with its compared value.
     struct Held {
         std::string Property;
+        std::string Value;
         std::string Key;
         bool Important = false;
         size_t Index = 0;
@@ -204,8 +246,8 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
         const std::vector<Written> inBlock =
             NamesAny(block, changed) ? DeclarationsOf(block, changed) : std::vector<Written>();
         for (size_t i = 0; i < inBlock.size(); ++i)
-            held.push_back(
-                {inBlock[i].Property, inBlock[i].Key, inBlock[i].Important, inBlock[i].Index});
+            held.push_back({inBlock[i].Property, inBlock[i].Value, inBlock[i].Key,
+                            inBlock[i].Important, inBlock[i].Index});
     }
 
     const auto wasByProperty = ByProperty(was);
@@ -305,7 +347,8 @@ std::optional<std::string> PlanBlockEdit(std::string_view block, const LineList&
                 insert(w);
                 continue;
             }
-            edits.push_back({BlockEdit::Kind::Set, h.Index, {}, Authored(w.Value, habits)});
+            edits.push_back(
+                {BlockEdit::Kind::Set, h.Index, {}, Authored(w.Value, habits, h.Value)});
         }
     }
     std::stable_sort(insertions.begin(), insertions.end(),

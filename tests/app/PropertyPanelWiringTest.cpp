@@ -645,7 +645,8 @@ TEST_F(AuthoredWiring, TheTextShowsAsWrittenAndAButtonAddsOneLineInItsIndentatio
     QTest::mouseClick(Find<QToolButton>(QStringLiteral("TextAlignCenter")), Qt::LeftButton);
     EXPECT_EQ(Memo(),
               QStringLiteral("    color: red;\n    margin-top: 5px;\n    text-align: center;"));
-    EXPECT_EQ(Saved(), ".btn {\n    color: red;\n    margin-top: 5px;\n    text-align: center;\n}\n");
+    EXPECT_EQ(Saved(),
+              ".btn {\n    color: red;\n    margin-top: 5px;\n    text-align: center;\n}\n");
 }
 
 TEST_F(AuthoredWiring, AFieldClearedTakesItsLineAway) {

@@ -124,15 +124,13 @@ TEST_P(RealSheetEdit, EveryRuleTakesOneChangeInOneLineAndUndoGivesTheFileBack) {
         ADD_FAILURE() << fault;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sheets, RealSheetEdit, ::testing::ValuesIn(Sheets()),
-                         [](const auto& row) {
-                             std::string name = row.param.substr(row.param.rfind('/') + 1);
-                             std::replace_if(
-                                 name.begin(), name.end(),
-                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
-                                 '_');
-                             return name + "_" + std::to_string(row.index);
-                         });
+INSTANTIATE_TEST_SUITE_P(Sheets, RealSheetEdit, ::testing::ValuesIn(Sheets()), [](const auto& row) {
+    std::string name = row.param.substr(row.param.rfind('/') + 1);
+    std::replace_if(
+        name.begin(), name.end(),
+        [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name + "_" + std::to_string(row.index);
+});
 
 } // namespace
 } // namespace tesselo
