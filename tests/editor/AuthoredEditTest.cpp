@@ -54,6 +54,11 @@ const Edit kBlue = [](PropertySet& p) {
     p.FontColor = Color{0, 0, 0xFF};
     p.FontColorText.clear();
 };
+const Edit kBlackBackground = [](PropertySet& p) {
+    p.BackGroundColorCheck = true;
+    p.BackGroundColor = Color{0, 0, 0};
+    p.BackGroundColorText.clear();
+};
 const Edit kCentred = [](PropertySet& p) { p.PressDown(Keyword::TextAlignCenter); };
 const Edit kFontSize17 = [](PropertySet& p) {
     p.FontSize.Text = "17";
@@ -119,6 +124,15 @@ const std::vector<SpliceCase>& SpliceCases() {
          "a {\n  margin: 0ex auto;\n  padding: 0;\n  top: 0;\n}\n", 0,
          LengthTo(Length::MarginRight, "0"),
          "a {\n  margin: 0ex 0 0ex auto;\n  padding: 0;\n  top: 0;\n}\n"},
+        {"BorderShorthandPart", "a {\n  border: 1px solid red;\n}\n", 0,
+         LengthTo(Length::BorderWidth, "3"), "a {\n  border: 3px solid red;\n}\n"},
+        {"BackgroundShorthandPart", "a {\n  background: #fff url(a.png) no-repeat;\n}\n", 0,
+         kBlackBackground, "a {\n  background: #000000 url(a.png) no-repeat;\n}\n"},
+        {"PaddingShorthandPart", "a {\n  padding: 1px 2px;\n}\n", 0,
+         LengthTo(Length::PaddingLeft, "5"), "a {\n  padding: 1px 2px 1px 5px;\n}\n"},
+        {"FontShorthandStaysWholeAndTheChangeComesAfter",
+         "a {\n  font: italic 12px/1.5 Arial;\n}\n", 0, kBold,
+         "a {\n  font: italic 12px/1.5 Arial;\n  font-weight: bold;\n}\n"},
         {"OtherRulesUntouched", "a{color:red}\n\nb {\n  top: 0;\n}\n", 1,
          LengthTo(Length::BlockTop, "3"), "a{color:red}\n\nb {\n  top: 3px;\n}\n"},
     };
