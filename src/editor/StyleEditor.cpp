@@ -44,7 +44,7 @@ std::string GroupRulesText(int rules) {
 }
 
 StyleEditor::StyleEditor(FileReplacer& files, const LineList& installedFamilies)
-    : panel_(installedFamilies), files_(files), scratch_(installedFamilies) {
+    : panel_(installedFamilies), files_(files) {
     NewCSS();
 }
 
@@ -212,16 +212,16 @@ bool KeepsMeaning(const Meaning& edited, const Meaning& block, const Meaning& be
 
 const SheetHabits& StyleEditor::Habits() {
     if (!habits_) {
-        std::vector<std::string> blocks;
-        std::vector<std::pair<std::string_view, std::string_view>> rules;
         constexpr size_t kRulesLookedAt = 2000;
+        // Reserved, the blocks stay where they are while the views into them are taken.
+        std::vector<std::string> blocks;
+        blocks.reserve(kRulesLookedAt);
+        std::vector<std::pair<std::string_view, std::string_view>> rules;
         for (int i = 0; i < document_.StyleCount() && blocks.size() < kRulesLookedAt; ++i)
-            if (const StyleRecord& record = document_.Record(i); record.HasRuleSource())
+            if (const StyleRecord& record = document_.Record(i); record.HasRuleSource()) {
                 blocks.push_back(record.BlockText());
-        size_t next = 0;
-        for (int i = 0; i < document_.StyleCount() && next < blocks.size(); ++i)
-            if (const StyleRecord& record = document_.Record(i); record.HasRuleSource())
-                rules.emplace_back(blocks[next++], record.Indent());
+                rules.emplace_back(blocks.back(), record.Indent());
+            }
         habits_ = LearnHabits(rules, kRulesLookedAt);
     }
     return *habits_;

@@ -255,9 +255,11 @@ private:
     bool nested_ = false;
     bool untitledNamed_ = true; // a new document is called "NoName.css" in the caption
     bool editorLayout_ = false;
-    BlockFrame frame_;    // what the text view leaves out of the current rule's block
-    LineList layout_;     // the writer's layout of the current rule as the panel holds it
-    PropertySet scratch_; // reads texts to compare what they mean
+    BlockFrame frame_; // what the text view leaves out of the current rule's block
+    LineList layout_;  // the writer's layout of the current rule as the panel holds it
+    // Reads texts to compare what they mean; both sides are read alike, so it needs no
+    // font lists, which would cost the start.
+    PropertySet scratch_;
     // What the panel reads in the current block and in `layout_`, once known: the value
     // of every property it shows, as compared.
     using Meaning = std::array<std::optional<std::string>, kSlotCount>;

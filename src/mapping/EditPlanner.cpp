@@ -3,6 +3,7 @@
 #include "document/SheetComposer.h"
 #include "mapping/ColorNames.h"
 #include "mapping/DeclarationBlock.h"
+#include "mapping/DeclarationList.h"
 
 #include <algorithm>
 #include <deque>
@@ -13,37 +14,20 @@
 namespace tesselo {
 namespace {
 
-bool IsBlankChar(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
 // The value without its comments (outside strings), its blanks at both ends gone.
 std::string WithoutComments(std::string_view value) {
     std::string text;
-    char quote = 0;
-    for (size_t i = 0; i < value.size(); ++i) {
-        const char c = value[i];
-        if (quote) {
-            text += c;
-            if (c == '\\' && i + 1 < value.size())
-                text += value[++i];
-            else if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-            text += c;
-        } else if (c == '/' && i + 1 < value.size() && value[i + 1] == '*') {
-            const size_t close = value.find("*/", i + 2);
-            i = close == std::string_view::npos ? value.size() : close + 1;
-        } else {
-            text += c;
-        }
+    for (size_t at = 0; at < value.size();) {
+        const CssPiece piece = NextCssPiece(value, at);
+        if (piece.What != CssPiece::Kind::Comment)
+            text.append(value, at, piece.End - at);
+        at = piece.End;
     }
     size_t begin = 0;
-    while (begin < text.size() && IsBlankChar(text[begin]))
+    while (begin < text.size() && IsCssBlank(text[begin]))
         ++begin;
     size_t end = text.size();
-    while (end > begin && IsBlankChar(text[end - 1]))
+    while (end > begin && IsCssBlank(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
 }
@@ -64,31 +48,25 @@ struct Written {
 std::vector<std::pair<size_t, size_t>> PartsOf(std::string_view value) {
     std::vector<std::pair<size_t, size_t>> parts;
     int depth = 0;
-    char quote = 0;
     size_t start = std::string_view::npos;
-    for (size_t i = 0; i <= value.size(); ++i) {
-        const char c = i < value.size() ? value[i] : ' ';
-        if (quote) {
-            if (c == '\\')
-                ++i;
-            else if (c == quote)
-                quote = 0;
-            continue;
-        }
-        if (c == '"' || c == '\'')
-            quote = c;
-        else if (c == '(' || c == '[')
+    for (size_t at = 0; at < value.size();) {
+        const CssPiece piece = NextCssPiece(value, at);
+        const char c = value[at];
+        if (piece.What == CssPiece::Kind::Byte && (c == '(' || c == '['))
             ++depth;
-        else if ((c == ')' || c == ']') && depth > 0)
+        else if (piece.What == CssPiece::Kind::Byte && (c == ')' || c == ']') && depth > 0)
             --depth;
-        if (IsBlankChar(c) && depth == 0) {
+        if (piece.What == CssPiece::Kind::Blank && depth == 0) {
             if (start != std::string_view::npos)
-                parts.emplace_back(start, i);
+                parts.emplace_back(start, at);
             start = std::string_view::npos;
         } else if (start == std::string_view::npos) {
-            start = i;
+            start = at;
         }
+        at = piece.End;
     }
+    if (start != std::string_view::npos)
+        parts.emplace_back(start, value.size());
     return parts;
 }
 
@@ -189,9 +167,9 @@ std::string ComparableValue(std::string_view value) {
     auto tight = [](char c) { return c == ',' || c == '(' || c == ')' || c == '/'; };
     for (size_t i = 0; i < bare.size(); ++i) {
         const char c = bare[i];
-        if (IsBlankChar(c)) {
+        if (IsCssBlank(c)) {
             size_t next = i;
-            while (next < bare.size() && IsBlankChar(bare[next]))
+            while (next < bare.size() && IsCssBlank(bare[next]))
                 ++next;
             if (!text.empty() && !tight(text.back()) && next < bare.size() && !tight(bare[next]))
                 text += ' ';

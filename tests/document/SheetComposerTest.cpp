@@ -5,6 +5,7 @@
 #include "document/TextFile.h"
 #include "support/Fakes.h"
 #include "support/LiteralSheetScan.h"
+#include "support/SheetText.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,7 @@ StyleDocument DocumentOf(const Rules& rules) {
 }
 
 // A document as read from the bytes, in their line end.
-StyleDocument DocumentRead(std::string_view bytes) {
-    StyleDocument doc;
-    const SheetLines text = SheetLines::FromBytes(bytes);
-    auto sheet = LoadStylesFromSheet(text);
-    doc.ReplaceRecords(std::move(sheet.Records), std::move(sheet.Tail));
-    doc.LineEnd = text.LineEnd();
-    return doc;
-}
+using testing::DocumentRead;
 
 void EditAll(StyleDocument& doc) {
     for (int i = 0; i < doc.StyleCount(); ++i)

@@ -7,6 +7,7 @@
 #include "editor/BlockFrame.h"
 #include "editor/StyleEditor.h"
 #include "support/DiskFiles.h"
+#include "support/SheetText.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,7 @@
 namespace tesselo {
 namespace {
 
-StyleDocument DocumentOfText(std::string_view bytes) {
-    StyleDocument doc;
-    const SheetLines text = SheetLines::FromBytes(bytes);
-    auto sheet = LoadStylesFromSheet(text);
-    doc.ReplaceRecords(std::move(sheet.Records), std::move(sheet.Tail));
-    doc.LineEnd = text.LineEnd();
-    return doc;
-}
+using testing::DocumentRead;
 
 std::string Composed(StyleEditor& editor) {
     editor.ComposeCSS();
@@ -144,7 +138,7 @@ class Splice : public ::testing::TestWithParam<size_t> {};
 TEST_P(Splice, TheSheetAfterOneChangeIsExactlyAsExpected) {
     const SpliceCase& c = SpliceCases()[GetParam()];
     StyleEditor editor(testing::DiskFiles());
-    editor.TakeDocument(DocumentOfText(c.Sheet));
+    editor.TakeDocument(DocumentRead(c.Sheet));
     editor.Select(c.Row);
     EXPECT_EQ(Composed(editor), c.Sheet) << "selecting writes nothing";
     editor.ChangePanel(c.Change, kEdited);
@@ -156,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(AuthoredText, Splice, ::testing::Range<size_t>(0, Splic
 
 TEST(AuthoredText, TheViewShowsTheBlockAsWrittenAndTypingEditsIt) {
     StyleEditor editor(testing::DiskFiles());
-    editor.TakeDocument(DocumentOfText("a {\n  Color:red;\n  /* note */\n  cursor: pointer;\n}\n"));
+    editor.TakeDocument(DocumentRead("a {\n  Color:red;\n  /* note */\n  cursor: pointer;\n}\n"));
     editor.Select(0);
     EXPECT_EQ(editor.Memo().Lines,
               (LineList{"  Color:red;", "  /* note */", "  cursor: pointer;"}));
@@ -175,7 +169,7 @@ TEST(AuthoredText, UndoGivesBackTheTextAndSelectingAgainRewritesNothing) {
         if (change.Step)
             steps.push_back(change.Step);
     });
-    editor.TakeDocument(DocumentOfText(sheet));
+    editor.TakeDocument(DocumentRead(sheet));
     editor.Select(0);
     editor.ChangePanel(kBold, kEdited);
     const std::string edited = Composed(editor);
@@ -198,7 +192,7 @@ TEST(AuthoredText, UndoGivesBackTheTextAndSelectingAgainRewritesNothing) {
 
 TEST(AuthoredText, ClearingTheStyleKeepsTheBracesLines) {
     StyleEditor editor(testing::DiskFiles());
-    editor.TakeDocument(DocumentOfText("@media print {\n  a {\n    color: red;\n  }\n}\n"));
+    editor.TakeDocument(DocumentRead("@media print {\n  a {\n    color: red;\n  }\n}\n"));
     editor.Select(1);
     editor.ClearCurrent();
     EXPECT_EQ(Composed(editor), "@media print {\n  a {\n  }\n}\n");
@@ -206,14 +200,14 @@ TEST(AuthoredText, ClearingTheStyleKeepsTheBracesLines) {
 
 TEST(AuthoredText, RenamingKeepsTheBlockAsWritten) {
     StyleEditor editor(testing::DiskFiles());
-    editor.TakeDocument(DocumentOfText("h1 ,\nh2 {\n  color: red;\n}\n"));
+    editor.TakeDocument(DocumentRead("h1 ,\nh2 {\n  color: red;\n}\n"));
     editor.Rename(0, "h3");
     EXPECT_EQ(Composed(editor), "h3 {\n  color: red;\n}\n");
 }
 
 TEST(AuthoredText, TheEditorsLayoutIsAChoice) {
     StyleEditor editor(testing::DiskFiles());
-    editor.TakeDocument(DocumentOfText("a {\n  color: red;\n  cursor: pointer;\n}\n"));
+    editor.TakeDocument(DocumentRead("a {\n  color: red;\n  cursor: pointer;\n}\n"));
     editor.Select(0);
     EXPECT_FALSE(editor.EditorLayout());
     editor.UseEditorLayout(true);
