@@ -6,6 +6,7 @@
 #include "mapping/DeclarationReader.h"
 #include "mapping/DeclarationWriter.h"
 #include "mapping/EditPlanner.h"
+#include "mapping/RuleProperties.h"
 
 #include <algorithm>
 
@@ -282,6 +283,106 @@ void StyleEditor::WriteAuthored() {
     memo_.Lines = FramedLines(block, frame_);
     memo_.Edited = false;
     layout_ = std::move(next.Lines);
+}
+
+std::string StyleEditor::CurrentBlock() const {
+    if (!HasCurrentStyle() || GroupCurrent())
+        return {};
+    if (!editorLayout_)
+        return BlockOfLines(memo_.Lines, frame_);
+    std::string block;
+    for (const auto& line : memo_.Lines)
+        if (!IsUnsupportedComment(line)) // the view's own marker, never the rule's
+            block += "\n" + line;
+    return block + "\n";
+}
+
+bool StyleEditor::EditBlock(
+    const std::function<std::optional<std::string>(const std::string&, const BlockContext&)>&
+        edit) {
+    if (!HasCurrentStyle() || GroupCurrent() || nested_)
+        return false;
+    CommitText();
+    const std::string block = CurrentBlock();
+    BlockContext context = ContextOfCurrent();
+    if (editorLayout_) {
+        context.RuleIndent.clear();
+        context.IndentStep.clear();
+        context.OneLineRules = false;
+    }
+    auto edited = edit(block, context);
+    if (!edited)
+        return false;
+    if (*edited == block)
+        return true;
+    auto step = BeginStep(SessionChange::Kind::Panel, current_, 1);
+    UserChangedStyle();
+    if (editorLayout_) {
+        memo_.Lines = LinesOfBlock(*edited);
+        auto blank = [](const std::string& line) {
+            return line.find_first_not_of(" \t\r") == std::string::npos;
+        };
+        while (!memo_.Lines.empty() && blank(memo_.Lines.front()))
+            memo_.Lines.erase(memo_.Lines.begin());
+        while (!memo_.Lines.empty() && blank(memo_.Lines.back()))
+            memo_.Lines.pop_back();
+        memo_.Edited = false;
+        ReadDeclarations(panel_, memo_);
+    } else {
+        memo_.Lines = FramedLines(*edited, frame_);
+        ReadPanelFromMemo();
+    }
+    StoreText();
+    Announce(SessionChange::Kind::Panel, true, true, FinishStep(std::move(step), 1));
+    return true;
+}
+
+bool StyleEditor::SetProperty(std::string_view property, std::string_view value) {
+    return EditBlock([&](const std::string& block, const BlockContext& context) {
+        return SetPropertyInBlock(block, property, value, context);
+    });
+}
+
+bool StyleEditor::RemoveProperty(std::string_view property) {
+    return EditBlock([&](const std::string& block, const BlockContext& context) {
+        return RemovePropertyFromBlock(block, property, context);
+    });
+}
+
+bool StyleEditor::SetDeclaration(size_t index, std::string_view value, bool important) {
+    return EditBlock([&](const std::string& block,
+                         const BlockContext& context) -> std::optional<std::string> {
+        const RuleProperties rule{block};
+        if (index >= rule.Declarations().size())
+            return std::nullopt;
+        if (important == rule.ImportantAt(index))
+            return RewriteBlock(block, {{BlockEdit::Kind::Set, index, {}, std::string(value)}},
+                                context);
+        if (!IsSafeValue(value))
+            return std::nullopt;
+        // The priority changes: the value and its priority are replaced as one.
+        const BlockDeclaration& d = rule.Declarations()[index];
+        std::string edited = block.substr(0, d.ValueBegin) + std::string(value) +
+                             (important ? " !important" : "") +
+                             block.substr(important ? d.ValueEnd : d.PriorityEnd);
+        if (ParseBlock(edited).Declarations.size() != rule.Declarations().size())
+            return std::nullopt;
+        return edited;
+    });
+}
+
+bool StyleEditor::RemoveDeclaration(size_t index) {
+    return EditBlock([&](const std::string& block, const BlockContext& context) {
+        return RewriteBlock(block, {{BlockEdit::Kind::Remove, index, {}, {}}}, context);
+    });
+}
+
+bool StyleEditor::AddDeclaration(std::string_view property, std::string_view value) {
+    return EditBlock([&](const std::string& block, const BlockContext& context) {
+        return RewriteBlock(
+            block, {{BlockEdit::Kind::Insert, 0, LowerAscii(property), std::string(value)}},
+            context);
+    });
 }
 
 void StyleEditor::UseEditorLayout(bool on) {

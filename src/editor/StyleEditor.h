@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -142,6 +143,22 @@ public:
     // caption in an empty field, a number being stepped or typed): nothing is announced
     // and nothing written, until a change says what it did.
     void ShowInPanel(const PanelEdit& edit) { edit(panel_); }
+    // The controls built from the catalogue of properties and the rows of the page of
+    // all the rule's properties: each change is made in the current rule's text as it
+    // is written, checked to change nothing else the rule says, and is one step. False
+    // when it is not made (no rule, nested rules, a value that would run out of its
+    // declaration, a change that would change another property): nothing is written.
+    bool SetProperty(std::string_view property, std::string_view value);
+    bool RemoveProperty(std::string_view property);
+    // The declaration at `index` (in ParseBlock's order of CurrentBlock()) takes the
+    // value and the priority; false when it is no more there.
+    bool SetDeclaration(size_t index, std::string_view value, bool important);
+    bool RemoveDeclaration(size_t index);
+    // A declaration added after the last one, whatever the rule already says.
+    bool AddDeclaration(std::string_view property, std::string_view value);
+    // The current rule's block as the text view holds it now; empty without a rule.
+    std::string CurrentBlock() const;
+
     // The sheet's encoding, for the captions the panel shows.
     void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
 
@@ -226,6 +243,9 @@ private:
     // The block of the current rule with the writer's change from `layout_` to `after`.
     std::string SplicedBlock(const std::string& block, const LineList& after);
     BlockContext ContextOfCurrent();
+    // Makes `edit` of the current block a step of the panel; false when it gives nothing.
+    bool EditBlock(const std::function<std::optional<std::string>(const std::string&,
+                                                                  const BlockContext&)>& edit);
     const SheetHabits& Habits();
     void UserChangedStyle();
     void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false,
