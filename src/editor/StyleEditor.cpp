@@ -350,25 +350,25 @@ bool StyleEditor::RemoveProperty(std::string_view property) {
 }
 
 bool StyleEditor::SetDeclaration(size_t index, std::string_view value, bool important) {
-    return EditBlock([&](const std::string& block,
-                         const BlockContext& context) -> std::optional<std::string> {
-        const RuleProperties rule{block};
-        if (index >= rule.Declarations().size())
-            return std::nullopt;
-        if (important == rule.ImportantAt(index))
-            return RewriteBlock(block, {{BlockEdit::Kind::Set, index, {}, std::string(value)}},
-                                context);
-        if (!IsSafeValue(value))
-            return std::nullopt;
-        // The priority changes: the value and its priority are replaced as one.
-        const BlockDeclaration& d = rule.Declarations()[index];
-        std::string edited = block.substr(0, d.ValueBegin) + std::string(value) +
-                             (important ? " !important" : "") +
-                             block.substr(important ? d.ValueEnd : d.PriorityEnd);
-        if (ParseBlock(edited).Declarations.size() != rule.Declarations().size())
-            return std::nullopt;
-        return edited;
-    });
+    return EditBlock(
+        [&](const std::string& block, const BlockContext& context) -> std::optional<std::string> {
+            const RuleProperties rule{block};
+            if (index >= rule.Declarations().size())
+                return std::nullopt;
+            if (important == rule.ImportantAt(index))
+                return RewriteBlock(block, {{BlockEdit::Kind::Set, index, {}, std::string(value)}},
+                                    context);
+            if (!IsSafeValue(value))
+                return std::nullopt;
+            // The priority changes: the value and its priority are replaced as one.
+            const BlockDeclaration& d = rule.Declarations()[index];
+            std::string edited = block.substr(0, d.ValueBegin) + std::string(value) +
+                                 (important ? " !important" : "") +
+                                 block.substr(important ? d.ValueEnd : d.PriorityEnd);
+            if (ParseBlock(edited).Declarations.size() != rule.Declarations().size())
+                return std::nullopt;
+            return edited;
+        });
 }
 
 bool StyleEditor::RemoveDeclaration(size_t index) {

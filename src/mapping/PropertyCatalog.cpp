@@ -511,8 +511,8 @@ std::optional<std::vector<ShorthandPart>> SplitAnyOrder(const PropertySpec& shor
                 if (!(spec.Kinds & KindPosition) || found[i]->End + 1 > piece.Begin)
                     continue;
                 found[i]->End = piece.Begin + piece.Text.size();
-                found[i]->Value = std::string(value.substr(found[i]->Begin,
-                                                           found[i]->End - found[i]->Begin));
+                found[i]->Value =
+                    std::string(value.substr(found[i]->Begin, found[i]->End - found[i]->Begin));
             } else {
                 found[i] = Written(piece);
             }
@@ -680,7 +680,7 @@ bool ValueFits(const PropertySpec& spec, std::string_view value) {
 }
 
 std::optional<std::vector<ShorthandPart>> SplitShorthand(const PropertySpec& shorthand,
-                                                        std::string_view value) {
+                                                         std::string_view value) {
     value = Trim(value);
     if (value.empty() || IsCssWideKeyword(value) || HoldsVariable(value) ||
         value.find("/*") != std::string_view::npos)
@@ -716,7 +716,8 @@ std::optional<std::string> WithShorthandPart(const PropertySpec& shorthand, std:
     // Written where no other part takes the same text, the part's own text is replaced.
     bool shared = false;
     for (size_t i = 0; i < parts->size(); ++i)
-        if (i != part && (*parts)[i].Begin == std::string::npos && Same((*parts)[i].Value, old.Value))
+        if (i != part && (*parts)[i].Begin == std::string::npos &&
+            Same((*parts)[i].Value, old.Value))
             shared = true;
     if (old.Begin != std::string::npos && !shared) {
         std::string text = std::string(value.substr(0, old.Begin)) + std::string(partValue) +

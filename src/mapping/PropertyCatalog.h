@@ -119,7 +119,7 @@ struct ShorthandPart {
 // Nothing when the value cannot be taken apart: a var() in it, a CSS-wide keyword, a
 // part no longhand takes, an opaque form.
 std::optional<std::vector<ShorthandPart>> SplitShorthand(const PropertySpec& shorthand,
-                                                        std::string_view value);
+                                                         std::string_view value);
 // The shorthand's value with longhand `part` set to `value`, the other parts kept as
 // written: the part's own text replaced where the value has it, else the value written
 // in full in the form's order, as short as it means the same.

@@ -33,8 +33,8 @@ PathTo(const PropertySpec& shorthand, std::string_view longhand) {
 }
 
 // The longhand's part of a shorthand's value, through the shorthands between.
-std::optional<std::string> PartThrough(const std::vector<std::pair<const PropertySpec*, size_t>>& path,
-                                       std::string value) {
+std::optional<std::string>
+PartThrough(const std::vector<std::pair<const PropertySpec*, size_t>>& path, std::string value) {
     for (const auto& [spec, index] : path) {
         auto parts = SplitShorthand(*spec, value);
         if (!parts)
@@ -46,9 +46,9 @@ std::optional<std::string> PartThrough(const std::vector<std::pair<const Propert
 
 // The shorthand's value with the longhand at the end of the path set, the shorthands
 // between rewritten as they were written.
-std::optional<std::string> WithPartThrough(
-    const std::vector<std::pair<const PropertySpec*, size_t>>& path, size_t step,
-    std::string_view value, std::string_view partValue) {
+std::optional<std::string>
+WithPartThrough(const std::vector<std::pair<const PropertySpec*, size_t>>& path, size_t step,
+                std::string_view value, std::string_view partValue) {
     const auto& [spec, index] = path[step];
     if (step + 1 == path.size())
         return WithShorthandPart(*spec, value, index, partValue);
@@ -207,7 +207,8 @@ std::optional<std::vector<BlockEdit>> RuleProperties::PlanSet(std::string_view p
     const PropertySpec* spec = FindProperty(property);
     const std::string name = LowerAscii(property);
     auto insert = [&](bool important) {
-        return std::vector<BlockEdit>{{BlockEdit::Kind::Insert, 0, spec ? std::string(spec->Name) : name,
+        return std::vector<BlockEdit>{{BlockEdit::Kind::Insert, 0,
+                                       spec ? std::string(spec->Name) : name,
                                        std::string(value) + (important ? " !important" : "")}};
     };
     if (!spec || spec->Longhands.empty() || spec->Form == ShorthandForm::Opaque) {
@@ -215,12 +216,15 @@ std::optional<std::vector<BlockEdit>> RuleProperties::PlanSet(std::string_view p
         if (!current)
             return insert(false);
         if (!current->FromShorthand)
-            return std::vector<BlockEdit>{{BlockEdit::Kind::Set, current->Declaration, {}, std::string(value)}};
-        const PropertySpec* shorthand = FindProperty(parsed_.Declarations[current->Declaration].Property);
+            return std::vector<BlockEdit>{
+                {BlockEdit::Kind::Set, current->Declaration, {}, std::string(value)}};
+        const PropertySpec* shorthand =
+            FindProperty(parsed_.Declarations[current->Declaration].Property);
         auto path = shorthand ? PathTo(*shorthand, spec->Name) : std::nullopt;
         if (current->Known && path)
             if (auto written = WithPartThrough(*path, 0, ValueAt(current->Declaration), value))
-                return std::vector<BlockEdit>{{BlockEdit::Kind::Set, current->Declaration, {}, *written}};
+                return std::vector<BlockEdit>{
+                    {BlockEdit::Kind::Set, current->Declaration, {}, *written}};
         return insert(current->Important);
     }
     // A shorthand: its own last declaration takes the value; the declarations of its parts

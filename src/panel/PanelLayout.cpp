@@ -155,6 +155,8 @@ constexpr std::array kPageRows = {
     PageRow{P::MarginPadding, "MarginPadding", "Отступы"},
     PageRow{P::DisplayVis, "DisplayVis", "Блок"},
     PageRow{P::PositionFloat, "PositionFloat", "Положение и размер"},
+    PageRow{P::Layout, "Layout", "Раскладка"},
+    PageRow{P::AllProperties, "AllProperties", "Все свойства"},
 };
 // clang-format on
 

@@ -18,7 +18,9 @@ enum class PanelPlace {
     BBColor,
     MarginPadding,
     DisplayVis,
-    PositionFloat
+    PositionFloat,
+    Layout,        // built from the catalogue
+    AllProperties, // every declaration of the rule
 };
 
 struct KeywordButtonRow {

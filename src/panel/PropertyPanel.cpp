@@ -1,6 +1,8 @@
 #include "panel/PropertyPanel.h"
 
 #include "document/Hint.h"
+#include "panel/AllPropertiesPage.h"
+#include "panel/LayoutPage.h"
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
@@ -85,6 +87,7 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     : QObject(window), editor_(editor), window_(window) {
     InitPanelIcons();
     handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, choices);
+    pageServices_.reset(new PageServices{editor, dialogs, choices, Codec()});
     handlers_->OnStopGesture = [this] {
         for (StepButton* button : stepButtons_)
             button->Stop();
@@ -111,7 +114,9 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     }
     BuildPage(pages_->currentIndex());
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (BuildPage(index))
+        // The pages built from the catalogue follow the rule only while shown.
+        const PanelPlace place = PageRows()[static_cast<size_t>(index)].Place;
+        if (BuildPage(index) || place == PanelPlace::Layout || place == PanelPlace::AllProperties)
             Render();
     });
 
@@ -248,6 +253,12 @@ bool PropertyPanel::BuildPage(int index) {
         break;
     case PanelPlace::DisplayVis:
         page = new DisplayVisPage(*this, holder);
+        break;
+    case PanelPlace::Layout:
+        page = layoutPage_ = new LayoutPage(*pageServices_, holder);
+        break;
+    case PanelPlace::AllProperties:
+        page = allPage_ = new AllPropertiesPage(*pageServices_, holder);
         break;
     default:
         page = new PositionFloatPage(*this, holder);
@@ -584,7 +595,18 @@ QCheckBox* PropertyPanel::PictureCheck(QWidget* parent) {
 // ---------------------------------------------------------------------------
 // Showing the state
 
+TextCodec PropertyPanel::Codec() {
+    return {[this](std::string_view bytes) { return FromText(bytes); },
+            [this](const QString& text) { return ToText(text); }};
+}
+
 void PropertyPanel::Render() {
+    // The pages built from the catalogue read the rule's text: only the one shown does.
+    QWidget* currentPage = pages_->currentWidget();
+    if (layoutPage_ && currentPage && currentPage->isAncestorOf(layoutPage_))
+        layoutPage_->Render();
+    if (allPage_ && currentPage && currentPage->isAncestorOf(allPage_))
+        allPage_->Render();
     const PropertySet& p = editor_.Panel();
     if (itemsEncoding_ != p.Encoding)
         FillFontBoxes();

@@ -5,6 +5,7 @@
 // Every event goes to PanelHandlers; after it the panel shows the editor state again
 // and says so, so that the window shows the rewritten text.
 
+#include "panel/CatalogControls.h"
 #include "panel/PanelHandlers.h"
 #include "panel/PanelLayout.h"
 
@@ -31,7 +32,9 @@ class QToolButton;
 
 namespace tesselo {
 
+class AllPropertiesPage;
 class ColorSwatchFrame;
+class LayoutPage;
 class LengthEdit;
 class NameChoiceBox;
 class StepButton;
@@ -93,6 +96,8 @@ private:
 
     QString FromText(std::string_view bytes) const { return decode_(bytes); }
     std::string ToText(const QString& text) const { return encode_(text); }
+    // The codec for the pages built from the catalogue: follows SetTextCodec.
+    TextCodec Codec();
     // Makes the page at `index` if it is not made yet; true when it was made now.
     bool BuildPage(int index);
     void FillFontBoxes();
@@ -127,7 +132,10 @@ private:
     QWidget* window_;
     QWidget* toolStyle_ = nullptr;
     QTabWidget* pages_ = nullptr;
-    std::bitset<4> built_; // the pages made so far
+    std::bitset<8> built_;                       // the pages made so far
+    std::unique_ptr<PageServices> pageServices_; // of the pages built from the catalogue
+    LayoutPage* layoutPage_ = nullptr;
+    AllPropertiesPage* allPage_ = nullptr;
     bool rendering_ = false;
 
     std::array<LengthEdit*, kLengthCount> edits_{};

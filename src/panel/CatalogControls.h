@@ -1,0 +1,89 @@
+#pragma once
+
+// The controls made from the catalogue of properties: one class per kind of control,
+// each showing one property's value as the current rule gives it and making a change
+// through one session operation. The layout page places them in its boxes, the page of
+// all the rule's properties puts one in each row.
+
+#include "mapping/PropertyCatalog.h"
+#include "mapping/RuleProperties.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace tesselo {
+
+class StyleEditor;
+
+// How the sheet's bytes become the widgets' text and back (the sheet's encoding).
+struct TextCodec {
+    std::function<QString(std::string_view)> Decode;
+    std::function<std::string(const QString&)> Encode;
+};
+
+class PanelDialogs;
+class UserDialogs;
+
+// What the controls ask of the window: the sheet's encoding, the colour and picture
+// dialogs, and the message boxes that tell the user why a change was not taken.
+struct PageServices {
+    StyleEditor& Editor;
+    UserDialogs& Dialogs;
+    PanelDialogs& Choices;
+    TextCodec Codec;
+};
+
+// What a control does with a change; by default the session's SetProperty and
+// RemoveProperty of the control's property. The page of all properties sets its own,
+// to change the declaration of its row. Each returns false when nothing was written.
+struct ControlActions {
+    std::function<bool(const std::string& value)> Set;
+    std::function<bool()> Clear;
+};
+
+class PropertyControl : public QObject {
+    Q_OBJECT
+public:
+    PropertyControl(const PropertySpec& spec, ControlActions actions, PageServices& services);
+
+    const PropertySpec& Spec() const { return spec_; }
+    // The widget to place: a row of buttons, a field with its unit button, a swatch...
+    // Its object name, and its parts', follow ControlName: "JustifyContent",
+    // "RowGap" with "RowGap_" for its unit button, "AlignItemsCenter" for a button.
+    virtual QWidget* Widget() const = 0;
+    // Shows the value the rule gives the property, or that it gives none.
+    virtual void Show(const std::optional<PropertyValue>& value) = 0;
+    // Greyed with the reason in the tool tip, or in use again (an empty reason).
+    virtual void SetUnusable(const QString& reason);
+
+protected:
+    // The control's change: the session writes it or refuses it; refused, the control
+    // shows the rule's value again and the user is told.
+    bool Change(const std::string& value);
+    bool ClearValue();
+
+    const PropertySpec& spec_;
+    ControlActions actions_;
+    PageServices& services_;
+};
+
+// The control of a property, of the kind the catalogue gives it (or `kind`).
+std::unique_ptr<PropertyControl> MakeControl(const PropertySpec& spec, ControlActions actions,
+                                             PageServices& services, QWidget* parent,
+                                             std::optional<ControlKind> kind = std::nullopt);
+
+// The session's operations on the property, for ControlActions.
+ControlActions PropertyActions(StyleEditor& editor, std::string_view property);
+
+// The picture of a keyword button: ":/panel-icons/layout/justify-content-center.svg"; an
+// empty text when the keyword has none (the button then shows its keyword).
+QString KeywordPicture(std::string_view property, std::string_view keyword);
+
+} // namespace tesselo
