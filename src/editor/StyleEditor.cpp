@@ -339,7 +339,7 @@ bool StyleEditor::EditBlock(
 
 bool StyleEditor::SetProperty(std::string_view property, std::string_view value) {
     return EditBlock([&](const std::string& block, const BlockContext& context) {
-        return SetPropertyInBlock(block, property, value, context);
+        return SetPropertyInBlock(block, property, AsSheetWrites(value, Habits()), context);
     });
 }
 
@@ -355,14 +355,14 @@ bool StyleEditor::SetDeclaration(size_t index, std::string_view value, bool impo
             const RuleProperties rule{block};
             if (index >= rule.Declarations().size())
                 return std::nullopt;
+            const std::string written = AsSheetWrites(value, Habits());
             if (important == rule.ImportantAt(index))
-                return RewriteBlock(block, {{BlockEdit::Kind::Set, index, {}, std::string(value)}},
-                                    context);
-            if (!IsSafeValue(value))
+                return RewriteBlock(block, {{BlockEdit::Kind::Set, index, {}, written}}, context);
+            if (!IsSafeValue(written))
                 return std::nullopt;
             // The priority changes: the value and its priority are replaced as one.
             const BlockDeclaration& d = rule.Declarations()[index];
-            std::string edited = block.substr(0, d.ValueBegin) + std::string(value) +
+            std::string edited = block.substr(0, d.ValueBegin) + written +
                                  (important ? " !important" : "") +
                                  block.substr(important ? d.ValueEnd : d.PriorityEnd);
             if (ParseBlock(edited).Declarations.size() != rule.Declarations().size())
@@ -380,7 +380,11 @@ bool StyleEditor::RemoveDeclaration(size_t index) {
 bool StyleEditor::AddDeclaration(std::string_view property, std::string_view value) {
     return EditBlock([&](const std::string& block, const BlockContext& context) {
         return RewriteBlock(
-            block, {{BlockEdit::Kind::Insert, 0, LowerAscii(property), std::string(value)}},
+            block,
+            {{BlockEdit::Kind::Insert, 0,
+              // A custom property's name is its author's, in its case.
+              property.starts_with("--") ? std::string(property) : LowerAscii(property),
+              std::string(value)}},
             context);
     });
 }

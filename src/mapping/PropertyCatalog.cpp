@@ -66,7 +66,7 @@ constexpr std::array kCatalog = {
     PropertySpec{"font-style", K, "normal italic | oblique", "", "normal", true, "font", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Начертание шрифта"},
     PropertySpec{"font-variant", K, "normal small-caps", "", "normal", true, "font", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Вариант шрифта"},
     PropertySpec{"font", T, "| caption icon menu message-box small-caption status-bar", "", "", true, "", "font-style font-variant font-weight font-size line-height font-family", F::Opaque, Ctl::Text, Pg::All, "", "Шрифт одной записью"},
-    PropertySpec{"text-decoration", K | C | T, "none underline overline line-through", "", "none", false, "", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Декорация текста"},
+    PropertySpec{"text-decoration", K | C | T, "none underline overline line-through", "", "none", false, "", "text-decoration-line text-decoration-style text-decoration-color text-decoration-thickness", F::Opaque, Ctl::KeywordButtons, Pg::Panel, "", "Декорация текста"},
     PropertySpec{"text-align", K, "left center right justify | start end", "", "start", true, "", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Выравнивание текста"},
     PropertySpec{"vertical-align", K | L | P, "baseline sub super text-top text-bottom middle top bottom", "", "baseline", false, "", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Вертикальное выравнивание"},
     PropertySpec{"text-indent", L | P, "", "", "0", true, "", "", F::None, Ctl::Length, Pg::Panel, "", "Отступ первой строки"},
@@ -99,15 +99,15 @@ constexpr std::array kCatalog = {
     PropertySpec{"background-size", L | P | K | Pos, "| auto cover contain", "", "auto", false, "background", "", F::None, Ctl::Length, Pg::All, "", "Размер фонового рисунка"},
     PropertySpec{"background-clip", K, "border-box padding-box content-box", "", "border-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Докуда рисуется фон"},
     PropertySpec{"background-origin", K, "padding-box border-box content-box", "", "padding-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::All, "", "От чего отсчитывается фоновый рисунок"},
-    PropertySpec{"background", T, "| none", "", "", false, "", "background-color background-image background-repeat background-attachment background-position", F::AnyOrder, Ctl::Text, Pg::All, "", "Фон одной записью"},
+    PropertySpec{"background", T, "| none", "", "", false, "", "background-color background-image background-repeat background-attachment background-position background-size background-clip background-origin", F::AnyOrder, Ctl::Text, Pg::All, "", "Фон одной записью"},
     PropertySpec{"border-style", K, kBorderStyles, "", "none", false, "border", "border-top-style border-right-style border-bottom-style border-left-style", F::Sides4, Ctl::KeywordButtons, Pg::Panel, "", "Вид границы"},
     PropertySpec{"border-width", L | K, "| thin medium thick", "", "medium", false, "border", "border-top-width border-right-width border-bottom-width border-left-width", F::Sides4, Ctl::Length, Pg::Panel, "", "Толщина границ"},
     PropertySpec{"border-color", C, "", "", "currentcolor", false, "border", "border-top-color border-right-color border-bottom-color border-left-color", F::Sides4, Ctl::Color, Pg::Panel, "", "Цвет границы"},
     PropertySpec{"border", T, "| none", "", "", false, "", "border-width border-style border-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Граница одной записью"},
-    PropertySpec{"border-top", T, "| none", "", "", false, "border", "border-top-width border-top-style border-top-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Верхняя граница"},
-    PropertySpec{"border-right", T, "| none", "", "", false, "border", "border-right-width border-right-style border-right-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Правая граница"},
-    PropertySpec{"border-bottom", T, "| none", "", "", false, "border", "border-bottom-width border-bottom-style border-bottom-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Нижняя граница"},
-    PropertySpec{"border-left", T, "| none", "", "", false, "border", "border-left-width border-left-style border-left-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Левая граница"},
+    PropertySpec{"border-top", T, "| none", "", "", false, "", "border-top-width border-top-style border-top-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Верхняя граница"},
+    PropertySpec{"border-right", T, "| none", "", "", false, "", "border-right-width border-right-style border-right-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Правая граница"},
+    PropertySpec{"border-bottom", T, "| none", "", "", false, "", "border-bottom-width border-bottom-style border-bottom-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Нижняя граница"},
+    PropertySpec{"border-left", T, "| none", "", "", false, "", "border-left-width border-left-style border-left-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Левая граница"},
     PropertySpec{"border-top-width", L | K, "| thin medium thick", "", "medium", false, "border-top border-width border", "", F::None, Ctl::Length, Pg::All, "", "Толщина верхней границы"},
     PropertySpec{"border-right-width", L | K, "| thin medium thick", "", "medium", false, "border-right border-width border", "", F::None, Ctl::Length, Pg::All, "", "Толщина правой границы"},
     PropertySpec{"border-bottom-width", L | K, "| thin medium thick", "", "medium", false, "border-bottom border-width border", "", F::None, Ctl::Length, Pg::All, "", "Толщина нижней границы"},
@@ -197,8 +197,8 @@ constexpr std::array kCatalog = {
     PropertySpec{"grid-column-end", I | K | T, "| auto", "", "auto", false, "grid-column grid-area", "", F::None, Ctl::Text, Pg::All, "", "Линия конца по столбцам"},
     PropertySpec{"grid-row-start", I | K | T, "| auto", "", "auto", false, "grid-row grid-area", "", F::None, Ctl::Text, Pg::All, "", "Линия начала по строкам"},
     PropertySpec{"grid-row-end", I | K | T, "| auto", "", "auto", false, "grid-row grid-area", "", F::None, Ctl::Text, Pg::All, "", "Линия конца по строкам"},
-    PropertySpec{"grid-column", I | K | T, "| auto", "", "auto", false, "grid-area", "grid-column-start grid-column-end", F::Lines, Ctl::Text, Pg::Layout, kGridItemBox, "Столбцы, которые занимает элемент: 1 / 3, span 2"},
-    PropertySpec{"grid-row", I | K | T, "| auto", "", "auto", false, "grid-area", "grid-row-start grid-row-end", F::Lines, Ctl::Text, Pg::Layout, kGridItemBox, "Строки, которые занимает элемент: 1 / 3, span 2"},
+    PropertySpec{"grid-column", I | K | T, "| auto", "", "auto", false, "", "grid-column-start grid-column-end", F::Lines, Ctl::Text, Pg::Layout, kGridItemBox, "Столбцы, которые занимает элемент: 1 / 3, span 2"},
+    PropertySpec{"grid-row", I | K | T, "| auto", "", "auto", false, "", "grid-row-start grid-row-end", F::Lines, Ctl::Text, Pg::Layout, kGridItemBox, "Строки, которые занимает элемент: 1 / 3, span 2"},
     PropertySpec{"grid-area", I | K | T, "| auto", "", "auto", false, "", "grid-row-start grid-column-start grid-row-end grid-column-end", F::Area, Ctl::Text, Pg::Layout, kGridItemBox, "Область сетки элемента: ее имя или линии"},
     PropertySpec{"justify-self", K, "auto stretch start center end | normal baseline left right self-start self-end flex-start flex-end", "", "auto", false, "place-self", "", F::None, Ctl::KeywordButtons, Pg::Layout, kGridItemBox, "Выравнивание элемента в ячейке по горизонтали"},
 
@@ -233,7 +233,7 @@ constexpr std::array kCatalog = {
     PropertySpec{"appearance", K, "none auto | menulist-button textfield", "", "none", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид элемента формы"},
     PropertySpec{"transform", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Преобразования"},
     PropertySpec{"transform-origin", Pos | L | P | K, "| left center right top bottom", "", "50% 50%", false, "", "", F::None, Ctl::Text, Pg::All, "", "Точка, вокруг которой идут преобразования"},
-    PropertySpec{"transition", T | K, "| none all", "", "all", false, "", "", F::None, Ctl::Text, Pg::All, "", "Плавные переходы"},
+    PropertySpec{"transition", T | K, "| none all", "", "all", false, "", "transition-property transition-duration transition-timing-function transition-delay", F::Opaque, Ctl::Text, Pg::All, "", "Плавные переходы"},
     PropertySpec{"transition-property", T | K, "| all none", "", "all", false, "transition", "", F::None, Ctl::Text, Pg::All, "", "Что меняется плавно"},
     PropertySpec{"transition-duration", Tm, "", "", "0s", false, "transition", "", F::None, Ctl::Text, Pg::All, "", "Длительность перехода"},
     PropertySpec{"transition-timing-function", T | K, "| ease linear ease-in ease-out ease-in-out step-start step-end", "", "ease", false, "transition", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Ход перехода во времени"},
@@ -251,7 +251,7 @@ constexpr std::array kCatalog = {
     PropertySpec{"stroke", C | K | T, "| none", "", "none", true, "", "", F::None, Ctl::Color, Pg::All, "", "Обводка рисунка SVG"},
     PropertySpec{"accent-color", C | K, "| auto", "", "auto", true, "", "", F::None, Ctl::Color, Pg::All, "", "Цвет флажков и переключателей"},
     PropertySpec{"caret-color", C | K, "| auto", "", "auto", true, "", "", F::None, Ctl::Color, Pg::All, "", "Цвет текстового курсора"},
-    PropertySpec{"columns", T | K, "| auto", "", "auto", false, "", "", F::None, Ctl::Text, Pg::All, "", "Колонки текста"},
+    PropertySpec{"columns", T | K, "| auto", "", "auto", false, "", "column-width column-count", F::Opaque, Ctl::Text, Pg::All, "", "Колонки текста"},
     PropertySpec{"column-count", I | K, "| auto", "", "auto", false, "columns", "", F::None, Ctl::Integer, Pg::All, "", "Число колонок текста"},
     PropertySpec{"column-width", L | K, "| auto", "", "auto", false, "columns", "", F::None, Ctl::Length, Pg::All, "", "Ширина колонки текста"},
     PropertySpec{"tab-size", I | L, "", "", "8", true, "", "", F::None, Ctl::Length, Pg::All, "", "Ширина табуляции"},
@@ -647,9 +647,7 @@ bool ValueFits(const PropertySpec& spec, std::string_view value) {
         return false;
     if (IsCssWideKeyword(value) || IsMathOrVarFunction(value))
         return true;
-    if (spec.Form != ShorthandForm::None) {
-        if (spec.Form == ShorthandForm::Opaque)
-            return false;
+    if (spec.Form != ShorthandForm::None && spec.Form != ShorthandForm::Opaque) {
         if (auto parts = SplitShorthand(spec, value)) {
             for (size_t i = 0; i < parts->size(); ++i)
                 if (!ValueFits(Part(spec, i), (*parts)[i].Value))
@@ -713,13 +711,8 @@ std::optional<std::string> WithShorthandPart(const PropertySpec& shorthand, std:
     if (!parts || part >= parts->size())
         return std::nullopt;
     const ShorthandPart& old = (*parts)[part];
-    // Written where no other part takes the same text, the part's own text is replaced.
-    bool shared = false;
-    for (size_t i = 0; i < parts->size(); ++i)
-        if (i != part && (*parts)[i].Begin == std::string::npos &&
-            Same((*parts)[i].Value, old.Value))
-            shared = true;
-    if (old.Begin != std::string::npos && !shared) {
+    // The part's own text replaced, where the value has it and the rest reads the same.
+    if (old.Begin != std::string::npos) {
         std::string text = std::string(value.substr(0, old.Begin)) + std::string(partValue) +
                            std::string(value.substr(old.End));
         // Kept only when it reads back as every part was, with the one changed.

@@ -68,15 +68,27 @@ std::vector<std::string_view> SourcesOf(const PropertySpec& spec) {
     return names;
 }
 
-// Every property related to `property`: itself, its shorthands, its longhands and theirs.
+// The longhands a property sets in the end: itself for a longhand.
+void AddLeaves(const PropertySpec& spec, std::vector<std::string_view>& leaves) {
+    if (spec.Longhands.empty()) {
+        leaves.push_back(spec.Name);
+        return;
+    }
+    for (std::string_view part : Words(spec.Longhands))
+        if (const PropertySpec* inner = FindProperty(part))
+            AddLeaves(*inner, leaves);
+}
+
+// Properties that set a longhand in common: a shorthand and its parts, two shorthands
+// of one side ("border" and "border-top").
 bool Related(const PropertySpec& spec, const PropertySpec& other) {
     if (&spec == &other)
         return true;
-    for (std::string_view name : Words(spec.Shorthands))
-        if (Same(name, other.Name))
-            return true;
-    for (std::string_view name : Words(other.Shorthands))
-        if (Same(name, spec.Name))
+    std::vector<std::string_view> mine, theirs;
+    AddLeaves(spec, mine);
+    AddLeaves(other, theirs);
+    for (std::string_view leaf : mine)
+        if (std::find(theirs.begin(), theirs.end(), leaf) != theirs.end())
             return true;
     return false;
 }

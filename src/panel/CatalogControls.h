@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
 class QWidget;
 
 namespace tesselo {
@@ -58,20 +59,57 @@ public:
     // Its object name, and its parts', follow ControlName: "JustifyContent",
     // "RowGap" with "RowGap_" for its unit button, "AlignItemsCenter" for a button.
     virtual QWidget* Widget() const = 0;
-    // Shows the value the rule gives the property, or that it gives none.
-    virtual void Show(const std::optional<PropertyValue>& value) = 0;
+    // Shows the value the rule gives the property, or that it gives none. Nothing the
+    // control shows while at it counts as a change.
+    void Show(const std::optional<PropertyValue>& value);
+    // What the control shows now: the value last shown, or the one it asked for.
+    const std::optional<PropertyValue>& Shown() const { return shown_; }
     // Greyed with the reason in the tool tip, or in use again (an empty reason).
     virtual void SetUnusable(const QString& reason);
 
 protected:
+    // Puts the value into the widgets; `Show` keeps it and keeps the widgets quiet.
+    virtual void Display(const std::optional<PropertyValue>& value) = 0;
+    // True while the control shows a value or waits for a change it asked for: the
+    // widgets' signals then are no user's.
+    bool Quiet() const { return quiet_; }
+
     // The control's change: the session writes it or refuses it; refused, the control
     // shows the rule's value again and the user is told.
     bool Change(const std::string& value);
     bool ClearValue();
+    // Text the user typed and confirmed: empty clears the property, a value `fits`
+    // takes is written, anything else is refused with a message. Text the control shows
+    // already changes nothing.
+    void TakeTyped(const QString& typed, const QString& showing,
+                   const std::function<bool(const std::string&)>& fits);
+    // The typed text is no value of the property: the rule's value comes back, and the
+    // message says why.
+    void RefuseTyped(const QString& typed, const std::string& why = {});
+    void Tell(const std::string& text);
+
+    QString Decode(std::string_view bytes) const;
+    std::string Encode(const QString& text) const;
+    // The hint's parts: the tool tip's and the status line's.
+    QString ShortHint() const;
+    QString LongHint() const;
+    // Where a value from a shorthand comes from: "Из объявления gap: 10px 20px"; empty
+    // for a value of the property's own declaration.
+    QString SourceNote(const std::optional<PropertyValue>& value) const;
+    // A field's tool tip: its whole text when wider than the field, where the value
+    // comes from, the hint. Kept up to date as the field is resized.
+    void TrackFieldTip(QLineEdit* field);
+    void UpdateFieldTip();
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     const PropertySpec& spec_;
     ControlActions actions_;
     PageServices& services_;
+
+private:
+    std::optional<PropertyValue> shown_;
+    bool quiet_ = false;
+    QLineEdit* tipField_ = nullptr;
 };
 
 // The control of a property, of the kind the catalogue gives it (or `kind`).
@@ -85,5 +123,12 @@ ControlActions PropertyActions(StyleEditor& editor, std::string_view property);
 // The picture of a keyword button: ":/panel-icons/layout/justify-content-center.svg"; an
 // empty text when the keyword has none (the button then shows its keyword).
 QString KeywordPicture(std::string_view property, std::string_view keyword);
+
+// A picture's path in a value: url("img/sky.png"), quoted and escaped.
+std::string PictureValue(std::string_view path);
+
+// What a control of the kind takes when typed: a text control any value that stays in
+// its declaration, the others the values of the property's kinds.
+bool TypedValueFits(const PropertySpec& spec, ControlKind kind, std::string_view value);
 
 } // namespace tesselo
