@@ -333,7 +333,17 @@ std::optional<std::string> SetPropertyInBlock(std::string_view block, std::strin
     auto edits = before.PlanSet(property, value);
     if (!edits)
         return std::nullopt;
-    return Checked(before, RewriteBlock(block, *edits, context), property, value);
+    if (auto done = Checked(before, RewriteBlock(block, *edits, context), property, value))
+        return done;
+    // A shorthand that cannot take the part as one of its own ("border" a colour for one
+    // side): the property is added after it, as important as what it overrides.
+    const auto current = before.Read(property);
+    if (!current || !current->FromShorthand)
+        return std::nullopt;
+    const std::vector<BlockEdit> added{
+        {BlockEdit::Kind::Insert, 0, LowerAscii(property),
+         std::string(value) + (current->Important ? " !important" : "")}};
+    return Checked(before, RewriteBlock(block, added, context), property, value);
 }
 
 std::optional<std::string> RemovePropertyFromBlock(std::string_view block,
