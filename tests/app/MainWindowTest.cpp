@@ -705,7 +705,7 @@ TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     for (int i = 0; i < Control<QTabWidget>(*form, "Viewer")->count(); ++i)
         pages << Control<QTabWidget>(*form, "Viewer")->tabText(i);
     EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр"}));
-    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 4);
+    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 6);
     EXPECT_EQ(Control<QPushButton>(*form, "ZF")->focusPolicy(), Qt::ClickFocus);
 }
 
