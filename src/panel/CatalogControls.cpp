@@ -1,27 +1,740 @@
 #include "panel/CatalogControls.h"
 
+#include "document/ByteText.h"
+#include "document/Hint.h"
+#include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
+#include "mapping/BlockRewriter.h"
+#include "mapping/DeclarationList.h"
+#include "mapping/ValueSyntax.h"
+#include "panel/LazyIcon.h"
+#include "panel/PanelControls.h"
+#include "panel/PanelDialogs.h"
+#include "panel/WebNames.h"
 
-#include <QWidget>
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFile>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+static void InitPanelIcons() {
+    Q_INIT_RESOURCE(panel_icons);
+}
 
 namespace tesselo {
+namespace {
+
+// The panel's pictures are in the library's resources, registered once.
+void UsePanelPictures() {
+    static const bool registered = [] {
+        InitPanelIcons();
+        return true;
+    }();
+    (void)registered;
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Utf8(const QString& text) {
+    return text.toUtf8().toStdString();
+}
+
+std::string Quoted(const QString& typed) {
+    return "\"" + Utf8(typed) + "\"";
+}
+
+constexpr std::string_view kUnchanged = "\rПравило не изменено.";
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsCssBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsCssBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A number alone, without unit: "12", "-1.5".
+bool IsBareNumber(std::string_view text) {
+    auto split = SplitNumberAndUnit(text);
+    return split && split->Unit.empty() && !split->Number.empty();
+}
+
+// Holds a flag up while in scope, then gives it back as it was.
+class FlagUp {
+public:
+    explicit FlagUp(bool& flag) : flag_(flag), was_(flag) { flag_ = true; }
+    ~FlagUp() { flag_ = was_; }
+    FlagUp(const FlagUp&) = delete;
+    FlagUp& operator=(const FlagUp&) = delete;
+
+private:
+    bool& flag_;
+    bool was_;
+};
+
+// Sets only a text that differs: a field shown again as it was keeps its caret.
+void ShowText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) {
+        field->setText(text);
+        field->setCursorPosition(0);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// One button a keyword
+
+class KeywordButtonsControl final : public PropertyControl {
+public:
+    KeywordButtonsControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                          QWidget* parent)
+        : PropertyControl(spec, std::move(actions), services) {
+        box_ = new QWidget(parent);
+        box_->setObjectName(QString::fromStdString(ControlName(spec.Name)));
+        auto* layout = new QHBoxLayout(box_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
+        auto* buttons = new QWidget(box_);
+        auto* grid = new QGridLayout(buttons);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setSpacing(1);
+        const auto keywords = ButtonKeywords(spec);
+        constexpr int kPerRow = 6;
+        for (size_t i = 0; i < keywords.size(); ++i) {
+            const std::string_view keyword = keywords[i];
+            auto* button = new KeywordToggle(buttons);
+            button->setObjectName(QString::fromStdString(ControlName(spec.Name, keyword)));
+            button->setCheckable(true);
+            button->setFocusPolicy(Qt::NoFocus);
+            const QString picture = KeywordPicture(spec.Name, keyword);
+            if (picture.isEmpty()) {
+                button->setText(FromUtf8(keyword));
+            } else {
+                button->setIcon(LazyIcon([picture] { return QIcon(picture); }));
+                button->setIconSize(QSize(20, 20));
+            }
+            const QString tip = ShortHint().isEmpty()
+                                    ? FromUtf8(keyword)
+                                    : ShortHint() + QStringLiteral(": ") + FromUtf8(keyword);
+            button->setToolTip(tip);
+            button->setStatusTip(LongHint());
+            QObject::connect(button, &QToolButton::clicked, this,
+                             [this, keyword] { Clicked(std::string(keyword)); });
+            const int at = static_cast<int>(i);
+            grid->addWidget(button, at / kPerRow, at % kPerRow);
+            buttons_.push_back({button, keyword, tip});
+        }
+        layout->addWidget(buttons);
+        text_ = new QLabel(box_);
+        text_->setObjectName(QString::fromStdString(ControlName(spec.Name) + "Text"));
+        text_->setTextFormat(Qt::PlainText);
+        QPalette palette = text_->palette();
+        palette.setColor(QPalette::WindowText, QColor(0x1d, 0x4f, 0x99));
+        text_->setPalette(palette);
+        text_->setVisible(false);
+        layout->addWidget(text_);
+        layout->addStretch(1);
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        const QString note = SourceNote(value);
+        bool held = false;
+        for (const Button& b : buttons_) {
+            const bool down = value && value->Known &&
+                              EqualsIgnoringAsciiCase(TrimBlanks(value->Value), b.Keyword);
+            held = held || down;
+            b.Widget->setChecked(down);
+            b.Widget->setToolTip(down && !note.isEmpty() ? b.Tip + QLatin1Char('\n') + note
+                                                         : b.Tip);
+        }
+        // A value no button stands for shows as text beside them.
+        const bool asText = value && !held;
+        const QString shown = asText ? Decode(value->Value) : QString();
+        text_->setText(asText ? QStringLiteral("значение: ") + shown : QString());
+        text_->setToolTip(note.isEmpty() ? shown : shown + QLatin1Char('\n') + note);
+        text_->setVisible(asText);
+    }
+
+private:
+    struct Button {
+        QToolButton* Widget;
+        std::string_view Keyword;
+        QString Tip;
+    };
+
+    void Clicked(const std::string& keyword) {
+        if (Quiet())
+            return;
+        const auto& now = Shown();
+        // The button that is down lets the property go.
+        if (now && now->Known && EqualsIgnoringAsciiCase(TrimBlanks(now->Value), keyword))
+            ClearValue();
+        else
+            Change(keyword);
+    }
+
+    QWidget* box_ = nullptr;
+    QLabel* text_ = nullptr;
+    std::vector<Button> buttons_;
+};
+
+// ---------------------------------------------------------------------------
+// A drop-down of the keywords, any value typed
+
+class KeywordChoiceControl final : public PropertyControl {
+public:
+    KeywordChoiceControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                         QWidget* parent)
+        : PropertyControl(spec, std::move(actions), services) {
+        box_ = new QComboBox(parent);
+        box_->setObjectName(QString::fromStdString(ControlName(spec.Name)));
+        box_->setEditable(true);
+        box_->setInsertPolicy(QComboBox::NoInsert);
+        box_->setMaxVisibleItems(20);
+        for (std::string_view keyword : AllKeywords(spec))
+            box_->addItem(FromUtf8(keyword));
+        box_->setCurrentIndex(-1);
+        box_->lineEdit()->clear();
+        box_->setToolTip(ShortHint());
+        box_->setStatusTip(LongHint());
+        TrackFieldTip(box_->lineEdit());
+        QObject::connect(box_, &QComboBox::activated, this, [this](int index) {
+            if (!Quiet())
+                Take(box_->itemText(index));
+        });
+        QObject::connect(box_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                Take(box_->lineEdit()->text());
+        });
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        QSignalBlocker block(box_);
+        showing_ = value ? Decode(value->Value).trimmed() : QString();
+        box_->setCurrentIndex(box_->findText(showing_, Qt::MatchFixedString));
+        ShowText(box_->lineEdit(), showing_);
+        UpdateFieldTip();
+    }
+
+private:
+    void Take(const QString& typed) {
+        TakeTyped(typed, showing_, Fitting(ControlKind::KeywordChoice));
+    }
+
+    QComboBox* box_ = nullptr;
+    QString showing_;
+};
+
+// ---------------------------------------------------------------------------
+// A number field, with a unit button for a length
+
+class NumberControl final : public PropertyControl {
+public:
+    NumberControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                  QWidget* parent, ControlKind kind)
+        : PropertyControl(spec, std::move(actions), services), kind_(kind) {
+        const QString name = QString::fromStdString(ControlName(spec.Name));
+        box_ = new QWidget(parent);
+        auto* layout = new QHBoxLayout(box_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(1);
+        field_ = new QLineEdit(box_);
+        field_->setObjectName(name);
+        field_->setMinimumWidth(56);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_); // its filter also takes the arrow keys, to step
+        layout->addWidget(field_, 1);
+        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                Typed();
+        });
+
+        std::vector<std::string_view> units = UnitsOf(spec);
+        if ((spec.Kinds & KindPercentage) && kind == ControlKind::Length)
+            units.push_back("%");
+        if (kind == ControlKind::Length && !units.empty()) {
+            unit_ = new QToolButton(box_);
+            unit_->setObjectName(name + QLatin1Char('_'));
+            unit_->setPopupMode(QToolButton::InstantPopup);
+            unit_->setMinimumWidth(34);
+            unit_->setToolTip(QStringLiteral("Единица измерения"));
+            unit_->setStatusTip(QStringLiteral("Нажмите, чтобы выбрать единицу измерения"));
+            auto* menu = new QMenu(unit_);
+            for (std::string_view unit : units) {
+                QAction* action = menu->addAction(FromUtf8(unit));
+                QObject::connect(action, &QAction::triggered, this, [this, unit] {
+                    if (!Quiet())
+                        ChooseUnit(std::string(unit));
+                });
+            }
+            unit_->setMenu(menu);
+            layout->addWidget(unit_);
+            defaultUnit_ = std::find(units.begin(), units.end(), "px") != units.end()
+                               ? "px"
+                               : std::string(units.front());
+        }
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        QString number;
+        QString unit;
+        if (value) {
+            const auto split = unit_ ? SplitNumberAndUnit(value->Value) : std::nullopt;
+            if (split && !split->Unit.empty()) {
+                number = Decode(split->Number);
+                unit = Decode(split->Unit);
+            } else {
+                number = Decode(value->Value).trimmed(); // a keyword, var(), calc()...
+            }
+        }
+        showing_ = number;
+        ShowText(field_, number);
+        if (unit_)
+            unit_->setText(unit);
+        UpdateFieldTip();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == field_ && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                if (!Quiet())
+                    Step(key == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+        }
+        return PropertyControl::eventFilter(watched, event);
+    }
+
+private:
+    // The value the typed text stands for: a number alone takes the unit shown.
+    std::string WithUnit(const std::string& typed) const {
+        if (!IsBareNumber(typed) || !unit_)
+            return typed;
+        const std::string unit = Encode(unit_->text());
+        if (!unit.empty())
+            return typed + unit;
+        return ValueFits(spec_, typed) ? typed : typed + defaultUnit_;
+    }
+
+    void Typed() {
+        TakeTyped(field_->text(), showing_,
+                  [this](const std::string& typed) -> std::optional<std::string> {
+                      std::string value = WithUnit(typed);
+                      if (TypedValueFits(spec_, kind_, value))
+                          return value;
+                      return std::nullopt;
+                  });
+    }
+
+    void ChooseUnit(const std::string& unit) {
+        const std::string number = Encode(field_->text().trimmed());
+        if (!IsBareNumber(number)) {
+            // Nothing to measure yet: the unit waits for the number typed next.
+            unit_->setText(Decode(unit));
+            return;
+        }
+        const std::string value = number + unit;
+        if (ValueFits(spec_, value))
+            Change(value);
+        else
+            RefuseTyped(Decode(value));
+    }
+
+    // One step up or down of the number shown, in its unit.
+    void Step(int direction) {
+        std::string number = Encode(field_->text().trimmed());
+        std::string unit;
+        if (number.empty()) {
+            number = IsBareNumber(spec_.Initial) ? std::string(spec_.Initial) : "0";
+        } else if (auto split = SplitNumberAndUnit(number)) {
+            number = split->Number;
+            unit = split->Unit;
+        } else {
+            return; // a keyword or a function has no next value
+        }
+        const double now = std::strtod(number.c_str(), nullptr);
+        // A fraction of the whole (opacity) steps by tenths.
+        const bool tenths = kind_ == ControlKind::Number && unit.empty() &&
+                            (spec_.Kinds & KindPercentage) && !(spec_.Kinds & KindLength);
+        const double step = tenths ? 0.1 : 1.0;
+        size_t decimals =
+            number.find('.') == std::string::npos ? 0 : number.size() - number.find('.') - 1;
+        decimals = std::max<size_t>(decimals, tenths ? 1 : 0);
+        const double scale = std::pow(10.0, static_cast<double>(decimals));
+        const double next = std::round((now + direction * step) * scale) / scale;
+        std::string text = QString::number(next, 'f', static_cast<int>(decimals)).toStdString();
+        if (text == "-0")
+            text = "0";
+        const std::string value = unit.empty() ? WithUnit(text) : text + unit;
+        if (TypedValueFits(spec_, kind_, value))
+            Change(value);
+    }
+
+    ControlKind kind_;
+    QWidget* box_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    QToolButton* unit_ = nullptr;
+    std::string defaultUnit_;
+    QString showing_;
+};
+
+// ---------------------------------------------------------------------------
+// A colour: the swatch with the dialog, and the colour as text
+
+class ColorControl final : public PropertyControl {
+public:
+    ColorControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                 QWidget* parent)
+        : PropertyControl(spec, std::move(actions), services) {
+        const QString name = QString::fromStdString(ControlName(spec.Name));
+        box_ = new QWidget(parent);
+        auto* layout = new QHBoxLayout(box_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
+        swatch_ = new ColorSwatchFrame(box_);
+        swatch_->setObjectName(name);
+        swatch_->setFixedSize(40, 20);
+        swatch_->setCursor(Qt::PointingHandCursor);
+        swatch_->setStatusTip(LongHint());
+        swatch_->OnClick = [this] {
+            if (!Quiet())
+                Choose();
+        };
+        layout->addWidget(swatch_);
+        field_ = new QLineEdit(box_);
+        field_->setObjectName(name + QStringLiteral("Text"));
+        field_->setMinimumWidth(80);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_);
+        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Color));
+        });
+        layout->addWidget(field_, 1);
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        showing_ = value ? Decode(value->Value).trimmed() : QString();
+        const auto color = value ? ParseColor(value->Value) : std::nullopt;
+        if (color)
+            swatch_->SetColor(QColor(color->Red, color->Green, color->Blue, color->Alpha));
+        else // not set shows the checkerboard; a colour held as text the hatching
+            swatch_->SetColor(QColor(0, 0, 0, 0), showing_);
+        const QString note = SourceNote(value);
+        QString tip = ShortHint();
+        if (!showing_.isEmpty())
+            tip += QStringLiteral(": ") + showing_;
+        if (!note.isEmpty())
+            tip += QLatin1Char('\n') + note;
+        swatch_->setToolTip(tip);
+        ShowText(field_, showing_);
+        UpdateFieldTip();
+    }
+
+private:
+    void Choose() {
+        const std::string old = Shown() ? Shown()->Value : std::string();
+        const auto initial = ParseColor(old);
+        const auto chosen = services_.Choices.ChooseColor(initial.value_or(Color{0, 0, 0}));
+        if (!chosen)
+            return;
+        // The colour in the notation the rule wrote it in.
+        Change(WriteColor(*chosen, NotationOf(old)));
+    }
+
+    QWidget* box_ = nullptr;
+    ColorSwatchFrame* swatch_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    QString showing_;
+};
+
+// ---------------------------------------------------------------------------
+// A picture: its url as text, and the file dialog
+
+class PictureControl final : public PropertyControl {
+public:
+    PictureControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                   QWidget* parent)
+        : PropertyControl(spec, std::move(actions), services) {
+        const QString name = QString::fromStdString(ControlName(spec.Name));
+        box_ = new QWidget(parent);
+        auto* layout = new QHBoxLayout(box_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(2);
+        field_ = new QLineEdit(box_);
+        field_->setObjectName(name);
+        field_->setMinimumWidth(80);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_);
+        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Picture));
+        });
+        layout->addWidget(field_, 1);
+        auto* open = new QToolButton(box_);
+        open->setObjectName(name + QStringLiteral("Open"));
+        open->setIcon(LazyIcon([] {
+            UsePanelPictures();
+            return QIcon::fromTheme(QStringLiteral("document-open"),
+                                    QIcon(QStringLiteral(":/panel-icons/open-picture.svg")));
+        }));
+        open->setToolTip(QStringLiteral("Выбрать рисунок"));
+        open->setStatusTip(QStringLiteral("Выбор файла рисунка; путь к нему пишется "
+                                          "относительно таблицы стилей"));
+        QObject::connect(open, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Open();
+        });
+        layout->addWidget(open);
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        showing_ = value ? Decode(value->Value).trimmed() : QString();
+        ShowText(field_, showing_);
+        UpdateFieldTip();
+    }
+
+private:
+    void Open() {
+        const auto path = services_.Choices.ChooseBackgroundPicture();
+        if (!path)
+            return;
+        // The page finds the picture beside its sheet, wherever the site is served.
+        const std::string written =
+            PicturePathForSheet(*path, services_.Editor.Document().FileName);
+        Change(Encode(FromUtf8(PictureValue(written))));
+    }
+
+    QWidget* box_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    QString showing_;
+};
+
+// ---------------------------------------------------------------------------
+// Text kept as written
+
+class TextControl final : public PropertyControl {
+public:
+    TextControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
+                QWidget* parent)
+        : PropertyControl(spec, std::move(actions), services) {
+        field_ = new QLineEdit(parent);
+        field_->setObjectName(QString::fromStdString(ControlName(spec.Name)));
+        field_->setMinimumWidth(80);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_);
+        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Text),
+                          "в нем \";\", \"{\" или \"}\" вне кавычек либо незакрытая скобка, "
+                          "кавычка или комментарий");
+        });
+    }
+
+    QWidget* Widget() const override { return field_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        showing_ = value ? Decode(value->Value).trimmed() : QString();
+        ShowText(field_, showing_);
+        UpdateFieldTip();
+    }
+
+private:
+    QLineEdit* field_ = nullptr;
+    QString showing_;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// PropertyControl
 
 PropertyControl::PropertyControl(const PropertySpec& spec, ControlActions actions,
                                  PageServices& services)
     : spec_(spec), actions_(std::move(actions)), services_(services) {}
 
+void PropertyControl::Show(const std::optional<PropertyValue>& value) {
+    const FlagUp quiet(quiet_);
+    shown_ = value;
+    Display(value);
+}
+
 void PropertyControl::SetUnusable(const QString& reason) {
     Widget()->setEnabled(reason.isEmpty());
     Widget()->setToolTip(reason);
+    if (reason.isEmpty())
+        UpdateFieldTip(); // the field's own tip again, where the field is the widget
 }
 
 bool PropertyControl::Change(const std::string& value) {
-    return actions_.Set && actions_.Set(value);
+    if (!actions_.Set)
+        return false;
+    const std::optional<PropertyValue> before = shown_;
+    // The control shows what it asked for at once; the rule, shown again after the
+    // change, has the last word.
+    PropertyValue asked = before.value_or(PropertyValue{});
+    asked.Value = value;
+    asked.FromShorthand = false;
+    asked.Known = true;
+    Show(asked);
+    bool written = false;
+    {
+        const FlagUp quiet(quiet_);
+        written = actions_.Set(value);
+    }
+    if (written)
+        return true;
+    Show(before);
+    Tell("Значение " + Quoted(Decode(value)) + " не записано в свойство " +
+         std::string(spec_.Name) + ": правка задела бы другие объявления правила." +
+         std::string(kUnchanged));
+    return false;
 }
 
 bool PropertyControl::ClearValue() {
-    return actions_.Clear && actions_.Clear();
+    if (!actions_.Clear)
+        return false;
+    const std::optional<PropertyValue> before = shown_;
+    Show(std::nullopt);
+    bool written = false;
+    {
+        const FlagUp quiet(quiet_);
+        written = actions_.Clear();
+    }
+    if (written)
+        return true;
+    Show(before);
+    Tell("Свойство " + std::string(spec_.Name) +
+         " не удалено: правка задела бы другие объявления правила." + std::string(kUnchanged));
+    return false;
 }
+
+void PropertyControl::TakeTyped(const QString& typed, const QString& showing,
+                                const TypedValue& value, const std::string& why) {
+    const QString text = typed.trimmed();
+    if (text == showing)
+        return;
+    if (text.isEmpty()) {
+        if (shown_)
+            ClearValue();
+        return;
+    }
+    if (const auto written = value(Encode(text)))
+        Change(*written);
+    else
+        RefuseTyped(text, why);
+}
+
+PropertyControl::TypedValue PropertyControl::Fitting(ControlKind kind) const {
+    return [this, kind](const std::string& typed) -> std::optional<std::string> {
+        if (TypedValueFits(spec_, kind, typed))
+            return typed;
+        return std::nullopt;
+    };
+}
+
+void PropertyControl::RefuseTyped(const QString& typed, const std::string& why) {
+    Show(shown_);
+    Tell(why.empty() ? "Значение " + Quoted(typed.trimmed()) + " не подходит для свойства " +
+                           std::string(spec_.Name) + "." + std::string(kUnchanged)
+                     : "Значение " + Quoted(typed.trimmed()) + " нельзя записать в свойство " +
+                           std::string(spec_.Name) + ": " + why + "." + std::string(kUnchanged));
+}
+
+void PropertyControl::Tell(const std::string& text) {
+    // The box takes the focus: the field it leaves must not take its text once more.
+    const FlagUp quiet(quiet_);
+    services_.Dialogs.Show({"Tesselo", text, MessageIcon::Error, MessageButtons::Ok});
+}
+
+QString PropertyControl::Decode(std::string_view bytes) const {
+    return services_.Codec.Decode ? services_.Codec.Decode(bytes) : FromUtf8(bytes);
+}
+
+std::string PropertyControl::Encode(const QString& text) const {
+    return services_.Codec.Encode ? services_.Codec.Encode(text) : Utf8(text);
+}
+
+QString PropertyControl::ShortHint() const {
+    return FromUtf8(SplitHint(spec_.Hint).Short);
+}
+
+QString PropertyControl::LongHint() const {
+    return FromUtf8(SplitHint(spec_.Hint).Long);
+}
+
+QString PropertyControl::SourceNote(const std::optional<PropertyValue>& value) const {
+    if (!value || !value->FromShorthand)
+        return {};
+    const RuleProperties rule(services_.Editor.CurrentBlock());
+    if (value->Declaration < rule.Declarations().size()) {
+        const auto& d = rule.Declarations()[value->Declaration];
+        return QStringLiteral("Из объявления ") + FromUtf8(d.Property) + QStringLiteral(": ") +
+               Decode(rule.ValueAt(value->Declaration));
+    }
+    const auto shorthands = Words(spec_.Shorthands);
+    return shorthands.empty() ? QString()
+                              : QStringLiteral("Из объявления ") + FromUtf8(shorthands.front());
+}
+
+void PropertyControl::TrackFieldTip(QLineEdit* field) {
+    tipField_ = field;
+    field->installEventFilter(this);
+    UpdateFieldTip();
+}
+
+void PropertyControl::UpdateFieldTip() {
+    if (!tipField_)
+        return;
+    QStringList parts;
+    const QString text = tipField_->text();
+    const int room = tipField_->contentsRect().width() - 8;
+    if (!text.isEmpty() && tipField_->fontMetrics().horizontalAdvance(text) > room)
+        parts << text;
+    if (const QString note = SourceNote(shown_); !note.isEmpty())
+        parts << note;
+    if (!ShortHint().isEmpty())
+        parts << ShortHint();
+    tipField_->setToolTip(parts.join(QLatin1Char('\n')));
+}
+
+bool PropertyControl::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == tipField_ && event->type() == QEvent::Resize)
+        UpdateFieldTip();
+    return QObject::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------
 
 ControlActions PropertyActions(StyleEditor& editor, std::string_view property) {
     const std::string name(property);
@@ -29,13 +742,55 @@ ControlActions PropertyActions(StyleEditor& editor, std::string_view property) {
             [&editor, name] { return editor.RemoveProperty(name); }};
 }
 
-std::unique_ptr<PropertyControl> MakeControl(const PropertySpec&, ControlActions, PageServices&,
-                                             QWidget*, std::optional<ControlKind>) {
-    return nullptr;
+std::unique_ptr<PropertyControl> MakeControl(const PropertySpec& spec, ControlActions actions,
+                                             PageServices& services, QWidget* parent,
+                                             std::optional<ControlKind> kind) {
+    const ControlKind made = kind.value_or(spec.Control);
+    switch (made) {
+    case ControlKind::KeywordButtons:
+        return std::make_unique<KeywordButtonsControl>(spec, std::move(actions), services, parent);
+    case ControlKind::KeywordChoice:
+        return std::make_unique<KeywordChoiceControl>(spec, std::move(actions), services, parent);
+    case ControlKind::Length:
+    case ControlKind::Number:
+    case ControlKind::Integer:
+        return std::make_unique<NumberControl>(spec, std::move(actions), services, parent, made);
+    case ControlKind::Color:
+        return std::make_unique<ColorControl>(spec, std::move(actions), services, parent);
+    case ControlKind::Picture:
+        return std::make_unique<PictureControl>(spec, std::move(actions), services, parent);
+    case ControlKind::Text:
+        break;
+    }
+    return std::make_unique<TextControl>(spec, std::move(actions), services, parent);
 }
 
-QString KeywordPicture(std::string_view, std::string_view) {
-    return {};
+QString KeywordPicture(std::string_view property, std::string_view keyword) {
+    UsePanelPictures();
+    const QString path =
+        QStringLiteral(":/panel-icons/layout/%1-%2.svg").arg(FromUtf8(property), FromUtf8(keyword));
+    return QFile::exists(path) ? path : QString();
+}
+
+std::string PictureValue(std::string_view path) {
+    std::string text = "url(\"";
+    for (char c : path) {
+        if (c == '"' || c == '\\')
+            text += '\\';
+        if (c == '\n' || c == '\r' || c == '\f')
+            text += "\\a ";
+        else
+            text += c;
+    }
+    return text + "\")";
+}
+
+bool TypedValueFits(const PropertySpec& spec, ControlKind kind, std::string_view value) {
+    if (!IsSafeValue(value))
+        return false;
+    // A vendor's keyword is the fallback an old browser takes: -webkit-box, -moz-available.
+    return kind == ControlKind::Text || ValueFits(spec, value) ||
+           ((spec.Kinds & KindKeyword) && IsVendorKeyword(TrimBlanks(value)));
 }
 
 } // namespace tesselo

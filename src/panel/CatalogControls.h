@@ -78,14 +78,18 @@ protected:
     // shows the rule's value again and the user is told.
     bool Change(const std::string& value);
     bool ClearValue();
-    // Text the user typed and confirmed: empty clears the property, a value `fits`
-    // takes is written, anything else is refused with a message. Text the control shows
-    // already changes nothing.
-    void TakeTyped(const QString& typed, const QString& showing,
-                   const std::function<bool(const std::string&)>& fits);
+    // Text the user typed and confirmed: empty clears the property; otherwise `value`
+    // makes the value to write of it (in the sheet's encoding), nothing when it is no
+    // value of the property: that is refused with a message, `why` when given. Text the
+    // control shows already changes nothing.
+    using TypedValue = std::function<std::optional<std::string>(const std::string& typed)>;
+    void TakeTyped(const QString& typed, const QString& showing, const TypedValue& value,
+                   const std::string& why = {});
     // The typed text is no value of the property: the rule's value comes back, and the
     // message says why.
     void RefuseTyped(const QString& typed, const std::string& why = {});
+    // The typed text as it is, when a control of the kind takes it.
+    TypedValue Fitting(ControlKind kind) const;
     void Tell(const std::string& text);
 
     QString Decode(std::string_view bytes) const;
