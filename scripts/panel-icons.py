@@ -241,6 +241,184 @@ def floating(side):
                + line(1.5, 13.5, 14.5, 13.5))
 
 
+# The layout page's pictures, drawn for a row (the main axis across). Items are whole
+# pixels: cells(3, 4, 2, 8) fills columns 3 and 4 of rows 4 to 11; an edge line at
+# x = 0.5 is column 0.
+def cells(x, y, w, h, color=MARK):
+    return rect(x, y, w, h, None, color)
+
+
+def dot(cx, cy, r, color="#ffffff"):
+    return f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="{color}" stroke="none"/>'
+
+
+def ellipse(cx, cy, rx, ry, color="#ffffff"):
+    return f'<ellipse cx="{cx}" cy="{cy}" rx="{rx}" ry="{ry}" fill="{color}" stroke="none"/>'
+
+
+# The main axis's start and end, left and right; the cross axis's, top and bottom.
+MAIN_EDGES = line(0.5, 2.5, 0.5, 13.5) + line(15.5, 2.5, 15.5, 13.5)
+CROSS_EDGES = line(1.5, 0.5, 14.5, 0.5) + line(1.5, 15.5, 14.5, 15.5)
+
+
+def flex_direction(kind):
+    # The first item in blue, the others grey, and the arrow the way they go.
+    if kind.startswith("row"):
+        first = 11 if kind == "row-reverse" else 1
+        items = "".join(cells(x, 2, 4, 4, MARK if x == first else LIGHT) for x in (1, 6, 11))
+        tip, back = (1.5, 3.5) if kind == "row-reverse" else (14.5, 12.5)
+        return svg(items + line(1.5, 10.5, 14.5, 10.5) + line(back, 8.5, tip, 10.5)
+                   + line(back, 12.5, tip, 10.5))
+    first = 11 if kind == "column-reverse" else 1
+    items = "".join(cells(2, y, 4, 4, MARK if y == first else LIGHT) for y in (1, 6, 11))
+    return svg(items + (arrow(10.5, 14.5, 1.5) if kind == "column-reverse"
+                        else arrow(10.5, 1.5, 14.5)))
+
+
+def flex_wrap(kind):
+    # A container three items wide: a fourth stays on the line and runs out, or goes
+    # to a line of its own below (above, reversed).
+    edges = line(0.5, 1.5, 0.5, 14.5) + line(12.5, 1.5, 12.5, 14.5)
+    if kind == "nowrap":
+        return svg(edges + "".join(cells(x, 6, 3, 4) for x in (1, 5, 9, 13)))
+    full, rest = (10, 2) if kind == "wrap-reverse" else (2, 10)
+    return svg(edges + "".join(cells(x, full, 3, 4) for x in (1, 5, 9)) + cells(1, rest, 3, 4))
+
+
+JUSTIFY = {"flex-start": (1, 4, 7), "center": (4, 7, 10), "flex-end": (7, 10, 13),
+           "space-between": (1, 7, 13), "space-around": (2, 7, 12),
+           "space-evenly": (3, 7, 11)}
+
+
+def justify_content(kind):
+    return svg(MAIN_EDGES + "".join(cells(x, 4, 2, 8) for x in JUSTIFY[kind]))
+
+
+# Items of three heights, across the cross axis: (top, height) of each.
+ALIGN = {"flex-start": ((1, 6), (1, 10), (1, 4)), "center": ((5, 6), (3, 10), (6, 4)),
+         "flex-end": ((9, 6), (5, 10), (11, 4)), "stretch": ((1, 14),) * 3,
+         "baseline": ((4, 7), (2, 11), (6, 5))}
+BASELINE = line(1.5, 9.5, 14.5, 9.5)
+
+
+def align_items(kind):
+    body = CROSS_EDGES + "".join(cells(x, top, 2, h) for x, (top, h) in zip((3, 7, 11),
+                                                                             ALIGN[kind]))
+    return svg(body + (BASELINE if kind == "baseline" else ""))
+
+
+CONTENT_LINES = {"flex-start": (1, 5), "center": (5, 9), "flex-end": (9, 13),
+                 "space-between": (1, 7, 13), "space-around": (2, 7, 12),
+                 "space-evenly": (3, 7, 11)}
+
+
+def align_content(kind):
+    # Each line of items two items wide; stretched, the two lines share the height.
+    if kind == "stretch":
+        rows = ((1, 6), (9, 6))
+    else:
+        rows = tuple((y, 2) for y in CONTENT_LINES[kind])
+    return svg(CROSS_EDGES + "".join(cells(2, y, 5, h) + cells(9, y, 5, h) for y, h in rows))
+
+
+SELF = {"flex-start": (1, 6), "center": (5, 6), "flex-end": (9, 6), "stretch": (1, 14),
+        "baseline": (4, 7)}
+
+
+def align_self(kind):
+    # The item in blue between two grey neighbours; auto, an outline as tall as they are.
+    body = CROSS_EDGES + cells(1, 3, 3, 10, LIGHT) + cells(12, 3, 3, 10, LIGHT)
+    if kind == "auto":
+        return svg(body + rect(6.5, 3.5, 3, 9, MARK))
+    top, h = SELF[kind]
+    return svg(body + cells(6, top, 4, h) + (BASELINE if kind == "baseline" else ""))
+
+
+CELL_PLACE = {"start": (3, 4), "center": (6, 4), "end": (9, 4), "stretch": (3, 10)}
+GRID_CELLS = rect(1.5, 1.5, 13, 6) + rect(1.5, 8.5, 13, 6)
+
+
+def justify_items(kind):
+    x, w = CELL_PLACE[kind]
+    return svg(GRID_CELLS + cells(x, 3, w, 3) + cells(x, 10, w, 3))
+
+
+def justify_self(kind):
+    # The lower cell's item; the upper one's stretches, as by default.
+    body = GRID_CELLS + cells(3, 3, 10, 3, LIGHT)
+    if kind == "auto":
+        return svg(body + rect(3.5, 10.5, 9, 2, MARK))
+    x, w = CELL_PLACE[kind]
+    return svg(body + cells(x, 10, w, 3))
+
+
+def box_sizing(kind):
+    # The width measured over the content only, or over the padding and border too.
+    left, right = (4.5, 11.5) if kind == "content-box" else (1.5, 14.5)
+    return svg(rect(1.5, 4.5, 13, 10) + cells(4, 7, 8, 5) + line(left, 1.5, right, 1.5, MARK)
+               + line(left, 0.5, left, 2.5, MARK) + line(right, 0.5, right, 2.5, MARK))
+
+
+def object_fit(kind):
+    # A picture wider than tall in a frame taller than wide; what runs out of the frame
+    # is grey.
+    frame = rect(3.5, 1.5, 9, 13)
+    pictures = {
+        "fill": cells(4, 2, 8, 12) + ellipse(8, 8, 2, 3),
+        "contain": cells(4, 5, 8, 6) + dot(8, 8, 1.5),
+        "cover": cells(0, 2, 16, 12, LIGHT) + cells(4, 2, 8, 12) + dot(8, 8, 3),
+        "none": cells(2, 4, 12, 8, LIGHT) + cells(4, 4, 8, 8) + dot(8, 8, 2),
+        "scale-down": cells(5, 6, 6, 4) + dot(8, 8, 1),
+    }
+    return svg(pictures[kind] + frame)
+
+
+def overflow_axis(kind, axis):
+    # Drawn for x, the content running out to the right; y is the same drawing turned
+    # over its diagonal, the content running out at the bottom.
+    def ln(x1, y1, x2, y2, color=INK, width=1):
+        return line(x1, y1, x2, y2, color, width) if axis == "x" else line(y1, x1, y2, x2, color,
+                                                                            width)
+
+    def box(x, y, w, h, stroke=INK, fill="none"):
+        return rect(x, y, w, h, stroke, fill) if axis == "x" else rect(y, x, h, w, stroke, fill)
+
+    body = rect(2.5, 2.5, 11, 11)
+    if kind == "visible":
+        body += ln(4.5, 6.5, 15.5, 6.5, MARK) + ln(4.5, 9.5, 15.5, 9.5, MARK)
+    elif kind == "hidden":
+        body += ln(4.5, 6.5, 11.5, 6.5, MARK) + ln(4.5, 9.5, 11.5, 9.5, MARK)
+    elif kind == "clip":
+        # Cut at the edge, the edge drawn on past the box.
+        body += (ln(4.5, 6.5, 12.5, 6.5, MARK) + ln(4.5, 9.5, 12.5, 9.5, MARK)
+                 + ln(13.5, 0.5, 13.5, 15.5))
+    elif kind == "scroll":
+        body += (box(2.5, 10.5, 11, 3, INK, LIGHT) + box(4, 11, 5, 2, None, MARK)
+                 + ln(4.5, 5.5, 11.5, 5.5) + ln(4.5, 8.5, 11.5, 8.5))
+    else:  # auto: a scroll bar's place, when it is needed
+        at = (8, 9) if axis == "x" else (6.5, 10.5)
+        body += box(2.5, 10.5, 11, 3, LIGHT) + text(*at, "A", size=7, weight="bold", color=MARK)
+    return svg(body)
+
+
+LAYOUT = {
+    "flex-direction": (flex_direction, ("row", "row-reverse", "column", "column-reverse")),
+    "flex-wrap": (flex_wrap, ("nowrap", "wrap", "wrap-reverse")),
+    "justify-content": (justify_content, tuple(JUSTIFY)),
+    "align-items": (align_items, tuple(ALIGN)),
+    "align-content": (align_content, tuple(CONTENT_LINES) + ("stretch",)),
+    "align-self": (align_self, ("auto",) + tuple(SELF)),
+    "justify-items": (justify_items, tuple(CELL_PLACE)),
+    "justify-self": (justify_self, ("auto",) + tuple(CELL_PLACE)),
+    "box-sizing": (box_sizing, ("content-box", "border-box")),
+    "object-fit": (object_fit, ("fill", "contain", "cover", "none", "scale-down")),
+    "overflow-x": (lambda k: overflow_axis(k, "x"), ("visible", "hidden", "clip", "scroll",
+                                                     "auto")),
+    "overflow-y": (lambda k: overflow_axis(k, "y"), ("visible", "hidden", "clip", "scroll",
+                                                     "auto")),
+}
+
+
 ICONS = {
     "font-bold": letter("B", weight="bold"),
     "font-style-normal": letter("A"),
@@ -284,6 +462,10 @@ for k in ("static", "relative", "absolute", "fixed", "sticky"):
     ICONS["position-" + k] = position(k)
 for k in ("left", "right"):
     ICONS["float-" + k] = floating(k)
+# In a folder of their own, named by property and keyword: "layout/align-items-center".
+for prop, (draw, keywords) in LAYOUT.items():
+    for k in keywords:
+        ICONS[f"layout/{prop}-{k}"] = draw(k)
 
 
 def main():
@@ -291,7 +473,9 @@ def main():
     folder = os.path.join(root, "icons")
     os.makedirs(folder, exist_ok=True)
     for name, body in ICONS.items():
-        with open(os.path.join(folder, name + ".svg"), "w") as f:
+        path = os.path.join(folder, name + ".svg")
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w") as f:
             f.write(body)
     with open(os.path.join(root, "panel_icons.qrc"), "w") as f:
         f.write('<RCC>\n    <qresource prefix="/panel-icons">\n')
