@@ -222,7 +222,7 @@ constexpr std::array kCatalog = {
     PropertySpec{"list-style-image", Img | K, "| none", "", "none", true, "list-style", "", F::None, Ctl::Picture, Pg::All, "", "Картинка маркера списка"},
     PropertySpec{"cursor", K | T, kCursors, "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Курсор мыши"},
     PropertySpec{"pointer-events", K, "auto none | visiblepainted visiblefill visiblestroke visible painted fill stroke all", "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Отвечает ли элемент на мышь"},
-    PropertySpec{"user-select", K, "auto text none all | contain", "", "auto", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Можно ли выделить текст"},
+    PropertySpec{"user-select", K, "auto text none all", "", "auto", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Можно ли выделить текст"},
     PropertySpec{"content", T | K, "| normal none open-quote close-quote no-open-quote no-close-quote", "", "normal", false, "", "", F::None, Ctl::Text, Pg::All, "", "Содержимое ::before и ::after"},
     PropertySpec{"counter-reset", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Сброс счетчика"},
     PropertySpec{"counter-increment", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Приращение счетчика"},

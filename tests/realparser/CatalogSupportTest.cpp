@@ -1,1 +1,154 @@
+// The catalogue of properties held to the browser's own parser: every keyword, unit,
+// initial value and kind a row claims must be a value the browser takes for that
+// property, and the rows' shorthands and longhands must be rows themselves.
+
+#include "mapping/PropertyCatalog.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTest>
+#include <QWebEnginePage>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+using Case = std::pair<std::string, std::string>; // property, value
+
+// One value of each kind, for the rows that claim the kind.
+constexpr std::pair<ValueKinds, std::string_view> kKindSamples[] = {
+    {KindColor, "red"},    {KindPercentage, "50%"},       {KindNumber, "2"},
+    {KindInteger, "3"},    {KindAngle, "45deg"},          {KindTime, ".2s"},
+    {KindRatio, "16 / 9"}, {KindImage, "url(\"a.png\")"},
+};
+
+// Values the rows rightly claim that the browser built into Qt 6.4 is too old to take.
+const std::vector<Case> kNewerThanTheEngine = {{"resize", "block"}, {"resize", "inline"}};
+
+// Initial values that name the user's system colours: the engine's own to take.
+bool IsSystemValue(std::string_view value) {
+    return value == "canvastext" || value == "canvas";
+}
+
+// What every row claims the property takes.
+std::vector<Case> ClaimedValues() {
+    std::vector<Case> cases;
+    for (const PropertySpec& spec : PropertyCatalog()) {
+        auto add = [&](std::string_view value) {
+            cases.emplace_back(std::string(spec.Name), std::string(value));
+        };
+        for (std::string_view keyword : AllKeywords(spec))
+            add(keyword);
+        for (std::string_view unit : UnitsOf(spec))
+            add("1" + std::string(unit));
+        if (!spec.Initial.empty() && !IsSystemValue(spec.Initial))
+            add(spec.Initial);
+        for (const auto& [kind, sample] : kKindSamples)
+            if (spec.Kinds & kind)
+                add(sample);
+    }
+    return cases;
+}
+
+// The cases CSS.supports() refuses, asked of the page in one script; nothing when the
+// page does not answer.
+std::optional<std::vector<Case>> Refused(QWebEnginePage& page, const std::vector<Case>& cases) {
+    QJsonArray list;
+    for (const auto& [property, value] : cases)
+        list.append(QJsonArray{QString::fromStdString(property), QString::fromStdString(value)});
+    const QString script =
+        QStringLiteral("JSON.stringify((%1).filter(function (c) { return !CSS.supports(c[0], "
+                       "c[1]); }))")
+            .arg(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
+    auto answer = std::make_shared<std::optional<QString>>();
+    page.runJavaScript(script, [answer](const QVariant& result) { *answer = result.toString(); });
+    if (!QTest::qWaitFor([&] { return answer->has_value(); }, kWaitMs))
+        return std::nullopt;
+    const QJsonDocument document = QJsonDocument::fromJson((*answer)->toUtf8());
+    if (!document.isArray())
+        return std::nullopt;
+    std::vector<Case> refused;
+    for (const auto& item : document.array()) {
+        const QJsonArray c = item.toArray();
+        refused.emplace_back(c[0].toString().toStdString(), c[1].toString().toStdString());
+    }
+    return refused;
+}
+
+class RealParserCatalog : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        page_ = new QWebEnginePage;
+        auto loaded = std::make_shared<std::optional<bool>>();
+        QObject::connect(page_, &QWebEnginePage::loadFinished, [loaded](bool ok) { *loaded = ok; });
+        page_->setHtml(QStringLiteral("<!doctype html><html><body></body></html>"));
+        ready_ = QTest::qWaitFor([&] { return loaded->has_value(); }, kWaitMs) && **loaded;
+    }
+    static void TearDownTestSuite() {
+        delete page_;
+        page_ = nullptr;
+    }
+    static inline QWebEnginePage* page_ = nullptr;
+    static inline bool ready_ = false;
+};
+
+TEST_F(RealParserCatalog, BrowserTakesEveryKeywordUnitInitialValueAndKindOfEveryRow) {
+    ASSERT_TRUE(ready_) << "the blank page did not load";
+    std::vector<Case> cases = ClaimedValues();
+    ASSERT_GT(cases.size(), PropertyCatalog().size());
+    // The check itself: values no browser takes must come back refused.
+    const std::vector<Case> wrong = {{"width", "sideways"}, {"color", "1px"}, {"order", "1.5"}};
+    cases.insert(cases.end(), wrong.begin(), wrong.end());
+    const auto refused = Refused(*page_, cases);
+    ASSERT_TRUE(refused) << "the page did not answer";
+    ASSERT_GE(refused->size(), wrong.size());
+    EXPECT_EQ(std::vector<Case>(refused->end() - 3, refused->end()), wrong);
+    std::string report;
+    int count = 0;
+    for (auto c = refused->begin(); c != refused->end() - 3; ++c)
+        if (std::find(kNewerThanTheEngine.begin(), kNewerThanTheEngine.end(), *c) ==
+            kNewerThanTheEngine.end()) {
+            report += "  " + c->first + ": " + c->second + "\n";
+            ++count;
+        }
+    EXPECT_TRUE(report.empty()) << "the browser refuses " << count
+                                << " values the catalogue claims:\n"
+                                << report;
+}
+
+// A row names its shorthands and longhands by name: each must be a row, and a shorthand's
+// longhand must name it back.
+TEST_F(RealParserCatalog, ShorthandsAndLonghandsAreRowsThatNameEachOther) {
+    std::string faults;
+    for (const PropertySpec& spec : PropertyCatalog()) {
+        const std::string name(spec.Name);
+        for (std::string_view shorthand : Words(spec.Shorthands))
+            if (!FindProperty(shorthand))
+                faults += name + ": shorthand " + std::string(shorthand) + " is no row\n";
+        for (std::string_view longhand : Words(spec.Longhands)) {
+            const PropertySpec* part = FindProperty(longhand);
+            if (!part) {
+                faults += name + ": longhand " + std::string(longhand) + " is no row\n";
+                continue;
+            }
+            const auto back = Words(part->Shorthands);
+            if (std::find(back.begin(), back.end(), spec.Name) == back.end())
+                faults += name + ": longhand " + std::string(longhand) + " does not name it\n";
+        }
+        if ((spec.Form == ShorthandForm::None) != spec.Longhands.empty())
+            faults += name + ": a form without longhands, or longhands without a form\n";
+    }
+    EXPECT_EQ(faults, "");
+}
+
+} // namespace
+} // namespace tesselo

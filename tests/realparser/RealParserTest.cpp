@@ -2,7 +2,9 @@
 // opened and composed by tesselo-dump, then the browser reads the original and the
 // composed text. Every rule and declaration the browser finds in the original must come
 // back unchanged, under the same parent and in the same order. A panel edit of every
-// rule must change the edited property of that rule alone.
+// rule must change the edited property of that rule alone, and so must a change of the
+// first property of the pages "Раскладка" and "Все свойства" in every rule, which also
+// touches one line of the file.
 
 #include "support/GeneratedRules.h"
 #include "support/TempDir.h"
@@ -224,6 +226,9 @@ struct DumpEdit {
     int Record = -1;
     QString Property, Value, Control;
     std::string Old, New;
+    // The first and the last line of the rule's block in the file as read, from 1; 0
+    // when the dump does not say.
+    size_t FirstLine = 0, LastLine = 0;
 };
 
 struct DumpOutput {
@@ -231,7 +236,8 @@ struct DumpOutput {
     std::vector<std::string> Selectors;
     std::vector<char> Kinds; // 'r' a rule, 'g' a group, 'e' the end of a group
     std::vector<DumpEdit> Edits;
-    std::string Sheet; // the composed sheet, lines joined with LF
+    QStringList Refused; // "record<TAB>property<TAB>value" of the changes refused
+    std::string Sheet;   // the composed sheet, lines joined with LF
 };
 
 std::optional<DumpOutput> RunDump(const QString& mode, const std::string& sheet) {
@@ -265,6 +271,14 @@ std::optional<DumpOutput> RunDump(const QString& mode, const std::string& sheet)
                                      QString::fromUtf8(f[3]),
                                      {},
                                      {}});
+        } else if (tag == "lines" && !out.Edits.empty()) {
+            const QList<QByteArray> f = line.mid(tab + 1).split('\t');
+            if (f.size() == 2) {
+                out.Edits.back().FirstLine = f[0].toULongLong();
+                out.Edits.back().LastLine = f[1].toULongLong();
+            }
+        } else if (tag == "refused") {
+            out.Refused << QString::fromUtf8(line.mid(tab + 1));
         } else if ((tag == "old" || tag == "new") && !out.Edits.empty()) {
             (tag == "old" ? out.Edits.back().Old : out.Edits.back().New) += text + "\n";
         }
@@ -283,6 +297,74 @@ int PanelDeclarations(const std::string& sheet) {
         QRegularExpression("^sheet\\t.*\\ttaken \\d+/(\\d+)", QRegularExpression::MultilineOption)
             .match(QString::fromUtf8(dump.readAllStandardOutput()));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The lines of a text, without the "\r" of CRLF line ends, a UTF-8 byte-order mark or
+// the empty line after the last line end.
+std::vector<std::string> TextLines(std::string text) {
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.erase(0, 3);
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        if (lines.back().ends_with('\r'))
+            lines.back().pop_back();
+        start = end + 1;
+    }
+    return lines;
+}
+
+// What the edits did to the lines of the file: changing a value in place, each edit
+// keeps the lines of the sheet and changes one line of its rule's block, and no line
+// outside the blocks of the edited rules changes. Rules that share a line share its
+// change.
+QStringList LineFaults(const std::string& original, const std::string& written,
+                       const std::vector<DumpEdit>& edits) {
+    const std::vector<std::string> before = TextLines(original);
+    const std::vector<std::string> after = TextLines(written);
+    QStringList faults;
+    auto show = [](const std::string& line) { return QString::fromStdString(line).trimmed(); };
+    if (before.size() != after.size()) {
+        size_t at = 0;
+        while (at < before.size() && at < after.size() && before[at] == after[at])
+            ++at;
+        faults << QStringLiteral("the written sheet has %1 lines, the original %2; the first "
+                                 "difference on line %3: %4")
+                      .arg(after.size())
+                      .arg(before.size())
+                      .arg(at + 1)
+                      .arg(at < after.size() ? show(after[at]) : QStringLiteral("(the end)"));
+        return faults;
+    }
+    // changed[k]: how many lines before line k + 1 differ.
+    std::vector<size_t> changed(before.size() + 1, 0);
+    for (size_t k = 0; k < before.size(); ++k)
+        changed[k + 1] = changed[k] + (before[k] != after[k] ? 1 : 0);
+    std::vector<bool> covered(before.size(), false);
+    for (const DumpEdit& edit : edits) {
+        if (edit.FirstLine == 0 || edit.LastLine < edit.FirstLine ||
+            edit.LastLine > before.size()) {
+            faults << QStringLiteral("record %1: no lines of its block").arg(edit.Record);
+            continue;
+        }
+        const size_t touched = changed[edit.LastLine] - changed[edit.FirstLine - 1];
+        if (touched != 1)
+            faults << QStringLiteral("record %1 (lines %2-%3) { %4: %5 }: %6 lines changed")
+                          .arg(edit.Record)
+                          .arg(edit.FirstLine)
+                          .arg(edit.LastLine)
+                          .arg(edit.Property, edit.Value)
+                          .arg(touched);
+        for (size_t k = edit.FirstLine - 1; k < edit.LastLine; ++k)
+            covered[k] = true;
+    }
+    for (size_t k = 0; k < before.size(); ++k)
+        if (before[k] != after[k] && !covered[k])
+            faults << QStringLiteral("line %1 changed by no edit: %2 -> %3")
+                          .arg(k + 1)
+                          .arg(show(before[k]), show(after[k]));
+    return faults;
 }
 
 // The sheet as tesselo-dump composes it, every rule written anew.
@@ -402,28 +484,32 @@ public:
         const auto dump = RunDump(QStringLiteral("--edit-one"), sheet);
         if (!dump)
             return {"tesselo-dump failed"};
+        return EditFaults(sheet, *dump);
+    }
+
+    // The same of the edits a dump made of the sheet.
+    static QStringList EditFaults(const std::string& sheet, const DumpOutput& dump) {
         TempDir dir;
         const auto original = Read(dir, "original", ReadBytes(sheet));
-        const auto edited = Read(dir, "edited", dump->Sheet);
+        const auto edited = Read(dir, "edited", dump.Sheet);
         std::map<int, const DumpEdit*> edits;
         std::string probe;
-        for (const DumpEdit& edit : dump->Edits)
+        for (const DumpEdit& edit : dump.Edits)
             edits[edit.Record] = &edit;
         // The records by their numbers in the document: the ends of groups are none.
         std::vector<size_t> lineOf;
-        for (size_t line = 0; line < dump->Selectors.size(); ++line) {
-            if (dump->Kinds[line] == 'e') {
+        for (size_t line = 0; line < dump.Selectors.size(); ++line) {
+            if (dump.Kinds[line] == 'e') {
                 probe += "}\n";
                 continue;
             }
             const size_t i = lineOf.size();
             lineOf.push_back(line);
-            if (dump->Kinds[line] == 'g') {
-                probe += dump->Selectors[line] + " {\n";
+            if (dump.Kinds[line] == 'g') {
+                probe += dump.Selectors[line] + " {\n";
                 continue;
             }
-            probe +=
-                "#tesselo-probe-" + std::to_string(i) + " {}\n" + dump->Selectors[line] + " { ";
+            probe += "#tesselo-probe-" + std::to_string(i) + " {}\n" + dump.Selectors[line] + " { ";
             if (const auto e = edits.find(static_cast<int>(i)); e != edits.end())
                 probe += (e->second->Property + ": " + e->second->Value).toStdString();
             probe += " }\n";
@@ -473,7 +559,7 @@ public:
         if (editAt.empty())
             faults << QStringLiteral("no edit reached a rule the browser reads: %1 edits of %2 "
                                      "records")
-                          .arg(dump->Edits.size())
+                          .arg(dump.Edits.size())
                           .arg(lineOf.size());
         faults += Differences(expected, *edited);
 
@@ -540,6 +626,59 @@ TEST_F(RealParserCheck, GeneratedRulesTakeAPanelEditOfEachRule) {
     EXPECT_TRUE(faults.isEmpty()) << faults.join('\n').toStdString();
 }
 
+// Every rule's first property of the pages "Раскладка" and "Все свойства" set to another
+// value its control holds, through the session's operation: the browser reads the new
+// value in that rule and every other declaration of the sheet as it was, and each change
+// is one line of the file.
+class RealParserSet : public RealParserCheck, public ::testing::WithParamInterface<std::string> {
+public:
+    // The faults of the changes the dump made of the sheet, each named.
+    static QStringList SetFaults(const std::string& sheet, const DumpOutput& dump) {
+        QStringList faults;
+        for (const QString& refused : dump.Refused)
+            faults << "change refused: record " + QString(refused).replace('\t', ' ');
+        faults += RealParserEdit::EditFaults(sheet, dump);
+        faults += LineFaults(ReadBytes(sheet), dump.Sheet, dump.Edits);
+        return faults;
+    }
+};
+
+TEST_P(RealParserSet, FirstLayoutOrAllPagesPropertyOfEveryRuleChangesAloneOnOneLine) {
+    const auto dump = RunDump(QStringLiteral("--set-each"), GetParam());
+    ASSERT_TRUE(dump);
+    if (dump->Edits.empty() && dump->Refused.empty())
+        GTEST_SKIP() << "no rule outside the nested blocks holds a property of those pages";
+    const QStringList faults = SetFaults(GetParam(), *dump);
+    EXPECT_TRUE(faults.isEmpty()) << faults.filter(QRegularExpression("^\\S")).size()
+                                  << " differences:\n"
+                                  << faults.join('\n').toStdString();
+}
+
+// The line check itself: a change outside the edited rules, an edit that touched two
+// lines and one that added a line are all named.
+TEST(RealParserLines, ChangesOutsideOneLineOfTheEditedBlockAreFaults) {
+    const std::string original = "a {\n  order: 1;\n  width: 1px;\n}\nb { order: 1 }\n";
+    std::vector<DumpEdit> edits(1);
+    edits[0].Record = 0;
+    edits[0].Property = "order";
+    edits[0].Value = "2";
+    edits[0].FirstLine = 1;
+    edits[0].LastLine = 4;
+    EXPECT_EQ(LineFaults(original, "a {\n  order: 2;\n  width: 1px;\n}\nb { order: 1 }", edits),
+              QStringList());
+    EXPECT_EQ(LineFaults(original, "a {\n  order: 2;\n  width: 2px;\n}\nb { order: 3 }\n", edits)
+                  .join('\n')
+                  .toStdString(),
+              "record 0 (lines 1-4) { order: 2 }: 2 lines changed\n"
+              "line 5 changed by no edit: b { order: 1 } -> b { order: 3 }");
+    EXPECT_EQ(LineFaults(original,
+                         "a {\n  order: 1;\n  order: 2;\n  width: 1px;\n}\nb { order: 1 }\n", edits)
+                  .join('\n')
+                  .toStdString(),
+              "the written sheet has 6 lines, the original 5; the first difference on line 3: "
+              "order: 2;");
+}
+
 // The sheets under tests/data/sheets and the real sheets of Debian's packages, as CMake
 // found them.
 std::vector<std::string> SheetFiles() {
@@ -566,6 +705,7 @@ std::string SheetTestName(const ::testing::TestParamInfo<std::string>& info) {
 
 INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSheet, ::testing::ValuesIn(SheetFiles()), SheetTestName);
 INSTANTIATE_TEST_SUITE_P(Sheets, RealParserEdit, ::testing::ValuesIn(SheetFiles()), SheetTestName);
+INSTANTIATE_TEST_SUITE_P(Sheets, RealParserSet, ::testing::ValuesIn(SheetFiles()), SheetTestName);
 
 } // namespace
 } // namespace tesselo

@@ -1,11 +1,13 @@
-// tesselo-dump in its two modes, run as a user runs it.
+// tesselo-dump in its modes, run as a user runs it.
 
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -29,6 +31,16 @@ std::string Tagged(const std::string& arguments, const std::string& tag) {
         const std::string line = out.substr(start, end - start);
         if (line.starts_with(tag + "\t"))
             lines += line.substr(tag.size() + 1) + "\n";
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
     return lines;
@@ -84,6 +96,95 @@ TEST(TesseloDump, CoverageCountsThePanelsPropertiesAndTheCausesOfTheRest) {
                                          "several values\t2\twidth: 10 px x2\n");
     EXPECT_EQ(Tagged(arguments, "property"),
               "width\t4\twidth: 10 px x2 | width: 10 px /* note */ x2\n");
+}
+
+// Of every declaration outside the nested blocks, those a control of the catalogue holds
+// (the priority set aside), the custom properties apart, and the properties of the rest,
+// the most frequent first.
+TEST(TesseloDump, CoverageCountsEveryDeclarationACatalogueControlTakes) {
+    testing::TempDir dir;
+    const std::string path = dir.File("site.css");
+    testing::WriteBytes(path, "a { color: red; --gap: 4px; transition: color .2s; zoom: 1 }\n"
+                              "b { -webkit-appearance: none; Display: flex; --x: 0; zoom: 2 }\n"
+                              "@keyframes spin { to { transform: rotate(1turn) } }\n"
+                              "@media print { c { width: 10 px; margin: 0 auto !important;\n"
+                              "    justify-content: center } }\n");
+    EXPECT_EQ(Tagged("--coverage " + path, "catalog"),
+              "all declarations: 4 of 9 taken into a control (44.4 %)\n"
+              "custom properties: 2\n");
+    EXPECT_EQ(Tagged("--coverage " + path, "untaken"),
+              "zoom\t2\n-webkit-appearance\t1\ntransition\t1\nwidth\t1\n");
+}
+
+// Each rule's first property of the pages "Раскладка" and "Все свойства" gets another
+// value its control holds, set in the rule as written; a text field, var() and a value
+// of several parts are left alone, and so is a rule whose first such property is one.
+TEST(TesseloDump, SetEachChangesTheFirstPropertyOfTheCataloguePagesOfEveryRule) {
+    struct Case {
+        std::string Rule, Edit, After; // Edit: "property<TAB>value", empty for none
+    };
+    const Case cases[] = {
+        // A keyword: the next button, the first after the last, the first for a keyword
+        // without a button, the next keyword of a row with one button.
+        {"a { color: red; justify-content: center }", "justify-content\tflex-end",
+         "a { color: red; justify-content: flex-end }"},
+        {"a { justify-content: space-evenly }", "justify-content\tflex-start",
+         "a { justify-content: flex-start }"},
+        {"a { justify-content: normal }", "justify-content\tflex-start",
+         "a { justify-content: flex-start }"},
+        {"a { max-width: none }", "max-width\tmin-content", "a { max-width: min-content }"},
+        {"a { align-items: center !important }", "align-items\tflex-end",
+         "a { align-items: flex-end !important }"},
+        // A number plus one in its unit; a length's 0 in pixels; no sum of zero.
+        {"a { min-width: 10px }", "min-width\t11px", "a { min-width: 11px }"},
+        {"a { row-gap: 0 }", "row-gap\t1px", "a { row-gap: 1px }"},
+        {"a { margin: -1rem }", "margin\t1rem", "a { margin: 1rem }"},
+        {"a { flex-basis: 50% }", "flex-basis\t51%", "a { flex-basis: 51% }"},
+        {"a { opacity: .5 }", "opacity\t1.5", "a { opacity: 1.5 }"},
+        {"a { order: 0 }", "order\t1", "a { order: 1 }"},
+        // A part of a shorthand is set in the shorthand.
+        {"a { row-gap: 2px; gap: 1rem }", "row-gap\t2rem", "a { row-gap: 2px; gap: 2rem 1rem }"},
+        // Another colour, whatever the one now.
+        {"a { outline-color: currentColor }", "outline-color\t#12abcd",
+         "a { outline-color: #12abcd }"},
+        {"a { outline-color: #12abcd }", "outline-color\t#cd12ab", "a { outline-color: #cd12ab }"},
+        // Left alone.
+        {"a { flex: 1; order: 2 }", "", "a { flex: 1; order: 2 }"},
+        {"a { z-index: var(--z); order: 2 }", "", "a { z-index: var(--z); order: 2 }"},
+        {"a { margin: 10px 0 }", "", "a { margin: 10px 0 }"},
+        {"a { display: none; --x: 1 }", "", "a { display: none; --x: 1 }"},
+        {"a { order: 1; & b { order: 1 } }", "", "a { order: 1; & b { order: 1 } }"},
+    };
+    std::string sheet, edits, after;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        sheet += cases[i].Rule + "\n";
+        after += cases[i].After + "\n";
+        if (!cases[i].Edit.empty())
+            edits += std::to_string(i) + "\t" + cases[i].Edit + "\n";
+    }
+    testing::TempDir dir;
+    const std::string path = dir.File("site.css");
+    testing::WriteBytes(path, sheet);
+    std::string named;
+    for (const std::string& line : Lines(Tagged("--set-each " + path, "edit")))
+        named += line.substr(0, line.rfind('\t')) + "\n"; // the control's name aside
+    EXPECT_EQ(named, edits);
+    // A colour is written as the sheet writes colours: here in lower case.
+    EXPECT_EQ(Tagged("--set-each " + path, "sheet"), after);
+    EXPECT_EQ(Tagged("--set-each " + path, "refused"), "");
+}
+
+// The lines of each edited rule's block in the file as read, in a group too.
+TEST(TesseloDump, SetEachNamesTheLinesOfEachEditedBlock) {
+    testing::TempDir dir;
+    const std::string path = dir.File("site.css");
+    testing::WriteBytes(path, "/* licence */\n\n"
+                              "a {\n  order: 1;\n}\n"
+                              "@media print {\n  b { order: 1 } c { color: red }\n"
+                              "  d {\n    box-sizing: border-box\n  }\n}\n");
+    EXPECT_EQ(Tagged("--set-each " + path, "lines"), "3\t5\n7\t7\n8\t10\n");
+    EXPECT_EQ(Tagged("--set-each " + path, "edit"),
+              "0\torder\t2\tOrder\n2\torder\t2\tOrder\n4\tbox-sizing\tcontent-box\tBoxSizing\n");
 }
 
 // Each rule gets one of its set controls changed, a different one from rule to rule,

@@ -2,7 +2,9 @@
 
 // How much of a sheet the panel shows: of the declarations of the panel's properties
 // (its longhands and the shorthands that set them), how many the declaration reader
-// takes into a control, and why it keeps the others as text.
+// takes into a control, and why it keeps the others as text. And of every declaration
+// of any property, how many a control built from the catalogue holds, and the
+// properties of those it does not.
 
 #include "DeclarationScan.h"
 #include "editor/StyleEditor.h"
@@ -14,7 +16,8 @@
 
 namespace tesselo::dump {
 
-// The panel's 41 longhands and its shorthands.
+// The panel's longhands, the catalogue's rows of its own tool bars and first pages, and
+// the shorthands that set them.
 bool IsPanelLonghand(std::string_view property);
 bool IsPanelShorthand(std::string_view property);
 
@@ -57,6 +60,11 @@ private:
     std::vector<SheetCount> sheets_;
     std::map<std::string, Rest> byProperty_;
     std::map<std::string, Rest> byKind_;
+    // Every declaration but the custom properties, taken when its property is a row of
+    // the catalogue whose control holds its value.
+    Share controls_;
+    long custom_ = 0;
+    std::map<std::string, long> untaken_; // by property
 };
 
 } // namespace tesselo::dump

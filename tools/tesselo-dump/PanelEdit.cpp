@@ -1,8 +1,13 @@
 #include "PanelEdit.h"
 
 #include "document/ByteText.h"
+#include "mapping/RuleProperties.h"
+#include "mapping/ValueSyntax.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -202,7 +207,93 @@ std::vector<Candidate> Candidates(const PropertySet& p) {
     return out;
 }
 
+bool Same(std::string_view a, std::string_view b) {
+    return EqualsIgnoringAsciiCase(a, b);
+}
+
+// The keyword after `value` among the row's buttons; the first button for a keyword
+// without one; the next of all its keywords for a row with one button or none.
+std::optional<std::string> OtherKeyword(const PropertySpec& spec, std::string_view value) {
+    const auto buttons = ButtonKeywords(spec);
+    auto after = [&](const std::vector<std::string_view>& list) -> std::optional<std::string> {
+        const auto at = std::find_if(list.begin(), list.end(),
+                                     [&](std::string_view word) { return Same(word, value); });
+        if (at == list.end() || list.size() < 2)
+            return std::nullopt;
+        return std::string(at + 1 == list.end() ? list.front() : *(at + 1));
+    };
+    if (auto next = after(buttons))
+        return next;
+    if (!buttons.empty() && !std::any_of(buttons.begin(), buttons.end(),
+                                         [&](std::string_view word) { return Same(word, value); }))
+        return std::string(buttons.front());
+    return after(AllKeywords(spec));
+}
+
+// The number of "1.5em" plus one, in its unit: "2.5em"; a length's "0" becomes "1px".
+// "-1rem" becomes "1rem": a zero the sheet may write without its unit.
+std::optional<std::string> NumberPlusOne(const PropertySpec& spec, std::string_view value) {
+    size_t end = value.empty() || (value[0] != '+' && value[0] != '-') ? 0 : 1;
+    bool digits = false;
+    for (bool point = false; end < value.size(); ++end) {
+        if (value[end] >= '0' && value[end] <= '9')
+            digits = true;
+        else if (value[end] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    const std::string_view written = value.substr(end);
+    const auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    if (!digits || !(written == "%" || std::all_of(written.begin(), written.end(), letter)))
+        return std::nullopt;
+    const double number = std::strtod(std::string(value.substr(0, end)).c_str(), nullptr);
+    std::string unit(written);
+    if (unit.empty() && number == 0 && !(spec.Kinds & (KindNumber | KindInteger)))
+        unit = "px";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", number + 1 == 0 ? number + 2 : number + 1);
+    return text + unit;
+}
+
 } // namespace
+
+std::optional<std::string> OtherValue(const PropertySpec& spec, std::string_view value) {
+    if (spec.Control == ControlKind::Text || spec.Control == ControlKind::Picture ||
+        IsCssWideKeyword(value) || HoldsVariable(value) || IsMathOrVarFunction(value) ||
+        !ValueFits(spec, value))
+        return std::nullopt;
+    const auto keywords = AllKeywords(spec);
+    std::optional<std::string> other;
+    if (std::any_of(keywords.begin(), keywords.end(),
+                    [&](std::string_view word) { return Same(word, value); }))
+        other = OtherKeyword(spec, value);
+    else if (spec.Control == ControlKind::Color)
+        other = Hex(OtherColor(ParseColor(value).value_or(Color{})));
+    else if (spec.Control != ControlKind::KeywordButtons &&
+             spec.Control != ControlKind::KeywordChoice)
+        other = NumberPlusOne(spec, value);
+    if (!other || Same(*other, value) || !ValueFits(spec, *other))
+        return std::nullopt;
+    return other;
+}
+
+std::optional<PanelEdit> CatalogEdit(std::string_view block) {
+    const RuleProperties rule{std::string(block)};
+    for (const BlockDeclaration& declaration : rule.Declarations()) {
+        const PropertySpec* spec = FindProperty(declaration.Property);
+        if (!spec || spec->Page == CatalogPage::Panel)
+            continue;
+        const auto read = rule.Read(spec->Name);
+        if (!read || !read->Known)
+            return std::nullopt;
+        const auto value = OtherValue(*spec, read->Value);
+        if (!value)
+            return std::nullopt;
+        return PanelEdit{ControlName(spec->Name), std::string(spec->Name), *value};
+    }
+    return std::nullopt;
+}
 
 int SetControlCount(const PropertySet& panel) {
     return static_cast<int>(Candidates(panel).size());

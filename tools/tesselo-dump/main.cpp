@@ -10,8 +10,16 @@
 // rules are edited as their authors' text, one declaration a change, unless --editor-layout asks
 // for the editor's own layout.
 //
+// tesselo-dump --set-each FILE: every rule outside nested blocks that declares a property of the
+// pages "Раскладка" and "Все свойства" gets its first such property set, through the session's
+// one operation, to another value its control holds; the rule's other declarations are left alone.
+// Each change is an "edit" line as with --edit-one, a "lines" line with the first and the last
+// line of the rule's block in the file as read, and its "old" and "new" lines; a change the
+// session refuses is a "refused" line with the record, the property and the value.
+//
 // tesselo-dump --coverage FILE...: how many declarations of the panel's properties
-// the panel takes into a control, per sheet and in all, and why it keeps the rest.
+// the panel takes into a control, per sheet and in all, and why it keeps the rest; how many
+// declarations of any property a control of the catalogue takes, and which properties none does.
 
 #include "Coverage.h"
 #include "PanelEdit.h"
@@ -19,11 +27,13 @@
 #include "editor/StyleEditor.h"
 #include "platform/PosixFileReplacer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,7 +51,8 @@ void EmitLines(std::string_view tag, const tesselo::LineList& lines) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: tesselo-dump [--editor-layout] [--edit-all | --edit-one] FILE\n"
+    std::fprintf(stderr, "usage: tesselo-dump [--editor-layout] [--edit-all | --edit-one | "
+                         "--set-each] FILE\n"
                          "       tesselo-dump --coverage FILE...\n");
     return 2;
 }
@@ -64,6 +75,33 @@ int Coverage(int files, char** paths) {
     return std::cout ? 0 : 1;
 }
 
+size_t LineBreaks(std::string_view text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// The first and the last line (from 1) of each record's block in the sheet as read: the
+// composer writes a record no one edited as its source, after the header and the records
+// and group closes before it. A group's range is its prelude's.
+std::vector<std::pair<size_t, size_t>> BlockLines(const tesselo::StyleDocument& document) {
+    std::vector<std::pair<size_t, size_t>> ranges;
+    size_t line = 1 + LineBreaks(document.Head());
+    std::vector<const tesselo::StyleRecord*> open;
+    for (int i = 0; i < document.StyleCount(); ++i) {
+        const tesselo::StyleRecord& record = document.Record(i);
+        for (; !open.empty() && open.back()->Depth() >= record.Depth(); open.pop_back())
+            line += LineBreaks(open.back()->Close());
+        if (record.IsGroup())
+            open.push_back(&record);
+        const std::string_view source = record.Source();
+        const size_t end = source.ends_with('}') ? source.size() - 1 : source.size();
+        const size_t begin = end - std::min(end, record.BlockText().size());
+        const size_t first = line + LineBreaks(source.substr(0, begin));
+        ranges.emplace_back(first, first + LineBreaks(source.substr(begin, end - begin)));
+        line += LineBreaks(source);
+    }
+    return ranges;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -75,7 +113,8 @@ int main(int argc, char** argv) {
         return argc > 2 ? Coverage(argc - 2, argv + 2) : Usage();
     const bool editAll = mode == "--edit-all";
     const bool editOne = mode == "--edit-one";
-    if (argc != ((editAll || editOne) ? 3 : 2))
+    const bool setEach = mode == "--set-each";
+    if (argc != ((editAll || editOne || setEach) ? 3 : 2))
         return Usage();
     tesselo::PosixFileReplacer files;
     tesselo::StyleEditor editor(files);
@@ -109,7 +148,30 @@ int main(int argc, char** argv) {
         EmitLines("line", record.Lines());
     }
     close(0);
+    std::vector<std::pair<size_t, size_t>> blockLines;
+    if (setEach)
+        blockLines = BlockLines(document);
     for (int i = 0; i < count; ++i) {
+        if (setEach) {
+            editor.Select(i);
+            if (editor.NestedCurrent() || editor.GroupCurrent())
+                continue;
+            const tesselo::LineList old = document.Record(i).Lines();
+            const auto edit = tesselo::dump::CatalogEdit(editor.CurrentBlock());
+            if (!edit)
+                continue;
+            const std::string what = std::to_string(i) + "\t" + edit->Property + "\t" + edit->Value;
+            if (!editor.SetProperty(edit->Property, edit->Value)) {
+                Emit("refused", what);
+                continue;
+            }
+            Emit("edit", what + "\t" + edit->Control);
+            Emit("lines", std::to_string(blockLines[static_cast<size_t>(i)].first) + "\t" +
+                              std::to_string(blockLines[static_cast<size_t>(i)].second));
+            EmitLines("old", old);
+            EmitLines("new", editor.Memo().Lines);
+            continue;
+        }
         Emit("select", std::to_string(i));
         const tesselo::LineList old = document.Record(i).Lines();
         editor.Select(i);
