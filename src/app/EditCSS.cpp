@@ -283,6 +283,8 @@ void TMainForm::ReadWindowValues() {
     if (!values)
         return;
     place_.Restore(*values, PanelList->minimumWidth());
+    if (values->PanelListWidth)
+        regions_->KeepList();
     if (values->FloatPanel.value_or(false))
         FloatPanelExecute();
     if (values->AutoRefresh.value_or(false))
@@ -317,6 +319,8 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (!place_.Shown())
         return;
     floating_->FirstShown(place_.ListWidth(), width());
+    // The list as wide as its selectors, while its width is not the user's.
+    regions_->FollowList([this] { return PanelList->RowsWidth(); });
     ReportFirstShow();
     // The preview chosen at the last close shows the home page; a refresh would write
     // the sheet over the file before the user changed anything.
@@ -417,6 +421,7 @@ void TMainForm::Render() {
     setWindowTitle(QString::fromStdString(editor_.Caption()));
     encodingLabel_->setText(FromUtf8(EncodingName(editor_.Document().Encoding)));
     PanelList->Render();
+    regions_->FollowList([this] { return PanelList->RowsWidth(); });
     RenderMemo();
     browserBar_->Render();
 }

@@ -59,7 +59,7 @@ void FloatingLayout::DockLayout() {
     w_.WorkArea->layout()->setContentsMargins(0, 0, 0, 0);
     static_cast<QVBoxLayout*>(w_.WorkArea->layout())->insertWidget(0, w_.ToolStyle);
     w_.Pages->setParent(w_.Lower);
-    static_cast<QHBoxLayout*>(w_.Lower->layout())->addWidget(w_.Pages, 0, Qt::AlignTop);
+    static_cast<QHBoxLayout*>(w_.Lower->layout())->addWidget(w_.Pages);
     for (QWidget* panel : {w_.List, w_.WorkArea, w_.ToolStyle, w_.Pages})
         panel->show();
     w_.Splitter->setSizes(dockedSizes_);

@@ -35,6 +35,9 @@ WindowRegions::WindowRegions(QMainWindow& window) : window_(window) {
     SplitterList->setObjectName(QStringLiteral("SplitterList"));
     SplitterList->setHandleWidth(3);
     SplitterList->setChildrenCollapsible(false);
+    // Moved by the user, the list keeps the width given to it.
+    QObject::connect(SplitterList, &QSplitter::splitterMoved, SplitterList,
+                     [this] { listKept_ = true; });
     centralLayout->addWidget(SplitterList);
     window.setCentralWidget(central_);
 }
@@ -82,10 +85,11 @@ void WindowRegions::PlaceViews(QTabWidget& views, QTabWidget& pages) {
     lowerLayout_->addWidget(views_, 1);
     ZF->lower();
     TABPANEL = &pages;
-    // Wide enough for its four tabs without scroll arrows.
-    TABPANEL->setFixedWidth(std::max(171, TABPANEL->tabBar()->sizeHint().width() + 4));
-    lowerLayout_->addWidget(TABPANEL, 0, Qt::AlignTop);
+    // As wide as the pages ask, their tabs' captions whole; as tall as the room, down to
+    // the status line.
+    TABPANEL->setMinimumWidth(171);
     TABPANEL->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    lowerLayout_->addWidget(TABPANEL);
 }
 
 FloatingLayout* WindowRegions::Finish(QObject* parent) {
@@ -102,6 +106,17 @@ FloatingLayout* WindowRegions::Finish(QObject* parent) {
                                .Lower = lower_,
                                .Views = views_},
                               parent);
+}
+
+void WindowRegions::FollowList(const std::function<int()>& wanted) {
+    // Floating, the list keeps its width: it comes back to the splitter with it.
+    if (listKept_ || !SplitterList->isVisible())
+        return;
+    const QList<int> sizes = SplitterList->sizes();
+    const int width = std::min(wanted(), window_.width() / 4);
+    if (sizes.size() < 2 || sizes[0] >= width)
+        return;
+    SplitterList->setSizes({width, sizes[0] + sizes[1] - width});
 }
 
 QLabel* WindowRegions::BuildStatusBar() {
@@ -149,9 +164,10 @@ void WindowRegions::ShowTextOnly(bool textOnly, const std::string& reason) {
 }
 
 QSize WindowRegions::FirstSize(int listWidth, int toolBarHeight) const {
-    const int work = std::max({ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(),
-                               ToolBar2->sizeHint().width(),
-                               views_->tabBar()->sizeHint().width() + 8 + TABPANEL->width()});
+    const int work = std::max(
+        {ToolBar4->sizeHint().width(), ToolBar3->sizeHint().width(), ToolBar2->sizeHint().width(),
+         views_->tabBar()->sizeHint().width() + 8 +
+             std::max(TABPANEL->minimumWidth(), TABPANEL->sizeHint().width())});
     const int height = toolBarHeight + PanelToolStyle->height() + TABPANEL->sizeHint().height() +
                        window_.statusBar()->height() + 16;
     return {std::max(kClientWidth, listWidth + SplitterList->handleWidth() + work + 8),

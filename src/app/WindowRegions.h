@@ -7,6 +7,7 @@
 // order the regions come on the screen, which is also the order of the focus.
 
 #include <QSize>
+#include <functional>
 #include <string>
 
 class QHBoxLayout;
@@ -45,6 +46,10 @@ public:
     void PlaceViews(QTabWidget& views, QTabWidget& pages);
     // The list and the work area in the splitter, and the floating layout over them.
     FloatingLayout* Finish(QObject* parent);
+    // Until the user moves the splitter, or a width kept from before is restored, the
+    // list widens to the `wanted` width of its rows, up to a quarter of the window.
+    void FollowList(const std::function<int()>& wanted);
+    void KeepList() { listKept_ = true; }
     // The status line; the label for the sheet's encoding at its right end.
     QLabel* BuildStatusBar();
     QLabel* GroupLabel() const { return group_; }
@@ -68,6 +73,7 @@ private:
     QHBoxLayout* lowerLayout_ = nullptr;
     QTabWidget* views_ = nullptr;
     std::string textOnlyShown_; // the reason shown, empty while the panel is in use
+    bool listKept_ = false;     // the list's width is the user's
     QLabel* group_ = nullptr;   // StyleGroup
 
     // Named as the rest of the program knows them (and as their object names).

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -74,6 +75,30 @@ void SetTextIfChanged(QLineEdit* edit, const QString& text) {
         edit->setText(text);
 }
 
+constexpr int kLengthEditWidth = 40; // on a tool bar; on a page at least
+
+QString EditHint(Length field) {
+    for (const auto& row : LengthFieldRows())
+        if (row.Field == field && !row.Hint.empty())
+            return FromUtf8(SplitHint(row.Hint).Short);
+    return {};
+}
+
+// The tool tip of a length field: its hint, and after it the value when the field is
+// too narrow to show all of it.
+void ShowWholeValue(QLineEdit& edit, const QString& hint) {
+    const QMargins margins = edit.textMargins();
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    // A line edit keeps two pixels either side of its text inside the frame.
+    const int room = edit.width() - 2 * frame - 4 - margins.left() - margins.right();
+    const QString value = edit.text();
+    QString tip = hint;
+    if (edit.fontMetrics().horizontalAdvance(value) > room)
+        tip = hint.isEmpty() ? value : hint + QStringLiteral(": ") + value;
+    if (edit.toolTip() != tip)
+        edit.setToolTip(tip);
+}
+
 constexpr std::array<ColorSwatch, 3> kSwatches = {ColorSwatch::Font, ColorSwatch::BackGround,
                                                   ColorSwatch::Border};
 size_t Index(ColorSwatch swatch) {
@@ -102,16 +127,11 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
 
     BuildToolBars(places.ToolStyle ? places.ToolStyle : window);
 
-    pages_ = new QTabWidget(places.Pages ? places.Pages : window);
+    pages_ = new PageTabs(places.Pages ? places.Pages : window);
     pages_->setObjectName(QStringLiteral("TABPANEL"));
     // The pages are made when first shown; the first one at once.
-    for (const auto& row : PageRows()) {
-        auto* holder = new QWidget(pages_);
-        holder->setObjectName(FromUtf8(row.Name));
-        auto* layout = new QVBoxLayout(holder);
-        layout->setContentsMargins(0, 0, 0, 0);
-        pages_->addTab(holder, FromUtf8(row.Caption));
-    }
+    for (const auto& row : PageRows())
+        pages_->AddPage(FromUtf8(row.Name), FromUtf8(row.Caption));
     BuildPage(pages_->currentIndex());
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         // The pages built from the catalogue follow the rule only while shown.
@@ -264,7 +284,7 @@ bool PropertyPanel::BuildPage(int index) {
         page = new PositionFloatPage(*this, holder);
         break;
     }
-    holder->layout()->addWidget(page);
+    pages_->PlacePage(index, page);
     // Made after the rest of the window, its fields would come last in the order of Tab;
     // they take the page's place in it instead.
     QWidget* previous = holder;
@@ -336,6 +356,10 @@ void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)
 }
 
 bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize)
+        for (size_t i = 0; i < edits_.size(); ++i)
+            if (watched == edits_[i])
+                ShowWholeValue(*edits_[i], EditHint(static_cast<Length>(i)));
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == fontType_->lineEdit())
             Handle([this] { handlers_->FontTypeDblClick(); });
@@ -365,11 +389,15 @@ UnitButton* PropertyPanel::MakeUnitButton(int index, QWidget* parent) {
 LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
     auto* edit = new LengthEdit(parent);
     edit->setObjectName(FromUtf8(Info(field).Name));
-    edit->setFixedWidth(40);
+    edit->setFixedWidth(kLengthEditWidth);
     edit->setAutoFillBackground(true);
     for (const auto& row : LengthFieldRows())
         if (row.Field == field)
             SetHint(edit, row.Hint);
+    // A value too long for the field shows whole in its tool tip.
+    connect(edit, &QLineEdit::textChanged, this,
+            [edit, field] { ShowWholeValue(*edit, EditHint(field)); });
+    edit->installEventFilter(this);
     // The field's text reaches the handlers once per change, through textEdited.
     edit->OnKeyPress = [this, edit, field](QKeyEvent* event) {
         const char16_t typed = event->text()[0].unicode();
@@ -511,7 +539,12 @@ void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget*
     for (const auto& r : LengthFieldRows())
         if (r.Field == field && !r.Label.empty())
             grid->addWidget(new QLabel(FromUtf8(r.Label), parent), row, 0);
-    grid->addWidget(MakeLengthEdit(field, parent), row, 1);
+    // On a page the field takes the room the row has: a long value shows more of itself.
+    LengthEdit* edit = MakeLengthEdit(field, parent);
+    edit->setMaximumWidth(QWIDGETSIZE_MAX);
+    edit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    grid->setColumnStretch(1, 1);
+    grid->addWidget(edit, row, 1);
     grid->addWidget(MakeSpinner(field, parent), row, 2);
     grid->addWidget(MakeUnitButton(static_cast<int>(field), parent), row, 3);
 }

@@ -6,6 +6,7 @@
 // and says so, so that the window shows the rewritten text.
 
 #include "panel/CatalogControls.h"
+#include "panel/PageTabs.h"
 #include "panel/PanelHandlers.h"
 #include "panel/PanelLayout.h"
 
@@ -131,7 +132,7 @@ private:
     std::unique_ptr<PanelHandlers> handlers_;
     QWidget* window_;
     QWidget* toolStyle_ = nullptr;
-    QTabWidget* pages_ = nullptr;
+    PageTabs* pages_ = nullptr;
     std::bitset<8> built_;                       // the pages made so far
     std::unique_ptr<PageServices> pageServices_; // of the pages built from the catalogue
     LayoutPage* layoutPage_ = nullptr;

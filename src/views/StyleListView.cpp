@@ -16,9 +16,11 @@
 #include <QMimeData>
 #include <QPalette>
 #include <QResizeEvent>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tesselo {
 
@@ -212,6 +214,14 @@ void StyleListView::FilterRows(const QString& text) {
     }
     rendering_ = false;
     RenderRow();
+}
+
+int StyleListView::RowsWidth() const {
+    // The view measures as many rows as it is sure to do quickly, around those in sight.
+    const QAbstractItemView& view = *list_; // the tree keeps its measure protected
+    const int rows = std::max(0, view.sizeHintForColumn(0));
+    const int scrollBar = list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list_);
+    return std::max(tools_->sizeHint().width(), rows + 2 * list_->frameWidth() + scrollBar);
 }
 
 QString StyleListView::GroupText() const {

@@ -57,6 +57,8 @@ public:
     void Render();
     // The document's selected row, without it counting as chosen.
     void RenderRow();
+    // The width that shows the rows' selectors whole, those of the open groups too.
+    int RowsWidth() const;
     // Where the current row stands, for the status line while it is current: the groups
     // that hold it, or how many rules a current group holds.
     QString GroupText() const;
