@@ -163,6 +163,22 @@ constexpr std::array kCatalog = {
     PropertySpec{"height", L | P | K, kSizes, "", "auto", false, "", "", F::None, Ctl::Length, Pg::Panel, "", "Высота блока"},
     PropertySpec{"width", L | P | K, kSizes, "", "auto", false, "", "", F::None, Ctl::Length, Pg::Panel, "", "Ширина блока"},
 
+    PropertySpec{"margin-inline-start", L | P | K, "| auto", "", "0", false, "margin-inline", "", F::None, Ctl::Length, Pg::All, "", "Отступ в начале строки"},
+    PropertySpec{"margin-inline-end", L | P | K, "| auto", "", "0", false, "margin-inline", "", F::None, Ctl::Length, Pg::All, "", "Отступ в конце строки"},
+    PropertySpec{"margin-inline", L | P | K, "| auto", "", "0", false, "", "margin-inline-start margin-inline-end", F::Pair, Ctl::Length, Pg::All, "", "Отступы в начале и в конце строки"},
+    PropertySpec{"margin-block-start", L | P | K, "| auto", "", "0", false, "margin-block", "", F::None, Ctl::Length, Pg::All, "", "Отступ перед блоком"},
+    PropertySpec{"margin-block-end", L | P | K, "| auto", "", "0", false, "margin-block", "", F::None, Ctl::Length, Pg::All, "", "Отступ после блока"},
+    PropertySpec{"margin-block", L | P | K, "| auto", "", "0", false, "", "margin-block-start margin-block-end", F::Pair, Ctl::Length, Pg::All, "", "Отступы перед блоком и после него"},
+    PropertySpec{"padding-inline-start", L | P, "", "", "0", false, "padding-inline", "", F::None, Ctl::Length, Pg::All, "", "Поле в начале строки"},
+    PropertySpec{"padding-inline-end", L | P, "", "", "0", false, "padding-inline", "", F::None, Ctl::Length, Pg::All, "", "Поле в конце строки"},
+    PropertySpec{"padding-inline", L | P, "", "", "0", false, "", "padding-inline-start padding-inline-end", F::Pair, Ctl::Length, Pg::All, "", "Поля в начале и в конце строки"},
+    PropertySpec{"padding-block-start", L | P, "", "", "0", false, "padding-block", "", F::None, Ctl::Length, Pg::All, "", "Поле перед содержимым"},
+    PropertySpec{"padding-block-end", L | P, "", "", "0", false, "padding-block", "", F::None, Ctl::Length, Pg::All, "", "Поле после содержимого"},
+    PropertySpec{"padding-block", L | P, "", "", "0", false, "", "padding-block-start padding-block-end", F::Pair, Ctl::Length, Pg::All, "", "Поля перед содержимым и после него"},
+    PropertySpec{"border-inline-start-width", L | K, "| thin medium thick", "", "medium", false, "", "", F::None, Ctl::Length, Pg::All, "", "Толщина границы в начале строки"},
+    PropertySpec{"border-inline-end-width", L | K, "| thin medium thick", "", "medium", false, "", "", F::None, Ctl::Length, Pg::All, "", "Толщина границы в конце строки"},
+    PropertySpec{"line-break", K, "auto loose normal strict anywhere", "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Правила переноса строк"},
+
     // Layout: flex.
     PropertySpec{"flex-direction", K, "row row-reverse column column-reverse", "", "row", false, "flex-flow", "", F::None, Ctl::KeywordButtons, Pg::Layout, kFlexBox, "Направление главной оси: элементы идут в строку или в столбец"},
     PropertySpec{"flex-wrap", K, "nowrap wrap wrap-reverse", "", "nowrap", false, "flex-flow", "", F::None, Ctl::KeywordButtons, Pg::Layout, kFlexBox, "Перенос элементов, не вместившихся в одну линию"},
@@ -334,6 +350,9 @@ bool StartsWithCall(std::string_view text, std::initializer_list<std::string_vie
 bool PartFits(const PropertySpec& spec, std::string_view part) {
     const ValueKinds kinds = spec.Kinds;
     if ((kinds & KindKeyword) && HasKeyword(spec, part))
+        return true;
+    // A vendor's keyword (position: -webkit-sticky) shows and stays as written.
+    if ((kinds & KindKeyword) && IsVendorKeyword(part))
         return true;
     if (IsMathOrVarFunction(part))
         return (kinds & (KindLength | KindPercentage | KindNumber | KindInteger | KindAngle |
@@ -680,9 +699,25 @@ bool ValueFits(const PropertySpec& spec, std::string_view value) {
 std::optional<std::vector<ShorthandPart>> SplitShorthand(const PropertySpec& shorthand,
                                                          std::string_view value) {
     value = Trim(value);
-    if (value.empty() || IsCssWideKeyword(value) || HoldsVariable(value) ||
-        value.find("/*") != std::string_view::npos)
+    if (value.empty() || IsCssWideKeyword(value) || value.find("/*") != std::string_view::npos)
         return std::nullopt;
+    if (HoldsVariable(value)) {
+        // A var() that stands for a whole part, as "padding: var(--y) var(--x)" writes
+        // it, is taken for that part; inside a part, or where the parts may come in any
+        // order and not all are written, what it stands for cannot be told.
+        const auto pieces = Pieces(value, shorthand.Form == ShorthandForm::Lines ||
+                                                  shorthand.Form == ShorthandForm::Area
+                                              ? '/'
+                                              : ' ');
+        for (const Piece& piece : pieces)
+            if (HoldsVariable(piece.Text) && !IsMathOrVarFunction(piece.Text))
+                return std::nullopt;
+        if (shorthand.Form == ShorthandForm::AnyOrder &&
+            pieces.size() != Words(shorthand.Longhands).size())
+            return std::nullopt;
+        if (shorthand.Form == ShorthandForm::Flex && pieces.size() != 3)
+            return std::nullopt;
+    }
     switch (shorthand.Form) {
     case ShorthandForm::Sides4:
     case ShorthandForm::Corners4:

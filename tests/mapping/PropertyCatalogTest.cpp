@@ -188,6 +188,14 @@ TEST(PropertyCatalog, ShorthandsComeApartAsTheBrowserTakesThem) {
         {"border", "solid", {"medium", "solid", "currentcolor"}},
         {"border", "none", {"medium", "none", "currentcolor"}},
         {"border-radius", "10px / 20px", {}},
+        // A var() standing for a whole part is that part; inside one, or where the parts
+        // come in any order and are not all written, it cannot be told.
+        {"padding", "var(--y) var(--x)", {"var(--y)", "var(--x)", "var(--y)", "var(--x)"}},
+        {"margin", "calc(var(--a) * 2) 0", {"calc(var(--a) * 2)", "0", "calc(var(--a) * 2)", "0"}},
+        {"border", "var(--w) solid var(--c)", {"var(--w)", "solid", "var(--c)"}},
+        {"border", "solid var(--c)", {}},
+        {"padding", "1px var(--x)px", {}},
+        {"grid-column", "var(--from) / 3", {"var(--from)", "3"}},
     };
     for (const SplitCase& c : cases) {
         SCOPED_TRACE(std::string(c.Property) + ": " + std::string(c.Value));
