@@ -54,16 +54,18 @@ shoot() {
 
 shoot screenshot .article 0 'xdotool mousemove --window "$id" 5 5; sleep 0.3'
 
-# The property pages stand at the window's right edge, their tabs at the top: each tab
-# is found by its distance from the right edge in pixels.
-while read -r page style fromRight; do
-    shoot "page-$page" "$style" 0 "xdotool mousemove --window \"\$id\" \$((width - $fromRight)) 145 click 1
+# The property pages stand at the window's right edge, their tabs in two rows at the top:
+# each tab is found by its distance from the right edge and its row's height, in pixels.
+while read -r page style fromRight top; do
+    shoot "page-$page" "$style" 0 "xdotool mousemove --window \"\$id\" \$((width - $fromRight)) $top click 1
         xdotool mousemove --window \"\$id\" 5 5; sleep 0.5"
 done <<'PAGES'
-BBColor #header 344
-MarginPadding .article 257
-DisplayVis .badge 190
-PositionFloat .photo 84
+BBColor #header 278 144
+MarginPadding .article 155 144
+DisplayVis .badge 52 144
+PositionFloat .photo 267 167
+Layout #menu 149 167
+AllProperties .badge 56 167
 PAGES
 
 # The unit chooser opens beside the unit button of the text indent, below the tool bar.

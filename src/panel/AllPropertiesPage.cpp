@@ -65,6 +65,8 @@ AllPropertiesPage::AllPropertiesPage(PageServices& services, QWidget* parent)
     scroll_ = new QScrollArea(this);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    // The rows fit the panel's width: a long value shows whole in its field's tool tip.
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rowsHolder_ = new QWidget(scroll_);
     rowsLayout_ = new QVBoxLayout(rowsHolder_);
     rowsLayout_->setContentsMargins(2, 2, 2, 2);
@@ -181,24 +183,32 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
     const PropertySpec& spec = known ? *known : SpecOf(written);
     auto* name = new QLabel(Decode(written), row);
     name->setTextFormat(Qt::PlainText);
-    name->setMinimumWidth(nameWidth);
-    name->setToolTip(FromUtf8(SplitHint(spec.Hint).Short));
+    // A long name is cut rather than the row widened; its tool tip names it whole.
+    constexpr int kLongestName = 130;
+    name->setMinimumWidth(std::min(nameWidth, kLongestName));
+    name->setMaximumWidth(kLongestName);
+    name->setToolTip(Decode(written) + QStringLiteral(": ") + FromUtf8(SplitHint(spec.Hint).Short));
     line->addWidget(name);
 
     ControlActions actions{[this, index, property](const std::string& value) {
                                return SetRow(index, property, value);
                            },
                            [this, index, property] { return RemoveRow(index, property); }};
-    auto control = MakeControl(spec, std::move(actions), services_, row,
-                               known ? std::nullopt : std::optional(ControlKind::Text));
+    // In a row, keywords drop down from one box: a row of buttons would not fit.
+    std::optional<ControlKind> kind;
+    if (!known)
+        kind = ControlKind::Text;
+    else if (spec.Control == ControlKind::KeywordButtons)
+        kind = ControlKind::KeywordChoice;
+    auto control = MakeControl(spec, std::move(actions), services_, row, kind);
     line->addWidget(control->Widget(), 1);
 
     auto* important = new KeywordToggle(row);
     important->setObjectName(prefix + QStringLiteral("Important"));
     important->setCheckable(true);
     important->setFocusPolicy(Qt::NoFocus);
-    important->setText(QStringLiteral("!important"));
-    important->setToolTip(QStringLiteral("Важное объявление"));
+    important->setText(QStringLiteral("!"));
+    important->setToolTip(QStringLiteral("Важное объявление (!important)"));
     important->setStatusTip(
         QStringLiteral("Важное объявление (!important) берет верх над обычными"));
     connect(important, &QToolButton::clicked, this,
