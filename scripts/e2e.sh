@@ -8,7 +8,8 @@
 # remote debugging port). A change taken back with Ctrl+Z and done again with
 # Ctrl+Shift+Z. A rule picked on the page with the pointer, and the page kept, not
 # reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
-# border set, a rule inside @media found through the list's filter and edited, a new
+# border set, a rule inside @media found through the list's filter and edited, the
+# page's body made a centred flex row with a gap on the layout page, a new
 # style through
 # the selector builder, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
@@ -176,15 +177,15 @@ xdotool key ctrl+shift+z
 expect 'text-align: *center' h1 text-align center
 
 step=4 # a margin with its spinner, on the margins page
-click $((width - 257)) 145
-click $((width - 45)) 190
+click $((width - 155)) 144
+click $((width - 45)) 211
 margin=$(grep -Eio 'margin-top: *[0-9.]+px' "$sheet" | head -1 | grep -Eo '[0-9.]+px' || true)
 [ -n "$margin" ] || fail "no margin on disk: $(cat "$sheet")"
 expect "margin-top: *$margin" h1 margin-top "$margin"
 
 step=5 # a colour through the colour dialog: its HTML field, then OK
-click $((width - 344)) 145
-click $((width - 272)) 170
+click $((width - 278)) 144
+click $((width - 225)) 192
 sleep 1
 xdotool key alt+h
 xdotool key ctrl+a
@@ -201,9 +202,9 @@ xdotool key Return
 expect 'font-size: *1\.5rem' .lead font-size 24px
 
 step=6b # one side of the border: "Низ" in the border box, then the dashed style
-click $((width - 344)) 145
-click $((width - 218)) 218
-click $((width - 323)) 241
+click $((width - 278)) 144
+click $((width - 170)) 240
+click $((width - 276)) 263
 expect 'border-bottom-style: *dashed' .lead border-bottom-style dashed
 shown=$("$helper" style "$port" .lead border-top-style 2>/dev/null || true)
 [ "$shown" = none ] || fail "the top border became '$shown': $(cat "$sheet")"
@@ -218,6 +219,26 @@ expect 'text-align: *center' .note text-align center
 grep -Eq '^  \.note \{' "$sheet" || fail "the rule left its group: $(cat "$sheet")"
 click 60 89 # the filter box: Escape shows every rule again
 xdotool key Escape
+
+step=6d # the page's body made a centred flex row with a 1rem gap, without typing but the gap
+click 30 "$(row 0)"
+click $((width - 52)) 144 # "Блок": the flex button
+click $((width - 231)) 262
+expect 'display: *flex' body display flex
+click $((width - 149)) 167 # "Раскладка": centred on both axes, and the gap
+click $((width - 172)) 276
+expect 'justify-content: *center' body justify-content center
+click $((width - 143)) 305
+expect 'align-items: *center' body align-items center
+click $((width - 138)) 434
+xdotool key ctrl+a
+xdotool type 1rem
+xdotool key Return
+expect 'gap: *1rem' body row-gap 16px
+[ "$("$helper" style "$port" body column-gap 2>/dev/null || true)" = 16px ] ||
+    fail "the gap does not apply between the columns"
+grep -qx 'body { color: black; display: flex; justify-content: center; align-items: center; gap: 1rem }' "$sheet" ||
+    fail "the layout is not in the rule as written, one declaration a change: $(cat "$sheet")"
 click 30 "$(row 3)"
 
 step=7 # a new style through the selector builder: the tag H2, added, done
