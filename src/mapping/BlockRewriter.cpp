@@ -19,14 +19,6 @@ struct Change {
     std::string_view Value;
 };
 
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsCssBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsCssBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsIdentifier(std::string_view name) {
     return !name.empty() && std::all_of(name.begin(), name.end(), IsCssNameChar);
 }
@@ -202,7 +194,7 @@ std::optional<std::string> RewriteBlock(std::string_view block, const std::vecto
     std::vector<Change> inserts;
     std::vector<bool> edited(count, false);
     for (const BlockEdit& e : edits) {
-        const Change c{e.What, e.Index, e.Property, TrimBlanks(e.Value)};
+        const Change c{e.What, e.Index, e.Property, TrimCssBlanks(e.Value)};
         if (e.What == BlockEdit::Kind::Insert) {
             if (!IsIdentifier(c.Property) || !IsSafeValue(c.Value))
                 return std::nullopt;

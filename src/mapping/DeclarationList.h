@@ -16,6 +16,14 @@ namespace tesselo {
 constexpr bool IsCssBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
+// The text without CSS blanks at either end.
+constexpr std::string_view TrimCssBlanks(std::string_view text) {
+    while (!text.empty() && IsCssBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsCssBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 constexpr bool IsCssNameChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
            c == '_' || static_cast<unsigned char>(c) >= 0x80;

@@ -133,6 +133,12 @@ std::string PictureUrl(std::string_view path) {
     if (path.empty() || path.front() == '"' || path.front() == '\'' ||
         path.find_first_of(" \t\n\r\f\"'()") == std::string_view::npos)
         return "url(" + std::string(path) + ")";
+    return QuotedPictureUrl(path);
+}
+
+} // namespace
+
+std::string QuotedPictureUrl(std::string_view path) {
     std::string text = "url(\"";
     for (char c : path) {
         if (c == '"' || c == '\\')
@@ -144,6 +150,8 @@ std::string PictureUrl(std::string_view path) {
     }
     return text + "\")";
 }
+
+namespace {
 
 std::string Capitalised(std::string_view property) {
     std::string name(property);

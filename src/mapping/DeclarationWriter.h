@@ -23,4 +23,8 @@ std::optional<std::string> SlotValue(const PropertySet& panel, Slot slot);
 
 bool IsFontSizeKeyword(std::string_view upperText);
 
+// A picture's path as url("..."), its quotes and backslashes escaped and a line end
+// written as the escape of one.
+std::string QuotedPictureUrl(std::string_view path);
+
 } // namespace tesselo

@@ -274,14 +274,6 @@ constexpr std::array kCatalog = {
 };
 // clang-format on
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsCssBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsCssBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -661,7 +653,7 @@ std::string ControlName(std::string_view property, std::string_view keyword) {
 }
 
 bool ValueFits(const PropertySpec& spec, std::string_view value) {
-    value = Trim(value);
+    value = TrimCssBlanks(value);
     if (value.empty())
         return false;
     if (IsCssWideKeyword(value) || IsMathOrVarFunction(value))
@@ -698,7 +690,7 @@ bool ValueFits(const PropertySpec& spec, std::string_view value) {
 
 std::optional<std::vector<ShorthandPart>> SplitShorthand(const PropertySpec& shorthand,
                                                          std::string_view value) {
-    value = Trim(value);
+    value = TrimCssBlanks(value);
     if (value.empty() || IsCssWideKeyword(value) || value.find("/*") != std::string_view::npos)
         return std::nullopt;
     if (HoldsVariable(value)) {
@@ -741,7 +733,7 @@ std::optional<std::vector<ShorthandPart>> SplitShorthand(const PropertySpec& sho
 
 std::optional<std::string> WithShorthandPart(const PropertySpec& shorthand, std::string_view value,
                                              size_t part, std::string_view partValue) {
-    value = Trim(value);
+    value = TrimCssBlanks(value);
     auto parts = SplitShorthand(shorthand, value);
     if (!parts || part >= parts->size())
         return std::nullopt;

@@ -15,14 +15,6 @@ constexpr bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsCssBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsCssBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsOneOf(std::string_view text, std::initializer_list<std::string_view> words) {
     for (auto word : words)
         if (EqualsIgnoringAsciiCase(text, word))
@@ -214,7 +206,7 @@ std::optional<Color> ParseColorFunction(std::string_view name, std::string_view 
     } else {
         size_t slash = inner.find('/');
         if (slash != std::string_view::npos) {
-            alpha = Trim(inner.substr(slash + 1));
+            alpha = TrimCssBlanks(inner.substr(slash + 1));
             inner = inner.substr(0, slash);
         }
         parts = SplitValue(inner);
@@ -343,7 +335,7 @@ std::vector<std::string_view> SplitValue(std::string_view text, char separator) 
     int depth = 0;
     char quote = 0;
     auto cut = [&](size_t end) {
-        std::string_view part = Trim(text.substr(start, end - start));
+        std::string_view part = TrimCssBlanks(text.substr(start, end - start));
         if (!part.empty())
             parts.push_back(part);
         start = end + 1;
@@ -445,7 +437,7 @@ bool IsVendorKeyword(std::string_view text) {
 }
 
 bool IsLengthFieldValue(Length field, std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     if (text.empty())
         return false;
     if (IsCssWideKeyword(text) || IsMathOrVarFunction(text) || HoldsVariable(text) ||
@@ -491,7 +483,7 @@ bool IsLengthFieldValue(Length field, std::string_view text) {
 }
 
 std::optional<TypedLength> ReadTypedLength(Length field, std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     if (!IsLengthFieldValue(field, text))
         return std::nullopt;
     if (auto parts = SplitNumberAndUnit(text)) {
@@ -503,7 +495,7 @@ std::optional<TypedLength> ReadTypedLength(Length field, std::string_view text) 
 }
 
 std::optional<Color> ParseColor(std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     if (text.empty())
         return std::nullopt;
     if (text[0] == '#')
@@ -523,7 +515,7 @@ std::optional<Color> ParseColor(std::string_view text) {
 }
 
 ColorNotation NotationOf(std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     if (!text.empty() && text[0] == '#')
         return ColorNotation::Hex;
     if (text.size() >= 3 && EqualsIgnoringAsciiCase(text.substr(0, 3), "rgb"))
@@ -534,7 +526,7 @@ ColorNotation NotationOf(std::string_view text) {
 }
 
 bool IsColorText(std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     if (IsCssWideKeyword(text) || HoldsVariable(text) ||
         IsOneOf(text, {"currentcolor", "transparent"}))
         return true;

@@ -6,6 +6,7 @@
 #include "editor/StyleEditor.h"
 #include "mapping/BlockRewriter.h"
 #include "mapping/DeclarationList.h"
+#include "mapping/DeclarationWriter.h"
 #include "mapping/ValueSyntax.h"
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
@@ -58,14 +59,6 @@ std::string Quoted(const QString& typed) {
 }
 
 constexpr std::string_view kUnchanged = "\rПравило не изменено.";
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsCssBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsCssBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 // A number alone, without unit: "12", "-1.5".
 bool IsBareNumber(std::string_view text) {
@@ -157,7 +150,7 @@ protected:
         bool held = false;
         for (const Button& b : buttons_) {
             const bool down = value && value->Known &&
-                              EqualsIgnoringAsciiCase(TrimBlanks(value->Value), b.Keyword);
+                              EqualsIgnoringAsciiCase(TrimCssBlanks(value->Value), b.Keyword);
             held = held || down;
             b.Widget->setChecked(down);
             b.Widget->setToolTip(down && !note.isEmpty() ? b.Tip + QLatin1Char('\n') + note
@@ -183,7 +176,7 @@ private:
             return;
         const auto& now = Shown();
         // The button that is down lets the property go.
-        if (now && now->Known && EqualsIgnoringAsciiCase(TrimBlanks(now->Value), keyword))
+        if (now && now->Known && EqualsIgnoringAsciiCase(TrimCssBlanks(now->Value), keyword))
             ClearValue();
         else
             Change(keyword);
@@ -773,16 +766,7 @@ QString KeywordPicture(std::string_view property, std::string_view keyword) {
 }
 
 std::string PictureValue(std::string_view path) {
-    std::string text = "url(\"";
-    for (char c : path) {
-        if (c == '"' || c == '\\')
-            text += '\\';
-        if (c == '\n' || c == '\r' || c == '\f')
-            text += "\\a ";
-        else
-            text += c;
-    }
-    return text + "\")";
+    return QuotedPictureUrl(path);
 }
 
 bool TypedValueFits(const PropertySpec& spec, ControlKind kind, std::string_view value) {
@@ -790,7 +774,7 @@ bool TypedValueFits(const PropertySpec& spec, ControlKind kind, std::string_view
         return false;
     // A vendor's keyword is the fallback an old browser takes: -webkit-box, -moz-available.
     return kind == ControlKind::Text || ValueFits(spec, value) ||
-           ((spec.Kinds & KindKeyword) && IsVendorKeyword(TrimBlanks(value)));
+           ((spec.Kinds & KindKeyword) && IsVendorKeyword(TrimCssBlanks(value)));
 }
 
 } // namespace tesselo
