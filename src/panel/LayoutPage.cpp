@@ -100,9 +100,14 @@ QString CaptionOf(std::string_view property) {
     return FromUtf8(property);
 }
 
-// Gaps stand in the flex container's box and work in a grid as well.
-bool IsGap(std::string_view property) {
-    return property == "gap" || property == "row-gap" || property == "column-gap";
+// The flex container's properties that a grid container takes too: the gaps and the
+// alignment of its items and lines.
+bool AppliesToGridToo(std::string_view property) {
+    for (std::string_view shared :
+         {"gap", "row-gap", "column-gap", "justify-content", "align-items", "align-content"})
+        if (property == shared)
+            return true;
+    return false;
 }
 
 // The pictures drawn for a row that turn with a column's main axis.
@@ -149,7 +154,8 @@ QString ReasonFor(Needs needs, Container container, const QString& display) {
         break;
     case Needs::FlexOrGrid:
         if (container == Container::Other)
-            return QStringLiteral("Промежутки действуют, когда display: flex, inline-flex, grid "
+            return QStringLiteral("Промежутки и выравнивание действуют, когда display: flex, "
+                                  "inline-flex, grid "
                                   "или inline-grid") +
                    tail;
         break;
@@ -329,7 +335,7 @@ void LayoutPage::ShowWhatApplies(const std::optional<PropertyValue>& display) {
         const BoxRole* role = RoleOf(row.Control->Spec().Box);
         const Needs boxNeeds = role ? role->Container : Needs::Nothing;
         const Needs needs =
-            IsGap(name) && boxNeeds != Needs::Nothing ? Needs::FlexOrGrid : boxNeeds;
+            AppliesToGridToo(name) && boxNeeds != Needs::Nothing ? Needs::FlexOrGrid : boxNeeds;
         const QString reason = ReasonFor(needs, container, shown);
         ++rowsOf[row.Box];
         if (!reason.isEmpty())

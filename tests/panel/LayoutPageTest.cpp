@@ -138,7 +138,9 @@ TEST(LayoutPage, TheContainerBoxesWorkOnlyForTheirDisplay) {
         PageHost host(Box(c.Display.empty() ? "" : "  display: " + c.Display + ";\n"));
         SCOPED_TRACE(c.Display);
         EXPECT_EQ(host.Usable("FlexDirection"), c.Flex);
-        EXPECT_EQ(host.Usable("JustifyContentCenter"), c.Flex);
+        // Gaps and the alignment of items and lines work in a grid too.
+        EXPECT_EQ(host.Usable("JustifyContentCenter"), c.Gap);
+        EXPECT_EQ(host.Usable("AlignItemsCenter"), c.Gap);
         EXPECT_EQ(host.Usable("Gap"), c.Gap);
         EXPECT_EQ(host.Usable("RowGap"), c.Gap);
         EXPECT_EQ(host.Usable("GridTemplateColumns"), c.Grid);
