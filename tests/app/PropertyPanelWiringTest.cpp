@@ -650,6 +650,33 @@ TEST_F(AuthoredWiring, TheTextShowsAsWrittenAndAButtonAddsOneLineInItsIndentatio
               ".btn {\n    color: red;\n    margin-top: 5px;\n    text-align: center;\n}\n");
 }
 
+// The pages made from the catalogue in the real window: a click is one line of the rule,
+// the text view follows, and the window's undo keys take it back.
+TEST_F(AuthoredWiring, TheLayoutAndAllPropertiesPagesEditTheRuleThroughTheWindowsUndo) {
+    Open(".row {\n    display: flex;\n}\n");
+    ShowPage("Layout");
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("AlignItemsCenter")), Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral("    display: flex;\n    align-items: center;"));
+    EXPECT_EQ(form->Action(ActionId::EditUndo)->text(),
+              QStringLiteral("Отменить: align-items в .row"));
+
+    ShowPage("AllProperties");
+    auto* remove = Find<QToolButton>(QStringLiteral("Row0Remove"));
+    ASSERT_NE(remove, nullptr);
+    QTest::mouseClick(remove, Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral("    align-items: center;"));
+
+    auto* list = Control<QTreeView>(*form, "ListTag");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Memo(), QStringLiteral("    display: flex;\n    align-items: center;"));
+    // The page shows the rule taken back: its first row is the display again.
+    EXPECT_NE(Find<QWidget>(QStringLiteral("Row1")), nullptr);
+    QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Memo(), QStringLiteral("    display: flex;"));
+    EXPECT_EQ(Saved(), ".row {\n    display: flex;\n}\n");
+}
+
 TEST_F(AuthoredWiring, AFieldClearedTakesItsLineAway) {
     Open(kSheet);
     ShowPage("MarginPadding");
