@@ -395,13 +395,42 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// A control with a text field that takes what is typed when the field is left
+
+class FieldControl : public PropertyControl {
+public:
+    using PropertyControl::PropertyControl;
+
+protected:
+    // The field, named `name`, taking typed text of a control of `kind`; `why` says what
+    // a refused text lacks.
+    QLineEdit* MakeField(QWidget* parent, const QString& name, ControlKind kind,
+                         std::string why = {}) {
+        field_ = new QLineEdit(parent);
+        field_->setObjectName(name);
+        field_->setMinimumWidth(80);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_);
+        QObject::connect(field_, &QLineEdit::editingFinished, this,
+                         [this, kind, why = std::move(why)] {
+                             if (!Quiet())
+                                 TakeTyped(field_->text(), showing_, Fitting(kind), why);
+                         });
+        return field_;
+    }
+
+    QLineEdit* field_ = nullptr;
+    QString showing_; // the value the field shows, to tell a typed change from none
+};
+
+// ---------------------------------------------------------------------------
 // A colour: the swatch with the dialog, and the colour as text
 
-class ColorControl final : public PropertyControl {
+class ColorControl final : public FieldControl {
 public:
     ColorControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
                  QWidget* parent)
-        : PropertyControl(spec, std::move(actions), services) {
+        : FieldControl(spec, std::move(actions), services) {
         const QString name = QString::fromStdString(ControlName(spec.Name));
         box_ = new QWidget(parent);
         auto* layout = new QHBoxLayout(box_);
@@ -417,16 +446,7 @@ public:
                 Choose();
         };
         layout->addWidget(swatch_);
-        field_ = new QLineEdit(box_);
-        field_->setObjectName(name + QStringLiteral("Text"));
-        field_->setMinimumWidth(80);
-        field_->setStatusTip(LongHint());
-        TrackFieldTip(field_);
-        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
-            if (!Quiet())
-                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Color));
-        });
-        layout->addWidget(field_, 1);
+        layout->addWidget(MakeField(box_, name + QStringLiteral("Text"), ControlKind::Color), 1);
     }
 
     QWidget* Widget() const override { return box_; }
@@ -463,33 +483,22 @@ private:
 
     QWidget* box_ = nullptr;
     ColorSwatchFrame* swatch_ = nullptr;
-    QLineEdit* field_ = nullptr;
-    QString showing_;
 };
 
 // ---------------------------------------------------------------------------
 // A picture: its url as text, and the file dialog
 
-class PictureControl final : public PropertyControl {
+class PictureControl final : public FieldControl {
 public:
     PictureControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
                    QWidget* parent)
-        : PropertyControl(spec, std::move(actions), services) {
+        : FieldControl(spec, std::move(actions), services) {
         const QString name = QString::fromStdString(ControlName(spec.Name));
         box_ = new QWidget(parent);
         auto* layout = new QHBoxLayout(box_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSpacing(2);
-        field_ = new QLineEdit(box_);
-        field_->setObjectName(name);
-        field_->setMinimumWidth(80);
-        field_->setStatusTip(LongHint());
-        TrackFieldTip(field_);
-        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
-            if (!Quiet())
-                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Picture));
-        });
-        layout->addWidget(field_, 1);
+        layout->addWidget(MakeField(box_, name, ControlKind::Picture), 1);
         auto* open = new QToolButton(box_);
         open->setObjectName(name + QStringLiteral("Open"));
         open->setIcon(LazyIcon([] {
@@ -528,29 +537,19 @@ private:
     }
 
     QWidget* box_ = nullptr;
-    QLineEdit* field_ = nullptr;
-    QString showing_;
 };
 
 // ---------------------------------------------------------------------------
 // Text kept as written
 
-class TextControl final : public PropertyControl {
+class TextControl final : public FieldControl {
 public:
     TextControl(const PropertySpec& spec, ControlActions actions, PageServices& services,
                 QWidget* parent)
-        : PropertyControl(spec, std::move(actions), services) {
-        field_ = new QLineEdit(parent);
-        field_->setObjectName(QString::fromStdString(ControlName(spec.Name)));
-        field_->setMinimumWidth(80);
-        field_->setStatusTip(LongHint());
-        TrackFieldTip(field_);
-        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
-            if (!Quiet())
-                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Text),
-                          "в нем \";\", \"{\" или \"}\" вне кавычек либо незакрытая скобка, "
-                          "кавычка или комментарий");
-        });
+        : FieldControl(spec, std::move(actions), services) {
+        MakeField(parent, QString::fromStdString(ControlName(spec.Name)), ControlKind::Text,
+                  "в нем \";\", \"{\" или \"}\" вне кавычек либо незакрытая скобка, "
+                  "кавычка или комментарий");
     }
 
     QWidget* Widget() const override { return field_; }
@@ -561,10 +560,6 @@ protected:
         ShowText(field_, showing_);
         UpdateFieldTip();
     }
-
-private:
-    QLineEdit* field_ = nullptr;
-    QString showing_;
 };
 
 } // namespace
