@@ -1,10 +1,11 @@
 // The file reader with the composer: any bytes read and composed; a sheet whose rules
-// nobody edited is written back exactly as read; writing every rule anew, reading and
-// writing anew again changes nothing further.
+// nobody edited is written back exactly as read; a sheet whose every rule was written
+// anew reads back as as many rules, and writing them anew once more gives the same
+// bytes: the composed sheet settles at its first writing, with no exception known. A
+// rule edited as its author's text, its block put back as it was, is written as read.
 
 #include "FuzzProperties.h"
 #include "FuzzTarget.h"
-#include "SheetKnownExceptions.h"
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 
@@ -14,7 +15,6 @@
 namespace {
 
 using namespace tesselo;
-using namespace tesselo::fuzz;
 
 void Load(const SheetLines& text, StyleDocument& document) {
     auto sheet = LoadStylesFromSheet(text);
@@ -27,6 +27,17 @@ SheetLines ComposeAllEdited(StyleDocument& document) {
     return ComposeSheet(document);
 }
 
+// Every rule taken as its author's text, as an edit in the current style's view
+// takes it.
+SheetLines ComposeAllAuthored(StyleDocument& document) {
+    for (int i = 0; i < document.StyleCount(); ++i)
+        if (!document.Record(i).IsGroup()) {
+            document.MarkEdited(i);
+            document.ReplaceBlock(i, document.Record(i).BlockText());
+        }
+    return ComposeSheet(document);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -35,16 +46,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     StyleDocument first;
     Load(text, first);
     TESSELO_FUZZ_CHECK(ComposeSheet(first) == text);
+    StyleDocument authored;
+    Load(text, authored);
+    TESSELO_FUZZ_CHECK(ComposeAllAuthored(authored) == text);
 
     const SheetLines composed = ComposeAllEdited(first);
     StyleDocument second;
     Load(composed, second);
-    const SheetLines again = ComposeAllEdited(second);
-    StyleDocument third;
-    Load(again, third);
-    if (SelectorReadsOtherwiseOnOneLine(first) || LinesLeaveTheBlockOpen(first))
-        return 0;
     TESSELO_FUZZ_CHECK(second.StyleCount() == first.StyleCount());
-    TESSELO_FUZZ_CHECK(ComposeAllEdited(third) == again);
+    TESSELO_FUZZ_CHECK(ComposeAllEdited(second) == composed);
     return 0;
 }

@@ -11,7 +11,7 @@
 # border set, a rule inside @media found through the list's filter and edited, the
 # page's body made a centred flex row with a gap on the layout page, a new
 # style through
-# the selector builder, save, close,
+# the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
 # while the window edits, kept when the user discards the window's edits.
@@ -250,6 +250,44 @@ for at in "25 134" "731 264" "731 377"; do
     sleep 0.4
 done
 sleep 0.5
+
+step=7b # a rename with a bracket left open: refused with a message, the file as it was,
+# the typing still in the rename box, where a "]" puts it right
+cp "$sheet" "$work/before-rename.css"
+click 30 "$(row 4)" # the new style's row: the keys go to the list
+xdotool key F2
+sleep 0.5
+xdotool key ctrl+a
+xdotool type 'h2[title'
+xdotool key Return
+refusal=$(window Error) || fail "no message about the bracket left open"
+sleep 0.5
+cmp -s "$work/before-rename.css" "$sheet" || fail "the refused rename changed the file: $(cat "$sheet")"
+xdotool windowfocus --sync "$refusal" 2>/dev/null || true
+xdotool key Return
+for _ in $(seq 25); do
+    xwininfo -id "$refusal" >/dev/null 2>&1 || break
+    sleep 0.2
+done
+sleep 0.5
+xdotool key End
+xdotool type ']'
+xdotool key Return
+for _ in $(seq 25); do
+    grep -Eq '^h2\[title\] *\{' "$sheet" && break
+    sleep 0.2
+done
+grep -Eq '^h2\[title\] *\{' "$sheet" || fail "the rename box lost the typing: $(cat "$sheet")"
+click 30 "$(row 4)" # named back, as the steps after it know it
+xdotool key F2
+sleep 0.5
+xdotool key ctrl+a
+xdotool type H2
+xdotool key Return
+for _ in $(seq 25); do
+    grep -Eq '^H2 *\{' "$sheet" && break
+    sleep 0.2
+done
 
 step=8 # saved with the tool bar's button
 click 66 33

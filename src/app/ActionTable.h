@@ -39,6 +39,8 @@ enum class ActionId : std::size_t {
     N25,
     N32,
     EditorLayoutAction,
+    ReopenUtf8,
+    ReopenWindows1251,
 };
 
 struct ActionInfo {
@@ -53,7 +55,7 @@ struct ActionInfo {
     bool Checkable = false;
 };
 
-inline constexpr std::size_t kActionCount = 26;
+inline constexpr std::size_t kActionCount = 28;
 
 inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
     {ActionId::New, "New", "File", "Новый", "Новый|Создание новой таблицы стилей", "Ctrl+N", "new"},
@@ -118,6 +120,12 @@ inline constexpr std::array<ActionInfo, kActionCount> kActions = {{
      "Раскладка редактора|Текст стиля пишется заново в раскладке редактора: строки с \";\", "
      "имена свойств с заглавной буквы, неподдерживаемые свойства под строкой-пометкой",
      "", "editor-layout", true},
+    // The menu of the encoding at the status line's right end; the sheet's own is checked.
+    {ActionId::ReopenUtf8, "ReopenUtf8", "File", "Открыть заново как UTF-8",
+     "Открыть заново как UTF-8|Прочитать файл заново в кодировке UTF-8", "", "open", true},
+    {ActionId::ReopenWindows1251, "ReopenWindows1251", "File", "Открыть заново как Windows-1251",
+     "Открыть заново как Windows-1251|Прочитать файл заново в кодировке Windows-1251", "", "open",
+     true},
 }};
 
 // Each entry sits at its own id's place, so Action(id) is an index.

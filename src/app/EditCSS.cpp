@@ -24,14 +24,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QTreeView>
+#include <array>
 #include <optional>
+#include <utility>
 
 namespace tesselo {
 
@@ -193,6 +197,35 @@ void TMainForm::BuildRegions() {
     BuildStyleCommands();
     floating_ = regions_->Finish(this);
     encodingLabel_ = regions_->BuildStatusBar();
+    BuildEncodingMenu();
+}
+
+namespace {
+
+// The entries of the encoding's menu and the encoding each reads the file in.
+constexpr std::array<std::pair<ActionId, SheetEncoding>, 2> kReopenActions = {
+    {{ActionId::ReopenUtf8, SheetEncoding::Utf8},
+     {ActionId::ReopenWindows1251, SheetEncoding::Windows1251}}};
+
+} // namespace
+
+void TMainForm::BuildEncodingMenu() {
+    encodingMenu_ = new QMenu(this);
+    encodingMenu_->setObjectName(QStringLiteral("EncodingMenu"));
+    for (const auto& [id, encoding] : kReopenActions) {
+        encodingMenu_->addAction(Action(id));
+        connect(Action(id), &QAction::triggered, this, [this, encoding] {
+            Run([&] {
+                // The sheet's own encoding is the one checked: nothing to read again.
+                if (encoding != editor_.Document().Encoding)
+                    commands_.ReopenExecute(encoding);
+            });
+        });
+    }
+    encodingLabel_->setCursor(Qt::PointingHandCursor);
+    encodingLabel_->setToolTip(
+        QStringLiteral("Кодировка файла. Щёлкните, чтобы открыть его заново в другой кодировке"));
+    encodingLabel_->installEventFilter(this);
 }
 
 void TMainForm::BuildPropertyPanel() {
@@ -341,6 +374,14 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    // A click on the encoding opens its menu above it.
+    if (watched == encodingLabel_ && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        const QSize menu = encodingMenu_->sizeHint();
+        encodingMenu_->popup(encodingLabel_->mapToGlobal(
+            QPoint(encodingLabel_->width() - menu.width(), -menu.height())));
+        return true;
+    }
     // The hints of the whole application, the dialogs' included, come here.
     if (event->type() == QEvent::StatusTip && qobject_cast<QWidget*>(watched)) {
         ApplicationEventsHint(static_cast<QStatusTipEvent*>(event)->tip());
@@ -419,7 +460,13 @@ void TMainForm::RenderMemo(bool panelDrawn) {
 
 void TMainForm::Render() {
     setWindowTitle(QString::fromStdString(editor_.Caption()));
-    encodingLabel_->setText(FromUtf8(EncodingName(editor_.Document().Encoding)));
+    const StyleDocument& document = editor_.Document();
+    encodingLabel_->setText(FromUtf8(EncodingName(document.Encoding)));
+    // A sheet not on disk yet has no bytes to read again.
+    for (const auto& [id, encoding] : kReopenActions) {
+        Action(id)->setChecked(encoding == document.Encoding);
+        Action(id)->setEnabled(!document.FileName.empty());
+    }
     PanelList->Render();
     regions_->FollowList([this] { return PanelList->RowsWidth(); });
     RenderMemo();

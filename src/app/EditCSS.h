@@ -30,6 +30,7 @@
 class QAction;
 class QKeyEvent;
 class QLabel;
+class QMenu;
 class QTabWidget;
 class QToolBar;
 
@@ -113,6 +114,8 @@ private:
     void BuildPreview();
     void BuildStyleList();
     void BuildStyleCommands();
+    // The encoding's label opens a menu that reads the file again in the other one.
+    void BuildEncodingMenu();
     void ReadWindowValues();
     WindowValues CurrentWindowValues() const;
     void FloatPanelExecute();
@@ -144,6 +147,7 @@ private:
     std::function<TAboutBox*()> makeAbout_;
     WindowActions actions_{};
     QLabel* encodingLabel_ = nullptr; // the sheet's encoding, at the status line's right end
+    QMenu* encodingMenu_ = nullptr;   // opened by a click on it
     bool running_ = false;            // a command runs: it shows its result when done
     WindowPlace place_{*this};
     FloatingLayout* floating_ = nullptr;

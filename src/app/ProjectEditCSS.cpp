@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
     tesselo::ProgramServices services;
     tesselo::StyleEditor editor(services.Files, tesselo::InstalledFontFamilies());
     editor.UseProgress(services.Progress);
+    editor.UseDialogs(services.Dialogs);
     services.BrowseBeside(editor);
     tesselo::TMainForm mainForm(services.ForWindow(), editor);
     services.OwnedBy(mainForm);

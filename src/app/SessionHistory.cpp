@@ -9,8 +9,10 @@
 #include <QUndoCommand>
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -44,9 +46,11 @@ struct PanelChange {
     bool SameCount = true;
 };
 
-PanelChange ChangedProperty(const EditStep& step) {
-    const auto before = DeclarationsOf(step.MemoBefore.Lines);
-    const auto after = DeclarationsOf(step.MemoAfter.Lines);
+PanelChange ChangedProperty(const std::optional<TextView>& memoBefore, const TextView& memoAfter) {
+    if (!memoBefore)
+        return {{}, false};
+    const auto before = DeclarationsOf(memoBefore->Lines);
+    const auto after = DeclarationsOf(memoAfter.Lines);
     PanelChange change{{}, before.size() == after.size()};
     const auto [inAfter, inBefore] =
         std::mismatch(after.begin(), after.end(), before.begin(), before.end());
@@ -57,20 +61,23 @@ PanelChange ChangedProperty(const EditStep& step) {
     return change;
 }
 
-// The selector of the rule a step concerns, as it stands after the step.
-std::string_view StepSelector(const EditStep& step) {
+// The selector of the rule a step concerns, as it stands after the step, the session
+// standing where the step left it.
+std::string_view StepSelector(const EditStep& step, const StyleDocument& document) {
     if (!step.After.empty())
         return step.After.front().Selector;
     if (!step.Before.empty())
         return step.Before.front().Selector;
+    if (step.InPlace() && step.At >= 0 && step.At < document.StyleCount())
+        return document.Record(step.At).Selector;
     return {};
 }
 
 // What a step is called after "Отменить: " and "Повторить: ", for example
 // "Font-size в .btn"; `property` is the one a panel step changed.
-QString StepLabel(const EditStep& step, const std::string& property,
+QString StepLabel(const EditStep& step, const std::string& property, const StyleDocument& document,
                   const SessionHistory::Decoder& decode) {
-    const QString rule = decode(StepSelector(step));
+    const QString rule = decode(StepSelector(step, document));
     switch (step.What) {
     case Kind::Panel:
         if (!property.empty())
@@ -96,26 +103,49 @@ QString StepLabel(const EditStep& step, const std::string& property,
     }
 }
 
+// What the commands of a history share with it.
+struct Ledger {
+    StyleEditor& Editor;
+    bool& Applying;         // a step is being taken back or done again
+    const bool& Rebuilding; // the stack is being made again: nothing is applied
+    size_t& Bytes;          // what the steps on the stack hold
+};
+
 class StepCommand final : public QUndoCommand {
 public:
-    StepCommand(StyleEditor& editor, std::shared_ptr<const EditStep> step,
-                const SessionHistory::Decoder& decode, bool& applying)
-        : editor_(editor), step_(std::move(step)), applying_(applying),
-          change_(step_->What == Kind::Panel ? ChangedProperty(*step_) : PanelChange{}) {
-        setText(StepLabel(*step_, change_.Property, decode));
+    // A step the session just made, the session standing where it left it.
+    StepCommand(const Ledger& ledger, std::shared_ptr<const EditStep> step,
+                const SessionHistory::Decoder& decode)
+        : ledger_(ledger), step_(std::move(step)),
+          change_(step_->What == Kind::Panel
+                      ? ChangedProperty(ledger.Editor.ViewBefore(*step_), ledger.Editor.Memo())
+                      : PanelChange{}) {
+        setText(StepLabel(*step_, change_.Property, ledger.Editor.Document(), decode));
+        Count();
         clock_.start();
     }
+    // The same step on a stack made again.
+    explicit StepCommand(const StepCommand& kept)
+        : QUndoCommand(), ledger_(kept.ledger_), step_(kept.step_), change_(kept.change_),
+          clock_(kept.clock_) {
+        setText(kept.text());
+        Count();
+    }
+    ~StepCommand() override { ledger_.Bytes -= bytes_; }
+    StepCommand& operator=(const StepCommand&) = delete;
 
     int id() const override { return step_->What == Kind::Panel ? kPanelStepId : -1; }
+    size_t Bytes() const { return bytes_; }
 
     // A step already done when it is pushed is not done again.
     void redo() override {
-        if (pushed_)
-            Apply([this] { editor_.Redo(*step_); });
+        if (pushed_ && !ledger_.Rebuilding)
+            Apply([this] { ledger_.Editor.Redo(*step_); });
         pushed_ = true;
     }
     void undo() override {
-        Apply([this] { editor_.Undo(*step_); });
+        if (!ledger_.Rebuilding)
+            Apply([this] { ledger_.Editor.Undo(*step_); });
     }
 
     // The next change of the same property of the same rule, soon after, is the same
@@ -123,20 +153,21 @@ public:
     bool mergeWith(const QUndoCommand* other) override {
         // A value changed in place: a declaration added or taken away is another gesture.
         const auto* next = dynamic_cast<const StepCommand*>(other);
-        if (!next || next->step_->At != step_->At ||
+        if (ledger_.Rebuilding || !next || next->step_->At != step_->At ||
             !EqualsIgnoringAsciiCase(next->change_.Property, change_.Property) ||
             clock_.elapsed() > kGestureGapMs || !next->change_.SameCount)
             return false;
-        auto merged = std::make_shared<EditStep>(*step_);
-        merged->After = next->step_->After;
-        merged->CurrentAfter = next->step_->CurrentAfter;
-        merged->MemoAfter = next->step_->MemoAfter;
-        step_ = std::move(merged);
+        auto joined = JoinSteps(*step_, *next->step_);
+        if (!joined)
+            return false;
+        step_ = std::move(joined);
+        ledger_.Bytes -= bytes_;
+        Count();
         clock_.restart();
         // Back at the text it started from: the rule is put back as it was, edited mark
         // and all, and the gesture is no step.
-        if (step_->MemoBefore == step_->MemoAfter) {
-            Apply([this] { editor_.Undo(*step_); });
+        if (ledger_.Editor.ViewBefore(*step_) == ledger_.Editor.Memo()) {
+            Apply([this] { ledger_.Editor.Undo(*step_); });
             setObsolete(true);
         }
         return true;
@@ -144,17 +175,22 @@ public:
 
 private:
     template <typename F> void Apply(F&& apply) {
-        const bool was = applying_;
-        applying_ = true;
+        const bool was = ledger_.Applying;
+        ledger_.Applying = true;
         apply();
-        applying_ = was;
+        ledger_.Applying = was;
+    }
+    void Count() {
+        bytes_ = step_->Bytes() + sizeof(StepCommand) +
+                 static_cast<size_t>(text().size()) * sizeof(QChar);
+        ledger_.Bytes += bytes_;
     }
 
-    StyleEditor& editor_;
+    Ledger ledger_;
     std::shared_ptr<const EditStep> step_;
-    bool& applying_;
     PanelChange change_;
     QElapsedTimer clock_;
+    size_t bytes_ = 0;
     bool pushed_ = false;
 };
 
@@ -177,8 +213,8 @@ bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& mem
     return true;
 }
 
-SessionHistory::SessionHistory(StyleEditor& editor, Decoder decode, QObject* parent)
-    : QObject(parent), editor_(editor), decode_(std::move(decode)) {
+SessionHistory::SessionHistory(StyleEditor& editor, Decoder decode, QObject* parent, size_t budget)
+    : QObject(parent), editor_(editor), decode_(std::move(decode)), budget_(budget) {
     observer_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
     // Back at the text as last saved there is nothing to save; away from it there is.
     connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
@@ -208,13 +244,44 @@ void SessionHistory::Follow(const SessionChange& change) {
     }
     if (!change.Step)
         return;
-    stack_.push(new StepCommand(editor_, change.Step, decode_, applying_));
+    stack_.push(new StepCommand({editor_, applying_, rebuilding_, bytes_}, change.Step, decode_));
     // A gesture that came back to the text as saved leaves nothing to save.
     if (stack_.isClean() && editor_.Document().Modified) {
         applying_ = true;
         editor_.MarkSaved();
         applying_ = false;
     }
+    Trim();
+}
+
+void SessionHistory::Trim() {
+    if (bytes_ <= budget_)
+        return;
+    std::vector<size_t> sizes;
+    for (int i = 0; i < stack_.count(); ++i)
+        sizes.push_back(static_cast<const StepCommand*>(stack_.command(i))->Bytes());
+    const auto gone =
+        static_cast<int>(StepsOverBudget(sizes, static_cast<size_t>(stack_.index()), budget_));
+    if (gone == 0)
+        return;
+    std::vector<StepCommand*> kept;
+    for (int i = gone; i < stack_.count(); ++i)
+        kept.push_back(new StepCommand(*static_cast<const StepCommand*>(stack_.command(i))));
+    const int index = stack_.index() - gone;
+    // The text as last saved lay where a step that goes led: no step reaches it now.
+    const int saved = stack_.cleanIndex() >= gone ? stack_.cleanIndex() - gone : -1;
+    rebuilding_ = true;
+    stack_.clear();
+    for (StepCommand* command : kept)
+        stack_.push(command);
+    if (saved >= 0) {
+        stack_.setIndex(saved);
+        stack_.setClean();
+    } else {
+        stack_.resetClean();
+    }
+    stack_.setIndex(index);
+    rebuilding_ = false;
 }
 
 void SessionHistory::Drive(QAction& undo, QAction& redo) {
@@ -232,14 +299,16 @@ void SessionHistory::Drive(QAction& undo, QAction& redo) {
 }
 
 void SessionHistory::Undo() {
-    editor_.CommitText();
+    if (!editor_.CommitText())
+        return; // the typed text is refused and stays in the view
     applying_ = true;
     stack_.undo();
     applying_ = false;
 }
 
 void SessionHistory::Redo() {
-    editor_.CommitText();
+    if (!editor_.CommitText())
+        return; // the typed text is refused and stays in the view
     applying_ = true;
     stack_.redo();
     applying_ = false;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -154,6 +155,19 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
             "Псевдоэлемент используют для различного описания отдельных частей селектора");
     psevdoclass = ListOf(detail, "psevdoclass", kPseudoClasses);
     SetHint(psevdoclass, "Псевдокласс используют для различного описания состояний селектора");
+    // Each part tells what it is for: in its tool tip, and on the hint line under the
+    // pointer, as the tags do.
+    auto explain = [this](QListWidget* list, void (SelectorBuilder::*hover)(std::string_view)) {
+        for (int row = 0; row < list->count(); ++row)
+            list->item(row)->setToolTip(Text(PseudoHelp(list->item(row)->text().toStdString())));
+        list->setMouseTracking(true);
+        connect(list, &QListWidget::itemEntered, this, [this, hover](QListWidgetItem* item) {
+            (builder_.*hover)(item->text().toStdString());
+            labelHint_->setText(Text(builder_.LabelHint));
+        });
+    };
+    explain(psevdoelement, &SelectorBuilder::PseudoElementHover);
+    explain(psevdoclass, &SelectorBuilder::PseudoClassHover);
     connect(psevdoelement, &QListWidget::itemClicked, this, [this] {
         builder_.PseudoElementClick(psevdoelement->currentRow());
         Render();
@@ -223,7 +237,10 @@ void TCreateSelector::BuildGroup(QVBoxLayout* column) {
     QPushButton* cancel = Button(this, "Cancel", "Отмена", "Отменить создание");
     connect(ok, &QPushButton::clicked, this, [this] {
         builder_.OkClick();
-        accept();
+        if (builder_.Refusal.empty())
+            accept();
+        else
+            Refuse();
     });
     connect(cancel, &QPushButton::clicked, this, [this] {
         builder_.CancelClick();
@@ -232,6 +249,18 @@ void TCreateSelector::BuildGroup(QVBoxLayout* column) {
     finish->addWidget(ok);
     finish->addWidget(cancel);
     column->addLayout(finish);
+}
+
+// A result that would break the sheet: the dialog stays, with all the user built.
+void TCreateSelector::Refuse() {
+    QMessageBox box(this);
+    box.setObjectName(QStringLiteral("SelectorRefused"));
+    box.setWindowTitle(QStringLiteral("Error"));
+    box.setIcon(QMessageBox::Critical);
+    box.setTextFormat(Qt::PlainText); // a selector shown as typed, never as markup
+    box.setText(Text(builder_.Refusal).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.exec();
+    CurrentSelector->setFocus();
 }
 
 QString TCreateSelector::Execute(const QString& styleNameList) {
@@ -276,7 +305,6 @@ void TCreateSelector::Render() {
     show(ComboClass, builder_.ClassOffers, builder_.ClassText);
     psevdoelement->setCurrentRow(builder_.PseudoElementRow);
     psevdoclass->setCurrentRow(builder_.PseudoClassRow);
-    psevdoclass->setEnabled(builder_.PseudoClassEnabled);
     QStringList rows;
     for (const auto& row : builder_.Itog)
         rows << QString::fromStdString(row);

@@ -41,6 +41,7 @@ private:
     void BuildDetail(QVBoxLayout* column);
     void BuildGroup(QVBoxLayout* column);
     void Render();
+    void Refuse();
 
     SelectorBuilder builder_;
     bool rendering_ = false;

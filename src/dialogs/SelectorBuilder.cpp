@@ -1,5 +1,7 @@
 #include "dialogs/SelectorBuilder.h"
 
+#include "mapping/SelectorCheck.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -109,46 +111,114 @@ const std::vector<std::pair<std::string_view, std::string_view>>& HelpRows() {
         {"U", "подчеркнутый текст"},
         {"UL", "неупорядоченный список"},
         {"VAR", "экземпляр переменной или аргумента программы"},
+        {"main", "основное содержимое страницы"},
+        {"nav", "блок навигации (меню, ссылки по сайту)"},
+        {"section", "раздел документа"},
+        {"article", "самостоятельная статья, запись, публикация"},
+        {"header", "шапка страницы или раздела"},
+        {"footer", "подвал страницы или раздела"},
+        {"aside", "дополнительное содержимое сбоку от основного"},
+        {"figure", "иллюстрация с подписью"},
+        {"figcaption", "подпись к иллюстрации"},
+        {"picture", "изображение с вариантами для разных экранов"},
+        {"source", "вариант источника для picture, video или audio"},
+        {"dialog", "диалоговое окно"},
+        {"details", "раскрывающийся блок"},
+        {"summary", "заголовок раскрывающегося блока details"},
+        {"template", "шаблон разметки, на странице не показывается"},
+        {"slot", "место для содержимого в веб-компоненте"},
+        {"mark", "выделенный (подсвеченный) текст"},
+        {"time", "дата или время"},
+        {"output", "результат вычисления или действия"},
+        {"progress", "индикатор выполнения"},
+        {"meter", "шкала значения в известных пределах"},
+        {"video", "видео"},
+        {"audio", "звук"},
+        {"canvas", "область для рисования скриптом"},
+        {"svg", "векторный рисунок SVG"},
     };
     return rows;
 }
 
 } // namespace
 
+// The tags of HTML 4 in capitals, as they always were, and those of today's HTML in
+// small letters, as they are written now (and as an svg element is matched: in small
+// letters only).
 const std::vector<TagList>& TagLists() {
     static const std::vector<TagList> lists = {
-        {"Все", {"A",      "ABBR",     "ACRONYM",  "ADDRESS", "APPLET",     "AREA",     "B",
-                 "BASE",   "BASEFONT", "BDO",      "BIG",     "BLOCKQUOTE", "BODY",     "BR",
-                 "BUTTON", "CAPTION",  "CENTER",   "CITE",    "CODE",       "COL",      "COLGROUP",
-                 "DD",     "DEL",      "DFN",      "DIR",     "DIV",        "DL",       "DT",
-                 "EM",     "FIELDSET", "FONT",     "FORM",    "FRAME",      "FRAMESET", "H1",
-                 "H2",     "H3",       "H4",       "H5",      "H6",         "HEAD",     "HR",
-                 "HTML",   "I",        "IFRAME",   "IMG",     "INPUT",      "INS",      "ISINDEX",
-                 "KBD",    "LABEL",    "LEGEND",   "LI",      "LINK",       "MAP",      "MENU",
-                 "META",   "NOFRAMES", "NOSCRIPT", "OBJECT",  "OL",         "OPTGROUP", "OPTION",
-                 "P",      "PARAM",    "PRE",      "Q",       "S",          "SAMP",     "SCRIPT",
-                 "SELECT", "SMALL",    "SPAN",     "STRIKE",  "STRONG",     "STYLE",    "SUB",
-                 "SUP",    "TABLE",    "TBODY",    "TD",      "TEXTAREA",   "TFOOT",    "TH",
-                 "THEAD",  "TITLE",    "TR",       "TT",      "U",          "UL",       "VAR"}},
-        {"Текст", {"BODY", "P",     "A",       "H1",         "H2",     "H3",     "H4",     "H5",
-                   "H6",   "BR",    "HR",      "LI",         "OL",     "UL",     "CENTER", "B",
-                   "I",    "U",     "Q",       "S",          "STRIKE", "STRONG", "SUB",    "SUP",
-                   "BIG",  "SMALL", "ADDRESS", "BLOCKQUOTE", "CITE",   "CODE",   "SAMP"}},
+        {"Все",
+         {"A",          "ABBR",       "ACRONYM",  "ADDRESS",  "APPLET",   "AREA",     "article",
+          "aside",      "audio",      "B",        "BASE",     "BASEFONT", "BDO",      "BIG",
+          "BLOCKQUOTE", "BODY",       "BR",       "BUTTON",   "canvas",   "CAPTION",  "CENTER",
+          "CITE",       "CODE",       "COL",      "COLGROUP", "DD",       "DEL",      "details",
+          "DFN",        "dialog",     "DIR",      "DIV",      "DL",       "DT",       "EM",
+          "FIELDSET",   "figcaption", "figure",   "FONT",     "footer",   "FORM",     "FRAME",
+          "FRAMESET",   "H1",         "H2",       "H3",       "H4",       "H5",       "H6",
+          "HEAD",       "header",     "HR",       "HTML",     "I",        "IFRAME",   "IMG",
+          "INPUT",      "INS",        "ISINDEX",  "KBD",      "LABEL",    "LEGEND",   "LI",
+          "LINK",       "main",       "MAP",      "mark",     "MENU",     "META",     "meter",
+          "nav",        "NOFRAMES",   "NOSCRIPT", "OBJECT",   "OL",       "OPTGROUP", "OPTION",
+          "output",     "P",          "PARAM",    "picture",  "PRE",      "progress", "Q",
+          "S",          "SAMP",       "SCRIPT",   "section",  "SELECT",   "slot",     "SMALL",
+          "source",     "SPAN",       "STRIKE",   "STRONG",   "STYLE",    "SUB",      "summary",
+          "SUP",        "svg",        "TABLE",    "TBODY",    "TD",       "template", "TEXTAREA",
+          "TFOOT",      "TH",         "THEAD",    "time",     "TITLE",    "TR",       "TT",
+          "U",          "UL",         "VAR",      "video"}},
+        {"Текст",
+         {"BODY",       "P",    "A",      "H1",     "H2",   "H3",     "H4",  "H5",    "H6",
+          "BR",         "HR",   "LI",     "OL",     "UL",   "CENTER", "B",   "I",     "U",
+          "Q",          "S",    "STRIKE", "STRONG", "SUB",  "SUP",    "BIG", "SMALL", "ADDRESS",
+          "BLOCKQUOTE", "CITE", "CODE",   "SAMP",   "mark", "time"}},
         {"Таблица",
          {"TABLE", "TBODY", "TD", "TR", "THEAD", "TFOOT", "CAPTION", "COL", "COLGROUP", "TH",
           "DD"}},
-        {"Объект",
-         {"IMG", "MAP", "MENU", "OBJECT", "APPLET", "AREA", "BUTTON", "FIELDSET", "FORM", "INPUT",
-          "ISINDEX", "LABEL", "LEGEND", "LINK", "OPTGROUP", "OPTION", "VAR"}},
-        {"Блок", {"DIV",  "SPAN",     "FRAME", "FRAMESET", "IFRAME", "NOFRAMES", "IMG", "MAP",
-                  "AREA", "TEXTAREA", "CITE",  "CODE",     "DD",     "DEL",      "DFN", "DIR",
-                  "DL",   "DT",       "SAMP",  "STYLE",    "TITLE",  "HTML",     "META"}},
-        {"Специальное", {"ABBR",    "ACRONYM", "ADDRESS", "BDO",    "DD",    "DEL",      "DFN",
-                         "DIR",     "DL",      "DT",      "EM",     "HEAD",  "HTML",     "INS",
-                         "ISINDEX", "KBD",     "LABEL",   "LEGEND", "LINK",  "NOSCRIPT", "PARAM",
-                         "PRE",     "SCRIPT",  "SELECT",  "STYLE",  "TITLE", "TT",       "VAR"}},
+        {"Объект", {"IMG",      "MAP",    "MENU",     "OBJECT",  "APPLET", "AREA",   "BUTTON",
+                    "FIELDSET", "FORM",   "INPUT",    "ISINDEX", "LABEL",  "LEGEND", "LINK",
+                    "OPTGROUP", "OPTION", "VAR",      "picture", "source", "video",  "audio",
+                    "canvas",   "svg",    "progress", "meter",   "output"}},
+        {"Блок", {"DIV",    "SPAN",  "FRAME",    "FRAMESET",   "IFRAME",  "NOFRAMES", "IMG",
+                  "MAP",    "AREA",  "TEXTAREA", "CITE",       "CODE",    "DD",       "DEL",
+                  "DFN",    "DIR",   "DL",       "DT",         "SAMP",    "STYLE",    "TITLE",
+                  "HTML",   "META",  "main",     "nav",        "section", "article",  "header",
+                  "footer", "aside", "figure",   "figcaption", "dialog",  "details",  "summary"}},
+        {"Специальное",
+         {"ABBR",  "ACRONYM", "ADDRESS", "BDO",      "DD",       "DEL", "DFN",     "DIR",
+          "DL",    "DT",      "EM",      "HEAD",     "HTML",     "INS", "ISINDEX", "KBD",
+          "LABEL", "LEGEND",  "LINK",    "NOSCRIPT", "PARAM",    "PRE", "SCRIPT",  "SELECT",
+          "STYLE", "TITLE",   "TT",      "VAR",      "template", "slot"}},
     };
     return lists;
+}
+
+std::string_view PseudoHelp(std::string_view part) {
+    static const std::vector<std::pair<std::string_view, std::string_view>> rows = {
+        {"[none]", "не выбран"},
+        {"::first-letter", "первая буква текста элемента"},
+        {"::first-line", "первая строка текста элемента"},
+        {"::before", "содержимое перед содержимым элемента (свойство content)"},
+        {"::after", "содержимое после содержимого элемента (свойство content)"},
+        {"::marker", "маркер или номер элемента списка"},
+        {"::placeholder", "текст-подсказка в пустом поле ввода"},
+        {"::selection", "часть текста, выделенная пользователем"},
+        {"::backdrop", "фон под модальным диалогом или элементом во весь экран"},
+        {":active", "элемент в момент нажатия (щелчка)"},
+        {":focus", "элемент, получивший фокус ввода"},
+        {":hover", "элемент под указателем мыши"},
+        {":link", "непосещенная ссылка"},
+        {":visited", "посещенная ссылка"},
+        {":focus-visible", "элемент в фокусе, когда фокус надо показать (получен с клавиатуры)"},
+        {":focus-within", "элемент, в котором фокус у него самого или у его потомка"},
+        {":is()", "любой из селекторов в скобках, например :is(h1, h2)"},
+        {":where()", "как :is(), но без веса селекторов в скобках"},
+        {":not()", "элемент, не подходящий под селекторы в скобках, например :not(.hidden)"},
+        {":has()", "элемент, в котором есть подходящий под селектор в скобках, например :has(img)"},
+        {":nth-child()", "элемент по номеру среди соседей, например :nth-child(2n+1)"},
+    };
+    for (const auto& [name, text] : rows)
+        if (name == part)
+            return text;
+    return "Нет справки";
 }
 
 std::string_view TagHelp(std::string_view tag) {
@@ -201,7 +271,6 @@ void SelectorBuilder::Offer(std::vector<std::string>& offers, const std::string&
 }
 
 void SelectorBuilder::TagClick(std::string_view tag) {
-    PseudoClassEnabled = tag == "A";
     CurrentSelector = tag == kNoTag ? std::string() : std::string(tag);
     IdText.clear();
     ClassText.clear();
@@ -238,7 +307,7 @@ void SelectorBuilder::ComboChange(char mark, const std::string& text, std::strin
 void SelectorBuilder::ApplyPseudoParts() {
     if (PseudoElementRow != 0)
         PseudoElementClick(PseudoElementRow);
-    if (PseudoClassRow != 0 && PseudoClassEnabled)
+    if (PseudoClassRow != 0)
         PseudoClassClick(PseudoClassRow);
 }
 
@@ -251,8 +320,6 @@ void SelectorBuilder::PseudoElementClick(int row) {
 }
 
 void SelectorBuilder::PseudoClassClick(int row) {
-    if (!PseudoClassEnabled)
-        return; // the list is out of use for every tag but A
     const std::string base = Before(CurrentSelector, ":");
     PseudoClassRow = row;
     PseudoElementRow = 0;
@@ -327,17 +394,29 @@ void SelectorBuilder::DownClick() {
 }
 
 void SelectorBuilder::OkClick() {
-    if (Itog.empty()) {
-        SelectorResult = CurrentSelector;
+    std::string result = Itog.empty() ? CurrentSelector : std::string();
+    for (size_t i = 0; i < Itog.size(); ++i)
+        result += (i ? ", " : "") + Itog[i];
+    SelectorResult.clear();
+    Refusal.clear();
+    if (const std::optional<SheetBreak> found = SelectorBreak(result)) {
+        Refusal =
+            messages::BadBuiltSelector(result, DescribeBreak(*found, result, SheetEncoding::Utf8));
         return;
     }
-    SelectorResult.clear();
-    for (size_t i = 0; i < Itog.size(); ++i)
-        SelectorResult += (i ? ", " : "") + Itog[i];
+    SelectorResult = std::move(result);
 }
 
 void SelectorBuilder::TagHover(std::string_view tag) {
     LabelHint = "Назначение тега в HTML: " + std::string(TagHelp(tag));
+}
+
+void SelectorBuilder::PseudoElementHover(std::string_view part) {
+    LabelHint = "Псевдоэлемент " + std::string(part) + ": " + std::string(PseudoHelp(part));
+}
+
+void SelectorBuilder::PseudoClassHover(std::string_view part) {
+    LabelHint = "Псевдокласс " + std::string(part) + ": " + std::string(PseudoHelp(part));
 }
 
 } // namespace tesselo

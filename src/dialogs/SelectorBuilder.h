@@ -19,12 +19,18 @@ struct TagList {
 // The six tag lists in page order, and the help row of a tag.
 const std::vector<TagList>& TagLists();
 std::string_view TagHelp(std::string_view tag); // "Нет справки" when there is none
+// What a pseudo-element or pseudo-class of the lists below is for.
+std::string_view PseudoHelp(std::string_view part);
 
 inline constexpr std::string_view kNoTag = "[none]";
-inline const std::vector<std::string_view> kPseudoElements = {"[none]", ":first-letter",
-                                                              ":first-line", ":before", ":after"};
-inline const std::vector<std::string_view> kPseudoClasses = {"[none]", ":active", ":focus",
-                                                             ":hover", ":link",   ":visited"};
+// Pseudo-elements with their two colons, as CSS writes them today.
+inline const std::vector<std::string_view> kPseudoElements = {
+    "[none]",   "::first-letter", "::first-line", "::before",  "::after",
+    "::marker", "::placeholder",  "::selection",  "::backdrop"};
+// Those with "()" take their selectors or numbers between the brackets, typed after.
+inline const std::vector<std::string_view> kPseudoClasses = {
+    "[none]",        ":active", ":focus",   ":hover", ":link",  ":visited",    ":focus-visible",
+    ":focus-within", ":is()",   ":where()", ":not()", ":has()", ":nth-child()"};
 
 class SelectorBuilder {
 public:
@@ -51,19 +57,23 @@ public:
     void UpClick();   // SpeedButton1
     void DownClick(); // SpeedButton2
 
+    // The result, unless it would break out of its place in the sheet (SelectorBreak):
+    // then none, and `Refusal` says why; the rows and the boxes keep what they hold.
     void OkClick();
     void CancelClick() { SelectorResult.clear(); }
-    // The pointer over a tag: the hint line tells what the tag is for.
+    // The pointer over a tag or a pseudo part: the hint line tells what it is for.
     void TagHover(std::string_view tag);
+    void PseudoElementHover(std::string_view part);
+    void PseudoClassHover(std::string_view part);
 
     std::string CurrentSelector;
     std::string IdText, ClassText;
     std::vector<std::string> IdOffers, ClassOffers; // newest first
     int PseudoElementRow = 0, PseudoClassRow = 0;
-    bool PseudoClassEnabled = true;
     std::vector<std::string> Itog;
     int ItogRow = -1; // the selected row, -1 for none
     std::string SelectorResult;
+    std::string Refusal; // the message of a result refused, empty after one taken
     std::string LabelHint = "Строка подсказки";
 
 private:

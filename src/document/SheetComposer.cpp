@@ -1,6 +1,9 @@
 #include "document/SheetComposer.h"
 
+#include "document/SheetReader.h"
+
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace tesselo {
@@ -44,34 +47,62 @@ void AppendEdited(std::string& text, const StyleRecord& record) {
         text += note;
         text += ' ';
     }
-    text += record.WrittenSelector();
-    if (record.IsGroup()) {
-        text += " {"; // its rules and its close follow
-        return;
+    const std::string_view selector = record.WrittenSelector();
+    text += selector;
+    if (const SelectorEnd end = SelectorEndOf(selector); end.InString) {
+        // A "{" on the line would be in the string: it goes on the next, where the line
+        // end has closed the string, as its author had it. A line end escaped goes on
+        // with the string, up to the next.
+        text += end.Escaping ? "\n\n" : "\n";
+        text += indent;
+        text += '{';
+    } else {
+        // Nothing in front of the "{" of an empty selector: a blank there would be read
+        // back as its indentation, one more at every writing.
+        text += selector.empty() ? "{" : " {";
     }
+    // A group's rules and its close follow it.
+    if (record.IsGroup())
+        return;
     if (record.BlockReplaced()) { // the author's text, blanks and line breaks its own
-        text += " {";
         text += record.BlockText();
         text += '}';
         return;
     }
-    text += " {\n";
+    text += "\n";
     const LineList& declarations = record.Lines();
     auto last = declarations.end();
-    // Inside a group the "}" is indented: the blanks in front of it, read back as the
-    // rule's last line, are not written as a line of their own.
-    if (!indent.empty() && last != declarations.begin() &&
-        std::all_of((last - 1)->begin(), (last - 1)->end(),
-                    [](char c) { return static_cast<unsigned char>(c) < 33; }))
+    // The blanks in front of the "}", read back as the rule's last line, are not written
+    // as a line of their own: the "}" has a line of its own already.
+    if (last != declarations.begin() && TrimBlanks(*(last - 1)).empty())
         --last;
+    const std::string lineIndent = indent.empty() ? std::string() : indent + "  ";
     for (auto line = declarations.begin(); line != last; ++line) {
         if (IsUnsupportedComment(*line))
             continue;
-        if (!indent.empty())
-            text += indent + "  ";
+        // A line of blanks is written as it is: indented, it would be read back as one
+        // blank and indented once more at the next writing.
+        if (!TrimBlanks(*line).empty())
+            text += lineIndent;
         text += *line;
         text += '\n';
     }
+    // Lines that end inside a string, a comment or a nested block (a rule left open at
+    // the end of the sheet) are closed first, or the "}" would close them instead of the
+    // rule. A string goes on past its escaped line end, up to the next: a line of one
+    // blank, which the reader keeps as a line.
+    LineList kept; // the lines written, when a marker line is left out
+    if (std::any_of(declarations.begin(), last, IsUnsupportedComment))
+        std::copy_if(declarations.begin(), last, std::back_inserter(kept),
+                     [](const std::string& line) { return !IsUnsupportedComment(line); });
+    const LineNesting open =
+        ScanNesting(kept.empty() ? std::span<const std::string>(declarations.begin(), last) : kept);
+    if (open.InString)
+        text += " \n";
+    if (open.InComment)
+        text += lineIndent + "*/\n";
+    for (int block = 0; block < open.OpenBlocks; ++block)
+        text += lineIndent + "}\n";
     text += indent;
     text += '}';
 }

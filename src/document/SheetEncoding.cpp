@@ -36,25 +36,49 @@ Utf8Sequence FirstUtf8Sequence(std::string_view bytes) {
 }
 
 bool IsValidUtf8(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const size_t length = FirstUtf8Sequence(bytes).Length;
+    for (size_t at = 0; at < bytes.size();) {
+        // Most of a sheet is ASCII: a byte below 128 is a sequence of its own.
+        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+            ++at;
+            continue;
+        }
+        const size_t length = FirstUtf8Sequence(bytes.substr(at)).Length;
         if (length == 0)
             return false;
-        bytes.remove_prefix(length);
+        at += length;
     }
     return true;
+}
+
+std::optional<SheetEncoding> CharsetRuleEncoding(std::string_view bytes) {
+    // As a browser reads it: «@charset "» first, the label up to the next quote, «";».
+    constexpr std::string_view kOpen = "@charset \"";
+    if (!EqualsIgnoringAsciiCase(bytes.substr(0, kOpen.size()), kOpen))
+        return std::nullopt;
+    const std::string_view rest = bytes.substr(kOpen.size());
+    const size_t close = rest.find('"');
+    if (close == std::string_view::npos || rest.substr(close, 2) != "\";")
+        return std::nullopt;
+    std::string_view label = rest.substr(0, close);
+    while (!label.empty() && label.front() == ' ')
+        label.remove_prefix(1);
+    while (!label.empty() && label.back() == ' ')
+        label.remove_suffix(1);
+    for (std::string_view name : {"utf-8", "utf8", "unicode-1-1-utf-8"})
+        if (EqualsIgnoringAsciiCase(label, name))
+            return SheetEncoding::Utf8;
+    for (std::string_view name : {"windows-1251", "cp1251", "x-cp1251"})
+        if (EqualsIgnoringAsciiCase(label, name))
+            return SheetEncoding::Windows1251;
+    return std::nullopt;
 }
 
 SheetEncoding DetectSheetEncoding(std::string_view bytes) {
     if (bytes.starts_with(kUtf8ByteOrderMark))
         return SheetEncoding::Utf8;
-    constexpr std::string_view kCharset = "@charset \"utf-8\";";
-    if (EqualsIgnoringAsciiCase(bytes.substr(0, kCharset.size()), kCharset))
-        return SheetEncoding::Utf8;
-    bool high = false;
-    for (char c : bytes)
-        high = high || static_cast<unsigned char>(c) > 127;
-    return high && IsValidUtf8(bytes) ? SheetEncoding::Utf8 : SheetEncoding::Windows1251;
+    if (const std::optional<SheetEncoding> named = CharsetRuleEncoding(bytes))
+        return *named;
+    return IsValidUtf8(bytes) ? SheetEncoding::Utf8 : SheetEncoding::Windows1251;
 }
 
 std::string_view EncodingName(SheetEncoding encoding) {

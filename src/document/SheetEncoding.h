@@ -4,6 +4,7 @@
 // keeps the bytes as they are; only the window decodes and encodes them.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace tesselo {
@@ -12,10 +13,16 @@ enum class SheetEncoding { Utf8, Windows1251 };
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// UTF-8 when the text starts with the byte-order mark or with «@charset "utf-8";» in
-// any letter case, or when it is valid UTF-8 and holds a byte above 127; otherwise
-// Windows-1251.
+// The byte-order mark says UTF-8; else a «@charset "...";» rule at the very start that
+// names UTF-8 or Windows-1251 (by any of their usual labels, in any letter case) says
+// which; else UTF-8, as CSS and the web default to, unless the bytes are no valid
+// UTF-8: then they were written in Windows-1251. A new sheet and one of ASCII alone
+// are UTF-8.
 SheetEncoding DetectSheetEncoding(std::string_view bytes);
+
+// The encoding a «@charset "...";» rule at the start of the bytes names, when it is one
+// of the two; none for no such rule or another encoding.
+std::optional<SheetEncoding> CharsetRuleEncoding(std::string_view bytes);
 
 bool IsValidUtf8(std::string_view bytes);
 

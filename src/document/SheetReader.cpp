@@ -312,6 +312,18 @@ SheetRules LoadStylesFromSheet(const LineList& sheetText) {
     return LoadStylesFromSheet(SheetLines::FromLines(sheetText));
 }
 
+namespace {
+
+// Whether the line's last byte is a backslash that escapes its line end.
+bool EscapesItsLineEnd(std::string_view line) {
+    size_t backslashes = 0;
+    while (backslashes < line.size() && line[line.size() - 1 - backslashes] == '\\')
+        ++backslashes;
+    return backslashes % 2 == 1;
+}
+
+} // namespace
+
 LineList CutBlockLines(std::string_view block) {
     LineList lines(1);
     std::string* line = &lines.back();
@@ -321,7 +333,10 @@ LineList CutBlockLines(std::string_view block) {
         const void* lf = std::memchr(block.data() + i, '\n', n - i);
         const size_t end =
             lf ? static_cast<size_t>(static_cast<const char*>(lf) - block.data()) : n;
-        if (end > i) {
+        if (end == i && lf && lines.size() > 1 && EscapesItsLineEnd(lines[lines.size() - 2])) {
+            lines.emplace_back();
+            line = &lines.back();
+        } else if (end > i) {
             // Leading blanks go; a line of blanks keeps its last one.
             size_t first = i;
             while (first < end && IsBlank(static_cast<unsigned char>(block[first])))
@@ -340,37 +355,68 @@ LineList CutBlockLines(std::string_view block) {
     return lines;
 }
 
-LineNesting ScanNesting(const LineList& lines) {
-    std::string text;
-    for (const auto& line : lines) {
-        text += line;
-        text += '\n';
-    }
+LineNesting ScanNesting(std::span<const std::string> lines) {
+    // The lines are read as one text, each followed by its "\n", without joining them:
+    // a rule's text may be megabytes long.
     LineNesting nesting;
     char quote = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (nesting.InComment) {
+    for (const auto& line : lines) {
+        const size_t n = line.size();
+        bool lineEndEscaped = false;
+        for (size_t i = 0; i < n; ++i) {
+            const char c = line[i];
+            const char next = i + 1 < n ? line[i + 1] : '\n';
+            if (nesting.InComment) {
+                if (c == '*' && next == '/')
+                    nesting.InComment = false, ++i;
+            } else if (c == '\\') {
+                // The next byte is escaped; a string goes on past an escaped line end.
+                lineEndEscaped = ++i == n;
+            } else if (quote) {
+                if (c == quote)
+                    quote = 0;
+            } else if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '/' && next == '*') {
+                nesting.InComment = true, ++i;
+            } else if (c == '{') {
+                nesting.OpensBlock = true;
+                ++nesting.OpenBlocks;
+            } else if (c == '}' && nesting.OpenBlocks > 0) {
+                --nesting.OpenBlocks;
+            }
+        }
+        if (!nesting.InComment && !lineEndEscaped)
+            quote = 0; // the line end closes a string
+    }
+    nesting.InString = quote != 0;
+    return nesting;
+}
+
+SelectorEnd SelectorEndOf(std::string_view selector) {
+    SelectorEnd end;
+    char quote = 0;
+    bool inComment = false;
+    for (size_t i = 0; i < selector.size(); ++i) {
+        const char c = selector[i];
+        const char next = i + 1 < selector.size() ? selector[i + 1] : '\0';
+        end.Escaping = false;
+        if (inComment) {
             if (c == '*' && next == '/')
-                nesting.InComment = false, ++i;
+                inComment = false, ++i;
         } else if (c == '\\') {
-            ++i; // the next byte is escaped; a string goes on past an escaped line end
+            end.Escaping = ++i == selector.size(); // the next byte is escaped, a line end too
         } else if (quote) {
             if (c == quote || c == '\n')
                 quote = 0;
         } else if (c == '"' || c == '\'') {
             quote = c;
         } else if (c == '/' && next == '*') {
-            nesting.InComment = true, ++i;
-        } else if (c == '{') {
-            nesting.OpensBlock = true;
-            ++nesting.OpenBlocks;
-        } else if (c == '}' && nesting.OpenBlocks > 0) {
-            --nesting.OpenBlocks;
+            inComment = true, ++i;
         }
     }
-    return nesting;
+    end.InString = quote != 0;
+    return end;
 }
 
 std::string TrimSelectorText(std::string_view text) {
@@ -384,14 +430,15 @@ std::string TrimSelectorText(std::string_view text) {
 }
 
 std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out,
-                                              ProgressReport& progress) {
+                                              ProgressReport& progress,
+                                              std::optional<SheetEncoding> chosen) {
     TextFileContent content;
     if (auto failure = ReadTextFile(path, content))
         return SheetReadFailure{failure->Reason, failure->Refusal};
     out.Rules = LoadStylesFromSheet(content.Text, progress);
     out.Text = std::move(content.Text);
     out.Bytes = content.Bytes;
-    out.Encoding = content.Encoding;
+    out.Encoding = chosen.value_or(content.Encoding);
     out.Raw = std::move(content.Raw);
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 #include "document/TextFile.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +34,9 @@ SheetRules LoadStylesFromSheet(const LineList& sheetText);
 
 // The declaration lines of a block's text ("\n" line breaks): cut at the line ends,
 // each line without its leading blanks (a line of blanks keeps its last one); a line
-// that reaches its line end is followed by an empty line.
+// that reaches its line end is followed by an empty line. An empty line is left out,
+// but for one after a line end that a backslash escapes: its line end is the one that
+// ends a string there.
 LineList CutBlockLines(std::string_view block);
 
 // How the lines of a rule, read as one text with the reader's rules for strings and
@@ -42,14 +45,24 @@ struct LineNesting {
     bool OpensBlock = false; // a "{" outside strings and comments
     int OpenBlocks = 0;      // the blocks still open at the end
     bool InComment = false;  // the text ends inside a comment
+    bool InString = false;   // the text ends inside a string: its last line end is escaped
 };
-LineNesting ScanNesting(const LineList& lines);
+LineNesting ScanNesting(std::span<const std::string> lines);
 
 // Whether the lines hold a "{" outside strings and comments: the record holds nested
 // rules and is edited as text.
 inline bool HoldsNestedRules(const LineList& lines) {
     return ScanNesting(lines).OpensBlock;
 }
+
+// How a selector ends, read as the reader reads a selector: inside a string (a "{"
+// written after it on its last line would be part of the string), and with a backslash
+// that escapes whatever is written next, a line end too.
+struct SelectorEnd {
+    bool InString = false;
+    bool Escaping = false;
+};
+SelectorEnd SelectorEndOf(std::string_view selector);
 
 // Trims spaces from both ends.
 std::string TrimSelectorText(std::string_view text);
@@ -67,8 +80,9 @@ struct SheetReadFailure {
     ReadRefusal Refusal = ReadRefusal::None;
 };
 
-// Reads and cuts a file.
+// Reads and cuts a file, in the encoding its bytes say or in the one the user chose.
 std::optional<SheetReadFailure> ReadSheetFile(const std::string& path, SheetFile& out,
-                                              ProgressReport& progress = NoProgress());
+                                              ProgressReport& progress = NoProgress(),
+                                              std::optional<SheetEncoding> chosen = std::nullopt);
 
 } // namespace tesselo

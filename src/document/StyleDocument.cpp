@@ -1,6 +1,8 @@
 #include "document/StyleDocument.h"
 
+#include "document/RecordChange.h"
 #include "document/SheetReader.h"
+#include "document/TextSplice.h"
 
 #include <algorithm>
 #include <cctype>
@@ -224,6 +226,13 @@ bool StyleRecord::operator==(const StyleRecord& other) const {
            (blockReplaced_ ? block_ == other.block_ : Lines() == other.Lines());
 }
 
+size_t StyleRecord::Bytes() const {
+    size_t bytes = sizeof(StyleRecord) + HeldBytes(lines_) - sizeof(LineList);
+    for (const std::string* text : {&Selector, &source_, &selectorRead_, &close_, &block_})
+        bytes += HeldBytes(*text) - sizeof(std::string);
+    return bytes;
+}
+
 StyleDocument::StyleDocument() = default;
 
 const StyleRecord& StyleDocument::Record(int i) const {
@@ -391,6 +400,14 @@ void StyleDocument::ReplaceRange(int at, int count, std::vector<StyleRecord> rec
     records_.erase(first, first + count);
     records_.insert(records_.begin() + at, std::make_move_iterator(records.begin()),
                     std::make_move_iterator(records.end()));
+}
+
+void StyleDocument::UndoChange(int i, const RecordChange& change) {
+    change.Undo(At(i));
+}
+
+void StyleDocument::RedoChange(int i, const RecordChange& change) {
+    change.Redo(At(i));
 }
 
 void StyleDocument::ReplaceRecords(std::vector<StyleRecord> records, std::string tail) {

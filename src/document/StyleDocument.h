@@ -17,6 +17,8 @@
 
 namespace tesselo {
 
+class RecordChange;
+
 // A conditional group rule, whose block holds rules of their own: "@media",
 // "@supports", "@layer", "@container", "@document" and their kin, in any case.
 bool IsGroupPrelude(std::string_view selector);
@@ -102,9 +104,12 @@ public:
 
     // Records compare by what they show and write: selector, lines, source, edited.
     bool operator==(const StyleRecord& other) const;
+    // The memory the record holds, itself included.
+    size_t Bytes() const;
 
 private:
     friend class StyleDocument;
+    friend class RecordChange;
 
     std::string source_;
     std::string selectorRead_; // the selector as read from the source
@@ -182,6 +187,10 @@ public:
     // before a change: taking a change back.
     void ReplaceRange(int at, int count, std::vector<StyleRecord> records);
     void SetTail(std::string tail) { tail_ = std::move(tail); }
+    // Takes back, or does again, a change of record i that the undo history keeps as
+    // what changed in it.
+    void UndoChange(int i, const RecordChange& change);
+    void RedoChange(int i, const RecordChange& change);
 
     // Replaces the records and the tail by those of a sheet just read. The sheet's
     // header, the comment at the very top (a licence, a title), is taken out of the

@@ -21,19 +21,15 @@ std::string JoinLinesCrLf(const LineList& lines) {
 
 namespace {
 
-// The whole file's bytes; otherwise the system's reason.
-std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    // Some systems open a folder for reading; it must fail like a file that cannot be read.
-    if (fs::is_directory(path, ec))
-        return std::make_error_code(std::errc::is_a_directory).message();
+// The whole file's bytes, `size` of them expected; otherwise the system's reason.
+std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes,
+                                     std::optional<std::uintmax_t> size) {
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return std::string(std::strerror(errno));
-    const auto size = fs::file_size(path, ec);
-    if (!ec)
-        bytes.reserve(static_cast<size_t>(size));
+    if (size)
+        bytes.reserve(static_cast<size_t>(*size));
     char chunk[65536];
     size_t n;
     while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0)
@@ -48,18 +44,24 @@ std::optional<std::string> ReadBytes(const std::string& path, std::string& bytes
 } // namespace
 
 std::optional<ReadFailure> ReadTextFile(const std::string& path, TextFileContent& out) {
+    // The file is examined once, before opening: opening a pipe waits for a writer, and
+    // some systems open a folder for reading, which must fail like a file that cannot
+    // be read.
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    // Decided before opening: opening a pipe waits for a writer.
-    if (fs::exists(status) && !fs::is_directory(status)) {
+    if (fs::is_directory(status))
+        return ReadFailure{std::make_error_code(std::errc::is_a_directory).message()};
+    std::optional<std::uintmax_t> size;
+    if (fs::exists(status)) {
         if (!fs::is_regular_file(status))
             return ReadFailure{{}, ReadRefusal::NotARegularFile};
-        const auto size = fs::file_size(path, ec);
-        if (!ec && size > kMaxTextFileBytes)
+        if (const auto found = fs::file_size(path, ec); !ec)
+            size = found;
+        if (size > kMaxTextFileBytes)
             return ReadFailure{{}, ReadRefusal::TooLarge};
     }
     std::string bytes;
-    if (auto reason = ReadBytes(path, bytes))
+    if (auto reason = ReadBytes(path, bytes, size))
         return ReadFailure{*reason};
     if (bytes.size() > kMaxTextFileBytes)
         return ReadFailure{{}, ReadRefusal::TooLarge};
@@ -93,26 +95,30 @@ std::optional<std::string> WriteSheetFiles(FileReplacer& files,
     return files.ReplaceFiles(paths, lines.Bytes(), mode);
 }
 
-void DeleteFile(const std::string& path) {
-    std::error_code ec;
-    // Removing a file only: an empty folder of that name stays, as it always did.
-    if (!fs::is_directory(fs::symlink_status(path, ec)))
-        fs::remove(path, ec);
-}
-
-void RenameFile(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    fs::rename(from, to, ec);
-}
-
 bool FileExists(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     return fs::exists(status) && !fs::is_directory(status);
 }
 
+std::string FileBehindLinks(const std::string& path) {
+    // As many links as the system follows before it gives up on a loop.
+    constexpr int kMostLinks = 40;
+    std::error_code ec;
+    fs::path current(path);
+    for (int hops = 0; hops < kMostLinks; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(current, ec)))
+            return current.string();
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec)
+            return path;
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    return path;
+}
+
 std::string BackupCopyName(const std::string& path) {
-    return path + ".ORIGINAL";
+    return FileBehindLinks(path) + std::string(kBackupCopySuffix);
 }
 
 std::string TemporaryNamePrefix(const std::string& path) {
@@ -147,16 +153,6 @@ void RemoveTemporaryFilesOf(const fs::path& file) {
         fs::remove(leftover, ec);
 }
 
-// The file a link leads to, where its writes happen; nothing for a name that is no
-// link or whose link leads nowhere.
-std::optional<std::string> LinkTarget(const std::string& path) {
-    std::error_code ec;
-    if (!fs::is_symlink(path, ec))
-        return std::nullopt;
-    const fs::path target = fs::canonical(path, ec);
-    return ec ? std::nullopt : std::optional(target.string());
-}
-
 } // namespace
 
 std::string InPlaceCopyName(const std::string& path) {
@@ -166,7 +162,7 @@ std::string InPlaceCopyName(const std::string& path) {
 
 std::optional<std::string> FinishInterruptedWrite(FileReplacer& files, const std::string& path) {
     // A link is written beside its target.
-    const std::string file = LinkTarget(path).value_or(path);
+    const std::string file = FileBehindLinks(path);
     std::error_code ec;
     const std::string copy = InPlaceCopyName(file);
     if (!fs::is_regular_file(fs::symlink_status(copy, ec)))
@@ -181,11 +177,10 @@ std::optional<std::string> FinishInterruptedWrite(FileReplacer& files, const std
 }
 
 void RemoveLeftoverTemporaryFiles(const std::string& path) {
-    for (const std::string& file : {path, BackupCopyName(path)})
-        RemoveTemporaryFilesOf(file);
-    // A link is written beside its target.
-    if (const auto target = LinkTarget(path))
-        RemoveTemporaryFilesOf(*target);
+    // A link is written beside its target, and so is its backup copy.
+    const std::string file = FileBehindLinks(path);
+    for (const std::string& name : {path, file, BackupCopyName(file)})
+        RemoveTemporaryFilesOf(name);
 }
 
 } // namespace tesselo

@@ -69,11 +69,15 @@ std::optional<std::string> WriteSheetFiles(FileReplacer& files,
 
 bool FileExists(const std::string& path);
 
-// Failures of these two are not reported: the commands that use them go on.
-void DeleteFile(const std::string& path);
-void RenameFile(const std::string& from, const std::string& to);
+// The file a name leads to: a symbolic link, or a chain of them, is followed to its
+// target (which may not exist yet), where a write through the name lands. The name
+// itself for anything else and for links that run in a loop.
+std::string FileBehindLinks(const std::string& path);
 
-// The backup copy of a style sheet: the full name followed by ".ORIGINAL".
+inline constexpr std::string_view kBackupCopySuffix = ".ORIGINAL";
+
+// The backup copy of a style sheet: the full name of the file behind its links followed
+// by ".ORIGINAL", so every name of one sheet finds the same copy.
 std::string BackupCopyName(const std::string& path);
 
 // The start of the name of a temporary file written beside the file at path, six

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace tesselo {
 
@@ -188,9 +189,11 @@ bool DocumentCommands::PutBackupBack(const std::string& path) {
     TextFileContent saved;
     TextFileContent now;
     if (ReadTextFile(backup, saved)) {
-        // Not readable as text: moved as it is.
-        DeleteFile(path);
-        RenameFile(backup, path);
+        // Not readable as text: moved as it is, over the file behind the name.
+        if (auto error = editor_.Files().MoveFile(backup, FileBehindLinks(path))) {
+            ShowError(messages::CannotWrite(path, *error));
+            return false;
+        }
         return true;
     }
     // Written through the file's own write, so a link, an owner or other hard links
@@ -201,7 +204,8 @@ bool DocumentCommands::PutBackupBack(const std::string& path) {
             return false;
         }
     }
-    DeleteFile(backup);
+    // The file holds the text on the disk now (a durable write), so its copy may go.
+    editor_.Files().RemoveFile(backup);
     return true;
 }
 
@@ -294,22 +298,39 @@ bool DocumentCommands::AskSaveCSS() {
             ContinueCommand = false;
     }
     const std::string backup = BackupOfDocument();
+    // A failed removal (a read-only folder) leaves a copy that holds the file byte for
+    // byte, which the next opening tells from a crash's.
     if (ContinueCommand && !backup.empty() && FileExists(backup))
-        DeleteFile(backup);
+        editor_.Files().RemoveFile(backup);
     return ContinueCommand;
 }
 
 void DocumentCommands::NewExecute() {
     if (AskSaveCSS()) {
         editor_.NewCSS();
-        KeepLockOf({});
+        KeepLockOf({}, false);
+        chosenEncoding_.reset();
     }
 }
 
-void DocumentCommands::KeepLockOf(const std::string& file) {
-    if (locks_ && !locked_.empty() && locked_ != file)
-        locks_->Release(locked_);
-    locked_ = locks_ && !file.empty() ? file : std::string();
+void DocumentCommands::ReopenExecute(SheetEncoding encoding) {
+    const std::string path = editor_.Document().FileName;
+    if (path.empty() || !AskSaveCSS())
+        return;
+    const std::optional<SheetEncoding> before = chosenEncoding_;
+    chosenEncoding_ = encoding;
+    if (OpenCSSFile(path))
+        return;
+    chosenEncoding_ = before;
+    ProtectOpenDocument();
+}
+
+void DocumentCommands::KeepLockOf(const std::string& file, bool held) {
+    // The new hold is in place before the old one goes: the same sheet under another
+    // name stays locked throughout.
+    const std::string previous = std::exchange(locked_, held ? file : std::string());
+    if (locks_ && !previous.empty())
+        locks_->Release(previous);
 }
 
 void DocumentCommands::OpenFileExecute() {
@@ -352,28 +373,29 @@ bool HoldsTheSameBytes(const std::string& file, const std::string& copy) {
 } // namespace
 
 bool DocumentCommands::OpenCSSFile(const std::string& path) {
-    // A sheet another window holds is not opened twice: the backup copy there is that
-    // window's, and no crash left it.
-    const bool ours = locks_ && path == locked_;
-    if (locks_ && !ours && locks_->Take(path) == LockResult::HeldElsewhere) {
+    // A sheet another window holds, by whatever name, is not opened twice: the backup
+    // copy there is that window's, and no crash left it. One this window holds already
+    // is held once more for the open.
+    const LockResult lock = locks_ ? locks_->Take(path) : LockResult::NotPossible;
+    if (lock == LockResult::HeldElsewhere) {
         dialogs_.Show({kCaption, messages::OpenElsewhere(path), MessageIcon::Exclamation,
                        MessageButtons::Ok});
         return false;
     }
-    const std::string backup = BackupCopyName(path);
-    if (HeldByOtherThanAFile(backup)) {
-        ShowError(messages::BackupNameTaken(path, backup));
-        if (locks_ && !ours)
-            locks_->Release(path);
-        return false;
-    }
+    // The open's hold becomes the document's when the sheet was read; otherwise it goes,
+    // and the lock with it unless the document holds the same sheet.
     auto opened = [&](bool read) {
         if (read)
-            KeepLockOf(path);
-        else if (locks_ && !ours)
+            KeepLockOf(path, lock == LockResult::Taken);
+        else if (lock == LockResult::Taken)
             locks_->Release(path);
         return read;
     };
+    const std::string backup = BackupCopyName(path);
+    if (HeldByOtherThanAFile(backup)) {
+        ShowError(messages::BackupNameTaken(path, backup));
+        return opened(false);
+    }
     // A write in place the program did not live to finish is finished first: neither
     // the question nor the reading may see the file cut.
     if (auto error = FinishInterruptedWrite(editor_.Files(), path)) {
@@ -392,14 +414,20 @@ bool DocumentCommands::OpenCSSFile(const std::string& path) {
                 return opened(false);
         }
     }
-    return opened(LoadCSSFile(path));
+    // The encoding chosen for the open file holds when it is opened again.
+    const bool same = path == editor_.Document().FileName;
+    if (!LoadCSSFile(path, same ? chosenEncoding_ : std::nullopt))
+        return opened(false);
+    if (!same)
+        chosenEncoding_.reset();
+    return opened(true);
 }
 
-bool DocumentCommands::LoadCSSFile(const std::string& path) {
+bool DocumentCommands::LoadCSSFile(const std::string& path, std::optional<SheetEncoding> encoding) {
     std::optional<LoadFailure> failure;
     {
         ProgressSpan opening(editor_.Progress(), progress::kOpening, 0);
-        failure = editor_.LoadCSSFile(path);
+        failure = editor_.LoadCSSFile(path, true, encoding);
     }
     if (failure) {
         switch (failure->What) {
@@ -434,17 +462,18 @@ void DocumentCommands::SaveAsExecute() {
     }
     // Another window's sheet is not written over; the lock of the name chosen is
     // held while it is written, and kept when the document moved there.
-    const bool otherFile = *chosen != document.FileName;
-    if (otherFile && locks_ && locks_->Take(*chosen) == LockResult::HeldElsewhere) {
+    const LockResult lock = locks_ ? locks_->Take(*chosen) : LockResult::NotPossible;
+    if (lock == LockResult::HeldElsewhere) {
         dialogs_.Show({kCaption, messages::OpenElsewhere(*chosen), MessageIcon::Exclamation,
                        MessageButtons::Ok});
         ContinueCommand = false;
         return;
     }
     SaveAsTo(*chosen);
-    if (otherFile && locks_ && document.FileName != *chosen)
+    if (document.FileName == *chosen)
+        KeepLockOf(*chosen, lock == LockResult::Taken);
+    else if (lock == LockResult::Taken)
         locks_->Release(*chosen);
-    KeepLockOf(document.FileName);
 }
 
 void DocumentCommands::SaveAsTo(const std::string& chosen) {
@@ -505,7 +534,7 @@ void DocumentCommands::N25Click() {
 bool DocumentCommands::FormClose() {
     if (!AskSaveCSS())
         return false;
-    KeepLockOf({});
+    KeepLockOf({}, false);
     return true;
 }
 

@@ -31,6 +31,9 @@ public:
     // The recovery question when a backup copy exists, then reading. Returns whether
     // a file was read.
     bool OpenCSSFile(const std::string& path);
+    // The open file read again in the encoding the user chose, after the ask-to-save
+    // prompt; the choice holds for the file, opened again, until another is opened.
+    void ReopenExecute(SheetEncoding encoding);
     void SaveExecute();
     void SaveAsExecute();
     // Writes the composed sheet to the file and to its backup copy. Returns false, with
@@ -47,7 +50,7 @@ public:
     bool ContinueCommand = true;
 
 private:
-    bool LoadCSSFile(const std::string& path);
+    bool LoadCSSFile(const std::string& path, std::optional<SheetEncoding> encoding);
     void SaveAsTo(const std::string& chosen);
     // After an open or a Save As that did not happen, the still open document gets its
     // backup copy back, made from its file, so the protocol holds again and nothing is
@@ -68,15 +71,17 @@ private:
     // copy stays and the user is told.
     bool PutBackupBack(const std::string& path);
     void ShowError(const std::string& text);
-    // The lock follows the document's file: the one of a file no longer open goes.
-    void KeepLockOf(const std::string& file);
+    // The lock follows the document's file: `held` says whether the command took one
+    // for it, which is now the document's; the hold of the file no longer open goes.
+    void KeepLockOf(const std::string& file, bool held);
 
     StyleEditor& editor_;
     UserDialogs& dialogs_;
     SettingsStore& settings_;
     bool saveFailed_ = false;
     SheetLocks* locks_ = nullptr;
-    std::string locked_; // the sheet whose lock is held
+    std::string locked_;                          // the sheet whose lock is held
+    std::optional<SheetEncoding> chosenEncoding_; // of the open file, chosen by the user
 };
 
 // Before the editor writes over its file: when another program changed the file since

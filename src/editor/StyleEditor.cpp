@@ -7,6 +7,7 @@
 #include "mapping/DeclarationWriter.h"
 #include "mapping/EditPlanner.h"
 #include "mapping/RuleProperties.h"
+#include "mapping/SelectorCheck.h"
 
 #include <algorithm>
 
@@ -73,31 +74,150 @@ void StyleEditor::Announce(SessionChange::Kind what, bool refreshes, bool textWr
         observer(change);
 }
 
-std::shared_ptr<EditStep> StyleEditor::BeginStep(SessionChange::Kind what, int at,
-                                                 int count) const {
-    auto step = std::make_shared<EditStep>();
+size_t EditStep::Bytes() const {
+    size_t bytes = sizeof(EditStep);
+    for (const auto* changes : {&Stored, &Changes}) {
+        bytes += changes->capacity() * sizeof(RowChange);
+        for (const RowChange& change : *changes)
+            bytes += change.Change.Bytes() - sizeof(RecordChange);
+    }
+    for (const auto* records : {&Before, &After}) {
+        bytes += records->capacity() * sizeof(StyleRecord);
+        for (const StyleRecord& record : *records)
+            bytes += record.Bytes() - sizeof(StyleRecord);
+    }
+    bytes += Order.capacity() * sizeof(int);
+    for (const auto* tail : {&TailBefore, &TailAfter})
+        if (*tail)
+            bytes += HeldBytes(**tail) - sizeof(std::string);
+    for (const auto* view : {&ViewBefore, &ViewAfter})
+        bytes += view->FromRule.Bytes() - sizeof(view->FromRule);
+    return bytes;
+}
+
+std::shared_ptr<const EditStep> JoinSteps(const EditStep& first, const EditStep& next) {
+    if (!first.InPlace() || !next.InPlace())
+        return nullptr;
+    auto joined = std::make_shared<EditStep>(first);
+    // What was stored between the two is the gesture's too.
+    joined->Changes.insert(joined->Changes.end(), next.Stored.begin(), next.Stored.end());
+    joined->Changes.insert(joined->Changes.end(), next.Changes.begin(), next.Changes.end());
+    if (next.TailAfter)
+        joined->TailAfter = next.TailAfter;
+    joined->CurrentAfter = next.CurrentAfter;
+    joined->ViewAfter = next.ViewAfter;
+    return joined;
+}
+
+size_t StepsOverBudget(const std::vector<size_t>& sizes, size_t done, size_t budget) {
+    size_t total = 0;
+    for (size_t size : sizes)
+        total += size;
+    if (total <= budget)
+        return 0;
+    const size_t goal = budget / 4 * 3;
+    size_t gone = 0;
+    while (gone + 1 < std::min(done, sizes.size()) && total > goal)
+        total -= sizes[gone++];
+    return gone;
+}
+
+namespace {
+
+// The lines a rule gives the text view, as Load gives them.
+LineList ViewLines(const StyleRecord& record, bool editorLayout) {
+    if (editorLayout)
+        return record.Lines();
+    BlockFrame frame;
+    return FramedLines(record.BlockText(), frame);
+}
+
+} // namespace
+
+LineList StyleEditor::RuleLines(int row, bool editorLayout) const {
+    if (row < 0 || row >= document_.StyleCount())
+        return {};
+    return ViewLines(document_.Record(row), editorLayout);
+}
+
+TextView StyleEditor::ViewOf(const StepView& view, int row) const {
+    TextView memo{RuleLines(row, view.EditorLayout), view.Edited};
+    view.FromRule.Redo(memo.Lines);
+    return memo;
+}
+
+std::shared_ptr<StyleEditor::StepDraft> StyleEditor::BeginStep(SessionChange::Kind what, int at,
+                                                               int count) const {
+    auto step = std::make_shared<StepDraft>();
     step->What = what;
     step->At = at;
     for (int i = at; i < at + count; ++i)
         step->Before.push_back(document_.Record(i));
     step->CurrentBefore = current_;
     step->MemoBefore = memo_;
+    step->EditorLayout = editorLayout_;
+    step->RuleLines = RuleLines(current_, editorLayout_);
     return step;
 }
 
-std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<EditStep> step,
-                                                        int count) const {
-    for (int i = step->At; i < step->At + count; ++i)
-        step->After.push_back(document_.Record(i));
+std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<StepDraft> draft,
+                                                        int count) {
+    auto step = std::make_shared<EditStep>();
+    step->What = draft->What;
+    step->At = draft->At;
+    step->Order = std::move(draft->Order);
+    step->ShiftAt = draft->ShiftAt;
+    step->ShiftCount = draft->ShiftCount;
+    step->Shift = draft->Shift;
+    step->TailBefore = std::move(draft->TailBefore);
+    step->TailAfter = std::move(draft->TailAfter);
+    step->CurrentBefore = draft->CurrentBefore;
     step->CurrentAfter = current_;
-    step->MemoAfter = memo_;
-    if (step->Order.empty() && step->Before == step->After && step->TailBefore == step->TailAfter &&
-        step->MemoBefore == step->MemoAfter)
+    // Rules changed in their places keep what changed in each.
+    const bool sameRows = step->Order.empty() && static_cast<size_t>(count) == draft->Before.size();
+    bool inPlace = sameRows;
+    std::vector<RowChange> changes;
+    for (int i = 0; inPlace && i < count; ++i) {
+        auto change = RecordChange::Between(draft->Before[static_cast<size_t>(i)],
+                                            document_.Record(step->At + i));
+        if (!change)
+            inPlace = false;
+        else if (change->Changes())
+            changes.push_back({step->At + i, std::move(*change)});
+    }
+    bool unchanged = sameRows && step->TailBefore == step->TailAfter && draft->MemoBefore == memo_;
+    for (int i = 0; unchanged && i < count; ++i) {
+        // Compared as the records show and write; on a copy, so that the rule's lines
+        // are not cut and kept in the document.
+        const StyleRecord now = document_.Record(step->At + i);
+        unchanged = draft->Before[static_cast<size_t>(i)] == now;
+    }
+    if (unchanged) {
+        // No step, though a record may have changed where nobody sees it.
+        for (RowChange& change : changes)
+            stored_.push_back(std::move(change));
         return nullptr;
+    }
+    step->Stored = std::move(stored_);
+    stored_.clear();
+    if (inPlace) {
+        step->Changes = std::move(changes);
+    } else {
+        step->Before = std::move(draft->Before);
+        for (int i = step->At; i < step->At + count; ++i)
+            step->After.push_back(document_.Record(i));
+    }
+    step->ViewBefore = {draft->EditorLayout,
+                        TextSplice<LineList>::Between(draft->RuleLines, draft->MemoBefore.Lines),
+                        draft->MemoBefore.Edited};
+    step->ViewAfter = {
+        editorLayout_,
+        TextSplice<LineList>::Between(RuleLines(current_, editorLayout_), memo_.Lines),
+        memo_.Edited};
     return step;
 }
 
-bool StyleEditor::StoreText() {
+bool StyleEditor::StoreText(const std::function<void()>& beforeStoring) {
     if (!HasCurrentStyle() || GroupCurrent())
         return false;
     const StyleRecord& record = document_.Record(current_);
@@ -105,6 +225,8 @@ bool StyleEditor::StoreText() {
         std::string block = BlockOfLines(memo_.Lines, frame_);
         if (block == record.BlockText() && (!memo_.Edited || record.Edited()))
             return false;
+        if (beforeStoring)
+            beforeStoring();
         if (memo_.Edited)
             MarkCurrentEdited();
         document_.ReplaceBlock(current_, std::move(block));
@@ -112,6 +234,8 @@ bool StyleEditor::StoreText() {
     }
     if (record.Lines() == memo_.Lines && (!memo_.Edited || record.Edited()))
         return false;
+    if (beforeStoring)
+        beforeStoring();
     // Typing has made the document modified already: a commit after a save, with the
     // text view still showing the typed text, is no new change.
     if (memo_.Edited)
@@ -120,15 +244,70 @@ bool StyleEditor::StoreText() {
     return true;
 }
 
-void StyleEditor::CommitText() {
+namespace {
+
+// Why the text view's text may not be stored into `record`: it would break out of the
+// rule. Text the rule already holds is never refused, nor a bracket left open that the
+// rule's own text already left open: the sheet is read as it was.
+std::optional<std::string> TextRefusal(const TextView& memo, const BlockFrame& frame,
+                                       bool editorLayout, const StyleRecord& record,
+                                       SheetEncoding encoding) {
+    if (record.IsGroup() || memo.Lines.empty())
+        return std::nullopt;
+    std::string stored;
+    if (editorLayout) {
+        if (memo.Lines == record.Lines())
+            return std::nullopt;
+        for (const std::string& line : record.Lines())
+            stored += line + '\n';
+    } else {
+        stored = record.BlockText();
+        if (BlockOfLines(memo.Lines, frame) == stored)
+            return std::nullopt;
+    }
+    // The text as it is written, from the view's first line on: the frame's head is
+    // blanks, and the tail (a line end, or nothing on a rule of one line) decides whether
+    // the last line runs into the rule's "}".
+    std::string text;
+    for (const std::string& line : memo.Lines) {
+        text += line;
+        text += '\n';
+    }
+    text.pop_back();
+    text += editorLayout ? std::string_view("\n") : std::string_view(frame.Tail);
+    const std::optional<SheetBreak> found = RuleTextBreak(text);
+    if (!found)
+        return std::nullopt;
+    auto bracket = [](const std::optional<SheetBreak>& b) {
+        return b &&
+               (b->What == SheetBreak::Kind::Parenthesis || b->What == SheetBreak::Kind::Bracket);
+    };
+    if (bracket(found) && bracket(RuleTextBreak(stored)))
+        return std::nullopt;
+    return messages::BadRuleText(DescribeBreak(*found, text, encoding));
+}
+
+void Tell(UserDialogs* dialogs, const std::string& text) {
+    if (dialogs)
+        dialogs->Show({"Error", text, MessageIcon::Error, MessageButtons::Ok});
+}
+
+} // namespace
+
+bool StyleEditor::CommitText() {
     if (!HasCurrentStyle())
-        return;
+        return true;
     // Typing that came back to the text the view was given is no hand edit.
     if (memo_.Edited && memo_.Lines == shown_)
         memo_.Edited = false;
+    if (auto refusal = TextRefusal(memo_, frame_, editorLayout_, document_.Record(current_),
+                                   document_.Encoding)) {
+        Tell(dialogs_, *refusal);
+        return false;
+    }
     if (!memo_.Edited) {
-        StoreText(); // the panel's text: its change was the step
-        return;
+        StoreWithoutStep(); // the panel's text: its change was the step
+        return true;
     }
     auto step = BeginStep(SessionChange::Kind::Commit, current_, 1);
     // Taken back, the rule shows its text from before the typing.
@@ -136,6 +315,23 @@ void StyleEditor::CommitText() {
     if (StoreText())
         if (auto done = FinishStep(std::move(step), 1))
             Announce(SessionChange::Kind::Commit, false, false, std::move(done));
+    return true;
+}
+
+void StyleEditor::StoreWithoutStep() {
+    const int row = current_;
+    std::optional<StyleRecord> before;
+    if (!StoreText([&] { before = document_.Record(row); }))
+        return;
+    if (auto change = RecordChange::Between(*before, document_.Record(row));
+        change && change->Changes())
+        stored_.push_back({row, std::move(*change)});
+}
+
+void StyleEditor::TakeBackStored() {
+    for (auto change = stored_.rbegin(); change != stored_.rend(); ++change)
+        document_.UndoChange(change->Row, change->Change);
+    stored_.clear();
 }
 
 void StyleEditor::Load(int row) {
@@ -302,7 +498,8 @@ bool StyleEditor::EditBlock(
         edit) {
     if (!HasCurrentStyle() || GroupCurrent() || nested_)
         return false;
-    CommitText();
+    if (!CommitText())
+        return false;
     const std::string block = CurrentBlock();
     BlockContext context = ContextOfCurrent();
     if (editorLayout_) {
@@ -392,7 +589,8 @@ bool StyleEditor::AddDeclaration(std::string_view property, std::string_view val
 void StyleEditor::UseEditorLayout(bool on) {
     if (on == editorLayout_)
         return;
-    CommitText();
+    if (!CommitText())
+        return;
     editorLayout_ = on;
     if (HasCurrentStyle() && !GroupCurrent())
         Load(current_);
@@ -402,8 +600,9 @@ void StyleEditor::UseEditorLayout(bool on) {
 void StyleEditor::Select(int row) {
     if (document_.StyleCount() == 0)
         return;
-    CommitText();
-    Load(row);
+    // Text the commit refused stays in the view, with its rule current.
+    if (CommitText())
+        Load(row);
     Announce(SessionChange::Kind::Select);
 }
 
@@ -439,6 +638,11 @@ void StyleEditor::TypeText(LineList lines) {
 void StyleEditor::PushTextToPanel() {
     if (!HasCurrentStyle() || GroupCurrent())
         return;
+    if (auto refusal = TextRefusal(memo_, frame_, editorLayout_, document_.Record(current_),
+                                   document_.Encoding)) {
+        Tell(dialogs_, *refusal);
+        return;
+    }
     auto step = BeginStep(SessionChange::Kind::PushText, current_, 1);
     // Taken back, the rule shows its text from before the typing, as after a commit.
     if (memo_.Edited)
@@ -455,7 +659,7 @@ void StyleEditor::ChangePanel(const PanelEdit& edit, PanelEffects effects) {
     // A rule with nested rules is not the panel's; the page may still be refreshed.
     if (nested_ && (effects.Modifies || effects.Writes))
         return;
-    std::shared_ptr<EditStep> step;
+    std::shared_ptr<StepDraft> step;
     if (HasCurrentStyle() && (effects.Modifies || effects.Writes))
         step = BeginStep(SessionChange::Kind::Panel, current_, 1);
     if (effects.Modifies)
@@ -480,7 +684,8 @@ std::pair<int, int> StyleEditor::NewRulePlace() const {
 }
 
 void StyleEditor::AddRule(const std::string& selector) {
-    CommitText();
+    if (SelectorBreak(selector) || !CommitText())
+        return;
     const auto [at, depth] = NewRulePlace();
     auto step = BeginStep(SessionChange::Kind::NewRule, at, 0);
     document_.InsertStyleRecord(at, selector, depth);
@@ -490,7 +695,7 @@ void StyleEditor::AddRule(const std::string& selector) {
 }
 
 void StyleEditor::Rename(int row, const std::string& selector) {
-    if (row < 0 || row >= document_.StyleCount())
+    if (row < 0 || row >= document_.StyleCount() || SelectorBreak(selector))
         return;
     auto step = BeginStep(SessionChange::Kind::Rename, row, 1);
     document_.SetSelector(row, selector);
@@ -632,7 +837,7 @@ void StyleEditor::Sort(const std::function<bool(const std::string&, const std::s
 void StyleEditor::ClearCurrent() {
     if (GroupCurrent())
         return; // a group's text is its rules: each is cleared on its own
-    std::shared_ptr<EditStep> step;
+    std::shared_ptr<StepDraft> step;
     if (HasCurrentStyle())
         step = BeginStep(SessionChange::Kind::Clear, current_, 1);
     memo_.Lines.clear();
@@ -666,6 +871,7 @@ void StyleEditor::Show(int current, const TextView& memo) {
 }
 
 void StyleEditor::Undo(const EditStep& step) {
+    TakeBackStored();
     if (!step.Order.empty()) {
         if (step.Shift != 0)
             document_.ShiftDepth(step.ShiftAt, step.ShiftCount, -step.Shift);
@@ -673,26 +879,55 @@ void StyleEditor::Undo(const EditStep& step) {
         for (size_t i = 0; i < step.Order.size(); ++i)
             back[static_cast<size_t>(step.Order[i])] = static_cast<int>(i);
         document_.ApplyOrder(back);
-    } else {
+    } else if (!step.InPlace()) {
         document_.ReplaceRange(step.At, static_cast<int>(step.After.size()), step.Before);
     }
+    for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change)
+        document_.UndoChange(change->Row, change->Change);
+    // What was stored before the step stays, to be taken back with the step before.
+    stored_ = step.Stored;
     if (step.TailBefore)
         document_.SetTail(*step.TailBefore);
-    Show(step.CurrentBefore, step.MemoBefore);
+    Show(step.CurrentBefore, ViewOf(step.ViewBefore, step.CurrentBefore));
     Announce(SessionChange::Kind::Undo, true);
 }
 
 void StyleEditor::Redo(const EditStep& step) {
+    TakeBackStored();
+    for (const auto* changes : {&step.Stored, &step.Changes})
+        for (const RowChange& change : *changes)
+            document_.RedoChange(change.Row, change.Change);
     if (!step.Order.empty()) {
         document_.ApplyOrder(step.Order);
         if (step.Shift != 0)
             document_.ShiftDepth(step.ShiftAt, step.ShiftCount, step.Shift);
-    } else
+    } else if (!step.InPlace()) {
         document_.ReplaceRange(step.At, static_cast<int>(step.Before.size()), step.After);
+    }
     if (step.TailAfter)
         document_.SetTail(*step.TailAfter);
-    Show(step.CurrentAfter, step.MemoAfter);
+    Show(step.CurrentAfter, ViewOf(step.ViewAfter, step.CurrentAfter));
     Announce(SessionChange::Kind::Redo, true);
+}
+
+std::optional<TextView> StyleEditor::ViewBefore(const EditStep& step) const {
+    if (!step.InPlace())
+        return std::nullopt;
+    const int row = step.CurrentBefore;
+    if (row < 0 || row >= document_.StyleCount())
+        return ViewOf(step.ViewBefore, row);
+    // The rule as the step found it: what was stored since and the step's own changes
+    // taken back from a copy.
+    StyleRecord record = document_.Record(row);
+    for (auto change = stored_.rbegin(); change != stored_.rend(); ++change)
+        if (change->Row == row)
+            change->Change.Undo(record);
+    for (auto change = step.Changes.rbegin(); change != step.Changes.rend(); ++change)
+        if (change->Row == row)
+            change->Change.Undo(record);
+    TextView memo{ViewLines(record, step.ViewBefore.EditorLayout), step.ViewBefore.Edited};
+    step.ViewBefore.FromRule.Redo(memo.Lines);
+    return memo;
 }
 
 void StyleEditor::ComposeCSS() {
@@ -702,6 +937,7 @@ void StyleEditor::ComposeCSS() {
 
 void StyleEditor::NewCSS() {
     document_.NewCSS();
+    stored_.clear();
     habits_.reset();
     blockMeaning_.reset();
     layoutMeaning_.reset();
@@ -722,6 +958,7 @@ void StyleEditor::StartBlank() {
 
 void StyleEditor::Opened() {
     habits_.reset();
+    stored_.clear();
     memo_ = TextView{};
     nested_ = false;
     current_ = -1;
@@ -734,9 +971,10 @@ void StyleEditor::Opened() {
     Announce(SessionChange::Kind::Document);
 }
 
-std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup) {
+std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, bool writeBackup,
+                                                    std::optional<SheetEncoding> encoding) {
     SheetFile sheet;
-    if (auto failure = ReadSheetFile(path, sheet, *progress_))
+    if (auto failure = ReadSheetFile(path, sheet, *progress_, encoding))
         return LoadFailure{LoadFailure::Kind::CannotRead, failure->Reason, failure->Refusal};
     if (writeBackup) {
         // Opening for editing: what a crashed write left beside the sheet goes.
@@ -762,6 +1000,7 @@ void StyleEditor::TakeDocument(StyleDocument document) {
     document_ = std::move(document);
     document_.Modified = false;
     habits_.reset();
+    stored_.clear();
     memo_ = TextView{};
     nested_ = false;
     current_ = -1;
@@ -776,7 +1015,10 @@ void StyleEditor::FileWritten(bool byRefresh) {
 }
 
 void StyleEditor::MarkSaved() {
-    document_.Modified = false;
+    // Text the commit refused is still the user's, and not in the file.
+    document_.Modified =
+        HasCurrentStyle() &&
+        TextRefusal(memo_, frame_, editorLayout_, document_.Record(current_), document_.Encoding);
     Announce(SessionChange::Kind::Disk);
 }
 

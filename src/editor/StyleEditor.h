@@ -6,8 +6,11 @@
 // session's observers: the window shows it, the preview follows it.
 
 #include "document/FileReplacer.h"
+#include "document/RecordChange.h"
 #include "document/SheetReader.h"
 #include "document/StyleDocument.h"
+#include "document/TextSplice.h"
+#include "document/UserDialogs.h"
 #include "editor/BlockFrame.h"
 #include "mapping/BlockRewriter.h"
 #include "mapping/PropertySet.h"
@@ -67,13 +70,34 @@ struct SessionChange {
     std::shared_ptr<const EditStep> Step;
 };
 
+// A change of one rule where it stands, kept as what changed in it.
+struct RowChange {
+    int Row = 0;
+    RecordChange Change;
+};
+
+// The text view a step leaves, kept as what it holds beside the lines its rule gives it:
+// nothing when it shows the rule as stored, the lines that differ when the panel wrote
+// or the user typed what is not stored yet.
+struct StepView {
+    bool EditorLayout = false; // the rule's lines were given in the editor's layout
+    TextSplice<LineList> FromRule;
+    bool Edited = false;
+};
+
 // What a change did to the rules, enough to take it back and to do it again. Steps are
 // taken back in the reverse order they were made, and done again in the order they
-// were taken back.
+// were taken back. A step keeps what changed, not the rules it changed: rules changed
+// in their places keep the changed middle of their texts, and only rows that come or
+// go are kept whole.
 struct EditStep {
     SessionChange::Kind What;
-    int At = 0;                      // the first row the change replaced
-    std::vector<StyleRecord> Before; // rows At... before the change
+    int At = 0; // the first row the change replaced
+    // The text the session stored into its rules without a step (the panel's text, when
+    // the view was committed) after the step before this one: taken back with that step.
+    std::vector<RowChange> Stored;
+    std::vector<RowChange> Changes;  // the rules changed in their places, in order
+    std::vector<StyleRecord> Before; // rows At... before the change, when rows came or went
     std::vector<StyleRecord> After;  // the rows in their place after it
     std::vector<int> Order;          // a new order instead: row i held record Order[i]
     // With a new order: the rows [ShiftAt, ShiftAt + ShiftCount) of the new order went
@@ -85,9 +109,24 @@ struct EditStep {
     std::optional<std::string> TailAfter;
     int CurrentBefore = -1;
     int CurrentAfter = -1;
-    TextView MemoBefore;
-    TextView MemoAfter;
+    StepView ViewBefore;
+    StepView ViewAfter;
+
+    // The rows stay where they are: the step changed rules in their places.
+    bool InPlace() const { return Order.empty() && Before.empty() && After.empty(); }
+    // The memory the step holds, itself included.
+    size_t Bytes() const;
 };
+
+// `first` and then `next`, made right after it, as one step (a gesture); none when
+// either added, removed or moved rows.
+std::shared_ptr<const EditStep> JoinSteps(const EditStep& first, const EditStep& next);
+
+// How many of the oldest steps of a history of steps of `sizes` bytes go so that the
+// rest fit in `budget`: only steps done (the first `done`), never the last of them, and
+// down to three quarters of the budget, so that a history at its budget does not let
+// steps go at every new one.
+size_t StepsOverBudget(const std::vector<size_t>& sizes, size_t done, size_t budget);
 
 class StyleEditor {
 public:
@@ -118,20 +157,22 @@ public:
 
     // Stores the text view into the current record. The record counts as edited when
     // the user changed it: by hand in the text view or through the panel. Text typed by
-    // hand that changes the record is a step of its own.
-    void CommitText();
+    // hand that changes the record is a step of its own. Text that would break out of
+    // the rule (a "}" that ends it, a bracket, quote or comment left open) is refused
+    // with a message: it stays in the view, nothing is stored, and false is returned.
+    bool CommitText();
 
     // Commits, then makes `row` current: its lines go into the text view and are read
     // into the panel. A record that holds nested rules is shown as it is, with the
     // panel reset and out of use. A row out of range selects the first; does nothing
-    // in an empty document.
+    // in an empty document. When the commit refuses the text, the rule stays current.
     void Select(int row);
 
     // The user typed into the text view: it holds the lines, and the change counts as
     // any change of the style. Without a current record nothing is taken.
     void TypeText(LineList lines);
     // The text view pushed into the panel: the document is modified, the record edited,
-    // the text stored and read back.
+    // the text stored and read back; refused as a commit is, nothing changes.
     void PushTextToPanel();
 
     // A panel control's change: `edit` (none for a change already shown) changes the
@@ -174,7 +215,8 @@ public:
     // and edited mark travel with it, so moving a rule never rewrites it. A group
     // moves and goes with its rules.
     // A new rule goes after the current row, in its group; into a current group, at
-    // its end.
+    // its end. A selector that would break out of its place (SelectorBreak) is not
+    // taken; the style list's commands tell the user why.
     void AddRule(const std::string& selector);
     void Rename(int row, const std::string& selector);
     // Removes the current rule, or group with its rules, its working text with it; the
@@ -207,8 +249,10 @@ public:
     // success, so a failure leaves the open document exactly as it was. The backup
     // copy is written before the swap when asked for, after the temporary files a
     // crashed write left of the sheet are removed; a failed write also changes
-    // nothing. Without the backup copy nothing on disk is touched.
-    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true);
+    // nothing. Without the backup copy nothing on disk is touched. `encoding`, when
+    // given, is the one the user chose to read the file in.
+    std::optional<LoadFailure> LoadCSSFile(const std::string& path, bool writeBackup = true,
+                                           std::optional<SheetEncoding> encoding = std::nullopt);
     // Takes a document made elsewhere as the open one, unmodified, with no rule current
     // yet: the first select commits nothing.
     void TakeDocument(StyleDocument document);
@@ -217,6 +261,9 @@ public:
     // text are as they were after (before) it, and the panel reads that text.
     void Undo(const EditStep& step);
     void Redo(const EditStep& step);
+    // The text view as it was before `step`, the session standing where the step left
+    // it; none for a step that added, removed or moved rows.
+    std::optional<TextView> ViewBefore(const EditStep& step) const;
 
     // The file on disk: written by a refresh (`byRefresh`) or by saving, the file now
     // as the session last wrote it.
@@ -231,6 +278,8 @@ public:
     // Where opening and composing tell how far they are; nobody until told.
     void UseProgress(ProgressReport& progress) { progress_ = &progress; }
     ProgressReport& Progress() const { return *progress_; }
+    // Who is told why a text is refused; nobody until told.
+    void UseDialogs(UserDialogs& dialogs) { dialogs_ = &dialogs; }
 
 private:
     // Loads `row` without committing what the text view holds.
@@ -250,12 +299,39 @@ private:
     void UserChangedStyle();
     void Announce(SessionChange::Kind what, bool refreshes = false, bool textWritten = false,
                   std::shared_ptr<const EditStep> step = {});
+    // A step in the making: what the change starts from, whole, until FinishStep keeps
+    // what the change changed.
+    struct StepDraft {
+        SessionChange::Kind What;
+        int At = 0;
+        std::vector<StyleRecord> Before;
+        std::vector<int> Order;
+        int ShiftAt = 0;
+        int ShiftCount = 0;
+        int Shift = 0;
+        std::optional<std::string> TailBefore;
+        std::optional<std::string> TailAfter;
+        int CurrentBefore = -1;
+        TextView MemoBefore;
+        LineList RuleLines; // what the current rule gave the text view
+        bool EditorLayout = false;
+    };
     // The step of a change to the rows [at, at + count), as they are before it.
-    std::shared_ptr<EditStep> BeginStep(SessionChange::Kind what, int at, int count) const;
+    std::shared_ptr<StepDraft> BeginStep(SessionChange::Kind what, int at, int count) const;
     // The rows [At, At + count) after the change; none when the change changed nothing.
-    std::shared_ptr<const EditStep> FinishStep(std::shared_ptr<EditStep> step, int count) const;
+    std::shared_ptr<const EditStep> FinishStep(std::shared_ptr<StepDraft> step, int count);
     // Stores the text view into the current record; whether the record changed.
-    bool StoreText();
+    // `beforeStoring` is called once the record is about to change.
+    bool StoreText(const std::function<void()>& beforeStoring = {});
+    // Stores the text view as the panel wrote it, without a step: the next step keeps
+    // what that changed, and taking a step back takes it back first.
+    void StoreWithoutStep();
+    // Takes back what was stored without a step since the session last stood at a step.
+    void TakeBackStored();
+    // The lines the text view is given for `row` as it stands; none without a rule.
+    LineList RuleLines(int row, bool editorLayout) const;
+    // The view a step left, on the rule `row` as the step left it.
+    TextView ViewOf(const StepView& view, int row) const;
     // The state a step leaves: its rule current, its text in the view, read by the panel.
     void Show(int current, const TextView& memo);
     // A document swapped in: nothing of the previous one is current or committed.
@@ -286,9 +362,13 @@ private:
     std::optional<Meaning> blockMeaning_;
     std::optional<Meaning> layoutMeaning_;
     std::optional<SheetHabits> habits_; // learned from the sheet when first needed
+    // What the session stored without a step since it last stood at a step: the next
+    // step keeps it, a step taken back takes it back.
+    std::vector<RowChange> stored_;
     std::vector<std::pair<int, Observer>> observers_;
     int lastObserver_ = 0;
     ProgressReport* progress_ = &NoProgress();
+    UserDialogs* dialogs_ = nullptr;
 };
 
 // The status line's text while a record with nested rules is current.

@@ -319,7 +319,9 @@ SlotMask Covered(std::string_view property) {
     if (property == "text-decoration-line" || property == "text-decoration-style" ||
         property == "text-decoration-color" || property == "text-decoration-thickness")
         Cover(mask, {S::TextDecoration});
-    if (property.starts_with("overflow-"))
+    // The longhands of overflow, physical and logical; overflow-wrap and the like are not.
+    if (property == "overflow-x" || property == "overflow-y" || property == "overflow-block" ||
+        property == "overflow-inline")
         Cover(mask, {S::Overflow});
     if (property == "inline-size")
         Cover(mask, {S::BlockWidth});
@@ -853,12 +855,18 @@ struct DeclarationNotes {
     std::string Inside;  // the comments inside the value, as written
     std::string Trailer; // the comments after the ";"
     size_t CutEnd = 0;   // where the declaration with its trailing comments ends
+    // A string, comment or parenthesis of the value, or a comment after it, runs to the
+    // end of the text: whatever were written after the declaration would be inside it.
+    bool RunsToTheEnd = false;
 };
 
-DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
+// The trailing comments stop at `stop`, where the marker line stood: what follows the
+// marker is the next line's, not this declaration's.
+DeclarationNotes NotesOf(std::string_view text, const Declaration& d, size_t stop) {
     DeclarationNotes notes;
     const std::string_view value = d.Value;
     char quote = 0;
+    int depth = 0;
     for (size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         if (quote) {
@@ -872,6 +880,7 @@ DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
         if (c == '/' && i + 1 < value.size() && value[i + 1] == '*') {
             const size_t close = value.find("*/", i + 2);
             const size_t end = close == std::string_view::npos ? value.size() : close + 2;
+            notes.RunsToTheEnd = notes.RunsToTheEnd || close == std::string_view::npos;
             // The first comment is written as it stood: right after the value or after
             // a blank.
             if (notes.Inside.empty())
@@ -884,15 +893,25 @@ DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
             i = end - 1;
             continue;
         }
+        if (c == '\\' && i + 1 < value.size()) {
+            notes.Bare += c;
+            notes.Bare += value[++i]; // an escaped character counts for nothing
+            continue;
+        }
         if (c == '"' || c == '\'')
             quote = c;
+        else if (c == '(' || c == '[')
+            ++depth;
+        else if ((c == ')' || c == ']') && depth > 0)
+            --depth;
         if (c != ' ' || (!notes.Bare.empty() && notes.Bare.back() != ' '))
             notes.Bare += c;
     }
+    notes.RunsToTheEnd = notes.RunsToTheEnd || quote != 0 || depth > 0;
     while (!notes.Bare.empty() && notes.Bare.back() == ' ')
         notes.Bare.pop_back();
     notes.CutEnd = d.End;
-    for (size_t at = d.End; at < text.size();) {
+    for (size_t at = d.End; at < text.size() && at < stop;) {
         if (IsCssBlank(text[at])) {
             ++at;
             continue;
@@ -901,6 +920,7 @@ DeclarationNotes NotesOf(std::string_view text, const Declaration& d) {
             break;
         const size_t close = text.find("*/", at + 2);
         const size_t end = close == std::string_view::npos ? text.size() : close + 2;
+        notes.RunsToTheEnd = notes.RunsToTheEnd || close == std::string_view::npos;
         notes.Trailer +=
             (notes.Trailer.empty() ? "" : " ") + std::string(text.substr(at, end - at));
         notes.CutEnd = at = end;
@@ -938,10 +958,18 @@ std::string NormalizeDeclarationsKeepCase(const LineList& lines) {
                 quote = 0;
             return;
         }
-        if (n == '"' || n == '\'')
-            quote = n;
         if (static_cast<unsigned char>(n) <= 32)
             n = ' ';
+        if (escaped) {
+            // An escaped character stands for itself: it opens no string and folds nothing.
+            escaped = false;
+            out += n;
+            return;
+        }
+        if (n == '\\')
+            escaped = true;
+        else if (n == '"' || n == '\'')
+            quote = n;
         if (out.empty()) {
             out += n;
             return;
@@ -963,7 +991,10 @@ std::string NormalizeDeclarationsKeepCase(const LineList& lines) {
         for (char c : lines[i])
             arrive(c);
     }
-    arrive(';');
+    // A string that never closes would take the ";" in: read again, it would hold one
+    // more each time.
+    if (!quote)
+        arrive(';');
     return out;
 }
 
@@ -1029,6 +1060,13 @@ bool IsColorValue(std::string_view text) {
 
 LineList SplitUnsupported(std::string_view rest) {
     LineList lines;
+    // A line starts at its first character: the blank after a comment that stays on
+    // the line before is the line end the next read puts there.
+    auto push = [&lines](std::string_view line) {
+        while (!line.empty() && line.front() == ' ')
+            line.remove_prefix(1);
+        lines.emplace_back(line);
+    };
     size_t start = 0;
     char quote = 0;
     int depth = 0;
@@ -1070,12 +1108,12 @@ LineList SplitUnsupported(std::string_view rest) {
                     break;
                 end = at = close + 2;
             }
-            lines.emplace_back(rest.substr(start, end - start));
+            push(rest.substr(start, end - start));
             start = end;
             i = end - 1;
         }
     }
-    lines.emplace_back(rest.substr(start));
+    push(rest.substr(start));
     // A ";" left after a declaration's comments is the one that closes the text.
     if (lines.size() >= 3 &&
         lines[lines.size() - 2].find_first_not_of(' ') == lines[lines.size() - 2].size() - 1 &&
@@ -1094,13 +1132,16 @@ void ReadIntoPanel(PropertySet& panel, const LineList& lines, std::string* left)
     const BorderSide shownSide = panel.ShownBorderSide;
     panel.ShowBorderSide(BorderSide::All);
     std::string text = NormalizeDeclarationsKeepCase(lines);
-    // Every copy of the marker goes, with the blank its line end became.
+    // Every copy of the marker goes, with the blank its line end became; where it
+    // stood is remembered.
+    std::vector<size_t> markers;
     for (size_t at = 0;;) {
         at = UpperAscii(text).find(UpperAscii(kUnsupportedComment), at);
         if (at == std::string::npos)
             break;
         const size_t after = at + kUnsupportedComment.size();
         text.erase(at, kUnsupportedComment.size() + (after < text.size() && text[after] == ' '));
+        markers.push_back(at);
     }
     ClearPanel(panel);
 
@@ -1108,8 +1149,10 @@ void ReadIntoPanel(PropertySet& panel, const LineList& lines, std::string* left)
     // The panel reads the values without their comments; the comments go with them.
     std::vector<DeclarationNotes> notes;
     notes.reserve(declarations.size());
-    for (const Declaration& d : declarations)
-        notes.push_back(NotesOf(text, d));
+    for (const Declaration& d : declarations) {
+        const auto marker = std::lower_bound(markers.begin(), markers.end(), d.End);
+        notes.push_back(NotesOf(text, d, marker == markers.end() ? text.size() : *marker));
+    }
     std::vector<Declaration> bare = declarations;
     for (size_t i = 0; i < bare.size(); ++i)
         bare[i].Value = notes[i].Bare;
@@ -1154,6 +1197,10 @@ void ReadIntoPanel(PropertySet& panel, const LineList& lines, std::string* left)
                 if (info.Property == d.Property)
                     c.Takeable = Apply(panel, info.Which, d.Value, false);
         }
+        // Written back in the panel's place, it would take in what follows it; without a
+        // value, it would be written as nothing at all.
+        if (notes[indexOf(c)].RunsToTheEnd || notes[indexOf(c)].Bare.empty())
+            c.Takeable = false;
         candidates.push_back(std::move(c));
     }
 
@@ -1331,6 +1378,9 @@ void ReadIntoPanel(PropertySet& panel, const LineList& lines, std::string* left)
         from = notes[i].CutEnd;
     }
     rest.append(text, from, std::string::npos);
+    // The cuts join what stood either side of them; normalised again, the rest is as
+    // the next read of it will find it.
+    rest = NormalizeDeclarationsKeepCase({rest});
     size_t front = 0;
     while (front < rest.size() && (rest[front] == ';' || rest[front] == ' '))
         ++front;

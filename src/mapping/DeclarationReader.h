@@ -21,9 +21,10 @@ void ReadDeclarations(PropertySet& panel, TextView& memo);
 // The panel as ReadDeclarations sets it from the lines, which are left as they are.
 void ReadPanel(PropertySet& panel, const LineList& lines);
 
-// Joins the lines with one blank between them, appends ";", turns control bytes into
-// blanks and drops the blanks around ":" and ";" and runs of blanks and of ";". The
-// case is kept.
+// Joins the lines with one blank between them, appends ";" (not into a string that is
+// never closed), turns control bytes into blanks and drops the blanks around ":" and ";"
+// and runs of blanks and of ";"; strings and escaped characters are left as they are.
+// The case is kept.
 std::string NormalizeDeclarationsKeepCase(const LineList& lines);
 // The same, upper-cased: the working text.
 std::string NormalizeDeclarations(const LineList& lines);

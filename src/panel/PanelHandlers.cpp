@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace tesselo {
 namespace {
@@ -69,11 +70,18 @@ std::string PanelHandlers::ShownText(Length field) const {
 
 void PanelHandlers::TEditTextEdited(Length field, std::string text) {
     auto& typed = typed_[static_cast<size_t>(field)];
+    unapplied_[static_cast<size_t>(field)] = true;
+    // A field reached with Tab was never clicked: what is typed into it sets it too.
+    const bool set = !text.empty();
     if (IsNumberText(text)) {
         typed.reset();
-        editor_.ShowInPanel([&](PropertySet& p) { p[field].Text = std::move(text); });
+        editor_.ShowInPanel([&](PropertySet& p) {
+            p[field].Text = std::move(text);
+            p[field].Set = p[field].Set || set;
+        });
     } else {
         typed = std::move(text); // a unit, keyword or function on its way
+        editor_.ShowInPanel([&](PropertySet& p) { p[field].Set = p[field].Set || set; });
     }
 }
 
@@ -94,12 +102,14 @@ void PanelHandlers::UnitForNumber(Length field, LengthField& f) const {
 }
 
 void PanelHandlers::TEditKeyUp(Length field) {
+    // What was typed changes the rule; a key that typed nothing (an arrow) does not.
+    const PanelEffects effects{.Modifies = unapplied_[static_cast<size_t>(field)], .Writes = true};
     if (const auto& typed = typed_[static_cast<size_t>(field)]) {
         // Only a whole value is written while typing: "1.2r" is not yet "1.2rem".
         std::optional<TypedLength> value = ReadTypedLength(field, *typed);
         if (!value || value->What == TypedLength::Kind::Number)
             return;
-        editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); }, {.Writes = true});
+        editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); }, effects);
         return;
     }
     editor_.ChangePanel(
@@ -107,7 +117,7 @@ void PanelHandlers::TEditKeyUp(Length field) {
             p[field].Whole = RoundHalfEven(ReadDecimal(p[field].Text));
             UnitForNumber(field, p[field]);
         },
-        {.Writes = true});
+        effects);
 }
 
 void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
@@ -129,6 +139,13 @@ void PanelHandlers::ShowNumberError(const std::string& text, WholeError error) {
 bool PanelHandlers::TEditExit(Length field) {
     auto& typed = typed_[static_cast<size_t>(field)];
     const std::string text = typed ? *typed : Panel()[field].Text;
+    // Leaving a field typed into applies it, as Enter does: the page follows.
+    const bool typedInto = unapplied_[static_cast<size_t>(field)];
+    const PanelEffects effects = typedInto ? kEdited : PanelEffects{.Writes = true};
+    auto applied = [&] {
+        unapplied_[static_cast<size_t>(field)] = false;
+        leaveRefreshed_ = leaveRefreshed_ || typedInto;
+    };
     if (!IsNumberText(text)) {
         if (auto value = ReadTypedLength(field, text);
             value && value->What != TypedLength::Kind::Number) {
@@ -140,8 +157,8 @@ bool PanelHandlers::TEditExit(Length field) {
                     spinners_[static_cast<size_t>(field)] =
                         std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
             }
-            editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); },
-                                {.Writes = true});
+            applied();
+            editor_.ChangePanel([&](PropertySet& p) { TakeTyped(p[field], *value); }, effects);
             return true;
         }
     }
@@ -156,6 +173,7 @@ bool PanelHandlers::TEditExit(Length field) {
         spinners_[static_cast<size_t>(field)] = std::clamp(whole.Value, kSpinnerMin, kSpinnerMax);
     }
     typed.reset();
+    applied();
     editor_.ChangePanel(
         [&](PropertySet& p) {
             LengthField& f = p[field];
@@ -169,12 +187,13 @@ bool PanelHandlers::TEditExit(Length field) {
             }
             UnitForNumber(field, f);
         },
-        {.Writes = true});
+        effects);
     return true;
 }
 
 void PanelHandlers::FormShow() {
     typed_ = {};
+    unapplied_ = {};
     editor_.ShowInPanel([](PropertySet& p) {
         for (LengthField& field : p.Lengths)
             if (!field.Set)
@@ -186,6 +205,7 @@ void PanelHandlers::TEditDblClick(Length field) {
     auto& typed = typed_[static_cast<size_t>(field)];
     const bool heldText = !Panel()[field].Text.empty() || (typed && !typed->empty());
     typed.reset();
+    unapplied_[static_cast<size_t>(field)] = false;
     editor_.ChangePanel(
         [&](PropertySet& p) {
             p[field].Text.clear();
@@ -195,7 +215,9 @@ void PanelHandlers::TEditDblClick(Length field) {
 }
 
 void PanelHandlers::TEditClick(Length field) {
-    editor_.ChangePanel([&](PropertySet& p) { p[field].Set = true; }, {.Modifies = true});
+    // The field shows it is set; the rule changes once something is typed into it. A
+    // change announced here would be a step of the history that changes nothing.
+    editor_.ShowInPanel([&](PropertySet& p) { p[field].Set = true; });
 }
 
 void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
@@ -206,6 +228,7 @@ void PanelHandlers::TEDitUpDownClick(Length field, bool up) {
         return; // the spinner is at its bound: no step
     position += up ? 1 : -1;
     typed_[static_cast<size_t>(field)].reset();
+    unapplied_[static_cast<size_t>(field)] = false; // the release applies the step
 
     // The field shows the step; the rule takes it when the spinner is released.
     std::optional<WholeError> failed;
@@ -263,6 +286,7 @@ void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
     if (length) {
         typed_[static_cast<size_t>(target)].reset();
         unitless_[static_cast<size_t>(target)] = unit.empty();
+        unapplied_[static_cast<size_t>(target)] = false; // letting the mouse go applies it
     }
     Chooser.Close();
     editor_.ChangePanel(
@@ -284,46 +308,44 @@ void PanelHandlers::Z_AnyRazmClick(const std::string& unit) {
 // Font boxes
 
 void PanelHandlers::FontTypeChange(int item, std::string text) {
-    FontOffOptionTimerOn = true;
-    editor_.ChangePanel(
-        [&](PropertySet& p) {
-            p.FontType.ItemIndex = item;
-            p.FontType.Text = std::move(text);
-            if (item >= 1) {
-                p.FontType.Set = true;
-                if (p.FontType2.ItemIndex >= 1)
-                    p.FontType2.Set = true;
-                p.FontType2Enabled = true;
-            } else {
-                p.FontType.Set = false;
-                p.FontType2.Set = false;
-                p.FontType2Enabled = false;
-            }
-        },
-        {.Modifies = true});
+    ChooseFont([&](PropertySet& p) {
+        p.FontType.ItemIndex = item;
+        p.FontType.Text = std::move(text);
+        if (item >= 1) {
+            p.FontType.Set = true;
+            if (p.FontType2.ItemIndex >= 1)
+                p.FontType2.Set = true;
+            p.FontType2Enabled = true;
+        } else {
+            p.FontType.Set = false;
+            p.FontType2.Set = false;
+            p.FontType2Enabled = false;
+        }
+    });
 }
 
 void PanelHandlers::FontType2Change(int item, std::string text) {
-    FontOffOptionTimerOn = true;
-    editor_.ChangePanel(
-        [&](PropertySet& p) {
-            p.FontType2.ItemIndex = item;
-            p.FontType2.Text = std::move(text);
-            p.FontType2.Set = item >= 1;
-        },
-        {.Modifies = true});
+    ChooseFont([&](PropertySet& p) {
+        p.FontType2.ItemIndex = item;
+        p.FontType2.Text = std::move(text);
+        p.FontType2.Set = item >= 1;
+    });
 }
 
 void PanelHandlers::FontWeightChange(int item, std::string text) {
+    ChooseFont([&](PropertySet& p) {
+        p.FontWeight.ItemIndex = item;
+        p.FontWeight.Text = std::move(text);
+        p.FontWeight.Set = item >= 1;
+        p.FontBold = item == 2;
+    });
+}
+
+void PanelHandlers::ChooseFont(const StyleEditor::PanelEdit& edit) {
+    // Shown now, written into the rule at the timer's tick: that is the one change.
     FontOffOptionTimerOn = true;
-    editor_.ChangePanel(
-        [&](PropertySet& p) {
-            p.FontWeight.ItemIndex = item;
-            p.FontWeight.Text = std::move(text);
-            p.FontWeight.Set = item >= 1;
-            p.FontBold = item == 2;
-        },
-        {.Modifies = true});
+    fontChosen_ = true;
+    editor_.ShowInPanel(edit);
 }
 
 void PanelHandlers::FontSizeChange(int item, std::string text) {
@@ -400,17 +422,14 @@ void PanelHandlers::FontFamilyConfirmed(int box) {
     // A web font the system does not have: taken as written.
     if (field.Set && field.ItemIndex == -1 && field.Text == family)
         return;
-    FontOffOptionTimerOn = true;
-    editor_.ChangePanel(
-        [&](PropertySet& q) {
-            TextChoiceField& f = edit(q);
-            f.ItemIndex = -1;
-            f.Text = family;
-            f.Set = true;
-            if (box == 0)
-                q.FontType2Enabled = true;
-        },
-        {.Modifies = true});
+    ChooseFont([&](PropertySet& q) {
+        TextChoiceField& f = edit(q);
+        f.ItemIndex = -1;
+        f.Text = family;
+        f.Set = true;
+        if (box == 0)
+            q.FontType2Enabled = true;
+    });
 }
 
 void PanelHandlers::FontTypeDblClick() {
@@ -431,7 +450,9 @@ void PanelHandlers::FontOffOptionTimerTimer() {
     if (OnFocusAway)
         OnFocusAway();
     FontOffOptionTimerOn = false;
-    editor_.ChangePanel(nullptr, {.Writes = true, .Refreshes = true});
+    editor_.ChangePanel(nullptr, std::exchange(fontChosen_, false)
+                                     ? kEdited
+                                     : PanelEffects{.Writes = true, .Refreshes = true});
 }
 
 void PanelHandlers::FontBoldClick(bool down) {
@@ -468,14 +489,25 @@ SwatchFields Fields(PropertySet& p, ColorSwatch swatch) {
     return {p.BorderColor, p.BorderColorCheck, p.BorderColorText};
 }
 
+Color SwatchColor(const PropertySet& p, ColorSwatch swatch) {
+    switch (swatch) {
+    case ColorSwatch::Font:
+        return p.FontColor;
+    case ColorSwatch::BackGround:
+        return p.BackGroundColor;
+    case ColorSwatch::Border:
+        break;
+    }
+    return p.BorderColor;
+}
+
 } // namespace
 
 void PanelHandlers::ColorClick(ColorSwatch swatch) {
-    // The dialog offers the colour last chosen in it, not the swatch's.
-    std::optional<Color> chosen = choices_.ChooseColor(LastChosenColor);
+    // The dialog opens at the colour the swatch shows.
+    std::optional<Color> chosen = choices_.ChooseColor(SwatchColor(Panel(), swatch));
     if (!chosen)
         return;
-    LastChosenColor = *chosen;
     editor_.ChangePanel(
         [&](PropertySet& p) {
             SwatchFields fields = Fields(p, swatch);
@@ -544,9 +576,12 @@ void PanelHandlers::AllMouseUp() {
 bool PanelHandlers::FormKeyPress(bool enter, FocusOwner focus) {
     if (!enter || focus != FocusOwner::Other)
         return false;
-    NotifyChange();
+    // Leaving the field applies what was typed into it; the page follows once, after.
+    leaveRefreshed_ = false;
     if (OnFocusAway)
         OnFocusAway();
+    if (!std::exchange(leaveRefreshed_, false))
+        NotifyChange();
     return true;
 }
 

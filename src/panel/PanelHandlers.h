@@ -103,12 +103,13 @@ public:
 
     UnitChooser Chooser;
     bool FontOffOptionTimerOn = false;
-    Color LastChosenColor{0, 0, 0};
 
 private:
     // The set is read here and changed only through the session's panel operations.
     const PropertySet& Panel() const { return editor_.Panel(); }
     void ShowNumberError(const std::string& text, WholeError error);
+    // A font box's choice: shown at once, written at the timer's tick.
+    void ChooseFont(const StyleEditor::PanelEdit& edit);
     void UnitForNumber(Length field, LengthField& f) const;
 
     StyleEditor& editor_;
@@ -119,6 +120,10 @@ private:
     // Text typed into a field that is not a plain number ("1.2r", "calc(1"): shown
     // while typed, taken when it is a value.
     std::array<std::optional<std::string>, kLengthCount> typed_;
+    // Typed into since the field was last applied: leaving it applies it.
+    std::array<bool, kLengthCount> unapplied_{};
+    bool leaveRefreshed_ = false; // the field left by Enter applied what was typed
+    bool fontChosen_ = false;     // a font box's choice waits for the timer's tick
     bool errorShowing_ = false;
     std::array<std::optional<std::string>, 2> familyTyped_;
     std::optional<std::string> sizeTyped_;

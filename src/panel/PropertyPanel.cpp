@@ -212,6 +212,9 @@ void PropertyPanel::BuildToolBars(QWidget* parent) {
     fontType2_->setMinimumContentsLength(12);
     fontWeight_->setMinimumContentsLength(16);
     fontSize_->setMinimumContentsLength(6);
+    // A number typed stays as typed: "2" is no start of "20" to complete.
+    fontWeight_->setCompleter(nullptr);
+    fontSize_->setCompleter(nullptr);
     ConnectFontBox(fontType_, &PanelHandlers::FontTypeChange, &PanelHandlers::FontTypeDblClick, 0);
     ConnectFontBox(fontType2_, &PanelHandlers::FontType2Change, &PanelHandlers::FontType2DblClick,
                    1);

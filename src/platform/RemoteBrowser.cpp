@@ -117,6 +117,9 @@ bool KeyIsForThePage(const QKeyEvent& key) {
 }
 
 RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
+    // Named, so that a test can tell the time is up without waiting for it.
+    answer_.setParent(this);
+    answer_.setObjectName(QStringLiteral("HelperAnswer"));
     answer_.setSingleShot(true);
     connect(&answer_, &QTimer::timeout, this, [this] {
         Lost(QStringLiteral("Просмотр страницы не ответил; при следующем обновлении он будет "

@@ -19,8 +19,7 @@ namespace tesselo {
 
 class SheetCodec {
 public:
-    explicit SheetCodec(SheetEncoding encoding = SheetEncoding::Windows1251)
-        : encoding_(encoding) {}
+    explicit SheetCodec(SheetEncoding encoding = SheetEncoding::Utf8) : encoding_(encoding) {}
 
     SheetEncoding Encoding() const { return encoding_; }
 

@@ -198,7 +198,8 @@ void SourceViewPages::FillSourceView(bool reportMissing) {
     if (stamp && diskShown_ && diskShown_->first == backup && diskShown_->second == *stamp)
         return;
     if (!backup.empty() && !ReadTextFile(backup, content)) {
-        onDiskFill_->Fill(ShownText(content.Text, content.Encoding));
+        // The text as opened or saved, in the encoding the sheet was read in.
+        onDiskFill_->Fill(ShownText(content.Text, editor_.Document().Encoding));
         if (stamp)
             diskShown_.emplace(backup, *stamp);
         return;

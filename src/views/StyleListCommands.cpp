@@ -1,5 +1,7 @@
 #include "views/StyleListCommands.h"
 
+#include "mapping/SelectorCheck.h"
+
 #include <algorithm>
 
 namespace tesselo {
@@ -26,49 +28,7 @@ std::string DeleteGroup(const std::string& name, int rules) {
            ", они будут удалены вместе с ней.";
 }
 
-std::string BadSelector(const std::string& name) {
-    return "Имя стиля " + name +
-           " недопустимо.\rВ нем не должно быть фигурных скобок, незакрытой кавычки и "
-           "незакрытого комментария: остальная таблица стилей стала бы его частью.";
-}
-
 } // namespace messages
-
-namespace {
-
-// Whether a selector ends where it begins: no brace outside strings and comments, and
-// every string and comment closed, so it cannot swallow the rest of the sheet.
-bool SelectorStandsAlone(std::string_view text) {
-    char quote = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\\') {
-            if (++i == text.size())
-                return false; // escapes the end of the selector
-            continue;
-        }
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            else if (c == '\n' || c == '\r' || c == '\f')
-                return false;
-            continue;
-        }
-        if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
-            const size_t close = text.find("*/", i + 2);
-            if (close == std::string_view::npos)
-                return false;
-            i = close + 1;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '{' || c == '}') {
-            return false;
-        }
-    }
-    return quote == 0;
-}
-
-} // namespace
 
 bool SameStyleName(std::string_view a, std::string_view b) {
     return EqualsIgnoringAsciiCase(a, b);
@@ -103,12 +63,27 @@ std::vector<int> StyleListCommands::Siblings(int row) const {
     return editor_.Document().ChildrenOf(editor_.Document().ParentOf(row));
 }
 
+bool StyleListCommands::Refused(const std::string& text, bool groupCondition) const {
+    const std::optional<SheetBreak> found = SelectorBreak(text);
+    if (!found)
+        return false;
+    const std::string name = nameInMessages_(text);
+    const std::string why = DescribeBreak(*found, text, editor_.Document().Encoding);
+    dialogs_.Show({"Error",
+                   groupCondition ? messages::BadGroupCondition(name, why)
+                                  : messages::BadStyleName(name, why),
+                   MessageIcon::Error, MessageButtons::Ok});
+    return true;
+}
+
 void StyleListCommands::NewStyleExecute(const std::string& selectorResult) {
     if (selectorResult.empty())
         return;
     std::string name = selectorResult;
     if (const size_t amp = name.find('&'); amp != std::string::npos)
         name.erase(amp, 1);
+    if (Refused(name, false))
+        return;
     // Names are told apart within the group the rule goes into.
     const StyleDocument& document = editor_.Document();
     const int current = editor_.Current();
@@ -130,11 +105,8 @@ bool StyleListCommands::RenameStyle(const std::string& text) {
     const int row = editor_.Current();
     if (row < 0 || row >= document.StyleCount())
         return false;
-    if (!SelectorStandsAlone(text)) {
-        dialogs_.Show({"Error", messages::BadSelector(nameInMessages_(text)), MessageIcon::Error,
-                       MessageButtons::Ok});
+    if (Refused(text, document.Record(row).IsGroup()))
         return false;
-    }
     if (document.Record(row).IsGroup()) {
         // Only the group's condition changes; it stays a group.
         if (!IsGroupPrelude(TrimSelectorText(text))) {

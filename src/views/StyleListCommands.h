@@ -23,11 +23,14 @@ public:
 
     // What the selector builder is given: a space in front of every row's name.
     std::string StyleNameList() const;
-    // Ends the new-style command with the builder's result (empty: cancelled).
+    // Ends the new-style command with the builder's result (empty: cancelled); a name
+    // that would break out of its place is refused with a message.
     void NewStyleExecute(const std::string& selectorResult);
 
     // Renames the selected row to the text as typed; refuses, with the error message,
-    // a name another row already has. Returns whether the name was taken.
+    // a name another row already has, and a name or a group's condition that would
+    // break out of its place in the sheet (SelectorBreak). Returns whether the name was
+    // taken.
     bool RenameStyle(const std::string& text);
 
     void StyleDeleteExecute();
@@ -42,6 +45,8 @@ public:
     StyleSortedExecute(const std::function<bool(const std::string&, const std::string&)>& less);
 
 private:
+    // Tells why the text may not stand as a style's name or a group's condition, if so.
+    bool Refused(const std::string& text, bool groupCondition) const;
     // The last of `rows` that is a rule named `name` (but not `except`); -1 for none.
     int SameNameAmong(const std::vector<int>& rows, std::string_view name, int except = -1) const;
     // The rows of the group that holds `row`.
@@ -59,7 +64,6 @@ bool SameStyleName(std::string_view a, std::string_view b);
 namespace messages {
 std::string StyleExists(const std::string& name);
 std::string RenameExists(const std::string& name);
-std::string BadSelector(const std::string& name);
 std::string NotAGroup(const std::string& name);
 std::string DeleteGroup(const std::string& name, int rules);
 } // namespace messages

@@ -1085,7 +1085,7 @@ TEST_F(EncodingWindow, StrayBytesSurviveAHandEditElsewhereInTheLine) {
     Control<QPlainTextEdit>(*form, "CSSMemo")->setTextCursor(cursor);
     QTest::keyClicks(Control<QPlainTextEdit>(*form, "CSSMemo"), " zoom: 1;");
     form->Action(ActionId::Save)->trigger();
-    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFp {\ncontent:\"\xD0\xB1\xFF\"; zoom: 1;\n\n}\n");
+    EXPECT_EQ(ReadBytes(path), "\xEF\xBB\xBFp {\ncontent:\"\xD0\xB1\xFF\"; zoom: 1;\n}\n");
 }
 
 } // namespace

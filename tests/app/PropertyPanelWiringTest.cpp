@@ -17,8 +17,10 @@
 #include <QDragMoveEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +33,10 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -706,6 +712,185 @@ TEST_F(AuthoredWiring, TheEditorsLayoutIsAChoiceOfTheViewMenuKeptInTheSettings) 
     EXPECT_EQ(Memo(), QStringLiteral("; Margin-top: 5px;\n; color: RED;"));
     form->Action(ActionId::EditorLayoutAction)->trigger();
     EXPECT_EQ(Memo(), QStringLiteral("    color: red;\n    margin-top: 5px;"));
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Small faults of the panel as a web author meets them
+
+TEST_F(PanelWiring, ANumberTypedIntoASizeOrWeightBoxStaysAsTyped) {
+    for (const char* name : {"FontSize", "FontWeight"}) {
+        SCOPED_TRACE(name);
+        auto* box = Find<QComboBox>(QString::fromLatin1(name));
+        box->showPopup(); // the entries are in: "20" and "200" start with "2"
+        box->hidePopup();
+        QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(box->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("2"));
+        EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("2"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(box->lineEdit()->text(), QStringLiteral("2"));
+    }
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Font-size: 2px;"))) << Memo().toStdString();
+}
+
+// Tab leaves the field as Enter does: the rule, the file and the page follow.
+TEST_F(PanelWiring, ANumberTypedIntoALengthFieldIsAppliedWhenTheFieldIsLeftWithTab) {
+    Open("h1 { }\n");
+    form->Action(ActionId::AutoRefreshAction)->setChecked(true);
+    ShowPage("MarginPadding");
+    auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClicks(edit, QStringLiteral("7"));
+    ASSERT_EQ(testing::ReadBytes(SheetPath()), "h1 { }\n") << "not while typing";
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), edit);
+    EXPECT_EQ(testing::ReadBytes(SheetPath()), "h1 {\n; Margin-top: 7px;\n}\n");
+    EXPECT_TRUE(form->Editor().Document().Modified);
+}
+
+TEST_F(PanelWiring, TheColourDialogOpensAtTheColourOfTheSwatchClicked) {
+    Open("p { color: #336699; background-color: #FFCC00 }\n");
+    choices.ColorChoices = {std::nullopt, std::nullopt};
+    QTest::mouseClick(Find(QStringLiteral("FontColor")), Qt::LeftButton);
+    QTest::mouseClick(Find(QStringLiteral("BackGroundColor")), Qt::LeftButton);
+    EXPECT_EQ(choices.ColorDialogInitial,
+              (std::vector<Color>{{0x33, 0x66, 0x99}, {0xFF, 0xCC, 0x00}}));
+}
+
+// One change through a field or a font box is one step: Ctrl+Z takes it back whole and
+// leaves no empty step behind.
+TEST_F(PanelWiring, AFieldTypedIntoOrAFontChosenIsOneStepOfTheHistory) {
+    const std::vector<std::pair<const char*, std::function<void()>>> gestures = {
+        {"field",
+         [&] {
+             ShowPage("MarginPadding");
+             auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));
+             QTest::mouseClick(edit, Qt::LeftButton);
+             QTest::keyClicks(edit, QStringLiteral("5"));
+             QTest::keyClick(edit, Qt::Key_Tab);
+         }},
+        {"font",
+         [&] {
+             auto* box = Find<QComboBox>(QStringLiteral("FontType"));
+             box->setFocus();
+             QTest::keyClick(box, Qt::Key_Down);
+             ASSERT_TRUE(
+                 QTest::qWaitFor([&] { return Memo().contains(QStringLiteral("serif")); }, 5000));
+         }},
+    };
+    for (const auto& [name, gesture] : gestures) {
+        SCOPED_TRACE(name);
+        Open("h1 { color: red }\n");
+        const QString read = Memo();
+        gesture();
+        ASSERT_NE(Memo(), read);
+        auto* list = Control<QTreeView>(*form, "ListTag");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Memo(), read);
+        EXPECT_FALSE(form->Action(ActionId::EditUndo)->isEnabled()) << "a second, empty step";
+        EXPECT_FALSE(form->Editor().Document().Modified);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The sheet's encoding: UTF-8 unless the bytes say otherwise, and a choice of the
+// status line
+
+class EncodingChoice : public PanelWiring {
+protected:
+    QLabel* Label() { return Find<QLabel>(QStringLiteral("EncodingLabel")); }
+    // A click on the label, and the entry chosen in the menu it opens.
+    void Choose(ActionId id) {
+        QTest::mouseClick(Label(), Qt::LeftButton);
+        auto* menu = Find<QMenu>(QStringLiteral("EncodingMenu"));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 2000));
+        QAction* entry = form->Action(id);
+        ASSERT_TRUE(menu->actions().contains(entry));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+        EXPECT_FALSE(menu->isVisible());
+    }
+    // "Отчёт" in UTF-8, which is valid Windows-1251 too ("РћС‚С‡С‘С‚").
+    static constexpr const char* kSheet =
+        "p { content: \"\xD0\x9E\xD1\x82\xD1\x87\xD1\x91\xD1\x82\" }\n";
+};
+
+TEST_F(EncodingChoice, ANewSheetAndAnAsciiSheetAreUtf8AndCyrillicIsWrittenInUtf8) {
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8")) << "the new sheet";
+    EXPECT_FALSE(form->Action(ActionId::ReopenWindows1251)->isEnabled()) << "no file to read";
+    Open("p { color: red }\n");
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8"));
+    EXPECT_TRUE(form->Action(ActionId::ReopenUtf8)->isChecked());
+    auto* family = Find<QComboBox>(QStringLiteral("FontType"));
+    Retype(family->lineEdit(), QStringLiteral("Шрифт"));
+    QTest::keyClick(family->lineEdit(), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Memo().contains(QStringLiteral("Шрифт")); }, 5000));
+    const std::string saved = Saved();
+    EXPECT_NE(saved.find("Font-Family: \xD0\xA8\xD1\x80\xD0\xB8\xD1\x84\xD1\x82;"),
+              std::string::npos)
+        << saved;
+    EXPECT_EQ(saved.find("@charset"), std::string::npos);
+}
+
+TEST_F(EncodingChoice, TheFileIsReadAgainInTheEncodingChosenAfterTheQuestionToSave) {
+    Open(kSheet);
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Отчёт")));
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("FontBold")), Qt::LeftButton);
+    ASSERT_TRUE(form->Editor().Document().Modified);
+
+    // Cancelled at the question: nothing changes.
+    dialogs.Answers = {Answer::Cancel};
+    Choose(ActionId::ReopenWindows1251);
+    ASSERT_EQ(dialogs.Shown.size(), 1u);
+    EXPECT_EQ(dialogs.Shown.back().Text, messages::AskSave());
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8"));
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Font-weight: bold")));
+
+    // The changes thrown away, the file is read as Windows-1251.
+    dialogs.Answers = {Answer::No};
+    Choose(ActionId::ReopenWindows1251);
+    EXPECT_EQ(Label()->text(), QStringLiteral("Windows-1251"));
+    EXPECT_TRUE(form->Action(ActionId::ReopenWindows1251)->isChecked());
+    EXPECT_FALSE(form->Action(ActionId::ReopenUtf8)->isChecked());
+    EXPECT_TRUE(Memo().contains(QStringLiteral("РћС‚С‡С‘С‚"))) << Memo().toStdString();
+    EXPECT_FALSE(Memo().contains(QStringLiteral("Font-weight")));
+    EXPECT_FALSE(form->Editor().Document().Modified);
+    EXPECT_EQ(testing::ReadBytes(SheetPath()), kSheet) << "the file as it was";
+
+    // The choice holds for the file while it is open: opened again, it stays.
+    ASSERT_TRUE(form->Commands().OpenCSSFile(SheetPath()));
+    form->Render();
+    EXPECT_EQ(Label()->text(), QStringLiteral("Windows-1251"));
+    // Saved, it is written as read, byte for byte.
+    EXPECT_EQ(Saved(), kSheet);
+
+    // Nothing to save: read again at once, as UTF-8.
+    const size_t asked = dialogs.Shown.size();
+    Choose(ActionId::ReopenUtf8);
+    EXPECT_EQ(dialogs.Shown.size(), asked);
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8"));
+    EXPECT_TRUE(Memo().contains(QStringLiteral("Отчёт")));
+}
+
+TEST_F(EncodingChoice, TheChoiceEndsWithTheFileAndTheSheetsOwnEncodingIsNoChoice) {
+    Open(kSheet);
+    Choose(ActionId::ReopenUtf8); // the sheet's own: nothing is read again
+    EXPECT_TRUE(dialogs.Shown.empty());
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8"));
+    EXPECT_TRUE(form->Action(ActionId::ReopenUtf8)->isChecked());
+    Choose(ActionId::ReopenWindows1251);
+    ASSERT_EQ(Label()->text(), QStringLiteral("Windows-1251"));
+    form->Action(ActionId::New)->trigger();
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8"));
+    ASSERT_TRUE(form->Commands().OpenCSSFile(SheetPath()));
+    form->Render();
+    EXPECT_EQ(Label()->text(), QStringLiteral("UTF-8")) << "as its bytes say, once closed";
 }
 
 } // namespace

@@ -103,5 +103,51 @@ TEST_F(History, OpeningOrANewDocumentStartsAnEmptyHistory) {
     EXPECT_TRUE(history.Stack().isClean());
 }
 
+// A history of a few kilobytes: the oldest steps go, the last one stays, and the text
+// as saved is reached again only while the steps back to it are kept.
+TEST_F(History, OverItsBudgetTheOldestStepsGoAndTheSavedTextStaysWhereItWas) {
+    SessionHistory small(
+        editor, [](std::string_view bytes) { return QString::fromStdString(std::string(bytes)); },
+        nullptr, 16384);
+    int renamed = 0;
+    auto rename = [&](int times) {
+        for (int i = 0; i < times; ++i)
+            editor.Rename(1, ".b" + std::to_string(++renamed));
+    };
+    auto undoAll = [&] {
+        while (small.Stack().canUndo())
+            small.Undo();
+    };
+    auto redoAll = [&] {
+        while (small.Stack().canRedo())
+            small.Redo();
+    };
+    rename(40);
+    EXPECT_LT(small.Stack().count(), 40);
+    EXPECT_LE(small.Bytes(), 16384u);
+    undoAll();
+    EXPECT_NE(Composed(), kSheet) << "the first steps are gone";
+    EXPECT_TRUE(editor.Document().Modified) << "the text as saved is not reached";
+
+    redoAll();
+    editor.MarkSaved();
+    // Steps until the oldest go again, all of them older than the save.
+    const int kept = small.Stack().count();
+    int made = 0;
+    while (made < 40 && small.Stack().count() == kept + made) {
+        rename(1);
+        ++made;
+    }
+    ASSERT_LT(made, small.Stack().count()) << "the steps after the save are kept";
+    for (int i = 0; i < made; ++i)
+        small.Undo();
+    EXPECT_FALSE(editor.Document().Modified) << "back at the text as saved";
+    redoAll();
+    rename(40);
+    undoAll();
+    EXPECT_TRUE(editor.Document().Modified) << "the steps back to the save are gone";
+    EXPECT_GE(small.Stack().count(), 1);
+}
+
 } // namespace
 } // namespace tesselo

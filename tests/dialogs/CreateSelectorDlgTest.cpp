@@ -2,10 +2,12 @@
 
 #include "dialogs/CreateSelectorDlg.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -73,6 +75,35 @@ TEST(CreateSelectorDialog, CancelGivesNothingAndHoveringATagExplainsIt) {
         Find<QPushButton>(dialog, "Cancel")->click();
     });
     EXPECT_EQ(dialog.Execute(QString()), QString());
+}
+
+// A selector that would break the sheet: the message box says why, and the builder stays
+// open with what was typed, to be put right.
+TEST(CreateSelectorDialog, ARefusedSelectorKeepsTheDialogAndTheTyping) {
+    TCreateSelector dialog;
+    QString told;
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = Find<QLineEdit>(dialog, "CurrentSelector");
+        QTest::keyClicks(box, ".note /* draft");
+        QTimer::singleShot(0, [&] {
+            auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(message, nullptr);
+            told = message->text();
+            message->accept();
+        });
+        Find<QPushButton>(dialog, "Ok")->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(box->text(), QStringLiteral(".note /* draft"));
+        QTest::keyClicks(box, " */");
+        Find<QPushButton>(dialog, "Ok")->click();
+        acted = true;
+    });
+    EXPECT_EQ(dialog.Execute(QString()), QStringLiteral(".note /* draft */"));
+    EXPECT_TRUE(acted);
+    EXPECT_TRUE(told.startsWith(
+        QStringLiteral("Селектор .note /* draft недопустим: комментарий /* (знак 7) не закрыт.\n")))
+        << told.toStdString();
 }
 
 } // namespace

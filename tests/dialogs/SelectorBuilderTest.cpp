@@ -1,6 +1,11 @@
 #include "dialogs/SelectorBuilder.h"
 
+#include "document/ByteText.h"
+#include "mapping/SelectorCheck.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -12,7 +17,10 @@ using Rows = std::vector<std::string>;
 
 // Indices of the pseudo lists' rows.
 constexpr int kHover = 3;
+constexpr int kFocusWithin = 7;
+constexpr int kHas = 11;
 constexpr int kFirstLine = 2;
+constexpr int kMarker = 5;
 
 TEST(SelectorBuilder, OffersTheIdsAndClassesInUseNewestFirst) {
     SelectorBuilder b;
@@ -29,7 +37,7 @@ TEST(SelectorBuilder, OffersTheIdsAndClassesInUseNewestFirst) {
     EXPECT_EQ(b.ClassOffers.size(), 3u);
 }
 
-TEST(SelectorBuilder, ShowingStartsAnewAndKeepsThePseudoClassState) {
+TEST(SelectorBuilder, ShowingStartsAnew) {
     SelectorBuilder b;
     b.TagClick("P");
     b.AddElementClick();
@@ -38,7 +46,6 @@ TEST(SelectorBuilder, ShowingStartsAnewAndKeepsThePseudoClassState) {
     EXPECT_EQ(b.CurrentSelector, "");
     EXPECT_TRUE(b.Itog.empty());
     EXPECT_EQ(b.SelectorResult, "");
-    EXPECT_FALSE(b.PseudoClassEnabled) << "a tag other than A turned it off";
 }
 
 TEST(SelectorBuilder, SimpleSelectorsFromTagIdClassAndPseudoParts) {
@@ -52,10 +59,13 @@ TEST(SelectorBuilder, SimpleSelectorsFromTagIdClassAndPseudoParts) {
         {"A", "", "", 0, kHover, "A:hover"},
         {"[none]", "nav", "", 0, 0, "#nav"},
         {"A", "", "link", 0, kHover, "A.link:hover"},
-        {"P", "", "", kFirstLine, 0, "P:first-line"},
-        // A pseudo part is never added to an empty selector; only A takes a class.
+        {"P", "", "", kFirstLine, 0, "P::first-line"},
+        // A pseudo part is never added to an empty selector; every tag takes a class.
         {"[none]", "", "", kFirstLine, 0, ""},
-        {"P", "", "", 0, kHover, "P"},
+        {"P", "", "", 0, kHover, "P:hover"},
+        {"nav", "", "", 0, kFocusWithin, "nav:focus-within"},
+        {"article", "", "", 0, kHas, "article:has()"},
+        {"[none]", "", "card", kMarker, 0, ".card::marker"},
     };
     for (const auto& s : steps) {
         SelectorBuilder b;
@@ -159,10 +169,60 @@ TEST(SelectorBuilder, TagHelpOnHover) {
     b.TagHover("BLINK");
     EXPECT_EQ(b.LabelHint, "Назначение тега в HTML: Нет справки");
     EXPECT_EQ(TagLists().size(), 6u);
-    EXPECT_EQ(TagLists()[0].Tags.size(), 91u);
+    EXPECT_EQ(TagLists()[0].Tags.size(), 116u);
     for (const auto& list : TagLists())
         for (auto tag : list.Tags)
             EXPECT_NE(TagHelp(tag), "Нет справки") << tag;
+}
+
+// Today's elements are offered beside those of HTML 4, in small letters as they are
+// written now, on the page "Все" and on the page of their kind; the pseudo parts as CSS
+// writes them today, each explained.
+TEST(SelectorBuilder, OffersTodaysElementsAndPseudoParts) {
+    auto holds = [](std::string_view page, std::string_view tag) {
+        for (const auto& list : TagLists())
+            if (list.Page == page)
+                return std::ranges::find(list.Tags, tag) != list.Tags.end();
+        return false;
+    };
+    const std::vector<std::pair<std::string_view, std::vector<std::string_view>>> pages = {
+        {"Блок",
+         {"main", "nav", "section", "article", "header", "footer", "aside", "figure", "figcaption",
+          "dialog", "details", "summary"}},
+        {"Объект",
+         {"picture", "source", "video", "audio", "canvas", "svg", "progress", "meter", "output"}},
+        {"Текст", {"mark", "time", "CENTER", "STRIKE", "BIG"}},
+        {"Специальное", {"template", "slot"}}};
+    for (const auto& [page, tags] : pages)
+        for (std::string_view tag : tags)
+            EXPECT_TRUE(holds(page, tag) && holds("Все", tag)) << tag;
+    EXPECT_TRUE(std::ranges::is_sorted(TagLists()[0].Tags, {}, [](std::string_view tag) {
+        return LowerAscii(tag);
+    })) << "in the order of the alphabet, whatever the letters' case";
+    for (const auto* parts : {&kPseudoElements, &kPseudoClasses})
+        for (size_t row = 1; row < parts->size(); ++row) {
+            EXPECT_EQ((*parts)[row].starts_with("::"), parts == &kPseudoElements) << (*parts)[row];
+            EXPECT_NE(PseudoHelp((*parts)[row]), "Нет справки") << (*parts)[row];
+        }
+    SelectorBuilder b;
+    b.PseudoClassHover(":focus-visible");
+    EXPECT_EQ(b.LabelHint, "Псевдокласс :focus-visible: элемент в фокусе, когда фокус надо "
+                           "показать (получен с клавиатуры)");
+}
+
+// A group whose row would break the sheet is not finished: the rows stay as built.
+TEST(SelectorBuilder, FinishingARowThatBreaksTheSheetIsRefused) {
+    SelectorBuilder b;
+    b.Itog = {"main", "a[title"};
+    b.OkClick();
+    EXPECT_EQ(b.SelectorResult, "");
+    EXPECT_EQ(b.Refusal,
+              messages::BadBuiltSelector("main, a[title", "скобка [ (знак 8) не закрыта"));
+    EXPECT_EQ(b.Itog, (Rows{"main", "a[title"}));
+    b.Itog[1] = "a[title]";
+    b.OkClick();
+    EXPECT_EQ(b.SelectorResult, "main, a[title]");
+    EXPECT_EQ(b.Refusal, "");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "document/SheetComposer.h"
 
-#include "SheetKnownExceptions.h"
 #include "document/SheetReader.h"
 #include "document/TextFile.h"
 #include "support/Fakes.h"
@@ -90,14 +89,16 @@ TEST(SheetComposerEdited, NewDocumentComposesToBodyAndItsBraces) {
     EXPECT_EQ(ComposeSheet(doc).Bytes(), "Body {\r\n}\r\n");
 }
 
+// A last line of blanks is the line of the "}", which the reader gives back as one; an
+// empty selector has nothing in front of its "{".
 TEST(SheetComposerEdited, RecordsFollowEachOtherWithLinesAndSelectorsUnchanged) {
     EXPECT_EQ(Compose(DocumentOf({{"h1", {"color: red;", ""}}, {"p", {}}})),
-              (LineList{"h1 {", "color: red;", "", "}", "p {", "}"}));
+              (LineList{"h1 {", "color: red;", "}", "p {", "}"}));
     EXPECT_EQ(Compose(DocumentOf({{"a", {"  indented;", "", "\t", "x: \xC0\xFF;", "  "}}})),
-              (LineList{"a {", "  indented;", "", "\t", "x: \xC0\xFF;", "  ", "}"}));
+              (LineList{"a {", "  indented;", "", "\t", "x: \xC0\xFF;", "}"}));
     EXPECT_EQ(
         Compose(DocumentOf({{"@import url(base.css); body", {" "}}, {"", {""}}, {"H1 ", {}}})),
-        (LineList{"@import url(base.css); body {", " ", "}", " {", "", "}", "H1  {", "}"}));
+        (LineList{"@import url(base.css); body {", "}", "{", "}", "H1  {", "}"}));
 }
 
 TEST(SheetComposerEdited, TheMarkerLineIsRemovedInAnyCaseAndOnlyWhole) {
@@ -112,15 +113,6 @@ TEST(SheetComposerEdited, TheMarkerLineIsRemovedInAnyCaseAndOnlyWhole) {
 TEST(SheetComposerEdited, EmptyDocumentComposesToAnEmptySheet) {
     EXPECT_TRUE(ComposeSheet(StyleDocument()).empty());
     EXPECT_EQ(ComposeSheet(DocumentOf({})).Bytes(), "");
-}
-
-TEST(SheetComposerEdited, DoesNotTouchTheDocument) {
-    StyleDocument doc = DocumentOf({{"a", {"1"}}});
-    doc.SheetText = SheetLines::FromLines({"old"});
-    doc.Modified = true;
-    (void)ComposeSheet(doc);
-    EXPECT_EQ(doc.SheetText.ToLineList(), LineList{"old"});
-    EXPECT_TRUE(doc.Modified);
 }
 
 // ---------------------------------------------------------------------------
@@ -167,7 +159,7 @@ TEST(SheetComposerAsRead, OnlyTheEditedRulesAreWrittenAnew) {
         // stays on it.
         {"/* licence */\n\n/* a */  a {\n  x: 1;\n}\nb { y }\n",
          {0},
-         "/* licence */\n\n/* a */ a {\nx: 1;\n\n}\nb { y }\n"},
+         "/* licence */\n\n/* a */ a {\nx: 1;\n}\nb { y }\n"},
         {"a { x }\n\n  /* b */ b { y }\nc { z }\n",
          {1},
          "a { x }\n\n/* b */ b {\ny \n}\nc { z }\n"},
@@ -224,7 +216,7 @@ TEST(SheetComposerAsRead, MarkerLinesStayInUneditedSources) {
     StyleDocument doc = DocumentRead(text);
     EXPECT_EQ(ComposeSheet(doc).Text(), text);
     doc.MarkEdited(0);
-    EXPECT_EQ(ComposeSheet(doc).Text(), "a {\n\n}\n");
+    EXPECT_EQ(ComposeSheet(doc).Text(), "a {\n}\n");
 }
 
 TEST(SheetComposerAsRead, GeneratedSheetsComeBackExactly) {
@@ -268,8 +260,8 @@ std::string LinesForMessage(const SheetLines& lines) {
     return out;
 }
 
-// Written anew, read and written anew again: nothing changes any further, and no
-// rule is lost or gained.
+// Written anew, read and written anew again: nothing changes, and no rule is lost or
+// gained.
 ::testing::AssertionResult SettlesWhenWrittenAnew(std::string_view bytes) {
     StyleDocument first = DocumentRead(bytes);
     EditAll(first);
@@ -277,9 +269,7 @@ std::string LinesForMessage(const SheetLines& lines) {
     StyleDocument second = DocumentRead(once.Bytes());
     EditAll(second);
     const SheetLines twice = ComposeSheet(second);
-    StyleDocument third = DocumentRead(twice.Bytes());
-    EditAll(third);
-    if (ComposeSheet(third) == twice && second.StyleCount() == first.StyleCount())
+    if (twice == once && second.StyleCount() == first.StyleCount())
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "input: \"" << EscapeBytes(bytes) << "\"\nonce:\n"
                                          << LinesForMessage(once) << "twice:\n"
@@ -301,28 +291,16 @@ TEST(SheetRoundTrip, SettlesWhenWrittenAnewOnHandPickedSheets) {
              "a /* x\n y */ b {}",
              "a[title=\"{\"] { content: '}' }",
              "\xC7\xE0\xE3 h1 { \xCF\xF0\xE8: 1 }",
+             // Strings closed by line ends, and rules left open at the end.
+             "a[x=\"y\n] { z }",
+             "a/}*b { c }",
+             "a[x=\"y\n{\n\"] { z }",
+             "\"\\\r\r{ }",
+             "{\"\\\r\r\"}",
+             "a { x { b: c",
+             "a { b: c /* d",
          })
         EXPECT_TRUE(SettlesWhenWrittenAnew(text));
-}
-
-TEST(SheetRoundTrip, SelectorThatReadsOtherwiseOnOneLine_IsTheKnownExceptionThatDoesNotSettle) {
-    // A selector is written as in the source, so one that holds a line end that closed a
-    // string, or a "/" and a "*" kept apart by a stray "}", reads the same again; but a
-    // string closed by the line end in front of the "{" runs on over " {".
-    for (std::string text : {"a[x=\"y\n] { z }", "a/}*b { c }", "a[x=\"y\n{\n\"] { z }"})
-        EXPECT_TRUE(fuzz::SelectorReadsOtherwiseOnOneLine(DocumentRead(text))) << text;
-    EXPECT_TRUE(SettlesWhenWrittenAnew("a[x=\"y\n] { z }"));
-    EXPECT_TRUE(SettlesWhenWrittenAnew("a/}*b { c }"));
-    EXPECT_FALSE(SettlesWhenWrittenAnew("a[x=\"y\n{\n\"] { z }"));
-    EXPECT_FALSE(fuzz::SelectorReadsOtherwiseOnOneLine(DocumentRead("a[x=\"{\"], b\\{ { z }")));
-}
-
-TEST(SheetRoundTrip, BlockLeftOpenInsideARule_IsTheKnownExceptionThatDoesNotSettle) {
-    EXPECT_FALSE(fuzz::LinesLeaveTheBlockOpen(DocumentRead("@media x { a { b: c }")));
-    EXPECT_TRUE(SettlesWhenWrittenAnew("@media x { a { b: c }"));
-    EXPECT_TRUE(fuzz::LinesLeaveTheBlockOpen(DocumentRead("a { x { b: c")));
-    EXPECT_TRUE(fuzz::LinesLeaveTheBlockOpen(DocumentRead("a { b: c /* d")));
-    EXPECT_FALSE(SettlesWhenWrittenAnew("a { b: c /* d"));
 }
 
 TEST(SheetRoundTrip, SettlesWhenWrittenAnewOnGeneratedSheets) {
@@ -331,9 +309,6 @@ TEST(SheetRoundTrip, SettlesWhenWrittenAnewOnGeneratedSheets) {
         std::mt19937 rng(seed);
         for (int i = 0; i < 1500 && failures < 5; ++i) {
             const std::string text = RandomSheetBytes(rng, 160);
-            const StyleDocument read = DocumentRead(text);
-            if (fuzz::SelectorReadsOtherwiseOnOneLine(read) || fuzz::LinesLeaveTheBlockOpen(read))
-                continue;
             const auto result = SettlesWhenWrittenAnew(text);
             if (!result) {
                 ++failures;

@@ -297,6 +297,37 @@ TEST(BackupCopyName, AppendsOriginalToTheWholeName) {
     EXPECT_EQ(BackupCopyName("/a.b/Main.CSS"), "/a.b/Main.CSS.ORIGINAL");
 }
 
+// Every name of a sheet leads to the file behind its links, and so to one backup copy.
+TEST(FileBehindLinks, FollowsEveryLinkToTheFileItself) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    fs::create_directory(dir.File("site"));
+    fs::create_directory(dir.File("other"));
+    const std::string sheet = dir.File("site/a.css");
+    WriteBytes(sheet, "h1 {}");
+    fs::create_symlink(sheet, dir.File("other/absolute.css"));
+    fs::create_symlink("a.css", dir.File("site/near.css"));
+    fs::create_symlink("../site/near.css", dir.File("other/chain.css"));
+    fs::create_symlink("gone.css", dir.File("site/dangling.css"));
+    fs::create_symlink("loop.css", dir.File("site/loop.css"));
+    const struct {
+        std::string Name, Behind;
+    } kCases[] = {
+        {sheet, sheet},
+        {dir.File("missing.css"), dir.File("missing.css")},
+        {dir.File("other/absolute.css"), sheet},
+        {dir.File("other/chain.css"), dir.File("other/../site/a.css")},
+        // A write through a link that leads nowhere makes its target.
+        {dir.File("site/dangling.css"), dir.File("site/gone.css")},
+        {dir.File("site/loop.css"), dir.File("site/loop.css")},
+    };
+    for (const auto& [name, behind] : kCases) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(FileBehindLinks(name), behind);
+        EXPECT_EQ(BackupCopyName(name), behind + ".ORIGINAL");
+    }
+}
+
 TEST(FileExists, TrueOnlyForAnExistingFile) {
     TempDir dir;
     const std::string path = dir.File("a.css");

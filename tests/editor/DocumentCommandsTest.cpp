@@ -1,5 +1,6 @@
 #include "editor/DocumentCommands.h"
 
+#include "document/FileStamp.h"
 #include "document/TextFile.h"
 #include "editor/Preview.h"
 #include "support/DiskFiles.h"
@@ -21,6 +22,8 @@
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -64,13 +67,21 @@ std::string Original(const std::string& path) {
 }
 
 // Every entry of a folder with its bytes; folders show as "<folder>", pipes and the
-// like as "<other>" (reading a pipe would wait).
+// like as "<other>" (reading a pipe would wait), a file too large to open as its size
+// and time (reading it would take seconds, and any write changes the time).
 std::map<std::string, std::string> Listing(const std::string& folder) {
     std::map<std::string, std::string> entries;
     for (const auto& entry : fs::directory_iterator(folder)) {
         const std::string name = entry.path().filename().string();
+        const std::string path = entry.path().string();
+        if (entry.is_regular_file() && entry.file_size() > kMaxTextFileBytes) {
+            const FileStamp stamp = StampOf(path).value();
+            entries[name] = "<" + std::to_string(stamp.Size) + " bytes at " +
+                            std::to_string(stamp.Modified) + ">";
+            continue;
+        }
         entries[name] = entry.is_directory()      ? "<folder>"
-                        : entry.is_regular_file() ? ReadBytes(entry.path().string())
+                        : entry.is_regular_file() ? ReadBytes(path)
                                                   : "<other>";
     }
     return entries;
@@ -479,20 +490,46 @@ TEST_F(OpenCSSFile, BackupCopyFound_AsksTheRecoveryQuestion) {
                   MessageButtons::YesNoCancel);
 }
 
-// The program's windows, each a session of its own, over one set of sheet locks.
-class SharedLocks : public SheetLocks {
+// Which window holds which sheet, by name (the real locks know a sheet by any name).
+using LockTable = std::map<std::string, const SheetLocks*>;
+
+// A window's locks over the table of all: each hold is counted, and a release that
+// gives back no hold is counted apart, as a fault of the commands.
+class WindowLocks : public SheetLocks {
 public:
+    explicit WindowLocks(LockTable& table) : table_(table) {}
     LockResult Take(const std::string& sheet) override {
-        return held_.insert(sheet).second ? LockResult::Taken : LockResult::HeldElsewhere;
+        if (Unlockable.count(sheet))
+            return LockResult::NotPossible;
+        const auto [holder, added] = table_.emplace(sheet, this);
+        if (!added && holder->second != this)
+            return LockResult::HeldElsewhere;
+        ++Holds[sheet];
+        return LockResult::Taken;
     }
-    void Release(const std::string& sheet) override { held_.erase(sheet); }
+    void Release(const std::string& sheet) override {
+        const auto held = Holds.find(sheet);
+        if (held == Holds.end()) {
+            ++Unmatched;
+            return;
+        }
+        if (--held->second == 0) {
+            Holds.erase(held);
+            table_.erase(sheet);
+        }
+    }
+
+    std::map<std::string, int> Holds;
+    int Unmatched = 0;
+    std::set<std::string> Unlockable; // where no lock can be made (a read-only folder)
 
 private:
-    std::set<std::string> held_;
+    LockTable& table_;
 };
 
 struct Window {
-    explicit Window(SheetLocks& locks) { commands.UseLocks(&locks); }
+    explicit Window(LockTable& table) : locks(table) { commands.UseLocks(&locks); }
+    WindowLocks locks;
     testing::LayoutEditor editor{DiskFiles()};
     FakeDialogs dialogs;
     FakeSettings settings;
@@ -505,7 +542,7 @@ TEST(OneWindowPerSheet, ASecondWindowIsToldAndTheFirstKeepsItsFiles) {
     TempDir dir;
     const std::string path = dir.File("a.css");
     WriteBytes(path, kSheet);
-    SharedLocks locks;
+    LockTable locks;
     Window first(locks), second(locks);
     ASSERT_TRUE(first.commands.OpenCSSFile(path));
     const std::string held = "Файл " + path +
@@ -530,11 +567,145 @@ TEST(OneWindowPerSheet, ASecondWindowIsToldAndTheFirstKeepsItsFiles) {
     EXPECT_TRUE(first.commands.OpenCSSFile(path));
 }
 
+// The ways an open fails, each made ready in the folder for the sheet "a.css" with the
+// user's answers to come.
+struct FailedOpen {
+    const char* What;
+    void (*Prepare)(const TempDir& dir, FakeDialogs& dialogs);
+};
+
+const FailedOpen kFailedOpens[] = {
+    {"the recovery question cancelled",
+     [](const TempDir& dir, FakeDialogs& dialogs) {
+         WriteBytes(dir.File("a.css"), kEdited);
+         WriteBytes(dir.File("a.css.ORIGINAL"), kSheet);
+         dialogs.Answers = {Answer::Cancel};
+     }},
+    {"no style sheet",
+     [](const TempDir& dir, FakeDialogs&) {
+         WriteBytes(dir.File("a.css"), std::string("h1 {}\0", 6));
+     }},
+    {"the backup copy's name taken",
+     [](const TempDir& dir, FakeDialogs&) {
+         WriteBytes(dir.File("a.css"), kSheet);
+         fs::create_directory(dir.File("a.css.ORIGINAL"));
+     }},
+    {"the backup copy not writable",
+     [](const TempDir& dir, FakeDialogs&) {
+         WriteBytes(dir.File("a.css"), kSheet);
+         WriteBytes(dir.File("a.css.ORIGINAL"), kSheet);
+         fs::permissions(dir.File("a.css.ORIGINAL"), fs::perms::owner_read);
+     }},
+    {"\"Нет\" with a sheet that is not writable",
+     [](const TempDir& dir, FakeDialogs& dialogs) {
+         WriteBytes(dir.File("a.css"), kEdited);
+         WriteBytes(dir.File("a.css.ORIGINAL"), kSheet);
+         fs::permissions(dir.File("a.css"), fs::perms::owner_read);
+         dialogs.Answers = {Answer::No};
+     }},
+};
+
+// An open that fails or is cancelled lets its sheet go at once, for any other window
+// to open, and keeps the sheet the window has open.
+TEST(OneWindowPerSheet, AFailedOrCancelledOpen_LetsItsSheetGo_KeepsTheOneOpen) {
+    for (const FailedOpen& failure : kFailedOpens) {
+        SCOPED_TRACE(failure.What);
+        TempDir dir;
+        const std::string open = dir.File("open.css");
+        const std::string path = dir.File("a.css");
+        WriteBytes(open, kSheet);
+        LockTable locks;
+        Window first(locks), second(locks);
+        ASSERT_TRUE(first.commands.OpenCSSFile(open));
+        failure.Prepare(dir, first.dialogs);
+
+        EXPECT_FALSE(first.commands.OpenCSSFile(path));
+
+        EXPECT_EQ(first.editor.Document().FileName, open);
+        EXPECT_EQ(first.locks.Holds, (std::map<std::string, int>{{open, 1}}));
+        EXPECT_EQ(first.locks.Unmatched, 0);
+        second.commands.OpenCSSFile(path);
+        EXPECT_FALSE(second.commands.OpenCSSFile(open));
+        ASSERT_FALSE(second.dialogs.Shown.empty());
+        for (size_t i = 0; i + 1 < second.dialogs.Shown.size(); ++i)
+            EXPECT_EQ(second.dialogs.Shown[i].Text.find("уже открыт"), std::string::npos)
+                << second.dialogs.Shown[i].Text;
+        EXPECT_EQ(second.dialogs.Shown.back().Text, messages::OpenElsewhere(open));
+    }
+}
+
+// Where no lock can be made the sheet opens without one, and nothing is given back
+// that was not taken, whether the open fails or the window closes.
+TEST(OneWindowPerSheet, ASheetWithoutALock_OpensAndGivesNothingBack) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, std::string("h1 {}\0", 6));
+    LockTable locks;
+    Window window(locks);
+    window.locks.Unlockable = {path};
+    EXPECT_FALSE(window.commands.OpenCSSFile(path));
+    WriteBytes(path, kSheet);
+    EXPECT_TRUE(window.commands.OpenCSSFile(path));
+    EXPECT_TRUE(window.commands.FormClose());
+    EXPECT_EQ(window.locks.Unmatched, 0);
+    EXPECT_TRUE(locks.empty());
+}
+
+// The backup copy's protocol on the disk: each step that renames or removes a file is
+// synced in its folder before the next relies on it (opening writes the copy, saving
+// writes the sheet and the copy, closing puts the saved text back and removes the
+// copy); the refreshes in between sync nothing.
+TEST(DurableSteps, OpenSaveAndCloseSyncTheFolder_RefreshesSyncNothing) {
+    TempDir dir;
+    const std::string path = dir.File("a.css");
+    WriteBytes(path, kSheet);
+    testing::RecordingCalls calls(dir.Path());
+    PosixFileReplacer files(InPlaceStop::Never, calls);
+    testing::LayoutEditor editor{files};
+    FakeDialogs dialogs;
+    FakeSettings settings;
+    FakeBrowser browser;
+    DocumentCommands commands{editor, dialogs, settings};
+    Preview preview{editor, browser, dialogs};
+    using Steps = std::vector<std::string>;
+    auto steps = [&calls] {
+        Steps done = calls.Only({"rename", "unlink", "fsync"});
+        calls.Calls.clear();
+        return done;
+    };
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    EXPECT_EQ(steps(), (Steps{"fsync temp", "rename temp a.css.ORIGINAL", "fsync ."}));
+    editor.TypeText({"color: blue;"});
+    preview.RefreshViewExecute();
+    EXPECT_EQ(steps(), Steps{"rename temp a.css"});
+    commands.SaveExecute();
+    EXPECT_EQ(steps(), (Steps{"fsync temp", "fsync temp", "rename temp a.css",
+                              "rename temp a.css.ORIGINAL", "fsync ."}));
+
+    editor.TypeText({"color: green;"});
+    preview.RefreshViewExecute();
+    steps();
+    dialogs.Answers = {Answer::No};
+    EXPECT_TRUE(commands.FormClose());
+    EXPECT_EQ(steps(), (Steps{"fsync temp", "rename temp a.css", "fsync .", "unlink a.css.ORIGINAL",
+                              "fsync ."}));
+
+    ASSERT_TRUE(commands.OpenCSSFile(path));
+    steps();
+    EXPECT_TRUE(commands.FormClose());
+    EXPECT_EQ(steps(), (Steps{"unlink a.css.ORIGINAL", "fsync ."}));
+    EXPECT_EQ(Listing(dir.Path()), (std::map<std::string, std::string>{{"a.css", kEdited}}));
+}
+
 // The backup copy's name held by a link (to the sheet's twin, a FIFO, a folder or
 // nothing) stops the open: nothing is read or written through it, and "Нет" cannot put
 // it in the sheet's place.
 TEST_F(OpenCSSFile, BackupNameHeldByOtherThanAFile_RefusedAndNothingChanges) {
-    for (const std::string kind : {"link", "dangling link", "fifo", "folder"}) {
+    std::vector<std::string> kinds = {"link", "dangling link", "fifo", "folder"};
+    if (::geteuid() == 0)
+        kinds.push_back("device"); // the null device, which the superuser alone makes
+    for (const std::string& kind : kinds) {
         SCOPED_TRACE(kind);
         const std::string path = dir.File(kind + ".css");
         const std::string twin = dir.File(kind + ".twin");
@@ -547,6 +718,9 @@ TEST_F(OpenCSSFile, BackupNameHeldByOtherThanAFile_RefusedAndNothingChanges) {
             fs::create_symlink(dir.File("nowhere"), backup);
         else if (kind == "fifo")
             ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
+        else if (kind == "device")
+            ASSERT_EQ(::mknod(backup.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0)
+                << std::strerror(errno);
         else
             fs::create_directory(backup);
         dialogs.Answers = {Answer::No};
@@ -1383,14 +1557,18 @@ TEST_F(SaveExecute, FileChangedByAnotherProgram_AsksFirst_NoWritesNothing) {
     }
 }
 
-// Saving a sheet opened through a symbolic link writes the file it links to; the
-// backup copy stands beside the name the user opened.
+// Saving a sheet opened through a symbolic link (from another folder, to a link)
+// writes the file it links to; the backup copy stands beside that file, where every
+// name of the sheet finds it.
 TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays) {
-    const std::string real = dir.File("real.css");
+    fs::create_directory(dir.File("site"));
+    const std::string real = dir.File("site/real.css");
     WriteBytes(real, kSheet);
+    fs::create_symlink("real.css", dir.File("site/near.css"));
     const std::string link = dir.File("link.css");
-    fs::create_symlink("real.css", link);
+    fs::create_symlink("site/near.css", link);
     ASSERT_TRUE(commands.OpenCSSFile(link));
+    EXPECT_EQ(ReadBytes(Original(real)), kSheet);
     Edit();
 
     preview.RefreshViewExecute();
@@ -1402,8 +1580,9 @@ TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays)
     EXPECT_TRUE(dialogs.Shown.empty());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), kEdited);
-    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Original(link))));
-    EXPECT_EQ(ReadBytes(Original(link)), kEdited);
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Original(real))));
+    EXPECT_EQ(ReadBytes(Original(real)), kEdited);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(Original(link))));
     EXPECT_FALSE(editor.Document().Modified);
 
     // Discarding later changes puts the saved text back through the link too.
@@ -1413,7 +1592,43 @@ TEST_F(SaveExecute, ThroughASymbolicLink_SaveAndDiscardWriteItsTarget_LinkStays)
     EXPECT_TRUE(commands.AskSaveCSS());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), kEdited);
-    EXPECT_FALSE(fs::exists(Original(link)));
+    EXPECT_FALSE(fs::exists(Original(real)));
+}
+
+// What a crash left of a session on the sheet by one name is found by the next opening
+// by any other: the recovery question comes, and "Нет" puts the text as opened back.
+TEST_F(OpenCSSFile, BackupCopyLeftByACrash_FoundThroughEveryNameOfTheSheet) {
+    fs::create_directory(dir.File("site"));
+    const std::string real = dir.File("site/real.css");
+    const std::string link = dir.File("link.css");
+    fs::create_symlink("site/real.css", link);
+    const std::string names[][2] = {
+        {real, link}, {link, real}, {link, dir.File("site/../link.css")}};
+    for (const auto& [before, after] : names) {
+        SCOPED_TRACE(before + " then " + after);
+        WriteBytes(real, kSheet);
+        {
+            testing::LayoutEditor crashed{DiskFiles()};
+            DocumentCommands crashing{crashed, dialogs, settings};
+            ASSERT_TRUE(crashing.OpenCSSFile(before));
+            crashed.TypeText({"color: blue;"});
+            Preview refreshing{crashed, browser, dialogs};
+            refreshing.RefreshViewExecute();
+        }
+        ASSERT_EQ(ReadBytes(real), kEdited);
+        dialogs.Shown.clear();
+        dialogs.Answers = {Answer::No};
+
+        EXPECT_TRUE(commands.OpenCSSFile(after));
+
+        ASSERT_EQ(dialogs.Shown.size(), 1u);
+        EXPECT_EQ(dialogs.Shown[0].Text, kRecoveryText);
+        EXPECT_EQ(ReadBytes(real), kSheet);
+        EXPECT_TRUE(fs::is_symlink(link));
+        commands.NewExecute();
+        EXPECT_EQ(Listing(dir.File("site")),
+                  (std::map<std::string, std::string>{{"real.css", kSheet}}));
+    }
 }
 
 TEST_F(SaveExecute, ReadOnlyFile_RefusedWithTheSystemsMessage_ModifiedStays) {

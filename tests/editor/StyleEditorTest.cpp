@@ -584,7 +584,7 @@ TEST_F(EditedEditor, WhatTheUserChangedIsWrittenAnew) {
     editor.Select(2);
     editor.MarkCurrentEdited();
     // The marker line of the view never reaches the sheet.
-    EXPECT_EQ(Composed(), "h1 {\ncolor: blue;\n}\np {\n; Margin-top: 1px;\n}\nem {\nx:y;\n\n}\n");
+    EXPECT_EQ(Composed(), "h1 {\ncolor: blue;\n}\np {\n; Margin-top: 1px;\n}\nem {\nx:y;\n}\n");
 }
 
 TEST_F(EditedEditor, TheEncodingAndTheByteOrderMarkAreKeptFromTheOpen) {

@@ -3,12 +3,17 @@
 #include "document/Cp1251.h"
 #include "mapping/ClearPanel.h"
 #include "mapping/DeclarationWriter.h"
+#include "support/GeneratedRules.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <functional>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -142,7 +147,7 @@ TEST(NormalizeDeclarations, SingleBlankAtTheStartStays) {
 }
 
 TEST(NormalizeDeclarations, OnlyLettersAToZAreUpperCased) {
-    EXPECT_EQ(NormalizeDeclarations({"azAZ09-_%#()\"'\\/*!,."}), "AZAZ09-_%#()\"'\\/*!,.;");
+    EXPECT_EQ(NormalizeDeclarations({"azAZ09-_%#()\"'\"\\/*!,."}), "AZAZ09-_%#()\"'\"\\/*!,.;");
 }
 
 TEST(NormalizeDeclarations, BytesFrom127UpAreNeitherBlanksNorLetters) {
@@ -1023,6 +1028,315 @@ namespace {
 // ---------------------------------------------------------------------------
 // What the panel takes is written in front of what it keeps, so a declaration that a
 // kept one in front of it overrides in part stays where it is.
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// Generated panels: the fonts and the colours read back as written
+
+TEST(DeclarationReaderRoundTrip, GeneratedPanelsKeepTheirFontsAndColours) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        PropertySet written = GeneratedPanel(random);
+        TextView memo;
+        WriteDeclarations(written, memo);
+        SCOPED_TRACE(::testing::PrintToString(memo.Lines));
+        PropertySet read;
+        ReadDeclarations(read, memo);
+
+        EXPECT_EQ(read.FontType.Set, written.FontType.Set);
+        if (written.FontType.Set) {
+            EXPECT_EQ(read.FontType.Text, written.FontType.Text);
+            EXPECT_EQ(read.FontType2.Set, written.FontType2.Set);
+            if (written.FontType2.Set) {
+                EXPECT_EQ(read.FontType2.Text, written.FontType2.Text);
+            }
+        }
+        EXPECT_EQ(read.FontWeight.Set, written.FontWeight.Set);
+        if (written.FontWeight.Set) {
+            EXPECT_EQ(read.FontWeight.Text, written.FontWeight.Text);
+        }
+        EXPECT_EQ(read.FontSize.Set, written.FontSize.Set);
+        EXPECT_EQ(read.FontColorCheck, written.FontColorCheck);
+        if (written.FontColorCheck) {
+            EXPECT_EQ(read.FontColor, written.FontColor);
+        }
+        EXPECT_EQ(read.BorderColorCheck, written.BorderColorCheck);
+        if (written.BorderColorCheck) {
+            EXPECT_EQ(read.BorderColor, written.BorderColor);
+        }
+        // A transparent background is written as such, whatever colour the box holds.
+        EXPECT_EQ(read.BackGroundTransparent, written.BackGroundTransparent);
+        if (!written.BackGroundTransparent) {
+            EXPECT_EQ(read.BackGroundColorCheck, written.BackGroundColorCheck);
+            if (written.BackGroundColorCheck) {
+                EXPECT_EQ(read.BackGroundColor, written.BackGroundColor);
+            }
+        }
+        ASSERT_FALSE(HasFailure()) << "round " << round;
+    }
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// A declaration the panel cannot take that sets a panel property in part (a logical
+// property, a longhand of it, "all") holds back that property's declarations, wherever
+// they stand; the panel's other properties are taken.
+
+struct Probe {
+    const char* Declaration;
+    std::function<bool(const PropertySet&)> Taken;
+};
+
+Probe LengthProbe(const char* declaration, Length field) {
+    return {declaration, [field](const PropertySet& p) { return p[field].Set; }};
+}
+
+Probe ButtonProbe(const char* declaration, Keyword button) {
+    return {declaration, [button](const PropertySet& p) { return p.IsDown(button); }};
+}
+
+const Probe kTop = LengthProbe("top: 1px;", L::BlockTop);
+const Probe kRight = LengthProbe("right: 2px;", L::BlockRight);
+const Probe kBottom = LengthProbe("bottom: 3px;", L::BlockBottom);
+const Probe kLeft = LengthProbe("left: 4px;", L::BlockLeft);
+const Probe kWidth = LengthProbe("width: 5px;", L::BlockWidth);
+const Probe kHeight = LengthProbe("height: 6px;", L::BlockHeight);
+const Probe kMarginTop = LengthProbe("margin-top: 7px;", L::MarginTop);
+const Probe kOverflow = ButtonProbe("overflow: hidden;", K::OverflowHidden);
+const Probe kVariant = ButtonProbe("font-variant: small-caps;", K::FontVariantSmallCaps);
+const Probe kStyle = ButtonProbe("font-style: italic;", K::FontStyleItalic);
+const Probe kPosition = ButtonProbe("background-position: left top;", K::BGrPosLT);
+const Probe kColor{"color: red;", [](const PropertySet& p) { return p.FontColorCheck; }};
+
+struct CoverCase {
+    const char* Kept;
+    std::vector<Probe> HeldBack;
+    std::vector<Probe> Taken;
+};
+
+TEST(DeclarationReaderCover, APropertySetInPartIsHeldBackAndTheOthersTaken) {
+    const std::vector<CoverCase> cases = {
+        {"inset: 0;", {kTop, kRight, kBottom, kLeft}, {kWidth, kMarginTop}},
+        // A logical side is either physical one, as the writing direction decides.
+        {"inset-block: 0;", {kTop, kBottom}, {kLeft, kRight}},
+        {"inset-block-start: 0;", {kTop, kBottom}, {kLeft, kRight}},
+        {"inset-inline: 0;", {kLeft, kRight}, {kTop, kBottom}},
+        {"inset-inline-end: 0;", {kLeft, kRight}, {kTop, kBottom}},
+        {"inline-size: 1px;", {kWidth}, {kHeight, kTop}},
+        {"block-size: 1px;", {kHeight}, {kWidth, kTop}},
+        {"overflow-x: auto;", {kOverflow}, {kWidth}},
+        {"overflow-y: scroll;", {kOverflow}, {kHeight}},
+        {"overflow-inline: clip;", {kOverflow}, {kWidth}},
+        {"overflow-block: auto;", {kOverflow}, {kTop}},
+        {"font-variant-caps: all-small-caps;", {kVariant}, {kStyle, kColor}},
+        {"font-variant-numeric: tabular-nums;", {kVariant}, {kStyle}},
+        {"background-position-x: 10px;", {kPosition}, {kColor, kWidth}},
+        {"background-position-y: bottom;", {kPosition}, {kColor}},
+        {"all: unset;",
+         {kTop, kWidth, kMarginTop, kOverflow, kVariant, kStyle, kPosition, kColor},
+         {}},
+        // Names that only begin alike hold nothing back.
+        {"insetx: 0;", {}, {kTop, kLeft}},
+        {"inline-sizes: 1px;", {}, {kWidth}},
+        {"allow: x;", {}, {kColor, kTop}},
+        {"overflow-wrap: anywhere;", {}, {kOverflow}},
+        {"overflow-anchor: none;", {}, {kOverflow}},
+        {"overflow-clip-margin: 2px;", {}, {kOverflow}},
+    };
+    for (const CoverCase& c : cases) {
+        for (const bool keptFirst : {true, false}) {
+            LineList lines;
+            for (const auto* probes : {&c.HeldBack, &c.Taken})
+                for (const Probe& probe : *probes)
+                    lines.push_back(probe.Declaration);
+            lines.insert(keptFirst ? lines.begin() : lines.end(), c.Kept);
+            SCOPED_TRACE(::testing::PrintToString(lines));
+            const ReadResult r = Read(lines);
+            const auto marker = std::find(r.Lines.begin(), r.Lines.end(), kComment);
+            ASSERT_NE(marker, r.Lines.end());
+            const LineList kept(marker + 1, r.Lines.end());
+            // Kept lines lose the blank after the colon.
+            auto keptAsWritten = [&kept](std::string declaration) {
+                declaration.erase(declaration.find(": ") + 1, 1);
+                return std::find(kept.begin(), kept.end(), declaration) != kept.end();
+            };
+            EXPECT_TRUE(keptAsWritten(c.Kept));
+            for (const Probe& probe : c.HeldBack) {
+                EXPECT_FALSE(probe.Taken(r.Panel)) << probe.Declaration;
+                EXPECT_TRUE(keptAsWritten(probe.Declaration)) << probe.Declaration;
+            }
+            for (const Probe& probe : c.Taken) {
+                EXPECT_TRUE(probe.Taken(r.Panel)) << probe.Declaration;
+                EXPECT_FALSE(keptAsWritten(probe.Declaration)) << probe.Declaration;
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+// ---------------------------------------------------------------------------
+// The declaration that applies: the last one, the last "!important" before any other
+
+struct WinnerCase {
+    LineList Lines;
+    Color FontColor;
+    const char* MarginTop;
+    bool Important; // the colour's winning declaration
+};
+
+TEST(DeclarationReaderWinner, TheLastImportantOrElseTheLastDeclarationApplies) {
+    constexpr Color kBlue{0x00, 0x00, 0xFF};
+    const std::vector<WinnerCase> cases = {
+        {{"color: red;", "color: blue;", "margin-top: 1px;", "margin-top: 2px;"},
+         kBlue,
+         "2",
+         false},
+        {{"color: red;", "color: blue !important;", "margin-top: 1px;",
+          "margin-top: 2px !important;"},
+         kBlue,
+         "2",
+         true},
+        {{"color: red !important;", "color: blue;", "margin-top: 1px !important;",
+          "margin-top: 2px;"},
+         kRed,
+         "1",
+         true},
+        {{"color: red !important;", "color: blue !important;", "margin-top: 1px !important;",
+          "margin-top: 2px !important;"},
+         kBlue,
+         "2",
+         true},
+        // Through a shorthand, either way round.
+        {{"color: blue;", "margin: 1px;", "margin-top: 2px !important;"}, kBlue, "2", false},
+        {{"color: blue;", "margin-top: 2px !important;", "margin: 1px;"}, kBlue, "2", false},
+        {{"color: blue;", "margin: 1px !important;", "margin-top: 2px;"}, kBlue, "1", false},
+    };
+    for (const WinnerCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.Lines));
+        const ReadResult r = Read(c.Lines);
+        EXPECT_TRUE(r.Panel.FontColorCheck);
+        EXPECT_EQ(r.Panel.FontColor, c.FontColor);
+        EXPECT_EQ(r.Panel.Origins[Slot::FontColor].Important, c.Important);
+        EXPECT_EQ(r.Panel[L::MarginTop].Text, c.MarginTop);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Read, written, read again: the same lines and the same panel. A rule selected again
+// (after an undo, in the editor's own layout) is then the text it was.
+
+LineList LinesOfText(std::string_view text) {
+    LineList lines;
+    for (size_t at = 0;;) {
+        const size_t end = text.find('\n', at);
+        lines.emplace_back(text.substr(at, end == std::string_view::npos ? end : end - at));
+        if (end == std::string_view::npos)
+            return lines;
+        at = end + 1;
+    }
+}
+
+void ExpectSettlesInOneRead(const LineList& lines) {
+    const ReadResult first = Read(lines);
+    const ReadResult second = Read(first.Lines);
+    EXPECT_EQ(second.Lines, first.Lines) << ::testing::PrintToString(lines);
+    EXPECT_TRUE(second.Panel == first.Panel) << ::testing::PrintToString(lines);
+}
+
+// Every block of generated rules, and every text on the way to it as it is typed: with
+// strings, comments and parentheses not closed yet, and values not begun.
+TEST(DeclarationReaderSettles, OnGeneratedRulesAndOnEveryTextTypedOnTheWay) {
+    const std::string sheet = testing::GenerateRules(20240611, 150);
+    size_t blocks = 0;
+    for (size_t open = sheet.find('{'); open != std::string::npos; open = sheet.find('{', open)) {
+        const size_t close = sheet.find('}', open);
+        ASSERT_NE(close, std::string::npos);
+        const std::string block = sheet.substr(open + 1, close - open - 1);
+        for (size_t end = 1; end < block.size(); end += 3)
+            ExpectSettlesInOneRead(LinesOfText(block.substr(0, end)));
+        ExpectSettlesInOneRead(LinesOfText(block));
+        ASSERT_FALSE(HasFailure()) << block;
+        ++blocks;
+        open = close;
+    }
+    EXPECT_EQ(blocks, 150u);
+}
+
+struct SettledCase {
+    const char* Name;
+    LineList Lines;
+    LineList Read; // the text view after the first read
+};
+
+TEST(DeclarationReaderSettles, WhatRunsToTheEndOfTheTextStaysWhereItIs) {
+    const std::vector<SettledCase> cases = {
+        // A comment not closed takes in the rest: written first, it would take in the
+        // panel's lines too.
+        {"UnclosedCommentInAValue", {"r;color:RED/*"}, {kComment, "r;", "color:RED/*;"}},
+        {"UnclosedCommentAfterAValue",
+         {"color: red; /* note"},
+         {kComment, "color:red;", "/* note;"}},
+        {"UnclosedString", {"font-family: 'Arial"}, {kComment, "font-family:'Arial"}},
+        {"UnclosedParenthesis",
+         {"width: calc(1px + (2px); top: 1px"},
+         {kComment, "width:calc(1px + (2px);top:1px;"}},
+        // Nothing to write back: it would be gone.
+        {"NoValue",
+         {"background-repeat:; top: 1px"},
+         {"; Top: 1px;", kComment, "background-repeat:;", ""}},
+        // An escaped quote opens no string.
+        {"EscapedQuote", {"a:\\'b; color: red"}, {"; color: RED;", kComment, "a:\\'b;", ""}},
+        // A comment in front of the first declaration stays below the marker, not after the
+        // panel's last line.
+        {"CommentInFront", {"/* lead */ height: 0"}, {"; Height: 0;", kComment, "/* lead */;", ""}},
+        {"CommentRightAfterASemicolon", {"x;/**/top"}, {kComment, "x;/**/", "top;", ""}},
+    };
+    for (const SettledCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(Read(c.Lines).Lines, c.Read);
+        ExpectSettlesInOneRead(c.Lines);
+    }
+}
+
+// Typed text of every kind, the signs that open and close strings, comments and
+// parentheses among them, put together at random.
+TEST(DeclarationReaderSettles, OnTextsPutTogetherFromTheTrickyParts) {
+    const std::vector<std::string> parts = {
+        ";",      ":",          " ",      "/*",         "*/",         "\"",    "'",
+        "\\",     "(",          ")",      "color",      "RED",        "r",     "!important",
+        "margin", "0",          "5px",    "auto",       "url(a)",     "font",  "bold",
+        "top",    "1em",        "border", "1px solid",  "background", "#fff",  "\n",
+        "-",      "12px Arial", "center", "text-align", "2px 3px",    kComment};
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text;
+        for (int n = 1 + static_cast<int>(random() % 12); n > 0; --n)
+            text += parts[random() % parts.size()];
+        ExpectSettlesInOneRead(LinesOfText(text));
+        ASSERT_FALSE(HasFailure()) << "round " << round;
+    }
+}
+
+TEST(NormalizeDeclarations, AStringNotClosedTakesNoSemicolonAndAnEscapedQuoteOpensNone) {
+    EXPECT_EQ(NormalizeDeclarations({"content: 'a; b"}), "CONTENT:'A; B");
+    EXPECT_EQ(NormalizeDeclarations({"a: \\'  b ;"}), "A:\\' B;");
+    EXPECT_EQ(NormalizeDeclarations({"a: \\\"", "b: c"}), "A:\\\" B:C;");
+}
 
 } // namespace
 } // namespace tesselo

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <vector>
 
 namespace tesselo {
 namespace {
@@ -67,12 +68,18 @@ const auto kRed = Color{0xFF, 0, 0};
 INSTANTIATE_TEST_SUITE_P(
     Handlers, PanelChangeEffects,
     ::testing::Values(
-        EffectCase{"click", Nothing, [](auto& s) { s.handlers.TEditClick(L::MarginTop); }, true,
+        // A click shows the field set; what is typed then changes the rule.
+        EffectCase{"click", Nothing, [](auto& s) { s.handlers.TEditClick(L::MarginTop); }, false,
                    false, 0},
         EffectCase{"keyUp", Nothing, [](auto& s) { s.handlers.TEditKeyUp(L::MarginTop); }, false,
                    true, 0},
+        EffectCase{"keyUpAfterTyping",
+                   [](auto& s) { s.handlers.TEditTextEdited(L::MarginTop, "5"); },
+                   [](auto& s) { s.handlers.TEditKeyUp(L::MarginTop); }, true, true, 0},
         EffectCase{"leave", Nothing, [](auto& s) { s.handlers.TEditExit(L::MarginTop); }, false,
                    true, 0},
+        EffectCase{"leaveAfterTyping", [](auto& s) { testing::TypeInto(s, L::MarginTop, "5"); },
+                   [](auto& s) { s.handlers.TEditExit(L::MarginTop); }, true, true, 1},
         EffectCase{"doubleClickEmpty", Nothing,
                    [](auto& s) { s.handlers.TEditDblClick(L::MarginTop); }, false, true, 1},
         EffectCase{"doubleClickWithText",
@@ -93,16 +100,19 @@ INSTANTIATE_TEST_SUITE_P(
                        s.handlers.TButton_MouseDown(4, {400, 100, 21, 21}, 800, 600);
                    },
                    [](auto& s) { s.handlers.Z_cancelClick(); }, false, false, 0},
+        // A font box's choice is shown at once and changes the rule at the timer's tick.
         EffectCase{"fontFamily", Nothing, [](auto& s) { s.handlers.FontTypeChange(1, "serif"); },
-                   true, false, 0},
+                   false, false, 0},
         EffectCase{"fontFamily2", Nothing, [](auto& s) { s.handlers.FontType2Change(1, "serif"); },
-                   true, false, 0},
+                   false, false, 0},
         EffectCase{"fontWeight", Nothing, [](auto& s) { s.handlers.FontWeightChange(2, "bold"); },
-                   true, false, 0},
+                   false, false, 0},
         EffectCase{"fontSize", Nothing, [](auto& s) { s.handlers.FontSizeChange(3, "12"); }, true,
                    true, 1},
         EffectCase{"fontTimer", Nothing, [](auto& s) { s.handlers.FontOffOptionTimerTimer(); },
                    false, true, 1},
+        EffectCase{"fontTimerAfterAChoice", [](auto& s) { s.handlers.FontWeightChange(2, "bold"); },
+                   [](auto& s) { s.handlers.FontOffOptionTimerTimer(); }, true, true, 1},
         EffectCase{"bold", Nothing, [](auto& s) { s.handlers.FontBoldClick(true); }, true, true, 1},
         EffectCase{"colourChosen", [](auto& s) { s.choices.ColorChoices = {kRed}; },
                    [](auto& s) { s.handlers.ColorClick(ColorSwatch::Font); }, true, true, 1},
@@ -215,10 +225,10 @@ TEST_P(LengthFieldHandlers, LeavingEmptyClearsTheMarkThatAClickSet) {
 }
 
 TEST_P(LengthFieldHandlers, ShowingTheWindowEmptiesItOnlyWhenNotSet) {
-    s.handlers.TEditTextEdited(field(), "7");
+    s.Prepare([this](PropertySet& p) { p[field()].Text = "7"; });
     s.handlers.FormShow();
     EXPECT_EQ(Text(), "");
-    s.handlers.TEditTextEdited(field(), "7");
+    s.Prepare([this](PropertySet& p) { p[field()].Text = "7"; });
     s.handlers.TEditClick(field());
     s.handlers.FormShow();
     EXPECT_EQ(Text(), "7");
@@ -513,9 +523,11 @@ TEST_P(TypedFamilies, AreTakenWhenConfirmed) {
     s.handlers.FontFamilyTyped(0, GetParam().Typed);
     EXPECT_EQ(s.handlers.ShownFamily(0), GetParam().Typed);
     EXPECT_FALSE(s.Panel().FontType.Set) << "not before it is confirmed";
-    HandlerEffects effects = s.Observe([&] { s.handlers.FontFamilyConfirmed(0); });
+    HandlerEffects effects = s.Observe([&] {
+        s.handlers.FontFamilyConfirmed(0);
+        s.handlers.FontOffOptionTimerTimer();
+    });
     EXPECT_TRUE(effects.Modified);
-    s.handlers.FontOffOptionTimerTimer();
     const std::string written = GetParam().Written;
     EXPECT_EQ(s.Memo(), written.empty() ? LineList{} : LineList{"; Font-Family: " + written + ";"});
     EXPECT_EQ(s.Panel().FontType.ItemIndex, GetParam().Item);
@@ -672,10 +684,12 @@ TEST(FontBoxes, SwitchingTheSizeOffEndsShowingSize) {
 // ---------------------------------------------------------------------------
 // Colours and the background picture
 
-TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
+TEST(ColourSwatches, TheDialogOpensAtTheSwatchsColour) {
     PanelSession s;
     const Color borderBefore = s.Panel().BorderColor;
-    s.choices.ColorChoices = {kRed, std::nullopt};
+    const Color navy{0x00, 0x00, 0x80};
+    s.Prepare([&](PropertySet& p) { p.BackGroundColor = navy; });
+    s.choices.ColorChoices = {kRed, std::nullopt, std::nullopt, std::nullopt};
     s.handlers.ColorClick(ColorSwatch::Font);
     EXPECT_TRUE(s.Panel().FontColorCheck);
     EXPECT_EQ(s.Panel().FontColor, kRed);
@@ -683,7 +697,11 @@ TEST(ColourSwatches, TheDialogOffersTheColourLastChosenInIt) {
     s.handlers.ColorClick(ColorSwatch::Border); // cancelled
     EXPECT_FALSE(s.Panel().BorderColorCheck);
     EXPECT_EQ(s.Panel().BorderColor, borderBefore);
-    EXPECT_EQ(s.choices.ColorDialogInitial, (std::vector<Color>{Color{}, kRed}));
+    s.handlers.ColorClick(ColorSwatch::BackGround);
+    s.handlers.ColorClick(ColorSwatch::Font);
+    // Each swatch's own, not the colour chosen last in another.
+    EXPECT_EQ(s.choices.ColorDialogInitial,
+              (std::vector<Color>{Color{}, borderBefore, navy, kRed}));
 
     s.handlers.ColorCheckClick(ColorSwatch::Font, false);
     EXPECT_TRUE(s.Memo().empty());
@@ -706,7 +724,8 @@ TEST(ColourSwatches, AChosenColourKeepsItsAlphaAndReplacesAColourText) {
                                        : std::pair{p.BorderColor, p.BorderColorText};
         EXPECT_EQ(color, halfBlack);
         EXPECT_EQ(text, "");
-        EXPECT_EQ(s.handlers.LastChosenColor, halfBlack) << "offered next time, alpha and all";
+        s.handlers.ColorClick(swatch);
+        EXPECT_EQ(s.choices.ColorDialogInitial.back(), halfBlack) << "offered again, alpha and all";
     }
 }
 
@@ -761,7 +780,96 @@ TEST(BackgroundPicture, ChoosingEnablesTheButtonsAndWrites) {
 // ---------------------------------------------------------------------------
 // Keyword groups, every button
 
-class KeywordButtons : public ::testing::TestWithParam<KeywordInfo> {};
+using G = KeywordGroup;
+
+// The rows of exclusive buttons as the panel shows them, written out here so that a
+// button put into the wrong group is noticed.
+struct ExpectedGroup {
+    KeywordGroup Group;
+    std::vector<Keyword> Buttons;
+};
+
+const std::vector<ExpectedGroup>& ExpectedGroups() {
+    static const std::vector<ExpectedGroup> groups = {
+        {G::FontStyle, {K::FontStyleNormal, K::FontStyleItalic}},
+        {G::FontVariant, {K::FontVariantNormal, K::FontVariantSmallCaps}},
+        {G::TextDecoration,
+         {K::TextDecorUnderLine, K::TextDecorLineThrough, K::TextDecorOverLine, K::TextDecorBlink,
+          K::TextDecorNone}},
+        {G::TextAlign,
+         {K::TextAlignLeft, K::TextAlignRight, K::TextAlignCenter, K::TextAlignJustify}},
+        {G::VerticalAlign,
+         {K::TextVerticalAlignBottom, K::TextVerticalAlignTextBottom, K::TextVerticalAlignSub,
+          K::TextVerticalAlignBaseline, K::TextVerticalAlignMiddle, K::TextVerticalAlignSuper,
+          K::TextVerticalAlignTextTop, K::TextVerticalAlignTop}},
+        {G::BorderStyle,
+         {K::BorderSolid, K::BorderDotted, K::BorderDashed, K::BorderOutSet, K::BorderRidge,
+          K::BorderDouble, K::BorderInSet, K::BorderGroove, K::BorderNone}},
+        {G::PicturePosition,
+         {K::BGrPosLT, K::BGrPosCT, K::BGrPosRT, K::BGrPosRC, K::BGrPosRB, K::BGrPosCB, K::BGrPosLB,
+          K::BGrPosLC, K::BGrPosCC}},
+        {G::PictureAttachment, {K::BGrAttFixed, K::BGrAttScroll}},
+        {G::PictureRepeat, {K::BGrRepXY, K::BGrRepX, K::BGrRepY, K::BGrRepNone}},
+        {G::Display,
+         {K::DisplayBlock,
+          K::DisplayInLine,
+          K::DisplayListItem,
+          K::DisplayMarker,
+          K::DisplayNone,
+          K::DisplayTable,
+          K::DisplayInLineTable,
+          K::DisplayTableCaption,
+          K::DisplayTableHeaderGroup,
+          K::DisplayTableFooterGroup,
+          K::DisplayTableCell,
+          K::DisplayTableRow,
+          K::DisplayTableRowGroup,
+          K::DisplayTableColumn,
+          K::DisplayTableColumnGroup,
+          K::DisplayInLineBlock,
+          K::DisplayFlex,
+          K::DisplayInLineFlex,
+          K::DisplayGrid,
+          K::DisplayInLineGrid,
+          K::DisplayFlowRoot,
+          K::DisplayContents}},
+        {G::Visibility, {K::VisibilityVisible, K::VisibilityHidden, K::VisibilityCollapse}},
+        {G::Overflow, {K::OverflowVisible, K::OverflowHidden, K::OverflowScroll, K::OverflowAuto}},
+        {G::Position,
+         {K::PositionStatic, K::PositionRelative, K::PositionAbsolute, K::PositionFixed,
+          K::PositionSticky}},
+        {G::Float, {K::FloatLeft, K::FloatRight}},
+    };
+    return groups;
+}
+
+struct ButtonCase {
+    Keyword Button;
+    const ExpectedGroup* Group;
+};
+
+void PrintTo(const ButtonCase& c, std::ostream* os) {
+    *os << Info(c.Button).Name;
+}
+
+std::vector<ButtonCase> EveryButton() {
+    std::vector<ButtonCase> buttons;
+    for (const ExpectedGroup& group : ExpectedGroups())
+        for (Keyword button : group.Buttons)
+            buttons.push_back({button, &group});
+    return buttons;
+}
+
+TEST(KeywordGroups, EveryButtonStandsInExactlyOneGroup) {
+    std::vector<int> seen(kKeywordCount, 0);
+    for (const ButtonCase& c : EveryButton())
+        ++seen[static_cast<size_t>(c.Button)];
+    for (size_t i = 0; i < kKeywordCount; ++i)
+        EXPECT_EQ(seen[i], 1) << KeywordTable()[i].Name;
+    EXPECT_EQ(ExpectedGroups().size(), kKeywordGroups.size());
+}
+
+class KeywordButtons : public ::testing::TestWithParam<ButtonCase> {};
 
 TEST_P(KeywordButtons, PressingTwicePutsTheButtonUpAgain) {
     PanelSession s;
@@ -776,32 +884,41 @@ TEST_P(KeywordButtons, PressingTwicePutsTheButtonUpAgain) {
     EXPECT_EQ(s.Memo(), before);
 }
 
-TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUp) {
+// The others of its group go up; a button of every other group stays down.
+TEST_P(KeywordButtons, PressingPutsTheOthersOfTheGroupUpAndNoOtherGroups) {
+    const ButtonCase& c = GetParam();
+    std::vector<Keyword> elsewhere;
+    for (const ExpectedGroup& group : ExpectedGroups())
+        if (&group != c.Group)
+            elsewhere.push_back(group.Buttons.back());
     PanelSession s;
-    for (const auto& other : KeywordTable())
-        if (other.Group == GetParam().Group && other.Button != GetParam().Button)
-            s.Prepare([&](PropertySet& p) { p.Down[static_cast<size_t>(other.Button)] = true; });
-    s.handlers.AllSpButMouseClick(GetParam().Button);
-    for (const auto& other : KeywordTable())
-        if (other.Group == GetParam().Group) {
-            EXPECT_EQ(s.Panel().IsDown(other.Button), other.Button == GetParam().Button)
-                << other.Name;
-        }
+    s.Prepare([&](PropertySet& p) {
+        for (Keyword other : c.Group->Buttons)
+            p.Down[static_cast<size_t>(other)] = other != c.Button;
+        for (Keyword other : elsewhere)
+            p.Down[static_cast<size_t>(other)] = true;
+    });
+    s.handlers.AllSpButMouseClick(c.Button);
+    for (Keyword other : c.Group->Buttons)
+        EXPECT_EQ(s.Panel().IsDown(other), other == c.Button) << Info(other).Name;
+    for (Keyword other : elsewhere)
+        EXPECT_TRUE(s.Panel().IsDown(other)) << Info(other).Name;
 }
 
-INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(KeywordTable()),
-                         [](const auto& row) { return std::string(row.param.Name); });
-
-TEST_P(KeywordButtons, PressingOneEmptiesTheGroupsText) {
+TEST_P(KeywordButtons, PressingOneEmptiesItsGroupsTextAlone) {
+    const KeywordGroup own = GetParam().Group->Group;
     PanelSession s;
-    s.Prepare([this](PropertySet& p) { p.Text(GetParam().Group) = "inherit"; });
+    s.Prepare([&](PropertySet& p) {
+        for (KeywordGroup group : kKeywordGroups)
+            p.Text(group) = "inherit";
+    });
     s.handlers.AllSpButMouseClick(GetParam().Button);
-    EXPECT_EQ(s.Panel().Text(GetParam().Group), "");
-    for (KeywordGroup other : kKeywordGroups)
-        if (other != GetParam().Group) {
-            EXPECT_EQ(s.Panel().Text(other), "");
-        }
+    for (KeywordGroup group : kKeywordGroups)
+        EXPECT_EQ(s.Panel().Text(group), group == own ? "" : "inherit") << static_cast<int>(group);
 }
+
+INSTANTIATE_TEST_SUITE_P(AllButtons, KeywordButtons, ::testing::ValuesIn(EveryButton()),
+                         [](const auto& row) { return std::string(Info(row.param.Button).Name); });
 
 // The border controls edit the side chosen; the other sides keep what they hold.
 TEST(BorderSides, TheControlsEditTheSideChosen) {
@@ -829,6 +946,101 @@ TEST(EnterKey, MovesTheFocusAwayOnlyFromTheFields) {
     EXPECT_TRUE(s.handlers.FormKeyPress(true, FocusOwner::Other));
     EXPECT_FALSE(s.handlers.FormKeyPress(true, FocusOwner::CSSMemo));
     EXPECT_EQ(s.focusMoves, 1);
+}
+
+} // namespace
+} // namespace tesselo
+
+namespace tesselo {
+namespace {
+
+using testing::PanelSession;
+using L = Length;
+
+// ---------------------------------------------------------------------------
+// One change of a field or a font box is one step of the history, applied once
+
+// The steps the session announces while `act` runs.
+template <typename Act> int StepsOf(PanelSession& s, Act act) {
+    int steps = 0;
+    const int observer =
+        s.editor.Observe([&](const SessionChange& change) { steps += change.Step ? 1 : 0; });
+    act();
+    s.editor.Forget(observer);
+    return steps;
+}
+
+struct GestureCase {
+    const char* Name;
+    std::function<void(PanelSession&)> Act;
+    LineList Written;
+};
+
+TEST(OneChangeOneStep, AFieldClickedTypedAndLeftOrAFontChosenIsOneStep) {
+    const std::vector<GestureCase> cases = {
+        {"FieldClickedTypedAndLeft",
+         [](PanelSession& s) {
+             s.handlers.TEditClick(L::MarginTop);
+             testing::TypeInto(s, L::MarginTop, "5");
+             s.handlers.TEditExit(L::MarginTop);
+         },
+         {"; Margin-top: 5px;"}},
+        {"FieldReachedWithTabTypedAndLeft",
+         [](PanelSession& s) {
+             testing::TypeInto(s, L::MarginTop, "5");
+             s.handlers.TEditExit(L::MarginTop);
+         },
+         {"; Margin-top: 5px;"}},
+        {"FamilyChosen",
+         [](PanelSession& s) {
+             s.handlers.FontTypeChange(1, "serif");
+             s.handlers.FontOffOptionTimerTimer();
+         },
+         {"; Font-Family: serif;"}},
+        {"FamilyTypedAndConfirmed",
+         [](PanelSession& s) {
+             s.handlers.FontFamilyTyped(0, "Inter");
+             s.handlers.FontFamilyConfirmed(0);
+             s.handlers.FontOffOptionTimerTimer();
+         },
+         {"; Font-Family: Inter;"}},
+        {"WeightChosen",
+         [](PanelSession& s) {
+             s.handlers.FontWeightChange(3, "bolder");
+             s.handlers.FontOffOptionTimerTimer();
+         },
+         {"; Font-weight: bolder;"}},
+    };
+    for (const GestureCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        PanelSession s;
+        s.editor.MarkSaved();
+        EXPECT_EQ(StepsOf(s, [&] { c.Act(s); }), 1);
+        EXPECT_EQ(s.Memo(), c.Written);
+        EXPECT_TRUE(s.editor.Document().Modified);
+    }
+}
+
+// Leaving a field applies it as Enter does: the page follows, once, with the text as left.
+TEST(LeavingAField, AppliesWhatWasTypedOnceWhetherByTabOrByEnter) {
+    for (const bool enter : {false, true}) {
+        SCOPED_TRACE(enter ? "Enter" : "Tab");
+        PanelSession s;
+        // The window takes the focus away, and the field is left.
+        s.handlers.OnFocusAway = [&s] { s.handlers.TEditExit(L::LineHeight); };
+        testing::TypeInto(s, L::LineHeight, "1.");
+        const testing::HandlerEffects effects = s.Observe([&] {
+            if (enter)
+                s.handlers.FormKeyPress(true, FocusOwner::Other);
+            else
+                s.handlers.TEditExit(L::LineHeight);
+        });
+        EXPECT_EQ(effects.Notified, 1);
+        EXPECT_TRUE(effects.Modified);
+        EXPECT_EQ(s.Memo(), LineList{"; Line-height: 1px;"});
+        // Left again without typing: nothing more to apply.
+        EXPECT_EQ(s.Observe([&] { s.handlers.TEditExit(L::LineHeight); }).Notified, 0);
+    }
 }
 
 } // namespace

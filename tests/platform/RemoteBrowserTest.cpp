@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include <csignal>
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -58,6 +60,23 @@ struct RemotePage {
     std::vector<QString> notices;
 };
 
+// The wait for a started helper's answer; the tests tell it the time is up rather than
+// wait it out.
+QTimer& AnswerWait(RemoteBrowser& browser) {
+    auto* timer = browser.findChild<QTimer*>(QStringLiteral("HelperAnswer"));
+    if (!timer)
+        throw std::logic_error("the browser has no wait for the helper's answer");
+    return *timer;
+}
+
+// A helper program that starts and never says hello.
+std::string SilentHelper(const TempDir& bin) {
+    const std::string silent = bin.File("silent-preview");
+    WriteBytes(silent, "#!/bin/sh\nexec sleep 60\n");
+    std::filesystem::permissions(silent, std::filesystem::perms::owner_all);
+    return silent;
+}
+
 TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWithTheEditor) {
     RemotePage remote;
     RemoteBrowser& browser = *remote.browser;
@@ -77,6 +96,8 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
     // Offscreen, no window of another program can stand in the page: it says where the
     // page is shown instead.
     EXPECT_EQ(remote.Note(), "Страница показана в отдельном окне «Просмотр страницы»");
+    // A helper that answered is not given up later.
+    EXPECT_FALSE(AnswerWait(browser).isActive());
 
     const qint64 first = browser.HelperProcess();
     ::kill(static_cast<pid_t>(first), SIGKILL);
@@ -106,10 +127,7 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
 // A helper that never says hello is not waited for when the editor goes.
 TEST(RemoteBrowser, AHelperThatHasNotAnswered_GoesWithTheEditor) {
     TempDir bin;
-    const std::string silent = bin.File("silent-preview");
-    WriteBytes(silent, "#!/bin/sh\nexec sleep 60\n");
-    std::filesystem::permissions(silent, std::filesystem::perms::owner_all);
-    RemotePage remote(QString::fromStdString(silent));
+    RemotePage remote(QString::fromStdString(SilentHelper(bin)));
     remote.page.show();
     remote.browser->EnsureView();
     ASSERT_TRUE(QTest::qWaitFor([&] { return remote.browser->HelperProcess() != 0; }, kPageMs));
@@ -119,6 +137,39 @@ TEST(RemoteBrowser, AHelperThatHasNotAnswered_GoesWithTheEditor) {
     remote.browser.reset();
     EXPECT_EQ(::kill(helper, 0), -1) << "the helper outlived the editor";
     EXPECT_TRUE(remote.notices.empty());
+}
+
+// A helper silent for 30 s is given up: stopped, said, and started again by the next
+// refresh, which waits for its answer anew.
+TEST(RemoteBrowser, AHelperSilentFor30Seconds_IsGivenUpAndStartedAgainByTheNextRefresh) {
+    TempDir bin;
+    RemotePage remote(QString::fromStdString(SilentHelper(bin)));
+    RemoteBrowser& browser = *remote.browser;
+    remote.page.show();
+    browser.EnsureView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.HelperProcess() != 0; }, kPageMs));
+    const auto first = static_cast<pid_t>(browser.HelperProcess());
+    QTimer& wait = AnswerWait(browser);
+    EXPECT_TRUE(wait.isActive());
+    EXPECT_TRUE(wait.isSingleShot());
+    EXPECT_EQ(wait.interval(), 30000);
+    EXPECT_TRUE(remote.notices.empty());
+
+    ASSERT_TRUE(QMetaObject::invokeMethod(&wait, "timeout")); // the 30 s are up
+
+    const QString silent = QStringLiteral(
+        "Просмотр страницы не ответил; при следующем обновлении он будет запущен снова");
+    EXPECT_EQ(remote.notices, std::vector<QString>{silent});
+    EXPECT_EQ(remote.Note(), silent);
+    EXPECT_EQ(browser.HelperProcess(), 0);
+    EXPECT_EQ(::kill(first, 0), -1) << "the helper given up still runs";
+    EXPECT_FALSE(wait.isActive());
+
+    browser.SheetWritten(remote.dir.File("site.css"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return browser.HelperProcess() != 0; }, kPageMs));
+    EXPECT_NE(browser.HelperProcess(), first);
+    EXPECT_TRUE(wait.isActive());
+    EXPECT_EQ(remote.notices.size(), 1u);
 }
 
 TEST(RemoteBrowser, AHelperThatCannotStart_IsSaid) {

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tesselo::testing {
@@ -121,8 +122,18 @@ public:
         Writes.push_back({paths, std::string(bytes), mode});
         return std::nullopt;
     }
+    std::optional<std::string> RemoveFile(const std::string& path) override {
+        Removed.push_back(path);
+        return std::nullopt;
+    }
+    std::optional<std::string> MoveFile(const std::string& from, const std::string& to) override {
+        Moved.push_back({from, to});
+        return std::nullopt;
+    }
 
     std::vector<Write> Writes;
+    std::vector<std::string> Removed;
+    std::vector<std::pair<std::string, std::string>> Moved;
 };
 
 // Progress that writes down what it is told: "begin LABEL TOTAL", "step DONE", "end".

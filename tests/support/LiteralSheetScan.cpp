@@ -1,5 +1,6 @@
 #include "support/LiteralSheetScan.h"
 
+#include <cctype>
 #include <cstdio>
 #include <iterator>
 
@@ -205,6 +206,39 @@ std::string RandomSheetBytes(std::mt19937& rng, size_t maxLength) {
     }
     if (out.size() > maxLength)
         out.resize(maxLength);
+    return out;
+}
+
+bool StartsAGroup(std::string_view text, size_t at) {
+    size_t end = at + 1;
+    while (end < text.size() &&
+           (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '-'))
+        ++end;
+    return IsGroupPrelude(text.substr(at, end - at));
+}
+
+std::string FlatSheetBytes(std::mt19937& rng, size_t maxLength) {
+    std::string out = RandomSheetBytes(rng, maxLength);
+    // Each byte is kept or made a blank, decided on the text kept so far, so no mark
+    // forms that was not there; line ends change nothing here.
+    bool comment = false, block = false;
+    for (size_t i = 0; i < out.size(); ++i) {
+        char& c = out[i];
+        const char before = i > 0 ? out[i - 1] : ' ';
+        const bool shares = i > 1 && ((out[i - 2] == '/' && before == '*' && c == '/') ||
+                                      (out[i - 2] == '*' && before == '/' && c == '*'));
+        const bool quote = c == '"' || c == '\'' || c == '\\' || (c == '@' && StartsAGroup(out, i));
+        const bool brace = c == '{' || c == '}';
+        if (shares || (comment && brace) || (!comment && (quote || (block && c == '{')))) {
+            c = ' ';
+        } else if (comment) {
+            comment = !(before == '*' && c == '/');
+        } else if (before == '/' && c == '*') {
+            comment = true;
+        } else if (brace) {
+            block = c == '{';
+        }
+    }
     return out;
 }
 

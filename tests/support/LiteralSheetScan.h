@@ -41,6 +41,17 @@ std::string LiteralTrimSelector(std::string_view text);
 // the same text.
 std::string RandomSheetBytes(std::mt19937& rng, size_t maxLength);
 
+// Whether the "@" at `at` begins a group's condition ("@media x"), which the reader
+// takes in and the old scan did not.
+bool StartsAGroup(std::string_view text, size_t at);
+
+// A text of RandomSheetBytes with what the old scan cut otherwise made blank: quotes and
+// backslashes outside comments, braces inside comments, a "{" inside a block, comment
+// marks that share a character ("/*/", "*/*") and the "@" of a group's condition. What
+// is left (braces, comments, line ends, NUL, high bytes, unclosed blocks) the reference
+// and the reader cut alike.
+std::string FlatSheetBytes(std::mt19937& rng, size_t maxLength);
+
 // The bytes as a C string literal body ("a\r\n\xC0"), for reproducing a failure.
 std::string EscapeBytes(std::string_view bytes);
 // The lines of a sheet or a rule, each escaped, for failure messages.

@@ -71,7 +71,7 @@ TEST(TesseloDump, EditAllWritesEveryRuleAnewWithItsCommentsInFront) {
     EXPECT_EQ(Tagged("--edit-all " + path, "sheet"), kSheet);
     EXPECT_EQ(Tagged("--editor-layout --edit-all " + path, "sheet"),
               "/* licence */\n@media print {\n  h1 {\n    ; color: RED;\n  }\n}\n"
-              "\n/* links */\na:hover,\na:focus {\n; color: #336699;\ncursor:pointer;\n\n}\n");
+              "\n/* links */\na:hover,\na:focus {\n; color: #336699;\ncursor:pointer;\n}\n");
 }
 
 // The measure counts the declarations of the panel's properties (not a longer name

@@ -1,0 +1,197 @@
+// The steps of the undo history keep what a change changed, not the rules it changed: a
+// change of one value in a rule of 100,000 declarations holds a few hundred bytes, and
+// taking steps back and doing them again gives the session back byte for byte, in the
+// author's text and in the editor's layout.
+
+#include "editor/StyleEditor.h"
+#include "support/DiskFiles.h"
+#include "support/EditorLayout.h"
+#include "support/SessionSnapshot.h"
+#include "support/SheetText.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tesselo {
+namespace {
+
+using testing::SessionSnapshot;
+using testing::SnapshotOf;
+
+// A rule of design tokens between two small rules.
+std::string TokenSheet(int tokens) {
+    std::string text = "h1 { color: red }\n:root {\n  color: #336699;\n  margin-top: 10px;\n";
+    for (int i = 0; i < tokens; ++i)
+        text += "  --token-" + std::to_string(i) + ": " + std::to_string(i % 97) + "px;\n";
+    return text + "}\np.note { margin: 0 }\n";
+}
+
+void Margin(StyleEditor& editor, const std::string& text) {
+    editor.ChangePanel(
+        [&](PropertySet& p) {
+            p[Length::MarginTop].Text = text;
+            p[Length::MarginTop].Unit = "px";
+            p[Length::MarginTop].Set = true;
+        },
+        {.Modifies = true, .Writes = true, .Refreshes = true});
+}
+
+// The text view with its line `at` replaced, typed and stored.
+void TypeLine(StyleEditor& editor, size_t at, const std::string& line) {
+    LineList lines = editor.Memo().Lines;
+    lines.at(at) = line;
+    editor.TypeText(std::move(lines));
+    editor.CommitText();
+}
+
+using Action = std::function<void(StyleEditor&)>;
+
+// A session on `sheet` with `row` selected, and its steps, each with the snapshots taken
+// where it began and where it ended. Each action makes one step at most, and makes it
+// before it changes anything else.
+struct Trail {
+    Trail(const std::string& sheet, bool editorLayout, int row)
+        : editor(editorLayout ? std::make_unique<testing::LayoutEditor>(testing::DiskFiles())
+                              : std::make_unique<StyleEditor>(testing::DiskFiles())) {
+        editor->TakeDocument(testing::DocumentRead(sheet));
+        editor->Select(row);
+        editor->Observe([this](const SessionChange& change) {
+            if (!change.Step)
+                return;
+            steps.push_back(change.Step);
+            before.push_back(start);
+            after.push_back(SnapshotOf(*editor));
+        });
+    }
+    void Do(const Action& action) {
+        start = SnapshotOf(*editor);
+        action(*editor);
+    }
+    // Every step back to the first, then every one again.
+    void ExpectRoundTrip() {
+        for (size_t k = steps.size(); k-- > 0;) {
+            editor->Undo(*steps[k]);
+            const SessionSnapshot now = SnapshotOf(*editor);
+            EXPECT_TRUE(now == before[k])
+                << "step " << k << " taken back: " << testing::Difference(now, before[k]);
+        }
+        for (size_t k = 0; k < steps.size(); ++k) {
+            editor->Redo(*steps[k]);
+            const SessionSnapshot now = SnapshotOf(*editor);
+            EXPECT_TRUE(now == after[k])
+                << "step " << k << " done again: " << testing::Difference(now, after[k]);
+        }
+    }
+
+    std::unique_ptr<StyleEditor> editor;
+    std::vector<std::shared_ptr<const EditStep>> steps;
+    std::vector<SessionSnapshot> before, after;
+    SessionSnapshot start;
+};
+
+TEST(EditStepSize, AChangeOfOneValueInABigRuleKeepsThatValue) {
+    struct Change {
+        const char* Name;
+        Action Make;
+        bool Step;
+    };
+    const Change changes[] = {
+        {"first panel change", [](StyleEditor& e) { Margin(e, "5"); }, true},
+        {"next panel change", [](StyleEditor& e) { Margin(e, "7"); }, true},
+        {"a refresh stores the text", [](StyleEditor& e) { e.ComposeCSS(); }, false},
+        {"a property, with what was stored", [](StyleEditor& e) { e.SetProperty("color", "blue"); },
+         true},
+        {"a typed line", [](StyleEditor& e) { TypeLine(e, 50000, "  --token-x: 1em;"); }, true},
+        {"renamed", [](StyleEditor& e) { e.Rename(1, ":root, html"); }, true},
+    };
+    Trail trail(TokenSheet(100000), false, 1);
+    for (const Change& change : changes) {
+        const size_t made = trail.steps.size();
+        trail.Do(change.Make);
+        ASSERT_EQ(trail.steps.size(), made + (change.Step ? 1 : 0)) << change.Name;
+        if (change.Step) {
+            EXPECT_LT(trail.steps.back()->Bytes(), 2048u) << change.Name;
+        }
+    }
+    trail.ExpectRoundTrip();
+}
+
+class EditStepTrail : public ::testing::TestWithParam<bool> {};
+
+TEST_P(EditStepTrail, TakenBackAndDoneAgainTheSessionIsAsItWas) {
+    Trail trail(TokenSheet(30), GetParam(), 1);
+    const std::vector<Action> actions = {
+        [](StyleEditor& e) { Margin(e, "5"); },
+        [](StyleEditor& e) { e.ComposeCSS(); }, // stores the panel's text: no step
+        [](StyleEditor& e) { Margin(e, "6"); },
+        [](StyleEditor& e) { e.ComposeCSS(); },
+        [](StyleEditor& e) { e.SetProperty("color", "blue"); },
+        [](StyleEditor& e) { TypeLine(e, 3, "  --token-1: 2em;"); },
+        [](StyleEditor& e) { e.Select(0); },
+        [](StyleEditor& e) { e.Rename(0, "h2"); },
+        [](StyleEditor& e) { e.Select(1); },
+        [](StyleEditor& e) { e.ClearCurrent(); },
+        [](StyleEditor& e) { Margin(e, "8"); },
+        [](StyleEditor& e) { e.Select(2); }, // stores rule 1 on the way out
+        [](StyleEditor& e) { e.RemoveCurrent(); },
+        [](StyleEditor& e) { e.Select(0); },
+        [](StyleEditor& e) {
+            e.TypeText({"color: green;"});
+            e.PushTextToPanel();
+        },
+        [](StyleEditor& e) { e.ComposeCSS(); }, // in the editor's layout, stores its lines
+        [](StyleEditor& e) { e.AddRule("ul"); },
+    };
+    for (const Action& action : actions)
+        trail.Do(action);
+    EXPECT_EQ(trail.steps.size(), 10u);
+    trail.ExpectRoundTrip();
+    trail.ExpectRoundTrip(); // and again, from the end
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, EditStepTrail, ::testing::Values(false, true),
+                         [](const auto& named) { return named.param ? "Editor" : "Authored"; });
+
+TEST(EditStepJoin, AGestureIsOneStepFromBeforeItsFirstChangeToAfterItsLast) {
+    Trail trail(TokenSheet(30), false, 1);
+    const TextView shown = trail.editor->Memo();
+    trail.Do([](StyleEditor& e) { Margin(e, "5"); });
+    trail.Do([](StyleEditor& e) { e.ComposeCSS(); }); // a refresh between the two
+    trail.Do([](StyleEditor& e) { Margin(e, "6"); });
+    ASSERT_EQ(trail.steps.size(), 2u);
+    auto joined = JoinSteps(*trail.steps[0], *trail.steps[1]);
+    ASSERT_TRUE(joined);
+    EXPECT_EQ(trail.editor->ViewBefore(*joined), shown);
+    trail.steps = {joined};
+    trail.after.erase(trail.after.begin());
+    trail.before.pop_back();
+    trail.ExpectRoundTrip();
+
+    trail.Do([](StyleEditor& e) { e.RemoveCurrent(); });
+    EXPECT_FALSE(JoinSteps(*trail.steps[0], *trail.steps[1])) << "rows that go are no gesture";
+    EXPECT_FALSE(trail.editor->ViewBefore(*trail.steps[1]));
+}
+
+TEST(EditStepBudget, TheOldestStepsDoneGoDownToThreeQuartersOfTheBudget) {
+    struct Case {
+        std::vector<size_t> Sizes;
+        size_t Done, Gone;
+    };
+    const Case cases[] = {
+        {{10, 10, 10}, 3, 0},     // within the budget of 30
+        {{10, 10, 10, 10}, 4, 2}, // down to 22
+        {{40, 1, 1}, 3, 1},       // one big step
+        {{10, 10, 10, 10}, 2, 1}, // the steps taken back wait for a redo; the last done stays
+        {{100}, 1, 0},            // the one step stays, whatever it holds
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StepsOverBudget(c.Sizes, c.Done, 30), c.Gone)
+            << c.Sizes.size() << " steps, " << c.Done << " done";
+}
+
+} // namespace
+} // namespace tesselo
