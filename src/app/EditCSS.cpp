@@ -28,6 +28,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -155,8 +156,15 @@ void TMainForm::BuildActions() {
     on(ActionId::SendMailToAutor, [] { ShellOpen(TAboutBox::MailAddress()); });
     on(ActionId::N32, [] { ShellOpen(TAboutBox::HomePageAddress()); });
     Action(ActionId::EditorLayoutAction)->setChecked(editor_.EditorLayout());
-    connect(Action(ActionId::EditorLayoutAction), &QAction::toggled, this,
-            [this](bool down) { Run([this, down] { editor_.UseEditorLayout(down); }); });
+    connect(Action(ActionId::EditorLayoutAction), &QAction::toggled, this, [this](bool down) {
+        Run([this, down] { editor_.UseEditorLayout(down); });
+        // A switch refused (the typed text could not be stored) keeps the tick
+        // where the layout is.
+        if (editor_.EditorLayout() != down) {
+            const QSignalBlocker quiet(Action(ActionId::EditorLayoutAction));
+            Action(ActionId::EditorLayoutAction)->setChecked(editor_.EditorLayout());
+        }
+    });
     on(ActionId::HelpAbout, [this] {
         if (!aboutBox_ && makeAbout_)
             aboutBox_ = makeAbout_();

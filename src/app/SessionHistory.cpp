@@ -1,6 +1,7 @@
 #include "app/SessionHistory.h"
 
 #include "mapping/DeclarationBlock.h"
+#include "platform/HeapTuning.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -216,6 +217,10 @@ bool KeysAreTheSheets(bool undo, const QWidget& focus, const QPlainTextEdit& mem
 SessionHistory::SessionHistory(StyleEditor& editor, Decoder decode, QObject* parent, size_t budget)
     : QObject(parent), editor_(editor), decode_(std::move(decode)), budget_(budget) {
     observer_ = editor_.Observe([this](const SessionChange& change) { Follow(change); });
+    // What the changes left free in the heap goes back when the user pauses.
+    pause_.setSingleShot(true);
+    pause_.setInterval(kPauseMs);
+    connect(&pause_, &QTimer::timeout, this, [] { GiveBackFreeHeap(); });
     // Back at the text as last saved there is nothing to save; away from it there is.
     connect(&stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (!applying_)
@@ -252,6 +257,7 @@ void SessionHistory::Follow(const SessionChange& change) {
         applying_ = false;
     }
     Trim();
+    pause_.start();
 }
 
 void SessionHistory::Trim() {

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTimer>
 #include <QUndoStack>
 #include <cstddef>
 #include <functional>
@@ -44,6 +45,8 @@ public:
     void Drive(QAction& undo, QAction& redo);
 
     QUndoStack& Stack() { return stack_; }
+    // How long after the last step the heap's free memory is given back.
+    static constexpr int kPauseMs = 2000;
     // What the steps on the stack hold, in bytes.
     size_t Bytes() const { return bytes_; }
 
@@ -58,6 +61,7 @@ private:
     size_t budget_;
     size_t bytes_ = 0;
     QUndoStack stack_;
+    QTimer pause_; // a while after the last step
     int observer_ = 0;
     bool applying_ = false;   // a step is being taken back or done again
     bool rebuilding_ = false; // the stack is being made again

@@ -160,6 +160,19 @@ std::shared_ptr<StyleEditor::StepDraft> StyleEditor::BeginStep(SessionChange::Ki
     return step;
 }
 
+namespace {
+
+// A rule marked edited whose author's text came out as it was read writes the same
+// bytes: marking it is no change the user could take back.
+bool WritesAsBefore(const StyleRecord& before, const StyleRecord& now) {
+    if (before == now)
+        return true;
+    return !before.Edited() && now.Edited() && now.BlockReplaced() && now.HasRuleSource() &&
+           now.Selector == before.Selector && now.SplicedSource() == before.Source();
+}
+
+} // namespace
+
 std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<StepDraft> draft,
                                                         int count) {
     auto step = std::make_shared<EditStep>();
@@ -190,7 +203,7 @@ std::shared_ptr<const EditStep> StyleEditor::FinishStep(std::shared_ptr<StepDraf
         // Compared as the records show and write; on a copy, so that the rule's lines
         // are not cut and kept in the document.
         const StyleRecord now = document_.Record(step->At + i);
-        unchanged = draft->Before[static_cast<size_t>(i)] == now;
+        unchanged = WritesAsBefore(draft->Before[static_cast<size_t>(i)], now);
     }
     if (unchanged) {
         // No step, though a record may have changed where nobody sees it.
@@ -298,8 +311,10 @@ bool StyleEditor::CommitText() {
     if (!HasCurrentStyle())
         return true;
     // Typing that came back to the text the view was given is no hand edit.
-    if (memo_.Edited && memo_.Lines == shown_)
-        memo_.Edited = false;
+    if (typing_ && memo_.Lines == shown_) {
+        memo_.Edited = shownEdited_;
+        typing_ = false;
+    }
     if (auto refusal = TextRefusal(memo_, frame_, editorLayout_, document_.Record(current_),
                                    document_.Encoding)) {
         Tell(dialogs_, *refusal);
@@ -311,7 +326,9 @@ bool StyleEditor::CommitText() {
     }
     auto step = BeginStep(SessionChange::Kind::Commit, current_, 1);
     // Taken back, the rule shows its text from before the typing.
-    step->MemoBefore = TextView{shown_, false};
+    if (typing_)
+        step->MemoBefore = TextView{shown_, shownEdited_};
+    typing_ = false;
     if (StoreText())
         if (auto done = FinishStep(std::move(step), 1))
             Announce(SessionChange::Kind::Commit, false, false, std::move(done));
@@ -338,6 +355,7 @@ void StyleEditor::Load(int row) {
     if (row < 0 || row >= document_.StyleCount())
         row = 0;
     const StyleRecord& record = document_.Record(row);
+    typing_ = false;
     if (editorLayout_)
         memo_.Lines = record.Lines();
     else
@@ -625,8 +643,11 @@ void StyleEditor::MarkCurrentEdited() {
 void StyleEditor::TypeText(LineList lines) {
     if (!HasCurrentStyle() || GroupCurrent())
         return;
-    if (!memo_.Edited)
+    if (!typing_ || !memo_.Edited) {
         shown_ = std::move(memo_.Lines);
+        shownEdited_ = memo_.Edited;
+        typing_ = true;
+    }
     memo_.Lines = std::move(lines);
     memo_.Edited = true;
     blockMeaning_.reset();
@@ -645,8 +666,8 @@ void StyleEditor::PushTextToPanel() {
     }
     auto step = BeginStep(SessionChange::Kind::PushText, current_, 1);
     // Taken back, the rule shows its text from before the typing, as after a commit.
-    if (memo_.Edited)
-        step->MemoBefore = TextView{shown_, false};
+    if (typing_)
+        step->MemoBefore = TextView{shown_, shownEdited_};
     UserChangedStyle();
     StoreText();
     Load(current_);
@@ -851,6 +872,7 @@ void StyleEditor::ClearCurrent() {
 void StyleEditor::Show(int current, const TextView& memo) {
     current_ = current;
     memo_ = memo;
+    typing_ = false;
     nested_ = HasCurrentStyle() && (GroupCurrent() || HoldsNestedRules(memo_.Lines));
     if (nested_ || !HasCurrentStyle()) {
         layout_.clear();

@@ -344,7 +344,11 @@ private:
 
     StyleDocument document_;
     TextView memo_;
-    LineList shown_; // the text view's lines as the session last gave them, before typing
+    // The text view as it was when the typing not yet stored began: a commit taken back
+    // shows it again.
+    LineList shown_;
+    bool shownEdited_ = false;
+    bool typing_ = false;
     PropertySet panel_;
     FileReplacer& files_;
     int current_ = -1;

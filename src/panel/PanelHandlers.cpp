@@ -1,6 +1,8 @@
 #include "panel/PanelHandlers.h"
 
+#include "mapping/DeclarationList.h"
 #include "mapping/DeclarationWriter.h"
+#include "mapping/PropertyCatalog.h"
 #include "mapping/ValueSyntax.h"
 #include "panel/WebNames.h"
 
@@ -333,10 +335,14 @@ void PanelHandlers::FontType2Change(int item, std::string text) {
 }
 
 void PanelHandlers::FontWeightChange(int item, std::string text) {
+    // A weight typed in full ("600", "bold") is written as typed; half typed ("bo"),
+    // the rule keeps its weight.
+    if (item < 0 && !ValueFits(*FindProperty("font-weight"), TrimCssBlanks(text)))
+        return;
     ChooseFont([&](PropertySet& p) {
         p.FontWeight.ItemIndex = item;
         p.FontWeight.Text = std::move(text);
-        p.FontWeight.Set = item >= 1;
+        p.FontWeight.Set = item >= 1 || item < 0;
         p.FontBold = item == 2;
     });
 }

@@ -714,6 +714,21 @@ TEST_F(AuthoredWiring, TheEditorsLayoutIsAChoiceOfTheViewMenuKeptInTheSettings) 
     EXPECT_EQ(Memo(), QStringLiteral("    color: red;\n    margin-top: 5px;"));
 }
 
+TEST_F(AuthoredWiring, ASwitchOfLayoutRefusedForTheTypedTextKeepsItsTickAndTheText) {
+    Open(kSheet);
+    auto* memo = Control<QPlainTextEdit>(*form, "CSSMemo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, " } .evil { color: blue;");
+    QAction* layout = form->Action(ActionId::EditorLayoutAction);
+    layout->trigger();
+    EXPECT_FALSE(layout->isChecked());
+    EXPECT_FALSE(form->Editor().EditorLayout());
+    EXPECT_TRUE(Memo().endsWith(QStringLiteral(".evil { color: blue;")));
+    EXPECT_FALSE(dialogs.Shown.empty());
+    EXPECT_EQ(Saved(), kSheet);
+}
+
 } // namespace
 } // namespace tesselo
 

@@ -3,6 +3,7 @@
 // taking steps back and doing them again gives the session back byte for byte, in the
 // author's text and in the editor's layout.
 
+#include "document/SheetComposer.h"
 #include "editor/StyleEditor.h"
 #include "support/DiskFiles.h"
 #include "support/EditorLayout.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,10 @@ namespace {
 
 using testing::SessionSnapshot;
 using testing::SnapshotOf;
+
+std::string SheetOf(const StyleEditor& editor) {
+    return ComposeSheet(editor.Document()).Text();
+}
 
 // A rule of design tokens between two small rules.
 std::string TokenSheet(int tokens) {
@@ -120,6 +126,20 @@ TEST(EditStepSize, AChangeOfOneValueInABigRuleKeepsThatValue) {
     trail.ExpectRoundTrip();
 }
 
+TEST(EditStepSize, APanelChangeThatWritesNothingIsNoStep) {
+    const std::string sheet = "p {\n  margin: 0;\n}\nh1 { color: red }\n";
+    Trail trail(sheet, false, 0);
+    trail.Do([](StyleEditor& e) { // a unit chosen for an empty field
+        e.ChangePanel([](PropertySet& p) { p[Length::PaddingTop].Unit = "em"; },
+                      {.Modifies = true, .Writes = true, .Refreshes = true});
+    });
+    EXPECT_TRUE(trail.steps.empty());
+    EXPECT_EQ(SheetOf(*trail.editor), sheet);
+    trail.Do([](StyleEditor& e) { Margin(e, "4"); });
+    ASSERT_EQ(trail.steps.size(), 1u);
+    trail.ExpectRoundTrip();
+}
+
 class EditStepTrail : public ::testing::TestWithParam<bool> {};
 
 TEST_P(EditStepTrail, TakenBackAndDoneAgainTheSessionIsAsItWas) {
@@ -154,6 +174,77 @@ TEST_P(EditStepTrail, TakenBackAndDoneAgainTheSessionIsAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EditStepTrail, ::testing::Values(false, true),
+                         [](const auto& named) { return named.param ? "Editor" : "Authored"; });
+
+// Typed text of any shape, taken back: selecting the rules again changes nothing, and
+// every step goes back and forth byte for byte.
+class TypedTrail : public ::testing::TestWithParam<bool> {};
+
+TEST_P(TypedTrail, TypedRulesTakenBackAreGivenBackAsTheyWere) {
+    const char* pieces[] = {"color: red;",
+                            "color:RED/*",
+                            "r;color:RED",
+                            "margin: 0 auto",
+                            "/* note */",
+                            "font-weight: bold;",
+                            "  ",
+                            "--x: 1px;",
+                            "background: url(a.png) no-repeat",
+                            "font: 12px/1.5 Arial;",
+                            "COLOR : Blue !important;",
+                            ";",
+                            "text-decoration:underline"};
+    std::mt19937 random(7);
+    auto pick = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+    static constexpr const char* kTyped = "h1 { color: red }\np.note {\n  margin: 0;\n}\na { }\n";
+    int failures = 0;
+    size_t made = 0, refused = 0;
+    for (int run = 0; run < 200 && failures < 3; ++run) {
+        Trail trail(kTyped, GetParam(), 0);
+        for (int action = 0; action < 6; ++action) {
+            if (pick(3) == 0) {
+                trail.Do([&](StyleEditor& e) { e.Select(static_cast<int>(pick(3))); });
+                continue;
+            }
+            LineList lines;
+            for (size_t n = 1 + pick(3); n-- > 0;) {
+                std::string line;
+                for (size_t k = 1 + pick(3); k-- > 0;)
+                    line += pieces[pick(std::size(pieces))];
+                lines.push_back(line);
+            }
+            trail.Do([&](StyleEditor& e) {
+                const LineList shown = e.Memo().Lines;
+                e.TypeText(lines);
+                if (!e.CommitText()) { // refused: the user types the text back
+                    ++refused;
+                    e.TypeText(shown);
+                    EXPECT_TRUE(e.CommitText());
+                }
+            });
+        }
+        trail.ExpectRoundTrip();
+        made += trail.steps.size();
+        for (size_t k = trail.steps.size(); k-- > 0;)
+            trail.editor->Undo(*trail.steps[k]);
+        const std::string sheet = SheetOf(*trail.editor);
+        EXPECT_EQ(sheet, kTyped) << "run " << run << ": every step taken back";
+        const size_t steps = trail.steps.size();
+        for (int row = 0; row < 3; ++row)
+            trail.Do([&](StyleEditor& e) { e.Select(row); });
+        trail.editor->CommitText();
+        if (SheetOf(*trail.editor) != sheet || trail.steps.size() != steps) {
+            ++failures;
+            ADD_FAILURE() << "run " << run << ": selecting again changed\n"
+                          << sheet << "\ninto\n"
+                          << SheetOf(*trail.editor);
+        }
+    }
+    EXPECT_GT(made, 400u) << "the runs make steps";
+    EXPECT_GT(refused, 20u) << "and meet refusals";
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, TypedTrail, ::testing::Values(false, true),
                          [](const auto& named) { return named.param ? "Editor" : "Authored"; });
 
 TEST(EditStepJoin, AGestureIsOneStepFromBeforeItsFirstChangeToAfterItsLast) {

@@ -580,6 +580,22 @@ TEST(FontBoxes, WeightAndBoldFollowEachOther) {
     EXPECT_EQ(s.Panel().FontWeight.Text, Utf8ToCp1251("Толщина не задана"));
 }
 
+TEST(FontBoxes, ATypedWeightIsWrittenAsTypedWhenItIsWhole) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"600", "; Font-weight: 600;"},         {"bold", "; Font-weight: bold;"},
+        {"lighter", "; Font-weight: lighter;"}, {"bo", "; Font-weight: 300;"}, // half typed
+        {"6x", "; Font-weight: 300;"},
+    };
+    for (const auto& [typed, written] : cases) {
+        PanelSession s;
+        s.handlers.FontWeightChange(-1, "300");
+        s.handlers.FontOffOptionTimerTimer();
+        s.handlers.FontWeightChange(-1, typed);
+        s.handlers.FontOffOptionTimerTimer();
+        EXPECT_EQ(s.Memo(), LineList{written}) << typed;
+    }
+}
+
 TEST(FontBoxes, SizeKeywordsDropTheUnit) {
     PanelSession s;
     s.handlers.FontSizeChange(-1, "12");

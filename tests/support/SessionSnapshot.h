@@ -41,7 +41,17 @@ inline std::string Difference(const SessionSnapshot& a, const SessionSnapshot& b
             return "rule " + std::to_string(i) + ": \"" + a.Blocks[i].substr(0, 100) + "\"";
     if (a.Rules.size() != b.Rules.size())
         return "the number of rules";
-    return a.Current != b.Current ? "the current rule" : "the text view or the tail";
+    if (a.Current != b.Current)
+        return "the current rule";
+    if (a.Tail != b.Tail)
+        return "the tail";
+    auto view = [](const TextView& memo) {
+        std::string text = memo.Edited ? "(edited) " : "";
+        for (const auto& line : memo.Lines)
+            text += line + "|";
+        return text;
+    };
+    return "the text view: \"" + view(a.Memo) + "\" against \"" + view(b.Memo) + "\"";
 }
 
 } // namespace tesselo::testing

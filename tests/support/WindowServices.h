@@ -49,6 +49,7 @@ private:
             : Form({settings, dialogs, progress, choices, Locks, browser},
                    Chosen(Session, editorLayout)) {
             Session.UseProgress(progress);
+            Session.UseDialogs(dialogs); // as the program does: refusals are told
         }
         static StyleEditor& Chosen(StyleEditor& session, bool editorLayout) {
             session.UseEditorLayout(editorLayout);
