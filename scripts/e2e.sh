@@ -9,8 +9,8 @@
 # Ctrl+Shift+Z. A rule picked on the page with the pointer, and the page kept, not
 # reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
 # border set, a rule inside @media found through the list's filter and edited, the
-# page's body made a centred flex row with a gap on the layout page, a new
-# style through
+# page's body made a centred flex row with a gap on the layout page, the page laid out
+# at a laptop's width typed into the tool bar's width box, a new style through
 # the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -240,6 +240,21 @@ expect 'gap: *1rem' body row-gap 16px
 grep -qx 'body { color: black; display: flex; justify-content: center; align-items: center; gap: 1rem }' "$sheet" ||
     fail "the layout is not in the rule as written, one declaration a change: $(cat "$sheet")"
 click 30 "$(row 3)"
+
+step=6e # the page laid out at a laptop's width, typed into the width box on the tool bar
+# (scaled down into the preview), then at the preview's own width again
+width_box() {
+    click $((width - 80)) 33
+    xdotool key ctrl+a
+    xdotool type "$1"
+    xdotool key Return
+}
+width_box 1280
+for _ in $(seq 25); do [ "$(page window.innerWidth)" = 1280 ] && break; sleep 0.2; done
+[ "$(page window.innerWidth)" = 1280 ] || fail "the page is not 1280 pixels wide: $(page window.innerWidth)"
+width_box 0
+for _ in $(seq 25); do [ "$(page window.innerWidth)" != 1280 ] && break; sleep 0.2; done
+[ "$(page window.innerWidth)" != 1280 ] || fail "the page stays 1280 pixels wide"
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list

@@ -101,6 +101,9 @@ void TMainForm::Follow(const SessionChange& change) {
         RenderMemo(true);
         break;
     case Select:
+        RenderMemo();
+        browserBar_->Render(); // a width at which the rule applies
+        break;
     case PushText:
     case Clear:
         RenderMemo();
@@ -183,6 +186,13 @@ void TMainForm::BuildToolBar() {
                                   .PickElement = Action(ActionId::PickElement),
                                   .HighlightStyle = Action(ActionId::HighlightStyle)},
                                  Picture, this);
+    // The rules that do not apply at the page's width are greyed in the list.
+    connect(browserBar_, &BrowserBar::PageWidthChosen, this, [this](int width) {
+        if (PanelList)
+            PanelList->ShowPageWidth(width);
+    });
+    connect(&services_.WebBrowser, &PreviewBrowser::PageScaled, browserBar_,
+            &BrowserBar::ShowScale);
 }
 
 void TMainForm::BuildRegions() {
@@ -338,6 +348,10 @@ void TMainForm::ReadWindowValues() {
     Viewer->ShowPage(values->Viewer == PreView ? PreView : CssMemoView);
     if (values->HomePage)
         preview_->LocationView = *values->HomePage;
+    if (values->PreviewWidth) {
+        preview_->SetPageWidth(*values->PreviewWidth);
+        PanelList->ShowPageWidth(preview_->PageWidth());
+    }
 }
 
 WindowValues TMainForm::CurrentWindowValues() const {
@@ -350,6 +364,7 @@ WindowValues TMainForm::CurrentWindowValues() const {
     values.Viewer = Viewer->currentIndex();
     values.TabPanel = TABPANEL->currentIndex();
     values.HomePage = preview_->HomePageAddress;
+    values.PreviewWidth = preview_->PageWidth();
     return values;
 }
 

@@ -46,6 +46,9 @@ public:
     virtual void StopPicking() = 0;
     // The elements the selector matches are outlined; an empty selector outlines none.
     virtual void OutlineElements(const std::string& selector) = 0;
+    // The page is laid out this many CSS pixels wide, as a screen of that width shows
+    // it, scaled down to fit its place when that is narrower; 0: as wide as its place.
+    virtual void SetPageWidth(int width) = 0;
 };
 
 // Command codes of the browser's command-state event.

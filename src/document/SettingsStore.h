@@ -26,6 +26,7 @@ struct WindowValues {
     std::optional<int> Viewer{};
     std::optional<int> TabPanel{};
     std::optional<std::string> HomePage{};
+    std::optional<int> PreviewWidth{}; // the preview's page width; 0: the preview's own
     std::optional<int> PanelListWidth{};
     // The window's client area on the desktop when it is neither maximised nor minimised.
     std::optional<int> Left{};

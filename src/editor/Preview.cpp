@@ -2,6 +2,7 @@
 
 #include "document/TextFile.h"
 #include "editor/DocumentCommands.h"
+#include "editor/MediaWidth.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -108,6 +109,34 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     picking_.clear();
     return PickedText(ElementName(element.Tag, element.Id, element.Classes), matching,
                       statesLeftOut);
+}
+
+void Preview::SetPageWidth(int width) {
+    // A screen's widths: narrower than a small phone or wider than a big screen is a
+    // slip of the keys.
+    width = width <= 0 ? 0 : std::clamp(width, kNarrowestPage, kWidestPage);
+    if (width == pageWidth_)
+        return;
+    pageWidth_ = width;
+    browser_.SetPageWidth(width);
+}
+
+std::optional<int> Preview::WidthForCurrentRule() const {
+    if (pageWidth_ == 0 || !editor_.HasCurrentStyle())
+        return std::nullopt;
+    const StyleDocument& document = editor_.Document();
+    // Each group around it in turn, from the width found for the one before.
+    int width = pageWidth_;
+    for (int tries = 0; tries < 8; ++tries) {
+        const int group = GroupNotHoldingAt(document, editor_.Current(), width);
+        if (group < 0)
+            return width == pageWidth_ ? std::nullopt : std::optional<int>(width);
+        const auto holds = WidthWhereHolds(document.Record(group).Selector, width);
+        if (!holds)
+            return std::nullopt;
+        width = std::clamp(*holds, kNarrowestPage, kWidestPage);
+    }
+    return std::nullopt;
 }
 
 void Preview::HighlightExecute(bool on) {

@@ -17,6 +17,10 @@
 
 namespace tesselo {
 
+// The widths a page may be laid out at, in CSS pixels.
+inline constexpr int kNarrowestPage = 200;
+inline constexpr int kWidestPage = 3840;
+
 class Preview {
 public:
     // Follows the session: a change the page should see refreshes it when automatic
@@ -35,6 +39,13 @@ public:
     void GotoForwardClick() { browser_.GoForward(); }
     void StopNavigateClick() { browser_.Stop(); }
     void GotoHomePageClick() { browser_.Navigate(HomePageAddress); }
+    // The page laid out at this width (CSS pixels; 0: as wide as the preview), as the
+    // width box on the tool bar chooses it.
+    void SetPageWidth(int width);
+    int PageWidth() const { return pageWidth_; }
+    // A width at which the current rule applies, when the page's width keeps one of the
+    // groups around it from holding; nothing otherwise.
+    std::optional<int> WidthForCurrentRule() const;
     void SaveHomePageClick() { HomePageAddress = LocationView; }
     // Enter in the address box.
     void LocationViewEnter() { browser_.Navigate(LocationView); }
@@ -80,6 +91,7 @@ private:
     UserDialogs& dialogs_;
     int observer_ = 0;
     std::string notAgain_;
+    int pageWidth_ = 0;
     std::optional<FileStamp> notAgainStamp_;
 };
 

@@ -43,6 +43,8 @@ signals:
     void ElementsOutlined(int count);
     // What the user should know of the browser itself, for the status line.
     void BrowserNotice(const QString& text);
+    // The page laid out wider than its place is shown at this scale (1: as it is).
+    void PageScaled(double scale);
 };
 
 } // namespace tesselo

@@ -109,6 +109,9 @@ void PreviewHost::Tell() {
     connect(&browser_, &PreviewBrowser::ElementsOutlined, this, [send](int count) {
         send("outlined", {{QStringLiteral("count"), count}});
     });
+    connect(&browser_, &PreviewBrowser::PageScaled, this, [send](double scale) {
+        send("scale", {{QStringLiteral("scale"), scale}});
+    });
 }
 
 // The page is asked for. The view makes its window anew for the toolkit's rendering, so
@@ -206,6 +209,8 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
         browser_.StopPicking();
     } else if (type == QLatin1StringView("outline")) {
         browser_.OutlineElements(StringOf(body, "selector"));
+    } else if (type == QLatin1StringView("width")) {
+        browser_.SetPageWidth(body.value(QStringLiteral("width")).toInt());
     } else if (type == QLatin1StringView("key")) {
         Key(body);
     } else if (type == QLatin1StringView("focus")) {

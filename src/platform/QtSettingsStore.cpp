@@ -144,6 +144,7 @@ std::optional<WindowValues> QtSettingsStore::ReadWindowValues() {
     values.TabPanel = ReadInt(s, "TabPanel");
     if (s.contains("HomePage"))
         values.HomePage = s.value("HomePage").toString().toStdString();
+    values.PreviewWidth = ReadInt(s, "PreviewWidth");
     values.PanelListWidth = ReadInt(s, "PanelListWidth");
     values.Left = ReadInt(s, "Left");
     values.Top = ReadInt(s, "Top");
@@ -174,6 +175,7 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
     put("TabPanel", values.TabPanel);
     if (values.HomePage)
         s.setValue("HomePage", QString::fromStdString(*values.HomePage));
+    put("PreviewWidth", values.PreviewWidth);
     put("PanelListWidth", values.PanelListWidth);
     put("Left", values.Left);
     put("Top", values.Top);

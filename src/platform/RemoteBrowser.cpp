@@ -344,6 +344,8 @@ void RemoteBrowser::Hello(const QJsonObject& body) {
         Note(StandsAlone());
     if (!outlined_.empty())
         OutlineElements(outlined_);
+    if (pageWidth_ != 0)
+        SetPageWidth(pageWidth_);
     if (picking_)
         Send(QStringLiteral("pick"), *picking_);
     if (restarting_) {
@@ -379,6 +381,8 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
     } else if (type == QLatin1StringView("outlined")) {
         if (!outlined_.empty())
             emit ElementsOutlined(body.value(QStringLiteral("count")).toInt());
+    } else if (type == QLatin1StringView("scale")) {
+        emit PageScaled(body.value(QStringLiteral("scale")).toDouble(1));
     }
 }
 
@@ -426,6 +430,11 @@ void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {
 void RemoteBrowser::StopPicking() {
     picking_.reset();
     Send(QStringLiteral("stopPick"));
+}
+
+void RemoteBrowser::SetPageWidth(int width) {
+    pageWidth_ = width;
+    Send(QStringLiteral("width"), {{QStringLiteral("width"), width}});
 }
 
 void RemoteBrowser::OutlineElements(const std::string& selector) {

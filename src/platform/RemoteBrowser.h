@@ -49,6 +49,7 @@ public:
     void StartPicking(const std::vector<PageRule>& rules) override;
     void StopPicking() override;
     void OutlineElements(const std::string& selector) override;
+    void SetPageWidth(int width) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;
@@ -104,6 +105,7 @@ private:
     std::string sheetSent_;
     std::optional<QJsonObject> picking_;
     std::string outlined_;
+    int pageWidth_ = 0;
 };
 
 } // namespace tesselo

@@ -3,6 +3,7 @@
 #include "platform/PreviewChannel.h"
 #include "platform/PreviewPage.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -14,6 +15,8 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 // The script lives in this library, which the linker would otherwise leave out. The
 // resource's initialiser is declared outside any namespace.
@@ -64,6 +67,43 @@ WebEngineBrowser::WebEngineBrowser(UserDialogs* dialogs) : dialogs_(dialogs) {
 
 void WebEngineBrowser::PlaceIn(QWidget& page) {
     page_ = &page;
+    page.installEventFilter(this);
+}
+
+void WebEngineBrowser::SetPageWidth(int width) {
+    pageWidth_ = width;
+    FitWidth();
+}
+
+bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == page_ && event->type() == QEvent::Resize)
+        FitWidth();
+    return PreviewBrowser::eventFilter(watched, event);
+}
+
+void WebEngineBrowser::FitWidth() {
+    if (!view_ || !page_)
+        return;
+    const int room = std::max(1, page_->contentsRect().width());
+    double scale = 1;
+    if (pageWidth_ == 0) {
+        view_->setMinimumWidth(0);
+        view_->setMaximumWidth(QWIDGETSIZE_MAX);
+    } else {
+        // The engine scales down to a quarter at most.
+        scale = std::clamp(static_cast<double>(room) / pageWidth_, 0.25, 1.0);
+        view_->setFixedWidth(static_cast<int>(std::lround(pageWidth_ * scale)));
+    }
+    // Aligned, a view takes only the width it asks for: at the place's own width it fills
+    // the place.
+    if (page_->layout())
+        page_->layout()->setAlignment(view_, pageWidth_ == 0 ? Qt::Alignment() : Qt::AlignHCenter);
+    if (view_->zoomFactor() != scale)
+        view_->setZoomFactor(scale);
+    if (scale != scale_) {
+        scale_ = scale;
+        emit PageScaled(scale);
+    }
 }
 
 QWebEngineView* WebEngineBrowser::View() const {
@@ -87,12 +127,16 @@ void WebEngineBrowser::EnsureView() {
     if (page_->layout())
         page_->layout()->addWidget(view_);
     connect(view_, &QWebEngineView::loadFinished, this, [this] {
+        // The engine may take a new page at its own scale.
+        if (view_->zoomFactor() != scale_)
+            view_->setZoomFactor(scale_);
         PageLoaded();
         emit DownloadComplete();
         ReportHistory();
     });
     connect(view_, &QWebEngineView::urlChanged, this, [this] { ReportHistory(); });
     view_->setUrl(UrlOf(pending_));
+    FitWidth();
 }
 
 void WebEngineBrowser::ReportHistory() {

@@ -45,6 +45,7 @@ public:
     void StartPicking(const std::vector<PageRule>& rules) override;
     void StopPicking() override;
     void OutlineElements(const std::string& selector) override;
+    void SetPageWidth(int width) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;
@@ -53,7 +54,13 @@ public:
     }
     QWebEngineView* View() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The view as wide as the page's width asks, in the middle of its place, or scaled
+    // down to fit it.
+    void FitWidth();
     void ReportHistory();
     // Calls our script's function with the argument; the answer, if it comes, goes to
     // `answer`. Nothing is called before the view is made.
@@ -81,6 +88,8 @@ private:
     QTimer askForPick_;
     bool asking_ = false;
     std::string outlined_;
+    int pageWidth_ = 0;
+    double scale_ = 1;
 };
 
 } // namespace tesselo

@@ -4,10 +4,14 @@
 #include "views/WidgetHint.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QToolButton>
+#include <cmath>
 
 namespace tesselo {
 
@@ -54,12 +58,81 @@ BrowserBar::BrowserBar(Preview& preview, QToolBar& bar, const Actions& actions,
     bar.addSeparator();
     bar.addAction(actions.PickElement);
     bar.addAction(actions.HighlightStyle);
+
+    // The page's width: a screen's, chosen or typed.
+    bar.addSeparator();
+    width_ = new QComboBox(&bar);
+    width_->setObjectName(QStringLiteral("PreviewWidth"));
+    width_->setEditable(true);
+    width_->setInsertPolicy(QComboBox::NoInsert);
+    width_->setCompleter(nullptr);
+    for (const Width& width : Widths())
+        width_->addItem(QString::fromUtf8(width.Caption), width.Pixels);
+    width_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    SetHint(width_, "Ширина страницы в просмотре, в пикселях: как на экране телефона, планшета "
+                    "или ноутбука");
+    connect(width_, &QComboBox::activated, this,
+            [this](int index) { ChooseWidth(width_->itemData(index).toInt()); });
+    // A typed width is its number; text without one is the preview's own width.
+    connect(width_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        const auto number =
+            QRegularExpression(QStringLiteral("[0-9]+")).match(width_->currentText());
+        ChooseWidth(number.hasMatch() ? number.captured().left(5).toInt() : 0);
+    });
+    bar.addWidget(width_);
+    scale_ = new QLabel(&bar);
+    scale_->setObjectName(QStringLiteral("PreviewScale"));
+    SetHint(scale_, "Страница шире просмотра и показана уменьшенной");
+    scaleAction_ = bar.addWidget(scale_);
+    scaleAction_->setVisible(false);
+    fit_ = new QToolButton(&bar);
+    fit_->setObjectName(QStringLiteral("FitPageWidth"));
+    fit_->setAutoRaise(true);
+    connect(fit_, &QToolButton::clicked, this, [this] {
+        if (auto width = preview_.WidthForCurrentRule())
+            ChooseWidth(*width);
+    });
+    fitAction_ = bar.addWidget(fit_);
+    fitAction_->setVisible(false);
+}
+
+const std::vector<BrowserBar::Width>& BrowserBar::Widths() {
+    static const std::vector<Width> widths = {
+        {0, "Во всю ширину"}, {375, "Телефон 375"}, {768, "Планшет 768"}, {1280, "Ноутбук 1280"}};
+    return widths;
+}
+
+void BrowserBar::ChooseWidth(int width) {
+    preview_.SetPageWidth(width);
+    Render();
+    emit PageWidthChosen(preview_.PageWidth());
+}
+
+void BrowserBar::ShowScale(double scale) {
+    scale_->setText(QStringLiteral("%1 %").arg(std::lround(scale * 100)));
+    scaleAction_->setVisible(scale < 1);
 }
 
 void BrowserBar::Render() {
     back_->setEnabled(preview_.BackEnabled);
     forward_->setEnabled(preview_.ForwardEnabled);
     location_->setText(QString::fromStdString(preview_.LocationView));
+    const int width = preview_.PageWidth();
+    const int item = width_->findData(width);
+    const QString shown = item >= 0 ? width_->itemText(item) : QString::number(width);
+    if (width_->currentText() != shown && !width_->lineEdit()->hasFocus()) {
+        if (item >= 0)
+            width_->setCurrentIndex(item);
+        else
+            width_->setEditText(shown);
+    }
+    const auto fit = preview_.WidthForCurrentRule();
+    fitAction_->setVisible(fit.has_value());
+    if (fit) {
+        fit_->setText(QStringLiteral("Ширина %1").arg(*fit));
+        SetHint(fit_, "Текущее правило действует при ширине " + std::to_string(*fit) +
+                          " пикселей: показать страницу такой ширины");
+    }
 }
 
 } // namespace tesselo

@@ -158,6 +158,10 @@ void StyleListView::SortStyles() {
     emit Changed();
 }
 
+void StyleListView::ShowPageWidth(int width) {
+    model_->SetPageWidth(width);
+}
+
 void StyleListView::Render() {
     if (!model_->Refresh(progress_))
         return;

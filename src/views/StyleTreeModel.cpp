@@ -2,10 +2,12 @@
 
 #include "document/Progress.h"
 #include "document/StyleDocument.h"
+#include "editor/MediaWidth.h"
 
 #include <QFont>
 #include <QHash>
 #include <QMimeData>
+#include <QPalette>
 #include <algorithm>
 
 namespace tesselo {
@@ -144,7 +146,16 @@ QVariant StyleTreeModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return shown.Text;
     case Qt::ToolTipRole:
+        if (const int group = pageWidth_ > 0 ? GroupNotHoldingAt(document_, row, pageWidth_) : -1;
+            group >= 0)
+            return SelectorText(row) + QLatin1Char('\n') +
+                   QString::fromStdString(NotAtWidthText(
+                       text_.Decode(document_.Record(group).Selector).toStdString(), pageWidth_));
         return SelectorText(row);
+    case Qt::ForegroundRole:
+        if (pageWidth_ > 0 && GroupNotHoldingAt(document_, row, pageWidth_) >= 0)
+            return QPalette().brush(QPalette::Disabled, QPalette::Text);
+        return {};
     case Qt::FontRole:
         if (shown.Group) {
             QFont font;
@@ -155,6 +166,22 @@ QVariant StyleTreeModel::data(const QModelIndex& index, int role) const {
     default:
         return {};
     }
+}
+
+void StyleTreeModel::SetPageWidth(int width) {
+    if (width == pageWidth_)
+        return;
+    pageWidth_ = width;
+    if (!rows_.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0),
+                         {Qt::ForegroundRole, Qt::ToolTipRole});
+    // Rows inside groups: each group's own rows.
+    for (size_t group = 0; group < rows_.size(); ++group)
+        if (rows_[group].Group && !ChildrenOf(static_cast<int>(group)).empty()) {
+            const QModelIndex parent = IndexOfRow(static_cast<int>(group));
+            emit dataChanged(index(0, 0, parent), index(rowCount(parent) - 1, 0, parent),
+                             {Qt::ForegroundRole, Qt::ToolTipRole});
+        }
 }
 
 Qt::ItemFlags StyleTreeModel::flags(const QModelIndex& index) const {

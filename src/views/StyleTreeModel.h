@@ -32,6 +32,9 @@ public:
     // The rule's selector, whole, for the filter.
     QString SelectorText(int row) const;
     bool IsGroup(int row) const;
+    // The preview's page laid out at this width (0: none chosen): the rules of groups
+    // whose condition does not hold at it are greyed, their hint says why.
+    void SetPageWidth(int width);
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -59,6 +62,7 @@ private:
     ViewText text_;
     std::vector<Row> rows_;
     std::vector<std::vector<int>> children_; // [0] the top, [row + 1] a group's rows
+    int pageWidth_ = 0;
 };
 
 // Only the rules whose selector holds the typed text, case aside, with the groups

@@ -514,6 +514,54 @@ TEST_F(MainWindow, AddressBox_EnterNavigatesAndTheHomeButtonsUseIt) {
               (std::vector<std::string>{"back", "forward", "stop"}));
 }
 
+TEST_F(MainWindow, PageWidth_ChosenOnTheBarGreysTheRulesThatDoNotApplyAndIsKept) {
+    const std::string path =
+        Sheet("a.css", "p { color: red }\n"
+                       "@media (min-width: 768px) {\n  .wide { color: blue }\n}\n");
+    auto form = Make({path});
+    form->resize(2400, 700); // the whole tool bar in view
+    form->show();
+    auto* width = Control<QComboBox>(*form, "PreviewWidth");
+    auto* list = Control<QTreeView>(*form, "ListTag");
+    const QModelIndex group = list->model()->index(1, 0);
+    const QModelIndex wide = list->model()->index(0, 0, group);
+    ASSERT_EQ(wide.data().toString(), QStringLiteral(".wide"));
+    const QVariant plain = wide.data(Qt::ForegroundRole);
+
+    width->setCurrentIndex(width->findText(QStringLiteral("Телефон 375")));
+    emit width->activated(width->currentIndex());
+    EXPECT_EQ(browser.Calls.back(), "width 375");
+    EXPECT_NE(wide.data(Qt::ForegroundRole), plain);
+    EXPECT_TRUE(wide.data(Qt::ToolTipRole)
+                    .toString()
+                    .contains(QStringLiteral(
+                        "Не действует при ширине 375 пикселей: @media (min-width: 768px)")));
+    EXPECT_EQ(list->model()->index(0, 0).data(Qt::ForegroundRole), plain) << "p applies";
+
+    // The rule selected, the bar offers a width at which it applies.
+    auto* fit = Control<QToolButton>(*form, "FitPageWidth");
+    EXPECT_FALSE(fit->isVisibleTo(form.get()));
+    list->setCurrentIndex(wide);
+    // The bar lays out its controls when the events are run.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return fit->isVisibleTo(form.get()); }, 2000));
+    EXPECT_EQ(fit->text(), QStringLiteral("Ширина 768"));
+    fit->click();
+    EXPECT_EQ(browser.Calls.back(), "width 768");
+    EXPECT_EQ(wide.data(Qt::ForegroundRole), plain);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fit->isVisibleTo(form.get()); }, 2000));
+    EXPECT_EQ(width->currentText(), QStringLiteral("Планшет 768"));
+
+    // A width typed; then the window closes and keeps it.
+    width->lineEdit()->setFocus();
+    width->lineEdit()->selectAll();
+    QTest::keyClicks(width->lineEdit(), "1024");
+    QTest::keyClick(width->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(browser.Calls.back(), "width 1024");
+    form->close();
+    ASSERT_TRUE(settings.Window);
+    EXPECT_EQ(settings.Window->PreviewWidth, 1024);
+}
+
 TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
     auto form = Make();
     for (const ActionInfo& info : kActions) {

@@ -10,6 +10,8 @@
 #include "support/WindowServices.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -21,6 +23,7 @@
 #include <QWebEngineView>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -231,6 +234,42 @@ public:
 
 constexpr const char* kColor = "getComputedStyle(document.querySelector('h1')).color";
 
+// The page laid out at a screen's width: narrower than the preview, as it is; wider,
+// scaled down to fit, with the scale shown. The page's own media conditions follow.
+TEST(PreviewBrowser, ThePageIsLaidOutAtTheChosenWidthScaledDownWhenWider) {
+    PreviewSite site("h1 { color: red }\r\n@media (min-width: 768px) {\r\n"
+                     "  h1 { color: blue }\r\n}\r\n",
+                     {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" "
+                                     "href=\"site.css\"></head><body><h1>T</h1></body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    site.form().resize(1600, 700); // the preview wider than a phone, narrower than a laptop
+    auto* width = Control<QComboBox>(site.form(), "PreviewWidth");
+    auto choose = [&](const char* caption) {
+        width->setCurrentIndex(width->findText(QString::fromUtf8(caption)));
+        emit width->activated(width->currentIndex());
+    };
+    choose("Телефон 375");
+    EXPECT_TRUE(site.PageSays("window.innerWidth", "375"));
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+    EXPECT_EQ(site.view->width(), 375);
+
+    choose("Ноутбук 1280");
+    EXPECT_TRUE(site.PageSays("window.innerWidth", "1280"));
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 0, 255)"));
+    EXPECT_LT(site.view->zoomFactor(), 1);
+    auto* scale = Control<QLabel>(site.form(), "PreviewScale");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return scale->isVisibleTo(&site.form()); }, 10000));
+    EXPECT_EQ(scale->text(),
+              QStringLiteral("%1 %").arg(std::lround(site.view->zoomFactor() * 100)));
+
+    choose("Во всю ширину");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return site.view->zoomFactor() == 1; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return site.view->width() == site.view->parentWidget()->contentsRect().width(); },
+        10000))
+        << "the view fills its place";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !scale->isVisibleTo(&site.form()); }, 10000));
+}
 // The page takes the written sheet in without a reload: what its own script set and
 // where it was scrolled stay. A page that does not link the sheet is reloaded, in its
 // place.

@@ -443,5 +443,44 @@ TEST_F(PreviewPage, OutlinesFollowTheCurrentRuleWhileOn) {
               "Стиль применяется к 150 элементам (обведены первые 100)");
 }
 
+// ---------------------------------------------------------------------------------
+// The page's width: a screen's, and the width at which the current rule applies.
+
+class PreviewWidth : public PreviewFixture {};
+
+TEST_F(PreviewWidth, IsAScreensWidthAndTheBrowserIsToldOnce) {
+    const std::pair<int, int> widths[] = {{375, 375},    {375, 375}, {50, 200},
+                                          {99999, 3840}, {-5, 0},    {0, 0}};
+    for (const auto& [asked, kept] : widths) {
+        preview.SetPageWidth(asked);
+        EXPECT_EQ(preview.PageWidth(), kept) << asked;
+    }
+    EXPECT_EQ(browser.Calls,
+              (std::vector<std::string>{"width 375", "width 200", "width 3840", "width 0"}));
+}
+
+TEST_F(PreviewWidth, OffersAWidthWhereEveryGroupAroundTheCurrentRuleHolds) {
+    Open(
+        "p { color: red }\n"
+        "@media (min-width: 768px) {\n  @media (max-width: 1023.98px) {\n    .mid { color: blue }\n"
+        "  }\n}\n@media print {\n  .paper { color: black }\n}\n");
+    const struct {
+        int Row, Width;
+        std::optional<int> Offered;
+    } cases[] = {
+        {0, 375, std::nullopt}, // p applies at any width
+        {2, 375, 768},          // then the inner group holds too
+        {2, 1280, 1023},        // the inner group's bound
+        {2, 800, std::nullopt}, // it applies
+        {4, 375, std::nullopt}, // print: no width makes it apply
+        {2, 0, std::nullopt},   // no width chosen
+    };
+    for (const auto& c : cases) {
+        editor.Select(c.Row);
+        preview.SetPageWidth(c.Width);
+        EXPECT_EQ(preview.WidthForCurrentRule(), c.Offered) << c.Row << " at " << c.Width;
+    }
+}
+
 } // namespace
 } // namespace tesselo

@@ -72,6 +72,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     values.Viewer = 3;
     values.TabPanel = 2;
     values.HomePage = "file:///tmp/index.html";
+    values.PreviewWidth = 375;
     values.PanelListWidth = 200;
     values.Left = -1200; // on a screen left of the primary one
     values.Top = 40;
@@ -90,6 +91,7 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     EXPECT_EQ(raw.value("EditorLayout").toString(), "1");
     EXPECT_EQ(raw.value("Viewer").toInt(), 3);
     EXPECT_EQ(raw.value("HomePage").toString(), "file:///tmp/index.html");
+    EXPECT_EQ(raw.value("PreviewWidth").toInt(), 375);
     EXPECT_EQ(raw.value("Left").toInt(), -1200);
     EXPECT_EQ(raw.value("Height").toInt(), 640);
     raw.endGroup();

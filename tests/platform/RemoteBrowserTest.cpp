@@ -44,6 +44,8 @@ struct RemotePage {
             outlined = count;
             ++answers;
         });
+        QObject::connect(browser.get(), &PreviewBrowser::PageScaled,
+                         [this](double to) { scale = to; });
     }
     std::string Address() const { return "file://" + dir.File("index.html"); }
     QString Note() const {
@@ -57,6 +59,7 @@ struct RemotePage {
     int loads = 0;
     int outlined = -1;
     int answers = 0;
+    double scale = 1;
     std::vector<QString> notices;
 };
 
@@ -83,6 +86,7 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
     // Asked before it is shown, it keeps what it was asked and starts nothing.
     browser.Navigate(remote.Address());
     browser.OutlineElements("p");
+    browser.SetPageWidth(3840); // wider than the page's place: shown scaled down
     EXPECT_EQ(browser.HelperProcess(), 0);
     EXPECT_EQ(browser.Location(), remote.Address());
 
@@ -92,6 +96,7 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
     ASSERT_TRUE(QTest::qWaitFor([&] { return remote.loads > 0 && remote.answers > 0; }, kPageMs));
     EXPECT_EQ(browser.Location(), remote.Address());
     EXPECT_EQ(remote.outlined, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return remote.scale < 1; }, kPageMs));
     EXPECT_TRUE(remote.notices.empty());
     // Offscreen, no window of another program can stand in the page: it says where the
     // page is shown instead.
@@ -110,7 +115,9 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
     browser.GoBack(); // nothing to go back in; nothing starts
     EXPECT_EQ(browser.HelperProcess(), 0);
 
-    // The next refresh starts it again, on the same page, with the same outlines.
+    // The next refresh starts it again, on the same page, with the same outlines and
+    // width.
+    remote.scale = 1;
     browser.SheetWritten(remote.dir.File("site.css"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return browser.HelperProcess() != 0; }, kPageMs));
     const qint64 second = browser.HelperProcess();
@@ -118,6 +125,7 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
     ASSERT_TRUE(QTest::qWaitFor([&] { return remote.loads > 1 && remote.answers > 1; }, kPageMs));
     EXPECT_EQ(remote.notices.back(), "Просмотр страницы запущен снова");
     EXPECT_EQ(remote.outlined, 2);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return remote.scale < 1; }, kPageMs));
     EXPECT_EQ(browser.Location(), remote.Address());
 
     remote.browser.reset();

@@ -102,6 +102,7 @@ public:
     void OutlineElements(const std::string& selector) override {
         Calls.push_back("outline " + selector);
     }
+    void SetPageWidth(int width) override { Calls.push_back("width " + std::to_string(width)); }
 
     std::vector<std::string> Calls;
     std::vector<PageRule> Rules; // those of the last pick
