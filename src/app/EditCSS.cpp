@@ -15,6 +15,7 @@
 #include "platform/SheetCodec.h"
 #include "platform/SystemServices.h"
 #include "views/BrowserBar.h"
+#include "views/ElementRulesView.h"
 #include "views/StyleListCommands.h"
 #include "views/StyleListView.h"
 
@@ -103,6 +104,7 @@ void TMainForm::Follow(const SessionChange& change) {
     case Select:
         RenderMemo();
         browserBar_->Render(); // a width at which the rule applies
+        RenderElementRules();
         break;
     case PushText:
     case Clear:
@@ -210,6 +212,9 @@ void TMainForm::BuildRegions() {
     regions_->PlaceViews(*Viewer, *TABPANEL);
     connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
     connect(Viewer, &SourceViewPages::PropertyPageWanted, TABPANEL, &QTabWidget::setCurrentIndex);
+    // A rule of the picked element chosen: selected, as a click in the list does.
+    connect(Viewer->ElementRules(), &ElementRulesView::RuleChosen, this,
+            [this](int record) { Run([this, record] { editor_.Select(record); }); });
 
     BuildPreview();
     BuildStyleCommands();
@@ -273,6 +278,8 @@ void TMainForm::BuildPreview() {
          .HighlightStyle = Action(ActionId::HighlightStyle)},
         *statusBar(), [this] { Viewer->ShowPage(PreView); }, [this] { browserBar_->Render(); },
         *this);
+    // After the preview's tools have taken the pick in.
+    connect(&browser, &PreviewBrowser::ElementPicked, this, [this] { RenderElementRules(); });
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.
@@ -462,6 +469,14 @@ void TMainForm::ViewerChange(int index) {
     }
     if (index == CSSView || index == PreView)
         RenderMemo();
+    if (index == ElementView)
+        RenderElementRules();
+}
+
+// The picked element's rules, followed while their page shows.
+void TMainForm::RenderElementRules() {
+    if (Viewer->currentIndex() == ElementView)
+        Viewer->ElementRules()->Show(editor_.Document(), preview_->PickedCascade());
 }
 
 void TMainForm::RefreshViewExecute() {
@@ -494,6 +509,7 @@ void TMainForm::Render() {
     regions_->FollowList([this] { return PanelList->RowsWidth(); });
     RenderMemo();
     browserBar_->Render();
+    RenderElementRules();
 }
 
 // The floating layout: the switch, and the timer's tick.

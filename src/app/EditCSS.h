@@ -124,6 +124,7 @@ private:
     void RefreshViewExecute();
     // `panelDrawn`: the panel has just drawn itself, after its own change.
     void RenderMemo(bool panelDrawn = false);
+    void RenderElementRules();
     void FormKeyPress();
     // The sheet's text as the window shows it, in the sheet's encoding.
     SheetCodec Codec() const { return SheetCodec(editor_.Document().Encoding); }

@@ -96,10 +96,15 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     int matching = 0;
     int last = -1;
     bool statesLeftOut = false;
+    picked_.clear();
+    pickedAmong_ = editor_.Document().StyleCount();
     for (const int match : element.Matches) {
         if (match < 0 || static_cast<size_t>(match) >= picking_.size())
             continue;
         ++matching;
+        // A rule of a state or a pseudo-element does not style the element as it is.
+        if (!picking_[static_cast<size_t>(match)].Test.StatesLeftOut)
+            picked_.push_back(picking_[static_cast<size_t>(match)].Record);
         last = std::max(last, match);
         statesLeftOut = statesLeftOut || picking_[static_cast<size_t>(match)].Test.StatesLeftOut;
     }
@@ -109,6 +114,13 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     picking_.clear();
     return PickedText(ElementName(element.Tag, element.Id, element.Classes), matching,
                       statesLeftOut);
+}
+
+std::vector<CascadeRule> Preview::PickedCascade() const {
+    // Rows shift when rules come or go: the pick no longer names them.
+    if (pickedAmong_ != editor_.Document().StyleCount())
+        return {};
+    return CascadeOf(editor_.Document(), picked_);
 }
 
 void Preview::SetPageWidth(int width) {

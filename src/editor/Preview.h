@@ -8,6 +8,7 @@
 
 #include "document/Browser.h"
 #include "document/UserDialogs.h"
+#include "editor/ElementCascade.h"
 #include "editor/PagePick.h"
 #include "editor/StyleEditor.h"
 
@@ -60,6 +61,10 @@ public:
     // The page's answer to a pick: the last rule in sheet order that matches the element
     // is selected. Returns the status line's text.
     std::string ElementPicked(const PickedElement& element);
+    // The rules that matched the element picked last, ranked as the cascade ranks them
+    // (those of a state such as ":hover" or of a pseudo-element left out); none once
+    // rules were added or removed since.
+    std::vector<CascadeRule> PickedCascade() const;
     void PickingEnded() { Picking = false; }
     // The current rule's elements outlined on the page, or no more.
     void HighlightExecute(bool on);
@@ -92,6 +97,9 @@ private:
     int observer_ = 0;
     std::string notAgain_;
     int pageWidth_ = 0;
+    // The records matching the element picked last, and the rules there were then.
+    std::vector<int> picked_;
+    int pickedAmong_ = -1;
     std::optional<FileStamp> notAgainStamp_;
 };
 

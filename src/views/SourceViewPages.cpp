@@ -1,5 +1,7 @@
 #include "views/SourceViewPages.h"
 
+#include "views/ElementRulesView.h"
+
 #include "document/TextFile.h"
 #include "document/UserDialogs.h"
 #include "editor/DocumentCommands.h"
@@ -112,6 +114,9 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     diskPage->layout()->addWidget(onDisk_);
 
     preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
+    QWidget* elementPage = AddPage("ElementView", QStringLiteral("Стили элемента"));
+    elementRules_ = new ElementRulesView(text_, elementPage);
+    elementPage->layout()->addWidget(elementRules_);
 
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (!rendering_)

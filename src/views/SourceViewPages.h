@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace tesselo {
 
+class ElementRulesView;
 class StyleEditor;
 class TextInSteps;
 class UserDialogs;
@@ -27,13 +28,14 @@ class SourceViewPages final : public QTabWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SourceViewPages)
 public:
-    enum Page { CssMemoView = 0, CSSView = 1, CssDiskView = 2, PreView = 3 };
+    enum Page { CssMemoView = 0, CSSView = 1, CssDiskView = 2, PreView = 3, ElementView = 4 };
 
     SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs& dialogs,
                     QWidget* parent = nullptr);
 
     QPlainTextEdit* Memo() const { return memo_; }
     QWidget* PreviewPage() const { return preview_; }
+    ElementRulesView* ElementRules() const { return elementRules_; }
 
     // The current style's text and its button as the session has them.
     void RenderMemo();
@@ -76,6 +78,7 @@ private:
     TextInSteps* composedFill_ = nullptr;
     TextInSteps* onDiskFill_ = nullptr;
     QWidget* preview_ = nullptr; // PreView
+    ElementRulesView* elementRules_ = nullptr;
 };
 
 } // namespace tesselo

@@ -636,7 +636,11 @@ TEST_F(MainWindow, MenusAndToolBar_HoldTheirItemsInOrder) {
                                 "AutoRefreshAction",
                                 "-",
                                 "PickElement",
-                                "HighlightStyle"}));
+                                "HighlightStyle",
+                                "-",
+                                "PreviewWidth",
+                                "PreviewScale",
+                                "FitPageWidth"}));
 }
 
 TEST_F(MainWindow, ToolButtonsOfActions_AreFoundByTheActionsName) {
@@ -752,8 +756,9 @@ TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
     QStringList pages;
     for (int i = 0; i < Control<QTabWidget>(*form, "Viewer")->count(); ++i)
         pages << Control<QTabWidget>(*form, "Viewer")->tabText(i);
-    EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр"}));
-    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 6);
+    EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр",
+                                  "Стили элемента"}));
+    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 7);
     EXPECT_EQ(Control<QPushButton>(*form, "ZF")->focusPolicy(), Qt::ClickFocus);
 }
 

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -349,6 +350,19 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     EXPECT_EQ(site.Status().toStdString(),
               "Элемент h1#top.a: подходят 2 стиля (состояния :hover и подобные не учтены)");
     EXPECT_NE(site.Page("document.title"), "clicked");
+
+    // The element's rules: "h1" alone styles it as it is (".a:hover" only when hovered);
+    // a click on it selects it.
+    Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::ElementView);
+    auto* rules = Control<QTreeWidget>(site.form(), "ElementRules");
+    ASSERT_EQ(rules->topLevelItemCount(), 1);
+    EXPECT_EQ(rules->topLevelItem(0)->text(0), QStringLiteral("h1"));
+    ASSERT_EQ(rules->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(rules->topLevelItem(0)->child(0)->text(0), QStringLiteral("color: red;"));
+    EXPECT_FALSE(rules->topLevelItem(0)->child(0)->font(0).strikeOut());
+    emit rules->itemClicked(rules->topLevelItem(0), 0);
+    EXPECT_EQ(site.form().Editor().Current(), 0);
+    Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
 
     site.form().Editor().Select(1);
     site.form().Action(ActionId::HighlightStyle)->trigger();

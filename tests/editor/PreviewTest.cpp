@@ -482,5 +482,20 @@ TEST_F(PreviewWidth, OffersAWidthWhereEveryGroupAroundTheCurrentRuleHolds) {
     }
 }
 
+// The rules of the element picked last, as "Стили элемента" shows them.
+class PreviewPick : public PreviewFixture {};
+
+TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
+    Open("p { color: red }\n.a:hover { color: green }\n.a { color: blue }\nh1 { }\n");
+    preview.PickElementExecute(true);
+    preview.ElementPicked({"p", "", {"a"}, {0, 1, 2}});
+    std::vector<int> ranked;
+    for (const CascadeRule& rule : preview.PickedCascade())
+        ranked.push_back(rule.Record);
+    EXPECT_EQ(ranked, (std::vector<int>{2, 0}));
+    editor.AddRule("ul");
+    EXPECT_TRUE(preview.PickedCascade().empty()) << "the rows the pick named have moved";
+}
+
 } // namespace
 } // namespace tesselo
