@@ -95,6 +95,8 @@ void TMainForm::Follow(const SessionChange& change) {
     if (change.What == Commit || change.What == PushText || change.What == Undo ||
         change.What == Redo)
         Viewer->Memo()->document()->clearUndoRedoStacks();
+    if (change.What == Document)
+        OpenSheetPage();
     if (running_)
         return;
     switch (change.What) {
@@ -279,7 +281,15 @@ void TMainForm::BuildPreview() {
         *statusBar(), [this] { Viewer->ShowPage(PreView); }, [this] { browserBar_->Render(); },
         *this);
     // After the preview's tools have taken the pick in.
-    connect(&browser, &PreviewBrowser::ElementPicked, this, [this] { RenderElementRules(); });
+    connect(&browser, &PreviewBrowser::ElementPicked, this, [this] {
+        RenderElementRules();
+        // The rule picked is shown in the list, whatever the filter held.
+        if (PanelList->ShowSelectedRow())
+            statusBar()->showMessage(statusBar()->currentMessage() +
+                                     QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
+    });
+    // The page previewed with a sheet is kept for it.
+    connect(&browser, &PreviewBrowser::DownloadComplete, this, [this] { RememberSheetPage(); });
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.
@@ -471,6 +481,31 @@ void TMainForm::ViewerChange(int index) {
         RenderMemo();
     if (index == ElementView)
         RenderElementRules();
+}
+
+void TMainForm::RememberSheetPage() {
+    const std::string& sheet = editor_.Document().FileName;
+    const std::string& page = preview_->LocationView;
+    if (sheet.empty() || page.empty() || page == "about:blank")
+        return;
+    if (std::pair(sheet, page) == sheetPage_)
+        return;
+    sheetPage_ = {sheet, page};
+    services_.Settings.WriteSheetPage(sheet, page);
+}
+
+// A sheet opened shows the page last previewed with it.
+void TMainForm::OpenSheetPage() {
+    const std::string& sheet = editor_.Document().FileName;
+    if (sheet.empty())
+        return;
+    const auto page = services_.Settings.ReadSheetPage(sheet);
+    sheetPage_ = {sheet, page.value_or(std::string())};
+    if (!page || *page == preview_->LocationView)
+        return;
+    preview_->LocationView = *page;
+    services_.WebBrowser.Navigate(*page);
+    browserBar_->Render();
 }
 
 // The picked element's rules, followed while their page shows.

@@ -125,6 +125,10 @@ private:
     // `panelDrawn`: the panel has just drawn itself, after its own change.
     void RenderMemo(bool panelDrawn = false);
     void RenderElementRules();
+    // The page last previewed with the open sheet: kept in the settings, and shown again
+    // when the sheet is opened.
+    void RememberSheetPage();
+    void OpenSheetPage();
     void FormKeyPress();
     // The sheet's text as the window shows it, in the sheet's encoding.
     SheetCodec Codec() const { return SheetCodec(editor_.Document().Encoding); }
@@ -152,6 +156,7 @@ private:
     bool running_ = false;            // a command runs: it shows its result when done
     WindowPlace place_{*this};
     FloatingLayout* floating_ = nullptr;
+    std::pair<std::string, std::string> sheetPage_; // the sheet and the page kept for it
     BrowserBar* browserBar_ = nullptr;
 
     // Controls, named as the rest of the program knows them (and as their object names).

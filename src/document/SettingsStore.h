@@ -47,6 +47,10 @@ public:
     virtual std::optional<WindowValues> ReadWindowValues() = 0;
     // A store that cannot be written is skipped silently.
     virtual void WriteWindowValues(const WindowValues& values) = 0;
+    // The page last previewed with the sheet at `sheet` (its full path), if any; a
+    // store that cannot be written skips it silently.
+    virtual std::optional<std::string> ReadSheetPage(const std::string& sheet) = 0;
+    virtual void WriteSheetPage(const std::string& sheet, const std::string& page) = 0;
 };
 
 } // namespace tesselo

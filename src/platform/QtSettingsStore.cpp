@@ -185,6 +185,31 @@ void QtSettingsStore::WriteWindowValues(const WindowValues& values) {
     Flush(); // the window values are skipped silently when the store cannot be written
 }
 
+namespace {
+
+// A path as one key: its slashes would make groups of it.
+QString SheetKey(const std::string& sheet) {
+    return QString::fromLatin1(QByteArray::fromStdString(sheet).toPercentEncoding());
+}
+
+} // namespace
+
+std::optional<std::string> QtSettingsStore::ReadSheetPage(const std::string& sheet) {
+    SetAsideIfCorrupt();
+    QSettings& s = *settings_;
+    const QString key = QStringLiteral("SheetPages/") + SheetKey(sheet);
+    if (!s.contains(key))
+        return std::nullopt;
+    return s.value(key).toString().toStdString();
+}
+
+void QtSettingsStore::WriteSheetPage(const std::string& sheet, const std::string& page) {
+    SetAsideIfCorrupt();
+    settings_->setValue(QStringLiteral("SheetPages/") + SheetKey(sheet),
+                        QString::fromStdString(page));
+    Flush();
+}
+
 std::optional<std::string> QtSettingsStore::Flush() {
     QSettings& s = *settings_;
     s.sync();

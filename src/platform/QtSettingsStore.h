@@ -26,6 +26,8 @@ public:
     std::optional<std::string> WriteFileValues(const FileValues& values) override;
     std::optional<WindowValues> ReadWindowValues() override;
     void WriteWindowValues(const WindowValues& values) override;
+    std::optional<std::string> ReadSheetPage(const std::string& sheet) override;
+    void WriteSheetPage(const std::string& sheet, const std::string& page) override;
 
 private:
     std::optional<std::string> Flush();

@@ -220,6 +220,15 @@ void StyleListView::FilterRows(const QString& text) {
     RenderRow();
 }
 
+bool StyleListView::ShowSelectedRow() {
+    const int row = editor_.Current();
+    if (filterModel_->Needle().isEmpty() || row < 0 ||
+        model_->SelectorText(row).contains(filterModel_->Needle(), Qt::CaseInsensitive))
+        return false;
+    filter_->clear(); // which shows every row again
+    return true;
+}
+
 int StyleListView::RowsWidth() const {
     // The view measures as many rows as it is sure to do quickly, around those in sight.
     const QAbstractItemView& view = *list_; // the tree keeps its measure protected

@@ -66,6 +66,8 @@ public:
     void StyleRenameExecute();
     // Shows only the rules whose selector holds `text`, with their groups.
     void FilterRows(const QString& text);
+    // The filter emptied when it hides the selected row; true when it did.
+    bool ShowSelectedRow();
     // Greys the rules that do not apply at the preview's page width (0: none chosen).
     void ShowPageWidth(int width);
 

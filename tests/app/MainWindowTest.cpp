@@ -562,6 +562,47 @@ TEST_F(MainWindow, PageWidth_ChosenOnTheBarGreysTheRulesThatDoNotApplyAndIsKept)
     EXPECT_EQ(settings.Window->PreviewWidth, 1024);
 }
 
+TEST_F(MainWindow, SheetPage_ThePagePreviewedWithASheetComesBackWhenItIsOpened) {
+    const std::string first = Sheet("a.css", "p { color: red }\n");
+    const std::string second = Sheet("b.css", "h1 { color: blue }\n");
+    auto form = Make({first});
+    form->show();
+    browser.Current = "file:///site/index.html";
+    emit browser.DownloadComplete();
+    EXPECT_EQ(settings.Pages[first], "file:///site/index.html");
+    emit browser.DownloadComplete(); // the same page again writes nothing new
+    EXPECT_EQ(settings.Pages.size(), 1u);
+
+    // Another sheet without a page keeps the page shown; back to the first, its page.
+    const size_t calls = browser.Calls.size();
+    ASSERT_TRUE(form->Commands().OpenCSSFile(second));
+    EXPECT_EQ(browser.Calls.size(), calls);
+    browser.Current = "file:///other/page.html";
+    emit browser.DownloadComplete();
+    EXPECT_EQ(settings.Pages[second], "file:///other/page.html");
+    ASSERT_TRUE(form->Commands().OpenCSSFile(first));
+    EXPECT_EQ(browser.Calls.back(), "navigate file:///site/index.html");
+    EXPECT_EQ(Control<QLineEdit>(*form, "LocationView")->text(),
+              QStringLiteral("file:///site/index.html"));
+}
+
+TEST_F(MainWindow, PickedRule_HiddenByTheListsFilter_IsShownWithTheFilterEmptied) {
+    auto form = Make({Sheet("a.css", "p { color: red }\nh1 { color: blue }\n")});
+    form->show();
+    auto* filter = Control<QLineEdit>(*form, "StyleFilter");
+    filter->setText(QStringLiteral("h1"));
+    form->Action(ActionId::PickElement)->trigger();
+    emit browser.ElementPicked(PickedElement{"p", "", {}, {0}});
+    EXPECT_EQ(form->Editor().Current(), 0);
+    EXPECT_TRUE(filter->text().isEmpty());
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("фильтр списка снят")));
+    // A rule the filter shows leaves it as it is.
+    filter->setText(QStringLiteral("h1"));
+    form->Action(ActionId::PickElement)->trigger();
+    emit browser.ElementPicked(PickedElement{"h1", "", {}, {1}});
+    EXPECT_EQ(filter->text(), QStringLiteral("h1"));
+}
+
 TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
     auto form = Make();
     for (const ActionInfo& info : kActions) {

@@ -100,6 +100,21 @@ TEST(QtSettingsStore, WindowValues_AreKeptInTheInitGroupWithBooleansAsZeroAndOne
     EXPECT_EQ(again.ReadWindowValues(), values);
 }
 
+TEST(QtSettingsStore, SheetPages_AreKeptForEachSheetByItsWholePath) {
+    TempDir dir;
+    const std::string sheets[] = {"/site/a.css", "/site/b.css", "/сайт/стиль 1.css"};
+    {
+        QtSettingsStore store(IniIn(dir));
+        for (const std::string& sheet : sheets)
+            store.WriteSheetPage(sheet, "file://" + sheet + ".html");
+        store.WriteSheetPage(sheets[0], "http://localhost/");
+    }
+    QtSettingsStore again(IniIn(dir));
+    EXPECT_EQ(again.ReadSheetPage(sheets[0]), "http://localhost/");
+    EXPECT_EQ(again.ReadSheetPage(sheets[2]), "file:///сайт/стиль 1.css.html");
+    EXPECT_EQ(again.ReadSheetPage("/site"), std::nullopt);
+}
+
 TEST(QtSettingsStore, MissingWindowValues_ReadAsAbsent) {
     TempDir dir;
     {

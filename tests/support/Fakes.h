@@ -11,6 +11,7 @@
 #include "document/UserDialogs.h"
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -73,10 +74,18 @@ public:
         ++WindowWrites;
         Window = values;
     }
+    std::optional<std::string> ReadSheetPage(const std::string& sheet) override {
+        const auto found = Pages.find(sheet);
+        return found == Pages.end() ? std::nullopt : std::optional(found->second);
+    }
+    void WriteSheetPage(const std::string& sheet, const std::string& page) override {
+        Pages[sheet] = page;
+    }
 
     std::optional<FileValues> File;
     std::optional<WindowValues> Window;
-    std::optional<std::string> WriteError; // every file-values write fails with it
+    std::map<std::string, std::string> Pages; // sheet -> page
+    std::optional<std::string> WriteError;    // every file-values write fails with it
     int FileWrites = 0;
     int WindowWrites = 0;
 };
