@@ -217,6 +217,8 @@ void TMainForm::BuildRegions() {
     // A rule of the picked element chosen: selected, as a click in the list does.
     connect(Viewer->ElementRules(), &ElementRulesView::RuleChosen, this,
             [this](int record) { Run([this, record] { editor_.Select(record); }); });
+    connect(Viewer->ElementRules(), &ElementRulesView::PropertyPageWanted, TABPANEL,
+            &QTabWidget::setCurrentIndex);
 
     BuildPreview();
     BuildStyleCommands();

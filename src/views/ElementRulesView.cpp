@@ -1,6 +1,7 @@
 #include "views/ElementRulesView.h"
 
 #include "document/StyleDocument.h"
+#include "views/SourceViews.h"
 
 #include <QFont>
 #include <QHeaderView>
@@ -21,8 +22,12 @@ ElementRulesView::ElementRulesView(ViewText text, QWidget* parent)
     setItemsExpandable(false);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const QVariant record = item->data(0, kRecordRole);
-        if (record.isValid())
-            emit RuleChosen(record.toInt());
+        if (!record.isValid())
+            return;
+        emit RuleChosen(record.toInt());
+        if (item->parent())
+            if (const int page = PropertyPageForLine(text_.Encode(item->text(0))); page >= 0)
+                emit PropertyPageWanted(page);
     });
 }
 

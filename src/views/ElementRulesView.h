@@ -25,6 +25,8 @@ public:
 
 signals:
     void RuleChosen(int record);
+    // A declaration clicked: the property page that edits it.
+    void PropertyPageWanted(int page);
 
 private:
     ViewText text_;

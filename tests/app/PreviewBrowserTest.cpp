@@ -360,8 +360,13 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     ASSERT_EQ(rules->topLevelItem(0)->childCount(), 1);
     EXPECT_EQ(rules->topLevelItem(0)->child(0)->text(0), QStringLiteral("color: red;"));
     EXPECT_FALSE(rules->topLevelItem(0)->child(0)->font(0).strikeOut());
-    emit rules->itemClicked(rules->topLevelItem(0), 0);
+    site.form().Editor().Select(1);
+    auto* pages = Control<QTabWidget>(site.form(), "TABPANEL");
+    pages->setCurrentWidget(pages->findChild<QWidget*>(QStringLiteral("MarginPadding")));
+    emit rules->itemClicked(rules->topLevelItem(0)->child(0), 0);
     EXPECT_EQ(site.form().Editor().Current(), 0);
+    // The declaration's property page: "color" is on "Фон и цвет".
+    EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("BBColor"));
     Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
 
     site.form().Editor().Select(1);
