@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages the build and the tests need, and the PACKAGEs named,
+# only those that are missing.
+# Usage: scripts/deps.sh [PACKAGE...]
 set -euo pipefail
 packages=(
+    "$@"
     cmake g++ make pkg-config
     qt6-base-dev qt6-webengine-dev libqt6svg6 qt6-translations-l10n adwaita-icon-theme libxcb1-dev
     libfontconfig-dev

@@ -42,6 +42,13 @@ private:
         return choices[static_cast<size_t>(Below(static_cast<int>(choices.size())))];
     }
 
+    // Adds word after a space, or alone to an empty value.
+    static void AppendWord(std::string& value, const std::string& word) {
+        if (!value.empty())
+            value += ' ';
+        value += word;
+    }
+
     std::string Number() {
         static const Choices numbers = {"0", "1", "12", "1.5", ".5", "-2", "100", "0.25"};
         return Pick(numbers);
@@ -104,7 +111,9 @@ private:
         std::string value = LengthValue(margin);
         for (int parts = Below(4); parts > 0; --parts) {
             std::string part = Chance(0.8) || !margin ? Length() : std::string("auto");
-            value += " " + (margin || part[0] != '-' ? part : part.substr(1));
+            // Appended in steps: GCC 12 at -O3 warns falsely (-Wrestrict) on " " + string.
+            value += ' ';
+            value += margin || part[0] != '-' ? part : part.substr(1);
         }
         return value;
     }
@@ -116,9 +125,9 @@ private:
         if (Chance(0.8))
             value += Pick(widths);
         if (Chance(0.8))
-            value += (value.empty() ? "" : " ") + Pick(styles);
+            AppendWord(value, Pick(styles));
         if (Chance(0.6) || value.empty())
-            value += (value.empty() ? "" : " ") + Color();
+            AppendWord(value, Color());
         return value;
     }
 
