@@ -33,6 +33,13 @@ constexpr std::string_view kFlexItemBox = "Гибкий элемент";
 constexpr std::string_view kGridBox = "Сетка";
 constexpr std::string_view kGridItemBox = "Ячейка сетки";
 constexpr std::string_view kSizeBox = "Размеры";
+constexpr std::string_view kCornersBox = "Углы";
+constexpr std::string_view kShadowsBox = "Тени";
+constexpr std::string_view kBlendBox = "Прозрачность и мышь";
+constexpr std::string_view kTransitionsBox = "Переходы";
+constexpr std::string_view kTransformsBox = "Преобразования";
+constexpr std::string_view kFiltersBox = "Фильтры";
+constexpr std::string_view kOutlineBox = "Контур";
 
 constexpr std::string_view kSizes = "auto | min-content max-content fit-content";
 constexpr std::string_view kMaxSizes = "none | min-content max-content fit-content";
@@ -84,7 +91,7 @@ constexpr std::array kCatalog = {
     PropertySpec{"text-decoration-color", C, "", "", "currentcolor", false, "text-decoration", "", F::None, Ctl::Color, Pg::All, "", "Цвет линии декорации"},
     PropertySpec{"text-decoration-thickness", L | P | K, "| auto from-font", "", "auto", false, "text-decoration", "", F::None, Ctl::Length, Pg::All, "", "Толщина линии декорации"},
     PropertySpec{"text-underline-offset", L | P | K, "| auto", "", "auto", true, "", "", F::None, Ctl::Length, Pg::All, "", "Отступ подчеркивания"},
-    PropertySpec{"text-shadow", T | K, "| none", "", "none", true, "", "", F::None, Ctl::Text, Pg::All, "", "Тень текста"},
+    PropertySpec{"text-shadow", T | K, "| none", "", "none", true, "", "", F::None, Ctl::Text, Pg::Effects, kShadowsBox, "Тень текста"},
     PropertySpec{"direction", K, "ltr rtl", "", "ltr", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Направление письма"},
     PropertySpec{"hyphens", K, "none manual auto", "", "manual", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Переносы слов"},
     PropertySpec{"quotes", K | T, "| none auto", "", "auto", true, "", "", F::None, Ctl::Text, Pg::All, "", "Кавычки"},
@@ -120,20 +127,20 @@ constexpr std::array kCatalog = {
     PropertySpec{"border-right-color", C, "", "", "currentcolor", false, "border-right border-color border", "", F::None, Ctl::Color, Pg::All, "", "Цвет правой границы"},
     PropertySpec{"border-bottom-color", C, "", "", "currentcolor", false, "border-bottom border-color border", "", F::None, Ctl::Color, Pg::All, "", "Цвет нижней границы"},
     PropertySpec{"border-left-color", C, "", "", "currentcolor", false, "border-left border-color border", "", F::None, Ctl::Color, Pg::All, "", "Цвет левой границы"},
-    PropertySpec{"border-radius", L | P, "", "", "0", false, "", "border-top-left-radius border-top-right-radius border-bottom-right-radius border-bottom-left-radius", F::Corners4, Ctl::Length, Pg::All, "", "Скругление углов"},
-    PropertySpec{"border-top-left-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::All, "", "Скругление верхнего левого угла"},
-    PropertySpec{"border-top-right-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::All, "", "Скругление верхнего правого угла"},
-    PropertySpec{"border-bottom-right-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::All, "", "Скругление нижнего правого угла"},
-    PropertySpec{"border-bottom-left-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::All, "", "Скругление нижнего левого угла"},
+    PropertySpec{"border-radius", L | P, "", "", "0", false, "", "border-top-left-radius border-top-right-radius border-bottom-right-radius border-bottom-left-radius", F::Corners4, Ctl::Length, Pg::Effects, kCornersBox, "Скругление углов"},
+    PropertySpec{"border-top-left-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::Effects, kCornersBox, "Скругление верхнего левого угла"},
+    PropertySpec{"border-top-right-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::Effects, kCornersBox, "Скругление верхнего правого угла"},
+    PropertySpec{"border-bottom-right-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::Effects, kCornersBox, "Скругление нижнего правого угла"},
+    PropertySpec{"border-bottom-left-radius", L | P, "", "", "0", false, "border-radius", "", F::None, Ctl::Length, Pg::Effects, kCornersBox, "Скругление нижнего левого угла"},
     PropertySpec{"border-collapse", K, "separate collapse", "", "separate", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Общие границы ячеек таблицы"},
     PropertySpec{"border-spacing", L, "", "", "0", true, "", "", F::None, Ctl::Length, Pg::All, "", "Расстояние между ячейками таблицы"},
-    PropertySpec{"outline", T, "| none", "", "", false, "", "outline-width outline-style outline-color", F::AnyOrder, Ctl::Text, Pg::All, "", "Контур одной записью"},
-    PropertySpec{"outline-width", L | K, "| thin medium thick", "", "medium", false, "outline", "", F::None, Ctl::Length, Pg::All, "", "Толщина контура"},
-    PropertySpec{"outline-style", K, "none auto dotted dashed solid double groove ridge inset outset", "", "none", false, "outline", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид контура"},
-    PropertySpec{"outline-color", C, "", "", "currentcolor", false, "outline", "", F::None, Ctl::Color, Pg::All, "", "Цвет контура"},
-    PropertySpec{"outline-offset", L, "", "", "0", false, "", "", F::None, Ctl::Length, Pg::All, "", "Отступ контура"},
-    PropertySpec{"box-shadow", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Тень блока"},
-    PropertySpec{"opacity", N | P, "", "", "1", false, "", "", F::None, Ctl::Number, Pg::All, "", "Непрозрачность"},
+    PropertySpec{"outline", T, "| none", "", "", false, "", "outline-width outline-style outline-color", F::AnyOrder, Ctl::Text, Pg::Effects, kOutlineBox, "Контур одной записью"},
+    PropertySpec{"outline-width", L | K, "| thin medium thick", "", "medium", false, "outline", "", F::None, Ctl::Length, Pg::Effects, kOutlineBox, "Толщина контура"},
+    PropertySpec{"outline-style", K, "none auto dotted dashed solid double groove ridge inset outset", "", "none", false, "outline", "", F::None, Ctl::KeywordChoice, Pg::Effects, kOutlineBox, "Вид контура"},
+    PropertySpec{"outline-color", C, "", "", "currentcolor", false, "outline", "", F::None, Ctl::Color, Pg::Effects, kOutlineBox, "Цвет контура"},
+    PropertySpec{"outline-offset", L, "", "", "0", false, "", "", F::None, Ctl::Length, Pg::Effects, kOutlineBox, "Отступ контура"},
+    PropertySpec{"box-shadow", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kShadowsBox, "Тень блока"},
+    PropertySpec{"opacity", N | P, "", "", "1", false, "", "", F::None, Ctl::Number, Pg::Effects, kBlendBox, "Непрозрачность"},
 
     // Margins and paddings.
     PropertySpec{"margin", L | P | K, "| auto", "", "0", false, "", "margin-top margin-right margin-bottom margin-left", F::Sides4, Ctl::Length, Pg::All, "", "Отступы границ от края блока"},
@@ -236,8 +243,8 @@ constexpr std::array kCatalog = {
     PropertySpec{"list-style-type", K | T, kListTypes, "", "disc", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид маркера списка"},
     PropertySpec{"list-style-position", K, "outside inside", "", "outside", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Место маркера списка"},
     PropertySpec{"list-style-image", Img | K, "| none", "", "none", true, "list-style", "", F::None, Ctl::Picture, Pg::All, "", "Картинка маркера списка"},
-    PropertySpec{"cursor", K | T, kCursors, "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Курсор мыши"},
-    PropertySpec{"pointer-events", K, "auto none | visiblepainted visiblefill visiblestroke visible painted fill stroke all", "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Отвечает ли элемент на мышь"},
+    PropertySpec{"cursor", K | T, kCursors, "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBlendBox, "Курсор мыши"},
+    PropertySpec{"pointer-events", K, "auto none | visiblepainted visiblefill visiblestroke visible painted fill stroke all", "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBlendBox, "Отвечает ли элемент на мышь"},
     PropertySpec{"user-select", K, "auto text none all", "", "auto", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Можно ли выделить текст"},
     PropertySpec{"content", T | K, "| normal none open-quote close-quote no-open-quote no-close-quote", "", "normal", false, "", "", F::None, Ctl::Text, Pg::All, "", "Содержимое ::before и ::after"},
     PropertySpec{"counter-reset", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Сброс счетчика"},
@@ -247,17 +254,20 @@ constexpr std::array kCatalog = {
     PropertySpec{"empty-cells", K, "show hide", "", "show", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Пустые ячейки таблицы"},
     PropertySpec{"resize", K, "none both horizontal vertical | block inline", "", "none", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Может ли пользователь менять размер"},
     PropertySpec{"appearance", K, "none auto | menulist-button textfield", "", "none", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид элемента формы"},
-    PropertySpec{"transform", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Преобразования"},
-    PropertySpec{"transform-origin", Pos | L | P | K, "| left center right top bottom", "", "50% 50%", false, "", "", F::None, Ctl::Text, Pg::All, "", "Точка, вокруг которой идут преобразования"},
-    PropertySpec{"transition", T | K, "| none all", "", "all", false, "", "transition-property transition-duration transition-timing-function transition-delay", F::Opaque, Ctl::Text, Pg::All, "", "Плавные переходы"},
-    PropertySpec{"transition-property", T | K, "| all none", "", "all", false, "transition", "", F::None, Ctl::Text, Pg::All, "", "Что меняется плавно"},
-    PropertySpec{"transition-duration", Tm, "", "", "0s", false, "transition", "", F::None, Ctl::Text, Pg::All, "", "Длительность перехода"},
-    PropertySpec{"transition-timing-function", T | K, "| ease linear ease-in ease-out ease-in-out step-start step-end", "", "ease", false, "transition", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Ход перехода во времени"},
-    PropertySpec{"transition-delay", Tm, "", "", "0s", false, "transition", "", F::None, Ctl::Text, Pg::All, "", "Задержка перехода"},
+    PropertySpec{"transform", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kTransformsBox, "Преобразования"},
+    PropertySpec{"translate", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kTransformsBox, "Сдвиг отдельным свойством: 10px 20px"},
+    PropertySpec{"rotate", A | T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kTransformsBox, "Поворот отдельным свойством: 45deg"},
+    PropertySpec{"scale", N | P | T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kTransformsBox, "Масштаб отдельным свойством: 1.5 или 2 1"},
+    PropertySpec{"transform-origin", Pos | L | P | K, "| left center right top bottom", "", "50% 50%", false, "", "", F::None, Ctl::Text, Pg::Effects, kTransformsBox, "Точка, вокруг которой идут преобразования"},
+    PropertySpec{"transition", T | K, "| none all", "", "all", false, "", "transition-property transition-duration transition-timing-function transition-delay", F::Opaque, Ctl::Text, Pg::Effects, kTransitionsBox, "Плавные переходы"},
+    PropertySpec{"transition-property", T | K, "| all none", "", "all", false, "transition", "", F::None, Ctl::Text, Pg::Effects, kTransitionsBox, "Что меняется плавно"},
+    PropertySpec{"transition-duration", Tm | T, "", "", "0s", false, "transition", "", F::None, Ctl::Text, Pg::Effects, kTransitionsBox, "Длительность перехода"},
+    PropertySpec{"transition-timing-function", T | K, "| ease linear ease-in ease-out ease-in-out step-start step-end", "", "ease", false, "transition", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTransitionsBox, "Ход перехода во времени"},
+    PropertySpec{"transition-delay", Tm | T, "", "", "0s", false, "transition", "", F::None, Ctl::Text, Pg::Effects, kTransitionsBox, "Задержка перехода"},
     PropertySpec{"animation", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Анимация"},
-    PropertySpec{"filter", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Фильтры"},
-    PropertySpec{"backdrop-filter", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Фильтры того, что под блоком"},
-    PropertySpec{"mix-blend-mode", K, kBlend, "", "normal", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Смешение с тем, что под блоком"},
+    PropertySpec{"filter", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kFiltersBox, "Фильтры"},
+    PropertySpec{"backdrop-filter", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::Effects, kFiltersBox, "Фильтры того, что под блоком"},
+    PropertySpec{"mix-blend-mode", K, kBlend, "", "normal", false, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBlendBox, "Смешение с тем, что под блоком"},
     PropertySpec{"isolation", K, "auto isolate", "", "auto", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Отдельный слой наложения"},
     PropertySpec{"will-change", T | K, "| auto", "", "auto", false, "", "", F::None, Ctl::Text, Pg::All, "", "Что скоро изменится"},
     PropertySpec{"clip-path", T | K, "| none", "", "none", false, "", "", F::None, Ctl::Text, Pg::All, "", "Форма обрезки"},

@@ -59,9 +59,10 @@ enum class ShorthandForm : uint8_t {
 
 // Where a property's control stands.
 enum class CatalogPage : uint8_t {
-    Panel,  // on the panel's tool bars and its first pages
-    Layout, // the page "Раскладка"
-    All,    // only on the page of all the rule's properties
+    Panel,   // on the panel's tool bars and its first pages
+    Layout,  // the page "Раскладка"
+    Effects, // the page "Эффекты"
+    All,     // only on the page of all the rule's properties
 };
 
 struct PropertySpec {

@@ -156,6 +156,7 @@ constexpr std::array kPageRows = {
     PageRow{P::DisplayVis, "DisplayVis", "Блок"},
     PageRow{P::PositionFloat, "PositionFloat", "Положение и размер"},
     PageRow{P::Layout, "Layout", "Раскладка"},
+    PageRow{P::Effects, "Effects", "Эффекты"},
     PageRow{P::AllProperties, "AllProperties", "Все свойства"},
 };
 // clang-format on

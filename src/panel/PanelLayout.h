@@ -20,6 +20,7 @@ enum class PanelPlace {
     DisplayVis,
     PositionFloat,
     Layout,        // built from the catalogue
+    Effects,       // corners, shadows, transitions, transforms, filters, outline
     AllProperties, // every declaration of the rule
 };
 

@@ -2,6 +2,7 @@
 
 #include "document/Hint.h"
 #include "panel/AllPropertiesPage.h"
+#include "panel/EffectsPage.h"
 #include "panel/LayoutPage.h"
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
@@ -136,7 +137,8 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         // The pages built from the catalogue follow the rule only while shown.
         const PanelPlace place = PageRows()[static_cast<size_t>(index)].Place;
-        if (BuildPage(index) || place == PanelPlace::Layout || place == PanelPlace::AllProperties)
+        if (BuildPage(index) || place == PanelPlace::Layout || place == PanelPlace::Effects ||
+            place == PanelPlace::AllProperties)
             Render();
     });
 
@@ -279,6 +281,9 @@ bool PropertyPanel::BuildPage(int index) {
         break;
     case PanelPlace::Layout:
         page = layoutPage_ = new LayoutPage(*pageServices_, holder);
+        break;
+    case PanelPlace::Effects:
+        page = effectsPage_ = new EffectsPage(*pageServices_, holder);
         break;
     case PanelPlace::AllProperties:
         page = allPage_ = new AllPropertiesPage(*pageServices_, holder);
@@ -641,6 +646,8 @@ void PropertyPanel::Render() {
     QWidget* currentPage = pages_->currentWidget();
     if (layoutPage_ && currentPage && currentPage->isAncestorOf(layoutPage_))
         layoutPage_->Render();
+    if (effectsPage_ && currentPage && currentPage->isAncestorOf(effectsPage_))
+        effectsPage_->Render();
     if (allPage_ && currentPage && currentPage->isAncestorOf(allPage_))
         allPage_->Render();
     const PropertySet& p = editor_.Panel();

@@ -34,6 +34,7 @@ class QToolButton;
 namespace tesselo {
 
 class AllPropertiesPage;
+class EffectsPage;
 class ColorSwatchFrame;
 class LayoutPage;
 class LengthEdit;
@@ -136,6 +137,7 @@ private:
     std::bitset<8> built_;                       // the pages made so far
     std::unique_ptr<PageServices> pageServices_; // of the pages built from the catalogue
     LayoutPage* layoutPage_ = nullptr;
+    EffectsPage* effectsPage_ = nullptr;
     AllPropertiesPage* allPage_ = nullptr;
     bool rendering_ = false;
 

@@ -56,10 +56,10 @@ protected:
     int opened_ = 0;
 };
 
-TEST_F(PanelGrowth, EveryPageCaptionShowsWholeFromSixToEightPages) {
+TEST_F(PanelGrowth, EveryPageCaptionShowsWholeFromSevenToEightPages) {
     auto form = Shown();
     PageTabs* pages = Pages(*form);
-    for (const char* coming : {"", "Эффекты", "Переменные"}) {
+    for (const char* coming : {"", "Переменные"}) {
         if (*coming) // added at the end and never shown
             pages->AddPage(QString(), QString::fromUtf8(coming));
         Settle();

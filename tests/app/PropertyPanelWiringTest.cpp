@@ -1,11 +1,14 @@
 #include "app/EditCSS.h"
+#include "mapping/LayeredValue.h"
 #include "mapping/PropertySet.h"
+#include "panel/EffectsPage.h"
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PropertyPanel.h"
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
+#include "support/MouseDrag.h"
 #include "support/PanelFakes.h"
 #include "support/Pictures.h"
 #include "support/TempDir.h"
@@ -24,6 +27,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextCursor>
@@ -135,7 +139,7 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     for (int i = 0; i < Control<QTabWidget>(*form, "TABPANEL")->count(); ++i)
         pages << Control<QTabWidget>(*form, "TABPANEL")->widget(i)->objectName();
     EXPECT_EQ(pages, (QStringList{"BBColor", "MarginPadding", "DisplayVis", "PositionFloat",
-                                  "Layout", "AllProperties"}));
+                                  "Layout", "Effects", "AllProperties"}));
     EXPECT_EQ(Find<QToolButton>(QStringLiteral("Z_2"))->text(), QStringLiteral("in"));
     EXPECT_FALSE(Find<QComboBox>(QStringLiteral("FontType2"))->isEnabled());
     auto* families = Find<QComboBox>(QStringLiteral("FontType"));
@@ -681,6 +685,70 @@ TEST_F(AuthoredWiring, TheLayoutAndAllPropertiesPagesEditTheRuleThroughTheWindow
     QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Memo(), QStringLiteral("    display: flex;"));
     EXPECT_EQ(Saved(), ".row {\n    display: flex;\n}\n");
+}
+
+// The page "Эффекты" in the real window: a shadow layer added, moved, its colour's alpha
+// changed, each is one line of the rule and one step of the window's undo; a drag of a
+// curve's handle writes as it goes and is one step too.
+TEST_F(AuthoredWiring, TheEffectsPageChangesALayerInOneLineAndOneStep) {
+    const std::string sheet = ".btn {\n    box-shadow: 0 1px 2px red, inset 0 0 1px blue;\n"
+                              "    transition: opacity .2s ease;\n}\n";
+    Open(sheet);
+    ShowPage("Effects");
+    const QString before = Memo();
+    const QString transition = QStringLiteral("\n    transition: opacity .2s ease;");
+    auto undo = [this] {
+        auto* list = Control<QTreeView>(*form, "ListTag");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Z, Qt::ControlModifier);
+    };
+    auto* layers = Find<QListWidget>(QStringLiteral("BoxShadow"));
+    ASSERT_EQ(layers->count(), 2);
+
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("BoxShadowAdd")), Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral("    box-shadow: 0 1px 2px red, inset 0 0 1px blue, 0 2px 4px "
+                                     "rgba(0, 0, 0, 0.2);") +
+                          transition);
+    EXPECT_EQ(Saved(), ".btn {\n    box-shadow: 0 1px 2px red, inset 0 0 1px blue, 0 2px 4px "
+                       "rgba(0, 0, 0, 0.2);\n    transition: opacity .2s ease;\n}\n");
+    undo();
+    EXPECT_EQ(Memo(), before);
+
+    layers->setCurrentRow(0);
+    QTest::mouseClick(Find<QToolButton>(QStringLiteral("BoxShadowDown")), Qt::LeftButton);
+    EXPECT_EQ(Memo(),
+              QStringLiteral("    box-shadow: inset 0 0 1px blue, 0 1px 2px red;") + transition);
+    undo();
+    EXPECT_EQ(Memo(), before);
+
+    layers->setCurrentRow(0);
+    choices.ColorChoices = {Color{0xFF, 0, 0, 0x80}};
+    QTest::mouseClick(Find<QWidget>(QStringLiteral("BoxShadowColor")), Qt::LeftButton);
+    EXPECT_EQ(Memo(), QStringLiteral(
+                          "    box-shadow: 0 1px 2px rgba(255, 0, 0, 0.5), inset 0 0 1px blue;") +
+                          transition);
+    undo();
+    EXPECT_EQ(Memo(), before);
+
+    auto* curve = Find<BezierCurveEditor>(QStringLiteral("TransitionCurve"));
+    const QPoint from = curve->HandlePoint(1);
+    testing::Drag(curve, from,
+                  {from + QPoint(-10, 5), from + QPoint(-20, 10), from + QPoint(-30, 15)});
+    EXPECT_EQ(Memo(), QStringLiteral("    box-shadow: 0 1px 2px red, inset 0 0 1px blue;\n"
+                                     "    transition: opacity .2s ") +
+                          QString::fromStdString(CubicBezierText(curve->Handles())) +
+                          QStringLiteral(";"));
+    undo();
+    EXPECT_EQ(Memo(), before);
+
+    // A drag of the opacity slider: every position written, one step.
+    auto* slider = Find<QSlider>(QStringLiteral("OpacitySlider"));
+    for (int value : {90, 70, 50})
+        slider->setValue(value);
+    EXPECT_EQ(Memo(), before + QStringLiteral("\n    opacity: 0.5;"));
+    undo();
+    EXPECT_EQ(Memo(), before);
+    EXPECT_EQ(Saved(), sheet);
 }
 
 TEST_F(AuthoredWiring, AFieldClearedTakesItsLineAway) {

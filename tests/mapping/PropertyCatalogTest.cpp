@@ -102,7 +102,7 @@ TEST(PropertyCatalog, EveryRowWritesAndReadsBackItsValues) {
                 continue;
             }
             ASSERT_TRUE(set.has_value());
-            EXPECT_EQ(*set, " " + std::string(spec.Name) + ": " + value + "; color: red ");
+            EXPECT_EQ(*set, " " + name + ": " + value + "; color: red ");
             const auto read = RuleProperties(*set).Read(spec.Name);
             ASSERT_TRUE(read.has_value());
             EXPECT_EQ(read->Value, value);
@@ -140,7 +140,11 @@ TEST(PropertyCatalog, ValuesAControlCannotHoldAreNotTaken) {
         {"margin", "0 auto", true},
         {"border", "1px solid #dee2e6", true},
         {"border", "1px solid rgba(0,0,0,.125)", true},
-        {"transition", "color .15s ease-in-out", false},
+        // Free text is taken by a property with a control of its own on a page.
+        {"transition", "color .15s ease-in-out", true},
+        {"box-shadow", "0 0 0 .25rem rgba(13,110,253,.25)", true},
+        {"transition-duration", ".15s, .3s", true},
+        {"animation", "spin 1s linear", false},
         {"grid-template-columns", "repeat(3, minmax(0, 1fr))", true},
         {"background-position", "right .75rem center", true},
         {"color", "currentcolor", true},

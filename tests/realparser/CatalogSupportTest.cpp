@@ -32,7 +32,11 @@ constexpr std::pair<ValueKinds, std::string_view> kKindSamples[] = {
 };
 
 // Values the rows rightly claim that the browser built into Qt 6.4 is too old to take.
-const std::vector<Case> kNewerThanTheEngine = {{"resize", "block"}, {"resize", "inline"}};
+// The individual translate, rotate and scale came to browsers after it.
+const std::vector<Case> kNewerThanTheEngine = {
+    {"resize", "block"}, {"resize", "inline"}, {"translate", "none"}, {"rotate", "none"},
+    {"rotate", "45deg"}, {"scale", "none"},    {"scale", "50%"},      {"scale", "2"},
+};
 
 // Initial values that name the user's system colours: the engine's own to take.
 bool IsSystemValue(std::string_view value) {

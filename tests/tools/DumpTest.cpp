@@ -109,11 +109,12 @@ TEST(TesseloDump, CoverageCountsEveryDeclarationACatalogueControlTakes) {
                               "@keyframes spin { to { transform: rotate(1turn) } }\n"
                               "@media print { c { width: 10 px; margin: 0 auto !important;\n"
                               "    justify-content: center } }\n");
+    // The transition is taken by the list of the page "Эффекты"; zoom has no control.
     EXPECT_EQ(Tagged("--coverage " + path, "catalog"),
-              "all declarations: 4 of 9 taken into a control (44.4 %)\n"
+              "all declarations: 5 of 9 taken into a control (55.6 %)\n"
               "custom properties: 2\n");
     EXPECT_EQ(Tagged("--coverage " + path, "untaken"),
-              "zoom\t2\n-webkit-appearance\t1\ntransition\t1\nwidth\t1\n");
+              "zoom\t2\n-webkit-appearance\t1\nwidth\t1\n");
 }
 
 // Each rule's first property of the pages "Раскладка" and "Все свойства" gets another

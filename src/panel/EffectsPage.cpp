@@ -1,0 +1,1271 @@
+#include "panel/EffectsPage.h"
+
+#include "document/ByteText.h"
+#include "document/Hint.h"
+#include "editor/StyleEditor.h"
+#include "mapping/DeclarationList.h"
+#include "mapping/LayeredValue.h"
+#include "mapping/ValueSyntax.h"
+#include "panel/PanelControls.h"
+#include "panel/PanelDialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+namespace tesselo {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Name(std::string_view property, std::string_view part = {}) {
+    return QString::fromStdString(ControlName(property) + std::string(part));
+}
+
+// The short caption before each control; a property without one shows its name.
+struct RowCaption {
+    std::string_view Property;
+    std::string_view Text;
+};
+constexpr RowCaption kCaptions[] = {
+    {"border-radius", "Все углы"},
+    {"border-top-left-radius", "Верхний левый"},
+    {"border-top-right-radius", "Верхний правый"},
+    {"border-bottom-right-radius", "Нижний правый"},
+    {"border-bottom-left-radius", "Нижний левый"},
+    {"box-shadow", "Тень блока"},
+    {"text-shadow", "Тень текста"},
+    {"opacity", "Непрозрачность"},
+    {"mix-blend-mode", "Смешение"},
+    {"cursor", "Курсор"},
+    {"pointer-events", "Мышь"},
+    {"transition", "Переходы"},
+    {"transform", "Функции"},
+    {"transform-origin", "Точка опоры"},
+    {"translate", "Сдвиг"},
+    {"rotate", "Поворот"},
+    {"scale", "Масштаб"},
+    {"filter", "Фильтры"},
+    {"backdrop-filter", "Под блоком"},
+    {"outline", "Запись outline"},
+    {"outline-width", "Толщина"},
+    {"outline-style", "Вид"},
+    {"outline-color", "Цвет"},
+    {"outline-offset", "Отступ"},
+};
+
+QString CaptionOf(std::string_view property) {
+    for (const RowCaption& caption : kCaptions)
+        if (caption.Property == property)
+            return FromUtf8(caption.Text);
+    return FromUtf8(property);
+}
+
+struct BoxRole {
+    std::string_view Caption; // the catalogue's
+    const char* Name;
+};
+constexpr BoxRole kBoxRoles[] = {
+    {"Углы", "CornersBox"},
+    {"Тени", "ShadowsBox"},
+    {"Прозрачность и мышь", "BlendBox"},
+    {"Переходы", "TransitionsBox"},
+    {"Преобразования", "TransformsBox"},
+    {"Фильтры", "FiltersBox"},
+    {"Контур", "OutlineBox"},
+};
+
+constexpr std::string_view kCorners[] = {"border-top-left-radius", "border-top-right-radius",
+                                         "border-bottom-right-radius", "border-bottom-left-radius"};
+
+QToolButton* SmallButton(QWidget* parent, const QString& name, const QString& text,
+                         const QString& tip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    return button;
+}
+
+// A length typed without unit is in pixels; 0 stays as it is.
+std::string WithPixels(std::string typed) {
+    if (auto split = SplitNumberAndUnit(typed); split && split->Unit.empty() && !typed.empty()) {
+        const double number = std::strtod(split->Number.c_str(), nullptr);
+        if (number != 0)
+            typed += "px";
+    }
+    return typed;
+}
+
+// ---------------------------------------------------------------------------
+// Opacity: a number field beside a slider
+
+class OpacityControl final : public PropertyControl {
+public:
+    OpacityControl(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : PropertyControl(spec, PropertyActions(services.Editor, spec.Name), services) {
+        box_ = new QWidget(parent);
+        auto* layout = new QHBoxLayout(box_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
+        field_ = new QLineEdit(box_);
+        field_->setObjectName(Name(spec.Name));
+        field_->setMaximumWidth(56);
+        field_->setStatusTip(LongHint());
+        TrackFieldTip(field_);
+        slider_ = new QSlider(Qt::Horizontal, box_);
+        slider_->setObjectName(Name(spec.Name, "Slider"));
+        slider_->setRange(0, 100);
+        slider_->setToolTip(ShortHint() + QStringLiteral(": от 0 (прозрачный) до 1"));
+        slider_->setStatusTip(LongHint());
+        layout->addWidget(field_);
+        layout->addWidget(slider_, 1);
+        QObject::connect(field_, &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet())
+                TakeTyped(field_->text(), showing_, Fitting(ControlKind::Number));
+        });
+        // Each position is written as the slider moves; the window takes the writes of
+        // one drag as one step.
+        QObject::connect(slider_, &QSlider::valueChanged, this, [this](int value) {
+            if (!Quiet())
+                Change(QString::number(value / 100.0).toStdString());
+        });
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        showing_ = value ? Decode(value->Value).trimmed() : QString();
+        if (field_->text() != showing_)
+            field_->setText(showing_);
+        UpdateFieldTip();
+        double shown = 1;
+        if (value) {
+            const std::string text(TrimCssBlanks(value->Value));
+            char* end = nullptr;
+            shown = std::strtod(text.c_str(), &end);
+            if (end && *end == '%')
+                shown /= 100;
+        }
+        const QSignalBlocker block(slider_);
+        slider_->setValue(static_cast<int>(std::lround(std::clamp(shown, 0.0, 1.0) * 100)));
+    }
+
+private:
+    QWidget* box_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    QSlider* slider_ = nullptr;
+    QString showing_;
+};
+
+// ---------------------------------------------------------------------------
+// A list of comma layers: one row a layer, buttons to add, remove and move them, and the
+// selected layer's parts below
+
+class LayerList : public PropertyControl {
+public:
+    LayerList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : PropertyControl(spec, PropertyActions(services.Editor, spec.Name), services) {
+        const QString name = Name(spec.Name);
+        box_ = new QWidget(parent);
+        auto* column = new QVBoxLayout(box_);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(2);
+        auto* row = new QHBoxLayout;
+        row->setSpacing(2);
+        list_ = new QListWidget(box_);
+        list_->setObjectName(name);
+        list_->setIconSize(QSize(32, 20));
+        list_->setMaximumHeight(86);
+        list_->setToolTip(ShortHint() + QStringLiteral(": один слой в строке"));
+        list_->setStatusTip(LongHint());
+        row->addWidget(list_, 1);
+        auto* buttons = new QVBoxLayout;
+        buttons->setSpacing(1);
+        add_ = SmallButton(box_, name + QStringLiteral("Add"), QStringLiteral("+"),
+                           QStringLiteral("Добавить слой"));
+        remove_ = SmallButton(box_, name + QStringLiteral("Remove"), QStringLiteral("−"),
+                              QStringLiteral("Убрать выбранный слой"));
+        up_ = SmallButton(box_, name + QStringLiteral("Up"), QStringLiteral("↑"),
+                          QStringLiteral("Выше: слой рисуется раньше"));
+        down_ = SmallButton(box_, name + QStringLiteral("Down"), QStringLiteral("↓"),
+                            QStringLiteral("Ниже: слой рисуется позже"));
+        for (QToolButton* button : {add_, remove_, up_, down_})
+            buttons->addWidget(button);
+        buttons->addStretch(1);
+        row->addLayout(buttons);
+        column->addLayout(row);
+        editor_ = new QWidget(box_);
+        parts_ = new QGridLayout(editor_);
+        parts_->setContentsMargins(0, 0, 0, 0);
+        parts_->setSpacing(2);
+        column->addWidget(editor_);
+
+        QObject::connect(list_, &QListWidget::currentRowChanged, this, [this](int at) {
+            if (Quiet() || at < 0)
+                return;
+            selected_ = static_cast<size_t>(at);
+            ShowSelected();
+        });
+        QObject::connect(add_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Add();
+        });
+        QObject::connect(remove_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Remove();
+        });
+        QObject::connect(up_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Move(-1);
+        });
+        QObject::connect(down_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Move(1);
+        });
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    // A layer's row: its text and picture.
+    virtual QIcon Picture(std::string_view layer) const = 0;
+    // The layer a click on "+" adds.
+    virtual std::string NewLayer() const = 0;
+    // The selected layer's parts into the fields; empty for none.
+    virtual void ShowLayer(std::string_view layer) = 0;
+    // Whether the rows may be added, removed and moved (a value written otherwise is
+    // edited part by part only).
+    virtual QString Fixed() const { return {}; }
+
+    void Display(const std::optional<PropertyValue>& value) override {
+        known_ = !value || value->Known;
+        value_ = value ? std::string(TrimCssBlanks(value->Value)) : std::string();
+        layers_.clear();
+        whole_ = value_.empty() || EqualsIgnoringAsciiCase(value_, "none") ||
+                 IsCssWideKeyword(value_) || IsMathOrVarFunction(value_) || !known_;
+        if (!whole_)
+            for (const ValuePiece& layer : SplitLayers(value_))
+                layers_.emplace_back(layer.Text);
+        {
+            const QSignalBlocker block(list_);
+            list_->clear();
+            if (whole_ && !value_.empty()) {
+                auto* item = new QListWidgetItem(Decode(value_), list_);
+                item->setToolTip(QStringLiteral("Значение целиком: ") + Decode(value_) +
+                                 (known_ ? QString() : QStringLiteral("\n") + SourceNote(value)));
+            }
+            for (const std::string& layer : layers_) {
+                auto* item = new QListWidgetItem(Picture(layer), Decode(layer), list_);
+                item->setToolTip(Decode(layer));
+            }
+            if (selected_ >= layers_.size())
+                selected_ = layers_.empty() ? 0 : layers_.size() - 1;
+            list_->setCurrentRow(layers_.empty() ? -1 : static_cast<int>(selected_));
+        }
+        const QString fixed = Fixed();
+        const bool movable = fixed.isEmpty() && known_;
+        // A var() or a CSS-wide keyword for the whole value is not replaced by a layer.
+        const bool replaceable = value_.empty() || EqualsIgnoringAsciiCase(value_, "none");
+        add_->setEnabled(movable && (!whole_ || replaceable));
+        remove_->setEnabled(movable && (!layers_.empty() || !value_.empty()));
+        for (QToolButton* button : {add_, remove_, up_, down_})
+            button->setStatusTip(fixed);
+        ShowSelected();
+    }
+
+    // The selected layer, empty without one.
+    std::string_view Selected() const {
+        return selected_ < layers_.size() ? std::string_view(layers_[selected_])
+                                          : std::string_view();
+    }
+    size_t SelectedIndex() const { return selected_; }
+    size_t LayerCount() const { return layers_.size(); }
+    const std::string& Value() const { return value_; }
+    // The selected layer written as `layer`, the other layers as they are.
+    bool SetSelected(const std::string& layer) {
+        if (selected_ >= layers_.size())
+            return false;
+        return Change(WithLayer(value_, selected_, layer));
+    }
+    // A row of the editor: a caption and the part's widget.
+    void AddPart(const QString& caption, QWidget* widget) {
+        const int row = parts_->rowCount();
+        parts_->addWidget(new QLabel(caption, editor_), row, 0);
+        parts_->addWidget(widget, row, 1);
+    }
+    QWidget* Editor() const { return editor_; }
+    // A field of the editor that takes what is typed when left.
+    QLineEdit* PartField(const QString& name, const QString& tip,
+                         std::function<void(const std::string&)> typed) {
+        auto* field = new QLineEdit(editor_);
+        field->setObjectName(name);
+        field->setToolTip(tip);
+        field->setStatusTip(LongHint());
+        QObject::connect(field, &QLineEdit::editingFinished, this,
+                         [this, field, typed = std::move(typed)] {
+                             if (Quiet() || !field->isModified())
+                                 return;
+                             field->setModified(false);
+                             typed(Encode(field->text().trimmed()));
+                         });
+        return field;
+    }
+
+private:
+    void ShowSelected() {
+        const bool editable = !whole_ && selected_ < layers_.size();
+        editor_->setEnabled(editable);
+        ShowLayer(editable ? Selected() : std::string_view());
+        const bool movable = Fixed().isEmpty() && known_ && !whole_;
+        up_->setEnabled(movable && selected_ > 0);
+        down_->setEnabled(movable && selected_ + 1 < layers_.size());
+    }
+
+    void Add() {
+        const std::string layer = NewLayer();
+        selected_ = whole_ ? 0 : layers_.size();
+        Change(whole_ ? layer : WithLayerAdded(value_, layers_.size(), layer));
+    }
+
+    void Remove() {
+        if (whole_ || layers_.size() <= 1) {
+            ClearValue();
+            return;
+        }
+        const size_t at = selected_;
+        if (selected_ > 0 && selected_ + 1 == layers_.size())
+            --selected_;
+        Change(WithoutLayer(value_, at));
+    }
+
+    void Move(int by) {
+        if (whole_ || selected_ >= layers_.size())
+            return;
+        const long to = static_cast<long>(selected_) + by;
+        if (to < 0 || static_cast<size_t>(to) >= layers_.size())
+            return;
+        const size_t from = selected_;
+        selected_ = static_cast<size_t>(to);
+        if (!Change(WithLayerMoved(value_, from, selected_)))
+            selected_ = from;
+    }
+
+    QWidget* box_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QToolButton* add_ = nullptr;
+    QToolButton* remove_ = nullptr;
+    QToolButton* up_ = nullptr;
+    QToolButton* down_ = nullptr;
+    QWidget* editor_ = nullptr;
+    QGridLayout* parts_ = nullptr;
+    std::string value_;
+    std::vector<std::string> layers_;
+    size_t selected_ = 0;
+    bool whole_ = true;
+    bool known_ = true;
+};
+
+// ---------------------------------------------------------------------------
+// Shadows
+
+class ShadowList final : public LayerList {
+public:
+    ShadowList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : LayerList(spec, services, parent), forBox_(spec.Name == "box-shadow") {
+        const QString name = Name(spec.Name);
+        constexpr std::array<std::pair<ShadowPart, const char*>, 4> kLengths = {
+            {{ShadowPart::X, "X"},
+             {ShadowPart::Y, "Y"},
+             {ShadowPart::Blur, "Blur"},
+             {ShadowPart::Spread, "Spread"}}};
+        const QString captions[] = {QStringLiteral("Сдвиг X"), QStringLiteral("Сдвиг Y"),
+                                    QStringLiteral("Размытие"), QStringLiteral("Растяжение")};
+        for (size_t i = 0; i < kLengths.size(); ++i) {
+            if (kLengths[i].first == ShadowPart::Spread && !forBox_)
+                continue;
+            const ShadowPart part = kLengths[i].first;
+            QLineEdit* field =
+                PartField(name + QLatin1String(kLengths[i].second), captions[i],
+                          [this, part](const std::string& typed) {
+                              SetPart(part, typed.empty() ? typed : WithPixels(typed));
+                          });
+            fields_[i] = field;
+            AddPart(captions[i], field);
+        }
+        auto* colorRow = new QWidget(Editor());
+        auto* colorLayout = new QHBoxLayout(colorRow);
+        colorLayout->setContentsMargins(0, 0, 0, 0);
+        swatch_ = new ColorSwatchFrame(colorRow);
+        swatch_->setObjectName(name + QStringLiteral("Color"));
+        swatch_->setFixedSize(40, 20);
+        swatch_->setCursor(Qt::PointingHandCursor);
+        swatch_->setToolTip(QStringLiteral("Цвет тени, с прозрачностью"));
+        swatch_->OnClick = [this] {
+            if (!Quiet())
+                ChooseColor();
+        };
+        colorLayout->addWidget(swatch_);
+        colorText_ =
+            PartField(name + QStringLiteral("ColorText"), QStringLiteral("Цвет тени"),
+                      [this](const std::string& typed) { SetPart(ShadowPart::Color, typed); });
+        colorLayout->addWidget(colorText_, 1);
+        AddPart(QStringLiteral("Цвет"), colorRow);
+        if (forBox_) {
+            inset_ = new QCheckBox(QStringLiteral("Внутренняя (inset)"), Editor());
+            inset_->setObjectName(name + QStringLiteral("Inset"));
+            inset_->setToolTip(QStringLiteral("Тень внутри блока, а не снаружи"));
+            QObject::connect(inset_, &QCheckBox::clicked, this, [this](bool checked) {
+                if (!Quiet())
+                    SetPart(ShadowPart::Inset, checked ? "inset" : "");
+            });
+            AddPart(QString(), inset_);
+        }
+    }
+
+protected:
+    QIcon Picture(std::string_view layer) const override {
+        QPixmap picture(32, 20);
+        picture.fill(Qt::transparent);
+        const auto shadow = ParseShadow(layer);
+        if (!shadow)
+            return QIcon(picture);
+        auto px = [](const ValuePiece& piece) {
+            auto split = SplitNumberAndUnit(piece.Text);
+            const double value = split ? std::strtod(split->Number.c_str(), nullptr) : 0;
+            return std::clamp(value, -6.0, 6.0);
+        };
+        const auto color = shadow->Color.Begin != std::string::npos
+                               ? ParseColor(shadow->Color.Text)
+                               : std::optional<Color>(Color{0, 0, 0, 255});
+        const QColor shade = color ? QColor(color->Red, color->Green, color->Blue, color->Alpha)
+                                   : QColor(0, 0, 0, 128);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF block(9, 4, 14, 12);
+        const QPointF offset(px(shadow->Lengths[0]) / 2, px(shadow->Lengths[1]) / 2);
+        const double blur = shadow->Lengths[2].Begin != std::string::npos
+                                ? std::clamp(px(shadow->Lengths[2]) / 2, 0.0, 3.0)
+                                : 0;
+        if (forBox_) {
+            painter.fillRect(QRectF(0, 0, 32, 20), QColor(250, 250, 250));
+            if (shadow->Has(ShadowPart::Inset)) {
+                painter.fillRect(block, shade);
+                painter.fillRect(block.adjusted(2, 2, -2, -2).translated(offset),
+                                 QColor(255, 255, 255));
+            } else {
+                for (int ring = static_cast<int>(blur); ring >= 0; --ring) {
+                    QColor faded = shade;
+                    faded.setAlphaF(shade.alphaF() / static_cast<float>(ring + 1));
+                    painter.fillRect(block.translated(offset).adjusted(-ring, -ring, ring, ring),
+                                     faded);
+                }
+                painter.fillRect(block, QColor(255, 255, 255));
+                painter.setPen(QColor(160, 160, 160));
+                painter.drawRect(block);
+            }
+        } else {
+            QFont font = painter.font();
+            font.setPixelSize(16);
+            font.setBold(true);
+            painter.setFont(font);
+            painter.setPen(shade);
+            painter.drawText(QRectF(0, 0, 32, 20).translated(offset), Qt::AlignCenter,
+                             QStringLiteral("Aa"));
+            painter.setPen(QColor(40, 40, 40));
+            painter.drawText(QRectF(0, 0, 32, 20), Qt::AlignCenter, QStringLiteral("Aa"));
+        }
+        return QIcon(picture);
+    }
+
+    std::string NewLayer() const override {
+        return forBox_ ? "0 2px 4px rgba(0, 0, 0, 0.2)" : "1px 1px 2px rgba(0, 0, 0, 0.5)";
+    }
+
+    void ShowLayer(std::string_view layer) override {
+        const auto shadow = layer.empty() ? std::nullopt : ParseShadow(layer);
+        Editor()->setEnabled(shadow.has_value());
+        for (size_t i = 0; i < fields_.size(); ++i)
+            if (fields_[i]) {
+                const QString text = shadow ? Decode(shadow->Lengths[i].Text) : QString();
+                if (fields_[i]->text() != text)
+                    fields_[i]->setText(text);
+            }
+        const std::string_view colorText = shadow ? shadow->Color.Text : std::string_view();
+        const auto color = ParseColor(colorText);
+        swatch_->SetColor(color ? QColor(color->Red, color->Green, color->Blue, color->Alpha)
+                                : QColor(0, 0, 0, 0),
+                          Decode(colorText));
+        if (colorText_->text() != Decode(colorText))
+            colorText_->setText(Decode(colorText));
+        if (inset_)
+            inset_->setChecked(shadow && shadow->Has(ShadowPart::Inset));
+    }
+
+private:
+    void SetPart(ShadowPart part, const std::string& value) {
+        const std::string layer(Selected());
+        if (layer.empty())
+            return;
+        const auto written = WithShadowPart(layer, part, value);
+        if (!written || !IsSafeValue(*written)) {
+            RefuseTyped(Decode(value), "в тени два-четыре размера подряд, цвет и inset");
+            return;
+        }
+        if (*written != layer)
+            SetSelected(*written);
+    }
+
+    void ChooseColor() {
+        const auto shadow = ParseShadow(Selected());
+        if (!shadow)
+            return;
+        const std::string old(shadow->Color.Text);
+        const auto chosen =
+            services_.Choices.ChooseColor(ParseColor(old).value_or(Color{0, 0, 0, 128}));
+        if (!chosen)
+            return;
+        // The colour in the notation the layer wrote it in; a new one with its alpha.
+        SetPart(ShadowPart::Color,
+                WriteColor(*chosen, old.empty() ? ColorNotation::Rgb : NotationOf(old)));
+    }
+
+    bool forBox_;
+    std::array<QLineEdit*, 4> fields_{};
+    ColorSwatchFrame* swatch_ = nullptr;
+    QLineEdit* colorText_ = nullptr;
+    QCheckBox* inset_ = nullptr;
+};
+
+// ---------------------------------------------------------------------------
+// Lists of functions: transform, filter
+
+struct FunctionTemplate {
+    std::string_view Text;
+    std::string_view Caption;
+};
+constexpr FunctionTemplate kTransforms[] = {
+    {"translate(0px, 0px)", "Сдвиг"},  {"translateX(0px)", "Сдвиг по X"},
+    {"translateY(0px)", "Сдвиг по Y"}, {"rotate(0deg)", "Поворот"},
+    {"scale(1)", "Масштаб"},           {"scaleX(1)", "Масштаб по X"},
+    {"scaleY(1)", "Масштаб по Y"},     {"skew(0deg, 0deg)", "Наклон"},
+    {"skewX(0deg)", "Наклон по X"},    {"skewY(0deg)", "Наклон по Y"},
+};
+constexpr FunctionTemplate kFilters[] = {
+    {"blur(2px)", "Размытие"},
+    {"brightness(1)", "Яркость"},
+    {"contrast(1)", "Контраст"},
+    {"grayscale(1)", "Оттенки серого"},
+    {"sepia(1)", "Сепия"},
+    {"saturate(1)", "Насыщенность"},
+    {"hue-rotate(0deg)", "Сдвиг оттенка"},
+    {"invert(1)", "Инверсия"},
+    {"opacity(1)", "Непрозрачность"},
+    {"drop-shadow(0 2px 4px rgba(0, 0, 0, 0.5))", "Тень по контуру"},
+};
+
+class FunctionList final : public PropertyControl {
+public:
+    FunctionList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : PropertyControl(spec, PropertyActions(services.Editor, spec.Name), services) {
+        const QString name = Name(spec.Name);
+        box_ = new QWidget(parent);
+        auto* column = new QVBoxLayout(box_);
+        column->setContentsMargins(0, 0, 0, 0);
+        column->setSpacing(2);
+        auto* row = new QHBoxLayout;
+        list_ = new QListWidget(box_);
+        list_->setObjectName(name);
+        list_->setMaximumHeight(86);
+        list_->setToolTip(ShortHint() + QStringLiteral(": одна функция в строке, по порядку"));
+        list_->setStatusTip(LongHint());
+        row->addWidget(list_, 1);
+        auto* buttons = new QVBoxLayout;
+        buttons->setSpacing(1);
+        add_ = SmallButton(box_, name + QStringLiteral("Add"), QStringLiteral("+"),
+                           QStringLiteral("Добавить функцию"));
+        add_->setPopupMode(QToolButton::InstantPopup);
+        auto* menu = new QMenu(add_);
+        const bool filter = spec.Name != "transform";
+        for (const FunctionTemplate& t : filter ? std::span(kFilters) : std::span(kTransforms)) {
+            QAction* action =
+                menu->addAction(FromUtf8(t.Caption) + QStringLiteral("  ") + FromUtf8(t.Text));
+            action->setObjectName(name + QStringLiteral("Add_") +
+                                  FromUtf8(t.Text.substr(0, t.Text.find('('))));
+            const std::string text(t.Text);
+            QObject::connect(action, &QAction::triggered, this, [this, text] {
+                if (!Quiet())
+                    Add(text);
+            });
+        }
+        add_->setMenu(menu);
+        remove_ = SmallButton(box_, name + QStringLiteral("Remove"), QStringLiteral("−"),
+                              QStringLiteral("Убрать выбранную функцию"));
+        up_ = SmallButton(box_, name + QStringLiteral("Up"), QStringLiteral("↑"),
+                          QStringLiteral("Раньше в списке"));
+        down_ = SmallButton(box_, name + QStringLiteral("Down"), QStringLiteral("↓"),
+                            QStringLiteral("Позже в списке"));
+        for (QToolButton* button : {add_, remove_, up_, down_})
+            buttons->addWidget(button);
+        buttons->addStretch(1);
+        row->addLayout(buttons);
+        column->addLayout(row);
+        auto* args = new QHBoxLayout;
+        args->setSpacing(2);
+        for (size_t i = 0; i < args_.size(); ++i) {
+            auto* field = new QLineEdit(box_);
+            field->setObjectName(name + QStringLiteral("Arg") + QString::number(i));
+            field->setMinimumWidth(40);
+            field->setToolTip(QStringLiteral("Значение функции"));
+            QObject::connect(field, &QLineEdit::editingFinished, this, [this, field, i] {
+                if (Quiet() || !field->isModified())
+                    return;
+                field->setModified(false);
+                SetArgument(i, Encode(field->text().trimmed()));
+            });
+            args->addWidget(field);
+            args_[i] = field;
+        }
+        note_ = new QLabel(box_);
+        note_->setObjectName(name + QStringLiteral("Note"));
+        args->addWidget(note_, 1);
+        column->addLayout(args);
+
+        QObject::connect(list_, &QListWidget::currentRowChanged, this, [this](int at) {
+            if (Quiet() || at < 0)
+                return;
+            selected_ = static_cast<size_t>(at);
+            ShowSelected();
+        });
+        QObject::connect(remove_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Remove();
+        });
+        QObject::connect(up_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Move(-1);
+        });
+        QObject::connect(down_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                Move(1);
+        });
+    }
+
+    QWidget* Widget() const override { return box_; }
+
+protected:
+    void Display(const std::optional<PropertyValue>& value) override {
+        value_ = value ? std::string(TrimCssBlanks(value->Value)) : std::string();
+        functions_ = value_.empty() ? std::nullopt : SplitFunctions(value_);
+        known_ = !value || value->Known;
+        const bool none = value_.empty() || EqualsIgnoringAsciiCase(value_, "none");
+        const QSignalBlocker block(list_);
+        list_->clear();
+        if (functions_) {
+            for (const FunctionPiece& function : *functions_)
+                list_->addItem(Decode(function.Whole.Text));
+            selected_ = std::min(selected_, functions_->size() - 1);
+            list_->setCurrentRow(static_cast<int>(selected_));
+        } else if (!none) {
+            list_->addItem(Decode(value_)); // a var(), a keyword: the value as a whole
+        }
+        add_->setEnabled(known_ && (functions_ || none));
+        remove_->setEnabled(known_ && !value_.empty());
+        ShowSelected();
+    }
+
+private:
+    void ShowSelected() {
+        const FunctionPiece* function =
+            functions_ && selected_ < functions_->size() ? &(*functions_)[selected_] : nullptr;
+        // A matrix is kept as it is written: its numbers say little one by one.
+        const bool matrix = function && StartsWithMatrix(function->Name);
+        const size_t count =
+            function && !matrix ? std::min(function->Args.size(), args_.size()) : 0;
+        for (size_t i = 0; i < args_.size(); ++i) {
+            args_[i]->setVisible(i < count);
+            const QString text = i < count ? Decode(function->Args[i].Text) : QString();
+            if (args_[i]->text() != text)
+                args_[i]->setText(text);
+            args_[i]->setModified(false);
+        }
+        note_->setText(matrix
+                           ? QStringLiteral("%1() правится как текст").arg(Decode(function->Name))
+                           : QString());
+        const bool movable = known_ && functions_.has_value();
+        up_->setEnabled(movable && selected_ > 0);
+        down_->setEnabled(movable && functions_ && selected_ + 1 < functions_->size());
+    }
+
+    static bool StartsWithMatrix(std::string_view name) {
+        return EqualsIgnoringAsciiCase(name, "matrix") || EqualsIgnoringAsciiCase(name, "matrix3d");
+    }
+
+    void Add(const std::string& function) {
+        selected_ = functions_ ? functions_->size() : 0;
+        Change(WithFunctionAdded(value_, function));
+    }
+
+    void Remove() {
+        if (!functions_ || functions_->size() <= 1) {
+            ClearValue();
+            return;
+        }
+        const size_t at = selected_;
+        if (selected_ + 1 == functions_->size())
+            --selected_;
+        if (auto written = WithoutFunction(value_, at))
+            Change(*written);
+    }
+
+    void Move(int by) {
+        if (!functions_)
+            return;
+        const long to = static_cast<long>(selected_) + by;
+        if (to < 0 || static_cast<size_t>(to) >= functions_->size())
+            return;
+        const size_t from = selected_;
+        selected_ = static_cast<size_t>(to);
+        const auto written = WithFunctionMoved(value_, from, selected_);
+        if (!written || !Change(*written))
+            selected_ = from;
+    }
+
+    // A number typed alone takes the unit the function measures in: degrees for a turn
+    // or a slant, pixels for a shift or a blur; a scale or an amount stays a number.
+    std::string WithUnit(const std::string& typed) const {
+        auto split = SplitNumberAndUnit(typed);
+        if (!split || !split->Unit.empty() || !functions_ || selected_ >= functions_->size())
+            return typed;
+        const std::string name = LowerAscii((*functions_)[selected_].Name);
+        for (std::string_view angled : {"rotate", "skew", "hue-rotate"})
+            if (name.starts_with(angled))
+                return typed + "deg";
+        const bool zero = std::strtod(split->Number.c_str(), nullptr) == 0;
+        for (std::string_view shifted : {"translate", "blur", "drop-shadow", "perspective"})
+            if (name.starts_with(shifted) && !zero)
+                return typed + "px";
+        return typed;
+    }
+
+    void SetArgument(size_t arg, const std::string& typedText) {
+        const std::string typed = WithUnit(typedText);
+        const auto written = typed.empty() || !IsSafeValue(typed)
+                                 ? std::nullopt
+                                 : WithArgument(value_, selected_, arg, typed);
+        if (!written) {
+            RefuseTyped(Decode(typed), "значение функции не может быть пустым или содержать "
+                                       "запятую и скобку вне своих скобок");
+            return;
+        }
+        Change(*written);
+    }
+
+    QWidget* box_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QToolButton* add_ = nullptr;
+    QToolButton* remove_ = nullptr;
+    QToolButton* up_ = nullptr;
+    QToolButton* down_ = nullptr;
+    std::array<QLineEdit*, 4> args_{};
+    QLabel* note_ = nullptr;
+    std::string value_;
+    std::optional<std::vector<FunctionPiece>> functions_;
+    size_t selected_ = 0;
+    bool known_ = true;
+};
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Transitions: layers of the shorthand, or of the longhands where the author wrote those
+
+class EffectsPage::TransitionList final : public LayerList {
+public:
+    TransitionList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : LayerList(spec, services, parent) {
+        const QString name = Name(spec.Name);
+        property_ = new QComboBox(Editor());
+        property_->setObjectName(name + QStringLiteral("Property"));
+        property_->setEditable(true);
+        property_->setInsertPolicy(QComboBox::NoInsert);
+        property_->setToolTip(QStringLiteral("Свойство, которое меняется плавно; all — все"));
+        QStringList names{QStringLiteral("all")};
+        for (const PropertySpec& row : PropertyCatalog())
+            names << FromUtf8(row.Name);
+        property_->addItems(names);
+        property_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        QObject::connect(property_, &QComboBox::activated, this, [this](int index) {
+            if (!Quiet())
+                SetPart(TransitionPart::Property, Encode(property_->itemText(index)));
+        });
+        QObject::connect(property_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet() && property_->lineEdit()->isModified()) {
+                property_->lineEdit()->setModified(false);
+                SetPart(TransitionPart::Property, Encode(property_->currentText().trimmed()));
+            }
+        });
+        AddPart(QStringLiteral("Свойство"), property_);
+        AddPart(QStringLiteral("Длительность"),
+                PartField(name + QStringLiteral("Duration"),
+                          QStringLiteral("Длительность перехода: .3s, 200ms"),
+                          [this](const std::string& typed) {
+                              SetPart(TransitionPart::Duration, typed);
+                          }));
+        timing_ = new QComboBox(Editor());
+        timing_->setObjectName(name + QStringLiteral("Timing"));
+        timing_->setEditable(true);
+        timing_->setInsertPolicy(QComboBox::NoInsert);
+        timing_->setToolTip(QStringLiteral("Ход перехода во времени"));
+        for (const char* timing : {"ease", "linear", "ease-in", "ease-out", "ease-in-out",
+                                   "steps(4, end)", "cubic-bezier(0.25, 0.1, 0.25, 1)"})
+            timing_->addItem(QString::fromLatin1(timing));
+        QObject::connect(timing_, &QComboBox::activated, this, [this](int index) {
+            if (!Quiet())
+                SetPart(TransitionPart::Timing, Encode(timing_->itemText(index)));
+        });
+        QObject::connect(timing_->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+            if (!Quiet() && timing_->lineEdit()->isModified()) {
+                timing_->lineEdit()->setModified(false);
+                SetPart(TransitionPart::Timing, Encode(timing_->currentText().trimmed()));
+            }
+        });
+        AddPart(QStringLiteral("Ход"), timing_);
+        curve_ = new BezierCurveEditor(Editor());
+        curve_->setObjectName(name + QStringLiteral("Curve"));
+        curve_->setToolTip(QStringLiteral("Кривая cubic-bezier(): перетащите точки"));
+        curve_->OnDrag = [this](const std::array<double, 4>& handles) {
+            if (!Quiet())
+                SetPart(TransitionPart::Timing, CubicBezierText(handles));
+        };
+        AddPart(QString(), curve_);
+        AddPart(
+            QStringLiteral("Задержка"),
+            PartField(name + QStringLiteral("Delay"),
+                      QStringLiteral("Задержка перед переходом: 0s, 100ms"),
+                      [this](const std::string& typed) { SetPart(TransitionPart::Delay, typed); }));
+    }
+
+    // Shows the rule's transition: its shorthand, or its longhands as layers.
+    void ShowRule(const RuleProperties& rule) {
+        longhands_ = {};
+        longhandMode_ = false;
+        mixed_ = false;
+        const auto shorthand = rule.Read("transition");
+        size_t layers = 0;
+        for (size_t i = 0; i < kLonghands.size(); ++i) {
+            const auto part = rule.Read(kLonghands[i]);
+            if (!part || part->FromShorthand)
+                continue;
+            if (shorthand)
+                mixed_ = true; // both: the parts are not the shorthand's layers
+            longhands_[i] = part->Value;
+            longhandMode_ = true;
+            layers = std::max(layers, SplitLayers(part->Value).size());
+        }
+        if (!longhandMode_ || mixed_) {
+            Show(shorthand);
+            return;
+        }
+        // Layer i of the longhands written together, each list repeated as it runs out.
+        std::string value;
+        for (size_t layer = 0; layer < layers; ++layer) {
+            std::string text;
+            for (const std::string& list : longhands_) {
+                const auto parts = SplitLayers(list);
+                if (parts.empty())
+                    continue;
+                text += (text.empty() ? "" : " ") + std::string(parts[layer % parts.size()].Text);
+            }
+            value += (value.empty() ? "" : ", ") + text;
+        }
+        PropertyValue composed;
+        composed.Value = value;
+        Show(composed);
+    }
+
+protected:
+    QIcon Picture(std::string_view layer) const override {
+        QPixmap picture(32, 20);
+        picture.fill(Qt::transparent);
+        const auto transition = ParseTransition(layer);
+        const std::string_view timing =
+            transition ? transition->Piece(TransitionPart::Timing).Text : std::string_view();
+        // Without a timing function the transition eases.
+        const auto curve =
+            transition ? CubicBezierOf(timing.empty() ? "ease" : timing) : std::nullopt;
+        if (!curve)
+            return QIcon(picture);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF square(8, 2, 16, 16);
+        auto at = [&](double x, double y) {
+            return QPointF(square.left() + x * square.width(),
+                           square.bottom() - y * square.height());
+        };
+        QPainterPath path(at(0, 0));
+        path.cubicTo(at((*curve)[0], (*curve)[1]), at((*curve)[2], (*curve)[3]), at(1, 1));
+        painter.setPen(QPen(QColor(0x1d, 0x4f, 0x99), 1.5));
+        painter.drawPath(path);
+        return QIcon(picture);
+    }
+
+    std::string NewLayer() const override { return "all 0.3s ease"; }
+
+    QString Fixed() const override {
+        if (mixed_)
+            return QStringLiteral("Переход записан и свойством transition, и отдельными "
+                                  "свойствами: правьте его в тексте правила");
+        if (longhandMode_)
+            return QStringLiteral("Переходы записаны отдельными свойствами transition-*: слои "
+                                  "добавляются и переставляются в тексте правила");
+        return {};
+    }
+
+    void ShowLayer(std::string_view layer) override {
+        const auto transition = layer.empty() ? std::nullopt : ParseTransition(layer);
+        Editor()->setEnabled(transition.has_value() && !mixed_);
+        auto text = [&](TransitionPart part) {
+            return transition ? Decode(transition->Piece(part).Text) : QString();
+        };
+        property_->setEditText(text(TransitionPart::Property));
+        for (auto [name, part] : {std::pair{"Duration", TransitionPart::Duration},
+                                  std::pair{"Delay", TransitionPart::Delay}}) {
+            auto* field = Editor()->findChild<QLineEdit*>(Name(spec_.Name) + QLatin1String(name));
+            if (field && field->text() != text(part))
+                field->setText(text(part));
+        }
+        const QString timing = text(TransitionPart::Timing);
+        timing_->setEditText(timing);
+        const auto curve = CubicBezierOf(timing.isEmpty() ? "ease" : Encode(timing));
+        curve_->setEnabled(transition.has_value() && (timing.isEmpty() || curve.has_value()));
+        if (curve)
+            curve_->SetHandles(*curve);
+    }
+
+private:
+    static constexpr std::array<std::string_view, 4> kLonghands = {
+        "transition-property", "transition-duration", "transition-timing-function",
+        "transition-delay"};
+    static constexpr std::array<std::string_view, 4> kInitial = {"all", "0s", "ease", "0s"};
+
+    void SetPart(TransitionPart part, const std::string& value) {
+        const std::string layer(Selected());
+        if (layer.empty() || mixed_)
+            return;
+        const auto written = WithTransitionPart(layer, part, value);
+        if (!written || !IsSafeValue(*written)) {
+            RefuseTyped(Decode(value), "в переходе свойство, длительность, ход и задержка");
+            return;
+        }
+        if (*written == layer)
+            return;
+        if (!longhandMode_) {
+            SetSelected(*written);
+            return;
+        }
+        // The longhand of the part, its layer changed in its place.
+        const size_t index = static_cast<size_t>(part);
+        const std::string property(kLonghands[index]);
+        const std::string list = LonghandWith(index, value);
+        const bool changed = list.empty() ? services_.Editor.RemoveProperty(property)
+                                          : services_.Editor.SetProperty(property, list);
+        if (!changed)
+            Tell("Свойство " + property +
+                 " не изменено: правка задела бы другие объявления правила.\rПравило не "
+                 "изменено.");
+    }
+
+    // The longhand's list with the selected layer's item set to `value` (taken away when
+    // empty): in its place where the list has an item for each layer, else written out
+    // for every layer, each as the list repeats it or as the initial value.
+    std::string LonghandWith(size_t index, const std::string& value) const {
+        const std::string& list = longhands_[index];
+        const auto items = SplitLayers(list);
+        const size_t at = SelectedIndex();
+        if (items.size() == LayerCount())
+            return value.empty() ? WithoutLayer(list, at) : WithLayer(list, at, value);
+        std::string written;
+        for (size_t layer = 0; layer < LayerCount(); ++layer) {
+            std::string item = layer == at     ? value
+                               : items.empty() ? std::string(kInitial[index])
+                                               : std::string(items[layer % items.size()].Text);
+            if (item.empty())
+                item = kInitial[index];
+            written += (written.empty() ? "" : ", ") + item;
+        }
+        return written;
+    }
+
+    QComboBox* property_ = nullptr;
+    QComboBox* timing_ = nullptr;
+    BezierCurveEditor* curve_ = nullptr;
+    std::array<std::string, 4> longhands_;
+    bool longhandMode_ = false;
+    bool mixed_ = false;
+};
+
+// ---------------------------------------------------------------------------
+// BezierCurveEditor
+
+BezierCurveEditor::BezierCurveEditor(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(120, 120);
+    setCursor(Qt::CrossCursor);
+}
+
+QSize BezierCurveEditor::sizeHint() const {
+    return {140, 140};
+}
+
+void BezierCurveEditor::SetHandles(const std::array<double, 4>& handles) {
+    if (dragged_ >= 0 || handles == handles_)
+        return; // a drag shows where the mouse is
+    handles_ = handles;
+    update();
+}
+
+QRectF BezierCurveEditor::Square() const {
+    // The y of a handle may go past 0..1: room above and below the square.
+    const double side = std::min(width() - 16.0, (height() - 16.0) / 1.6);
+    return {(width() - side) / 2, (height() - side) / 2, side, side};
+}
+
+QPointF BezierCurveEditor::ToWidget(double x, double y) const {
+    const QRectF square = Square();
+    return {square.left() + x * square.width(), square.bottom() - y * square.height()};
+}
+
+QPoint BezierCurveEditor::HandlePoint(int handle) const {
+    const size_t at = handle == 0 ? 0 : 2;
+    return ToWidget(handles_[at], handles_[at + 1]).toPoint();
+}
+
+void BezierCurveEditor::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF square = Square();
+    painter.fillRect(square, palette().base());
+    painter.setPen(QPen(palette().mid().color(), 1, Qt::DashLine));
+    painter.drawRect(square);
+    const QPointF start = ToWidget(0, 0), end = ToWidget(1, 1);
+    const QPointF first = ToWidget(handles_[0], handles_[1]);
+    const QPointF second = ToWidget(handles_[2], handles_[3]);
+    painter.setPen(QPen(palette().mid().color(), 1));
+    painter.drawLine(start, first);
+    painter.drawLine(end, second);
+    QPainterPath path(start);
+    path.cubicTo(first, second, end);
+    painter.setPen(QPen(isEnabled() ? QColor(0x1d, 0x4f, 0x99) : palette().mid().color(), 2));
+    painter.drawPath(path);
+    painter.setBrush(isEnabled() ? QColor(0xe0, 0x6c, 0x00) : palette().mid().color());
+    painter.setPen(Qt::NoPen);
+    painter.drawEllipse(first, 4, 4);
+    painter.drawEllipse(second, 4, 4);
+}
+
+void BezierCurveEditor::mousePressEvent(QMouseEvent* event) {
+    dragged_ = -1;
+    double nearest = 10;
+    for (int handle = 0; handle < 2; ++handle) {
+        const double distance = QLineF(event->position(), HandlePoint(handle)).length();
+        if (distance < nearest) {
+            nearest = distance;
+            dragged_ = handle;
+        }
+    }
+}
+
+void BezierCurveEditor::mouseMoveEvent(QMouseEvent* event) {
+    if (dragged_ < 0)
+        return;
+    const QRectF square = Square();
+    const size_t at = dragged_ == 0 ? 0 : 2;
+    // x stays in 0..1, as cubic-bezier() wants; y may overshoot for a bounce.
+    const double x = std::clamp((event->position().x() - square.left()) / square.width(), 0.0, 1.0);
+    const double y =
+        std::clamp((square.bottom() - event->position().y()) / square.height(), -0.3, 1.3);
+    handles_[at] = std::round(x * 100) / 100;
+    handles_[at + 1] = std::round(y * 100) / 100;
+    update();
+    if (OnDrag)
+        OnDrag(handles_);
+}
+
+void BezierCurveEditor::mouseReleaseEvent(QMouseEvent*) {
+    dragged_ = -1;
+}
+
+// ---------------------------------------------------------------------------
+// EffectsPage
+
+EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("EffectsScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    layout->addWidget(scroll);
+    content_ = new QWidget(scroll);
+    content_->setObjectName(QStringLiteral("EffectsContent"));
+    auto* column = new QVBoxLayout(content_);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+
+    // The boxes in their order, then any other box of the page's rows.
+    std::vector<std::string_view> captions;
+    for (const BoxRole& role : kBoxRoles)
+        captions.push_back(role.Caption);
+    for (const PropertySpec& spec : PropertyCatalog())
+        if (spec.Page == CatalogPage::Effects &&
+            std::find(captions.begin(), captions.end(), spec.Box) == captions.end())
+            captions.push_back(spec.Box);
+    for (std::string_view caption : captions) {
+        auto* box = new QGroupBox(FromUtf8(caption), content_);
+        for (const BoxRole& role : kBoxRoles)
+            if (role.Caption == caption)
+                box->setObjectName(QString::fromLatin1(role.Name));
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(4, 4, 4, 4);
+        grid->setSpacing(2);
+        grid->setColumnStretch(1, 1);
+        std::vector<const PropertySpec*> rows;
+        for (const PropertySpec& spec : PropertyCatalog())
+            if (spec.Page == CatalogPage::Effects && spec.Box == caption)
+                rows.push_back(&spec);
+        // The block's shadow before the text's.
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const PropertySpec* a, const PropertySpec* b) {
+                             return a->Name == "box-shadow" && b->Name != "box-shadow";
+                         });
+        for (const PropertySpec* row : rows) {
+            const PropertySpec& spec = *row;
+            // The transition's longhands are its list's parts.
+            if (spec.Name.starts_with("transition-"))
+                continue;
+            std::unique_ptr<PropertyControl> control;
+            if (spec.Name == "box-shadow" || spec.Name == "text-shadow")
+                control = std::make_unique<ShadowList>(spec, services_, box);
+            else if (spec.Name == "transform" || spec.Name == "filter" ||
+                     spec.Name == "backdrop-filter")
+                control = std::make_unique<FunctionList>(spec, services_, box);
+            else if (spec.Name == "opacity")
+                control = std::make_unique<OpacityControl>(spec, services_, box);
+            else if (spec.Name == "transition") {
+                auto list = std::make_unique<TransitionList>(spec, services_, box);
+                transitions_ = list.get();
+                control = std::move(list);
+            } else
+                control =
+                    MakeControl(spec, PropertyActions(services_.Editor, spec.Name), services_, box);
+            AddRow(box, std::move(control), spec.Name);
+            if (spec.Name == "border-radius") {
+                linked_ = new QToolButton(box);
+                linked_->setObjectName(QStringLiteral("BorderRadiusLinked"));
+                linked_->setCheckable(true);
+                linked_->setChecked(true);
+                linked_->setIcon(QIcon::fromTheme(QStringLiteral("insert-link")));
+                if (linked_->icon().isNull())
+                    linked_->setText(QStringLiteral("="));
+                linked_->setToolTip(QStringLiteral("Все углы одним значением; отожмите, чтобы "
+                                                   "задать каждый угол"));
+                grid->addWidget(linked_, grid->rowCount() - 1, 2);
+                connect(linked_, &QToolButton::clicked, this, [this](bool checked) {
+                    linkChosen_ = true;
+                    ShowCorners(!checked);
+                });
+            }
+        }
+        column->addWidget(box);
+    }
+    column->addStretch(1);
+    scroll->setWidget(content_);
+    ShowCorners(false);
+}
+
+EffectsPage::~EffectsPage() = default;
+
+void EffectsPage::AddRow(QWidget* box, std::unique_ptr<PropertyControl> control,
+                         std::string_view property) {
+    auto* grid = static_cast<QGridLayout*>(box->layout());
+    auto* label = new QLabel(CaptionOf(property), box);
+    label->setObjectName(QString::fromStdString(ControlName(property) + "Label"));
+    label->setToolTip(FromUtf8(SplitHint(control->Spec().Hint).Short));
+    const int row = grid->rowCount();
+    const bool list = property.find("shadow") != std::string_view::npos ||
+                      property == "transition" || property == "transform" ||
+                      property.ends_with("filter");
+    grid->addWidget(label, row, 0,
+                    list ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
+    grid->addWidget(control->Widget(), row, 1);
+    if (std::find(std::begin(kCorners), std::end(kCorners), property) != std::end(kCorners)) {
+        corners_.push_back(label);
+        corners_.push_back(control->Widget());
+    }
+    controls_.push_back(std::move(control));
+}
+
+void EffectsPage::ShowCorners(bool shown) {
+    for (QWidget* widget : corners_)
+        widget->setVisible(shown);
+}
+
+void EffectsPage::Render() {
+    const StyleEditor& editor = services_.Editor;
+    // A rule with nested rules, or a group, is edited as text only.
+    const bool usable =
+        editor.HasCurrentStyle() && !editor.NestedCurrent() && !editor.GroupCurrent();
+    content_->setEnabled(usable);
+    content_->setToolTip(editor.NestedCurrent()  ? FromUtf8(NestedRulesHint())
+                         : editor.GroupCurrent() ? FromUtf8(GroupRowHint())
+                                                 : QString());
+    const RuleProperties rule(usable ? editor.CurrentBlock() : std::string());
+    for (auto& control : controls_) {
+        if (control.get() == transitions_)
+            transitions_->ShowRule(rule);
+        else
+            control->Show(rule.Read(control->Spec().Name));
+    }
+    // Until the user chooses, corners that differ are shown each in its field.
+    if (!linkChosen_) {
+        std::optional<std::string> first;
+        bool same = true;
+        for (std::string_view corner : kCorners) {
+            const auto value = rule.Read(corner);
+            const std::string text = value ? LowerAscii(value->Value) : std::string("0");
+            same = same && (!first || *first == text);
+            first = text;
+        }
+        const auto whole = rule.Read("border-radius");
+        same = same && (!whole || whole->Value.find('/') == std::string::npos);
+        linked_->setChecked(same);
+        ShowCorners(!same);
+    }
+}
+
+} // namespace tesselo
