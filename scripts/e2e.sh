@@ -177,15 +177,15 @@ xdotool key ctrl+shift+z
 expect 'text-align: *center' h1 text-align center
 
 step=4 # a margin with its spinner, on the margins page
-click $((width - 155)) 144
+click $((width - 243)) 144
 click $((width - 45)) 211
 margin=$(grep -Eio 'margin-top: *[0-9.]+px' "$sheet" | head -1 | grep -Eo '[0-9.]+px' || true)
 [ -n "$margin" ] || fail "no margin on disk: $(cat "$sheet")"
 expect "margin-top: *$margin" h1 margin-top "$margin"
 
 step=5 # a colour through the colour dialog: its HTML field, then OK
-click $((width - 278)) 144
-click $((width - 225)) 192
+click $((width - 324)) 144
+click $((width - 250)) 192 # the text colour swatch
 sleep 1
 xdotool key alt+h
 xdotool key ctrl+a
@@ -202,9 +202,9 @@ xdotool key Return
 expect 'font-size: *1\.5rem' .lead font-size 24px
 
 step=6b # one side of the border: "Низ" in the border box, then the dashed style
-click $((width - 278)) 144
-click $((width - 170)) 240
-click $((width - 276)) 263
+click $((width - 324)) 144
+click $((width - 195)) 240
+click $((width - 301)) 263
 expect 'border-bottom-style: *dashed' .lead border-bottom-style dashed
 shown=$("$helper" style "$port" .lead border-top-style 2>/dev/null || true)
 [ "$shown" = none ] || fail "the top border became '$shown': $(cat "$sheet")"
@@ -222,15 +222,15 @@ xdotool key Escape
 
 step=6d # the page's body made a centred flex row with a 1rem gap, without typing but the gap
 click 30 "$(row 0)"
-click $((width - 52)) 144 # "Блок": the flex button
-click $((width - 231)) 262
+click $((width - 182)) 144 # "Блок": the flex button
+click $((width - 256)) 262
 expect 'display: *flex' body display flex
-click $((width - 149)) 167 # "Раскладка": centred on both axes, and the gap
-click $((width - 172)) 276
+click $((width - 310)) 167 # "Раскладка": centred on both axes, and the gap
+click $((width - 197)) 276
 expect 'justify-content: *center' body justify-content center
-click $((width - 143)) 305
+click $((width - 168)) 305
 expect 'align-items: *center' body align-items center
-click $((width - 138)) 434
+click $((width - 163)) 434
 xdotool key ctrl+a
 xdotool type 1rem
 xdotool key Return

@@ -60,12 +60,13 @@ while read -r page style fromRight top; do
     shoot "page-$page" "$style" 0 "xdotool mousemove --window \"\$id\" \$((width - $fromRight)) $top click 1
         xdotool mousemove --window \"\$id\" 5 5; sleep 0.5"
 done <<'PAGES'
-BBColor #header 278 144
-MarginPadding .article 155 144
-DisplayVis .badge 52 144
-PositionFloat .photo 267 167
-Layout #menu 149 167
-AllProperties .badge 56 167
+BBColor #header 324 144
+MarginPadding .article 243 144
+DisplayVis .badge 182 144
+PositionFloat .photo 82 144
+Layout #menu 310 167
+Effects .badge 195 167
+AllProperties .badge 73 167
 PAGES
 
 # The unit chooser opens beside the unit button of the text indent, below the tool bar.
