@@ -9,6 +9,7 @@
 #include "app/WindowActions.h"
 #include "app/WindowRegions.h"
 #include "dialogs/CreateSelectorDlg.h"
+#include "editor/ForcedStates.h"
 #include "panel/PropertyPanel.h"
 #include "platform/PreviewBrowser.h"
 #include "platform/QtText.h"
@@ -34,6 +35,7 @@
 #include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 #include <array>
 #include <optional>
@@ -219,6 +221,10 @@ void TMainForm::BuildRegions() {
             [this](int record) { Run([this, record] { editor_.Select(record); }); });
     connect(Viewer->ElementRules(), &ElementRulesView::PropertyPageWanted, TABPANEL,
             &QTabWidget::setCurrentIndex);
+    for (size_t i = 0; i < kForcedStates.size(); ++i)
+        connect(Viewer->StateButtons()[i], &QToolButton::clicked, this, [this, i](bool on) {
+            Run([this, i, on] { preview_->ForceState(std::string(kForcedStates[i]), on); });
+        });
 
     BuildPreview();
     BuildStyleCommands();
@@ -512,6 +518,13 @@ void TMainForm::OpenSheetPage() {
 
 // The picked element's rules, followed while their page shows.
 void TMainForm::RenderElementRules() {
+    const std::vector<std::string>& forced = preview_->ForcedStates();
+    for (size_t i = 0; i < kForcedStates.size(); ++i) {
+        QToolButton* button = Viewer->StateButtons()[i];
+        button->setEnabled(preview_->HasPicked());
+        button->setChecked(std::find(forced.begin(), forced.end(), kForcedStates[i]) !=
+                           forced.end());
+    }
     if (Viewer->currentIndex() == ElementView)
         Viewer->ElementRules()->Show(editor_.Document(), preview_->PickedCascade());
 }

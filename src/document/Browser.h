@@ -49,6 +49,9 @@ public:
     // The page is laid out this many CSS pixels wide, as a screen of that width shows
     // it, scaled down to fit its place when that is narrower; 0: as wide as its place.
     virtual void SetPageWidth(int width) = 0;
+    // The states (":hover"...) forced on the element picked last, with the style sheet
+    // that makes the rules of those states apply to it; none given, none forced.
+    virtual void ForceStates(const std::vector<std::string>& states, const std::string& sheet) = 0;
 };
 
 // Command codes of the browser's command-state event.

@@ -2,6 +2,7 @@
 
 #include "document/TextFile.h"
 #include "editor/DocumentCommands.h"
+#include "editor/ForcedStates.h"
 #include "editor/MediaWidth.h"
 
 #include <algorithm>
@@ -45,10 +46,15 @@ void Preview::RefreshViewExecute() {
     editor_.FileWritten(true);
     if (!PreviewShowing)
         return;
-    if (FullReload)
+    if (FullReload) {
         browser_.Reload();
-    else
+        forced_.clear(); // the element picked is gone with its page
+    } else {
         browser_.SheetWritten(file);
+        // The rules of the forced states as they are now.
+        if (!forced_.empty())
+            browser_.ForceStates(forced_, ForcedStateSheet(document, forced_));
+    }
 }
 
 bool Preview::MayWriteAgain(const std::string& file) {
@@ -98,6 +104,8 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     bool statesLeftOut = false;
     picked_.clear();
     pickedAmong_ = editor_.Document().StyleCount();
+    // The page dropped the states it forced on the element picked before.
+    forced_.clear();
     for (const int match : element.Matches) {
         if (match < 0 || static_cast<size_t>(match) >= picking_.size())
             continue;
@@ -121,6 +129,17 @@ std::vector<CascadeRule> Preview::PickedCascade() const {
     if (pickedAmong_ != editor_.Document().StyleCount())
         return {};
     return CascadeOf(editor_.Document(), picked_);
+}
+
+void Preview::ForceState(const std::string& state, bool on) {
+    const auto at = std::find(forced_.begin(), forced_.end(), state);
+    if (on == (at != forced_.end()) || pickedAmong_ < 0)
+        return;
+    if (on)
+        forced_.push_back(state);
+    else
+        forced_.erase(at);
+    browser_.ForceStates(forced_, ForcedStateSheet(editor_.Document(), forced_));
 }
 
 void Preview::SetPageWidth(int width) {

@@ -65,6 +65,11 @@ public:
     // (those of a state such as ":hover" or of a pseudo-element left out); none once
     // rules were added or removed since.
     std::vector<CascadeRule> PickedCascade() const;
+    // A state (":hover"...) forced on the element picked last, or no longer; nothing
+    // before a pick. A new pick, or the page reloaded, drops them.
+    void ForceState(const std::string& state, bool on);
+    const std::vector<std::string>& ForcedStates() const { return forced_; }
+    bool HasPicked() const { return pickedAmong_ >= 0; }
     void PickingEnded() { Picking = false; }
     // The current rule's elements outlined on the page, or no more.
     void HighlightExecute(bool on);
@@ -100,6 +105,7 @@ private:
     // The records matching the element picked last, and the rules there were then.
     std::vector<int> picked_;
     int pickedAmong_ = -1;
+    std::vector<std::string> forced_; // the states forced, in the order forced
     std::optional<FileStamp> notAgainStamp_;
 };
 

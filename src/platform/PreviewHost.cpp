@@ -209,6 +209,11 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
         browser_.StopPicking();
     } else if (type == QLatin1StringView("outline")) {
         browser_.OutlineElements(StringOf(body, "selector"));
+    } else if (type == QLatin1StringView("force")) {
+        std::vector<std::string> states;
+        for (const QJsonValue& state : body.value(QStringLiteral("states")).toArray())
+            states.push_back(state.toString().toStdString());
+        browser_.ForceStates(states, StringOf(body, "sheet"));
     } else if (type == QLatin1StringView("width")) {
         browser_.SetPageWidth(body.value(QStringLiteral("width")).toInt());
     } else if (type == QLatin1StringView("key")) {

@@ -16,6 +16,9 @@ var tesseloPreview = (function () {
     let picking = null; // the rules a picked element is tested against
     let hovered = null;
     let picked = null;  // the answer the program has not taken yet
+    let lastPicked = null;  // the element picked last, whose states may be forced
+    let forcedMarks = [];   // the attributes the forced states put, [element, name]
+    let forcedStyle = null; // the style element of the forced states' rules
     let ended = false;  // the user ended picking on the page
 
     function overlay() {
@@ -205,6 +208,8 @@ var tesseloPreview = (function () {
         if (event.type === 'click') {
             const element = under(event);
             if (element) {
+                force({states: [], sheet: ''});
+                lastPicked = element;
                 picked = describe(element);
                 stop();
             }
@@ -231,9 +236,37 @@ var tesseloPreview = (function () {
         stop();
     }, {capture: true});
 
+    // The states forced on the element picked last: an attribute per state on it (and on
+    // its ancestors for the states they share), and the sheet's rules of those states
+    // rewritten to those attributes in a style element after the page's own. No event
+    // is sent: the page's scripts see nothing happen.
+    function force(argument) {
+        forcedMarks.forEach(([element, name]) => element.removeAttribute(name));
+        forcedMarks = [];
+        if (forcedStyle) {
+            forcedStyle.remove();
+            forcedStyle = null;
+        }
+        if (!lastPicked || !lastPicked.isConnected || !argument.states.length)
+            return true;
+        for (const state of argument.states) {
+            const name = 'data-tesselo-' + state;
+            const shared = state === 'hover' || state === 'active' || state === 'focus-within';
+            for (let element = lastPicked; element; element = shared ? element.parentElement : null) {
+                element.setAttribute(name, '');
+                forcedMarks.push([element, name]);
+            }
+        }
+        forcedStyle = doc.createElement('style');
+        forcedStyle.textContent = argument.sheet;
+        (doc.head || doc.documentElement).appendChild(forcedStyle);
+        return true;
+    }
+
     return {
         swap: swap,
         outline: outline,
+        force: force,
         start: argument => {
             picking = argument.rules;
             picked = null;

@@ -437,6 +437,14 @@ void RemoteBrowser::SetPageWidth(int width) {
     Send(QStringLiteral("width"), {{QStringLiteral("width"), width}});
 }
 
+void RemoteBrowser::ForceStates(const std::vector<std::string>& states, const std::string& sheet) {
+    QJsonArray names;
+    for (const std::string& state : states)
+        names.append(QString::fromStdString(state));
+    Send(QStringLiteral("force"),
+         {{QStringLiteral("states"), names}, {QStringLiteral("sheet"), Decoded(sheet)}});
+}
+
 void RemoteBrowser::OutlineElements(const std::string& selector) {
     outlined_ = selector;
     Send(QStringLiteral("outline"), {{QStringLiteral("selector"), Decoded(selector)}});

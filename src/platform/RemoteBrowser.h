@@ -50,6 +50,7 @@ public:
     void StopPicking() override;
     void OutlineElements(const std::string& selector) override;
     void SetPageWidth(int width) override;
+    void ForceStates(const std::vector<std::string>& states, const std::string& sheet) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;

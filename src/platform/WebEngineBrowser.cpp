@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLayout>
 #include <QUrl>
@@ -264,6 +265,15 @@ void WebEngineBrowser::AskForPick() {
             emit PickingEnded();
         }
     });
+}
+
+void WebEngineBrowser::ForceStates(const std::vector<std::string>& states,
+                                   const std::string& sheet) {
+    QJsonArray names;
+    for (const std::string& state : states)
+        names.append(QString::fromStdString(state));
+    Call(QLatin1StringView("force"),
+         {{QStringLiteral("states"), names}, {QStringLiteral("sheet"), Decoded(sheet)}});
 }
 
 void WebEngineBrowser::OutlineElements(const std::string& selector) {

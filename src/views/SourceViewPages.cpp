@@ -1,5 +1,6 @@
 #include "views/SourceViewPages.h"
 
+#include "editor/ForcedStates.h"
 #include "views/ElementRulesView.h"
 
 #include "document/TextFile.h"
@@ -9,11 +10,14 @@
 #include "views/SourceViews.h"
 #include "views/TextInSteps.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -115,6 +119,26 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
 
     preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
     QWidget* elementPage = AddPage("ElementView", QStringLiteral("Стили элемента"));
+    // The states that can be forced on the element picked, above its rules; a tool bar,
+    // which folds what does not fit rather than widening the views.
+    auto* states = new QToolBar(elementPage);
+    states->setObjectName(QStringLiteral("ElementStates"));
+    states->addWidget(new QLabel(QStringLiteral("Состояние:"), states));
+    for (const std::string_view state : kForcedStates) {
+        auto* button = new QToolButton(states);
+        QString name = QStringLiteral("Force");
+        for (const QString& word :
+             QString::fromLatin1(state.data(), std::ssize(state)).split(QLatin1Char('-')))
+            name += word.left(1).toUpper() + word.mid(1);
+        button->setObjectName(name);
+        button->setText(QLatin1Char(':') + QString::fromLatin1(state.data(), std::ssize(state)));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        button->setToolTip(QStringLiteral("Показать выбранный элемент в этом состоянии"));
+        states->addWidget(button);
+        stateButtons_.push_back(button);
+    }
+    elementPage->layout()->addWidget(states);
     elementRules_ = new ElementRulesView(text_, elementPage);
     elementPage->layout()->addWidget(elementRules_);
 

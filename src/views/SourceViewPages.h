@@ -13,9 +13,11 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 class QPlainTextEdit;
 class QPushButton;
+class QToolButton;
 
 namespace tesselo {
 
@@ -36,6 +38,9 @@ public:
     QPlainTextEdit* Memo() const { return memo_; }
     QWidget* PreviewPage() const { return preview_; }
     ElementRulesView* ElementRules() const { return elementRules_; }
+    // The toggles of the states that can be forced on the element picked, in the order
+    // of kForcedStates.
+    const std::vector<QToolButton*>& StateButtons() const { return stateButtons_; }
 
     // The current style's text and its button as the session has them.
     void RenderMemo();
@@ -79,6 +84,7 @@ private:
     TextInSteps* onDiskFill_ = nullptr;
     QWidget* preview_ = nullptr; // PreView
     ElementRulesView* elementRules_ = nullptr;
+    std::vector<QToolButton*> stateButtons_; // ForceHover...
 };
 
 } // namespace tesselo

@@ -603,6 +603,28 @@ TEST_F(MainWindow, PickedRule_HiddenByTheListsFilter_IsShownWithTheFilterEmptied
     EXPECT_EQ(filter->text(), QStringLiteral("h1"));
 }
 
+TEST_F(MainWindow, ForcedStates_AreToggledAfterAPickAndDroppedByTheNext) {
+    auto form = Make({Sheet("a.css", "a { color: red }\na:hover { color: green }\n")});
+    form->show();
+    auto* hover = Control<QToolButton>(*form, "ForceHover");
+    EXPECT_FALSE(hover->isEnabled()) << "nothing picked";
+    form->Action(ActionId::PickElement)->trigger();
+    emit browser.ElementPicked(PickedElement{"a", "", {}, {0, 1}});
+    ASSERT_TRUE(hover->isEnabled());
+    hover->click();
+    EXPECT_EQ(browser.Calls.back(), "force hover");
+    EXPECT_EQ(browser.ForcedSheet, "a[data-tesselo-hover] { color: green }\n");
+    Control<QToolButton>(*form, "ForceFocusVisible")->click();
+    EXPECT_EQ(browser.Calls.back(), "force hover focus-visible");
+    hover->click();
+    EXPECT_EQ(browser.Calls.back(), "force focus-visible");
+
+    form->Action(ActionId::PickElement)->trigger();
+    emit browser.ElementPicked(PickedElement{"a", "", {}, {0}});
+    EXPECT_FALSE(Control<QToolButton>(*form, "ForceFocusVisible")->isChecked());
+    EXPECT_TRUE(form->PreviewState().ForcedStates().empty());
+}
+
 TEST_F(MainWindow, Actions_CarryTheirCaptionsHintsAndShortcuts) {
     auto form = Make();
     for (const ActionInfo& info : kActions) {

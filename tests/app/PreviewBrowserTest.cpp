@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
@@ -322,7 +323,8 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
         "div { margin: 0 }\r\n",
         {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\">"
                         "</head><body style=\"margin: 0\"><h1 id=\"top\" class=\"a\" "
-                        "onclick=\"document.title = 'clicked'\">Tesselo</h1>"
+                        "onclick=\"document.title = 'clicked'\" "
+                        "onmouseover=\"document.title = 'over'\">Tesselo</h1>"
                         "<p>1</p><p>2</p><p>3</p></body></html>"}});
     ASSERT_NE(site.view, nullptr);
     ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
@@ -367,6 +369,18 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     EXPECT_EQ(site.form().Editor().Current(), 0);
     // The declaration's property page: "color" is on "Фон и цвет".
     EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("BBColor"));
+
+    // ":hover" forced on the element: the hover rule's colour applies, and a change of
+    // it shows at the next refresh; the page's own handler sees no pointer.
+    Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
+    Control<QToolButton>(site.form(), "ForceHover")->click();
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 128, 0)"));
+    site.form().Editor().Select(3);
+    site.Refresh("color: blue;");
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 0, 255)"));
+    EXPECT_NE(site.Page("document.title"), "over");
+    Control<QToolButton>(site.form(), "ForceHover")->click();
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
     Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::PreView);
 
     site.form().Editor().Select(1);

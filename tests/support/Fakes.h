@@ -112,9 +112,17 @@ public:
         Calls.push_back("outline " + selector);
     }
     void SetPageWidth(int width) override { Calls.push_back("width " + std::to_string(width)); }
+    void ForceStates(const std::vector<std::string>& states, const std::string& sheet) override {
+        std::string call = "force";
+        for (const std::string& state : states)
+            call += " " + state;
+        Calls.push_back(call);
+        ForcedSheet = sheet;
+    }
 
     std::vector<std::string> Calls;
     std::vector<PageRule> Rules; // those of the last pick
+    std::string ForcedSheet;     // of the last states forced
     std::string Current = "about:blank";
 };
 using FakeBrowser = RecordingBrowser<>;
