@@ -110,9 +110,7 @@ std::string Preview::ElementPicked(const PickedElement& element) {
         if (match < 0 || static_cast<size_t>(match) >= picking_.size())
             continue;
         ++matching;
-        // A rule of a state or a pseudo-element does not style the element as it is.
-        if (!picking_[static_cast<size_t>(match)].Test.StatesLeftOut)
-            picked_.push_back(picking_[static_cast<size_t>(match)].Record);
+        picked_.push_back(picking_[static_cast<size_t>(match)].Record);
         last = std::max(last, match);
         statesLeftOut = statesLeftOut || picking_[static_cast<size_t>(match)].Test.StatesLeftOut;
     }
@@ -126,9 +124,18 @@ std::string Preview::ElementPicked(const PickedElement& element) {
 
 std::vector<CascadeRule> Preview::PickedCascade() const {
     // Rows shift when rules come or go: the pick no longer names them.
-    if (pickedAmong_ != editor_.Document().StyleCount())
+    const StyleDocument& document = editor_.Document();
+    if (pickedAmong_ != document.StyleCount())
         return {};
-    return CascadeOf(editor_.Document(), picked_);
+    // A rule of a state or a pseudo-element does not style the element as it is,
+    // unless the states it names are all forced.
+    std::vector<int> styling;
+    for (int record : picked_)
+        if (record < document.StyleCount() &&
+            !SelectorForPage(WithForcedStates(document.Record(record).Selector, forced_))
+                 .StatesLeftOut)
+            styling.push_back(record);
+    return CascadeOf(document, styling);
 }
 
 void Preview::ForceState(const std::string& state, bool on) {

@@ -62,8 +62,8 @@ public:
     // is selected. Returns the status line's text.
     std::string ElementPicked(const PickedElement& element);
     // The rules that matched the element picked last, ranked as the cascade ranks them
-    // (those of a state such as ":hover" or of a pseudo-element left out); none once
-    // rules were added or removed since.
+    // (those of a state such as ":hover" that is not forced, or of a pseudo-element, left
+    // out); none once rules were added or removed since.
     std::vector<CascadeRule> PickedCascade() const;
     // A state (":hover"...) forced on the element picked last, or no longer; nothing
     // before a pick. A new pick, or the page reloaded, drops them.

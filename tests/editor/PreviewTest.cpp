@@ -493,6 +493,11 @@ TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
     for (const CascadeRule& rule : preview.PickedCascade())
         ranked.push_back(rule.Record);
     EXPECT_EQ(ranked, (std::vector<int>{2, 0}));
+    preview.ForceState("hover", true); // now the hover rule styles it, and wins
+    ranked.clear();
+    for (const CascadeRule& rule : preview.PickedCascade())
+        ranked.push_back(rule.Record);
+    EXPECT_EQ(ranked, (std::vector<int>{1, 2, 0}));
     editor.AddRule("ul");
     EXPECT_TRUE(preview.PickedCascade().empty()) << "the rows the pick named have moved";
 }
