@@ -1,12 +1,14 @@
 #include "editor/ElementCascade.h"
 
+#include "document/ByteText.h"
 #include "editor/PagePick.h"
 #include "mapping/DeclarationBlock.h"
+#include "mapping/DeclarationList.h"
 #include "mapping/PropertyCatalog.h"
 #include "mapping/RuleProperties.h"
+#include "mapping/ValueSyntax.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 #include <tuple>
@@ -14,46 +16,6 @@
 
 namespace tesselo {
 namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-bool NameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
-
-// Splits at commas outside parentheses, brackets and strings.
-std::vector<std::string_view> SelectorsOf(std::string_view list) {
-    std::vector<std::string_view> parts;
-    int depth = 0;
-    char quote = 0;
-    size_t start = 0;
-    for (size_t i = 0; i < list.size(); ++i) {
-        const char c = list[i];
-        if (quote) {
-            if (c == '\\')
-                ++i;
-            else if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '(' || c == '[') {
-            ++depth;
-        } else if (c == ')' || c == ']') {
-            depth = std::max(0, depth - 1);
-        } else if (c == ',' && depth == 0) {
-            parts.push_back(list.substr(start, i - start));
-            start = i + 1;
-        }
-    }
-    parts.push_back(list.substr(start));
-    return parts;
-}
 
 // The end of a parenthesised argument that starts after `open`.
 size_t ClosingParenthesis(std::string_view text, size_t open) {
@@ -79,11 +41,11 @@ Specificity OfOne(std::string_view selector) {
         const char c = selector[i];
         if (c == '#') {
             ++count[0];
-            for (++i; i < selector.size() && NameChar(selector[i]); ++i) {
+            for (++i; i < selector.size() && IsCssNameChar(selector[i]); ++i) {
             }
         } else if (c == '.') {
             ++count[1];
-            for (++i; i < selector.size() && NameChar(selector[i]); ++i) {
+            for (++i; i < selector.size() && IsCssNameChar(selector[i]); ++i) {
             }
         } else if (c == '[') {
             ++count[1];
@@ -99,9 +61,9 @@ Specificity OfOne(std::string_view selector) {
             const bool element = i + 1 < selector.size() && selector[i + 1] == ':';
             size_t name = i + (element ? 2 : 1);
             size_t end = name;
-            while (end < selector.size() && NameChar(selector[end]))
+            while (end < selector.size() && IsCssNameChar(selector[end]))
                 ++end;
-            const std::string pseudo = Lower(selector.substr(name, end - name));
+            const std::string pseudo = LowerAscii(selector.substr(name, end - name));
             // The old pseudo-elements written with one colon are elements all the same.
             const bool oldElement = pseudo == "before" || pseudo == "after" ||
                                     pseudo == "first-line" || pseudo == "first-letter";
@@ -112,7 +74,8 @@ Specificity OfOne(std::string_view selector) {
                     count = Add(count, SpecificityOf(argument));
                 else if (pseudo == "nth-child" || pseudo == "nth-last-child") {
                     ++count[1];
-                    if (const size_t of = Lower(argument).find(" of "); of != std::string::npos)
+                    if (const size_t of = LowerAscii(argument).find(" of ");
+                        of != std::string::npos)
                         count = Add(count, SpecificityOf(argument.substr(of + 4)));
                 } else if (pseudo != "where")
                     ++count[element ? 2 : 1];
@@ -123,9 +86,9 @@ Specificity OfOne(std::string_view selector) {
             }
         } else if (c == '*') {
             ++i;
-        } else if (NameChar(c)) {
+        } else if (IsCssNameChar(c)) {
             ++count[2];
-            while (i < selector.size() && (NameChar(selector[i]) || selector[i] == '|'))
+            while (i < selector.size() && (IsCssNameChar(selector[i]) || selector[i] == '|'))
                 ++i;
         } else if (c == '"' || c == '\'') {
             const size_t close = selector.find(c, i + 1);
@@ -148,7 +111,7 @@ struct Ranked {
 
 Specificity SpecificityOf(std::string_view selector) {
     Specificity most{};
-    for (std::string_view one : SelectorsOf(selector))
+    for (std::string_view one : SplitValue(selector, ','))
         most = std::max(most, OfOne(one));
     return most;
 }

@@ -1,20 +1,12 @@
 #include "editor/ForcedStates.h"
 
+#include "document/ByteText.h"
 #include "editor/PagePick.h"
+#include "mapping/DeclarationList.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tesselo {
-namespace {
-
-bool NameChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_' ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
-
-} // namespace
-
 std::string WithForcedStates(std::string_view selector, const std::vector<std::string>& states) {
     std::string out;
     out.reserve(selector.size());
@@ -38,11 +30,9 @@ std::string WithForcedStates(std::string_view selector, const std::vector<std::s
         if (c == ':' && (i == 0 || selector[i - 1] != ':') &&
             (i + 1 >= selector.size() || selector[i + 1] != ':')) {
             size_t end = i + 1;
-            while (end < selector.size() && NameChar(selector[end]))
+            while (end < selector.size() && IsCssNameChar(selector[end]))
                 ++end;
-            std::string name(selector.substr(i + 1, end - i - 1));
-            std::transform(name.begin(), name.end(), name.begin(),
-                           [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+            const std::string name = LowerAscii(selector.substr(i + 1, end - i - 1));
             const bool function = end < selector.size() && selector[end] == '(';
             if (!function && std::find(states.begin(), states.end(), name) != states.end()) {
                 out += "[data-tesselo-";

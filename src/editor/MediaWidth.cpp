@@ -1,5 +1,8 @@
 #include "editor/MediaWidth.h"
 
+#include "document/ByteText.h"
+#include "mapping/DeclarationList.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -11,21 +14,6 @@ namespace tesselo {
 namespace {
 
 constexpr double kFontSize = 16; // px of 1em and 1rem in a page that sets none
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
-        text.remove_prefix(1);
-    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
-        text.remove_suffix(1);
-    return text;
-}
 
 // Splits at `mark` outside parentheses.
 std::vector<std::string_view> SplitTop(std::string_view text, char mark) {
@@ -48,13 +36,13 @@ std::vector<std::string_view> SplitTop(std::string_view text, char mark) {
 
 // "768px", "48em", "0": pixels.
 std::optional<double> Pixels(std::string_view text) {
-    text = Trim(text);
+    text = TrimCssBlanks(text);
     double number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc())
         return std::nullopt;
     const std::string unit =
-        Lower(std::string_view(end, static_cast<size_t>(text.data() + text.size() - end)));
+        LowerAscii(std::string_view(end, static_cast<size_t>(text.data() + text.size() - end)));
     if (unit == "px" || (unit.empty() && number == 0))
         return number;
     if (unit == "em" || unit == "rem")
@@ -71,9 +59,9 @@ struct Range {
 // "(min-width: 768px)", "(width >= 600px)", "(400px <= width < 800px)"; nothing for a
 // feature that is not the width.
 std::optional<Range> WidthRange(std::string_view feature) {
-    const std::string text = Lower(Trim(feature));
+    const std::string text = LowerAscii(TrimCssBlanks(feature));
     if (const size_t colon = text.find(':'); colon != std::string::npos) {
-        const std::string_view name = Trim(std::string_view(text).substr(0, colon));
+        const std::string_view name = TrimCssBlanks(std::string_view(text).substr(0, colon));
         const auto value = Pixels(std::string_view(text).substr(colon + 1));
         if (!value)
             return std::nullopt;
@@ -94,14 +82,14 @@ std::optional<Range> WidthRange(std::string_view feature) {
             std::string sign(1, text[i]);
             if (i + 1 < text.size() && text[i + 1] == '=')
                 sign += text[++i];
-            parts.emplace_back(Trim(part));
+            parts.emplace_back(TrimCssBlanks(part));
             signs.push_back(sign);
             part.clear();
         } else {
             part += text[i];
         }
     }
-    parts.emplace_back(Trim(part));
+    parts.emplace_back(TrimCssBlanks(part));
     const auto width = std::find(parts.begin(), parts.end(), "width");
     if (signs.empty() || width == parts.end())
         return std::nullopt;
@@ -131,19 +119,19 @@ std::optional<Range> WidthRange(std::string_view feature) {
 
 // One media query: "screen and (min-width: 768px)", "not print", "(max-width: 40em)".
 MediaAnswer QueryHoldsAt(std::string_view query, double width) {
-    std::string text = Lower(Trim(query));
+    std::string text = LowerAscii(TrimCssBlanks(query));
     bool negated = false;
     if (text.starts_with("not ")) {
         negated = true;
-        text = std::string(Trim(std::string_view(text).substr(4)));
+        text = std::string(TrimCssBlanks(std::string_view(text).substr(4)));
     } else if (text.starts_with("only ")) {
-        text = std::string(Trim(std::string_view(text).substr(5)));
+        text = std::string(TrimCssBlanks(std::string_view(text).substr(5)));
     }
     MediaAnswer answer = MediaAnswer::Holds;
     // The parts joined by "and", at the top level.
     size_t at = 0;
     while (at < text.size()) {
-        while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
+        while (at < text.size() && IsCssBlank(text[at]))
             ++at;
         if (at >= text.size())
             break;
@@ -170,8 +158,7 @@ MediaAnswer QueryHoldsAt(std::string_view query, double width) {
                 answer = MediaAnswer::Unknown;
             }
         } else {
-            while (end < text.size() && !std::isspace(static_cast<unsigned char>(text[end])) &&
-                   text[end] != '(')
+            while (end < text.size() && !IsCssBlank(text[end]) && text[end] != '(')
                 ++end;
             const std::string_view word = std::string_view(text).substr(at, end - at);
             if (word == "print" || word == "speech" || word == "tty" || word == "tv" ||
@@ -201,15 +188,15 @@ MediaAnswer ListHoldsAt(std::string_view list, double width) {
 
 // The media query list of an "@media" condition; nothing for another group.
 std::optional<std::string_view> MediaList(std::string_view condition) {
-    condition = Trim(condition);
+    condition = TrimCssBlanks(condition);
     constexpr std::string_view kMedia = "@media";
-    if (condition.size() < kMedia.size() || Lower(condition.substr(0, kMedia.size())) != kMedia)
+    if (condition.size() < kMedia.size() ||
+        LowerAscii(condition.substr(0, kMedia.size())) != kMedia)
         return std::nullopt;
     condition.remove_prefix(kMedia.size());
-    if (!condition.empty() && !std::isspace(static_cast<unsigned char>(condition.front())) &&
-        condition.front() != '(')
+    if (!condition.empty() && !IsCssBlank(condition.front()) && condition.front() != '(')
         return std::nullopt; // "@media-like"
-    return Trim(condition);
+    return TrimCssBlanks(condition);
 }
 
 } // namespace
@@ -265,7 +252,7 @@ int GroupNotHoldingAt(const StyleDocument& document, int row, int width) {
 
 std::string NotAtWidthText(std::string_view condition, int width) {
     return "Не действует при ширине " + std::to_string(width) +
-           " пикселей: " + std::string(Trim(condition));
+           " пикселей: " + std::string(TrimCssBlanks(condition));
 }
 
 } // namespace tesselo

@@ -23,8 +23,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -770,6 +772,23 @@ bool TypedValueFits(const PropertySpec& spec, ControlKind kind, std::string_view
     // A vendor's keyword is the fallback an old browser takes: -webkit-box, -moz-available.
     return kind == ControlKind::Text || ValueFits(spec, value) ||
            ((spec.Kinds & KindKeyword) && IsVendorKeyword(TrimCssBlanks(value)));
+}
+
+ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name) {
+    auto* layout = new QVBoxLayout(&page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    ScrolledColumn made;
+    made.Scroll = new QScrollArea(&page);
+    made.Scroll->setObjectName(name + QStringLiteral("Scroll"));
+    made.Scroll->setFrameShape(QFrame::NoFrame);
+    made.Scroll->setWidgetResizable(true);
+    layout->addWidget(made.Scroll);
+    made.Content = new QWidget(made.Scroll);
+    made.Content->setObjectName(name + QStringLiteral("Content"));
+    made.Column = new QVBoxLayout(made.Content);
+    made.Column->setContentsMargins(2, 2, 2, 2);
+    made.Column->setSpacing(2);
+    return made;
 }
 
 } // namespace tesselo

@@ -17,6 +17,8 @@
 #include <string_view>
 
 class QLineEdit;
+class QScrollArea;
+class QVBoxLayout;
 class QWidget;
 
 namespace tesselo {
@@ -130,6 +132,16 @@ QString KeywordPicture(std::string_view property, std::string_view keyword);
 
 // A picture's path in a value: url("img/sky.png"), quoted and escaped.
 std::string PictureValue(std::string_view path);
+
+// A page's column of boxes inside a frameless scroll area that fills the page: the
+// scroll area named NAME + "Scroll", its content NAME + "Content". The content goes into
+// the scroll area once it is filled.
+struct ScrolledColumn {
+    QScrollArea* Scroll = nullptr;
+    QWidget* Content = nullptr;
+    QVBoxLayout* Column = nullptr;
+};
+ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name);
 
 // What a control of the kind takes when typed: a text control any value that stays in
 // its declaration, the others the values of the property's kinds.

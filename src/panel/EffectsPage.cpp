@@ -1124,18 +1124,9 @@ void BezierCurveEditor::mouseReleaseEvent(QMouseEvent*) {
 
 EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("EffectsScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    layout->addWidget(scroll);
-    content_ = new QWidget(scroll);
-    content_->setObjectName(QStringLiteral("EffectsContent"));
-    auto* column = new QVBoxLayout(content_);
-    column->setContentsMargins(2, 2, 2, 2);
-    column->setSpacing(2);
+    const ScrolledColumn page = MakeScrolledColumn(*this, QStringLiteral("Effects"));
+    content_ = page.Content;
+    QVBoxLayout* column = page.Column;
 
     // The boxes in their order, then any other box of the page's rows.
     std::vector<std::string_view> captions;
@@ -1204,7 +1195,7 @@ EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
         column->addWidget(box);
     }
     column->addStretch(1);
-    scroll->setWidget(content_);
+    page.Scroll->setWidget(content_);
     ShowCorners(false);
 }
 

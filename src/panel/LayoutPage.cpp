@@ -247,18 +247,9 @@ QIcon TurnedIcon(const QIcon& icon, PictureTurn turn) {
 
 LayoutPage::LayoutPage(PageServices& services, QWidget* parent)
     : QWidget(parent), services_(services) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("LayoutScroll"));
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    layout->addWidget(scroll);
-    content_ = new QWidget(scroll);
-    content_->setObjectName(QStringLiteral("LayoutContent"));
-    auto* column = new QVBoxLayout(content_);
-    column->setContentsMargins(2, 2, 2, 2);
-    column->setSpacing(2);
+    const ScrolledColumn page = MakeScrolledColumn(*this, QStringLiteral("Layout"));
+    content_ = page.Content;
+    QVBoxLayout* column = page.Column;
 
     // The boxes in the order the catalogue first names them, each with its rows.
     std::vector<std::string_view> captions;
@@ -300,7 +291,7 @@ LayoutPage::LayoutPage(PageServices& services, QWidget* parent)
     for (const Box& box : boxes_)
         static_cast<QGridLayout*>(box.Widget->layout())->setColumnMinimumWidth(0, widest);
     column->addStretch(1);
-    scroll->setWidget(content_);
+    page.Scroll->setWidget(content_);
 }
 
 LayoutPage::~LayoutPage() = default;
