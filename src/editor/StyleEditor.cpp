@@ -8,6 +8,7 @@
 #include "mapping/EditPlanner.h"
 #include "mapping/RuleProperties.h"
 #include "mapping/SelectorCheck.h"
+#include "mapping/SheetVariables.h"
 
 #include <algorithm>
 
@@ -550,6 +551,69 @@ bool StyleEditor::EditBlock(
     StoreText();
     Announce(SessionChange::Kind::Panel, true, true, FinishStep(std::move(step), 1));
     return true;
+}
+
+bool StyleEditor::ReplaceBlocks(const std::vector<std::pair<int, std::string>>& blocks) {
+    if (!CommitText())
+        return false;
+    int first = document_.StyleCount();
+    int last = -1;
+    bool changes = false;
+    for (const auto& [row, block] : blocks) {
+        if (row < 0 || row >= document_.StyleCount() || document_.Record(row).IsGroup())
+            return false;
+        first = std::min(first, row);
+        last = std::max(last, row);
+        changes = changes || document_.Record(row).BlockText() != block;
+    }
+    if (!changes)
+        return false;
+    auto step = BeginStep(SessionChange::Kind::Panel, first, last - first + 1);
+    bool currentChanged = false;
+    for (const auto& [row, block] : blocks) {
+        if (document_.Record(row).BlockText() == block)
+            continue;
+        document_.MarkEdited(row);
+        document_.ReplaceBlock(row, block);
+        currentChanged = currentChanged || row == current_;
+    }
+    document_.Modified = true;
+    if (currentChanged)
+        Show(current_, TextView{RuleLines(current_, editorLayout_), false});
+    Announce(SessionChange::Kind::Panel, true, currentChanged,
+             FinishStep(std::move(step), last - first + 1));
+    return true;
+}
+
+bool StyleEditor::SetDeclarationOf(int row, size_t index, std::string_view value) {
+    if (row < 0 || row >= document_.StyleCount() || document_.Record(row).IsGroup())
+        return false;
+    if (!CommitText())
+        return false;
+    const std::string block = document_.Record(row).BlockText();
+    auto edited = RewriteBlock(
+        block, {{BlockEdit::Kind::Set, index, {}, AsSheetWrites(value, Habits())}}, {});
+    return edited && ReplaceBlocks({{row, std::move(*edited)}});
+}
+
+size_t StyleEditor::RenameVariable(std::string_view from, std::string_view to) {
+    if (!IsCustomPropertyName(from) || !IsCustomPropertyName(to) || from == to)
+        return 0;
+    if (!CommitText())
+        return 0;
+    std::vector<std::pair<int, std::string>> blocks;
+    size_t places = 0;
+    for (int row = 0; row < document_.StyleCount(); ++row) {
+        const StyleRecord& record = document_.Record(row);
+        if (record.IsGroup())
+            continue;
+        const std::string block = record.BlockText();
+        if (auto renamed = RenameVariableInBlock(block, from, to)) {
+            places += VariablePlaces(block, from);
+            blocks.emplace_back(row, std::move(*renamed));
+        }
+    }
+    return ReplaceBlocks(blocks) ? places : 0;
 }
 
 bool StyleEditor::SetProperty(std::string_view property, std::string_view value) {

@@ -200,6 +200,19 @@ public:
     // The current rule's block as the text view holds it now; empty without a rule.
     std::string CurrentBlock() const;
 
+    // Blocks of several rules replaced as one step, each rule where it stands: a
+    // variable's value set where it is defined, a variable renamed over the sheet. The
+    // current rule's text is committed first and follows the change. False when nothing
+    // is taken: a commit refused, a row out of range, a group, or no block that changes.
+    bool ReplaceBlocks(const std::vector<std::pair<int, std::string>>& blocks);
+    // Declaration `index` (in ParseBlock's order) of rule `row` takes the value, the rest
+    // of the rule as it was: how a variable is set where it is defined. False when the
+    // declaration is no more there or the value would run out of it.
+    bool SetDeclarationOf(int row, size_t index, std::string_view value);
+    // Every definition of the variable `from` and every var() of it, in every rule, named
+    // `to`, as one step; how many places changed (0: none, nothing done).
+    size_t RenameVariable(std::string_view from, std::string_view to);
+
     // The sheet's encoding, for the captions the panel shows.
     void UsePanelEncoding() { panel_.UseEncoding(document_.Encoding); }
 

@@ -11,6 +11,7 @@
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelDialogs.h"
+#include "panel/VariableHints.h"
 #include "panel/WebNames.h"
 
 #include <QAction>
@@ -456,7 +457,11 @@ public:
 protected:
     void Display(const std::optional<PropertyValue>& value) override {
         showing_ = value ? Decode(value->Value).trimmed() : QString();
-        const auto color = value ? ParseColor(value->Value) : std::nullopt;
+        auto color = value ? ParseColor(value->Value) : std::nullopt;
+        // A var() shows the colour it stands for.
+        if (!color && value && services_.Variables && HoldsVariable(value->Value))
+            if (const auto resolved = services_.Variables->Get().Resolve(value->Value))
+                color = ParseColor(*resolved);
         if (color)
             swatch_->SetColor(QColor(color->Red, color->Green, color->Blue, color->Alpha));
         else // not set shows the checkerboard; a colour held as text the hatching
@@ -465,6 +470,9 @@ protected:
         QString tip = ShortHint();
         if (!showing_.isEmpty())
             tip += QStringLiteral(": ") + showing_;
+        if (value && services_.Variables && HoldsVariable(value->Value))
+            tip += QLatin1Char('\n') +
+                   Decode(ResolveForControl(services_.Variables->Get(), value->Value).Tip);
         if (!note.isEmpty())
             tip += QLatin1Char('\n') + note;
         swatch_->setToolTip(tip);
@@ -577,6 +585,102 @@ void PropertyControl::Show(const std::optional<PropertyValue>& value) {
     const FlagUp quiet(quiet_);
     shown_ = value;
     Display(value);
+    ShowVariable(value);
+}
+
+void PropertyControl::ShowVariable(const std::optional<PropertyValue>& value) {
+    if (!services_.Variables)
+        return;
+    if (!variableMenu_)
+        InstallVariableMenu();
+    ResolvedValue resolved;
+    if (value && HoldsVariable(value->Value))
+        resolved = ResolveForControl(services_.Variables->Get(), value->Value);
+    if (!varField_) {
+        varField_ = qobject_cast<QLineEdit*>(Widget());
+        if (!varField_)
+            varField_ = Widget()->findChild<QLineEdit*>();
+        if (!varField_) {
+            if (resolved.HoldsVar)
+                Widget()->setToolTip(QString::fromStdString(resolved.Tip));
+            return;
+        }
+        varField_->installEventFilter(this);
+    }
+    if (!resolved.HoldsVar) {
+        if (varLabel_) {
+            varLabel_->hide();
+            varField_->setTextMargins(0, 0, 0, 0);
+        }
+        return;
+    }
+    if (!varLabel_) {
+        varLabel_ = new QLabel(varField_);
+        varLabel_->setObjectName(varField_->objectName() + QStringLiteral("Var"));
+        varLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    const bool nowhere = !resolved.Undefined.empty() || !resolved.Value;
+    QString shown =
+        nowhere ? QStringLiteral("не задана") : QStringLiteral("= ") + Decode(*resolved.Value);
+    if (shown.size() > 24)
+        shown = shown.left(23) + QChar(0x2026);
+    varLabel_->setText(shown);
+    QPalette palette = varLabel_->palette();
+    palette.setColor(QPalette::WindowText,
+                     nowhere ? QColor(200, 0, 0)
+                             : varField_->palette().color(QPalette::Disabled, QPalette::Text));
+    varLabel_->setPalette(palette);
+    varLabel_->setToolTip(Decode(resolved.Tip));
+    varLabel_->show();
+    PlaceVariableLabel();
+}
+
+void PropertyControl::PlaceVariableLabel() {
+    if (!varLabel_ || !varLabel_->isVisibleTo(varField_))
+        return;
+    // At most half the field, so that the var() itself stays readable.
+    const int width = std::min(varLabel_->sizeHint().width(), varField_->width() / 2);
+    varLabel_->setGeometry(varField_->width() - width - 4, 0, width, varField_->height());
+    varField_->setTextMargins(0, 0, width + 4, 0);
+}
+
+void PropertyControl::InstallVariableMenu() {
+    variableMenu_ = true;
+    QList<QWidget*> widgets{Widget()};
+    for (QLineEdit* field : Widget()->findChildren<QLineEdit*>())
+        widgets.append(field);
+    for (QWidget* widget : widgets) {
+        widget->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(widget, &QWidget::customContextMenuRequested, this,
+                [this, widget](const QPoint& at) { VariableMenu(widget, at); });
+    }
+}
+
+void PropertyControl::VariableMenu(QWidget* on, const QPoint& at) {
+    std::unique_ptr<QMenu> menu;
+    if (auto* field = qobject_cast<QLineEdit*>(on)) {
+        menu.reset(field->createStandardContextMenu());
+        menu->addSeparator();
+    } else {
+        menu = std::make_unique<QMenu>();
+    }
+    std::vector<VariableKind> kinds;
+    if (!(spec_.Kinds & KindText) && spec_.Control != ControlKind::Text) {
+        if (spec_.Kinds & KindColor)
+            kinds.push_back(VariableKind::Color);
+        if (spec_.Kinds & (KindLength | KindPercentage))
+            kinds.push_back(VariableKind::Length);
+        if (spec_.Kinds & (KindNumber | KindInteger))
+            kinds.push_back(VariableKind::Number);
+        if (spec_.Kinds & KindTime)
+            kinds.push_back(VariableKind::Time);
+        if (kinds.empty())
+            kinds.push_back(VariableKind::Text);
+    }
+    AddVariableActions(
+        *menu, services_.Variables->Get(), kinds, shown_ ? shown_->Value : "",
+        [this](const std::string& value) { Change(value); }, services_.Editor);
+    menu->exec(on->mapToGlobal(at));
 }
 
 void PropertyControl::SetUnusable(const QString& reason) {
@@ -721,6 +825,8 @@ void PropertyControl::UpdateFieldTip() {
 bool PropertyControl::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tipField_ && event->type() == QEvent::Resize)
         UpdateFieldTip();
+    if (watched == varField_ && event->type() == QEvent::Resize)
+        PlaceVariableLabel();
     return QObject::eventFilter(watched, event);
 }
 

@@ -16,7 +16,9 @@
 #include <string>
 #include <string_view>
 
+class QLabel;
 class QLineEdit;
+class QPoint;
 class QScrollArea;
 class QVBoxLayout;
 class QWidget;
@@ -33,6 +35,7 @@ struct TextCodec {
 
 class PanelDialogs;
 class UserDialogs;
+class VariablesCache;
 
 // What the controls ask of the window: the sheet's encoding, the colour and picture
 // dialogs, and the message boxes that tell the user why a change was not taken.
@@ -41,6 +44,8 @@ struct PageServices {
     UserDialogs& Dialogs;
     PanelDialogs& Choices;
     TextCodec Codec;
+    // The sheet's variables, for what a var() stands for; none where nobody asks.
+    VariablesCache* Variables = nullptr;
 };
 
 // What a control does with a change; by default the session's SetProperty and
@@ -113,9 +118,19 @@ protected:
     PageServices& services_;
 
 private:
+    // What a var() in the value stands for, greyed at the end of the control's field (in
+    // red where it leads nowhere), and the menu of the sheet's variables on the control.
+    void ShowVariable(const std::optional<PropertyValue>& value);
+    void InstallVariableMenu();
+    void PlaceVariableLabel();
+    void VariableMenu(QWidget* on, const QPoint& at);
+
     std::optional<PropertyValue> shown_;
     bool quiet_ = false;
     QLineEdit* tipField_ = nullptr;
+    bool variableMenu_ = false;
+    QLineEdit* varField_ = nullptr; // the field the label of a var() stands in
+    QLabel* varLabel_ = nullptr;
 };
 
 // The control of a property, of the kind the catalogue gives it (or `kind`).

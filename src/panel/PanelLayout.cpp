@@ -158,6 +158,7 @@ constexpr std::array kPageRows = {
     PageRow{P::Layout, "Layout", "Раскладка"},
     PageRow{P::Effects, "Effects", "Эффекты"},
     PageRow{P::AllProperties, "AllProperties", "Все свойства"},
+    PageRow{P::Variables, "Variables", "Переменные"},
 };
 // clang-format on
 

@@ -22,6 +22,7 @@ enum class PanelPlace {
     Layout,        // built from the catalogue
     Effects,       // corners, shadows, transitions, transforms, filters, outline
     AllProperties, // every declaration of the rule
+    Variables,     // the sheet's custom properties, of every rule
 };
 
 struct KeywordButtonRow {

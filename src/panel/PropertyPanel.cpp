@@ -7,6 +7,8 @@
 #include "panel/LazyIcon.h"
 #include "panel/PanelControls.h"
 #include "panel/PanelPages.h"
+#include "panel/VariableHints.h"
+#include "panel/VariablesPage.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -113,7 +115,8 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     : QObject(window), editor_(editor), window_(window) {
     InitPanelIcons();
     handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, choices);
-    pageServices_.reset(new PageServices{editor, dialogs, choices, Codec()});
+    variables_ = std::make_unique<VariablesCache>(editor);
+    pageServices_.reset(new PageServices{editor, dialogs, choices, Codec(), variables_.get()});
     handlers_->OnStopGesture = [this] {
         for (StepButton* button : stepButtons_)
             button->Stop();
@@ -138,7 +141,7 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
         // The pages built from the catalogue follow the rule only while shown.
         const PanelPlace place = PageRows()[static_cast<size_t>(index)].Place;
         if (BuildPage(index) || place == PanelPlace::Layout || place == PanelPlace::Effects ||
-            place == PanelPlace::AllProperties)
+            place == PanelPlace::AllProperties || place == PanelPlace::Variables)
             Render();
     });
 
@@ -287,6 +290,9 @@ bool PropertyPanel::BuildPage(int index) {
         break;
     case PanelPlace::AllProperties:
         page = allPage_ = new AllPropertiesPage(*pageServices_, holder);
+        break;
+    case PanelPlace::Variables:
+        page = variablesPage_ = new VariablesPage(*pageServices_, holder);
         break;
     default:
         page = new PositionFloatPage(*this, holder);
@@ -650,6 +656,8 @@ void PropertyPanel::Render() {
         effectsPage_->Render();
     if (allPage_ && currentPage && currentPage->isAncestorOf(allPage_))
         allPage_->Render();
+    if (variablesPage_ && currentPage && currentPage->isAncestorOf(variablesPage_))
+        variablesPage_->Render();
     const PropertySet& p = editor_.Panel();
     if (itemsEncoding_ != p.Encoding)
         FillFontBoxes();

@@ -37,6 +37,8 @@ class AllPropertiesPage;
 class EffectsPage;
 class ColorSwatchFrame;
 class LayoutPage;
+class VariablesCache;
+class VariablesPage;
 class LengthEdit;
 class NameChoiceBox;
 class StepButton;
@@ -134,11 +136,13 @@ private:
     QWidget* window_;
     QWidget* toolStyle_ = nullptr;
     PageTabs* pages_ = nullptr;
-    std::bitset<8> built_;                       // the pages made so far
+    std::bitset<16> built_; // the pages made so far
+    std::unique_ptr<VariablesCache> variables_;
     std::unique_ptr<PageServices> pageServices_; // of the pages built from the catalogue
     LayoutPage* layoutPage_ = nullptr;
     EffectsPage* effectsPage_ = nullptr;
     AllPropertiesPage* allPage_ = nullptr;
+    VariablesPage* variablesPage_ = nullptr;
     bool rendering_ = false;
 
     std::array<LengthEdit*, kLengthCount> edits_{};

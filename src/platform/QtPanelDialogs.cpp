@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 
 namespace tesselo {
 
@@ -32,6 +34,18 @@ std::optional<std::string> QtPanelDialogs::ChooseBackgroundPicture() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> QtPanelDialogs::AskName(const std::string& title,
+                                                   const std::string& caption,
+                                                   const std::string& initial) {
+    bool ok = false;
+    const QString name = QInputDialog::getText(parent_, QString::fromStdString(title),
+                                               QString::fromStdString(caption), QLineEdit::Normal,
+                                               QString::fromStdString(initial), &ok);
+    if (!ok)
+        return std::nullopt;
+    return name.toStdString();
 }
 
 } // namespace tesselo

@@ -13,6 +13,8 @@ public:
     void SetOwner(QWidget* owner) { parent_ = owner; }
     std::optional<Color> ChooseColor(Color initial) override;
     std::optional<std::string> ChooseBackgroundPicture() override;
+    std::optional<std::string> AskName(const std::string& title, const std::string& caption,
+                                       const std::string& initial) override;
 
     // The picture dialog's title and filter.
     static const char* PictureTitle();

@@ -821,7 +821,7 @@ TEST_F(MainWindow, Regions_HaveTheirSizesAndPages) {
         pages << Control<QTabWidget>(*form, "Viewer")->tabText(i);
     EXPECT_EQ(pages, (QStringList{"Текущий стиль", "Текущий CSS", "Исходный CSS", "Просмотр",
                                   "Стили элемента"}));
-    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 7);
+    EXPECT_EQ(Control<QTabWidget>(*form, "TABPANEL")->count(), 8);
     EXPECT_EQ(Control<QPushButton>(*form, "ZF")->focusPolicy(), Qt::ClickFocus);
 }
 

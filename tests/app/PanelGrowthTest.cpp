@@ -56,10 +56,10 @@ protected:
     int opened_ = 0;
 };
 
-TEST_F(PanelGrowth, EveryPageCaptionShowsWholeFromSevenToEightPages) {
+TEST_F(PanelGrowth, EveryPageCaptionShowsWholeFromEightToNinePages) {
     auto form = Shown();
     PageTabs* pages = Pages(*form);
-    for (const char* coming : {"", "Переменные"}) {
+    for (const char* coming : {"", "Ещё одна"}) {
         if (*coming) // added at the end and never shown
             pages->AddPage(QString(), QString::fromUtf8(coming));
         Settle();
@@ -73,7 +73,9 @@ TEST_F(PanelGrowth, EveryPageCaptionShowsWholeFromSevenToEightPages) {
             EXPECT_LE(button->mapTo(pages, QPoint(button->width(), 0)).x(), pages->width());
             rows.insert(button->y());
         }
-        EXPECT_EQ(rows.size(), 2u);
+        // Two rows for the program's pages; a ninth may take a third.
+        EXPECT_LE(rows.size(), *coming ? 3u : 2u);
+        EXPECT_GE(rows.size(), 2u);
         EXPECT_LT(pages->width(), form->width() / 4) << "the views keep the room";
     }
 }

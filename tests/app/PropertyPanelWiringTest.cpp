@@ -139,7 +139,7 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     for (int i = 0; i < Control<QTabWidget>(*form, "TABPANEL")->count(); ++i)
         pages << Control<QTabWidget>(*form, "TABPANEL")->widget(i)->objectName();
     EXPECT_EQ(pages, (QStringList{"BBColor", "MarginPadding", "DisplayVis", "PositionFloat",
-                                  "Layout", "Effects", "AllProperties"}));
+                                  "Layout", "Effects", "AllProperties", "Variables"}));
     EXPECT_EQ(Find<QToolButton>(QStringLiteral("Z_2"))->text(), QStringLiteral("in"));
     EXPECT_FALSE(Find<QComboBox>(QStringLiteral("FontType2"))->isEnabled());
     auto* families = Find<QComboBox>(QStringLiteral("FontType"));

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <random>
@@ -175,6 +176,40 @@ TEST_P(EditStepTrail, TakenBackAndDoneAgainTheSessionIsAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Layouts, EditStepTrail, ::testing::Values(false, true),
                          [](const auto& named) { return named.param ? "Editor" : "Authored"; });
+
+// A theme's variables set where they are defined and renamed over the sheet: one step
+// each, one line each in the file, the current rule's text following, taken back and done
+// again byte for byte.
+TEST_P(EditStepTrail, VariablesAreSetAndRenamedInTheirRulesAsOneStep) {
+    const std::string sheet = ":root {\n  --brand: #0d6efd;\n  --gap: 1rem;\n}\n"
+                              ".btn {\n  color: var(--brand);\n  --hover: var(--brand, red);\n}\n"
+                              "p { content: \"var(--brand)\" }\n";
+    Trail trail(sheet, GetParam(), 1);
+    trail.Do([](StyleEditor& e) {
+        e.TypeText({"  color: var(--brand);", "  margin: 0;"});
+        e.CommitText();
+    });
+    trail.Do([](StyleEditor& e) { EXPECT_TRUE(e.SetDeclarationOf(0, 0, "#ff0000")); });
+    ASSERT_EQ(trail.steps.size(), 2u);
+    EXPECT_EQ(SheetOf(*trail.editor).substr(0, 35), ":root {\n  --brand: #ff0000;\n  --gap");
+    EXPECT_FALSE(trail.editor->SetDeclarationOf(0, 7, "1px")) << "no such declaration";
+    EXPECT_FALSE(trail.editor->SetDeclarationOf(0, 1, "1px; color: red")) << "runs out";
+
+    trail.Do([](StyleEditor& e) { EXPECT_EQ(e.RenameVariable("--brand", "--main"), 2u); });
+    ASSERT_EQ(trail.steps.size(), 3u);
+    const std::string renamed = SheetOf(*trail.editor);
+    EXPECT_NE(renamed.find("--main: #ff0000;"), std::string::npos);
+    EXPECT_NE(renamed.find("color: var(--main);"), std::string::npos);
+    EXPECT_NE(renamed.find("\"var(--brand)\""), std::string::npos) << "a string stays";
+    const LineList& memo = trail.editor->Memo().Lines;
+    EXPECT_TRUE(std::any_of(memo.begin(), memo.end(), [](const std::string& line) {
+        return line.find("var(--main)") != std::string::npos;
+    })) << "the current rule's text follows";
+    EXPECT_EQ(trail.editor->RenameVariable("--nobody", "--x"), 0u);
+    EXPECT_EQ(trail.editor->RenameVariable("--main", "not-a-name"), 0u);
+    EXPECT_EQ(trail.steps.size(), 3u);
+    trail.ExpectRoundTrip();
+}
 
 // Typed text of any shape, taken back: selecting the rules again changes nothing, and
 // every step goes back and forth byte for byte.

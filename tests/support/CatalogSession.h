@@ -8,6 +8,7 @@
 
 #include "editor/StyleEditor.h"
 #include "panel/CatalogControls.h"
+#include "panel/VariableHints.h"
 #include "support/Fakes.h"
 #include "support/PanelFakes.h"
 #include "support/SheetText.h"
@@ -57,7 +58,8 @@ struct CatalogSession {
     StyleEditor editor{files};
     FakeDialogs dialogs;
     FakePanelDialogs choices;
-    PageServices services{editor, dialogs, choices, Utf8Codec()};
+    VariablesCache variables{editor};
+    PageServices services{editor, dialogs, choices, Utf8Codec(), &variables};
     std::shared_ptr<const EditStep> lastStep;
     int changes = 0;
     std::function<void()> OnChange;

@@ -28,7 +28,15 @@ public:
         return Take(PictureChoices);
     }
 
+    std::optional<std::string> AskName(const std::string&, const std::string&,
+                                       const std::string& initial) override {
+        NameAsked.push_back(initial);
+        return Take(NameChoices);
+    }
+
     std::deque<std::optional<Color>> ColorChoices; // nullopt cancels; empty cancels too
+    std::deque<std::optional<std::string>> NameChoices;
+    std::vector<std::string> NameAsked;
     std::deque<std::optional<std::string>> PictureChoices;
     std::vector<Color> ColorDialogInitial;
     int PictureDialogs = 0;

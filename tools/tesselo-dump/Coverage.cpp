@@ -5,6 +5,7 @@
 #include "document/SheetComposer.h"
 #include "document/SheetReader.h"
 #include "mapping/PropertyCatalog.h"
+#include "mapping/SheetVariables.h"
 
 #include <algorithm>
 #include <array>
@@ -150,6 +151,9 @@ void CoverageCount::AddSheet(const std::string& name, StyleEditor& editor) {
                 sheet.Longhands.Add(share);
         }
     }
+    const SheetVariables variables{document};
+    for (const VariableDefinition& definition : variables.Definitions())
+        customTyped_.Add({variables.KindOf(definition) != VariableKind::Text ? 1 : 0, 1});
     sheets_.push_back(std::move(sheet));
 }
 
@@ -192,7 +196,9 @@ void CoverageCount::Report(std::ostream& out) const {
 
     out << "catalog\tall declarations: " << controls_.Taken << " of " << controls_.Total
         << " taken into a control (" << Percent(controls_) << ")\n";
-    out << "catalog\tcustom properties: " << custom_ << '\n';
+    out << "catalog\tcustom properties: " << custom_
+        << "; variables in a typed editor: " << customTyped_.Taken << " of " << customTyped_.Total
+        << " (" << Percent(customTyped_) << ")\n";
     // The most frequent first, those as frequent in the order of their names.
     std::vector<std::pair<std::string, long>> untaken(untaken_.begin(), untaken_.end());
     std::stable_sort(untaken.begin(), untaken.end(),

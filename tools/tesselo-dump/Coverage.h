@@ -64,6 +64,9 @@ private:
     // the catalogue whose control holds its value.
     Share controls_;
     long custom_ = 0;
+    // The variables' definitions, taken when the variables page edits them with an editor
+    // of their kind (a colour, a length...), not as plain text.
+    Share customTyped_;
     std::map<std::string, long> untaken_; // by property
 };
 

@@ -17,6 +17,12 @@
 // line of the rule's block in the file as read, and its "old" and "new" lines; a change the
 // session refuses is a "refused" line with the record, the property and the value.
 //
+// tesselo-dump --variables FILE: each custom property the sheet defines, one "variable" line a
+// definition: its name, the rule that defines it (inside its groups' conditions), its kind, how
+// many var() of it the sheet holds, and "shadowed" when a later declaration of the rule wins;
+// then an "undefined" line for each variable read through var() without a fallback that no rule
+// defines, with how many rules read it.
+//
 // tesselo-dump --coverage FILE...: how many declarations of the panel's properties
 // the panel takes into a control, per sheet and in all, and why it keeps the rest; how many
 // declarations of any property a control of the catalogue takes, and which properties none does.
@@ -25,12 +31,15 @@
 #include "PanelEdit.h"
 #include "document/SheetComposer.h"
 #include "editor/StyleEditor.h"
+#include "mapping/SheetVariables.h"
 #include "platform/PosixFileReplacer.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,7 +62,8 @@ void EmitLines(std::string_view tag, const tesselo::LineList& lines) {
 int Usage() {
     std::fprintf(stderr, "usage: tesselo-dump [--editor-layout] [--edit-all | --edit-one | "
                          "--set-each] FILE\n"
-                         "       tesselo-dump --coverage FILE...\n");
+                         "       tesselo-dump --coverage FILE...\n"
+                         "       tesselo-dump --variables FILE\n");
     return 2;
 }
 
@@ -73,6 +83,59 @@ int Coverage(int files, char** paths) {
     count.Report(std::cout);
     std::cout.flush();
     return std::cout ? 0 : 1;
+}
+
+// The text on one line: each run of blanks one space, none at either end.
+std::string OneLine(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+        if (!blank)
+            out += c;
+        else if (!out.empty() && out.back() != ' ')
+            out += ' ';
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+// The rule's selector after the conditions of the groups around it: "@media (x) > :root".
+std::string RulePlace(const tesselo::StyleDocument& document, int row) {
+    std::string place = OneLine(document.Record(row).Selector);
+    for (int group = document.ParentOf(row); group >= 0; group = document.ParentOf(group))
+        place = OneLine(document.Record(group).Selector) + " > " + place;
+    return place;
+}
+
+int Variables(const char* path) {
+    tesselo::PosixFileReplacer replacer;
+    tesselo::StyleEditor editor(replacer);
+    if (auto failure = editor.LoadCSSFile(path, /*writeBackup=*/false)) {
+        Emit("error", std::string(path) + ": " + failure->Reason);
+        return 1;
+    }
+    const tesselo::StyleDocument& document = editor.Document();
+    const tesselo::SheetVariables variables{document};
+    for (const tesselo::VariableDefinition& d : variables.Definitions()) {
+        Emit("variable", d.Name + "\t" + RulePlace(document, d.Row) + "\t" +
+                             std::string(tesselo::KindName(variables.KindOf(d))) + "\tuses " +
+                             std::to_string(variables.UseCount(d.Name)) +
+                             (d.Shadowed ? "\tshadowed" : ""));
+    }
+    std::map<std::string, int> undefined;
+    for (int row = 0; row < document.StyleCount(); ++row) {
+        if (document.Record(row).IsGroup())
+            continue;
+        std::set<std::string> named;
+        for (const auto& ref : variables.Undefined(document.Record(row).BlockText()))
+            if (named.insert(ref.Name).second)
+                ++undefined[ref.Name];
+    }
+    for (const auto& [name, rules] : undefined)
+        Emit("undefined", name + "\trules " + std::to_string(rules));
+    std::fflush(stdout);
+    return 0;
 }
 
 size_t LineBreaks(std::string_view text) {
@@ -109,6 +172,8 @@ int main(int argc, char** argv) {
     if (editorLayout)
         --argc, ++argv;
     const std::string_view mode = argc > 1 ? argv[1] : "";
+    if (mode == "--variables")
+        return argc == 3 ? Variables(argv[2]) : Usage();
     if (mode == "--coverage")
         return argc > 2 ? Coverage(argc - 2, argv + 2) : Usage();
     const bool editAll = mode == "--edit-all";
