@@ -10,7 +10,8 @@
 # reloaded, when its sheet changes. Then a rule whose size is in rem edited, one side of its
 # border set, a rule inside @media found through the list's filter and edited, the
 # page's body made a centred flex row with a gap on the layout page, the page laid out
-# at a laptop's width typed into the tool bar's width box, a new style through
+# at a laptop's width typed into the tool bar's width box, the theme's colour changed on
+# the page of variables, a new style through
 # the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -56,7 +57,7 @@ cat >"$site/index.html" <<'HTML'
 <body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p><p class="note">Note.</p>
 <input id="field"></body></html>
 HTML
-printf 'body { color: black }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n' >"$sheet"
+printf 'body { color: var(--ink) }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n:root { --ink: black }\n' >"$sheet"
 printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
     "$sheet" "file://$site/index.html" >"$XDG_CONFIG_HOME/Velmor/Tesselo.conf"
 
@@ -225,7 +226,7 @@ click 30 "$(row 0)"
 click $((width - 182)) 144 # "Блок": the flex button
 click $((width - 256)) 262
 expect 'display: *flex' body display flex
-click $((width - 310)) 167 # "Раскладка": centred on both axes, and the gap
+click $((width - 326)) 167 # "Раскладка": centred on both axes, and the gap
 click $((width - 197)) 276
 expect 'justify-content: *center' body justify-content center
 click $((width - 168)) 305
@@ -237,7 +238,7 @@ xdotool key Return
 expect 'gap: *1rem' body row-gap 16px
 [ "$("$helper" style "$port" body column-gap 2>/dev/null || true)" = 16px ] ||
     fail "the gap does not apply between the columns"
-grep -qx 'body { color: black; display: flex; justify-content: center; align-items: center; gap: 1rem }' "$sheet" ||
+grep -qx 'body { color: var(--ink); display: flex; justify-content: center; align-items: center; gap: 1rem }' "$sheet" ||
     fail "the layout is not in the rule as written, one declaration a change: $(cat "$sheet")"
 click 30 "$(row 3)"
 
@@ -255,6 +256,21 @@ for _ in $(seq 25); do [ "$(page window.innerWidth)" = 1280 ] && break; sleep 0.
 width_box 0
 for _ in $(seq 25); do [ "$(page window.innerWidth)" != 1280 ] && break; sleep 0.2; done
 [ "$(page window.innerWidth)" != 1280 ] || fail "the page stays 1280 pixels wide"
+
+step=6f # the theme's colour changed on the page of variables: the variable's one line on
+# disk, and the body, which reads it through var(), follows in the page
+cp "$sheet" "$work/before-variable.css"
+click $((width - 55)) 167 # "Переменные": --ink under :root
+xdotool mousemove --window "$id" $((width - 230)) 251 click --repeat 2 --delay 120 1
+sleep 1
+xdotool key alt+h
+xdotool key ctrl+a
+xdotool type '#0000cc'
+xdotool key Return
+expect '[-][-]ink: *#0000cc' body color 'rgb(0, 0, 204)'
+[ "$(diff "$work/before-variable.css" "$sheet" | grep -c '^>')" = 1 ] ||
+    fail "the variable's change touched more than its line: $(diff "$work/before-variable.css" "$sheet")"
+click $((width - 324)) 144
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list

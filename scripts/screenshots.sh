@@ -64,9 +64,10 @@ BBColor #header 324 144
 MarginPadding .article 243 144
 DisplayVis .badge 182 144
 PositionFloat .photo 82 144
-Layout #menu 310 167
-Effects .badge 195 167
-AllProperties .badge 73 167
+Layout #menu 326 167
+Effects .badge 245 167
+AllProperties .badge 155 167
+Variables :root 55 167
 PAGES
 
 # The unit chooser opens beside the unit button of the text indent, below the tool bar.
