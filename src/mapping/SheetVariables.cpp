@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace tesselo {
 namespace {
@@ -207,6 +208,12 @@ VariableKind KindOfValue(std::string_view value) {
         return VariableKind::Length;
     if (IsLengthMath(value))
         return VariableKind::Length;
+    // One word that is no number: a keyword of the properties that read it.
+    if ((std::isalpha(static_cast<unsigned char>(value[0])) ||
+         (value.size() > 1 && value[0] == '-' &&
+          std::isalpha(static_cast<unsigned char>(value[1])))) &&
+        std::all_of(value.begin(), value.end(), IsCssNameChar))
+        return VariableKind::Keyword;
     // Shadows: each layer one, with more than an x and a y ("1rem 1rem" is a pair).
     const auto layers = SplitLayers(value);
     if (!layers.empty() && std::all_of(layers.begin(), layers.end(), [](const ValuePiece& layer) {
@@ -236,8 +243,8 @@ std::optional<VariableKind> KindOfSyntax(std::string_view syntax) {
 }
 
 std::string_view KindName(VariableKind kind) {
-    static constexpr std::array<std::string_view, 7> kNames = {"color",  "rgb",    "length", "time",
-                                                               "number", "shadow", "text"};
+    static constexpr std::array<std::string_view, 8> kNames = {
+        "color", "rgb", "length", "time", "number", "shadow", "keyword", "text"};
     return kNames[static_cast<size_t>(kind)];
 }
 
@@ -267,6 +274,9 @@ SheetVariables::SheetVariables(const StyleDocument& document) {
                 std::string_view(block).substr(d.ValueBegin, d.ValueEnd - d.ValueBegin);
             for (const VarReference& ref : FindVarReferences(value)) {
                 ++uses_[ref.Name];
+                std::vector<std::string>& properties = properties_[ref.Name];
+                if (std::find(properties.begin(), properties.end(), d.Property) == properties.end())
+                    properties.push_back(d.Property);
                 std::vector<int>& rows = users_[ref.Name];
                 if (rows.empty() || rows.back() != row)
                     rows.push_back(row);
@@ -332,6 +342,11 @@ const VariableDefinition* SheetVariables::MainDefinition(std::string_view name) 
 std::vector<int> SheetVariables::RowsUsing(std::string_view name) const {
     auto it = users_.find(name);
     return it == users_.end() ? std::vector<int>{} : it->second;
+}
+
+std::vector<std::string> SheetVariables::PropertiesUsing(std::string_view name) const {
+    auto it = properties_.find(name);
+    return it == properties_.end() ? std::vector<std::string>{} : it->second;
 }
 
 size_t SheetVariables::UseCount(std::string_view name) const {

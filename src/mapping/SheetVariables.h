@@ -23,7 +23,8 @@ enum class VariableKind {
     Time,      // .15s, 200ms
     Number,    // 400, 1.5
     Shadow,    // box-shadow layers: 0 .5rem 1rem rgba(0, 0, 0, .15)
-    Text,      // anything else: font lists, gradients, keywords, empty values
+    Keyword,   // one word: solid, start, none
+    Text,      // anything else: font lists, gradients, empty values
 };
 
 // "--x" and a name after it ("--" alone is no variable's name).
@@ -49,7 +50,7 @@ VariableKind KindOfValue(std::string_view value);
 // The kind an @property registration's syntax gives ("<color>", '<length>'); none for
 // a syntax that names no one kind ("*", "<length> | auto").
 std::optional<VariableKind> KindOfSyntax(std::string_view syntax);
-// "color", "rgb", "length", "time", "number", "shadow", "text".
+// "color", "rgb", "length", "time", "number", "shadow", "keyword", "text".
 std::string_view KindName(VariableKind kind);
 
 struct VariableDefinition {
@@ -80,6 +81,8 @@ public:
     std::vector<int> RowsUsing(std::string_view name) const;
     // How many var() of it the sheet holds.
     size_t UseCount(std::string_view name) const;
+    // The properties whose declarations read it through var(), in lower case, each once.
+    std::vector<std::string> PropertiesUsing(std::string_view name) const;
 
     // The variable's kind: its @property registration's, else the kind of its main
     // definition's value, var() followed to what it names.
@@ -107,6 +110,7 @@ private:
     std::map<std::string, std::vector<size_t>, std::less<>> byName_;
     std::map<std::string, std::vector<int>, std::less<>> users_;
     std::map<std::string, size_t, std::less<>> uses_;
+    std::map<std::string, std::vector<std::string>, std::less<>> properties_;
     std::map<std::string, VariableKind, std::less<>> registered_;
 };
 

@@ -21,8 +21,10 @@ VariablesCache::~VariablesCache() {
 }
 
 const SheetVariables& VariablesCache::Get() {
-    if (!variables_)
+    if (!variables_) {
         variables_.emplace(editor_.Document());
+        ++generation_;
+    }
     return *variables_;
 }
 

@@ -28,11 +28,14 @@ public:
     VariablesCache& operator=(const VariablesCache&) = delete;
 
     const SheetVariables& Get();
+    // Counts the collections: the same number, the same variables.
+    unsigned Generation() const { return generation_; }
 
 private:
     StyleEditor& editor_;
     int observer_ = 0;
     std::optional<SheetVariables> variables_;
+    unsigned generation_ = 0;
 };
 
 // What a value holding var() stands for, as a control shows it.

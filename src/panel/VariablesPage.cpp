@@ -3,12 +3,14 @@
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
 #include "mapping/DeclarationList.h"
+#include "mapping/PropertyCatalog.h"
 #include "mapping/ValueSyntax.h"
 #include "panel/PanelDialogs.h"
 #include "panel/VariableHints.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -49,6 +51,14 @@ std::string RulePlace(const StyleDocument& document, int row) {
 }
 
 QIcon SwatchIcon(const std::optional<Color>& color) {
+    // A theme repeats its colours: each is drawn once.
+    static QHash<quint64, QIcon> drawn;
+    const quint64 key = color ? (quint64{1} << 32) | (quint64{color->Red} << 24) |
+                                    (quint64{color->Green} << 16) | (quint64{color->Blue} << 8) |
+                                    color->Alpha
+                              : 0;
+    if (auto found = drawn.constFind(key); found != drawn.constEnd())
+        return *found;
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -58,7 +68,8 @@ QIcon SwatchIcon(const std::optional<Color>& color) {
     else
         painter.setBrush(Qt::BDiagPattern);
     painter.drawRect(1, 1, 13, 13);
-    return QIcon(picture);
+    painter.end();
+    return *drawn.insert(key, QIcon(picture));
 }
 
 // A colour of three channels, "13, 110, 253", read as rgb() reads it.
@@ -82,6 +93,8 @@ std::string_view KindCaption(VariableKind kind) {
         return "число";
     case VariableKind::Shadow:
         return "тень";
+    case VariableKind::Keyword:
+        return "ключевое слово";
     case VariableKind::Text:
         break;
     }
@@ -173,6 +186,15 @@ public:
                 return editor;
             delete editor;
         }
+        if (kind == VariableKind::Keyword) {
+            // The keywords of the properties that read the variable, and what it holds.
+            auto* box = new QComboBox(parent);
+            box->setObjectName(QStringLiteral("VariableValueEditor"));
+            box->setEditable(true);
+            box->addItems(page_.KeywordChoices(
+                index.siblingAtColumn(0).data(VariablesPage::NameRole).toString()));
+            return box;
+        }
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         editor->setObjectName(QStringLiteral("VariableValueEditor"));
         return editor;
@@ -180,6 +202,10 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (auto* unit = dynamic_cast<NumberWithUnit*>(editor)) {
             unit->Set(index.data(Qt::EditRole).toString());
+            return;
+        }
+        if (auto* box = qobject_cast<QComboBox*>(editor)) {
+            box->setCurrentText(index.data(Qt::EditRole).toString());
             return;
         }
         QStyledItemDelegate::setEditorData(editor, index);
@@ -191,6 +217,8 @@ public:
             typed = unit->Text();
         else if (auto* line = qobject_cast<QLineEdit*>(editor))
             typed = line->text();
+        else if (auto* box = qobject_cast<QComboBox*>(editor))
+            typed = box->currentText();
         auto* tree = qobject_cast<QTreeWidget*>(parent());
         if (!tree)
             return;
@@ -266,6 +294,12 @@ void VariablesPage::Render() {
     rendering_ = true;
     const StyleDocument& document = services_.Editor.Document();
     const SheetVariables& variables = Variables();
+    // Selecting a rule changes no variable: the tree shown stays.
+    if (shownGeneration_ == services_.Variables->Generation()) {
+        rendering_ = false;
+        return;
+    }
+    shownGeneration_ = services_.Variables->Generation();
     // The item chosen and the place scrolled to stay where they were.
     std::pair<int, QString> chosen{-1, {}};
     if (QTreeWidgetItem* current = tree_->currentItem();
@@ -278,8 +312,7 @@ void VariablesPage::Render() {
     QTreeWidgetItem* rule = nullptr;
     int ruleRow = -1;
     QTreeWidgetItem* current = nullptr;
-    const QFontMetrics metrics = tree_->fontMetrics();
-    int nameWidth = 0;
+    QString longest; // measured once: shaping every name would cost more than the rest
     QFont struck = tree_->font();
     struck.setStrikeOut(true);
     for (const VariableDefinition& d : variables.Definitions()) {
@@ -294,7 +327,8 @@ void VariablesPage::Render() {
         auto* item = new QTreeWidgetItem(rule);
         const VariableKind kind = variables.KindOf(d);
         item->setText(NameColumn, services_.Codec.Decode(d.Name));
-        nameWidth = std::max(nameWidth, metrics.horizontalAdvance(item->text(NameColumn)));
+        if (item->text(NameColumn).size() > longest.size())
+            longest = item->text(NameColumn);
         item->setText(ValueColumn, services_.Codec.Decode(d.Value));
         item->setData(NameColumn, RowRole, d.Row);
         item->setData(NameColumn, IndexRole, static_cast<qulonglong>(d.Index));
@@ -340,7 +374,8 @@ void VariablesPage::Render() {
     tree_->expandAll();
     // The names as wide as they need, up to half the tree: the values take the rest.
     if (!nameWidthChosen_)
-        tree_->setColumnWidth(NameColumn, std::min(nameWidth + 2 * tree_->indentation() + 8,
+        tree_->setColumnWidth(NameColumn, std::min(tree_->fontMetrics().horizontalAdvance(longest) +
+                                                       2 * tree_->indentation() + 12,
                                                    std::max(120, tree_->viewport()->width() / 2)));
     if (current)
         tree_->setCurrentItem(current);
@@ -348,6 +383,16 @@ void VariablesPage::Render() {
     tree_->verticalScrollBar()->setValue(scrolled);
     tree_->setUpdatesEnabled(true);
     rendering_ = false;
+}
+
+QStringList VariablesPage::KeywordChoices(const QString& name) const {
+    QStringList choices;
+    for (const std::string& property : Variables().PropertiesUsing(name.toStdString()))
+        if (const PropertySpec* spec = FindProperty(property))
+            for (std::string_view keyword : AllKeywords(*spec))
+                if (!choices.contains(FromUtf8(keyword)))
+                    choices.append(FromUtf8(keyword));
+    return choices;
 }
 
 void VariablesPage::Filter() {

@@ -45,6 +45,8 @@ public:
     void GoToDefinition(QTreeWidgetItem* item);
 
     QTreeWidget* Tree() const { return tree_; }
+    // The keywords a variable of one word may take: those of the properties reading it.
+    QStringList KeywordChoices(const QString& name) const;
 
 private:
     void Filter();
@@ -56,6 +58,7 @@ private:
     QTreeWidget* tree_ = nullptr; // VariablesTree
     bool rendering_ = false;
     bool nameWidthChosen_ = false; // the user moved the names' edge
+    unsigned shownGeneration_ = 0; // of the variables the tree shows
 };
 
 } // namespace tesselo

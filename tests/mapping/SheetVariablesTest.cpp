@@ -86,6 +86,9 @@ TEST(SheetVariables, ValuesAloneGiveTheirKind) {
         {"min(10px, 5vw)", Kind::Length},
         {"calc(2 * 3)", Kind::Text},
         {"linear-gradient(red, blue)", Kind::Text},
+        {"solid", Kind::Keyword},
+        {"-webkit-box", Kind::Keyword},
+        {"system-ui, sans-serif", Kind::Text},
     };
     for (const auto& [value, kind] : cases)
         EXPECT_EQ(KindOfValue(value), kind) << value;

@@ -29,6 +29,7 @@ const char* const kSheet = ":root {\n"
                            "  --radius: .375rem;\n"
                            "  --ease: .15s;\n"
                            "  --spare: 1px;\n"
+                           "  --line: solid;\n"
                            "}\n"
                            "@media (min-width: 768px) {\n"
                            "  :root { --radius: 1rem; }\n"
@@ -39,6 +40,7 @@ const char* const kSheet = ":root {\n"
                            "  border-radius: var(--radius);\n"
                            "  transition: color var(--ease);\n"
                            "  outline-color: var(--nowhere);\n"
+                           "  border-style: var(--line);\n"
                            "}\n";
 
 struct PageHost {
@@ -73,14 +75,17 @@ TEST(VariablesPage, ListsEachRulesVariablesWithTheirKindUsesAndSwatches) {
     ASSERT_EQ(tree->topLevelItemCount(), 2);
     EXPECT_EQ(tree->topLevelItem(0)->text(0), ":root");
     EXPECT_EQ(tree->topLevelItem(1)->text(0), "@media (min-width: 768px) › :root");
-    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 5);
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 6);
+    const QStringList lines = host.page.KeywordChoices("--line");
+    EXPECT_TRUE(lines.contains("dashed") && lines.contains("solid")) << "border-style's keywords";
     QTreeWidgetItem* brand = host.Item("--brand");
     EXPECT_EQ(brand->text(Page::ValueColumn), "#0d6efd");
     EXPECT_FALSE(brand->icon(Page::ValueColumn).isNull()) << "a colour shows its swatch";
     EXPECT_FALSE(host.Item("--brand-rgb")->icon(Page::ValueColumn).isNull());
     EXPECT_TRUE(host.Item("--radius", 0)->icon(Page::ValueColumn).isNull());
     EXPECT_EQ(host.Item("--radius", 0)->text(Page::UsesColumn), "1");
-    EXPECT_EQ(host.Item("--spare")->text(Page::UsesColumn), "не используется");
+    EXPECT_EQ(host.Item("--spare")->text(Page::UsesColumn), "нет");
+    EXPECT_TRUE(host.Item("--spare")->toolTip(Page::UsesColumn).startsWith("Не используется"));
 
     Control<QLineEdit>(host.page, "VariablesFilter")->setText("RADI");
     EXPECT_TRUE(brand->isHidden());
