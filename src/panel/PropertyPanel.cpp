@@ -1,6 +1,7 @@
 #include "panel/PropertyPanel.h"
 
 #include "document/Hint.h"
+#include "mapping/ValueSyntax.h"
 #include "panel/AllPropertiesPage.h"
 #include "panel/EffectsPage.h"
 #include "panel/LayoutPage.h"
@@ -739,10 +740,25 @@ void PropertyPanel::Render() {
         if (!swatch)
             continue;
         const QString text = FromText(*colorTexts[Index(s)]);
-        swatch->SetColor(ToQColor(*colors[Index(s)]), text);
+        // A var() shows the colour it stands for, and says so in the tip.
+        const std::string& held = *colorTexts[Index(s)];
+        QString resolvedTip;
+        std::optional<Color> resolved;
+        if (HoldsVariable(held)) {
+            const ResolvedValue var = ResolveForControl(variables_->Get(), held);
+            resolvedTip = FromText(var.Tip);
+            if (var.Value)
+                resolved = ParseColor(*var.Value);
+        }
+        if (resolved)
+            swatch->SetColor(ToQColor(*resolved));
+        else
+            swatch->SetColor(ToQColor(*colors[Index(s)]), text);
         // A colour the swatch cannot show tells what it is.
         const QString hint = FromUtf8(SplitHint(kSwatchHints[Index(s)]).Short);
         swatch->setToolTip(text.isEmpty() ? hint : hint + QStringLiteral(": ") + text);
+        if (!resolvedTip.isEmpty())
+            swatch->setToolTip(swatch->toolTip() + QLatin1Char('\n') + resolvedTip);
         colorChecks_[Index(s)]->setChecked(checks[Index(s)]);
     }
     if (transparent_) { // the background's page

@@ -148,6 +148,20 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
     families->hidePopup();
 }
 
+// The page "Фон и цвет" on a rule that reads its colours through var(): each swatch in the
+// colour the variable stands for, its tip naming the variable; a var() that leads nowhere
+// keeps the hatching and says why.
+TEST_F(PanelWiring, SwatchesShowTheColourAVarStandsFor) {
+    Open("h1 { color: var(--ink); background-color: var(--nowhere) }\n"
+         ":root { --ink: #0d6efd }\n");
+    auto* ink = Find<ColorSwatchFrame>(QStringLiteral("FontColor"));
+    EXPECT_EQ(ink->Color(), QColor(0x0d, 0x6e, 0xfd));
+    EXPECT_TRUE(ink->toolTip().contains(QStringLiteral("var(--ink) = #0d6efd")));
+    auto* nowhere = Find<ColorSwatchFrame>(QStringLiteral("BackGroundColor"));
+    EXPECT_EQ(nowhere->ValueText(), QStringLiteral("var(--nowhere)"));
+    EXPECT_TRUE(nowhere->toolTip().contains(QStringLiteral("--nowhere нигде")));
+}
+
 TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
     ShowPage("MarginPadding");
     auto* edit = Find<QLineEdit>(QStringLiteral("MarginTop"));

@@ -4,6 +4,7 @@
 // var(): the colour it stands for, a mark where it leads nowhere, the menu of variables.
 
 #include "panel/VariablesPage.h"
+#include "panel/AllPropertiesPage.h"
 #include "panel/PanelControls.h"
 #include "panel/VariableHints.h"
 #include "support/CatalogSession.h"
@@ -216,6 +217,21 @@ TEST(VariableHints, ACatalogueControlShowsTheValueOfItsVar) {
         EXPECT_FALSE(label->isHidden()) << c.Value;
         EXPECT_EQ(label->text(), QString::fromUtf8(c.Label)) << c.Value;
     }
+}
+
+// The page of all the rule's properties marks the declaration whose var() leads nowhere,
+// and shows the value of the others.
+TEST(VariableHints, TheListOfTheRulesPropertiesMarksAVarThatLeadsNowhere) {
+    testing::CatalogSession s(kSheet, 3);
+    AllPropertiesPage page(s.services, nullptr);
+    page.Render();
+    QStringList marks;
+    for (const QLabel* label : page.findChildren<QLabel*>())
+        if (label->objectName().endsWith("Var") && !label->isHidden())
+            marks << label->text();
+    marks.sort();
+    EXPECT_EQ(marks, (QStringList{"= #0d6efd", "= .375rem", "= color .15s",
+                                  "= rgba(13, 110, 253, .5)", "= solid", "не задана"}));
 }
 
 } // namespace
