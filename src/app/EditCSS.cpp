@@ -23,6 +23,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -295,9 +297,28 @@ void TMainForm::BuildPreview() {
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
                                      QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
+        // The element's rules are all in another sheet of the page: the user may go there,
+        // once the pick is over.
+        if (preview_->RulesOfPick() == 0 && !preview_->OtherSheetsOfPick().empty())
+            QMetaObject::invokeMethod(
+                this,
+                [this, other = preview_->OtherSheetsOfPick().front()] { OfferOtherSheet(other); },
+                Qt::QueuedConnection);
     });
     // The page previewed with a sheet is kept for it.
     connect(&browser, &PreviewBrowser::DownloadComplete, this, [this] { RememberSheetPage(); });
+}
+
+void TMainForm::OfferOtherSheet(const PageSheet& other) {
+    const Answer answer = services_.Dialogs.Show(
+        {"Tesselo", OpenOtherSheetQuestion(other), MessageIcon::None, MessageButtons::YesNoCancel});
+    if (answer == Answer::Yes) {
+        if (commands_.AskSaveCSS())
+            commands_.OpenCSSFile(other.File);
+    } else if (answer == Answer::No) {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                {QString::fromStdString(other.File)});
+    }
 }
 
 // The style list: a row chosen is selected, a change by the list shows all again.

@@ -125,6 +125,9 @@ private:
     // `panelDrawn`: the panel has just drawn itself, after its own change.
     void RenderMemo(bool panelDrawn = false);
     void RenderElementRules();
+    // The pick found the element's rules only in another local sheet of the page: asks to
+    // open it here (after the question about unsaved changes) or in a new window.
+    void OfferOtherSheet(const PageSheet& other);
     // The page last previewed with the open sheet: kept in the settings, and shown again
     // when the sheet is opened.
     void RememberSheetPage();

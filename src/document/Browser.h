@@ -19,13 +19,22 @@ struct PageRule {
     std::string Media;
 };
 
+// A local sheet the page links, and how many of its rules match the element picked
+// (-1: the page may not read it).
+struct PageSheet {
+    std::string File; // the local path
+    int Rules = 0;
+    bool operator==(const PageSheet&) const = default;
+};
+
 // The element picked on the page, and the rules, by their place in those given, that
-// match it now.
+// match it now; the page's local sheets with the rules of each that match it.
 struct PickedElement {
     std::string Tag;
     std::string Id;
     std::vector<std::string> Classes;
     std::vector<int> Matches;
+    std::vector<PageSheet> Sheets;
 };
 
 class Browser {

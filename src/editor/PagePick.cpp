@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <filesystem>
 
 namespace tesselo {
 namespace {
@@ -146,6 +147,52 @@ std::string PickedText(std::string_view element, int matching, bool statesLeftOu
     if (statesLeftOut)
         text += " (состояния :hover и подобные не учтены)";
     return text;
+}
+
+namespace {
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The same file, however the paths spell it: a link, "..", "./".
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error))
+        return true;
+    return std::filesystem::path(a).lexically_normal() ==
+           std::filesystem::path(b).lexically_normal();
+}
+
+} // namespace
+
+std::vector<PageSheet> OtherSheetsOfPick(const std::vector<PageSheet>& sheets,
+                                         const std::string& file) {
+    std::vector<PageSheet> others;
+    for (const PageSheet& sheet : sheets)
+        if (sheet.Rules > 0 && (file.empty() || !SameFile(sheet.File, file)))
+            others.push_back(sheet);
+    return others;
+}
+
+std::string OtherSheetsText(const std::vector<PageSheet>& others) {
+    if (others.empty())
+        return {};
+    std::string text = "; в других таблицах страницы: ";
+    for (size_t i = 0; i < others.size(); ++i)
+        text +=
+            (i ? ", " : "") + FileNameOf(others[i].File) + " — " + std::to_string(others[i].Rules);
+    return text;
+}
+
+std::string OpenOtherSheetQuestion(const PageSheet& other) {
+    return "Ни один стиль этой таблицы не подходит к элементу, а в таблице стилей " +
+           FileNameOf(other.File) + ", которую подключает страница, " +
+           std::string(PluralOf(other.Rules, "подходит ", "подходят ", "подходят ")) +
+           std::to_string(other.Rules) + " " +
+           std::string(PluralOf(other.Rules, "стиль", "стиля", "стилей")) + ".\rОткрыть " +
+           other.File + "?\r\rДа — открыть в этом окне, Нет — в новом окне.";
 }
 
 std::string ElementsShownText(int count, int outlined) {

@@ -5,6 +5,7 @@
 // (without the states the pointer and the keyboard give an element), and the status
 // line's texts about what was found.
 
+#include "document/Browser.h"
 #include "document/StyleDocument.h"
 
 #include <string>
@@ -43,6 +44,16 @@ std::string ElementName(std::string_view tag, std::string_view id,
 
 // The status line after a pick: how many rules of the sheet match the element.
 std::string PickedText(std::string_view element, int matching, bool statesLeftOut);
+// The page's other local sheets, besides the one open at `file`, that hold rules of the
+// element picked, in the page's order.
+std::vector<PageSheet> OtherSheetsOfPick(const std::vector<PageSheet>& sheets,
+                                         const std::string& file);
+// What the status line adds about them: "; в других таблицах страницы: base.css — 2".
+std::string OtherSheetsText(const std::vector<PageSheet>& others);
+// The question after a pick that no rule of the open sheet matches, when another sheet of
+// the page holds the element's rules.
+std::string OpenOtherSheetQuestion(const PageSheet& other);
+
 // The status line while the current rule's elements are outlined; a negative count is a
 // selector the browser does not understand.
 std::string ElementsShownText(int count, int outlined);

@@ -118,8 +118,10 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     if (last >= 0 && picking_[static_cast<size_t>(last)].Record < editor_.Document().StyleCount())
         editor_.Select(picking_[static_cast<size_t>(last)].Record);
     picking_.clear();
+    otherSheets_ = tesselo::OtherSheetsOfPick(element.Sheets, editor_.Document().FileName);
     return PickedText(ElementName(element.Tag, element.Id, element.Classes), matching,
-                      statesLeftOut);
+                      statesLeftOut) +
+           OtherSheetsText(otherSheets_);
 }
 
 std::vector<CascadeRule> Preview::PickedCascade() const {

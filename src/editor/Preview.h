@@ -70,6 +70,10 @@ public:
     void ForceState(const std::string& state, bool on);
     const std::vector<std::string>& ForcedStates() const { return forced_; }
     bool HasPicked() const { return pickedAmong_ >= 0; }
+    // The page's other local sheets that hold rules of the element picked last, and how
+    // many rules of the open sheet match it.
+    const std::vector<PageSheet>& OtherSheetsOfPick() const { return otherSheets_; }
+    int RulesOfPick() const { return static_cast<int>(picked_.size()); }
     void PickingEnded() { Picking = false; }
     // The current rule's elements outlined on the page, or no more.
     void HighlightExecute(bool on);
@@ -106,6 +110,7 @@ private:
     std::vector<int> picked_;
     int pickedAmong_ = -1;
     std::vector<std::string> forced_; // the states forced, in the order forced
+    std::vector<PageSheet> otherSheets_;
     std::optional<FileStamp> notAgainStamp_;
 };
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLocalSocket>
 #include <QVBoxLayout>
@@ -100,10 +101,15 @@ void PreviewHost::Tell() {
         QJsonArray matches;
         for (int match : element.Matches)
             matches.append(match);
+        QJsonArray sheets;
+        for (const PageSheet& sheet : element.Sheets)
+            sheets.append(QJsonObject{{QStringLiteral("file"), QString::fromStdString(sheet.File)},
+                                      {QStringLiteral("rules"), sheet.Rules}});
         send("picked", {{QStringLiteral("tag"), QString::fromStdString(element.Tag)},
                         {QStringLiteral("id"), QString::fromStdString(element.Id)},
                         {QStringLiteral("classes"), ArrayOf(element.Classes)},
-                        {QStringLiteral("matches"), matches}});
+                        {QStringLiteral("matches"), matches},
+                        {QStringLiteral("sheets"), sheets}});
     });
     connect(&browser_, &PreviewBrowser::PickingEnded, this, [send] { send("pickEnded"); });
     connect(&browser_, &PreviewBrowser::ElementsOutlined, this, [send](int count) {

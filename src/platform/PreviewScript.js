@@ -183,7 +183,45 @@ var tesseloPreview = (function () {
             }
         });
         return {tag: element.localName, id: element.id || '',
-                classes: Array.from(element.classList), matches: matches};
+                classes: Array.from(element.classList), matches: matches,
+                sheets: sheetsMatching(element)};
+    }
+
+    // The page's local sheets (its own included) and how many of their rules match the
+    // element now; -1 for a sheet the page may not read.
+    function sheetsMatching(element) {
+        const found = [];
+        const walk = (rules) => {
+            let count = 0;
+            for (const rule of Array.from(rules)) {
+                if (rule.selectorText !== undefined) {
+                    try {
+                        count += element.matches(rule.selectorText) ? 1 : 0;
+                    } catch (e) {
+                        // A selector this engine does not know matches nothing.
+                    }
+                } else if (rule.cssRules && rule.media) {
+                    count += matchMedia(rule.media.mediaText).matches ? walk(rule.cssRules) : 0;
+                } else if (rule.cssRules && rule.conditionText !== undefined) {
+                    count += CSS.supports(rule.conditionText) ? walk(rule.cssRules) : 0;
+                }
+            }
+            return count;
+        };
+        for (const sheet of Array.from(doc.styleSheets)) {
+            if (!sheet.href || !sheet.href.startsWith('file:'))
+                continue;
+            let count = -1;
+            try {
+                count = walk(sheet.cssRules);
+            } catch (e) {
+                // Another origin's sheet keeps its rules to itself.
+            }
+            const address = new URL(sheet.href);
+            address.search = '';
+            found.push({address: address.href, rules: count});
+        }
+        return found;
     }
 
     function under(event) {

@@ -52,6 +52,13 @@ PickedElement PickedFrom(const QVariantMap& answer) {
         element.Classes.push_back(c.toString().toStdString());
     for (const QVariant& match : answer.value(QStringLiteral("matches")).toList())
         element.Matches.push_back(match.toInt());
+    for (const QVariant& sheet : answer.value(QStringLiteral("sheets")).toList()) {
+        const QVariantMap s = sheet.toMap();
+        const QUrl address(s.value(QStringLiteral("address")).toString());
+        if (address.isLocalFile())
+            element.Sheets.push_back(
+                {address.toLocalFile().toStdString(), s.value(QStringLiteral("rules")).toInt()});
+    }
     return element;
 }
 

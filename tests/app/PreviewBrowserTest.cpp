@@ -394,5 +394,41 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
         [&] { return site.Status() == QStringLiteral("Стиль применяется к 1 элементу"); }, 10000));
 }
 
+// A pick whose rules are all in another sheet the page links: the status line names that
+// sheet and its rules, and the user is offered to open it; "Да" opens it in this window.
+TEST(PreviewBrowser, APickWhoseRulesAreInAnotherSheetOffersToOpenIt) {
+    PreviewSite site(
+        "h1 { color: red }\r\n",
+        {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\">"
+                        "<link rel=\"stylesheet\" href=\"base.css\"></head>"
+                        "<body style=\"margin: 0\"><h1>Tesselo</h1><p class=\"lead\">1</p>"
+                        "</body></html>"},
+         {"base.css", "p { margin: 0 }\n.lead { color: blue }\nh1 { margin: 0 }\n"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(
+        site.PageSays("getComputedStyle(document.querySelector('p')).color", "rgb(0, 0, 255)"));
+    site.services.dialogs.Answers = {Answer::Yes};
+    QWidget* input = site.view->focusProxy();
+    QAction* pick = site.form().Action(ActionId::PickElement);
+    pick->trigger();
+    const QStringList box =
+        QString::fromStdString(site.Page("(r => [r.left + 4, r.top + r.height / 2]"
+                                         ".map(Math.round).join(' '))"
+                                         "(document.querySelector('p').getBoundingClientRect())"))
+            .split(QLatin1Char(' '));
+    ASSERT_EQ(box.size(), 2);
+    const QPoint at(box[0].toInt(), box[1].toInt());
+    QTest::mouseMove(input, at);
+    QTest::mouseClick(input, Qt::LeftButton, {}, at);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
+    EXPECT_TRUE(site.Status().endsWith(QStringLiteral("в других таблицах страницы: base.css — 2")))
+        << site.Status().toStdString();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return site.form().Editor().Document().FileName.ends_with("base.css"); }, 10000))
+        << "base.css was not opened";
+    ASSERT_FALSE(site.services.dialogs.Shown.empty());
+    EXPECT_NE(site.services.dialogs.Shown.front().Text.find("base.css"), std::string::npos);
+}
+
 } // namespace
 } // namespace tesselo

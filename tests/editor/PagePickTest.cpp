@@ -102,5 +102,25 @@ TEST(PageTexts, SayWhatWasLeftOutAndWhatCouldNotBeTested) {
     EXPECT_EQ(ElementsShownText(-1, 0), "Браузер не понимает селектор этого стиля");
 }
 
+// The page's other sheets: the open one left out however its path is spelt, sheets with
+// no matching rule or that the page may not read left out, the rest named in the page's
+// order.
+TEST(PageTexts, NameTheOtherSheetsThatHoldTheElementsRules) {
+    const std::vector<PageSheet> sheets = {{"/site/css/../site.css", 3},
+                                           {"/site/base.css", 2},
+                                           {"/site/print.css", 0},
+                                           {"/other/theme.css", -1},
+                                           {"/site/extra.css", 1}};
+    const auto others = OtherSheetsOfPick(sheets, "/site/site.css");
+    EXPECT_EQ(others, (std::vector<PageSheet>{{"/site/base.css", 2}, {"/site/extra.css", 1}}));
+    EXPECT_EQ(OtherSheetsText(others), "; в других таблицах страницы: base.css — 2, extra.css — 1");
+    EXPECT_EQ(OtherSheetsText({}), "");
+    EXPECT_EQ(OtherSheetsOfPick(sheets, "").size(), 3u) << "a new document is none of them";
+    const std::string question = OpenOtherSheetQuestion({"/site/base.css", 1});
+    EXPECT_NE(question.find("base.css, которую подключает страница, подходит 1 стиль"),
+              std::string::npos)
+        << question;
+}
+
 } // namespace
 } // namespace tesselo
