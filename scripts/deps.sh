@@ -7,7 +7,7 @@ packages=(
     "$@"
     cmake g++ make pkg-config
     qt6-base-dev qt6-webengine-dev libqt6svg6 qt6-translations-l10n adwaita-icon-theme libxcb1-dev
-    libfontconfig-dev
+    libfontconfig-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick python3

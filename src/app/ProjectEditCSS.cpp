@@ -5,6 +5,7 @@
 #include "app/EditCSS.h"
 #include "app/ProgramServices.h"
 #include "app/ProgramStyle.h"
+#include "app/Translation.h"
 #include "dialogs/CreateSelectorDlg.h"
 #include "editor/StyleEditor.h"
 #include "platform/FontConfigReader.h"
@@ -16,8 +17,10 @@
 #include <QImageReader>
 #include <QLibraryInfo>
 #include <QPixmap>
+#include <QSettings>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,8 +70,22 @@ int main(int argc, char** argv) {
     // The desktop finds the program's entry, and with it its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("tesselo"));
 
+    // The language: "--lang ru|en", the setting Init/Language, the system's locale.
+    const tesselo::LanguageOption language = tesselo::TakeLanguageOption(Arguments(argc, argv));
+    const QString setting = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                      QStringLiteral("Velmor"), QStringLiteral("Tesselo"))
+                                .value(QStringLiteral("Init/Language"))
+                                .toString();
+    const std::string chosenSetting = setting.toStdString();
     QTranslator translator;
-    TranslateToolkit(translator);
+    QTranslator ours;
+    if (tesselo::ChooseLanguage(
+            language.Language,
+            chosenSetting.empty() ? std::nullopt : std::optional<std::string_view>(chosenSetting),
+            QLocale::system().name().toStdString()) == tesselo::Language::English)
+        tesselo::UseLanguage(tesselo::Language::English, ours);
+    else
+        TranslateToolkit(translator);
 
     // The services, the editing session over them and the window over both, each gone
     // after what uses it.
@@ -79,7 +96,7 @@ int main(int argc, char** argv) {
     services.BrowseBeside(editor);
     tesselo::TMainForm mainForm(services.ForWindow(), editor);
     services.OwnedBy(mainForm);
-    mainForm.Start(Arguments(argc, argv));
+    mainForm.Start(language.Rest);
 
     QApplication::setWindowIcon(WindowIcon());
     // The selector builder and the about box are made when first asked for.

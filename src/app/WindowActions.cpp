@@ -1,4 +1,6 @@
 #include "app/WindowActions.h"
+
+#include "app/Translation.h"
 #include "panel/LazyIcon.h"
 
 #include "platform/QtText.h"
@@ -37,11 +39,11 @@ QIcon Picture(std::string_view ownName) {
 WindowActions MakeActions(QWidget& window) {
     WindowActions actions{};
     for (const ActionInfo& info : kActions) {
-        auto* action = new QAction(Picture(info.OwnIcon), FromUtf8(info.Caption), &window);
+        auto* action = new QAction(Picture(info.OwnIcon), Ui(info.Caption), &window);
         action->setObjectName(FromUtf8(info.Name));
         const HintParts hint = SplitHint(info.Hint);
-        action->setToolTip(FromUtf8(hint.Short));
-        action->setStatusTip(FromUtf8(hint.Long));
+        action->setToolTip(Ui(hint.Short));
+        action->setStatusTip(Ui(hint.Long));
         action->setProperty("category", FromUtf8(info.Category));
         if (!info.Shortcut.empty())
             action->setShortcuts(QKeySequence::listFromString(FromUtf8(info.Shortcut)));
@@ -66,14 +68,12 @@ void BuildMenus(QMenuBar& bar, const WindowActions& actions) {
     };
     using enum ActionId;
     constexpr std::nullopt_t line = std::nullopt;
-    add(QStringLiteral("Файл"), {New, line, OpenFile, Save, SaveAs});
-    add(QStringLiteral("Правка"),
-        {EditUndo, EditRedo, line, EditCut, EditCopy, EditPaste, line, N25});
-    add(QStringLiteral("Вид"), {FloatPanel, AutoRefreshAction, FullReloadAction, EditorLayoutAction,
-                                line, RefreshView, line, PickElement, HighlightStyle});
-    add(QStringLiteral("Стиль"),
-        {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});
-    add(QStringLiteral("Помощь"), {SendMailToAutor, N32, line, HelpAbout});
+    add(Ui("Файл"), {New, line, OpenFile, Save, SaveAs});
+    add(Ui("Правка"), {EditUndo, EditRedo, line, EditCut, EditCopy, EditPaste, line, N25});
+    add(Ui("Вид"), {FloatPanel, AutoRefreshAction, FullReloadAction, EditorLayoutAction, line,
+                    RefreshView, line, PickElement, HighlightStyle});
+    add(Ui("Стиль"), {NewStyle, StyleDelete, StyleRename, line, StyleUp, StyleDown, StyleSorted});
+    add(Ui("Помощь"), {SendMailToAutor, N32, line, HelpAbout});
 }
 
 QToolBar* BuildMainToolBar(QMainWindow& window, const WindowActions& actions) {

@@ -136,7 +136,8 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     pages_->setObjectName(QStringLiteral("TABPANEL"));
     // The pages are made when first shown; the first one at once.
     for (const auto& row : PageRows())
-        pages_->AddPage(FromUtf8(row.Name), FromUtf8(row.Caption));
+        pages_->AddPage(FromUtf8(row.Name),
+                        QCoreApplication::translate("Tesselo", std::string(row.Caption).c_str()));
     BuildPage(pages_->currentIndex());
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         // The pages built from the catalogue follow the rule only while shown.
