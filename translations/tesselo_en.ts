@@ -283,5 +283,61 @@
         <source>Переменные</source>
         <translation>Variables</translation>
     </message>
+    <message>
+        <source>%1 в %2</source>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>изменение %1</source>
+        <translation>change in %1</translation>
+    </message>
+    <message>
+        <source>правка текста %1</source>
+        <translation>text edit of %1</translation>
+    </message>
+    <message>
+        <source>переименование %1</source>
+        <translation>rename of %1</translation>
+    </message>
+    <message>
+        <source>удаление %1</source>
+        <translation>deletion of %1</translation>
+    </message>
+    <message>
+        <source>перемещение стиля</source>
+        <translation>move of a style</translation>
+    </message>
+    <message>
+        <source>сортировка стилей</source>
+        <translation>sort of the styles</translation>
+    </message>
+    <message>
+        <source>новый стиль %1</source>
+        <translation>new style %1</translation>
+    </message>
+    <message>
+        <source>очистка %1</source>
+        <translation>clearing of %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Редактор таблиц стилей</source>
+        <translation>Style sheet editor</translation>
+    </message>
+    <message>
+        <source>Запуск вашей почтовой программы</source>
+        <translation>Opens your mail program</translation>
+    </message>
+    <message>
+        <source>Информация об обновлениях и сопутствующие материалы</source>
+        <translation>News of updates and related material</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "app/About.h"
 
+#include "app/Translation.h"
+
 #include "app/ActionTable.h"
 #include "platform/QtText.h"
 #include "platform/SystemServices.h"
@@ -41,13 +43,13 @@ std::string TAboutBox::HomePageAddress() {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(Ui("О программе"));
     setModal(true);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(QIcon(QStringLiteral(":/icons/tesselo.svg")).pixmap(48, 48));
 
-    auto* title = new QLabel(QStringLiteral("Редактор таблиц стилей"), this);
+    auto* title = new QLabel(Ui("Редактор таблиц стилей"), this);
     auto* productName = new QLabel(QStringLiteral("Tesselo"), this);
     productName->setObjectName(QStringLiteral("ProductName"));
     QFont bold = title->font();
@@ -57,12 +59,12 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     label2_ =
         MakeLink(this, QStringLiteral("Label2"), QStringLiteral("e-mail: ") + FromUtf8(kAuthorMail),
-                 QStringLiteral("Запуск вашей почтовой программы"), MailAddress());
+                 Ui("Запуск вашей почтовой программы"), MailAddress());
     auto* label4 = new QLabel(QStringLiteral("Home Page Tesselo"), this);
     label4->setObjectName(QStringLiteral("Label4"));
-    label3_ = MakeLink(this, QStringLiteral("Label3"), FromUtf8(kHomePage),
-                       QStringLiteral("Информация об обновлениях и сопутствующие материалы"),
-                       HomePageAddress());
+    label3_ =
+        MakeLink(this, QStringLiteral("Label3"), FromUtf8(kHomePage),
+                 Ui("Информация об обновлениях и сопутствующие материалы"), HomePageAddress());
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));

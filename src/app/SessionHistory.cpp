@@ -1,5 +1,7 @@
 #include "app/SessionHistory.h"
 
+#include "app/Translation.h"
+
 #include "mapping/DeclarationBlock.h"
 #include "platform/HeapTuning.h"
 
@@ -82,23 +84,23 @@ QString StepLabel(const EditStep& step, const std::string& property, const Style
     switch (step.What) {
     case Kind::Panel:
         if (!property.empty())
-            return QString::fromStdString(property) + QStringLiteral(" в ") + rule;
-        return QStringLiteral("изменение ") + rule;
+            return Ui("%1 в %2").arg(QString::fromStdString(property), rule);
+        return Ui("изменение %1").arg(rule);
     case Kind::Commit:
     case Kind::PushText:
-        return QStringLiteral("правка текста ") + rule;
+        return Ui("правка текста %1").arg(rule);
     case Kind::Rename:
-        return QStringLiteral("переименование ") + rule;
+        return Ui("переименование %1").arg(rule);
     case Kind::Remove:
-        return QStringLiteral("удаление ") + decode(step.Before.front().Selector);
+        return Ui("удаление %1").arg(decode(step.Before.front().Selector));
     case Kind::Move:
-        return QStringLiteral("перемещение стиля");
+        return Ui("перемещение стиля");
     case Kind::Sort:
-        return QStringLiteral("сортировка стилей");
+        return Ui("сортировка стилей");
     case Kind::NewRule:
-        return QStringLiteral("новый стиль ") + rule;
+        return Ui("новый стиль %1").arg(rule);
     case Kind::Clear:
-        return QStringLiteral("очистка ") + rule;
+        return Ui("очистка %1").arg(rule);
     default:
         return rule;
     }
@@ -293,7 +295,7 @@ void SessionHistory::Trim() {
 void SessionHistory::Drive(QAction& undo, QAction& redo) {
     auto follow = [](QAction& action) {
         return [&action, caption = action.text()](const QString& what) {
-            action.setText(what.isEmpty() ? caption : caption + QStringLiteral(": ") + what);
+            action.setText(what.isEmpty() ? caption : Ui("%1: %2").arg(caption, what));
         };
     };
     connect(&stack_, &QUndoStack::undoTextChanged, &undo, follow(undo));

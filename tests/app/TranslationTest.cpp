@@ -128,6 +128,9 @@ TEST(Translation, TheWindowSpeaksEnglishWhenTheTranslationIsInUse) {
     auto* pages = english->findChild<QTabWidget*>(QStringLiteral("TABPANEL"));
     ASSERT_TRUE(pages);
     EXPECT_EQ(pages->tabText(pages->count() - 1), QStringLiteral("Variables"));
+    // The undo command names the step as desktop programs do.
+    english->Editor().SetProperty("color", "red");
+    EXPECT_EQ(english->Action(ActionId::EditUndo)->text(), QStringLiteral("Undo color in Body"));
     QCoreApplication::removeTranslator(&translator);
 }
 
