@@ -7,6 +7,8 @@
 #include "document/TextFile.h"
 #include "editor/Preview.h"
 #include "editor/StyleEditor.h"
+#include "mapping/Gradient.h"
+#include "mapping/RuleProperties.h"
 #include "panel/PanelHandlers.h"
 #include "platform/HeapTuning.h"
 #include "platform/PosixFileReplacer.h"
@@ -101,10 +103,11 @@ BENCHMARK(BM_MapEveryRule)->Arg(10)->Arg(100)->Arg(1001)->Unit(benchmark::kMicro
 // writer, the notification, the commit, the composition and the sheet written over its
 // file (the browser's reload is a fake's and costs nothing).
 struct EditRoad {
-    explicit EditRoad(int rules) {
-        testing::WriteBytes(sheet, bench::GenerateSheetText(rules));
+    // `last`, when given, is a rule after the generated ones, and the one selected.
+    explicit EditRoad(int rules, const std::string& last = {}) {
+        testing::WriteBytes(sheet, bench::GenerateSheetText(rules) + last);
         editor.LoadCSSFile(sheet, false);
-        editor.Select(rules / 2);
+        editor.Select(last.empty() ? rules / 2 : editor.Document().StyleCount() - 1);
         preview.AutoRefresh = true;
     }
     testing::TempDir dir;
@@ -126,6 +129,31 @@ void BM_OneEditToDisk(benchmark::State& state) {
         state.SkipWithError("the sheet could not be written");
 }
 BENCHMARK(BM_OneEditToDisk)->Arg(1001)->Unit(benchmark::kMicrosecond);
+
+// One step of a gradient stop's drag on the strip, with automatic refresh on: the rule
+// read as the page shows it, the stop's position written into its layer, the session's
+// change, the composition and the sheet written over its file.
+void BM_StopDragOneEdit(benchmark::State& state) {
+    const int rules = static_cast<int>(state.range(0));
+    EditRoad road(rules, ".hero {\n  color: #333;\n  background: linear-gradient(90deg, #000 "
+                         "0%, #fff 100%) no-repeat,\n    url(a.png) center / cover;\n}\n");
+    int step = 0;
+    for (auto _ : state) {
+        const RuleProperties rule(road.editor.CurrentBlock());
+        const std::string value = rule.Read("background")->Value;
+        const auto layers = SplitLayers(value);
+        const auto layer = ParseBackgroundLayer(layers[0].Text, false);
+        const std::string image(layer->Piece(BackgroundPart::Image).Text);
+        const auto moved = WithStopPosition(image, 1, PercentText(0.5 + 0.01 * (++step % 40)));
+        const auto written =
+            WithBackgroundPart(layers[0].Text, false, BackgroundPart::Image, *moved);
+        if (!road.editor.SetProperty("background", WithLayer(value, 0, *written)))
+            state.SkipWithError("the stop's position was not written");
+    }
+    if (road.dialogs.Shown.size() != 0)
+        state.SkipWithError("the sheet could not be written");
+}
+BENCHMARK(BM_StopDragOneEdit)->Arg(1001)->Unit(benchmark::kMicrosecond);
 
 // The baseline: the composed sheet written over the file, nothing else.
 void BM_WriteComposedSheetOnly(benchmark::State& state) {

@@ -40,6 +40,8 @@ constexpr std::string_view kTransitionsBox = "Переходы";
 constexpr std::string_view kTransformsBox = "Преобразования";
 constexpr std::string_view kFiltersBox = "Фильтры";
 constexpr std::string_view kOutlineBox = "Контур";
+constexpr std::string_view kBackgroundBox = "Фон слоями";
+constexpr std::string_view kTextBox = "Текст и списки";
 
 constexpr std::string_view kSizes = "auto | min-content max-content fit-content";
 constexpr std::string_view kMaxSizes = "none | min-content max-content fit-content";
@@ -80,12 +82,12 @@ constexpr std::array kCatalog = {
     PropertySpec{"line-height", N | L | P | K, "| normal", "", "normal", true, "font", "", F::None, Ctl::Length, Pg::Panel, "", "Высота строки"},
     PropertySpec{"word-spacing", L | K, "| normal", "", "normal", true, "", "", F::None, Ctl::Length, Pg::Panel, "", "Расстояние между словами"},
     PropertySpec{"letter-spacing", L | K, "| normal", "", "normal", true, "", "", F::None, Ctl::Length, Pg::Panel, "", "Расстояние между буквами"},
-    PropertySpec{"text-transform", K, "none capitalize uppercase lowercase", "", "none", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Регистр букв"},
-    PropertySpec{"white-space", K, "normal nowrap pre pre-wrap pre-line break-spaces", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Пробелы и переносы строк"},
-    PropertySpec{"word-break", K, "normal break-all keep-all break-word", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Перенос внутри слов"},
-    PropertySpec{"overflow-wrap", K, "normal break-word anywhere", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Перенос длинных слов"},
+    PropertySpec{"text-transform", K, "none capitalize uppercase lowercase", "", "none", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Регистр букв"},
+    PropertySpec{"white-space", K, "normal nowrap pre pre-wrap pre-line break-spaces", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Пробелы и переносы строк"},
+    PropertySpec{"word-break", K, "normal break-all keep-all break-word", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Перенос внутри слов"},
+    PropertySpec{"overflow-wrap", K, "normal break-word anywhere", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Перенос длинных слов"},
     PropertySpec{"word-wrap", K, "normal break-word anywhere", "", "normal", true, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Перенос длинных слов (старое имя)"},
-    PropertySpec{"text-overflow", K | T, "clip ellipsis", "", "clip", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Текст, не вместившийся в блок"},
+    PropertySpec{"text-overflow", K | T, "clip ellipsis", "", "clip", false, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Текст, не вместившийся в блок"},
     PropertySpec{"text-decoration-line", K | T, "none underline overline line-through", "", "none", false, "text-decoration", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Линия декорации текста"},
     PropertySpec{"text-decoration-style", K, "solid double dotted dashed wavy", "", "solid", false, "text-decoration", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид линии декорации"},
     PropertySpec{"text-decoration-color", C, "", "", "currentcolor", false, "text-decoration", "", F::None, Ctl::Color, Pg::All, "", "Цвет линии декорации"},
@@ -103,9 +105,9 @@ constexpr std::array kCatalog = {
     PropertySpec{"background-position", Pos | L | P | K, "| left center right top bottom", "", "0% 0%", false, "background", "", F::None, Ctl::Text, Pg::Panel, "", "Положение фонового рисунка"},
     PropertySpec{"background-attachment", K, "scroll fixed | local", "", "scroll", false, "background", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Прокрутка фонового рисунка"},
     PropertySpec{"background-repeat", K, "repeat repeat-x repeat-y no-repeat | space round", "", "repeat", false, "background", "", F::None, Ctl::KeywordButtons, Pg::Panel, "", "Повтор фонового рисунка"},
-    PropertySpec{"background-size", L | P | K | Pos, "| auto cover contain", "", "auto", false, "background", "", F::None, Ctl::Length, Pg::All, "", "Размер фонового рисунка"},
-    PropertySpec{"background-clip", K, "border-box padding-box content-box", "", "border-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Докуда рисуется фон"},
-    PropertySpec{"background-origin", K, "padding-box border-box content-box", "", "padding-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::All, "", "От чего отсчитывается фоновый рисунок"},
+    PropertySpec{"background-size", L | P | K | Pos, "| auto cover contain", "", "auto", false, "background", "", F::None, Ctl::Length, Pg::Effects, kBackgroundBox, "Размер фонового рисунка"},
+    PropertySpec{"background-clip", K, "border-box padding-box content-box", "", "border-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBackgroundBox, "Докуда рисуется фон"},
+    PropertySpec{"background-origin", K, "padding-box border-box content-box", "", "padding-box", false, "background", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBackgroundBox, "От чего отсчитывается фоновый рисунок"},
     PropertySpec{"background", T, "| none", "", "", false, "", "background-color background-image background-repeat background-attachment background-position background-size background-clip background-origin", F::AnyOrder, Ctl::Text, Pg::All, "", "Фон одной записью"},
     PropertySpec{"border-style", K, kBorderStyles, "", "none", false, "border", "border-top-style border-right-style border-bottom-style border-left-style", F::Sides4, Ctl::KeywordButtons, Pg::Panel, "", "Вид границы"},
     PropertySpec{"border-width", L | K, "| thin medium thick", "", "medium", false, "border", "border-top-width border-right-width border-bottom-width border-left-width", F::Sides4, Ctl::Length, Pg::Panel, "", "Толщина границ"},
@@ -239,10 +241,10 @@ constexpr std::array kCatalog = {
     PropertySpec{"overflow-y", K, kOverflows, "", "visible", false, "overflow", "", F::None, Ctl::KeywordButtons, Pg::Layout, kSizeBox, "Переполнение по вертикали"},
 
     // The rest of today's sheets.
-    PropertySpec{"list-style", T | K, "| none", "", "", true, "", "list-style-type list-style-position list-style-image", F::AnyOrder, Ctl::Text, Pg::All, "", "Маркер списка одной записью"},
-    PropertySpec{"list-style-type", K | T, kListTypes, "", "disc", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Вид маркера списка"},
-    PropertySpec{"list-style-position", K, "outside inside", "", "outside", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Место маркера списка"},
-    PropertySpec{"list-style-image", Img | K, "| none", "", "none", true, "list-style", "", F::None, Ctl::Picture, Pg::All, "", "Картинка маркера списка"},
+    PropertySpec{"list-style", T | K, "| none", "", "", true, "", "list-style-type list-style-position list-style-image", F::AnyOrder, Ctl::Text, Pg::Effects, kTextBox, "Маркер списка одной записью"},
+    PropertySpec{"list-style-type", K | T, kListTypes, "", "disc", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Вид маркера списка"},
+    PropertySpec{"list-style-position", K, "outside inside", "", "outside", true, "list-style", "", F::None, Ctl::KeywordChoice, Pg::Effects, kTextBox, "Место маркера списка"},
+    PropertySpec{"list-style-image", Img | K, "| none", "", "none", true, "list-style", "", F::None, Ctl::Picture, Pg::Effects, kTextBox, "Картинка маркера списка"},
     PropertySpec{"cursor", K | T, kCursors, "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBlendBox, "Курсор мыши"},
     PropertySpec{"pointer-events", K, "auto none | visiblepainted visiblefill visiblestroke visible painted fill stroke all", "", "auto", true, "", "", F::None, Ctl::KeywordChoice, Pg::Effects, kBlendBox, "Отвечает ли элемент на мышь"},
     PropertySpec{"user-select", K, "auto text none all", "", "auto", false, "", "", F::None, Ctl::KeywordChoice, Pg::All, "", "Можно ли выделить текст"},

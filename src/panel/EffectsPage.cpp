@@ -4,6 +4,7 @@
 #include "document/Hint.h"
 #include "editor/StyleEditor.h"
 #include "mapping/DeclarationList.h"
+#include "mapping/Gradient.h"
 #include "mapping/LayeredValue.h"
 #include "mapping/ValueSyntax.h"
 #include "panel/PanelControls.h"
@@ -30,6 +31,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <numbers>
 #include <span>
 #include <string>
 
@@ -74,6 +76,19 @@ constexpr RowCaption kCaptions[] = {
     {"outline-style", "Вид"},
     {"outline-color", "Цвет"},
     {"outline-offset", "Отступ"},
+    {"background-image", "Слои"},
+    {"background-size", "Размер"},
+    {"background-clip", "Докуда"},
+    {"background-origin", "Отсчет"},
+    {"text-transform", "Регистр"},
+    {"white-space", "Пробелы"},
+    {"text-overflow", "Не вместилось"},
+    {"word-break", "Перенос в словах"},
+    {"overflow-wrap", "Длинные слова"},
+    {"list-style", "Запись list-style"},
+    {"list-style-type", "Маркер"},
+    {"list-style-position", "Место маркера"},
+    {"list-style-image", "Картинка маркера"},
 };
 
 QString CaptionOf(std::string_view property) {
@@ -87,6 +102,7 @@ struct BoxRole {
     std::string_view Caption; // the catalogue's
     const char* Name;
 };
+constexpr std::string_view kBackgroundBox = "Фон слоями";
 constexpr BoxRole kBoxRoles[] = {
     {"Углы", "CornersBox"},
     {"Тени", "ShadowsBox"},
@@ -95,6 +111,8 @@ constexpr BoxRole kBoxRoles[] = {
     {"Преобразования", "TransformsBox"},
     {"Фильтры", "FiltersBox"},
     {"Контур", "OutlineBox"},
+    {kBackgroundBox, "BackgroundBox"},
+    {"Текст и списки", "TextBox"},
 };
 
 constexpr std::string_view kCorners[] = {"border-top-left-radius", "border-top-right-radius",
@@ -188,9 +206,10 @@ private:
 
 class LayerList : public PropertyControl {
 public:
-    LayerList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+    LayerList(const PropertySpec& spec, PageServices& services, QWidget* parent,
+              const QString& objectName = {})
         : PropertyControl(spec, PropertyActions(services.Editor, spec.Name), services) {
-        const QString name = Name(spec.Name);
+        const QString name = objectName.isEmpty() ? Name(spec.Name) : objectName;
         box_ = new QWidget(parent);
         auto* column = new QVBoxLayout(box_);
         column->setContentsMargins(0, 0, 0, 0);
@@ -200,6 +219,9 @@ public:
         list_ = new QListWidget(box_);
         list_->setObjectName(name);
         list_->setIconSize(QSize(32, 20));
+        // A long layer is cut short in its row, whole in its tip: the page stays narrow.
+        list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list_->setTextElideMode(Qt::ElideRight);
         list_->setMaximumHeight(86);
         list_->setToolTip(ShortHint() + QStringLiteral(": один слой в строке"));
         list_->setStatusTip(LongHint());
@@ -261,6 +283,8 @@ protected:
     // Whether the rows may be added, removed and moved (a value written otherwise is
     // edited part by part only).
     virtual QString Fixed() const { return {}; }
+    // Where a new layer goes: after the last one.
+    virtual size_t AddedAt() const { return layers_.size(); }
 
     void Display(const std::optional<PropertyValue>& value) override {
         known_ = !value || value->Known;
@@ -348,8 +372,9 @@ private:
 
     void Add() {
         const std::string layer = NewLayer();
-        selected_ = whole_ ? 0 : layers_.size();
-        Change(whole_ ? layer : WithLayerAdded(value_, layers_.size(), layer));
+        const size_t at = AddedAt();
+        selected_ = whole_ ? 0 : at;
+        Change(whole_ ? layer : WithLayerAdded(value_, at, layer));
     }
 
     void Remove() {
@@ -517,9 +542,10 @@ protected:
             }
         const std::string_view colorText = shadow ? shadow->Color.Text : std::string_view();
         const auto color = ParseColor(colorText);
+        // A colour the swatch cannot show (var(), currentColor) is hatched, its text the tip.
         swatch_->SetColor(color ? QColor(color->Red, color->Green, color->Blue, color->Alpha)
                                 : QColor(0, 0, 0, 0),
-                          Decode(colorText));
+                          color ? QString() : Decode(colorText));
         if (colorText_->text() != Decode(colorText))
             colorText_->setText(Decode(colorText));
         if (inset_)
@@ -799,6 +825,70 @@ private:
     bool known_ = true;
 };
 
+// ---------------------------------------------------------------------------
+// Gradients drawn
+
+QColor QColorOf(std::string_view text) {
+    const auto color = ParseColor(text);
+    return color ? QColor(color->Red, color->Green, color->Blue, color->Alpha)
+                 : QColor(128, 128, 128, 128); // var() and its kin: no one colour
+}
+
+std::vector<GradientStopBar::Stop> BarStops(const Gradient& gradient) {
+    std::vector<GradientStopBar::Stop> stops;
+    const auto fractions = StopFractions(gradient);
+    const auto indexes = ColorStopIndexes(gradient);
+    for (size_t i = 0; i < indexes.size(); ++i)
+        stops.push_back({fractions[i], QColorOf(gradient.Stops[indexes[i]].Color.Text)});
+    return stops;
+}
+
+QGradientStops QtStops(const std::vector<GradientStopBar::Stop>& stops) {
+    QGradientStops qt;
+    for (const auto& stop : stops)
+        qt.append({stop.At, stop.Color});
+    return qt;
+}
+
+void PaintChecks(QPainter& painter, const QRectF& rect) {
+    painter.fillRect(rect, QColor(255, 255, 255));
+    const int cell = 4;
+    for (int y = 0; y * cell < rect.height(); ++y)
+        for (int x = 0; x * cell < rect.width(); ++x)
+            if ((x + y) % 2)
+                painter.fillRect(QRectF(rect.left() + x * cell, rect.top() + y * cell, cell, cell)
+                                     .intersected(rect),
+                                 QColor(204, 204, 204));
+}
+
+// The gradient over the rectangle as a browser lays it out, near enough for a picture.
+void PaintGradient(QPainter& painter, const QRectF& rect, const Gradient& gradient) {
+    const QGradientStops stops = QtStops(BarStops(gradient));
+    const QPointF center = rect.center();
+    if (gradient.Shape == GradientShape::Linear) {
+        const double radians = GradientDegrees(gradient).value_or(180) * std::numbers::pi / 180;
+        const QPointF direction(std::sin(radians), -std::cos(radians));
+        const double length =
+            std::abs(rect.width() * direction.x()) + std::abs(rect.height() * direction.y());
+        QLinearGradient linear(center - direction * length / 2, center + direction * length / 2);
+        linear.setStops(stops);
+        linear.setSpread(gradient.Repeating ? QGradient::RepeatSpread : QGradient::PadSpread);
+        painter.fillRect(rect, linear);
+    } else if (gradient.Shape == GradientShape::Radial) {
+        QRadialGradient radial(center, std::max(rect.width(), rect.height()) / 2);
+        radial.setStops(stops);
+        painter.fillRect(rect, radial);
+    } else {
+        // Qt turns anticlockwise from the east, CSS clockwise from the top.
+        QConicalGradient conic(center, 90 - GradientDegrees(gradient).value_or(0));
+        QGradientStops reversed;
+        for (auto it = stops.rbegin(); it != stops.rend(); ++it)
+            reversed.append({1 - it->first, it->second});
+        conic.setStops(reversed);
+        painter.fillRect(rect, conic);
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -1030,6 +1120,483 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// Background layers: of the shorthand where the author wrote it, else of background-image
+// with the other longhands' lists; a gradient's stops on a strip
+
+class EffectsPage::BackgroundList final : public LayerList {
+public:
+    BackgroundList(const PropertySpec& spec, PageServices& services, QWidget* parent)
+        : LayerList(spec, services, parent, QStringLiteral("Background")) {
+        // The layers are those of the property the author wrote.
+        actions_ = {[this](const std::string& value) {
+                        // Layers that read as a background stay so: the colour stays in
+                        // the last one.
+                        if (layersRead_ && !LayersRead(value))
+                            return false;
+                        return services_.Editor.SetProperty(Property(), value);
+                    },
+                    [this] { return services_.Editor.RemoveProperty(Property()); }};
+        image_ =
+            PartField(QStringLiteral("BackgroundLayerImage"),
+                      QStringLiteral("Рисунок слоя: url(...) или градиент"),
+                      [this](const std::string& typed) { SetPart(BackgroundPart::Image, typed); });
+        AddPart(QStringLiteral("Рисунок"), image_);
+
+        stops_ = new GradientStopBar(Editor());
+        stops_->setObjectName(QStringLiteral("BackgroundStops"));
+        stops_->setToolTip(QStringLiteral("Точки градиента: перетащите точку, щелкните по полосе, "
+                                          "чтобы добавить точку"));
+        stops_->OnSelect = [this](int stop) {
+            selectedStop_ = static_cast<size_t>(stop);
+            ShowStop();
+        };
+        stops_->OnDrag = [this](int stop, double at) {
+            if (!Quiet())
+                MoveStop(static_cast<size_t>(stop), at);
+        };
+        stops_->OnAdd = [this](double at) {
+            if (!Quiet())
+                AddStop(at);
+        };
+        AddPart(QStringLiteral("Градиент"), stops_);
+
+        auto* stopRow = new QWidget(Editor());
+        auto* stopLayout = new QHBoxLayout(stopRow);
+        stopLayout->setContentsMargins(0, 0, 0, 0);
+        stopLayout->setSpacing(2);
+        swatch_ = new ColorSwatchFrame(stopRow);
+        swatch_->setObjectName(QStringLiteral("BackgroundStopColor"));
+        swatch_->setFixedSize(32, 20);
+        swatch_->setCursor(Qt::PointingHandCursor);
+        swatch_->setToolTip(QStringLiteral("Цвет выбранной точки, с прозрачностью"));
+        swatch_->OnClick = [this] {
+            if (!Quiet())
+                ChooseStopColor();
+        };
+        stopLayout->addWidget(swatch_);
+        stopColor_ = PartField(QStringLiteral("BackgroundStopColorText"),
+                               QStringLiteral("Цвет выбранной точки"),
+                               [this](const std::string& typed) { SetStopColor(typed); });
+        stopColor_->setMinimumWidth(40);
+        stopLayout->addWidget(stopColor_, 1);
+        removeStop_ = SmallButton(stopRow, QStringLiteral("BackgroundStopRemove"),
+                                  QStringLiteral("−"), QStringLiteral("Убрать выбранную точку"));
+        QObject::connect(removeStop_, &QToolButton::clicked, this, [this] {
+            if (!Quiet())
+                RemoveStop();
+        });
+        stopLayout->addWidget(removeStop_);
+        AddPart(QStringLiteral("Точка"), stopRow);
+        angle_ = PartField(QStringLiteral("BackgroundAngle"),
+                           QStringLiteral("Угол градиента: 45deg, .25turn, 1rad"),
+                           [this](const std::string& typed) { SetAngle(typed); });
+        AddPart(QStringLiteral("Угол"), angle_);
+
+        position_ = PartField(
+            QStringLiteral("BackgroundLayerPosition"),
+            QStringLiteral("Положение слоя: center, left 10px top, 50% 0"),
+            [this](const std::string& typed) { SetPart(BackgroundPart::Position, typed); });
+        AddPart(QStringLiteral("Положение"), position_);
+        struct Choice {
+            BackgroundPart Part;
+            const char* Name;
+            const char* Caption;
+            const char* Tip;
+            std::initializer_list<const char*> Items;
+        };
+        const Choice choices[] = {
+            {BackgroundPart::Size,
+             "BackgroundLayerSize",
+             "Размер",
+             "Размер слоя: cover, contain, auto или длины",
+             {"", "auto", "cover", "contain", "100% 100%"}},
+            {BackgroundPart::Repeat,
+             "BackgroundLayerRepeat",
+             "Повтор",
+             "Повтор слоя",
+             {"", "repeat", "no-repeat", "repeat-x", "repeat-y", "space", "round"}},
+            {BackgroundPart::Attachment,
+             "BackgroundLayerAttachment",
+             "Прокрутка",
+             "Прокрутка слоя",
+             {"", "scroll", "fixed", "local"}},
+            {BackgroundPart::Origin,
+             "BackgroundLayerOrigin",
+             "Отсчет",
+             "От чего отсчитывается положение слоя",
+             {"", "padding-box", "border-box", "content-box"}},
+            {BackgroundPart::Clip,
+             "BackgroundLayerClip",
+             "Докуда",
+             "Докуда рисуется слой",
+             {"", "border-box", "padding-box", "content-box", "text"}},
+        };
+        for (const Choice& choice : choices) {
+            auto* box = new QComboBox(Editor());
+            box->setObjectName(QString::fromLatin1(choice.Name));
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setToolTip(FromUtf8(choice.Tip));
+            for (const char* item : choice.Items)
+                box->addItem(QString::fromLatin1(item));
+            const BackgroundPart part = choice.Part;
+            QObject::connect(box, &QComboBox::activated, this, [this, box, part](int index) {
+                if (!Quiet())
+                    SetPart(part, Encode(box->itemText(index)));
+            });
+            QObject::connect(box->lineEdit(), &QLineEdit::editingFinished, this, [this, box, part] {
+                if (!Quiet() && box->lineEdit()->isModified()) {
+                    box->lineEdit()->setModified(false);
+                    SetPart(part, Encode(box->currentText().trimmed()));
+                }
+            });
+            choices_[static_cast<size_t>(part)] = box;
+            AddPart(FromUtf8(choice.Caption), box);
+        }
+    }
+
+    // Shows the rule's background: the shorthand's layers where the author wrote the
+    // shorthand last, else background-image's with the other longhands.
+    void ShowRule(const RuleProperties& rule) {
+        std::optional<size_t> shorthand, image;
+        for (size_t i = 0; i < rule.Declarations().size(); ++i) {
+            const std::string& name = rule.Declarations()[i].Property;
+            if (name == "background")
+                shorthand = i;
+            else if (name == "background-image")
+                image = i;
+        }
+        shorthand_ = shorthand && (!image || *image < *shorthand);
+        longhands_ = {};
+        layersRead_ = false;
+        if (shorthand_) {
+            PropertyValue whole;
+            whole.Value = std::string(rule.ValueAt(*shorthand));
+            layersRead_ = LayersRead(whole.Value);
+            whole.Declaration = *shorthand;
+            Show(whole);
+            return;
+        }
+        for (size_t i = 0; i < kLonghands.size(); ++i)
+            if (const auto list = rule.Read(kLonghands[i]); list && !list->FromShorthand)
+                longhands_[i] = list->Value;
+        if (image) {
+            PropertyValue own;
+            own.Value = std::string(rule.ValueAt(*image));
+            own.Declaration = *image;
+            Show(own);
+        } else {
+            Show(std::nullopt);
+        }
+    }
+
+protected:
+    QIcon Picture(std::string_view layer) const override {
+        QPixmap picture(32, 20);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        const QRectF rect(1, 1, 30, 18);
+        PaintChecks(painter, rect);
+        const std::string image = ImageOf(layer, IsLast(layer));
+        if (shorthand_)
+            if (const auto parsed = ParseBackgroundLayer(layer, IsLast(layer));
+                parsed && parsed->Has(BackgroundPart::Color))
+                painter.fillRect(rect, QColorOf(parsed->Piece(BackgroundPart::Color).Text));
+        if (const auto gradient = ParseGradient(image)) {
+            PaintGradient(painter, rect, *gradient);
+        } else if (!image.empty() && !EqualsIgnoringAsciiCase(image, "none")) {
+            // A picture of a picture: a hill under a sun.
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(QColor(0x5a, 0x8f, 0xd0));
+            painter.drawPolygon(QPolygonF({{4, 18}, {13, 8}, {20, 14}, {24, 11}, {30, 18}}));
+            painter.setBrush(QColor(0xe0, 0xa0, 0x20));
+            painter.drawEllipse(QPointF(24, 5), 2.5, 2.5);
+        }
+        painter.setPen(QColor(150, 150, 150));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect);
+        return QIcon(picture);
+    }
+
+    std::string NewLayer() const override {
+        return "linear-gradient(to bottom, rgba(255, 255, 255, 0.5), rgba(255, 255, 255, 0))";
+    }
+
+    void ShowLayer(std::string_view layer) override {
+        const bool last = SelectedIndex() + 1 == LayerCount();
+        const auto parsed =
+            shorthand_ && !layer.empty() ? ParseBackgroundLayer(layer, last) : std::nullopt;
+        const bool usable = !layer.empty() && (!shorthand_ || parsed);
+        Editor()->setEnabled(usable);
+        Editor()->setToolTip(usable || layer.empty()
+                                 ? QString()
+                                 : QStringLiteral("Части этого слоя не разобрать: правьте его "
+                                                  "в тексте правила"));
+        const std::string image = usable ? ImageOf(layer, last) : std::string();
+        SetText(image_, Decode(image));
+        SetText(position_,
+                usable ? Decode(PartOf(layer, last, BackgroundPart::Position)) : QString());
+        for (size_t i = 0; i < choices_.size(); ++i)
+            if (choices_[i])
+                choices_[i]->setEditText(
+                    usable ? Decode(PartOf(layer, last, static_cast<BackgroundPart>(i)))
+                           : QString());
+        // The gradient's pieces point into its own copy of the text.
+        gradientText_ = image;
+        gradient_ = ParseGradient(gradientText_);
+        const auto stops = gradient_ ? BarStops(*gradient_) : std::vector<GradientStopBar::Stop>();
+        if (selectedStop_ >= stops.size())
+            selectedStop_ = 0;
+        stops_->SetStops(stops, stops.empty() ? -1 : static_cast<int>(selectedStop_));
+        stops_->setEnabled(gradient_.has_value());
+        angle_->setEnabled(gradient_ && gradient_->Shape != GradientShape::Radial);
+        SetText(angle_, gradient_ ? Decode(gradient_->Angle.Text) : QString());
+        ShowStop();
+    }
+
+private:
+    static constexpr std::array<std::string_view, kBackgroundParts> kLonghands = {
+        "background-image",      "background-position", "background-size", "background-repeat",
+        "background-attachment", "background-origin",   "background-clip", "background-color"};
+    static constexpr std::array<std::string_view, kBackgroundParts> kInitial = {
+        "none", "0% 0%", "auto", "repeat", "scroll", "padding-box", "border-box", "transparent"};
+
+    std::string Property() const { return shorthand_ ? "background" : "background-image"; }
+
+    // Whether every layer of the shorthand's value reads as a background layer.
+    static bool LayersRead(std::string_view value) {
+        const auto layers = SplitLayers(value);
+        for (size_t i = 0; i < layers.size(); ++i)
+            if (!ParseBackgroundLayer(layers[i].Text, i + 1 == layers.size()))
+                return false;
+        return !layers.empty();
+    }
+
+    // A new layer goes before a last layer that holds the colour.
+    size_t AddedAt() const override {
+        if (!shorthand_ || LayerCount() == 0)
+            return LayerCount();
+        const auto layers = SplitLayers(Value());
+        const auto last = ParseBackgroundLayer(layers.back().Text, true);
+        return last && last->Has(BackgroundPart::Color) ? LayerCount() - 1 : LayerCount();
+    }
+
+    // A row's picture knows its layer by its text alone.
+    bool IsLast(std::string_view layer) const { return LastLayerText() == layer; }
+    std::string_view LastLayerText() const {
+        const auto layers = SplitLayers(Value());
+        return layers.empty() ? std::string_view() : layers.back().Text;
+    }
+
+    static void SetText(QLineEdit* field, const QString& text) {
+        if (field->text() != text)
+            field->setText(text);
+        field->setModified(false);
+    }
+
+    // The layer's picture: the shorthand's image part, or the layer itself.
+    std::string ImageOf(std::string_view layer, bool last) const {
+        if (!shorthand_)
+            return std::string(layer);
+        const auto parsed = ParseBackgroundLayer(layer, last);
+        return parsed ? std::string(parsed->Piece(BackgroundPart::Image).Text) : std::string();
+    }
+
+    // A part of the layer: the shorthand's, or the item of the longhand's list.
+    std::string PartOf(std::string_view layer, bool last, BackgroundPart part) const {
+        if (shorthand_) {
+            const auto parsed = ParseBackgroundLayer(layer, last);
+            return parsed ? std::string(parsed->Piece(part).Text) : std::string();
+        }
+        const auto items = SplitLayers(longhands_[static_cast<size_t>(part)]);
+        return items.empty() ? std::string()
+                             : std::string(items[SelectedIndex() % items.size()].Text);
+    }
+
+    void SetPart(BackgroundPart part, const std::string& value) {
+        const std::string layer(Selected());
+        if (layer.empty())
+            return;
+        if (shorthand_) {
+            const auto written =
+                WithBackgroundPart(layer, SelectedIndex() + 1 == LayerCount(), part, value);
+            if (!written) {
+                RefuseTyped(Decode(value), "в слое фона рисунок, положение / размер, повтор, "
+                                           "прокрутка, области и цвет последнего слоя");
+                return;
+            }
+            if (*written != layer)
+                SetSelected(*written);
+            return;
+        }
+        if (part == BackgroundPart::Image) {
+            if (value.empty() || !IsSafeValue(value) || SplitLayers(value).size() != 1) {
+                RefuseTyped(Decode(value), "рисунок слоя: url(...), градиент или none");
+                return;
+            }
+            if (value != layer)
+                SetSelected(value);
+            return;
+        }
+        // The longhand of the part, its layer's item changed in its place.
+        const size_t index = static_cast<size_t>(part);
+        if (!value.empty() && (!IsSafeValue(value) || SplitLayers(value).size() != 1)) {
+            RefuseTyped(Decode(value));
+            return;
+        }
+        const std::string property(kLonghands[index]);
+        const std::string list = LonghandWith(index, value);
+        const bool changed = list.empty() ? services_.Editor.RemoveProperty(property)
+                                          : services_.Editor.SetProperty(property, list);
+        if (!changed)
+            Tell("Свойство " + property +
+                 " не изменено: правка задела бы другие объявления правила.\rПравило не "
+                 "изменено.");
+    }
+
+    // The longhand's list with the selected layer's item set to `value`: in its place
+    // where the list has an item for each layer, else written out for every layer.
+    std::string LonghandWith(size_t index, const std::string& value) const {
+        const std::string& list = longhands_[index];
+        const auto items = SplitLayers(list);
+        const size_t at = SelectedIndex();
+        if (items.size() == LayerCount())
+            return value.empty() && LayerCount() == 1
+                       ? std::string()
+                       : WithLayer(list, at, value.empty() ? kInitial[index] : value);
+        std::string written;
+        for (size_t layer = 0; layer < LayerCount(); ++layer) {
+            std::string item = layer == at     ? value
+                               : items.empty() ? std::string(kInitial[index])
+                                               : std::string(items[layer % items.size()].Text);
+            if (item.empty())
+                item = kInitial[index];
+            written += (written.empty() ? "" : ", ") + item;
+        }
+        return written;
+    }
+
+    std::string GradientText() const {
+        const std::string layer(Selected());
+        return layer.empty() ? std::string() : ImageOf(layer, SelectedIndex() + 1 == LayerCount());
+    }
+
+    // The colour stop's index into the gradient's items.
+    std::optional<size_t> StopItem(size_t stop) const {
+        if (!gradient_)
+            return std::nullopt;
+        const auto indexes = ColorStopIndexes(*gradient_);
+        return stop < indexes.size() ? std::optional(indexes[stop]) : std::nullopt;
+    }
+
+    void ShowStop() {
+        const auto item = StopItem(selectedStop_);
+        const std::string_view color =
+            item ? gradient_->Stops[*item].Color.Text : std::string_view();
+        swatch_->SetColor(item ? QColorOf(color) : QColor(0, 0, 0, 0),
+                          ParseColor(color) ? QString() : Decode(color));
+        swatch_->setEnabled(item.has_value());
+        SetText(stopColor_, Decode(color));
+        stopColor_->setEnabled(item.has_value());
+        removeStop_->setEnabled(gradient_ && ColorStopIndexes(*gradient_).size() > 2);
+    }
+
+    void MoveStop(size_t stop, double at) {
+        selectedStop_ = stop;
+        const auto item = StopItem(stop);
+        if (!item)
+            return;
+        const auto written = WithStopPosition(GradientText(), *item, PercentText(at));
+        if (written)
+            SetPart(BackgroundPart::Image, *written);
+    }
+
+    void AddStop(double at) {
+        if (!gradient_)
+            return;
+        const auto fractions = StopFractions(*gradient_);
+        size_t before = 0;
+        while (before + 2 < fractions.size() && fractions[before + 1] <= at)
+            ++before;
+        const auto item = StopItem(before);
+        const auto added = item ? WithStopAdded(GradientText(), *item, at) : std::nullopt;
+        if (!added)
+            return;
+        const auto again = ParseGradient(added->Text);
+        selectedStop_ = 0;
+        if (again) {
+            const auto indexes = ColorStopIndexes(*again);
+            selectedStop_ = static_cast<size_t>(
+                std::find(indexes.begin(), indexes.end(), added->Index) - indexes.begin());
+        }
+        SetPart(BackgroundPart::Image, added->Text);
+    }
+
+    void RemoveStop() {
+        const auto item = StopItem(selectedStop_);
+        const auto written = item ? WithoutStop(GradientText(), *item) : std::nullopt;
+        if (!written) {
+            Tell("В градиенте остаются хотя бы две точки.\rПравило не изменено.");
+            return;
+        }
+        if (selectedStop_ > 0)
+            --selectedStop_;
+        SetPart(BackgroundPart::Image, *written);
+    }
+
+    void SetStopColor(const std::string& color) {
+        const auto item = StopItem(selectedStop_);
+        const auto written = item ? WithStopColor(GradientText(), *item, color) : std::nullopt;
+        if (!written || !IsSafeValue(color)) {
+            RefuseTyped(Decode(color), "цвет точки градиента");
+            return;
+        }
+        SetPart(BackgroundPart::Image, *written);
+    }
+
+    void ChooseStopColor() {
+        const auto item = StopItem(selectedStop_);
+        if (!item)
+            return;
+        const std::string old(gradient_->Stops[*item].Color.Text);
+        const auto chosen = services_.Choices.ChooseColor(ParseColor(old).value_or(Color{}));
+        if (!chosen)
+            return;
+        // In the notation the stop was written in; a name with alpha becomes rgba().
+        SetStopColor(WriteColor(*chosen, ParseColor(old) ? NotationOf(old) : ColorNotation::Rgb));
+    }
+
+    void SetAngle(const std::string& typed) {
+        std::string angle = typed;
+        if (auto split = SplitNumberAndUnit(typed); split && split->Unit.empty() && !typed.empty())
+            angle += "deg";
+        const auto written =
+            gradient_ && !typed.empty() ? WithGradientAngle(GradientText(), angle) : std::nullopt;
+        if (!written) {
+            RefuseTyped(Decode(typed), "угол: число с deg, turn, rad или grad");
+            return;
+        }
+        SetPart(BackgroundPart::Image, *written);
+    }
+
+    QLineEdit* image_ = nullptr;
+    GradientStopBar* stops_ = nullptr;
+    ColorSwatchFrame* swatch_ = nullptr;
+    QLineEdit* stopColor_ = nullptr;
+    QToolButton* removeStop_ = nullptr;
+    QLineEdit* angle_ = nullptr;
+    QLineEdit* position_ = nullptr;
+    std::array<QComboBox*, kBackgroundParts> choices_{};
+    std::array<std::string, kBackgroundParts> longhands_;
+    bool layersRead_ = false;          // the shorthand's layers as the rule has them all read
+    std::string gradientText_;         // the selected layer's picture
+    std::optional<Gradient> gradient_; // of gradientText_, its pieces into it
+    size_t selectedStop_ = 0;
+    bool shorthand_ = false;
+};
+
+// ---------------------------------------------------------------------------
 // BezierCurveEditor
 
 BezierCurveEditor::BezierCurveEditor(QWidget* parent) : QWidget(parent) {
@@ -1120,6 +1687,114 @@ void BezierCurveEditor::mouseReleaseEvent(QMouseEvent*) {
 }
 
 // ---------------------------------------------------------------------------
+// GradientStopBar
+
+GradientStopBar::GradientStopBar(QWidget* parent) : QWidget(parent) {
+    setMinimumHeight(34);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize GradientStopBar::sizeHint() const {
+    return {160, 34};
+}
+
+QSize GradientStopBar::minimumSizeHint() const {
+    return {80, 34};
+}
+
+void GradientStopBar::SetStops(std::vector<Stop> stops, int selected) {
+    if (dragged_ >= 0)
+        return; // a drag shows where the mouse is
+    stops_ = std::move(stops);
+    selected_ = selected;
+    update();
+}
+
+QRectF GradientStopBar::Strip() const {
+    return {6, 2, std::max(10.0, width() - 12.0), 18};
+}
+
+QPoint GradientStopBar::HandlePoint(int stop) const {
+    const QRectF strip = Strip();
+    const double at = stop >= 0 && static_cast<size_t>(stop) < stops_.size()
+                          ? stops_[static_cast<size_t>(stop)].At
+                          : 0;
+    return QPointF(strip.left() + at * strip.width(), strip.bottom() + 7).toPoint();
+}
+
+QPoint GradientStopBar::StripPoint(double at) const {
+    const QRectF strip = Strip();
+    return QPointF(strip.left() + at * strip.width(), strip.center().y()).toPoint();
+}
+
+double GradientStopBar::AtOf(double x) const {
+    const QRectF strip = Strip();
+    return std::round(std::clamp((x - strip.left()) / strip.width(), 0.0, 1.0) * 100) / 100;
+}
+
+void GradientStopBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF strip = Strip();
+    PaintChecks(painter, strip);
+    if (!stops_.empty()) {
+        QLinearGradient line(strip.topLeft(), strip.topRight());
+        line.setStops(QtStops(stops_));
+        painter.fillRect(strip, line);
+    }
+    painter.setPen(palette().mid().color());
+    painter.drawRect(strip);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (size_t i = 0; i < stops_.size(); ++i) {
+        const QPointF at = HandlePoint(static_cast<int>(i));
+        const QPolygonF handle({at + QPointF(0, -6), at + QPointF(5, -1), at + QPointF(5, 5),
+                                at + QPointF(-5, 5), at + QPointF(-5, -1)});
+        const bool selected = static_cast<int>(i) == selected_;
+        painter.setPen(QPen(selected ? palette().highlight().color() : palette().dark().color(),
+                            selected ? 2 : 1));
+        painter.setBrush(isEnabled() ? stops_[i].Color : palette().mid().color());
+        painter.drawPolygon(handle);
+    }
+}
+
+void GradientStopBar::mousePressEvent(QMouseEvent* event) {
+    dragged_ = -1;
+    double nearest = 8;
+    for (size_t i = 0; i < stops_.size(); ++i) {
+        const double distance =
+            QLineF(event->position(), HandlePoint(static_cast<int>(i))).length();
+        if (distance < nearest) {
+            nearest = distance;
+            dragged_ = static_cast<int>(i);
+        }
+    }
+    if (dragged_ >= 0) {
+        selected_ = dragged_;
+        update();
+        if (OnSelect)
+            OnSelect(dragged_);
+    } else if (Strip().contains(event->position()) && OnAdd) {
+        OnAdd(AtOf(event->position().x()));
+    }
+}
+
+void GradientStopBar::mouseMoveEvent(QMouseEvent* event) {
+    if (dragged_ < 0)
+        return;
+    const double at = AtOf(event->position().x());
+    Stop& stop = stops_[static_cast<size_t>(dragged_)];
+    if (stop.At == at)
+        return;
+    stop.At = at;
+    update();
+    if (OnDrag)
+        OnDrag(dragged_, at);
+}
+
+void GradientStopBar::mouseReleaseEvent(QMouseEvent*) {
+    dragged_ = -1;
+}
+
+// ---------------------------------------------------------------------------
 // EffectsPage
 
 EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
@@ -1145,6 +1820,13 @@ EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
         grid->setContentsMargins(4, 4, 4, 4);
         grid->setSpacing(2);
         grid->setColumnStretch(1, 1);
+        // The background's layers come first in their box, the longhands' controls after.
+        if (box->objectName() == QLatin1String("BackgroundBox")) {
+            auto list =
+                std::make_unique<BackgroundList>(*FindProperty("background-image"), services_, box);
+            backgrounds_ = list.get();
+            AddRow(box, std::move(list), "background-image");
+        }
         std::vector<const PropertySpec*> rows;
         for (const PropertySpec& spec : PropertyCatalog())
             if (spec.Page == CatalogPage::Effects && spec.Box == caption)
@@ -1195,6 +1877,12 @@ EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
         column->addWidget(box);
     }
     column->addStretch(1);
+    // A drop-down as wide as its longest item (a property's name, a timing function)
+    // would widen the page past the panel: each takes the room the column gives it.
+    for (QComboBox* choice : content_->findChildren<QComboBox*>()) {
+        choice->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        choice->setMinimumContentsLength(6);
+    }
     page.Scroll->setWidget(content_);
     ShowCorners(false);
 }
@@ -1210,7 +1898,7 @@ void EffectsPage::AddRow(QWidget* box, std::unique_ptr<PropertyControl> control,
     const int row = grid->rowCount();
     const bool list = property.find("shadow") != std::string_view::npos ||
                       property == "transition" || property == "transform" ||
-                      property.ends_with("filter");
+                      property == "background-image" || property.ends_with("filter");
     grid->addWidget(label, row, 0,
                     list ? Qt::AlignLeft | Qt::AlignTop : Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(control->Widget(), row, 1);
@@ -1239,7 +1927,17 @@ void EffectsPage::Render() {
     for (auto& control : controls_) {
         if (control.get() == transitions_)
             transitions_->ShowRule(rule);
-        else
+        else if (control.get() == backgrounds_)
+            backgrounds_->ShowRule(rule);
+        else if (control->Spec().Box == kBackgroundBox) {
+            // A part of layers the shorthand holds is edited in its layer above.
+            const auto value = rule.Read(control->Spec().Name);
+            const bool layered = value && value->FromShorthand && !value->Known;
+            control->Show(layered ? std::nullopt : value);
+            control->SetUnusable(layered ? QStringLiteral("Фон записан свойством background: "
+                                                          "это часть каждого слоя выше")
+                                         : QString());
+        } else
             control->Show(rule.Read(control->Spec().Name));
     }
     // Until the user chooses, corners that differ are shown each in its field.

@@ -2,6 +2,7 @@
 
 #include "document/ByteText.h"
 #include "mapping/DeclarationList.h"
+#include "mapping/PropertyCatalog.h"
 
 #include <initializer_list>
 #include <string>
@@ -24,6 +25,13 @@ int PageOfProperty(std::string_view property) {
                 return true;
         return false;
     };
+    // A property whose control stands on a page of the catalogue's goes to that page.
+    if (const PropertySpec* spec = FindProperty(property)) {
+        if (spec->Page == CatalogPage::Layout)
+            return static_cast<int>(PropertyPage::Layout);
+        if (spec->Page == CatalogPage::Effects)
+            return static_cast<int>(PropertyPage::Effects);
+    }
     if (is({"display", "visibility", "overflow"}) || property.starts_with("clip"))
         return static_cast<int>(PropertyPage::DisplayVis);
     if (is({"position", "float", "top", "left", "right", "bottom", "width", "height"}))
@@ -46,6 +54,10 @@ int Rank(int page) {
         return 3;
     case PropertyPage::DisplayVis:
         return 4;
+    case PropertyPage::Layout:
+        return 5;
+    case PropertyPage::Effects:
+        return 6;
     }
     return 0;
 }

@@ -8,10 +8,17 @@
 namespace tesselo {
 
 // The pages of the property panel, in their order.
-enum class PropertyPage { BBColor = 0, MarginPadding = 1, DisplayVis = 2, PositionFloat = 3 };
+enum class PropertyPage {
+    BBColor = 0,
+    MarginPadding = 1,
+    DisplayVis = 2,
+    PositionFloat = 3,
+    Layout = 4,
+    Effects = 5
+};
 
-// The page that edits what the line holds; the last of the four tests that matches
-// wins. -1 when none matches and the page stays.
+// The page that edits what the line holds: the page of its property's control, or
+// the last of the four name tests that matches. -1 when none matches and the page stays.
 int PropertyPageForLine(std::string_view line);
 
 } // namespace tesselo

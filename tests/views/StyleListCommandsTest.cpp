@@ -259,7 +259,14 @@ TEST(SourceViews, TheCaretsLineTurnsThePropertyPage) {
                                                             {"\tTOP : 5px;", 3},
                                                             {"  border-top: 1px solid;", 0},
                                                             {"  fill: currentColor;", -1},
-                                                            {"display:none", 2}};
+                                                            {"display:none", 2},
+                                                            // The page that holds the control.
+                                                            {"  border-radius: 4px;", 5},
+                                                            {"  Border-Top-Left-Radius: 0", 5},
+                                                            {"  background-size: cover;", 5},
+                                                            {"  text-transform: none;", 5},
+                                                            {"  justify-content: center;", 4},
+                                                            {"  background-image: none;", 0}};
     for (const auto& [line, page] : cases)
         EXPECT_EQ(PropertyPageForLine(line), page) << line;
 }
