@@ -37,6 +37,18 @@ struct PickedElement {
     std::vector<PageSheet> Sheets;
 };
 
+// One rule of the sheet as it now reads, put into the page's copy of the sheet before the
+// file is written, so that the page shows a change in the frame it is made in. The page
+// finds the rule at the top of the sheet by its selector and by how many rules of that
+// selector stand before it; the file's copy swapped in afterwards has the last word.
+struct RuleEdit {
+    std::string File; // the sheet, as SheetWritten names it
+    std::string Selector;
+    int Occurrence = 0;
+    std::string Block; // the declarations, as between the braces
+    bool operator==(const RuleEdit&) const = default;
+};
+
 class Browser {
 public:
     virtual ~Browser() = default;
@@ -61,6 +73,8 @@ public:
     // The states (":hover"...) forced on the element picked last, with the style sheet
     // that makes the rules of those states apply to it; none given, none forced.
     virtual void ForceStates(const std::vector<std::string>& states, const std::string& sheet) = 0;
+    // The rule's new text in the page's style sheet object, ahead of the file.
+    virtual void ApplyRule(const RuleEdit& rule) = 0;
 };
 
 // Command codes of the browser's command-state event.

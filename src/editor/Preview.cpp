@@ -9,10 +9,38 @@
 #include <filesystem>
 
 namespace tesselo {
+namespace {
+
+// A selector with each run of blanks one space, none around its commas or at its ends:
+// as near as the program comes to the engine's own writing of it.
+std::string OneSpaced(std::string_view selector) {
+    std::string out;
+    for (char c : selector) {
+        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
+        if (blank) {
+            if (!out.empty() && out.back() != ' ' && out.back() != ',')
+                out += ' ';
+            continue;
+        }
+        if (c == ',' && !out.empty() && out.back() == ' ')
+            out.pop_back();
+        out += c;
+    }
+    if (!out.empty() && out.back() == ' ')
+        out.pop_back();
+    return out;
+}
+
+} // namespace
 
 Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
     : editor_(editor), browser_(browser), dialogs_(dialogs) {
     observer_ = editor_.Observe([this](const SessionChange& change) {
+        if (change.Refreshes && AutoRefresh) {
+            // The page's road does not wait for the file's.
+            if (auto rule = RuleEditOf(change))
+                browser_.ApplyRule(*rule);
+        }
         if (change.Refreshes)
             NotifyChange();
         // The rule, its selector or the page's styles may be others now.
@@ -24,6 +52,35 @@ Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
 
 Preview::~Preview() {
     editor_.Forget(observer_);
+}
+
+std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
+    using Kind = SessionChange::Kind;
+    if (!PreviewShowing || FullReload || !change.Step || !change.Step->InPlace() ||
+        (change.What != Kind::Panel && change.What != Kind::PushText &&
+         change.What != Kind::Commit))
+        return std::nullopt;
+    const StyleDocument& document = editor_.Document();
+    if (document.FileName.empty() || change.Step->Changes.size() != 1)
+        return std::nullopt;
+    const int row = change.Step->Changes.front().Row;
+    if (row < 0 || row >= document.StyleCount())
+        return std::nullopt;
+    const StyleRecord& record = document.Record(row);
+    // A rule inside a group, or holding rules of its own, waits for its file.
+    if (record.IsGroup() || record.Depth() != 0 || !NamesElements(record.Selector))
+        return std::nullopt;
+    const std::string block = record.BlockText();
+    if (block.find('{') != std::string::npos)
+        return std::nullopt;
+    RuleEdit edit{document.FileName, record.Selector, 0, block};
+    const std::string selector = OneSpaced(record.Selector);
+    for (int i = 0; i < row; ++i) {
+        const StyleRecord& before = document.Record(i);
+        if (before.Depth() == 0 && !before.IsGroup() && OneSpaced(before.Selector) == selector)
+            ++edit.Occurrence;
+    }
+    return edit;
 }
 
 void Preview::RefreshViewExecute() {

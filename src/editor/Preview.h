@@ -92,6 +92,10 @@ public:
     bool Highlight = false;
 
 private:
+    // The rule a change made in its place, to put into the page ahead of the file; none
+    // for a change the page takes only from the file (a group's rule, several rules, a
+    // rule holding nested blocks, the page not shown or reloaded whole).
+    std::optional<RuleEdit> RuleEditOf(const SessionChange& change) const;
     // A file gone from under the document is written again only when the user says so;
     // a "Нет" holds for that file, as last read or written, until it is there again.
     bool MayWriteAgain(const std::string& file);

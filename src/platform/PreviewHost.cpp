@@ -220,6 +220,10 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
         for (const QJsonValue& state : body.value(QStringLiteral("states")).toArray())
             states.push_back(state.toString().toStdString());
         browser_.ForceStates(states, StringOf(body, "sheet"));
+    } else if (type == QLatin1StringView("apply")) {
+        browser_.ApplyRule({StringOf(body, "file"), StringOf(body, "selector"),
+                            body.value(QStringLiteral("occurrence")).toInt(),
+                            StringOf(body, "block")});
     } else if (type == QLatin1StringView("width")) {
         browser_.SetPageWidth(body.value(QStringLiteral("width")).toInt());
     } else if (type == QLatin1StringView("key")) {

@@ -130,6 +130,46 @@ var tesseloPreview = (function () {
         return {swapped: links.length, x: scrollX, y: scrollY};
     }
 
+    // A rule's new text put into the page's copy of the sheet, found at the top of the
+    // sheet by its selector as the engine writes it and by how many rules of that selector
+    // stand before it; how many copies took it. The copy of the file swapped in later has
+    // the last word.
+    function apply(argument) {
+        let wanted;
+        try {
+            const scratch = new CSSStyleSheet();
+            scratch.replaceSync(argument.selector + '{}');
+            if (scratch.cssRules.length !== 1)
+                return 0;
+            wanted = scratch.cssRules[0].selectorText;
+        } catch (e) {
+            return 0;
+        }
+        let applied = 0;
+        for (const link of Array.from(doc.querySelectorAll('link[href]'))) {
+            if (!link.relList.contains('stylesheet') || !sameFile(link.href, argument.file) ||
+                !link.sheet || replacing.has(link))
+                continue;
+            let seen = 0;
+            try {
+                for (const rule of Array.from(link.sheet.cssRules)) {
+                    if (!(rule instanceof CSSStyleRule) || rule.selectorText !== wanted)
+                        continue;
+                    if (seen++ === argument.occurrence) {
+                        rule.style.cssText = argument.block;
+                        ++applied;
+                        break;
+                    }
+                }
+            } catch (e) {
+                // A sheet the page may not read waits for its file.
+            }
+        }
+        if (applied)
+            refreshOutline();
+        return applied;
+    }
+
     function refreshOutline() {
         outlined = [];
         let count = 0;
@@ -303,6 +343,7 @@ var tesseloPreview = (function () {
 
     return {
         swap: swap,
+        apply: apply,
         outline: outline,
         force: force,
         start: argument => {

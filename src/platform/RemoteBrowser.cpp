@@ -448,6 +448,15 @@ void RemoteBrowser::ForceStates(const std::vector<std::string>& states, const st
          {{QStringLiteral("states"), names}, {QStringLiteral("sheet"), Decoded(sheet)}});
 }
 
+void RemoteBrowser::ApplyRule(const RuleEdit& rule) {
+    if (Restarted())
+        return; // the page loads the sheet from its file
+    Send(QStringLiteral("apply"), {{QStringLiteral("file"), QString::fromStdString(rule.File)},
+                                   {QStringLiteral("selector"), Decoded(rule.Selector)},
+                                   {QStringLiteral("occurrence"), rule.Occurrence},
+                                   {QStringLiteral("block"), Decoded(rule.Block)}});
+}
+
 void RemoteBrowser::OutlineElements(const std::string& selector) {
     outlined_ = selector;
     Send(QStringLiteral("outline"), {{QStringLiteral("selector"), Decoded(selector)}});

@@ -51,6 +51,7 @@ public:
     void OutlineElements(const std::string& selector) override;
     void SetPageWidth(int width) override;
     void ForceStates(const std::vector<std::string>& states, const std::string& sheet) override;
+    void ApplyRule(const RuleEdit& rule) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;

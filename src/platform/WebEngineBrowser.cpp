@@ -283,6 +283,18 @@ void WebEngineBrowser::ForceStates(const std::vector<std::string>& states,
          {{QStringLiteral("states"), names}, {QStringLiteral("sheet"), Decoded(sheet)}});
 }
 
+void WebEngineBrowser::ApplyRule(const RuleEdit& rule) {
+    if (!view_)
+        return;
+    const QString address =
+        QUrl::fromLocalFile(QFileInfo(QString::fromStdString(rule.File)).absoluteFilePath())
+            .toString(QUrl::FullyEncoded);
+    Call(QLatin1StringView("apply"), {{QStringLiteral("file"), address},
+                                      {QStringLiteral("selector"), Decoded(rule.Selector)},
+                                      {QStringLiteral("occurrence"), rule.Occurrence},
+                                      {QStringLiteral("block"), Decoded(rule.Block)}});
+}
+
 void WebEngineBrowser::OutlineElements(const std::string& selector) {
     outlined_ = selector;
     Call(QLatin1StringView("outline"), {{QStringLiteral("selector"), Decoded(selector)}},

@@ -201,7 +201,9 @@ public:
         WriteBytes(sheet, sheetText);
         for (const auto& [name, html] : pages)
             WriteBytes(dir.File(name), html);
-        services.UseWebBrowser(std::make_unique<WebEngineBrowser>(&services.dialogs));
+        auto browser = std::make_unique<WebEngineBrowser>(&services.dialogs);
+        web = browser.get();
+        services.UseWebBrowser(std::move(browser));
         services.settings.Window = WindowValues{.HomePage = "file://" + dir.File(pages[0].first)};
         window = services.Window({sheet});
         form().show();
@@ -231,6 +233,7 @@ public:
     testing::WindowServices services;
     testing::WindowUnderTest window;
     QWebEngineView* view = nullptr;
+    WebEngineBrowser* web = nullptr;
     int loads = 0;
 };
 
@@ -392,6 +395,32 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     site.form().Editor().Select(0);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return site.Status() == QStringLiteral("Стиль применяется к 1 элементу"); }, 10000));
+}
+
+// A rule put into the page's copy of the sheet ahead of its file: the page shows it with
+// the file unchanged; the second rule of a selector is found as the second; a selector the
+// sheet does not have changes nothing.
+TEST(PreviewBrowser, ARuleGoesIntoThePagesSheetAheadOfItsFile) {
+    PreviewSite site("h1 { color: red }\r\np { margin: 0 }\r\nh1, p { color: red }\r\n",
+                     {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" "
+                                     "href=\"site.css\"></head><body><h1>Tesselo</h1><p>1</p>"
+                                     "</body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+    const std::string file = testing::ReadBytes(site.sheet);
+    site.web->ApplyRule({site.sheet, "h1,p", 0, " color: rgb(0, 0, 255) "});
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 0, 255)"));
+    EXPECT_TRUE(
+        site.PageSays("getComputedStyle(document.querySelector('p')).color", "rgb(0, 0, 255)"));
+    site.web->ApplyRule({site.sheet, "h1", 0, " color: green "});
+    EXPECT_TRUE(
+        site.PageSays("getComputedStyle(document.querySelector('h1')).color", "rgb(0, 0, 255)"))
+        << "the later rule still wins";
+    site.web->ApplyRule({site.sheet, "h2", 0, " color: green "});
+    site.web->ApplyRule({site.sheet, "h1", 1, " color: green "});
+    EXPECT_TRUE(site.PageSays("document.styleSheets[0].cssRules[0].style.color", "green"));
+    EXPECT_EQ(site.Page(kColor), "rgb(0, 0, 255)") << "no other rule took the text";
+    EXPECT_EQ(testing::ReadBytes(site.sheet), file) << "the file is not the page's road";
 }
 
 // A pick whose rules are all in another sheet the page links: the status line names that

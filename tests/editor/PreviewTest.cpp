@@ -89,6 +89,34 @@ TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
     EXPECT_EQ(editor.Document().SheetText.Bytes(), edited);
 }
 
+// With automatic refresh, a rule changed in its place goes into the page's copy of the
+// sheet ahead of its file, found by its selector and its place among the rules of that
+// selector; the file is written and swapped in as before. A rule inside a group, or a page
+// reloaded whole, waits for the file.
+TEST_F(PreviewRefresh, ARuleChangedInItsPlaceGoesToThePageAheadOfItsFile) {
+    const std::string path = Open("h1 { color: red }\np { margin: 0 }\nh1  { margin: 0 }\n"
+                                  "@media print {\n  p { color: red }\n}\n");
+    preview.AutoRefresh = true;
+    preview.PreviewShowing = true;
+    editor.UseEditorLayout(false);
+    editor.Select(2);
+    ASSERT_TRUE(editor.SetProperty("color", "blue"));
+    ASSERT_EQ(browser.Applied.size(), 1u);
+    EXPECT_EQ(browser.Applied[0], (RuleEdit{path, "h1", 1, " margin: 0; color: blue "}));
+    ASSERT_FALSE(browser.Calls.empty());
+    EXPECT_EQ(browser.Calls.back(), "sheet " + path) << "the file's copy follows";
+
+    editor.Select(4); // inside @media
+    ASSERT_TRUE(editor.SetProperty("color", "green"));
+    preview.FullReload = true;
+    editor.Select(0);
+    ASSERT_TRUE(editor.SetProperty("color", "green"));
+    preview.FullReload = false;
+    preview.AutoRefresh = false;
+    ASSERT_TRUE(editor.SetProperty("color", "navy"));
+    EXPECT_EQ(browser.Applied.size(), 1u);
+}
+
 TEST_F(PreviewRefresh, StoresTheTypedTextIntoTheCurrentRecord) {
     Open(kSheet);
     Type("color: blue;");

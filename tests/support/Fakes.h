@@ -120,9 +120,12 @@ public:
         ForcedSheet = sheet;
     }
 
+    void ApplyRule(const RuleEdit& rule) override { Applied.push_back(rule); }
+
     std::vector<std::string> Calls;
-    std::vector<PageRule> Rules; // those of the last pick
-    std::string ForcedSheet;     // of the last states forced
+    std::vector<RuleEdit> Applied; // the rules put into the page ahead of their file
+    std::vector<PageRule> Rules;   // those of the last pick
+    std::string ForcedSheet;       // of the last states forced
     std::string Current = "about:blank";
 };
 using FakeBrowser = RecordingBrowser<>;
