@@ -989,9 +989,15 @@ public:
                 const auto parts = SplitLayers(list);
                 if (parts.empty())
                     continue;
-                text += (text.empty() ? "" : " ") + std::string(parts[layer % parts.size()].Text);
+                // In steps: a literal + a temporary string makes GCC 12 at -O3 warn
+                // falsely of overlapping copies (-Wrestrict).
+                if (!text.empty())
+                    text += ' ';
+                text += parts[layer % parts.size()].Text;
             }
-            value += (value.empty() ? "" : ", ") + text;
+            if (!value.empty())
+                value += ", ";
+            value += text;
         }
         PropertyValue composed;
         composed.Value = value;

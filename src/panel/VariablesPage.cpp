@@ -2,6 +2,7 @@
 
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
+#include "mapping/DeclarationBlock.h"
 #include "mapping/DeclarationList.h"
 #include "mapping/PropertyCatalog.h"
 #include "mapping/ValueSyntax.h"
@@ -18,6 +19,7 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -126,24 +128,27 @@ public:
     }
     // Shows the value; false when it is no number with a unit (calc(), a var()).
     bool Set(const QString& value) {
-        const std::string text = value.trimmed().toStdString();
-        std::string number = text;
-        std::string unit;
-        if (!text.empty() && text.back() == '%') {
-            number.pop_back();
+        const std::string whole = value.trimmed().toStdString();
+        const std::string_view text = whole;
+        // The number and its unit, as views of the text.
+        std::string_view number = text;
+        std::string_view unit;
+        auto bare = [](std::string_view n) {
+            const auto split = SplitNumberAndUnit(n);
+            return split && split->Unit.empty();
+        };
+        if (text.ends_with('%') && bare(text.substr(0, text.size() - 1))) {
+            number = text.substr(0, text.size() - 1);
             unit = "%";
-        } else if (text.size() > 2 && text.ends_with("ms") &&
-                   SplitNumberAndUnit(text.substr(0, text.size() - 2))) {
+        } else if (text.ends_with("ms") && bare(text.substr(0, text.size() - 2))) {
             number = text.substr(0, text.size() - 2);
             unit = "ms";
-        } else if (text.size() > 1 && text.ends_with('s') &&
-                   SplitNumberAndUnit(text.substr(0, text.size() - 1)) &&
-                   SplitNumberAndUnit(text.substr(0, text.size() - 1))->Unit.empty()) {
+        } else if (text.ends_with('s') && bare(text.substr(0, text.size() - 1))) {
             number = text.substr(0, text.size() - 1);
             unit = "s";
-        } else if (auto split = SplitNumberAndUnit(text)) {
-            number = split->Number;
-            unit = split->Unit;
+        } else if (const auto split = SplitNumberAndUnit(text)) {
+            number = text.substr(0, text.size() - split->Unit.size());
+            unit = text.substr(text.size() - split->Unit.size());
         } else {
             return false;
         }
@@ -154,6 +159,7 @@ public:
             return false;
         return true;
     }
+    QLineEdit* Number() const { return number_; }
     QString Text() const {
         const QString number = number_->text().trimmed();
         // A number alone keeps the unit chosen; text that is no number is taken as typed.
@@ -177,13 +183,21 @@ public:
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
+        page_.EditorOpened();
         const auto kind = static_cast<VariableKind>(index.data(VariablesPage::KindRole).toInt());
         if (kind == VariableKind::Length || kind == VariableKind::Time) {
             // calc() and the like are typed as text.
             auto* editor = new NumberWithUnit(kind, parent);
             editor->setObjectName(QStringLiteral("VariableValueEditor"));
-            if (editor->Set(index.data(Qt::EditRole).toString()))
+            if (editor->Set(index.data(Qt::EditRole).toString())) {
+                // Enter in the number takes the value, as in a plain box.
+                auto* self = const_cast<ValueDelegate*>(this);
+                connect(editor->Number(), &QLineEdit::returnPressed, self, [self, editor] {
+                    emit self->commitData(editor);
+                    emit self->closeEditor(editor);
+                });
                 return editor;
+            }
             delete editor;
         }
         if (kind == VariableKind::Keyword) {
@@ -198,6 +212,10 @@ public:
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         editor->setObjectName(QStringLiteral("VariableValueEditor"));
         return editor;
+    }
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+        page_.EditorClosed();
+        QStyledItemDelegate::destroyEditor(editor, index);
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         if (auto* unit = dynamic_cast<NumberWithUnit*>(editor)) {
@@ -291,6 +309,11 @@ const SheetVariables& VariablesPage::Variables() const {
 void VariablesPage::Render() {
     if (rendering_)
         return;
+    // A value being typed keeps its row until its editor has closed.
+    if (openEditors_ > 0) {
+        QTimer::singleShot(0, this, [this] { Render(); });
+        return;
+    }
     rendering_ = true;
     const StyleDocument& document = services_.Editor.Document();
     const SheetVariables& variables = Variables();
@@ -444,6 +467,18 @@ bool VariablesPage::TakeValue(QTreeWidgetItem* item, const QString& typed) {
     const std::string value = services_.Codec.Encode(typed.trimmed());
     if (value == services_.Codec.Encode(item->text(ValueColumn)))
         return false;
+    // The same value taken twice (Enter, then the editor closing) is written once.
+    const int defining = item->data(NameColumn, RowRole).toInt();
+    const size_t declaration = item->data(NameColumn, IndexRole).toULongLong();
+    if (defining < services_.Editor.Document().StyleCount()) {
+        const std::string block = services_.Editor.Document().Record(defining).BlockText();
+        const auto declarations = ParseBlock(block).Declarations;
+        if (declaration < declarations.size() &&
+            block.substr(declarations[declaration].ValueBegin,
+                         declarations[declaration].ValueEnd -
+                             declarations[declaration].ValueBegin) == value)
+            return true;
+    }
     // A value of another kind would change what every var() of it gives; text holding
     // var() or a function is the author's to decide.
     const VariableKind now = KindOfValue(value);

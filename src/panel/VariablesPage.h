@@ -45,6 +45,9 @@ public:
     void GoToDefinition(QTreeWidgetItem* item);
 
     QTreeWidget* Tree() const { return tree_; }
+    // The value column's editors, counted while open: the tree is not built again under them.
+    void EditorOpened() { ++openEditors_; }
+    void EditorClosed() { --openEditors_; }
     // The keywords a variable of one word may take: those of the properties reading it.
     QStringList KeywordChoices(const QString& name) const;
 
@@ -59,6 +62,7 @@ private:
     bool rendering_ = false;
     bool nameWidthChosen_ = false; // the user moved the names' edge
     unsigned shownGeneration_ = 0; // of the variables the tree shows
+    int openEditors_ = 0;
 };
 
 } // namespace tesselo

@@ -10,9 +10,11 @@
 #include "support/CatalogSession.h"
 #include "support/FindWidget.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTest>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -128,6 +130,41 @@ TEST(VariablesPage, AValueIsChangedInItsRuleAsOneStepOfOneLine) {
     }
     EXPECT_EQ(host.Sheet(), kept);
     EXPECT_TRUE(host.page.TakeValue(host.Item("--radius", 0), "calc(1rem + 2px)"));
+}
+
+// A length or a time is edited as a number with its unit: the number typed alone keeps
+// the unit chosen; calc() is edited as text.
+TEST(VariablesPage, LengthsAndTimesAreEditedAsANumberWithItsUnit) {
+    PageHost host;
+    host.page.show();
+    const struct {
+        const char* Name;
+        int Rule;
+        const char* Number;
+        const char* Unit;
+        const char* Typed;
+        const char* Written;
+    } cases[] = {
+        {"--radius", 0, ".375", "rem", "2", "--radius: 2rem;"},
+        {"--ease", 0, ".15", "s", "300", "--ease: 300s;"},
+        {"--spare", 0, "1", "px", "1.5", "--spare: 1.5px;"},
+    };
+    for (const auto& c : cases) {
+        QTreeWidgetItem* item = host.Item(c.Name, c.Rule);
+        host.page.EditValue(item);
+        // The editor just opened: those of the cases before are gone once deleted.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto* number = host.page.Tree()->findChild<QLineEdit*>("VariableNumber");
+        auto* unit = host.page.Tree()->findChild<QComboBox*>("VariableUnit");
+        ASSERT_TRUE(number && unit) << c.Name;
+        EXPECT_EQ(number->text(), c.Number) << c.Name;
+        EXPECT_EQ(unit->currentText(), c.Unit) << c.Name;
+        number->setText(c.Typed);
+        QTest::keyClick(number, Qt::Key_Return);
+        EXPECT_NE(host.Sheet().find(c.Written), std::string::npos)
+            << host.Sheet() << host.s.dialogs.Shown.size()
+            << (host.s.dialogs.Shown.empty() ? "" : host.s.dialogs.Shown.back().Text);
+    }
 }
 
 TEST(VariablesPage, RenameSaysHowManyPlacesAndRenamesEveryDefinitionAndVar) {

@@ -41,11 +41,19 @@ public:
         std::string stops;
         const int count = 2 + Below(3);
         for (int i = 0; i < count; ++i) {
-            if (i > 0 && Below(5) == 0) // a hint
-                stops += ", " + Position(conic);
-            stops += (i ? ", " : "") + Color();
-            for (int p = Below(3); p > 0; --p)
-                stops += " " + Position(conic);
+            // Appended in steps: a literal + a temporary string makes GCC 12 at -O3 warn
+            // falsely of overlapping copies (-Wrestrict).
+            if (i > 0 && Below(5) == 0) { // a hint
+                stops += ", ";
+                stops += Position(conic);
+            }
+            if (i)
+                stops += ", ";
+            stops += Color();
+            for (int p = Below(3); p > 0; --p) {
+                stops += ' ';
+                stops += Position(conic);
+            }
         }
         return stops;
     }
