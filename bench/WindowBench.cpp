@@ -6,18 +6,25 @@
 #include "SheetGenerator.h"
 #include "app/EditCSS.h"
 #include "app/SessionHistory.h"
+#include "mapping/SheetVariables.h"
 #include "panel/PanelHandlers.h"
 #include "platform/HeapTuning.h"
 #include "platform/PosixFileReplacer.h"
 #include "support/PanelFakes.h"
 #include "support/TempDir.h"
 #include "support/WindowServices.h"
+#include "views/CssHighlighting.h"
+#include "views/SourceViewPages.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
@@ -90,6 +97,96 @@ void BM_BoldClickInWindow(benchmark::State& state) {
         QTest::mouseClick(bold, Qt::LeftButton); // down, up, down, ...
 }
 BENCHMARK(BM_BoldClickInWindow)->Apply(BigSheets)->Unit(benchmark::kMillisecond)->Iterations(4);
+
+} // namespace
+
+namespace {
+
+// "Исходный CSS" turned to on a sheet of about 10 MB whose backup copy changed since it
+// was shown: the copy read and decoded, its first part put in, and its first screen
+// coloured (the colouring's own share as a counter).
+void BM_SourceViewFirstScreenInWindow(benchmark::State& state) {
+    testing::TempDir dir;
+    const std::string sheet = dir.File("big.css");
+    std::string text = bench::GenerateBigSheet(bench::BigSheet::ManyRules, 10000);
+    const std::string rules = text;
+    while (text.size() < size_t{10} << 20)
+        text += rules;
+    testing::WriteBytes(sheet, text);
+    testing::WindowServices services;
+    auto form = services.Window({sheet});
+    form->show();
+    QApplication::processEvents();
+    auto* views = form->findChild<SourceViewPages*>();
+    const std::string backup = sheet + ".ORIGINAL";
+    double colouring = 0;
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        views->setCurrentIndex(SourceViewPages::CssMemoView);
+        // Another size: the copy is read again.
+        testing::WriteBytes(backup, ++round % 2 ? text + "\n" : text);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        views->setCurrentIndex(SourceViewPages::CssDiskView);
+        QElapsedTimer colour;
+        colour.start();
+        QApplication::processEvents();
+        colouring += static_cast<double>(colour.nsecsElapsed()) / 1e6;
+        state.PauseTiming();
+        if (views->Colouring(SourceViewPages::CssDiskView)->ColouredLines() == 0)
+            state.SkipWithError("nothing coloured");
+        state.ResumeTiming();
+    }
+    state.counters["colour_ms"] = colouring / static_cast<double>(state.iterations());
+    state.counters["lines_coloured"] =
+        views->Colouring(SourceViewPages::CssDiskView)->ColouredLines();
+    state.SetLabel(std::to_string(text.size() >> 20) + " MB");
+}
+BENCHMARK(BM_SourceViewFirstScreenInWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A key typed into "Текущий стиль" in a rule of 200 declarations, and taken back: the
+// text coloured and checked, the completion's choices, the rule's text taken in. The
+// sheet has 2000 other rules for the completion's values.
+void BM_KeyInARuleOf200Declarations(benchmark::State& state) {
+    testing::TempDir dir;
+    const std::string sheet = dir.File("rule.css");
+    // Properties of the panel's and, to make 200 lines, custom properties.
+    std::string text = ".big {\n  color: #123456;\n  display: flex;\n  margin-top: 5px;\n"
+                       "  background: url(a.png) no-repeat;\n  font-family: \"Open Sans\";\n";
+    for (int i = 0; i < 195; ++i)
+        text += "  --token-" + std::to_string(i) + ": " + std::to_string(i % 97) + "px;\n";
+    text += "}\n";
+    text += bench::GenerateBigSheet(bench::BigSheet::ManyRules, 2000);
+    testing::WriteBytes(sheet, text);
+    testing::WindowServices services;
+    auto form = services.Window({sheet});
+    form->show();
+    QApplication::processEvents();
+    form->Editor().Select(0);
+    QApplication::processEvents();
+    auto* memo = form->findChild<QPlainTextEdit*>(QStringLiteral("CSSMemo"));
+    const QTextBlock margin =
+        memo ? memo->document()->find(QStringLiteral("5px")).block() : QTextBlock();
+    if (!memo || memo->document()->blockCount() < 200 || !margin.isValid()) {
+        state.SkipWithError("the rule is not in the box");
+        return;
+    }
+    memo->setFocus();
+    // In the value "5px": a digit typed after the 5.
+    QTextCursor caret(margin);
+    caret.setPosition(margin.position() +
+                      static_cast<int>(margin.text().indexOf(QStringLiteral("5px"))) + 1);
+    memo->setTextCursor(caret);
+    for (auto _ : state) {
+        QTest::keyClick(memo, Qt::Key_0);
+        QTest::keyClick(memo, Qt::Key_Escape);
+        QTest::keyClick(memo, Qt::Key_Backspace);
+    }
+    state.SetLabel(std::to_string(memo->document()->blockCount()) +
+                   " lines; 3 keys a round: a digit, Esc, Backspace");
+}
+BENCHMARK(BM_KeyInARuleOf200Declarations)->Unit(benchmark::kMillisecond)->Iterations(200);
 
 } // namespace
 
@@ -245,6 +342,72 @@ BENCHMARK(BM_HistoryOfClicksOnAHugeRule)
     ->Arg(1000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// The page of variables on Bootstrap 5, turned to after a change of the sheet: its 898
+// definitions collected again and shown under their rules.
+int VariablesPageIndex(QTabWidget& tabs) {
+    for (int i = 0; i < tabs.count(); ++i)
+        if (tabs.widget(i)->objectName() == QStringLiteral("Variables"))
+            return i;
+    return -1;
+}
+
+void BM_VariablesPageBootstrapInWindow(benchmark::State& state) {
+    BootstrapWindow window(state);
+    if (!window)
+        return;
+    auto* tabs = window.form->findChild<QTabWidget*>(QStringLiteral("TABPANEL"));
+    const int page = VariablesPageIndex(*tabs);
+    StyleEditor& editor = window.form->Editor();
+    const SheetVariables variables{editor.Document()};
+    const VariableDefinition* primary = variables.MainDefinition("--bs-primary");
+    if (page < 0 || !primary) {
+        state.SkipWithError("no page of variables, or no --bs-primary");
+        return;
+    }
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        tabs->setCurrentIndex(0);
+        QApplication::processEvents();
+        editor.SetDeclarationOf(primary->Row, primary->Index, ++round % 2 ? "#0d6efe" : "#0d6efd");
+        QApplication::processEvents();
+        state.ResumeTiming();
+        tabs->setCurrentIndex(page);
+        QApplication::processEvents();
+    }
+    auto* tree = window.form->findChild<QTreeWidget*>(QStringLiteral("VariablesTree"));
+    state.SetLabel(std::to_string(tree ? tree->topLevelItemCount() : 0) + " rules");
+}
+BENCHMARK(BM_VariablesPageBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Typing into the page of variables' filter on Bootstrap 5, one key at a time
+// ("primary"), and clearing it.
+void BM_VariablesFilterBootstrapInWindow(benchmark::State& state) {
+    BootstrapWindow window(state);
+    if (!window)
+        return;
+    auto* tabs = window.form->findChild<QTabWidget*>(QStringLiteral("TABPANEL"));
+    const int page = VariablesPageIndex(*tabs);
+    if (page < 0) {
+        state.SkipWithError("no page of variables");
+        return;
+    }
+    tabs->setCurrentIndex(page);
+    QApplication::processEvents();
+    auto* filter = window.form->findChild<QLineEdit*>(QStringLiteral("VariablesFilter"));
+    const QString typed = QStringLiteral("primary");
+    for (auto _ : state) {
+        for (qsizetype n = 1; n <= typed.size(); ++n) {
+            filter->setText(typed.left(n));
+            QApplication::processEvents();
+        }
+        filter->clear();
+        QApplication::processEvents();
+    }
+    state.SetLabel("8 keys a round");
+}
+BENCHMARK(BM_VariablesFilterBootstrapInWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

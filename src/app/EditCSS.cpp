@@ -218,6 +218,9 @@ void TMainForm::BuildRegions() {
     regions_->PlaceViews(*Viewer, *TABPANEL);
     connect(Viewer, &SourceViewPages::PageShown, this, [this](int page) { ViewerChange(page); });
     connect(Viewer, &SourceViewPages::PropertyPageWanted, TABPANEL, &QTabWidget::setCurrentIndex);
+    // A double click on a rule's row also shows its lines in the views of the sheet.
+    connect(PanelList->List(), &QTreeView::doubleClicked, this,
+            [this] { Viewer->ShowRuleLines(editor_.Current()); });
     // A rule of the picked element chosen: selected, as a click in the list does.
     connect(Viewer->ElementRules(), &ElementRulesView::RuleChosen, this,
             [this](int record) { Run([this, record] { editor_.Select(record); }); });

@@ -494,6 +494,14 @@ std::optional<TypedLength> ReadTypedLength(Length field, std::string_view text) 
     return TypedLength{TypedLength::Kind::Text, std::string(text), ""};
 }
 
+std::vector<std::string_view> ColorKeywords() {
+    std::vector<std::string_view> names;
+    names.reserve(kColorNames.size());
+    for (const auto& named : kColorNames)
+        names.push_back(named.Name);
+    return names;
+}
+
 std::optional<Color> ParseColor(std::string_view text) {
     text = TrimCssBlanks(text);
     if (text.empty())

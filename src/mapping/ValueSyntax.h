@@ -69,6 +69,8 @@ std::optional<TypedLength> ReadTypedLength(Length field, std::string_view text);
 // rgb()/rgba()/hsl()/hsla() with commas or blanks. Not currentColor, transparent or
 // var(): those the swatch cannot show as one colour.
 std::optional<Color> ParseColor(std::string_view text);
+// The 148 colour names ParseColor takes, in lower case, in alphabetical order.
+std::vector<std::string_view> ColorKeywords();
 
 ColorNotation NotationOf(std::string_view text);
 // A colour value the swatch cannot show as one colour but the property takes:

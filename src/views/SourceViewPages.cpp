@@ -7,25 +7,39 @@
 #include "document/UserDialogs.h"
 #include "editor/DocumentCommands.h"
 #include "editor/StyleEditor.h"
+#include "mapping/CssChecks.h"
+#include "views/CssHighlighting.h"
+#include "views/CssTextView.h"
+#include "views/FindBar.h"
 #include "views/SourceViews.h"
 #include "views/TextInSteps.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStringListModel>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tesselo {
 namespace {
 
-QPlainTextEdit* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
-    auto* view = new QPlainTextEdit(parent);
+// A rule's text longer than this is not checked as it is typed.
+constexpr qsizetype kCheckedMemo = 200'000;
+
+CssTextView* MakeTextView(QWidget* parent, const char* name, bool readOnly) {
+    auto* view = new CssTextView(parent);
     view->setObjectName(QString::fromLatin1(name));
     view->setReadOnly(readOnly);
     if (readOnly) {
@@ -94,7 +108,40 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     setTabPosition(QTabWidget::South);
 
     QWidget* memoPage = AddPage("CssMemoView", QStringLiteral("Текущий стиль"));
-    memo_ = MakeTextView(memoPage, "CSSMemo", false);
+    memo_ = AddTextView(memoPage, "CSSMemo", false);
+    memoColours_ = new ShownLinesColouring(*memo_, RuleTextStart());
+    // The sheet's words for completion are gathered again after a change of its rules.
+    gatherTimer_ = new QTimer(this);
+    gatherTimer_->setInterval(0);
+    connect(gatherTimer_, &QTimer::timeout, this, &SourceViewPages::GatherWords);
+    gatherTimer_->start();
+    observer_ = editor_.Observe([this](const SessionChange& change) {
+        using enum SessionChange::Kind;
+        if (change.What == Select || change.What == Type || change.What == Disk)
+            return;
+        gathering_ = SheetVocabulary();
+        gatheredRules_ = 0;
+        gatherTimer_->start();
+    });
+    memo_->SetHintAt([this](int position) {
+        for (const ShownMark& mark : memoColours_->Marks())
+            if (position >= mark.Begin && position < std::max(mark.End, mark.Begin + 1))
+                return mark.Hint;
+        return QString();
+    });
+    hint_ = new QLabel(memoPage);
+    hint_->setObjectName(QStringLiteral("MemoHint"));
+    QPalette red = hint_->palette();
+    red.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x00));
+    hint_->setPalette(red);
+    hint_->hide();
+    choices_ = new QStringListModel(this);
+    completer_ = new QCompleter(choices_, this);
+    completer_->setObjectName(QStringLiteral("MemoCompleter"));
+    completer_->setWidget(memo_);
+    completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer_->setMaxVisibleItems(12);
+    memo_->SetCompleter(completer_, [this] { TakeChoice(); });
     update_ = new QPushButton(QStringLiteral("Обновить панели инструменов >>>"), memoPage);
     update_->setObjectName(QStringLiteral("BtnStyleUpdate"));
     QPalette blue = update_->palette();
@@ -104,18 +151,19 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     bold.setBold(true);
     update_->setFont(bold);
     update_->hide();
-    memoPage->layout()->addWidget(memo_);
+    memoPage->layout()->addWidget(hint_);
+    memoPage->layout()->addWidget(findBars_[CssMemoView]);
     memoPage->layout()->addWidget(update_);
 
     QWidget* cssPage = AddPage("CSSView", QStringLiteral("Текущий CSS"));
-    composed_ = MakeTextView(cssPage, "HCSSMemo", true);
+    composed_ = AddTextView(cssPage, "HCSSMemo", true);
     composedFill_ = new TextInSteps(*composed_);
-    cssPage->layout()->addWidget(composed_);
+    composedColours_ = new ShownLinesColouring(*composed_);
 
     QWidget* diskPage = AddPage("CssDiskView", QStringLiteral("Исходный CSS"));
-    onDisk_ = MakeTextView(diskPage, "HCssInDiskMemo", true);
+    onDisk_ = AddTextView(diskPage, "HCssInDiskMemo", true);
     onDiskFill_ = new TextInSteps(*onDisk_);
-    diskPage->layout()->addWidget(onDisk_);
+    onDiskColours_ = new ShownLinesColouring(*onDisk_);
 
     preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
     QWidget* elementPage = AddPage("ElementView", QStringLiteral("Стили элемента"));
@@ -146,13 +194,20 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
         if (!rendering_)
             ViewerChange(index);
     });
-    connect(memo_, &QPlainTextEdit::textChanged, this, [this] { CSSMemoChange(); });
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+        CheckMemo();
+        CSSMemoChange();
+    });
+    connect(memo_, &CssTextView::CompletionWanted, this, &SourceViewPages::Complete);
+    connect(completer_, qOverload<const QString&>(&QCompleter::activated), this,
+            [this] { TakeChoice(); });
     // The text pushed into the panel by the button; the property page following the caret.
     connect(update_, &QPushButton::clicked, this, [this] {
         editor_.PushTextToPanel();
         emit Changed();
     });
     connect(memo_, &QPlainTextEdit::cursorPositionChanged, this, [this] {
+        ShowHintAtCaret();
         if (rendering_)
             return;
         const int page = PropertyPageForLine(text_.Encode(memo_->textCursor().block().text()));
@@ -169,6 +224,143 @@ QWidget* SourceViewPages::AddPage(const char* name, const QString& caption) {
     layout->setContentsMargins(0, 0, 0, 0);
     addTab(page, caption);
     return page;
+}
+
+// A text view with its find bar under it, both on the page.
+CssTextView* SourceViewPages::AddTextView(QWidget* page, const char* name, bool readOnly) {
+    CssTextView* view = MakeTextView(page, name, readOnly);
+    auto* bar = new FindBar(*view, page);
+    findBars_[count() - 1] = bar;
+    page->layout()->addWidget(view);
+    if (readOnly)
+        page->layout()->addWidget(bar);
+    connect(view, &CssTextView::FindWanted, bar, &FindBar::OpenFind);
+    connect(view, &CssTextView::GoToLineWanted, bar, &FindBar::OpenGoToLine);
+    return view;
+}
+
+QPlainTextEdit* SourceViewPages::Memo() const {
+    return memo_;
+}
+
+CssTextView* SourceViewPages::TextView(int page) const {
+    return page == CssMemoView   ? memo_
+           : page == CSSView     ? composed_
+           : page == CssDiskView ? onDisk_
+                                 : nullptr;
+}
+
+FindBar* SourceViewPages::FindBarOf(int page) const {
+    return page >= 0 && page < 3 ? findBars_[page] : nullptr;
+}
+
+const ShownLinesColouring* SourceViewPages::Colouring(int page) const {
+    return page == CSSView ? composedColours_ : page == CssDiskView ? onDiskColours_ : nullptr;
+}
+
+SourceViewPages::~SourceViewPages() {
+    editor_.Forget(observer_);
+}
+
+// The checks of the rule's text, underlined where they mark and told on the caret's line.
+void SourceViewPages::CheckMemo() {
+    // A rule's text too big to check at each key is only coloured.
+    if (memo_->document()->characterCount() > kCheckedMemo) {
+        memoColours_->SetMarks({});
+        ShowHintAtCaret();
+        return;
+    }
+    const Utf8Text text(text_.TextOf(*memo_->document()));
+    std::vector<ShownMark> marks;
+    for (const TextMark& mark : CheckRuleText(text.View(), SheetEncoding::Utf8))
+        marks.push_back(
+            {text.CharAt(mark.Begin), text.CharAt(mark.End), QString::fromStdString(mark.Hint)});
+    memoColours_->SetMarks(std::move(marks));
+    ShowHintAtCaret();
+}
+
+void SourceViewPages::ShowHintAtCaret() {
+    const QTextBlock line = memo_->textCursor().block();
+    const int begin = line.position();
+    const int end = begin + line.length();
+    QString hint;
+    for (const ShownMark& mark : memoColours_->Marks()) {
+        if (mark.Begin < end && std::max(mark.End, mark.Begin + 1) > begin) {
+            hint = mark.Hint;
+            break;
+        }
+    }
+    hint_->setText(hint);
+    hint_->setVisible(!hint.isEmpty());
+}
+
+// The choices where the caret stands. While typing the list opens once a word is begun
+// or a value or a unit is due; Ctrl+Space opens it wherever there is something to offer.
+void SourceViewPages::Complete(bool typed) {
+    if (memo_->isReadOnly())
+        return;
+    const QString shown = memo_->toPlainText();
+    const Utf8Text text(shown);
+    const int caret = memo_->textCursor().position();
+    const CompletionChoices found = CompleteAt(text.View(), text.ByteAt(caret), vocabulary_);
+    choiceBegin_ = text.CharAt(found.Begin);
+    choiceEnd_ = text.CharAt(found.End);
+    const QChar before = caret > 0 ? shown.at(caret - 1) : QChar();
+    const bool due = !typed || caret > choiceBegin_ || before == QLatin1Char(':') ||
+                     before == QLatin1Char('(') || before.isDigit() ||
+                     shown.mid(caret - 2, 2) == QStringLiteral(": ");
+    const bool typedWhole =
+        found.Choices.size() == 1 &&
+        QString::fromStdString(found.Choices[0]) == shown.mid(choiceBegin_, caret - choiceBegin_);
+    if (found.Choices.empty() || !due || typedWhole) {
+        completer_->popup()->hide();
+        return;
+    }
+    QStringList list;
+    for (const std::string& choice : found.Choices)
+        list.append(QString::fromStdString(choice));
+    choices_->setStringList(list);
+    QRect at = memo_->cursorRect();
+    at.setWidth(completer_->popup()->sizeHintForColumn(0) +
+                completer_->popup()->verticalScrollBar()->sizeHint().width() + 8);
+    completer_->complete(at);
+    completer_->popup()->setCurrentIndex(choices_->index(0));
+}
+
+// The words of the next rules of the sheet; the last step puts them in use.
+void SourceViewPages::GatherWords() {
+    constexpr int kRulesAStep = 5000;
+    const StyleDocument& document = editor_.Document();
+    const int end = std::min(document.StyleCount(), gatheredRules_ + kRulesAStep);
+    for (; gatheredRules_ < end; ++gatheredRules_) {
+        const StyleRecord& rule = document.Record(gatheredRules_);
+        if (rule.IsGroup())
+            continue;
+        std::string block;
+        for (const std::string& line : rule.Lines())
+            block.append(line).push_back('\n');
+        gathering_.AddRuleText(text_.Decode(block).toUtf8().toStdString());
+    }
+    if (gatheredRules_ >= document.StyleCount()) {
+        vocabulary_ = std::move(gathering_);
+        gathering_ = SheetVocabulary();
+        gatherTimer_->stop();
+    }
+}
+
+// The choice selected in the list replaces the word at the caret: one edit of the box.
+void SourceViewPages::TakeChoice() {
+    const QModelIndex selected = completer_->popup()->currentIndex();
+    const QString choice =
+        choices_->data(selected.isValid() ? selected : choices_->index(0)).toString();
+    completer_->popup()->hide();
+    if (choice.isEmpty())
+        return;
+    QTextCursor cursor = memo_->textCursor();
+    cursor.setPosition(choiceBegin_);
+    cursor.setPosition(std::max(choiceEnd_, cursor.position()), QTextCursor::KeepAnchor);
+    cursor.insertText(choice);
+    memo_->setTextCursor(cursor);
 }
 
 void SourceViewPages::RenderMemo() {
@@ -191,20 +383,84 @@ void SourceViewPages::ShowPage(int page) {
 
 void SourceViewPages::ViewerChange(int index) {
     if (index == CSSView) {
-        editor_.ComposeCSS();
-        // Laying out a big sheet again costs far more than comparing it: the view is
-        // filled again only when the sheet or its encoding changed since.
-        const StyleDocument& document = editor_.Document();
-        if (!composedShown_ || *composedShown_ != document.SheetText ||
-            composedEncoding_ != document.Encoding) {
-            composedFill_->Fill(ShownText(document.SheetText, document.Encoding));
-            composedShown_ = document.SheetText;
-            composedEncoding_ = document.Encoding;
-        }
+        FillComposedView();
     } else if (index == CssDiskView) {
         FillSourceView(true);
     }
     emit PageShown(index);
+}
+
+void SourceViewPages::FillComposedView() {
+    editor_.ComposeCSS();
+    // Laying out a big sheet again costs far more than comparing it: the view is
+    // filled again only when the sheet or its encoding changed since.
+    const StyleDocument& document = editor_.Document();
+    if (!composedShown_ || *composedShown_ != document.SheetText ||
+        composedEncoding_ != document.Encoding) {
+        composedFill_->Fill(ShownText(document.SheetText, document.Encoding));
+        composedShown_ = document.SheetText;
+        composedEncoding_ = document.Encoding;
+    }
+}
+
+namespace {
+
+// Where the `nth` rule (from 0) with the selector starts in a sheet's text and where
+// its "}" is: the selector where a rule can start, then "{". Nothing when not found.
+std::optional<std::pair<qsizetype, qsizetype>> FindRule(const QString& text,
+                                                        const QString& selector, int nth) {
+    if (selector.isEmpty())
+        return std::nullopt;
+    for (qsizetype at = text.indexOf(selector); at >= 0; at = text.indexOf(selector, at + 1)) {
+        const QChar before = at > 0 ? text.at(at - 1) : QLatin1Char('\n');
+        if (!before.isSpace() && before != QLatin1Char('}') && before != QLatin1Char(';') &&
+            before != QLatin1Char('/'))
+            continue;
+        qsizetype open = at + selector.size();
+        while (open < text.size() && text.at(open).isSpace())
+            ++open;
+        if (open >= text.size() || text.at(open) != QLatin1Char('{') || nth-- > 0)
+            continue;
+        int depth = 0;
+        for (qsizetype i = open; i < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char('{'))
+                ++depth;
+            else if (text.at(i) == QLatin1Char('}') && --depth == 0)
+                return std::pair{at, i};
+        }
+        return std::pair{at, text.size()};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void SourceViewPages::ShowRuleLines(int record) {
+    const StyleDocument& document = editor_.Document();
+    if (record < 0 || record >= document.StyleCount() || document.Record(record).IsGroup())
+        return;
+    const std::string_view written = document.Record(record).WrittenSelector();
+    int nth = 0;
+    for (int i = 0; i < record; ++i)
+        nth += !document.Record(i).IsGroup() && document.Record(i).WrittenSelector() == written;
+    const QString selector = text_.Decode(written).trimmed();
+    FillComposedView();
+    FillSourceView(false);
+    for (auto [view, fill] :
+         {std::pair{composed_, composedFill_}, std::pair{onDisk_, onDiskFill_}}) {
+        const auto found = FindRule(fill->WholeText(), selector, nth);
+        if (!found)
+            continue;
+        fill->ShowUpTo(found->second);
+        QTextCursor cursor(view->document());
+        cursor.setPosition(int(found->first));
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        cursor.setPosition(
+            int(std::min<qsizetype>(found->second + 1, view->document()->characterCount() - 1)),
+            QTextCursor::KeepAnchor);
+        view->setTextCursor(cursor);
+        view->centerCursor();
+    }
 }
 
 // A read-only view's text: a very long line would cost the text box far more to lay

@@ -7,6 +7,7 @@
 
 #include "document/FileStamp.h"
 #include "document/SheetLines.h"
+#include "mapping/CssCompletion.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
@@ -15,13 +16,20 @@
 #include <utility>
 #include <vector>
 
+class QCompleter;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QStringListModel;
+class QTimer;
 class QToolButton;
 
 namespace tesselo {
 
+class CssTextView;
 class ElementRulesView;
+class FindBar;
+class ShownLinesColouring;
 class StyleEditor;
 class TextInSteps;
 class UserDialogs;
@@ -34,8 +42,17 @@ public:
 
     SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs& dialogs,
                     QWidget* parent = nullptr);
+    ~SourceViewPages() override;
 
-    QPlainTextEdit* Memo() const { return memo_; }
+    QPlainTextEdit* Memo() const;
+    // The text view of a page of text (CssMemoView, CSSView, CssDiskView), its find bar
+    // and, for the read-only two, its colours.
+    CssTextView* TextView(int page) const;
+    FindBar* FindBarOf(int page) const;
+    const ShownLinesColouring* Colouring(int page) const;
+    QCompleter* Completer() const { return completer_; }
+    // What the checks mark in the current style's text.
+    const ShownLinesColouring& MemoMarks() const { return *memoColours_; }
     QWidget* PreviewPage() const { return preview_; }
     ElementRulesView* ElementRules() const { return elementRules_; }
     // The toggles of the states that can be forced on the element picked, in the order
@@ -48,6 +65,9 @@ public:
     void ShowPage(int page);
     // The source page: the backup copy's text; a missing one reported when asked.
     void FillSourceView(bool reportMissing);
+    // The rule's lines selected in "Текущий CSS" and "Исходный CSS", filled if need be;
+    // a view whose text does not hold the rule (renamed since the copy) stays as it is.
+    void ShowRuleLines(int record);
     // Cut and paste act on the current style's text, and only on its page.
     void Cut();
     void Paste();
@@ -62,7 +82,14 @@ signals:
 
 private:
     QWidget* AddPage(const char* name, const QString& caption);
+    CssTextView* AddTextView(QWidget* page, const char* name, bool readOnly);
+    void CheckMemo();
+    void ShowHintAtCaret();
+    void Complete(bool typed);
+    void TakeChoice();
+    void GatherWords();
     void ViewerChange(int index);
+    void FillComposedView();
     void CSSMemoChange();
     QString ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
 
@@ -76,10 +103,28 @@ private:
     // The backup copy "Исходный CSS" shows, as it was on disk when the view was filled.
     std::optional<std::pair<std::string, FileStamp>> diskShown_;
 
-    QPlainTextEdit* memo_ = nullptr;     // CSSMemo
-    QPushButton* update_ = nullptr;      // BtnStyleUpdate
-    QPlainTextEdit* composed_ = nullptr; // HCSSMemo
-    QPlainTextEdit* onDisk_ = nullptr;   // HCssInDiskMemo
+    CssTextView* memo_ = nullptr;     // CSSMemo
+    QPushButton* update_ = nullptr;   // BtnStyleUpdate
+    QLabel* hint_ = nullptr;          // MemoHint: the mark's hint on the caret's line
+    CssTextView* composed_ = nullptr; // HCSSMemo
+    CssTextView* onDisk_ = nullptr;   // HCssInDiskMemo
+    FindBar* findBars_[3] = {};
+    ShownLinesColouring* memoColours_ = nullptr;
+    int observer_ = 0;
+    ShownLinesColouring* composedColours_ = nullptr;
+    ShownLinesColouring* onDiskColours_ = nullptr;
+    // The completion of the current style's text, from what the sheet's rules write.
+    QCompleter* completer_ = nullptr;
+    QStringListModel* choices_ = nullptr;
+    int choiceBegin_ = 0; // the characters a choice replaces
+    int choiceEnd_ = 0;
+    // Gathered between the window's events after each change of the rules, some rules a
+    // step, so that neither the change nor a key waits for a big sheet's words; the
+    // words gathered before serve meanwhile.
+    SheetVocabulary vocabulary_;
+    SheetVocabulary gathering_;
+    int gatheredRules_ = 0;
+    QTimer* gatherTimer_ = nullptr;
     TextInSteps* composedFill_ = nullptr;
     TextInSteps* onDiskFill_ = nullptr;
     QWidget* preview_ = nullptr; // PreView

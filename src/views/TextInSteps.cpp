@@ -38,6 +38,24 @@ void TextInSteps::Fill(QString text) {
         text_.clear();
 }
 
+QString TextInSteps::WholeText() const {
+    return at_ < text_.size() ? text_ : view_.toPlainText();
+}
+
+void TextInSteps::ShowUpTo(qsizetype position) {
+    if (at_ >= text_.size() || position < at_)
+        return;
+    QTextCursor cursor(view_.document());
+    cursor.movePosition(QTextCursor::End);
+    const qsizetype end = PartEnd(position, 0);
+    cursor.insertText(QStringView(text_).sliced(at_, end - at_).toString());
+    at_ = end;
+    if (at_ == text_.size()) {
+        timer_.stop();
+        text_.clear();
+    }
+}
+
 void TextInSteps::Step() {
     const qsizetype end = PartEnd(at_, kStep);
     // A cursor of its own puts the part in without moving the view or its caret; the

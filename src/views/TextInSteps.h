@@ -17,6 +17,10 @@ class TextInSteps final : public QObject {
 public:
     explicit TextInSteps(QPlainTextEdit& view);
     void Fill(QString text);
+    // The whole text, that part of it still coming included.
+    QString WholeText() const;
+    // The text up to `position` (and to its line's end) put in now.
+    void ShowUpTo(qsizetype position);
 
 private:
     void Step();
