@@ -472,6 +472,32 @@ std::vector<std::pair<size_t, size_t>> NamePlaces(std::string_view block, std::s
 
 } // namespace
 
+namespace {
+
+std::string OneLine(std::string_view text) {
+    std::string out;
+    for (char c : TrimCssBlanks(text)) {
+        if (!IsCssBlank(c))
+            out += c;
+        else if (out.back() != ' ')
+            out += ' ';
+    }
+    return out;
+}
+
+} // namespace
+
+std::string RulePlace(const StyleDocument& document, int row, std::string_view separator) {
+    std::string place = OneLine(document.Record(row).Selector);
+    for (int group = document.ParentOf(row); group >= 0; group = document.ParentOf(group)) {
+        std::string outer = OneLine(document.Record(group).Selector);
+        outer += separator;
+        outer += place;
+        place = std::move(outer);
+    }
+    return place;
+}
+
 size_t VariablePlaces(std::string_view block, std::string_view name) {
     return NamePlaces(block, name).size();
 }

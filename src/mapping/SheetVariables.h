@@ -119,6 +119,10 @@ private:
 std::optional<std::string> RenameVariableInBlock(std::string_view block, std::string_view from,
                                                  std::string_view to);
 
+// The rule's selector under the conditions of its groups, outermost first, each with its
+// blanks as one space, joined by `separator`: "@media (min-width: 768px) › :root".
+std::string RulePlace(const StyleDocument& document, int row, std::string_view separator);
+
 // How many places of the block name the variable: definitions and var().
 size_t VariablePlaces(std::string_view block, std::string_view name);
 

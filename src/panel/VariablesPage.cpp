@@ -30,28 +30,6 @@ QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The blanks of a selector or a condition as one space each.
-std::string OneLine(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r' && c != '\f')
-            out += c;
-        else if (!out.empty() && out.back() != ' ')
-            out += ' ';
-    }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
-}
-
-// "@media (min-width: 768px) › :root": the rule under the conditions of its groups.
-std::string RulePlace(const StyleDocument& document, int row) {
-    std::string place = OneLine(document.Record(row).Selector);
-    for (int group = document.ParentOf(row); group >= 0; group = document.ParentOf(group))
-        place = OneLine(document.Record(group).Selector) + " › " + place;
-    return place;
-}
-
 QIcon SwatchIcon(const std::optional<Color>& color) {
     // A theme repeats its colours: each is drawn once.
     static QHash<quint64, QIcon> drawn;
@@ -342,7 +320,7 @@ void VariablesPage::Render() {
         if (d.Row != ruleRow) {
             ruleRow = d.Row;
             rule = new QTreeWidgetItem();
-            rule->setText(NameColumn, services_.Codec.Decode(RulePlace(document, d.Row)));
+            rule->setText(NameColumn, services_.Codec.Decode(RulePlace(document, d.Row, " › ")));
             rule->setFirstColumnSpanned(true);
             rule->setFlags(Qt::ItemIsEnabled);
             rules.append(rule);
@@ -550,7 +528,7 @@ void VariablesPage::ShowUses(QTreeWidgetItem* item) {
     if (rows.empty())
         menu.addAction(QStringLiteral("Ни один стиль не читает эту переменную"))->setEnabled(false);
     for (int row : rows) {
-        QAction* action = menu.addAction(services_.Codec.Decode(RulePlace(document, row)));
+        QAction* action = menu.addAction(services_.Codec.Decode(RulePlace(document, row, " › ")));
         connect(action, &QAction::triggered, this, [this, row] { services_.Editor.Select(row); });
     }
     menu.exec(tree_->viewport()->mapToGlobal(tree_->visualItemRect(item).bottomLeft()));

@@ -227,6 +227,29 @@ public:
         form().Action(ActionId::RefreshView)->trigger();
     }
     QString Status() { return form().statusBar()->currentMessage(); }
+    // The pick: the element of the selector clicked, `fromLeft` of its width in from its left
+    // edge; true once the pick has ended.
+    bool Pick(const char* selector, const char* fromLeft) {
+        QAction* pick = form().Action(ActionId::PickElement);
+        if (!pick->isChecked())
+            pick->trigger();
+        const QStringList box =
+            QString::fromStdString(
+                Page(QStringLiteral("(r => [r.left + %1, r.top + r.height / 2].map(Math.round)"
+                                    ".join(' '))(document.querySelector('%2')"
+                                    ".getBoundingClientRect())")
+                         .arg(QString::fromUtf8(fromLeft), QString::fromUtf8(selector))
+                         .toUtf8()
+                         .constData()))
+                .split(QLatin1Char(' '));
+        if (box.size() != 2)
+            return false;
+        QWidget* input = view->focusProxy();
+        const QPoint at(box[0].toInt(), box[1].toInt());
+        QTest::mouseMove(input, at);
+        QTest::mouseClick(input, Qt::LeftButton, {}, at);
+        return QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000);
+    }
 
     TempDir dir;
     std::string sheet;
@@ -340,17 +363,7 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     QTest::keyClick(input, Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
 
-    pick->trigger();
-    const QStringList box =
-        QString::fromStdString(site.Page("(r => [r.left + r.width / 4, r.top + r.height / 2]"
-                                         ".map(Math.round).join(' '))"
-                                         "(document.querySelector('h1').getBoundingClientRect())"))
-            .split(QLatin1Char(' '));
-    ASSERT_EQ(box.size(), 2);
-    const QPoint at(box[0].toInt(), box[1].toInt());
-    QTest::mouseMove(input, at);
-    QTest::mouseClick(input, Qt::LeftButton, {}, at);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
+    ASSERT_TRUE(site.Pick("h1", "r.width / 4"));
     EXPECT_EQ(site.form().Editor().Current(), 3);
     EXPECT_EQ(site.Status().toStdString(),
               "Элемент h1#top.a: подходят 2 стиля (состояния :hover и подобные не учтены)");
@@ -437,19 +450,7 @@ TEST(PreviewBrowser, APickWhoseRulesAreInAnotherSheetOffersToOpenIt) {
     ASSERT_TRUE(
         site.PageSays("getComputedStyle(document.querySelector('p')).color", "rgb(0, 0, 255)"));
     site.services.dialogs.Answers = {Answer::Yes};
-    QWidget* input = site.view->focusProxy();
-    QAction* pick = site.form().Action(ActionId::PickElement);
-    pick->trigger();
-    const QStringList box =
-        QString::fromStdString(site.Page("(r => [r.left + 4, r.top + r.height / 2]"
-                                         ".map(Math.round).join(' '))"
-                                         "(document.querySelector('p').getBoundingClientRect())"))
-            .split(QLatin1Char(' '));
-    ASSERT_EQ(box.size(), 2);
-    const QPoint at(box[0].toInt(), box[1].toInt());
-    QTest::mouseMove(input, at);
-    QTest::mouseClick(input, Qt::LeftButton, {}, at);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !pick->isChecked(); }, 10000));
+    ASSERT_TRUE(site.Pick("p", "4"));
     EXPECT_TRUE(site.Status().endsWith(QStringLiteral("в других таблицах страницы: base.css — 2")))
         << site.Status().toStdString();
     ASSERT_TRUE(QTest::qWaitFor(

@@ -4,7 +4,7 @@
 
 #include "panel/EffectsPage.h"
 #include "mapping/LayeredValue.h"
-#include "support/CatalogSession.h"
+#include "support/EffectsHost.h"
 #include "support/FindWidget.h"
 #include "support/MouseDrag.h"
 
@@ -26,46 +26,12 @@ namespace {
 
 using testing::Replaced;
 
-struct PageHost {
-    explicit PageHost(std::string_view sheet) : s(sheet) {
-        s.OnChange = [this] { page.Render(); };
-        page.Render();
-    }
-    QStringList Rows(std::string_view list) {
-        QStringList rows;
-        auto* view = Control<QListWidget>(page, list);
-        for (int i = 0; i < view->count(); ++i)
-            rows << view->item(i)->text();
-        return rows;
-    }
-    void Click(std::string_view button) {
-        QTest::mouseClick(Control<QAbstractButton>(page, button), Qt::LeftButton);
-    }
-    void Type(std::string_view field, const QString& text) {
-        auto* edit = Control<QLineEdit>(page, field);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-    void Choose(std::string_view list, int row) {
-        Control<QListWidget>(page, list)->setCurrentRow(row);
-    }
-
-    testing::CatalogSession s;
-    EffectsPage page{s.services, nullptr};
-};
-
-std::string Box(const std::string& declarations) {
-    return ".box {\n  color: red;\n" + declarations + "}\n";
-}
-// The rule's block as the session gives it.
-std::string Inner(const std::string& declarations) {
-    return "\n  color: red;\n" + declarations;
-}
+using PageHost = testing::EffectsHost;
+using testing::BoxInner;
+using testing::BoxRule;
 
 TEST(EffectsPage, AShadowsLayersAreAddedMovedAndRemovedOneStepEach) {
-    PageHost host(Box("  box-shadow: 0 1px 2px RED,inset 0 0 0 1px #fff;\n"));
+    PageHost host(BoxRule("  box-shadow: 0 1px 2px RED,inset 0 0 0 1px #fff;\n"));
     const std::string before = host.s.Block();
     EXPECT_EQ(host.Rows("BoxShadow"), (QStringList{"0 1px 2px RED", "inset 0 0 0 1px #fff"}));
     EXPECT_TRUE(Control<QCheckBox>(host.page, "BoxShadowInset")->isEnabled());
@@ -91,16 +57,16 @@ TEST(EffectsPage, AShadowsLayersAreAddedMovedAndRemovedOneStepEach) {
     }
 
     // A var() for the whole value shows as one row; a layer would replace it.
-    PageHost variable(Box("  box-shadow: var(--bs-box-shadow);\n"));
+    PageHost variable(BoxRule("  box-shadow: var(--bs-box-shadow);\n"));
     EXPECT_EQ(variable.Rows("BoxShadow"), QStringList{"var(--bs-box-shadow)"});
     EXPECT_FALSE(Control<QAbstractButton>(variable.page, "BoxShadowAdd")->isEnabled());
     EXPECT_FALSE(Control<QWidget>(variable.page, "BoxShadowY")->isEnabled());
 
-    PageHost one(Box("  box-shadow: 0 1px 2px red;\n"));
+    PageHost one(BoxRule("  box-shadow: 0 1px 2px red;\n"));
     one.Click("BoxShadowRemove");
-    EXPECT_EQ(one.s.Block(), Inner(""));
+    EXPECT_EQ(one.s.Block(), BoxInner(""));
     one.Click("BoxShadowAdd");
-    EXPECT_EQ(one.s.Block(), Inner("  box-shadow: 0 2px 4px rgba(0, 0, 0, 0.2);\n"));
+    EXPECT_EQ(one.s.Block(), BoxInner("  box-shadow: 0 2px 4px rgba(0, 0, 0, 0.2);\n"));
 }
 
 TEST(EffectsPage, ALayersPartIsWrittenInItsPlace) {
@@ -117,13 +83,13 @@ TEST(EffectsPage, ALayersPartIsWrittenInItsPlace) {
         {"var(--x) 2px 4px red", 0, "BoxShadowSpread", "1em", "var(--x) 2px 4px 1em red"},
     };
     for (const Case& c : cases) {
-        PageHost host(Box("  box-shadow: " + c.Value + ";\n"));
+        PageHost host(BoxRule("  box-shadow: " + c.Value + ";\n"));
         host.Choose("BoxShadow", c.Row);
         host.Type(c.Field, c.Typed);
-        EXPECT_EQ(host.s.Block(), Inner("  box-shadow: " + c.Want + ";\n")) << c.Field;
+        EXPECT_EQ(host.s.Block(), BoxInner("  box-shadow: " + c.Want + ";\n")) << c.Field;
     }
     // A text no shadow takes is refused, and nothing is written.
-    PageHost host(Box("  text-shadow: 1px 1px red;\n"));
+    PageHost host(BoxRule("  text-shadow: 1px 1px red;\n"));
     const std::string before = host.s.Block();
     host.Type("TextShadowX", QStringLiteral("blue"));
     EXPECT_EQ(host.s.Block(), before);
@@ -132,50 +98,50 @@ TEST(EffectsPage, ALayersPartIsWrittenInItsPlace) {
 }
 
 TEST(EffectsPage, TheSwatchChangesTheColoursAlphaInTheLayersNotation) {
-    PageHost host(Box("  box-shadow: 0 0 0 .25rem rgba(13, 110, 253, .25), 0 1px red;\n"));
+    PageHost host(BoxRule("  box-shadow: 0 0 0 .25rem rgba(13, 110, 253, .25), 0 1px red;\n"));
     host.s.choices.ColorChoices.push_back(Color{13, 110, 253, 128});
     QTest::mouseClick(Control<QWidget>(host.page, "BoxShadowColor"), Qt::LeftButton);
     ASSERT_EQ(host.s.choices.ColorDialogInitial.size(), 1u);
     EXPECT_EQ(host.s.choices.ColorDialogInitial[0].Alpha, 64);
     EXPECT_EQ(host.s.Block(),
-              Inner("  box-shadow: 0 0 0 .25rem rgba(13, 110, 253, 0.5), 0 1px red;\n"));
+              BoxInner("  box-shadow: 0 0 0 .25rem rgba(13, 110, 253, 0.5), 0 1px red;\n"));
 }
 
 TEST(EffectsPage, TheOpacitySliderAndFieldShowOneValue) {
-    PageHost host(Box("  opacity: .65;\n"));
+    PageHost host(BoxRule("  opacity: .65;\n"));
     auto* slider = Control<QSlider>(host.page, "OpacitySlider");
     EXPECT_EQ(slider->value(), 65);
     slider->setValue(30);
-    EXPECT_EQ(host.s.Block(), Inner("  opacity: 0.3;\n"));
+    EXPECT_EQ(host.s.Block(), BoxInner("  opacity: 0.3;\n"));
     EXPECT_EQ(Control<QLineEdit>(host.page, "Opacity")->text(), QStringLiteral("0.3"));
     host.Type("Opacity", QStringLiteral("50%"));
-    EXPECT_EQ(host.s.Block(), Inner("  opacity: 50%;\n"));
+    EXPECT_EQ(host.s.Block(), BoxInner("  opacity: 50%;\n"));
     EXPECT_EQ(slider->value(), 50);
 }
 
 TEST(EffectsPage, TransitionsAreEditedInTheShorthandOrInTheLonghandsAsWritten) {
-    PageHost shorthand(Box("  transition: color .15s ease-in-out, border-color .15s;\n"));
+    PageHost shorthand(BoxRule("  transition: color .15s ease-in-out, border-color .15s;\n"));
     EXPECT_EQ(shorthand.Rows("Transition"),
               (QStringList{"color .15s ease-in-out", "border-color .15s"}));
     shorthand.Choose("Transition", 1);
     shorthand.Type("TransitionDelay", QStringLiteral("1s"));
     EXPECT_EQ(shorthand.s.Block(),
-              Inner("  transition: color .15s ease-in-out, border-color .15s 1s;\n"));
+              BoxInner("  transition: color .15s ease-in-out, border-color .15s 1s;\n"));
 
-    PageHost longhands(Box("  transition-property: opacity, transform;\n"
-                           "  transition-duration: .3s;\n"));
+    PageHost longhands(BoxRule("  transition-property: opacity, transform;\n"
+                               "  transition-duration: .3s;\n"));
     EXPECT_EQ(longhands.Rows("Transition"), (QStringList{"opacity .3s", "transform .3s"}));
     EXPECT_FALSE(Control<QAbstractButton>(longhands.page, "TransitionAdd")->isEnabled());
     longhands.Choose("Transition", 1);
     auto* timing = Control<QComboBox>(longhands.page, "TransitionTiming");
     timing->activated(timing->findText(QStringLiteral("linear")));
-    EXPECT_EQ(longhands.s.Block(), Inner("  transition-property: opacity, transform;\n"
-                                         "  transition-duration: .3s;\n"
-                                         "  transition-timing-function: ease, linear;\n"));
+    EXPECT_EQ(longhands.s.Block(), BoxInner("  transition-property: opacity, transform;\n"
+                                            "  transition-duration: .3s;\n"
+                                            "  transition-timing-function: ease, linear;\n"));
 }
 
 TEST(EffectsPage, DraggingACurveHandleWritesTheCubicBezierOfTheLayer) {
-    PageHost host(Box("  transition: opacity .2s ease;\n"));
+    PageHost host(BoxRule("  transition: opacity .2s ease;\n"));
     auto* curve = Control<BezierCurveEditor>(host.page, "TransitionCurve");
     curve->resize(140, 140);
     EXPECT_EQ(curve->Handles(), (std::array<double, 4>{0.25, 0.1, 0.25, 1}));
@@ -184,32 +150,34 @@ TEST(EffectsPage, DraggingACurveHandleWritesTheCubicBezierOfTheLayer) {
     const auto handles = curve->Handles();
     EXPECT_GT(handles[0], 0.25);
     EXPECT_EQ(host.s.Block(),
-              Inner("  transition: opacity .2s " + CubicBezierText(handles) + ";\n"));
+              BoxInner("  transition: opacity .2s " + CubicBezierText(handles) + ";\n"));
 }
 
 TEST(EffectsPage, TransformFunctionsAreAddedAndTheirArgumentsEditedInPlace) {
-    PageHost host(Box("  transform: translateX(-50%)  matrix(1, 0, 0, 1, 0, 0);\n"));
+    PageHost host(BoxRule("  transform: translateX(-50%)  matrix(1, 0, 0, 1, 0, 0);\n"));
     EXPECT_EQ(host.Rows("Transform"),
               (QStringList{"translateX(-50%)", "matrix(1, 0, 0, 1, 0, 0)"}));
     host.Type("TransformArg0", QStringLiteral("10px"));
-    EXPECT_EQ(host.s.Block(), Inner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0);\n"));
+    EXPECT_EQ(host.s.Block(),
+              BoxInner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0);\n"));
     host.Choose("Transform", 1);
     EXPECT_TRUE(Control<QLineEdit>(host.page, "TransformArg0")->isHidden()) << "a matrix is text";
     EXPECT_FALSE(Control<QLabel>(host.page, "TransformNote")->text().isEmpty());
     Control<QAction>(host.page, "TransformAdd_rotate")->trigger();
     EXPECT_EQ(host.s.Block(),
-              Inner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(0deg);\n"));
+              BoxInner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(0deg);\n"));
     host.Type("TransformArg0", QStringLiteral("30"));
     EXPECT_EQ(host.s.Block(),
-              Inner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(30deg);\n"))
+              BoxInner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(30deg);\n"))
         << "a number alone turns in degrees";
     host.Type("TransformArg0", QStringLiteral(".25turn"));
-    EXPECT_EQ(host.s.Block(),
-              Inner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(.25turn);\n"));
+    EXPECT_EQ(
+        host.s.Block(),
+        BoxInner("  transform: translateX(10px)  matrix(1, 0, 0, 1, 0, 0) rotate(.25turn);\n"));
 
-    PageHost none(Box("  filter: none;\n"));
+    PageHost none(BoxRule("  filter: none;\n"));
     Control<QAction>(none.page, "FilterAdd_grayscale")->trigger();
-    EXPECT_EQ(none.s.Block(), Inner("  filter: grayscale(1);\n"));
+    EXPECT_EQ(none.s.Block(), BoxInner("  filter: grayscale(1);\n"));
 }
 
 TEST(EffectsPage, TheCornersAreLinkedWhileTheyAreTheSame) {
@@ -224,17 +192,17 @@ TEST(EffectsPage, TheCornersAreLinkedWhileTheyAreTheSame) {
         {"  border-radius: 10px / 20px;\n", false, "10px / 20px"},
     };
     for (const Case& c : cases) {
-        PageHost host(Box(c.Declarations));
+        PageHost host(BoxRule(c.Declarations));
         EXPECT_EQ(Control<QAbstractButton>(host.page, "BorderRadiusLinked")->isChecked(), c.Linked)
             << c.Declarations;
         EXPECT_EQ(Control<QWidget>(host.page, "BorderTopLeftRadiusLabel")->isHidden(), c.Linked);
         EXPECT_EQ(Control<QLineEdit>(host.page, "BorderRadius")->text(), c.Shown);
     }
-    PageHost host(Box("  border-radius: 4px;\n"));
+    PageHost host(BoxRule("  border-radius: 4px;\n"));
     host.Click("BorderRadiusLinked");
     EXPECT_FALSE(Control<QWidget>(host.page, "BorderTopLeftRadiusLabel")->isHidden());
     host.Type("BorderBottomLeftRadius", QStringLiteral("2em"));
-    EXPECT_EQ(host.s.Block(), Inner("  border-radius: 4px 4px 4px 2em;\n"));
+    EXPECT_EQ(host.s.Block(), BoxInner("  border-radius: 4px 4px 4px 2em;\n"));
 }
 
 } // namespace

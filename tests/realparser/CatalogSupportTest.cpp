@@ -3,6 +3,7 @@
 // property, and the rows' shorthands and longhands must be rows themselves.
 
 #include "mapping/PropertyCatalog.h"
+#include "support/BrowserSupports.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -22,7 +23,7 @@ namespace {
 
 constexpr int kWaitMs = 30000;
 
-using Case = std::pair<std::string, std::string>; // property, value
+using Case = testing::SupportCase; // property, value
 
 // One value of each kind, for the rows that claim the kind.
 constexpr std::pair<ValueKinds, std::string_view> kKindSamples[] = {
@@ -68,56 +69,21 @@ std::vector<Case> ClaimedValues() {
     return cases;
 }
 
-// The cases CSS.supports() refuses, asked of the page in one script; nothing when the
-// page does not answer.
-std::optional<std::vector<Case>> Refused(QWebEnginePage& page, const std::vector<Case>& cases) {
-    QJsonArray list;
-    for (const auto& [property, value] : cases)
-        list.append(QJsonArray{QString::fromStdString(property), QString::fromStdString(value)});
-    const QString script =
-        QStringLiteral("JSON.stringify((%1).filter(function (c) { return !CSS.supports(c[0], "
-                       "c[1]); }))")
-            .arg(QString::fromUtf8(QJsonDocument(list).toJson(QJsonDocument::Compact)));
-    auto answer = std::make_shared<std::optional<QString>>();
-    page.runJavaScript(script, [answer](const QVariant& result) { *answer = result.toString(); });
-    if (!QTest::qWaitFor([&] { return answer->has_value(); }, kWaitMs))
-        return std::nullopt;
-    const QJsonDocument document = QJsonDocument::fromJson((*answer)->toUtf8());
-    if (!document.isArray())
-        return std::nullopt;
-    std::vector<Case> refused;
-    for (const auto& item : document.array()) {
-        const QJsonArray c = item.toArray();
-        refused.emplace_back(c[0].toString().toStdString(), c[1].toString().toStdString());
-    }
-    return refused;
-}
-
 class RealParserCatalog : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        page_ = new QWebEnginePage;
-        auto loaded = std::make_shared<std::optional<bool>>();
-        QObject::connect(page_, &QWebEnginePage::loadFinished, [loaded](bool ok) { *loaded = ok; });
-        page_->setHtml(QStringLiteral("<!doctype html><html><body></body></html>"));
-        ready_ = QTest::qWaitFor([&] { return loaded->has_value(); }, kWaitMs) && **loaded;
-    }
-    static void TearDownTestSuite() {
-        delete page_;
-        page_ = nullptr;
-    }
-    static inline QWebEnginePage* page_ = nullptr;
-    static inline bool ready_ = false;
+    static void SetUpTestSuite() { page_ = testing::BlankPage(kWaitMs); }
+    static void TearDownTestSuite() { page_.reset(); }
+    static inline std::unique_ptr<QWebEnginePage> page_;
 };
 
 TEST_F(RealParserCatalog, BrowserTakesEveryKeywordUnitInitialValueAndKindOfEveryRow) {
-    ASSERT_TRUE(ready_) << "the blank page did not load";
+    ASSERT_TRUE(page_) << "the blank page did not load";
     std::vector<Case> cases = ClaimedValues();
     ASSERT_GT(cases.size(), PropertyCatalog().size());
     // The check itself: values no browser takes must come back refused.
     const std::vector<Case> wrong = {{"width", "sideways"}, {"color", "1px"}, {"order", "1.5"}};
     cases.insert(cases.end(), wrong.begin(), wrong.end());
-    const auto refused = Refused(*page_, cases);
+    const auto refused = testing::RefusedByEngine(*page_, cases);
     ASSERT_TRUE(refused) << "the page did not answer";
     ASSERT_GE(refused->size(), wrong.size());
     EXPECT_EQ(std::vector<Case>(refused->end() - 3, refused->end()), wrong);

@@ -64,23 +64,13 @@ bool Marked(const SupportCase& c) {
 
 class RealParserChecks : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        page_ = new QWebEnginePage;
-        auto loaded = std::make_shared<std::optional<bool>>();
-        QObject::connect(page_, &QWebEnginePage::loadFinished, [loaded](bool ok) { *loaded = ok; });
-        page_->setHtml(QStringLiteral("<!doctype html><html><body></body></html>"));
-        ready_ = QTest::qWaitFor([&] { return loaded->has_value(); }, 30000) && **loaded;
-    }
-    static void TearDownTestSuite() {
-        delete page_;
-        page_ = nullptr;
-    }
-    static inline QWebEnginePage* page_ = nullptr;
-    static inline bool ready_ = false;
+    static void SetUpTestSuite() { page_ = testing::BlankPage(); }
+    static void TearDownTestSuite() { page_.reset(); }
+    static inline std::unique_ptr<QWebEnginePage> page_;
 };
 
 TEST_F(RealParserChecks, AValueIsMarkedExactlyWhenTheBrowserRefusesIt) {
-    ASSERT_TRUE(ready_) << "the blank page did not load";
+    ASSERT_TRUE(page_) << "the blank page did not load";
     const auto refused = testing::RefusedByEngine(*page_, kValues);
     ASSERT_TRUE(refused) << "the page did not answer";
     std::string report;
@@ -102,7 +92,7 @@ TEST_F(RealParserChecks, AValueIsMarkedExactlyWhenTheBrowserRefusesIt) {
 // The names the checks know beyond the catalogue are the browser's, but for those newer
 // than the engine of Qt 6.4; and names they call unknown the browser does not know.
 TEST_F(RealParserChecks, AnUnknownPropertyIsOneTheBrowserDoesNotKnow) {
-    ASSERT_TRUE(ready_) << "the blank page did not load";
+    ASSERT_TRUE(page_) << "the blank page did not load";
     std::vector<SupportCase> cases;
     for (std::string_view name : OtherStandardProperties())
         cases.emplace_back(std::string(name), "initial");

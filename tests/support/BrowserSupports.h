@@ -43,4 +43,16 @@ RefusedByEngine(QWebEnginePage& page, const std::vector<SupportCase>& cases, int
     return refused;
 }
 
+// A blank page, loaded, to ask questions of; null when it does not load.
+inline std::unique_ptr<QWebEnginePage> BlankPage(int waitMs = 30000) {
+    auto page = std::make_unique<QWebEnginePage>();
+    auto loaded = std::make_shared<std::optional<bool>>();
+    QObject::connect(page.get(), &QWebEnginePage::loadFinished,
+                     [loaded](bool ok) { *loaded = ok; });
+    page->setHtml(QStringLiteral("<!doctype html><html><body></body></html>"));
+    if (!QTest::qWaitFor([&] { return loaded->has_value(); }, waitMs) || !**loaded)
+        return nullptr;
+    return page;
+}
+
 } // namespace tesselo::testing

@@ -85,29 +85,6 @@ int Coverage(int files, char** paths) {
     return std::cout ? 0 : 1;
 }
 
-// The text on one line: each run of blanks one space, none at either end.
-std::string OneLine(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        const bool blank = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-        if (!blank)
-            out += c;
-        else if (!out.empty() && out.back() != ' ')
-            out += ' ';
-    }
-    if (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
-}
-
-// The rule's selector after the conditions of the groups around it: "@media (x) > :root".
-std::string RulePlace(const tesselo::StyleDocument& document, int row) {
-    std::string place = OneLine(document.Record(row).Selector);
-    for (int group = document.ParentOf(row); group >= 0; group = document.ParentOf(group))
-        place = OneLine(document.Record(group).Selector) + " > " + place;
-    return place;
-}
-
 int Variables(const char* path) {
     tesselo::PosixFileReplacer replacer;
     tesselo::StyleEditor editor(replacer);
@@ -118,7 +95,7 @@ int Variables(const char* path) {
     const tesselo::StyleDocument& document = editor.Document();
     const tesselo::SheetVariables variables{document};
     for (const tesselo::VariableDefinition& d : variables.Definitions()) {
-        Emit("variable", d.Name + "\t" + RulePlace(document, d.Row) + "\t" +
+        Emit("variable", d.Name + "\t" + tesselo::RulePlace(document, d.Row, " > ") + "\t" +
                              std::string(tesselo::KindName(variables.KindOf(d))) + "\tuses " +
                              std::to_string(variables.UseCount(d.Name)) +
                              (d.Shadowed ? "\tshadowed" : ""));
