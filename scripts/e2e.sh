@@ -11,7 +11,8 @@
 # border set, a rule inside @media found through the list's filter and edited, the
 # page's body made a centred flex row with a gap on the layout page, the page laid out
 # at a laptop's width typed into the tool bar's width box, the theme's colour changed on
-# the page of variables, a new style through
+# the page of variables, a heading's corners rounded and a shadow added on the page of
+# effects, a new style through
 # the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -271,6 +272,28 @@ expect '[-][-]ink: *#0000cc' body color 'rgb(0, 0, 204)'
 [ "$(diff "$work/before-variable.css" "$sheet" | grep -c '^>')" = 1 ] ||
     fail "the variable's change touched more than its line: $(diff "$work/before-variable.css" "$sheet")"
 click $((width - 324)) 144
+
+step=6g # corners rounded and a shadow added on the page of effects: both in the h1 rule,
+# and the page draws them
+click 30 "$(row 1)"
+click $((width - 245)) 167 # "Эффекты"
+click $((width - 195)) 216 # "Все углы"
+xdotool key ctrl+a
+xdotool type 8
+xdotool key Return
+expect '^h1 *\{[^}]*border-radius: *8px' h1 border-top-left-radius 8px
+click $((width - 39)) 272 # the "+" beside the box's shadows
+for _ in $(seq 25); do
+    grep -Eq '^h1 *\{[^}]*border-radius: *8px[^}]*box-shadow:' "$sheet" &&
+        shadow=$("$helper" style "$port" h1 box-shadow 2>/dev/null || true) &&
+        [ -n "$shadow" ] && [ "$shadow" != none ] && break
+    sleep 0.2
+done
+grep -Eq '^h1 *\{[^}]*border-radius: *8px[^}]*box-shadow:' "$sheet" ||
+    fail "the shadow is not in the h1 rule: $(cat "$sheet")"
+[ -n "${shadow:-}" ] && [ "$shadow" != none ] || fail "the page draws no shadow under h1: '${shadow:-}'"
+click $((width - 324)) 144 # back to "Фон и цвет", on the rule the steps after this know
+click 30 "$(row 3)"
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list
