@@ -284,6 +284,7 @@ void TMainForm::BuildPreview() {
     PreviewBrowser& browser = services_.WebBrowser;
     browser.PlaceIn(*Viewer->PreviewPage());
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
+    Viewer->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
     browser.ReadSheetTextWith(SheetText().Decode);
     new PreviewTools(
         *preview_, browser,
@@ -300,6 +301,8 @@ void TMainForm::BuildPreview() {
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
                                      QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
+        // The declarations that cannot act on the element are marked in its rule's text.
+        Viewer->CheckAgain();
         // The element's rules are all in another sheet of the page: the user may go there,
         // once the pick is over.
         if (preview_->RulesOfPick() == 0 && !preview_->OtherSheetsOfPick().empty())

@@ -27,6 +27,15 @@ struct PageSheet {
     bool operator==(const PageSheet&) const = default;
 };
 
+// What the page computes for the element picked that decides whether a declaration can act
+// on it: its display and position, and its parent's display; empty when not known.
+struct ElementFacts {
+    std::string Display;
+    std::string Position;
+    std::string ParentDisplay;
+    bool operator==(const ElementFacts&) const = default;
+};
+
 // The element picked on the page, and the rules, by their place in those given, that
 // match it now; the page's local sheets with the rules of each that match it.
 struct PickedElement {
@@ -35,6 +44,7 @@ struct PickedElement {
     std::vector<std::string> Classes;
     std::vector<int> Matches;
     std::vector<PageSheet> Sheets;
+    ElementFacts Facts;
 };
 
 // One rule of the sheet as it now reads, put into the page's copy of the sheet before the

@@ -161,6 +161,7 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     bool statesLeftOut = false;
     picked_.clear();
     pickedAmong_ = editor_.Document().StyleCount();
+    facts_ = element.Facts;
     // The page dropped the states it forced on the element picked before.
     forced_.clear();
     for (const int match : element.Matches) {
@@ -179,6 +180,13 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     return PickedText(ElementName(element.Tag, element.Id, element.Classes), matching,
                       statesLeftOut) +
            OtherSheetsText(otherSheets_);
+}
+
+std::optional<ElementFacts> Preview::FactsForRule(int row) const {
+    if (pickedAmong_ != editor_.Document().StyleCount() ||
+        std::find(picked_.begin(), picked_.end(), row) == picked_.end())
+        return std::nullopt;
+    return facts_;
 }
 
 std::vector<CascadeRule> Preview::PickedCascade() const {

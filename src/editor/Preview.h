@@ -74,6 +74,9 @@ public:
     // many rules of the open sheet match it.
     const std::vector<PageSheet>& OtherSheetsOfPick() const { return otherSheets_; }
     int RulesOfPick() const { return static_cast<int>(picked_.size()); }
+    // What the page computed for the element picked last, when rule `row` is one of its
+    // rules (and no rule came or went since); none otherwise.
+    std::optional<ElementFacts> FactsForRule(int row) const;
     void PickingEnded() { Picking = false; }
     // The current rule's elements outlined on the page, or no more.
     void HighlightExecute(bool on);
@@ -115,6 +118,7 @@ private:
     int pickedAmong_ = -1;
     std::vector<std::string> forced_; // the states forced, in the order forced
     std::vector<PageSheet> otherSheets_;
+    ElementFacts facts_; // of the element picked last
     std::optional<FileStamp> notAgainStamp_;
 };
 

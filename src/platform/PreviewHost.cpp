@@ -105,11 +105,18 @@ void PreviewHost::Tell() {
         for (const PageSheet& sheet : element.Sheets)
             sheets.append(QJsonObject{{QStringLiteral("file"), QString::fromStdString(sheet.File)},
                                       {QStringLiteral("rules"), sheet.Rules}});
-        send("picked", {{QStringLiteral("tag"), QString::fromStdString(element.Tag)},
-                        {QStringLiteral("id"), QString::fromStdString(element.Id)},
-                        {QStringLiteral("classes"), ArrayOf(element.Classes)},
-                        {QStringLiteral("matches"), matches},
-                        {QStringLiteral("sheets"), sheets}});
+        send("picked",
+             {{QStringLiteral("tag"), QString::fromStdString(element.Tag)},
+              {QStringLiteral("id"), QString::fromStdString(element.Id)},
+              {QStringLiteral("classes"), ArrayOf(element.Classes)},
+              {QStringLiteral("matches"), matches},
+              {QStringLiteral("sheets"), sheets},
+              {QStringLiteral("facts"),
+               QJsonObject{
+                   {QStringLiteral("display"), QString::fromStdString(element.Facts.Display)},
+                   {QStringLiteral("position"), QString::fromStdString(element.Facts.Position)},
+                   {QStringLiteral("parentDisplay"),
+                    QString::fromStdString(element.Facts.ParentDisplay)}}}});
     });
     connect(&browser_, &PreviewBrowser::PickingEnded, this, [send] { send("pickEnded"); });
     connect(&browser_, &PreviewBrowser::ElementsOutlined, this, [send](int count) {

@@ -224,7 +224,15 @@ var tesseloPreview = (function () {
         });
         return {tag: element.localName, id: element.id || '',
                 classes: Array.from(element.classList), matches: matches,
-                sheets: sheetsMatching(element)};
+                sheets: sheetsMatching(element), facts: factsOf(element)};
+    }
+
+    // What decides whether a declaration acts on the element.
+    function factsOf(element) {
+        const style = getComputedStyle(element);
+        const parent = element.parentElement;
+        return {display: style.display, position: style.position,
+                parentDisplay: parent ? getComputedStyle(parent).display : ''};
     }
 
     // The page's local sheets (its own included) and how many of their rules match the

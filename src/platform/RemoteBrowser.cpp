@@ -45,6 +45,9 @@ PickedElement PickedFrom(const QJsonObject& body) {
         element.Classes.push_back(name.toString().toStdString());
     for (const QJsonValue& match : body.value(QStringLiteral("matches")).toArray())
         element.Matches.push_back(match.toInt());
+    const QJsonObject facts = body.value(QStringLiteral("facts")).toObject();
+    element.Facts = {Said(facts, "display").toStdString(), Said(facts, "position").toStdString(),
+                     Said(facts, "parentDisplay").toStdString()};
     for (const QJsonValue& sheet : body.value(QStringLiteral("sheets")).toArray())
         element.Sheets.push_back({Said(sheet.toObject(), "file").toStdString(),
                                   sheet.toObject().value(QStringLiteral("rules")).toInt()});

@@ -52,6 +52,10 @@ PickedElement PickedFrom(const QVariantMap& answer) {
         element.Classes.push_back(c.toString().toStdString());
     for (const QVariant& match : answer.value(QStringLiteral("matches")).toList())
         element.Matches.push_back(match.toInt());
+    const QVariantMap facts = answer.value(QStringLiteral("facts")).toMap();
+    element.Facts = {facts.value(QStringLiteral("display")).toString().toStdString(),
+                     facts.value(QStringLiteral("position")).toString().toStdString(),
+                     facts.value(QStringLiteral("parentDisplay")).toString().toStdString()};
     for (const QVariant& sheet : answer.value(QStringLiteral("sheets")).toList()) {
         const QVariantMap s = sheet.toMap();
         const QUrl address(s.value(QStringLiteral("address")).toString());

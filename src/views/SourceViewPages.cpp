@@ -1,6 +1,7 @@
 #include "views/SourceViewPages.h"
 
 #include "editor/ForcedStates.h"
+#include "editor/InactiveDeclarations.h"
 #include "views/ElementRulesView.h"
 
 #include "document/TextFile.h"
@@ -275,6 +276,14 @@ void SourceViewPages::CheckMemo() {
     for (const TextMark& mark : CheckRuleText(text.View(), SheetEncoding::Utf8))
         marks.push_back(
             {text.CharAt(mark.Begin), text.CharAt(mark.End), QString::fromStdString(mark.Hint)});
+    // Where the page's element for the rule is known, what cannot act on it.
+    if (const auto facts = facts_ ? facts_() : std::nullopt) {
+        for (const InactiveMark& mark : InactiveDeclarations(text.View(), *facts))
+            marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End),
+                             QString::fromStdString(mark.Reason)});
+        std::sort(marks.begin(), marks.end(),
+                  [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
+    }
     memoColours_->SetMarks(std::move(marks));
     ShowHintAtCaret();
 }

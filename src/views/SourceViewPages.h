@@ -5,12 +5,14 @@
 // written; the backup copy as it was read; and the preview page, which the window
 // gives to the browser.
 
+#include "document/Browser.h"
 #include "document/FileStamp.h"
 #include "document/SheetLines.h"
 #include "mapping/CssCompletion.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -59,6 +61,14 @@ public:
     // of kForcedStates.
     const std::vector<QToolButton*>& StateButtons() const { return stateButtons_; }
 
+    // What the page computed for the element of the current rule, when it is known: the
+    // declarations that cannot act on it are marked in the rule's text.
+    void UseElementFacts(std::function<std::optional<ElementFacts>()> facts) {
+        facts_ = std::move(facts);
+    }
+    // The rule's text checked again: the page's element may be another now.
+    void CheckAgain() { CheckMemo(); }
+
     // The current style's text and its button as the session has them.
     void RenderMemo();
     // Shows the page without it counting as the user's choice.
@@ -103,6 +113,7 @@ private:
     // The backup copy "Исходный CSS" shows, as it was on disk when the view was filled.
     std::optional<std::pair<std::string, FileStamp>> diskShown_;
 
+    std::function<std::optional<ElementFacts>()> facts_;
     CssTextView* memo_ = nullptr;     // CSSMemo
     QPushButton* update_ = nullptr;   // BtnStyleUpdate
     QLabel* hint_ = nullptr;          // MemoHint: the mark's hint on the caret's line

@@ -592,14 +592,14 @@ TEST_F(MainWindow, PickedRule_HiddenByTheListsFilter_IsShownWithTheFilterEmptied
     auto* filter = Control<QLineEdit>(*form, "StyleFilter");
     filter->setText(QStringLiteral("h1"));
     form->Action(ActionId::PickElement)->trigger();
-    emit browser.ElementPicked(PickedElement{"p", "", {}, {0}, {}});
+    emit browser.ElementPicked(PickedElement{"p", "", {}, {0}, {}, {}});
     EXPECT_EQ(form->Editor().Current(), 0);
     EXPECT_TRUE(filter->text().isEmpty());
     EXPECT_TRUE(form->statusBar()->currentMessage().contains(QStringLiteral("фильтр списка снят")));
     // A rule the filter shows leaves it as it is.
     filter->setText(QStringLiteral("h1"));
     form->Action(ActionId::PickElement)->trigger();
-    emit browser.ElementPicked(PickedElement{"h1", "", {}, {1}, {}});
+    emit browser.ElementPicked(PickedElement{"h1", "", {}, {1}, {}, {}});
     EXPECT_EQ(filter->text(), QStringLiteral("h1"));
 }
 
@@ -609,7 +609,7 @@ TEST_F(MainWindow, ForcedStates_AreToggledAfterAPickAndDroppedByTheNext) {
     auto* hover = Control<QToolButton>(*form, "ForceHover");
     EXPECT_FALSE(hover->isEnabled()) << "nothing picked";
     form->Action(ActionId::PickElement)->trigger();
-    emit browser.ElementPicked(PickedElement{"a", "", {}, {0, 1}, {}});
+    emit browser.ElementPicked(PickedElement{"a", "", {}, {0, 1}, {}, {}});
     ASSERT_TRUE(hover->isEnabled());
     hover->click();
     EXPECT_EQ(browser.Calls.back(), "force hover");
@@ -620,7 +620,7 @@ TEST_F(MainWindow, ForcedStates_AreToggledAfterAPickAndDroppedByTheNext) {
     EXPECT_EQ(browser.Calls.back(), "force focus-visible");
 
     form->Action(ActionId::PickElement)->trigger();
-    emit browser.ElementPicked(PickedElement{"a", "", {}, {0}, {}});
+    emit browser.ElementPicked(PickedElement{"a", "", {}, {0}, {}, {}});
     EXPECT_FALSE(Control<QToolButton>(*form, "ForceFocusVisible")->isChecked());
     EXPECT_TRUE(form->PreviewState().ForcedStates().empty());
 }

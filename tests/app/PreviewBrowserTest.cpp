@@ -2,6 +2,8 @@
 // edited rule after a refresh.
 
 #include "app/EditCSS.h"
+#include "document/ByteText.h"
+#include "editor/InactiveDeclarations.h"
 #include "platform/WebEngineBrowser.h"
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
@@ -434,6 +436,36 @@ TEST(PreviewBrowser, ARuleGoesIntoThePagesSheetAheadOfItsFile) {
     EXPECT_TRUE(site.PageSays("document.styleSheets[0].cssRules[0].style.color", "green"));
     EXPECT_EQ(site.Page(kColor), "rgb(0, 0, 255)") << "no other rule took the text";
     EXPECT_EQ(testing::ReadBytes(site.sheet), file) << "the file is not the page's road";
+}
+
+// After a pick, the page's element decides what cannot act: a width on an inline span is
+// marked in its rule's text, with the reason, and a flex item's growth is not.
+TEST(PreviewBrowser, APicksElementMarksTheDeclarationsThatCannotActOnIt) {
+    PreviewSite site(
+        "span { width: 10px; flex-grow: 1 }\r\n.row { display: flex }\r\n"
+        ".row b { flex-grow: 1; top: 1px }\r\n",
+        {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\">"
+                        "</head><body><p><span>word</span></p><div class=\"row\"><b>1</b></div>"
+                        "</body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays("getComputedStyle(document.querySelector('.row')).display", "flex"));
+    const struct {
+        const char* Selector;
+        int Rule;
+        std::vector<std::string> Marked;
+    } cases[] = {{"span", 0, {"width", "flex-grow"}}, {".row b", 2, {"top"}}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(site.Pick(c.Selector, "2")) << c.Selector;
+        EXPECT_EQ(site.form().Editor().Current(), c.Rule);
+        const auto facts = site.form().PreviewState().FactsForRule(c.Rule);
+        ASSERT_TRUE(facts) << c.Selector;
+        const std::string block = site.form().Editor().CurrentBlock();
+        std::vector<std::string> marked;
+        for (const InactiveMark& mark : InactiveDeclarations(block, *facts))
+            marked.push_back(LowerAscii(block.substr(mark.Begin, mark.End - mark.Begin)));
+        EXPECT_EQ(marked, c.Marked) << c.Selector;
+    }
+    EXPECT_FALSE(site.form().PreviewState().FactsForRule(1)) << "not a rule of the element";
 }
 
 // A pick whose rules are all in another sheet the page links: the status line names that

@@ -443,7 +443,7 @@ TEST_F(PreviewPage, PickSendsTheStyleRulesAndSelectsTheLastThatMatches) {
         EXPECT_EQ(browser.Rules[1].Media, "@media print");
         EXPECT_TRUE(preview.Picking);
 
-        EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches, {}}), c.Text);
+        EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches, {}, {}}), c.Text);
         EXPECT_EQ(editor.Current(), c.Selected);
         EXPECT_FALSE(preview.Picking);
     }
@@ -516,7 +516,7 @@ class PreviewPick : public PreviewFixture {};
 TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
     Open("p { color: red }\n.a:hover { color: green }\n.a { color: blue }\nh1 { }\n");
     preview.PickElementExecute(true);
-    preview.ElementPicked({"p", "", {"a"}, {0, 1, 2}, {}});
+    preview.ElementPicked({"p", "", {"a"}, {0, 1, 2}, {}, {}});
     std::vector<int> ranked;
     for (const CascadeRule& rule : preview.PickedCascade())
         ranked.push_back(rule.Record);
