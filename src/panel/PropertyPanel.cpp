@@ -1,5 +1,6 @@
 #include "panel/PropertyPanel.h"
 
+#include "document/ByteText.h"
 #include "document/Hint.h"
 #include "mapping/ValueSyntax.h"
 #include "panel/AllPropertiesPage.h"
@@ -23,6 +24,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
@@ -30,6 +32,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 static void InitPanelIcons() {
     Q_INIT_RESOURCE(panel_icons);
@@ -375,7 +378,7 @@ bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize)
         for (size_t i = 0; i < edits_.size(); ++i)
             if (watched == edits_[i])
-                ShowWholeValue(*edits_[i], EditHint(static_cast<Length>(i)));
+                ShowWholeValue(*edits_[i], FieldHint(static_cast<Length>(i)));
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == fontType_->lineEdit())
             Handle([this] { handlers_->FontTypeDblClick(); });
@@ -383,6 +386,18 @@ bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
             Handle([this] { handlers_->FontType2DblClick(); });
     }
     return QObject::eventFilter(watched, event);
+}
+
+QString PropertyPanel::FieldHint(Length field) {
+    QString hint = EditHint(field);
+    const QLineEdit* edit = edits_[static_cast<size_t>(field)];
+    if (!edit)
+        return hint;
+    const std::string value = ToText(edit->text());
+    if (HoldsVariable(value)) {
+        hint += QLatin1Char('\n') + FromText(ResolveForControl(variables_->Get(), value).Tip);
+    }
+    return hint;
 }
 
 UnitButton* PropertyPanel::MakeUnitButton(int index, QWidget* parent) {
@@ -412,7 +427,24 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
             SetHint(edit, row.Hint);
     // A value too long for the field shows whole in its tool tip.
     connect(edit, &QLineEdit::textChanged, this,
-            [edit, field] { ShowWholeValue(*edit, EditHint(field)); });
+            [this, edit, field] { ShowWholeValue(*edit, FieldHint(field)); });
+    // The right button offers the sheet's lengths, and the definition of a var() held.
+    const std::string property = LowerAscii(Info(field).Property);
+    if (!property.empty()) {
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this,
+                [this, edit, property](const QPoint& at) {
+                    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+                    menu->addSeparator();
+                    AddVariableActions(
+                        *menu, variables_->Get(), {VariableKind::Length}, ToText(edit->text()),
+                        [this, property](const std::string& value) {
+                            editor_.SetProperty(property, value);
+                        },
+                        editor_);
+                    menu->exec(edit->mapToGlobal(at));
+                });
+    }
     edit->installEventFilter(this);
     // The field's text reaches the handlers once per change, through textEdited.
     edit->OnKeyPress = [this, edit, field](QKeyEvent* event) {

@@ -153,13 +153,19 @@ TEST_F(PanelWiring, EveryControlIsThereUnderItsName) {
 // keeps the hatching and says why.
 TEST_F(PanelWiring, SwatchesShowTheColourAVarStandsFor) {
     Open("h1 { color: var(--ink); background-color: var(--nowhere) }\n"
-         ":root { --ink: #0d6efd }\n");
+         ":root { --ink: #0d6efd; --gap: 12px }\n");
     auto* ink = Find<ColorSwatchFrame>(QStringLiteral("FontColor"));
     EXPECT_EQ(ink->Color(), QColor(0x0d, 0x6e, 0xfd));
     EXPECT_TRUE(ink->toolTip().contains(QStringLiteral("var(--ink) = #0d6efd")));
     auto* nowhere = Find<ColorSwatchFrame>(QStringLiteral("BackGroundColor"));
     EXPECT_EQ(nowhere->ValueText(), QStringLiteral("var(--nowhere)"));
     EXPECT_TRUE(nowhere->toolTip().contains(QStringLiteral("--nowhere нигде")));
+    // A length field holding var() says in its tip what it stands for.
+    ShowPage("MarginPadding");
+    auto* margin = Find<QLineEdit>(QStringLiteral("MarginTop"));
+    margin->setText(QStringLiteral("var(--gap)"));
+    EXPECT_TRUE(margin->toolTip().contains(QStringLiteral("var(--gap) = 12px")))
+        << margin->toolTip().toStdString();
 }
 
 TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
