@@ -439,7 +439,9 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
                     AddVariableActions(
                         *menu, variables_->Get(), {VariableKind::Length}, ToText(edit->text()),
                         [this, property](const std::string& value) {
-                            editor_.SetProperty(property, value);
+                            // A change of the panel's own is not shown to it again.
+                            if (editor_.SetProperty(property, value))
+                                Render();
                         },
                         editor_);
                     menu->exec(edit->mapToGlobal(at));
@@ -624,6 +626,24 @@ ColorSwatchFrame* PropertyPanel::Swatch(ColorSwatch swatch, QWidget* parent) {
     frame->setObjectName(QString::fromLatin1(names[Index(swatch)]));
     SetHint(frame, kSwatchHints[Index(swatch)]);
     frame->OnClick = [this, swatch] { Handle([&] { handlers_->ColorClick(swatch); }); };
+    // The right button offers the sheet's colours, and the definition of a var() held;
+    // the border's colour is that of all four sides.
+    static constexpr std::array<const char*, 3> properties = {"color", "background-color",
+                                                              "border-color"};
+    frame->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(frame, &QWidget::customContextMenuRequested, this,
+            [this, frame, property = std::string(properties[Index(swatch)])](const QPoint& at) {
+                QMenu menu;
+                AddVariableActions(
+                    menu, variables_->Get(), {VariableKind::Color}, ToText(frame->ValueText()),
+                    [this, property](const std::string& value) {
+                        // A change of the panel's own is not shown to it again.
+                        if (editor_.SetProperty(property, value))
+                            Render();
+                    },
+                    editor_);
+                menu.exec(frame->mapToGlobal(at));
+            });
     swatches_[Index(swatch)] = frame;
     return frame;
 }

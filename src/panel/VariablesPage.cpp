@@ -481,6 +481,8 @@ bool VariablesPage::TakeValue(QTreeWidgetItem* item, const QString& typed) {
         Render();
         return false;
     }
+    // A change of the panel's own is not shown to it again by the window.
+    Render();
     return true;
 }
 
@@ -516,7 +518,8 @@ void VariablesPage::Rename(QTreeWidgetItem* item) {
                                 MessageIcon::Exclamation, MessageButtons::YesNo});
     if (answer != Answer::Yes)
         return;
-    services_.Editor.RenameVariable(name, to);
+    if (services_.Editor.RenameVariable(name, to) > 0)
+        Render();
 }
 
 void VariablesPage::ShowUses(QTreeWidgetItem* item) {

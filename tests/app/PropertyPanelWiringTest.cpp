@@ -6,6 +6,7 @@
 #include "panel/PanelControls.h"
 #include "panel/PanelLayout.h"
 #include "panel/PropertyPanel.h"
+#include "panel/VariablesPage.h"
 #include "support/Fakes.h"
 #include "support/FindWidget.h"
 #include "support/MouseDrag.h"
@@ -36,6 +37,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -166,6 +168,36 @@ TEST_F(PanelWiring, SwatchesShowTheColourAVarStandsFor) {
     margin->setText(QStringLiteral("var(--gap)"));
     EXPECT_TRUE(margin->toolTip().contains(QStringLiteral("var(--gap) = 12px")))
         << margin->toolTip().toStdString();
+
+    // The swatch's right button puts one of the sheet's colours in.
+    ShowPage("BBColor");
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        auto* colours = menu->findChild<QMenu*>(QStringLiteral("UseVariableMenu"));
+        ASSERT_TRUE(colours);
+        ASSERT_EQ(colours->actions().size(), 1) << "--ink alone is a colour";
+        colours->actions().front()->trigger();
+        menu->close();
+    });
+    emit nowhere->customContextMenuRequested(QPoint(2, 2));
+    QApplication::processEvents();
+    EXPECT_TRUE(Memo().contains(QStringLiteral("var(--ink)")));
+    EXPECT_EQ(nowhere->Color(), QColor(0x0d, 0x6e, 0xfd)) << "the background is --ink now";
+
+    // The page of variables shows its own change at once: the window leaves a change of
+    // the panel's to the panel.
+    ShowPage("Variables");
+    auto* variables = Control<VariablesPage>(*form, "VariablesPage");
+    auto gap = [variables] {
+        const auto found = variables->Tree()->findItems(QStringLiteral("--gap"),
+                                                        Qt::MatchExactly | Qt::MatchRecursive);
+        return found.isEmpty() ? nullptr : found.front();
+    };
+    ASSERT_TRUE(gap());
+    EXPECT_TRUE(variables->TakeValue(gap(), QStringLiteral("2rem")));
+    ASSERT_TRUE(gap());
+    EXPECT_EQ(gap()->text(VariablesPage::ValueColumn), QStringLiteral("2rem"));
 }
 
 TEST_F(PanelWiring, TypingIntoALengthFieldRewritesTheStyle) {
