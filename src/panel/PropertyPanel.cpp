@@ -378,7 +378,7 @@ bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize)
         for (size_t i = 0; i < edits_.size(); ++i)
             if (watched == edits_[i])
-                ShowWholeValue(*edits_[i], FieldHint(static_cast<Length>(i)));
+                ShowFieldTip(static_cast<Length>(i));
     if (event->type() == QEvent::MouseButtonDblClick) {
         if (watched == fontType_->lineEdit())
             Handle([this] { handlers_->FontTypeDblClick(); });
@@ -388,16 +388,16 @@ bool PropertyPanel::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-QString PropertyPanel::FieldHint(Length field) {
-    QString hint = EditHint(field);
-    const QLineEdit* edit = edits_[static_cast<size_t>(field)];
+void PropertyPanel::ShowFieldTip(Length field) {
+    QLineEdit* edit = edits_[static_cast<size_t>(field)];
     if (!edit)
-        return hint;
+        return;
+    ShowWholeValue(*edit, EditHint(field));
     const std::string value = ToText(edit->text());
-    if (HoldsVariable(value)) {
-        hint += QLatin1Char('\n') + FromText(ResolveForControl(variables_->Get(), value).Tip);
-    }
-    return hint;
+    if (!HoldsVariable(value))
+        return;
+    const QString what = FromText(ResolveForControl(variables_->Get(), value).Tip);
+    edit->setToolTip(edit->toolTip().isEmpty() ? what : edit->toolTip() + QLatin1Char('\n') + what);
 }
 
 UnitButton* PropertyPanel::MakeUnitButton(int index, QWidget* parent) {
@@ -426,8 +426,7 @@ LengthEdit* PropertyPanel::MakeLengthEdit(Length field, QWidget* parent) {
         if (row.Field == field)
             SetHint(edit, row.Hint);
     // A value too long for the field shows whole in its tool tip.
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, edit, field] { ShowWholeValue(*edit, FieldHint(field)); });
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field] { ShowFieldTip(field); });
     // The right button offers the sheet's lengths, and the definition of a var() held.
     const std::string property = LowerAscii(Info(field).Property);
     if (!property.empty()) {

@@ -113,8 +113,9 @@ private:
                         void (PanelHandlers::*doubleClick)(), int familyBox = -1);
     UnitButton* MakeUnitButton(int index, QWidget* parent);
     LengthEdit* MakeLengthEdit(Length field, QWidget* parent);
-    // A length field's tool tip: its hint, and what a var() it holds stands for.
-    QString FieldHint(Length field);
+    // A length field's tool tip: its hint, its whole value when the field is too narrow
+    // for it, and what a var() it holds stands for.
+    void ShowFieldTip(Length field);
     UpDownSpinner* MakeSpinner(Length field, QWidget* parent);
     bool eventFilter(QObject* watched, QEvent* event) override;
 

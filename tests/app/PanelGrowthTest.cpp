@@ -195,19 +195,23 @@ TEST_F(PanelGrowth, ALengthFieldTooNarrowShowsItsWholeValueInItsToolTip) {
     Pages(*form)->setCurrentWidget(Control<QWidget>(*form, "MarginPadding"));
     Settle();
     const QString value = QStringLiteral("var(--bs-btn-font-size)");
+    // The variable is defined nowhere in the sheet: each tip says so on a line of its own.
+    const QString nowhere = QStringLiteral("\nПеременная --bs-btn-font-size нигде в таблице "
+                                           "стилей не задана, и запасного значения у var() нет: "
+                                           "браузер не применит это объявление.");
     auto* indent = Control<QLineEdit>(*form, Info(Length::TextIndent).Name); // on a tool bar
     auto* lineHeight = Control<QLineEdit>(*form, Info(Length::LineHeight).Name);
     auto* margin = Control<QLineEdit>(*form, Info(Length::MarginTop).Name); // on a page
     EXPECT_EQ(indent->text(), value);
-    EXPECT_EQ(indent->toolTip(), QStringLiteral("Отступ первой строки: ") + value);
+    EXPECT_EQ(indent->toolTip(), QStringLiteral("Отступ первой строки: ") + value + nowhere);
     EXPECT_EQ(lineHeight->toolTip(), QStringLiteral("Расстояние между строками (интерлиньяж)"));
     // On the page the field widens to show the value, and needs no tool tip for it.
     EXPECT_EQ(margin->text(), value);
     EXPECT_GT(margin->width(), margin->fontMetrics().horizontalAdvance(value));
-    EXPECT_EQ(margin->toolTip(), QString());
+    EXPECT_EQ(margin->toolTip(), nowhere.mid(1));
     margin->setMaximumWidth(40);
     Settle();
-    EXPECT_EQ(margin->toolTip(), value);
+    EXPECT_EQ(margin->toolTip(), value + nowhere);
 }
 
 } // namespace
