@@ -6,6 +6,7 @@
 #include "mapping/PropertyCatalog.h"
 #include "mapping/RuleProperties.h"
 #include "support/GeneratedBackgrounds.h"
+#include "support/GeneratedPage.h"
 #include "support/LineDiff.h"
 #include "support/TempDir.h"
 #include "support/WrittenAnew.h"
@@ -25,74 +26,18 @@
 namespace tesselo {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
-
 constexpr int kRules = 200;
-constexpr int kWaitMs = 30000;
 
-// The computed background of every element, in their order, one string each.
-const QString kReadBackgrounds = QStringLiteral(R"JS(
-JSON.stringify(Array.from(document.querySelectorAll('div'), function (e) {
-  var s = getComputedStyle(e);
-  return ['background-image', 'background-position', 'background-size', 'background-repeat',
-          'background-attachment', 'background-origin', 'background-clip', 'background-color']
-      .map(function (p) { return p + ': ' + s.getPropertyValue(p); }).join('; ');
-}))
-)JS");
-
-class RealParserBackgrounds : public ::testing::Test {
+class RealParserBackgrounds : public testing::GeneratedPage {
 protected:
-    static void SetUpTestSuite() { page_ = new QWebEnginePage; }
-    static void TearDownTestSuite() {
-        delete page_;
-        page_ = nullptr;
-    }
-
-    // The computed backgrounds of the elements .g0 ... of a page that links the sheet.
     std::optional<std::vector<QString>> Computed(const std::string& name, const std::string& css) {
-        WriteBytes(dir.File(name + ".css"), css);
-        std::string html = "<!doctype html><html><head><meta charset=\"utf-8\"><link "
-                           "rel=\"stylesheet\" href=\"" +
-                           name + ".css\"></head><body style=\"--c: #abcdef\">";
-        for (int i = 0; i < kRules; ++i)
-            html += "<div class=\"g" + std::to_string(i) + "\"></div>";
-        WriteBytes(dir.File(name + ".html"), html + "</body></html>");
-        auto loaded = std::make_shared<std::optional<bool>>();
-        auto json = std::make_shared<std::optional<QString>>();
-        const auto connection = QObject::connect(page_, &QWebEnginePage::loadFinished,
-                                                 [loaded](bool ok) { *loaded = ok; });
-        page_->load(QUrl::fromLocalFile(QString::fromStdString(dir.File(name + ".html"))));
-        const bool finished = QTest::qWaitFor([&] { return loaded->has_value(); }, kWaitMs);
-        QObject::disconnect(connection);
-        if (!finished || !**loaded)
-            return std::nullopt;
-        page_->runJavaScript(kReadBackgrounds,
-                             [json](const QVariant& result) { *json = result.toString(); });
-        if (!QTest::qWaitFor([&] { return json->has_value(); }, kWaitMs))
-            return std::nullopt;
-        std::vector<QString> backgrounds;
-        for (const auto& item : QJsonDocument::fromJson((*json)->toUtf8()).array())
-            backgrounds.push_back(item.toString());
-        return backgrounds;
+        return GeneratedPage::Computed(
+            name, css, kRules,
+            {QStringLiteral("background-image"), QStringLiteral("background-position"),
+             QStringLiteral("background-size"), QStringLiteral("background-repeat"),
+             QStringLiteral("background-attachment"), QStringLiteral("background-origin"),
+             QStringLiteral("background-clip"), QStringLiteral("background-color")});
     }
-
-    // The elements whose computed background differs, named.
-    static std::string Differences(const std::vector<QString>& original,
-                                   const std::vector<QString>& other) {
-        std::string faults;
-        for (size_t i = 0; i < original.size() && i < other.size(); ++i)
-            if (original[i] != other[i])
-                faults += ".g" + std::to_string(i) + ":\n  " + original[i].toStdString() + "\n  " +
-                          other[i].toStdString() + "\n";
-        if (original.size() != other.size())
-            faults += "elements: " + std::to_string(other.size()) + " of " +
-                      std::to_string(original.size()) + "\n";
-        return faults;
-    }
-
-    TempDir dir;
-    static inline QWebEnginePage* page_ = nullptr;
 };
 
 // Each part of each layer written back with its own text through the editing functions,

@@ -5,6 +5,7 @@
 
 #include "mapping/LayeredValue.h"
 #include "support/GeneratedEffects.h"
+#include "support/GeneratedPage.h"
 #include "support/LineDiff.h"
 #include "support/TempDir.h"
 #include "support/WrittenAnew.h"
@@ -24,74 +25,18 @@
 namespace tesselo {
 namespace {
 
-using testing::TempDir;
-using testing::WriteBytes;
-
 constexpr int kRules = 200;
-constexpr int kWaitMs = 30000;
 
-// The computed effects of every element, in their order, one string each.
-const QString kReadEffects = QStringLiteral(R"JS(
-JSON.stringify(Array.from(document.querySelectorAll('div'), function (e) {
-  var s = getComputedStyle(e);
-  return ['box-shadow', 'text-shadow', 'transition-property', 'transition-duration',
-          'transition-timing-function', 'transition-delay', 'transform', 'filter']
-      .map(function (p) { return p + ': ' + s.getPropertyValue(p); }).join('; ');
-}))
-)JS");
-
-class RealParserEffects : public ::testing::Test {
+class RealParserEffects : public testing::GeneratedPage {
 protected:
-    static void SetUpTestSuite() { page_ = new QWebEnginePage; }
-    static void TearDownTestSuite() {
-        delete page_;
-        page_ = nullptr;
-    }
-
-    // The computed effects of the elements .g0 ... of a page that links the sheet.
     std::optional<std::vector<QString>> Computed(const std::string& name, const std::string& css) {
-        WriteBytes(dir.File(name + ".css"), css);
-        std::string html = "<!doctype html><html><head><meta charset=\"utf-8\"><link "
-                           "rel=\"stylesheet\" href=\"" +
-                           name + ".css\"></head><body style=\"--c: #abcdef; --s: 1px 2px red\">";
-        for (int i = 0; i < kRules; ++i)
-            html += "<div class=\"g" + std::to_string(i) + "\">x</div>";
-        WriteBytes(dir.File(name + ".html"), html + "</body></html>");
-        auto loaded = std::make_shared<std::optional<bool>>();
-        auto json = std::make_shared<std::optional<QString>>();
-        const auto connection = QObject::connect(page_, &QWebEnginePage::loadFinished,
-                                                 [loaded](bool ok) { *loaded = ok; });
-        page_->load(QUrl::fromLocalFile(QString::fromStdString(dir.File(name + ".html"))));
-        const bool finished = QTest::qWaitFor([&] { return loaded->has_value(); }, kWaitMs);
-        QObject::disconnect(connection);
-        if (!finished || !**loaded)
-            return std::nullopt;
-        page_->runJavaScript(kReadEffects,
-                             [json](const QVariant& result) { *json = result.toString(); });
-        if (!QTest::qWaitFor([&] { return json->has_value(); }, kWaitMs))
-            return std::nullopt;
-        std::vector<QString> effects;
-        for (const auto& item : QJsonDocument::fromJson((*json)->toUtf8()).array())
-            effects.push_back(item.toString());
-        return effects;
+        return GeneratedPage::Computed(
+            name, css, kRules,
+            {QStringLiteral("box-shadow"), QStringLiteral("text-shadow"),
+             QStringLiteral("transition-property"), QStringLiteral("transition-duration"),
+             QStringLiteral("transition-timing-function"), QStringLiteral("transition-delay"),
+             QStringLiteral("transform"), QStringLiteral("filter")});
     }
-
-    // The elements whose computed effects differ, named.
-    static std::string Differences(const std::vector<QString>& original,
-                                   const std::vector<QString>& other) {
-        std::string faults;
-        for (size_t i = 0; i < original.size() && i < other.size(); ++i)
-            if (original[i] != other[i])
-                faults += ".g" + std::to_string(i) + ":\n  " + original[i].toStdString() + "\n  " +
-                          other[i].toStdString() + "\n";
-        if (original.size() != other.size())
-            faults += "elements: " + std::to_string(other.size()) + " of " +
-                      std::to_string(original.size()) + "\n";
-        return faults;
-    }
-
-    TempDir dir;
-    static inline QWebEnginePage* page_ = nullptr;
 };
 
 // How often each kind of value was written back part by part.
