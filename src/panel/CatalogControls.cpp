@@ -897,4 +897,12 @@ ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name) {
     return made;
 }
 
+QString CaptionOf(std::span<const RowCaption> captions, std::string_view property) {
+    for (const RowCaption& caption : captions)
+        if (caption.Property == property)
+            return QString::fromUtf8(caption.Text.data(),
+                                     static_cast<qsizetype>(caption.Text.size()));
+    return QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size()));
+}
+
 } // namespace tesselo

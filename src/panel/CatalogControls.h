@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -157,6 +158,14 @@ struct ScrolledColumn {
     QVBoxLayout* Column = nullptr;
 };
 ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name);
+
+// A page's short caption for a property's row; pages list theirs in a table.
+struct RowCaption {
+    std::string_view Property;
+    std::string_view Text;
+};
+// The caption the table gives the property, else the property's name.
+QString CaptionOf(std::span<const RowCaption> captions, std::string_view property);
 
 // What a control of the kind takes when typed: a text control any value that stays in
 // its declaration, the others the values of the property's kinds.

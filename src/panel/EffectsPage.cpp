@@ -47,10 +47,6 @@ QString Name(std::string_view property, std::string_view part = {}) {
 }
 
 // The short caption before each control; a property without one shows its name.
-struct RowCaption {
-    std::string_view Property;
-    std::string_view Text;
-};
 constexpr RowCaption kCaptions[] = {
     {"border-radius", "Все углы"},
     {"border-top-left-radius", "Верхний левый"},
@@ -90,13 +86,6 @@ constexpr RowCaption kCaptions[] = {
     {"list-style-position", "Место маркера"},
     {"list-style-image", "Картинка маркера"},
 };
-
-QString CaptionOf(std::string_view property) {
-    for (const RowCaption& caption : kCaptions)
-        if (caption.Property == property)
-            return FromUtf8(caption.Text);
-    return FromUtf8(property);
-}
 
 struct BoxRole {
     std::string_view Caption; // the catalogue's
@@ -1898,7 +1887,7 @@ EffectsPage::~EffectsPage() = default;
 void EffectsPage::AddRow(QWidget* box, std::unique_ptr<PropertyControl> control,
                          std::string_view property) {
     auto* grid = static_cast<QGridLayout*>(box->layout());
-    auto* label = new QLabel(CaptionOf(property), box);
+    auto* label = new QLabel(CaptionOf(kCaptions, property), box);
     label->setObjectName(QString::fromStdString(ControlName(property) + "Label"));
     label->setToolTip(FromUtf8(SplitHint(control->Spec().Hint).Short));
     const int row = grid->rowCount();

@@ -50,10 +50,6 @@ const BoxRole* RoleOf(std::string_view caption) {
 }
 
 // The short caption before each control; a property without one shows its name.
-struct RowCaption {
-    std::string_view Property;
-    std::string_view Text;
-};
 constexpr RowCaption kCaptions[] = {
     {"flex-direction", "Направление"},
     {"flex-wrap", "Перенос"},
@@ -92,13 +88,6 @@ constexpr RowCaption kCaptions[] = {
     {"overflow-x", "Переполнение X"},
     {"overflow-y", "Переполнение Y"},
 };
-
-QString CaptionOf(std::string_view property) {
-    for (const RowCaption& caption : kCaptions)
-        if (caption.Property == property)
-            return FromUtf8(caption.Text);
-    return FromUtf8(property);
-}
 
 // The flex container's properties that a grid container takes too: the gaps and the
 // alignment of its items and lines.
@@ -274,7 +263,7 @@ LayoutPage::LayoutPage(PageServices& services, QWidget* parent)
                 MakeControl(spec, PropertyActions(services_.Editor, spec.Name), services_, box);
             if (!control)
                 continue;
-            auto* label = new QLabel(CaptionOf(spec.Name), box);
+            auto* label = new QLabel(CaptionOf(kCaptions, spec.Name), box);
             label->setObjectName(QString::fromStdString(ControlName(spec.Name) + "Label"));
             label->setToolTip(FromUtf8(SplitHint(spec.Hint).Short));
             const int row = grid->rowCount();
