@@ -285,6 +285,7 @@ void TMainForm::BuildPreview() {
     browser.PlaceIn(*Viewer->PreviewPage());
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
     Viewer->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
+    panel_->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
     browser.ReadSheetTextWith(SheetText().Decode);
     new PreviewTools(
         *preview_, browser,
@@ -301,8 +302,10 @@ void TMainForm::BuildPreview() {
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
                                      QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
-        // The declarations that cannot act on the element are marked in its rule's text.
+        // The declarations that cannot act on the element are marked in its rule's text,
+        // and their controls on the panel.
         Viewer->CheckAgain();
+        panel_->Render();
         // The element's rules are all in another sheet of the page: the user may go there,
         // once the pick is over.
         if (preview_->RulesOfPick() == 0 && !preview_->OtherSheetsOfPick().empty())

@@ -314,6 +314,7 @@ void SourceViewPages::Complete(bool typed) {
     const CompletionChoices found = CompleteAt(text.View(), text.ByteAt(caret), vocabulary_);
     choiceBegin_ = text.CharAt(found.Begin);
     choiceEnd_ = text.CharAt(found.End);
+    choiceThen_ = QString::fromStdString(found.Then);
     const QChar before = caret > 0 ? shown.at(caret - 1) : QChar();
     const bool due = !typed || caret > choiceBegin_ || before == QLatin1Char(':') ||
                      before == QLatin1Char('(') || before.isDigit() ||
@@ -368,8 +369,11 @@ void SourceViewPages::TakeChoice() {
     QTextCursor cursor = memo_->textCursor();
     cursor.setPosition(choiceBegin_);
     cursor.setPosition(std::max(choiceEnd_, cursor.position()), QTextCursor::KeepAnchor);
-    cursor.insertText(choice);
+    cursor.insertText(choice + choiceThen_);
     memo_->setTextCursor(cursor);
+    // After a name and its ": ", the property's values are due at once.
+    if (!choiceThen_.isEmpty())
+        Complete(true);
 }
 
 void SourceViewPages::RenderMemo() {

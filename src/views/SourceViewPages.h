@@ -129,6 +129,7 @@ private:
     QStringListModel* choices_ = nullptr;
     int choiceBegin_ = 0; // the characters a choice replaces
     int choiceEnd_ = 0;
+    QString choiceThen_; // added after the choice taken
     // Gathered between the window's events after each change of the rules, some rules a
     // step, so that neither the change nor a key waits for a big sheet's words; the
     // words gathered before serve meanwhile.

@@ -449,6 +449,8 @@ TEST(PreviewBrowser, APicksElementMarksTheDeclarationsThatCannotActOnIt) {
                         "</body></html>"}});
     ASSERT_NE(site.view, nullptr);
     ASSERT_TRUE(site.PageSays("getComputedStyle(document.querySelector('.row')).display", "flex"));
+    auto* pages = Control<QTabWidget>(site.form(), "TABPANEL");
+    pages->setCurrentWidget(pages->findChild<QWidget*>(QStringLiteral("PositionFloat")));
     const struct {
         const char* Selector;
         int Rule;
@@ -464,6 +466,12 @@ TEST(PreviewBrowser, APicksElementMarksTheDeclarationsThatCannotActOnIt) {
         for (const InactiveMark& mark : InactiveDeclarations(block, *facts))
             marked.push_back(LowerAscii(block.substr(mark.Begin, mark.End - mark.Begin)));
         EXPECT_EQ(marked, c.Marked) << c.Selector;
+        // The same marks stand on the panel's captions of those properties.
+        EXPECT_EQ(Control<QLabel>(site.form(), "BlockWidthLabel")->font().italic(),
+                  c.Rule == 0)
+            << c.Selector;
+        EXPECT_EQ(Control<QLabel>(site.form(), "BlockTopLabel")->font().italic(), c.Rule == 2)
+            << c.Selector;
     }
     EXPECT_FALSE(site.form().PreviewState().FactsForRule(1)) << "not a rule of the element";
 }

@@ -77,9 +77,15 @@ TEST_F(CssTextViewsTest, TypingANameOffersPropertiesAndTabTakesTheFirst) {
     ASSERT_FALSE(Offered().isEmpty());
     EXPECT_EQ(Offered().first(), QStringLiteral("color"));
     QTest::keyClick(&Memo(), Qt::Key_Tab);
-    EXPECT_FALSE(ListOpen());
-    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color"));
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color: "));
     EXPECT_TRUE(Memo().document()->isUndoAvailable()) << "the box's own step";
+    // The name's values are offered at once, and the one taken ends the declaration.
+    ASSERT_TRUE(ListOpen());
+    const QString value = Offered().first();
+    EXPECT_EQ(value.toLower(), QStringLiteral("red")) << "the sheet's own value first";
+    QTest::keyClick(&Memo(), Qt::Key_Tab);
+    EXPECT_FALSE(ListOpen());
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color: ") + value);
 }
 
 // After the name the property's values, the sheet's first; Enter takes the one selected.
