@@ -103,12 +103,12 @@ private:
 // The read-only views show a line of more than this many characters cut.
 inline constexpr size_t kShownLineLimit = 4000;
 
-// The lines as a read-only view shows them: a line of more than `limit` characters
-// (UTF-8 sequences, or bytes in Windows-1251) keeps its first `limit` and is followed
-// by the bytes `mark` gives for the line's length in characters. The sheet itself
-// keeps its lines whole.
-LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
-                            const std::function<std::string(size_t characters)>& mark);
+// The text as a read-only view shows it, its lines joined by "\n": a line of more than
+// `limit` characters (UTF-8 sequences, or bytes in Windows-1251) keeps its first `limit`
+// and is followed by the bytes `mark` gives for the line's length in characters. The
+// sheet itself keeps its lines whole. One string, so that a big sheet costs one copy.
+std::string TextCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
+                              const std::function<std::string(size_t characters)>& mark);
 
 // What follows a cut line, in UTF-8: " … [строка сокращена: 10 485 760 символов]".
 std::string CutLineNote(size_t characters);

@@ -410,7 +410,7 @@ void SourceViewPages::FillComposedView() {
     const StyleDocument& document = editor_.Document();
     if (!composedShown_ || *composedShown_ != document.SheetText ||
         composedEncoding_ != document.Encoding) {
-        composedFill_->Fill(ShownText(document.SheetText, document.Encoding));
+        composedFill_->Fill(ShownText(document.SheetText, document.Encoding), ShownPart());
         composedShown_ = document.SheetText;
         composedEncoding_ = document.Encoding;
     }
@@ -479,12 +479,16 @@ void SourceViewPages::ShowRuleLines(int record) {
 // A read-only view's text: a very long line would cost the text box far more to lay
 // out than it is worth reading there, so it is shown cut with a note of its length.
 // The whole line stays in the sheet, and the current style's view shows a rule whole.
-QString SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
-    const LineList lines =
-        LinesCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
-            return text_.Encode(QString::fromUtf8(CutLineNote(characters)));
-        });
-    return text_.ForTextBox(text_.DecodeLines(lines));
+std::string SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
+    return TextCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
+        return text_.Encode(QString::fromUtf8(CutLineNote(characters)));
+    });
+}
+
+// A part of that text as the view shows it: no line or paragraph separator of the sheet's
+// own ends its line in the text box.
+std::function<QString(std::string_view)> SourceViewPages::ShownPart() const {
+    return [text = text_](std::string_view bytes) { return text.ForTextBox(text.Decode(bytes)); };
 }
 
 void SourceViewPages::FillSourceView(bool reportMissing) {
@@ -496,8 +500,11 @@ void SourceViewPages::FillSourceView(bool reportMissing) {
     if (stamp && diskShown_ && diskShown_->first == backup && diskShown_->second == *stamp)
         return;
     if (!backup.empty() && !ReadTextFile(backup, content)) {
-        // The text as opened or saved, in the encoding the sheet was read in.
-        onDiskFill_->Fill(ShownText(content.Text, editor_.Document().Encoding));
+        // The text as opened or saved, in the encoding the sheet was read in; its lines
+        // go before the view takes the text.
+        std::string shown = ShownText(content.Text, editor_.Document().Encoding);
+        content = {};
+        onDiskFill_->Fill(std::move(shown), ShownPart());
         if (stamp)
             diskShown_.emplace(backup, *stamp);
         return;

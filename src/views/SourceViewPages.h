@@ -101,7 +101,9 @@ private:
     void ViewerChange(int index);
     void FillComposedView();
     void CSSMemoChange();
-    QString ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
+    // A read-only view's text in the sheet's bytes, and how a part of it is shown.
+    std::string ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
+    std::function<QString(std::string_view)> ShownPart() const;
 
     StyleEditor& editor_;
     ViewText text_;

@@ -341,5 +341,29 @@ TEST_F(CssTextViewsTest, ARulesLinesAreShownInTheSheetAndItsCopy) {
     }
 }
 
+// A sheet too big to go in at once, with letters of two bytes before its last rule: the
+// rule's lines are put in and shown where they are, counted in characters, not bytes.
+TEST_F(CssTextViewsTest, ARulesLinesFarDownABigSheetAreShownThere) {
+    std::string sheet;
+    constexpr int kRules = 12000;
+    for (int i = 0; i < kRules; ++i) {
+        sheet += ".r";
+        sheet += std::to_string(i);
+        sheet += " { content: \"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\" }\n";
+    }
+    Show(sheet);
+    testing::WriteBytes(dir.File("a.css") + ".ORIGINAL", sheet);
+    for (const int record : {kRules - 1, 7000}) {
+        views->ShowRuleLines(record);
+        for (int page : {SourceViewPages::CSSView, SourceViewPages::CssDiskView}) {
+            const QTextCursor shown = View(page).textCursor();
+            EXPECT_EQ(shown.block().blockNumber(), record) << "on page " << page;
+            EXPECT_TRUE(shown.block().text().startsWith(
+                QStringLiteral(".r%1 { content: \"\u00e9").arg(record)))
+                << shown.block().text().toStdString();
+        }
+    }
+}
+
 } // namespace
 } // namespace tesselo
