@@ -42,6 +42,7 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
             start = limit + 1;
         } else {
             sheet.push_back(std::string_view(data + start, size - start));
+            sheet.finalLineEnd_ = false;
             start = size;
         }
     }
@@ -104,15 +105,20 @@ void SheetLines::push_back(std::string_view first, std::string_view second) {
 
 std::string SheetLines::Bytes() const {
     std::string bytes(byteOrderMark_ ? kUtf8ByteOrderMark : std::string_view());
-    if (lineEnd_ == kLf)
-        return bytes + text_;
+    if (lineEnd_ == kLf) {
+        bytes += text_;
+        if (!finalLineEnd_ && !bytes.empty())
+            bytes.pop_back();
+        return bytes;
+    }
     bytes.reserve(bytes.size() + text_.size() + starts_.size() * (lineEnd_.size() - 1));
     size_t start = 0;
     while (start < text_.size()) {
         const size_t lf = text_.find('\n', start);
         bytes.append(text_, start, lf - start);
-        bytes += lineEnd_;
         start = lf + 1;
+        if (start < text_.size() || finalLineEnd_)
+            bytes += lineEnd_;
     }
     return bytes;
 }

@@ -84,7 +84,7 @@ TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
 
     preview.RefreshViewExecute();
 
-    const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }\n";
+    const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }";
     EXPECT_EQ(ReadBytes(path), edited);
     EXPECT_EQ(editor.Document().SheetText.Bytes(), edited);
 }
