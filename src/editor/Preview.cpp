@@ -61,16 +61,21 @@ std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
          change.What != Kind::Commit))
         return std::nullopt;
     const StyleDocument& document = editor_.Document();
-    if (document.FileName.empty() || change.Step->Changes.size() != 1)
+    if (document.FileName.empty() || change.Step->Changes.size() > 1)
         return std::nullopt;
-    const int row = change.Step->Changes.front().Row;
+    // A step of the current rule's view alone, its record not yet stored, names no row.
+    const int row = change.Step->Changes.empty() ? editor_.Current()
+                                                 : change.Step->Changes.front().Row;
     if (row < 0 || row >= document.StyleCount())
         return std::nullopt;
     const StyleRecord& record = document.Record(row);
     // A rule inside a group, or holding rules of its own, waits for its file.
     if (record.IsGroup() || record.Depth() != 0 || !NamesElements(record.Selector))
         return std::nullopt;
-    const std::string block = record.BlockText();
+    // The current rule's text is its view's until the view is stored into the rule: a
+    // change of the classic panel reaches the record only when the sheet is composed.
+    const std::string block =
+        row == editor_.Current() ? editor_.CurrentBlock() : record.BlockText();
     if (block.find('{') != std::string::npos)
         return std::nullopt;
     RuleEdit edit{document.FileName, record.Selector, 0, block};

@@ -89,6 +89,24 @@ TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
     EXPECT_EQ(editor.Document().SheetText.Bytes(), edited);
 }
 
+// A change of the classic panel, whose rule's text stays its view's until the sheet is
+// composed, goes to the page as the view has it; so does the next one, which leaves the
+// record as the last composing stored it.
+TEST_F(PreviewRefresh, AClassicPanelChangeGoesToThePageAsTheRuleNowReads) {
+    Open("hr {\n  margin: 0;\n}\n");
+    preview.AutoRefresh = true;
+    preview.PreviewShowing = true;
+    editor.UseEditorLayout(false);
+    editor.Select(0);
+    for (const char* block : {"\n  margin: 0;\n  text-align: center;\n", "\n  margin: 0;\n"}) {
+        browser.Applied.clear();
+        editor.ChangePanel([](PropertySet& p) { p.Toggle(Keyword::TextAlignCenter); },
+                           {.Modifies = true, .Writes = true, .Refreshes = true});
+        ASSERT_EQ(browser.Applied.size(), 1u) << block;
+        EXPECT_EQ(browser.Applied[0].Block, block);
+    }
+}
+
 // With automatic refresh, a rule changed in its place goes into the page's copy of the
 // sheet ahead of its file, found by its selector and its place among the rules of that
 // selector; the file is written and swapped in as before. A rule inside a group, or a page
