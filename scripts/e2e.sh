@@ -311,6 +311,7 @@ sleep 0.5
 click 449 408 # "Обновить панели инструменов >>>"
 expect '^p *\{[^}]*; *letter-spacing: 2px' p letter-spacing 2px
 click 549 430 # back to "Просмотр"
+click 30 "$(row 3)" # .lead again, as the steps after this know it
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list
