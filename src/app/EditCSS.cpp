@@ -4,6 +4,7 @@
 #include "app/ActionTable.h"
 #include "app/FirstShowReport.h"
 #include "app/FloatingLayout.h"
+#include "app/PageSheetsMenu.h"
 #include "app/PreviewTools.h"
 #include "app/SessionHistory.h"
 #include "app/WindowActions.h"
@@ -36,14 +37,22 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <utility>
 
 namespace tesselo {
+namespace {
+
+// How long the page has to say the element's computed values.
+constexpr int kComputedAnswerMs = 3000;
+
+} // namespace
 
 TMainForm::TMainForm(const MainFormServices& services, StyleEditor& editor, QWidget* parent)
     : QMainWindow(parent), services_(services), editor_(editor),
@@ -194,6 +203,20 @@ void TMainForm::BuildToolBar() {
                                   .PickElement = Action(ActionId::PickElement),
                                   .HighlightStyle = Action(ActionId::HighlightStyle)},
                                  Picture, this);
+    // The page's other sheets, to open one: beside the tools that find the page's elements
+    // and the rules in each other, ahead of the width box and its separator.
+    auto* sheets = new PageSheetsMenu(*preview_, services_.WebBrowser, this);
+    const QList<QAction*> items = ToolBar1->actions();
+    const auto widthBox = std::find_if(items.begin(), items.end(), [this](QAction* item) {
+        const QWidget* widget = ToolBar1->widgetForAction(item);
+        return widget && widget->objectName() == QLatin1StringView("PreviewWidth");
+    });
+    ToolBar1->insertWidget(widthBox == items.begin() || widthBox == items.end() ? nullptr
+                                                                                : *(widthBox - 1),
+                           sheets->Button());
+    connect(sheets, &PageSheetsMenu::SheetChosen, this, [this](const std::string& file) {
+        Run([&] { OfferOtherSheet(file, OpenPageSheetQuestion(file)); });
+    });
     // The rules that do not apply at the page's width are greyed in the list.
     connect(browserBar_, &BrowserBar::PageWidthChosen, this, [this](int width) {
         if (PanelList)
@@ -311,22 +334,51 @@ void TMainForm::BuildPreview() {
         if (preview_->RulesOfPick() == 0 && !preview_->OtherSheetsOfPick().empty())
             QMetaObject::invokeMethod(
                 this,
-                [this, other = preview_->OtherSheetsOfPick().front()] { OfferOtherSheet(other); },
+                [this, other = preview_->OtherSheetsOfPick().front()] {
+                    OfferOtherSheet(other.File, OpenOtherSheetQuestion(other));
+                },
                 Qt::QueuedConnection);
     });
+    BuildComputedValues(browser);
     // The page previewed with a sheet is kept for it.
     connect(&browser, &PreviewBrowser::DownloadComplete, this, [this] { RememberSheetPage(); });
 }
 
-void TMainForm::OfferOtherSheet(const PageSheet& other) {
+// The element's computed values, asked for from "Стили элемента": a page that does not
+// answer in time leaves them "нет ответа".
+void TMainForm::BuildComputedValues(PreviewBrowser& browser) {
+    auto* wait = new QTimer(this);
+    wait->setObjectName(QStringLiteral("ComputedAnswer"));
+    wait->setSingleShot(true);
+    wait->setInterval(kComputedAnswerMs);
+    connect(wait, &QTimer::timeout, this, [this] {
+        preview_->ComputedValuesTimedOut();
+        RenderElementRules();
+    });
+    connect(Viewer->ElementRules(), &ElementRulesView::ComputedValuesWanted, this, [this, wait] {
+        preview_->AskComputedValues();
+        if (preview_->Computed().Now == ComputedAnswer::State::Asked)
+            wait->start();
+        RenderElementRules();
+    });
+    connect(&browser, &PreviewBrowser::ComputedValuesFound, this,
+            [this, wait](int request, const std::vector<ComputedValue>& values) {
+                preview_->ComputedValuesFound(request, values);
+                if (preview_->Computed().Now != ComputedAnswer::State::Asked)
+                    wait->stop();
+                RenderElementRules();
+            });
+}
+
+void TMainForm::OfferOtherSheet(const std::string& file, const std::string& question) {
     const Answer answer = services_.Dialogs.Show(
-        {"Tesselo", OpenOtherSheetQuestion(other), MessageIcon::None, MessageButtons::YesNoCancel});
+        {"Tesselo", question, MessageIcon::None, MessageButtons::YesNoCancel});
     if (answer == Answer::Yes) {
         if (commands_.AskSaveCSS())
-            commands_.OpenCSSFile(other.File);
+            commands_.OpenCSSFile(file);
     } else if (answer == Answer::No) {
         QProcess::startDetached(QCoreApplication::applicationFilePath(),
-                                {QString::fromStdString(other.File)});
+                                {QString::fromStdString(file)});
     }
 }
 
@@ -556,7 +608,8 @@ void TMainForm::RenderElementRules() {
                            forced.end());
     }
     if (Viewer->currentIndex() == ElementView)
-        Viewer->ElementRules()->Show(editor_.Document(), preview_->PickedCascade());
+        Viewer->ElementRules()->Show(editor_.Document(), preview_->PickedCascade(),
+                                     preview_->InheritedCascade(), preview_->Computed());
 }
 
 void TMainForm::RefreshViewExecute() {

@@ -112,6 +112,7 @@ private:
     void BuildRegions();
     void BuildPropertyPanel();
     void BuildPreview();
+    void BuildComputedValues(PreviewBrowser& browser);
     void BuildStyleList();
     void BuildStyleCommands();
     // The encoding's label opens a menu that reads the file again in the other one.
@@ -125,9 +126,10 @@ private:
     // `panelDrawn`: the panel has just drawn itself, after its own change.
     void RenderMemo(bool panelDrawn = false);
     void RenderElementRules();
-    // The pick found the element's rules only in another local sheet of the page: asks to
-    // open it here (after the question about unsaved changes) or in a new window.
-    void OfferOtherSheet(const PageSheet& other);
+    // Another local sheet of the page (the pick found the element's rules only there, or
+    // the user chose it): asks `question` whether to open it here (after the question
+    // about unsaved changes) or in a new window.
+    void OfferOtherSheet(const std::string& file, const std::string& question);
     // The page last previewed with the open sheet: kept in the settings, and shown again
     // when the sheet is opened.
     void RememberSheetPage();

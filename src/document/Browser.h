@@ -17,6 +17,9 @@ namespace tesselo {
 struct PageRule {
     std::string Selector;
     std::string Media;
+    // It declares a property an element passes on to its children: the element's ancestors
+    // are tested against it too.
+    bool Inherits = false;
 };
 
 // A local sheet the page links, and how many of its rules match the element picked
@@ -36,8 +39,17 @@ struct ElementFacts {
     bool operator==(const ElementFacts&) const = default;
 };
 
+// An ancestor of the element picked: its short name ("div#main.card") and the rules that
+// pass something on, by their place in those given, that match it.
+struct PickedAncestor {
+    std::string Name;
+    std::vector<int> Matches;
+    bool operator==(const PickedAncestor&) const = default;
+};
+
 // The element picked on the page, and the rules, by their place in those given, that
-// match it now; the page's local sheets with the rules of each that match it.
+// match it now; the page's local sheets with the rules of each that match it; its
+// ancestors, the parent first, up to the root.
 struct PickedElement {
     std::string Tag;
     std::string Id;
@@ -45,6 +57,15 @@ struct PickedElement {
     std::vector<int> Matches;
     std::vector<PageSheet> Sheets;
     ElementFacts Facts;
+    std::vector<PickedAncestor> Ancestors;
+    bool operator==(const PickedElement&) const = default;
+};
+
+// A property of the element picked as the page computes it.
+struct ComputedValue {
+    std::string Property;
+    std::string Value;
+    bool operator==(const ComputedValue&) const = default;
 };
 
 // One rule of the sheet as it now reads, put into the page's copy of the sheet before the
@@ -85,6 +106,11 @@ public:
     virtual void ForceStates(const std::vector<std::string>& states, const std::string& sheet) = 0;
     // The rule's new text in the page's style sheet object, ahead of the file.
     virtual void ApplyRule(const RuleEdit& rule) = 0;
+    // The values the page computes for these properties of the element picked last. The
+    // answer, if the page gives one, comes back as an event with the same request.
+    virtual void AskComputedValues(int request, const std::vector<std::string>& properties) = 0;
+    // The local sheets the page links; they come back as an event.
+    virtual void AskPageSheets() = 0;
 };
 
 // Command codes of the browser's command-state event.

@@ -195,6 +195,24 @@ std::string OpenOtherSheetQuestion(const PageSheet& other) {
            other.File + "?\r\rДа — открыть в этом окне, Нет — в новом окне.";
 }
 
+std::vector<PageSheetChoice> PageSheetChoices(const std::vector<PageSheet>& sheets,
+                                              const std::string& file) {
+    std::vector<PageSheetChoice> choices;
+    for (const PageSheet& sheet : sheets) {
+        if (std::any_of(choices.begin(), choices.end(), [&](const PageSheetChoice& choice) {
+                return SameFile(choice.File, sheet.File);
+            }))
+            continue;
+        choices.push_back({sheet.File, !file.empty() && SameFile(sheet.File, file)});
+    }
+    return choices;
+}
+
+std::string OpenPageSheetQuestion(const std::string& sheet) {
+    return "Открыть таблицу стилей " + sheet +
+           ", которую подключает страница?\r\rДа — открыть в этом окне, Нет — в новом окне.";
+}
+
 std::string ElementsShownText(int count, int outlined) {
     if (count < 0)
         return "Браузер не понимает селектор этого стиля";

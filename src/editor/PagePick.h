@@ -54,6 +54,18 @@ std::string OtherSheetsText(const std::vector<PageSheet>& others);
 // the page holds the element's rules.
 std::string OpenOtherSheetQuestion(const PageSheet& other);
 
+// A local sheet the page links, as the menu of the page's sheets offers it.
+struct PageSheetChoice {
+    std::string File;
+    bool Open = false; // the sheet open at `file`
+    bool operator==(const PageSheetChoice&) const = default;
+};
+// Each sheet once, in the page's order.
+std::vector<PageSheetChoice> PageSheetChoices(const std::vector<PageSheet>& sheets,
+                                              const std::string& file);
+// The question when the user chose another sheet of the page.
+std::string OpenPageSheetQuestion(const std::string& sheet);
+
 // The status line while the current rule's elements are outlined; a negative count is a
 // selector the browser does not understand.
 std::string ElementsShownText(int count, int outlined);

@@ -1,5 +1,6 @@
 #include "editor/Preview.h"
 
+#include "document/ByteText.h"
 #include "document/TextFile.h"
 #include "editor/DocumentCommands.h"
 #include "editor/ForcedStates.h"
@@ -64,8 +65,8 @@ std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
     if (document.FileName.empty() || change.Step->Changes.size() > 1)
         return std::nullopt;
     // A step of the current rule's view alone, its record not yet stored, names no row.
-    const int row = change.Step->Changes.empty() ? editor_.Current()
-                                                 : change.Step->Changes.front().Row;
+    const int row =
+        change.Step->Changes.empty() ? editor_.Current() : change.Step->Changes.front().Row;
     if (row < 0 || row >= document.StyleCount())
         return std::nullopt;
     const StyleRecord& record = document.Record(row);
@@ -108,6 +109,7 @@ void Preview::RefreshViewExecute() {
     editor_.FileWritten(true);
     if (!PreviewShowing)
         return;
+    computed_ = {};
     if (FullReload) {
         browser_.Reload();
         forced_.clear(); // the element picked is gone with its page
@@ -154,8 +156,10 @@ void Preview::PickElementExecute(bool on) {
     picking_ = PickTargets(editor_.Document());
     std::vector<PageRule> rules;
     rules.reserve(picking_.size());
+    const StyleDocument& document = editor_.Document();
     for (const PickTarget& target : picking_)
-        rules.push_back({target.Test.Text, target.Media});
+        rules.push_back({target.Test.Text, target.Media,
+                         DeclaresInheritedProperty(document.Record(target.Record).BlockText())});
     browser_.StartPicking(rules);
 }
 
@@ -169,6 +173,14 @@ std::string Preview::ElementPicked(const PickedElement& element) {
     facts_ = element.Facts;
     // The page dropped the states it forced on the element picked before.
     forced_.clear();
+    computed_ = {};
+    ancestors_.clear();
+    for (const PickedAncestor& ancestor : element.Ancestors) {
+        ElementAncestor& records = ancestors_.emplace_back(ElementAncestor{ancestor.Name, {}});
+        for (const int match : ancestor.Matches)
+            if (match >= 0 && static_cast<size_t>(match) < picking_.size())
+                records.Records.push_back(picking_[static_cast<size_t>(match)].Record);
+    }
     for (const int match : element.Matches) {
         if (match < 0 || static_cast<size_t>(match) >= picking_.size())
             continue;
@@ -194,20 +206,76 @@ std::optional<ElementFacts> Preview::FactsForRule(int row) const {
     return facts_;
 }
 
-std::vector<CascadeRule> Preview::PickedCascade() const {
-    // Rows shift when rules come or go: the pick no longer names them.
+std::vector<int> Preview::Styling(const std::vector<int>& records) const {
     const StyleDocument& document = editor_.Document();
-    if (pickedAmong_ != document.StyleCount())
-        return {};
     // A rule of a state or a pseudo-element does not style the element as it is,
     // unless the states it names are all forced.
     std::vector<int> styling;
-    for (int record : picked_)
+    for (int record : records)
         if (record < document.StyleCount() &&
             !SelectorForPage(WithForcedStates(document.Record(record).Selector, forced_))
                  .StatesLeftOut)
             styling.push_back(record);
-    return CascadeOf(document, styling);
+    return styling;
+}
+
+std::vector<CascadeRule> Preview::PickedCascade() const {
+    // Rows shift when rules come or go: the pick no longer names them.
+    if (pickedAmong_ != editor_.Document().StyleCount())
+        return {};
+    return CascadeOf(editor_.Document(), Styling(picked_));
+}
+
+std::vector<InheritedSection> Preview::InheritedCascade() const {
+    if (pickedAmong_ != editor_.Document().StyleCount())
+        return {};
+    std::vector<ElementAncestor> ancestors;
+    for (const ElementAncestor& ancestor : ancestors_)
+        ancestors.push_back({ancestor.Name, Styling(ancestor.Records)});
+    return InheritedCascadeOf(editor_.Document(), Styling(picked_), ancestors);
+}
+
+void Preview::AskComputedValues() {
+    if (!HasPicked())
+        return;
+    std::vector<std::string> properties;
+    auto add = [&](const std::vector<CascadeRule>& rules) {
+        for (const CascadeRule& rule : rules)
+            for (const CascadeDeclaration& declaration : rule.Declarations) {
+                // A custom property's name keeps its case; the others are the page's in
+                // lower case.
+                std::string name = declaration.Property.starts_with("--")
+                                       ? declaration.Property
+                                       : LowerAscii(declaration.Property);
+                if (std::find(properties.begin(), properties.end(), name) == properties.end())
+                    properties.push_back(std::move(name));
+            }
+    };
+    add(PickedCascade());
+    for (const InheritedSection& section : InheritedCascade())
+        add(section.Rules);
+    computed_ = {ComputedAnswer::State::Known, properties, {}};
+    if (properties.empty())
+        return;
+    computed_.Now = ComputedAnswer::State::Asked;
+    browser_.AskComputedValues(++computedRequest_, properties);
+}
+
+void Preview::ComputedValuesFound(int request, const std::vector<ComputedValue>& values) {
+    // An answer to an earlier question, or one come after its time, says nothing now.
+    if (request != computedRequest_ || computed_.Now != ComputedAnswer::State::Asked)
+        return;
+    computed_.Now = ComputedAnswer::State::Known;
+    computed_.Values = values;
+}
+
+void Preview::ComputedValuesTimedOut() {
+    if (computed_.Now == ComputedAnswer::State::Asked)
+        computed_.Now = ComputedAnswer::State::NoAnswer;
+}
+
+std::vector<PageSheetChoice> Preview::PageSheetChoices() const {
+    return tesselo::PageSheetChoices(pageSheets_, editor_.Document().FileName);
 }
 
 void Preview::ForceState(const std::string& state, bool on) {
@@ -218,6 +286,7 @@ void Preview::ForceState(const std::string& state, bool on) {
         forced_.push_back(state);
     else
         forced_.erase(at);
+    computed_ = {};
     browser_.ForceStates(forced_, ForcedStateSheet(editor_.Document(), forced_));
 }
 

@@ -65,6 +65,20 @@ public:
     // (those of a state such as ":hover" that is not forced, or of a pseudo-element, left
     // out); none once rules were added or removed since.
     std::vector<CascadeRule> PickedCascade() const;
+    // The rules of the ancestors of the element picked last that hand it their inherited
+    // declarations, the parent's first; none once rules were added or removed since.
+    std::vector<InheritedSection> InheritedCascade() const;
+    // The page is asked for the computed values of the properties that the rules of the
+    // element picked last declare (its own and those it inherits); the answer, or the
+    // lack of one in time, comes back below. A new pick, a state forced and the sheet
+    // written again make what was said old: it is dropped.
+    void AskComputedValues();
+    void ComputedValuesFound(int request, const std::vector<ComputedValue>& values);
+    void ComputedValuesTimedOut();
+    const ComputedAnswer& Computed() const { return computed_; }
+    // The page's local sheets as it last said them, and as a menu offers them.
+    void PageSheetsFound(std::vector<PageSheet> sheets) { pageSheets_ = std::move(sheets); }
+    std::vector<PageSheetChoice> PageSheetChoices() const;
     // A state (":hover"...) forced on the element picked last, or no longer; nothing
     // before a pick. A new pick, or the page reloaded, drops them.
     void ForceState(const std::string& state, bool on);
@@ -104,6 +118,9 @@ private:
     bool MayWriteAgain(const std::string& file);
     // The current rule's selector, as the page tests it, for the outlines; empty for none.
     std::string OutlinedSelector() const;
+    // Of the records, those that style the element as it is: not those of a state not
+    // forced, nor of a pseudo-element.
+    std::vector<int> Styling(const std::vector<int>& records) const;
 
     std::vector<PickTarget> picking_;
 
@@ -115,6 +132,10 @@ private:
     int pageWidth_ = 0;
     // The records matching the element picked last, and the rules there were then.
     std::vector<int> picked_;
+    std::vector<ElementAncestor> ancestors_; // of the element picked last, with their records
+    ComputedAnswer computed_;
+    int computedRequest_ = 0;
+    std::vector<PageSheet> pageSheets_;
     int pickedAmong_ = -1;
     std::vector<std::string> forced_; // the states forced, in the order forced
     std::vector<PageSheet> otherSheets_;

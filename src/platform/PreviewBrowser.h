@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -45,6 +46,10 @@ signals:
     void BrowserNotice(const QString& text);
     // The page laid out wider than its place is shown at this scale (1: as it is).
     void PageScaled(double scale);
+    // The page's answer to AskComputedValues.
+    void ComputedValuesFound(int request, const std::vector<tesselo::ComputedValue>& values);
+    // The page's answer to AskPageSheets: the local sheets it links, in its order.
+    void PageSheetsFound(const std::vector<tesselo::PageSheet>& sheets);
 };
 
 } // namespace tesselo

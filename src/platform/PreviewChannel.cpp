@@ -23,7 +23,8 @@ QJsonObject PickingJson(const std::vector<PageRule>& rules,
     QJsonArray list;
     for (const PageRule& rule : rules)
         list.append(QJsonObject{{QStringLiteral("selector"), text(rule.Selector)},
-                                {QStringLiteral("media"), text(rule.Media)}});
+                                {QStringLiteral("media"), text(rule.Media)},
+                                {QStringLiteral("inherits"), rule.Inherits}});
     return {{QStringLiteral("rules"), list}};
 }
 
@@ -31,8 +32,111 @@ std::vector<PageRule> PageRulesOf(const QJsonObject& picking) {
     std::vector<PageRule> rules;
     for (const QJsonValue& rule : picking.value(QStringLiteral("rules")).toArray())
         rules.push_back({rule[QStringLiteral("selector")].toString().toStdString(),
-                         rule[QStringLiteral("media")].toString().toStdString()});
+                         rule[QStringLiteral("media")].toString().toStdString(),
+                         rule[QStringLiteral("inherits")].toBool()});
     return rules;
+}
+
+namespace {
+
+QJsonArray TextsJson(const std::vector<std::string>& texts) {
+    QJsonArray array;
+    for (const std::string& text : texts)
+        array.append(QString::fromStdString(text));
+    return array;
+}
+
+QJsonArray NumbersJson(const std::vector<int>& numbers) {
+    QJsonArray array;
+    for (int number : numbers)
+        array.append(number);
+    return array;
+}
+
+std::string TextOf(const QJsonObject& body, const char* key) {
+    return body.value(QLatin1StringView(key)).toString().toStdString();
+}
+
+std::vector<int> NumbersOf(const QJsonValue& array) {
+    std::vector<int> numbers;
+    for (const QJsonValue& number : array.toArray())
+        numbers.push_back(number.toInt());
+    return numbers;
+}
+
+} // namespace
+
+QJsonObject PickedJson(const PickedElement& element) {
+    QJsonArray ancestors;
+    for (const PickedAncestor& ancestor : element.Ancestors)
+        ancestors.append(
+            QJsonObject{{QStringLiteral("name"), QString::fromStdString(ancestor.Name)},
+                        {QStringLiteral("matches"), NumbersJson(ancestor.Matches)}});
+    return {
+        {QStringLiteral("tag"), QString::fromStdString(element.Tag)},
+        {QStringLiteral("id"), QString::fromStdString(element.Id)},
+        {QStringLiteral("classes"), TextsJson(element.Classes)},
+        {QStringLiteral("matches"), NumbersJson(element.Matches)},
+        {QStringLiteral("sheets"), SheetsJson(element.Sheets)},
+        {QStringLiteral("facts"),
+         QJsonObject{{QStringLiteral("display"), QString::fromStdString(element.Facts.Display)},
+                     {QStringLiteral("position"), QString::fromStdString(element.Facts.Position)},
+                     {QStringLiteral("parentDisplay"),
+                      QString::fromStdString(element.Facts.ParentDisplay)}}},
+        {QStringLiteral("ancestors"), ancestors}};
+}
+
+PickedElement PickedOf(const QJsonObject& picked) {
+    PickedElement element;
+    element.Tag = TextOf(picked, "tag");
+    element.Id = TextOf(picked, "id");
+    for (const QJsonValue& name : picked.value(QStringLiteral("classes")).toArray())
+        element.Classes.push_back(name.toString().toStdString());
+    element.Matches = NumbersOf(picked.value(QStringLiteral("matches")));
+    const QJsonObject facts = picked.value(QStringLiteral("facts")).toObject();
+    element.Facts = {TextOf(facts, "display"), TextOf(facts, "position"),
+                     TextOf(facts, "parentDisplay")};
+    element.Sheets = SheetsOf(picked.value(QStringLiteral("sheets")).toArray());
+    for (const QJsonValue& ancestor : picked.value(QStringLiteral("ancestors")).toArray())
+        element.Ancestors.push_back(
+            {TextOf(ancestor.toObject(), "name"),
+             NumbersOf(ancestor.toObject().value(QStringLiteral("matches")))});
+    return element;
+}
+
+QJsonArray ComputedJson(const std::vector<ComputedValue>& values) {
+    QJsonArray array;
+    for (const ComputedValue& value : values)
+        array.append(QJsonArray{QString::fromStdString(value.Property),
+                                QString::fromStdString(value.Value)});
+    return array;
+}
+
+std::vector<ComputedValue> ComputedOf(const QJsonArray& values) {
+    std::vector<ComputedValue> computed;
+    for (const QJsonValue& value : values) {
+        const QJsonArray pair = value.toArray();
+        if (pair.size() == 2 && pair[0].isString())
+            computed.push_back(
+                {pair[0].toString().toStdString(), pair[1].toString().toStdString()});
+    }
+    return computed;
+}
+
+QJsonArray SheetsJson(const std::vector<PageSheet>& sheets) {
+    QJsonArray array;
+    for (const PageSheet& sheet : sheets)
+        array.append(QJsonObject{{QStringLiteral("file"), QString::fromStdString(sheet.File)},
+                                 {QStringLiteral("rules"), sheet.Rules}});
+    return array;
+}
+
+std::vector<PageSheet> SheetsOf(const QJsonArray& sheets) {
+    std::vector<PageSheet> files;
+    for (const QJsonValue& sheet : sheets)
+        files.push_back({TextOf(sheet.toObject(), "file"),
+                         sheet.toObject().value(QStringLiteral("rules")).toInt()});
+    return files;
 }
 
 PreviewChannel::PreviewChannel(QLocalSocket* socket, QObject* parent)

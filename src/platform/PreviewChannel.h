@@ -8,6 +8,7 @@
 #include "document/Browser.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -30,6 +31,18 @@ inline constexpr char kPreviewChannelOption[] = "--channel";
 QJsonObject PickingJson(const std::vector<PageRule>& rules,
                         const std::function<QString(std::string_view)>& decode);
 std::vector<PageRule> PageRulesOf(const QJsonObject& picking);
+
+// The element picked, as the helper tells it; a part missing or of another kind is empty.
+QJsonObject PickedJson(const PickedElement& element);
+PickedElement PickedOf(const QJsonObject& picked);
+
+// The computed values the page gave, as [[property, value], ...], and back.
+QJsonArray ComputedJson(const std::vector<ComputedValue>& values);
+std::vector<ComputedValue> ComputedOf(const QJsonArray& values);
+
+// The page's local sheets, as [{"file": ...}, ...], and back.
+QJsonArray SheetsJson(const std::vector<PageSheet>& sheets);
+std::vector<PageSheet> SheetsOf(const QJsonArray& sheets);
 
 class PreviewChannel final : public QObject {
     Q_OBJECT

@@ -22,13 +22,6 @@ std::string StringOf(const QJsonObject& body, const char* key) {
     return body.value(QLatin1StringView(key)).toString().toStdString();
 }
 
-QJsonArray ArrayOf(const std::vector<std::string>& texts) {
-    QJsonArray array;
-    for (const std::string& text : texts)
-        array.append(QString::fromStdString(text));
-    return array;
-}
-
 // Embedded on X11, the window would take every key typed while the pointer rests over
 // it, whatever has the editor's focus: it asks for none, and the keys go on to the
 // editor's window around it, as they would with the pointer anywhere else.
@@ -97,27 +90,17 @@ void PreviewHost::Tell() {
                                  {QStringLiteral("enabled"), enabled},
                                  {QStringLiteral("address"), address()}});
             });
-    connect(&browser_, &PreviewBrowser::ElementPicked, this, [send](const PickedElement& element) {
-        QJsonArray matches;
-        for (int match : element.Matches)
-            matches.append(match);
-        QJsonArray sheets;
-        for (const PageSheet& sheet : element.Sheets)
-            sheets.append(QJsonObject{{QStringLiteral("file"), QString::fromStdString(sheet.File)},
-                                      {QStringLiteral("rules"), sheet.Rules}});
-        send("picked",
-             {{QStringLiteral("tag"), QString::fromStdString(element.Tag)},
-              {QStringLiteral("id"), QString::fromStdString(element.Id)},
-              {QStringLiteral("classes"), ArrayOf(element.Classes)},
-              {QStringLiteral("matches"), matches},
-              {QStringLiteral("sheets"), sheets},
-              {QStringLiteral("facts"),
-               QJsonObject{
-                   {QStringLiteral("display"), QString::fromStdString(element.Facts.Display)},
-                   {QStringLiteral("position"), QString::fromStdString(element.Facts.Position)},
-                   {QStringLiteral("parentDisplay"),
-                    QString::fromStdString(element.Facts.ParentDisplay)}}}});
-    });
+    connect(&browser_, &PreviewBrowser::ElementPicked, this,
+            [send](const PickedElement& element) { send("picked", PickedJson(element)); });
+    connect(&browser_, &PreviewBrowser::ComputedValuesFound, this,
+            [send](int request, const std::vector<ComputedValue>& values) {
+                send("computed", {{QStringLiteral("request"), request},
+                                  {QStringLiteral("values"), ComputedJson(values)}});
+            });
+    connect(&browser_, &PreviewBrowser::PageSheetsFound, this,
+            [send](const std::vector<PageSheet>& sheets) {
+                send("pageSheets", {{QStringLiteral("sheets"), SheetsJson(sheets)}});
+            });
     connect(&browser_, &PreviewBrowser::PickingEnded, this, [send] { send("pickEnded"); });
     connect(&browser_, &PreviewBrowser::ElementsOutlined, this, [send](int count) {
         send("outlined", {{QStringLiteral("count"), count}});
@@ -228,9 +211,17 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
             states.push_back(state.toString().toStdString());
         browser_.ForceStates(states, StringOf(body, "sheet"));
     } else if (type == QLatin1StringView("apply")) {
+
         browser_.ApplyRule({StringOf(body, "file"), StringOf(body, "selector"),
                             body.value(QStringLiteral("occurrence")).toInt(),
                             StringOf(body, "block")});
+    } else if (type == QLatin1StringView("askComputed")) {
+        std::vector<std::string> properties;
+        for (const QJsonValue& property : body.value(QStringLiteral("properties")).toArray())
+            properties.push_back(property.toString().toStdString());
+        browser_.AskComputedValues(body.value(QStringLiteral("request")).toInt(), properties);
+    } else if (type == QLatin1StringView("askSheets")) {
+        browser_.AskPageSheets();
     } else if (type == QLatin1StringView("width")) {
         browser_.SetPageWidth(body.value(QStringLiteral("width")).toInt());
     } else if (type == QLatin1StringView("key")) {

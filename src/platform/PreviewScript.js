@@ -210,21 +210,73 @@ var tesseloPreview = (function () {
         });
     }
 
-    function describe(element) {
+    // The rules that match the element, by their place in those given; of the rules
+    // whose groups' conditions hold now (`live`), those `wanted`.
+    function matching(element, live, wanted) {
         const matches = [];
         picking.forEach((rule, i) => {
+            if (!live[i] || !wanted(rule))
+                return;
             try {
-                if (rule.media && !holds(rule.media))
-                    return;
                 if (element.matches(rule.selector))
                     matches.push(i);
             } catch (e) {
                 // A selector this engine does not know matches nothing.
             }
         });
+        return matches;
+    }
+
+    function describe(element) {
+        const live = picking.map(rule => {
+            try {
+                return !rule.media || holds(rule.media);
+            } catch (e) {
+                return false;
+            }
+        });
+        // Each ancestor up to the root, tested only against the rules that pass
+        // something on to their children.
+        const ancestors = [];
+        for (let up = element.parentElement; up; up = up.parentElement)
+            ancestors.push({name: nameOf(up), matches: matching(up, live, rule => rule.inherits)});
         return {tag: element.localName, id: element.id || '',
-                classes: Array.from(element.classList), matches: matches,
-                sheets: sheetsMatching(element), facts: factsOf(element)};
+                classes: Array.from(element.classList), matches: matching(element, live, () => true),
+                sheets: sheetsMatching(element), facts: factsOf(element), ancestors: ancestors};
+    }
+
+    // The values the engine computes for the properties of the element picked last; none
+    // when it is no longer on the page.
+    function computed(argument) {
+        if (!lastPicked || !lastPicked.isConnected)
+            return {values: []};
+        const style = getComputedStyle(lastPicked);
+        return {values: argument.properties.map(
+            name => [String(name), String(style.getPropertyValue(name)).trim().slice(0, 4096)])};
+    }
+
+    // The page's local sheets, those it imports included, in its order.
+    function localSheets() {
+        const found = [];
+        const add = (sheet, depth) => {
+            if (!sheet || depth > 8)
+                return;
+            if (sheet.href && sheet.href.startsWith('file:')) {
+                const address = new URL(sheet.href);
+                address.search = '';
+                found.push({address: address.href, rules: 0});
+            }
+            try {
+                for (const rule of Array.from(sheet.cssRules))
+                    if (rule.styleSheet)
+                        add(rule.styleSheet, depth + 1);
+            } catch (e) {
+                // Another origin's sheet keeps its imports to itself.
+            }
+        };
+        for (const sheet of Array.from(doc.styleSheets))
+            add(sheet, 0);
+        return found;
     }
 
     // What decides whether a declaration acts on the element.
@@ -354,6 +406,8 @@ var tesseloPreview = (function () {
         apply: apply,
         outline: outline,
         force: force,
+        computed: computed,
+        sheets: localSheets,
         start: argument => {
             picking = argument.rules;
             picked = null;

@@ -37,23 +37,6 @@ QString Said(const QJsonObject& body, const char* key) {
     return body.value(QLatin1StringView(key)).toString();
 }
 
-PickedElement PickedFrom(const QJsonObject& body) {
-    PickedElement element;
-    element.Tag = Said(body, "tag").toStdString();
-    element.Id = Said(body, "id").toStdString();
-    for (const QJsonValue& name : body.value(QStringLiteral("classes")).toArray())
-        element.Classes.push_back(name.toString().toStdString());
-    for (const QJsonValue& match : body.value(QStringLiteral("matches")).toArray())
-        element.Matches.push_back(match.toInt());
-    const QJsonObject facts = body.value(QStringLiteral("facts")).toObject();
-    element.Facts = {Said(facts, "display").toStdString(), Said(facts, "position").toStdString(),
-                     Said(facts, "parentDisplay").toStdString()};
-    for (const QJsonValue& sheet : body.value(QStringLiteral("sheets")).toArray())
-        element.Sheets.push_back({Said(sheet.toObject(), "file").toStdString(),
-                                  sheet.toObject().value(QStringLiteral("rules")).toInt()});
-    return element;
-}
-
 // Where another program's window can stand inside one of ours, taking no keys of its
 // own: X11. Elsewhere the page's window stands on its own.
 bool EmbedsForeignWindows() {
@@ -380,13 +363,18 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
                                 body.value(QStringLiteral("enabled")).toBool());
     } else if (type == QLatin1StringView("picked")) {
         picking_.reset();
-        emit ElementPicked(PickedFrom(body));
+        emit ElementPicked(PickedOf(body));
     } else if (type == QLatin1StringView("pickEnded")) {
         picking_.reset();
         emit PickingEnded();
     } else if (type == QLatin1StringView("outlined")) {
         if (!outlined_.empty())
             emit ElementsOutlined(body.value(QStringLiteral("count")).toInt());
+    } else if (type == QLatin1StringView("computed")) {
+        emit ComputedValuesFound(body.value(QStringLiteral("request")).toInt(),
+                                 ComputedOf(body.value(QStringLiteral("values")).toArray()));
+    } else if (type == QLatin1StringView("pageSheets")) {
+        emit PageSheetsFound(SheetsOf(body.value(QStringLiteral("sheets")).toArray()));
     } else if (type == QLatin1StringView("scale")) {
         emit PageScaled(body.value(QStringLiteral("scale")).toDouble(1));
     }
@@ -458,6 +446,18 @@ void RemoteBrowser::ApplyRule(const RuleEdit& rule) {
                                    {QStringLiteral("selector"), Decoded(rule.Selector)},
                                    {QStringLiteral("occurrence"), rule.Occurrence},
                                    {QStringLiteral("block"), Decoded(rule.Block)}});
+}
+
+void RemoteBrowser::AskComputedValues(int request, const std::vector<std::string>& properties) {
+    QJsonArray names;
+    for (const std::string& property : properties)
+        names.append(Decoded(property));
+    Send(QStringLiteral("askComputed"),
+         {{QStringLiteral("request"), request}, {QStringLiteral("properties"), names}});
+}
+
+void RemoteBrowser::AskPageSheets() {
+    Send(QStringLiteral("askSheets"));
 }
 
 void RemoteBrowser::OutlineElements(const std::string& selector) {

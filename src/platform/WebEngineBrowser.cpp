@@ -44,6 +44,19 @@ QWebEngineScript OurScript() {
     return script;
 }
 
+// The page's sheets that are local files, from the script's [{address, rules}, ...].
+std::vector<PageSheet> LocalSheets(const QVariant& sheets) {
+    std::vector<PageSheet> local;
+    for (const QVariant& sheet : sheets.toList()) {
+        const QVariantMap s = sheet.toMap();
+        const QUrl address(s.value(QStringLiteral("address")).toString());
+        if (address.isLocalFile())
+            local.push_back(
+                {address.toLocalFile().toStdString(), s.value(QStringLiteral("rules")).toInt()});
+    }
+    return local;
+}
+
 PickedElement PickedFrom(const QVariantMap& answer) {
     PickedElement element;
     element.Tag = answer.value(QStringLiteral("tag")).toString().toStdString();
@@ -56,12 +69,13 @@ PickedElement PickedFrom(const QVariantMap& answer) {
     element.Facts = {facts.value(QStringLiteral("display")).toString().toStdString(),
                      facts.value(QStringLiteral("position")).toString().toStdString(),
                      facts.value(QStringLiteral("parentDisplay")).toString().toStdString()};
-    for (const QVariant& sheet : answer.value(QStringLiteral("sheets")).toList()) {
-        const QVariantMap s = sheet.toMap();
-        const QUrl address(s.value(QStringLiteral("address")).toString());
-        if (address.isLocalFile())
-            element.Sheets.push_back(
-                {address.toLocalFile().toStdString(), s.value(QStringLiteral("rules")).toInt()});
+    element.Sheets = LocalSheets(answer.value(QStringLiteral("sheets")));
+    for (const QVariant& ancestor : answer.value(QStringLiteral("ancestors")).toList()) {
+        const QVariantMap a = ancestor.toMap();
+        PickedAncestor& added = element.Ancestors.emplace_back();
+        added.Name = a.value(QStringLiteral("name")).toString().toStdString();
+        for (const QVariant& match : a.value(QStringLiteral("matches")).toList())
+            added.Matches.push_back(match.toInt());
     }
     return element;
 }
@@ -297,6 +311,31 @@ void WebEngineBrowser::ApplyRule(const RuleEdit& rule) {
                                       {QStringLiteral("selector"), Decoded(rule.Selector)},
                                       {QStringLiteral("occurrence"), rule.Occurrence},
                                       {QStringLiteral("block"), Decoded(rule.Block)}});
+}
+
+void WebEngineBrowser::AskComputedValues(int request, const std::vector<std::string>& properties) {
+    QJsonArray names;
+    for (const std::string& property : properties)
+        names.append(Decoded(property));
+    // No answer (a page stuck in its script, or without ours) is the asker's to time.
+    Call(QLatin1StringView("computed"), {{QStringLiteral("properties"), names}},
+         [this, request](const QVariant& result) {
+             if (result.isNull())
+                 return;
+             std::vector<ComputedValue> values;
+             for (const QVariant& pair : result.toMap().value(QStringLiteral("values")).toList())
+                 if (const QVariantList both = pair.toList(); both.size() == 2)
+                     values.push_back(
+                         {both[0].toString().toStdString(), both[1].toString().toStdString()});
+             emit ComputedValuesFound(request, values);
+         });
+}
+
+void WebEngineBrowser::AskPageSheets() {
+    Call(QLatin1StringView("sheets"), {}, [this](const QVariant& result) {
+        if (!result.isNull())
+            emit PageSheetsFound(LocalSheets(result));
+    });
 }
 
 void WebEngineBrowser::OutlineElements(const std::string& selector) {

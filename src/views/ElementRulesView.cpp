@@ -3,6 +3,7 @@
 #include "document/StyleDocument.h"
 #include "views/SourceViews.h"
 
+#include <QAction>
 #include <QFont>
 #include <QHeaderView>
 
@@ -10,36 +11,66 @@ namespace tesselo {
 namespace {
 
 constexpr int kRecordRole = Qt::UserRole;
+// The row that asks the page for the computed values.
+constexpr int kAskRole = Qt::UserRole + 1;
 
 } // namespace
 
 ElementRulesView::ElementRulesView(ViewText text, QWidget* parent)
-    : QTreeWidget(parent), text_(std::move(text)) {
+    : QTreeWidget(parent), text_(std::move(text)),
+      askComputed_(new QAction(QStringLiteral("Вычисленные значения"), this)) {
     setObjectName(QStringLiteral("ElementRules"));
     setColumnCount(1);
     header()->hide();
     setRootIsDecorated(false);
     setItemsExpandable(false);
+    askComputed_->setObjectName(QStringLiteral("AskComputedValues"));
+    askComputed_->setStatusTip(
+        QStringLiteral("Спросить у страницы значения свойств элемента, как их вычисляет браузер"));
+    askComputed_->setEnabled(false);
+    addAction(askComputed_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(askComputed_, &QAction::triggered, this, &ElementRulesView::ComputedValuesWanted);
     connect(this, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        if (item->data(0, kAskRole).toBool()) {
+            emit ComputedValuesWanted();
+            return;
+        }
         const QVariant record = item->data(0, kRecordRole);
         if (!record.isValid())
             return;
+        // The rule selected shows anew, without this item: what it says is read first.
+        const int page = item->parent() ? PropertyPageForLine(text_.Encode(item->text(0))) : -1;
         emit RuleChosen(record.toInt());
-        if (item->parent())
-            if (const int page = PropertyPageForLine(text_.Encode(item->text(0))); page >= 0)
-                emit PropertyPageWanted(page);
+        if (page >= 0)
+            emit PropertyPageWanted(page);
     });
 }
 
-void ElementRulesView::Show(const StyleDocument& document, const std::vector<CascadeRule>& rules) {
+void ElementRulesView::Show(const StyleDocument& document, const std::vector<CascadeRule>& rules,
+                            const std::vector<InheritedSection>& inherited,
+                            const ComputedAnswer& computed) {
     clear();
-    if (rules.empty()) {
+    askComputed_->setEnabled(!rules.empty() || !inherited.empty());
+    if (!askComputed_->isEnabled()) {
         auto* hint = new QTreeWidgetItem(this);
         hint->setText(0, QStringLiteral("Выберите элемент на странице (Ctrl+Shift+C): здесь "
                                         "будут правила, которые его оформляют"));
         hint->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
         return;
     }
+    AddRules(document, rules);
+    for (const InheritedSection& section : inherited) {
+        AddHeader(
+            QStringLiteral("Унаследовано от %1").arg(QString::fromStdString(section.Ancestor)));
+        AddRules(document, section.Rules);
+    }
+    AddComputed(computed);
+    expandAll();
+}
+
+void ElementRulesView::AddRules(const StyleDocument& document,
+                                const std::vector<CascadeRule>& rules) {
     QFont bold = font();
     bold.setBold(true);
     QFont struck = font();
@@ -70,7 +101,56 @@ void ElementRulesView::Show(const StyleDocument& document, const std::vector<Cas
             }
         }
     }
-    expandAll();
+}
+
+QTreeWidgetItem* ElementRulesView::AddHeader(const QString& text) {
+    auto* header = new QTreeWidgetItem(this);
+    header->setText(0, text);
+    header->setFlags(Qt::ItemIsEnabled);
+    QFont italic = font();
+    italic.setItalic(true);
+    header->setFont(0, italic);
+    header->setBackground(0, palette().brush(QPalette::AlternateBase));
+    return header;
+}
+
+void ElementRulesView::AddComputed(const ComputedAnswer& computed) {
+    using enum ComputedAnswer::State;
+    QTreeWidgetItem* header = AddHeader(askComputed_->text());
+    const auto note = [&](const QString& text) {
+        auto* line = new QTreeWidgetItem(header);
+        line->setText(0, text);
+        line->setFlags(Qt::ItemIsEnabled);
+        line->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+        return line;
+    };
+    switch (computed.Now) {
+    case NotAsked:
+        header->setData(0, kAskRole, true);
+        note(QStringLiteral("Щёлкните, чтобы спросить у страницы"))->setData(0, kAskRole, true);
+        break;
+    case Asked:
+        note(QStringLiteral("Ждём ответа страницы…"));
+        break;
+    case NoAnswer:
+        header->setData(0, kAskRole, true);
+        note(QStringLiteral("нет ответа (щёлкните, чтобы спросить снова)"))
+            ->setData(0, kAskRole, true);
+        break;
+    case Known:
+        header->setData(0, kAskRole, true);
+        header->setToolTip(0, QStringLiteral("Щёлкните, чтобы спросить снова"));
+        if (computed.Asked.empty())
+            note(QStringLiteral("Правила элемента не объявляют свойств"));
+        else if (computed.Values.empty())
+            note(QStringLiteral("Элемента больше нет на странице"));
+        for (const ComputedValue& value : computed.Values) {
+            auto* line = new QTreeWidgetItem(header);
+            line->setText(0, QString::fromStdString(value.Property + ": " + value.Value));
+            line->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        }
+        break;
+    }
 }
 
 } // namespace tesselo

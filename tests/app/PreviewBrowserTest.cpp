@@ -180,7 +180,7 @@ TEST(PreviewPage, AScriptThatNeverEndsLeavesTheProgramGoingOn) {
     QObject::connect(&preview.browser, &WebEngineBrowser::ElementsOutlined, [&] { ++answers; });
     preview.browser.SheetWritten(dir.File("site.css"));
     preview.browser.OutlineElements("p");
-    preview.browser.StartPicking({{"p", ""}});
+    preview.browser.StartPicking({{"p", "", false}});
     // The page is stuck indeed: its own world does not answer either.
     auto pageAnswered = std::make_shared<bool>(false);
     preview.browser.View()->page()->runJavaScript(
@@ -375,7 +375,7 @@ TEST(PreviewBrowser, APickSelectsTheRuleOfTheElementAndTheRulesElementsAreCounte
     // a click on it selects it.
     Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::ElementView);
     auto* rules = Control<QTreeWidget>(site.form(), "ElementRules");
-    ASSERT_EQ(rules->topLevelItemCount(), 1);
+    ASSERT_EQ(rules->topLevelItemCount(), 2); // and the row of the computed values
     EXPECT_EQ(rules->topLevelItem(0)->text(0), QStringLiteral("h1"));
     ASSERT_EQ(rules->topLevelItem(0)->childCount(), 1);
     EXPECT_EQ(rules->topLevelItem(0)->child(0)->text(0), QStringLiteral("color: red;"));
@@ -467,13 +467,56 @@ TEST(PreviewBrowser, APicksElementMarksTheDeclarationsThatCannotActOnIt) {
             marked.push_back(LowerAscii(block.substr(mark.Begin, mark.End - mark.Begin)));
         EXPECT_EQ(marked, c.Marked) << c.Selector;
         // The same marks stand on the panel's captions of those properties.
-        EXPECT_EQ(Control<QLabel>(site.form(), "BlockWidthLabel")->font().italic(),
-                  c.Rule == 0)
+        EXPECT_EQ(Control<QLabel>(site.form(), "BlockWidthLabel")->font().italic(), c.Rule == 0)
             << c.Selector;
         EXPECT_EQ(Control<QLabel>(site.form(), "BlockTopLabel")->font().italic(), c.Rule == 2)
             << c.Selector;
     }
     EXPECT_FALSE(site.form().PreviewState().FactsForRule(1)) << "not a rule of the element";
+}
+
+// After a pick, the ancestors' rules follow the element's own: the colour the nearest of
+// them hands down unstruck is the one the page computes, and the computed values asked
+// for say so too.
+TEST(PreviewBrowser, ThePicksInheritedColourIsTheOneThePageComputes) {
+    PreviewSite site(
+        "body { color: rgb(1, 2, 3) }\r\n.card { color: rgb(0, 128, 0); margin: 0 }\r\n"
+        "div { color: red }\r\n#x { font-size: 12px }\r\n",
+        {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" href=\"site.css\">"
+                        "</head><body style=\"margin: 0\"><div class=\"card\"><section>"
+                        "<p id=\"x\">Tesselo</p></section></div></body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays("getComputedStyle(document.querySelector('#x')).fontSize", "12px"));
+    ASSERT_TRUE(site.Pick("#x", "4"));
+    Control<QTabWidget>(site.form(), "Viewer")->setCurrentIndex(TMainForm::ElementView);
+    auto* rules = Control<QTreeWidget>(site.form(), "ElementRules");
+    QStringList sections;
+    QString inherited; // the first colour of a section not struck through
+    for (int i = 0; i < rules->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = rules->topLevelItem(i);
+        if (row->text(0).startsWith(QStringLiteral("Унаследовано от ")))
+            sections << row->text(0);
+        for (int d = 0; d < row->childCount() && !sections.isEmpty() && inherited.isEmpty(); ++d)
+            if (row->child(d)->text(0).startsWith(QStringLiteral("color:")) &&
+                !row->child(d)->font(0).strikeOut())
+                inherited = row->child(d)->text(0);
+    }
+    EXPECT_EQ(sections, (QStringList{"Унаследовано от div.card", "Унаследовано от body"}));
+    const QString computed =
+        QString::fromStdString(site.Page("getComputedStyle(document.querySelector('#x')).color"));
+    EXPECT_EQ(computed, QStringLiteral("rgb(0, 128, 0)"));
+    EXPECT_EQ(inherited, QStringLiteral("color: %1;").arg(computed));
+
+    Control<QAction>(site.form(), "AskComputedValues")->trigger();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QTreeWidgetItem* values = rules->topLevelItem(rules->topLevelItemCount() - 1);
+            for (int i = 0; i < values->childCount(); ++i)
+                if (values->child(i)->text(0) == QStringLiteral("color: %1").arg(computed))
+                    return true;
+            return false;
+        },
+        10000));
 }
 
 // A pick whose rules are all in another sheet the page links: the status line names that

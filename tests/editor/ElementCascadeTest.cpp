@@ -63,5 +63,95 @@ TEST(ElementCascade, RulesRankedAndDeclarationsThatLoseStruckThrough) {
     EXPECT_TRUE(rules[0].Declarations[0].Important);
 }
 
+TEST(ElementCascade, InheritedPropertiesAreTheStandardOnesInAnyCase) {
+    for (const char* name : {"color", "COLOR", "font", "font-size", "line-height", "visibility",
+                             "cursor", "list-style", "border-collapse", "quotes", "--gap", "--Gap",
+                             "-webkit-text-fill-color", "white-space"})
+        EXPECT_TRUE(IsInheritedProperty(name)) << name;
+    for (const char* name : {"margin", "display", "opacity", "border", "background-color",
+                             "text-decoration", "width", "-webkit-box-shadow"})
+        EXPECT_FALSE(IsInheritedProperty(name)) << name;
+}
+
+// What decides whether the page tests a rule against the ancestors of the element.
+TEST(ElementCascade, ABlockThatDeclaresAnInheritedPropertyIsToldFromItsText) {
+    const struct {
+        const char* Block;
+        bool Declares;
+    } cases[] = {
+        {"", false},
+        {" margin: 0; padding: 1px ", false},
+        {"background: url(http://a/b.png); border: 0", false},
+        {"color:red", true},
+        {"  --x : 1 ", true},
+        {"background: url(http://a/b.png);\n  COLOR : blue", true},
+        {"margin: 0;\n  &:hover { cursor: pointer }", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DeclaresInheritedProperty(c.Block), c.Declares) << c.Block;
+}
+
+// Each rule of each section as "ancestor record: property ~struck-property ...".
+std::vector<std::string> Shown(const std::vector<InheritedSection>& sections) {
+    std::vector<std::string> lines;
+    for (const InheritedSection& section : sections)
+        for (const CascadeRule& rule : section.Rules) {
+            std::string line = section.Ancestor + " " + std::to_string(rule.Record) + ":";
+            for (const CascadeDeclaration& d : rule.Declarations)
+                line += (d.Overridden ? " ~" : " ") + d.Property;
+            lines.push_back(line);
+        }
+    return lines;
+}
+
+TEST(ElementCascade, InheritedDeclarationsBelowTheElementsOwn_NearestFirst) {
+    const StyleDocument document =
+        testing::DocumentRead("p { font-size: 10px; color: gray }\n"                  // 0
+                              "div { color: red; margin: 0; --gap: 4px }\n"           // 1
+                              ".card { color: blue !important; font-size: 12px }\n"   // 2
+                              "#main { color: green; font: 14px serif; border: 0 }\n" // 3
+                              "body { color: black; --gap: 8px; line-height: 2 }\n"   // 4
+                              ".plain { margin: 1px; padding: 0 }\n"                  // 5
+                              "@media print {\n  body { visibility: hidden }\n}\n"    // 6, 7
+                              "html { --GAP: 2px; COLOR: navy }\n");                  // 8
+    struct Case {
+        const char* What;
+        std::vector<int> Own;
+        std::vector<ElementAncestor> Ancestors;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        {"only inherited declarations", {}, {{"div", {1}}}, {"div 1: color --gap"}},
+        {"the nearest ancestor wins, custom properties too",
+         {},
+         {{"div", {1}}, {"body", {4}}},
+         {"div 1: color --gap", "body 4: ~color ~--gap line-height"}},
+        {"!important wins among one ancestor's rules",
+         {},
+         {{"div#main.card", {1, 2, 3}}},
+         {"div#main.card 2: color ~font-size", "div#main.card 3: ~color font",
+          "div#main.card 1: ~color --gap"}},
+        {"the element's own rule beats an inherited one; a shorthand lives by its other parts",
+         {0},
+         {{"div.card", {2}}, {"div#main", {3}}},
+         {"div.card 2: ~color ~font-size", "div#main 3: ~color font"}},
+        {"an ancestor that hands nothing down has no section",
+         {},
+         {{"div.plain", {5}}, {"body", {4}}},
+         {"body 4: color --gap line-height"}},
+        {"a rule of the element and of its parent is struck in the parent's section",
+         {1},
+         {{"div", {1}}},
+         {"div 1: ~color ~--gap"}},
+        {"a group is no rule", {}, {{"body", {6, 7}}}, {"body 7: visibility"}},
+        {"names as written; a custom property's case is its own",
+         {},
+         {{"div", {1}}, {"html", {8}}},
+         {"div 1: color --gap", "html 8: --GAP ~COLOR"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Shown(InheritedCascadeOf(document, c.Own, c.Ancestors)), c.Expected) << c.What;
+}
+
 } // namespace
 } // namespace tesselo

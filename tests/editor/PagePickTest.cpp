@@ -122,5 +122,14 @@ TEST(PageTexts, NameTheOtherSheetsThatHoldTheElementsRules) {
         << question;
 }
 
+TEST(PagePick, ThePagesSheetsAreOfferedOnceEach_TheOpenOneMarked) {
+    const std::vector<PageSheet> sheets = {
+        {"/site/base.css", 0}, {"/site/css/../site.css", 0}, {"/site/./base.css", 0}};
+    EXPECT_EQ(
+        PageSheetChoices(sheets, "/site/site.css"),
+        (std::vector<PageSheetChoice>{{"/site/base.css", false}, {"/site/css/../site.css", true}}));
+    EXPECT_FALSE(PageSheetChoices(sheets, "")[1].Open) << "a new document is none of them";
+}
+
 } // namespace
 } // namespace tesselo

@@ -461,7 +461,7 @@ TEST_F(PreviewPage, PickSendsTheStyleRulesAndSelectsTheLastThatMatches) {
         EXPECT_EQ(browser.Rules[1].Media, "@media print");
         EXPECT_TRUE(preview.Picking);
 
-        EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches, {}, {}}), c.Text);
+        EXPECT_EQ(preview.ElementPicked({"H1", "top", {"a", "b"}, c.Matches, {}, {}, {}}), c.Text);
         EXPECT_EQ(editor.Current(), c.Selected);
         EXPECT_FALSE(preview.Picking);
     }
@@ -534,7 +534,7 @@ class PreviewPick : public PreviewFixture {};
 TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
     Open("p { color: red }\n.a:hover { color: green }\n.a { color: blue }\nh1 { }\n");
     preview.PickElementExecute(true);
-    preview.ElementPicked({"p", "", {"a"}, {0, 1, 2}, {}, {}});
+    preview.ElementPicked({"p", "", {"a"}, {0, 1, 2}, {}, {}, {}});
     std::vector<int> ranked;
     for (const CascadeRule& rule : preview.PickedCascade())
         ranked.push_back(rule.Record);
@@ -546,6 +546,43 @@ TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
     EXPECT_EQ(ranked, (std::vector<int>{1, 2, 0}));
     editor.AddRule("ul");
     EXPECT_TRUE(preview.PickedCascade().empty()) << "the rows the pick named have moved";
+}
+
+// The ancestors' rules come by the page's places of the rules; the computed values are
+// asked for the properties the rules declare, and an answer to an earlier question is not
+// taken.
+TEST_F(PreviewPick, ItsAncestorsRulesAndComputedValues) {
+    using enum ComputedAnswer::State;
+    Open("p { margin: 0 }\ndiv { color: red; padding: 0 }\n.card:hover { color: blue }\n"
+         "body { --Gap: 1px }\n");
+    preview.PickElementExecute(true);
+    std::vector<bool> inherits;
+    for (const PageRule& rule : browser.Rules)
+        inherits.push_back(rule.Inherits);
+    EXPECT_EQ(inherits, (std::vector<bool>{false, true, true, true}));
+    preview.ElementPicked({"p", "", {}, {0}, {}, {}, {{"div.card", {1, 2, 9}}, {"body", {3}}}});
+    const std::vector<InheritedSection> sections = preview.InheritedCascade();
+    ASSERT_EQ(sections.size(), 2u);
+    EXPECT_EQ(sections[0].Ancestor, "div.card");
+    ASSERT_EQ(sections[0].Rules.size(), 1u) << "the state not forced hands nothing down";
+    EXPECT_EQ(sections[0].Rules[0].Record, 1);
+    EXPECT_EQ(sections[1].Rules[0].Record, 3);
+
+    preview.AskComputedValues();
+    EXPECT_EQ(browser.Calls.back(), "computed 1");
+    EXPECT_EQ(browser.Asked, (std::vector<std::string>{"margin", "color", "--Gap"}));
+    EXPECT_EQ(preview.Computed().Now, Asked);
+    preview.ComputedValuesFound(0, {{"margin", "5px"}});
+    EXPECT_EQ(preview.Computed().Now, Asked) << "an answer to another question";
+    const std::vector<ComputedValue> values = {{"margin", "0px"}, {"color", "rgb(255, 0, 0)"}};
+    preview.ComputedValuesFound(1, values);
+    EXPECT_EQ(preview.Computed().Now, Known);
+    EXPECT_EQ(preview.Computed().Values, values);
+
+    preview.PickElementExecute(true);
+    preview.ElementPicked({"p", "", {}, {0}, {}, {}, {}});
+    EXPECT_EQ(preview.Computed().Now, NotAsked);
+    EXPECT_TRUE(preview.InheritedCascade().empty());
 }
 
 } // namespace

@@ -62,6 +62,40 @@ TEST_F(PreviewChannelEnds, MessagesArriveWholeAndInOrder_WhateverTheirTextHolds)
     EXPECT_EQ(closed, 0);
 }
 
+// What the helper tells of a pick, of computed values and of the page's sheets, and
+// the rules it is given, arrive as they left, whatever their texts hold.
+TEST_F(PreviewChannelEnds, APickAndThePagesAnswersSurviveTheTrip) {
+    const std::string odd = "a \"quoted\"\nline \\ 'заголовок' \u2192 \t}";
+    const PickedElement element{"div",
+                                odd,
+                                {"card", odd, ""},
+                                {0, 7, 2},
+                                {{"/tmp/a b/" + odd + ".css", -1}},
+                                {"flex", "sticky", odd},
+                                {{"section#" + odd, {3, 1}}, {"body", {}}, {"html", {0}}}};
+    const std::vector<ComputedValue> values = {{"--Gap", odd}, {"color", ""}};
+    const std::vector<PageSheet> sheets = {{"/tmp/" + odd + ".css", 0}, {"/tmp/b.css", 0}};
+    const std::vector<PageRule> rules = {{odd, "@media print\n@supports (x: y)", true},
+                                         {"p", "", false}};
+    helper->Send(QStringLiteral("picked"), PickedJson(element));
+    helper->Send(QStringLiteral("computed"), {{QStringLiteral("values"), ComputedJson(values)}});
+    helper->Send(QStringLiteral("pageSheets"), {{QStringLiteral("sheets"), SheetsJson(sheets)}});
+    helper->Send(QStringLiteral("pick"), PickingJson(rules, {}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return received.size() == 4; }, 5000));
+    EXPECT_EQ(PickedOf(received[0].second), element);
+    EXPECT_EQ(ComputedOf(received[1].second.value(QStringLiteral("values")).toArray()), values);
+    EXPECT_EQ(SheetsOf(received[2].second.value(QStringLiteral("sheets")).toArray()), sheets);
+    const std::vector<PageRule> back = PageRulesOf(received[3].second);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_EQ(back[0].Selector, odd);
+    EXPECT_EQ(back[0].Media, rules[0].Media);
+    EXPECT_TRUE(back[0].Inherits);
+    EXPECT_FALSE(back[1].Inherits);
+    // Parts missing, or of another kind, leave the pick empty, not broken.
+    EXPECT_EQ(PickedOf({{QStringLiteral("ancestors"), 5}, {QStringLiteral("tag"), 1}}),
+              PickedElement{});
+}
+
 // What no channel sends: the line is not taken, nor any after it, and the channel is
 // said closed once.
 class PreviewChannelBadLine : public PreviewChannelEnds,

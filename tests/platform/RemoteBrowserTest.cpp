@@ -16,8 +16,10 @@
 #include <csignal>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tesselo {
@@ -130,6 +132,32 @@ TEST(RemoteBrowser, StartsWhenShown_AnswersIsStartedAgainAfterACrash_AndGoesWith
 
     remote.browser.reset();
     EXPECT_EQ(::kill(static_cast<pid_t>(second), 0), -1) << "the helper outlived the editor";
+}
+
+// The page's sheets and the computed values come back from the helper's page; with no
+// element picked there, the values asked for are none.
+TEST(RemoteBrowser, TheHelperAnswersForThePagesSheetsAndComputedValues) {
+    RemotePage remote;
+    RemoteBrowser& browser = *remote.browser;
+    std::vector<PageSheet> sheets;
+    std::optional<std::pair<int, std::vector<ComputedValue>>> computed;
+    QObject::connect(&browser, &PreviewBrowser::PageSheetsFound,
+                     [&](const std::vector<PageSheet>& found) { sheets = found; });
+    QObject::connect(&browser, &PreviewBrowser::ComputedValuesFound,
+                     [&](int request, const std::vector<ComputedValue>& values) {
+                         computed.emplace(request, values);
+                     });
+    browser.Navigate(remote.Address());
+    remote.page.show();
+    browser.EnsureView();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return remote.loads > 0; }, kPageMs));
+    browser.AskPageSheets();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sheets.empty(); }, kPageMs));
+    EXPECT_EQ(sheets, (std::vector<PageSheet>{{remote.dir.File("site.css"), 0}}));
+    browser.AskComputedValues(7, {"color"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return computed.has_value(); }, kPageMs));
+    EXPECT_EQ(computed->first, 7);
+    EXPECT_TRUE(computed->second.empty());
 }
 
 // A helper that never says hello is not waited for when the editor goes.

@@ -121,11 +121,17 @@ public:
     }
 
     void ApplyRule(const RuleEdit& rule) override { Applied.push_back(rule); }
+    void AskComputedValues(int request, const std::vector<std::string>& properties) override {
+        Calls.push_back("computed " + std::to_string(request));
+        Asked = properties;
+    }
+    void AskPageSheets() override { Calls.push_back("sheets"); }
 
     std::vector<std::string> Calls;
-    std::vector<RuleEdit> Applied; // the rules put into the page ahead of their file
-    std::vector<PageRule> Rules;   // those of the last pick
-    std::string ForcedSheet;       // of the last states forced
+    std::vector<RuleEdit> Applied;  // the rules put into the page ahead of their file
+    std::vector<PageRule> Rules;    // those of the last pick
+    std::string ForcedSheet;        // of the last states forced
+    std::vector<std::string> Asked; // the properties of the last computed values asked
     std::string Current = "about:blank";
 };
 using FakeBrowser = RecordingBrowser<>;
