@@ -1,4 +1,5 @@
 #include "app/EditCSS.h"
+#include "panel/UiText.h"
 
 #include "app/About.h"
 #include "app/ActionTable.h"
@@ -262,7 +263,7 @@ void TMainForm::BuildEncodingMenu() {
     }
     encodingLabel_->setCursor(Qt::PointingHandCursor);
     encodingLabel_->setToolTip(
-        QStringLiteral("Кодировка файла. Щёлкните, чтобы открыть его заново в другой кодировке"));
+        Tr("Кодировка файла. Щёлкните, чтобы открыть его заново в другой кодировке"));
     encodingLabel_->installEventFilter(this);
 }
 
@@ -300,7 +301,7 @@ void TMainForm::BuildPreview() {
         // The rule picked is shown in the list, whatever the filter held.
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
-                                     QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
+                                     Tr("; фильтр списка снят, чтобы показать стиль"));
         // The declarations that cannot act on the element are marked in its rule's text.
         Viewer->CheckAgain();
         // The element's rules are all in another sheet of the page: the user may go there,

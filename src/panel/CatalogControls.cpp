@@ -1,4 +1,5 @@
 #include "panel/CatalogControls.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -60,8 +61,6 @@ std::string Utf8(const QString& text) {
 std::string Quoted(const QString& typed) {
     return "\"" + Utf8(typed) + "\"";
 }
-
-constexpr std::string_view kUnchanged = "\rПравило не изменено.";
 
 // A number alone, without unit: "12", "-1.5".
 bool IsBareNumber(std::string_view text) {
@@ -162,7 +161,7 @@ protected:
         // A value no button stands for shows as text beside them.
         const bool asText = value && !held;
         const QString shown = asText ? Decode(value->Value) : QString();
-        text_->setText(asText ? QStringLiteral("значение: ") + shown : QString());
+        text_->setText(asText ? Tr("значение: ") + shown : QString());
         text_->setToolTip(note.isEmpty() ? shown : shown + QLatin1Char('\n') + note);
         text_->setVisible(asText);
     }
@@ -272,8 +271,8 @@ public:
             unit_->setObjectName(name + QLatin1Char('_'));
             unit_->setPopupMode(QToolButton::InstantPopup);
             unit_->setMinimumWidth(34);
-            unit_->setToolTip(QStringLiteral("Единица измерения"));
-            unit_->setStatusTip(QStringLiteral("Нажмите, чтобы выбрать единицу измерения"));
+            unit_->setToolTip(Tr("Единица измерения"));
+            unit_->setStatusTip(Tr("Нажмите, чтобы выбрать единицу измерения"));
             auto* menu = new QMenu(unit_);
             for (std::string_view unit : units) {
                 QAction* action = menu->addAction(FromUtf8(unit));
@@ -516,9 +515,9 @@ public:
             return QIcon::fromTheme(QStringLiteral("document-open"),
                                     QIcon(QStringLiteral(":/panel-icons/open-picture.svg")));
         }));
-        open->setToolTip(QStringLiteral("Выбрать рисунок"));
-        open->setStatusTip(QStringLiteral("Выбор файла рисунка; путь к нему пишется "
-                                          "относительно таблицы стилей"));
+        open->setToolTip(Tr("Выбрать рисунок"));
+        open->setStatusTip(Tr("Выбор файла рисунка; путь к нему пишется "
+                              "относительно таблицы стилей"));
         QObject::connect(open, &QToolButton::clicked, this, [this] {
             if (!Quiet())
                 Open();
@@ -620,8 +619,7 @@ void PropertyControl::ShowVariable(const std::optional<PropertyValue>& value) {
         varLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     const bool nowhere = !resolved.Undefined.empty() || !resolved.Value;
-    QString shown =
-        nowhere ? QStringLiteral("не задана") : QStringLiteral("= ") + Decode(*resolved.Value);
+    QString shown = nowhere ? Tr("не задана") : QStringLiteral("= ") + Decode(*resolved.Value);
     if (shown.size() > 24)
         shown = shown.left(23) + QChar(0x2026);
     varLabel_->setText(shown);
@@ -709,9 +707,9 @@ bool PropertyControl::Change(const std::string& value) {
     if (written)
         return true;
     Show(before);
-    Tell("Значение " + Quoted(Decode(value)) + " не записано в свойство " +
-         std::string(spec_.Name) + ": правка задела бы другие объявления правила." +
-         std::string(kUnchanged));
+    Tell(TrFillText("Значение %1 не записано в свойство %2: правка задела бы другие "
+                    "объявления правила.\rПравило не изменено.",
+                    Quoted(Decode(value)), spec_.Name));
     return false;
 }
 
@@ -728,8 +726,9 @@ bool PropertyControl::ClearValue() {
     if (written)
         return true;
     Show(before);
-    Tell("Свойство " + std::string(spec_.Name) +
-         " не удалено: правка задела бы другие объявления правила." + std::string(kUnchanged));
+    Tell(TrFillText("Свойство %1 не удалено: правка задела бы другие объявления правила."
+                    "\rПравило не изменено.",
+                    spec_.Name));
     return false;
 }
 
@@ -759,10 +758,11 @@ PropertyControl::TypedValue PropertyControl::Fitting(ControlKind kind) const {
 
 void PropertyControl::RefuseTyped(const QString& typed, const std::string& why) {
     Show(shown_);
-    Tell(why.empty() ? "Значение " + Quoted(typed.trimmed()) + " не подходит для свойства " +
-                           std::string(spec_.Name) + "." + std::string(kUnchanged)
-                     : "Значение " + Quoted(typed.trimmed()) + " нельзя записать в свойство " +
-                           std::string(spec_.Name) + ": " + why + "." + std::string(kUnchanged));
+    Tell(why.empty() ? TrFillText("Значение %1 не подходит для свойства %2.\rПравило не изменено.",
+                                  Quoted(typed.trimmed()), spec_.Name)
+                     : TrFillText("Значение %1 нельзя записать в свойство %2: %3.\rПравило не "
+                                  "изменено.",
+                                  Quoted(typed.trimmed()), spec_.Name, Tr(why)));
 }
 
 void PropertyControl::Tell(const std::string& text) {
@@ -780,11 +780,11 @@ std::string PropertyControl::Encode(const QString& text) const {
 }
 
 QString PropertyControl::ShortHint() const {
-    return FromUtf8(SplitHint(spec_.Hint).Short);
+    return TrHint(spec_.Hint).Short;
 }
 
 QString PropertyControl::LongHint() const {
-    return FromUtf8(SplitHint(spec_.Hint).Long);
+    return TrHint(spec_.Hint).Long;
 }
 
 QString PropertyControl::SourceNote(const std::optional<PropertyValue>& value) const {
@@ -793,12 +793,11 @@ QString PropertyControl::SourceNote(const std::optional<PropertyValue>& value) c
     const RuleProperties rule(services_.Editor.CurrentBlock());
     if (value->Declaration < rule.Declarations().size()) {
         const auto& d = rule.Declarations()[value->Declaration];
-        return QStringLiteral("Из объявления ") + FromUtf8(d.Property) + QStringLiteral(": ") +
+        return Tr("Из объявления ") + FromUtf8(d.Property) + QStringLiteral(": ") +
                Decode(rule.ValueAt(value->Declaration));
     }
     const auto shorthands = Words(spec_.Shorthands);
-    return shorthands.empty() ? QString()
-                              : QStringLiteral("Из объявления ") + FromUtf8(shorthands.front());
+    return shorthands.empty() ? QString() : Tr("Из объявления ") + FromUtf8(shorthands.front());
 }
 
 void PropertyControl::TrackFieldTip(QLineEdit* field) {
@@ -900,8 +899,7 @@ ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name) {
 QString CaptionOf(std::span<const RowCaption> captions, std::string_view property) {
     for (const RowCaption& caption : captions)
         if (caption.Property == property)
-            return QString::fromUtf8(caption.Text.data(),
-                                     static_cast<qsizetype>(caption.Text.size()));
+            return Tr(caption.Text);
     return QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size()));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/PreviewHost.h"
+#include "panel/UiText.h"
 
 #include "platform/PreviewChannel.h"
 
@@ -55,7 +56,7 @@ void LeaveKeysToTheEditor([[maybe_unused]] QWidget& window) {
 
 PreviewHost::PreviewHost() {
     window_.setObjectName(QStringLiteral("PreviewWindow"));
-    window_.setWindowTitle(QStringLiteral("Просмотр страницы"));
+    window_.setWindowTitle(Tr("Просмотр страницы"));
     auto* layout = new QVBoxLayout(&window_);
     layout->setContentsMargins(0, 0, 0, 0);
     browser_.PlaceIn(window_);

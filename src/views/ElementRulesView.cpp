@@ -1,4 +1,5 @@
 #include "views/ElementRulesView.h"
+#include "panel/UiText.h"
 
 #include "document/StyleDocument.h"
 #include "views/SourceViews.h"
@@ -35,8 +36,8 @@ void ElementRulesView::Show(const StyleDocument& document, const std::vector<Cas
     clear();
     if (rules.empty()) {
         auto* hint = new QTreeWidgetItem(this);
-        hint->setText(0, QStringLiteral("Выберите элемент на странице (Ctrl+Shift+C): здесь "
-                                        "будут правила, которые его оформляют"));
+        hint->setText(0, Tr("Выберите элемент на странице (Ctrl+Shift+C): здесь "
+                            "будут правила, которые его оформляют"));
         hint->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
         return;
     }
@@ -65,8 +66,7 @@ void ElementRulesView::Show(const StyleDocument& document, const std::vector<Cas
             if (declaration.Overridden) {
                 line->setFont(0, struck);
                 line->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
-                line->setToolTip(0,
-                                 QStringLiteral("Не действует: его перекрывает другое объявление"));
+                line->setToolTip(0, Tr("Не действует: его перекрывает другое объявление"));
             }
         }
     }

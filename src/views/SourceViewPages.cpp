@@ -1,4 +1,5 @@
 #include "views/SourceViewPages.h"
+#include "panel/UiText.h"
 
 #include "editor/ForcedStates.h"
 #include "editor/InactiveDeclarations.h"
@@ -108,7 +109,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     setObjectName(QStringLiteral("Viewer"));
     setTabPosition(QTabWidget::South);
 
-    QWidget* memoPage = AddPage("CssMemoView", QStringLiteral("Текущий стиль"));
+    QWidget* memoPage = AddPage("CssMemoView", Tr("Текущий стиль"));
     memo_ = AddTextView(memoPage, "CSSMemo", false);
     memoColours_ = new ShownLinesColouring(*memo_, RuleTextStart());
     // The sheet's words for completion are gathered again after a change of its rules.
@@ -143,7 +144,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(12);
     memo_->SetCompleter(completer_, [this] { TakeChoice(); });
-    update_ = new QPushButton(QStringLiteral("Обновить панели инструменов >>>"), memoPage);
+    update_ = new QPushButton(Tr("Обновить панели инструменов >>>"), memoPage);
     update_->setObjectName(QStringLiteral("BtnStyleUpdate"));
     QPalette blue = update_->palette();
     blue.setColor(QPalette::ButtonText, Qt::blue);
@@ -156,23 +157,23 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     memoPage->layout()->addWidget(findBars_[CssMemoView]);
     memoPage->layout()->addWidget(update_);
 
-    QWidget* cssPage = AddPage("CSSView", QStringLiteral("Текущий CSS"));
+    QWidget* cssPage = AddPage("CSSView", Tr("Текущий CSS"));
     composed_ = AddTextView(cssPage, "HCSSMemo", true);
     composedFill_ = new TextInSteps(*composed_);
     composedColours_ = new ShownLinesColouring(*composed_);
 
-    QWidget* diskPage = AddPage("CssDiskView", QStringLiteral("Исходный CSS"));
+    QWidget* diskPage = AddPage("CssDiskView", Tr("Исходный CSS"));
     onDisk_ = AddTextView(diskPage, "HCssInDiskMemo", true);
     onDiskFill_ = new TextInSteps(*onDisk_);
     onDiskColours_ = new ShownLinesColouring(*onDisk_);
 
-    preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
-    QWidget* elementPage = AddPage("ElementView", QStringLiteral("Стили элемента"));
+    preview_ = AddPage("PreView", Tr("Просмотр"));
+    QWidget* elementPage = AddPage("ElementView", Tr("Стили элемента"));
     // The states that can be forced on the element picked, above its rules; a tool bar,
     // which folds what does not fit rather than widening the views.
     auto* states = new QToolBar(elementPage);
     states->setObjectName(QStringLiteral("ElementStates"));
-    states->addWidget(new QLabel(QStringLiteral("Состояние:"), states));
+    states->addWidget(new QLabel(Tr("Состояние:"), states));
     for (const std::string_view state : kForcedStates) {
         auto* button = new QToolButton(states);
         QString name = QStringLiteral("Force");
@@ -183,7 +184,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
         button->setText(QLatin1Char(':') + QString::fromLatin1(state.data(), std::ssize(state)));
         button->setCheckable(true);
         button->setAutoRaise(true);
-        button->setToolTip(QStringLiteral("Показать выбранный элемент в этом состоянии"));
+        button->setToolTip(Tr("Показать выбранный элемент в этом состоянии"));
         states->addWidget(button);
         stateButtons_.push_back(button);
     }
@@ -274,13 +275,12 @@ void SourceViewPages::CheckMemo() {
     const Utf8Text text(text_.TextOf(*memo_->document()));
     std::vector<ShownMark> marks;
     for (const TextMark& mark : CheckRuleText(text.View(), SheetEncoding::Utf8))
-        marks.push_back(
-            {text.CharAt(mark.Begin), text.CharAt(mark.End), QString::fromStdString(mark.Hint)});
+        marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Hint)});
     // Where the page's element for the rule is known, what cannot act on it.
     if (const auto facts = facts_ ? facts_() : std::nullopt) {
         for (const InactiveMark& mark : InactiveDeclarations(text.View(), *facts))
-            marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End),
-                             QString::fromStdString(mark.Reason)});
+            marks.push_back(
+                {text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Reason)});
         std::sort(marks.begin(), marks.end(),
                   [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
     }
