@@ -21,7 +21,8 @@ Answer QtUserDialogs::Show(const Message& message) {
     // Messages carry file names and selectors: shown as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
     // Messages break their lines with a single CR.
-    box.setText(TrMessage(message.Text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    const QString text = message.Verbatim ? FromUtf8(message.Text) : TrMessage(message.Text);
+    box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (message.Icon) {
     case MessageIcon::None:
         box.setIcon(QMessageBox::NoIcon);

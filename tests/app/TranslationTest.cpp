@@ -21,10 +21,12 @@
 #include "mapping/SheetVariables.h"
 #include "panel/PanelLayout.h"
 #include "panel/UiText.h"
+#include "platform/QtUserDialogs.h"
 #include "support/WindowServices.h"
 #include "views/StyleListCommands.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDirIterator>
@@ -33,8 +35,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
@@ -254,6 +258,35 @@ TEST(Translation, TheCoresMessagesShowInEnglishWithTheirParts) {
               QStringLiteral("No effect at a width of 375 pixels: (min-width: 768px)"));
     // A message the program does not make stays as it is.
     EXPECT_EQ(TrMessage("Нет такого сообщения"), QStringLiteral("Нет такого сообщения"));
+}
+
+// The text of the box the dialogs show for `message`, answered at once.
+QString BoxText(QtUserDialogs& dialogs, const Message& message) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box);
+        shown = box->text();
+        box->done(QMessageBox::Ok);
+    });
+    dialogs.Show(message);
+    return shown;
+}
+
+// The message boxes show the core's messages in English, and a page's own text as it is,
+// though it reads like one of the program's.
+TEST(Translation, TheMessageBoxesTranslateTheProgramsMessagesAndNotThePages) {
+    QtUserDialogs dialogs;
+    const Message changed{"Tesselo", messages::ChangedOnDisk("/s/a.css")};
+    const Message page{"Сообщение страницы", "знак зодиака", MessageIcon::None, MessageButtons::Ok,
+                       true};
+    EXPECT_EQ(BoxText(dialogs, changed).toStdString(),
+              "Файл /s/a.css изменен другой программой.\nЗаписать поверх него?");
+    const InEnglish english;
+    EXPECT_EQ(BoxText(dialogs, changed),
+              QStringLiteral("The file /s/a.css was changed by another program.\nOverwrite it?"));
+    EXPECT_EQ(BoxText(dialogs, page), QStringLiteral("знак зодиака"));
+    EXPECT_EQ(BoxText(dialogs, {"Tesselo", "знак зодиака"}), QStringLiteral("character зодиака"));
 }
 
 // The texts a window of widgets shows: captions, tips, place holders and items.
