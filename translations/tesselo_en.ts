@@ -3797,5 +3797,21 @@ Overridden by a later declaration of the same style</translation>
         <source>I18N BiDi over-ride</source>
         <translation>bidirectional text override</translation>
     </message>
+    <message>
+        <source>Размер</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Шрифт выкл.</source>
+        <translation>Font off</translation>
+    </message>
+    <message>
+        <source>Толщина не задана</source>
+        <translation>Weight not set</translation>
+    </message>
+    <message>
+        <source>выкл.</source>
+        <translation>off</translation>
+    </message>
 </context>
 </TS>

@@ -331,8 +331,9 @@ void PropertyPanel::FillFontBoxes() {
           std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}}) {
         QStringList names;
         names.reserve(static_cast<qsizetype>(list->size()));
+        // The first entry is the program's own ("Шрифт выкл."): shown in the user's language.
         for (const auto& item : *list)
-            names.append(FromText(item));
+            names.append(names.isEmpty() ? TrShown(FromText(item)) : FromText(item));
         box->SetNames(names);
     }
     rendering_ = false;
@@ -354,7 +355,15 @@ NameChoiceBox* PropertyPanel::FontBox(const char* name, std::string_view hint, Q
 void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
                                    void (PanelHandlers::*doubleClick)(), int familyBox) {
     connect(box, &QComboBox::activated, this, [this, box, change](int index) {
-        Handle([&] { (handlers_.get()->*change)(index, ToText(box->itemText(index))); });
+        // The program's own entry goes back as the panel holds it, whatever it shows.
+        const FontItems& items = editor_.Panel().Items;
+        const LineList& list = box == fontType_     ? items.FontType
+                               : box == fontType2_  ? items.FontType2
+                               : box == fontWeight_ ? items.FontWeight
+                                                    : items.FontSize;
+        const std::string text =
+            index == 0 && !list.empty() ? list.front() : ToText(box->itemText(index));
+        Handle([&] { (handlers_.get()->*change)(index, text); });
     });
     if (familyBox >= 0) {
         // A family is typed in full and then confirmed: Enter, or leaving the box.
@@ -775,7 +784,8 @@ void PropertyPanel::Render() {
         box->SetChosen(field->ItemIndex);
         const std::string text =
             shownText[i] ? *shownText[i] : handlers_->ShownFamily(static_cast<int>(i));
-        SetTextIfChanged(box->lineEdit(), FromText(text));
+        // A field not set shows the program's own caption ("Размер"), in the user's language.
+        SetTextIfChanged(box->lineEdit(), field->Set ? FromText(text) : TrShown(FromText(text)));
         ShowSetMark(box->lineEdit(), field->Set);
     }
     fontType2_->setEnabled(p.FontType2Enabled);

@@ -36,8 +36,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -314,15 +316,10 @@ QStringList ShownTexts(const QWidget& root) {
     return texts;
 }
 
-// The font boxes' own entries stay Russian: the panel's state holds them in the sheet's
-// encoding and takes them back from the boxes.
 QStringList Russian(const QStringList& texts) {
-    static const QStringList fontBoxEntries = {
-        QStringLiteral("Размер"), QStringLiteral("Размер шрифта"), QStringLiteral("Шрифт выкл."),
-        QStringLiteral("Толщина не задана"), QStringLiteral("выкл.")};
     QStringList russian;
     for (const QString& text : texts)
-        if (HasRussian(text) && !russian.contains(text) && !fontBoxEntries.contains(text))
+        if (HasRussian(text) && !russian.contains(text))
             russian << text;
     return russian;
 }
@@ -382,6 +379,26 @@ TEST(Translation, TheWindowSpeaksEnglishWhenTheTranslationIsInUse) {
     // The undo command names the step as desktop programs do.
     english->Editor().SetProperty("color", "red");
     EXPECT_EQ(english->Action(ActionId::EditUndo)->text(), QStringLiteral("Undo color in Body"));
+    // The size box's own entry shows in English and switches the size off as in Russian.
+    english->show();
+    english->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(english.get()));
+    auto* size = english->findChild<QComboBox*>(QStringLiteral("FontSize"));
+    ASSERT_TRUE(size);
+    QTest::mouseClick(size->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(size->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(size->lineEdit(), QStringLiteral("12"));
+    QTest::keyClick(size->lineEdit(), Qt::Key_Return);
+    if (size->currentIndex() == 0)
+        QTest::keyClick(size, Qt::Key_Down);
+    for (int i = 0; i < 30 && size->currentIndex() != 0; ++i)
+        QTest::keyClick(size, Qt::Key_Up);
+    EXPECT_EQ(size->itemText(0), QStringLiteral("off"));
+    EXPECT_EQ(size->lineEdit()->text(), QStringLiteral("Font size"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return size->lineEdit()->text() == "Size"; }, 5000))
+        << size->lineEdit()->text().toStdString();
+    EXPECT_EQ(english->findChild<QPlainTextEdit*>(QStringLiteral("CSSMemo"))->toPlainText(),
+              QStringLiteral("; color: RED;"));
 }
 
 } // namespace
