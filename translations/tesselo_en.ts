@@ -2601,7 +2601,7 @@
     </message>
     <message>
         <source>Запись outline</source>
-        <translation>outline declaration</translation>
+        <translation>outline shorthand</translation>
     </message>
     <message>
         <source>Толщина</source>
@@ -2649,7 +2649,7 @@
     </message>
     <message>
         <source>Запись list-style</source>
-        <translation>list-style declaration</translation>
+        <translation>list-style shorthand</translation>
     </message>
     <message>
         <source>Маркер</source>
@@ -3021,7 +3021,7 @@
     </message>
     <message>
         <source>Запись flex</source>
-        <translation>flex declaration</translation>
+        <translation>flex shorthand</translation>
     </message>
     <message>
         <source>Порядок</source>
@@ -3577,7 +3577,7 @@
     </message>
     <message>
         <source>Фон</source>
-        <translation>Background</translation>
+        <translation>Fill</translation>
     </message>
     <message>
         <source>Прозрачный</source>

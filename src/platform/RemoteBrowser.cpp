@@ -192,7 +192,11 @@ void RemoteBrowser::Start() {
                      .arg(program_, process_->errorString()));
     });
     connect(process_, &QProcess::finished, this, [this] { Lost(Crashed()); });
-    process_->start(program_, {QLatin1StringView(kPreviewChannelOption), name});
+    QStringList arguments = {QLatin1StringView(kPreviewChannelOption), name};
+    // The helper speaks the editor's language: English when the editor's texts are.
+    if (Tr("Просмотр страницы") != QStringLiteral("Просмотр страницы"))
+        arguments << QStringLiteral("--lang") << QStringLiteral("en");
+    process_->start(program_, arguments);
     answer_.start(kHelperAnswerMs);
 }
 
