@@ -829,35 +829,35 @@
     </message>
     <message>
         <source>Элемент %1: подходит %2 стиль</source>
-        <translation>Element %1: %2 style matches</translation>
+        <translation>Element %1: matching styles: %2</translation>
     </message>
     <message>
         <source>Элемент %1: подходят %2 стиля</source>
-        <translation>Element %1: %2 styles match</translation>
+        <translation>Element %1: matching styles: %2</translation>
     </message>
     <message>
         <source>Элемент %1: подходят %2 стилей</source>
-        <translation>Element %1: %2 styles match</translation>
+        <translation>Element %1: matching styles: %2</translation>
     </message>
     <message>
         <source>Ни один стиль этой таблицы не подходит к элементу, а в таблице стилей %1, которую подключает страница, подходит %2 стиль.&#xd;Открыть %3?&#xd;&#xd;Да — открыть в этом окне, Нет — в новом окне.</source>
-        <translation>No style of this sheet matches the element, but in the style sheet %1, which the page links, %2 style matches.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
+        <translation>No style of this sheet matches the element, but the style sheet %1, which the page links, has matching styles: %2.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
     </message>
     <message>
         <source>Ни один стиль этой таблицы не подходит к элементу, а в таблице стилей %1, которую подключает страница, подходят %2 стиля.&#xd;Открыть %3?&#xd;&#xd;Да — открыть в этом окне, Нет — в новом окне.</source>
-        <translation>No style of this sheet matches the element, but in the style sheet %1, which the page links, %2 styles match.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
+        <translation>No style of this sheet matches the element, but the style sheet %1, which the page links, has matching styles: %2.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
     </message>
     <message>
         <source>Ни один стиль этой таблицы не подходит к элементу, а в таблице стилей %1, которую подключает страница, подходят %2 стилей.&#xd;Открыть %3?&#xd;&#xd;Да — открыть в этом окне, Нет — в новом окне.</source>
-        <translation>No style of this sheet matches the element, but in the style sheet %1, which the page links, %2 styles match.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
+        <translation>No style of this sheet matches the element, but the style sheet %1, which the page links, has matching styles: %2.&#xd;Open %3?&#xd;&#xd;Yes - open it in this window, No - in a new window.</translation>
     </message>
     <message>
         <source>Стиль применяется к %1 элементу</source>
-        <translation>The style applies to %1 element(s)</translation>
+        <translation>Elements the style applies to: %1</translation>
     </message>
     <message>
         <source>Стиль применяется к %1 элементам</source>
-        <translation>The style applies to %1 elements</translation>
+        <translation>Elements the style applies to: %1</translation>
     </message>
     <message>
         <source>Число «%1» вне допустимых пределов (от -32768 до 32767).&#xd;Текст поля оставлен как был.</source>

@@ -254,8 +254,8 @@ TEST(Translation, TheCoresMessagesShowInEnglishWithTheirParts) {
     EXPECT_EQ(TrMessage(messages[0]),
               QStringLiteral("Could not read the file /home/u/site.css\rPermission denied"));
     EXPECT_EQ(TrMessage(messages[8]),
-              QStringLiteral("Element div.note: 2 styles match (states such as :hover are not "
-                             "taken into account); in the page's other sheets: base.css — 4"));
+              QStringLiteral("Element div.note: matching styles: 2 (states such as :hover are "
+                             "not taken into account); in the page's other sheets: base.css — 4"));
     EXPECT_EQ(TrMessage(messages[12]),
               QStringLiteral("No effect at a width of 375 pixels: (min-width: 768px)"));
     // A message the program does not make stays as it is.
