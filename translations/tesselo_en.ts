@@ -3813,5 +3813,17 @@ Overridden by a later declaration of the same style</translation>
         <source>выкл.</source>
         <translation>off</translation>
     </message>
+    <message>
+        <source> … [строка сокращена: %1 символ]</source>
+        <translation> … [line cut: %1 characters]</translation>
+    </message>
+    <message>
+        <source> … [строка сокращена: %1 символа]</source>
+        <translation> … [line cut: %1 characters]</translation>
+    </message>
+    <message>
+        <source> … [строка сокращена: %1 символов]</source>
+        <translation> … [line cut: %1 characters]</translation>
+    </message>
 </context>
 </TS>

@@ -478,7 +478,7 @@ void SourceViewPages::ShowRuleLines(int record) {
 QString SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
     const LineList lines =
         LinesCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
-            return text_.Encode(QString::fromUtf8(CutLineNote(characters)));
+            return text_.Encode(TrMessage(CutLineNote(characters)));
         });
     return text_.ForTextBox(text_.DecodeLines(lines));
 }

@@ -10,6 +10,7 @@
 #include "dialogs/SelectorBuilder.h"
 #include "document/Hint.h"
 #include "document/MessagePatterns.h"
+#include "document/SheetLines.h"
 #include "editor/DocumentCommands.h"
 #include "editor/InactiveDeclarations.h"
 #include "editor/MediaWidth.h"
@@ -245,6 +246,7 @@ TEST(Translation, TheCoresMessagesShowInEnglishWithTheirParts) {
         InactiveReason("width", {"inline", "static", "block"}),
         CheckRuleText("colr: red;\nwidth: 10zz;", SheetEncoding::Utf8).front().Hint,
         NestedRulesHint(),
+        CutLineNote(10485760),
     };
     for (const std::string& message : messages)
         EXPECT_EQ(TrMessage(message), QString::fromStdString(message));
@@ -256,6 +258,8 @@ TEST(Translation, TheCoresMessagesShowInEnglishWithTheirParts) {
     EXPECT_EQ(TrMessage(messages[8]),
               QStringLiteral("Element div.note: matching styles: 2 (states such as :hover are "
                              "not taken into account); in the page's other sheets: base.css — 4"));
+    EXPECT_EQ(TrMessage(messages[std::size(messages) - 1]),
+              QStringLiteral(" … [line cut: 10 485 760 characters]"));
     EXPECT_EQ(TrMessage(messages[12]),
               QStringLiteral("No effect at a width of 375 pixels: (min-width: 768px)"));
     // A message the program does not make stays as it is.
