@@ -12,7 +12,7 @@
 # page's body made a centred flex row with a gap on the layout page, the page laid out
 # at a laptop's width typed into the tool bar's width box, the theme's colour changed on
 # the page of variables, a heading's corners rounded and a shadow added on the page of
-# effects, a new style through
+# effects, a declaration typed with the completion list's help and pushed, a new style through
 # the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -294,6 +294,24 @@ grep -Eq '^h1 *\{[^}]*border-radius: *8px[^}]*box-shadow:' "$sheet" ||
 [ -n "${shadow:-}" ] && [ "$shadow" != none ] || fail "the page draws no shadow under h1: '${shadow:-}'"
 click $((width - 324)) 144 # back to "Фон и цвет", on the rule the steps after this know
 click 30 "$(row 3)"
+
+step=6h # a declaration typed into "Текущий стиль" with the completion list's help (a name
+# begun and taken with Tab, its value typed), pushed with the view's button: in the p rule
+# on disk, and in the page
+click 30 "$(row 2)"
+click 223 430 # "Текущий стиль"
+click 400 150
+xdotool key ctrl+End
+xdotool type --delay 80 '; letter-sp'
+sleep 0.5
+xdotool key Tab
+xdotool type --delay 80 '2px'
+xdotool key Escape
+sleep 0.5
+click 449 408 # "Обновить панели инструменов >>>"
+expect '^p *\{[^}]*; *letter-spacing: 2px' p letter-spacing 2px
+click 549 430 # back to "Просмотр"
+click 30 "$(row 3)" # .lead again, as the steps after this know it
 
 step=7 # a new style through the selector builder: the tag H2, added, done
 click 16 63 # the "+" above the style list

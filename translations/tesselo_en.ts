@@ -3825,5 +3825,13 @@ Overridden by a later declaration of the same style</translation>
         <source> … [строка сокращена: %1 символов]</source>
         <translation> … [line cut: %1 characters]</translation>
     </message>
+    <message>
+        <source>Не действует здесь: </source>
+        <translation>Has no effect here: </translation>
+    </message>
+    <message>
+        <source>Браузер не принимает значение «%1» свойства %2</source>
+        <translation>The browser does not take the value “%1” of %2</translation>
+    </message>
 </context>
 </TS>

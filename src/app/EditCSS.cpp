@@ -286,6 +286,12 @@ void TMainForm::BuildPreview() {
     browser.PlaceIn(*Viewer->PreviewPage());
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
     Viewer->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
+    // The values typed are judged by the page's engine too, where its helper runs.
+    Viewer->UseEngineCheck([&browser](int request, const std::vector<ValueCheck>& values) {
+        browser.CheckValues(request, values);
+    });
+    connect(&browser, &PreviewBrowser::ValuesChecked, Viewer, &SourceViewPages::EngineChecked);
+    panel_->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
     browser.ReadSheetTextWith(SheetText().Decode);
     new PreviewTools(
         *preview_, browser,
@@ -302,8 +308,10 @@ void TMainForm::BuildPreview() {
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
                                      Tr("; фильтр списка снят, чтобы показать стиль"));
-        // The declarations that cannot act on the element are marked in its rule's text.
+        // The declarations that cannot act on the element are marked in its rule's text,
+        // and their controls on the panel.
         Viewer->CheckAgain();
+        panel_->Render();
         // The element's rules are all in another sheet of the page: the user may go there,
         // once the pick is over.
         if (preview_->RulesOfPick() == 0 && !preview_->OtherSheetsOfPick().empty())

@@ -166,6 +166,7 @@ SheetLines ComposeSheet(const StyleDocument& document, ProgressReport& progress)
     AppendAfter(text, afterEdited || previous != document.RecordsRead(), document.Tail());
     SheetLines sheet = SheetLines::FromText(std::move(text), document.LineEnd);
     sheet.SetByteOrderMark(document.ByteOrderMark);
+    sheet.SetFinalLineEnd(document.FinalLineEnd);
     return sheet;
 }
 

@@ -42,6 +42,7 @@ SheetLines SheetLines::FromBytes(std::string_view bytes) {
             start = limit + 1;
         } else {
             sheet.push_back(std::string_view(data + start, size - start));
+            sheet.finalLineEnd_ = false;
             start = size;
         }
     }
@@ -104,15 +105,20 @@ void SheetLines::push_back(std::string_view first, std::string_view second) {
 
 std::string SheetLines::Bytes() const {
     std::string bytes(byteOrderMark_ ? kUtf8ByteOrderMark : std::string_view());
-    if (lineEnd_ == kLf)
-        return bytes + text_;
+    if (lineEnd_ == kLf) {
+        bytes += text_;
+        if (!finalLineEnd_ && !bytes.empty())
+            bytes.pop_back();
+        return bytes;
+    }
     bytes.reserve(bytes.size() + text_.size() + starts_.size() * (lineEnd_.size() - 1));
     size_t start = 0;
     while (start < text_.size()) {
         const size_t lf = text_.find('\n', start);
         bytes.append(text_, start, lf - start);
-        bytes += lineEnd_;
         start = lf + 1;
+        if (start < text_.size() || finalLineEnd_)
+            bytes += lineEnd_;
     }
     return bytes;
 }
@@ -134,18 +140,25 @@ bool operator==(const SheetLines& sheet, const LineList& lines) {
     return true;
 }
 
-LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
-                            const std::function<std::string(size_t characters)>& mark) {
+std::string TextCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
+                              const std::function<std::string(size_t characters)>& mark) {
     const bool utf8 = encoding == SheetEncoding::Utf8;
     // In UTF-8 a character starts at every byte but a continuation byte.
     auto starts = [utf8](char c) {
         return !utf8 || (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     };
-    LineList lines;
-    lines.reserve(sheet.size());
+    std::string text;
+    size_t bytes = 0;
+    for (const std::string_view line : sheet)
+        bytes += line.size() + 1;
+    text.reserve(bytes);
+    bool first = true;
     for (const std::string_view line : sheet) {
+        if (!first)
+            text.push_back('\n');
+        first = false;
         if (line.size() <= limit) { // never more characters than bytes
-            lines.emplace_back(line);
+            text.append(line);
             continue;
         }
         size_t characters = 0;
@@ -157,15 +170,11 @@ LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, siz
                 cut = i;
             ++characters;
         }
-        if (cut == line.size()) {
-            lines.emplace_back(line);
-            continue;
-        }
-        std::string shown(line.substr(0, cut));
-        shown += mark(characters);
-        lines.push_back(std::move(shown));
+        text.append(line.substr(0, cut));
+        if (cut != line.size())
+            text.append(mark(characters));
     }
-    return lines;
+    return text;
 }
 
 std::string CutLineNote(size_t characters) {

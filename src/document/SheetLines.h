@@ -33,7 +33,8 @@ public:
     // is a line too; empty text gives no lines; a NUL byte ends the text. The line end
     // becomes the first line break of the text (CR LF when there is none). A UTF-8
     // byte-order mark at the start is no part of the first line: it is kept aside and
-    // written again in front of the text.
+    // written again in front of the text. So is a last line without a line break: it is
+    // written again without one.
     static SheetLines FromBytes(std::string_view bytes);
     static SheetLines FromLines(const LineList& lines);
     // Lines from a text in which every line is followed by "\n" (a last line without
@@ -55,11 +56,14 @@ public:
 
     // The lines, each followed by "\n".
     const std::string& Text() const { return text_; }
-    // The file these lines make: every line followed by the line end.
+    // The file these lines make: every line followed by the line end, the last one too
+    // unless the sheet read had none there.
     std::string Bytes() const;
     std::string_view LineEnd() const { return lineEnd_; }
     bool ByteOrderMark() const { return byteOrderMark_; }
     void SetByteOrderMark(bool mark) { byteOrderMark_ = mark; }
+    bool FinalLineEnd() const { return finalLineEnd_; }
+    void SetFinalLineEnd(bool end) { finalLineEnd_ = end; }
     void SetLineEnd(std::string_view lineEnd) { lineEnd_ = KnownLineEnd(lineEnd); }
     LineList ToLineList() const;
 
@@ -98,17 +102,18 @@ private:
     std::vector<size_t> starts_;
     std::string_view lineEnd_ = kCrLf;
     bool byteOrderMark_ = false;
+    bool finalLineEnd_ = true;
 };
 
 // The read-only views show a line of more than this many characters cut.
 inline constexpr size_t kShownLineLimit = 4000;
 
-// The lines as a read-only view shows them: a line of more than `limit` characters
-// (UTF-8 sequences, or bytes in Windows-1251) keeps its first `limit` and is followed
-// by the bytes `mark` gives for the line's length in characters. The sheet itself
-// keeps its lines whole.
-LineList LinesCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
-                            const std::function<std::string(size_t characters)>& mark);
+// The text as a read-only view shows it, its lines joined by "\n": a line of more than
+// `limit` characters (UTF-8 sequences, or bytes in Windows-1251) keeps its first `limit`
+// and is followed by the bytes `mark` gives for the line's length in characters. The
+// sheet itself keeps its lines whole. One string, so that a big sheet costs one copy.
+std::string TextCutForShowing(const SheetLines& sheet, SheetEncoding encoding, size_t limit,
+                              const std::function<std::string(size_t characters)>& mark);
 
 // What follows a cut line, in UTF-8: " … [строка сокращена: 10 485 760 символов]".
 std::string CutLineNote(size_t characters);

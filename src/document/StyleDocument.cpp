@@ -263,6 +263,7 @@ void StyleDocument::NewCSS() {
     SheetText.clear();
     LineEnd = kCrLf;
     ByteOrderMark = false;
+    FinalLineEnd = true;
     Encoding = SheetEncoding::Utf8;
     FileName.clear();
     Modified = false;

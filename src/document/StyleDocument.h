@@ -216,6 +216,7 @@ public:
     SheetLines SheetText;       // the file as read, or the last composed sheet
     std::string LineEnd{kCrLf}; // the line end the sheet is written with
     bool ByteOrderMark = false; // the sheet starts with a UTF-8 byte-order mark
+    bool FinalLineEnd = true;   // its last line ends with a line break, as most do
     SheetEncoding Encoding = SheetEncoding::Utf8;
 
 private:

@@ -36,13 +36,19 @@ std::string OneSpaced(std::string_view selector) {
 Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
     : editor_(editor), browser_(browser), dialogs_(dialogs) {
     observer_ = editor_.Observe([this](const SessionChange& change) {
+        bool ahead = false;
         if (change.Refreshes && AutoRefresh) {
             // The page's road does not wait for the file's.
-            if (auto rule = RuleEditOf(change))
+            if (auto rule = RuleEditOf(change)) {
                 browser_.ApplyRule(*rule);
+                ahead = true;
+            }
         }
-        if (change.Refreshes)
+        if (change.Refreshes) {
+            appliedAhead_ = ahead;
             NotifyChange();
+            appliedAhead_ = false;
+        }
         // The rule, its selector or the page's styles may be others now.
         if (Highlight && change.What != SessionChange::Kind::Type &&
             change.What != SessionChange::Kind::Commit)
@@ -61,16 +67,21 @@ std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
          change.What != Kind::Commit))
         return std::nullopt;
     const StyleDocument& document = editor_.Document();
-    if (document.FileName.empty() || change.Step->Changes.size() != 1)
+    if (document.FileName.empty() || change.Step->Changes.size() > 1)
         return std::nullopt;
-    const int row = change.Step->Changes.front().Row;
+    // A step of the current rule's view alone, its record not yet stored, names no row.
+    const int row =
+        change.Step->Changes.empty() ? editor_.Current() : change.Step->Changes.front().Row;
     if (row < 0 || row >= document.StyleCount())
         return std::nullopt;
     const StyleRecord& record = document.Record(row);
     // A rule inside a group, or holding rules of its own, waits for its file.
     if (record.IsGroup() || record.Depth() != 0 || !NamesElements(record.Selector))
         return std::nullopt;
-    const std::string block = record.BlockText();
+    // The current rule's text is its view's until the view is stored into the rule: a
+    // change of the classic panel reaches the record only when the sheet is composed.
+    const std::string block =
+        row == editor_.Current() ? editor_.CurrentBlock() : record.BlockText();
     if (block.find('{') != std::string::npos)
         return std::nullopt;
     RuleEdit edit{document.FileName, record.Selector, 0, block};
@@ -107,7 +118,11 @@ void Preview::RefreshViewExecute() {
         browser_.Reload();
         forced_.clear(); // the element picked is gone with its page
     } else {
-        browser_.SheetWritten(file);
+        // A page that took the rule ahead of its file keeps its sheet, unreloaded.
+        if (appliedAhead_)
+            browser_.SheetWrittenAfterApply(file);
+        else
+            browser_.SheetWritten(file);
         // The rules of the forced states as they are now.
         if (!forced_.empty())
             browser_.ForceStates(forced_, ForcedStateSheet(document, forced_));

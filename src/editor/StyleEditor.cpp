@@ -1072,6 +1072,7 @@ std::optional<LoadFailure> StyleEditor::LoadCSSFile(const std::string& path, boo
 
     document_.LineEnd = std::string(sheet.Text.LineEnd());
     document_.ByteOrderMark = sheet.Text.ByteOrderMark();
+    document_.FinalLineEnd = sheet.Text.FinalLineEnd();
     document_.Encoding = sheet.Encoding;
     document_.SheetText = std::move(sheet.Text);
     document_.ReplaceRecords(std::move(sheet.Rules.Records), std::move(sheet.Rules.Tail));

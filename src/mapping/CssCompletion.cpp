@@ -196,7 +196,7 @@ CompletionChoices CompleteAt(std::string_view text, size_t caret, const SheetVoc
         const bool inside = piece.End > caret || (piece.End == caret && !piece.Closed);
         if (inside && (piece.What == Piece::Comment || piece.What == Piece::String ||
                        piece.What == Piece::Url))
-            return {caret, caret, {}};
+            return {caret, caret, {}, {}};
         if (piece.What == Piece::Byte) {
             const char c = text[at];
             if ((c == ';' || c == '{' || c == '}') && functions.empty()) {
@@ -224,10 +224,16 @@ CompletionChoices CompleteAt(std::string_view text, size_t caret, const SheetVoc
         ++end;
     const std::string_view word = text.substr(begin, caret - begin);
 
-    CompletionChoices result{begin, end, {}};
+    CompletionChoices result{begin, end, {}, {}};
     if (colon == kNone) {
-        if (word.find('.') == kNone)
-            result.Choices = PropertyNames(word, sheet);
+        if (word.find('.') != kNone)
+            return result;
+        result.Choices = PropertyNames(word, sheet);
+        size_t next = end;
+        while (next < text.size() && (text[next] == ' ' || text[next] == '\t'))
+            ++next;
+        if (next == text.size() || text[next] != ':')
+            result.Then = ": ";
         return result;
     }
     const std::string property =

@@ -32,6 +32,9 @@ struct CompletionChoices {
     size_t Begin = 0; // the text a choice replaces: the word being typed at the caret
     size_t End = 0;
     std::vector<std::string> Choices; // best first; empty when there is nothing to offer
+    // What taking a choice adds after it: ": " after a property's name that has no colon
+    // yet, so that the value can be typed (and offered) at once.
+    std::string Then;
 };
 
 // The choices at byte `caret` of a rule's text. Inside a comment or a string there are

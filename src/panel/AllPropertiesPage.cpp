@@ -128,6 +128,7 @@ void AllPropertiesPage::Render() {
             PropertyValue{std::string(rule.ValueAt(i)), i, false, important, true});
         const QSignalBlocker quiet(rows_[i].Important);
         rows_[i].Important->setChecked(important);
+        MarkInactive(*rows_[i].Name, InactiveHere(services_, rows_[i].Property, true));
     }
 }
 
@@ -176,6 +177,7 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
     const PropertySpec* known = FindProperty(property);
     const PropertySpec& spec = known ? *known : SpecOf(written);
     auto* name = new QLabel(Decode(written), row);
+    name->setObjectName(prefix + QStringLiteral("Name"));
     name->setTextFormat(Qt::PlainText);
     // A long name is cut rather than the row widened; its tool tip names it whole.
     constexpr int kLongestName = 130;
@@ -223,7 +225,7 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
 
     // The control goes with its row.
     control->setParent(row);
-    rows_.push_back({property, row, control.release(), important});
+    rows_.push_back({property, row, control.release(), important, name});
     return row;
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -39,6 +40,7 @@ private:
         QWidget* Widget = nullptr;
         PropertyControl* Control = nullptr; // owned by its row's widget
         QToolButton* Important = nullptr;
+        QLabel* Name = nullptr;
     };
     // The row of a property the catalogue does not know: a text field, its name kept.
     struct OwnSpec {

@@ -4,6 +4,7 @@
 #include "document/ByteText.h"
 #include "document/Hint.h"
 #include "document/UserDialogs.h"
+#include "editor/InactiveDeclarations.h"
 #include "editor/StyleEditor.h"
 #include "mapping/BlockRewriter.h"
 #include "mapping/DeclarationList.h"
@@ -901,6 +902,43 @@ QString CaptionOf(std::span<const RowCaption> captions, std::string_view propert
         if (caption.Property == property)
             return Tr(caption.Text);
     return QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size()));
+}
+
+QString InactiveHere(const PageServices& services, std::string_view property, bool declared) {
+    if (!declared || !services.Facts)
+        return {};
+    const std::optional<ElementFacts> facts = services.Facts();
+    return facts ? TrMessage(InactiveReason(property, *facts)) : QString();
+}
+
+void MarkInactive(QLabel& caption, const QString& reason) {
+    const char* kOwnTip = "tesselo-own-tip";
+    const bool marked = caption.property(kOwnTip).isValid();
+    if (reason.isEmpty() && !marked)
+        return;
+    if (!marked)
+        caption.setProperty(kOwnTip, caption.toolTip());
+    const QString ownTip = caption.property(kOwnTip).toString();
+    QFont font = caption.font();
+    font.setItalic(!reason.isEmpty());
+    caption.setFont(font);
+    if (reason.isEmpty()) {
+        caption.setPalette(QPalette());
+        caption.setAttribute(Qt::WA_SetPalette, false); // the page's palette again
+        caption.setToolTip(ownTip);
+        caption.setProperty(kOwnTip, QVariant());
+        return;
+    }
+    QPalette greyed = caption.palette();
+    greyed.setColor(QPalette::WindowText, QColor(0x99, 0x66, 0x00));
+    caption.setPalette(greyed);
+    QString tip = Tr("Не действует здесь: ");
+    tip += reason;
+    if (!ownTip.isEmpty()) {
+        tip += QLatin1Char('\n');
+        tip += ownTip;
+    }
+    caption.setToolTip(tip);
 }
 
 } // namespace tesselo

@@ -5,6 +5,7 @@
 // through one session operation. The layout page places them in its boxes, the page of
 // all the rule's properties puts one in each row.
 
+#include "document/Browser.h"
 #include "mapping/PropertyCatalog.h"
 #include "mapping/RuleProperties.h"
 
@@ -47,6 +48,9 @@ struct PageServices {
     TextCodec Codec;
     // The sheet's variables, for what a var() stands for; none where nobody asks.
     VariablesCache* Variables = nullptr;
+    // What the page computes for the current rule's element (after a pick); nothing when
+    // nothing is known.
+    std::function<std::optional<ElementFacts>()> Facts;
 };
 
 // What a control does with a change; by default the session's SetProperty and
@@ -166,6 +170,15 @@ struct RowCaption {
 };
 // The caption the table gives the property, else the property's name.
 QString CaptionOf(std::span<const RowCaption> captions, std::string_view property);
+
+// Why the rule's declaration of the property cannot act on the page's element; empty when
+// it may, when the rule does not declare it, or when nothing is known of the element.
+QString InactiveHere(const PageServices& services, std::string_view property, bool declared);
+
+// Marks a control's caption as that of a declaration which does nothing on the element:
+// in italics and greyed, the reason leading its tool tip. An empty reason takes the mark
+// off and gives the caption its own tip back.
+void MarkInactive(QLabel& caption, const QString& reason);
 
 // What a control of the kind takes when typed: a text control any value that stays in
 // its declaration, the others the values of the property's kinds.

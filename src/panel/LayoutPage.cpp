@@ -295,8 +295,11 @@ void LayoutPage::Render() {
                          : editor.GroupCurrent() ? Tr(GroupRowHint())
                                                  : QString());
     const RuleProperties rule(usable ? editor.CurrentBlock() : std::string());
-    for (Row& row : rows_)
-        row.Control->Show(rule.Read(row.Control->Spec().Name));
+    for (Row& row : rows_) {
+        const std::string_view name = row.Control->Spec().Name;
+        row.Control->Show(rule.Read(name));
+        MarkInactive(*row.Label, InactiveHere(services_, name, row.Control->Shown().has_value()));
+    }
     ShowWhatApplies(rule.Read("display"));
     TurnPictures(TurnOf(rule.Read("flex-direction")));
 }

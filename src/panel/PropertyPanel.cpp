@@ -121,7 +121,7 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     InitPanelIcons();
     handlers_ = std::make_unique<PanelHandlers>(editor, dialogs, choices);
     variables_ = std::make_unique<VariablesCache>(editor);
-    pageServices_.reset(new PageServices{editor, dialogs, choices, Codec(), variables_.get()});
+    pageServices_.reset(new PageServices{editor, dialogs, choices, Codec(), variables_.get(), {}});
     handlers_->OnStopGesture = [this] {
         for (StepButton* button : stepButtons_)
             button->Stop();
@@ -594,9 +594,14 @@ QToolButton* PropertyPanel::BorderSideButton(BorderSide side, QWidget* parent) {
 }
 
 void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) {
-    for (const auto& r : LengthFieldRows())
-        if (r.Field == field && !r.Label.empty())
-            grid->addWidget(new QLabel(Tr(r.Label), parent), row, 0);
+    for (const auto& r : LengthFieldRows()) {
+        if (r.Field == field && !r.Label.empty()) {
+            auto* label = new QLabel(Tr(r.Label), parent);
+            label->setObjectName(FromUtf8(Info(field).Name) + QStringLiteral("Label"));
+            lengthLabels_[static_cast<size_t>(field)] = label;
+            grid->addWidget(label, row, 0);
+        }
+    }
     // On a page the field takes the room the row has: a long value shows more of itself.
     LengthEdit* edit = MakeLengthEdit(field, parent);
     edit->setMaximumWidth(QWIDGETSIZE_MAX);
@@ -708,6 +713,10 @@ TextCodec PropertyPanel::Codec() {
             [this](const QString& text) { return ToText(text); }};
 }
 
+void PropertyPanel::UseElementFacts(std::function<std::optional<ElementFacts>()> facts) {
+    pageServices_->Facts = std::move(facts);
+}
+
 void PropertyPanel::Render() {
     // The pages built from the catalogue read the rule's text: only the one shown does.
     QWidget* currentPage = pages_->currentWidget();
@@ -729,6 +738,11 @@ void PropertyPanel::Render() {
             continue;
         SetTextIfChanged(edits_[i], FromText(handlers_->ShownText(static_cast<Length>(i))));
         ShowSetMark(edits_[i], p.Lengths[i].Set);
+        if (QLabel* label = lengthLabels_[i]) {
+            const std::string property = LowerAscii(Info(static_cast<Length>(i)).Property);
+            if (!property.empty())
+                MarkInactive(*label, InactiveHere(*pageServices_, property, p.Lengths[i].Set));
+        }
     }
     for (int i = 0; i < kUnitButtonCount; ++i)
         if (UnitButton* unit = units_[static_cast<size_t>(i)])

@@ -94,6 +94,9 @@ public:
 
     // Shows the editor state.
     void Render();
+    // What the page computes for the current rule's element: the captions of the
+    // declarations that cannot act on it are marked. Render shows it.
+    void UseElementFacts(std::function<std::optional<ElementFacts>()> facts);
 
 private:
     template <typename F> void Handle(F&& handler);
@@ -149,6 +152,7 @@ private:
     bool rendering_ = false;
 
     std::array<LengthEdit*, kLengthCount> edits_{};
+    std::array<QLabel*, kLengthCount> lengthLabels_{}; // the captions of a page's rows
     std::array<UnitButton*, kUnitButtonCount> units_{};
     std::array<QToolButton*, kKeywordCount> keywords_{};
     std::array<QLabel*, kKeywordGroups.size() + 1> groupTexts_{};        // by group

@@ -45,6 +45,8 @@ signals:
     void BrowserNotice(const QString& text);
     // The page laid out wider than its place is shown at this scale (1: as it is).
     void PageScaled(double scale);
+    // The engine's word on the values of a CheckValues request, one for each, in order.
+    void ValuesChecked(int request, const std::vector<bool>& taken);
 };
 
 } // namespace tesselo

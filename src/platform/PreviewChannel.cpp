@@ -58,6 +58,9 @@ void PreviewChannel::Send(const QString& type, QJsonObject body) {
     QByteArray line = QJsonDocument(body).toJson(QJsonDocument::Compact);
     line.append('\n');
     socket_->write(line);
+    // Out at once, not when the event loop next turns: a change of the page must not wait
+    // for the rest of the work the change brings on this side (the file, the views).
+    socket_->flush();
 }
 
 void PreviewChannel::Close() {

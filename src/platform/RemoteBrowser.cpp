@@ -393,6 +393,11 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
             emit ElementsOutlined(body.value(QStringLiteral("count")).toInt());
     } else if (type == QLatin1StringView("scale")) {
         emit PageScaled(body.value(QStringLiteral("scale")).toDouble(1));
+    } else if (type == QLatin1StringView("checked")) {
+        std::vector<bool> taken;
+        for (const QJsonValue& one : body.value(QStringLiteral("taken")).toArray())
+            taken.push_back(one.toBool());
+        emit ValuesChecked(body.value(QStringLiteral("request")).toInt(), taken);
     }
 }
 
@@ -430,6 +435,22 @@ void RemoteBrowser::SheetWritten(const std::string& file) {
         return;
     SendSheet();
     Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)}});
+}
+
+void RemoteBrowser::SheetWrittenAfterApply(const std::string& file) {
+    if (Restarted())
+        return;
+    SendSheet();
+    Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)},
+                                     {QStringLiteral("afterApply"), true}});
+}
+
+void RemoteBrowser::CheckValues(int request, const std::vector<ValueCheck>& values) {
+    QJsonArray pairs;
+    for (const ValueCheck& value : values)
+        pairs.append(QJsonArray{Decoded(value.Property), Decoded(value.Value)});
+    Send(QStringLiteral("check"),
+         {{QStringLiteral("request"), request}, {QStringLiteral("values"), pairs}});
 }
 
 void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {

@@ -52,6 +52,8 @@ public:
     void SetPageWidth(int width) override;
     void ForceStates(const std::vector<std::string>& states, const std::string& sheet) override;
     void ApplyRule(const RuleEdit& rule) override;
+    void SheetWrittenAfterApply(const std::string& file) override;
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;

@@ -60,6 +60,15 @@ QString SheetCodec::Decode(std::string_view bytes) const {
     }
     size_t i = 0;
     while (i < bytes.size()) {
+        // A run of ASCII, most of a sheet, goes in at once.
+        size_t ascii = i;
+        while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80)
+            ++ascii;
+        if (ascii > i) {
+            text.append(QLatin1StringView(bytes.data() + i, static_cast<qsizetype>(ascii - i)));
+            i = ascii;
+            continue;
+        }
         const auto [code, length] = FirstUtf8Sequence(bytes.substr(i));
         if (length == 0) {
             text +=

@@ -48,6 +48,8 @@ public:
     void SetPageWidth(int width) override;
     void ForceStates(const std::vector<std::string>& states, const std::string& sheet) override;
     void ApplyRule(const RuleEdit& rule) override;
+    void SheetWrittenAfterApply(const std::string& file) override;
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;
@@ -69,6 +71,9 @@ private:
     void Call(QLatin1StringView function, const QJsonObject& argument,
               std::function<void(const QVariant&)> answer = {});
     void PageLoaded();
+    // The page's links to the file get the file anew, but after a rule the page took
+    // (`afterApply`).
+    void Swap(const std::string& file, bool afterApply);
     void AskForPick();
     QString Decoded(const std::string& text) const;
 

@@ -10,6 +10,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/StyleEditor.h"
 #include "mapping/CssChecks.h"
+#include "mapping/DeclarationBlock.h"
 #include "views/CssHighlighting.h"
 #include "views/CssTextView.h"
 #include "views/FindBar.h"
@@ -117,6 +118,11 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     gatherTimer_->setInterval(0);
     connect(gatherTimer_, &QTimer::timeout, this, &SourceViewPages::GatherWords);
     gatherTimer_->start();
+    // The engine is asked once the typing pauses, not at every key.
+    engineTimer_ = new QTimer(this);
+    engineTimer_->setSingleShot(true);
+    engineTimer_->setInterval(300);
+    connect(engineTimer_, &QTimer::timeout, this, &SourceViewPages::AskEngine);
     observer_ = editor_.Observe([this](const SessionChange& change) {
         using enum SessionChange::Kind;
         if (change.What == Select || change.What == Type || change.What == Disk)
@@ -272,7 +278,8 @@ void SourceViewPages::CheckMemo() {
         ShowHintAtCaret();
         return;
     }
-    const Utf8Text text(text_.TextOf(*memo_->document()));
+    const QString shown = text_.TextOf(*memo_->document());
+    const Utf8Text text(shown);
     std::vector<ShownMark> marks;
     for (const TextMark& mark : CheckRuleText(text.View(), SheetEncoding::Utf8))
         marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Hint)});
@@ -281,11 +288,67 @@ void SourceViewPages::CheckMemo() {
         for (const InactiveMark& mark : InactiveDeclarations(text.View(), *facts))
             marks.push_back(
                 {text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Reason)});
-        std::sort(marks.begin(), marks.end(),
-                  [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
     }
+    // What the engine said of this very text; another text is asked about anew.
+    if (shown != engineText_) {
+        engineMarks_.clear();
+        engineText_.clear();
+        if (engineAsk_ && !memo_->isReadOnly())
+            engineTimer_->start();
+    }
+    marks.insert(marks.end(), engineMarks_.begin(), engineMarks_.end());
+    std::sort(marks.begin(), marks.end(),
+              [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
     memoColours_->SetMarks(std::move(marks));
     ShowHintAtCaret();
+}
+
+// The values of the rule's text that nothing marked yet, asked of the page's engine: a
+// plain property's value without var(), which the engine judges only where it is used.
+void SourceViewPages::AskEngine() {
+    if (!engineAsk_ || memo_->document()->characterCount() > kCheckedMemo)
+        return;
+    const QString shown = text_.TextOf(*memo_->document());
+    const Utf8Text text(shown);
+    const std::string_view block = text.View();
+    std::vector<ValueCheck> values;
+    engineAsked_.clear();
+    for (const BlockDeclaration& d : ParseBlock(block).Declarations) {
+        if (d.Property.empty() || d.Property.front() == '-' || d.ValueEnd <= d.ValueBegin)
+            continue;
+        const std::string_view value = block.substr(d.ValueBegin, d.ValueEnd - d.ValueBegin);
+        if (LowerAscii(value).find("var(") != std::string::npos)
+            continue;
+        const int begin = text.CharAt(d.Begin);
+        const int end = text.CharAt(d.ValueEnd);
+        const bool marked =
+            std::any_of(memoColours_->Marks().begin(), memoColours_->Marks().end(),
+                        [&](const ShownMark& m) { return m.Begin < end && m.End > begin; });
+        if (marked)
+            continue;
+        values.push_back({d.Property, std::string(value)});
+        engineAsked_.push_back({text.CharAt(d.ValueBegin), end, QString::fromStdString(d.Property),
+                                QString::fromUtf8(value.data(), qsizetype(value.size()))});
+    }
+    if (values.empty())
+        return;
+    engineText_ = shown;
+    engineAsk_(++engineRequest_, values);
+}
+
+void SourceViewPages::EngineChecked(int request, const std::vector<bool>& taken) {
+    // An answer about a text since changed, or a request since replaced, says nothing.
+    if (request != engineRequest_ || taken.size() != engineAsked_.size() ||
+        engineText_ != text_.TextOf(*memo_->document()))
+        return;
+    engineMarks_.clear();
+    for (size_t i = 0; i < taken.size(); ++i)
+        if (!taken[i])
+            engineMarks_.push_back({engineAsked_[i].Begin, engineAsked_[i].End,
+                                    TrFill("Браузер не принимает значение «%1» свойства %2",
+                                           engineAsked_[i].Value, engineAsked_[i].Property)});
+    if (!engineMarks_.empty())
+        CheckMemo();
 }
 
 void SourceViewPages::ShowHintAtCaret() {
@@ -314,6 +377,7 @@ void SourceViewPages::Complete(bool typed) {
     const CompletionChoices found = CompleteAt(text.View(), text.ByteAt(caret), vocabulary_);
     choiceBegin_ = text.CharAt(found.Begin);
     choiceEnd_ = text.CharAt(found.End);
+    choiceThen_ = QString::fromStdString(found.Then);
     const QChar before = caret > 0 ? shown.at(caret - 1) : QChar();
     const bool due = !typed || caret > choiceBegin_ || before == QLatin1Char(':') ||
                      before == QLatin1Char('(') || before.isDigit() ||
@@ -368,8 +432,11 @@ void SourceViewPages::TakeChoice() {
     QTextCursor cursor = memo_->textCursor();
     cursor.setPosition(choiceBegin_);
     cursor.setPosition(std::max(choiceEnd_, cursor.position()), QTextCursor::KeepAnchor);
-    cursor.insertText(choice);
+    cursor.insertText(choice + choiceThen_);
     memo_->setTextCursor(cursor);
+    // After a name and its ": ", the property's values are due at once.
+    if (!choiceThen_.isEmpty())
+        Complete(true);
 }
 
 void SourceViewPages::RenderMemo() {
@@ -406,7 +473,7 @@ void SourceViewPages::FillComposedView() {
     const StyleDocument& document = editor_.Document();
     if (!composedShown_ || *composedShown_ != document.SheetText ||
         composedEncoding_ != document.Encoding) {
-        composedFill_->Fill(ShownText(document.SheetText, document.Encoding));
+        composedFill_->Fill(ShownText(document.SheetText, document.Encoding), ShownPart());
         composedShown_ = document.SheetText;
         composedEncoding_ = document.Encoding;
     }
@@ -475,12 +542,16 @@ void SourceViewPages::ShowRuleLines(int record) {
 // A read-only view's text: a very long line would cost the text box far more to lay
 // out than it is worth reading there, so it is shown cut with a note of its length.
 // The whole line stays in the sheet, and the current style's view shows a rule whole.
-QString SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
-    const LineList lines =
-        LinesCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
-            return text_.Encode(TrMessage(CutLineNote(characters)));
-        });
-    return text_.ForTextBox(text_.DecodeLines(lines));
+std::string SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
+    return TextCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
+        return text_.Encode(TrMessage(CutLineNote(characters)));
+    });
+}
+
+// A part of that text as the view shows it: no line or paragraph separator of the sheet's
+// own ends its line in the text box.
+std::function<QString(std::string_view)> SourceViewPages::ShownPart() const {
+    return [text = text_](std::string_view bytes) { return text.ForTextBox(text.Decode(bytes)); };
 }
 
 void SourceViewPages::FillSourceView(bool reportMissing) {
@@ -492,8 +563,11 @@ void SourceViewPages::FillSourceView(bool reportMissing) {
     if (stamp && diskShown_ && diskShown_->first == backup && diskShown_->second == *stamp)
         return;
     if (!backup.empty() && !ReadTextFile(backup, content)) {
-        // The text as opened or saved, in the encoding the sheet was read in.
-        onDiskFill_->Fill(ShownText(content.Text, editor_.Document().Encoding));
+        // The text as opened or saved, in the encoding the sheet was read in; its lines
+        // go before the view takes the text.
+        std::string shown = ShownText(content.Text, editor_.Document().Encoding);
+        content = {};
+        onDiskFill_->Fill(std::move(shown), ShownPart());
         if (stamp)
             diskShown_.emplace(backup, *stamp);
         return;

@@ -9,6 +9,7 @@
 #include "document/FileStamp.h"
 #include "document/SheetLines.h"
 #include "mapping/CssCompletion.h"
+#include "views/CssHighlighting.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
@@ -68,6 +69,11 @@ public:
     }
     // The rule's text checked again: the page's element may be another now.
     void CheckAgain() { CheckMemo(); }
+    // How the page's engine is asked which values it takes; its answers come to
+    // EngineChecked. Without it, the catalogue alone judges the values typed.
+    using EngineAsk = std::function<void(int request, const std::vector<ValueCheck>& values)>;
+    void UseEngineCheck(EngineAsk ask) { engineAsk_ = std::move(ask); }
+    void EngineChecked(int request, const std::vector<bool>& taken);
 
     // The current style's text and its button as the session has them.
     void RenderMemo();
@@ -101,7 +107,9 @@ private:
     void ViewerChange(int index);
     void FillComposedView();
     void CSSMemoChange();
-    QString ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
+    // A read-only view's text in the sheet's bytes, and how a part of it is shown.
+    std::string ShownText(const SheetLines& sheet, SheetEncoding encoding) const;
+    std::function<QString(std::string_view)> ShownPart() const;
 
     StyleEditor& editor_;
     ViewText text_;
@@ -114,6 +122,19 @@ private:
     std::optional<std::pair<std::string, FileStamp>> diskShown_;
 
     std::function<std::optional<ElementFacts>()> facts_;
+    // The engine's marks on the rule's text, for the text they were made for; the values
+    // last asked about, by their characters in it.
+    struct AskedValue {
+        int Begin, End;
+        QString Property, Value;
+    };
+    void AskEngine();
+    EngineAsk engineAsk_;
+    QTimer* engineTimer_ = nullptr;
+    int engineRequest_ = 0;
+    QString engineText_;
+    std::vector<AskedValue> engineAsked_;
+    std::vector<ShownMark> engineMarks_;
     CssTextView* memo_ = nullptr;     // CSSMemo
     QPushButton* update_ = nullptr;   // BtnStyleUpdate
     QLabel* hint_ = nullptr;          // MemoHint: the mark's hint on the caret's line
@@ -129,6 +150,7 @@ private:
     QStringListModel* choices_ = nullptr;
     int choiceBegin_ = 0; // the characters a choice replaces
     int choiceEnd_ = 0;
+    QString choiceThen_; // added after the choice taken
     // Gathered between the window's events after each change of the rules, some rules a
     // step, so that neither the change nor a key waits for a big sheet's words; the
     // words gathered before serve meanwhile.

@@ -9,9 +9,9 @@ namespace tesselo {
 namespace {
 
 // What goes in at once: many screens of a sheet, laid out in a few hundredths of a second.
-constexpr qsizetype kFirstPart = 200'000;
+constexpr size_t kFirstPart = 200'000;
 // What goes in at each step after: short enough that the window answers between steps.
-constexpr qsizetype kStep = 100'000;
+constexpr size_t kStep = 100'000;
 
 } // namespace
 
@@ -20,54 +20,61 @@ TextInSteps::TextInSteps(QPlainTextEdit& view) : QObject(&view), view_(view) {
     connect(&timer_, &QTimer::timeout, this, &TextInSteps::Step);
 }
 
-qsizetype TextInSteps::PartEnd(qsizetype from, qsizetype size) const {
-    if (from + size >= text_.size())
-        return text_.size();
-    const qsizetype end = text_.indexOf(QLatin1Char('\n'), from + size);
-    return end < 0 ? text_.size() : end;
+size_t TextInSteps::PartEnd(size_t from, size_t size) const {
+    if (from + size >= bytes_.size())
+        return bytes_.size();
+    const size_t end = bytes_.find('\n', from + size);
+    return end == std::string::npos ? bytes_.size() : end;
 }
 
-void TextInSteps::Fill(QString text) {
+void TextInSteps::Fill(std::string bytes, Decoder decode) {
     timer_.stop();
-    text_ = std::move(text);
+    bytes_ = std::move(bytes);
+    decode_ = std::move(decode);
     at_ = PartEnd(0, kFirstPart);
-    view_.setPlainText(at_ == text_.size() ? text_ : text_.left(at_));
-    if (at_ < text_.size())
+    view_.setPlainText(decode_(std::string_view(bytes_).substr(0, at_)));
+    if (Coming())
         timer_.start();
     else
-        text_.clear();
+        bytes_.clear();
 }
 
 QString TextInSteps::WholeText() const {
-    return at_ < text_.size() ? text_ : view_.toPlainText();
+    return Coming() ? decode_(bytes_) : view_.toPlainText();
 }
 
-void TextInSteps::ShowUpTo(qsizetype position) {
-    if (at_ >= text_.size() || position < at_)
-        return;
-    QTextCursor cursor(view_.document());
-    cursor.movePosition(QTextCursor::End);
-    const qsizetype end = PartEnd(position, 0);
-    cursor.insertText(QStringView(text_).sliced(at_, end - at_).toString());
-    at_ = end;
-    if (at_ == text_.size()) {
-        timer_.stop();
-        text_.clear();
-    }
-}
-
-void TextInSteps::Step() {
-    const qsizetype end = PartEnd(at_, kStep);
+void TextInSteps::Append(size_t end) {
     // A cursor of its own puts the part in without moving the view or its caret; the
     // part starts with the line break that ends the text before it.
     QTextCursor cursor(view_.document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QStringView(text_).sliced(at_, end - at_).toString());
+    cursor.insertText(decode_(std::string_view(bytes_).substr(at_, end - at_)));
     at_ = end;
-    if (at_ == text_.size()) {
+    if (!Coming()) {
         timer_.stop();
-        text_.clear();
+        bytes_.clear();
+        bytes_.shrink_to_fit();
     }
+}
+
+void TextInSteps::ShowUpTo(qsizetype position) {
+    if (!Coming())
+        return;
+    // The characters in the view, then the bytes of the rest until `position` is reached:
+    // a part's characters are known only decoded.
+    qsizetype shown = view_.document()->characterCount() - 1;
+    size_t end = at_;
+    while (shown <= position && end < bytes_.size()) {
+        const size_t next = PartEnd(end + 1, kStep);
+        shown += decode_(std::string_view(bytes_).substr(end, next - end)).size();
+        end = next;
+    }
+    if (end > at_)
+        Append(end);
+}
+
+void TextInSteps::Step() {
+    Append(PartEnd(at_, kStep));
 }
 
 } // namespace tesselo

@@ -135,15 +135,17 @@ TEST(SheetComposerAsRead, UneditedRecordsWriteTheTextAsRead) {
     }
 }
 
+// Its line ends, and a last line without one, as the file had them.
 TEST(SheetComposerAsRead, SavingWritesTheFileBackWithItsOwnLineEnds) {
-    for (std::string text : {"a {\n  x: 1;\n}\n", "a {\r\n  x: 1;\r\n}\r\n", "a {\r  x: 1;\r}\r",
-                             "a { x }\nb { y }"}) {
+    for (const std::string text :
+         {"a {\n  x: 1;\n}\n", "a {\r\n  x: 1;\r\n}\r\n", "a {\r  x: 1;\r}\r", "a { x }\nb { y }",
+          "a { x }\r\nb { y }", "a { x }\r\n\r\n", "a { x }\n/* end */",
+          "\xEF\xBB\xBF"
+          "a { x }"}) {
         testing::FakeFiles files;
         ASSERT_FALSE(WriteSheetText(files, "out.css", ComposeSheet(DocumentRead(text))));
-        if (text.back() != '\n' && text.back() != '\r')
-            text += "\n"; // a last line gains its line break
         ASSERT_EQ(files.Writes.size(), 1u);
-        EXPECT_EQ(files.Writes[0].Bytes, text);
+        EXPECT_EQ(files.Writes[0].Bytes, text) << EscapeBytes(text);
     }
 }
 

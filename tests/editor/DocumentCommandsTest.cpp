@@ -301,8 +301,9 @@ TEST_F(BackupCopyLifecycle, PromptNotShown_FileUnchanged_BackupDeleted) {
 // Leaving an unmodified document after a refresh: the file goes back to the text it
 // had when opened, whichever command leaves it.
 TEST_F(BackupCopyLifecycle, PromptNotShownAfterRefresh_FileBackAtTheTextAsOpened) {
-    // No line break at the end: the composed sheet differs from the file.
-    const std::string opened = "h1 { color: red }";
+    // Line ends of two kinds: the composed sheet has them all alike, so it differs from
+    // the file.
+    const std::string opened = "h1 { color: red }\r\np { margin: 0 }\n";
     const std::map<std::string, std::function<void()>> leaving = {
         {"close", [this] { EXPECT_TRUE(commands.FormClose()); }},
         {"new", [this] { commands.NewExecute(); }},
@@ -1399,18 +1400,22 @@ TEST_F(OpenFileExecute, AnsweredYes_WriteFails_NoDialogAndNothingLost) {
 
 class SaveExecute : public CommandsFixture {};
 
-TEST_F(SaveExecute, WritesEveryLineInTheSheetsLineEnd_TheLastIncluded) {
-    for (std::string end : {"\n", "\r\n", "\r"}) {
-        const std::string path = Open("a.css", "h1 { color: red }" + end + "p { margin: 0 }");
-        Edit();
+// The last line too, unless it had no line break in the file as opened.
+TEST_F(SaveExecute, WritesEveryLineInTheSheetsLineEnd_TheLastAsItWas) {
+    for (std::string end : {"\n", "\r\n", "\r"})
+        for (std::string last : {std::string(), end}) {
+            const std::string path =
+                Open("a.css", "h1 { color: red }" + end + "p { margin: 0 }" + last);
+            Edit();
 
-        commands.SaveExecute();
+            commands.SaveExecute();
 
-        const std::string saved = ReadBytes(path);
-        EXPECT_EQ(saved, "h1 {" + end + "color: blue;" + end + "}" + end + "p { margin: 0 }" + end);
-        EXPECT_EQ(ReadBytes(Original(path)), saved);
-        EXPECT_TRUE(commands.AskSaveCSS());
-    }
+            const std::string saved = ReadBytes(path);
+            EXPECT_EQ(saved,
+                      "h1 {" + end + "color: blue;" + end + "}" + end + "p { margin: 0 }" + last);
+            EXPECT_EQ(ReadBytes(Original(path)), saved);
+            EXPECT_TRUE(commands.AskSaveCSS());
+        }
 }
 
 TEST_F(SaveExecute, RecordsTheFileTheSelectedStyleAndTheCaption) {

@@ -84,15 +84,33 @@ TEST_F(PreviewRefresh, RewritesTheFileWithTheComposedSheetInItsOwnLineEnds) {
 
     preview.RefreshViewExecute();
 
-    const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }\n";
+    const std::string edited = "h1 {\ncolor: blue;\n}\np { margin: 0 }";
     EXPECT_EQ(ReadBytes(path), edited);
     EXPECT_EQ(editor.Document().SheetText.Bytes(), edited);
 }
 
+// A change of the classic panel, whose rule's text stays its view's until the sheet is
+// composed, goes to the page as the view has it; so does the next one, which leaves the
+// record as the last composing stored it.
+TEST_F(PreviewRefresh, AClassicPanelChangeGoesToThePageAsTheRuleNowReads) {
+    Open("hr {\n  margin: 0;\n}\n");
+    preview.AutoRefresh = true;
+    preview.PreviewShowing = true;
+    editor.UseEditorLayout(false);
+    editor.Select(0);
+    for (const char* block : {"\n  margin: 0;\n  text-align: center;\n", "\n  margin: 0;\n"}) {
+        browser.Applied.clear();
+        editor.ChangePanel([](PropertySet& p) { p.Toggle(Keyword::TextAlignCenter); },
+                           {.Modifies = true, .Writes = true, .Refreshes = true});
+        ASSERT_EQ(browser.Applied.size(), 1u) << block;
+        EXPECT_EQ(browser.Applied[0].Block, block);
+    }
+}
+
 // With automatic refresh, a rule changed in its place goes into the page's copy of the
 // sheet ahead of its file, found by its selector and its place among the rules of that
-// selector; the file is written and swapped in as before. A rule inside a group, or a page
-// reloaded whole, waits for the file.
+// selector; the file is written, and the page keeps the copy that took the rule. A rule
+// inside a group, or a page reloaded whole, waits for the file, swapped in as before.
 TEST_F(PreviewRefresh, ARuleChangedInItsPlaceGoesToThePageAheadOfItsFile) {
     const std::string path = Open("h1 { color: red }\np { margin: 0 }\nh1  { margin: 0 }\n"
                                   "@media print {\n  p { color: red }\n}\n");
@@ -104,10 +122,11 @@ TEST_F(PreviewRefresh, ARuleChangedInItsPlaceGoesToThePageAheadOfItsFile) {
     ASSERT_EQ(browser.Applied.size(), 1u);
     EXPECT_EQ(browser.Applied[0], (RuleEdit{path, "h1", 1, " margin: 0; color: blue "}));
     ASSERT_FALSE(browser.Calls.empty());
-    EXPECT_EQ(browser.Calls.back(), "sheet " + path) << "the file's copy follows";
+    EXPECT_EQ(browser.Calls.back(), "sheet after apply " + path) << "the file follows";
 
     editor.Select(4); // inside @media
     ASSERT_TRUE(editor.SetProperty("color", "green"));
+    EXPECT_EQ(browser.Calls.back(), "sheet " + path);
     preview.FullReload = true;
     editor.Select(0);
     ASSERT_TRUE(editor.SetProperty("color", "green"));

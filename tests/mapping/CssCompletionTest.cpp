@@ -67,6 +67,24 @@ TEST(CssCompletion, OffersWhatFitsWhereTheCaretStands) {
     }
 }
 
+// A name taken is followed by ": " unless its colon is already there; a value by nothing.
+TEST(CssCompletion, ANameTakenIsReadyForItsValue) {
+    const SheetVocabulary sheet = Vocabulary();
+    const struct {
+        const char* Text;
+        const char* Then;
+    } cases[] = {
+        {"col|", ": "},         {"color: red;\n  back|", ": "},
+        {"mar|gin-top: 0", ""}, {"mar|gin-top\t: 0", ""},
+        {"mar|gin;", ": "},     {"display: in|", ""},
+        {"width: 12|", ""},
+    };
+    for (const auto& c : cases) {
+        const auto [text, caret] = CaretText(c.Text);
+        EXPECT_EQ(CompleteAt(text, caret, sheet).Then, c.Then) << c.Text;
+    }
+}
+
 TEST(CssCompletion, OffersNothingInCommentsStringsAndUrls) {
     const SheetVocabulary sheet = Vocabulary();
     for (const char* typed : {"/* col| */", "/* col|", "content: \"col|\"", "content: 'col|",

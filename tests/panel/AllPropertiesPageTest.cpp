@@ -411,6 +411,22 @@ TEST(AllPropertiesPage, ShowsEachDeclarationInItsRow) {
     EXPECT_EQ(p.page.findChild<QWidget*>(QStringLiteral("Row5")), nullptr);
 }
 
+// The element's facts mark the names of the declarations that cannot act on it.
+TEST(AllPropertiesPage, TheElementMarksTheNamesOfWhatCannotAct) {
+    CatalogSession s(".a {\n  display: block;\n  gap: 4px;\n}\n");
+    std::optional<ElementFacts> facts = ElementFacts{"block", "static", "block"};
+    s.services.Facts = [&] { return facts; };
+    PageHost p(s);
+    const auto italic = [&](int row) {
+        return p.In<QLabel>(row, "Row" + std::to_string(row) + "Name")->font().italic();
+    };
+    EXPECT_TRUE(italic(1)) << "gap on a block";
+    EXPECT_FALSE(italic(0)) << "display acts anywhere";
+    facts = ElementFacts{"grid", "static", "block"};
+    p.page.Render();
+    EXPECT_FALSE(italic(1));
+}
+
 TEST(AllPropertiesPage, RowsAreMadeAgainOnlyWhenTheDeclarationsChange) {
     CatalogSession s(kRule);
     PageHost p(s);

@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTransform>
@@ -160,6 +161,46 @@ TEST(LayoutPage, AContainerBoxWorksAgainWhenTheDisplayGoes) {
     EXPECT_TRUE(host.Usable("FlexContainerBox"));
     EXPECT_TRUE(host.Tip("FlexContainerBox").isEmpty());
     EXPECT_TRUE(host.Tip("FlexWrap").isEmpty());
+}
+
+// What the page computes for the rule's element marks the captions of the declarations
+// that cannot act on it; a property the rule does not declare is never marked, and the
+// caption's own tip comes back with the mark gone.
+TEST(LayoutPage, TheElementMarksTheDeclarationsThatCannotActOnIt) {
+    PageHost host(Box("  gap: 4px;\n  flex: 1;\n  z-index: 2;\n"));
+    std::optional<ElementFacts> facts;
+    host.s.services.Facts = [&] { return facts; };
+    const auto marked = [&](std::string_view name) {
+        const auto* label = Control<QLabel>(host.page, std::string(name) + "Label");
+        const bool on = label->font().italic();
+        EXPECT_EQ(on, label->toolTip().startsWith(QStringLiteral("Не действует здесь: "))) << name;
+        return on;
+    };
+    const QString ownTip = Control<QLabel>(host.page, "FlexGrowLabel")->toolTip();
+    const struct {
+        ElementFacts Facts;
+        bool Gap, FlexGrow, ZIndex;
+    } cases[] = {
+        {{"block", "static", "block"}, true, true, true},
+        {{"flex", "static", "flex"}, false, false, false},
+        {{"grid", "relative", "block"}, false, true, false},
+        {{"", "", ""}, false, false, false}, // nothing known
+    };
+    for (const auto& c : cases) {
+        facts = c.Facts;
+        host.page.Render();
+        SCOPED_TRACE(c.Facts.Display + "/" + c.Facts.ParentDisplay);
+        EXPECT_EQ(marked("Gap"), c.Gap);
+        EXPECT_EQ(marked("RowGap"), c.Gap) << "read from the shorthand gap";
+        EXPECT_EQ(marked("FlexGrow"), c.FlexGrow) << "read from the shorthand flex";
+        EXPECT_EQ(marked("ZIndex"), c.ZIndex);
+        EXPECT_FALSE(marked("FlexWrap")) << "not declared";
+        EXPECT_FALSE(marked("JustifyContent")) << "not declared";
+    }
+    EXPECT_EQ(Control<QLabel>(host.page, "FlexGrowLabel")->toolTip(), ownTip);
+    facts.reset();
+    host.page.Render();
+    EXPECT_FALSE(marked("Gap"));
 }
 
 TEST(LayoutPage, NoRuleNestedRulesOrAGroupLeaveThePageOutOfUse) {

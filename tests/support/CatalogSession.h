@@ -59,7 +59,7 @@ struct CatalogSession {
     FakeDialogs dialogs;
     FakePanelDialogs choices;
     VariablesCache variables{editor};
-    PageServices services{editor, dialogs, choices, Utf8Codec(), &variables};
+    PageServices services{editor, dialogs, choices, Utf8Codec(), &variables, {}};
     std::shared_ptr<const EditStep> lastStep;
     int changes = 0;
     std::function<void()> OnChange;

@@ -121,11 +121,18 @@ public:
     }
 
     void ApplyRule(const RuleEdit& rule) override { Applied.push_back(rule); }
+    void SheetWrittenAfterApply(const std::string& file) override {
+        Calls.push_back("sheet after apply " + file);
+    }
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override {
+        Checked.emplace_back(request, values);
+    }
 
     std::vector<std::string> Calls;
     std::vector<RuleEdit> Applied; // the rules put into the page ahead of their file
-    std::vector<PageRule> Rules;   // those of the last pick
-    std::string ForcedSheet;       // of the last states forced
+    std::vector<std::pair<int, std::vector<ValueCheck>>> Checked; // the values asked about
+    std::vector<PageRule> Rules;                                  // those of the last pick
+    std::string ForcedSheet;                                      // of the last states forced
     std::string Current = "about:blank";
 };
 using FakeBrowser = RecordingBrowser<>;

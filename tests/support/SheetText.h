@@ -16,6 +16,8 @@ inline StyleDocument DocumentRead(std::string_view bytes) {
     auto sheet = LoadStylesFromSheet(text);
     doc.ReplaceRecords(std::move(sheet.Records), std::move(sheet.Tail));
     doc.LineEnd = text.LineEnd();
+    doc.ByteOrderMark = text.ByteOrderMark();
+    doc.FinalLineEnd = text.FinalLineEnd();
     return doc;
 }
 

@@ -77,9 +77,15 @@ TEST_F(CssTextViewsTest, TypingANameOffersPropertiesAndTabTakesTheFirst) {
     ASSERT_FALSE(Offered().isEmpty());
     EXPECT_EQ(Offered().first(), QStringLiteral("color"));
     QTest::keyClick(&Memo(), Qt::Key_Tab);
-    EXPECT_FALSE(ListOpen());
-    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color"));
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color: "));
     EXPECT_TRUE(Memo().document()->isUndoAvailable()) << "the box's own step";
+    // The name's values are offered at once, and the one taken ends the declaration.
+    ASSERT_TRUE(ListOpen());
+    const QString value = Offered().first();
+    EXPECT_EQ(value.toLower(), QStringLiteral("red")) << "the sheet's own value first";
+    QTest::keyClick(&Memo(), Qt::Key_Tab);
+    EXPECT_FALSE(ListOpen());
+    EXPECT_EQ(Memo().toPlainText(), QStringLiteral("color: ") + value);
 }
 
 // After the name the property's values, the sheet's first; Enter takes the one selected.
@@ -142,6 +148,37 @@ TEST_F(CssTextViewsTest, WhatIsWrongIsUnderlinedAndItsHintShownOnItsLine) {
         Memo().setTextCursor(caret);
         EXPECT_EQ(Hint(), QString::fromUtf8(c.Hint)) << c.Typed;
     }
+}
+
+// The values nothing else marked go to the page's engine once the typing pauses; what it
+// refuses is underlined with its hint, until the text changes. A late answer, about a
+// text since changed, marks nothing.
+TEST_F(CssTextViewsTest, TheEnginesWordOnAValueIsUnderlined) {
+    Show("h1 { color: red }\n");
+    std::vector<std::pair<int, std::vector<ValueCheck>>> asked;
+    views->UseEngineCheck([&](int request, const std::vector<ValueCheck>& values) {
+        asked.emplace_back(request, values);
+    });
+    Type("colr: red; margin: 1px; gap: 1e; color: var(--x)");
+    QTest::keyClick(&Memo(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.empty(); }, 3000));
+    ASSERT_EQ(asked.size(), 1u) << "asked once the typing paused";
+    // Not the unknown name, which is marked already, nor a value with var().
+    EXPECT_EQ(asked[0].second, (std::vector<ValueCheck>{{"margin", "1px"}, {"gap", "1e"}}));
+    views->EngineChecked(asked[0].first, {true, false});
+    const int value = static_cast<int>(Memo().toPlainText().indexOf(QStringLiteral("1e")));
+    EXPECT_TRUE(Underlined(Memo(), value));
+    EXPECT_FALSE(Underlined(Memo(), value - 8)) << "margin's value is taken";
+    EXPECT_EQ(Hint().toStdString(), "Неизвестное свойство «colr»") << "the first on the line";
+
+    Type("gap: 2e");
+    QTest::keyClick(&Memo(), Qt::Key_Escape);
+    views->EngineChecked(asked[0].first, {true, false}); // about the text before
+    EXPECT_FALSE(Underlined(Memo(), 5));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked.size() == 2; }, 3000));
+    views->EngineChecked(asked[1].first, {false});
+    EXPECT_TRUE(Underlined(Memo(), 5));
+    EXPECT_EQ(Hint(), QStringLiteral("Браузер не принимает значение «2e» свойства gap"));
 }
 
 TEST_F(CssTextViewsTest, AClosingBraceIsRefusedWithTheTypingKept) {
@@ -331,6 +368,30 @@ TEST_F(CssTextViewsTest, ARulesLinesAreShownInTheSheetAndItsCopy) {
             last.setPosition(shown.selectionEnd());
             EXPECT_EQ(first.blockNumber(), c.FirstLine) << c.Record << " on page " << page;
             EXPECT_EQ(last.blockNumber(), c.LastLine) << c.Record << " on page " << page;
+        }
+    }
+}
+
+// A sheet too big to go in at once, with letters of two bytes before its last rule: the
+// rule's lines are put in and shown where they are, counted in characters, not bytes.
+TEST_F(CssTextViewsTest, ARulesLinesFarDownABigSheetAreShownThere) {
+    std::string sheet;
+    constexpr int kRules = 12000;
+    for (int i = 0; i < kRules; ++i) {
+        sheet += ".r";
+        sheet += std::to_string(i);
+        sheet += " { content: \"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\" }\n";
+    }
+    Show(sheet);
+    testing::WriteBytes(dir.File("a.css") + ".ORIGINAL", sheet);
+    for (const int record : {kRules - 1, 7000}) {
+        views->ShowRuleLines(record);
+        for (int page : {SourceViewPages::CSSView, SourceViewPages::CssDiskView}) {
+            const QTextCursor shown = View(page).textCursor();
+            EXPECT_EQ(shown.block().blockNumber(), record) << "on page " << page;
+            EXPECT_TRUE(shown.block().text().startsWith(
+                QStringLiteral(".r%1 { content: \"\u00e9").arg(record)))
+                << shown.block().text().toStdString();
         }
     }
 }
