@@ -10,9 +10,9 @@ set(TESSELO_USES_document "")
 set(TESSELO_USES_mapping document)
 set(TESSELO_USES_editor document mapping)
 set(TESSELO_USES_panel document mapping editor)
-set(TESSELO_USES_views document mapping editor)
-set(TESSELO_USES_dialogs document mapping editor)
-set(TESSELO_USES_platform document mapping panel/PanelDialogs.h)
+set(TESSELO_USES_views document mapping editor panel/UiText.h)
+set(TESSELO_USES_dialogs document mapping editor panel/UiText.h)
+set(TESSELO_USES_platform document mapping panel/PanelDialogs.h panel/UiText.h)
 set(TESSELO_USES_app document mapping editor panel views dialogs platform)
 
 # The folders with widgets keep their handlers apart: the files named here (without

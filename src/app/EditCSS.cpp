@@ -1,4 +1,5 @@
 #include "app/EditCSS.h"
+#include "panel/UiText.h"
 
 #include "app/About.h"
 #include "app/ActionTable.h"
@@ -285,7 +286,7 @@ void TMainForm::BuildEncodingMenu() {
     }
     encodingLabel_->setCursor(Qt::PointingHandCursor);
     encodingLabel_->setToolTip(
-        QStringLiteral("Кодировка файла. Щёлкните, чтобы открыть его заново в другой кодировке"));
+        Tr("Кодировка файла. Щёлкните, чтобы открыть его заново в другой кодировке"));
     encodingLabel_->installEventFilter(this);
 }
 
@@ -308,6 +309,11 @@ void TMainForm::BuildPreview() {
     browser.PlaceIn(*Viewer->PreviewPage());
     preview_ = std::make_unique<Preview>(editor_, browser, services_.Dialogs);
     Viewer->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
+    // The values typed are judged by the page's engine too, where its helper runs.
+    Viewer->UseEngineCheck([&browser](int request, const std::vector<ValueCheck>& values) {
+        browser.CheckValues(request, values);
+    });
+    connect(&browser, &PreviewBrowser::ValuesChecked, Viewer, &SourceViewPages::EngineChecked);
     panel_->UseElementFacts([this] { return preview_->FactsForRule(editor_.Current()); });
     browser.ReadSheetTextWith(SheetText().Decode);
     new PreviewTools(
@@ -324,7 +330,7 @@ void TMainForm::BuildPreview() {
         // The rule picked is shown in the list, whatever the filter held.
         if (PanelList->ShowSelectedRow())
             statusBar()->showMessage(statusBar()->currentMessage() +
-                                     QStringLiteral("; фильтр списка снят, чтобы показать стиль"));
+                                     Tr("; фильтр списка снят, чтобы показать стиль"));
         // The declarations that cannot act on the element are marked in its rule's text,
         // and their controls on the panel.
         Viewer->CheckAgain();

@@ -1,6 +1,7 @@
 #include "app/PageSheetsMenu.h"
 
 #include "editor/Preview.h"
+#include "panel/UiText.h"
 #include "platform/PreviewBrowser.h"
 
 #include <QToolButton>
@@ -11,10 +12,9 @@ PageSheetsMenu::PageSheetsMenu(Preview& preview, PreviewBrowser& browser, QWidge
     : QMenu(parent), preview_(preview), button_(new QToolButton(parent)) {
     setObjectName(QStringLiteral("PageSheets"));
     button_->setObjectName(QStringLiteral("PageSheetsButton"));
-    button_->setText(QStringLiteral("Таблицы страницы"));
-    button_->setToolTip(QStringLiteral("Таблицы стилей, которые подключает страница"));
-    button_->setStatusTip(
-        QStringLiteral("Таблицы стилей страницы в просмотре: открыть другую из них"));
+    button_->setText(Tr("Таблицы страницы"));
+    button_->setToolTip(Tr("Таблицы стилей, которые подключает страница"));
+    button_->setStatusTip(Tr("Таблицы стилей страницы в просмотре: открыть другую из них"));
     button_->setMenu(this);
     button_->setPopupMode(QToolButton::InstantPopup);
     connect(&browser, &PreviewBrowser::DownloadComplete, this,
@@ -35,8 +35,7 @@ void PageSheetsMenu::Render() {
     clear();
     const std::vector<PageSheetChoice> choices = preview_.PageSheetChoices();
     if (choices.empty()) {
-        addAction(QStringLiteral("Страница не подключает таблиц стилей с диска"))
-            ->setEnabled(false);
+        addAction(Tr("Страница не подключает таблиц стилей с диска"))->setEnabled(false);
         return;
     }
     for (const PageSheetChoice& choice : choices) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <unistd.h>
 
@@ -32,6 +33,13 @@ int main(int argc, char** argv) {
                      tesselo::kPreviewChannelOption);
         return 2;
     }
+    // The editor asks for English when it speaks English itself.
+    QTranslator english;
+    const qsizetype language = arguments.indexOf(QStringLiteral("--lang"));
+    if (language >= 0 && language + 1 < arguments.size() &&
+        arguments[language + 1] == QStringLiteral("en") &&
+        english.load(QStringLiteral(":/translations/tesselo_en.qm")))
+        QCoreApplication::installTranslator(&english);
     tesselo::PreviewHost host;
     if (!host.Connect(arguments[option + 1])) {
         std::fprintf(stderr, "tesselo-preview: no editor listens on this channel\n");

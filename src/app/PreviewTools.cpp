@@ -1,4 +1,5 @@
 #include "app/PreviewTools.h"
+#include "panel/UiText.h"
 
 #include "editor/Preview.h"
 #include "platform/PreviewBrowser.h"
@@ -38,8 +39,8 @@ PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Acti
                 preview_.PickElementExecute(on);
                 escape_->setEnabled(on);
                 if (on)
-                    status_.showMessage(QStringLiteral(
-                        "Щёлкните элемент на странице, чтобы выбрать его стиль; Esc - отказ"));
+                    status_.showMessage(
+                        Tr("Щёлкните элемент на странице, чтобы выбрать его стиль; Esc - отказ"));
                 else
                     status_.clearMessage();
             });
@@ -52,7 +53,7 @@ PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Acti
         ShowPicking(false);
         // Selecting the rule shows it everywhere, as a click in the list does.
         const std::string text = preview_.ElementPicked(element);
-        status_.showMessage(QString::fromStdString(text));
+        status_.showMessage(TrMessage(text));
     });
     connect(&browser, &PreviewBrowser::PickingEnded, this, [this] {
         preview_.PickingEnded();
@@ -64,7 +65,7 @@ PreviewTools::PreviewTools(Preview& preview, PreviewBrowser& browser, const Acti
     connect(&browser, &PreviewBrowser::ElementsOutlined, this, [this](int count) {
         const std::string text = preview_.ElementsOutlined(count);
         if (!text.empty())
-            status_.showMessage(QString::fromStdString(text));
+            status_.showMessage(TrMessage(text));
     });
 }
 

@@ -158,7 +158,7 @@ void WindowRegions::ShowTextOnly(bool textOnly, const std::string& reason) {
         return;
     textOnlyShown_ = shown;
     if (textOnly)
-        window_.statusBar()->showMessage(QString::fromStdString(reason));
+        window_.statusBar()->showMessage(TrMessage(reason));
     else
         window_.statusBar()->clearMessage();
 }

@@ -1,4 +1,5 @@
 #include "dialogs/CreateSelectorDlg.h"
+#include "panel/UiText.h"
 
 #include "document/Hint.h"
 
@@ -25,9 +26,9 @@ QString Text(std::string_view utf8) {
 
 // "short|long": the short text is the tool tip, the long one goes to the hint line.
 void SetHint(QWidget* widget, std::string_view hint) {
-    const HintParts parts = SplitHint(hint);
-    widget->setToolTip(Text(parts.Short));
-    widget->setStatusTip(Text(parts.Long));
+    const UiHint parts = TrHint(hint);
+    widget->setToolTip(parts.Short);
+    widget->setStatusTip(parts.Long);
 }
 
 QListWidget* ListOf(QWidget* parent, const char* name, const std::vector<std::string_view>& rows) {
@@ -40,7 +41,7 @@ QListWidget* ListOf(QWidget* parent, const char* name, const std::vector<std::st
 
 QPushButton* Button(QWidget* parent, const char* name, std::string_view caption,
                     std::string_view hint) {
-    auto* button = new QPushButton(Text(caption), parent);
+    auto* button = new QPushButton(Tr(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
     SetHint(button, hint);
     return button;
@@ -58,7 +59,7 @@ TCreateSelector::TCreateSelector(QWidget* parent) : QDialog(parent) {
     auto* columns = new QHBoxLayout;
     layout->addLayout(columns, 1);
     auto* tags = new QVBoxLayout;
-    tags->addWidget(new QLabel(Text("Список тегов HTML"), this));
+    tags->addWidget(new QLabel(Tr("Список тегов HTML"), this));
     BuildTagPages();
     tags->addWidget(PageControl1, 1);
     columns->addLayout(tags, 1);
@@ -68,7 +69,7 @@ TCreateSelector::TCreateSelector(QWidget* parent) : QDialog(parent) {
     auto* group = new QVBoxLayout;
     BuildGroup(group);
     columns->addLayout(group);
-    labelHint_ = new QLabel(Text(builder_.LabelHint), this);
+    labelHint_ = new QLabel(TrMessage(builder_.LabelHint), this);
     labelHint_->setObjectName(QStringLiteral("LabelHint"));
     labelHint_->setTextFormat(Qt::PlainText);
     layout->addWidget(labelHint_);
@@ -105,17 +106,17 @@ void TCreateSelector::BuildTagPages() {
             list->setFocus();
             list->setCurrentItem(item);
             builder_.TagHover(item->text().toStdString());
-            labelHint_->setText(Text(builder_.LabelHint));
+            labelHint_->setText(TrMessage(builder_.LabelHint));
         });
         tagLists_.push_back(list);
-        PageControl1->addTab(list, Text(TagLists()[i].Page));
+        PageControl1->addTab(list, Tr(TagLists()[i].Page));
     }
     tagLists_[0]->setCurrentRow(0);
     PageControl1->setCurrentIndex(1); // "Текст" at the first showing
 }
 
 void TCreateSelector::BuildDetail(QVBoxLayout* column) {
-    column->addWidget(new QLabel(Text("Текущий селектор"), this));
+    column->addWidget(new QLabel(Tr("Текущий селектор"), this));
     CurrentSelector = new QLineEdit(this);
     CurrentSelector->setObjectName(QStringLiteral("CurrentSelector"));
     SetHint(CurrentSelector, "Допускается автосоздание или ввод с клавиатуры");
@@ -123,7 +124,7 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
             [this](const QString& text) { builder_.CurrentSelector = text.toStdString(); });
     column->addWidget(CurrentSelector);
 
-    auto* detail = new QGroupBox(Text("и его детализация"), this);
+    auto* detail = new QGroupBox(Tr("и его детализация"), this);
     auto* form = new QGridLayout(detail);
     auto combo = [&](QComboBox*& box, const char* name, const char* label, std::string_view hint,
                      int row) {
@@ -133,7 +134,7 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setMinimumWidth(120); // an ID or class name of a dozen letters shows whole
         SetHint(box, hint);
-        form->addWidget(new QLabel(Text(label), detail), row, 0);
+        form->addWidget(new QLabel(Tr(label), detail), row, 0);
         form->addWidget(box, row, 1);
         box->installEventFilter(this);
     };
@@ -159,11 +160,11 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
     // pointer, as the tags do.
     auto explain = [this](QListWidget* list, void (SelectorBuilder::*hover)(std::string_view)) {
         for (int row = 0; row < list->count(); ++row)
-            list->item(row)->setToolTip(Text(PseudoHelp(list->item(row)->text().toStdString())));
+            list->item(row)->setToolTip(Tr(PseudoHelp(list->item(row)->text().toStdString())));
         list->setMouseTracking(true);
         connect(list, &QListWidget::itemEntered, this, [this, hover](QListWidgetItem* item) {
             (builder_.*hover)(item->text().toStdString());
-            labelHint_->setText(Text(builder_.LabelHint));
+            labelHint_->setText(TrMessage(builder_.LabelHint));
         });
     };
     explain(psevdoelement, &SelectorBuilder::PseudoElementHover);
@@ -181,16 +182,16 @@ void TCreateSelector::BuildDetail(QVBoxLayout* column) {
         list->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
-    form->addWidget(new QLabel(Text("Псевдоэлемент"), detail), 2, 0);
+    form->addWidget(new QLabel(Tr("Псевдоэлемент"), detail), 2, 0);
     form->addWidget(psevdoelement, 3, 0);
-    form->addWidget(new QLabel(Text("Псевдокласс"), detail), 2, 1);
+    form->addWidget(new QLabel(Tr("Псевдокласс"), detail), 2, 1);
     form->addWidget(psevdoclass, 3, 1);
     column->addWidget(detail);
     column->addStretch(1);
 }
 
 void TCreateSelector::BuildGroup(QVBoxLayout* column) {
-    column->addWidget(new QLabel(Text("Итоговый селектор"), this));
+    column->addWidget(new QLabel(Tr("Итоговый селектор"), this));
     Itog = new QListWidget(this);
     Itog->setObjectName(QStringLiteral("Itog"));
     // As wide as its buttons: a long group of selectors scrolls instead of widening it.
@@ -258,7 +259,7 @@ void TCreateSelector::Refuse() {
     box.setWindowTitle(QStringLiteral("Error"));
     box.setIcon(QMessageBox::Critical);
     box.setTextFormat(Qt::PlainText); // a selector shown as typed, never as markup
-    box.setText(Text(builder_.Refusal).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    box.setText(TrMessage(builder_.Refusal).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     box.exec();
     CurrentSelector->setFocus();
 }

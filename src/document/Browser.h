@@ -80,6 +80,13 @@ struct RuleEdit {
     bool operator==(const RuleEdit&) const = default;
 };
 
+// A declaration whose value the page's engine is asked to judge.
+struct ValueCheck {
+    std::string Property;
+    std::string Value;
+    bool operator==(const ValueCheck&) const = default;
+};
+
 class Browser {
 public:
     virtual ~Browser() = default;
@@ -111,6 +118,14 @@ public:
     virtual void AskComputedValues(int request, const std::vector<std::string>& properties) = 0;
     // The local sheets the page links; they come back as an event.
     virtual void AskPageSheets() = 0;
+    // The file written after the one rule it changed was given to ApplyRule: a page that
+    // took the rule keeps its copy of the sheet, as it now reads as the file; one that
+    // could not gets the file as SheetWritten gives it.
+    virtual void SheetWrittenAfterApply(const std::string& file) { SheetWritten(file); }
+    // Asks the page's engine which of the values it takes, as CSS.supports() says; the
+    // answer comes later with the request's number. A browser without an engine at hand
+    // gives none.
+    virtual void CheckValues(int /*request*/, const std::vector<ValueCheck>& /*values*/) {}
 };
 
 // Command codes of the browser's command-state event.

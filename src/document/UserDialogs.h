@@ -18,6 +18,7 @@ struct Message {
     std::string Text;
     MessageIcon Icon = MessageIcon::None;
     MessageButtons Buttons = MessageButtons::Ok;
+    bool Verbatim = false; // a text of the page's own: shown as it is, never translated
 };
 
 class UserDialogs {

@@ -37,13 +37,19 @@ std::string OneSpaced(std::string_view selector) {
 Preview::Preview(StyleEditor& editor, Browser& browser, UserDialogs& dialogs)
     : editor_(editor), browser_(browser), dialogs_(dialogs) {
     observer_ = editor_.Observe([this](const SessionChange& change) {
+        bool ahead = false;
         if (change.Refreshes && AutoRefresh) {
             // The page's road does not wait for the file's.
-            if (auto rule = RuleEditOf(change))
+            if (auto rule = RuleEditOf(change)) {
                 browser_.ApplyRule(*rule);
+                ahead = true;
+            }
         }
-        if (change.Refreshes)
+        if (change.Refreshes) {
+            appliedAhead_ = ahead;
             NotifyChange();
+            appliedAhead_ = false;
+        }
         // The rule, its selector or the page's styles may be others now.
         if (Highlight && change.What != SessionChange::Kind::Type &&
             change.What != SessionChange::Kind::Commit)
@@ -114,7 +120,11 @@ void Preview::RefreshViewExecute() {
         browser_.Reload();
         forced_.clear(); // the element picked is gone with its page
     } else {
-        browser_.SheetWritten(file);
+        // A page that took the rule ahead of its file keeps its sheet, unreloaded.
+        if (appliedAhead_)
+            browser_.SheetWrittenAfterApply(file);
+        else
+            browser_.SheetWritten(file);
         // The rules of the forced states as they are now.
         if (!forced_.empty())
             browser_.ForceStates(forced_, ForcedStateSheet(document, forced_));

@@ -128,6 +128,8 @@ private:
     Browser& browser_;
     UserDialogs& dialogs_;
     int observer_ = 0;
+    // The refresh under way follows a rule given to the page ahead of its file.
+    bool appliedAhead_ = false;
     std::string notAgain_;
     int pageWidth_ = 0;
     // The records matching the element picked last, and the rules there were then.

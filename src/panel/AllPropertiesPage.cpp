@@ -1,4 +1,5 @@
 #include "panel/AllPropertiesPage.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -29,12 +30,6 @@ namespace {
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-std::string Utf8(const QString& text) {
-    return text.toUtf8().toStdString();
-}
-
-constexpr std::string_view kUnchanged = "\rПравило не изменено.";
 
 // A name a declaration can have: an identifier, or a custom property "--name".
 bool IsPropertyName(std::string_view name) {
@@ -87,22 +82,21 @@ AllPropertiesPage::AllPropertiesPage(PageServices& services, QWidget* parent)
     newName_->setMaxVisibleItems(20);
     newName_->addItems(CatalogueNames());
     newName_->setCurrentIndex(-1);
-    newName_->lineEdit()->setPlaceholderText(QStringLiteral("свойство"));
+    newName_->lineEdit()->setPlaceholderText(Tr("свойство"));
     newName_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     newName_->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    newName_->setToolTip(QStringLiteral("Имя нового свойства"));
-    newName_->setStatusTip(
-        QStringLiteral("Имя свойства, которое добавляется в конец правила; любое имя CSS, "
-                       "и переменная --имя тоже"));
+    newName_->setToolTip(Tr("Имя нового свойства"));
+    newName_->setStatusTip(Tr("Имя свойства, которое добавляется в конец правила; любое имя CSS, "
+                              "и переменная --имя тоже"));
     line->addWidget(newName_, 1);
     newValue_ = new QLineEdit(adder);
     newValue_->setObjectName(QStringLiteral("NewPropertyValue"));
-    newValue_->setPlaceholderText(QStringLiteral("значение"));
-    newValue_->setToolTip(QStringLiteral("Значение нового свойства"));
+    newValue_->setPlaceholderText(Tr("значение"));
+    newValue_->setToolTip(Tr("Значение нового свойства"));
     line->addWidget(newValue_, 1);
-    add_ = new QPushButton(QStringLiteral("Добавить"), adder);
+    add_ = new QPushButton(Tr("Добавить"), adder);
     add_->setObjectName(QStringLiteral("AddProperty"));
-    add_->setToolTip(QStringLiteral("Добавить объявление в конец правила"));
+    add_->setToolTip(Tr("Добавить объявление в конец правила"));
     line->addWidget(add_);
     layout->addWidget(adder);
     connect(newValue_, &QLineEdit::returnPressed, this, [this] { Add(); });
@@ -189,7 +183,7 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
     constexpr int kLongestName = 130;
     name->setMinimumWidth(std::min(nameWidth, kLongestName));
     name->setMaximumWidth(kLongestName);
-    name->setToolTip(Decode(written) + QStringLiteral(": ") + FromUtf8(SplitHint(spec.Hint).Short));
+    name->setToolTip(Decode(written) + QStringLiteral(": ") + TrHint(spec.Hint).Short);
     line->addWidget(name);
 
     ControlActions actions{[this, index, property](const std::string& value) {
@@ -210,9 +204,8 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
     important->setCheckable(true);
     important->setFocusPolicy(Qt::NoFocus);
     important->setText(QStringLiteral("!"));
-    important->setToolTip(QStringLiteral("Важное объявление (!important)"));
-    important->setStatusTip(
-        QStringLiteral("Важное объявление (!important) берет верх над обычными"));
+    important->setToolTip(Tr("Важное объявление (!important)"));
+    important->setStatusTip(Tr("Важное объявление (!important) берет верх над обычными"));
     connect(important, &QToolButton::clicked, this,
             [this, index, property](bool on) { ToggleImportant(index, property, on); });
     line->addWidget(important);
@@ -221,11 +214,12 @@ QWidget* AllPropertiesPage::MakeRow(size_t index, const std::string& written, in
     remove->setObjectName(prefix + QStringLiteral("Remove"));
     remove->setText(QStringLiteral("✕"));
     remove->setFocusPolicy(Qt::NoFocus);
-    remove->setToolTip(QStringLiteral("Удалить объявление"));
+    remove->setToolTip(Tr("Удалить объявление"));
     connect(remove, &QToolButton::clicked, this, [this, index, property] {
         if (!RemoveRow(index, property))
-            Tell("Объявление " + property + " не удалено: правка задела бы другие " +
-                 "объявления правила." + std::string(kUnchanged));
+            Tell(TrFillText("Объявление %1 не удалено: правка задела бы другие объявления "
+                            "правила.\rПравило не изменено.",
+                            property));
     });
     line->addWidget(remove);
 
@@ -280,8 +274,9 @@ void AllPropertiesPage::ToggleImportant(size_t index, const std::string& propert
         const QSignalBlocker quiet(rows_[index].Important);
         rows_[index].Important->setChecked(!on);
     }
-    Tell("Приоритет объявления " + property + " не изменен: правка задела бы другие " +
-         "объявления правила." + std::string(kUnchanged));
+    Tell(TrFillText("Приоритет объявления %1 не изменен: правка задела бы другие объявления "
+                    "правила.\rПравило не изменено.",
+                    property));
 }
 
 void AllPropertiesPage::Add() {
@@ -289,21 +284,15 @@ void AllPropertiesPage::Add() {
     const QString value = newValue_->text().trimmed();
     const std::string nameText = services_.Codec.Encode(name);
     if (name.isEmpty()) {
-        Tell("Введите имя свойства, которое нужно добавить.");
+        Tell(TrFillText("Введите имя свойства, которое нужно добавить."));
         return;
     }
     if (!IsPropertyName(nameText)) {
-        // Put together in steps: "\"" + a temporary string makes GCC 12 at -O3 warn
-        // falsely of overlapping copies (-Wrestrict).
-        std::string message = "\"";
-        message += Utf8(name);
-        message += "\" — не имя свойства CSS.";
-        message += kUnchanged;
-        Tell(message);
+        Tell(TrFillText("\"%1\" — не имя свойства CSS.\rПравило не изменено.", name));
         return;
     }
     if (value.isEmpty()) {
-        Tell("Введите значение свойства " + Utf8(name) + ".");
+        Tell(TrFillText("Введите значение свойства %1.", name));
         return;
     }
     const std::string valueText = services_.Codec.Encode(value);
@@ -313,14 +302,14 @@ void AllPropertiesPage::Add() {
     const bool fits =
         spec ? TypedValueFits(*spec, spec->Control, valueText) : IsSafeValue(valueText);
     if (!fits) {
-        Tell("Значение \"" + Utf8(value) + "\" не подходит для свойства " + Utf8(name) + "." +
-             std::string(kUnchanged));
+        Tell(TrFillText("Значение \"%1\" не подходит для свойства %2.\rПравило не изменено.", value,
+                        name));
         return;
     }
     if (!services_.Editor.AddDeclaration(nameText, valueText)) {
-        Tell("Объявление " + Utf8(name) + ": " + Utf8(value) +
-             " не добавлено: правка задела бы другие объявления правила." +
-             std::string(kUnchanged));
+        Tell(TrFillText("Объявление %1: %2 не добавлено: правка задела бы другие объявления "
+                        "правила.\rПравило не изменено.",
+                        name, value));
         return;
     }
     newName_->setCurrentIndex(-1);

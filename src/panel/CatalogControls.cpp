@@ -1,4 +1,5 @@
 #include "panel/CatalogControls.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -61,8 +62,6 @@ std::string Utf8(const QString& text) {
 std::string Quoted(const QString& typed) {
     return "\"" + Utf8(typed) + "\"";
 }
-
-constexpr std::string_view kUnchanged = "\rПравило не изменено.";
 
 // A number alone, without unit: "12", "-1.5".
 bool IsBareNumber(std::string_view text) {
@@ -163,7 +162,7 @@ protected:
         // A value no button stands for shows as text beside them.
         const bool asText = value && !held;
         const QString shown = asText ? Decode(value->Value) : QString();
-        text_->setText(asText ? QStringLiteral("значение: ") + shown : QString());
+        text_->setText(asText ? Tr("значение: ") + shown : QString());
         text_->setToolTip(note.isEmpty() ? shown : shown + QLatin1Char('\n') + note);
         text_->setVisible(asText);
     }
@@ -273,8 +272,8 @@ public:
             unit_->setObjectName(name + QLatin1Char('_'));
             unit_->setPopupMode(QToolButton::InstantPopup);
             unit_->setMinimumWidth(34);
-            unit_->setToolTip(QStringLiteral("Единица измерения"));
-            unit_->setStatusTip(QStringLiteral("Нажмите, чтобы выбрать единицу измерения"));
+            unit_->setToolTip(Tr("Единица измерения"));
+            unit_->setStatusTip(Tr("Нажмите, чтобы выбрать единицу измерения"));
             auto* menu = new QMenu(unit_);
             for (std::string_view unit : units) {
                 QAction* action = menu->addAction(FromUtf8(unit));
@@ -517,9 +516,9 @@ public:
             return QIcon::fromTheme(QStringLiteral("document-open"),
                                     QIcon(QStringLiteral(":/panel-icons/open-picture.svg")));
         }));
-        open->setToolTip(QStringLiteral("Выбрать рисунок"));
-        open->setStatusTip(QStringLiteral("Выбор файла рисунка; путь к нему пишется "
-                                          "относительно таблицы стилей"));
+        open->setToolTip(Tr("Выбрать рисунок"));
+        open->setStatusTip(Tr("Выбор файла рисунка; путь к нему пишется "
+                              "относительно таблицы стилей"));
         QObject::connect(open, &QToolButton::clicked, this, [this] {
             if (!Quiet())
                 Open();
@@ -621,8 +620,7 @@ void PropertyControl::ShowVariable(const std::optional<PropertyValue>& value) {
         varLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     const bool nowhere = !resolved.Undefined.empty() || !resolved.Value;
-    QString shown =
-        nowhere ? QStringLiteral("не задана") : QStringLiteral("= ") + Decode(*resolved.Value);
+    QString shown = nowhere ? Tr("не задана") : QStringLiteral("= ") + Decode(*resolved.Value);
     if (shown.size() > 24)
         shown = shown.left(23) + QChar(0x2026);
     varLabel_->setText(shown);
@@ -710,9 +708,9 @@ bool PropertyControl::Change(const std::string& value) {
     if (written)
         return true;
     Show(before);
-    Tell("Значение " + Quoted(Decode(value)) + " не записано в свойство " +
-         std::string(spec_.Name) + ": правка задела бы другие объявления правила." +
-         std::string(kUnchanged));
+    Tell(TrFillText("Значение %1 не записано в свойство %2: правка задела бы другие "
+                    "объявления правила.\rПравило не изменено.",
+                    Quoted(Decode(value)), spec_.Name));
     return false;
 }
 
@@ -729,8 +727,9 @@ bool PropertyControl::ClearValue() {
     if (written)
         return true;
     Show(before);
-    Tell("Свойство " + std::string(spec_.Name) +
-         " не удалено: правка задела бы другие объявления правила." + std::string(kUnchanged));
+    Tell(TrFillText("Свойство %1 не удалено: правка задела бы другие объявления правила."
+                    "\rПравило не изменено.",
+                    spec_.Name));
     return false;
 }
 
@@ -760,10 +759,11 @@ PropertyControl::TypedValue PropertyControl::Fitting(ControlKind kind) const {
 
 void PropertyControl::RefuseTyped(const QString& typed, const std::string& why) {
     Show(shown_);
-    Tell(why.empty() ? "Значение " + Quoted(typed.trimmed()) + " не подходит для свойства " +
-                           std::string(spec_.Name) + "." + std::string(kUnchanged)
-                     : "Значение " + Quoted(typed.trimmed()) + " нельзя записать в свойство " +
-                           std::string(spec_.Name) + ": " + why + "." + std::string(kUnchanged));
+    Tell(why.empty() ? TrFillText("Значение %1 не подходит для свойства %2.\rПравило не изменено.",
+                                  Quoted(typed.trimmed()), spec_.Name)
+                     : TrFillText("Значение %1 нельзя записать в свойство %2: %3.\rПравило не "
+                                  "изменено.",
+                                  Quoted(typed.trimmed()), spec_.Name, Tr(why)));
 }
 
 void PropertyControl::Tell(const std::string& text) {
@@ -781,11 +781,11 @@ std::string PropertyControl::Encode(const QString& text) const {
 }
 
 QString PropertyControl::ShortHint() const {
-    return FromUtf8(SplitHint(spec_.Hint).Short);
+    return TrHint(spec_.Hint).Short;
 }
 
 QString PropertyControl::LongHint() const {
-    return FromUtf8(SplitHint(spec_.Hint).Long);
+    return TrHint(spec_.Hint).Long;
 }
 
 QString PropertyControl::SourceNote(const std::optional<PropertyValue>& value) const {
@@ -794,12 +794,11 @@ QString PropertyControl::SourceNote(const std::optional<PropertyValue>& value) c
     const RuleProperties rule(services_.Editor.CurrentBlock());
     if (value->Declaration < rule.Declarations().size()) {
         const auto& d = rule.Declarations()[value->Declaration];
-        return QStringLiteral("Из объявления ") + FromUtf8(d.Property) + QStringLiteral(": ") +
+        return Tr("Из объявления ") + FromUtf8(d.Property) + QStringLiteral(": ") +
                Decode(rule.ValueAt(value->Declaration));
     }
     const auto shorthands = Words(spec_.Shorthands);
-    return shorthands.empty() ? QString()
-                              : QStringLiteral("Из объявления ") + FromUtf8(shorthands.front());
+    return shorthands.empty() ? QString() : Tr("Из объявления ") + FromUtf8(shorthands.front());
 }
 
 void PropertyControl::TrackFieldTip(QLineEdit* field) {
@@ -901,8 +900,7 @@ ScrolledColumn MakeScrolledColumn(QWidget& page, const QString& name) {
 QString CaptionOf(std::span<const RowCaption> captions, std::string_view property) {
     for (const RowCaption& caption : captions)
         if (caption.Property == property)
-            return QString::fromUtf8(caption.Text.data(),
-                                     static_cast<qsizetype>(caption.Text.size()));
+            return Tr(caption.Text);
     return QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size()));
 }
 
@@ -910,7 +908,7 @@ QString InactiveHere(const PageServices& services, std::string_view property, bo
     if (!declared || !services.Facts)
         return {};
     const std::optional<ElementFacts> facts = services.Facts();
-    return facts ? QString::fromStdString(InactiveReason(property, *facts)) : QString();
+    return facts ? TrMessage(InactiveReason(property, *facts)) : QString();
 }
 
 void MarkInactive(QLabel& caption, const QString& reason) {
@@ -934,7 +932,7 @@ void MarkInactive(QLabel& caption, const QString& reason) {
     QPalette greyed = caption.palette();
     greyed.setColor(QPalette::WindowText, QColor(0x99, 0x66, 0x00));
     caption.setPalette(greyed);
-    QString tip = QStringLiteral("Не действует здесь: ");
+    QString tip = Tr("Не действует здесь: ");
     tip += reason;
     if (!ownTip.isEmpty()) {
         tip += QLatin1Char('\n');

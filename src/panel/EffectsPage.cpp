@@ -1,4 +1,5 @@
 #include "panel/EffectsPage.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -146,7 +147,7 @@ public:
         slider_ = new QSlider(Qt::Horizontal, box_);
         slider_->setObjectName(Name(spec.Name, "Slider"));
         slider_->setRange(0, 100);
-        slider_->setToolTip(ShortHint() + QStringLiteral(": от 0 (прозрачный) до 1"));
+        slider_->setToolTip(ShortHint() + Tr(": от 0 (прозрачный) до 1"));
         slider_->setStatusTip(LongHint());
         layout->addWidget(field_);
         layout->addWidget(slider_, 1);
@@ -212,19 +213,19 @@ public:
         list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list_->setTextElideMode(Qt::ElideRight);
         list_->setMaximumHeight(86);
-        list_->setToolTip(ShortHint() + QStringLiteral(": один слой в строке"));
+        list_->setToolTip(ShortHint() + Tr(": один слой в строке"));
         list_->setStatusTip(LongHint());
         row->addWidget(list_, 1);
         auto* buttons = new QVBoxLayout;
         buttons->setSpacing(1);
         add_ = SmallButton(box_, name + QStringLiteral("Add"), QStringLiteral("+"),
-                           QStringLiteral("Добавить слой"));
+                           Tr("Добавить слой"));
         remove_ = SmallButton(box_, name + QStringLiteral("Remove"), QStringLiteral("−"),
-                              QStringLiteral("Убрать выбранный слой"));
+                              Tr("Убрать выбранный слой"));
         up_ = SmallButton(box_, name + QStringLiteral("Up"), QStringLiteral("↑"),
-                          QStringLiteral("Выше: слой рисуется раньше"));
+                          Tr("Выше: слой рисуется раньше"));
         down_ = SmallButton(box_, name + QStringLiteral("Down"), QStringLiteral("↓"),
-                            QStringLiteral("Ниже: слой рисуется позже"));
+                            Tr("Ниже: слой рисуется позже"));
         for (QToolButton* button : {add_, remove_, up_, down_})
             buttons->addWidget(button);
         buttons->addStretch(1);
@@ -289,7 +290,7 @@ protected:
             list_->clear();
             if (whole_ && !value_.empty()) {
                 auto* item = new QListWidgetItem(Decode(value_), list_);
-                item->setToolTip(QStringLiteral("Значение целиком: ") + Decode(value_) +
+                item->setToolTip(Tr("Значение целиком: ") + Decode(value_) +
                                  (known_ ? QString() : QStringLiteral("\n") + SourceNote(value)));
             }
             for (const std::string& layer : layers_) {
@@ -417,8 +418,7 @@ public:
              {ShadowPart::Y, "Y"},
              {ShadowPart::Blur, "Blur"},
              {ShadowPart::Spread, "Spread"}}};
-        const QString captions[] = {QStringLiteral("Сдвиг X"), QStringLiteral("Сдвиг Y"),
-                                    QStringLiteral("Размытие"), QStringLiteral("Растяжение")};
+        const QString captions[] = {Tr("Сдвиг X"), Tr("Сдвиг Y"), Tr("Размытие"), Tr("Растяжение")};
         for (size_t i = 0; i < kLengths.size(); ++i) {
             if (kLengths[i].first == ShadowPart::Spread && !forBox_)
                 continue;
@@ -438,21 +438,21 @@ public:
         swatch_->setObjectName(name + QStringLiteral("Color"));
         swatch_->setFixedSize(40, 20);
         swatch_->setCursor(Qt::PointingHandCursor);
-        swatch_->setToolTip(QStringLiteral("Цвет тени, с прозрачностью"));
+        swatch_->setToolTip(Tr("Цвет тени, с прозрачностью"));
         swatch_->OnClick = [this] {
             if (!Quiet())
                 ChooseColor();
         };
         colorLayout->addWidget(swatch_);
         colorText_ =
-            PartField(name + QStringLiteral("ColorText"), QStringLiteral("Цвет тени"),
+            PartField(name + QStringLiteral("ColorText"), Tr("Цвет тени"),
                       [this](const std::string& typed) { SetPart(ShadowPart::Color, typed); });
         colorLayout->addWidget(colorText_, 1);
-        AddPart(QStringLiteral("Цвет"), colorRow);
+        AddPart(Tr("Цвет"), colorRow);
         if (forBox_) {
-            inset_ = new QCheckBox(QStringLiteral("Внутренняя (inset)"), Editor());
+            inset_ = new QCheckBox(Tr("Внутренняя (inset)"), Editor());
             inset_->setObjectName(name + QStringLiteral("Inset"));
-            inset_->setToolTip(QStringLiteral("Тень внутри блока, а не снаружи"));
+            inset_->setToolTip(Tr("Тень внутри блока, а не снаружи"));
             QObject::connect(inset_, &QCheckBox::clicked, this, [this](bool checked) {
                 if (!Quiet())
                     SetPart(ShadowPart::Inset, checked ? "inset" : "");
@@ -616,19 +616,19 @@ public:
         list_ = new QListWidget(box_);
         list_->setObjectName(name);
         list_->setMaximumHeight(86);
-        list_->setToolTip(ShortHint() + QStringLiteral(": одна функция в строке, по порядку"));
+        list_->setToolTip(ShortHint() + Tr(": одна функция в строке, по порядку"));
         list_->setStatusTip(LongHint());
         row->addWidget(list_, 1);
         auto* buttons = new QVBoxLayout;
         buttons->setSpacing(1);
         add_ = SmallButton(box_, name + QStringLiteral("Add"), QStringLiteral("+"),
-                           QStringLiteral("Добавить функцию"));
+                           Tr("Добавить функцию"));
         add_->setPopupMode(QToolButton::InstantPopup);
         auto* menu = new QMenu(add_);
         const bool filter = spec.Name != "transform";
         for (const FunctionTemplate& t : filter ? std::span(kFilters) : std::span(kTransforms)) {
             QAction* action =
-                menu->addAction(FromUtf8(t.Caption) + QStringLiteral("  ") + FromUtf8(t.Text));
+                menu->addAction(Tr(t.Caption) + QStringLiteral("  ") + FromUtf8(t.Text));
             action->setObjectName(name + QStringLiteral("Add_") +
                                   FromUtf8(t.Text.substr(0, t.Text.find('('))));
             const std::string text(t.Text);
@@ -639,11 +639,11 @@ public:
         }
         add_->setMenu(menu);
         remove_ = SmallButton(box_, name + QStringLiteral("Remove"), QStringLiteral("−"),
-                              QStringLiteral("Убрать выбранную функцию"));
+                              Tr("Убрать выбранную функцию"));
         up_ = SmallButton(box_, name + QStringLiteral("Up"), QStringLiteral("↑"),
-                          QStringLiteral("Раньше в списке"));
+                          Tr("Раньше в списке"));
         down_ = SmallButton(box_, name + QStringLiteral("Down"), QStringLiteral("↓"),
-                            QStringLiteral("Позже в списке"));
+                            Tr("Позже в списке"));
         for (QToolButton* button : {add_, remove_, up_, down_})
             buttons->addWidget(button);
         buttons->addStretch(1);
@@ -655,7 +655,7 @@ public:
             auto* field = new QLineEdit(box_);
             field->setObjectName(name + QStringLiteral("Arg") + QString::number(i));
             field->setMinimumWidth(40);
-            field->setToolTip(QStringLiteral("Значение функции"));
+            field->setToolTip(Tr("Значение функции"));
             QObject::connect(field, &QLineEdit::editingFinished, this, [this, field, i] {
                 if (Quiet() || !field->isModified())
                     return;
@@ -728,9 +728,8 @@ private:
                 args_[i]->setText(text);
             args_[i]->setModified(false);
         }
-        note_->setText(matrix
-                           ? QStringLiteral("%1() правится как текст").arg(Decode(function->Name))
-                           : QString());
+        note_->setText(matrix ? Tr("%1() правится как текст").arg(Decode(function->Name))
+                              : QString());
         const bool movable = known_ && functions_.has_value();
         up_->setEnabled(movable && selected_ > 0);
         down_->setEnabled(movable && functions_ && selected_ + 1 < functions_->size());
@@ -892,7 +891,7 @@ public:
         property_->setObjectName(name + QStringLiteral("Property"));
         property_->setEditable(true);
         property_->setInsertPolicy(QComboBox::NoInsert);
-        property_->setToolTip(QStringLiteral("Свойство, которое меняется плавно; all — все"));
+        property_->setToolTip(Tr("Свойство, которое меняется плавно; all — все"));
         QStringList names{QStringLiteral("all")};
         for (const PropertySpec& row : PropertyCatalog())
             names << FromUtf8(row.Name);
@@ -908,18 +907,17 @@ public:
                 SetPart(TransitionPart::Property, Encode(property_->currentText().trimmed()));
             }
         });
-        AddPart(QStringLiteral("Свойство"), property_);
-        AddPart(QStringLiteral("Длительность"),
-                PartField(name + QStringLiteral("Duration"),
-                          QStringLiteral("Длительность перехода: .3s, 200ms"),
-                          [this](const std::string& typed) {
-                              SetPart(TransitionPart::Duration, typed);
-                          }));
+        AddPart(Tr("Свойство"), property_);
+        AddPart(Tr("Длительность"), PartField(name + QStringLiteral("Duration"),
+                                              Tr("Длительность перехода: .3s, 200ms"),
+                                              [this](const std::string& typed) {
+                                                  SetPart(TransitionPart::Duration, typed);
+                                              }));
         timing_ = new QComboBox(Editor());
         timing_->setObjectName(name + QStringLiteral("Timing"));
         timing_->setEditable(true);
         timing_->setInsertPolicy(QComboBox::NoInsert);
-        timing_->setToolTip(QStringLiteral("Ход перехода во времени"));
+        timing_->setToolTip(Tr("Ход перехода во времени"));
         for (const char* timing : {"ease", "linear", "ease-in", "ease-out", "ease-in-out",
                                    "steps(4, end)", "cubic-bezier(0.25, 0.1, 0.25, 1)"})
             timing_->addItem(QString::fromLatin1(timing));
@@ -933,19 +931,18 @@ public:
                 SetPart(TransitionPart::Timing, Encode(timing_->currentText().trimmed()));
             }
         });
-        AddPart(QStringLiteral("Ход"), timing_);
+        AddPart(Tr("Ход"), timing_);
         curve_ = new BezierCurveEditor(Editor());
         curve_->setObjectName(name + QStringLiteral("Curve"));
-        curve_->setToolTip(QStringLiteral("Кривая cubic-bezier(): перетащите точки"));
+        curve_->setToolTip(Tr("Кривая cubic-bezier(): перетащите точки"));
         curve_->OnDrag = [this](const std::array<double, 4>& handles) {
             if (!Quiet())
                 SetPart(TransitionPart::Timing, CubicBezierText(handles));
         };
         AddPart(QString(), curve_);
         AddPart(
-            QStringLiteral("Задержка"),
-            PartField(name + QStringLiteral("Delay"),
-                      QStringLiteral("Задержка перед переходом: 0s, 100ms"),
+            Tr("Задержка"),
+            PartField(name + QStringLiteral("Delay"), Tr("Задержка перед переходом: 0s, 100ms"),
                       [this](const std::string& typed) { SetPart(TransitionPart::Delay, typed); }));
     }
 
@@ -1023,11 +1020,11 @@ protected:
 
     QString Fixed() const override {
         if (mixed_)
-            return QStringLiteral("Переход записан и свойством transition, и отдельными "
-                                  "свойствами: правьте его в тексте правила");
+            return Tr("Переход записан и свойством transition, и отдельными "
+                      "свойствами: правьте его в тексте правила");
         if (longhandMode_)
-            return QStringLiteral("Переходы записаны отдельными свойствами transition-*: слои "
-                                  "добавляются и переставляются в тексте правила");
+            return Tr("Переходы записаны отдельными свойствами transition-*: слои "
+                      "добавляются и переставляются в тексте правила");
         return {};
     }
 
@@ -1080,9 +1077,9 @@ private:
         const bool changed = list.empty() ? services_.Editor.RemoveProperty(property)
                                           : services_.Editor.SetProperty(property, list);
         if (!changed)
-            Tell("Свойство " + property +
-                 " не изменено: правка задела бы другие объявления правила.\rПравило не "
-                 "изменено.");
+            Tell(TrFillText("Свойство %1 не изменено: правка задела бы другие объявления "
+                            "правила.\rПравило не изменено.",
+                            property));
     }
 
     // The longhand's list with the selected layer's item set to `value` (taken away when
@@ -1131,16 +1128,15 @@ public:
                         return services_.Editor.SetProperty(Property(), value);
                     },
                     [this] { return services_.Editor.RemoveProperty(Property()); }};
-        image_ =
-            PartField(QStringLiteral("BackgroundLayerImage"),
-                      QStringLiteral("Рисунок слоя: url(...) или градиент"),
-                      [this](const std::string& typed) { SetPart(BackgroundPart::Image, typed); });
-        AddPart(QStringLiteral("Рисунок"), image_);
+        image_ = PartField(
+            QStringLiteral("BackgroundLayerImage"), Tr("Рисунок слоя: url(...) или градиент"),
+            [this](const std::string& typed) { SetPart(BackgroundPart::Image, typed); });
+        AddPart(Tr("Рисунок"), image_);
 
         stops_ = new GradientStopBar(Editor());
         stops_->setObjectName(QStringLiteral("BackgroundStops"));
-        stops_->setToolTip(QStringLiteral("Точки градиента: перетащите точку, щелкните по полосе, "
-                                          "чтобы добавить точку"));
+        stops_->setToolTip(Tr("Точки градиента: перетащите точку, щелкните по полосе, "
+                              "чтобы добавить точку"));
         stops_->OnSelect = [this](int stop) {
             selectedStop_ = static_cast<size_t>(stop);
             ShowStop();
@@ -1153,7 +1149,7 @@ public:
             if (!Quiet())
                 AddStop(at);
         };
-        AddPart(QStringLiteral("Градиент"), stops_);
+        AddPart(Tr("Градиент"), stops_);
 
         auto* stopRow = new QWidget(Editor());
         auto* stopLayout = new QHBoxLayout(stopRow);
@@ -1163,35 +1159,35 @@ public:
         swatch_->setObjectName(QStringLiteral("BackgroundStopColor"));
         swatch_->setFixedSize(32, 20);
         swatch_->setCursor(Qt::PointingHandCursor);
-        swatch_->setToolTip(QStringLiteral("Цвет выбранной точки, с прозрачностью"));
+        swatch_->setToolTip(Tr("Цвет выбранной точки, с прозрачностью"));
         swatch_->OnClick = [this] {
             if (!Quiet())
                 ChooseStopColor();
         };
         stopLayout->addWidget(swatch_);
-        stopColor_ = PartField(QStringLiteral("BackgroundStopColorText"),
-                               QStringLiteral("Цвет выбранной точки"),
-                               [this](const std::string& typed) { SetStopColor(typed); });
+        stopColor_ =
+            PartField(QStringLiteral("BackgroundStopColorText"), Tr("Цвет выбранной точки"),
+                      [this](const std::string& typed) { SetStopColor(typed); });
         stopColor_->setMinimumWidth(40);
         stopLayout->addWidget(stopColor_, 1);
         removeStop_ = SmallButton(stopRow, QStringLiteral("BackgroundStopRemove"),
-                                  QStringLiteral("−"), QStringLiteral("Убрать выбранную точку"));
+                                  QStringLiteral("−"), Tr("Убрать выбранную точку"));
         QObject::connect(removeStop_, &QToolButton::clicked, this, [this] {
             if (!Quiet())
                 RemoveStop();
         });
         stopLayout->addWidget(removeStop_);
-        AddPart(QStringLiteral("Точка"), stopRow);
-        angle_ = PartField(QStringLiteral("BackgroundAngle"),
-                           QStringLiteral("Угол градиента: 45deg, .25turn, 1rad"),
-                           [this](const std::string& typed) { SetAngle(typed); });
-        AddPart(QStringLiteral("Угол"), angle_);
+        AddPart(Tr("Точка"), stopRow);
+        angle_ =
+            PartField(QStringLiteral("BackgroundAngle"), Tr("Угол градиента: 45deg, .25turn, 1rad"),
+                      [this](const std::string& typed) { SetAngle(typed); });
+        AddPart(Tr("Угол"), angle_);
 
         position_ = PartField(
             QStringLiteral("BackgroundLayerPosition"),
-            QStringLiteral("Положение слоя: center, left 10px top, 50% 0"),
+            Tr("Положение слоя: center, left 10px top, 50% 0"),
             [this](const std::string& typed) { SetPart(BackgroundPart::Position, typed); });
-        AddPart(QStringLiteral("Положение"), position_);
+        AddPart(Tr("Положение"), position_);
         struct Choice {
             BackgroundPart Part;
             const char* Name;
@@ -1231,7 +1227,7 @@ public:
             box->setObjectName(QString::fromLatin1(choice.Name));
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
-            box->setToolTip(FromUtf8(choice.Tip));
+            box->setToolTip(Tr(choice.Tip));
             for (const char* item : choice.Items)
                 box->addItem(QString::fromLatin1(item));
             const BackgroundPart part = choice.Part;
@@ -1246,7 +1242,7 @@ public:
                 }
             });
             choices_[static_cast<size_t>(part)] = box;
-            AddPart(FromUtf8(choice.Caption), box);
+            AddPart(Tr(choice.Caption), box);
         }
     }
 
@@ -1326,8 +1322,8 @@ protected:
         Editor()->setEnabled(usable);
         Editor()->setToolTip(usable || layer.empty()
                                  ? QString()
-                                 : QStringLiteral("Части этого слоя не разобрать: правьте его "
-                                                  "в тексте правила"));
+                                 : Tr("Части этого слоя не разобрать: правьте его "
+                                      "в тексте правила"));
         const std::string image = usable ? ImageOf(layer, last) : std::string();
         SetText(image_, Decode(image));
         SetText(position_,
@@ -1445,9 +1441,9 @@ private:
         const bool changed = list.empty() ? services_.Editor.RemoveProperty(property)
                                           : services_.Editor.SetProperty(property, list);
         if (!changed)
-            Tell("Свойство " + property +
-                 " не изменено: правка задела бы другие объявления правила.\rПравило не "
-                 "изменено.");
+            Tell(TrFillText("Свойство %1 не изменено: правка задела бы другие объявления "
+                            "правила.\rПравило не изменено.",
+                            property));
     }
 
     // The longhand's list with the selected layer's item set to `value`: in its place
@@ -1532,7 +1528,7 @@ private:
         const auto item = StopItem(selectedStop_);
         const auto written = item ? WithoutStop(GradientText(), *item) : std::nullopt;
         if (!written) {
-            Tell("В градиенте остаются хотя бы две точки.\rПравило не изменено.");
+            Tell(TrFillText("В градиенте остаются хотя бы две точки.\rПравило не изменено."));
             return;
         }
         if (selectedStop_ > 0)
@@ -1807,7 +1803,7 @@ EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
             std::find(captions.begin(), captions.end(), spec.Box) == captions.end())
             captions.push_back(spec.Box);
     for (std::string_view caption : captions) {
-        auto* box = new QGroupBox(FromUtf8(caption), content_);
+        auto* box = new QGroupBox(Tr(caption), content_);
         for (const BoxRole& role : kBoxRoles)
             if (role.Caption == caption)
                 box->setObjectName(QString::fromLatin1(role.Name));
@@ -1860,8 +1856,8 @@ EffectsPage::EffectsPage(PageServices& services, QWidget* parent)
                 linked_->setIcon(QIcon::fromTheme(QStringLiteral("insert-link")));
                 if (linked_->icon().isNull())
                     linked_->setText(QStringLiteral("="));
-                linked_->setToolTip(QStringLiteral("Все углы одним значением; отожмите, чтобы "
-                                                   "задать каждый угол"));
+                linked_->setToolTip(Tr("Все углы одним значением; отожмите, чтобы "
+                                       "задать каждый угол"));
                 grid->addWidget(linked_, grid->rowCount() - 1, 2);
                 connect(linked_, &QToolButton::clicked, this, [this](bool checked) {
                     linkChosen_ = true;
@@ -1889,7 +1885,7 @@ void EffectsPage::AddRow(QWidget* box, std::unique_ptr<PropertyControl> control,
     auto* grid = static_cast<QGridLayout*>(box->layout());
     auto* label = new QLabel(CaptionOf(kCaptions, property), box);
     label->setObjectName(QString::fromStdString(ControlName(property) + "Label"));
-    label->setToolTip(FromUtf8(SplitHint(control->Spec().Hint).Short));
+    label->setToolTip(TrHint(control->Spec().Hint).Short);
     const int row = grid->rowCount();
     const bool list = property.find("shadow") != std::string_view::npos ||
                       property == "transition" || property == "transform" ||
@@ -1915,8 +1911,8 @@ void EffectsPage::Render() {
     const bool usable =
         editor.HasCurrentStyle() && !editor.NestedCurrent() && !editor.GroupCurrent();
     content_->setEnabled(usable);
-    content_->setToolTip(editor.NestedCurrent()  ? FromUtf8(NestedRulesHint())
-                         : editor.GroupCurrent() ? FromUtf8(GroupRowHint())
+    content_->setToolTip(editor.NestedCurrent()  ? Tr(NestedRulesHint())
+                         : editor.GroupCurrent() ? Tr(GroupRowHint())
                                                  : QString());
     const RuleProperties rule(usable ? editor.CurrentBlock() : std::string());
     for (auto& control : controls_) {
@@ -1929,8 +1925,8 @@ void EffectsPage::Render() {
             const auto value = rule.Read(control->Spec().Name);
             const bool layered = value && value->FromShorthand && !value->Known;
             control->Show(layered ? std::nullopt : value);
-            control->SetUnusable(layered ? QStringLiteral("Фон записан свойством background: "
-                                                          "это часть каждого слоя выше")
+            control->SetUnusable(layered ? Tr("Фон записан свойством background: "
+                                              "это часть каждого слоя выше")
                                          : QString());
         } else
             control->Show(rule.Read(control->Spec().Name));

@@ -1,4 +1,5 @@
 #include "panel/LayoutPage.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -126,26 +127,25 @@ Container ContainerOf(const std::optional<PropertyValue>& display) {
 }
 
 QString ReasonFor(Needs needs, Container container, const QString& display) {
-    const QString tail = QStringLiteral(". У этого стиля display: ") + display;
+    const QString tail = Tr(". У этого стиля display: ") + display;
     switch (needs) {
     case Needs::Nothing:
         break;
     case Needs::Flex:
         if (container == Container::Other || container == Container::Grid)
-            return QStringLiteral("Свойства гибкого контейнера действуют, когда display: flex или "
-                                  "inline-flex") +
+            return Tr("Свойства гибкого контейнера действуют, когда display: flex или "
+                      "inline-flex") +
                    tail;
         break;
     case Needs::Grid:
         if (container == Container::Other || container == Container::Flex)
-            return QStringLiteral("Свойства сетки действуют, когда display: grid или inline-grid") +
-                   tail;
+            return Tr("Свойства сетки действуют, когда display: grid или inline-grid") + tail;
         break;
     case Needs::FlexOrGrid:
         if (container == Container::Other)
-            return QStringLiteral("Промежутки и выравнивание действуют, когда display: flex, "
-                                  "inline-flex, grid "
-                                  "или inline-grid") +
+            return Tr("Промежутки и выравнивание действуют, когда display: flex, "
+                      "inline-flex, grid "
+                      "или inline-grid") +
                    tail;
         break;
     }
@@ -247,7 +247,7 @@ LayoutPage::LayoutPage(PageServices& services, QWidget* parent)
             std::find(captions.begin(), captions.end(), spec.Box) == captions.end())
             captions.push_back(spec.Box);
     for (std::string_view caption : captions) {
-        auto* box = new QGroupBox(FromUtf8(caption), content_);
+        auto* box = new QGroupBox(Tr(caption), content_);
         if (const BoxRole* role = RoleOf(caption))
             box->setObjectName(QString::fromLatin1(role->Name));
         auto* grid = new QGridLayout(box);
@@ -265,7 +265,7 @@ LayoutPage::LayoutPage(PageServices& services, QWidget* parent)
                 continue;
             auto* label = new QLabel(CaptionOf(kCaptions, spec.Name), box);
             label->setObjectName(QString::fromStdString(ControlName(spec.Name) + "Label"));
-            label->setToolTip(FromUtf8(SplitHint(spec.Hint).Short));
+            label->setToolTip(TrHint(spec.Hint).Short);
             const int row = grid->rowCount();
             grid->addWidget(label, row, 0, Qt::AlignLeft | Qt::AlignVCenter);
             grid->addWidget(control->Widget(), row, 1);
@@ -291,8 +291,8 @@ void LayoutPage::Render() {
     const bool usable =
         editor.HasCurrentStyle() && !editor.NestedCurrent() && !editor.GroupCurrent();
     content_->setEnabled(usable);
-    content_->setToolTip(editor.NestedCurrent()  ? FromUtf8(NestedRulesHint())
-                         : editor.GroupCurrent() ? FromUtf8(GroupRowHint())
+    content_->setToolTip(editor.NestedCurrent()  ? Tr(NestedRulesHint())
+                         : editor.GroupCurrent() ? Tr(GroupRowHint())
                                                  : QString());
     const RuleProperties rule(usable ? editor.CurrentBlock() : std::string());
     for (Row& row : rows_) {

@@ -1,4 +1,5 @@
 #include "panel/PropertyPanel.h"
+#include "panel/UiText.h"
 
 #include "document/ByteText.h"
 #include "document/Hint.h"
@@ -48,9 +49,9 @@ QString FromUtf8(std::string_view text) {
 void SetHint(QWidget* widget, std::string_view hint) {
     if (hint.empty())
         return;
-    const HintParts parts = SplitHint(hint);
-    widget->setToolTip(FromUtf8(parts.Short));
-    widget->setStatusTip(FromUtf8(parts.Long));
+    const UiHint parts = TrHint(hint);
+    widget->setToolTip(parts.Short);
+    widget->setStatusTip(parts.Long);
 }
 
 QIcon Picture(std::string_view themeName, std::string_view ownName) {
@@ -87,7 +88,7 @@ constexpr int kLengthEditWidth = 40; // on a tool bar; on a page at least
 QString EditHint(Length field) {
     for (const auto& row : LengthFieldRows())
         if (row.Field == field && !row.Hint.empty())
-            return FromUtf8(SplitHint(row.Hint).Short);
+            return TrHint(row.Hint).Short;
     return {};
 }
 
@@ -139,8 +140,7 @@ PropertyPanel::PropertyPanel(StyleEditor& editor, UserDialogs& dialogs, PanelDia
     pages_->setObjectName(QStringLiteral("TABPANEL"));
     // The pages are made when first shown; the first one at once.
     for (const auto& row : PageRows())
-        pages_->AddPage(FromUtf8(row.Name),
-                        QCoreApplication::translate("Tesselo", std::string(row.Caption).c_str()));
+        pages_->AddPage(FromUtf8(row.Name), Tr(row.Caption));
     BuildPage(pages_->currentIndex());
     connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
         // The pages built from the catalogue follow the rule only while shown.
@@ -331,8 +331,9 @@ void PropertyPanel::FillFontBoxes() {
           std::pair{fontWeight_, &items.FontWeight}, std::pair{fontSize_, &items.FontSize}}) {
         QStringList names;
         names.reserve(static_cast<qsizetype>(list->size()));
+        // The first entry is the program's own ("Шрифт выкл."): shown in the user's language.
         for (const auto& item : *list)
-            names.append(FromText(item));
+            names.append(names.isEmpty() ? TrShown(FromText(item)) : FromText(item));
         box->SetNames(names);
     }
     rendering_ = false;
@@ -354,7 +355,15 @@ NameChoiceBox* PropertyPanel::FontBox(const char* name, std::string_view hint, Q
 void PropertyPanel::ConnectFontBox(QComboBox* box, void (PanelHandlers::*change)(int, std::string),
                                    void (PanelHandlers::*doubleClick)(), int familyBox) {
     connect(box, &QComboBox::activated, this, [this, box, change](int index) {
-        Handle([&] { (handlers_.get()->*change)(index, ToText(box->itemText(index))); });
+        // The program's own entry goes back as the panel holds it, whatever it shows.
+        const FontItems& items = editor_.Panel().Items;
+        const LineList& list = box == fontType_     ? items.FontType
+                               : box == fontType2_  ? items.FontType2
+                               : box == fontWeight_ ? items.FontWeight
+                                                    : items.FontSize;
+        const std::string text =
+            index == 0 && !list.empty() ? list.front() : ToText(box->itemText(index));
+        Handle([&] { (handlers_.get()->*change)(index, text); });
     });
     if (familyBox >= 0) {
         // A family is typed in full and then confirmed: Enter, or leaving the box.
@@ -515,7 +524,7 @@ void PropertyPanel::BuildChooser() {
     for (const auto& b : ChooserButtons()) {
         auto* button = new QToolButton(chooser_);
         button->setObjectName(FromUtf8(b.Name));
-        button->setText(FromUtf8(b.Caption));
+        button->setText(Tr(b.Caption));
         button->setGeometry(b.Left, b.Top, b.Width, UnitChooser::kButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
         SetHint(button, b.Hint);
@@ -575,7 +584,7 @@ QToolButton* PropertyPanel::BorderSideButton(BorderSide side, QWidget* parent) {
     const SideRow& row = rows[static_cast<size_t>(side)];
     auto* b = new KeywordToggle(parent);
     b->setObjectName(QString::fromLatin1(row.Name));
-    b->setText(QString::fromUtf8(row.Caption));
+    b->setText(Tr(row.Caption));
     b->setFocusPolicy(Qt::NoFocus);
     SetHint(b, row.Hint);
     connect(b, &QToolButton::clicked, this,
@@ -587,7 +596,7 @@ QToolButton* PropertyPanel::BorderSideButton(BorderSide side, QWidget* parent) {
 void PropertyPanel::LengthRow(Length field, QGridLayout* grid, int row, QWidget* parent) {
     for (const auto& r : LengthFieldRows()) {
         if (r.Field == field && !r.Label.empty()) {
-            auto* label = new QLabel(FromUtf8(r.Label), parent);
+            auto* label = new QLabel(Tr(r.Label), parent);
             label->setObjectName(FromUtf8(Info(field).Name) + QStringLiteral("Label"));
             lengthLabels_[static_cast<size_t>(field)] = label;
             grid->addWidget(label, row, 0);
@@ -616,7 +625,7 @@ QLabel* PropertyPanel::GroupTextLabel(KeywordGroup group, QWidget* parent) {
 }
 
 QGroupBox* PropertyPanel::GroupBox(std::string_view caption, QWidget* parent) {
-    auto* box = new QGroupBox(FromUtf8(caption), parent);
+    auto* box = new QGroupBox(Tr(caption), parent);
     for (const auto& row : GroupBoxRows())
         if (row.Caption == caption)
             SetHint(box, row.Hint);
@@ -658,7 +667,7 @@ QCheckBox* PropertyPanel::ColorCheck(ColorSwatch swatch, QWidget* parent) {
     static constexpr std::array<std::string_view, 3> captions = {"Цвет текста", "Фон", "Цвет"};
     static constexpr std::array<std::string_view, 3> hints = {"Цвет текста", "Цвет фона",
                                                               "Цвет границ"};
-    auto* check = new QCheckBox(FromUtf8(captions[Index(swatch)]), parent);
+    auto* check = new QCheckBox(Tr(captions[Index(swatch)]), parent);
     check->setObjectName(QString::fromLatin1(names[Index(swatch)]));
     SetHint(check, hints[Index(swatch)]);
     connect(check, &QCheckBox::clicked, this, [this, swatch](bool checked) {
@@ -669,7 +678,7 @@ QCheckBox* PropertyPanel::ColorCheck(ColorSwatch swatch, QWidget* parent) {
 }
 
 QCheckBox* PropertyPanel::TransparentCheck(QWidget* parent) {
-    transparent_ = new QCheckBox(QStringLiteral("Прозрачный"), parent);
+    transparent_ = new QCheckBox(Tr("Прозрачный"), parent);
     transparent_->setObjectName(QStringLiteral("BackGroundTransparent"));
     SetHint(transparent_, "Прозрачный фон");
     connect(transparent_, &QCheckBox::clicked, this, [this](bool checked) {
@@ -679,8 +688,7 @@ QCheckBox* PropertyPanel::TransparentCheck(QWidget* parent) {
 }
 
 QPushButton* PropertyPanel::OpenPictureButton(QWidget* parent) {
-    auto* button = new QPushButton(Picture("document-open", "open-picture"),
-                                   QStringLiteral("Выбрать"), parent);
+    auto* button = new QPushButton(Picture("document-open", "open-picture"), Tr("Выбрать"), parent);
     button->setObjectName(QStringLiteral("OpenBackGround"));
     button->setCursor(Qt::PointingHandCursor);
     SetHint(button, "Выбор фонового рисунка");
@@ -770,8 +778,7 @@ void PropertyPanel::Render() {
         QLabel* label = groupTexts_[static_cast<size_t>(group)];
         if (!label)
             continue;
-        const QString shown =
-            text.empty() ? QString() : QStringLiteral("значение: ") + FromText(text);
+        const QString shown = text.empty() ? QString() : Tr("значение: ") + FromText(text);
         label->setText(shown);
         label->setToolTip(shown);
         if (QAction* action = groupTextActions_[static_cast<size_t>(group)])
@@ -791,7 +798,8 @@ void PropertyPanel::Render() {
         box->SetChosen(field->ItemIndex);
         const std::string text =
             shownText[i] ? *shownText[i] : handlers_->ShownFamily(static_cast<int>(i));
-        SetTextIfChanged(box->lineEdit(), FromText(text));
+        // A field not set shows the program's own caption ("Размер"), in the user's language.
+        SetTextIfChanged(box->lineEdit(), field->Set ? FromText(text) : TrShown(FromText(text)));
         ShowSetMark(box->lineEdit(), field->Set);
     }
     fontType2_->setEnabled(p.FontType2Enabled);
@@ -821,7 +829,7 @@ void PropertyPanel::Render() {
         else
             swatch->SetColor(ToQColor(*colors[Index(s)]), text);
         // A colour the swatch cannot show tells what it is.
-        const QString hint = FromUtf8(SplitHint(kSwatchHints[Index(s)]).Short);
+        const QString hint = TrHint(kSwatchHints[Index(s)]).Short;
         swatch->setToolTip(text.isEmpty() ? hint : hint + QStringLiteral(": ") + text);
         if (!resolvedTip.isEmpty())
             swatch->setToolTip(swatch->toolTip() + QLatin1Char('\n') + resolvedTip);
@@ -833,7 +841,7 @@ void PropertyPanel::Render() {
         swatches_[Index(ColorSwatch::BackGround)]->setVisible(!p.BackGroundTransparent);
         pictureCheck_->setChecked(p.BackGroundAttCheck);
         pictureCheck_->setEnabled(p.BackGroundAttEnabled);
-        pictureCheck_->setText(FromText(p.BackGroundAttCaption));
+        pictureCheck_->setText(TrShown(FromText(p.BackGroundAttCaption)));
         if (p.BackGroundAttPath.empty())
             SetHint(pictureCheck_, "Фоновый рисунок");
         else
@@ -843,7 +851,7 @@ void PropertyPanel::Render() {
     const UnitChooser& chooser = handlers_->Chooser;
     if (chooser.Visible) {
         chooser_->move(chooser.Bounds.Left, chooser.Bounds.Top);
-        chooserCancel_->setText(FromUtf8(chooser.CancelCaption));
+        chooserCancel_->setText(Tr(chooser.CancelCaption));
         chooser_->raise();
         chooser_->show();
         if (!chooserTimer_.isActive())

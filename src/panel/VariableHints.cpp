@@ -1,4 +1,5 @@
 #include "panel/VariableHints.h"
+#include "panel/UiText.h"
 
 #include "editor/StyleEditor.h"
 
@@ -38,12 +39,13 @@ ResolvedValue ResolveForControl(const SheetVariables& variables, std::string_vie
         resolved.Undefined.push_back(ref.Name);
     resolved.Value = variables.Resolve(value);
     if (!resolved.Undefined.empty())
-        resolved.Tip = messages::UndefinedVariable(resolved.Undefined.front());
+        resolved.Tip = TrMessageText(messages::UndefinedVariable(resolved.Undefined.front()));
     else if (resolved.Value)
         resolved.Tip = std::string(value) + " = " + *resolved.Value;
     else
-        resolved.Tip = std::string(value) +
-                       ": значение не определить — переменные ссылаются друг на друга по кругу";
+        resolved.Tip = TrFillText("%1: значение не определить — переменные ссылаются друг на "
+                                  "друга по кругу",
+                                  value);
     return resolved;
 }
 
@@ -70,7 +72,7 @@ void AddVariableActions(QMenu& menu, const SheetVariables& variables,
                         const std::vector<VariableKind>& kinds, std::string_view value,
                         const std::function<void(const std::string&)>& use, StyleEditor& editor) {
     const std::vector<std::string> names = FittingVariables(variables, kinds);
-    QMenu* sub = menu.addMenu(QStringLiteral("Подставить переменную"));
+    QMenu* sub = menu.addMenu(Tr("Подставить переменную"));
     sub->setObjectName(QStringLiteral("UseVariableMenu"));
     sub->setEnabled(!names.empty());
     for (const std::string& name : names) {
@@ -88,8 +90,8 @@ void AddVariableActions(QMenu& menu, const SheetVariables& variables,
             break;
     if (!definition)
         return;
-    QAction* go = menu.addAction(QStringLiteral("Перейти к определению ") +
-                                 QString::fromStdString(definition->Name));
+    QAction* go =
+        menu.addAction(Tr("Перейти к определению ") + QString::fromStdString(definition->Name));
     go->setObjectName(QStringLiteral("GoToVariable"));
     const int row = definition->Row;
     QObject::connect(go, &QAction::triggered, &menu, [&editor, row] { editor.Select(row); });

@@ -1,4 +1,5 @@
 #include "panel/VariablesPage.h"
+#include "panel/UiText.h"
 
 #include "document/UserDialogs.h"
 #include "editor/StyleEditor.h"
@@ -236,16 +237,15 @@ VariablesPage::VariablesPage(PageServices& services, QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("VariablesFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Найти переменную по имени или значению"));
+    filter_->setPlaceholderText(Tr("Найти переменную по имени или значению"));
     filter_->setClearButtonEnabled(true);
-    filter_->setStatusTip(QStringLiteral("Показывает только переменные, в имени или значении "
-                                         "которых есть набранный текст"));
+    filter_->setStatusTip(Tr("Показывает только переменные, в имени или значении "
+                             "которых есть набранный текст"));
     layout->addWidget(filter_);
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("VariablesTree"));
     tree_->setColumnCount(3);
-    tree_->setHeaderLabels(
-        {QStringLiteral("Переменная"), QStringLiteral("Значение"), QStringLiteral("Используют")});
+    tree_->setHeaderLabels({Tr("Переменная"), Tr("Значение"), Tr("Используют")});
     tree_->setUniformRowHeights(true);
     tree_->setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     tree_->setItemDelegateForColumn(ValueColumn, new ValueDelegate(*this, tree_));
@@ -255,9 +255,9 @@ VariablesPage::VariablesPage(PageServices& services, QWidget* parent)
     tree_->header()->setSectionResizeMode(ValueColumn, QHeaderView::Stretch);
     tree_->header()->setSectionResizeMode(UsesColumn, QHeaderView::ResizeToContents);
     tree_->setIndentation(12);
-    tree_->setStatusTip(QStringLiteral(
-        "Переменные таблицы стилей. Двойной щелчок по значению изменяет его, по числу "
-        "использований — показывает стили, которые её читают; правая кнопка — переименование"));
+    tree_->setStatusTip(
+        Tr("Переменные таблицы стилей. Двойной щелчок по значению изменяет его, по числу "
+           "использований — показывает стили, которые её читают; правая кнопка — переименование"));
     layout->addWidget(tree_, 1);
 
     connect(filter_, &QLineEdit::textChanged, this, [this] { Filter(); });
@@ -340,8 +340,7 @@ void VariablesPage::Render() {
                        (kind == VariableKind::Color || kind == VariableKind::RgbTriple
                             ? Qt::NoItemFlags
                             : Qt::ItemIsEditable));
-        QString tip =
-            QStringLiteral("%1: %2").arg(item->text(NameColumn), FromUtf8(KindCaption(kind)));
+        QString tip = QStringLiteral("%1: %2").arg(item->text(NameColumn), Tr(KindCaption(kind)));
         if (kind == VariableKind::Color || kind == VariableKind::RgbTriple) {
             const auto resolved = variables.Resolve(d.Value);
             item->setIcon(ValueColumn,
@@ -351,20 +350,20 @@ void VariablesPage::Render() {
         }
         const size_t uses = variables.UseCount(d.Name);
         if (uses == 0) {
-            item->setText(UsesColumn, QStringLiteral("нет"));
+            item->setText(UsesColumn, Tr("нет"));
             item->setForeground(UsesColumn, palette().brush(QPalette::Disabled, QPalette::Text));
-            item->setToolTip(UsesColumn, QStringLiteral("Не используется: ни одно var() таблицы "
-                                                        "стилей не читает эту переменную"));
+            item->setToolTip(UsesColumn, Tr("Не используется: ни одно var() таблицы "
+                                            "стилей не читает эту переменную"));
             item->setForeground(NameColumn, palette().brush(QPalette::Disabled, QPalette::Text));
         } else {
             item->setText(UsesColumn, QString::number(uses));
-            item->setToolTip(UsesColumn, QStringLiteral("Сколько раз var() читает переменную; "
-                                                        "двойной щелчок покажет стили"));
+            item->setToolTip(UsesColumn, Tr("Сколько раз var() читает переменную; "
+                                            "двойной щелчок покажет стили"));
         }
         if (d.Shadowed) {
             item->setFont(NameColumn, struck);
             item->setFont(ValueColumn, struck);
-            tip += QStringLiteral("\nПерекрыта следующим объявлением этого же стиля");
+            tip += Tr("\nПерекрыта следующим объявлением этого же стиля");
         }
         item->setToolTip(NameColumn, tip);
         item->setToolTip(ValueColumn, tip);
@@ -467,17 +466,17 @@ bool VariablesPage::TakeValue(QTreeWidgetItem* item, const QString& typed) {
         services_.Dialogs.Show({"Error", text, MessageIcon::Error, MessageButtons::Ok});
     };
     if (value.empty() || !fits) {
-        tell("Значение переменной " + name + " не записано: «" + typed.trimmed().toStdString() +
-             "» — не " + std::string(KindCaption(kind)) + ".");
+        tell(TrFillText("Значение переменной %1 не записано: «%2» — не %3.", name, typed.trimmed(),
+                        Tr(KindCaption(kind))));
         Render();
         return false;
     }
     const int row = item->data(NameColumn, RowRole).toInt();
     const size_t index = item->data(NameColumn, IndexRole).toULongLong();
     if (!services_.Editor.SetDeclarationOf(row, index, value)) {
-        tell("Значение переменной " + name +
-             " не записано: оно вышло бы за пределы своего "
-             "объявления (точка с запятой, фигурная скобка или незакрытая кавычка).");
+        tell(TrFillText("Значение переменной %1 не записано: оно вышло бы за пределы своего "
+                        "объявления (точка с запятой, фигурная скобка или незакрытая кавычка).",
+                        name));
         Render();
         return false;
     }
@@ -488,8 +487,9 @@ bool VariablesPage::TakeValue(QTreeWidgetItem* item, const QString& typed) {
 
 void VariablesPage::Rename(QTreeWidgetItem* item) {
     const std::string name = item->data(NameColumn, NameRole).toString().toStdString();
-    const auto typed = services_.Choices.AskName("Переименование переменной",
-                                                 "Новое имя переменной " + name + ":", name);
+    const auto typed =
+        services_.Choices.AskName(TrFillText("Переименование переменной"),
+                                  TrFillText("Новое имя переменной %1:", name), name);
     if (!typed || *typed == name)
         return;
     const std::string to = std::string(TrimCssBlanks(*typed));
@@ -497,24 +497,24 @@ void VariablesPage::Rename(QTreeWidgetItem* item) {
         services_.Dialogs.Show({"Error", text, MessageIcon::Error, MessageButtons::Ok});
     };
     if (!IsCustomPropertyName(to)) {
-        tell("«" + to +
-             "» — не имя переменной: оно начинается с двух дефисов, за которыми идут "
-             "буквы, цифры, дефисы или подчёркивания (--main-color).");
+        tell(TrFillText("«%1» — не имя переменной: оно начинается с двух дефисов, за которыми "
+                        "идут буквы, цифры, дефисы или подчёркивания (--main-color).",
+                        to));
         return;
     }
     const SheetVariables& variables = Variables();
     if (variables.Defines(to) || variables.UseCount(to) > 0) {
-        tell("Переменная " + to +
-             " уже есть в таблице стилей: переименование слило бы две "
-             "переменные в одну.");
+        tell(TrFillText("Переменная %1 уже есть в таблице стилей: переименование слило бы две "
+                        "переменные в одну.",
+                        to));
         return;
     }
     const size_t places = variables.DefinitionsOf(name).size() + variables.UseCount(name);
     const Answer answer =
-        services_.Dialogs.Show({"Переименование переменной",
-                                "Переименовать " + name + " в " + to +
-                                    "? Изменится мест в таблице стилей: " + std::to_string(places) +
-                                    " (определения и var()).",
+        services_.Dialogs.Show({TrFillText("Переименование переменной"),
+                                TrFillText("Переименовать %1 в %2? Изменится мест в таблице "
+                                           "стилей: %3 (определения и var()).",
+                                           name, to, std::to_string(places)),
                                 MessageIcon::Exclamation, MessageButtons::YesNo});
     if (answer != Answer::Yes)
         return;
@@ -529,7 +529,7 @@ void VariablesPage::ShowUses(QTreeWidgetItem* item) {
     menu.setObjectName(QStringLiteral("VariableUsesMenu"));
     const std::vector<int> rows = Variables().RowsUsing(name);
     if (rows.empty())
-        menu.addAction(QStringLiteral("Ни один стиль не читает эту переменную"))->setEnabled(false);
+        menu.addAction(Tr("Ни один стиль не читает эту переменную"))->setEnabled(false);
     for (int row : rows) {
         QAction* action = menu.addAction(services_.Codec.Decode(RulePlace(document, row, " › ")));
         connect(action, &QAction::triggered, this, [this, row] { services_.Editor.Select(row); });
@@ -546,14 +546,14 @@ void VariablesPage::ContextMenu(const QPoint& at) {
     if (!item || item->data(NameColumn, RowRole).isNull())
         return;
     QMenu menu(this);
-    connect(menu.addAction(QStringLiteral("Изменить значение")), &QAction::triggered, this,
+    connect(menu.addAction(Tr("Изменить значение")), &QAction::triggered, this,
             [this, item] { EditValue(item); });
-    connect(menu.addAction(QStringLiteral("Переименовать…")), &QAction::triggered, this,
+    connect(menu.addAction(Tr("Переименовать…")), &QAction::triggered, this,
             [this, item] { Rename(item); });
-    connect(menu.addAction(QStringLiteral("Где используется…")), &QAction::triggered, this,
+    connect(menu.addAction(Tr("Где используется…")), &QAction::triggered, this,
             [this, item] { ShowUses(item); });
-    connect(menu.addAction(QStringLiteral("Перейти к стилю, где задана")), &QAction::triggered,
-            this, [this, item] { GoToDefinition(item); });
+    connect(menu.addAction(Tr("Перейти к стилю, где задана")), &QAction::triggered, this,
+            [this, item] { GoToDefinition(item); });
     menu.exec(tree_->viewport()->mapToGlobal(at));
 }
 

@@ -50,6 +50,8 @@ signals:
     void ComputedValuesFound(int request, const std::vector<tesselo::ComputedValue>& values);
     // The page's answer to AskPageSheets: the local sheets it links, in its order.
     void PageSheetsFound(const std::vector<tesselo::PageSheet>& sheets);
+    // The engine's word on the values of a CheckValues request, one for each, in order.
+    void ValuesChecked(int request, const std::vector<bool>& taken);
 };
 
 } // namespace tesselo

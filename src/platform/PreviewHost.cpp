@@ -1,4 +1,5 @@
 #include "platform/PreviewHost.h"
+#include "panel/UiText.h"
 
 #include "platform/PreviewChannel.h"
 
@@ -48,7 +49,7 @@ void LeaveKeysToTheEditor([[maybe_unused]] QWidget& window) {
 
 PreviewHost::PreviewHost() {
     window_.setObjectName(QStringLiteral("PreviewWindow"));
-    window_.setWindowTitle(QStringLiteral("Просмотр страницы"));
+    window_.setWindowTitle(Tr("Просмотр страницы"));
     auto* layout = new QVBoxLayout(&window_);
     layout->setContentsMargins(0, 0, 0, 0);
     browser_.PlaceIn(window_);
@@ -108,6 +109,16 @@ void PreviewHost::Tell() {
     connect(&browser_, &PreviewBrowser::PageScaled, this, [send](double scale) {
         send("scale", {{QStringLiteral("scale"), scale}});
     });
+    // An answer goes out even before a page is asked for: the engine judges values alone.
+    connect(&browser_, &PreviewBrowser::ValuesChecked, this,
+            [this](int request, const std::vector<bool>& taken) {
+                QJsonArray list;
+                for (bool one : taken)
+                    list.append(one);
+                if (channel_)
+                    channel_->Send(QStringLiteral("checked"), {{QStringLiteral("request"), request},
+                                                               {QStringLiteral("taken"), list}});
+            });
 }
 
 // The page is asked for. The view makes its window anew for the toolkit's rendering, so
@@ -198,7 +209,18 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
     } else if (type == QLatin1StringView("sheet")) {
         sheet_ = StringOf(body, "file");
     } else if (type == QLatin1StringView("written")) {
-        browser_.SheetWritten(StringOf(body, "file"));
+        if (body.value(QStringLiteral("afterApply")).toBool())
+            browser_.SheetWrittenAfterApply(StringOf(body, "file"));
+        else
+            browser_.SheetWritten(StringOf(body, "file"));
+    } else if (type == QLatin1StringView("check")) {
+        std::vector<ValueCheck> values;
+        for (const QJsonValue& pair : body.value(QStringLiteral("values")).toArray()) {
+            const QJsonArray both = pair.toArray();
+            values.push_back(
+                {both.at(0).toString().toStdString(), both.at(1).toString().toStdString()});
+        }
+        browser_.CheckValues(body.value(QStringLiteral("request")).toInt(), values);
     } else if (type == QLatin1StringView("pick")) {
         browser_.StartPicking(PageRulesOf(body));
     } else if (type == QLatin1StringView("stopPick")) {

@@ -79,7 +79,7 @@ void PreviewPage::javaScriptAlert(const QUrl& origin, const QString& text) {
     if (!dialogs_)
         return QWebEnginePage::javaScriptAlert(origin, text);
     dialogs_->Show(
-        {"Сообщение страницы", text.toStdString(), MessageIcon::None, MessageButtons::Ok});
+        {"Сообщение страницы", text.toStdString(), MessageIcon::None, MessageButtons::Ok, true});
 }
 
 bool PreviewPage::javaScriptConfirm(const QUrl& origin, const QString& text) {
@@ -88,7 +88,7 @@ bool PreviewPage::javaScriptConfirm(const QUrl& origin, const QString& text) {
     if (!dialogs_)
         return QWebEnginePage::javaScriptConfirm(origin, text);
     return dialogs_->Show({"Вопрос страницы", text.toStdString(), MessageIcon::None,
-                           MessageButtons::YesNo}) == Answer::Yes;
+                           MessageButtons::YesNo, true}) == Answer::Yes;
 }
 
 bool PreviewPage::javaScriptPrompt(const QUrl& origin, const QString& text, const QString& value,

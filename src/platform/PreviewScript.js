@@ -11,6 +11,7 @@ var tesseloPreview = (function () {
     let frame = 0;
     let stamp = 0;
     const replacing = new WeakSet(); // links whose fresh copy is loading
+    let lastApplied = null; // the file and copies the last rule applied went into
     let outlineSelector = '';
     let outlined = [];
     let picking = null; // the rules a picked element is tested against
@@ -108,6 +109,13 @@ var tesseloPreview = (function () {
     // Every link of the page to the file gets a fresh copy; the old one goes when the
     // copy has loaded, so the page never stands without the sheet.
     function swap(argument) {
+        // The file written after the rule it changed went into the page's copies: those
+        // that took it read as the file does, and are kept.
+        const ahead = lastApplied;
+        lastApplied = null;
+        if (argument.afterApply && ahead && ahead.file === argument.file && ahead.count > 0 &&
+            ahead.every)
+            return {swapped: ahead.count, x: scrollX, y: scrollY};
         const links = Array.from(doc.querySelectorAll('link[href]')).filter(
             l => l.relList.contains('stylesheet') && sameFile(l.href, argument.file));
         ++stamp;
@@ -132,9 +140,10 @@ var tesseloPreview = (function () {
 
     // A rule's new text put into the page's copy of the sheet, found at the top of the
     // sheet by its selector as the engine writes it and by how many rules of that selector
-    // stand before it; how many copies took it. The copy of the file swapped in later has
-    // the last word.
+    // stand before it; how many copies took it. Unless every copy of the file took it, the
+    // file swapped in after it has the last word.
     function apply(argument) {
+        lastApplied = null;
         let wanted;
         try {
             const scratch = new CSSStyleSheet();
@@ -146,9 +155,12 @@ var tesseloPreview = (function () {
             return 0;
         }
         let applied = 0;
+        let copies = 0;
         for (const link of Array.from(doc.querySelectorAll('link[href]'))) {
-            if (!link.relList.contains('stylesheet') || !sameFile(link.href, argument.file) ||
-                !link.sheet || replacing.has(link))
+            if (!link.relList.contains('stylesheet') || !sameFile(link.href, argument.file))
+                continue;
+            ++copies;
+            if (!link.sheet || replacing.has(link))
                 continue;
             let seen = 0;
             try {
@@ -167,6 +179,7 @@ var tesseloPreview = (function () {
         }
         if (applied)
             refreshOutline();
+        lastApplied = {file: argument.file, count: applied, every: applied === copies};
         return applied;
     }
 

@@ -1,4 +1,5 @@
 #include "platform/QtPanelDialogs.h"
+#include "panel/UiText.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -26,8 +27,8 @@ std::optional<Color> QtPanelDialogs::ChooseColor(Color initial) {
 }
 
 std::optional<std::string> QtPanelDialogs::ChooseBackgroundPicture() {
-    QFileDialog dialog(parent_, QString::fromUtf8(PictureTitle()));
-    dialog.setNameFilters(QString::fromUtf8(PictureFilter()).split(QStringLiteral(";;")));
+    QFileDialog dialog(parent_, Tr(PictureTitle()));
+    dialog.setNameFilters(Tr(PictureFilter()).split(QStringLiteral(";;")));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setSizeGripEnabled(true);

@@ -1,4 +1,5 @@
 #include "platform/QtProgressDialog.h"
+#include "panel/UiText.h"
 
 #include "platform/QtText.h"
 
@@ -50,7 +51,7 @@ QtProgressDialog::~QtProgressDialog() {
 }
 
 void QtProgressDialog::Begin(std::string_view label, size_t total) {
-    works_.push_back({FromUtf8(label), total, 0});
+    works_.push_back({Tr(label), total, 0});
     if (works_.size() > 1) {
         Show(works_.back());
         return;

@@ -1,4 +1,5 @@
 #include "platform/QtSettingsStore.h"
+#include "panel/UiText.h"
 
 #include "platform/QtText.h"
 
@@ -220,8 +221,7 @@ std::optional<std::string> QtSettingsStore::Flush() {
     QFile file(s.fileName());
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return (s.fileName() + QStringLiteral(": ") + file.errorString()).toStdString();
-    return (s.fileName() + QStringLiteral(": ") +
-            QStringLiteral("не удалось записать файл настроек"))
+    return (s.fileName() + QStringLiteral(": ") + Tr("не удалось записать файл настроек"))
         .toStdString();
 }
 

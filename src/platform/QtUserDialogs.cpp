@@ -1,4 +1,5 @@
 #include "platform/QtUserDialogs.h"
+#include "panel/UiText.h"
 
 #include "platform/QtText.h"
 
@@ -9,18 +10,19 @@ namespace tesselo {
 namespace {
 
 QString Filter() {
-    return QStringLiteral("Каскадные таблицы стилей CSS (*.css)");
+    return Tr("Каскадные таблицы стилей CSS (*.css)");
 }
 
 } // namespace
 
 Answer QtUserDialogs::Show(const Message& message) {
     QMessageBox box(owner_);
-    box.setWindowTitle(FromUtf8(message.Caption));
+    box.setWindowTitle(TrMessage(message.Caption));
     // Messages carry file names and selectors: shown as typed, never as markup.
     box.setTextFormat(Qt::PlainText);
     // Messages break their lines with a single CR.
-    box.setText(FromUtf8(message.Text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    const QString text = message.Verbatim ? FromUtf8(message.Text) : TrMessage(message.Text);
+    box.setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     switch (message.Icon) {
     case MessageIcon::None:
         box.setIcon(QMessageBox::NoIcon);
@@ -66,7 +68,7 @@ std::optional<std::string> QtUserDialogs::ChooseFileToOpen(const std::string& in
 }
 
 std::optional<std::string> QtUserDialogs::ChooseFileToSave(const std::string& initialPath) {
-    QFileDialog dialog(owner_, QStringLiteral("Сохранить как..."), FromPath(initialPath), Filter());
+    QFileDialog dialog(owner_, Tr("Сохранить как..."), FromPath(initialPath), Filter());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("css"));

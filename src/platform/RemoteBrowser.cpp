@@ -1,4 +1,5 @@
 #include "platform/RemoteBrowser.h"
+#include "panel/UiText.h"
 
 #include "platform/PreviewChannel.h"
 
@@ -25,12 +26,12 @@ constexpr int kHelperQuitMs = 3000;
 constexpr int kHelperAnswerMs = 30000;
 
 QString Crashed() {
-    return QStringLiteral("Просмотр страницы завершился аварийно; при следующем обновлении он "
-                          "будет запущен снова");
+    return Tr("Просмотр страницы завершился аварийно; при следующем обновлении он "
+              "будет запущен снова");
 }
 
 QString StandsAlone() {
-    return QStringLiteral("Страница показана в отдельном окне «Просмотр страницы»");
+    return Tr("Страница показана в отдельном окне «Просмотр страницы»");
 }
 
 QString Said(const QJsonObject& body, const char* key) {
@@ -111,8 +112,8 @@ RemoteBrowser::RemoteBrowser(QString program) : program_(std::move(program)) {
     answer_.setObjectName(QStringLiteral("HelperAnswer"));
     answer_.setSingleShot(true);
     connect(&answer_, &QTimer::timeout, this, [this] {
-        Lost(QStringLiteral("Просмотр страницы не ответил; при следующем обновлении он будет "
-                            "запущен снова"));
+        Lost(Tr("Просмотр страницы не ответил; при следующем обновлении он будет "
+                "запущен снова"));
     });
     if (program_.isEmpty())
         program_ = QCoreApplication::applicationDirPath() + QStringLiteral("/tesselo-preview");
@@ -153,8 +154,7 @@ void RemoteBrowser::Start() {
                              .arg(QCoreApplication::applicationPid())
                              .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
     if (!server_->listen(name)) {
-        Lost(QStringLiteral("Не удалось открыть канал к просмотру страницы: %1")
-                 .arg(server_->errorString()));
+        Lost(Tr("Не удалось открыть канал к просмотру страницы: %1").arg(server_->errorString()));
         return;
     }
     connect(server_, &QLocalServer::newConnection, this, [this] {
@@ -171,11 +171,15 @@ void RemoteBrowser::Start() {
     process_->setProcessChannelMode(QProcess::ForwardedChannels);
     connect(process_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error == QProcess::FailedToStart)
-            Lost(QStringLiteral("Не удалось запустить просмотр страницы (%1): %2")
+            Lost(Tr("Не удалось запустить просмотр страницы (%1): %2")
                      .arg(program_, process_->errorString()));
     });
     connect(process_, &QProcess::finished, this, [this] { Lost(Crashed()); });
-    process_->start(program_, {QLatin1StringView(kPreviewChannelOption), name});
+    QStringList arguments = {QLatin1StringView(kPreviewChannelOption), name};
+    // The helper speaks the editor's language: English when the editor's texts are.
+    if (Tr("Просмотр страницы") != QStringLiteral("Просмотр страницы"))
+        arguments << QStringLiteral("--lang") << QStringLiteral("en");
+    process_->start(program_, arguments);
     answer_.start(kHelperAnswerMs);
 }
 
@@ -312,8 +316,8 @@ void RemoteBrowser::Note(const QString& text) {
 
 void RemoteBrowser::Hello(const QJsonObject& body) {
     if (body.value(QStringLiteral("version")).toInt() != kPreviewChannelVersion) {
-        Lost(QStringLiteral("Программа просмотра страницы другой версии, чем редактор: "
-                            "установите Tesselo заново"));
+        Lost(Tr("Программа просмотра страницы другой версии, чем редактор: "
+                "установите Tesselo заново"));
         return;
     }
     answer_.stop();
@@ -339,7 +343,7 @@ void RemoteBrowser::Hello(const QJsonObject& body) {
         Send(QStringLiteral("pick"), *picking_);
     if (restarting_) {
         restarting_ = false;
-        emit BrowserNotice(QStringLiteral("Просмотр страницы запущен снова"));
+        emit BrowserNotice(Tr("Просмотр страницы запущен снова"));
     }
 }
 
@@ -377,6 +381,11 @@ void RemoteBrowser::Receive(const QString& type, const QJsonObject& body) {
         emit PageSheetsFound(SheetsOf(body.value(QStringLiteral("sheets")).toArray()));
     } else if (type == QLatin1StringView("scale")) {
         emit PageScaled(body.value(QStringLiteral("scale")).toDouble(1));
+    } else if (type == QLatin1StringView("checked")) {
+        std::vector<bool> taken;
+        for (const QJsonValue& one : body.value(QStringLiteral("taken")).toArray())
+            taken.push_back(one.toBool());
+        emit ValuesChecked(body.value(QStringLiteral("request")).toInt(), taken);
     }
 }
 
@@ -414,6 +423,22 @@ void RemoteBrowser::SheetWritten(const std::string& file) {
         return;
     SendSheet();
     Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)}});
+}
+
+void RemoteBrowser::SheetWrittenAfterApply(const std::string& file) {
+    if (Restarted())
+        return;
+    SendSheet();
+    Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)},
+                                     {QStringLiteral("afterApply"), true}});
+}
+
+void RemoteBrowser::CheckValues(int request, const std::vector<ValueCheck>& values) {
+    QJsonArray pairs;
+    for (const ValueCheck& value : values)
+        pairs.append(QJsonArray{Decoded(value.Property), Decoded(value.Value)});
+    Send(QStringLiteral("check"),
+         {{QStringLiteral("request"), request}, {QStringLiteral("values"), pairs}});
 }
 
 void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {

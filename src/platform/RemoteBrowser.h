@@ -54,6 +54,8 @@ public:
     void ApplyRule(const RuleEdit& rule) override;
     void AskComputedValues(int request, const std::vector<std::string>& properties) override;
     void AskPageSheets() override;
+    void SheetWrittenAfterApply(const std::string& file) override;
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;

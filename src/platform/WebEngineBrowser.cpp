@@ -219,13 +219,22 @@ QString WebEngineBrowser::Decoded(const std::string& text) const {
 }
 
 void WebEngineBrowser::SheetWritten(const std::string& file) {
+    Swap(file, false);
+}
+
+void WebEngineBrowser::SheetWrittenAfterApply(const std::string& file) {
+    Swap(file, true);
+}
+
+void WebEngineBrowser::Swap(const std::string& file, bool afterApply) {
     if (!view_)
         return;
     const QUrl page = view_->url();
     const QString address =
         QUrl::fromLocalFile(QFileInfo(QString::fromStdString(file)).absoluteFilePath())
             .toString(QUrl::FullyEncoded);
-    Call(QLatin1StringView("swap"), {{QStringLiteral("file"), address}},
+    Call(QLatin1StringView("swap"),
+         {{QStringLiteral("file"), address}, {QStringLiteral("afterApply"), afterApply}},
          [this, page](const QVariant& result) {
              const QVariantMap answer = result.toMap();
              // A page left meanwhile is not reloaded; its successor has the sheet anew.
@@ -239,6 +248,31 @@ void WebEngineBrowser::SheetWritten(const std::string& file) {
                                     answer.value(QStringLiteral("y")).toDouble()};
              view_->reload();
          });
+}
+
+void WebEngineBrowser::CheckValues(int request, const std::vector<ValueCheck>& values) {
+    if (!view_)
+        return;
+    // The engine itself, in the program's own world: the page's script cannot see it, and
+    // a page without ours (an error page) answers as well.
+    QJsonArray pairs;
+    for (const ValueCheck& value : values)
+        pairs.append(QJsonArray{Decoded(value.Property), Decoded(value.Value)});
+    const QString call =
+        QStringLiteral("%1.map(d => { try { return CSS.supports(d[0], d[1]); } "
+                       "catch (e) { return true; } })")
+            .arg(QString::fromUtf8(QJsonDocument(pairs).toJson(QJsonDocument::Compact)));
+    QPointer<WebEngineBrowser> self(this);
+    view_->page()->runJavaScript(call, QWebEngineScript::ApplicationWorld,
+                                 [self, request, count = values.size()](const QVariant& result) {
+                                     const QVariantList list = result.toList();
+                                     if (!self || static_cast<size_t>(list.size()) != count)
+                                         return;
+                                     std::vector<bool> taken;
+                                     for (const QVariant& one : list)
+                                         taken.push_back(one.toBool());
+                                     emit self->ValuesChecked(request, taken);
+                                 });
 }
 
 void WebEngineBrowser::PageLoaded() {

@@ -50,6 +50,8 @@ public:
     void ApplyRule(const RuleEdit& rule) override;
     void AskComputedValues(int request, const std::vector<std::string>& properties) override;
     void AskPageSheets() override;
+    void SheetWrittenAfterApply(const std::string& file) override;
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override;
 
     void PlaceIn(QWidget& page) override;
     void EnsureView() override;
@@ -71,6 +73,9 @@ private:
     void Call(QLatin1StringView function, const QJsonObject& argument,
               std::function<void(const QVariant&)> answer = {});
     void PageLoaded();
+    // The page's links to the file get the file anew, but after a rule the page took
+    // (`afterApply`).
+    void Swap(const std::string& file, bool afterApply);
     void AskForPick();
     QString Decoded(const std::string& text) const;
 

@@ -1,4 +1,5 @@
 #include "views/BrowserBar.h"
+#include "panel/UiText.h"
 
 #include "editor/Preview.h"
 #include "views/WidgetHint.h"
@@ -67,7 +68,7 @@ BrowserBar::BrowserBar(Preview& preview, QToolBar& bar, const Actions& actions,
     width_->setInsertPolicy(QComboBox::NoInsert);
     width_->setCompleter(nullptr);
     for (const Width& width : Widths())
-        width_->addItem(QString::fromUtf8(width.Caption), width.Pixels);
+        width_->addItem(Tr(width.Caption), width.Pixels);
     width_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     SetHint(width_, "Ширина страницы в просмотре, в пикселях: как на экране телефона, планшета "
                     "или ноутбука");
@@ -129,9 +130,10 @@ void BrowserBar::Render() {
     const auto fit = preview_.WidthForCurrentRule();
     fitAction_->setVisible(fit.has_value());
     if (fit) {
-        fit_->setText(QStringLiteral("Ширина %1").arg(*fit));
-        SetHint(fit_, "Текущее правило действует при ширине " + std::to_string(*fit) +
-                          " пикселей: показать страницу такой ширины");
+        fit_->setText(Tr("Ширина %1").arg(*fit));
+        SetHint(fit_, TrFillText("Текущее правило действует при ширине %1 пикселей: показать "
+                                 "страницу такой ширины",
+                                 std::to_string(*fit)));
     }
 }
 

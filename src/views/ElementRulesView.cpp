@@ -1,4 +1,5 @@
 #include "views/ElementRulesView.h"
+#include "panel/UiText.h"
 
 #include "document/StyleDocument.h"
 #include "views/SourceViews.h"
@@ -18,7 +19,7 @@ constexpr int kAskRole = Qt::UserRole + 1;
 
 ElementRulesView::ElementRulesView(ViewText text, QWidget* parent)
     : QTreeWidget(parent), text_(std::move(text)),
-      askComputed_(new QAction(QStringLiteral("Вычисленные значения"), this)) {
+      askComputed_(new QAction(Tr("Вычисленные значения"), this)) {
     setObjectName(QStringLiteral("ElementRules"));
     setColumnCount(1);
     header()->hide();
@@ -26,7 +27,7 @@ ElementRulesView::ElementRulesView(ViewText text, QWidget* parent)
     setItemsExpandable(false);
     askComputed_->setObjectName(QStringLiteral("AskComputedValues"));
     askComputed_->setStatusTip(
-        QStringLiteral("Спросить у страницы значения свойств элемента, как их вычисляет браузер"));
+        Tr("Спросить у страницы значения свойств элемента, как их вычисляет браузер"));
     askComputed_->setEnabled(false);
     addAction(askComputed_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -54,15 +55,14 @@ void ElementRulesView::Show(const StyleDocument& document, const std::vector<Cas
     askComputed_->setEnabled(!rules.empty() || !inherited.empty());
     if (!askComputed_->isEnabled()) {
         auto* hint = new QTreeWidgetItem(this);
-        hint->setText(0, QStringLiteral("Выберите элемент на странице (Ctrl+Shift+C): здесь "
-                                        "будут правила, которые его оформляют"));
+        hint->setText(0, Tr("Выберите элемент на странице (Ctrl+Shift+C): здесь "
+                            "будут правила, которые его оформляют"));
         hint->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
         return;
     }
     AddRules(document, rules);
     for (const InheritedSection& section : inherited) {
-        AddHeader(
-            QStringLiteral("Унаследовано от %1").arg(QString::fromStdString(section.Ancestor)));
+        AddHeader(TrFill("Унаследовано от %1", section.Ancestor));
         AddRules(document, section.Rules);
     }
     AddComputed(computed);
@@ -96,8 +96,7 @@ void ElementRulesView::AddRules(const StyleDocument& document,
             if (declaration.Overridden) {
                 line->setFont(0, struck);
                 line->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
-                line->setToolTip(0,
-                                 QStringLiteral("Не действует: его перекрывает другое объявление"));
+                line->setToolTip(0, Tr("Не действует: его перекрывает другое объявление"));
             }
         }
     }
@@ -127,23 +126,22 @@ void ElementRulesView::AddComputed(const ComputedAnswer& computed) {
     switch (computed.Now) {
     case NotAsked:
         header->setData(0, kAskRole, true);
-        note(QStringLiteral("Щёлкните, чтобы спросить у страницы"))->setData(0, kAskRole, true);
+        note(Tr("Щёлкните, чтобы спросить у страницы"))->setData(0, kAskRole, true);
         break;
     case Asked:
-        note(QStringLiteral("Ждём ответа страницы…"));
+        note(Tr("Ждём ответа страницы…"));
         break;
     case NoAnswer:
         header->setData(0, kAskRole, true);
-        note(QStringLiteral("нет ответа (щёлкните, чтобы спросить снова)"))
-            ->setData(0, kAskRole, true);
+        note(Tr("нет ответа (щёлкните, чтобы спросить снова)"))->setData(0, kAskRole, true);
         break;
     case Known:
         header->setData(0, kAskRole, true);
-        header->setToolTip(0, QStringLiteral("Щёлкните, чтобы спросить снова"));
+        header->setToolTip(0, Tr("Щёлкните, чтобы спросить снова"));
         if (computed.Asked.empty())
-            note(QStringLiteral("Правила элемента не объявляют свойств"));
+            note(Tr("Правила элемента не объявляют свойств"));
         else if (computed.Values.empty())
-            note(QStringLiteral("Элемента больше нет на странице"));
+            note(Tr("Элемента больше нет на странице"));
         for (const ComputedValue& value : computed.Values) {
             auto* line = new QTreeWidgetItem(header);
             line->setText(0, QString::fromStdString(value.Property + ": " + value.Value));

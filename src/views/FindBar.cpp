@@ -1,4 +1,5 @@
 #include "views/FindBar.h"
+#include "panel/UiText.h"
 
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -39,34 +40,32 @@ FindBar::FindBar(QPlainTextEdit& view, QWidget* parent) : QWidget(parent), view_
 
     findRow_ = new QWidget(this);
     QHBoxLayout* find = Row(findRow_);
-    find->addWidget(new QLabel(QStringLiteral("Найти:"), findRow_));
+    find->addWidget(new QLabel(Tr("Найти:"), findRow_));
     findText_ = new QLineEdit(findRow_);
     findText_->setObjectName(QStringLiteral("FindText"));
     findText_->setClearButtonEnabled(true);
     find->addWidget(findText_, 1);
-    QToolButton* previous = Button(findRow_, "FindPrevious", QStringLiteral("▲"),
-                                   QStringLiteral("Предыдущее (Shift+Enter)"));
-    QToolButton* next =
-        Button(findRow_, "FindNext", QStringLiteral("▼"), QStringLiteral("Следующее (Enter)"));
+    QToolButton* previous =
+        Button(findRow_, "FindPrevious", QStringLiteral("▲"), Tr("Предыдущее (Shift+Enter)"));
+    QToolButton* next = Button(findRow_, "FindNext", QStringLiteral("▼"), Tr("Следующее (Enter)"));
     find->addWidget(previous);
     find->addWidget(next);
     count_ = new QLabel(findRow_);
     count_->setObjectName(QStringLiteral("FindCount"));
     find->addWidget(count_);
-    QToolButton* close =
-        Button(findRow_, "FindClose", QStringLiteral("✕"), QStringLiteral("Закрыть (Esc)"));
+    QToolButton* close = Button(findRow_, "FindClose", QStringLiteral("✕"), Tr("Закрыть (Esc)"));
     find->addWidget(close);
     layout->addWidget(findRow_);
 
     lineRow_ = new QWidget(this);
     QHBoxLayout* line = Row(lineRow_);
-    line->addWidget(new QLabel(QStringLiteral("Перейти к строке:"), lineRow_));
+    line->addWidget(new QLabel(Tr("Перейти к строке:"), lineRow_));
     lineText_ = new QLineEdit(lineRow_);
     lineText_->setObjectName(QStringLiteral("GoToLine"));
     lineText_->setValidator(new QIntValidator(1, 1 << 30, lineText_));
     line->addWidget(lineText_, 1);
     QToolButton* lineClose =
-        Button(lineRow_, "GoToLineClose", QStringLiteral("✕"), QStringLiteral("Закрыть (Esc)"));
+        Button(lineRow_, "GoToLineClose", QStringLiteral("✕"), Tr("Закрыть (Esc)"));
     line->addWidget(lineClose);
     layout->addWidget(lineRow_);
 
@@ -164,9 +163,9 @@ void FindBar::ShowCount() {
         if (at.hasSelection() && i == at.selectionStart())
             current = all;
     }
-    count_->setText(all == 0       ? QStringLiteral("не найдено")
-                    : current == 0 ? QStringLiteral("%1 всего").arg(all)
-                                   : QStringLiteral("%1 из %2").arg(current).arg(all));
+    count_->setText(all == 0       ? Tr("не найдено")
+                    : current == 0 ? Tr("%1 всего").arg(all)
+                                   : Tr("%1 из %2").arg(current).arg(all));
 }
 
 void FindBar::Close() {

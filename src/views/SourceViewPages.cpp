@@ -1,4 +1,5 @@
 #include "views/SourceViewPages.h"
+#include "panel/UiText.h"
 
 #include "editor/ForcedStates.h"
 #include "editor/InactiveDeclarations.h"
@@ -9,6 +10,7 @@
 #include "editor/DocumentCommands.h"
 #include "editor/StyleEditor.h"
 #include "mapping/CssChecks.h"
+#include "mapping/DeclarationBlock.h"
 #include "views/CssHighlighting.h"
 #include "views/CssTextView.h"
 #include "views/FindBar.h"
@@ -108,7 +110,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     setObjectName(QStringLiteral("Viewer"));
     setTabPosition(QTabWidget::South);
 
-    QWidget* memoPage = AddPage("CssMemoView", QStringLiteral("Текущий стиль"));
+    QWidget* memoPage = AddPage("CssMemoView", Tr("Текущий стиль"));
     memo_ = AddTextView(memoPage, "CSSMemo", false);
     memoColours_ = new ShownLinesColouring(*memo_, RuleTextStart());
     // The sheet's words for completion are gathered again after a change of its rules.
@@ -116,6 +118,11 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     gatherTimer_->setInterval(0);
     connect(gatherTimer_, &QTimer::timeout, this, &SourceViewPages::GatherWords);
     gatherTimer_->start();
+    // The engine is asked once the typing pauses, not at every key.
+    engineTimer_ = new QTimer(this);
+    engineTimer_->setSingleShot(true);
+    engineTimer_->setInterval(300);
+    connect(engineTimer_, &QTimer::timeout, this, &SourceViewPages::AskEngine);
     observer_ = editor_.Observe([this](const SessionChange& change) {
         using enum SessionChange::Kind;
         if (change.What == Select || change.What == Type || change.What == Disk)
@@ -143,7 +150,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(12);
     memo_->SetCompleter(completer_, [this] { TakeChoice(); });
-    update_ = new QPushButton(QStringLiteral("Обновить панели инструменов >>>"), memoPage);
+    update_ = new QPushButton(Tr("Обновить панели инструменов >>>"), memoPage);
     update_->setObjectName(QStringLiteral("BtnStyleUpdate"));
     QPalette blue = update_->palette();
     blue.setColor(QPalette::ButtonText, Qt::blue);
@@ -156,23 +163,23 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
     memoPage->layout()->addWidget(findBars_[CssMemoView]);
     memoPage->layout()->addWidget(update_);
 
-    QWidget* cssPage = AddPage("CSSView", QStringLiteral("Текущий CSS"));
+    QWidget* cssPage = AddPage("CSSView", Tr("Текущий CSS"));
     composed_ = AddTextView(cssPage, "HCSSMemo", true);
     composedFill_ = new TextInSteps(*composed_);
     composedColours_ = new ShownLinesColouring(*composed_);
 
-    QWidget* diskPage = AddPage("CssDiskView", QStringLiteral("Исходный CSS"));
+    QWidget* diskPage = AddPage("CssDiskView", Tr("Исходный CSS"));
     onDisk_ = AddTextView(diskPage, "HCssInDiskMemo", true);
     onDiskFill_ = new TextInSteps(*onDisk_);
     onDiskColours_ = new ShownLinesColouring(*onDisk_);
 
-    preview_ = AddPage("PreView", QStringLiteral("Просмотр"));
-    QWidget* elementPage = AddPage("ElementView", QStringLiteral("Стили элемента"));
+    preview_ = AddPage("PreView", Tr("Просмотр"));
+    QWidget* elementPage = AddPage("ElementView", Tr("Стили элемента"));
     // The states that can be forced on the element picked, above its rules; a tool bar,
     // which folds what does not fit rather than widening the views.
     auto* states = new QToolBar(elementPage);
     states->setObjectName(QStringLiteral("ElementStates"));
-    states->addWidget(new QLabel(QStringLiteral("Состояние:"), states));
+    states->addWidget(new QLabel(Tr("Состояние:"), states));
     for (const std::string_view state : kForcedStates) {
         auto* button = new QToolButton(states);
         QString name = QStringLiteral("Force");
@@ -183,7 +190,7 @@ SourceViewPages::SourceViewPages(StyleEditor& editor, ViewText text, UserDialogs
         button->setText(QLatin1Char(':') + QString::fromLatin1(state.data(), std::ssize(state)));
         button->setCheckable(true);
         button->setAutoRaise(true);
-        button->setToolTip(QStringLiteral("Показать выбранный элемент в этом состоянии"));
+        button->setToolTip(Tr("Показать выбранный элемент в этом состоянии"));
         states->addWidget(button);
         stateButtons_.push_back(button);
     }
@@ -271,21 +278,77 @@ void SourceViewPages::CheckMemo() {
         ShowHintAtCaret();
         return;
     }
-    const Utf8Text text(text_.TextOf(*memo_->document()));
+    const QString shown = text_.TextOf(*memo_->document());
+    const Utf8Text text(shown);
     std::vector<ShownMark> marks;
     for (const TextMark& mark : CheckRuleText(text.View(), SheetEncoding::Utf8))
-        marks.push_back(
-            {text.CharAt(mark.Begin), text.CharAt(mark.End), QString::fromStdString(mark.Hint)});
+        marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Hint)});
     // Where the page's element for the rule is known, what cannot act on it.
     if (const auto facts = facts_ ? facts_() : std::nullopt) {
         for (const InactiveMark& mark : InactiveDeclarations(text.View(), *facts))
-            marks.push_back({text.CharAt(mark.Begin), text.CharAt(mark.End),
-                             QString::fromStdString(mark.Reason)});
-        std::sort(marks.begin(), marks.end(),
-                  [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
+            marks.push_back(
+                {text.CharAt(mark.Begin), text.CharAt(mark.End), TrMessage(mark.Reason)});
     }
+    // What the engine said of this very text; another text is asked about anew.
+    if (shown != engineText_) {
+        engineMarks_.clear();
+        engineText_.clear();
+        if (engineAsk_ && !memo_->isReadOnly())
+            engineTimer_->start();
+    }
+    marks.insert(marks.end(), engineMarks_.begin(), engineMarks_.end());
+    std::sort(marks.begin(), marks.end(),
+              [](const ShownMark& a, const ShownMark& b) { return a.Begin < b.Begin; });
     memoColours_->SetMarks(std::move(marks));
     ShowHintAtCaret();
+}
+
+// The values of the rule's text that nothing marked yet, asked of the page's engine: a
+// plain property's value without var(), which the engine judges only where it is used.
+void SourceViewPages::AskEngine() {
+    if (!engineAsk_ || memo_->document()->characterCount() > kCheckedMemo)
+        return;
+    const QString shown = text_.TextOf(*memo_->document());
+    const Utf8Text text(shown);
+    const std::string_view block = text.View();
+    std::vector<ValueCheck> values;
+    engineAsked_.clear();
+    for (const BlockDeclaration& d : ParseBlock(block).Declarations) {
+        if (d.Property.empty() || d.Property.front() == '-' || d.ValueEnd <= d.ValueBegin)
+            continue;
+        const std::string_view value = block.substr(d.ValueBegin, d.ValueEnd - d.ValueBegin);
+        if (LowerAscii(value).find("var(") != std::string::npos)
+            continue;
+        const int begin = text.CharAt(d.Begin);
+        const int end = text.CharAt(d.ValueEnd);
+        const bool marked =
+            std::any_of(memoColours_->Marks().begin(), memoColours_->Marks().end(),
+                        [&](const ShownMark& m) { return m.Begin < end && m.End > begin; });
+        if (marked)
+            continue;
+        values.push_back({d.Property, std::string(value)});
+        engineAsked_.push_back({text.CharAt(d.ValueBegin), end, QString::fromStdString(d.Property),
+                                QString::fromUtf8(value.data(), qsizetype(value.size()))});
+    }
+    if (values.empty())
+        return;
+    engineText_ = shown;
+    engineAsk_(++engineRequest_, values);
+}
+
+void SourceViewPages::EngineChecked(int request, const std::vector<bool>& taken) {
+    // An answer about a text since changed, or a request since replaced, says nothing.
+    if (request != engineRequest_ || taken.size() != engineAsked_.size() ||
+        engineText_ != text_.TextOf(*memo_->document()))
+        return;
+    engineMarks_.clear();
+    for (size_t i = 0; i < taken.size(); ++i)
+        if (!taken[i])
+            engineMarks_.push_back({engineAsked_[i].Begin, engineAsked_[i].End,
+                                    TrFill("Браузер не принимает значение «%1» свойства %2",
+                                           engineAsked_[i].Value, engineAsked_[i].Property)});
+    if (!engineMarks_.empty())
+        CheckMemo();
 }
 
 void SourceViewPages::ShowHintAtCaret() {
@@ -481,7 +544,7 @@ void SourceViewPages::ShowRuleLines(int record) {
 // The whole line stays in the sheet, and the current style's view shows a rule whole.
 std::string SourceViewPages::ShownText(const SheetLines& sheet, SheetEncoding encoding) const {
     return TextCutForShowing(sheet, encoding, kShownLineLimit, [this](size_t characters) {
-        return text_.Encode(QString::fromUtf8(CutLineNote(characters)));
+        return text_.Encode(TrMessage(CutLineNote(characters)));
     });
 }
 

@@ -9,6 +9,7 @@
 #include "document/FileStamp.h"
 #include "document/SheetLines.h"
 #include "mapping/CssCompletion.h"
+#include "views/CssHighlighting.h"
 #include "views/ViewText.h"
 
 #include <QTabWidget>
@@ -68,6 +69,11 @@ public:
     }
     // The rule's text checked again: the page's element may be another now.
     void CheckAgain() { CheckMemo(); }
+    // How the page's engine is asked which values it takes; its answers come to
+    // EngineChecked. Without it, the catalogue alone judges the values typed.
+    using EngineAsk = std::function<void(int request, const std::vector<ValueCheck>& values)>;
+    void UseEngineCheck(EngineAsk ask) { engineAsk_ = std::move(ask); }
+    void EngineChecked(int request, const std::vector<bool>& taken);
 
     // The current style's text and its button as the session has them.
     void RenderMemo();
@@ -116,6 +122,19 @@ private:
     std::optional<std::pair<std::string, FileStamp>> diskShown_;
 
     std::function<std::optional<ElementFacts>()> facts_;
+    // The engine's marks on the rule's text, for the text they were made for; the values
+    // last asked about, by their characters in it.
+    struct AskedValue {
+        int Begin, End;
+        QString Property, Value;
+    };
+    void AskEngine();
+    EngineAsk engineAsk_;
+    QTimer* engineTimer_ = nullptr;
+    int engineRequest_ = 0;
+    QString engineText_;
+    std::vector<AskedValue> engineAsked_;
+    std::vector<ShownMark> engineMarks_;
     CssTextView* memo_ = nullptr;     // CSSMemo
     QPushButton* update_ = nullptr;   // BtnStyleUpdate
     QLabel* hint_ = nullptr;          // MemoHint: the mark's hint on the caret's line

@@ -1,4 +1,5 @@
 #include "views/StyleListView.h"
+#include "panel/UiText.h"
 
 #include "document/Progress.h"
 #include "editor/StyleEditor.h"
@@ -80,12 +81,12 @@ StyleListView::StyleListView(const StyleEditor& editor, ViewText text, ProgressR
 void StyleListView::BuildFilter(QVBoxLayout& layout) {
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("StyleFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Найти стиль (Ctrl+F)"));
+    filter_->setPlaceholderText(Tr("Найти стиль (Ctrl+F)"));
     filter_->setClearButtonEnabled(true);
     SetHint(filter_, "Поиск стиля|Показывает только стили, в селекторе которых есть набранный "
                      "текст; Esc - показать все");
     layout.addWidget(filter_);
-    auto* find = new QAction(QStringLiteral("Найти стиль"), this);
+    auto* find = new QAction(Tr("Найти стиль"), this);
     find->setObjectName(QStringLiteral("FindStyle"));
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
@@ -239,13 +240,11 @@ int StyleListView::RowsWidth() const {
 
 QString StyleListView::GroupText() const {
     if (editor_.GroupCurrent())
-        return QString::fromStdString(
-            GroupRulesText(RulesInGroup(editor_.Document(), editor_.Current())));
+        return TrMessage(GroupRulesText(RulesInGroup(editor_.Document(), editor_.Current())));
     QStringList groups;
     for (const std::string& group : GroupsOfCurrent(editor_))
         groups << text_.Decode(group);
-    return groups.isEmpty() ? QString()
-                            : QStringLiteral("Группа: ") + groups.join(QStringLiteral(" › "));
+    return groups.isEmpty() ? QString() : Tr("Группа: ") + groups.join(QStringLiteral(" › "));
 }
 
 void StyleListView::StyleRenameExecute() {

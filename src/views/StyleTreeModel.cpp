@@ -1,4 +1,5 @@
 #include "views/StyleTreeModel.h"
+#include "panel/UiText.h"
 
 #include "document/Progress.h"
 #include "document/StyleDocument.h"
@@ -149,7 +150,7 @@ QVariant StyleTreeModel::data(const QModelIndex& index, int role) const {
         if (const int group = pageWidth_ > 0 ? GroupNotHoldingAt(document_, row, pageWidth_) : -1;
             group >= 0)
             return SelectorText(row) + QLatin1Char('\n') +
-                   QString::fromStdString(NotAtWidthText(
+                   TrMessage(NotAtWidthText(
                        text_.Decode(document_.Record(group).Selector).toStdString(), pageWidth_));
         return SelectorText(row);
     case Qt::ForegroundRole:

@@ -1,9 +1,9 @@
 #pragma once
 
 // The hint of a control, "short|long" in UTF-8: the short text is its tool tip, the
-// long one its status line text.
+// long one its status line text, each in the language in use.
 
-#include "document/Hint.h"
+#include "panel/UiText.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,9 +12,9 @@
 namespace tesselo {
 
 inline void SetHint(QWidget* widget, std::string_view hint) {
-    const HintParts parts = SplitHint(hint);
-    widget->setToolTip(QString::fromUtf8(parts.Short.data(), std::ssize(parts.Short)));
-    widget->setStatusTip(QString::fromUtf8(parts.Long.data(), std::ssize(parts.Long)));
+    const UiHint parts = TrHint(hint);
+    widget->setToolTip(parts.Short);
+    widget->setStatusTip(parts.Long);
 }
 
 } // namespace tesselo

@@ -440,6 +440,64 @@ TEST(PreviewBrowser, ARuleGoesIntoThePagesSheetAheadOfItsFile) {
 
 // After a pick, the page's element decides what cannot act: a width on an inline span is
 // marked in its rule's text, with the reason, and a flex item's growth is not.
+// The file written after its rule went into the page: a page whose copy took the rule
+// keeps it, unswapped; one whose copy could not take it gets the file.
+TEST(PreviewBrowser, APageThatTookTheRuleKeepsItsSheetWhenTheFileFollows) {
+    PreviewSite site(
+        "h1 { color: red }\r\n",
+        {{"index.html", "<!doctype html><html><head><link rel=\"stylesheet\" "
+                        "href=\"site.css\"></head><body><h1>Tesselo</h1></body></html>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays(kColor, "rgb(255, 0, 0)"));
+    const char* swapped = "String(document.querySelectorAll('link[href*=\"tesselo=\"]').length)";
+    WriteBytes(site.sheet, "h1 { color: blue }\r\n");
+    site.web->ApplyRule({site.sheet, "h1", 0, " color: blue "});
+    site.web->SheetWrittenAfterApply(site.sheet);
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 0, 255)"));
+    QTest::qWait(500);
+    EXPECT_EQ(site.Page(swapped), "0") << "the copy that took the rule stays";
+    WriteBytes(site.sheet, "h1 { color: green }\r\n");
+    site.web->ApplyRule({site.sheet, "h2", 0, " color: green "}); // no such rule in the page
+    site.web->SheetWrittenAfterApply(site.sheet);
+    EXPECT_TRUE(site.PageSays(kColor, "rgb(0, 128, 0)"));
+    EXPECT_EQ(site.Page(swapped), "1");
+}
+
+// The engine's own word on values typed, as CSS.supports() gives it.
+TEST(PreviewBrowser, TheEngineSaysWhichValuesItTakes) {
+    PreviewSite site("h1 { color: red }\r\n", {{"index.html", "<!doctype html><h1>T</h1>"}});
+    ASSERT_NE(site.view, nullptr);
+    ASSERT_TRUE(site.PageSays("document.readyState", "complete"));
+    const std::vector<std::pair<ValueCheck, bool>> cases = {
+        {{"color", "red"}, true},
+        {{"color", "10px"}, false},
+        {{"margin", "10 px"}, false},
+        {{"margin", "0 auto"}, true},
+        {{"display", "grid"}, true},
+        {{"gap", "1rem 2%"}, true},
+        {{"text-align", "middle"}, false},
+        {{"transition", "opacity .2s ease-in"}, true},
+        {{"width", "calc(100% - 2rem)"}, true},
+        {{"width", "calc(100%-2rem)"}, false},
+        {{"content", "\"}\""}, true},
+    };
+    std::vector<ValueCheck> values;
+    std::vector<bool> expected;
+    for (const auto& [value, taken] : cases) {
+        values.push_back(value);
+        expected.push_back(taken);
+    }
+    std::optional<std::vector<bool>> answer;
+    QObject::connect(site.web, &PreviewBrowser::ValuesChecked,
+                     [&](int request, const std::vector<bool>& taken) {
+                         if (request == 7)
+                             answer = taken;
+                     });
+    site.web->CheckValues(7, values);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.has_value(); }, 10000));
+    EXPECT_EQ(*answer, expected);
+}
+
 TEST(PreviewBrowser, APicksElementMarksTheDeclarationsThatCannotActOnIt) {
     PreviewSite site(
         "span { width: 10px; flex-grow: 1 }\r\n.row { display: flex }\r\n"

@@ -109,8 +109,8 @@ TEST_F(PreviewRefresh, AClassicPanelChangeGoesToThePageAsTheRuleNowReads) {
 
 // With automatic refresh, a rule changed in its place goes into the page's copy of the
 // sheet ahead of its file, found by its selector and its place among the rules of that
-// selector; the file is written and swapped in as before. A rule inside a group, or a page
-// reloaded whole, waits for the file.
+// selector; the file is written, and the page keeps the copy that took the rule. A rule
+// inside a group, or a page reloaded whole, waits for the file, swapped in as before.
 TEST_F(PreviewRefresh, ARuleChangedInItsPlaceGoesToThePageAheadOfItsFile) {
     const std::string path = Open("h1 { color: red }\np { margin: 0 }\nh1  { margin: 0 }\n"
                                   "@media print {\n  p { color: red }\n}\n");
@@ -122,10 +122,11 @@ TEST_F(PreviewRefresh, ARuleChangedInItsPlaceGoesToThePageAheadOfItsFile) {
     ASSERT_EQ(browser.Applied.size(), 1u);
     EXPECT_EQ(browser.Applied[0], (RuleEdit{path, "h1", 1, " margin: 0; color: blue "}));
     ASSERT_FALSE(browser.Calls.empty());
-    EXPECT_EQ(browser.Calls.back(), "sheet " + path) << "the file's copy follows";
+    EXPECT_EQ(browser.Calls.back(), "sheet after apply " + path) << "the file follows";
 
     editor.Select(4); // inside @media
     ASSERT_TRUE(editor.SetProperty("color", "green"));
+    EXPECT_EQ(browser.Calls.back(), "sheet " + path);
     preview.FullReload = true;
     editor.Select(0);
     ASSERT_TRUE(editor.SetProperty("color", "green"));

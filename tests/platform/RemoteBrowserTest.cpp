@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -158,6 +159,44 @@ TEST(RemoteBrowser, TheHelperAnswersForThePagesSheetsAndComputedValues) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return computed.has_value(); }, kPageMs));
     EXPECT_EQ(computed->first, 7);
     EXPECT_TRUE(computed->second.empty());
+}
+
+// A translation that knows the helper's title, as the English one does.
+class TitleInEnglish final : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QString::fromUtf8(source) == QStringLiteral("Просмотр страницы")
+                   ? QStringLiteral("Page Preview")
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// The helper speaks the editor's language: it is asked for English when the editor's texts
+// are English, and for nothing otherwise.
+TEST(RemoteBrowser, TheHelperIsAskedForEnglishWhenTheEditorSpeaksIt) {
+    TempDir bin;
+    const std::string helper = bin.File("listening-preview");
+    WriteBytes(helper, "#!/bin/sh\necho \"$@\" > \"$0.args\"\nexec sleep 60\n");
+    std::filesystem::permissions(helper, std::filesystem::perms::owner_all);
+    auto argumentsOfAStart = [&] {
+        std::filesystem::remove(helper + ".args");
+        RemotePage remote(QString::fromStdString(helper));
+        remote.page.show();
+        remote.browser->EnsureView();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                return std::filesystem::exists(helper + ".args") &&
+                       !testing::ReadBytes(helper + ".args").empty();
+            },
+            kPageMs));
+        return testing::ReadBytes(helper + ".args");
+    };
+    EXPECT_EQ(argumentsOfAStart().find("--lang"), std::string::npos);
+    TitleInEnglish english;
+    QCoreApplication::installTranslator(&english);
+    EXPECT_NE(argumentsOfAStart().find(" --lang en"), std::string::npos);
+    QCoreApplication::removeTranslator(&english);
 }
 
 // A helper that never says hello is not waited for when the editor goes.

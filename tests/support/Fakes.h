@@ -126,11 +126,18 @@ public:
         Asked = properties;
     }
     void AskPageSheets() override { Calls.push_back("sheets"); }
+    void SheetWrittenAfterApply(const std::string& file) override {
+        Calls.push_back("sheet after apply " + file);
+    }
+    void CheckValues(int request, const std::vector<ValueCheck>& values) override {
+        Checked.emplace_back(request, values);
+    }
 
     std::vector<std::string> Calls;
-    std::vector<RuleEdit> Applied;  // the rules put into the page ahead of their file
-    std::vector<PageRule> Rules;    // those of the last pick
-    std::string ForcedSheet;        // of the last states forced
+    std::vector<RuleEdit> Applied; // the rules put into the page ahead of their file
+    std::vector<std::pair<int, std::vector<ValueCheck>>> Checked; // the values asked about
+    std::vector<PageRule> Rules;                                  // those of the last pick
+    std::string ForcedSheet;                                      // of the last states forced
     std::vector<std::string> Asked; // the properties of the last computed values asked
     std::string Current = "about:blank";
 };

@@ -150,6 +150,37 @@ TEST_F(CssTextViewsTest, WhatIsWrongIsUnderlinedAndItsHintShownOnItsLine) {
     }
 }
 
+// The values nothing else marked go to the page's engine once the typing pauses; what it
+// refuses is underlined with its hint, until the text changes. A late answer, about a
+// text since changed, marks nothing.
+TEST_F(CssTextViewsTest, TheEnginesWordOnAValueIsUnderlined) {
+    Show("h1 { color: red }\n");
+    std::vector<std::pair<int, std::vector<ValueCheck>>> asked;
+    views->UseEngineCheck([&](int request, const std::vector<ValueCheck>& values) {
+        asked.emplace_back(request, values);
+    });
+    Type("colr: red; margin: 1px; gap: 1e; color: var(--x)");
+    QTest::keyClick(&Memo(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !asked.empty(); }, 3000));
+    ASSERT_EQ(asked.size(), 1u) << "asked once the typing paused";
+    // Not the unknown name, which is marked already, nor a value with var().
+    EXPECT_EQ(asked[0].second, (std::vector<ValueCheck>{{"margin", "1px"}, {"gap", "1e"}}));
+    views->EngineChecked(asked[0].first, {true, false});
+    const int value = static_cast<int>(Memo().toPlainText().indexOf(QStringLiteral("1e")));
+    EXPECT_TRUE(Underlined(Memo(), value));
+    EXPECT_FALSE(Underlined(Memo(), value - 8)) << "margin's value is taken";
+    EXPECT_EQ(Hint().toStdString(), "Неизвестное свойство «colr»") << "the first on the line";
+
+    Type("gap: 2e");
+    QTest::keyClick(&Memo(), Qt::Key_Escape);
+    views->EngineChecked(asked[0].first, {true, false}); // about the text before
+    EXPECT_FALSE(Underlined(Memo(), 5));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked.size() == 2; }, 3000));
+    views->EngineChecked(asked[1].first, {false});
+    EXPECT_TRUE(Underlined(Memo(), 5));
+    EXPECT_EQ(Hint(), QStringLiteral("Браузер не принимает значение «2e» свойства gap"));
+}
+
 TEST_F(CssTextViewsTest, AClosingBraceIsRefusedWithTheTypingKept) {
     Show("h1 { color: red }\n");
     const LineList before = editor.Document().Record(0).Lines();
