@@ -309,8 +309,8 @@ xdotool type --delay 80 '2px'
 xdotool key Escape
 sleep 0.5
 click 449 408 # "Обновить панели инструменов >>>"
+click 549 430 # back to "Просмотр", which shows the page as the sheet now is
 expect '^p *\{[^}]*; *letter-spacing: 2px' p letter-spacing 2px
-click 549 430 # back to "Просмотр"
 click 30 "$(row 3)" # .lead again, as the steps after this know it
 
 step=7 # a new style through the selector builder: the tag H2, added, done

@@ -735,7 +735,9 @@ void StyleEditor::PushTextToPanel() {
     UserChangedStyle();
     StoreText();
     Load(current_);
-    Announce(SessionChange::Kind::PushText, false, false, FinishStep(std::move(step), 1));
+    // A stored text is a change of the sheet like any other: with automatic refresh the
+    // page follows it.
+    Announce(SessionChange::Kind::PushText, true, false, FinishStep(std::move(step), 1));
 }
 
 void StyleEditor::ChangePanel(const PanelEdit& edit, PanelEffects effects) {

@@ -107,6 +107,22 @@ TEST_F(PreviewRefresh, AClassicPanelChangeGoesToThePageAsTheRuleNowReads) {
     }
 }
 
+// Text typed into the rule's view and pushed into the panel is stored as a step of its
+// own; with automatic refresh the page and the file follow it at once.
+TEST_F(PreviewRefresh, APushedTextGoesToThePageAndTheFile) {
+    const std::string path = Open("h1 { color: red }\n");
+    preview.AutoRefresh = true;
+    preview.PreviewShowing = true;
+    editor.UseEditorLayout(false);
+    editor.Select(0);
+    Type(" color: red; letter-spacing: 2px ");
+    EXPECT_TRUE(browser.Applied.empty()) << "typing alone stores nothing";
+    editor.PushTextToPanel();
+    ASSERT_EQ(browser.Applied.size(), 1u);
+    EXPECT_NE(browser.Applied[0].Block.find("letter-spacing: 2px"), std::string::npos);
+    EXPECT_NE(ReadBytes(path).find("letter-spacing: 2px"), std::string::npos);
+}
+
 // With automatic refresh, a rule changed in its place goes into the page's copy of the
 // sheet ahead of its file, found by its selector and its place among the rules of that
 // selector; the file is written, and the page keeps the copy that took the rule. A rule

@@ -696,7 +696,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         AnnounceCase{"Select", [](StyleEditor& e) { e.Select(4); }, K::Select, false, 4},
         AnnounceCase{"Type", [](StyleEditor& e) { e.TypeText({"zoom: 1;"}); }, K::Type, false, 2},
-        AnnounceCase{"Push", [](StyleEditor& e) { e.PushTextToPanel(); }, K::PushText, false, 2},
+        AnnounceCase{"Push", [](StyleEditor& e) { e.PushTextToPanel(); }, K::PushText, true, 2},
         AnnounceCase{"PanelWrite", [](StyleEditor& e) { e.ChangePanel(nullptr, {.Writes = true}); },
                      K::Panel, false, 2},
         AnnounceCase{
