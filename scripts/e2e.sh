@@ -12,7 +12,8 @@
 # page's body made a centred flex row with a gap on the layout page, the page laid out
 # at a laptop's width typed into the tool bar's width box, the theme's colour changed on
 # the page of variables, a heading's corners rounded and a shadow added on the page of
-# effects, a declaration typed with the completion list's help and pushed, a new style through
+# effects, a button's hover forced and its colour changed, the page at a phone's width,
+# a declaration typed with the completion list's help and pushed, a new style through
 # the selector builder, a rename with a bracket left open refused, save, close,
 # a start that finds the same file and rule, and a kill in the middle of an edit that
 # brings the recovery question at the next start; then another program's text added
@@ -54,11 +55,12 @@ sheet="$site/site.css"
 cat >"$site/index.html" <<'HTML'
 <!doctype html>
 <html><head><meta charset="utf-8"><title>e2e</title>
-<link rel="stylesheet" href="site.css"></head>
+<link rel="stylesheet" href="site.css">
+<style>@media (min-width: 768px) { .lead { letter-spacing: 1px } }</style></head>
 <body><h1>Heading</h1><p>Text.</p><p class="lead">Lead.</p><p class="note">Note.</p>
-<input id="field"></body></html>
+<input id="field"><button class="btn">Go</button></body></html>
 HTML
-printf 'body { color: var(--ink) }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n:root { --ink: black }\n' >"$sheet"
+printf 'body { color: var(--ink) }\nh1 { font-size: 20px }\np { margin-top: 4px }\n.lead { font-size: 1.25rem }\n@media screen {\n  .note { color: gray }\n}\n:root { --ink: black }\n.btn:hover { color: red }\n' >"$sheet"
 printf '[General]\nPathToLastFile=%s\nLastNameStyle=body\n\n[Init]\nAutoRefresh=1\nViewer=3\nHomePage=%s\n' \
     "$sheet" "file://$site/index.html" >"$XDG_CONFIG_HOME/Velmor/Tesselo.conf"
 
@@ -222,6 +224,36 @@ grep -Eq '^  \.note \{' "$sheet" || fail "the rule left its group: $(cat "$sheet
 click 60 89 # the filter box: Escape shows every rule again
 xdotool key Escape
 
+step=6i # the button picked with the pointer on it, its hover forced from "Стили элемента",
+# its hover colour changed on the panel: the page shows it with the pointer away
+read -r btnX btnY <<<"$(page "(r => Math.round(r.left + r.width / 2) + ' ' + Math.round(r.top + r.height / 2))(document.querySelector('.btn').getBoundingClientRect())")"
+xdotool key ctrl+shift+c
+sleep 0.5
+click $((width / 2 + 1 - seenX + btnX)) $((300 - seenY + btnY))
+sleep 0.5
+xdotool mousemove --window "$id" 30 "$(row 5)"
+click 656 430 # "Стили элемента"
+[ "$(pixel 7)" != "#C0C0C0" ] || fail "the picked button did not select the rule .btn:hover" # under the open @media group
+click 269 148 # ":hover" above the element's rules
+click $((width - 250)) 192 # the text colour swatch
+sleep 1
+xdotool key alt+h
+xdotool key ctrl+a
+xdotool type '#00aa00'
+xdotool key Return
+click 549 430 # back to "Просмотр", which shows the page as the sheet now is
+expect '^\.btn:hover *\{ *color: *#00aa00' .btn color 'rgb(0, 170, 0)'
+
+step=6j # the page laid out at a phone's width: its own rule for 768 pixels and more is off
+click $((width - 80)) 33
+xdotool key ctrl+a
+xdotool type 375
+xdotool key Return
+for _ in $(seq 25); do [ "$(page window.innerWidth)" = 375 ] && break; sleep 0.2; done
+[ "$(page window.innerWidth)" = 375 ] || fail "the page is not 375 pixels wide: $(page window.innerWidth)"
+[ "$("$helper" style "$port" .lead letter-spacing 2>/dev/null)" = normal ] ||
+    fail "the wide layout's rule applies at 375 pixels"
+
 step=6d # the page's body made a centred flex row with a 1rem gap, without typing but the gap
 click 30 "$(row 0)"
 click $((width - 182)) 144 # "Блок": the flex button
@@ -254,6 +286,8 @@ width_box() {
 width_box 1280
 for _ in $(seq 25); do [ "$(page window.innerWidth)" = 1280 ] && break; sleep 0.2; done
 [ "$(page window.innerWidth)" = 1280 ] || fail "the page is not 1280 pixels wide: $(page window.innerWidth)"
+[ "$("$helper" style "$port" .lead letter-spacing 2>/dev/null)" = 1px ] ||
+    fail "the wide layout's rule does not apply at 1280 pixels"
 width_box 0
 for _ in $(seq 25); do [ "$(page window.innerWidth)" != 1280 ] && break; sleep 0.2; done
 [ "$(page window.innerWidth)" != 1280 ] || fail "the page stays 1280 pixels wide"

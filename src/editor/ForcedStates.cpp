@@ -48,8 +48,8 @@ std::string WithForcedStates(std::string_view selector, const std::vector<std::s
     return out;
 }
 
-std::string ForcedStateSheet(const StyleDocument& document,
-                             const std::vector<std::string>& states) {
+std::string ForcedStateSheet(const StyleDocument& document, const std::vector<std::string>& states,
+                             const std::function<std::string(int row)>& blockOf) {
     std::string sheet;
     if (states.empty())
         return sheet;
@@ -69,7 +69,7 @@ std::string ForcedStateSheet(const StyleDocument& document,
         }
         sheet += selector;
         sheet += " {";
-        sheet += record.BlockText();
+        sheet += blockOf ? blockOf(row) : record.BlockText();
         sheet += "}\n";
         for (size_t i = 0; i < groups.size(); ++i)
             sheet += "}\n";

@@ -9,6 +9,7 @@
 #include "document/StyleDocument.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,9 @@ std::string WithForcedStates(std::string_view selector, const std::vector<std::s
 
 // The rules of the document that name a forced state, rewritten so, each inside its
 // groups: a style sheet the page takes after its own. Empty when none names one.
-std::string ForcedStateSheet(const StyleDocument& document, const std::vector<std::string>& states);
+// `blockOf` gives a rule's text by its row, where it is not yet its record's (the current
+// rule's view); the record's text without it.
+std::string ForcedStateSheet(const StyleDocument& document, const std::vector<std::string>& states,
+                             const std::function<std::string(int row)>& blockOf = {});
 
 } // namespace tesselo

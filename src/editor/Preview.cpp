@@ -61,6 +61,15 @@ Preview::~Preview() {
     editor_.Forget(observer_);
 }
 
+// A rule's text by its row. The current rule's is its view's, which a change of the
+// classic panel rewrites, until the view is stored into its record.
+std::function<std::string(int)> Preview::BlockOf() const {
+    return [this](int row) {
+        return row == editor_.Current() ? editor_.CurrentBlock()
+                                        : editor_.Document().Record(row).BlockText();
+    };
+}
+
 std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
     using Kind = SessionChange::Kind;
     if (!PreviewShowing || FullReload || !change.Step || !change.Step->InPlace() ||
@@ -79,10 +88,7 @@ std::optional<RuleEdit> Preview::RuleEditOf(const SessionChange& change) const {
     // A rule inside a group, or holding rules of its own, waits for its file.
     if (record.IsGroup() || record.Depth() != 0 || !NamesElements(record.Selector))
         return std::nullopt;
-    // The current rule's text is its view's until the view is stored into the rule: a
-    // change of the classic panel reaches the record only when the sheet is composed.
-    const std::string block =
-        row == editor_.Current() ? editor_.CurrentBlock() : record.BlockText();
+    const std::string block = BlockOf()(row);
     if (block.find('{') != std::string::npos)
         return std::nullopt;
     RuleEdit edit{document.FileName, record.Selector, 0, block};
@@ -127,7 +133,7 @@ void Preview::RefreshViewExecute() {
             browser_.SheetWritten(file);
         // The rules of the forced states as they are now.
         if (!forced_.empty())
-            browser_.ForceStates(forced_, ForcedStateSheet(document, forced_));
+            browser_.ForceStates(forced_, ForcedStateSheet(document, forced_, BlockOf()));
     }
 }
 
@@ -297,7 +303,7 @@ void Preview::ForceState(const std::string& state, bool on) {
     else
         forced_.erase(at);
     computed_ = {};
-    browser_.ForceStates(forced_, ForcedStateSheet(editor_.Document(), forced_));
+    browser_.ForceStates(forced_, ForcedStateSheet(editor_.Document(), forced_, BlockOf()));
 }
 
 void Preview::SetPageWidth(int width) {

@@ -12,6 +12,7 @@
 #include "editor/PagePick.h"
 #include "editor/StyleEditor.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -130,6 +131,7 @@ private:
     int observer_ = 0;
     // The refresh under way follows a rule given to the page ahead of its file.
     bool appliedAhead_ = false;
+    std::function<std::string(int)> BlockOf() const;
     std::string notAgain_;
     int pageWidth_ = 0;
     // The records matching the element picked last, and the rules there were then.

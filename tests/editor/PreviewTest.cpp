@@ -565,6 +565,23 @@ TEST_F(PreviewPick, ItsRulesAreRankedWithoutThoseOfStatesUntilRulesComeOrGo) {
     EXPECT_TRUE(preview.PickedCascade().empty()) << "the rows the pick named have moved";
 }
 
+// A forced state's rule changed on the classic panel goes to the page as the rule's view now
+// reads, though its record has not stored it yet.
+TEST_F(PreviewPick, AForcedStatesRuleFollowsAClassicPanelChange) {
+    Open(".a:hover { color: red }\n");
+    preview.AutoRefresh = true;
+    preview.PreviewShowing = true;
+    editor.UseEditorLayout(false);
+    preview.PickElementExecute(true);
+    preview.ElementPicked({"p", "", {"a"}, {0}, {}, {}, {}});
+    preview.ForceState("hover", true);
+    editor.Select(0);
+    editor.ChangePanel([](PropertySet& p) { p.Toggle(Keyword::TextAlignCenter); },
+                       {.Modifies = true, .Writes = true, .Refreshes = true});
+    EXPECT_NE(browser.ForcedSheet.find("text-align: center"), std::string::npos)
+        << browser.ForcedSheet;
+}
+
 // The ancestors' rules come by the page's places of the rules; the computed values are
 // asked for the properties the rules declare, and an answer to an earlier question is not
 // taken.
