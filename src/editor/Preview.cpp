@@ -61,12 +61,14 @@ Preview::~Preview() {
     editor_.Forget(observer_);
 }
 
-// A rule's text by its row. The current rule's is its view's, which a change of the
-// classic panel rewrites, until the view is stored into its record.
+// A rule's text by its row. The current rule, once edited, is its view's, which a change
+// of the classic panel rewrites, until the view is stored into its record; an unedited
+// rule is its record's text as read, whatever layout its view shows it in.
 std::function<std::string(int)> Preview::BlockOf() const {
     return [this](int row) {
-        return row == editor_.Current() ? editor_.CurrentBlock()
-                                        : editor_.Document().Record(row).BlockText();
+        const StyleRecord& record = editor_.Document().Record(row);
+        return row == editor_.Current() && record.Edited() ? editor_.CurrentBlock()
+                                                           : record.BlockText();
     };
 }
 
