@@ -35,9 +35,9 @@ ROOT = Path(__file__).resolve().parent.parent
 BOOTSTRAP = Path("/usr/share/javascript/bootstrap5/css/bootstrap.css")
 CENTER_BUTTON = (501, 119)  # the text alignment's "center" on the panel's tool bar
 
-spec = importlib.util.spec_from_file_location("e2e_helper", ROOT / "scripts" / "e2e-helper.py")
-cdp = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(cdp)
+helper = importlib.util.spec_from_file_location("e2e_helper", ROOT / "scripts" / "e2e-helper.py")
+cdp = importlib.util.module_from_spec(helper)
+helper.loader.exec_module(cdp)
 
 
 class Page:

@@ -139,6 +139,27 @@ std::vector<PageSheet> SheetsOf(const QJsonArray& sheets) {
     return files;
 }
 
+QJsonArray ValueChecksJson(const std::vector<ValueCheck>& values,
+                           const std::function<QString(std::string_view)>& decode) {
+    const auto text = [&decode](const std::string& bytes) {
+        return decode ? decode(bytes) : QString::fromStdString(bytes);
+    };
+    QJsonArray pairs;
+    for (const ValueCheck& value : values)
+        pairs.append(QJsonArray{text(value.Property), text(value.Value)});
+    return pairs;
+}
+
+std::vector<ValueCheck> ValueChecksOf(const QJsonArray& values) {
+    std::vector<ValueCheck> checks;
+    for (const QJsonValue& pair : values) {
+        const QJsonArray both = pair.toArray();
+        checks.push_back(
+            {both.at(0).toString().toStdString(), both.at(1).toString().toStdString()});
+    }
+    return checks;
+}
+
 PreviewChannel::PreviewChannel(QLocalSocket* socket, QObject* parent)
     : QObject(parent), socket_(socket) {
     socket_->setParent(this);

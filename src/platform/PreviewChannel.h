@@ -40,6 +40,12 @@ PickedElement PickedOf(const QJsonObject& picked);
 QJsonArray ComputedJson(const std::vector<ComputedValue>& values);
 std::vector<ComputedValue> ComputedOf(const QJsonArray& values);
 
+// The values the engine is asked to judge, as [[property, value], ...] read with `decode`
+// (UTF-8 without it), and back.
+QJsonArray ValueChecksJson(const std::vector<ValueCheck>& values,
+                           const std::function<QString(std::string_view)>& decode);
+std::vector<ValueCheck> ValueChecksOf(const QJsonArray& values);
+
 // The page's local sheets, as [{"file": ...}, ...], and back.
 QJsonArray SheetsJson(const std::vector<PageSheet>& sheets);
 std::vector<PageSheet> SheetsOf(const QJsonArray& sheets);

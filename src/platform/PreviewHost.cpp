@@ -214,13 +214,8 @@ void PreviewHost::Receive(const QString& type, const QJsonObject& body) {
         else
             browser_.SheetWritten(StringOf(body, "file"));
     } else if (type == QLatin1StringView("check")) {
-        std::vector<ValueCheck> values;
-        for (const QJsonValue& pair : body.value(QStringLiteral("values")).toArray()) {
-            const QJsonArray both = pair.toArray();
-            values.push_back(
-                {both.at(0).toString().toStdString(), both.at(1).toString().toStdString()});
-        }
-        browser_.CheckValues(body.value(QStringLiteral("request")).toInt(), values);
+        browser_.CheckValues(body.value(QStringLiteral("request")).toInt(),
+                             ValueChecksOf(body.value(QStringLiteral("values")).toArray()));
     } else if (type == QLatin1StringView("pick")) {
         browser_.StartPicking(PageRulesOf(body));
     } else if (type == QLatin1StringView("stopPick")) {

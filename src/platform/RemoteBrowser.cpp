@@ -418,27 +418,25 @@ void RemoteBrowser::Stop() {
 }
 
 void RemoteBrowser::SheetWritten(const std::string& file) {
+    Written(file, false);
+}
+
+void RemoteBrowser::SheetWrittenAfterApply(const std::string& file) {
+    Written(file, true);
+}
+
+void RemoteBrowser::Written(const std::string& file, bool afterApply) {
     // A helper started again loads the page, and the sheet with it.
     if (Restarted())
         return;
     SendSheet();
-    Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)}});
-}
-
-void RemoteBrowser::SheetWrittenAfterApply(const std::string& file) {
-    if (Restarted())
-        return;
-    SendSheet();
     Send(QStringLiteral("written"), {{QStringLiteral("file"), QString::fromStdString(file)},
-                                     {QStringLiteral("afterApply"), true}});
+                                     {QStringLiteral("afterApply"), afterApply}});
 }
 
 void RemoteBrowser::CheckValues(int request, const std::vector<ValueCheck>& values) {
-    QJsonArray pairs;
-    for (const ValueCheck& value : values)
-        pairs.append(QJsonArray{Decoded(value.Property), Decoded(value.Value)});
-    Send(QStringLiteral("check"),
-         {{QStringLiteral("request"), request}, {QStringLiteral("values"), pairs}});
+    Send(QStringLiteral("check"), {{QStringLiteral("request"), request},
+                                   {QStringLiteral("values"), ValueChecksJson(values, decode_)}});
 }
 
 void RemoteBrowser::StartPicking(const std::vector<PageRule>& rules) {

@@ -89,6 +89,8 @@ private:
     // The text in the page's place when the page is not there; empty for none.
     void Note(const QString& text);
     QString Decoded(const std::string& text) const;
+    // The file written, swapped into the page or, after a rule the page took, kept.
+    void Written(const std::string& file, bool afterApply);
 
     QString program_;
     QPointer<QWidget> page_;

@@ -255,9 +255,7 @@ void WebEngineBrowser::CheckValues(int request, const std::vector<ValueCheck>& v
         return;
     // The engine itself, in the program's own world: the page's script cannot see it, and
     // a page without ours (an error page) answers as well.
-    QJsonArray pairs;
-    for (const ValueCheck& value : values)
-        pairs.append(QJsonArray{Decoded(value.Property), Decoded(value.Value)});
+    const QJsonArray pairs = ValueChecksJson(values, decode_);
     const QString call =
         QStringLiteral("%1.map(d => { try { return CSS.supports(d[0], d[1]); } "
                        "catch (e) { return true; } })")
